@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build and the tests need, then configures
+# and builds Parquetix with Ninja into build/ (or $PARQUETIX_BUILD_DIR).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${PARQUETIX_BUILD_DIR:-$root/build}
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev
+  qt6-l10n-tools libqt6opengl6-dev
+  libevdev-dev libcpp-httplib-dev libssl-dev zlib1g-dev libminizip-dev libxlsxwriter-dev
+  libsqlite3-dev sqlite3
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-core fontconfig xvfb xauth poppler-utils
+)
+
+if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then
+  missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -q
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${PARQUETIX_BUILD_TYPE:-RelWithDebInfo}"
+cmake --build "$build" -j2

@@ -1,0 +1,42 @@
+#include "TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TestHome::TestHome()
+{
+    if (!m_dir.isValid())
+        ADD_FAILURE() << "cannot create a temporary home";
+    for (const char *sub : {"Datastore", "Save", "Temp", "Pictures", "Template", "Library"})
+        QDir(m_dir.path()).mkpath(QString::fromLatin1(sub));
+}
+
+void TestHome::write(const QString &relative, const QByteArray &content) const
+{
+    const QString path = file(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    f.write(content);
+}
+
+QByteArray TestHome::read(const QString &relative) const
+{
+    QFile f(file(relative));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QString binaryFolder()
+{
+    return qEnvironmentVariable("PARQUETIX_BIN");
+}
+
+QString sourceFolder()
+{
+    return qEnvironmentVariable("PARQUETIX_SOURCE");
+}
