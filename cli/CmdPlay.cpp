@@ -49,6 +49,8 @@ int runPlay(const QStringList &arguments, QTextStream &out, QTextStream &err)
     app.SetScreen(&screen);
     if (!app.Initialize(&error))
         err << "settings: " << error << "\n";
+    if (!app.LoadReferenceLists(&error))
+        err << "reference lists: " << error << "\n";
     TGame &game = app.Game();
 
     TGameScript runner(game, screen);

@@ -1,6 +1,8 @@
 #include "TParquetixApplication.h"
 
+#include "GameCode.h"
 #include "IScreenLink.h"
+#include "TReferenceLists.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,4 +70,27 @@ QString TParquetixApplication::LibraryFolder() const
     if (QFileInfo(language).isDir())
         return language;
     return ExeFolder + QStringLiteral("Library/ENG");
+}
+
+bool TParquetixApplication::LoadReferenceLists(QString *error)
+{
+    TGame &game = *m_game;
+    TReferenceLists lists;
+    const bool ok = TReferenceLists::Load(ExeFolder + QString::fromLatin1(TReferenceLists::FileName), lists, error);
+    game.TurnoverTypes = lists.TurnoverTypes;
+    game.FoulTypes = lists.FoulTypes;
+    for (TTeam *team : {static_cast<TTeam *>(&game.HomeTeam()), static_cast<TTeam *>(&game.AwayTeam())}) {
+        team->DefenseModes = lists.DefenseModes;
+        team->DefenseModeIndex = -1;
+        if (team->DefenseModes.isEmpty())
+            team->DefenseModes.append(TRefItem{QStringLiteral("N/A"), 1});
+        else
+            team->DefenseModeIndex = 0;
+    }
+    return ok;
+}
+
+QString TParquetixApplication::NewGameCode()
+{
+    return ::NewGameCode();
 }
