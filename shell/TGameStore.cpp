@@ -300,25 +300,31 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
     if (patches.isEmpty())
         return;
 
+    // Files to be changed are opened, and their sizes checked, before the
+    // journal is written; a whole folder is only created after it, so that no
+    // empty file can ever stand for a saved game.
     TDescriptors descriptors;
     std::vector<int> fds;
-    for (TJournalPatch &patch : patches) {
+    auto openFile = [&](const TJournalPatch &patch) {
         const QString path = QDir(folder).filePath(patch.File);
-        const int fd =
-            descriptors.add(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
-        if (fd < 0)
+        const int flags = O_RDWR | O_CLOEXEC | (full ? O_CREAT : 0);
+        const int fd = descriptors.add(::open(QFile::encodeName(path).constData(), flags, 0644));
+        if (fd < 0 && (full || errno != ENOENT))
             fail(QStringLiteral("write"), path, errno);
-        struct stat st;
-        if (::fstat(fd, &st) != 0)
-            fail(QStringLiteral("write"), path, errno);
-        if (full) {
-            patch.BaseSize = quint32(std::min<qint64>(st.st_size, TSaveJournal::MaxFileSize));
-        } else if (st.st_size != qint64(patch.BaseSize)) {
-            m_disk.Known = false;
-            retry = true;
-            return;
+        return fd;
+    };
+    if (!full) {
+        for (const TJournalPatch &patch : patches) {
+            const int fd = openFile(patch);
+            struct stat st;
+            if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_size != qint64(patch.BaseSize)) {
+                // Changed behind the store's back: write the whole folder.
+                m_disk.Known = false;
+                retry = true;
+                return;
+            }
+            fds.push_back(fd);
         }
-        fds.push_back(fd);
     }
 
     // Until the save has finished the store no longer knows what the files hold.
@@ -338,6 +344,9 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
         ::ftruncate(journal, record.size());
     qint64 written = record.size();
 
+    if (full)
+        for (const TJournalPatch &patch : patches)
+            fds.push_back(openFile(patch));
     for (size_t i = 0; i < fds.size(); ++i) {
         const TJournalPatch &patch = patches[qsizetype(i)];
         const QString path = QDir(folder).filePath(patch.File);
@@ -389,6 +398,19 @@ void TGameStore::writeFile(const QString &path, const QByteArray &bytes)
 }
 
 void TGameStore::WriteDumps(TGame &game)
+{
+    try {
+        writeDumps(game);
+    } catch (const TFileError &) {
+        // The dumps are for other programs; the event that could not be dumped
+        // is secured in the game folder before the failure is raised.
+        if (!game.GameFolder.isEmpty())
+            SaveGame(game);
+        throw;
+    }
+}
+
+void TGameStore::writeDumps(TGame &game)
 {
     const TSettings &settings = game.Settings();
     if (settings.DataDump()) {

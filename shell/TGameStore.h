@@ -50,7 +50,8 @@ public:
 
     // The seven files of the game folder.
     void SaveGame(TGame &game) override;
-    // "Dump_Data_" (DATA_DUMP) and "Game_Data_" (CREATE_TEMP_DATA_FILES).
+    // "Dump_Data_" (DATA_DUMP) and "Game_Data_" (CREATE_TEMP_DATA_FILES). When
+    // a dump cannot be written the game is saved before the error is raised.
     void WriteDumps(TGame &game) override;
     // "Dump_Data_Q" + period (DATA_DUMP).
     void WritePeriodDump(TGame &game, int period) override;
@@ -100,6 +101,7 @@ private:
     void resolve(const TEventList &list, std::vector<TSlot> &entries);
     QByteArray teamFile(const TTeam &team);
     void saveOnce(TGame &game, bool &retry);
+    void writeDumps(TGame &game);
     void writeFile(const QString &path, const QByteArray &bytes);
     void removeJournal();
     void removeMatching(const QString &folder, const QStringList &patterns);

@@ -292,10 +292,12 @@ TEST_F(GameLoaderTest, SavedGamesAreListedLikeTheWizardDoes)
     run(roster() + QStringLiteral("game code=XY9\ntick"));
     // No "hazai_" file: not a saved game.
     QDir().mkpath(folder(QStringLiteral("c-nohome")));
-    write(QDir(folder(QStringLiteral("c-nohome"))).filePath(QStringLiteral("general_Q.dat")), QByteArray(3700, 0));
+    write(QDir(folder(QStringLiteral("c-nohome"))).filePath(QStringLiteral("general_Q.dat")),
+          QByteArray(3700, 0));
     // No general record: not listed either.
     QDir().mkpath(folder(QStringLiteral("d-nogeneral")));
-    write(QDir(folder(QStringLiteral("d-nogeneral"))).filePath(QStringLiteral("hazai_Q.dat")), QByteArray(1084, 0));
+    write(QDir(folder(QStringLiteral("d-nogeneral"))).filePath(QStringLiteral("hazai_Q.dat")),
+          QByteArray(1084, 0));
 
     const QList<TSavedGameRow> rows = TSavedGameList::List(home.file(QStringLiteral("Save")));
     ASSERT_EQ(rows.size(), 2);
@@ -310,7 +312,8 @@ TEST_F(GameLoaderTest, TheApplicationLoadsIntoANewGameAndClearsTheEventCopies)
     run(firstPart());
     game.reset();
     TestHome appHome;
-    TGameStore appStore(appHome.path(), appHome.file(QStringLiteral("Temp")), appHome.file(QStringLiteral("Save")));
+    TGameStore appStore(appHome.path(), appHome.file(QStringLiteral("Temp")),
+                        appHome.file(QStringLiteral("Save")));
     TParquetixApplication app(appHome.path());
     THeadlessScreen appScreen;
     app.SetGameStore(&appStore);
@@ -322,7 +325,8 @@ TEST_F(GameLoaderTest, TheApplicationLoadsIntoANewGameAndClearsTheEventCopies)
     write(appHome.file(QStringLiteral("Temp/other.txt")), "x");
 
     QString error;
-    ASSERT_TRUE(TGameLoader::Load(app, folder(), QLatin1String(Code), TLoadOptions{false, false}, &appStore, &error))
+    ASSERT_TRUE(
+        TGameLoader::Load(app, folder(), QLatin1String(Code), TLoadOptions{false, false}, &appStore, &error))
         << error.toStdString();
     EXPECT_EQ(app.Game().GameCode, QLatin1String(Code));
     EXPECT_EQ(app.Game().GameFolder, folder());

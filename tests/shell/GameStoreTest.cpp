@@ -117,8 +117,9 @@ TEST_F(GameStoreTest, IncrementalSavesEqualAFullRewrite)
     run(roster());
     run(QStringLiteral("tick\nselect home 4\nselect away 5"));
     for (int i = 0; i < 40; ++i) {
-        run(QStringLiteral("shot home made close 100 30\nshot away missed three 20 200\nevent home 1008\ntype home "
-                           "3\ntick"));
+        run(QStringLiteral(
+            "shot home made close 100 30\nshot away missed three 20 200\nevent home 1008\ntype home "
+            "3\ntick"));
         if (i == 20)
             run(QStringLiteral("sub home 4 15\nselect home 15\ntimeout home"));
     }
@@ -178,15 +179,18 @@ TEST_F(GameStoreTest, TheJournalIsMarkedAppliedAndRemovedWhenTheStoreCloses)
     const QByteArray record = read(journal);
     ASSERT_GE(record.size(), 24);
     EXPECT_TRUE(record.startsWith("PQXJ"));
-    EXPECT_EQ(qFromLittleEndian<quint32>(record.constData() + TSaveJournal::StateOffset), TSaveJournal::Applied);
+    EXPECT_EQ(qFromLittleEndian<quint32>(record.constData() + TSaveJournal::StateOffset),
+              TSaveJournal::Applied);
     {
         TGameStore other(home.path(), home.file(QStringLiteral("Temp")), home.file(QStringLiteral("Save")));
         auto second = newGame(folder(QStringLiteral("second")), &other);
         run(*second, roster() + QStringLiteral("tick"));
-        EXPECT_TRUE(QFile::exists(QDir(folder(QStringLiteral("second"))).filePath(QString::fromLatin1(TSaveJournal::FileName))));
+        EXPECT_TRUE(QFile::exists(
+            QDir(folder(QStringLiteral("second"))).filePath(QString::fromLatin1(TSaveJournal::FileName))));
         second.reset();
     }
-    EXPECT_FALSE(QFile::exists(QDir(folder(QStringLiteral("second"))).filePath(QString::fromLatin1(TSaveJournal::FileName))));
+    EXPECT_FALSE(QFile::exists(
+        QDir(folder(QStringLiteral("second"))).filePath(QString::fromLatin1(TSaveJournal::FileName))));
     EXPECT_EQ(gameFiles(folder(QStringLiteral("second"))).size(), 7);
 }
 

@@ -6,8 +6,9 @@ namespace {
 
 TEST(SaveJournal, ARecordRoundTripsUntilItIsTornOrApplied)
 {
-    const QList<TJournalPatch> patches = {{QStringLiteral("general_X.dat"), 3700, 3700, 10, QByteArray("abc")},
-                                          {QStringLiteral("events_X.dat"), 604, 1208, 604, QByteArray(604, 'e')}};
+    const QList<TJournalPatch> patches = {
+        {QStringLiteral("general_X.dat"), 3700, 3700, 10, QByteArray("abc")},
+        {QStringLiteral("events_X.dat"), 604, 1208, 604, QByteArray(604, 'e')}};
     const QByteArray record = TSaveJournal::Encode(7, patches);
     quint32 generation = 0;
     QList<TJournalPatch> decoded;
@@ -82,7 +83,8 @@ protected:
     }
 
     // The folder as the reader sees it.
-    QMap<QString, QByteArray> committed(const QMap<QString, QByteArray> &files, const QByteArray &journalBytes)
+    QMap<QString, QByteArray> committed(const QMap<QString, QByteArray> &files,
+                                        const QByteArray &journalBytes)
     {
         QHash<QString, QByteArray> folderFiles;
         for (auto it = files.cbegin(); it != files.cend(); ++it)

@@ -153,8 +153,8 @@ length %1
             o.remove(QLatin1String(key));
         for (const char *side : {"HomeTeam", "AwayTeam"}) {
             QJsonObject t = o.value(QLatin1String(side)).toObject();
-            for (const char *key : {"TeamFouls", "VariableColumn", "FastBreak", "SecondChance", "DefenseModes",
-                                    "DefenseModeIndex", "LastTypedEvent"})
+            for (const char *key : {"TeamFouls", "VariableColumn", "FastBreak", "SecondChance",
+                                    "DefenseModes", "DefenseModeIndex", "LastTypedEvent"})
                 t.remove(QLatin1String(key));
             o.insert(QLatin1String(side), t);
         }
