@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TPlayerList.h"
+#include "TQuintetPlayer.h"
 #include "TRefList.h"
 #include "TTeamData.h"
 
@@ -119,8 +120,9 @@ public:
     qint32 DefenseModeIndex = -1;
     qint32 LastTypedEvent = -1;
     qint32 TeamFouls = 0;
-    // The identifiers of the players who started on court, for line-up statistics.
-    QList<int> LineupTracking;
+    // The tracked court positions (name, web identifier) that the plus-minus
+    // and line-up replays follow through the substitutions; see TTrackedSlots.
+    QList<TQuintetPlayer> LineupTracking;
 
 protected:
     TGame &m_game;
