@@ -33,8 +33,7 @@ QString pair(int made, int missed)
     return QStringLiteral("%1/%2").arg(made).arg(made + missed);
 }
 
-template <class Counters>
-QString counterColumns(const Counters &c)
+template <class Counters> QString counterColumns(const Counters &c)
 {
     return pad(QString::number(c.Points), 5) + pad(pair(c.CloseMade, c.CloseMissed), 7) +
            pad(pair(c.MidMade, c.MidMissed), 7) + pad(pair(c.ThreeMade, c.ThreeMissed), 7) +
@@ -67,7 +66,8 @@ bool parsePeriods(const QString &text, std::array<bool, Periods> &flags, QString
         bool ok = false;
         const int n = part.trimmed().toInt(&ok);
         if (!ok || n < 1 || n > Periods) {
-            *error = QStringLiteral("--periods takes numbers from 1 to 5 separated by commas, not '%1'").arg(text);
+            *error =
+                QStringLiteral("--periods takes numbers from 1 to 5 separated by commas, not '%1'").arg(text);
             return false;
         }
         flags[size_t(n - 1)] = true;
@@ -113,9 +113,10 @@ QString memberNames(const ToCsereSorok &record)
 void print(TGame &game, const TReplayResults &r, QTextStream &out)
 {
     const TTeam *teams[] = {&game.HomeTeam(), &game.AwayTeam()};
-    out << "Game " << game.GameCode << ": " << teams[0]->Data.EgyesuletNev << ' ' << teams[0]->Data.Totals.Points
-        << " : " << teams[1]->Data.Totals.Points << ' ' << teams[1]->Data.EgyesuletNev << ", clock "
-        << game.ClockText() << ", period length " << game.PeriodLength() << " min\n";
+    out << "Game " << game.GameCode << ": " << teams[0]->Data.EgyesuletNev << ' '
+        << teams[0]->Data.Totals.Points << " : " << teams[1]->Data.Totals.Points << ' '
+        << teams[1]->Data.EgyesuletNev << ", clock " << game.ClockText() << ", period length "
+        << game.PeriodLength() << " min\n";
 
     out << "\nPeriod totals\n" << pad(QString(), 12) << counterHeader() << '\n';
     for (int t = 0; t < 2; ++t)
@@ -125,8 +126,8 @@ void print(TGame &game, const TReplayResults &r, QTextStream &out)
 
     out << "\nStarters and bench\n" << pad(QString(), 14) << counterHeader() << '\n';
     for (int t = 0; t < 2; ++t) {
-        out << pad(sideName(t + 1) + QStringLiteral(" starters"), 14, false) << counterColumns(r.StarterTotals[t])
-            << '\n';
+        out << pad(sideName(t + 1) + QStringLiteral(" starters"), 14, false)
+            << counterColumns(r.StarterTotals[t]) << '\n';
         out << pad(sideName(t + 1) + QStringLiteral(" bench"), 14, false) << counterColumns(r.BenchTotals[t])
             << '\n';
     }
@@ -326,7 +327,8 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return 1;
     }
 
-    for (const TTeam *team : {static_cast<const TTeam *>(&game.HomeTeam()), static_cast<const TTeam *>(&game.AwayTeam())})
+    for (const TTeam *team :
+         {static_cast<const TTeam *>(&game.HomeTeam()), static_cast<const TTeam *>(&game.AwayTeam())})
         if (const int extra = TTrackedSlots::UntrackedStarters(*team))
             err << "stats: the " << sideName(team->SideNumber).toLower() << " team has " << extra
                 << " starter(s) beyond the third; plus-minus and line-ups follow the first three\n";
@@ -339,8 +341,8 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
         const QString &m = prompter.Messages.at(i);
         bool position = false;
         m.toInt(&position);
-        err << "stats: replay error" << (position ? QStringLiteral(" at event position ") : QStringLiteral(": "))
-            << m << "\n";
+        err << "stats: replay error"
+            << (position ? QStringLiteral(" at event position ") : QStringLiteral(": ")) << m << "\n";
     }
 
     print(game, results, out);
@@ -349,8 +351,8 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-const TCliRegistration registration({QStringLiteral("stats"),
-                                     QStringLiteral("stats DIR|--script SCRIPT [--periods 1,3] [--json FILE]"),
-                                     &runStats});
+const TCliRegistration
+    registration({QStringLiteral("stats"),
+                  QStringLiteral("stats DIR|--script SCRIPT [--periods 1,3] [--json FILE]"), &runStats});
 
 } // namespace

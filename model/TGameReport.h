@@ -41,7 +41,8 @@ public:
     static QString JerseyKey(const TPlayer &player) { return QString::number(player.JatekosMezSzam); }
 
 private:
-    bool replaySubstitution(const TGameEvent &event, QList<TPlayer *> &current, TPlayerList &list, TTeam &team);
+    bool replaySubstitution(const TGameEvent &event, QList<TPlayer *> &current, TPlayerList &list,
+                            TTeam &team);
 
     TGame &m_game;
 };

@@ -17,7 +17,12 @@ void TGameStatistics::Compute(const TEventList &recorded)
     int away = 0;
     int homeRun = 0;
     int awayRun = 0;
-    enum class Leader { None, Home, Away } previous = Leader::None;
+    enum class Leader
+    {
+        None,
+        Home,
+        Away
+    } previous = Leader::None;
     for (const TEventList::Entry &e : recorded.Entries()) {
         const TGameEvent &ev = *e.Event;
         if (ev.Kind != Kind::ShotMade)

@@ -56,7 +56,8 @@ void TLineupStatistics::LineupStatistics(TLineupList &home, TLineupList &away)
             // A run of changes made at one stoppage forms one new line-up; the
             // line-ups in between never played.
             const int t = ev.Side - 1;
-            for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side; ++i)
+            for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side;
+                 ++i)
                 TTrackedSlots::Substitute(m_game, teams[t]->LineupTracking, *events.At(i));
             current[t] = FindOrAddLineup(*lists[t], Members(teams[t]->LineupTracking));
             continue;

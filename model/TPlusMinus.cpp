@@ -53,7 +53,8 @@ void TPlusMinus::UpdatePlusMinus(TGame &game)
         const TGameEvent &ev = *events.At(i);
         if (ev.Kind == Kind::Substitution && (ev.Side == Side::HomePlayer || ev.Side == Side::AwayPlayer)) {
             const int t = ev.Side - 1;
-            for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side; ++i)
+            for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side;
+                 ++i)
                 TTrackedSlots::Substitute(game, teams[t]->LineupTracking, *events.At(i));
             on[t].Resolve(game, teams[t]->LineupTracking);
             continue;

@@ -10,7 +10,11 @@ struct TTeamTotals;
 class TSideTotals
 {
 public:
-    enum Group { Starters = 1, Bench = 2 };
+    enum Group
+    {
+        Starters = 1,
+        Bench = 2
+    };
 
     // Adds the events of side (1 or 2) and of its team (side + 2) that belong
     // to the period; clears the target first when asked, so callers add
@@ -23,6 +27,12 @@ public:
     // period; team events are not counted.
     static void GroupTotals(const TGame &game, int side, int group, TTeamTotals &target);
     static void GroupTotals(const TGame &game, int side, int group, TTeam &target);
-    static void StarterTotals(const TGame &game, int side, TTeam &target) { GroupTotals(game, side, Starters, target); }
-    static void BenchTotals(const TGame &game, int side, TTeam &target) { GroupTotals(game, side, Bench, target); }
+    static void StarterTotals(const TGame &game, int side, TTeam &target)
+    {
+        GroupTotals(game, side, Starters, target);
+    }
+    static void BenchTotals(const TGame &game, int side, TTeam &target)
+    {
+        GroupTotals(game, side, Bench, target);
+    }
 };

@@ -11,8 +11,8 @@
 #include "model/TPlusMinus.h"
 #include "model/TSideTotals.h"
 
-#include <benchmark/benchmark.h>
 #include <QCoreApplication>
+#include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
@@ -62,11 +62,21 @@ tick
         team.ActiveIndex = count % 3;
         const int side = team.SideNumber;
         switch (count % 12) {
-        case 0: team.RecordEvent(side, Kind::ShotMade, ShotKind::MidRange, 100, 120); break;
-        case 1: team.RecordEvent(side, Kind::ShotMissed, ShotKind::Three, 20, 200); break;
-        case 2: team.RecordEvent(side, Kind::DefensiveRebound, 0); break;
-        case 3: team.RecordEvent(side, Kind::ShotMade, ShotKind::Three, 20, 200); break;
-        case 4: team.RecordEvent(side, Kind::Turnover, 0); break;
+        case 0:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::MidRange, 100, 120);
+            break;
+        case 1:
+            team.RecordEvent(side, Kind::ShotMissed, ShotKind::Three, 20, 200);
+            break;
+        case 2:
+            team.RecordEvent(side, Kind::DefensiveRebound, 0);
+            break;
+        case 3:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::Three, 20, 200);
+            break;
+        case 4:
+            team.RecordEvent(side, Kind::Turnover, 0);
+            break;
         case 5:
         case 11:
             if (game->Clock < 390)
@@ -74,13 +84,19 @@ tick
             else
                 team.RecordEvent(side, Kind::Assist, 0);
             break;
-        case 6: team.RecordEvent(side, Kind::ShotMade, ShotKind::FreeThrow); break;
+        case 6:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::FreeThrow);
+            break;
         case 7:
             team.TeamEventMode = true;
             team.RecordEvent(side, Kind::OffensiveRebound, 0);
             break;
-        case 8: team.RecordEvent(side, Kind::PersonalFoul, 0); break;
-        case 9: team.RecordEvent(side, Kind::ShotMade, ShotKind::Dunk, 120, 20); break;
+        case 8:
+            team.RecordEvent(side, Kind::PersonalFoul, 0);
+            break;
+        case 9:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::Dunk, 120, 20);
+            break;
         case 10:
             if (count % 60 == 10) {
                 substitute(team);
@@ -153,8 +169,7 @@ void everything(TGame &game)
     game.Statistics.Compute();
 }
 
-template <void (*F)(TGame &)>
-void run(benchmark::State &state)
+template <void (*F)(TGame &)> void run(benchmark::State &state)
 {
     TGame &game = *sharedGame().game;
     for (auto _ : state)
@@ -168,8 +183,14 @@ void run(benchmark::State &state)
     state.counters["substitutions"] = double(substitutions);
 }
 
-void plusMinus(TGame &game) { TPlusMinus::UpdatePlusMinus(game); }
-void gameStatistics(TGame &game) { game.Statistics.Compute(); }
+void plusMinus(TGame &game)
+{
+    TPlusMinus::UpdatePlusMinus(game);
+}
+void gameStatistics(TGame &game)
+{
+    game.Statistics.Compute();
+}
 
 BENCHMARK(run<periodTotals>)->Name("PeriodTotals_BothSides_FivePeriods")->Unit(benchmark::kMillisecond);
 BENCHMARK(run<groupTotals>)->Name("StarterAndBenchTotals_BothSides")->Unit(benchmark::kMillisecond);

@@ -61,11 +61,12 @@ protected:
         env.insert(QStringLiteral("PARQUETIX_HOME"), home.path());
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(home.path());
-        p.start(binaryFolder() + QStringLiteral("/parquetix-cli"), QStringList{QStringLiteral("stats")} + args);
+        p.start(binaryFolder() + QStringLiteral("/parquetix-cli"),
+                QStringList{QStringLiteral("stats")} + args);
         if (!p.waitForFinished(60000))
             ADD_FAILURE() << "parquetix-cli did not finish";
         return CliRun{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                   QString::fromUtf8(p.readAllStandardError())};
+                      QString::fromUtf8(p.readAllStandardError())};
     }
     static QJsonObject byJersey(const QJsonArray &players, int jersey)
     {
@@ -82,8 +83,9 @@ protected:
 TEST_F(CliStats, ScriptedGameAsJson)
 {
     home.write(QStringLiteral("game.txt"), Script);
-    const CliRun r = stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt")), QStringLiteral("--periods"),
-                         QStringLiteral("2"), QStringLiteral("--json"), home.file(QStringLiteral("stats.json"))});
+    const CliRun r =
+        stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt")), QStringLiteral("--periods"),
+               QStringLiteral("2"), QStringLiteral("--json"), home.file(QStringLiteral("stats.json"))});
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     EXPECT_TRUE(r.Out.contains(QStringLiteral("Game statistics"))) << r.Out.toStdString();
     EXPECT_TRUE(r.Out.contains(QStringLiteral("Per-period report, periods 2")));
@@ -101,7 +103,8 @@ TEST_F(CliStats, ScriptedGameAsJson)
     EXPECT_EQ(awayPeriods[0][QStringLiteral("Points")].toInt(), 2);
     EXPECT_EQ(awayPeriods[1][QStringLiteral("Points")].toInt(), 1);
 
-    EXPECT_EQ(j[QStringLiteral("StarterTotals")][QStringLiteral("Home")][QStringLiteral("Points")].toInt(), 3);
+    EXPECT_EQ(j[QStringLiteral("StarterTotals")][QStringLiteral("Home")][QStringLiteral("Points")].toInt(),
+              3);
     EXPECT_EQ(j[QStringLiteral("BenchTotals")][QStringLiteral("Home")][QStringLiteral("Points")].toInt(), 2);
 
     const QJsonObject report = j[QStringLiteral("GameReport")].toObject();
@@ -113,9 +116,11 @@ TEST_F(CliStats, ScriptedGameAsJson)
     EXPECT_EQ(byJersey(reportHome, 15)[QStringLiteral("Points")].toInt(), 2);
     EXPECT_EQ(byJersey(reportHome, 4)[QStringLiteral("PlayingTime")].toInt(), 0);
     EXPECT_EQ(byJersey(reportHome, 7)[QStringLiteral("PlayingTime")].toInt(), 3);
-    EXPECT_EQ(report[QStringLiteral("AwayTotals")][QStringLiteral("Totals")][QStringLiteral("FreeThrowsMade")].toInt(),
+    EXPECT_EQ(report[QStringLiteral("AwayTotals")][QStringLiteral("Totals")][QStringLiteral("FreeThrowsMade")]
+                  .toInt(),
               1);
-    EXPECT_EQ(report[QStringLiteral("HomeTotals")][QStringLiteral("EgyesuletNev")].toString(), QStringLiteral("Hosts"));
+    EXPECT_EQ(report[QStringLiteral("HomeTotals")][QStringLiteral("EgyesuletNev")].toString(),
+              QStringLiteral("Hosts"));
 
     const QJsonArray pmHome = j[QStringLiteral("PlusMinus")][QStringLiteral("Home")].toArray();
     EXPECT_EQ(byJersey(pmHome, 4)[QStringLiteral("INDEX")].toInt(), 1);
@@ -150,7 +155,7 @@ TEST_F(CliStats, BadArguments)
 {
     home.write(QStringLiteral("game.txt"), Script);
     const CliRun periods = stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt")),
-                               QStringLiteral("--periods"), QStringLiteral("1,6")});
+                                  QStringLiteral("--periods"), QStringLiteral("1,6")});
     EXPECT_EQ(periods.ExitCode, 2);
     EXPECT_TRUE(periods.Err.contains(QStringLiteral("--periods"))) << periods.Err.toStdString();
     EXPECT_TRUE(periods.Out.isEmpty());

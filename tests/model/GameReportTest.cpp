@@ -30,26 +30,26 @@ protected:
     void substitutionInPeriodTwo()
     {
         ticks(1);
-        run(QStringLiteral("select home 4\nshot home made three 20 200"));   // clock 1
+        run(QStringLiteral("select home 4\nshot home made three 20 200")); // clock 1
         ticks(39);
         run(QStringLiteral("periodend"));
         ticks(10);
-        run(QStringLiteral("sub home 4 15"));                                // clock 50
+        run(QStringLiteral("sub home 4 15")); // clock 50
         ticks(6);
-        run(QStringLiteral("select home 15\nshot home made close 120 30"));  // clock 56
+        run(QStringLiteral("select home 15\nshot home made close 120 30")); // clock 56
     }
 };
 
 TEST_F(GameReport, TheFirstStepCountsNowhereAndTheStepAtTheBoundaryInTheEndingPeriod)
 {
-    ticks(41);   // steps stored at clocks 0 to 40
+    ticks(41); // steps stored at clocks 0 to 40
     const auto p1 = report({1});
     for (int jersey : {4, 7, 10})
         EXPECT_EQ(copy(p1->HomePlayers, jersey).PlayingTime, 40) << jersey;
     for (int jersey : {5, 8, 12})
         EXPECT_EQ(copy(p1->AwayPlayers, jersey).PlayingTime, 40) << jersey;
     EXPECT_EQ(copy(p1->HomePlayers, 15).PlayingTime, 0);
-    EXPECT_EQ(player(1, 4).PlayingTime, 41);   // live playing time counts the first step
+    EXPECT_EQ(player(1, 4).PlayingTime, 41); // live playing time counts the first step
 
     const auto p2 = report({2});
     EXPECT_EQ(copy(p2->HomePlayers, 4).PlayingTime, 0);
@@ -60,10 +60,10 @@ TEST_F(GameReport, APlayerSubstitutedInDuringPeriodTwo)
     substitutionInPeriodTwo();
     const auto p2 = report({2});
     const TPlayerList &home = p2->HomePlayers;
-    EXPECT_EQ(copy(home, 15).PlayingTime, 6);   // steps from 50 to 55
+    EXPECT_EQ(copy(home, 15).PlayingTime, 6); // steps from 50 to 55
     EXPECT_EQ(copy(home, 15).Points, 2);
     EXPECT_EQ(copy(home, 15).CloseMade, 1);
-    EXPECT_EQ(copy(home, 4).PlayingTime, 9);    // steps from 41 to 49
+    EXPECT_EQ(copy(home, 4).PlayingTime, 9); // steps from 41 to 49
     EXPECT_EQ(copy(home, 4).Points, 0);
     EXPECT_EQ(copy(home, 7).PlayingTime, 15);
     EXPECT_EQ(copy(home, 10).PlayingTime, 15);
@@ -98,7 +98,7 @@ event away 1019
 timeout away
 )"));
     ticks(40);
-    run(QStringLiteral("teammode away\nevent away 1007"));   // period 2
+    run(QStringLiteral("teammode away\nevent away 1007")); // period 2
 
     const auto r = report({1});
     EXPECT_EQ(r->AwayTotals.Data.EgyesuletNev, QStringLiteral("Away Team"));
@@ -137,16 +137,16 @@ TEST_F(GameReport, CopiesHoldMasterDataOnlyAndShareAJersey)
     EXPECT_EQ(first->JatekosID, 11);
     EXPECT_EQ(first->WebID, QStringLiteral("H11"));
     EXPECT_EQ(first->Starter, 1);
-    EXPECT_EQ(first->Points, 0);   // the live points stay in the game
+    EXPECT_EQ(first->Points, 0); // the live points stay in the game
     EXPECT_EQ(first->PlayingTime, 0);
     EXPECT_EQ(r.PlayerCopy(19, r.HomePlayers, game.HomeTeam()), first);
     EXPECT_EQ(r.PlayerCopy(99, r.HomePlayers, game.HomeTeam()), nullptr);
-    EXPECT_EQ(r.PlayerCopy(21, r.HomePlayers, game.HomeTeam()), nullptr);   // an away player
+    EXPECT_EQ(r.PlayerCopy(21, r.HomePlayers, game.HomeTeam()), nullptr); // an away player
     EXPECT_EQ(r.HomePlayers.Count(), 1);
 
     // With no period chosen every roster player still gets a bare copy.
     r.Build();
-    EXPECT_EQ(r.HomePlayers.Count(), 4);   // jerseys 4, 7, 10, 15
+    EXPECT_EQ(r.HomePlayers.Count(), 4); // jerseys 4, 7, 10, 15
     EXPECT_EQ(r.AwayPlayers.Count(), 4);
     const TPlayer &p15 = copy(r.HomePlayers, 15);
     EXPECT_EQ(p15.JatekosNev, QStringLiteral("BALOGH Adam"));
@@ -200,15 +200,15 @@ TEST_F(GameReport, OvertimeIsThePeriodAfterTheFourth)
         ticks(40);
         run(QStringLiteral("periodend"));
     }
-    run(QStringLiteral("set ANSWER=no\ntick\nset ANSWER=yes"));   // refused: the clock stays at 160
+    run(QStringLiteral("set ANSWER=no\ntick\nset ANSWER=yes")); // refused: the clock stays at 160
     ASSERT_EQ(game.Clock, 160);
     ticks(10);
-    run(QStringLiteral("select away 12\nshot away made three 20 200"));   // clock 170
+    run(QStringLiteral("select away 12\nshot away made three 20 200")); // clock 170
     ticks(10);
     ASSERT_EQ(game.Clock, 180);
 
     const auto ot = report({5});
-    EXPECT_EQ(copy(ot->AwayPlayers, 12).PlayingTime, 19);   // steps from 161 to 179
+    EXPECT_EQ(copy(ot->AwayPlayers, 12).PlayingTime, 19); // steps from 161 to 179
     EXPECT_EQ(copy(ot->AwayPlayers, 12).Points, 3);
     EXPECT_EQ(copy(ot->HomePlayers, 4).PlayingTime, 19);
     EXPECT_EQ(ot->AwayTotals.Data.Totals.Points, 3);
@@ -230,7 +230,8 @@ TEST_F(GameReport, AllPeriodsOfTheDemoGameAddUpToTheLiveCounters)
     TGameReport r(demoGame);
     r.PeriodFlags.fill(true);
     r.Build();
-    for (TTeam *team : {static_cast<TTeam *>(&demoGame.HomeTeam()), static_cast<TTeam *>(&demoGame.AwayTeam())}) {
+    for (TTeam *team :
+         {static_cast<TTeam *>(&demoGame.HomeTeam()), static_cast<TTeam *>(&demoGame.AwayTeam())}) {
         const TPlayerList &copies = team->SideNumber == 1 ? r.HomePlayers : r.AwayPlayers;
         for (const TPlayerList *list : {&team->OnCourt, &team->Bench})
             for (int i = 0; i < list->Count(); ++i) {
@@ -240,7 +241,8 @@ TEST_F(GameReport, AllPeriodsOfTheDemoGameAddUpToTheLiveCounters)
                 EXPECT_EQ(c.DefRebounds + c.OffRebounds, live.DefRebounds + live.OffRebounds);
                 EXPECT_EQ(c.PersonalFouls, live.PersonalFouls);
             }
-        const TTeam &reportTeam = team->SideNumber == 1 ? static_cast<const TTeam &>(r.HomeTotals) : r.AwayTotals;
+        const TTeam &reportTeam =
+            team->SideNumber == 1 ? static_cast<const TTeam &>(r.HomeTotals) : r.AwayTotals;
         EXPECT_EQ(reportTeam.Data.Totals.Points, team->Data.Totals.Points);
         EXPECT_EQ(reportTeam.TeamLine.DefRebounds, team->TeamLine.DefRebounds);
     }

@@ -9,10 +9,7 @@ class LineupStatistics : public GameFixture
 protected:
     void SetUp() override { SetUpRoster(10); }
 
-    void compute()
-    {
-        TLineupStatistics(game).LineupStatistics(home, away);
-    }
+    void compute() { TLineupStatistics(game).LineupStatistics(home, away); }
     static QStringList ids(const ToCsereSorok &r)
     {
         QStringList l;
@@ -72,7 +69,7 @@ event home 1004
 tick
 )"));
     compute();
-    ASSERT_EQ(home.Count(), 2);   // the line-up between the two changes of the run never played
+    ASSERT_EQ(home.Count(), 2); // the line-up between the two changes of the run never played
     const ToCsereSorok &starters = *home.At(0);
     EXPECT_EQ(ids(starters), (QStringList{"H11", "H12", "H13"}));
     EXPECT_EQ(starters.PlayingTime, 4);
@@ -87,8 +84,8 @@ tick
     EXPECT_EQ(second.PlayingTime, 2);
     EXPECT_EQ(second.Points, 2);
     EXPECT_EQ(second.CloseMade, 1);
-    EXPECT_EQ(second.DefRebounds, 1);    // the team's own rebound
-    EXPECT_EQ(second.PersonalFouls, 0);  // a technical foul is not counted into line-ups
+    EXPECT_EQ(second.DefRebounds, 1);   // the team's own rebound
+    EXPECT_EQ(second.PersonalFouls, 0); // a technical foul is not counted into line-ups
     EXPECT_EQ(second.TechnicalFouls, 0);
 
     ASSERT_EQ(away.Count(), 1);
@@ -154,7 +151,7 @@ tick
     ASSERT_EQ(home.Count(), 1);
     EXPECT_EQ(ids(*home.At(0)), (QStringList{"H11", "H12", "H16"}));
     EXPECT_EQ(home.At(0)->PlayingTime, 2);
-    EXPECT_EQ(home.At(0)->Points, 2);   // the side's events count whoever made them
+    EXPECT_EQ(home.At(0)->Points, 2); // the side's events count whoever made them
 }
 
 TEST_F(LineupStatistics, FindOrAddLineupMatchesTheSetNotTheOrder)

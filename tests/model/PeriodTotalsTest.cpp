@@ -17,10 +17,10 @@ protected:
     // Every counter the replays write, summed: zero only when all are zero.
     static int sum(const TTeamTotals &t)
     {
-        return t.Points + t.MissedPoints + t.CloseMade + t.CloseMissed + t.MidMade + t.MidMissed + t.ThreeMade +
-               t.ThreeMissed + t.FreeThrowsMade + t.FreeThrowsMissed + t.DefRebounds + t.OffRebounds + t.Steals +
-               t.Turnovers + t.PersonalFouls + t.FoulsDrawn + t.Assists + t.Blocks + t.BlocksReceived + t.Rating +
-               t.DunksMade + t.DunksMissed + t.TechnicalFouls;
+        return t.Points + t.MissedPoints + t.CloseMade + t.CloseMissed + t.MidMade + t.MidMissed +
+               t.ThreeMade + t.ThreeMissed + t.FreeThrowsMade + t.FreeThrowsMissed + t.DefRebounds +
+               t.OffRebounds + t.Steals + t.Turnovers + t.PersonalFouls + t.FoulsDrawn + t.Assists +
+               t.Blocks + t.BlocksReceived + t.Rating + t.DunksMade + t.DunksMissed + t.TechnicalFouls;
     }
 };
 
@@ -57,18 +57,18 @@ TEST(EventReplay, SubstitutionIdentifiersComeFromTheMessage)
 TEST_F(PeriodTotals, ShotsAtThePeriodBoundaries)
 {
     ticks(40);
-    run(QStringLiteral("select home 4\nshot home made mid 100 100"));   // clock 40: period 1
+    run(QStringLiteral("select home 4\nshot home made mid 100 100")); // clock 40: period 1
     run(QStringLiteral("periodend"));
     ticks(1);
-    run(QStringLiteral("select home 4\nshot home made three 20 200"));   // clock 41: period 2
+    run(QStringLiteral("select home 4\nshot home made three 20 200")); // clock 41: period 2
     for (int p = 2; p <= 4; ++p) {
         ticks(p * 40 - game.Clock);
         run(QStringLiteral("periodend"));
     }
-    ticks(40);                                                             // overtimes confirmed: clock 200
-    run(QStringLiteral("select home 7\nshot home made freethrow"));       // clock 200: period 5
+    ticks(40);                                                      // overtimes confirmed: clock 200
+    run(QStringLiteral("select home 7\nshot home made freethrow")); // clock 200: period 5
     ticks(1);
-    run(QStringLiteral("select home 10\nshot home made close 120 30"));   // clock 201: no period
+    run(QStringLiteral("select home 10\nshot home made close 120 30")); // clock 201: no period
     ASSERT_EQ(game.Clock, 201);
 
     const TTeamTotals p1 = period(1, 1);
@@ -101,7 +101,7 @@ event home 1001
 select away 5
 shot away made three 20 200
 )"));
-    ticks(40);   // clock 41
+    ticks(40); // clock 41
     run(QStringLiteral(R"(
 select home 7
 shot home made close 120 30
@@ -110,10 +110,10 @@ shot home missed three 20 200
 teammode away
 event away 1002
 )"));
-    ticks(40);   // clock 81
+    ticks(40); // clock 81
     run(QStringLiteral("select home 4\nshot home made freethrow"));
 
-    TTeam &target = game.AwayTeam();   // any team serves as the target
+    TTeam &target = game.AwayTeam(); // any team serves as the target
     TSideTotals::PeriodTotals(game, 1, 1, true, target);
     TSideTotals::PeriodTotals(game, 1, 2, false, target);
     const TTeamTotals &half = target.Data.Totals;
@@ -121,9 +121,9 @@ event away 1002
     EXPECT_EQ(half.MidMade, 1);
     EXPECT_EQ(half.CloseMade, 1);
     EXPECT_EQ(half.ThreeMissed, 1);
-    EXPECT_EQ(half.DefRebounds, 1);   // the team's own rebound counts with its players'
-    EXPECT_EQ(half.MissedPoints, 0);  // never replayed
-    EXPECT_EQ(half.Steals, 0);        // the away team's steal is not the home side's
+    EXPECT_EQ(half.DefRebounds, 1);  // the team's own rebound counts with its players'
+    EXPECT_EQ(half.MissedPoints, 0); // never replayed
+    EXPECT_EQ(half.Steals, 0);       // the away team's steal is not the home side's
     EXPECT_EQ(sum(half), 8);
 
     TSideTotals::PeriodTotals(game, 1, 3, true, target);
@@ -135,13 +135,21 @@ TEST_F(PeriodTotals, ClearingKeepsIndirectStealsAndMarkPoints)
 {
     TTeamTotals t;
     int v = 1;
-    for (qint32 *f : {&t.Points, &t.MissedPoints, &t.CloseMade, &t.CloseMissed, &t.MidMade, &t.MidMissed,
-                      &t.ThreeMade, &t.ThreeMissed, &t.FreeThrowsMade, &t.FreeThrowsMissed, &t.DefRebounds,
-                      &t.OffRebounds, &t.Steals, &t.Turnovers, &t.PersonalFouls, &t.FoulsDrawn, &t.Assists,
-                      &t.Blocks, &t.BlocksReceived, &t.Rating, &t.IndirectSteals, &t.DunksMade, &t.DunksMissed,
-                      &t.TechnicalFouls, &t.FastBreakPoints, &t.SecondChancePoints})
+    for (qint32 *f : {&t.Points,          &t.MissedPoints,
+                      &t.CloseMade,       &t.CloseMissed,
+                      &t.MidMade,         &t.MidMissed,
+                      &t.ThreeMade,       &t.ThreeMissed,
+                      &t.FreeThrowsMade,  &t.FreeThrowsMissed,
+                      &t.DefRebounds,     &t.OffRebounds,
+                      &t.Steals,          &t.Turnovers,
+                      &t.PersonalFouls,   &t.FoulsDrawn,
+                      &t.Assists,         &t.Blocks,
+                      &t.BlocksReceived,  &t.Rating,
+                      &t.IndirectSteals,  &t.DunksMade,
+                      &t.DunksMissed,     &t.TechnicalFouls,
+                      &t.FastBreakPoints, &t.SecondChancePoints})
         *f = v++;
-    ticks(10);   // no overtime played: period 5 is empty
+    ticks(10); // no overtime played: period 5 is empty
     TSideTotals::PeriodTotals(game, 2, 5, true, t);
     EXPECT_EQ(sum(t), 0);
     EXPECT_EQ(t.IndirectSteals, 21);
@@ -192,7 +200,7 @@ event home 1019
 select away 5
 shot away made close 120 30
 )"));
-    ticks(40);   // group totals know no periods
+    ticks(40); // group totals know no periods
     run(QStringLiteral("select home 15\nevent home 1001"));
 
     TTeamTotals starters;
@@ -203,7 +211,7 @@ shot away made close 120 30
     EXPECT_EQ(starters.MidMade, 1);
     EXPECT_EQ(starters.Assists, 1);
     EXPECT_EQ(starters.PersonalFouls, 1);
-    EXPECT_EQ(starters.Steals, 0);   // a team event belongs to neither group
+    EXPECT_EQ(starters.Steals, 0); // a team event belongs to neither group
     EXPECT_EQ(sum(starters), 5);
     EXPECT_EQ(bench.Points, 3);
     EXPECT_EQ(bench.ThreeMade, 1);
@@ -221,7 +229,7 @@ shot away made close 120 30
 
 TEST_F(PeriodTotals, ALineUpChangedBeforeTheFirstStepChangesTheStarters)
 {
-    run(QStringLiteral("sub home 4 15"));   // clock 0: only the Starter marks move
+    run(QStringLiteral("sub home 4 15")); // clock 0: only the Starter marks move
     ticks(1);
     run(QStringLiteral("select home 15\nshot home made three 20 200\nevent home 1006"));
     TTeamTotals starters;

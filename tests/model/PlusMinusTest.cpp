@@ -12,7 +12,7 @@ protected:
 
 TEST_F(PlusMinus, PositionsFollowASubstitutionInPeriodTwo)
 {
-    PlayerStats::AddPlusMinus(player(2, 21), 9);   // a value from an earlier computation
+    PlayerStats::AddPlusMinus(player(2, 21), 9); // a value from an earlier computation
     ticks(1);
     run(QStringLiteral("select home 4\nshot home made three 20 200"));
     ticks(49);
@@ -79,7 +79,7 @@ TEST_F(PlusMinus, UnknownPlayersAndEmptyPositionsAreSkipped)
     TPlusMinus::UpdatePlusMinus(game);
     EXPECT_EQ(pm(1, 4), 3);
     EXPECT_EQ(pm(1, 7), 3);
-    EXPECT_EQ(pm(1, 10), 0);   // scored, but was never tracked
+    EXPECT_EQ(pm(1, 10), 0); // scored, but was never tracked
     EXPECT_EQ(pm(1, 15), 0);
     EXPECT_EQ(pm(2, 12), -3);
     EXPECT_EQ(game.HomeTeam().LineupTracking.at(2), TQuintetPlayer{});
