@@ -200,8 +200,8 @@ TEST(PictureLibrary, CourtPicturesAgreeWithTheMasks)
             for (int x = 4; x < width - 4; ++x) {
                 const ShotZone z = zone(x, y);
                 bool inner = true;
-                for (int dy = -3; dy <= 3 && inner; ++dy) {
-                    for (int dx = -3; dx <= 3 && inner; ++dx)
+                for (int dy = -2; dy <= 2 && inner; ++dy) {
+                    for (int dx = -2; dx <= 2 && inner; ++dx)
                         inner = zone(x + dx, y + dy) == z;
                 }
                 // The baskets and the painted centre circle are left out.
@@ -219,6 +219,48 @@ TEST(PictureLibrary, CourtPicturesAgreeWithTheMasks)
             }
         }
         EXPECT_GT(checked, 50000);
+    }
+}
+
+// The painted three-point line runs where the mask changes from two to three
+// points, give or take a pixel.
+TEST(PictureLibrary, ThreePointLineIsPaintedOnTheZoneBorder)
+{
+    for (auto orientation : {CourtOrientation::Vertical, CourtOrientation::Horizontal}) {
+        const bool vertical = orientation == CourtOrientation::Vertical;
+        const QImage court = picture(QStringLiteral("ENG"), vertical ? QStringLiteral("COURT_VERTICAL")
+                                                                     : QStringLiteral("COURT_HORIZONTAL"));
+        ASSERT_FALSE(court.isNull());
+        const CourtPoint origin = CourtGeometry::maskOrigin(orientation);
+        const int width = vertical ? 240 : 359, height = vertical ? 359 : 240;
+        auto zone = [&](int x, int y) {
+            return vertical ? CourtGeometry::zoneAt(x, y) : CourtGeometry::horizontalZoneAt(x, y);
+        };
+        auto white = [&](int x, int y) {
+            const QColor c = court.pixelColor(origin.x - 287 + x, origin.y - 74 + y);
+            return std::min({c.red(), c.green(), c.blue()}) >= 225;
+        };
+        int borders = 0;
+        for (int y = 2; y < height - 3; ++y) {
+            for (int x = 2; x < width - 3; ++x) {
+                const ShotZone z = zone(x, y);
+                if (z != ShotZone::TwoPointer && z != ShotZone::ThreePointer)
+                    continue;
+                const ShotZone other =
+                    z == ShotZone::TwoPointer ? ShotZone::ThreePointer : ShotZone::TwoPointer;
+                if (zone(x + 1, y) == other) {
+                    ++borders;
+                    ASSERT_TRUE(white(x - 1, y) || white(x, y) || white(x + 1, y) || white(x + 2, y))
+                        << x << "," << y;
+                }
+                if (zone(x, y + 1) == other) {
+                    ++borders;
+                    ASSERT_TRUE(white(x, y - 1) || white(x, y) || white(x, y + 1) || white(x, y + 2))
+                        << x << "," << y;
+                }
+            }
+        }
+        EXPECT_GT(borders, 400);
     }
 }
 
