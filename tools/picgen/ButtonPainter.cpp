@@ -196,14 +196,11 @@ QImage ButtonPainter::barButton(const QString &name, const QString &language)
 {
     QImage image = transparentImage(43, 9);
     QPainter p(&image);
-    const bool timeout = name == QLatin1String("TIMEOUT");
-    if (timeout)
-        Style::keyCap(p, QRectF(0, 0, 43, 9), 2, Style::Clock.lighter(125), Style::Clock.darker(110),
-                      CapEdge);
-    else
-        Style::keyCap(p, QRectF(0, 0, 43, 9), 2, CapTop, CapBottom, CapEdge);
+    // Free throws are shots: the colour of the ball; timeouts stop the clock.
+    const QColor colour = name == QLatin1String("TIMEOUT") ? Style::Clock : Style::Ball.darker(112);
+    Style::keyCap(p, QRectF(0, 0, 43, 9), 2, colour.lighter(125), colour.darker(110), CapEdge);
     p.setFont(Style::commonFont(captions({"BUNTETO", "TIMEOUT"}, language), 40, 8));
-    p.setPen(timeout ? Qt::white : Style::Ink);
+    p.setPen(Qt::white);
     p.drawText(QRectF(0, 0, 43, 9), Qt::AlignCenter, Captions::text(name.toLatin1().constData(), language));
     return image;
 }
