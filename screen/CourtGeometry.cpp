@@ -1,5 +1,7 @@
 #include "CourtGeometry.h"
 
+#include "model/EventKinds.h"
+
 #include <cmath>
 #include <initializer_list>
 
@@ -109,13 +111,13 @@ int shotKindOf(ShotZone zone)
 {
     switch (zone) {
     case ShotZone::Layup:
-        return 1101;
+        return ShotKind::Close;
     case ShotZone::TwoPointer:
-        return 1102;
+        return ShotKind::MidRange;
     case ShotZone::ThreePointer:
-        return 1103;
+        return ShotKind::Three;
     case ShotZone::Dunk:
-        return 1105;
+        return ShotKind::Dunk;
     case ShotZone::None:
         break;
     }

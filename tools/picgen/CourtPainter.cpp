@@ -285,8 +285,7 @@ void CourtPainter::paintScreenControls(QPainter &p)
     const QRect chips[] = {{422, 474, 25, 14}, {447, 474, 33, 14}, {549, 80, 25, 14}, {513, 80, 33, 14}};
     for (QRect r : chips) {
         r.translate(-origin);
-        Style::keyCap(p, r.adjusted(0, 0, 0, 0), 3, QColor(0xF7, 0xF5, 0xEF), QColor(0xE2, 0xDD, 0xD1),
-                      QColor(0x11, 0x16, 0x1C));
+        Style::keyCap(p, r, 3, QColor(0xF7, 0xF5, 0xEF), QColor(0xE2, 0xDD, 0xD1), QColor(0x11, 0x16, 0x1C));
     }
 }
 
