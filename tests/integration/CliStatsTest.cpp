@@ -1,11 +1,11 @@
 // parquetix-cli stats on a small scripted game whose figures are worked out
 // by hand: two five-minute periods, one home change in period 2.
+#include "support/CliRunner.h"
 #include "support/TestHome.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,29 +44,13 @@ tick
 tick
 )";
 
-struct CliRun
-{
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
 class CliStats : public ::testing::Test
 {
 protected:
-    CliRun stats(const QStringList &args)
+    CliResult stats(const QStringList &args)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PARQUETIX_HOME"), home.path());
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(home.path());
-        p.start(binaryFolder() + QStringLiteral("/parquetix-cli"),
-                QStringList{QStringLiteral("stats")} + args);
-        if (!p.waitForFinished(60000))
-            ADD_FAILURE() << "parquetix-cli did not finish";
-        return CliRun{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                      QString::fromUtf8(p.readAllStandardError())};
+        return runProgram(QStringLiteral("parquetix-cli"), QStringList{QStringLiteral("stats")} + args,
+                          home.path());
     }
     static QJsonObject byJersey(const QJsonArray &players, int jersey)
     {
@@ -83,12 +67,12 @@ protected:
 TEST_F(CliStats, ScriptedGameAsJson)
 {
     home.write(QStringLiteral("game.txt"), Script);
-    const CliRun r =
+    const CliResult r =
         stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt")), QStringLiteral("--periods"),
                QStringLiteral("2"), QStringLiteral("--json"), home.file(QStringLiteral("stats.json"))});
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
-    EXPECT_TRUE(r.Out.contains(QStringLiteral("Game statistics"))) << r.Out.toStdString();
-    EXPECT_TRUE(r.Out.contains(QStringLiteral("Per-period report, periods 2")));
+    EXPECT_TRUE(r.Out.contains("Game statistics")) << r.Out.toStdString();
+    EXPECT_TRUE(r.Out.contains("Per-period report, periods 2"));
     const QJsonObject j = QJsonDocument::fromJson(home.read(QStringLiteral("stats.json"))).object();
     ASSERT_FALSE(j.isEmpty());
 
@@ -154,27 +138,26 @@ TEST_F(CliStats, ScriptedGameAsJson)
 TEST_F(CliStats, BadArguments)
 {
     home.write(QStringLiteral("game.txt"), Script);
-    const CliRun periods = stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt")),
-                                  QStringLiteral("--periods"), QStringLiteral("1,6")});
+    const CliResult periods = stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt")),
+                                     QStringLiteral("--periods"), QStringLiteral("1,6")});
     EXPECT_EQ(periods.ExitCode, 2);
-    EXPECT_TRUE(periods.Err.contains(QStringLiteral("--periods"))) << periods.Err.toStdString();
+    EXPECT_TRUE(periods.Err.contains("--periods")) << periods.Err.toStdString();
     EXPECT_TRUE(periods.Out.isEmpty());
 
-    const CliRun none = stats({});
+    const CliResult none = stats({});
     EXPECT_EQ(none.ExitCode, 2);
-    EXPECT_TRUE(none.Err.contains(QStringLiteral("usage:")));
+    EXPECT_TRUE(none.Err.contains("usage:"));
 
-    const CliRun missing = stats({QStringLiteral("--script"), home.file(QStringLiteral("absent.txt"))});
+    const CliResult missing = stats({QStringLiteral("--script"), home.file(QStringLiteral("absent.txt"))});
     EXPECT_EQ(missing.ExitCode, 1);
-    EXPECT_TRUE(missing.Err.contains(QStringLiteral("cannot read")));
+    EXPECT_TRUE(missing.Err.contains("cannot read"));
 }
 
 TEST_F(CliStats, ASavedGameFolderIsRefusedInThisBuild)
 {
-    const CliRun r = stats({home.path()});
+    const CliResult r = stats({home.path()});
     EXPECT_EQ(r.ExitCode, 1);
-    EXPECT_TRUE(r.Err.contains(QStringLiteral("loading saved games is not available in this build")))
-        << r.Err.toStdString();
+    EXPECT_TRUE(r.Err.contains("loading saved games is not available in this build")) << r.Err.toStdString();
     EXPECT_TRUE(r.Out.isEmpty());
 }
 
