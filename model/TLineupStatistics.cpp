@@ -45,7 +45,7 @@ void TLineupStatistics::LineupStatistics(TLineupList &home, TLineupList &away)
     ToCsereSorok *current[2] = {};
     for (int t = 0; t < 2; ++t) {
         TTrackedSlots::FillFromStarters(*teams[t]);
-        current[t] = FindOrAddLineup(*lists[t], Members(teams[t]->LineupTracking));
+        current[t] = FindOrAddLineup(*lists[t], Members(TTrackedSlots::Positions(*teams[t])));
     }
 
     const TEventList &events = m_game.AllEvents;
@@ -58,8 +58,8 @@ void TLineupStatistics::LineupStatistics(TLineupList &home, TLineupList &away)
             const int t = ev.Side - 1;
             for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side;
                  ++i)
-                TTrackedSlots::Substitute(m_game, teams[t]->LineupTracking, *events.At(i));
-            current[t] = FindOrAddLineup(*lists[t], Members(teams[t]->LineupTracking));
+                TTrackedSlots::Substitute(m_game, *teams[t], *events.At(i));
+            current[t] = FindOrAddLineup(*lists[t], Members(TTrackedSlots::Positions(*teams[t])));
             continue;
         }
         if (ev.Kind == Kind::ClockStep) {

@@ -9,17 +9,15 @@
 
 namespace {
 
-// The players behind a team's positions, looked up again only when a slot changes.
+// The players behind a team's positions, looked up again only when a position changes.
 struct TSlotPlayers
 {
     std::array<TPlayer *, TTeam::TrackedPositions> Players{};
 
-    void Resolve(TGame &game, const QList<TQuintetPlayer> &positions)
+    void Resolve(TTeam &team)
     {
-        for (int i = 0; i < TTeam::TrackedPositions; ++i) {
-            const bool filled = i < positions.size() && !positions[i].IsEmpty();
-            Players[size_t(i)] = filled ? game.FindPlayerByWebId(positions[i].WebID) : nullptr;
-        }
+        for (int i = 0; i < TTeam::TrackedPositions; ++i)
+            Players[size_t(i)] = TTrackedSlots::PlayerAt(team, i);
     }
     void Add(QHash<TPlayer *, int> &deltas, int points) const
     {
@@ -41,8 +39,8 @@ void TPlusMinus::UpdatePlusMinus(TGame &game)
         TTrackedSlots::FillFromStarters(*team);
     }
     TSlotPlayers on[2];
-    on[0].Resolve(game, teams[0]->LineupTracking);
-    on[1].Resolve(game, teams[1]->LineupTracking);
+    on[0].Resolve(*teams[0]);
+    on[1].Resolve(*teams[1]);
 
     // Summed first and written once per player: rewriting the extra values
     // text for every basket would cost more than the whole replay.
@@ -55,8 +53,8 @@ void TPlusMinus::UpdatePlusMinus(TGame &game)
             const int t = ev.Side - 1;
             for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side;
                  ++i)
-                TTrackedSlots::Substitute(game, teams[t]->LineupTracking, *events.At(i));
-            on[t].Resolve(game, teams[t]->LineupTracking);
+                TTrackedSlots::Substitute(game, *teams[t], *events.At(i));
+            on[t].Resolve(*teams[t]);
             continue;
         }
         if (ev.Kind == Kind::ShotMade) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "TPlayerList.h"
-#include "TQuintetPlayer.h"
 #include "TRefList.h"
 #include "TTeamData.h"
 
@@ -120,9 +119,9 @@ public:
     qint32 DefenseModeIndex = -1;
     qint32 LastTypedEvent = -1;
     qint32 TeamFouls = 0;
-    // The tracked court positions (name, web identifier) that the plus-minus
-    // and line-up replays follow through the substitutions; see TTrackedSlots.
-    QList<TQuintetPlayer> LineupTracking;
+    // The JatekosID of the player in each tracked court position (-1: none),
+    // which the plus-minus and line-up replays follow through the substitutions.
+    QList<int> LineupTracking;
 
 protected:
     TGame &m_game;

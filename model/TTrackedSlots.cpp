@@ -14,16 +14,14 @@ static int starterCount(const TTeam &team)
 
 int TTrackedSlots::FillFromStarters(TTeam &team)
 {
-    QList<TQuintetPlayer> &positions = team.LineupTracking;
-    positions.clear();
+    QList<int> &ids = team.LineupTracking;
+    ids.clear();
     for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
-        for (int i = 0; i < list->Count() && positions.size() < TTeam::TrackedPositions; ++i) {
-            const TPlayer &p = *list->At(i);
-            if (p.Starter != 0)
-                positions.append(TQuintetPlayer{p.JatekosNev, p.WebID});
-        }
-    while (positions.size() < TTeam::TrackedPositions)
-        positions.append(TQuintetPlayer{});
+        for (int i = 0; i < list->Count() && ids.size() < TTeam::TrackedPositions; ++i)
+            if (list->At(i)->Starter != 0)
+                ids.append(list->At(i)->JatekosID);
+    while (ids.size() < TTeam::TrackedPositions)
+        ids.append(Empty);
     return UntrackedStarters(team);
 }
 
@@ -32,7 +30,7 @@ int TTrackedSlots::UntrackedStarters(const TTeam &team)
     return std::max(0, starterCount(team) - TTeam::TrackedPositions);
 }
 
-bool TTrackedSlots::Substitute(TGame &game, QList<TQuintetPlayer> &positions, const TGameEvent &event)
+bool TTrackedSlots::Substitute(TGame &game, TTeam &team, const TGameEvent &event)
 {
     QString inId;
     QString outId;
@@ -42,11 +40,28 @@ bool TTrackedSlots::Substitute(TGame &game, QList<TQuintetPlayer> &positions, co
     const TPlayer *outgoing = game.FindPlayerByWebId(outId);
     if (!incoming || !outgoing)
         return false;
-    for (TQuintetPlayer &slot : positions) {
-        if (!slot.IsEmpty() && slot.WebID == outgoing->WebID) {
-            slot = TQuintetPlayer{incoming->JatekosNev, incoming->WebID};
+    for (int &id : team.LineupTracking) {
+        if (id != Empty && id == outgoing->JatekosID) {
+            id = incoming->JatekosID;
             return true;
         }
     }
     return false;
+}
+
+TPlayer *TTrackedSlots::PlayerAt(TTeam &team, int position)
+{
+    if (position < 0 || position >= team.LineupTracking.size() || team.LineupTracking[position] == Empty)
+        return nullptr;
+    return team.FindPlayerById(team.LineupTracking[position]).Player();
+}
+
+QList<TQuintetPlayer> TTrackedSlots::Positions(TTeam &team)
+{
+    QList<TQuintetPlayer> positions;
+    for (int i = 0; i < team.LineupTracking.size(); ++i) {
+        const TPlayer *p = PlayerAt(team, i);
+        positions.append(p ? TQuintetPlayer{p->JatekosNev, p->WebID} : TQuintetPlayer{});
+    }
+    return positions;
 }

@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "QuintetPrinter.h"
 
 #include "model/TLineupStatistics.h"
 #include "model/TTrackedSlots.h"
@@ -94,8 +93,7 @@ tick
     EXPECT_EQ(away.At(0)->MidMade, 1);
 
     // The tracked positions end where the last change put them.
-    EXPECT_EQ(game.HomeTeam().LineupTracking,
-              (QList<TQuintetPlayer>{{"NAGY Bence", "H12"}, {"KOVACS Janos", "H11"}, {"Farkas", "H13"}}));
+    EXPECT_EQ(game.HomeTeam().LineupTracking, (QList<int>{12, 11, 13}));
 }
 
 TEST_F(LineupStatistics, ChangesOfBothTeamsAreSeparateRuns)

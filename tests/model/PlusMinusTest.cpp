@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "QuintetPrinter.h"
 
 #include "model/TPlusMinus.h"
 
@@ -34,8 +33,7 @@ shot away made freethrow
     EXPECT_EQ(pm(2, 21), 0);
     // The positions are filled from the roster lists as they stand: 7 and 10
     // on court, then 4 from the bench, whom 15 replaced.
-    EXPECT_EQ(game.HomeTeam().LineupTracking,
-              (QList<TQuintetPlayer>{{"NAGY Bence", "H12"}, {"Farkas", "H13"}, {"BALOGH Adam", "H14"}}));
+    EXPECT_EQ(game.HomeTeam().LineupTracking, (QList<int>{12, 13, 14}));
     // The live counters are left alone.
     EXPECT_EQ(player(1, 15).Points, 2);
     EXPECT_EQ(game.HomeTeam().Data.Totals.Points, 5);
@@ -82,5 +80,5 @@ TEST_F(PlusMinus, UnknownPlayersAndEmptyPositionsAreSkipped)
     EXPECT_EQ(pm(1, 10), 0); // scored, but was never tracked
     EXPECT_EQ(pm(1, 15), 0);
     EXPECT_EQ(pm(2, 12), -3);
-    EXPECT_EQ(game.HomeTeam().LineupTracking.at(2), TQuintetPlayer{});
+    EXPECT_EQ(game.HomeTeam().LineupTracking, (QList<int>{11, 12, -1}));
 }
