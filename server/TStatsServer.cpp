@@ -145,7 +145,21 @@ bool TStatsServer::start(QString *error)
         return false;
     }
     m_stopping = false;
-    m_thread = std::thread([this] { listen_after_bind(); });
+    m_listenEnded = false;
+    m_thread = std::thread([this] {
+        listen_after_bind();
+        m_listenEnded = true;
+    });
+    // httplib's stop() does nothing until the accept loop runs, so a stop
+    // right after the start must not come before it.
+    while (!is_running() && !m_listenEnded)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (m_listenEnded) {
+        m_thread.join();
+        if (error)
+            *error = QStringLiteral("the server stopped as soon as it started");
+        return false;
+    }
     return true;
 }
 

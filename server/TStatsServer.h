@@ -62,5 +62,6 @@ private:
     TRequestLog m_log;
     std::thread m_thread;
     std::atomic<bool> m_stopping{false};
+    std::atomic<bool> m_listenEnded{false};
     int m_port = -1;
 };
