@@ -43,62 +43,54 @@ TFaultSettings::Decision TFaultSettings::next()
 
 bool TFaultSettings::apply(const QMap<QByteArray, QByteArray> &params, QString *error)
 {
-    auto flag = [&](const QByteArray &value, std::atomic<bool> *target) {
-        if (value != "0" && value != "1") {
-            if (error)
-                *error = QStringLiteral("expected 0 or 1, not %1").arg(QString::fromLatin1(value));
-            return false;
-        }
-        *target = value == "1";
+    auto fail = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    auto flag = [&](const QByteArray &value, bool *out) {
+        if (value != "0" && value != "1")
+            return fail(QStringLiteral("expected 0 or 1, not %1").arg(QString::fromLatin1(value)));
+        *out = value == "1";
         return true;
     };
     auto count = [&](const QByteArray &value, int *out) {
         bool ok = false;
         const int v = value.toInt(&ok);
-        if (!ok || v < 0) {
-            if (error)
-                *error = QStringLiteral("expected a count, not %1").arg(QString::fromLatin1(value));
-            return false;
-        }
+        if (!ok || v < 0)
+            return fail(QStringLiteral("expected a count, not %1").arg(QString::fromLatin1(value)));
         *out = v;
         return true;
     };
-    // Check everything first so a bad request changes nothing.
+
+    // Everything is read first, so a bad request changes nothing.
+    const bool normal = params.contains("mode");
+    bool refuse = normal ? false : m_refuse.load();
+    bool noOk = normal ? false : m_noOk.load();
+    int slow = normal ? 0 : m_slowMs.load();
+    int drop = normal ? 0 : m_dropEvery.load();
     for (auto it = params.begin(); it != params.end(); ++it) {
         const QByteArray &k = it.key();
-        if (k != "mode" && k != "refuse" && k != "no-ok" && k != "slow" && k != "drop") {
-            if (error)
-                *error = QStringLiteral("unknown setting %1").arg(QString::fromLatin1(k));
+        bool ok = true;
+        if (k == "mode")
+            ok = it.value() == "normal" || fail(QStringLiteral("the only mode is normal"));
+        else if (k == "refuse")
+            ok = flag(it.value(), &refuse);
+        else if (k == "no-ok")
+            ok = flag(it.value(), &noOk);
+        else if (k == "slow")
+            ok = count(it.value(), &slow);
+        else if (k == "drop")
+            ok = count(it.value(), &drop);
+        else
+            ok = fail(QStringLiteral("unknown setting %1").arg(QString::fromLatin1(k)));
+        if (!ok)
             return false;
-        }
-        if (k == "mode" && it.value() != "normal") {
-            if (error)
-                *error = QStringLiteral("the only mode is normal");
-            return false;
-        }
     }
-    std::atomic<bool> refuse{m_refuse.load()};
-    std::atomic<bool> noOk{m_noOk.load()};
-    int slow = m_slowMs;
-    int drop = m_dropEvery;
-    if (params.contains("mode")) {
-        refuse = false;
-        noOk = false;
-        slow = 0;
-        drop = 0;
-    }
-    if (params.contains("refuse") && !flag(params["refuse"], &refuse))
-        return false;
-    if (params.contains("no-ok") && !flag(params["no-ok"], &noOk))
-        return false;
-    if (params.contains("slow") && !count(params["slow"], &slow))
-        return false;
-    if (params.contains("drop") && !count(params["drop"], &drop))
-        return false;
-    m_refuse = refuse.load();
-    m_noOk = noOk.load();
+    m_refuse = refuse;
+    m_noOk = noOk;
     m_slowMs = slow;
-    if (drop != m_dropEvery || params.contains("drop"))
+    if (normal || params.contains("drop"))
         setDropEvery(drop);
     return true;
 }
