@@ -13,7 +13,10 @@
 #include "model/TPlusMinus.h"
 #include "model/TSideTotals.h"
 #include "model/TTrackedSlots.h"
+#include "shell/TGameFolder.h"
+#include "shell/TGameLoader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -301,16 +304,6 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "stats: " << error << "\n";
         return 2;
     }
-    if (!hasScript) {
-        err << "stats: loading saved games is not available in this build; use --script SCRIPT\n";
-        return 1;
-    }
-
-    QFile file(scriptPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "stats: cannot read " << scriptPath << ": " << file.errorString() << "\n";
-        return 1;
-    }
     TParquetixApplication app;
     TScriptPrompter prompter;
     THeadlessScreen screen;
@@ -318,14 +311,33 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
     app.SetScreen(&screen);
     if (!app.Initialize(&error))
         err << "settings: " << error << "\n";
-    if (!app.LoadReferenceLists(&error))
-        err << "reference lists: " << error << "\n";
-    TGame &game = app.Game();
-    TGameScript runner(game, screen);
-    if (!runner.Run(QString::fromUtf8(file.readAll()), scriptPath)) {
-        err << runner.Error() << "\n";
-        return 1;
+    if (hasScript) {
+        QFile file(scriptPath);
+        if (!file.open(QIODevice::ReadOnly)) {
+            err << "stats: cannot read " << scriptPath << ": " << file.errorString() << "\n";
+            return 1;
+        }
+        if (!app.LoadReferenceLists(&error))
+            err << "reference lists: " << error << "\n";
+        TGameScript runner(app.Game(), screen);
+        if (!runner.Run(QString::fromUtf8(file.readAll()), scriptPath)) {
+            err << runner.Error() << "\n";
+            return 1;
+        }
+    } else {
+        // A saved game, loaded as the load wizard does, not online.
+        const QString folder = QDir(args.first()).absolutePath();
+        const QString code = TGameFolder(folder).GameCode();
+        if (code.isEmpty()) {
+            err << "stats: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+            return 1;
+        }
+        if (!TGameLoader::Load(app, folder, code, TLoadOptions{}, nullptr, &error)) {
+            err << "stats: " << error << "\n";
+            return 1;
+        }
     }
+    TGame &game = app.Game();
 
     for (const TTeam *team :
          {static_cast<const TTeam *>(&game.HomeTeam()), static_cast<const TTeam *>(&game.AwayTeam())})

@@ -1,9 +1,8 @@
 #include "TDumpText.h"
 
-#include "TPeriodReplay.h"
-
 #include "model/RecordBuffer.h"
 #include "model/TGame.h"
+#include "model/TGameReport.h"
 
 namespace {
 
@@ -53,29 +52,33 @@ QString playingTime(int t)
 }
 
 // The team line and the player lines of one side; counts come from the game or
-// from the period replay.
-void sideLines(TLines &l, const TGame &game, const TTeam &team, const TPeriodReplay *period)
+// from the per-period report.
+void sideLines(TLines &l, const TGame &game, const TTeam &team, TGameReport *period)
 {
     const QString side = team.SideNumber == 1 ? QStringLiteral("0") : QStringLiteral("1");
-    const TPlayer &line = period ? period->Side(team.SideNumber).TeamLine : team.TeamLine;
-    const TTeamTotals &totals = period ? period->Side(team.SideNumber).Totals : team.Data.Totals;
+    const TTeam *counted = &team;
+    TPlayerList *copies = nullptr;
+    if (period) {
+        counted = team.SideNumber == 1 ? static_cast<TTeam *>(&period->HomeTotals) : &period->AwayTotals;
+        copies = team.SideNumber == 1 ? &period->HomePlayers : &period->AwayPlayers;
+    }
+    const TTeamTotals &totals = counted->Data.Totals;
     l.field(side).field(team.Data.WebID).field(team.TeamLine.JatekosMezSzam);
     l.field(team.SideNumber == 1 ? QStringLiteral("HOMETEAM") : QStringLiteral("AWAYTEAM"));
     l.field(0).field(0);
-    counters(l, line);
+    counters(l, counted->TeamLine);
     l.field(totals.FastBreakPoints).field(totals.SecondChancePoints);
     l.end();
 
     const bool italian = game.Settings().Edition() == TEdition::Italian;
+    const TPlayer none;
     for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
         for (int i = 0; i < list->Count(); ++i) {
             const TPlayer &p = *list->At(i);
-            TPlayer empty;
             const TPlayer *counts = &p;
-            if (period) {
-                counts = period->Copy(team.SideNumber, p);
-                if (!counts)
-                    counts = &empty;
+            if (copies) {
+                const int at = copies->IndexOf(TGameReport::JerseyKey(p));
+                counts = at >= 0 ? copies->At(at) : &none;
             }
             l.field(side).field(p.WebID).field(p.JatekosMezSzam).field(p.JatekosNev);
             l.field(counts->Starter ? 1 : 0).field(playingTime(counts->PlayingTime));
@@ -128,22 +131,21 @@ QByteArray LiveBoxScore(const TGame &game)
     return l.bytes();
 }
 
-QByteArray PeriodBoxScore(TGame &game, int period, QList<int> *errors)
+QByteArray PeriodBoxScore(TGame &game, int period)
 {
-    const TPeriodReplay replay(game, period);
-    if (errors)
-        *errors = replay.Errors();
+    TGameReport report(game);
+    if (period >= 1 && period <= int(report.PeriodFlags.size()))
+        report.PeriodFlags[size_t(period - 1)] = true;
+    report.Build();
     const TTeam &home = game.HomeTeam();
     const TTeam &away = game.AwayTeam();
     TLines l;
-    l.field(teamName(home))
-        .field(teamName(away))
-        .field(replay.Home().Totals.Points)
-        .field(replay.Away().Totals.Points);
+    l.field(teamName(home)).field(teamName(away));
+    l.field(report.HomeTotals.Data.Totals.Points).field(report.AwayTotals.Data.Totals.Points);
     l.field(game.GameCode);
     l.end();
-    sideLines(l, game, home, &replay);
-    sideLines(l, game, away, &replay);
+    sideLines(l, game, home, &report);
+    sideLines(l, game, away, &report);
     l.raw(QStringLiteral("#"));
     l.field(period);
     l.end();

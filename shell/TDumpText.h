@@ -15,8 +15,9 @@ namespace TDumpText {
 QByteArray GameData(const TGame &game);
 // "Dump_Data_" + number: the live box score of the whole game.
 QByteArray LiveBoxScore(const TGame &game);
-// "Dump_Data_Q" + period: the box score of one period, from a replay of the event log.
-QByteArray PeriodBoxScore(TGame &game, int period, QList<int> *errors = nullptr);
+// "Dump_Data_Q" + period: the box score of one period from the per-period
+// report; events it cannot count are reported to the operator by the report.
+QByteArray PeriodBoxScore(TGame &game, int period);
 // One line of "Game_Data_": the message without the server part, then the sub-event.
 QByteArray EventLine(const TGameEvent &event, int serverNameLength);
 

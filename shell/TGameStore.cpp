@@ -497,11 +497,7 @@ void TGameStore::WritePeriodDump(TGame &game, int period)
     const QString folder = requireFolder(DumpFolder(settings));
     if (!QDir().mkpath(folder))
         throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
-    QList<int> errors;
-    const QByteArray text = TDumpText::PeriodBoxScore(game, period, &errors);
-    // The per-period replay reports every event it could not count by its position.
-    for (int index : errors)
-        game.Prompter().ShowError(QString::number(index));
+    const QByteArray text = TDumpText::PeriodBoxScore(game, period);
     writeFile(numbered(folder, TDumpText::PeriodFileName(period)), text);
 }
 

@@ -153,12 +153,23 @@ TEST_F(CliStats, BadArguments)
     EXPECT_TRUE(missing.Err.contains("cannot read"));
 }
 
-TEST_F(CliStats, ASavedGameFolderIsRefusedInThisBuild)
+TEST_F(CliStats, ASavedGameGivesTheFiguresOfTheGamePlayedThrough)
 {
-    const CliResult r = stats({home.path()});
-    EXPECT_EQ(r.ExitCode, 1);
-    EXPECT_TRUE(r.Err.contains("loading saved games is not available in this build")) << r.Err.toStdString();
-    EXPECT_TRUE(r.Out.isEmpty());
+    home.write(QStringLiteral("game.txt"), Script);
+    const QString folder = home.file(QStringLiteral("Save/cli"));
+    const CliResult played =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("play"), home.file(QStringLiteral("game.txt")), QStringLiteral("--save"), folder},
+                   home.path());
+    ASSERT_EQ(played.ExitCode, 0) << played.Err.toStdString();
+    const CliResult fromScript = stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt"))});
+    const CliResult fromFolder = stats({folder});
+    ASSERT_EQ(fromFolder.ExitCode, 0) << fromFolder.Err.toStdString();
+    EXPECT_EQ(fromFolder.Out, fromScript.Out);
+
+    const CliResult empty = stats({home.file(QStringLiteral("Save"))});
+    EXPECT_EQ(empty.ExitCode, 1);
+    EXPECT_TRUE(empty.Err.contains("holds no saved game")) << empty.Err.toStdString();
 }
 
 } // namespace
