@@ -85,8 +85,8 @@ TOnlineUpdate::TResult TOnlineUpdate::UpdateFromFile(const QString &path)
         TResult result;
         result.outcome = TOutcome::FileError;
         result.detail = file.errorString();
-        result.error = m_translator.Translate(QStringLiteral("Cannot read the update file:"), kForm) +
-                       QLatin1Char(' ') + path + QStringLiteral(" (") + file.errorString() + QLatin1Char(')');
+        result.error =
+            m_translator.Translate(QStringLiteral("Cannot read the update file:"), kForm) + QLatin1Char(' ') + path;
         return result;
     }
     // Line breaks go anyway before parsing, which joins the lines.

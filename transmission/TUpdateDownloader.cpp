@@ -69,7 +69,8 @@ bool TUpdateDownloader::Download(const QString &url, const TProxy &proxy, QByteA
     };
     const httplib::Result result = client.Get(target.toStdString(), headers);
     if (!result) {
-        error = QString::fromStdString(httplib::to_string(result.error()));
+        error = QStringLiteral("%1: %2 error")
+                    .arg(QString::fromLatin1(origin), QString::fromStdString(httplib::to_string(result.error())));
         return false;
     }
     body = QByteArray::fromStdString(result->body);
