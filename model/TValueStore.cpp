@@ -29,20 +29,22 @@ QString TValueStore::Get(const QString &name) const
     return i < 0 ? QString() : m_pairs[i].second;
 }
 
-void TValueStore::Set(const QString &name, const QString &value)
+bool TValueStore::Set(const QString &name, const QString &value)
 {
-    if (name.isEmpty())
-        return;
+    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.contains(QLatin1Char('#'))
+        || value.contains(QLatin1Char('#')))
+        return false;
     const int i = indexOf(name);
     if (value.isEmpty()) {
         if (i >= 0)
             m_pairs.removeAt(i);
-        return;
+        return true;
     }
     if (i >= 0)
         m_pairs[i].second = value;
     else
         m_pairs.append({name, value});
+    return true;
 }
 
 QString TValueStore::Save() const

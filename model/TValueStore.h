@@ -13,7 +13,9 @@ public:
     // fragment without its "#" is taken as a pair as well.
     void Load(const QString &text);
     QString Get(const QString &name) const;
-    void Set(const QString &name, const QString &value);
+    // False (and nothing changes) for an empty name, a name holding "=" or
+    // "#", or a value holding "#": the text form could not carry them.
+    bool Set(const QString &name, const QString &value);
     QString Save() const;
     bool IsEmpty() const { return m_pairs.isEmpty(); }
 

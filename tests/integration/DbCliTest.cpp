@@ -1,8 +1,7 @@
+#include "support/CliRunner.h"
 #include "support/TestHome.h"
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,14 +16,8 @@ struct TRun
 // parquetix-cli with the temporary home as its application home.
 TRun cli(const TestHome &home, const QStringList &args)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PARQUETIX_HOME"), home.path());
-    p.setProcessEnvironment(env);
-    p.start(QDir(binaryFolder()).filePath(QStringLiteral("parquetix-cli")), args);
-    if (!p.waitForFinished(30000))
-        ADD_FAILURE() << "parquetix-cli did not finish";
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    const CliResult r = runProgram(QStringLiteral("parquetix-cli"), args, home.path());
+    return {r.ExitCode, QString::fromUtf8(r.Out), QString::fromUtf8(r.Err)};
 }
 
 const QByteArray kUpdate("*L1|Liga#T1|Medv\xe9k|MED|#*P1|KOVACS Janos|19990101|190|85|G|HUN|T1|7|#*"

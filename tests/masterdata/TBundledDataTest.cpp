@@ -3,6 +3,8 @@
 #include "masterdata/TOnlineUpdate.h"
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
+#include "model/Services.h"
+#include "model/TPlayer.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -11,6 +13,18 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Remembers the keys a piece of the model looks up.
+class KeyCollector : public ITranslator
+{
+public:
+    QString Translate(const QString &text, const QString &section) override
+    {
+        keys << section + QLatin1Char('\t') + text;
+        return text;
+    }
+    QStringList keys;
+};
 
 QString s(const char *text)
 {
@@ -181,13 +195,22 @@ TEST_F(ShippedData, TranslatesEverySystemTextIntoHungarianAndEnglish)
         keys << TOnlineUpdate::StateText(state);
     keys << s("The update text ends with an incomplete league block; it was skipped:")
          << s("A malformed league block of the update text was skipped:") << s("Cannot read the update file:")
-         << s("Delete all data from database?");
-    for (const QString &key : keys) {
+         << s("Delete all data from database?") << s("+15 sec") << s("<>") << s("Overtime! Are you sure?");
+    QStringList typedKeys;
+    for (const QString &key : keys)
+        typedKeys << s("FORM\t") + key;
+    KeyCollector titles;
+    for (int column = 0; column < 10; ++column)
+        PlayerStats::VariableColumnTitle(column, &titles);
+    typedKeys << titles.keys;
+    for (const QString &typedKey : typedKeys) {
+        const QString type = typedKey.section(QLatin1Char('\t'), 0, 0);
+        const QString key = typedKey.section(QLatin1Char('\t'), 1);
         for (const char *language : {"HUN", "ENG"}) {
             QString translated;
             bool found = false;
-            ASSERT_TRUE(dm.FindTranslation(s("FORM"), s(language), key, &translated, &found));
-            EXPECT_FALSE(translated.isEmpty()) << language << ": " << key.toStdString();
+            ASSERT_TRUE(dm.FindTranslation(type, s(language), key, &translated, &found));
+            EXPECT_FALSE(translated.isEmpty()) << language << ": " << typedKey.toStdString();
         }
     }
     for (const TSchema::TTable &t : TSchema::Tables()) {

@@ -33,10 +33,10 @@ QByteArray TestHome::read(const QString &relative) const
 
 QString binaryFolder()
 {
-    return qEnvironmentVariable("PARQUETIX_BIN");
+    return qEnvironmentVariable("PARQUETIX_BIN", QStringLiteral(PARQUETIX_BUILD_BIN));
 }
 
 QString sourceFolder()
 {
-    return qEnvironmentVariable("PARQUETIX_SOURCE");
+    return qEnvironmentVariable("PARQUETIX_SOURCE", QStringLiteral(PARQUETIX_SOURCE_DIR));
 }

@@ -1,0 +1,162 @@
+#pragma once
+
+#include "Services.h"
+#include "TEventList.h"
+#include "TRefList.h"
+#include "TSettings.h"
+#include "TTeam.h"
+
+#include <QMutex>
+#include <QString>
+#include <deque>
+#include <memory>
+
+class IScreenLink;
+
+// The services a game works with; missing ones fall back to quiet defaults
+// (default settings, texts untranslated, every question answered yes, the
+// system clock, names looked up among the game's own players, no saving).
+struct TGameServices
+{
+    TSettings *Settings = nullptr;
+    ITranslator *Translator = nullptr;
+    IPrompter *Prompter = nullptr;
+    IClockSource *Clock = nullptr;
+    IPlayerDirectory *Directory = nullptr;
+    IGameStore *Store = nullptr;
+};
+
+// The one game being recorded: its data, two teams, the clock and periods,
+// the event counter and the three event lists.
+class TGame
+{
+public:
+    static constexpr int MaxClock = 400;
+
+    explicit TGame(const TGameServices &services = {});
+    ~TGame();
+    TGame(const TGame &) = delete;
+    TGame &operator=(const TGame &) = delete;
+
+    // Services
+    const TSettings &Settings() const { return *m_settings; }
+    QString Translate(const QString &text, const QString &section = QStringLiteral("FORM")) const;
+    IPrompter &Prompter() const { return *m_prompter; }
+    QDateTime Now() const { return m_clock->Now(); }
+    IScreenLink &Screen() const { return *m_screen; }
+    void SetScreen(IScreenLink *screen);
+    IGameStore *Store() const { return m_services.Store; }
+    void SetStore(IGameStore *store) { m_services.Store = store; }
+    const TGameServices &Services() const { return m_services; }
+    QString PlayerNameByWebId(const QString &webId) const;
+
+    // Game data
+    QString ClockDisplay;
+    TRefList TurnoverTypes;
+    TRefList FoulTypes;
+    qint32 Attendance = 0;
+    QString Referee1, Referee2, Referee3;
+    QString HomeCoach, AwayCoach;
+    QString GameDate, GameTime;
+    QString Stadium;
+    qint32 Income = 0;
+    qint32 Clock = 0;
+    qint32 Period = 0;
+    qint32 PeriodsEnded = 0;
+    bool HeaderSent = false;
+    qint32 EventCounter = 0;
+    TEventList OutgoingQueue;
+    TEventList AllEvents;
+    TEventList RecordedEvents;
+    bool Online = false;
+    QMutex QueueLock;
+    QString GameCode;
+    // The folder of the game's files, chosen in the wizards.
+    QString GameFolder;
+
+    THomeTeam &HomeTeam() { return *m_home; }
+    TAwayTeam &AwayTeam() { return *m_away; }
+    const THomeTeam &HomeTeam() const { return *m_home; }
+    const TAwayTeam &AwayTeam() const { return *m_away; }
+    TTeam &Team(int sideNumber) { return sideNumber == 1 ? static_cast<TTeam &>(*m_home) : *m_away; }
+    TTeam &OtherTeam(const TTeam &team) { return &team == m_home.get() ? static_cast<TTeam &>(*m_away) : *m_home; }
+
+    // Events are owned by the game for its whole life.
+    TGameEvent *NewEvent(int id, int kind, int detail, int side);
+    TGameEvent *Adopt(std::unique_ptr<TGameEvent> event);
+    int IssuedEventCount() const { return int(m_events.size()); }
+
+    // Queueing
+    void QueueEvent(TGameEvent *event);
+    void QueueForResend(TGameEvent *event);
+    void ReplaceEvent(TGameEvent *event);
+    void RemoveEvent(int id);
+
+    // Clock and periods (kinds 1014 and 1015, run inside RecordEvent)
+    void AdvanceClock(TGameEvent *event, TTeam &caller);
+    void EndPeriod(TGameEvent *event);
+    void CompleteMinute();
+    int PeriodLength() const;
+    void SetPeriodLength(int minutes);
+    int PeriodCount() const { return PeriodLength() == 5 ? 2 : 4; }
+    int PeriodTicks() const { return 4 * PeriodLength(); }
+    int RegulationTicks() const { return PeriodTicks() * PeriodCount(); }
+    int OvertimeTicks() const { return PeriodLength() == 5 ? 8 : 20; }
+    QString ClockText() const;
+    // "&time=" and the local time "yyyymmddhhnnss".
+    QString TimeStamp() const;
+    QString Stamp() const;
+
+    // Message-only events
+    void SendGameHeader();
+    void SendGameClosed();
+    void SendMinutesReport();
+    TGameEvent *ScreenOpenedNotice();
+    TGameEvent *ReportsOpenedNotice();
+    TGameEvent *ReportsClosedNotice();
+
+    // Scores
+    struct Score
+    {
+        int Home = 0;
+        int Away = 0;
+        bool operator==(const Score &o) const = default;
+    };
+    Score ScoreAtMinute(int minute) const;
+    Score PeriodScore(int period) const;
+
+    // Players by web identifier over both teams (the last match wins).
+    TPlayer *FindPlayerByWebId(const QString &webId);
+    TPlayer GamePlayerRecordByWebId(const QString &webId);
+
+    // Screen presentation
+    void UpdateClockDisplay();
+    void ShowClockButtons(bool flag);
+    void ShowPeriodPicture();
+    void ShowPeriodStartClock();
+    void ShowOvertimeStartClock();
+    void UpdatePassiveLabels();
+    void SaveGame();
+    void WriteDumps();
+
+private:
+    TGameEvent *newMessageEvent(int id, int kind);
+    void hideClockDigits();
+    void showZeroClock();
+    void showDigit(const QString &name) const;
+
+    TGameServices m_services;
+    std::unique_ptr<TSettings> m_ownSettings;
+    std::unique_ptr<ITranslator> m_ownTranslator;
+    std::unique_ptr<IPrompter> m_ownPrompter;
+    std::unique_ptr<IClockSource> m_ownClock;
+    std::unique_ptr<IScreenLink> m_ownScreen;
+    TSettings *m_settings = nullptr;
+    ITranslator *m_translator = nullptr;
+    IPrompter *m_prompter = nullptr;
+    IClockSource *m_clock = nullptr;
+    IScreenLink *m_screen = nullptr;
+    std::unique_ptr<THomeTeam> m_home;
+    std::unique_ptr<TAwayTeam> m_away;
+    std::deque<std::unique_ptr<TGameEvent>> m_events;
+};

@@ -1,0 +1,816 @@
+#include "TTeam.h"
+
+#include "EventKinds.h"
+#include "IScreenLink.h"
+#include "RecordBuffer.h"
+#include "TGame.h"
+#include "transmission/messages/LiveMessages.h"
+
+namespace {
+constexpr TColor Red = 0xffff0000;
+constexpr TColor Black = 0xff000000;
+
+bool isScrollKind(int kind)
+{
+    return kind == Kind::HistoryLineUp || kind == Kind::HistoryLineDown || kind == Kind::HistoryPageUp ||
+           kind == Kind::HistoryPageDown;
+}
+// Kinds that can be credited to a player.
+bool isPlayerKind(int kind)
+{
+    return (kind >= Kind::DefensiveRebound && kind <= Kind::Block) || kind == Kind::ShotMade ||
+           kind == Kind::ShotMissed || kind == Kind::TechnicalFoul || kind == Kind::IndirectSteal;
+}
+} // namespace
+
+QByteArray ToIdokeres::ToRecord() const
+{
+    TRecordWriter w(RecordSize);
+    w.Int32(0, Period);
+    w.String(4, 50, ClockText);
+    return w.Data();
+}
+
+ToIdokeres ToIdokeres::FromRecord(const char *data)
+{
+    TRecordReader r(data, RecordSize);
+    return ToIdokeres{r.Int32(0), r.String(4, 50)};
+}
+
+TTeam::TTeam(TGame &game, int sideNumber) : SideNumber(sideNumber), m_game(game)
+{
+}
+
+TTeam::~TTeam() = default;
+
+QString TTeam::tr(const QString &text) const
+{
+    return m_game.Translate(text, QStringLiteral("FORM"));
+}
+
+QString TTeam::RosterKey(const TPlayer &player) const
+{
+    if (m_game.Settings().SortByName())
+        return player.JatekosNev;
+    return QStringLiteral("%1").arg(player.JatekosMezSzam, 2, 10, QLatin1Char('0'));
+}
+
+int TTeam::AddToCourt(std::unique_ptr<TPlayer> player)
+{
+    player->OnBench = 0;
+    const QString key = RosterKey(*player);
+    return OnCourt.Add(key, std::move(player));
+}
+
+int TTeam::AddToBench(std::unique_ptr<TPlayer> player)
+{
+    player->OnBench = 1;
+    const QString key = RosterKey(*player);
+    return Bench.Add(key, std::move(player));
+}
+
+TPlayer *TTeam::ActivePlayer() const
+{
+    return (ActiveIndex >= 0 && ActiveIndex < OnCourt.Count()) ? OnCourt.At(ActiveIndex) : nullptr;
+}
+
+// ---------------------------------------------------------------- texts
+
+QString TTeam::kindText(int kind, int shotKind) const
+{
+    QString t;
+    switch (kind) {
+    case Kind::DefensiveRebound: t = QStringLiteral("védőlepattanó"); break;
+    case Kind::Steal: t = QStringLiteral("labdaszerzés"); break;
+    case Kind::FoulDrawn: t = QStringLiteral("kiharcolt személyi"); break;
+    case Kind::Assist: t = QStringLiteral("gólpassz"); break;
+    case Kind::BlockReceived: t = QStringLiteral("hiba"); break;
+    case Kind::OffensiveRebound: t = QStringLiteral("támadólepattanó"); break;
+    case Kind::Turnover: t = QStringLiteral("eladott labda"); break;
+    case Kind::PersonalFoul: t = QStringLiteral("személyi hiba"); break;
+    case Kind::Block: t = QStringLiteral("blokkolt dobás"); break;
+    case Kind::TechnicalFoul: t = QStringLiteral("technikai hiba"); break;
+    case Kind::IndirectSteal: t = QStringLiteral("indirect labdaszerzes"); break;
+    case Kind::ShotMade:
+        switch (shotKind) {
+        case ShotKind::Close: t = QStringLiteral("sikeres közeli"); break;
+        case ShotKind::MidRange: t = QStringLiteral("sikeres középtávoli"); break;
+        case ShotKind::Three: t = QStringLiteral("sikeres távoli"); break;
+        case ShotKind::FreeThrow: t = QStringLiteral("sikeres büntető"); break;
+        case ShotKind::Dunk: t = QStringLiteral("sikeres zsákolás"); break;
+        }
+        break;
+    case Kind::ShotMissed:
+        switch (shotKind) {
+        case ShotKind::Close: t = QStringLiteral("sikertelen közeli"); break;
+        case ShotKind::MidRange: t = QStringLiteral("sikertelen középtávoli"); break;
+        case ShotKind::Three: t = QStringLiteral("sikertelen távoli"); break;
+        case ShotKind::FreeThrow: t = QStringLiteral("sikertelen büntető"); break;
+        case ShotKind::Dunk: t = QStringLiteral("sikertelen zsakolas"); break;
+        }
+        break;
+    }
+    return t.isEmpty() ? t : tr(t);
+}
+
+static QString teamKindText(int kind)
+{
+    switch (kind) {
+    case Kind::DefensiveRebound: return QStringLiteral(".p Csapat védőlepattanó");
+    case Kind::Steal: return QStringLiteral(".p Csapat labdaszerzés");
+    case Kind::FoulDrawn: return QStringLiteral(".p Csapat kiharcolt személyi");
+    case Kind::Assist: return QStringLiteral(".p Csapat gólpassz");
+    case Kind::BlockReceived: return QStringLiteral(".p Csapat hiba");
+    case Kind::OffensiveRebound: return QStringLiteral(".p Csapat támadólepattanó");
+    case Kind::Turnover: return QStringLiteral(".p Csapat eladott labda");
+    case Kind::PersonalFoul: return QStringLiteral(".p Csapat személyi hiba");
+    case Kind::Block: return QStringLiteral(".p Csapat blokkolt dobás");
+    case Kind::TechnicalFoul: return QStringLiteral(".p Csapat technikai hiba");
+    case Kind::IndirectSteal: return QStringLiteral(".p Csapat indirect labdaszerzés");
+    default: return {};
+    }
+}
+
+QString TTeam::BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const
+{
+    return QString::number(clock / 4) + QStringLiteral(".m ") + QString::number(jersey) + QLatin1Char(' ') + name +
+           QStringLiteral(": ") + kindText(kind, shotKind);
+}
+
+QString TTeam::BuildEventMessage(int kind, int id, const QString &webId, int y, int x, int shotKind) const
+{
+    const QString server = m_game.Settings().ServerName();
+    const QString code = m_game.GameCode;
+    const QString stamp = m_game.Stamp();
+    if (kind == Kind::ShotMade || kind == Kind::ShotMissed)
+        return LiveMessages::Shot(server, kind == Kind::ShotMade, id, code, ShotKind::MessageType(shotKind), webId, x,
+                                  y, stamp);
+    const int kod = LiveMessages::PlayerCode(kind);
+    if (kod == 0)
+        return {};
+    return LiveMessages::PlayerEvent(server, kod, id, code, false, webId, stamp);
+}
+
+// ---------------------------------------------------------------- counters
+
+void TTeam::applyPlayerCounters(TPlayer &p, int kind, int detail, int sign)
+{
+    switch (kind) {
+    case Kind::DefensiveRebound: p.DefRebounds += sign; break;
+    case Kind::Steal: p.Steals += sign; break;
+    case Kind::FoulDrawn: p.FoulsDrawn += sign; break;
+    case Kind::Assist: p.Assists += sign; break;
+    case Kind::BlockReceived: p.BlocksReceived += sign; break;
+    case Kind::OffensiveRebound: p.OffRebounds += sign; break;
+    case Kind::Turnover: p.Turnovers += sign; break;
+    case Kind::PersonalFoul: p.PersonalFouls += sign; break;
+    case Kind::Block: p.Blocks += sign; break;
+    case Kind::TechnicalFoul:
+        p.TechnicalFouls += sign;
+        p.PersonalFouls += sign;
+        break;
+    case Kind::IndirectSteal: PlayerStats::AddIndirectSteal(p, sign); break;
+    case Kind::ShotMade:
+        p.Points += sign * ShotKind::Points(detail);
+        switch (detail) {
+        case ShotKind::Close: p.CloseMade += sign; break;
+        case ShotKind::MidRange: p.MidMade += sign; break;
+        case ShotKind::Three: p.ThreeMade += sign; break;
+        case ShotKind::FreeThrow: p.FreeThrowsMade += sign; break;
+        case ShotKind::Dunk:
+            p.CloseMade += sign;
+            p.DunksMade += sign;
+            break;
+        }
+        break;
+    case Kind::ShotMissed:
+        switch (detail) {
+        case ShotKind::Close:
+            p.CloseMissed += sign;
+            p.MissedPoints += 2 * sign;
+            break;
+        case ShotKind::MidRange:
+            p.MidMissed += sign;
+            p.MissedPoints += 2 * sign;
+            break;
+        case ShotKind::Three:
+            p.ThreeMissed += sign;
+            p.MissedPoints += 3 * sign;
+            break;
+        case ShotKind::FreeThrow: p.FreeThrowsMissed += sign; break;
+        case ShotKind::Dunk:
+            p.CloseMissed += sign;
+            p.DunksMissed += sign;
+            p.MissedPoints += 2 * sign;
+            break;
+        }
+        break;
+    }
+}
+
+void TTeam::applyTotalsForPlayerEvent(int kind, int detail, int sign)
+{
+    TTeamTotals &t = Data.Totals;
+    switch (kind) {
+    case Kind::DefensiveRebound: t.DefRebounds += sign; break;
+    case Kind::Steal: t.Steals += sign; break;
+    case Kind::FoulDrawn: t.FoulsDrawn += sign; break;
+    case Kind::Assist: t.Assists += sign; break;
+    case Kind::BlockReceived: t.BlocksReceived += sign; break;
+    case Kind::OffensiveRebound: t.OffRebounds += sign; break;
+    case Kind::Turnover: t.Turnovers += sign; break;
+    case Kind::PersonalFoul: t.PersonalFouls += sign; break;
+    case Kind::Block: t.Blocks += sign; break;
+    case Kind::TechnicalFoul:
+        t.TechnicalFouls += sign;
+        t.PersonalFouls += sign;
+        break;
+    case Kind::IndirectSteal: t.IndirectSteals += sign; break;
+    case Kind::ShotMade:
+        t.Points += sign * ShotKind::Points(detail);
+        switch (detail) {
+        case ShotKind::Close: t.CloseMade += sign; break;
+        case ShotKind::MidRange: t.MidMade += sign; break;
+        case ShotKind::Three: t.ThreeMade += sign; break;
+        case ShotKind::FreeThrow: t.FreeThrowsMade += sign; break;
+        case ShotKind::Dunk:
+            t.CloseMade += sign;
+            t.DunksMade += sign;
+            break;
+        }
+        break;
+    case Kind::ShotMissed:
+        // Missed dunks count as missed close shots; the team has no missed-dunk total.
+        switch (detail) {
+        case ShotKind::Close:
+        case ShotKind::Dunk:
+            t.CloseMissed += sign;
+            t.MissedPoints += 2 * sign;
+            break;
+        case ShotKind::MidRange:
+            t.MidMissed += sign;
+            t.MissedPoints += 2 * sign;
+            break;
+        case ShotKind::Three:
+            t.ThreeMissed += sign;
+            t.MissedPoints += 3 * sign;
+            break;
+        case ShotKind::FreeThrow: t.FreeThrowsMissed += sign; break;
+        }
+        break;
+    }
+}
+
+void TTeam::applyTeamCounters(int kind, int sign)
+{
+    TTeamTotals &t = Data.Totals;
+    TPlayer &l = TeamLine;
+    switch (kind) {
+    case Kind::DefensiveRebound: t.DefRebounds += sign; l.DefRebounds += sign; break;
+    case Kind::Steal: t.Steals += sign; l.Steals += sign; break;
+    case Kind::FoulDrawn: t.FoulsDrawn += sign; l.FoulsDrawn += sign; break;
+    case Kind::Assist: t.Assists += sign; l.Assists += sign; break;
+    case Kind::BlockReceived: t.BlocksReceived += sign; l.BlocksReceived += sign; break;
+    case Kind::OffensiveRebound: t.OffRebounds += sign; l.OffRebounds += sign; break;
+    case Kind::Turnover: t.Turnovers += sign; l.Turnovers += sign; break;
+    case Kind::PersonalFoul: t.PersonalFouls += sign; l.PersonalFouls += sign; break;
+    case Kind::Block: t.Blocks += sign; l.Blocks += sign; break;
+    case Kind::TechnicalFoul:
+        t.TechnicalFouls += sign;
+        t.PersonalFouls += sign;
+        l.TechnicalFouls += sign;
+        l.PersonalFouls += sign;
+        break;
+    case Kind::IndirectSteal: t.IndirectSteals += sign; break;
+    }
+}
+
+void TTeam::applyMarkPoints(int detail, bool fastBreak, bool secondChance, int sign)
+{
+    const int points = ShotKind::Points(detail);
+    if (fastBreak)
+        Data.Totals.FastBreakPoints += sign * points;
+    if (secondChance)
+        Data.Totals.SecondChancePoints += sign * points;
+}
+
+void TTeam::RecomputeRatings()
+{
+    const TEdition edition = m_game.Settings().Edition();
+    TeamLine.Rating = PlayerStats::StoredRating(TeamLine, edition);
+    Data.Totals.Rating = PlayerStats::StoredRating(Data.Totals.AsPlayer(), edition);
+}
+
+int TTeam::FieldGoalPoints() const
+{
+    const TTeamTotals &t = Data.Totals;
+    return 2 * t.CloseMade + 2 * t.MidMade + 3 * t.ThreeMade;
+}
+
+// ---------------------------------------------------------------- marks and hints
+
+void TTeam::SetFastBreak(bool on)
+{
+    FastBreak = on;
+    m_game.Screen().SetItemColor(QStringLiteral("lblFastBreak%1").arg(SideNumber), on ? Red : Black);
+}
+
+void TTeam::SetSecondChance(bool on)
+{
+    SecondChance = on;
+    m_game.Screen().SetItemColor(QStringLiteral("lbl2ndChance%1").arg(SideNumber), on ? Red : Black);
+}
+
+void TTeam::secondChanceRule(int kind, int detail)
+{
+    if (!SecondChance)
+        return;
+    switch (kind) {
+    case Kind::DefensiveRebound:
+    case Kind::Steal:
+    case Kind::BlockReceived:
+    case Kind::Turnover:
+    case Kind::PersonalFoul:
+    case Kind::Block:
+    case Kind::TechnicalFoul:
+    case Kind::IndirectSteal:
+        SwitchSecondChance();
+        break;
+    case Kind::ShotMissed:
+        if (detail != ShotKind::FreeThrow)
+            SwitchSecondChance();
+        break;
+    }
+}
+
+void TTeam::hint(int code, int settingNumber)
+{
+    if (m_game.Settings().UseActiveAI(settingNumber))
+        m_game.Screen().LightActiveAI(code, SideNumber);
+}
+
+void TTeam::ShowAdditionalTypes(const TRefList &types)
+{
+    IScreenLink &screen = m_game.Screen();
+    for (int i = 0; i < types.size() && i < 6; ++i) {
+        const QString label = QStringLiteral("lbl%1AdditionalType%2").arg(SideWord()).arg(i + 1);
+        screen.SetItemText(label, types[i].Name);
+        screen.SetItemTag(label, types[i].Id);
+        screen.SetItemVisible(label, true);
+        screen.SetItemVisible(QStringLiteral("img%1AdditionalType%2").arg(SideWord()).arg(i + 1), true);
+    }
+}
+
+void TTeam::HideAdditionalTypes()
+{
+    IScreenLink &screen = m_game.Screen();
+    for (int i = 1; i <= 6; ++i) {
+        screen.SetItemVisible(QStringLiteral("lbl%1AdditionalType%2").arg(SideWord()).arg(i), false);
+        screen.SetItemVisible(QStringLiteral("img%1AdditionalType%2").arg(SideWord()).arg(i), false);
+    }
+}
+
+// ---------------------------------------------------------------- recording
+
+void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QString &webIdIn,
+                        const QString &webIdOut, const QString &teamWebId)
+{
+    if (m_game.Clock == 0 && kind != Kind::ClockStep)
+        return;
+
+    IScreenLink &screen = m_game.Screen();
+    HideAdditionalTypes();
+    LastTypedEvent = -1;
+
+    m_game.EventCounter += 1;
+    TGameEvent *event = m_game.NewEvent(m_game.EventCounter, kind, detail, side);
+    const QString server = m_game.Settings().ServerName();
+
+    switch (kind) {
+    case Kind::HistoryLineUp:
+    case Kind::HistoryLineDown:
+    case Kind::HistoryPageUp:
+    case Kind::HistoryPageDown:
+    case Kind::DeleteEvent:
+        screen.HistoryCommand(SideNumber, kind);
+        break;
+    case Kind::ClockStep:
+        m_game.AdvanceClock(event, *this);
+        break;
+    case Kind::PeriodEnd:
+        m_game.EndPeriod(event);
+        break;
+    case Kind::Substitution:
+        event->SetMessage(LiveMessages::Substitution(server, event->Id, m_game.GameCode, webIdIn, webIdOut,
+                                                     teamWebId, m_game.Stamp()));
+        event->Text = PlayerStats::ShortName(m_game.PlayerNameByWebId(webIdIn)) + QLatin1Char(' ') +
+                      tr(QStringLiteral("<>")) + QLatin1Char(' ') +
+                      PlayerStats::ShortName(m_game.PlayerNameByWebId(webIdOut));
+        screen.AddHistoryLine(SideNumber, event);
+        break;
+    case Kind::Timeout:
+        if (!RequestTimeout())
+            return;
+        event->Text = QString::number(m_game.Clock / 4) + tr(QStringLiteral(".p idokéres"));
+        event->SetMessage(LiveMessages::Timeout(server, event->Id, m_game.GameCode, SideNumber, m_game.Stamp()));
+        event->Side = TeamSide();
+        screen.AddHistoryLine(SideNumber, event);
+        m_game.QueueEvent(event);
+        break;
+    }
+
+    if (kind == Kind::ClockStep || kind == Kind::PeriodEnd || kind == Kind::Substitution) {
+        m_game.QueueEvent(event);
+        if (kind == Kind::PeriodEnd || (kind == Kind::ClockStep && m_game.Clock % 8 == 0))
+            m_game.SendMinutesReport();
+    }
+
+    if (isScrollKind(kind) || (kind >= Kind::ClockStep && kind <= Kind::Substitution) || kind == Kind::Timeout) {
+        // handled above
+    } else if (kind == Kind::DefenseMode) {
+        event->SetMessage(LiveMessages::DefenseMode(server, detail, event->Id, m_game.GameCode, Data.WebID,
+                                                    SideNumber, m_game.Stamp()));
+        m_game.QueueEvent(event);
+    } else if (TeamEventMode) {
+        recordTeamEvent(event, kind);
+    } else if (ActiveIndex >= 0 && ActiveIndex < OnCourt.Count() && isPlayerKind(kind)) {
+        if (kind != Kind::IndirectSteal || m_game.Settings().Edition() == TEdition::Hebrew)
+            recordPlayerEvent(event, kind, detail, x, y);
+    }
+
+    m_game.SaveGame();
+}
+
+void TTeam::recordTeamEvent(TGameEvent *event, int kind)
+{
+    IScreenLink &screen = m_game.Screen();
+    const QString server = m_game.Settings().ServerName();
+    event->Side = TeamSide();
+
+    applyTeamCounters(kind, +1);
+    const int code = LiveMessages::TeamCode(kind);
+    if (code != 0)
+        event->SetMessage(LiveMessages::TeamEvent(server, code, event->Id, m_game.GameCode, kind == Kind::Turnover,
+                                                  Data.WebID, SideNumber, m_game.Stamp()));
+    switch (kind) {
+    case Kind::Steal: hint(21, 2); break;
+    case Kind::BlockReceived: hint(42, 4); break;
+    case Kind::Turnover:
+        hint(22, 2);
+        ShowAdditionalTypes(m_game.TurnoverTypes);
+        LastTypedEvent = event->Id;
+        break;
+    case Kind::PersonalFoul:
+    case Kind::TechnicalFoul: hint(32, 3); break;
+    case Kind::Block: hint(41, 4); break;
+    case Kind::OffensiveRebound:
+        if (!SecondChance)
+            SwitchSecondChance();
+        break;
+    }
+    secondChanceRule(kind, event->Detail);
+    RecomputeRatings();
+
+    const QString text = teamKindText(kind);
+    event->Text = text.isEmpty() ? QString() : QString::number(m_game.Clock / 4) + tr(text);
+    m_game.RecordedEvents.Append(event);
+    screen.AddHistoryLine(SideNumber, event);
+    m_game.QueueEvent(event);
+    KepernyoMezokFeltoltese(screen);
+    m_game.UpdatePassiveLabels();
+}
+
+void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, int y)
+{
+    IScreenLink &screen = m_game.Screen();
+    TPlayer &p = *OnCourt.At(ActiveIndex);
+    const QString server = m_game.Settings().ServerName();
+    const bool shot = kind == Kind::ShotMade || kind == Kind::ShotMissed;
+
+    event->PlayerId = p.JatekosID;
+    event->Clock = m_game.Clock;
+    event->PlayerName = p.JatekosNev;
+    QString marks;
+    if (shot && SecondChance)
+        marks += QStringLiteral("(SC)");
+    if (shot && FastBreak)
+        marks += QStringLiteral("(FB)");
+    event->Text = QString::number(m_game.Clock / 4) + QStringLiteral(".m ") + QString::number(p.JatekosMezSzam) +
+                  QLatin1Char(' ') + PlayerStats::ShortName(p.JatekosNev) + QStringLiteral(": ") + marks +
+                  kindText(kind, detail);
+
+    if (kind == Kind::OffensiveRebound && !SecondChance)
+        SwitchSecondChance();
+    applyPlayerCounters(p, kind, detail, +1);
+    applyTotalsForPlayerEvent(kind, detail, +1);
+
+    if (shot) {
+        event->SetMessage(LiveMessages::Shot(server, kind == Kind::ShotMade, event->Id, m_game.GameCode,
+                                             ShotKind::MessageType(detail), p.WebID, x, y, m_game.Stamp()));
+    } else if (const int code = LiveMessages::PlayerCode(kind)) {
+        const bool withType = kind == Kind::Steal || kind == Kind::Turnover || kind == Kind::PersonalFoul;
+        event->SetMessage(
+            LiveMessages::PlayerEvent(server, code, event->Id, m_game.GameCode, withType, p.WebID, m_game.Stamp()));
+    }
+
+    switch (kind) {
+    case Kind::Steal: hint(21, 2); break;
+    case Kind::FoulDrawn: hint(31, 3); break;
+    case Kind::BlockReceived: hint(42, 4); break;
+    case Kind::Turnover:
+        hint(22, 2);
+        ShowAdditionalTypes(m_game.TurnoverTypes);
+        LastTypedEvent = event->Id;
+        break;
+    case Kind::PersonalFoul:
+        hint(32, 3);
+        TeamFouls += 1;
+        ShowAdditionalTypes(m_game.FoulTypes);
+        LastTypedEvent = event->Id;
+        break;
+    case Kind::TechnicalFoul: hint(32, 3); break;
+    case Kind::Block: hint(41, 4); break;
+    case Kind::ShotMissed: hint(1, 1); break;
+    case Kind::ShotMade:
+        if (FastBreak) {
+            event->FastBreak = 1;
+            Data.Totals.FastBreakPoints += ShotKind::Points(detail);
+        }
+        if (SecondChance) {
+            event->SecondChance = 1;
+            Data.Totals.SecondChancePoints += ShotKind::Points(detail);
+        }
+        if (detail != ShotKind::FreeThrow) {
+            SetFastBreak(false);
+            SetSecondChance(false);
+        }
+        break;
+    }
+    secondChanceRule(kind, detail);
+
+    const TEdition edition = m_game.Settings().Edition();
+    p.Rating = PlayerStats::StoredRating(p, edition);
+    Data.Totals.Rating = PlayerStats::StoredRating(Data.Totals.AsPlayer(), edition);
+    m_game.RecordedEvents.Append(event);
+    screen.AddHistoryLine(SideNumber, event);
+
+    if (kind == Kind::IndirectSteal) {
+        KepernyoMezokFeltoltese(screen);
+        return;
+    }
+    if (!event->Text.isEmpty() && !event->Message.isEmpty())
+        event->SetMessage(event->Message + LiveMessages::ScorePair(m_game.HomeTeam().Data.Totals.Points,
+                                                                   m_game.AwayTeam().Data.Totals.Points));
+    m_game.QueueEvent(event);
+    KepernyoMezokFeltoltese(screen);
+    m_game.UpdatePassiveLabels();
+}
+
+void TTeam::Substitute()
+{
+    if (ActiveIndex < 0 || ActiveIndex >= OnCourt.Count() || SubstituteIndex < 0 || SubstituteIndex >= Bench.Count())
+        return;
+    std::unique_ptr<TPlayer> out = OnCourt.Take(ActiveIndex);
+    std::unique_ptr<TPlayer> in = Bench.Take(SubstituteIndex);
+    const bool beforeStart = m_game.Clock == 0;
+    if (beforeStart) {
+        in->Starter = 1;
+        out->Starter = 0;
+    }
+    const int inId = in->JatekosID;
+    const int outId = out->JatekosID;
+    const QString inWeb = in->WebID;
+    const QString outWeb = out->WebID;
+    // Moving between the lists copies the record into a new object.
+    AddToCourt(std::make_unique<TPlayer>(*in));
+    AddToBench(std::make_unique<TPlayer>(*out));
+    ActiveIndex = -1;
+    SubstituteIndex = -1;
+    RecordEvent(SideNumber, Kind::Substitution, inId, outId, Data.CsapatID, inWeb, outWeb, Data.WebID);
+    ActiveIndex = -1;
+}
+
+void TTeam::SetEventType(int typeId)
+{
+    if (LastTypedEvent >= 0) {
+        if (TGameEvent *event = m_game.AllEvents.Find(LastTypedEvent)) {
+            const QString placeholder = QStringLiteral("&tipus=0");
+            const qsizetype at = event->Message.indexOf(placeholder);
+            if (at >= 0) {
+                QString message = event->Message;
+                message.replace(at, placeholder.size(), QStringLiteral("&tipus=") + QString::number(typeId));
+                event->SetMessage(message);
+                m_game.QueueForResend(event);
+            }
+        }
+    }
+    LastTypedEvent = -1;
+}
+
+// ---------------------------------------------------------------- timeouts
+
+bool TTeam::TimeoutAllowed() const
+{
+    // Timeouts are not limited in this system: the setting is kept but not applied.
+    return true;
+}
+
+bool TTeam::RequestTimeout()
+{
+    if (!TimeoutAllowed()) {
+        m_game.Prompter().ShowError(tr(QStringLiteral("Idokeres mar nem lehetseges!")));
+        return false;
+    }
+    const QString clock = m_game.ClockText();
+    Timeouts.append({clock, ToIdokeres{m_game.Period, clock}});
+    return true;
+}
+
+void TTeam::DeleteTimeout(int period)
+{
+    for (int i = Timeouts.size() - 1; i >= 0; --i) {
+        if (Timeouts[i].second.Period == period) {
+            Timeouts.removeAt(i);
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- undo and re-application
+
+void TTeam::changeCounters(int type, int playerId, bool fastBreak, bool secondChance, int detail, int kind,
+                           int sign)
+{
+    IScreenLink &screen = m_game.Screen();
+    if (type == 3 || type == 4) {
+        applyTeamCounters(kind, sign);
+        if (kind == Kind::Timeout && sign < 0)
+            DeleteTimeout(detail);
+        RecomputeRatings();
+        KepernyoMezokFeltoltese(screen);
+        return;
+    }
+    const PlayerPlace place = FindPlayerById(playerId);
+    TPlayer *p = place.Player();
+    if (!p)
+        return;
+    applyPlayerCounters(*p, kind, detail, sign);
+    applyTotalsForPlayerEvent(kind, detail, sign);
+    if (kind == Kind::ShotMade)
+        applyMarkPoints(detail, fastBreak, secondChance, sign);
+    const TEdition edition = m_game.Settings().Edition();
+    p->Rating = PlayerStats::StoredRating(*p, edition);
+    Data.Totals.Rating = PlayerStats::StoredRating(Data.Totals.AsPlayer(), edition);
+    KepernyoMezokFeltoltese(screen);
+    m_game.UpdatePassiveLabels();
+}
+
+void TTeam::UndoEvent(int type, int playerId, bool fastBreak, bool secondChance, int detail, int kind)
+{
+    changeCounters(type, playerId, fastBreak, secondChance, detail, kind, -1);
+}
+
+void TTeam::ApplyEvent(int type, int playerId, bool fastBreak, bool secondChance, int detail, int kind)
+{
+    changeCounters(type, playerId, fastBreak, secondChance, detail, kind, +1);
+}
+
+void TTeam::DeleteLastEvent(IScreenLink &screen)
+{
+    screen.HistoryCommand(SideNumber, Kind::DeleteEvent);
+}
+
+// ---------------------------------------------------------------- playing time, selection, roster
+
+void TTeam::CreditPlayingTime()
+{
+    for (int i = 0; i < OnCourt.Count() && i < TrackedPositions; ++i)
+        OnCourt.At(i)->PlayingTime += 1;
+}
+
+static QString rowKey(const QString &text)
+{
+    return text.size() == 1 ? QStringLiteral("0") + text : text;
+}
+
+void TTeam::SetActivePlayer(int row, IScreenLink &screen)
+{
+    TeamEventMode = false;
+    const bool byName = m_game.Settings().SortByName();
+    const QString label = PanelPrefix() + (byName ? QStringLiteral("JatekosNev_") : QStringLiteral("MezSzam_")) +
+                          QString::number(row);
+    const QString text = screen.ItemText(label);
+    ActiveIndex = text.isEmpty() ? -1 : OnCourt.IndexOf(byName ? text : rowKey(text));
+}
+
+void TTeam::SetSubstitutionPlayer(int row, IScreenLink &screen)
+{
+    const bool byName = m_game.Settings().SortByName();
+    const QString label = PanelPrefix() + (byName ? QStringLiteral("JatekosNev_") : QStringLiteral("MezSzam_")) +
+                          QString::number(row);
+    const QString text = screen.ItemText(label);
+    SubstituteIndex = text.isEmpty() ? -1 : Bench.IndexOf(byName ? text : rowKey(text));
+}
+
+void TTeam::ClearSelection()
+{
+    ActiveIndex = -1;
+    SubstituteIndex = -1;
+}
+
+void TTeam::ClearRoster()
+{
+    OnCourt.Clear();
+    Bench.Clear();
+}
+
+std::unique_ptr<TPlayerList> TTeam::SortedRosterCopy() const
+{
+    auto copy = std::make_unique<TPlayerList>();
+    for (const TPlayerList *list : {&OnCourt, &Bench})
+        for (int i = 0; i < list->Count(); ++i)
+            copy->Add(list->KeyAt(i), std::make_unique<TPlayer>(*list->At(i)));
+    return copy;
+}
+
+TTeam::PlayerPlace TTeam::FindPlayerById(int jatekosId)
+{
+    PlayerPlace place;
+    for (TPlayerList *list : {&OnCourt, &Bench})
+        for (int i = 0; i < list->Count(); ++i)
+            if (list->At(i)->JatekosID == jatekosId)
+                place = PlayerPlace{list, i};
+    return place;
+}
+
+void TTeam::CycleVariableColumn()
+{
+    VariableColumn = VariableColumn >= 9 ? 0 : VariableColumn + 1;
+}
+
+void TTeam::CycleDefenseMode(int step)
+{
+    const int count = DefenseModes.size();
+    if (count > 0) {
+        if (step > 0)
+            DefenseModeIndex = DefenseModeIndex + 1 >= count ? 0 : DefenseModeIndex + 1;
+        else
+            DefenseModeIndex = DefenseModeIndex - 1 < 0 ? count - 1 : DefenseModeIndex - 1;
+    }
+    KepernyoMezokFeltolteseDefense(m_game.Screen());
+}
+
+// ---------------------------------------------------------------- panel
+
+void TTeam::KepernyoMezokFeltoltese(IScreenLink &screen)
+{
+    const QString p = PanelPrefix();
+    const QString header = PlayerStats::VariableColumnTitle(VariableColumn, nullptr);
+    const QString title = m_game.Translate(header, QStringLiteral("PRINT"));
+    screen.SetItemText(QStringLiteral("lblVariable%11").arg(SideWord()), title);
+    screen.SetItemText(QStringLiteral("lblVariable%12").arg(SideWord()), title);
+
+    auto fillRow = [&](int row, const TPlayer &pl) {
+        const QString n = QString::number(row);
+        screen.SetItemText(p + QStringLiteral("MezSzam_") + n, QString::number(pl.JatekosMezSzam));
+        screen.SetItemText(p + QStringLiteral("JatekosNev_") + n, pl.JatekosNev);
+        screen.SetItemText(p + QStringLiteral("P_") + n, QString::number(pl.Points));
+        screen.SetItemText(p + QStringLiteral("D_") + n, QString::number(PlayerStats::FieldGoalPercent(pl)));
+        screen.SetItemText(p + QStringLiteral("L_") + n, QString::number(pl.DefRebounds + pl.OffRebounds));
+        screen.SetItemText(p + QStringLiteral("A_") + n, QString::number(pl.Assists));
+        screen.SetItemText(p + QStringLiteral("F_") + n, QString::number(pl.PersonalFouls));
+        screen.SetItemText(p + QStringLiteral("IBM_") + n, QString::number(pl.Rating));
+        screen.SetItemText(p + QStringLiteral("Variable_") + n, PlayerStats::VariableColumnValue(pl, VariableColumn));
+    };
+    for (int i = 0; i < OnCourt.Count(); ++i)
+        fillRow(i + 1, *OnCourt.At(i));
+    for (int i = 0; i < Bench.Count() && i < 10; ++i)
+        fillRow(6 + i, *Bench.At(i));
+
+    const TPlayer totals = Data.Totals.AsPlayer();
+    screen.SetItemText(p + QStringLiteral("CsapatP"), QString::number(totals.Points));
+    screen.SetItemText(p + QStringLiteral("CsapatD"), QString::number(PlayerStats::FieldGoalPercent(totals)));
+    screen.SetItemText(p + QStringLiteral("CsapatL"), QString::number(totals.DefRebounds + totals.OffRebounds));
+    screen.SetItemText(p + QStringLiteral("CsapatA"), QString::number(totals.Assists));
+    screen.SetItemText(p + QStringLiteral("CsapatF"), QString::number(totals.PersonalFouls));
+    screen.SetItemText(p + QStringLiteral("CsapatIBM"), QString::number(totals.Rating));
+    screen.SetItemText(QStringLiteral("lblCsapatEredmeny%1").arg(SideNumber), QString::number(totals.Points));
+
+    KepernyoMezokFeltolteseDefense(screen);
+    KepernyoMezokFeltolteseTeamFoul(screen);
+}
+
+void TTeam::KepernyoMezokFeltolteseDefense(IScreenLink &screen)
+{
+    const QString label = QStringLiteral("lbl%1DefenseMode").arg(SideWord());
+    if (DefenseModeIndex >= 0 && DefenseModeIndex < DefenseModes.size())
+        screen.SetItemText(label, DefenseModes[DefenseModeIndex].Name);
+    else
+        screen.SetItemText(label, QString());
+}
+
+void TTeam::KepernyoMezokFeltolteseTeamFoul(IScreenLink &screen)
+{
+    for (int i = 1; i <= 5; ++i)
+        screen.SetItemVisible(QStringLiteral("img%1Foul%2").arg(SideWord()).arg(i), TeamFouls >= i);
+}
