@@ -1,3 +1,4 @@
+#include "masterdata/TPlayerDirectory.h"
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
 #include "support/TestHome.h"
@@ -391,4 +392,15 @@ TEST_F(DataModule, EmptyDatabaseLeavesEverythingWhenTheCopyCannotBeRead)
     EXPECT_FALSE(dm.EmptyDatabase());
     EXPECT_EQ(count("League"), 1);
     EXPECT_EQ(dm.UpsertLeague(QStringLiteral("L2"), QStringLiteral("Still works")), 2);
+}
+
+TEST_F(DataModule, PlayerDirectoryGivesTheFullNameOrNothing)
+{
+    dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"), QStringLiteral("KOVACS J."), {}, 0, 0, {},
+                    7, {}, {});
+    TPlayerDirectory directory(dm);
+    EXPECT_EQ(directory.PlayerNameByWebId(QStringLiteral("P1")), QStringLiteral("KOVACS Janos"));
+    EXPECT_EQ(directory.PlayerNameByWebId(QStringLiteral("P2")), QString());
+    dm.CloseAll();
+    EXPECT_EQ(directory.PlayerNameByWebId(QStringLiteral("P1")), QString());
 }
