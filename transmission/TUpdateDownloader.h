@@ -2,21 +2,18 @@
 
 #include "masterdata/IUpdateDownloader.h"
 
-// Downloads the master data update text over HTTP: a GET with the headers
-// the update server expects, through the HTTP proxy of the settings when one
-// is set, the address sent exactly as written (never percent-encoded).
+// Downloads the master data update text through the statistics server's
+// HTTP client: the master data request's headers, through the HTTP proxy of
+// the settings when one is set, the address sent exactly as written.
 class TUpdateDownloader : public IUpdateDownloader
 {
 public:
     bool Download(const QString &url, const TProxy &proxy, QByteArray &body, QString &error) override;
 
-    void SetTimeouts(int connectSeconds, int readSeconds);
-
-    // Splits "http://host:port/path?query" into "http://host:port" and
-    // "/path?query"; false when the address is not http or https.
-    static bool SplitUrl(const QByteArray &url, QByteArray &origin, QByteArray &target);
+    void SetTimeouts(int connectMs, int readMs);
 
 private:
-    int m_connectSeconds = 30;
-    int m_readSeconds = 60;
+    // The whole schedule of a season is one reply: longer than a live message may wait.
+    int m_connectMs = 10000;
+    int m_readMs = 60000;
 };

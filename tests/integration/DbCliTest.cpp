@@ -1,7 +1,9 @@
 #include "support/CliRunner.h"
 #include "support/TestHome.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,4 +92,57 @@ TEST(DbCli, TranslatePrintsTheTranslationOrTheTextItself)
     const TRun init = cli(home, {QStringLiteral("db"), QStringLiteral("init")});
     EXPECT_TRUE(init.out.contains(QStringLiteral("translate    1 row(s)"))) << init.out.toStdString();
     EXPECT_EQ(cli(home, {QStringLiteral("translate")}).code, 2);
+}
+
+// The whole road of the online update: the reference server's update endpoint,
+// the HTTP client, the import and the tables.
+TEST(DbCli, UpdateDownloadsFromTheReferenceServer)
+{
+    TestHome home;
+    home.write(QStringLiteral("update.txt"), kUpdate);
+    QProcess server;
+    server.start(QDir(binaryFolder()).filePath(QStringLiteral("parquetix-server")),
+                 {QStringLiteral("--data"), home.file(QStringLiteral("server")), QStringLiteral("--port"),
+                  QStringLiteral("0"), QStringLiteral("--update-file"), home.file(QStringLiteral("update.txt")),
+                  QStringLiteral("--log"), home.file(QStringLiteral("server.log"))});
+    ASSERT_TRUE(server.waitForStarted(5000));
+    ASSERT_TRUE(server.waitForReadyRead(5000));
+    const QByteArray line = server.readLine().trimmed();
+    ASSERT_TRUE(line.startsWith("listening on ")) << line.constData();
+    const QString address = QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(line.mid(13));
+
+    const QStringList args{QStringLiteral("db"), QStringLiteral("update"), QStringLiteral("--server"), address,
+                           QStringLiteral("--code"), QStringLiteral("C1")};
+    const TRun first = cli(home, args);
+    EXPECT_EQ(first.code, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.contains(QString::fromUtf8("Adatok frissítése kész"))) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Team         added 1, changed 0"))) << first.out.toStdString();
+    const TRun second = cli(home, args);
+    EXPECT_EQ(second.code, 0);
+    EXPECT_TRUE(second.out.contains(QStringLiteral("Team         added 0, changed 0"))) << second.out.toStdString();
+    EXPECT_TRUE(cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("teams")})
+                    .out.contains(QString::fromUtf8("Medvék")));
+
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(5000));
+    EXPECT_TRUE(home.read(QStringLiteral("server.log")).contains("/income/update.phtml?code=C1"));
+}
+
+TEST(DbCli, AServerWithoutUpdateRefusesIt)
+{
+    TestHome home;
+    QProcess server;
+    server.start(QDir(binaryFolder()).filePath(QStringLiteral("parquetix-server")),
+                 {QStringLiteral("--data"), home.file(QStringLiteral("server")), QStringLiteral("--port"),
+                  QStringLiteral("0"), QStringLiteral("--log"), home.file(QStringLiteral("server.log"))});
+    ASSERT_TRUE(server.waitForStarted(5000));
+    ASSERT_TRUE(server.waitForReadyRead(5000));
+    const QByteArray line = server.readLine().trimmed();
+    ASSERT_TRUE(line.startsWith("listening on ")) << line.constData();
+    const TRun run = cli(home, {QStringLiteral("db"), QStringLiteral("update"), QStringLiteral("--server"),
+                                QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(line.mid(13))});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("The server refused the update!"))) << run.err.toStdString();
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(5000));
 }
