@@ -88,8 +88,7 @@ void printTable(QTextStream &out, const QStringList &headings, const QList<QStri
 class TDbSession
 {
 public:
-    explicit TDbSession(const QString &language)
-        : dm(TdmMain::DatabaseFile(cliHomeFolder()))
+    explicit TDbSession(const QString &language) : dm(TdmMain::DatabaseFile(cliHomeFolder()))
     {
         if (!language.isEmpty())
             translatorOwned = std::make_unique<TTranslator>(dm, language);
@@ -135,31 +134,51 @@ int listTable(TDbSession &session, const QString &what, QTextStream &out, QTextS
     QList<QStringList> rows;
     QStringList headings;
     if (what == QLatin1String("leagues")) {
-        headings = {L("League", "LigaID"), L("League", "WebID"), L("League", "LigaNev"), L("League", "MusorLetezik")};
+        headings = {L("League", "LigaID"), L("League", "WebID"), L("League", "LigaNev"),
+                    L("League", "MusorLetezik")};
         for (const TLeagueRow &r : dm.Leagues())
             rows << QStringList{n(r.LigaID), r.WebID, r.LigaNev, r.MusorLetezik};
     } else if (what == QLatin1String("teams")) {
-        headings = {L("Team", "CsapatID"), L("Team", "WebID"), L("Team", "EgyesuletNev"),
-                    L("Team", "EgyesuletRovidNev"), L("Team", "EgyesuletEdzoNev"), L("Team", "EgyesuletEredetiNev")};
+        headings = {L("Team", "CsapatID"),         L("Team", "WebID"),
+                    L("Team", "EgyesuletNev"),     L("Team", "EgyesuletRovidNev"),
+                    L("Team", "EgyesuletEdzoNev"), L("Team", "EgyesuletEredetiNev")};
         for (const TTeamRow &r : dm.Teams())
-            rows << QStringList{n(r.CsapatID), r.WebID, r.EgyesuletNev, r.EgyesuletRovidNev, r.EgyesuletEdzoNev,
-                                r.EgyesuletEredetiNev};
+            rows << QStringList{n(r.CsapatID),      r.WebID,
+                                r.EgyesuletNev,     r.EgyesuletRovidNev,
+                                r.EgyesuletEdzoNev, r.EgyesuletEredetiNev};
     } else if (what == QLatin1String("players")) {
-        headings = {L("Player", "JatekosID"), L("Player", "WebID"), L("Player", "JatekosNev"),
-                    L("Player", "JatekosRovidNev"), L("Player", "JatekosMezSzam"), L("Player", "Szuletes"),
-                    L("Player", "JatekosTestMagassag"), L("Player", "JatekosSuly"), L("Player", "JatekosPoszt"),
-                    L("Player", "JatekosOrszagID")};
+        headings = {L("Player", "JatekosID"),           L("Player", "WebID"),
+                    L("Player", "JatekosNev"),          L("Player", "JatekosRovidNev"),
+                    L("Player", "JatekosMezSzam"),      L("Player", "Szuletes"),
+                    L("Player", "JatekosTestMagassag"), L("Player", "JatekosSuly"),
+                    L("Player", "JatekosPoszt"),        L("Player", "JatekosOrszagID")};
         for (const TPlayerRow &r : dm.Players())
-            rows << QStringList{n(r.JatekosID), r.WebID, r.JatekosNev, r.JatekosRovidNev, n(r.JatekosMezSzam),
-                                r.Szuletes, n(r.JatekosTestMagassag), n(r.JatekosSuly), r.JatekosPoszt,
+            rows << QStringList{n(r.JatekosID),
+                                r.WebID,
+                                r.JatekosNev,
+                                r.JatekosRovidNev,
+                                n(r.JatekosMezSzam),
+                                r.Szuletes,
+                                n(r.JatekosTestMagassag),
+                                n(r.JatekosSuly),
+                                r.JatekosPoszt,
                                 r.JatekosOrszagID};
     } else if (what == QLatin1String("games")) {
-        headings = {L("Game", "ID"), L("Game", "Datum"), L("Game", "Nap"), L("Game", "Ora"), L("Game", "MerkozesKod"),
-                    L("League", "LigaNev"), L("Game", "HazaiCsapatID"), L("Game", "VendegCsapatID"),
-                    L("Game", "Biro1"), L("Game", "Biro2"), L("Game", "Biro3")};
+        headings = {L("Game", "ID"),
+                    L("Game", "Datum"),
+                    L("Game", "Nap"),
+                    L("Game", "Ora"),
+                    L("Game", "MerkozesKod"),
+                    L("League", "LigaNev"),
+                    L("Game", "HazaiCsapatID"),
+                    L("Game", "VendegCsapatID"),
+                    L("Game", "Biro1"),
+                    L("Game", "Biro2"),
+                    L("Game", "Biro3")};
         for (const TGameRow &r : dm.Schedule())
-            rows << QStringList{n(r.ID), r.Datum, r.Nap, r.Ora, r.MerkozesKod, r.LigaNev, r.HazaiCsapatNev,
-                                r.VendegCsapatNev, r.Biro1, r.Biro2, r.Biro3};
+            rows << QStringList{
+                n(r.ID),          r.Datum,           r.Nap,   r.Ora,   r.MerkozesKod, r.LigaNev,
+                r.HazaiCsapatNev, r.VendegCsapatNev, r.Biro1, r.Biro2, r.Biro3};
     } else if (what == QLatin1String("staff")) {
         headings = {L("Staff", "Type"), L("Staff", "Name")};
         for (const TStaffRow &r : dm.Staff())
@@ -194,11 +213,13 @@ int printImport(const TOnlineUpdate::TResult &result, QTextStream &out, QTextStr
             err << " (" << result.detail << ")";
         err << "\n";
     }
-    if (result.outcome == TOnlineUpdate::TOutcome::Imported || result.outcome == TOnlineUpdate::TOutcome::StorageError) {
+    if (result.outcome == TOnlineUpdate::TOutcome::Imported ||
+        result.outcome == TOnlineUpdate::TOutcome::StorageError) {
         out << result.leagues << " league block(s) merged\n";
         for (const QString &table : TSchema::MasterDataTables()) {
             const TdmMain::TChanges c = result.changes.value(table);
-            out << "  " << table.leftJustified(11) << "  added " << c.added << ", changed " << c.changed << "\n";
+            out << "  " << table.leftJustified(11) << "  added " << c.added << ", changed " << c.changed
+                << "\n";
         }
     }
     return result.ok() ? 0 : 1;
@@ -208,7 +229,8 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const TArgs a(args,
                   {QStringLiteral("--lang"), QStringLiteral("--server"), QStringLiteral("--code"),
-                   QStringLiteral("--proxy"), QStringLiteral("--proxy-user"), QStringLiteral("--proxy-password")},
+                   QStringLiteral("--proxy"), QStringLiteral("--proxy-user"),
+                   QStringLiteral("--proxy-password")},
                   {QStringLiteral("--yes"), QStringLiteral("--utf8")});
     if (!a.error.isEmpty() || a.positional.isEmpty()) {
         if (!a.error.isEmpty())
@@ -222,7 +244,8 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
     if (sub == QLatin1String("init") && a.positional.size() == 1) {
         if (!session.open(err))
             return 1;
-        out << "Database " << session.dm.DatabasePath() << " (schema version " << TSchema::CurrentVersion << ")\n";
+        out << "Database " << session.dm.DatabasePath() << " (schema version " << TSchema::CurrentVersion
+            << ")\n";
         out << "Pristine copy " << TdmMain::OriginalFile(session.dm.DatabasePath()) << "\n";
         for (const TSchema::TTable &t : TSchema::Tables())
             out << "  " << t.name.leftJustified(11) << "  " << session.dm.RowCount(t.name) << " row(s)\n";
@@ -280,8 +303,8 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
     if (sub == QLatin1String("empty") && a.positional.size() == 1) {
         if (!session.open(err))
             return 1;
-        const QString question =
-            session.translator().Translate(QStringLiteral("Delete all data from database?"), QStringLiteral("FORM"));
+        const QString question = session.translator().Translate(
+            QStringLiteral("Delete all data from database?"), QStringLiteral("FORM"));
         if (!a.flags.contains(QStringLiteral("--yes"))) {
             err << question << " Pass --yes to confirm.\n";
             return 1;
@@ -290,7 +313,8 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
             err << "db empty: " << session.dm.LastError() << "\n";
             return 1;
         }
-        out << "The master data tables were restored from " << TdmMain::OriginalFile(session.dm.DatabasePath())
+        out << "The master data tables were restored from "
+            << TdmMain::OriginalFile(session.dm.DatabasePath())
             << "; translations and languages were kept.\n";
         return 0;
     }
@@ -298,9 +322,10 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
     return 2;
 }
 
-const TCliRegistration registration({QStringLiteral("db"),
-                                     QStringLiteral("db init|list TABLE|import-update FILE|update --server URL|"
-                                                    "empty --yes"),
-                                     runDb});
+const TCliRegistration
+    registration({QStringLiteral("db"),
+                  QStringLiteral("db init|list TABLE|import-update FILE|update --server URL|"
+                                 "empty --yes"),
+                  runDb});
 
 } // namespace

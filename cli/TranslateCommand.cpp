@@ -28,7 +28,8 @@ int runTranslate(const QStringList &args, QTextStream &out, QTextStream &err)
         }
     }
     if (!haveText) {
-        err << "usage: parquetix-cli translate TEXT [--type FORM|HINT|TABSET|RG|MENU|PRINT|DBTABLE] [--lang CODE]\n";
+        err << "usage: parquetix-cli translate TEXT [--type FORM|HINT|TABSET|RG|MENU|PRINT|DBTABLE] [--lang "
+               "CODE]\n";
         return 2;
     }
     TdmMain dm(TdmMain::DatabaseFile(cliHomeFolder()));
@@ -48,6 +49,7 @@ int runTranslate(const QStringList &args, QTextStream &out, QTextStream &err)
 }
 
 const TCliRegistration registration({QStringLiteral("translate"),
-                                     QStringLiteral("translate TEXT [--type FORM] [--lang ENG]"), runTranslate});
+                                     QStringLiteral("translate TEXT [--type FORM] [--lang ENG]"),
+                                     runTranslate});
 
 } // namespace

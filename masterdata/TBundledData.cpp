@@ -49,7 +49,8 @@ bool replace(const QString &from, const QString &to, QString *error)
 
 QString TBundledData::HungarianWeekday(const QDate &date)
 {
-    static const char *const names[] = {"hétfő", "kedd", "szerda", "csütörtök", "péntek", "szombat", "vasárnap"};
+    static const char *const names[] = {"hétfő",  "kedd",    "szerda",  "csütörtök",
+                                        "péntek", "szombat", "vasárnap"};
     return QString::fromUtf8(names[date.dayOfWeek() - 1]);
 }
 
@@ -185,12 +186,13 @@ bool TBundledData::Write(const QString &datastoreFolder, const TSources &sources
         TMessageTable messages;
         messages.BuildMessageTable(identity);
         TOnlineUpdate update(dm, identity, messages);
-        const TOnlineUpdate::TResult result = update.ImportUpdateText(ExpandDates(lines.join(QString()), today));
+        const TOnlineUpdate::TResult result =
+            update.ImportUpdateText(ExpandDates(lines.join(QString()), today));
         if (!result.ok() || !result.skipped.isEmpty() || result.leagues == 0) {
-            *error = QStringLiteral("%1: %2").arg(sources.sampleLeague,
-                                                  result.ok() ? result.skipped.join(QLatin1Char(' ')) +
-                                                                    QStringLiteral(" (no complete league block?)")
-                                                              : result.error);
+            *error = QStringLiteral("%1: %2").arg(
+                sources.sampleLeague, result.ok() ? result.skipped.join(QLatin1Char(' ')) +
+                                                        QStringLiteral(" (no complete league block?)")
+                                                  : result.error);
             return false;
         }
         n.leagues = result.leagues;

@@ -13,9 +13,9 @@ class TBundledData
 public:
     struct TSources
     {
-        QString languages;      // "CODE<TAB>Shown name" per line
-        QString translations;   // header "StringType<TAB>NonTranslatedString<TAB>LANG...", then rows
-        QString sampleLeague;   // an update text (UTF-8) with {date+N} and {weekday+N}
+        QString languages;    // "CODE<TAB>Shown name" per line
+        QString translations; // header "StringType<TAB>NonTranslatedString<TAB>LANG...", then rows
+        QString sampleLeague; // an update text (UTF-8) with {date+N} and {weekday+N}
     };
 
     struct TCounts

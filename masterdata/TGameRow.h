@@ -13,7 +13,7 @@ struct TGameRow
     QString LigaWebID;
     QString HazaiCsapatWebID;
     QString VendegCsapatWebID;
-    QString Datum;   // day first: "dd.mm.yyyy"
+    QString Datum; // day first: "dd.mm.yyyy"
     QString Nap;
     QString Ora;
     QString MerkozesKod;

@@ -8,5 +8,5 @@ struct TLeagueRow
     int LigaID = 0;
     QString WebID;
     QString LigaNev;
-    QString MusorLetezik;   // "I" online league, "N" not
+    QString MusorLetezik; // "I" online league, "N" not
 };

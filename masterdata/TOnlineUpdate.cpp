@@ -51,8 +51,8 @@ void TOnlineUpdate::afterItem()
         m_afterItem();
 }
 
-TOnlineUpdate::TResult TOnlineUpdate::RunOnlineUpdate(IUpdateDownloader &downloader, const QString &baseAddress,
-                                                      const QString &customerCode,
+TOnlineUpdate::TResult TOnlineUpdate::RunOnlineUpdate(IUpdateDownloader &downloader,
+                                                      const QString &baseAddress, const QString &customerCode,
                                                       const IUpdateDownloader::TProxy &proxy)
 {
     TResult result;
@@ -85,8 +85,8 @@ TOnlineUpdate::TResult TOnlineUpdate::UpdateFromFile(const QString &path)
         TResult result;
         result.outcome = TOutcome::FileError;
         result.detail = file.errorString();
-        result.error =
-            m_translator.Translate(QStringLiteral("Cannot read the update file:"), kForm) + QLatin1Char(' ') + path;
+        result.error = m_translator.Translate(QStringLiteral("Cannot read the update file:"), kForm) +
+                       QLatin1Char(' ') + path;
         return result;
     }
     // Line breaks go anyway before parsing, which joins the lines.
@@ -142,18 +142,17 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block)
 
     for (const TUpdateText::TTeamItem &team : block.teams) {
         const QString none;
-        const int csapatId = m_dm.UpsertTeam(team.webId, team.name, team.shortName, none, none, none, none, none, 0,
-                                             none, none, team.nativeName);
+        const int csapatId = m_dm.UpsertTeam(team.webId, team.name, team.shortName, none, none, none, none,
+                                             none, 0, none, none, team.nativeName);
         if (csapatId < 0 || !m_dm.UpsertLeagueTeam(ligaId, csapatId, block.webId, team.webId))
             return false;
         afterItem();
     }
 
     for (const TUpdateText::TPlayerItem &player : block.players) {
-        const int jatekosId =
-            m_dm.UpsertPlayer(player.webId, player.name, TUpdateText::ShortName(player.name), player.birthDate,
-                              player.height, player.weight, player.position, player.jersey, player.country,
-                              player.nativeName);
+        const int jatekosId = m_dm.UpsertPlayer(
+            player.webId, player.name, TUpdateText::ShortName(player.name), player.birthDate, player.height,
+            player.weight, player.position, player.jersey, player.country, player.nativeName);
         if (jatekosId < 0)
             return false;
         const int csapatId = m_dm.TeamIdByWebId(player.teamWebId);

@@ -19,24 +19,31 @@ class TMessageTable;
 class TOnlineUpdate
 {
 public:
-    enum class TState { Connecting, Downloaded, Processing, Finished };
-    enum class TOutcome {
-        Imported,      // merged (parts may have been skipped, see skipped)
-        EmptyReply,    // the server sent nothing: ends silently
-        Refused,       // the reply holds "error"
-        NoConnection,  // the server could not be reached
-        StorageError,  // the merge stopped; rows merged before stay
-        FileError      // the file could not be read
+    enum class TState
+    {
+        Connecting,
+        Downloaded,
+        Processing,
+        Finished
+    };
+    enum class TOutcome
+    {
+        Imported,     // merged (parts may have been skipped, see skipped)
+        EmptyReply,   // the server sent nothing: ends silently
+        Refused,      // the reply holds "error"
+        NoConnection, // the server could not be reached
+        StorageError, // the merge stopped; rows merged before stay
+        FileError     // the file could not be read
     };
 
     struct TResult
     {
         TOutcome outcome = TOutcome::Imported;
-        QString error;        // for the operator, translated; empty when none
-        QString detail;       // the transport's or the storage's own message
-        QStringList skipped;  // translated notes on skipped parts of the text
-        QMap<QString, TdmMain::TChanges> changes;   // rows added and changed, per table
-        int leagues = 0;      // league blocks merged
+        QString error;                            // for the operator, translated; empty when none
+        QString detail;                           // the transport's or the storage's own message
+        QStringList skipped;                      // translated notes on skipped parts of the text
+        QMap<QString, TdmMain::TChanges> changes; // rows added and changed, per table
+        int leagues = 0;                          // league blocks merged
         bool ok() const { return outcome == TOutcome::Imported || outcome == TOutcome::EmptyReply; }
     };
 
@@ -51,14 +58,14 @@ public:
 
     static QString UpdateAddress(const QString &baseAddress, const QString &customerCode);
 
-    TResult RunOnlineUpdate(IUpdateDownloader &downloader, const QString &baseAddress, const QString &customerCode,
-                            const IUpdateDownloader::TProxy &proxy);
+    TResult RunOnlineUpdate(IUpdateDownloader &downloader, const QString &baseAddress,
+                            const QString &customerCode, const IUpdateDownloader::TProxy &proxy);
     // Reads the file (8-bit Windows-1250, its lines joined) and imports it.
     TResult UpdateFromFile(const QString &path);
     // Parses and merges, one transaction for the whole text.
     TResult ImportUpdateText(const QString &text);
 
-    static QString StateText(TState state);   // untranslated
+    static QString StateText(TState state); // untranslated
 
 private:
     void report(TState state);

@@ -34,16 +34,15 @@ QList<TSchema::TTable> buildTables()
                          {autoId("LigaID"), text("WebID", 12), text("LigaNev", 60), text("MusorLetezik", 1)},
                          {index({"LigaNev"}), index({"WebID"})},
                          true};
-    t << TSchema::TTable{QStringLiteral("Team"),
-                         {autoId("CsapatID"), text("WebID", 12), text("EgyesuletNev", 60),
-                          text("EgyesuletRovidNev", 3), text("EgyesuletSzin", 30), text("EgyesuletCim", 200),
-                          text("EgyesuletTel", 20), text("EgyesuletCsarnok", 200),
-                          text("EgyesuletCsarnokTelefon", 20), integer("EgyesuletCsarnokFerohely"),
-                          text("EgyesuletEdzoNev", 60), text("EgyesuletElnokNev", 60),
-                          text("EgyesuletTechNev", 60), text("EgyesuletGyozelmek", 200),
-                          text("EgyesuletEredetiNev", 60)},
-                         {index({"EgyesuletNev"}), index({"WebID"})},
-                         true};
+    t << TSchema::TTable{
+        QStringLiteral("Team"),
+        {autoId("CsapatID"), text("WebID", 12), text("EgyesuletNev", 60), text("EgyesuletRovidNev", 3),
+         text("EgyesuletSzin", 30), text("EgyesuletCim", 200), text("EgyesuletTel", 20),
+         text("EgyesuletCsarnok", 200), text("EgyesuletCsarnokTelefon", 20),
+         integer("EgyesuletCsarnokFerohely"), text("EgyesuletEdzoNev", 60), text("EgyesuletElnokNev", 60),
+         text("EgyesuletTechNev", 60), text("EgyesuletGyozelmek", 200), text("EgyesuletEredetiNev", 60)},
+        {index({"EgyesuletNev"}), index({"WebID"})},
+        true};
     t << TSchema::TTable{QStringLiteral("Player"),
                          {autoId("JatekosID"), text("WebID", 12), text("JatekosNev", 60),
                           text("JatekosRovidNev", 60), text("Szuletes", 20), integer("JatekosTestMagassag"),
@@ -51,21 +50,23 @@ QList<TSchema::TTable> buildTables()
                           text("JatekosOrszagID", 20), text("JatekosEredetiNev", 255)},
                          {index({"JatekosNev"}), index({"WebID"})},
                          true};
-    t << TSchema::TTable{QStringLiteral("LeagueTeam"),
-                         {integer("LigaID"), integer("CsapatID"), text("LigaWebID", 12), text("CsapatWebID", 12)},
-                         {index({"LigaWebID", "CsapatWebID"}), index({"LigaID", "CsapatID"})},
-                         true};
-    t << TSchema::TTable{QStringLiteral("TeamPlayer"),
-                         {integer("LigaID"), integer("CsapatID"), integer("JatekosID"), text("LigaWebID", 12),
-                          text("CsapatWebID", 12), text("JatekosWebID", 12)},
-                         {index({"LigaWebID", "CsapatWebID", "JatekosWebID"}),
-                          index({"LigaID", "CsapatID", "JatekosID"})},
-                         true};
+    t << TSchema::TTable{
+        QStringLiteral("LeagueTeam"),
+        {integer("LigaID"), integer("CsapatID"), text("LigaWebID", 12), text("CsapatWebID", 12)},
+        {index({"LigaWebID", "CsapatWebID"}), index({"LigaID", "CsapatID"})},
+        true};
+    t << TSchema::TTable{
+        QStringLiteral("TeamPlayer"),
+        {integer("LigaID"), integer("CsapatID"), integer("JatekosID"), text("LigaWebID", 12),
+         text("CsapatWebID", 12), text("JatekosWebID", 12)},
+        {index({"LigaWebID", "CsapatWebID", "JatekosWebID"}), index({"LigaID", "CsapatID", "JatekosID"})},
+        true};
     t << TSchema::TTable{QStringLiteral("Game"),
-                         {autoId("ID"), integer("LigaID"), integer("HazaiCsapatID"), integer("VendegCsapatID"),
-                          text("LigaWebID", 12), text("HazaiCsapatWebID", 12), text("VendegCsapatWebID", 12),
-                          text("Datum", 15), text("Nap", 10), text("Ora", 6), text("MerkozesKod", 50),
-                          text("Note", 255), text("Biro1", 100), text("Biro2", 100), text("Biro3", 100)},
+                         {autoId("ID"), integer("LigaID"), integer("HazaiCsapatID"),
+                          integer("VendegCsapatID"), text("LigaWebID", 12), text("HazaiCsapatWebID", 12),
+                          text("VendegCsapatWebID", 12), text("Datum", 15), text("Nap", 10), text("Ora", 6),
+                          text("MerkozesKod", 50), text("Note", 255), text("Biro1", 100), text("Biro2", 100),
+                          text("Biro3", 100)},
                          {index({"MerkozesKod"}), index({"HazaiCsapatID"}), index({"VendegCsapatID"})},
                          true};
     t << TSchema::TTable{QStringLiteral("Staff"),
@@ -194,8 +195,8 @@ QStringList TSchema::createStatements()
                 quoted << Quote(c);
             sql << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
                        .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(),
-                            Quote(t.name + QLatin1Char('_') + i.columns.join(QLatin1Char('_'))), Quote(t.name),
-                            quoted.join(QLatin1String(", ")));
+                            Quote(t.name + QLatin1Char('_') + i.columns.join(QLatin1Char('_'))),
+                            Quote(t.name), quoted.join(QLatin1String(", ")));
         }
     }
     return sql;
@@ -214,9 +215,10 @@ bool TSchema::Upgrade(QSqlDatabase &db, QString *error)
         return true;
     if (version > CurrentVersion) {
         if (error)
-            *error = QStringLiteral("The database has schema version %1; this program knows versions up to %2")
-                         .arg(version)
-                         .arg(CurrentVersion);
+            *error =
+                QStringLiteral("The database has schema version %1; this program knows versions up to %2")
+                    .arg(version)
+                    .arg(CurrentVersion);
         return false;
     }
 
@@ -237,7 +239,9 @@ bool TSchema::Upgrade(QSqlDatabase &db, QString *error)
                 const QString reason = q.lastError().text();
                 db.rollback();
                 if (error)
-                    *error = QStringLiteral("Cannot upgrade the database to version %1: %2").arg(v + 1).arg(reason);
+                    *error = QStringLiteral("Cannot upgrade the database to version %1: %2")
+                                 .arg(v + 1)
+                                 .arg(reason);
                 return false;
             }
         }

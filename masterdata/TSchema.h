@@ -14,13 +14,18 @@
 class TSchema
 {
 public:
-    enum class TType { Auto, Integer, Text };
+    enum class TType
+    {
+        Auto,
+        Integer,
+        Text
+    };
 
     struct TColumn
     {
         QString name;
         TType type;
-        int width;   // characters, texts only
+        int width; // characters, texts only
     };
 
     struct TIndex
@@ -34,7 +39,7 @@ public:
         QString name;
         QList<TColumn> columns;
         QList<TIndex> indexes;
-        bool masterData;   // restored from the pristine copy by EmptyDatabase
+        bool masterData; // restored from the pristine copy by EmptyDatabase
 
         const TColumn *column(const QString &name) const;
         QStringList columnNames() const;

@@ -35,6 +35,7 @@ void TTranslator::TranslateFieldLabels(TdmMain &dm)
 {
     for (const TSchema::TTable &table : TSchema::Tables())
         for (const TSchema::TColumn &column : table.columns)
-            dm.SetDisplayLabel(table.name, column.name,
-                               Translate(dm.DisplayLabel(table.name, column.name), QStringLiteral("DBTABLE")));
+            dm.SetDisplayLabel(
+                table.name, column.name,
+                Translate(dm.DisplayLabel(table.name, column.name), QStringLiteral("DBTABLE")));
 }

@@ -125,7 +125,8 @@ TUpdateText TUpdateText::Parse(const QString &raw)
         }
         for (const QString &item : items(t.mid(gamesFrom, ends[3] - gamesFrom))) {
             const QStringList f = fields(item, 9);
-            block.games << TGameItem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4), f.at(5), f.at(6), f.at(7), f.at(8)};
+            block.games << TGameItem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4),
+                                     f.at(5), f.at(6), f.at(7), f.at(8)};
         }
         for (const QString &item : items(t.mid(staffFrom, ends[4] - staffFrom))) {
             const QStringList f = fields(item, 2);

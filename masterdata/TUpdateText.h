@@ -68,9 +68,9 @@ public:
     };
     struct TSkippedPart
     {
-        bool incomplete;   // the text ended inside it; otherwise malformed
-        qsizetype offset;  // in the cleaned text
-        QString excerpt;   // its first characters, to find it again
+        bool incomplete;  // the text ended inside it; otherwise malformed
+        qsizetype offset; // in the cleaned text
+        QString excerpt;  // its first characters, to find it again
     };
 
     QList<TLeagueBlock> blocks;

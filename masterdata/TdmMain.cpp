@@ -434,39 +434,41 @@ qint64 TdmMain::upsert(const QString &table, const QStringList &keyColumns, cons
 int TdmMain::UpsertLeague(const QString &webId, const QString &name)
 {
     m_orders.insert(TDataset::tblLiga, QStringLiteral("WebID"));
-    return int(upsert(QStringLiteral("League"), {QStringLiteral("WebID")}, {webId}, {QStringLiteral("LigaNev")},
-                      {name}, QStringLiteral("LigaID")));
+    return int(upsert(QStringLiteral("League"), {QStringLiteral("WebID")}, {webId},
+                      {QStringLiteral("LigaNev")}, {name}, QStringLiteral("LigaID")));
 }
 
-int TdmMain::UpsertTeam(const QString &webId, const QString &name, const QString &shortName, const QString &colour,
-                        const QString &address, const QString &phone, const QString &hall, const QString &hallPhone,
-                        int capacity, const QString &president, const QString &technical,
-                        const QString &nativeName)
+int TdmMain::UpsertTeam(const QString &webId, const QString &name, const QString &shortName,
+                        const QString &colour, const QString &address, const QString &phone,
+                        const QString &hall, const QString &hallPhone, int capacity, const QString &president,
+                        const QString &technical, const QString &nativeName)
 {
     m_orders.insert(TDataset::tblTeam, QStringLiteral("WebID"));
     return int(upsert(QStringLiteral("Team"), {QStringLiteral("WebID")}, {webId},
                       {QStringLiteral("EgyesuletNev"), QStringLiteral("EgyesuletRovidNev"),
-                       QStringLiteral("EgyesuletSzin"), QStringLiteral("EgyesuletCim"), QStringLiteral("EgyesuletTel"),
-                       QStringLiteral("EgyesuletCsarnok"), QStringLiteral("EgyesuletCsarnokTelefon"),
-                       QStringLiteral("EgyesuletCsarnokFerohely"), QStringLiteral("EgyesuletElnokNev"),
-                       QStringLiteral("EgyesuletTechNev"), QStringLiteral("EgyesuletEredetiNev")},
-                      {name, shortName, colour, address, phone, hall, hallPhone, capacity, president, technical,
-                       nativeName},
+                       QStringLiteral("EgyesuletSzin"), QStringLiteral("EgyesuletCim"),
+                       QStringLiteral("EgyesuletTel"), QStringLiteral("EgyesuletCsarnok"),
+                       QStringLiteral("EgyesuletCsarnokTelefon"), QStringLiteral("EgyesuletCsarnokFerohely"),
+                       QStringLiteral("EgyesuletElnokNev"), QStringLiteral("EgyesuletTechNev"),
+                       QStringLiteral("EgyesuletEredetiNev")},
+                      {name, shortName, colour, address, phone, hall, hallPhone, capacity, president,
+                       technical, nativeName},
                       QStringLiteral("CsapatID")));
 }
 
 int TdmMain::UpsertPlayer(const QString &webId, const QString &name, const QString &shortName,
-                          const QString &birthDate, int height, int weight, const QString &position, int jersey,
-                          const QString &country, const QString &nativeName)
+                          const QString &birthDate, int height, int weight, const QString &position,
+                          int jersey, const QString &country, const QString &nativeName)
 {
     m_orders.insert(TDataset::tblJatekos, QStringLiteral("WebID"));
-    return int(upsert(QStringLiteral("Player"), {QStringLiteral("WebID")}, {webId},
-                      {QStringLiteral("JatekosNev"), QStringLiteral("JatekosRovidNev"), QStringLiteral("Szuletes"),
-                       QStringLiteral("JatekosTestMagassag"), QStringLiteral("JatekosSuly"),
-                       QStringLiteral("JatekosPoszt"), QStringLiteral("JatekosMezSzam"),
-                       QStringLiteral("JatekosOrszagID"), QStringLiteral("JatekosEredetiNev")},
-                      {name, shortName, birthDate, height, weight, position, jersey, country, nativeName},
-                      QStringLiteral("JatekosID")));
+    return int(
+        upsert(QStringLiteral("Player"), {QStringLiteral("WebID")}, {webId},
+               {QStringLiteral("JatekosNev"), QStringLiteral("JatekosRovidNev"), QStringLiteral("Szuletes"),
+                QStringLiteral("JatekosTestMagassag"), QStringLiteral("JatekosSuly"),
+                QStringLiteral("JatekosPoszt"), QStringLiteral("JatekosMezSzam"),
+                QStringLiteral("JatekosOrszagID"), QStringLiteral("JatekosEredetiNev")},
+               {name, shortName, birthDate, height, weight, position, jersey, country, nativeName},
+               QStringLiteral("JatekosID")));
 }
 
 bool TdmMain::UpsertLeagueTeam(int ligaId, int csapatId, const QString &leagueWebId, const QString &teamWebId)
@@ -479,27 +481,29 @@ bool TdmMain::UpsertLeagueTeam(int ligaId, int csapatId, const QString &leagueWe
 bool TdmMain::UpsertTeamPlayer(int ligaId, int csapatId, int jatekosId, const QString &leagueWebId,
                                const QString &teamWebId, const QString &playerWebId)
 {
-    return upsert(QStringLiteral("TeamPlayer"),
-                  {QStringLiteral("LigaWebID"), QStringLiteral("CsapatWebID"), QStringLiteral("JatekosWebID")},
-                  {leagueWebId, teamWebId, playerWebId},
-                  {QStringLiteral("LigaID"), QStringLiteral("CsapatID"), QStringLiteral("JatekosID")},
-                  {ligaId, csapatId, jatekosId}, {}) >= 0;
+    return upsert(
+               QStringLiteral("TeamPlayer"),
+               {QStringLiteral("LigaWebID"), QStringLiteral("CsapatWebID"), QStringLiteral("JatekosWebID")},
+               {leagueWebId, teamWebId, playerWebId},
+               {QStringLiteral("LigaID"), QStringLiteral("CsapatID"), QStringLiteral("JatekosID")},
+               {ligaId, csapatId, jatekosId}, {}) >= 0;
 }
 
 bool TdmMain::UpsertGame(int ligaId, int homeId, int awayId, const QString &referee1, const QString &referee2,
-                         const QString &referee3, const QString &code, const QString &hour, const QString &weekday,
-                         const QString &date, const QString &awayWebId, const QString &homeWebId,
-                         const QString &leagueWebId)
+                         const QString &referee3, const QString &code, const QString &hour,
+                         const QString &weekday, const QString &date, const QString &awayWebId,
+                         const QString &homeWebId, const QString &leagueWebId)
 {
     // A game without its third referee must not put a blank name among the referees.
     for (const QString &referee : {referee1, referee2, referee3})
         if (!referee.trimmed().isEmpty() && !UpsertStaff(referee, QStringLiteral("B")))
             return false;
     return upsert(QStringLiteral("Game"), {QStringLiteral("MerkozesKod")}, {code},
-                  {QStringLiteral("LigaID"), QStringLiteral("HazaiCsapatID"), QStringLiteral("VendegCsapatID"),
-                   QStringLiteral("LigaWebID"), QStringLiteral("HazaiCsapatWebID"),
-                   QStringLiteral("VendegCsapatWebID"), QStringLiteral("Datum"), QStringLiteral("Nap"),
-                   QStringLiteral("Ora"), QStringLiteral("Biro1"), QStringLiteral("Biro2"), QStringLiteral("Biro3")},
+                  {QStringLiteral("LigaID"), QStringLiteral("HazaiCsapatID"),
+                   QStringLiteral("VendegCsapatID"), QStringLiteral("LigaWebID"),
+                   QStringLiteral("HazaiCsapatWebID"), QStringLiteral("VendegCsapatWebID"),
+                   QStringLiteral("Datum"), QStringLiteral("Nap"), QStringLiteral("Ora"),
+                   QStringLiteral("Biro1"), QStringLiteral("Biro2"), QStringLiteral("Biro3")},
                   {ligaId, homeId, awayId, leagueWebId, homeWebId, awayWebId, date, weekday, hour, referee1,
                    referee2, referee3},
                   QStringLiteral("ID")) >= 0;
@@ -507,21 +511,22 @@ bool TdmMain::UpsertGame(int ligaId, int homeId, int awayId, const QString &refe
 
 bool TdmMain::UpsertStaff(const QString &name, const QString &type)
 {
-    return upsert(QStringLiteral("Staff"), {QStringLiteral("Name"), QStringLiteral("Type")}, {name, type}, {}, {},
-                  {}) >= 0;
+    return upsert(QStringLiteral("Staff"), {QStringLiteral("Name"), QStringLiteral("Type")}, {name, type}, {},
+                  {}, {}) >= 0;
 }
 
 bool TdmMain::UpsertLanguage(const QString &code, const QString &description)
 {
-    return upsert(QStringLiteral("Language"), {QStringLiteral("Language")}, {code}, {QStringLiteral("Description")},
-                  {description}, {}) >= 0;
+    return upsert(QStringLiteral("Language"), {QStringLiteral("Language")}, {code},
+                  {QStringLiteral("Description")}, {description}, {}) >= 0;
 }
 
 bool TdmMain::UpsertTranslation(const QString &stringType, const QString &language, const QString &text,
                                 const QString &translated)
 {
     return upsert(QStringLiteral("translate"),
-                  {QStringLiteral("StringType"), QStringLiteral("Language"), QStringLiteral("NonTranslatedString")},
+                  {QStringLiteral("StringType"), QStringLiteral("Language"),
+                   QStringLiteral("NonTranslatedString")},
                   {stringType, language, text}, {QStringLiteral("TranslatedString")}, {translated}, {}) >= 0;
 }
 
@@ -532,7 +537,8 @@ int TdmMain::TeamIdByWebId(const QString &webId)
     QSqlQuery *q = prepare(QStringLiteral("select CsapatID from \"Team\" where WebID  = :PWEBID"));
     if (!q)
         return -1;
-    q->bindValue(QStringLiteral(":PWEBID"), TSchema::Cut(QStringLiteral("Team"), QStringLiteral("WebID"), webId));
+    q->bindValue(QStringLiteral(":PWEBID"),
+                 TSchema::Cut(QStringLiteral("Team"), QStringLiteral("WebID"), webId));
     if (!exec(q))
         return -1;
     const int id = q->next() ? q->value(0).toInt() : 0;
@@ -547,7 +553,8 @@ TPlayerRow TdmMain::PlayerRecordByWebId(const QString &webId, QString *error)
     record.JatekosNev = QStringLiteral("N/A");
     record.JatekosRovidNev = QStringLiteral("N/A");
     record.JatekosMezSzam = 0;
-    QSqlQuery *q = ensureOpen() ? prepare(QStringLiteral("select * from \"Player\" where WebID  = :PWEBID")) : nullptr;
+    QSqlQuery *q =
+        ensureOpen() ? prepare(QStringLiteral("select * from \"Player\" where WebID  = :PWEBID")) : nullptr;
     if (q) {
         q->bindValue(QStringLiteral(":PWEBID"),
                      TSchema::Cut(QStringLiteral("Player"), QStringLiteral("WebID"), webId));
@@ -560,7 +567,8 @@ TPlayerRow TdmMain::PlayerRecordByWebId(const QString &webId, QString *error)
             q->finish();
     }
     if (error)
-        *error = m_lastError.isEmpty() ? QString() : QStringLiteral("GetJatekosDateFromWebID: ") + m_lastError;
+        *error =
+            m_lastError.isEmpty() ? QString() : QStringLiteral("GetJatekosDateFromWebID: ") + m_lastError;
     return record;
 }
 
@@ -634,9 +642,9 @@ QList<TLanguageRow> TdmMain::LoadLanguages()
 QStringList TdmMain::StaffNames(const QString &type)
 {
     QStringList names;
-    const QList<TStaffRow> staff =
-        rows<TStaffRow>(QStringLiteral("select Name, Type from \"Staff\" where Type  = :PTYPE order by Name"),
-                        {{QStringLiteral(":PTYPE"), TSchema::Cut(QStringLiteral("Staff"), QStringLiteral("Type"), type)}});
+    const QList<TStaffRow> staff = rows<TStaffRow>(
+        QStringLiteral("select Name, Type from \"Staff\" where Type  = :PTYPE order by Name"),
+        {{QStringLiteral(":PTYPE"), TSchema::Cut(QStringLiteral("Staff"), QStringLiteral("Type"), type)}});
     for (const TStaffRow &s : staff)
         names << s.Name;
     return names;
@@ -692,10 +700,12 @@ QList<TGameRow> TdmMain::MyTeamPlays(int myTeam, const QDate &today)
     // Datum is day first ("dd.mm.yyyy"); compared as "yyyymmdd" text.
     return rows<TGameRow>(
         gameSelect() +
-            QStringLiteral("where (g.HazaiCsapatID = :PTEAM or g.VendegCsapatID = :PTEAM) "
-                           "and substr(g.Datum, 7, 4) || substr(g.Datum, 4, 2) || substr(g.Datum, 1, 2) > :PTODAY "
-                           "order by g.ID"),
-        {{QStringLiteral(":PTEAM"), myTeam}, {QStringLiteral(":PTODAY"), today.toString(QStringLiteral("yyyyMMdd"))}});
+            QStringLiteral(
+                "where (g.HazaiCsapatID = :PTEAM or g.VendegCsapatID = :PTEAM) "
+                "and substr(g.Datum, 7, 4) || substr(g.Datum, 4, 2) || substr(g.Datum, 1, 2) > :PTODAY "
+                "order by g.ID"),
+        {{QStringLiteral(":PTEAM"), myTeam},
+         {QStringLiteral(":PTODAY"), today.toString(QStringLiteral("yyyyMMdd"))}});
 }
 
 QList<TLeagueTeamRow> TdmMain::LeagueTeams()
@@ -728,8 +738,8 @@ std::optional<TPlayerRow> TdmMain::PlayerById(int jatekosId)
 
 std::optional<TTeamRow> TdmMain::TeamById(int csapatId)
 {
-    const QList<TTeamRow> found = rows<TTeamRow>(QStringLiteral("select * from \"Team\" where CsapatID = :PID"),
-                                                 {{QStringLiteral(":PID"), csapatId}});
+    const QList<TTeamRow> found = rows<TTeamRow>(
+        QStringLiteral("select * from \"Team\" where CsapatID = :PID"), {{QStringLiteral(":PID"), csapatId}});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -737,9 +747,10 @@ std::optional<TTeamRow> TdmMain::TeamById(int csapatId)
 
 std::optional<TGameRow> TdmMain::GameByCode(const QString &code)
 {
-    const QList<TGameRow> found = rows<TGameRow>(
-        gameSelect() + QStringLiteral("where g.MerkozesKod = :PKOD order by g.ID limit 1"),
-        {{QStringLiteral(":PKOD"), TSchema::Cut(QStringLiteral("Game"), QStringLiteral("MerkozesKod"), code)}});
+    const QList<TGameRow> found =
+        rows<TGameRow>(gameSelect() + QStringLiteral("where g.MerkozesKod = :PKOD order by g.ID limit 1"),
+                       {{QStringLiteral(":PKOD"),
+                         TSchema::Cut(QStringLiteral("Game"), QStringLiteral("MerkozesKod"), code)}});
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -751,8 +762,9 @@ bool TdmMain::FindTranslation(const QString &stringType, const QString &language
     *found = false;
     if (!ensureOpen())
         return false;
-    QSqlQuery *q = prepare(QStringLiteral("select TranslatedString from \"translate\" where StringType = :PTYPE "
-                                          "and Language = :PLANG and NonTranslatedString = :PTEXT"));
+    QSqlQuery *q =
+        prepare(QStringLiteral("select TranslatedString from \"translate\" where StringType = :PTYPE "
+                               "and Language = :PLANG and NonTranslatedString = :PTEXT"));
     if (!q)
         return false;
     const QString table = QStringLiteral("translate");
@@ -773,8 +785,9 @@ bool TdmMain::InsertTranslation(const QString &stringType, const QString &langua
 {
     if (!ensureOpen())
         return false;
-    QSqlQuery *q = prepare(QStringLiteral("insert into \"translate\" (StringType, Language, NonTranslatedString, "
-                                          "TranslatedString) values (:PTYPE, :PLANG, :PTEXT, '')"));
+    QSqlQuery *q =
+        prepare(QStringLiteral("insert into \"translate\" (StringType, Language, NonTranslatedString, "
+                               "TranslatedString) values (:PTYPE, :PLANG, :PTEXT, '')"));
     if (!q)
         return false;
     const QString table = QStringLiteral("translate");
@@ -812,7 +825,8 @@ bool TdmMain::Query(const QString &sql, const QVariantMap &parameters, QList<QVa
     if (!q.prepare(sql))
         return fail(q.lastError().text());
     for (auto it = parameters.begin(); it != parameters.end(); ++it)
-        q.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(), it.value());
+        q.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(),
+                    it.value());
     if (!q.exec())
         return fail(q.lastError().text());
     if (result) {

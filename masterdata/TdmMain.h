@@ -36,7 +36,12 @@ class TdmMain
 {
 public:
     // The datasets whose order other parts switch and leave switched.
-    enum class TDataset { tblLiga, tblTeam, tblJatekos };
+    enum class TDataset
+    {
+        tblLiga,
+        tblTeam,
+        tblJatekos
+    };
 
     struct TChanges
     {
@@ -49,7 +54,7 @@ public:
     TdmMain(const TdmMain &) = delete;
     TdmMain &operator=(const TdmMain &) = delete;
 
-    static QString DatabaseFileName();   // "parquetix.db"
+    static QString DatabaseFileName(); // "parquetix.db"
     static QString DatabaseFile(const QString &home);
     static QString OriginalFile(const QString &databaseFile);
     QString DatabasePath() const { return m_path; }
@@ -73,11 +78,12 @@ public:
     // identifier (or true), or -1 (false) on a storage error.
     int UpsertLeague(const QString &webId, const QString &name);
     int UpsertTeam(const QString &webId, const QString &name, const QString &shortName, const QString &colour,
-                   const QString &address, const QString &phone, const QString &hall, const QString &hallPhone,
-                   int capacity, const QString &president, const QString &technical, const QString &nativeName);
-    int UpsertPlayer(const QString &webId, const QString &name, const QString &shortName, const QString &birthDate,
-                     int height, int weight, const QString &position, int jersey, const QString &country,
-                     const QString &nativeName);
+                   const QString &address, const QString &phone, const QString &hall,
+                   const QString &hallPhone, int capacity, const QString &president, const QString &technical,
+                   const QString &nativeName);
+    int UpsertPlayer(const QString &webId, const QString &name, const QString &shortName,
+                     const QString &birthDate, int height, int weight, const QString &position, int jersey,
+                     const QString &country, const QString &nativeName);
     bool UpsertLeagueTeam(int ligaId, int csapatId, const QString &leagueWebId, const QString &teamWebId);
     bool UpsertTeamPlayer(int ligaId, int csapatId, int jatekosId, const QString &leagueWebId,
                           const QString &teamWebId, const QString &playerWebId);
@@ -95,7 +101,7 @@ public:
     void ResetChanges() { m_changes.clear(); }
 
     // Look-ups by web identifier.
-    int TeamIdByWebId(const QString &webId);   // 0 when absent, -1 on error
+    int TeamIdByWebId(const QString &webId); // 0 when absent, -1 on error
     // Name and short name "N/A" and jersey 0 unless Player holds the web
     // identifier; on a storage error that record with the error in *error.
     TPlayerRow PlayerRecordByWebId(const QString &webId, QString *error = nullptr);
@@ -106,20 +112,20 @@ public:
     QStringList StaffNames(const QString &type);
 
     // The datasets' rows.
-    QList<TLeagueRow> Leagues();         // tblLiga, current order
-    QList<TTeamRow> Teams();             // tblTeam, current order
-    QList<TPlayerRow> Players();         // tblJatekos, current order
-    QList<TGameRow> Games();             // tblMerkozes: by game code, with league and team names
-    QList<TGameRow> Schedule();          // tblMerkozesMusor: by ID, with team names
+    QList<TLeagueRow> Leagues(); // tblLiga, current order
+    QList<TTeamRow> Teams();     // tblTeam, current order
+    QList<TPlayerRow> Players(); // tblJatekos, current order
+    QList<TGameRow> Games();     // tblMerkozes: by game code, with league and team names
+    QList<TGameRow> Schedule();  // tblMerkozesMusor: by ID, with team names
     // tblMyTeamPlays: games of that team dated after today, by ID.
     QList<TGameRow> MyTeamPlays(int myTeam, const QDate &today);
     QList<TLeagueTeamRow> LeagueTeams(); // tblLigaCsapat
     QList<TTeamPlayerRow> TeamPlayers(); // tblCsapatJatekos
     // tblMusorCsapatJatekos: the roster of one team in one league, by JatekosID.
     QList<TTeamPlayerRow> Roster(int ligaId, int csapatId);
-    std::optional<TPlayerRow> PlayerById(int jatekosId);   // tblMusorJatekos
+    std::optional<TPlayerRow> PlayerById(int jatekosId); // tblMusorJatekos
     std::optional<TTeamRow> TeamById(int csapatId);
-    std::optional<TGameRow> GameByCode(const QString &code);   // tblMusorVisszatoltes
+    std::optional<TGameRow> GameByCode(const QString &code); // tblMusorVisszatoltes
     QList<TStaffRow> Staff();
 
     // The translate table.
@@ -160,5 +166,5 @@ private:
     QString m_lastError;
     QMap<QString, TChanges> m_changes;
     QHash<TDataset, QString> m_orders;
-    QHash<QString, QString> m_labels;   // "table.column" -> label
+    QHash<QString, QString> m_labels; // "table.column" -> label
 };

@@ -28,7 +28,8 @@ template <typename F> void guarded(F step)
     }
 }
 
-void translateHeader(QAbstractItemView *view, QHeaderView *header, const std::function<QString(const QString &)> &tr)
+void translateHeader(QAbstractItemView *view, QHeaderView *header,
+                     const std::function<QString(const QString &)> &tr)
 {
     QAbstractItemModel *model = view->model();
     if (!model || !header)
@@ -85,14 +86,15 @@ void TFormTranslator::translateWidget(QWidget *widget)
 {
     auto *tool = qobject_cast<QToolButton *>(widget);
     if (tool && tool->defaultAction())
-        return;   // shows its action's text and tip, translated with the actions
+        return; // shows its action's text and tip, translated with the actions
     if (!widget->toolTip().isEmpty())
         widget->setToolTip(translate(widget->toolTip(), "HINT"));
 
     if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         if (button->text().isEmpty())
             return;
-        const bool radioItem = qobject_cast<QRadioButton *>(widget) && qobject_cast<QGroupBox *>(widget->parent());
+        const bool radioItem =
+            qobject_cast<QRadioButton *>(widget) && qobject_cast<QGroupBox *>(widget->parent());
         button->setText(translate(button->text(), radioItem ? "RG" : "FORM"));
     } else if (auto *label = qobject_cast<QLabel *>(widget)) {
         if (!label->text().isEmpty())
@@ -105,7 +107,7 @@ void TFormTranslator::translateWidget(QWidget *widget)
             guarded([&] { tabs->setTabText(i, translate(tabs->tabText(i), "TABSET")); });
     } else if (auto *bar = qobject_cast<QTabBar *>(widget)) {
         if (qobject_cast<QTabWidget *>(bar->parent()))
-            return;   // the tab widget's own bar, done through the tab widget
+            return; // the tab widget's own bar, done through the tab widget
         for (int i = 0; i < bar->count(); ++i)
             guarded([&] { bar->setTabText(i, translate(bar->tabText(i), "TABSET")); });
     } else if (auto *box = qobject_cast<QToolBox *>(widget)) {
@@ -114,7 +116,8 @@ void TFormTranslator::translateWidget(QWidget *widget)
     } else if (auto *tree = qobject_cast<QTreeView *>(widget)) {
         translateHeader(tree, tree->header(), [&](const QString &t) { return translate(t, "TABSET"); });
     } else if (auto *table = qobject_cast<QTableView *>(widget)) {
-        translateHeader(table, table->horizontalHeader(), [&](const QString &t) { return translate(t, "TABSET"); });
+        translateHeader(table, table->horizontalHeader(),
+                        [&](const QString &t) { return translate(t, "TABSET"); });
     }
 }
 

@@ -12,9 +12,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes Datastore/parquetix.db (languages, translations, a sample league) and its empty "
-                       "pristine copy Datastore/Original/parquetix.db."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes Datastore/parquetix.db (languages, translations, a sample league) and its empty "
+        "pristine copy Datastore/Original/parquetix.db."));
     parser.addHelpOption();
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The Datastore folder to write."),
                                  QStringLiteral("folder"));
@@ -22,11 +22,12 @@ int main(int argc, char **argv)
                                        QStringLiteral("file"));
     const QCommandLineOption translations(QStringLiteral("translations"), QStringLiteral("The translations."),
                                           QStringLiteral("file"));
-    const QCommandLineOption sample(QStringLiteral("sample"), QStringLiteral("The sample league (update text)."),
-                                    QStringLiteral("file"));
-    const QCommandLineOption today(QStringLiteral("today"),
-                                   QStringLiteral("The first day of the schedule, yyyy-mm-dd (default: today)."),
-                                   QStringLiteral("date"));
+    const QCommandLineOption sample(
+        QStringLiteral("sample"), QStringLiteral("The sample league (update text)."), QStringLiteral("file"));
+    const QCommandLineOption today(
+        QStringLiteral("today"),
+        QStringLiteral("The first day of the schedule, yyyy-mm-dd (default: today)."),
+        QStringLiteral("date"));
     parser.addOptions({out, languages, translations, sample, today});
     parser.process(app);
 
@@ -49,8 +50,8 @@ int main(int argc, char **argv)
     TBundledData::TCounts counts;
     QString error;
     if (!TBundledData::Write(parser.value(out),
-                             {parser.value(languages), parser.value(translations), parser.value(sample)}, first,
-                             &counts, &error)) {
+                             {parser.value(languages), parser.value(translations), parser.value(sample)},
+                             first, &counts, &error)) {
         err << "parquetix-sampledb: " << error << "\n";
         return 1;
     }

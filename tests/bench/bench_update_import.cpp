@@ -38,7 +38,8 @@ QString largeUpdateText()
                          .arg(g + 1)
                          .arg(g + 10);
         text += teams.join(QLatin1Char('*')) + QStringLiteral("#*") + players.join(QLatin1Char('*')) +
-                QStringLiteral("#*") + games.join(QLatin1Char('*')) + QStringLiteral("#*Coach %1|E*Hall %1|H####\r\n").arg(l);
+                QStringLiteral("#*") + games.join(QLatin1Char('*')) +
+                QStringLiteral("#*Coach %1|E*Hall %1|H####\r\n").arg(l);
     }
     return text;
 }
@@ -104,7 +105,7 @@ BENCHMARK(BM_ParseOnly)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);   // the SQL driver is a plugin
+    QCoreApplication app(argc, argv); // the SQL driver is a plugin
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

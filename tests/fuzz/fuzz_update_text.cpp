@@ -39,13 +39,14 @@ TTarget *target = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    static QCoreApplication app(*argc, *argv);   // the SQL driver is a plugin
+    static QCoreApplication app(*argc, *argv); // the SQL driver is a plugin
     target = new TTarget;
     if (!target->dm.OpenAll())
         fail("cannot open the in-memory database");
     target->messages.BuildMessageTable(target->translator);
     target->dm.UpsertLanguage(QStringLiteral("HUN"), QStringLiteral("Magyar"));
-    target->dm.UpsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("a"), QStringLiteral("b"));
+    target->dm.UpsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("a"),
+                                 QStringLiteral("b"));
     return 0;
 }
 
@@ -56,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!dm.Query(QStringLiteral("DELETE FROM \"%1\"").arg(table), {}))
             fail("cannot empty a table");
 
-    const QString text = TUpdateText::Decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QString text =
+        TUpdateText::Decode(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const TUpdateText first = TUpdateText::Parse(text);
     const TUpdateText again = TUpdateText::Parse(text);
     if (first.blocks.size() != again.blocks.size() || first.skipped.size() != again.skipped.size())

@@ -41,11 +41,14 @@ TEST(DbCli, ImportUpdatePrintsWhatItAddedAndNothingTheSecondTime)
 {
     TestHome home;
     home.write(QStringLiteral("update.txt"), kUpdate);
-    const QStringList args{QStringLiteral("db"), QStringLiteral("import-update"), home.file(QStringLiteral("update.txt"))};
+    const QStringList args{QStringLiteral("db"), QStringLiteral("import-update"),
+                           home.file(QStringLiteral("update.txt"))};
     const TRun first = cli(home, args);
     ASSERT_EQ(first.code, 0) << first.err.toStdString();
-    EXPECT_TRUE(first.out.contains(QStringLiteral("Player       added 1, changed 0"))) << first.out.toStdString();
-    EXPECT_TRUE(first.out.contains(QStringLiteral("Staff        added 2, changed 0"))) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Player       added 1, changed 0")))
+        << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Staff        added 2, changed 0")))
+        << first.out.toStdString();
     const TRun second = cli(home, args);
     ASSERT_EQ(second.code, 0);
     EXPECT_FALSE(second.out.contains(QStringLiteral("added 1"))) << second.out.toStdString();
@@ -61,7 +64,8 @@ TEST(DbCli, EmptyAsksForConfirmation)
 {
     TestHome home;
     home.write(QStringLiteral("update.txt"), kUpdate);
-    cli(home, {QStringLiteral("db"), QStringLiteral("import-update"), home.file(QStringLiteral("update.txt"))});
+    cli(home,
+        {QStringLiteral("db"), QStringLiteral("import-update"), home.file(QStringLiteral("update.txt"))});
     const TRun refused = cli(home, {QStringLiteral("db"), QStringLiteral("empty")});
     EXPECT_NE(refused.code, 0);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("Delete all data from database?")));
@@ -75,8 +79,9 @@ TEST(DbCli, EmptyAsksForConfirmation)
 TEST(DbCli, UpdateFromAnUnreachableServerFailsWithTheNoConnectionMessage)
 {
     TestHome home;
-    const TRun run = cli(home, {QStringLiteral("db"), QStringLiteral("update"), QStringLiteral("--server"),
-                                QStringLiteral("http://127.0.0.1:9"), QStringLiteral("--code"), QStringLiteral("C1")});
+    const TRun run =
+        cli(home, {QStringLiteral("db"), QStringLiteral("update"), QStringLiteral("--server"),
+                   QStringLiteral("http://127.0.0.1:9"), QStringLiteral("--code"), QStringLiteral("C1")});
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.out.contains(QString::fromUtf8("Csatlakozás"))) << run.out.toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("Cannot connect to the server"))) << run.err.toStdString();
@@ -85,8 +90,8 @@ TEST(DbCli, UpdateFromAnUnreachableServerFailsWithTheNoConnectionMessage)
 TEST(DbCli, TranslatePrintsTheTranslationOrTheTextItself)
 {
     TestHome home;
-    const TRun unseen = cli(home, {QStringLiteral("translate"), QStringLiteral("Folytatja?"), QStringLiteral("--lang"),
-                                   QStringLiteral("ENG")});
+    const TRun unseen = cli(home, {QStringLiteral("translate"), QStringLiteral("Folytatja?"),
+                                   QStringLiteral("--lang"), QStringLiteral("ENG")});
     ASSERT_EQ(unseen.code, 0) << unseen.err.toStdString();
     EXPECT_EQ(unseen.out, QStringLiteral("Folytatja?\n"));
     const TRun init = cli(home, {QStringLiteral("db"), QStringLiteral("init")});
@@ -103,23 +108,27 @@ TEST(DbCli, UpdateDownloadsFromTheReferenceServer)
     QProcess server;
     server.start(QDir(binaryFolder()).filePath(QStringLiteral("parquetix-server")),
                  {QStringLiteral("--data"), home.file(QStringLiteral("server")), QStringLiteral("--port"),
-                  QStringLiteral("0"), QStringLiteral("--update-file"), home.file(QStringLiteral("update.txt")),
-                  QStringLiteral("--log"), home.file(QStringLiteral("server.log"))});
+                  QStringLiteral("0"), QStringLiteral("--update-file"),
+                  home.file(QStringLiteral("update.txt")), QStringLiteral("--log"),
+                  home.file(QStringLiteral("server.log"))});
     ASSERT_TRUE(server.waitForStarted(5000));
     ASSERT_TRUE(server.waitForReadyRead(5000));
     const QByteArray line = server.readLine().trimmed();
     ASSERT_TRUE(line.startsWith("listening on ")) << line.constData();
     const QString address = QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(line.mid(13));
 
-    const QStringList args{QStringLiteral("db"), QStringLiteral("update"), QStringLiteral("--server"), address,
-                           QStringLiteral("--code"), QStringLiteral("C1")};
+    const QStringList args{QStringLiteral("db"),       QStringLiteral("update"),
+                           QStringLiteral("--server"), address,
+                           QStringLiteral("--code"),   QStringLiteral("C1")};
     const TRun first = cli(home, args);
     EXPECT_EQ(first.code, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains(QString::fromUtf8("Adatok frissítése kész"))) << first.out.toStdString();
-    EXPECT_TRUE(first.out.contains(QStringLiteral("Team         added 1, changed 0"))) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Team         added 1, changed 0")))
+        << first.out.toStdString();
     const TRun second = cli(home, args);
     EXPECT_EQ(second.code, 0);
-    EXPECT_TRUE(second.out.contains(QStringLiteral("Team         added 0, changed 0"))) << second.out.toStdString();
+    EXPECT_TRUE(second.out.contains(QStringLiteral("Team         added 0, changed 0")))
+        << second.out.toStdString();
     EXPECT_TRUE(cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("teams")})
                     .out.contains(QString::fromUtf8("Medvék")));
 

@@ -83,7 +83,8 @@ TEST(BundledData, DateTokensCountDaysFromToday)
     const QDate friday(2030, 3, 15);
     EXPECT_EQ(TBundledData::ExpandDates(s("{date+0}|{weekday+0}"), friday), s("15.03.2030|péntek"));
     EXPECT_EQ(TBundledData::ExpandDates(s("{date+17}|{weekday+3}"), friday), s("01.04.2030|hétfő"));
-    EXPECT_EQ(TBundledData::ExpandDates(s("{date+N} {day+1} {date-1}"), friday), s("{date+N} {day+1} {date-1}"));
+    EXPECT_EQ(TBundledData::ExpandDates(s("{date+N} {day+1} {date-1}"), friday),
+              s("{date+N} {day+1} {date-1}"));
     EXPECT_EQ(TBundledData::ExpandDates(s("{date+292}"), friday), s("01.01.2031"));
 }
 
@@ -104,7 +105,8 @@ TEST(BundledData, MalformedTranslationFilesNameTheirLine)
     EXPECT_TRUE(error.contains(s("too-many.tsv:4"))) << error.toStdString();
 
     home.write(s("ok.tsv"), "# c\r\nStringType\tNonTranslatedString\tHUN\tENG\r\nFORM\tKey\t\tEnglish\r\n");
-    ASSERT_TRUE(TBundledData::LoadTranslations(dm, home.file(s("ok.tsv")), &n, &error)) << error.toStdString();
+    ASSERT_TRUE(TBundledData::LoadTranslations(dm, home.file(s("ok.tsv")), &n, &error))
+        << error.toStdString();
     EXPECT_EQ(n, 2);
     QString translated;
     bool found = false;
@@ -243,9 +245,11 @@ TEST_F(ShippedData, WritingAgainReplacesTheFilesAndLeavesNoWorkFolder)
 {
     dm.CloseAll();
     QString error;
-    ASSERT_TRUE(TBundledData::Write(home->file(s("Datastore")), shippedSources(), kToday.addDays(1), nullptr, &error))
+    ASSERT_TRUE(
+        TBundledData::Write(home->file(s("Datastore")), shippedSources(), kToday.addDays(1), nullptr, &error))
         << error.toStdString();
-    const QStringList entries = QDir(home->file(s("Datastore"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList entries =
+        QDir(home->file(s("Datastore"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     EXPECT_EQ(entries, (QStringList{s("Original"), s("parquetix.db")}));
     ASSERT_TRUE(dm.OpenAll());
     QDate first = dayFromDatum(dm.Schedule().first().Datum);
@@ -265,5 +269,7 @@ TEST(BundledData, AMissingSourceFileIsReportedAndNothingIsReplaced)
     EXPECT_FALSE(TBundledData::Write(home.file(s("Datastore")), sources, QDate(2030, 1, 1), nullptr, &error));
     EXPECT_TRUE(error.contains(s("missing.txt"))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(home.file(s("Datastore/parquetix.db"))));
-    EXPECT_TRUE(QDir(home.file(s("Datastore"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QDir(home.file(s("Datastore")))
+                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                    .isEmpty());
 }

@@ -1,5 +1,5 @@
-#include "masterdata/TMessageTable.h"
 #include "masterdata/TOnlineUpdate.h"
+#include "masterdata/TMessageTable.h"
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
@@ -75,7 +75,8 @@ protected:
         QString text;
         for (const TSchema::TTable &t : TSchema::Tables()) {
             QList<QVariantMap> rows;
-            EXPECT_TRUE(dm.Query(QStringLiteral("select * from \"%1\" order by rowid").arg(t.name), {}, &rows));
+            EXPECT_TRUE(
+                dm.Query(QStringLiteral("select * from \"%1\" order by rowid").arg(t.name), {}, &rows));
             for (const QVariantMap &row : rows)
                 for (auto it = row.begin(); it != row.end(); ++it)
                     text += it.key() + QLatin1Char('=') + it.value().toString() + QLatin1Char(';');
@@ -102,7 +103,7 @@ TEST_F(OnlineUpdate, TwoLeagueBlocksMergeBoth)
     EXPECT_EQ(result.leagues, 2);
     EXPECT_TRUE(result.skipped.isEmpty());
     EXPECT_EQ(count("League"), 2);
-    EXPECT_EQ(count("Team"), 2);        // T1 once, in both leagues
+    EXPECT_EQ(count("Team"), 2); // T1 once, in both leagues
     EXPECT_EQ(count("LeagueTeam"), 3);
     EXPECT_EQ(count("Player"), 3);
     EXPECT_EQ(count("TeamPlayer"), 3);
@@ -122,12 +123,12 @@ TEST_F(OnlineUpdate, TwoLeagueBlocksMergeBoth)
         if (p.WebID == s("P2"))
             pele = p;
     EXPECT_EQ(pele.JatekosRovidNev, s("Pe."));
-    EXPECT_EQ(pele.JatekosTestMagassag, 0);   // "abc"
+    EXPECT_EQ(pele.JatekosTestMagassag, 0); // "abc"
     EXPECT_EQ(pele.JatekosSuly, 70);
     EXPECT_EQ(pele.JatekosOrszagID, s("BRA"));
 
     const int bears = dm.TeamIdByWebId(s("T1"));
-    const int l2 = 2;   // the second league inserted
+    const int l2 = 2; // the second league inserted
     const QList<TTeamPlayerRow> roster = dm.Roster(l2, bears);
     ASSERT_EQ(roster.size(), 1);
     EXPECT_EQ(roster.at(0).JatekosWebID, s("P3"));
@@ -183,7 +184,8 @@ TEST_F(OnlineUpdate, AnIncompleteLastBlockCreatesNoRowsAndIsReported)
     EXPECT_EQ(result.outcome, TOnlineUpdate::TOutcome::Imported);
     EXPECT_EQ(result.leagues, 1);
     ASSERT_EQ(result.skipped.size(), 1);
-    EXPECT_TRUE(result.skipped.at(0).startsWith(s("[FORM]The update text ends with an incomplete league block")))
+    EXPECT_TRUE(
+        result.skipped.at(0).startsWith(s("[FORM]The update text ends with an incomplete league block")))
         << result.skipped.at(0).toStdString();
     EXPECT_TRUE(result.skipped.at(0).contains(s("*L2|Second")));
     EXPECT_EQ(count("League"), 1);
@@ -222,17 +224,17 @@ TEST_F(OnlineUpdate, EveryMergedItemLetsTheWindowBreathe)
 TEST_F(OnlineUpdate, RunOnlineUpdateDownloadsAndImportsReportingEachState)
 {
     FakeDownloader server;
-    server.reply = QByteArray("*L1|Liga#T1|Medv\xe9k|MED|#*#*#*####");   // Windows-1250
+    server.reply = QByteArray("*L1|Liga#T1|Medv\xe9k|MED|#*#*#*####"); // Windows-1250
     const IUpdateDownloader::TProxy proxy{s("proxy.local"), s("3128"), s("user"), s("secret")};
-    const TOnlineUpdate::TResult result = update.RunOnlineUpdate(server, s("http://stats.example/"), s("C42"), proxy);
+    const TOnlineUpdate::TResult result =
+        update.RunOnlineUpdate(server, s("http://stats.example/"), s("C42"), proxy);
     ASSERT_EQ(result.outcome, TOnlineUpdate::TOutcome::Imported) << result.error.toStdString();
     EXPECT_EQ(server.urls, QStringList{s("http://stats.example/income/update.phtml?code=C42")});
     EXPECT_EQ(server.lastProxy.port, s("3128"));
     EXPECT_EQ(server.lastProxy.password, s("secret"));
-    EXPECT_EQ(states, (QList<TOnlineUpdate::TState>{TOnlineUpdate::TState::Connecting,
-                                                     TOnlineUpdate::TState::Downloaded,
-                                                     TOnlineUpdate::TState::Processing,
-                                                     TOnlineUpdate::TState::Finished}));
+    EXPECT_EQ(states, (QList<TOnlineUpdate::TState>{
+                          TOnlineUpdate::TState::Connecting, TOnlineUpdate::TState::Downloaded,
+                          TOnlineUpdate::TState::Processing, TOnlineUpdate::TState::Finished}));
     EXPECT_EQ(texts, (QStringList{s("[FORM]Csatlakozás"), s("[FORM]Adatok letöltése kész"),
                                   s("[FORM]Adatok feldolgozása"), s("[FORM]Adatok frissítése kész")}));
     EXPECT_EQ(dm.TeamById(dm.TeamIdByWebId(s("T1")))->EgyesuletNev, s("Medvék"));
@@ -246,7 +248,7 @@ TEST_F(OnlineUpdate, AnEmptyReplyEndsSilently)
     EXPECT_TRUE(result.ok());
     EXPECT_TRUE(result.error.isEmpty());
     EXPECT_EQ(states, (QList<TOnlineUpdate::TState>{TOnlineUpdate::TState::Connecting,
-                                                     TOnlineUpdate::TState::Downloaded}));
+                                                    TOnlineUpdate::TState::Downloaded}));
 }
 
 TEST_F(OnlineUpdate, AReplyHoldingErrorIsARefusal)
@@ -260,7 +262,8 @@ TEST_F(OnlineUpdate, AReplyHoldingErrorIsARefusal)
     EXPECT_EQ(count("League"), 0);
     // "ERROR" in capitals is no refusal.
     server.reply = QByteArray("*L1|ERROR league#T1|Bears|BEA|#*#*#*####");
-    EXPECT_EQ(update.RunOnlineUpdate(server, s("http://h"), s("C"), {}).outcome, TOnlineUpdate::TOutcome::Imported);
+    EXPECT_EQ(update.RunOnlineUpdate(server, s("http://h"), s("C"), {}).outcome,
+              TOnlineUpdate::TOutcome::Imported);
 }
 
 TEST_F(OnlineUpdate, AnUnreachableServerIsNoConnection)
@@ -277,7 +280,8 @@ TEST_F(OnlineUpdate, AnUnreachableServerIsNoConnection)
 
 TEST_F(OnlineUpdate, UpdateFromFileJoinsTheLines)
 {
-    home.write(s("update.txt"), QByteArray("*L1|Liga#T1|Bea\r\nrs|BEA|#*\r\nP1|A B|x|1|2|G|HUN|T1|3|#*#*####\r\n"));
+    home.write(s("update.txt"),
+               QByteArray("*L1|Liga#T1|Bea\r\nrs|BEA|#*\r\nP1|A B|x|1|2|G|HUN|T1|3|#*#*####\r\n"));
     const TOnlineUpdate::TResult result = update.UpdateFromFile(home.file(s("update.txt")));
     ASSERT_EQ(result.outcome, TOnlineUpdate::TOutcome::Imported) << result.error.toStdString();
     EXPECT_EQ(dm.TeamById(dm.TeamIdByWebId(s("T1")))->EgyesuletNev, s("Bears"));

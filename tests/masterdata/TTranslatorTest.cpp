@@ -1,6 +1,6 @@
+#include "masterdata/TTranslator.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TSchema.h"
-#include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
 #include "support/TestHome.h"
 
@@ -126,8 +126,9 @@ TEST(MessageTable, EveryEntryIsTheFormTranslationOfItsSource)
     EXPECT_EQ(table.MsgTeamNameRequired, s("A CSAPAT NEVENEK KITOLTESE KOTELETO!"));
     EXPECT_EQ(table.MsgDirectoryInvalid, s("THE SPECIFIED DIRECTORY IS INVALID!"));
     EXPECT_EQ(table.MsgNotOnlineLoad, table.MsgNotOnlineNewGame);
-    EXPECT_EQ(table.MsgFolderMayHoldGame, s("A KIVÁLASZTOTT KÖNYVTÁR MÁR TARTALMAZHAT MÉRKÖZÉS ADATOKAT!\n\r"
-                                            "EGY KORÁBBI MÉRKÖZÉS ADATAI IGY FELÜLÍRÓDHATNAK!\n\rFOLYTATJA?"));
+    EXPECT_EQ(table.MsgFolderMayHoldGame,
+              s("A KIVÁLASZTOTT KÖNYVTÁR MÁR TARTALMAZHAT MÉRKÖZÉS ADATOKAT!\n\r"
+                "EGY KORÁBBI MÉRKÖZÉS ADATAI IGY FELÜLÍRÓDHATNAK!\n\rFOLYTATJA?"));
     EXPECT_FALSE(table.MsgNoConnection.isEmpty());
     EXPECT_FALSE(table.MsgUpdateFailed.isEmpty());
     EXPECT_EQ(table.Text(s("MsgShotTwo")), s("2 POINTER"));

@@ -123,7 +123,8 @@ TEST(UpdateText, TheSeparatorAfterASectionMayBeAnyCharacter)
 
 TEST(UpdateText, EmptyItemsAreNotItems)
 {
-    const TUpdateText parsed = TUpdateText::Parse(block(s("L1|N"), s("*T1|A**"), QString(), QString(), s("*")));
+    const TUpdateText parsed =
+        TUpdateText::Parse(block(s("L1|N"), s("*T1|A**"), QString(), QString(), s("*")));
     ASSERT_EQ(parsed.blocks.size(), 1);
     EXPECT_EQ(parsed.blocks.at(0).teams.size(), 1);
     EXPECT_TRUE(parsed.blocks.at(0).staff.isEmpty());
@@ -132,7 +133,8 @@ TEST(UpdateText, EmptyItemsAreNotItems)
 TEST(UpdateText, ALastBlockWithoutItsClosingIsSkippedAndListed)
 {
     const QString whole = block(s("L1|N"), s("T1|A"), QString(), QString(), QString());
-    for (const QString &cut : {s("x*L2|M#T2|B#*P2|C#*G#*S|B##"), s("x*L2|M#T2|B#*P2"), s("x*L2"), s("tail")}) {
+    for (const QString &cut :
+         {s("x*L2|M#T2|B#*P2|C#*G#*S|B##"), s("x*L2|M#T2|B#*P2"), s("x*L2"), s("tail")}) {
         const TUpdateText parsed = TUpdateText::Parse(whole + cut);
         ASSERT_EQ(parsed.blocks.size(), 1) << cut.toStdString();
         EXPECT_EQ(parsed.blocks.at(0).webId, s("L1"));

@@ -1,6 +1,6 @@
+#include "masterdata/TdmMain.h"
 #include "masterdata/TPlayerDirectory.h"
 #include "masterdata/TSchema.h"
-#include "masterdata/TdmMain.h"
 #include "support/TestHome.h"
 
 #include <QFile>
@@ -38,8 +38,8 @@ protected:
 
     int addGame(const QString &code, int home, int away, const QString &date)
     {
-        return dm.UpsertGame(1, home, away, {}, {}, {}, code, QStringLiteral("18:00"), QStringLiteral("kedd"), date,
-                             {}, {}, {});
+        return dm.UpsertGame(1, home, away, {}, {}, {}, code, QStringLiteral("18:00"), QStringLiteral("kedd"),
+                             date, {}, {}, {});
     }
 
     TestHome home;
@@ -105,13 +105,14 @@ TEST_F(DataModule, RepeatedUpsertsChangeNothing)
 {
     auto all = [&] {
         const int liga = dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("League"));
-        const int team = dm.UpsertTeam(QStringLiteral("T1"), QStringLiteral("Team"), QStringLiteral("TEA"),
-                                       QStringLiteral("red"), QStringLiteral("Street 1"), QStringLiteral("123"),
-                                       QStringLiteral("Hall"), QStringLiteral("456"), 800, QStringLiteral("Pres"),
-                                       QStringLiteral("Tech"), QStringLiteral("Native"));
-        const int player = dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"),
-                                           QStringLiteral("KOVACS J."), QStringLiteral("19990101"), 190, 85,
-                                           QStringLiteral("G"), 7, QStringLiteral("HUN"), QStringLiteral("Kovács"));
+        const int team = dm.UpsertTeam(
+            QStringLiteral("T1"), QStringLiteral("Team"), QStringLiteral("TEA"), QStringLiteral("red"),
+            QStringLiteral("Street 1"), QStringLiteral("123"), QStringLiteral("Hall"), QStringLiteral("456"),
+            800, QStringLiteral("Pres"), QStringLiteral("Tech"), QStringLiteral("Native"));
+        const int player =
+            dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"), QStringLiteral("KOVACS J."),
+                            QStringLiteral("19990101"), 190, 85, QStringLiteral("G"), 7,
+                            QStringLiteral("HUN"), QStringLiteral("Kovács"));
         EXPECT_TRUE(dm.UpsertLeagueTeam(liga, team, QStringLiteral("L1"), QStringLiteral("T1")));
         EXPECT_TRUE(dm.UpsertTeamPlayer(liga, team, player, QStringLiteral("L1"), QStringLiteral("T1"),
                                         QStringLiteral("P1")));
@@ -123,7 +124,7 @@ TEST_F(DataModule, RepeatedUpsertsChangeNothing)
     };
     all();
     const QMap<QString, TdmMain::TChanges> firstRound = dm.Changes();
-    EXPECT_EQ(firstRound.value(QStringLiteral("Staff")).added, 3);   // two referees and the coach
+    EXPECT_EQ(firstRound.value(QStringLiteral("Staff")).added, 3); // two referees and the coach
     EXPECT_EQ(firstRound.value(QStringLiteral("Game")).added, 1);
     QStringList before;
     for (const TSchema::TTable &t : TSchema::Tables())
@@ -142,10 +143,11 @@ TEST_F(DataModule, UpsertTeamLeavesCoachAndAchievementsAlone)
 {
     const int id = addTeam(QStringLiteral("T1"), QStringLiteral("Bears"));
     ASSERT_TRUE(dm.Query(QStringLiteral("update Team set EgyesuletEdzoNev = :c, EgyesuletGyozelmek = :g"),
-                         {{QStringLiteral("c"), QStringLiteral("The Coach")}, {QStringLiteral("g"), QStringLiteral("Cup 2020")}}));
+                         {{QStringLiteral("c"), QStringLiteral("The Coach")},
+                          {QStringLiteral("g"), QStringLiteral("Cup 2020")}}));
     dm.ResetChanges();
-    EXPECT_EQ(dm.UpsertTeam(QStringLiteral("T1"), QStringLiteral("Bears II"), QStringLiteral("BE2"), {}, {}, {}, {},
-                            {}, 0, {}, {}, {}),
+    EXPECT_EQ(dm.UpsertTeam(QStringLiteral("T1"), QStringLiteral("Bears II"), QStringLiteral("BE2"), {}, {},
+                            {}, {}, {}, 0, {}, {}, {}),
               id);
     EXPECT_EQ(dm.Changes().value(QStringLiteral("Team")).changed, 1);
     const TTeamRow team = *dm.TeamById(id);
@@ -156,9 +158,9 @@ TEST_F(DataModule, UpsertTeamLeavesCoachAndAchievementsAlone)
 
 TEST_F(DataModule, TextsAreCutToTheirColumnWidth)
 {
-    const QString longWebId = QStringLiteral("ABCDEFGHIJKLMNOP");   // 16 of 12
-    const int id = dm.UpsertTeam(longWebId, QString(70, QLatin1Char('n')), QStringLiteral("LONG"), {}, {}, {}, {},
-                                 {}, 0, {}, {}, {});
+    const QString longWebId = QStringLiteral("ABCDEFGHIJKLMNOP"); // 16 of 12
+    const int id = dm.UpsertTeam(longWebId, QString(70, QLatin1Char('n')), QStringLiteral("LONG"), {}, {}, {},
+                                 {}, {}, 0, {}, {}, {});
     const TTeamRow team = *dm.TeamById(id);
     EXPECT_EQ(team.WebID, QStringLiteral("ABCDEFGHIJKL"));
     EXPECT_EQ(team.EgyesuletNev.size(), 60);
@@ -171,7 +173,7 @@ TEST_F(DataModule, TextsAreCutToTheirColumnWidth)
 
 TEST_F(DataModule, CuttingNeverSplitsASurrogatePair)
 {
-    const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");   // one character, two UTF-16 units
+    const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E"); // one character, two UTF-16 units
     EXPECT_EQ(TSchema::CutTo(QStringLiteral("ab") + clef, 3), QStringLiteral("ab"));
     EXPECT_EQ(TSchema::CutTo(QStringLiteral("ab") + clef, 4), QStringLiteral("ab") + clef);
     EXPECT_FALSE(TSchema::CutTo(QString(), 5).isNull());
@@ -193,7 +195,7 @@ TEST_F(DataModule, PlayerRecordOfAnUnknownWebIdIsNotAvailable)
     EXPECT_EQ(known.JatekosNev, QStringLiteral("KOVACS Janos"));
     EXPECT_EQ(known.JatekosRovidNev, QStringLiteral("KOVACS J."));
     EXPECT_EQ(known.JatekosMezSzam, 7);
-    EXPECT_EQ(known.JatekosTestMagassag, 0);   // only the three columns are taken
+    EXPECT_EQ(known.JatekosTestMagassag, 0); // only the three columns are taken
 }
 
 TEST_F(DataModule, PlayerRecordReportsAStorageFailureUnderItsName)
@@ -208,8 +210,8 @@ TEST_F(DataModule, PlayerRecordReportsAStorageFailureUnderItsName)
 TEST_F(DataModule, LookUpsByWebIdAreEmptyOrZeroWhenAbsent)
 {
     const int liga = dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("League"));
-    const int team = dm.UpsertTeam(QStringLiteral("T1"), QStringLiteral("Team"), {}, {}, {}, {}, {}, {}, 0, {}, {},
-                                   QStringLiteral("Natív"));
+    const int team = dm.UpsertTeam(QStringLiteral("T1"), QStringLiteral("Team"), {}, {}, {}, {}, {}, {}, 0,
+                                   {}, {}, QStringLiteral("Natív"));
     dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("A B"), {}, {}, 0, 0, {}, 0, {},
                     QString::fromUtf8("\xd7\x90"));
     EXPECT_EQ(dm.TeamIdByWebId(QStringLiteral("T1")), team);
@@ -229,7 +231,7 @@ TEST_F(DataModule, GamesAddTheirRefereesAsStaffButNoBlankOne)
     ASSERT_TRUE(dm.UpsertGame(1, 0, 0, QStringLiteral("Zoltan"), QStringLiteral("  "), QStringLiteral("Adam"),
                               QStringLiteral("G2"), {}, {}, {}, {}, {}, {}));
     dm.UpsertStaff(QStringLiteral("Bela"), QStringLiteral("B"));
-    dm.UpsertStaff(QStringLiteral("Adam"), QStringLiteral("B"));   // already there
+    dm.UpsertStaff(QStringLiteral("Adam"), QStringLiteral("B")); // already there
     dm.UpsertStaff(QStringLiteral("Coach"), QStringLiteral("E"));
     EXPECT_EQ(dm.StaffNames(QStringLiteral("B")),
               (QStringList{QStringLiteral("Adam"), QStringLiteral("Bela"), QStringLiteral("Zoltan")}));
@@ -271,7 +273,7 @@ TEST_F(DataModule, GameViewsCarryTheLookedUpNames)
     ASSERT_EQ(byCode.size(), 2);
     EXPECT_EQ(byCode.at(0).MerkozesKod, QStringLiteral("AAA"));
     EXPECT_EQ(byCode.at(0).HazaiCsapatNev, QStringLiteral("Away"));
-    EXPECT_EQ(byCode.at(0).VendegCsapatNev, QString());   // no team 999
+    EXPECT_EQ(byCode.at(0).VendegCsapatNev, QString()); // no team 999
     EXPECT_EQ(byCode.at(1).LigaNev, QStringLiteral("League One"));
 
     const QList<TGameRow> byId = dm.Schedule();
@@ -291,7 +293,7 @@ TEST_F(DataModule, MyTeamPlaysShowsTheTeamsGamesAfterToday)
     addGame(QStringLiteral("today"), 5, 6, QStringLiteral("15.03.2030"));
     addGame(QStringLiteral("tomorrow-away"), 7, 5, QStringLiteral("16.03.2030"));
     addGame(QStringLiteral("other-team"), 6, 7, QStringLiteral("16.03.2030"));
-    addGame(QStringLiteral("next-january"), 5, 7, QStringLiteral("02.01.2031"));   // day and month smaller
+    addGame(QStringLiteral("next-january"), 5, 7, QStringLiteral("02.01.2031")); // day and month smaller
     addGame(QStringLiteral("last-december"), 5, 7, QStringLiteral("31.12.2029"));
     QStringList codes;
     for (const TGameRow &g : dm.MyTeamPlays(5, QDate(2030, 3, 15)))
@@ -327,7 +329,8 @@ TEST_F(DataModule, LanguagesComeInFileOrder)
 TEST_F(DataModule, StorageErrorsCarryTheStoragesMessage)
 {
     EXPECT_TRUE(dm.InsertTranslation(QStringLiteral("FORM"), QStringLiteral("ENG"), QStringLiteral("Hello")));
-    EXPECT_FALSE(dm.InsertTranslation(QStringLiteral("FORM"), QStringLiteral("ENG"), QStringLiteral("Hello")));
+    EXPECT_FALSE(
+        dm.InsertTranslation(QStringLiteral("FORM"), QStringLiteral("ENG"), QStringLiteral("Hello")));
     EXPECT_TRUE(dm.LastError().contains(QStringLiteral("UNIQUE"), Qt::CaseInsensitive))
         << dm.LastError().toStdString();
     EXPECT_FALSE(dm.Query(QStringLiteral("select * from NoSuchTable"), {}));
@@ -396,8 +399,8 @@ TEST_F(DataModule, EmptyDatabaseLeavesEverythingWhenTheCopyCannotBeRead)
 
 TEST_F(DataModule, PlayerDirectoryGivesTheFullNameOrNothing)
 {
-    dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"), QStringLiteral("KOVACS J."), {}, 0, 0, {},
-                    7, {}, {});
+    dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"), QStringLiteral("KOVACS J."), {}, 0,
+                    0, {}, 7, {}, {});
     TPlayerDirectory directory(dm);
     EXPECT_EQ(directory.PlayerNameByWebId(QStringLiteral("P1")), QStringLiteral("KOVACS Janos"));
     EXPECT_EQ(directory.PlayerNameByWebId(QStringLiteral("P2")), QString());

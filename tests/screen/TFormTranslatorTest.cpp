@@ -1,5 +1,5 @@
-#include "model/Services.h"
 #include "screen/TFormTranslator.h"
+#include "model/Services.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -67,7 +67,7 @@ struct Form
         tree = new QTreeWidget(&window);
         tree->setHeaderLabels({s("Name"), s("Jersey")});
         table = new QTableWidget(1, 2, &window);
-        table->setHorizontalHeaderItem(0, new QTableWidgetItem(s("Date")));   // column 2 shows "2"
+        table->setHorizontalHeaderItem(0, new QTableWidgetItem(s("Date"))); // column 2 shows "2"
         model = new QStandardItemModel(0, 1, &window);
         model->setHorizontalHeaderLabels({s("League")});
         view = new QTableView(&window);
@@ -91,8 +91,8 @@ struct Form
         toolButton = new QToolButton(&window);
         toolButton->setDefaultAction(league);
 
-        for (QWidget *w : std::initializer_list<QWidget *>{ok, check, label, group, loneRadio, tabs, looseBar, tree,
-                                                           table, view, edit, combo, empty, toolButton})
+        for (QWidget *w : std::initializer_list<QWidget *>{ok, check, label, group, loneRadio, tabs, looseBar,
+                                                           tree, table, view, edit, combo, empty, toolButton})
             layout->addWidget(w);
     }
 

@@ -141,14 +141,14 @@ TEST(UpdateDownloader, GoesThroughTheProxyWithBasicAuthorisation)
                                              QStringLiteral("user"), QStringLiteral("secret")};
     QByteArray body;
     QString error;
-    ASSERT_TRUE(downloader.Download(QStringLiteral("http://stats.invalid/income/update.phtml?code=C1"), settings,
-                                    body, error))
+    ASSERT_TRUE(downloader.Download(QStringLiteral("http://stats.invalid/income/update.phtml?code=C1"),
+                                    settings, body, error))
         << error.toStdString();
     EXPECT_EQ(body, QByteArray("through the proxy"));
     // A proxy gets the whole address, its port written out.
     EXPECT_EQ(proxy.target(), "http://stats.invalid:80/income/update.phtml?code=C1");
     EXPECT_EQ(proxy.header("Host"), "stats.invalid");
-    EXPECT_EQ(proxy.header("Proxy-Authorization"), "Basic dXNlcjpzZWNyZXQ=");   // user:secret
+    EXPECT_EQ(proxy.header("Proxy-Authorization"), "Basic dXNlcjpzZWNyZXQ="); // user:secret
 }
 
 TEST(UpdateDownloader, AProxyWithoutUserSendsNoAuthorisation)
@@ -158,8 +158,8 @@ TEST(UpdateDownloader, AProxyWithoutUserSendsNoAuthorisation)
     QByteArray body;
     QString error;
     ASSERT_TRUE(downloader.Download(QStringLiteral("http://stats.invalid/x"),
-                                    {QStringLiteral("127.0.0.1"), QString::number(proxy.port()), {}, {}}, body,
-                                    error));
+                                    {QStringLiteral("127.0.0.1"), QString::number(proxy.port()), {}, {}},
+                                    body, error));
     EXPECT_EQ(proxy.header("Proxy-Authorization"), "<none>");
 }
 
@@ -167,15 +167,15 @@ TEST(UpdateDownloader, AnUnreachableServerIsAnError)
 {
     int port = 0;
     {
-        LocalServer closed("");   // take a free port, then free it again
+        LocalServer closed(""); // take a free port, then free it again
         port = closed.port();
     }
     TUpdateDownloader downloader;
     downloader.SetTimeouts(2000, 2000);
     QByteArray body;
     QString error;
-    EXPECT_FALSE(downloader.Download(QStringLiteral("http://127.0.0.1:%1/income/update.phtml?code=1").arg(port), {},
-                                     body, error));
+    EXPECT_FALSE(downloader.Download(
+        QStringLiteral("http://127.0.0.1:%1/income/update.phtml?code=1").arg(port), {}, body, error));
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -186,7 +186,7 @@ TEST(UpdateDownloader, BadAddressesAndProxyPortsAreRefusedBeforeConnecting)
     QString error;
     EXPECT_FALSE(downloader.Download(QStringLiteral("ftp://host/file"), {}, body, error));
     EXPECT_TRUE(error.contains(QStringLiteral("ftp"))) << error.toStdString();
-    EXPECT_FALSE(downloader.Download(QStringLiteral("http://h/x"), {QStringLiteral("proxy"), QStringLiteral("80a"), {}, {}},
-                                     body, error));
+    EXPECT_FALSE(downloader.Download(QStringLiteral("http://h/x"),
+                                     {QStringLiteral("proxy"), QStringLiteral("80a"), {}, {}}, body, error));
     EXPECT_TRUE(error.contains(QStringLiteral("80a")));
 }
