@@ -102,11 +102,8 @@ void TCourtScreen::Open()
     KeyboardTeam = 0;
     translateCaptions();
 
-    for (int side = 1; side <= 2; ++side) {
+    for (int side = 1; side <= 2; ++side)
         SetItemText(QStringLiteral("lblCsapatNev%1").arg(side), team(side).Data.EgyesuletNev);
-        SetItemText(QStringLiteral("lblCsapatEredmeny%1").arg(side),
-                    QStringLiteral("%1").arg(team(side).Data.Totals.Points, 2, 10, QLatin1Char('0')));
-    }
 
     m_items.Get(QStringLiteral("imgMouseCursor1")).Visible = settings.Input() == QLatin1String("INPUT_SERIALMOUSE");
     m_items.Get(QStringLiteral("imgMouseCursor1")).Rect.moveTopLeft(QPoint(500, 300));
@@ -144,6 +141,9 @@ void TCourtScreen::Open()
         team(side).KepernyoMezokFeltoltese(*this);
         team(side).HideAdditionalTypes();
         History(side).Redraw();
+        // The panel refresh writes plain numbers; the screen opens with two digits.
+        SetItemText(QStringLiteral("lblCsapatEredmeny%1").arg(side),
+                    QStringLiteral("%1").arg(team(side).Data.Totals.Points, 2, 10, QLatin1Char('0')));
     }
     touch();
 }

@@ -4,11 +4,12 @@
 
 TSerialMouseSource::TSerialMouseSource(const QString &port, QObject *parent) : TPointerSource(parent)
 {
-    m_port.setPortName(PortName(port));
+    m_name = PortName(port);
+    m_port.setPortName(m_name);
     connect(&m_port, &QSerialPort::readyRead, this, &TSerialMouseSource::readBytes);
     connect(&m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         if (e == QSerialPort::ResourceError) {
-            const QString reason = m_port.errorString();
+            const QString reason = QStringLiteral("%1: %2").arg(m_name, m_port.errorString());
             m_port.close();
             emit Failed(reason);
         }
@@ -32,14 +33,14 @@ QString TSerialMouseSource::PortName(const QString &setting)
 
 bool TSerialMouseSource::Open(QString *error)
 {
-    if (m_port.portName().isEmpty()) {
+    if (m_name.isEmpty()) {
         if (error)
             *error = QStringLiteral("no serial port is set (COMPORT)");
         return false;
     }
     if (!m_port.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(m_port.portName(), m_port.errorString());
+            *error = QStringLiteral("%1: %2").arg(m_name, m_port.errorString());
         return false;
     }
     const bool set = m_port.setBaudRate(QSerialPort::Baud1200) && m_port.setDataBits(QSerialPort::Data7) &&
@@ -47,7 +48,7 @@ bool TSerialMouseSource::Open(QString *error)
                      m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!set) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(m_port.portName(), m_port.errorString());
+            *error = QStringLiteral("%1: %2").arg(m_name, m_port.errorString());
         m_port.close();
         return false;
     }

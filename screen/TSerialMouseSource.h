@@ -19,11 +19,12 @@ public:
 
     bool Open(QString *error) override;
     void Close() override;
-    QString Device() const override { return m_port.portName(); }
+    QString Device() const override { return m_name; }
 
 private:
     void readBytes();
 
+    QString m_name;
     QSerialPort m_port;
     TMicrosoftMouseDecoder m_decoder;
 };
