@@ -65,6 +65,7 @@ void TRecordWriter::String(int offset, int capacity, const QString &text)
 
 qint32 TRecordReader::Int32(int offset) const
 {
+    Q_ASSERT(offset >= 0 && offset + 4 <= m_size);
     quint32 v = 0;
     for (int i = 0; i < 4; ++i)
         v |= quint32(quint8(m_data[offset + i])) << (8 * i);
@@ -73,6 +74,7 @@ qint32 TRecordReader::Int32(int offset) const
 
 quint8 TRecordReader::Byte(int offset) const
 {
+    Q_ASSERT(offset >= 0 && offset < m_size);
     return quint8(m_data[offset]);
 }
 
@@ -81,5 +83,7 @@ QString TRecordReader::String(int offset, int capacity) const
     int len = Byte(offset);
     if (len > capacity)
         len = capacity;
+    if (offset + 1 + len > m_size)
+        len = qMax(0, m_size - offset - 1);
     return Win1250::Decode(QByteArray(m_data + offset + 1, len));
 }

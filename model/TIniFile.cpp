@@ -26,30 +26,31 @@ void setError(QString *error, const QString &text)
 
 } // namespace
 
-TIniFile::TParsed TIniFile::parse(const QByteArray &line)
+TIniFile::TLine TIniFile::makeLine(QByteArray text, QByteArray ending)
 {
-    TParsed parsed;
-    const QByteArray trimmed = line.trimmed();
+    TLine line{std::move(text), std::move(ending)};
+    const QByteArray trimmed = line.Text.trimmed();
     if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#'))
-        return parsed;
+        return line;
     if (trimmed.startsWith('[')) {
         const qsizetype close = trimmed.indexOf(']');
-        parsed.Kind = TLineKind::Section;
-        parsed.Name = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
-        return parsed;
+        line.Kind = TLineKind::Section;
+        line.Name = decode(trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed());
+        return line;
     }
-    const qsizetype eq = line.indexOf('=');
+    const qsizetype eq = line.Text.indexOf('=');
     if (eq < 0)
-        return parsed;
-    parsed.Name = line.left(eq).trimmed();
-    if (parsed.Name.isEmpty())
-        return parsed;
-    parsed.Kind = TLineKind::Key;
+        return line;
+    const QByteArray name = line.Text.left(eq).trimmed();
+    if (name.isEmpty())
+        return line;
+    line.Kind = TLineKind::Key;
+    line.Name = decode(name);
     qsizetype start = eq + 1;
-    while (start < line.size() && isBlank(line.at(start)))
+    while (start < line.Text.size() && isBlank(line.Text.at(start)))
         ++start;
-    parsed.ValueStart = start;
-    return parsed;
+    line.ValueStart = start;
+    return line;
 }
 
 QString TIniFile::decode(const QByteArray &bytes)
@@ -73,11 +74,6 @@ QByteArray TIniFile::encodeValue(const QString &value)
     return bytes;
 }
 
-bool TIniFile::sameName(const QByteArray &bytes, const QString &name)
-{
-    return decode(bytes).compare(name, Qt::CaseInsensitive) == 0;
-}
-
 void TIniFile::FromBytes(const QByteArray &input)
 {
     m_lines.clear();
@@ -87,12 +83,12 @@ void TIniFile::FromBytes(const QByteArray &input)
     while (pos < bytes.size()) {
         const qsizetype nl = bytes.indexOf('\n', pos);
         if (nl < 0) {
-            m_lines.append({bytes.mid(pos), QByteArray()});
+            m_lines.append(makeLine(bytes.mid(pos), QByteArray()));
             break;
         }
         const bool crlf = nl > pos && bytes.at(nl - 1) == '\r';
         const qsizetype end = crlf ? nl - 1 : nl;
-        m_lines.append({bytes.mid(pos, end - pos), crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n")});
+        m_lines.append(makeLine(bytes.mid(pos, end - pos), crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n")));
         pos = nl + 1;
     }
 }
@@ -145,15 +141,15 @@ qsizetype TIniFile::find(const QString &section, const QString &key, qsizetype *
     bool seenSection = false;   // a later section of the same name gets no new keys
     qsizetype insert = -1;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const TParsed parsed = parse(m_lines[i].Text);
-        if (parsed.Kind == TLineKind::Section) {
+        const TLine &line = m_lines[i];
+        if (line.Kind == TLineKind::Section) {
             if (inSection)
                 seenSection = true;
-            inSection = sameName(parsed.Name, section);
+            inSection = line.Name.compare(section, Qt::CaseInsensitive) == 0;
             if (inSection && !seenSection)
                 insert = i + 1;
-        } else if (parsed.Kind == TLineKind::Key && inSection) {
-            if (sameName(parsed.Name, key)) {
+        } else if (line.Kind == TLineKind::Key && inSection) {
+            if (line.Name.compare(key, Qt::CaseInsensitive) == 0) {
                 if (insertAt)
                     *insertAt = insert;
                 return i;
@@ -175,8 +171,7 @@ QString TIniFile::Value(const QString &section, const QString &key, const QStrin
         *found = i >= 0;
     if (i < 0)
         return defaultValue;
-    const QByteArray &text = m_lines[i].Text;
-    QByteArray value = text.mid(parse(text).ValueStart).trimmed();
+    QByteArray value = m_lines[i].Text.mid(m_lines[i].ValueStart).trimmed();
     if (value.size() >= 2 && isQuote(value.front()) && value.front() == value.back())
         value = value.mid(1, value.size() - 2);
     return decode(value);
@@ -221,18 +216,18 @@ bool TIniFile::SetValue(const QString &section, const QString &key, const QStrin
     const qsizetype i = find(section, key, &insertAt);
     if (i >= 0) {
         TLine &line = m_lines[i];
-        line.Text = line.Text.left(parse(line.Text).ValueStart) + encodeValue(value);
+        line = makeLine(line.Text.left(line.ValueStart) + encodeValue(value), line.Ending);
         return true;
     }
 
     const QByteArray ending = newLineEnding();
-    const TLine keyLine{key.toUtf8() + '=' + encodeValue(value), ending};
+    const TLine keyLine = makeLine(key.toUtf8() + '=' + encodeValue(value), ending);
     if (insertAt < 0) {
         if (!m_lines.isEmpty() && m_lines.back().Ending.isEmpty())
             m_lines.back().Ending = ending;
         if (!m_lines.isEmpty() && !m_lines.back().Text.trimmed().isEmpty())
-            m_lines.append({QByteArray(), ending});
-        m_lines.append({'[' + section.toUtf8() + ']', ending});
+            m_lines.append(makeLine(QByteArray(), ending));
+        m_lines.append(makeLine('[' + section.toUtf8() + ']', ending));
         m_lines.append(keyLine);
         return true;
     }

@@ -50,23 +50,20 @@ public:
                             const QString &value, QString *error = nullptr);
 
 private:
+    enum class TLineKind { Other, Section, Key };
     struct TLine
     {
         QByteArray Text;     // without its line ending
         QByteArray Ending;   // "\r\n", "\n", or empty for a last line without one
-    };
-    enum class TLineKind { Other, Section, Key };
-    struct TParsed
-    {
+        // What the text says, worked out once when the line is made.
         TLineKind Kind = TLineKind::Other;
-        QByteArray Name;          // section or key name, trimmed
-        qsizetype ValueStart = 0; // key lines: offset of the value (after "=" and blanks)
+        QString Name;              // section or key name, trimmed and decoded
+        qsizetype ValueStart = 0;  // key lines: offset of the value (after "=" and blanks)
     };
 
-    static TParsed parse(const QByteArray &line);
+    static TLine makeLine(QByteArray text, QByteArray ending);
     static QString decode(const QByteArray &bytes);
     static QByteArray encodeValue(const QString &value);
-    static bool sameName(const QByteArray &bytes, const QString &name);
     // Index of the key line, or -1; `insertAt` receives where a new key of the
     // section goes: after the last key line of the first matching section,
     // -1 when there is no such section.

@@ -18,7 +18,9 @@ class TSettings
 public:
     TSettings();
 
-    // Edition identifiers as written in VERSION.
+    // Edition identifiers as written in VERSION: "HUN", "ENG", "HEB", "ITA",
+    // "FRA" (the editions' language codes). Any other VERSION text counts as
+    // the default edition, Hebrew.
     static QString EditionId(TEdition edition);
     static const char *DefaultServerBase;   // base address of the statistics server
 

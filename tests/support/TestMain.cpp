@@ -11,6 +11,12 @@ using TestApplication = QCoreApplication;
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef PARQUETIX_WIDGET_TESTS
+    // Test discovery runs the program outside CTest's environment: never
+    // reach for a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     TestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
