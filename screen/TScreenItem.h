@@ -28,6 +28,9 @@ struct TScreenItem
     bool Condensed = false;
     // Text is cut at the label's edges instead of running past them.
     bool Clip = false;
+    // A text too wide for the label is set in smaller type (translated
+    // captions and reference list entries vary in length).
+    bool Fit = false;
     int Tag = 0;
     // Whether a press of the system mouse on it runs a handler of its own.
     bool Clickable = false;

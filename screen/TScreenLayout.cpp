@@ -162,6 +162,8 @@ void panels(TScreenItems &items)
                                        width, col.align);
                 l.Clickable = away;
                 l.Condensed = true;
+                // A long name stops at the points column.
+                l.Clip = qstrcmp(col.name, "JatekosNev") == 0;
             }
         }
         const char *teamColumns[] = {"P", "D", "L", "A", "F", "IBM"};
@@ -190,6 +192,7 @@ void scoreClockAndFouls(TScreenItems &items)
                                   TScreenItem::AlignLeft, 18);
         name.Bold = true;
         name.FontPixels = 13;
+        name.Fit = true;
         TScreenItem &score = label(items, QStringLiteral("lblCsapatEredmeny%1").arg(side), QStringLiteral("00"), 500,
                                    top, 151, TScreenItem::AlignRight, 18);
         score.Bold = true;
@@ -227,6 +230,7 @@ void scoreClockAndFouls(TScreenItems &items)
                                TScreenItem::AlignCentre);
         l.Color = White;
         l.Bold = true;
+        l.Fit = true;
     }
 }
 
@@ -248,6 +252,7 @@ void additionalTypesAndPassiveAI(TScreenItems &items)
             t.Color = White;
             t.Visible = false;
             t.Clickable = side == 2;
+            t.Fit = true;
         }
     }
 

@@ -4,6 +4,7 @@
 #include "TScreenItems.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 
@@ -95,6 +96,14 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
         font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(std::max(1, int(std::lround(item.FontPixels * scale))));
     font.setBold(item.Bold);
+    if (item.Fit) {
+        const double advance = QFontMetricsF(font).horizontalAdvance(item.Text);
+        if (advance > target.width() && advance > 0) {
+            // Down to two thirds of the size; the rest is cut at the edges.
+            const double fitted = std::max(font.pixelSize() * target.width() / advance, font.pixelSize() * 2.0 / 3);
+            font.setPixelSize(std::max(1, int(std::floor(fitted))));
+        }
+    }
     painter.setFont(font);
     painter.setPen(QColor::fromRgba(item.Color));
     Qt::Alignment align = Qt::AlignVCenter;
@@ -103,9 +112,10 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
     case TScreenItem::AlignRight: align |= Qt::AlignRight; break;
     case TScreenItem::AlignCentre: align |= Qt::AlignHCenter; break;
     }
-    if (item.Clip)
+    const bool clip = item.Clip || item.Fit;
+    if (clip)
         painter.setClipRect(target);
-    painter.drawText(target, int(align) | (item.Clip ? 0 : int(Qt::TextDontClip)) | Qt::TextSingleLine, item.Text);
+    painter.drawText(target, int(align) | (clip ? 0 : int(Qt::TextDontClip)) | Qt::TextSingleLine, item.Text);
 }
 
 void TScreenPainter::paintFrame(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale)
