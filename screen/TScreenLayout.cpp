@@ -303,9 +303,11 @@ void courtLabels(TScreenItems &items)
         label(items, QStringLiteral("lblPackets"), QString(), 272, 56, 241, TScreenItem::AlignCentre, 14);
     packets.Clickable = true;
     packets.FontPixels = 10;
-    TScreenItem &status = label(items, QStringLiteral("lblStatus"), QString(), 516, 56, 190, TScreenItem::AlignLeft, 14);
-    status.FontPixels = 10;
+    // Problems of the input devices, in the free band of the console under the team fouls.
+    TScreenItem &status =
+        label(items, QStringLiteral("lblStatus"), QString(), 300, 600, 400, TScreenItem::AlignCentre, 16);
     status.Color = 0xffffd166;
+    status.Fit = true;
 
     const char *messages[][2] = {{"lblEsemenyTiltas", "Intermission"},
                                  {"lblHazaiCsapatJatekos", "Not on court"},
