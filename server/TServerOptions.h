@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How parquetix-server runs, from its command line.
+struct TServerOptions
+{
+    QString host = QStringLiteral("127.0.0.1");
+    int port = 8080;                  // 0 picks a free port
+    QString dataDir;                  // database and uploads; required
+    QString updateFile;               // master-data update text, served as is
+    QString setupXml;                 // version file
+    QString logFile;                  // empty: standard error
+    bool logRequests = true;
+    bool control = false;             // the /control endpoint for tests
+
+    // Faults for testing the client's failure handling.
+    bool refuse = false;
+    bool noOk = false;
+    int slowMs = 0;
+    int dropEvery = 0;
+
+    qint64 maxUploadBytes = 32 * 1024 * 1024;
+    qint64 maxBatchBytes = 1024 * 1024;
+
+    // Reads the arguments after the program name; false with error on an
+    // unknown option, a missing or bad value, or no --data.
+    static bool parse(const QStringList &arguments, TServerOptions *options, QString *error);
+    static QString usage();
+};

@@ -1,0 +1,348 @@
+#include "TStatsServer.h"
+
+#include "TSocketStream.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The request being served on this worker thread: the handlers find its raw
+// line and its connection here, the log line its outcome.
+struct RequestContext
+{
+    TSocketStream *socket = nullptr;
+    TRequestLine line;
+    QByteArray rawLine;
+    QElapsedTimer timer;
+    int status = 0;
+    QByteArray outcome;
+    bool closeAfter = false;
+};
+
+thread_local RequestContext *t_request = nullptr;
+
+QByteArray firstLine(const std::string &body)
+{
+    const auto end = body.find_first_of("\r\n");
+    return QByteArray::fromStdString(body.substr(0, qMin<size_t>(end, 120)));
+}
+
+void reply(httplib::Response &res, const TServerReply &r)
+{
+    res.status = r.status;
+    res.set_content(r.body.constData(), size_t(r.body.size()), r.contentType.toStdString());
+}
+
+QByteArray rawTarget(const httplib::Request &req)
+{
+    return QByteArray::fromStdString(req.target);
+}
+
+bool isControl(const std::string &path)
+{
+    return path == "/control";
+}
+
+// Reads a multipart form into fields, refusing a body larger than limit.
+TServerReply readForm(const httplib::Request &req, const httplib::ContentReader &reader, qint64 limit,
+                      TRequestHandler::FormFields *fields)
+{
+    if (req.has_header("Content-Length") && qint64(req.get_header_value<uint64_t>("Content-Length")) > limit) {
+        if (t_request)
+            t_request->closeAfter = true;
+        return TServerReply::error(413, "the request is larger than " + QByteArray::number(limit) + " bytes");
+    }
+    qint64 total = 0;
+    bool tooLarge = false;
+    if (!req.is_multipart_form_data()) {
+        reader([&](const char *, size_t n) {
+            total += qint64(n);
+            tooLarge = total > limit;
+            return !tooLarge;
+        });
+        if (t_request)
+            t_request->closeAfter = true;
+        return TServerReply::error(415, "expected a multipart/form-data body");
+    }
+    const bool read = reader(
+        [&](const httplib::MultipartFormData &part) {
+            fields->append({QByteArray::fromStdString(part.name), QByteArray()});
+            return true;
+        },
+        [&](const char *data, size_t n) {
+            total += qint64(n);
+            if (total > limit) {
+                tooLarge = true;
+                return false;
+            }
+            if (!fields->isEmpty())
+                fields->last().second.append(data, qsizetype(n));
+            return true;
+        });
+    if (tooLarge) {
+        if (t_request)
+            t_request->closeAfter = true;
+        return TServerReply::error(413, "the request is larger than " + QByteArray::number(limit) + " bytes");
+    }
+    if (!read) {
+        if (t_request)
+            t_request->closeAfter = true;
+        return TServerReply::error(400, "the multipart body cannot be read");
+    }
+    return TServerReply::ok();
+}
+
+} // namespace
+
+TStatsServer::TStatsServer(const TServerOptions &options)
+    : m_options(options)
+    , m_uploads(options.dataDir)
+    , m_handler(m_store, m_uploads, options)
+{
+    m_faults.setRefuse(options.refuse);
+    m_faults.setNoOk(options.noOk);
+    m_faults.setSlowMs(options.slowMs);
+    m_faults.setDropEvery(options.dropEvery);
+    m_log.setEnabled(options.logRequests);
+    set_payload_max_length(size_t(qMax(options.maxUploadBytes, options.maxBatchBytes)));
+    installRoutes();
+}
+
+TStatsServer::~TStatsServer()
+{
+    stop();
+}
+
+bool TStatsServer::openStore(const QString &path, QString *error)
+{
+    return m_store.open(path, error);
+}
+
+bool TStatsServer::start(QString *error)
+{
+    if (!QDir().mkpath(m_options.dataDir)) {
+        if (error)
+            *error = QStringLiteral("cannot create the data folder %1").arg(m_options.dataDir);
+        return false;
+    }
+    if (!m_store.open(QDir(m_options.dataDir).filePath(QStringLiteral("parquetix-server.sqlite")), error))
+        return false;
+    if (!m_log.open(m_options.logFile, error))
+        return false;
+    const std::string host = m_options.host.toStdString();
+    if (m_options.port == 0)
+        m_port = bind_to_any_port(host);
+    else
+        m_port = bind_to_port(host, m_options.port) ? m_options.port : -1;
+    if (m_port <= 0) {
+        if (error)
+            *error = QStringLiteral("cannot listen on %1 port %2").arg(m_options.host).arg(m_options.port);
+        return false;
+    }
+    m_stopping = false;
+    m_listenEnded = false;
+    m_thread = std::thread([this] {
+        listen_after_bind();
+        m_listenEnded = true;
+    });
+    // httplib's stop() does nothing until the accept loop runs, so a stop
+    // right after the start must not come before it.
+    while (!is_running() && !m_listenEnded)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (m_listenEnded) {
+        m_thread.join();
+        if (error)
+            *error = QStringLiteral("the server stopped as soon as it started");
+        return false;
+    }
+    return true;
+}
+
+void TStatsServer::stop()
+{
+    m_stopping = true;
+    if (is_running() || m_thread.joinable())
+        httplib::Server::stop();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void TStatsServer::sleepUnlessStopping(int ms) const
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_stopping && timer.elapsed() < ms)
+        std::this_thread::sleep_for(std::chrono::milliseconds(qMin<qint64>(20, ms - timer.elapsed())));
+}
+
+bool TStatsServer::waitForRequest(TSocketStream &stream) const
+{
+    // Short slices, so a stopping server does not wait for idle connections.
+    const qint64 limitMs = qint64(keep_alive_timeout_sec_) * 1000;
+    QElapsedTimer idle;
+    idle.start();
+    while (!m_stopping && svr_sock_ != INVALID_SOCKET) {
+        if (stream.hasPending())
+            return true;
+        if (stream.waitForRequest(100))
+            return true;
+        if (idle.elapsed() >= limitMs)
+            return false;
+        // waitForRequest also returns false at the peer's end of stream.
+        char probe;
+        if (::recv(stream.socket(), &probe, 1, MSG_PEEK | MSG_DONTWAIT) == 0)
+            return false;
+    }
+    return false;
+}
+
+bool TStatsServer::process_and_close_socket(socket_t sock)
+{
+    const int readMs = int(read_timeout_sec_ * 1000 + read_timeout_usec_ / 1000);
+    const int writeMs = int(write_timeout_sec_ * 1000 + write_timeout_usec_ / 1000);
+    {
+        TSocketStream stream(sock, readMs, writeMs);
+        size_t remaining = keep_alive_max_count_;
+        while (remaining > 0 && waitForRequest(stream)) {
+            stream.beginRequest();
+            if (!stream.hasPending())
+                break;
+            RequestContext context;
+            context.socket = &stream;
+            context.rawLine = stream.rawLine();
+            context.line = stream.requestLine();
+            context.timer.start();
+            t_request = &context;
+            const bool closeConnection = remaining == 1 || m_stopping;
+            bool connectionClosed = false;
+            const bool written = process_request(stream, closeConnection, connectionClosed,
+                                                 [&context](httplib::Request &req) {
+                                                     if (context.line.isValid())
+                                                         req.target = context.line.target().toStdString();
+                                                 });
+            t_request = nullptr;
+
+            std::string ip;
+            int port = 0;
+            stream.get_remote_ip_and_port(ip, port);
+            if (context.outcome.isEmpty() && !written)
+                context.outcome = "connection lost";
+            m_log.write(QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + ' ' +
+                        QByteArray::fromStdString(ip) + ' ' + TRequestLog::printable(context.rawLine) + " -> " +
+                        (stream.aborted() ? QByteArray("closed") : QByteArray::number(context.status)) + ' ' +
+                        TRequestLog::printable(context.outcome, 120) + ' ' +
+                        QByteArray::number(context.timer.elapsed()) + "ms");
+            if (!written || connectionClosed || stream.aborted() || context.closeAfter)
+                break;
+            --remaining;
+        }
+    }
+    ::shutdown(sock, SHUT_RDWR);
+    ::close(sock);
+    return true;
+}
+
+void TStatsServer::serveStream(httplib::Stream &stream, const QByteArray &rawLine)
+{
+    RequestContext context;
+    context.rawLine = rawLine;
+    context.line = TRequestLine::parse(rawLine);
+    context.timer.start();
+    t_request = &context;
+    bool connectionClosed = false;
+    process_request(stream, true, connectionClosed, [&context](httplib::Request &req) {
+        if (context.line.isValid())
+            req.target = context.line.target().toStdString();
+    });
+    t_request = nullptr;
+}
+
+void TStatsServer::installRoutes()
+{
+    set_logger([](const httplib::Request &, const httplib::Response &res) {
+        if (!t_request)
+            return;
+        t_request->status = res.status;
+        if (t_request->outcome.isEmpty()) {
+            const std::string type = res.get_header_value("Content-Type");
+            t_request->outcome = type.rfind("text/plain", 0) == 0
+                                     ? firstLine(res.body)
+                                     : QByteArray::number(qint64(res.body.size())) + " bytes " +
+                                           QByteArray::fromStdString(type.substr(0, type.find(';')));
+        }
+    });
+
+    set_pre_routing_handler([this](const httplib::Request &req, httplib::Response &res) {
+        if (isControl(req.path))
+            return HandlerResponse::Unhandled;
+        const TFaultSettings::Decision d = m_faults.next();
+        if (d.action == TFaultSettings::Action::Close) {
+            if (t_request) {
+                t_request->outcome = d.reason;
+                if (t_request->socket)
+                    t_request->socket->abort();
+            }
+            res.status = 503;
+            return HandlerResponse::Handled;
+        }
+        if (d.delayMs > 0)
+            sleepUnlessStopping(d.delayMs);
+        if (d.action == TFaultSettings::Action::Deny) {
+            if (t_request) {
+                t_request->outcome = d.reason;
+                t_request->closeAfter = true;
+            }
+            reply(res, {503, "denied", "text/plain; charset=utf-8"});
+            return HandlerResponse::Handled;
+        }
+        return HandlerResponse::Unhandled;
+    });
+
+    Get("/income/index.phtml", [this](const httplib::Request &req, httplib::Response &res) {
+        reply(res, m_handler.liveMessage(rawTarget(req)));
+    });
+    Post("/income/index.phtml",
+         [this](const httplib::Request &req, httplib::Response &res, const httplib::ContentReader &reader) {
+             TRequestHandler::FormFields fields;
+             const TServerReply read = readForm(req, reader, m_options.maxBatchBytes, &fields);
+             reply(res, read.status == 200 ? m_handler.batch(fields) : read);
+         });
+    Post("/income/game.phtml",
+         [this](const httplib::Request &req, httplib::Response &res, const httplib::ContentReader &reader) {
+             TRequestHandler::FormFields fields;
+             const TServerReply read = readForm(req, reader, m_options.maxUploadBytes, &fields);
+             reply(res, read.status == 200 ? m_handler.upload(fields) : read);
+         });
+    Get("/income/update.phtml", [this](const httplib::Request &req, httplib::Response &res) {
+        reply(res, m_handler.update(rawTarget(req)));
+    });
+    Get("/update/setup.xml",
+        [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.setupXml()); });
+    Get("/api/games", [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.gamesJson()); });
+    Get(R"(/api/games/(.+)/messages)", [this](const httplib::Request &req, httplib::Response &res) {
+        reply(res, m_handler.gameJson(QByteArray::fromStdString(req.matches[1].str())));
+    });
+    Get(R"(/|/scoreboard|/scoreboard\.phtml)",
+        [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.scoreboard()); });
+
+    if (m_options.control) {
+        Get("/control", [this](const httplib::Request &, httplib::Response &res) {
+            reply(res, {200, m_faults.toJson(), "application/json"});
+        });
+        Post("/control", [this](const httplib::Request &req, httplib::Response &res) {
+            QMap<QByteArray, QByteArray> params;
+            for (const auto &[k, v] : req.params)
+                params.insert(QByteArray::fromStdString(k), QByteArray::fromStdString(v));
+            QString why;
+            if (!m_faults.apply(params, &why))
+                reply(res, TServerReply::error(400, why.toUtf8()));
+            else
+                reply(res, {200, m_faults.toJson(), "application/json"});
+        });
+    }
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "TFaultSettings.h"
+#include "TMessageStore.h"
+#include "TRequestHandler.h"
+#include "TRequestLog.h"
+#include "TServerOptions.h"
+#include "TUploadStore.h"
+
+#include <httplib.h>
+
+#include <QString>
+
+#include <atomic>
+#include <thread>
+
+class TSocketStream;
+
+// The reference statistics server: every endpoint the client calls, on
+// cpp-httplib, listening on a thread pool of its own. Connections are read
+// by TSocketStream so live messages are taken from the raw request line and
+// the faults can end a connection without an answer.
+class TStatsServer : private httplib::Server
+{
+public:
+    explicit TStatsServer(const TServerOptions &options);
+    ~TStatsServer() override;
+    TStatsServer(const TStatsServer &) = delete;
+    TStatsServer &operator=(const TStatsServer &) = delete;
+
+    // Opens the data folder, the database and the log, binds the port and
+    // starts listening; false with error when any of it fails.
+    bool start(QString *error);
+    // Stops listening and waits for the requests being served.
+    void stop();
+    // The port bound by start(), also when the options asked for port 0.
+    int port() const { return m_port; }
+
+    TFaultSettings &faults() { return m_faults; }
+    TMessageStore &store() { return m_store; }
+    const TServerOptions &options() const { return m_options; }
+
+    // Serves the requests of stream as for one connection, the first one's
+    // request line being rawLine; for the fuzzer, which has no socket. The
+    // store must be open.
+    void serveStream(httplib::Stream &stream, const QByteArray &rawLine);
+    // Opens the store alone (path ":memory:" for one in memory), for callers
+    // of serveStream.
+    bool openStore(const QString &path, QString *error);
+
+private:
+    bool process_and_close_socket(socket_t sock) override;
+    void installRoutes();
+    bool waitForRequest(TSocketStream &stream) const;
+    void sleepUnlessStopping(int ms) const;
+
+    TServerOptions m_options;
+    TMessageStore m_store;
+    TUploadStore m_uploads;
+    TRequestHandler m_handler;
+    TFaultSettings m_faults;
+    TRequestLog m_log;
+    std::thread m_thread;
+    std::atomic<bool> m_stopping{false};
+    std::atomic<bool> m_listenEnded{false};
+    int m_port = -1;
+};

@@ -1,0 +1,90 @@
+// What the scoreboard makes of a game's messages: names, clock and period,
+// events, and the page itself.
+#include "server/TGameSummary.h"
+#include "server/TScoreboardPage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QList<TStoredMessage> messages(const QList<QByteArray> &queries)
+{
+    QList<TStoredMessage> out;
+    qint64 seq = 0;
+    for (const QByteArray &q : queries) {
+        TStoredMessage m;
+        m.seq = ++seq;
+        m.game = "G1";
+        m.query = q;
+        m.received = QDateTime(QDate(2024, 1, 5), QTime(19, 30, 0)).addSecs(seq);
+        m.code = q.mid(4, 4).toInt();
+        out << m;
+    }
+    return out;
+}
+
+const QByteArray Header = "kod=0001&szkod=G1&time=20240105193000&h=Nagy_Kanizsa_SE&v=_Away__";
+const QByteArray HomePlayer = "kod=0002&szkod=G1&time=20240105193000&p=H1&k=1&h=1&jat=1&j=Nagy_Jr._Laszlo&mz=7";
+const QByteArray AwayPlayer = "kod=0002&szkod=G1&time=20240105193000&p=A1&k=1&h=0&jat=1&j=Kiss_Bela&mz=10";
+
+TEST(GameSummaryTest, NamesShowBlanksForUnderscores)
+{
+    const TGameSummary s = TGameSummary::build("G1", messages({Header, HomePlayer}));
+    EXPECT_EQ(s.homeName(), QStringLiteral("Nagy Kanizsa SE"));
+    EXPECT_EQ(s.awayName(), QStringLiteral("Away"));
+    ASSERT_EQ(s.roster().size(), 1);
+    EXPECT_EQ(s.roster()[0].name, QStringLiteral("Nagy Jr. Laszlo"));
+    EXPECT_EQ(s.roster()[0].side, TGameSummary::Home);
+}
+
+TEST(GameSummaryTest, StatusFollowsClockStepsPeriodEndsAndClosing)
+{
+    QList<QByteArray> q = {Header};
+    EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(), QStringLiteral("Not started"));
+    q << "kod=1100&id=1&szkod=G1&ido=0&time=20240105193000";
+    EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(), QString::fromUtf8("Period 1 · 0 min played"));
+    q << "kod=1100&id=2&szkod=G1&ido=5&time=20240105193500";
+    q << "kod=1101&id=3&szkod=G1&jr=1&time=20240105193500";
+    TGameSummary s = TGameSummary::build("G1", messages(q));
+    EXPECT_EQ(s.statusText(), QStringLiteral("End of period 1"));
+    EXPECT_TRUE(s.betweenPeriods());
+    q << "kod=1100&id=4&szkod=G1&ido=7&time=20240105194000";
+    s = TGameSummary::build("G1", messages(q));
+    EXPECT_EQ(s.statusText(), QString::fromUtf8("Period 2 · 7 min played"));
+    EXPECT_EQ(s.minutesPlayed(), 7);
+    q << "kod=1102&id=4&szkod=G1&time=20240105194500";
+    EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(), QStringLiteral("Final"));
+}
+
+TEST(GameSummaryTest, EventsNameTheirPlayersAndSkipBookkeeping)
+{
+    const TGameSummary s = TGameSummary::build(
+        "G1", messages({Header, HomePlayer, AwayPlayer, "kod=7000&szkod=G1&time=20240105193000",
+                        "kod=1100&id=1&szkod=G1&ido=0&time=20240105193000",
+                        "kod=1000&id=2&szkod=G1&tipus=3&jatekos=H1&x=10&y=20&time=20240105193000&hpont=3&vpont=0",
+                        "kod=2000&id=3&szkod=G1&time=20240105193000&p[1]=H1&i[1]=8",
+                        "kod=2011&id=4&szkod=G1&csapat=2&time=20240105193000",
+                        "kod=1011&id=5&szkod=G1&jatekosbe=A1&jatekoski=A9&csapat=T2&time=20240105193000"}));
+    ASSERT_EQ(s.events().size(), 3);
+    EXPECT_EQ(s.events()[0].text, QStringLiteral("#7 Nagy Jr. Laszlo: made three-pointer"));
+    EXPECT_EQ(s.events()[0].side, TGameSummary::Home);
+    EXPECT_EQ(s.events()[1].text, QStringLiteral("timeout"));
+    EXPECT_EQ(s.events()[1].side, TGameSummary::Away);
+    EXPECT_EQ(s.events()[2].text, QStringLiteral("substitution: #10 Kiss Bela in, player A9 out"));
+    EXPECT_EQ(s.homeScore(), 3);
+}
+
+TEST(GameSummaryTest, PageEscapesNamesAndRefreshesItself)
+{
+    const TGameSummary s = TGameSummary::build(
+        "G1", messages({"kod=0001&szkod=G1&time=20240105193000&h=<b>Home</b>&v=A&amp;B"}));
+    const QString page = QString::fromUtf8(TScoreboardPage::render({s}, QDateTime::currentDateTime()));
+    EXPECT_TRUE(page.contains(QStringLiteral("&lt;b&gt;Home&lt;/b&gt;")));
+    EXPECT_FALSE(page.contains(QStringLiteral("<b>Home")));
+    EXPECT_TRUE(page.contains(QStringLiteral("http-equiv=\"refresh\" content=\"5\"")));
+
+    const QString empty = QString::fromUtf8(TScoreboardPage::render({}, QDateTime::currentDateTime()));
+    EXPECT_TRUE(empty.contains(QStringLiteral("No game has sent anything yet")));
+}
+
+} // namespace

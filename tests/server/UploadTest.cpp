@@ -1,0 +1,142 @@
+// The game upload: box text and archive stored under the data folder and
+// nowhere else.
+#include "ServerFixture.h"
+
+#include "transmission/TBase64.h"
+
+#include <QDirIterator>
+#include <QFile>
+
+namespace {
+
+using UploadTest = ServerFixture;
+
+QByteArray zipBytes(int size)
+{
+    QByteArray zip("PK\x03\x04", 4);
+    for (int i = 0; zip.size() < size; ++i)
+        zip += char(i * 37 % 256);
+    return zip;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every file below root, relative to it.
+QStringList filesBelow(const QString &root)
+{
+    QStringList out;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out << QDir(root).relativeFilePath(it.next());
+    out.sort();
+    return out;
+}
+
+TEST_F(UploadTest, BoxTextAndDecodedArchiveAreStoredUnderTheGameCode)
+{
+    const QByteArray zip = zipBytes(1000);
+    const QByteArray box = "Home 40 - Away 38  Kov\xe1" "cs 12 pts 100% FT";
+    const THttpReply reply =
+        postForm("/income/game.phtml", {{"name", "ABC1DEF2"}, {"box", box}, {"zip", TBase64::encode(zip)}});
+    ASSERT_TRUE(reply.received) << reply.error.toStdString();
+    EXPECT_EQ(reply.body, "ok");
+
+    EXPECT_EQ(readFile(dataDir() + "/uploads/ABC1DEF2/box.txt"), box);
+    EXPECT_EQ(readFile(dataDir() + "/uploads/ABC1DEF2/game.zip"), zip);
+    EXPECT_EQ(m_server->store().uploadCount("ABC1DEF2"), 1);
+
+    // A second upload of the same game replaces both files.
+    const QByteArray zip2 = zipBytes(58);
+    ASSERT_EQ(postForm("/income/game.phtml", {{"name", "ABC1DEF2"}, {"box", "final"}, {"zip", TBase64::encode(zip2)}}).body,
+              "ok");
+    EXPECT_EQ(readFile(dataDir() + "/uploads/ABC1DEF2/box.txt"), "final");
+    EXPECT_EQ(readFile(dataDir() + "/uploads/ABC1DEF2/game.zip"), zip2);
+    EXPECT_EQ(m_server->store().uploadCount("ABC1DEF2"), 2);
+}
+
+TEST_F(UploadTest, GameCodesThatCouldLeaveTheDataFolderAreRefused)
+{
+    const QStringList before = filesBelow(rootDir());
+    const QByteArray codes[] = {"../evil", "..", ".", "a/b", "/tmp/x", ".hidden", "a\\b", "", "x y",
+                                QByteArray("G1\0../x", 7), QByteArray(65, 'A'), "%2e%2e", "\xc1rv"};
+    for (const QByteArray &code : codes) {
+        const THttpReply reply =
+            postForm("/income/game.phtml", {{"name", code}, {"box", "box"}, {"zip", TBase64::encode(zipBytes(80))}});
+        ASSERT_TRUE(reply.received) << reply.error.toStdString();
+        EXPECT_TRUE(reply.body.startsWith("error: ")) << code.constData();
+    }
+    EXPECT_EQ(filesBelow(rootDir()), before);
+    EXPECT_FALSE(QFile::exists(rootDir() + "/evil"));
+    EXPECT_FALSE(QDir(dataDir() + "/uploads").exists() && !QDir(dataDir() + "/uploads").isEmpty());
+}
+
+TEST_F(UploadTest, ArchiveMustBeBase64InTheClientsLineLayout)
+{
+    const QByteArray zip = zipBytes(200);
+    const QByteArray good = TBase64::encode(zip);
+    QByteArray oneLine = good;
+    oneLine.replace("\r\n", "");
+    QByteArray lfOnly = good;
+    lfOnly.replace("\r\n", "\n");
+    const QByteArray bad[] = {
+        oneLine,                       // 268 characters on one line
+        lfOnly,                        // LF instead of CR LF
+        good + "\r\n",                 // a line break after the last line
+        good.left(good.size() - 1),    // cut short
+        "",                            // no archive
+        TBase64::encode("not a zip"),  // decodes, but is no ZIP
+    };
+    for (const QByteArray &zipText : bad) {
+        const THttpReply reply = postForm("/income/game.phtml", {{"name", "G1"}, {"box", "box"}, {"zip", zipText}});
+        EXPECT_TRUE(reply.body.startsWith("error: ")) << zipText.left(40).constData();
+    }
+    EXPECT_TRUE(postForm("/income/game.phtml", {{"name", "G1"}, {"box", "line\r\nbreak"}, {"zip", good}})
+                    .body.startsWith("error: "));
+    EXPECT_TRUE(postForm("/income/game.phtml", {{"name", "G1"}, {"zip", good}}).body.startsWith("error: "));
+    EXPECT_FALSE(QFile::exists(dataDir() + "/uploads/G1/game.zip"));
+}
+
+TEST_F(UploadTest, UploadLargerThanTheLimitIsRefused)
+{
+    TServerOptions options = defaultOptions();
+    options.maxUploadBytes = 4096;
+    restart(options);
+    const THttpReply reply =
+        postForm("/income/game.phtml", {{"name", "G1"}, {"box", "box"}, {"zip", TBase64::encode(zipBytes(6000))}});
+    ASSERT_TRUE(reply.received) << reply.error.toStdString();
+    EXPECT_EQ(reply.status, 413);
+    EXPECT_FALSE(QFile::exists(dataDir() + "/uploads/G1/game.zip"));
+}
+
+TEST_F(UploadTest, UpdateTextAndVersionFileAreServedFromTheirFiles)
+{
+    const QString updateFile = rootDir() + "/update.txt";
+    const QString setupFile = rootDir() + "/setup.xml";
+    const QByteArray update = "*1|Liga \xc1<br>#T1|Team|T|N*#X####";
+    const QByteArray setup = "<?xml version=\"1.0\"?><Setup><Version>1.2.3.4</Version></Setup>";
+    {
+        QFile f(updateFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(update);
+        QFile g(setupFile);
+        ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+        g.write(setup);
+    }
+    // Without files the update is refused with "error" and the version file is empty.
+    EXPECT_TRUE(m_client.getLive(base() + "/income/update.phtml?code=C1").body.contains("error"));
+    EXPECT_TRUE(m_client.getPage(base() + "/update/setup.xml").body.isEmpty());
+
+    TServerOptions options = defaultOptions();
+    options.updateFile = updateFile;
+    options.setupXml = setupFile;
+    restart(options);
+    EXPECT_EQ(m_client.getLive(base() + "/income/update.phtml?code=C1").body, update);
+    EXPECT_TRUE(m_client.getLive(base() + "/income/update.phtml?code=").body.contains("error"));
+    EXPECT_EQ(m_client.getPage(base() + "/update/setup.xml").body, setup);
+}
+
+} // namespace
