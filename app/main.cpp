@@ -54,8 +54,8 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral("Records a basketball game live on the court screen."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption gameOption(QStringLiteral("game"), QStringLiteral("Opens the saved game in DIR."),
-                                        QStringLiteral("DIR"));
+    const QCommandLineOption gameOption(
+        QStringLiteral("game"), QStringLiteral("Opens the saved game in DIR."), QStringLiteral("DIR"));
     const QCommandLineOption scriptOption(QStringLiteral("script"),
                                           QStringLiteral("Builds the game from a parquetix-cli play script."),
                                           QStringLiteral("FILE"));

@@ -21,7 +21,8 @@ bool within(QPoint p, int left, int right, int top, int bottom)
 
 QString markerName(int side, bool made)
 {
-    return (made ? QStringLiteral("imgSikeresDobasCsapat%1") : QStringLiteral("imgSikertelenDobasCsapat%1")).arg(side);
+    return (made ? QStringLiteral("imgSikeresDobasCsapat%1") : QStringLiteral("imgSikertelenDobasCsapat%1"))
+        .arg(side);
 }
 
 // The number after the "_" of a panel label name; 0 when there is none.
@@ -105,7 +106,8 @@ void TCourtScreen::Open()
     for (int side = 1; side <= 2; ++side)
         SetItemText(QStringLiteral("lblCsapatNev%1").arg(side), team(side).Data.EgyesuletNev);
 
-    m_items.Get(QStringLiteral("imgMouseCursor1")).Visible = settings.Input() == QLatin1String("INPUT_SERIALMOUSE");
+    m_items.Get(QStringLiteral("imgMouseCursor1")).Visible =
+        settings.Input() == QLatin1String("INPUT_SERIALMOUSE");
     m_items.Get(QStringLiteral("imgMouseCursor1")).Rect.moveTopLeft(QPoint(500, 300));
 
     m_activeAITimer.setInterval(settings.LightSignalTimeout() * 1000);
@@ -280,11 +282,20 @@ void TCourtScreen::HistoryCommand(int side, int kind)
         return;
     TScreenHistory &history = History(side);
     switch (kind) {
-    case Kind::HistoryLineUp: history.LineUp(); break;
-    case Kind::HistoryLineDown: history.LineDown(); break;
-    case Kind::HistoryPageUp: history.PageUp(); break;
-    case Kind::HistoryPageDown: history.PageDown(); break;
-    default: return;   // deleting an entry belongs to the history correction
+    case Kind::HistoryLineUp:
+        history.LineUp();
+        break;
+    case Kind::HistoryLineDown:
+        history.LineDown();
+        break;
+    case Kind::HistoryPageUp:
+        history.PageUp();
+        break;
+    case Kind::HistoryPageDown:
+        history.PageDown();
+        break;
+    default:
+        return; // deleting an entry belongs to the history correction
     }
     touch();
 }
@@ -301,13 +312,26 @@ void TCourtScreen::LightActiveAI(int code, int side)
         show("shActiveAIVedoCsapat", other);
         show("shActiveAITamadoCsapat", side);
         break;
-    case 21: show("shActiveAIEladottCsapat", other); break;
-    case 22: show("shActiveAISzerzettCsapat", other); break;
-    case 31: show("shActiveAIFoulCsapat", other); break;
-    case 32: show("shActiveAIKiharcoltCsapat", other); break;
-    case 41: show("shActiveAIHibaCsapat", other); break;
-    case 42: show("shActiveAIBlokkCsapat", other); break;
-    default: return;
+    case 21:
+        show("shActiveAIEladottCsapat", other);
+        break;
+    case 22:
+        show("shActiveAISzerzettCsapat", other);
+        break;
+    case 31:
+        show("shActiveAIFoulCsapat", other);
+        break;
+    case 32:
+        show("shActiveAIKiharcoltCsapat", other);
+        break;
+    case 41:
+        show("shActiveAIHibaCsapat", other);
+        break;
+    case 42:
+        show("shActiveAIBlokkCsapat", other);
+        break;
+    default:
+        return;
     }
     m_activeAITimer.start();
 }
@@ -403,7 +427,8 @@ void TCourtScreen::recordShotAt(int side, bool made, QPoint p)
     const QPoint court = TCourtFrame::CourtPoint(CourtHorizontal, p);
     const TZoneMask::Zone zone = m_mask.ZoneAt(CourtHorizontal, p);
     if (zone != TZoneMask::NoZone)
-        record(side, made ? Kind::ShotMade : Kind::ShotMissed, TZoneMask::ShotKindOf(zone), court.x(), court.y());
+        record(side, made ? Kind::ShotMade : Kind::ShotMissed, TZoneMask::ShotKindOf(zone), court.x(),
+               court.y());
 }
 
 void TCourtScreen::middleShot(int side, QPoint p)
@@ -517,7 +542,9 @@ void TCourtScreen::RowClick(const QString &name, Button button)
         touch();
         return;
     }
-    const int side = name.startsWith(QLatin1String("lblCsapat1")) ? 1 : name.startsWith(QLatin1String("lblCsapat2")) ? 2 : 0;
+    const int side = name.startsWith(QLatin1String("lblCsapat1"))   ? 1
+                     : name.startsWith(QLatin1String("lblCsapat2")) ? 2
+                                                                    : 0;
     const int row = rowOfName(name);
     if (side == 0 || row == 0)
         return;
@@ -612,12 +639,16 @@ void TCourtScreen::runHomeAction(int number, int code)
         return;
     }
     switch (code) {
-    case 1026: save(); return;
+    case 1026:
+        save();
+        return;
     case 1031:
         home.CycleVariableColumn();
         home.KepernyoMezokFeltoltese(*this);
         return;
-    case 1032: SetCourtOrientation(!CourtHorizontal); return;
+    case 1032:
+        SetCourtOrientation(!CourtHorizontal);
+        return;
     case 1035:
         m_game.SaveGame();
         if (m_host)
@@ -715,7 +746,8 @@ void TCourtScreen::SystemMouseMove(QPoint p)
 
 void TCourtScreen::updateZoneLabel(int side, QPoint p)
 {
-    const QString name = side == 1 ? QStringLiteral("lblPontErtekHomeTeam") : QStringLiteral("lblPontErtekAwayTeam");
+    const QString name =
+        side == 1 ? QStringLiteral("lblPontErtekHomeTeam") : QStringLiteral("lblPontErtekAwayTeam");
     QString text;
     if (TCourtFrame::OnCourt(CourtHorizontal, p)) {
         const QString zone = TZoneMask::ZoneName(m_mask.ZoneAt(CourtHorizontal, p));
@@ -745,9 +777,11 @@ void TCourtScreen::pressAwayComponent(const TScreenItem &item, Button button)
         record(2, Kind::ClockStep);
     } else if (name == QLatin1String("imgIdoCsapat2")) {
         m_game.CompleteMinute();
-    } else if (name == QLatin1String("imgFelidoVegeCsapat21") || name == QLatin1String("imgFelidoVegeCsapat22")) {
+    } else if (name == QLatin1String("imgFelidoVegeCsapat21") ||
+               name == QLatin1String("imgFelidoVegeCsapat22")) {
         askEndOfPeriod(2);
-    } else if (name.startsWith(QLatin1String("lblCsapat2")) || name.startsWith(QLatin1String("lblHistoryViewCsapat2")) ||
+    } else if (name.startsWith(QLatin1String("lblCsapat2")) ||
+               name.startsWith(QLatin1String("lblHistoryViewCsapat2")) ||
                name.startsWith(QLatin1String("lblAwayTeamAdditionalType"))) {
         RowClick(name, button);
     }
@@ -869,8 +903,12 @@ void TCourtScreen::keyboardMap(int key, bool shift)
         RowClick(TScreenLayout::TeamRowLabel(side, QStringLiteral("P")), LeftButton);
         return;
     }
-    case TKeyboardMap::F7: record(1, Kind::Timeout, m_game.Period); return;
-    case TKeyboardMap::F10: record(2, Kind::Timeout, m_game.Period); return;
+    case TKeyboardMap::F7:
+        record(1, Kind::Timeout, m_game.Period);
+        return;
+    case TKeyboardMap::F10:
+        record(2, Kind::Timeout, m_game.Period);
+        return;
     case TKeyboardMap::F8:
     case TKeyboardMap::F11:
         // Deleting history events belongs to the history correction.

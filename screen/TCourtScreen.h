@@ -27,7 +27,12 @@ class TCourtScreen : public QObject, public IScreenLink
     Q_OBJECT
 
 public:
-    enum Button { LeftButton = 0, RightButton = 1, MiddleButton = 2 };
+    enum Button
+    {
+        LeftButton = 0,
+        RightButton = 1,
+        MiddleButton = 2
+    };
     // Button bits of a home pointer report.
     static constexpr int ReportLeft = 0x01;
     static constexpr int ReportRight = 0x02;
@@ -103,7 +108,7 @@ public:
     bool LockOverride = false;
     bool PutBackPending = false;
     bool AutoSaving = false;
-    int KeyboardTeam = 0;   // 0 none, 1 home, 2 away
+    int KeyboardTeam = 0; // 0 none, 1 home, 2 away
     bool SubstitutionMode = false;
     std::array<bool, 3> PendingButtons{false, false, false};
 

@@ -8,7 +8,8 @@
 #include <libevdev/libevdev.h>
 #include <unistd.h>
 
-TEvdevMouseSource::TEvdevMouseSource(const QString &path, QObject *parent) : TPointerSource(parent), m_path(path)
+TEvdevMouseSource::TEvdevMouseSource(const QString &path, QObject *parent)
+    : TPointerSource(parent), m_path(path)
 {
 }
 
@@ -31,7 +32,8 @@ bool TEvdevMouseSource::Open(QString *error)
     const int rc = libevdev_new_from_fd(m_fd, &m_device);
     if (rc < 0)
         return fail(QString::fromLocal8Bit(std::strerror(-rc)));
-    if (!libevdev_has_event_code(m_device, EV_REL, REL_X) || !libevdev_has_event_code(m_device, EV_KEY, BTN_LEFT))
+    if (!libevdev_has_event_code(m_device, EV_REL, REL_X) ||
+        !libevdev_has_event_code(m_device, EV_KEY, BTN_LEFT))
         return fail(QStringLiteral("not a mouse (%1)").arg(QString::fromUtf8(libevdev_get_name(m_device))));
     if (libevdev_grab(m_device, LIBEVDEV_GRAB) < 0)
         return fail(QStringLiteral("the device is in use by another program"));

@@ -9,7 +9,7 @@ public:
     {
         int Dx = 0;
         int Dy = 0;
-        int Buttons = 0;   // bit 0 left, bit 1 right, bit 4 middle
+        int Buttons = 0; // bit 0 left, bit 1 right, bit 4 middle
     };
 
     // Takes one event (type, code, value); true on a synchronisation that

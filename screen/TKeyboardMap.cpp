@@ -88,18 +88,31 @@ bool TKeyboardMap::ShotPoint(int key, int side, bool horizontal, QPoint *point, 
 int TKeyboardMap::EventOfKey(int key)
 {
     switch (key) {
-    case '1': return Kind::Steal;
-    case '2': return Kind::Turnover;
-    case '3': return Kind::Assist;
-    case '4': return -1;
-    case '5': return Kind::PersonalFoul;
-    case '6': return Kind::FoulDrawn;
-    case '7': return Kind::TechnicalFoul;
-    case '8': return Kind::Block;
-    case '9': return Kind::BlockReceived;
-    case '0': return Kind::DefensiveRebound;
-    case Minus: return Kind::OffensiveRebound;
-    case Equals: return Kind::IndirectSteal;
-    default: return 0;
+    case '1':
+        return Kind::Steal;
+    case '2':
+        return Kind::Turnover;
+    case '3':
+        return Kind::Assist;
+    case '4':
+        return -1;
+    case '5':
+        return Kind::PersonalFoul;
+    case '6':
+        return Kind::FoulDrawn;
+    case '7':
+        return Kind::TechnicalFoul;
+    case '8':
+        return Kind::Block;
+    case '9':
+        return Kind::BlockReceived;
+    case '0':
+        return Kind::DefensiveRebound;
+    case Minus:
+        return Kind::OffensiveRebound;
+    case Equals:
+        return Kind::IndirectSteal;
+    default:
+        return 0;
     }
 }

@@ -9,7 +9,8 @@
 class TKeyboardMap
 {
 public:
-    enum Key : int {
+    enum Key : int
+    {
         Tab = 0x09,
         Shift = 0x10,
         Control = 0x11,

@@ -18,8 +18,8 @@ void TMessageBoxPrompter::ShowInformation(const QString &text)
 
 bool TMessageBoxPrompter::Confirm(const QString &text)
 {
-    return QMessageBox::question(m_parent, Caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(m_parent, Caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool TMessageBoxPrompter::ConfirmInformation(const QString &text)

@@ -2,9 +2,7 @@
 
 #include <QDir>
 
-TPictureLibrary::TPictureLibrary(const QString &folder) : m_folder(folder)
-{
-}
+TPictureLibrary::TPictureLibrary(const QString &folder) : m_folder(folder) {}
 
 const QImage &TPictureLibrary::Picture(const QString &name) const
 {

@@ -3,7 +3,8 @@
 #include "TScreenItems.h"
 #include "model/EventKinds.h"
 
-TScreenHistory::TScreenHistory(int side, TScreenItems &items, std::function<QString(const QString &)> translate)
+TScreenHistory::TScreenHistory(int side, TScreenItems &items,
+                               std::function<QString(const QString &)> translate)
     : m_side(side), m_items(items), m_translate(std::move(translate))
 {
 }
@@ -16,7 +17,8 @@ QString TScreenHistory::LineLabel(int side, int line)
 void TScreenHistory::AddLine(const QString &caption, const TGameEvent &event)
 {
     const int last = m_entries.isEmpty() ? 0 : m_entries.last().Number;
-    if (event.Kind == Kind::ClockStep && !m_entries.isEmpty() && m_entries.last().Event.Kind == Kind::ClockStep) {
+    if (event.Kind == Kind::ClockStep && !m_entries.isEmpty() &&
+        m_entries.last().Event.Kind == Kind::ClockStep) {
         // The entry's copy counts the quarter-minutes of the merged ticks.
         Entry &entry = m_entries.last();
         entry.Event.Detail += 1;

@@ -18,7 +18,7 @@ public:
     struct Entry
     {
         int Number = 0;
-        QString Text;   // "n: caption"
+        QString Text; // "n: caption"
         TGameEvent Event;
     };
 

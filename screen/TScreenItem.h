@@ -9,8 +9,19 @@
 // Positions are in the 1000 x 688 frame of the screen, whatever the window.
 struct TScreenItem
 {
-    enum Type { Picture, Label, Frame, Unplaced };
-    enum Align { AlignLeft, AlignRight, AlignCentre };
+    enum Type
+    {
+        Picture,
+        Label,
+        Frame,
+        Unplaced
+    };
+    enum Align
+    {
+        AlignLeft,
+        AlignRight,
+        AlignCentre
+    };
 
     QString Name;
     Type Kind = Label;

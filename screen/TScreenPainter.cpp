@@ -8,9 +8,7 @@
 #include <QPainter>
 #include <cmath>
 
-TScreenPainter::TScreenPainter(const TPictureLibrary &library) : m_library(library)
-{
-}
+TScreenPainter::TScreenPainter(const TPictureLibrary &library) : m_library(library) {}
 
 double TScreenPainter::Scale(const QSizeF &area)
 {
@@ -38,10 +36,17 @@ void TScreenPainter::Paint(QPainter &painter, const TScreenItems &items, const Q
         if (!item->Enabled)
             painter.setOpacity(0.4);
         switch (item->Kind) {
-        case TScreenItem::Picture: paintPicture(painter, *item, target); break;
-        case TScreenItem::Label: paintLabel(painter, *item, target, s); break;
-        case TScreenItem::Frame: paintFrame(painter, *item, target, s); break;
-        case TScreenItem::Unplaced: break;
+        case TScreenItem::Picture:
+            paintPicture(painter, *item, target);
+            break;
+        case TScreenItem::Label:
+            paintLabel(painter, *item, target, s);
+            break;
+        case TScreenItem::Frame:
+            paintFrame(painter, *item, target, s);
+            break;
+        case TScreenItem::Unplaced:
+            break;
         }
         painter.restore();
     }
@@ -59,15 +64,17 @@ void TScreenPainter::paintPicture(QPainter &painter, const TScreenItem &item, co
                        QPoint(int(std::lround(target.right())) - 1, int(std::lround(target.bottom())) - 1));
     if (device.isEmpty())
         return;
-    const QString key = QStringLiteral("%1@%2x%3").arg(item.PictureName).arg(device.width()).arg(device.height());
+    const QString key =
+        QStringLiteral("%1@%2x%3").arg(item.PictureName).arg(device.width()).arg(device.height());
     auto it = m_scaled.find(key);
     if (it == m_scaled.end()) {
         // A window resize leaves the old sizes behind.
         if (m_scaled.size() > 256)
             m_scaled.clear();
-        const QImage scaled = image.size() == device.size()
-                                  ? image
-                                  : image.scaled(device.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage scaled =
+            image.size() == device.size()
+                ? image
+                : image.scaled(device.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         it = m_scaled.insert(key, QPixmap::fromImage(scaled));
     }
     painter.drawPixmap(device.topLeft(), *it);
@@ -85,7 +92,8 @@ void TScreenPainter::paintPlaceholder(QPainter &painter, const TScreenItem &item
     painter.drawRect(target.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale)
+void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, const QRectF &target,
+                                double scale)
 {
     if (item.Text.isEmpty())
         return;
@@ -100,7 +108,8 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
         const double advance = QFontMetricsF(font).horizontalAdvance(item.Text);
         if (advance > target.width() && advance > 0) {
             // Down to two thirds of the size; the rest is cut at the edges.
-            const double fitted = std::max(font.pixelSize() * target.width() / advance, font.pixelSize() * 2.0 / 3);
+            const double fitted =
+                std::max(font.pixelSize() * target.width() / advance, font.pixelSize() * 2.0 / 3);
             font.setPixelSize(std::max(1, int(std::floor(fitted))));
         }
     }
@@ -108,9 +117,15 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
     painter.setPen(QColor::fromRgba(item.Color));
     Qt::Alignment align = Qt::AlignVCenter;
     switch (item.Alignment) {
-    case TScreenItem::AlignLeft: align |= Qt::AlignLeft; break;
-    case TScreenItem::AlignRight: align |= Qt::AlignRight; break;
-    case TScreenItem::AlignCentre: align |= Qt::AlignHCenter; break;
+    case TScreenItem::AlignLeft:
+        align |= Qt::AlignLeft;
+        break;
+    case TScreenItem::AlignRight:
+        align |= Qt::AlignRight;
+        break;
+    case TScreenItem::AlignCentre:
+        align |= Qt::AlignHCenter;
+        break;
     }
     const bool clip = item.Clip || item.Fit;
     if (clip)
@@ -118,7 +133,8 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
     painter.drawText(target, int(align) | (clip ? 0 : int(Qt::TextDontClip)) | Qt::TextSingleLine, item.Text);
 }
 
-void TScreenPainter::paintFrame(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale)
+void TScreenPainter::paintFrame(QPainter &painter, const TScreenItem &item, const QRectF &target,
+                                double scale)
 {
     const double width = std::max(1.5, 2.5 * scale);
     painter.setRenderHint(QPainter::Antialiasing);

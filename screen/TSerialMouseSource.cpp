@@ -71,7 +71,8 @@ void TSerialMouseSource::readBytes()
         TMicrosoftMouseDecoder::Packet packet;
         if (!m_decoder.Feed(quint8(c), &packet))
             continue;
-        const int buttons = (packet.Left ? Left : 0) | (packet.Right ? Right : 0) | (packet.Middle ? Middle : 0);
+        const int buttons =
+            (packet.Left ? Left : 0) | (packet.Right ? Right : 0) | (packet.Middle ? Middle : 0);
         deliver(packet.Dx, packet.Dy, buttons);
     }
 }

@@ -27,32 +27,47 @@ TZoneMask::Zone TZoneMask::ZoneAt(bool horizontal, QPoint screenPoint) const
 TZoneMask::Zone TZoneMask::ZoneOfRgb(unsigned rgb)
 {
     switch (rgb & 0xffffffu) {
-    case 0xFE0001: return Layup;
-    case 0x0D01FD: return TwoPointer;
-    case 0x06FE01: return ThreePointer;
-    case 0xF6FF00: return Dunk;
-    default: return NoZone;
+    case 0xFE0001:
+        return Layup;
+    case 0x0D01FD:
+        return TwoPointer;
+    case 0x06FE01:
+        return ThreePointer;
+    case 0xF6FF00:
+        return Dunk;
+    default:
+        return NoZone;
     }
 }
 
 int TZoneMask::ShotKindOf(Zone zone)
 {
     switch (zone) {
-    case Layup: return ShotKind::Close;
-    case TwoPointer: return ShotKind::MidRange;
-    case ThreePointer: return ShotKind::Three;
-    case Dunk: return ShotKind::Dunk;
-    default: return 0;
+    case Layup:
+        return ShotKind::Close;
+    case TwoPointer:
+        return ShotKind::MidRange;
+    case ThreePointer:
+        return ShotKind::Three;
+    case Dunk:
+        return ShotKind::Dunk;
+    default:
+        return 0;
     }
 }
 
 QString TZoneMask::ZoneName(Zone zone)
 {
     switch (zone) {
-    case Layup: return QStringLiteral("Layup");
-    case TwoPointer: return QStringLiteral("2 pointer");
-    case ThreePointer: return QStringLiteral("3 pointer");
-    case Dunk: return QStringLiteral("dunk");
-    default: return {};
+    case Layup:
+        return QStringLiteral("Layup");
+    case TwoPointer:
+        return QStringLiteral("2 pointer");
+    case ThreePointer:
+        return QStringLiteral("3 pointer");
+    case Dunk:
+        return QStringLiteral("dunk");
+    default:
+        return {};
     }
 }

@@ -9,7 +9,14 @@
 class TZoneMask
 {
 public:
-    enum Zone { NoZone = 0, Layup = 1, TwoPointer = 2, ThreePointer = 3, Dunk = 4 };
+    enum Zone
+    {
+        NoZone = 0,
+        Layup = 1,
+        TwoPointer = 2,
+        ThreePointer = 3,
+        Dunk = 4
+    };
 
     TZoneMask() = default;
     TZoneMask(QImage vertical, QImage horizontal);

@@ -17,17 +17,20 @@ namespace {
 TCourtScreen::Button buttonOf(Qt::MouseButton b)
 {
     switch (b) {
-    case Qt::RightButton: return TCourtScreen::RightButton;
-    case Qt::MiddleButton: return TCourtScreen::MiddleButton;
-    default: return TCourtScreen::LeftButton;
+    case Qt::RightButton:
+        return TCourtScreen::RightButton;
+    case Qt::MiddleButton:
+        return TCourtScreen::MiddleButton;
+    default:
+        return TCourtScreen::LeftButton;
     }
 }
 
 } // namespace
 
 TfrmParquetixScreenNew::TfrmParquetixScreenNew(TGame &game, const QString &libraryFolder, QWidget *parent)
-    : QDialog(parent), m_game(game), m_screen(std::make_unique<TCourtScreen>(game)), m_pictures(libraryFolder),
-      m_painter(m_pictures)
+    : QDialog(parent), m_game(game), m_screen(std::make_unique<TCourtScreen>(game)),
+      m_pictures(libraryFolder), m_painter(m_pictures)
 {
     setWindowTitle(QStringLiteral("Parquetix"));
     setObjectName(QStringLiteral("TfrmParquetixScreenNew"));
@@ -54,7 +57,8 @@ void TfrmParquetixScreenNew::Open()
     m_screen->Open();
     if (m_game.Settings().Input() == QLatin1String("INPUT_SERIALMOUSE"))
         AttachPointer(TPointerSource::ForPort(m_game.Settings().ComPort()));
-    if (!m_pictures.Has(QStringLiteral("MASK_VERTICAL")) || !m_pictures.Has(QStringLiteral("MASK_HORIZONTAL"))) {
+    if (!m_pictures.Has(QStringLiteral("MASK_VERTICAL")) ||
+        !m_pictures.Has(QStringLiteral("MASK_HORIZONTAL"))) {
         QStringList status = {m_screen->ItemText(QStringLiteral("lblStatus"))};
         status.append(tr("Zone masks missing: court clicks record no shots"));
         status.removeAll(QString());
@@ -77,9 +81,8 @@ bool TfrmParquetixScreenNew::AttachPointer(std::unique_ptr<TPointerSource> sourc
     connect(source.get(), &TPointerSource::Report, this, [this](QPoint p, int buttons) {
         QCoreApplication::postEvent(this, new TPointerEvent(p, buttons));
     });
-    connect(source.get(), &TPointerSource::Failed, this, [this](const QString &reason) {
-        m_screen->ShowStatus(tr("Home pointer lost: %1").arg(reason));
-    });
+    connect(source.get(), &TPointerSource::Failed, this,
+            [this](const QString &reason) { m_screen->ShowStatus(tr("Home pointer lost: %1").arg(reason)); });
     m_pointer = std::move(source);
     return true;
 }
@@ -91,7 +94,8 @@ QPoint TfrmParquetixScreenNew::FramePoint(const QPointF &windowPoint) const
     const QSizeF area = size();
     const double s = TScreenPainter::Scale(area);
     const QPointF origin = TScreenPainter::Offset(area);
-    return QPoint(int(std::floor((windowPoint.x() - origin.x()) / s)), int(std::floor((windowPoint.y() - origin.y()) / s)));
+    return QPoint(int(std::floor((windowPoint.x() - origin.x()) / s)),
+                  int(std::floor((windowPoint.y() - origin.y()) / s)));
 }
 
 QPointF TfrmParquetixScreenNew::WindowPoint(QPoint framePoint) const
@@ -104,7 +108,8 @@ QPointF TfrmParquetixScreenNew::WindowPoint(QPoint framePoint) const
 
 bool TfrmParquetixScreenNew::inFrame(QPoint p) const
 {
-    return p.x() >= 0 && p.y() >= 0 && p.x() < TScreenPainter::FrameWidth && p.y() < TScreenPainter::FrameHeight;
+    return p.x() >= 0 && p.y() >= 0 && p.x() < TScreenPainter::FrameWidth &&
+           p.y() < TScreenPainter::FrameHeight;
 }
 
 // ---------------------------------------------------------------- painting and input

@@ -88,10 +88,10 @@ player away id=23 webid=A23 jersey=12 name="G Seven" court
         screen.HomePointerReport(p, TCourtScreen::ReportLeft);
         screen.HomePointerReport(p, 0);
     };
-    const QPoint row(60, 313);         // the first home row
-    const QPoint rebound(34, 199);     // the defensive rebound button
-    const QPoint steal(72, 199);       // the steal button
-    const QPoint shot(501, 355);       // a two-pointer in the home half
+    const QPoint row(60, 313);     // the first home row
+    const QPoint rebound(34, 199); // the defensive rebound button
+    const QPoint steal(72, 199);   // the steal button
+    const QPoint shot(501, 355);   // a two-pointer in the home half
     click(row);
     int n = 0;
     while (game.AllEvents.Count() < 1000) {

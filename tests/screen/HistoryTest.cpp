@@ -1,7 +1,7 @@
+#include "model/EventKinds.h"
 #include "screen/TScreenHistory.h"
 #include "screen/TScreenItems.h"
 #include "screen/TScreenLayout.h"
-#include "model/EventKinds.h"
 
 #include "support/QtPrinters.h"
 

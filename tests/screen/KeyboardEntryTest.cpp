@@ -12,11 +12,11 @@ TEST_F(KeyboardEntry, HotkeysOfTheRosters)
 {
     EXPECT_EQ(screen.HotkeySlots(1), (TKeyboardMap::Slots{4, 7, 10, 15}));
     EXPECT_EQ(screen.HotkeySlots(2), (TKeyboardMap::Slots{5, 8, 12, 21}));
-    key('W');   // home slot 3: jersey 10
+    key('W'); // home slot 3: jersey 10
     EXPECT_EQ(screen.KeyboardTeam, 1);
     ASSERT_NE(game.HomeTeam().ActivePlayer(), nullptr);
     EXPECT_EQ(game.HomeTeam().ActivePlayer()->JatekosMezSzam, 10);
-    key(TKeyboardMap::LeftBracket);   // away slot 3: jersey 12
+    key(TKeyboardMap::LeftBracket); // away slot 3: jersey 12
     EXPECT_EQ(screen.KeyboardTeam, 2);
     EXPECT_EQ(game.AwayTeam().ActivePlayer()->JatekosMezSzam, 12);
     // Choosing an away player drops the home selection and its highlight.
@@ -33,7 +33,8 @@ TEST_F(KeyboardEntry, EventKeysNeedAnAddressedTeam)
     key('5');
     key('0');
     key(TKeyboardMap::Minus);
-    EXPECT_EQ(kindsSince(before), (QList<int>{Kind::PersonalFoul, Kind::DefensiveRebound, Kind::OffensiveRebound}));
+    EXPECT_EQ(kindsSince(before),
+              (QList<int>{Kind::PersonalFoul, Kind::DefensiveRebound, Kind::OffensiveRebound}));
     EXPECT_EQ(player(1, 4).PersonalFouls, 1);
     // The highlight is cleared after an event key; the selection stays.
     EXPECT_EQ(screen.Items().Find(QStringLiteral("lblCsapat1JatekosNev_1"))->Color, TCourtScreen::Black);
@@ -105,7 +106,7 @@ TEST_F(KeyboardEntry, FreeThrowKey)
 
 TEST_F(KeyboardEntry, SubstitutionWithF2AndABenchHotkey)
 {
-    key(TKeyboardMap::Tab);   // jersey 4, on court
+    key(TKeyboardMap::Tab); // jersey 4, on court
     key(TKeyboardMap::F2);
     EXPECT_TRUE(screen.SubstitutionMode);
     EXPECT_TRUE(visible("lblSubst"));
@@ -113,7 +114,7 @@ TEST_F(KeyboardEntry, SubstitutionWithF2AndABenchHotkey)
     int before = mark();
     key('1');
     EXPECT_TRUE(kindsSince(before).isEmpty());
-    key('E');   // jersey 15, on the bench
+    key('E'); // jersey 15, on the bench
     EXPECT_EQ(kindsSince(before), QList<int>{Kind::Substitution});
     EXPECT_FALSE(screen.SubstitutionMode);
     EXPECT_FALSE(visible("lblSubst"));
@@ -139,7 +140,7 @@ TEST_F(KeyboardEntry, BenchHotkeyWithoutAPlayerOnCourtShowsNotOnCourt)
 
 TEST_F(KeyboardEntry, TeamRowKeysSwitchTheAddressedTeam)
 {
-    key('Q');   // home jersey 7
+    key('Q'); // home jersey 7
     key(TKeyboardMap::F9);
     EXPECT_EQ(screen.KeyboardTeam, 2);
     EXPECT_TRUE(game.AwayTeam().TeamEventMode);

@@ -135,12 +135,14 @@ TEST_F(Panels, FieldGoalPercentageLeavesFreeThrowsOut)
 {
     OpenGame();
     select(1, 10);
-    homeClick({375, 480});   // a made free throw
-    EXPECT_EQ(screen.ItemText(TScreenLayout::RowLabel(1, QStringLiteral("D"), rowOf(1, 10))), QStringLiteral("0"));
+    homeClick({375, 480}); // a made free throw
+    EXPECT_EQ(screen.ItemText(TScreenLayout::RowLabel(1, QStringLiteral("D"), rowOf(1, 10))),
+              QStringLiteral("0"));
     homeClick({501, 355});
     homeClick({501, 355}, TCourtScreen::RightButton);
     homeClick({501, 355}, TCourtScreen::RightButton);
-    EXPECT_EQ(screen.ItemText(TScreenLayout::RowLabel(1, QStringLiteral("D"), rowOf(1, 10))), QStringLiteral("33"));
+    EXPECT_EQ(screen.ItemText(TScreenLayout::RowLabel(1, QStringLiteral("D"), rowOf(1, 10))),
+              QStringLiteral("33"));
 }
 
 TEST_F(Panels, SixTeamFoulsLightAllFiveLamps)
@@ -181,7 +183,7 @@ event away 1002
     EXPECT_TRUE(screen.ItemVisible(QStringLiteral("lblPassiveAI1Home")));
     EXPECT_FALSE(screen.ItemVisible(QStringLiteral("lblPassiveAI2Home")));
     select(1, 4);
-    homeClick(region(10));   // a home block
+    homeClick(region(10)); // a home block
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblPassiveAI3Home")), QStringLiteral("1 BS"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblPassiveAI3Away")), QStringLiteral("-1 SR"));
 }

@@ -10,8 +10,8 @@ protected:
         game.TurnoverTypes = {{QStringLiteral("Bad pass"), 31}, {QStringLiteral("Travelling"), 32}};
         game.FoulTypes = {{QStringLiteral("Shooting"), 41}};
         for (int side : {1, 2}) {
-            game.Team(side).DefenseModes = {{QStringLiteral("Man"), 1}, {QStringLiteral("Zone"), 2},
-                                            {QStringLiteral("Press"), 3}};
+            game.Team(side).DefenseModes = {
+                {QStringLiteral("Man"), 1}, {QStringLiteral("Zone"), 2}, {QStringLiteral("Press"), 3}};
             game.Team(side).DefenseModeIndex = 0;
         }
     }
@@ -65,8 +65,8 @@ TEST_F(PointerInput, RightButtonOnTheFoulButtonsEntersOffensiveFouls)
     awayClick(centreOf(QStringLiteral("imgKiharcCsapat2")), TCourtScreen::RightButton);
     awayClick(centreOf(QStringLiteral("imgFoultCsapat2")), TCourtScreen::MiddleButton);
     awayClick(centreOf(QStringLiteral("imgVedoCsapat2")), TCourtScreen::RightButton);
-    EXPECT_EQ(kindsSince(before), (QList<int>{Kind::PersonalFoul, Kind::Turnover, Kind::FoulDrawn, Kind::Steal,
-                                              Kind::PersonalFoul}));
+    EXPECT_EQ(kindsSince(before), (QList<int>{Kind::PersonalFoul, Kind::Turnover, Kind::FoulDrawn,
+                                              Kind::Steal, Kind::PersonalFoul}));
     EXPECT_EQ(player(2, 8).PersonalFouls, 2);
 }
 
@@ -78,9 +78,10 @@ TEST_F(PointerInput, EventButtonsOfBothTeams)
     const int before = mark();
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10})
         homeClick(region(n));
-    for (const char *name : {"imgVedoCsapat2", "imgTamCsapat2", "imgLabdaszerzesAwayTeam", "imgLabdaeladasAwayTeam",
-                             "imgKiharcCsapat2", "imgFoultCsapat2", "imgGolpCsapat2", "imgTechnikaiHibaCsapat2",
-                             "imgHibaCsapat2", "imgBlokkCsapat2"})
+    for (const char *name :
+         {"imgVedoCsapat2", "imgTamCsapat2", "imgLabdaszerzesAwayTeam", "imgLabdaeladasAwayTeam",
+          "imgKiharcCsapat2", "imgFoultCsapat2", "imgGolpCsapat2", "imgTechnikaiHibaCsapat2",
+          "imgHibaCsapat2", "imgBlokkCsapat2"})
         awayClick(centreOf(QString::fromLatin1(name)));
     const QList<int> order = {1001, 1006, 1002, 1007, 1003, 1008, 1004, 1019, 1005, 1009};
     EXPECT_EQ(kindsSince(before), order + order);
@@ -94,7 +95,7 @@ TEST_F(PointerInput, ClockButtonsAskBeforeEndingThePeriod)
     ASSERT_EQ(game.Clock, 1);
     homeClick(region(11));
     EXPECT_EQ(game.Clock, 2);
-    homeClick(region(12));   // complete the minute
+    homeClick(region(12)); // complete the minute
     EXPECT_EQ(game.Clock, 4);
     awayClick(centreOf(QStringLiteral("imgIdoCsapat2")));
     EXPECT_EQ(game.Clock, 8);
@@ -181,10 +182,10 @@ TEST_F(PointerInput, DefenceModeArrowsWrapAndTheModeIsReported)
 {
     OpenGame();
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblHomeTeamDefenseMode")), QStringLiteral("Man"));
-    homeClick({320, 510});   // previous
+    homeClick({320, 510}); // previous
     EXPECT_EQ(game.HomeTeam().DefenseModeIndex, 2);
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblHomeTeamDefenseMode")), QStringLiteral("Press"));
-    homeClick({390, 510});   // next
+    homeClick({390, 510}); // next
     EXPECT_EQ(game.HomeTeam().DefenseModeIndex, 0);
     awayClick({680, 510});
     awayClick({680, 510});

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "TestMasks.h"
-#include "screen/IScreenHost.h"
-#include "screen/TCourtScreen.h"
-#include "screen/TScreenLayout.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
+#include "screen/IScreenHost.h"
+#include "screen/TCourtScreen.h"
+#include "screen/TScreenLayout.h"
 
 #include "support/QtPrinters.h"
 
@@ -84,7 +84,8 @@ length 5
     int rowOf(int side, int jersey) const
     {
         for (int row : {1, 2, 3, 6, 7, 8, 9, 10})
-            if (screen.ItemText(QStringLiteral("lblCsapat%1MezSzam_%2").arg(side).arg(row)) == QString::number(jersey))
+            if (screen.ItemText(QStringLiteral("lblCsapat%1MezSzam_%2").arg(side).arg(row)) ==
+                QString::number(jersey))
                 return row;
         return 0;
     }
@@ -95,7 +96,8 @@ length 5
     {
         const int row = rowOf(side, jersey);
         ASSERT_GT(row, 0) << "jersey " << jersey;
-        const QRect r = screen.Items().Find(QStringLiteral("lblCsapat%1JatekosNev_%2").arg(side).arg(row))->Rect;
+        const QRect r =
+            screen.Items().Find(QStringLiteral("lblCsapat%1JatekosNev_%2").arg(side).arg(row))->Rect;
         if (side == 1)
             homeClick(r.center());
         else

@@ -23,7 +23,8 @@ class ScreenLibrary : public ::testing::Test
 protected:
     ScreenLibrary() : library(binaryFolder() + QStringLiteral("/Library/ENG"))
     {
-        mask.SetMasks(library.Picture(QStringLiteral("MASK_VERTICAL")), library.Picture(QStringLiteral("MASK_HORIZONTAL")));
+        mask.SetMasks(library.Picture(QStringLiteral("MASK_VERTICAL")),
+                      library.Picture(QStringLiteral("MASK_HORIZONTAL")));
     }
     TPictureLibrary library;
     TZoneMask mask;
@@ -55,7 +56,8 @@ TEST_F(ScreenLibrary, MaskReadingAgreesWithTheGeometryEverywhere)
         for (int y = area.top() - 3; y <= area.bottom() + 3; ++y) {
             for (int x = area.left() - 3; x <= area.right() + 3; ++x) {
                 const ShotZone expected = CourtGeometry::zoneAtScreen(orientation(horizontal), x, y);
-                ASSERT_EQ(int(mask.ZoneAt(horizontal, {x, y})), int(expected)) << x << "," << y << " " << horizontal;
+                ASSERT_EQ(int(mask.ZoneAt(horizontal, {x, y})), int(expected))
+                    << x << "," << y << " " << horizontal;
                 ++checked;
             }
         }
@@ -83,10 +85,11 @@ TEST_F(ScreenLibrary, HalvesAndCourtPointsAgreeWithTheGeometry)
 
 TEST_F(ScreenLibrary, EveryPictureTheScreenPlacesIsInTheLibrary)
 {
-    for (const char *name : {"SCREEN", "COURT_VERTICAL", "COURT_HORIZONTAL", "GOMB1", "GOMB11", "ADDTIME", "MENTES",
-                             "TECH", "RECOVER", "BUNTETO", "TIMEOUT", "NEGYED1", "NEGYEDH", "DIGIT0", "DIGIT9",
-                             "TEAMFOUL", "DEFENSE", "BULLET", "MARKER_MADE", "MARKER_MISSED", "EXIT", "PRINT",
-                             "PRINTALL", "CURSOR", "HISTORY"})
+    for (const char *name :
+         {"SCREEN", "COURT_VERTICAL", "COURT_HORIZONTAL", "GOMB1",   "GOMB11",      "ADDTIME",       "MENTES",
+          "TECH",   "RECOVER",        "BUNTETO",          "TIMEOUT", "NEGYED1",     "NEGYEDH",       "DIGIT0",
+          "DIGIT9", "TEAMFOUL",       "DEFENSE",          "BULLET",  "MARKER_MADE", "MARKER_MISSED", "EXIT",
+          "PRINT",  "PRINTALL",       "CURSOR",           "HISTORY"})
         EXPECT_TRUE(library.Has(QString::fromLatin1(name))) << name;
     EXPECT_TRUE(library.Missing().isEmpty());
     TPictureLibrary none(binaryFolder() + QStringLiteral("/Library/no-such-language"));

@@ -35,7 +35,7 @@ TEST_F(ShotEntry, AwayHalfEndsAtRow286)
 
 TEST_F(ShotEntry, HorizontalCourtStoresTheVerticalCourtPoint)
 {
-    homeClick({497, 475});   // turn the court (record 27)
+    homeClick({497, 475}); // turn the court (record 27)
     ASSERT_TRUE(screen.CourtHorizontal);
     select(1, 7);
     homeClick({343, 288});
@@ -151,7 +151,7 @@ TEST_F(ShotEntry, ClockAndTimeoutWorkDuringTheIntermission)
     screen.SetEventsLocked(true);
     const int before = mark();
     awayClick(centreOf(QStringLiteral("imgIdokeresAwayTeam")));
-    homeClick({590, 480});   // home timeout button
+    homeClick({590, 480}); // home timeout button
     EXPECT_EQ(kindsSince(before), (QList<int>{Kind::Timeout, Kind::Timeout}));
     const int clock = game.Clock;
     homeClick(centreOf(QStringLiteral("imgHomeAddTime")));
@@ -168,7 +168,8 @@ TEST_F(ShotEntry, FreeThrowAreasRecordWithoutAPoint)
     homeClick({418, 485}, TCourtScreen::RightButton);
     awayClick({600, 86});
     awayClick({578, 82}, TCourtScreen::RightButton);
-    EXPECT_EQ(kindsSince(before), (QList<int>{Kind::ShotMade, Kind::ShotMissed, Kind::ShotMade, Kind::ShotMissed}));
+    EXPECT_EQ(kindsSince(before),
+              (QList<int>{Kind::ShotMade, Kind::ShotMissed, Kind::ShotMade, Kind::ShotMissed}));
     for (int i = before; i < game.AllEvents.Count(); ++i) {
         EXPECT_EQ(game.AllEvents.At(i)->Detail, ShotKind::FreeThrow);
         EXPECT_EQ(field(game.AllEvents.At(i), QStringLiteral("x")), -1);

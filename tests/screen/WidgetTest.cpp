@@ -1,10 +1,10 @@
 #include "TestMasks.h"
-#include "screen/TCourtScreen.h"
-#include "screen/TPointerEvent.h"
-#include "screen/TfrmParquetixScreenNew.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
+#include "screen/TCourtScreen.h"
+#include "screen/TPointerEvent.h"
+#include "screen/TfrmParquetixScreenNew.h"
 
 #include "support/QtPrinters.h"
 
@@ -49,8 +49,7 @@ player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
 player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
 player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
 tick
-)")))
-                << script.Error().toStdString();
+)"))) << script.Error().toStdString();
         }
         form->Open();
         form->resize(1500, 900);
@@ -78,7 +77,8 @@ TEST_F(ScreenWindow, FramePointsSurviveTheScaling)
     open();
     for (const QSize size : {QSize(1500, 900), QSize(700, 600), QSize(1000, 688), QSize(2560, 1440)}) {
         form->resize(size);
-        for (const QPoint p : {QPoint(0, 0), QPoint(999, 687), QPoint(500, 286), QPoint(500, 287), QPoint(343, 288)})
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(999, 687), QPoint(500, 286), QPoint(500, 287), QPoint(343, 288)})
             EXPECT_EQ(form->FramePoint(form->WindowPoint(p)), p) << size.width() << "x" << size.height();
     }
     // 1500 x 900 scales by 900 / 688 and centres the frame across.
@@ -145,7 +145,9 @@ TEST_F(ScreenWindow, AMissingPointerDeviceIsReportedInTheStatusArea)
     settings.SetValue(QStringLiteral("COMPORT"), QStringLiteral("/dev/input/parquetix-no-such-event"));
     form.reset();
     open();
-    EXPECT_TRUE(form->Screen().ItemText(QStringLiteral("lblStatus")).contains(QLatin1String("parquetix-no-such-event")));
+    EXPECT_TRUE(form->Screen()
+                    .ItemText(QStringLiteral("lblStatus"))
+                    .contains(QLatin1String("parquetix-no-such-event")));
     // Recording goes on with the system mouse.
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("lblCsapat2JatekosNev_1")));
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("imgLabdaszerzesAwayTeam")));
