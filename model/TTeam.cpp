@@ -153,136 +153,90 @@ QString TTeam::BuildEventMessage(int kind, int id, const QString &webId, int y, 
 
 // ---------------------------------------------------------------- counters
 
-void TTeam::applyPlayerCounters(TPlayer &p, int kind, int detail, int sign)
+namespace {
+
+// The counters a player record and the team totals share: both have the same
+// names for them, so one rule serves both.
+template <typename Record> void countShared(Record &r, int kind, int detail, int sign)
 {
     switch (kind) {
-    case Kind::DefensiveRebound: p.DefRebounds += sign; break;
-    case Kind::Steal: p.Steals += sign; break;
-    case Kind::FoulDrawn: p.FoulsDrawn += sign; break;
-    case Kind::Assist: p.Assists += sign; break;
-    case Kind::BlockReceived: p.BlocksReceived += sign; break;
-    case Kind::OffensiveRebound: p.OffRebounds += sign; break;
-    case Kind::Turnover: p.Turnovers += sign; break;
-    case Kind::PersonalFoul: p.PersonalFouls += sign; break;
-    case Kind::Block: p.Blocks += sign; break;
+    case Kind::DefensiveRebound: r.DefRebounds += sign; break;
+    case Kind::Steal: r.Steals += sign; break;
+    case Kind::FoulDrawn: r.FoulsDrawn += sign; break;
+    case Kind::Assist: r.Assists += sign; break;
+    case Kind::BlockReceived: r.BlocksReceived += sign; break;
+    case Kind::OffensiveRebound: r.OffRebounds += sign; break;
+    case Kind::Turnover: r.Turnovers += sign; break;
+    case Kind::PersonalFoul: r.PersonalFouls += sign; break;
+    case Kind::Block: r.Blocks += sign; break;
     case Kind::TechnicalFoul:
-        p.TechnicalFouls += sign;
-        p.PersonalFouls += sign;
+        r.TechnicalFouls += sign;
+        r.PersonalFouls += sign;
         break;
-    case Kind::IndirectSteal: PlayerStats::AddIndirectSteal(p, sign); break;
     case Kind::ShotMade:
-        p.Points += sign * ShotKind::Points(detail);
+        r.Points += sign * ShotKind::Points(detail);
         switch (detail) {
-        case ShotKind::Close: p.CloseMade += sign; break;
-        case ShotKind::MidRange: p.MidMade += sign; break;
-        case ShotKind::Three: p.ThreeMade += sign; break;
-        case ShotKind::FreeThrow: p.FreeThrowsMade += sign; break;
+        case ShotKind::Close: r.CloseMade += sign; break;
+        case ShotKind::MidRange: r.MidMade += sign; break;
+        case ShotKind::Three: r.ThreeMade += sign; break;
+        case ShotKind::FreeThrow: r.FreeThrowsMade += sign; break;
         case ShotKind::Dunk:
-            p.CloseMade += sign;
-            p.DunksMade += sign;
+            r.CloseMade += sign;
+            r.DunksMade += sign;
             break;
         }
         break;
     case Kind::ShotMissed:
         switch (detail) {
         case ShotKind::Close:
-            p.CloseMissed += sign;
-            p.MissedPoints += 2 * sign;
+        case ShotKind::Dunk:
+            r.CloseMissed += sign;
+            r.MissedPoints += 2 * sign;
             break;
         case ShotKind::MidRange:
-            p.MidMissed += sign;
-            p.MissedPoints += 2 * sign;
+            r.MidMissed += sign;
+            r.MissedPoints += 2 * sign;
             break;
         case ShotKind::Three:
-            p.ThreeMissed += sign;
-            p.MissedPoints += 3 * sign;
+            r.ThreeMissed += sign;
+            r.MissedPoints += 3 * sign;
             break;
-        case ShotKind::FreeThrow: p.FreeThrowsMissed += sign; break;
-        case ShotKind::Dunk:
-            p.CloseMissed += sign;
-            p.DunksMissed += sign;
-            p.MissedPoints += 2 * sign;
-            break;
+        case ShotKind::FreeThrow: r.FreeThrowsMissed += sign; break;
         }
         break;
     }
+}
+
+} // namespace
+
+void TTeam::applyPlayerCounters(TPlayer &p, int kind, int detail, int sign)
+{
+    countShared(p, kind, detail, sign);
+    if (kind == Kind::IndirectSteal)
+        PlayerStats::AddIndirectSteal(p, sign);
+    // Only the player counts missed dunks; the team total for them stays reserved.
+    if (kind == Kind::ShotMissed && detail == ShotKind::Dunk)
+        p.DunksMissed += sign;
 }
 
 void TTeam::applyTotalsForPlayerEvent(int kind, int detail, int sign)
 {
-    TTeamTotals &t = Data.Totals;
-    switch (kind) {
-    case Kind::DefensiveRebound: t.DefRebounds += sign; break;
-    case Kind::Steal: t.Steals += sign; break;
-    case Kind::FoulDrawn: t.FoulsDrawn += sign; break;
-    case Kind::Assist: t.Assists += sign; break;
-    case Kind::BlockReceived: t.BlocksReceived += sign; break;
-    case Kind::OffensiveRebound: t.OffRebounds += sign; break;
-    case Kind::Turnover: t.Turnovers += sign; break;
-    case Kind::PersonalFoul: t.PersonalFouls += sign; break;
-    case Kind::Block: t.Blocks += sign; break;
-    case Kind::TechnicalFoul:
-        t.TechnicalFouls += sign;
-        t.PersonalFouls += sign;
-        break;
-    case Kind::IndirectSteal: t.IndirectSteals += sign; break;
-    case Kind::ShotMade:
-        t.Points += sign * ShotKind::Points(detail);
-        switch (detail) {
-        case ShotKind::Close: t.CloseMade += sign; break;
-        case ShotKind::MidRange: t.MidMade += sign; break;
-        case ShotKind::Three: t.ThreeMade += sign; break;
-        case ShotKind::FreeThrow: t.FreeThrowsMade += sign; break;
-        case ShotKind::Dunk:
-            t.CloseMade += sign;
-            t.DunksMade += sign;
-            break;
-        }
-        break;
-    case Kind::ShotMissed:
-        // Missed dunks count as missed close shots; the team has no missed-dunk total.
-        switch (detail) {
-        case ShotKind::Close:
-        case ShotKind::Dunk:
-            t.CloseMissed += sign;
-            t.MissedPoints += 2 * sign;
-            break;
-        case ShotKind::MidRange:
-            t.MidMissed += sign;
-            t.MissedPoints += 2 * sign;
-            break;
-        case ShotKind::Three:
-            t.ThreeMissed += sign;
-            t.MissedPoints += 3 * sign;
-            break;
-        case ShotKind::FreeThrow: t.FreeThrowsMissed += sign; break;
-        }
-        break;
-    }
+    countShared(Data.Totals, kind, detail, sign);
+    if (kind == Kind::IndirectSteal)
+        Data.Totals.IndirectSteals += sign;
 }
 
 void TTeam::applyTeamCounters(int kind, int sign)
 {
-    TTeamTotals &t = Data.Totals;
-    TPlayer &l = TeamLine;
-    switch (kind) {
-    case Kind::DefensiveRebound: t.DefRebounds += sign; l.DefRebounds += sign; break;
-    case Kind::Steal: t.Steals += sign; l.Steals += sign; break;
-    case Kind::FoulDrawn: t.FoulsDrawn += sign; l.FoulsDrawn += sign; break;
-    case Kind::Assist: t.Assists += sign; l.Assists += sign; break;
-    case Kind::BlockReceived: t.BlocksReceived += sign; l.BlocksReceived += sign; break;
-    case Kind::OffensiveRebound: t.OffRebounds += sign; l.OffRebounds += sign; break;
-    case Kind::Turnover: t.Turnovers += sign; l.Turnovers += sign; break;
-    case Kind::PersonalFoul: t.PersonalFouls += sign; l.PersonalFouls += sign; break;
-    case Kind::Block: t.Blocks += sign; l.Blocks += sign; break;
-    case Kind::TechnicalFoul:
-        t.TechnicalFouls += sign;
-        t.PersonalFouls += sign;
-        l.TechnicalFouls += sign;
-        l.PersonalFouls += sign;
-        break;
-    case Kind::IndirectSteal: t.IndirectSteals += sign; break;
+    if (kind == Kind::IndirectSteal) {
+        Data.Totals.IndirectSteals += sign;
+        return;
     }
+    // Team events carry no shots: a team-mode shot is logged without counters.
+    if (kind == Kind::ShotMade || kind == Kind::ShotMissed)
+        return;
+    countShared(Data.Totals, kind, 0, sign);
+    countShared(TeamLine, kind, 0, sign);
 }
 
 void TTeam::applyMarkPoints(int detail, bool fastBreak, bool secondChance, int sign)
