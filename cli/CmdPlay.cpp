@@ -1,11 +1,8 @@
 #include "CliCommand.h"
+#include "CliGame.h"
 #include "GameOutput.h"
 
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
-#include "model/TParquetixApplication.h"
-
-#include <QFile>
+#include <QDir>
 
 namespace {
 
@@ -18,52 +15,38 @@ int runPlay(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "play: " << error << "\n";
         return 2;
     }
-    bool hasNow = false;
-    const QString now = TakeOption(args, QStringLiteral("--now"), &hasNow);
-    if (args.size() != 1) {
-        err << "usage: parquetix-cli play SCRIPT [--now YYYYMMDDHHNNSS] [--messages] [--history] [--json FILE]\n";
+    TCliGame session;
+    if (!session.TakeOptions(args, QStringLiteral("play"), err))
+        return 2;
+    bool save = false;
+    const QString folder = TakeOption(args, QStringLiteral("--save"), &save);
+    const bool progress = args.removeAll(QStringLiteral("--progress")) > 0;
+    if (args.size() != 1 || (save && folder.isEmpty())) {
+        err << "usage: parquetix-cli play SCRIPT [--save DIR [--sync] [--progress]] [--now YYYYMMDDHHNNSS] "
+               "[--set KEY=VALUE] "
+               "[--messages] [--history] [--json FILE]\n";
         return 2;
     }
-    TFixedClock fixed(QDateTime::currentDateTime());
-    if (hasNow) {
-        const QDateTime t = QDateTime::fromString(now, QStringLiteral("yyyyMMddHHmmss"));
-        if (!t.isValid()) {
-            err << "play: --now needs YYYYMMDDHHNNSS, not '" << now << "'\n";
-            return 2;
+    session.Start(err);
+    if (save) {
+        // Saved after every event into DIR, as the court screen saves into the game folder.
+        if (!QDir().mkpath(folder)) {
+            err << "play: cannot create " << folder << "\n";
+            return 1;
         }
-        fixed.Set(t);
+        session.App.Game().GameFolder = QDir(folder).absolutePath();
+    } else {
+        session.App.Game().SetStore(nullptr);
     }
-    QFile file(args.first());
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "play: cannot read " << args.first() << ": " << file.errorString() << "\n";
+    if (!session.RunScript(args.first(), err, progress ? &out : nullptr))
         return 1;
-    }
-    const QString script = QString::fromUtf8(file.readAll());
-
-    TParquetixApplication app;
-    TScriptPrompter prompter;
-    THeadlessScreen screen;
-    app.SetPrompter(&prompter);
-    if (hasNow)
-        app.SetClockSource(&fixed);
-    app.SetScreen(&screen);
-    if (!app.Initialize(&error))
-        err << "settings: " << error << "\n";
-    if (!app.LoadReferenceLists(&error))
-        err << "reference lists: " << error << "\n";
-    TGame &game = app.Game();
-
-    TGameScript runner(game, screen);
-    if (!runner.Run(script, args.first())) {
-        err << runner.Error() << "\n";
-        return 1;
-    }
-    return WriteGameOutput(game, screen, output, out, err) ? 0 : 1;
+    return WriteGameOutput(session.App.Game(), session.Screen, output, out, err) ? 0 : 1;
 }
 
-const TCliRegistration registration({QStringLiteral("play"),
-                                     QStringLiteral("play SCRIPT [--now YYYYMMDDHHNNSS] [--messages] [--history] "
-                                                    "[--json FILE]"),
-                                     &runPlay});
+const TCliRegistration registration(
+    {QStringLiteral("play"),
+     QStringLiteral("play SCRIPT [--save DIR [--sync] [--progress]] "
+                    "[--now YYYYMMDDHHNNSS] [--set KEY=VALUE] [--messages] [--history] [--json FILE]"),
+     &runPlay});
 
 } // namespace

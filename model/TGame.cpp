@@ -226,8 +226,16 @@ void TGame::AdvanceClock(TGameEvent *event, TTeam &caller)
 
 void TGame::EndPeriod(TGameEvent *event)
 {
-    m_screen->SetEventsLocked(true);
     PeriodsEnded += 1;
+    ShowBreakBetweenPeriods();
+    event->SetMessage(LiveMessages::PeriodEnd(Settings().ServerName(), event->Id, GameCode, Period, Stamp()));
+    if (m_services.Store)
+        m_services.Store->WritePeriodDump(*this, Period);
+}
+
+void TGame::ShowBreakBetweenPeriods()
+{
+    m_screen->SetEventsLocked(true);
     ShowClockButtons(true);
     hideClockDigits();
     // The next period after the regulation time is an overtime.
@@ -235,9 +243,6 @@ void TGame::EndPeriod(TGameEvent *event)
         ShowOvertimeStartClock();
     else
         ShowPeriodStartClock();
-    event->SetMessage(LiveMessages::PeriodEnd(Settings().ServerName(), event->Id, GameCode, Period, Stamp()));
-    if (m_services.Store)
-        m_services.Store->WritePeriodDump(*this, Period);
 }
 
 void TGame::CompleteMinute()

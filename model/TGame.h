@@ -95,6 +95,9 @@ public:
     // Clock and periods (kinds 1014 and 1015, run inside RecordEvent)
     void AdvanceClock(TGameEvent *event, TTeam &caller);
     void EndPeriod(TGameEvent *event);
+    // The screen between two periods: events locked, the +15 s buttons and the
+    // start clock of the next period (also used when a saved game is loaded).
+    void ShowBreakBetweenPeriods();
     void CompleteMinute();
     int PeriodLength() const;
     void SetPeriodLength(int minutes);

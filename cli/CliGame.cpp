@@ -1,0 +1,81 @@
+#include "CliGame.h"
+
+#include "GameOutput.h"
+
+#include "shell/TFileError.h"
+
+#include <QFile>
+
+bool TCliGame::TakeOptions(QStringList &args, const QString &command, QTextStream &err)
+{
+    const QString now = TakeOption(args, QStringLiteral("--now"), &m_hasNow);
+    if (m_hasNow) {
+        const QDateTime t = QDateTime::fromString(now, QStringLiteral("yyyyMMddHHmmss"));
+        if (!t.isValid()) {
+            err << command << ": --now needs YYYYMMDDHHNNSS, not '" << now << "'\n";
+            return false;
+        }
+        m_fixed.Set(t);
+    }
+    Store.SetSyncToDisk(args.removeAll(QStringLiteral("--sync")) > 0);
+    for (;;) {
+        bool present = false;
+        const QString pair = TakeOption(args, QStringLiteral("--set"), &present);
+        if (!present)
+            break;
+        if (pair.indexOf(QLatin1Char('=')) <= 0) {
+            err << command << ": --set needs KEY=VALUE, not '" << pair << "'\n";
+            return false;
+        }
+        m_settings.append(pair);
+    }
+    return true;
+}
+
+void TCliGame::Start(QTextStream &err)
+{
+    App.SetPrompter(&Prompter);
+    if (m_hasNow)
+        App.SetClockSource(&m_fixed);
+    App.SetScreen(&Screen);
+    App.SetGameStore(&Store);
+    QString error;
+    if (!App.Initialize(&error))
+        err << "settings: " << error << "\n";
+    Store.SetFolders(App);
+    for (const QString &pair : m_settings) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        if (!App.Settings().SetValue(pair.left(eq).toUpper(), pair.mid(eq + 1), &error))
+            err << "settings: "
+                << (error.isEmpty() ? QStringLiteral("unknown key %1").arg(pair.left(eq)) : error) << "\n";
+    }
+    if (!App.LoadReferenceLists(&error))
+        err << "reference lists: " << error << "\n";
+}
+
+bool TCliGame::RunScript(const QString &path, QTextStream &err, QTextStream *progress)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "cannot read " << path << ": " << file.errorString() << "\n";
+        return false;
+    }
+    const QString script = QString::fromUtf8(file.readAll());
+    TGameScript runner(App.Game(), Screen);
+    int commands = 0;
+    if (progress)
+        runner.AfterCommand = [&] {
+            *progress << "done " << ++commands << "\n";
+            progress->flush();
+        };
+    try {
+        if (!runner.Run(script, path)) {
+            err << runner.Error() << "\n";
+            return false;
+        }
+    } catch (const TFileError &e) {
+        err << e.Message() << "\n";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
+#include "model/TParquetixApplication.h"
+#include "shell/TGameStore.h"
+
+#include <QTextStream>
+
+// What the commands that play or load a game share: the application with its
+// game, a headless screen, the script's prompter, an optional fixed clock,
+// and the store that saves the game and writes the dumps. The store is made
+// first so that it outlives the games, which delete their dumps when they end.
+class TCliGame
+{
+public:
+    // Takes "--now YYYYMMDDHHNNSS", "--sync" and any "--set KEY=VALUE" out of
+    // args; false with a message on err.
+    bool TakeOptions(QStringList &args, const QString &command, QTextStream &err);
+    // Initializes the application; problems with the settings or the reference
+    // lists are reported on err and the defaults are used.
+    void Start(QTextStream &err);
+    // Plays a script file on the current game; false with the error on err.
+    // After every command that recorded something, progress gets the count of commands run.
+    bool RunScript(const QString &path, QTextStream &err, QTextStream *progress = nullptr);
+
+    TGameStore Store;
+    TParquetixApplication App;
+    TScriptPrompter Prompter;
+    THeadlessScreen Screen;
+
+private:
+    TFixedClock m_fixed{QDateTime::currentDateTime()};
+    bool m_hasNow = false;
+    QStringList m_settings;
+};

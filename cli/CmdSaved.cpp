@@ -1,0 +1,31 @@
+#include "CliCommand.h"
+
+#include "model/TParquetixApplication.h"
+#include "shell/TSavedGameList.h"
+
+namespace {
+
+// The saved games as the load wizard lists them.
+int runSaved(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.size() > 1) {
+        err << "usage: parquetix-cli saved [SAVEROOT]\n";
+        return 2;
+    }
+    QString root;
+    if (args.isEmpty()) {
+        TParquetixApplication app;
+        app.Initialize();
+        root = app.SaveRoot;
+    } else {
+        root = args.first();
+    }
+    out << "Folder\tHome team\tAway team\tCode\n";
+    for (const TSavedGameRow &row : TSavedGameList::List(root))
+        out << row.Folder << '\t' << row.HomeTeam << '\t' << row.AwayTeam << '\t' << row.Code << '\n';
+    return 0;
+}
+
+const TCliRegistration registration({QStringLiteral("saved"), QStringLiteral("saved [SAVEROOT]"), &runSaved});
+
+} // namespace

@@ -1,0 +1,181 @@
+#include "TDumpText.h"
+
+#include "TPeriodReplay.h"
+
+#include "model/RecordBuffer.h"
+#include "model/TGame.h"
+
+namespace {
+
+class TLines
+{
+public:
+    TLines &field(const QString &text)
+    {
+        m_line += text;
+        m_line += QLatin1Char('|');
+        return *this;
+    }
+    TLines &field(qint64 n) { return field(QString::number(n)); }
+    void raw(const QString &text) { m_line += text; }
+    void end()
+    {
+        m_text += m_line;
+        m_text += QStringLiteral("\r\n");
+        m_line.clear();
+    }
+    QByteArray bytes() const { return Win1250::Encode(m_text); }
+
+private:
+    QString m_text;
+    QString m_line;
+};
+
+// The seventeen counters of a dump line; the two foul counters stand before the steals.
+template <typename T> void counters(TLines &l, const T &c)
+{
+    for (qint32 v : {c.CloseMade, c.CloseMissed, c.MidMade, c.MidMissed, c.ThreeMade, c.ThreeMissed,
+                     c.FreeThrowsMade, c.FreeThrowsMissed, c.DefRebounds, c.OffRebounds, c.PersonalFouls,
+                     c.FoulsDrawn, c.Steals, c.Turnovers, c.Assists, c.Blocks, c.BlocksReceived})
+        l.field(v);
+}
+
+QString teamName(const TTeam &team)
+{
+    return team.Data.EgyesuletNev.left(60);
+}
+
+QString playingTime(int t)
+{
+    return QStringLiteral("%1:%2")
+        .arg(t / 4, 2, 10, QLatin1Char('0'))
+        .arg((t % 4) * 15, 2, 10, QLatin1Char('0'));
+}
+
+// The team line and the player lines of one side; counts come from the game or
+// from the period replay.
+void sideLines(TLines &l, const TGame &game, const TTeam &team, const TPeriodReplay *period)
+{
+    const QString side = team.SideNumber == 1 ? QStringLiteral("0") : QStringLiteral("1");
+    const TPlayer &line = period ? period->Side(team.SideNumber).TeamLine : team.TeamLine;
+    const TTeamTotals &totals = period ? period->Side(team.SideNumber).Totals : team.Data.Totals;
+    l.field(side).field(team.Data.WebID).field(team.TeamLine.JatekosMezSzam);
+    l.field(team.SideNumber == 1 ? QStringLiteral("HOMETEAM") : QStringLiteral("AWAYTEAM"));
+    l.field(0).field(0);
+    counters(l, line);
+    l.field(totals.FastBreakPoints).field(totals.SecondChancePoints);
+    l.end();
+
+    const bool italian = game.Settings().Edition() == TEdition::Italian;
+    for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
+        for (int i = 0; i < list->Count(); ++i) {
+            const TPlayer &p = *list->At(i);
+            TPlayer empty;
+            const TPlayer *counts = &p;
+            if (period) {
+                counts = period->Copy(team.SideNumber, p);
+                if (!counts)
+                    counts = &empty;
+            }
+            l.field(side).field(p.WebID).field(p.JatekosMezSzam).field(p.JatekosNev);
+            l.field(counts->Starter ? 1 : 0).field(playingTime(counts->PlayingTime));
+            counters(l, *counts);
+            if (italian)
+                l.field(PlayerStats::PlusMinus(p));
+            l.end();
+        }
+}
+
+} // namespace
+
+namespace TDumpText {
+
+QByteArray GameData(const TGame &game)
+{
+    TLines l;
+    l.field(teamName(game.HomeTeam())).field(teamName(game.AwayTeam()));
+    l.end();
+    l.field(game.HomeCoach).field(game.AwayCoach);
+    l.end();
+    l.field(game.Referee1).field(game.Referee2).field(game.Referee3);
+    l.end();
+    l.field(game.GameDate).field(game.GameTime).field(game.Stadium).field(game.Attendance).field(game.Income);
+    l.end();
+    return l.bytes();
+}
+
+QByteArray LiveBoxScore(const TGame &game)
+{
+    const TTeam &home = game.HomeTeam();
+    const TTeam &away = game.AwayTeam();
+    TLines l;
+    l.field(teamName(home))
+        .field(teamName(away))
+        .field(home.Data.Totals.Points)
+        .field(away.Data.Totals.Points);
+    l.field(game.GameCode);
+    for (int n = 1; n <= 5; ++n) {
+        const TGame::Score s = game.PeriodScore(n);
+        l.field(s.Home).field(s.Away);
+    }
+    l.end();
+    sideLines(l, game, home, nullptr);
+    sideLines(l, game, away, nullptr);
+    // The clock as the court screen shows it: the minutes of the display and
+    // seconds 0, 45, 30 or 15.
+    static const int seconds[] = {0, 45, 30, 15};
+    l.raw(QStringLiteral("#"));
+    l.field(game.Period).field(game.ClockDisplay.left(2).toInt()).field(seconds[game.Clock % 4]);
+    l.end();
+    return l.bytes();
+}
+
+QByteArray PeriodBoxScore(TGame &game, int period, QList<int> *errors)
+{
+    const TPeriodReplay replay(game, period);
+    if (errors)
+        *errors = replay.Errors();
+    const TTeam &home = game.HomeTeam();
+    const TTeam &away = game.AwayTeam();
+    TLines l;
+    l.field(teamName(home))
+        .field(teamName(away))
+        .field(replay.Home().Totals.Points)
+        .field(replay.Away().Totals.Points);
+    l.field(game.GameCode);
+    l.end();
+    sideLines(l, game, home, &replay);
+    sideLines(l, game, away, &replay);
+    l.raw(QStringLiteral("#"));
+    l.field(period);
+    l.end();
+    return l.bytes();
+}
+
+QByteArray EventLine(const TGameEvent &event, int serverNameLength)
+{
+    return Win1250::Encode(event.Message.mid(serverNameLength) + QStringLiteral("&subevent=") +
+                           QString::number(event.SubEvent) + QStringLiteral("\r\n"));
+}
+
+QString LiveFileName(int number)
+{
+    return QStringLiteral("Dump_Data_%1.dat").arg(number, 6, 10, QLatin1Char('0'));
+}
+
+QString PeriodFileName(int period)
+{
+    return QStringLiteral("Dump_Data_Q%1.dat").arg(period);
+}
+
+QString EventFileName(int number)
+{
+    return QStringLiteral("Game_Data_%1.dat").arg(number, 6, 10, QLatin1Char('0'));
+}
+
+QString EventSubFileName(int number)
+{
+    return QStringLiteral("Game_Subdata_Data_%1.dat").arg(number, 6, 10, QLatin1Char('0'));
+}
+
+} // namespace TDumpText

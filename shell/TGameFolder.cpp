@@ -1,0 +1,137 @@
+#include "TGameFolder.h"
+
+#include "TAtomicFile.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+TGameFolder::TGameFolder(const QString &path) : m_path(path)
+{
+    readJournal();
+}
+
+TGameFolder::TGameFolder(const QHash<QString, QByteArray> &files) : m_inMemory(true), m_files(files)
+{
+    readJournal();
+}
+
+void TGameFolder::readJournal()
+{
+    QByteArray bytes;
+    bool exists = false;
+    if (!readRaw(QString::fromLatin1(TSaveJournal::FileName), bytes, exists, nullptr) || !exists)
+        return;
+    quint32 generation = 0;
+    TSaveJournal::DecodePending(bytes, generation, m_patches);
+}
+
+bool TGameFolder::readRaw(const QString &name, QByteArray &data, bool &exists, QString *error) const
+{
+    data.clear();
+    if (m_inMemory) {
+        const auto it = m_files.constFind(name);
+        exists = it != m_files.constEnd();
+        if (exists)
+            data = *it;
+        return true;
+    }
+    const QString path = QDir(m_path).filePath(name);
+    if (TAtomicFile::Read(path, data, &exists, error))
+        return true;
+    if (!exists) {
+        data.clear();
+        return true;
+    }
+    return false;
+}
+
+bool TGameFolder::Read(const QString &name, QByteArray &data, bool &exists, QString *error) const
+{
+    if (!readRaw(name, data, exists, error))
+        return false;
+    for (const TJournalPatch &patch : m_patches) {
+        if (patch.File != name)
+            continue;
+        if (!TSaveJournal::Apply(patch, data)) {
+            if (error)
+                *error = QStringLiteral("%1: the unfinished save recorded in %2 does not fit the file")
+                             .arg(name, QString::fromLatin1(TSaveJournal::FileName));
+            return false;
+        }
+        exists = true;
+    }
+    return true;
+}
+
+bool TGameFolder::Contains(const QString &name) const
+{
+    for (const TJournalPatch &patch : m_patches)
+        if (patch.File == name)
+            return true;
+    if (m_inMemory)
+        return m_files.contains(name);
+    return QFileInfo::exists(QDir(m_path).filePath(name));
+}
+
+QStringList TGameFolder::Files(const QString &pattern) const
+{
+    QStringList names;
+    if (m_inMemory) {
+        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern));
+        for (auto it = m_files.cbegin(); it != m_files.cend(); ++it)
+            if (re.match(it.key()).hasMatch())
+                names.append(it.key());
+    } else {
+        names = QDir(m_path).entryList({pattern}, QDir::Files | QDir::Hidden);
+    }
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern));
+    for (const TJournalPatch &patch : m_patches)
+        if (!names.contains(patch.File) && re.match(patch.File).hasMatch())
+            names.append(patch.File);
+    names.sort();
+    return names;
+}
+
+QString TGameFolder::GameCode() const
+{
+    const QStringList home = Files(QStringLiteral("hazai_*.dat"));
+    if (home.isEmpty())
+        return {};
+    const QString rest = home.first().mid(6);
+    return rest.left(rest.indexOf(QLatin1Char('.')));
+}
+
+QString TGameFolder::GeneralFile(const QString &code)
+{
+    return QStringLiteral("general_") + code + QStringLiteral(".dat");
+}
+QString TGameFolder::HomeFile(const QString &code)
+{
+    return QStringLiteral("hazai_") + code + QStringLiteral(".dat");
+}
+QString TGameFolder::AwayFile(const QString &code)
+{
+    return QStringLiteral("vendeg_") + code + QStringLiteral(".dat");
+}
+QString TGameFolder::HomeTimeoutsFile(const QString &code)
+{
+    return QStringLiteral("home_timeouts_") + code + QStringLiteral(".dat");
+}
+QString TGameFolder::AwayTimeoutsFile(const QString &code)
+{
+    return QStringLiteral("away_timeouts_") + code + QStringLiteral(".dat");
+}
+QString TGameFolder::EventsFile(const QString &code)
+{
+    return QStringLiteral("events_") + code + QStringLiteral(".dat");
+}
+QString TGameFolder::UnsentFile(const QString &code)
+{
+    return QStringLiteral("events_notsend_") + code + QStringLiteral(".dat");
+}
+
+QStringList TGameFolder::GameFiles(const QString &code)
+{
+    return {GeneralFile(code),      HomeFile(code),   HomeTimeoutsFile(code), AwayFile(code),
+            AwayTimeoutsFile(code), EventsFile(code), UnsentFile(code)};
+}

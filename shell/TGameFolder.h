@@ -1,0 +1,51 @@
+#pragma once
+
+#include "TSaveJournal.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A saved game's folder as the last finished save left it: the files on disk
+// with a pending journal record applied in memory. Reading never changes the
+// folder. A folder can also be held in memory, for tests and fuzzing.
+class TGameFolder
+{
+public:
+    explicit TGameFolder(const QString &path);
+    explicit TGameFolder(const QHash<QString, QByteArray> &files);
+
+    const QString &Path() const { return m_path; }
+    // The content of a file; exists tells whether the folder holds it. False
+    // with an error naming the file when it cannot be read.
+    bool Read(const QString &name, QByteArray &data, bool &exists, QString *error) const;
+    bool Contains(const QString &name) const;
+    // File names matching a wildcard pattern ("hazai_*.dat"), sorted.
+    QStringList Files(const QString &pattern) const;
+    // True when a journal record had to be applied (the last save was cut short).
+    bool Recovered() const { return !m_patches.isEmpty(); }
+
+    // The seven files of a game.
+    static QString GeneralFile(const QString &code);
+    static QString HomeFile(const QString &code);
+    static QString AwayFile(const QString &code);
+    static QString HomeTimeoutsFile(const QString &code);
+    static QString AwayTimeoutsFile(const QString &code);
+    static QString EventsFile(const QString &code);
+    static QString UnsentFile(const QString &code);
+    static QStringList GameFiles(const QString &code);
+    // The code of the game in the folder: the part of the first "hazai_" file
+    // name up to its first "."; empty when there is none.
+    QString GameCode() const;
+
+private:
+    void readJournal();
+    bool readRaw(const QString &name, QByteArray &data, bool &exists, QString *error) const;
+
+    QString m_path;
+    bool m_inMemory = false;
+    QHash<QString, QByteArray> m_files;
+    QList<TJournalPatch> m_patches;
+};

@@ -1,0 +1,163 @@
+#include "TGameLoader.h"
+
+#include "TGameFolder.h"
+#include "TGameStore.h"
+
+#include "model/EventKinds.h"
+#include "model/IScreenLink.h"
+#include "model/TGame.h"
+#include "model/TParquetixApplication.h"
+
+#include <QDir>
+
+namespace {
+
+// Kinds that only ever go to the event log.
+bool logOnly(int kind)
+{
+    switch (kind) {
+    case Kind::HistoryLineUp:
+    case Kind::HistoryLineDown:
+    case Kind::ClockStep:
+    case Kind::PeriodEnd:
+    case Kind::DeleteEvent:
+    case Kind::Substitution:
+    case Kind::HistoryPageUp:
+    case Kind::HistoryPageDown:
+    case Kind::DefenseMode:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool openingMessage(const QString &message)
+{
+    for (const char *code : {"kod=0001", "kod=0002", "kod=0005", "kod=0010"})
+        if (message.contains(QLatin1String(code)))
+            return true;
+    return false;
+}
+
+TGameEvent *copyOf(TGame &game, const TGameEvent &record)
+{
+    return game.Adopt(std::make_unique<TGameEvent>(record));
+}
+
+} // namespace
+
+bool TGameLoader::Read(const TGameFolder &folder, const QString &code, QString *error)
+{
+    return TSavedGame::Read(folder, code, m_saved, error);
+}
+
+void TGameLoader::ApplyGameData(TGame &game) const
+{
+    if (m_saved.HasGeneral)
+        m_saved.General.ApplyTo(game);
+}
+
+void TGameLoader::ApplyRosters(TGame &game) const
+{
+    const struct
+    {
+        TTeam *Team;
+        const TPlayer *Line;
+        const QList<TPlayer> *Players;
+        const QList<ToIdokeres> *Timeouts;
+    } sides[] = {{&game.HomeTeam(), &m_saved.HomeLine, &m_saved.HomePlayers, &m_saved.HomeTimeouts},
+                 {&game.AwayTeam(), &m_saved.AwayLine, &m_saved.AwayPlayers, &m_saved.AwayTimeouts}};
+    for (const auto &side : sides) {
+        TTeam &team = *side.Team;
+        team.ClearRoster();
+        team.TeamLine = *side.Line;
+        for (const TPlayer &p : *side.Players) {
+            if (p.OnBench != 0)
+                team.AddToBench(std::make_unique<TPlayer>(p));
+            else
+                team.AddToCourt(std::make_unique<TPlayer>(p));
+        }
+        team.Timeouts.clear();
+        for (const ToIdokeres &t : *side.Timeouts)
+            team.Timeouts.append({t.ClockText, t});
+    }
+}
+
+bool TGameLoader::ApplyEvents(TGame &game, const TLoadOptions &options, QString *error) const
+{
+    const bool resendMissing = options.Online && !options.ResendAll;
+    if (resendMissing && m_saved.HasUnsent && !m_saved.UnsentError.isEmpty()) {
+        if (error)
+            *error = m_saved.UnsentError;
+        return false;
+    }
+    IScreenLink &screen = game.Screen();
+    for (const TGameEvent &record : m_saved.Events) {
+        if (options.Online && options.ResendAll)
+            game.OutgoingQueue.Append(copyOf(game, record));
+        game.AllEvents.Append(copyOf(game, record));
+        game.EventCounter = record.Id;
+        if (logOnly(record.Kind))
+            continue;
+        if (!openingMessage(record.Message))
+            game.RecordedEvents.Append(copyOf(game, record));
+        if (record.Side == Side::HomePlayer || record.Side == Side::HomeTeam)
+            screen.AddHistoryLine(1, copyOf(game, record));
+        else if (record.Side == Side::AwayPlayer || record.Side == Side::AwayTeam)
+            screen.AddHistoryLine(2, copyOf(game, record));
+    }
+    if (!m_saved.Events.isEmpty())
+        game.EventCounter += 1;
+    if (resendMissing && m_saved.HasUnsent)
+        for (const TGameEvent &record : m_saved.Unsent)
+            game.OutgoingQueue.Append(copyOf(game, record));
+    return true;
+}
+
+void TGameLoader::ApplyScreenState(TGame &game) const
+{
+    if (game.Period > 0 && game.PeriodsEnded == game.Period) {
+        game.ShowPeriodPicture();
+        game.ShowBreakBetweenPeriods();
+    } else {
+        if (game.Period > 0)
+            game.ShowPeriodPicture();
+        game.UpdateClockDisplay();
+    }
+    for (TTeam *team : {static_cast<TTeam *>(&game.HomeTeam()), static_cast<TTeam *>(&game.AwayTeam())})
+        for (int n = 0; n < TTeam::TrackedPositions && n < team->OnCourt.Count(); ++n)
+            team->LineupTracking.append(team->OnCourt.At(n)->JatekosID);
+    game.HeaderSent = game.Clock > 1;
+}
+
+bool TGameLoader::Load(TParquetixApplication &app, const QString &folder, const QString &code,
+                       const TLoadOptions &options, TGameStore *store, QString *error)
+{
+    TGameLoader loader;
+    const TGameFolder gameFolder(folder);
+    if (!loader.Read(gameFolder, code, error))
+        return false;
+    const bool resendMissing = options.Online && !options.ResendAll;
+    if (resendMissing && loader.Saved().HasUnsent && !loader.Saved().UnsentError.isEmpty()) {
+        if (error)
+            *error = loader.Saved().UnsentError;
+        return false;
+    }
+
+    app.ResetGame();
+    TGame &game = app.Game();
+    game.GameFolder = QDir(folder).absolutePath();
+    game.GameCode = code;
+    loader.ApplyGameData(game);
+    loader.ApplyRosters(game);
+    // The court screen is created here and the reference lists read for it; a
+    // malformed list file leaves the defaults, as at start-up.
+    app.LoadReferenceLists();
+    if (!loader.ApplyEvents(game, options, error))
+        return false;
+    loader.ApplyScreenState(game);
+    if (store)
+        store->DeleteTemporaryEventDumps();
+    game.Online = options.Online;
+    return true;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "TSavedGame.h"
+
+#include <QString>
+
+class TGame;
+class TGameFolder;
+class TGameStore;
+class TParquetixApplication;
+
+// The choices of the load wizard's first page.
+struct TLoadOptions
+{
+    // The online check box; the resend choices only count while it is ticked.
+    bool Online = false;
+    // "Resend all data" instead of "Resend the missing data".
+    bool ResendAll = false;
+};
+
+// Rebuilds a game from a saved folder in the steps of the load wizard. The
+// whole folder is read and checked first, so a damaged folder is refused
+// before the game changes; loading never writes into the folder.
+class TGameLoader
+{
+public:
+    bool Read(const TGameFolder &folder, const QString &code, QString *error);
+    const TSavedGame &Saved() const { return m_saved; }
+
+    // Game selection: the general record into the game (nothing when the
+    // folder has none, so the game data stay empty).
+    void ApplyGameData(TGame &game) const;
+    // Rosters and timeouts of both teams, keyed as the settings sort them.
+    void ApplyRosters(TGame &game) const;
+    // The event lists, the histories, the event counter and the resend choices.
+    // False when "events_notsend_" is needed but damaged (nothing is changed then).
+    bool ApplyEvents(TGame &game, const TLoadOptions &options, QString *error) const;
+    // Clock display, period indicator, the break between periods, the line-up
+    // tracking and the opening messages.
+    void ApplyScreenState(TGame &game) const;
+
+    // The whole load on the application's game: a new game, then every step.
+    // On an error nothing is changed, neither the game nor the folder.
+    static bool Load(TParquetixApplication &app, const QString &folder, const QString &code,
+                     const TLoadOptions &options, TGameStore *store, QString *error);
+
+private:
+    TSavedGame m_saved;
+};

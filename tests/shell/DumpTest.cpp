@@ -1,0 +1,192 @@
+#include "ShellFixture.h"
+
+namespace {
+
+QString zeros(int n)
+{
+    return QStringLiteral("0|").repeated(n);
+}
+
+class DumpTest : public ShellFixture
+{
+protected:
+    QString dumps() const { return home.file(QStringLiteral("Dumps")); }
+    QString temp() const { return home.file(QStringLiteral("Temp")); }
+    QStringList files(const QString &dir, const QString &pattern) const
+    {
+        return QDir(dir).entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    static QString text(const QString &path) { return QString::fromLatin1(read(path)); }
+};
+
+TEST_F(DumpTest, TheLiveBoxScoreAfterTheFirstShot)
+{
+    run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120"));
+    ASSERT_EQ(files(dumps(), QStringLiteral("Dump_Data_*")),
+              (QStringList{"Dump_Data_000010.dat", "Dump_Data_000011.dat"}));
+    const QString expected =
+        QStringLiteral("Home Team|Away Team|2|0|ABC1DEF2|2|0|0|0|0|0|0|0|0|0|\r\n") +
+        QStringLiteral("0|T1|0|HOMETEAM|0|0|") + zeros(17) + QStringLiteral("0|0|\r\n") +
+        QStringLiteral("0|H11|4|KOVACS Janos|1|00:15|0|0|1|") + zeros(14) + QStringLiteral("\r\n") +
+        QStringLiteral("0|H12|7|NAGY Bence|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
+        QStringLiteral("0|H13|10|Farkas|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
+        QStringLiteral("0|H14|15|BALOGH Adam|0|00:00|") + zeros(17) + QStringLiteral("\r\n") +
+        QStringLiteral("1|T2|0|AWAYTEAM|0|0|") + zeros(17) + QStringLiteral("0|0|\r\n") +
+        QStringLiteral("1|A21|5|MOLNAR David|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
+        QStringLiteral("1|A22|8|VARGA Levente|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
+        QStringLiteral("1|A23|12|PAPP Daniel|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
+        QStringLiteral("1|A24|21|LAKATOS Zsolt|0|00:00|") + zeros(17) + QStringLiteral("\r\n") +
+        QStringLiteral("#1|9|45|\r\n");
+    EXPECT_EQ(text(QDir(dumps()).filePath(QStringLiteral("Dump_Data_000011.dat"))), expected);
+}
+
+TEST_F(DumpTest, AfterEventFortyOnlyTheTwoNewestLiveFilesRemain)
+{
+    run(roster() + QStringLiteral("tick\nselect home 4"));
+    for (int i = 0; i < 30; ++i)
+        run(QStringLiteral("shot home made close 100 30"));
+    ASSERT_EQ(game->EventCounter, 40);
+    EXPECT_EQ(files(dumps(), QStringLiteral("*")),
+              (QStringList{"Dump_Data_000039.dat", "Dump_Data_000040.dat"}));
+    EXPECT_EQ(files(temp(), QStringLiteral("*")),
+              (QStringList{"Game_Data_000038.dat", "Game_Data_000039.dat"}));
+}
+
+TEST_F(DumpTest, EventCopiesHoldEveryMessageWithoutTheServerPart)
+{
+    run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120\nteammode home\n"
+                                  "shot home made mid 1 1"));
+    // A team-mode shot has no message and no line.
+    ASSERT_TRUE(game->AllEvents.At(11)->Message.isEmpty());
+    QString expected;
+    for (int i = 0; i < 11; ++i)
+        expected += game->AllEvents.At(i)->Message.mid(20) + QStringLiteral("&subevent=0\r\n");
+    EXPECT_EQ(text(QDir(temp()).filePath(QStringLiteral("Game_Data_000011.dat"))), expected);
+    EXPECT_TRUE(
+        expected.startsWith(QStringLiteral("kod=0001&szkod=ABC1DEF2&time=20261209183005&h=Home_Team")));
+}
+
+TEST_F(DumpTest, TheGameDataFile)
+{
+    run(roster() +
+        QStringLiteral("game coach1=Kiss coach2=Toth referee1=R1 referee2=R2 date=2026-12-09 time=18:30 "
+                       "stadium=Arena attendance=850 income=120000"));
+    game->AwayTeam().Data.EgyesuletNev = QString(65, QLatin1Char('x'));
+    store.WriteGameDataDump(*game);
+    EXPECT_EQ(text(QDir(dumps()).filePath(QStringLiteral("GameDumpData.dat"))),
+              QStringLiteral("Home Team|") + QString(60, QLatin1Char('x')) +
+                  QStringLiteral("|\r\nKiss|Toth|\r\nR1|R2||\r\n2026-12-09|18:30|Arena|850|120000|\r\n"));
+}
+
+TEST_F(DumpTest, ThePeriodFileCountsThatPeriodOnly)
+{
+    run(roster());
+    for (int i = 0; i < 20; ++i)
+        run(QStringLiteral("tick"));
+    run(QStringLiteral("select home 4\nshot home made mid 88 120\nsub home 7 15"));
+    for (int i = 0; i < 20; ++i)
+        run(QStringLiteral("tick"));
+    run(QStringLiteral("teammode away\nevent away 1001\nperiodend"));
+    // Steps stored at clocks 1 to 39 count in period 1; jersey 7 was on court
+    // for the 19 before the substitution at clock 20 and jersey 15 for the 20 after.
+    const QString expected =
+        QStringLiteral("Home Team|Away Team|2|0|ABC1DEF2|\r\n") + QStringLiteral("0|T1|0|HOMETEAM|0|0|") +
+        zeros(17) + QStringLiteral("0|0|\r\n") + QStringLiteral("0|H11|4|KOVACS Janos|1|09:45|0|0|1|") +
+        zeros(14) + QStringLiteral("\r\n") + QStringLiteral("0|H13|10|Farkas|1|09:45|") + zeros(17) +
+        QStringLiteral("\r\n") + QStringLiteral("0|H14|15|BALOGH Adam|0|05:00|") + zeros(17) +
+        QStringLiteral("\r\n") + QStringLiteral("0|H12|7|NAGY Bence|1|04:45|") + zeros(17) +
+        QStringLiteral("\r\n") + QStringLiteral("1|T2|0|AWAYTEAM|0|0|") + zeros(8) + QStringLiteral("1|") +
+        zeros(8) + QStringLiteral("0|0|\r\n") + QStringLiteral("1|A21|5|MOLNAR David|1|09:45|") + zeros(17) +
+        QStringLiteral("\r\n") + QStringLiteral("1|A22|8|VARGA Levente|1|09:45|") + zeros(17) +
+        QStringLiteral("\r\n") + QStringLiteral("1|A23|12|PAPP Daniel|1|09:45|") + zeros(17) +
+        QStringLiteral("\r\n") + QStringLiteral("1|A24|21|LAKATOS Zsolt|0|00:00|") + zeros(17) +
+        QStringLiteral("\r\n") + QStringLiteral("#1|\r\n");
+    EXPECT_EQ(text(QDir(dumps()).filePath(QStringLiteral("Dump_Data_Q1.dat"))), expected);
+    EXPECT_TRUE(prompter.Messages.isEmpty()) << "every event could be counted";
+}
+
+TEST_F(DumpTest, TheItalianEditionAddsThePlusMinus)
+{
+    settings.SetValue(QStringLiteral("VERSION"), TSettings::EditionId(TEdition::Italian));
+    run(roster() + QStringLiteral("tick"));
+    PlayerStats::AddPlusMinus(*game->HomeTeam().OnCourt.At(0), 3);
+    store.WriteDumps(*game);
+    const QStringList lines =
+        text(QDir(dumps()).filePath(QStringLiteral("Dump_Data_000010.dat"))).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[2], QStringLiteral("0|H11|4|KOVACS Janos|1|00:15|") + zeros(17) + QStringLiteral("3|"));
+    EXPECT_EQ(lines[1], QStringLiteral("0|T1|0|HOMETEAM|0|0|") + zeros(17) + QStringLiteral("0|0|"))
+        << "team lines have no plus-minus";
+}
+
+TEST_F(DumpTest, SwitchedOffDumpsWriteNothing)
+{
+    settings.SetValue(QStringLiteral("DATA_DUMP"), QStringLiteral("NO"));
+    settings.SetValue(QStringLiteral("CREATE_TEMP_DATA_FILES"), QStringLiteral("NO"));
+    run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120\nperiodend"));
+    store.WriteGameDataDump(*game);
+    EXPECT_FALSE(QDir(dumps()).exists());
+    EXPECT_TRUE(files(temp(), QStringLiteral("*")).isEmpty());
+    EXPECT_EQ(gameFiles(folder()).size(), 7) << "the game itself is saved";
+}
+
+TEST_F(DumpTest, TheDumpFolderNeverFallsToTheRootOfTheDisk)
+{
+    EXPECT_EQ(store.DumpFolder(settings), home.file(QStringLiteral("Dumps")));
+    settings.SetValue(QStringLiteral("DATA_DUMP_DIRECTORY"), QStringLiteral("   "));
+    EXPECT_EQ(store.DumpFolder(settings), home.file(QStringLiteral("Dumps")));
+    settings.SetValue(QStringLiteral("DATA_DUMP_DIRECTORY"), QStringLiteral("scoreboard\\live"));
+    EXPECT_EQ(store.DumpFolder(settings), home.file(QStringLiteral("scoreboard/live")));
+    settings.SetValue(QStringLiteral("DATA_DUMP_DIRECTORY"), home.file(QStringLiteral("elsewhere/")));
+    EXPECT_EQ(store.DumpFolder(settings), home.file(QStringLiteral("elsewhere")));
+    run(roster() + QStringLiteral("tick"));
+    EXPECT_EQ(files(home.file(QStringLiteral("elsewhere")), QStringLiteral("*")),
+              (QStringList{"Dump_Data_000009.dat", "Dump_Data_000010.dat"}));
+}
+
+TEST_F(DumpTest, DeletingDumpsTakesOnlyTheDumpFiles)
+{
+    run(roster() + QStringLiteral("tick\nperiodend"));
+    store.WriteGameDataDump(*game);
+    write(QDir(dumps()).filePath(QStringLiteral("scoreboard.cfg")), "keep");
+    write(QDir(temp()).filePath(QStringLiteral("Game_Subdata_Data_000001.dat")), "old");
+    write(QDir(temp()).filePath(QStringLiteral("other.txt")), "keep");
+    // The minutes reports skip identifier 13, so live file 14 deleted 11 and 12
+    // and stands alone beside the period file.
+    ASSERT_EQ(files(dumps(), QStringLiteral("*")), (QStringList{"Dump_Data_000014.dat", "Dump_Data_Q1.dat",
+                                                                "GameDumpData.dat", "scoreboard.cfg"}));
+
+    store.DeleteEarlierDumps(*game);
+    EXPECT_EQ(files(dumps(), QStringLiteral("*")), (QStringList{"GameDumpData.dat", "scoreboard.cfg"}));
+    EXPECT_EQ(files(temp(), QStringLiteral("*")), QStringList{"other.txt"});
+
+    run(QStringLiteral("tick"));
+    store.DeleteDumps(*game);
+    EXPECT_EQ(files(dumps(), QStringLiteral("*")), QStringList{"scoreboard.cfg"});
+    EXPECT_EQ(files(temp(), QStringLiteral("*")), QStringList{"other.txt"});
+}
+
+TEST_F(DumpTest, AnEndingGameDeletesItsDumpsOnlyWhenSetTo)
+{
+    run(roster() + QStringLiteral("tick"));
+    settings.SetValue(QStringLiteral("DELETE_DATA_DUMP"), QStringLiteral("NO"));
+    game.reset();
+    EXPECT_EQ(files(dumps(), QStringLiteral("*")).size(), 2);
+    settings.SetValue(QStringLiteral("DELETE_DATA_DUMP"), QStringLiteral("YES"));
+    game = newGame(folder());
+    game.reset();
+    EXPECT_TRUE(files(dumps(), QStringLiteral("*")).isEmpty());
+    EXPECT_TRUE(files(temp(), QStringLiteral("*")).isEmpty());
+}
+
+TEST_F(DumpTest, AnUnwritableDumpIsRaisedAfterTheGameIsSaved)
+{
+    run(roster() + QStringLiteral("tick\nselect home 4"));
+    // The dump folder is a file: no dump can be written.
+    write(home.file(QStringLiteral("blocked")), "x");
+    settings.SetValue(QStringLiteral("DATA_DUMP_DIRECTORY"), home.file(QStringLiteral("blocked")));
+    EXPECT_THROW(run(QStringLiteral("shot home made close 100 30")), TFileError);
+    ASSERT_EQ(game->AllEvents.Count(), 11);
+    EXPECT_EQ(file(QStringLiteral("events_")).size(), 11 * 604) << "the shot is saved all the same";
+}
+
+} // namespace

@@ -1,0 +1,171 @@
+#pragma once
+
+#include "model/EventKinds.h"
+#include "model/TGame.h"
+#include "model/TGameJson.h"
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
+#include "shell/TFileError.h"
+#include "shell/TGameFolder.h"
+#include "shell/TGameLoader.h"
+#include "shell/TGameStore.h"
+
+#include "support/TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A game of two three-player teams with one substitute each, recorded through
+// the script runner with a fixed clock and saved by a store into a temporary home.
+class ShellFixture : public ::testing::Test
+{
+protected:
+    static constexpr const char *Code = "ABC1DEF2";
+
+    ShellFixture()
+        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
+          store(home.path(), home.file(QStringLiteral("Temp")), home.file(QStringLiteral("Save")))
+    {
+        settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/index.phtml?"));
+        settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
+        game = newGame(folder());
+    }
+
+    std::unique_ptr<TGame> newGame(const QString &gameFolder, IGameStore *gameStore = nullptr,
+                                   THeadlessScreen *gameScreen = nullptr)
+    {
+        auto g = std::make_unique<TGame>(
+            TGameServices{&settings, nullptr, &prompter, &clock, nullptr, gameStore ? gameStore : &store});
+        g->SetScreen(gameScreen ? gameScreen : &screen);
+        g->GameFolder = gameFolder;
+        return g;
+    }
+
+    QString folder(const QString &name = QStringLiteral("game")) const
+    {
+        return home.file(QStringLiteral("Save/") + name);
+    }
+
+    static QString roster(int periodLength = 10)
+    {
+        return QStringLiteral(R"(
+game code=ABC1DEF2
+team home id=1 webid=T1 name="Home Team" league=1
+team away id=2 webid=T2 name="Away Team" league=1
+player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
+player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
+player home id=13 webid=H13 jersey=10 name="Farkas" court
+player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
+player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
+player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
+player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
+player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
+length %1
+)")
+            .arg(periodLength);
+    }
+
+    void run(TGame &g, const QString &text, THeadlessScreen *gameScreen = nullptr)
+    {
+        TGameScript script(g, gameScreen ? *gameScreen : screen);
+        ASSERT_TRUE(script.Run(text)) << script.Error().toStdString();
+    }
+    void run(const QString &text) { run(*game, text); }
+
+    // The load wizard's steps on a new game (the application's part left out).
+    std::unique_ptr<TGame> load(const QString &from, const TLoadOptions &options = {},
+                                THeadlessScreen *gameScreen = nullptr, IGameStore *gameStore = nullptr)
+    {
+        TGameLoader loader;
+        QString error;
+        const TGameFolder gameFolder(from);
+        const QString code = gameFolder.GameCode();
+        if (!loader.Read(gameFolder, code, &error)) {
+            ADD_FAILURE() << error.toStdString();
+            return nullptr;
+        }
+        auto g = newGame(from, gameStore, gameScreen);
+        g->GameCode = code;
+        loader.ApplyGameData(*g);
+        loader.ApplyRosters(*g);
+        if (!loader.ApplyEvents(*g, options, &error)) {
+            ADD_FAILURE() << error.toStdString();
+            return nullptr;
+        }
+        loader.ApplyScreenState(*g);
+        g->Online = options.Online;
+        return g;
+    }
+
+    static QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QByteArray file(const QString &kind, const QString &from = {}) const
+    {
+        return read(QDir(from.isEmpty() ? folder() : from).filePath(kind + QLatin1String(Code) + ".dat"));
+    }
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+    // Every file of a folder with its bytes, hidden ones included.
+    static QMap<QString, QByteArray> snapshot(const QString &path)
+    {
+        QMap<QString, QByteArray> files;
+        const QDir dir(path);
+        for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+            files.insert(name, read(dir.filePath(name)));
+        return files;
+    }
+
+    // The seven game files of a folder.
+    static QMap<QString, QByteArray> gameFiles(const QString &path)
+    {
+        QMap<QString, QByteArray> files = snapshot(path);
+        files.remove(QString::fromLatin1(TSaveJournal::FileName));
+        return files;
+    }
+
+    // Copies a folder's files into a new folder.
+    static void copyFolder(const QString &from, const QString &to)
+    {
+        QDir().mkpath(to);
+        const QMap<QString, QByteArray> files = snapshot(from);
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            write(QDir(to).filePath(it.key()), it.value());
+    }
+
+    // The game as a saved folder holds it: the state of the screen's selection,
+    // the marks, team fouls and reference lists are not saved, and the loader
+    // rebuilds RecordedEvents by its own rule.
+    static QJsonObject persisted(const TGame &g)
+    {
+        QJsonObject o = GameJson::Game(g);
+        for (const char *key : {"RecordedEvents", "TurnoverTypes", "FoulTypes", "Online"})
+            o.remove(QLatin1String(key));
+        for (const char *side : {"HomeTeam", "AwayTeam"}) {
+            QJsonObject t = o.value(QLatin1String(side)).toObject();
+            for (const char *key : {"TeamFouls", "VariableColumn", "FastBreak", "SecondChance",
+                                    "DefenseModes", "DefenseModeIndex", "LastTypedEvent"})
+                t.remove(QLatin1String(key));
+            o.insert(QLatin1String(side), t);
+        }
+        return o;
+    }
+
+    TestHome home;
+    TSettings settings;
+    TScriptPrompter prompter;
+    TFixedClock clock;
+    THeadlessScreen screen;
+    TGameStore store;
+    std::unique_ptr<TGame> game;
+};
