@@ -2,6 +2,7 @@
 
 #include "Services.h"
 #include "TEventList.h"
+#include "TGameStatistics.h"
 #include "TRefList.h"
 #include "TSettings.h"
 #include "TTeam.h"
@@ -71,6 +72,8 @@ public:
     bool Online = false;
     QMutex QueueLock;
     QString GameCode;
+    // Leads, ties and runs; recomputed on demand by Statistics.Compute().
+    TGameStatistics Statistics{*this};
     // The folder of the game's files, chosen in the wizards.
     QString GameFolder;
 

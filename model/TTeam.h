@@ -119,7 +119,8 @@ public:
     qint32 DefenseModeIndex = -1;
     qint32 LastTypedEvent = -1;
     qint32 TeamFouls = 0;
-    // The identifiers of the players who started on court, for line-up statistics.
+    // The JatekosID of the player in each tracked court position (-1: none),
+    // which the plus-minus and line-up replays follow through the substitutions.
     QList<int> LineupTracking;
 
 protected:

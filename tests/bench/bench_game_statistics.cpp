@@ -1,0 +1,212 @@
+// The replays the report menu runs before a box score, on a game of 3,000
+// logged events: period totals of both sides for the five periods, starter
+// and bench totals, the per-period report of all five periods, plus-minus,
+// line-ups and the leads and runs. Each is timed alone and the whole set together.
+#include "model/EventKinds.h"
+#include "model/TGame.h"
+#include "model/TGameReport.h"
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
+#include "model/TLineupStatistics.h"
+#include "model/TPlusMinus.h"
+#include "model/TSideTotals.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+constexpr int GameEvents = 3000;
+
+struct BenchGame
+{
+    TSettings settings;
+    TFixedClock clock{QDateTime(QDate(2026, 12, 9), QTime(18, 30))};
+    THeadlessScreen screen;
+    std::unique_ptr<TGame> game;
+    int count = 0;
+
+    BenchGame()
+    {
+        game = std::make_unique<TGame>(TGameServices{&settings, nullptr, nullptr, &clock, nullptr, nullptr});
+        game->SetScreen(&screen);
+        TGameScript script(*game, screen);
+        script.Run(QStringLiteral(R"(
+game code=BENCH002
+team home id=1 webid=T1 name=Home league=1
+team away id=2 webid=T2 name=Away league=1
+player home id=11 webid=H11 jersey=4 name="A One" court
+player home id=12 webid=H12 jersey=7 name="B Two" court
+player home id=13 webid=H13 jersey=10 name="C Three" court
+player home id=14 webid=H14 jersey=15 name="D Four" bench
+player home id=15 webid=H15 jersey=20 name="E Five" bench
+player away id=21 webid=A21 jersey=5 name="F Six" court
+player away id=22 webid=A22 jersey=8 name="G Seven" court
+player away id=23 webid=A23 jersey=12 name="H Eight" court
+player away id=24 webid=A24 jersey=21 name="I Nine" bench
+player away id=25 webid=A25 jersey=30 name="J Ten" bench
+length 10
+tick
+)"));
+        while (game->AllEvents.Count() < GameEvents)
+            recordOne();
+    }
+
+    // What a game holds: shots of every kind, rebounds, fouls, team events,
+    // clock steps and, now and then, a change or two at one stoppage.
+    void recordOne()
+    {
+        TTeam &team = game->Team(1 + count % 2);
+        team.TeamEventMode = false;
+        team.ActiveIndex = count % 3;
+        const int side = team.SideNumber;
+        switch (count % 12) {
+        case 0:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::MidRange, 100, 120);
+            break;
+        case 1:
+            team.RecordEvent(side, Kind::ShotMissed, ShotKind::Three, 20, 200);
+            break;
+        case 2:
+            team.RecordEvent(side, Kind::DefensiveRebound, 0);
+            break;
+        case 3:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::Three, 20, 200);
+            break;
+        case 4:
+            team.RecordEvent(side, Kind::Turnover, 0);
+            break;
+        case 5:
+        case 11:
+            if (game->Clock < 390)
+                game->AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
+            else
+                team.RecordEvent(side, Kind::Assist, 0);
+            break;
+        case 6:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::FreeThrow);
+            break;
+        case 7:
+            team.TeamEventMode = true;
+            team.RecordEvent(side, Kind::OffensiveRebound, 0);
+            break;
+        case 8:
+            team.RecordEvent(side, Kind::PersonalFoul, 0);
+            break;
+        case 9:
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::Dunk, 120, 20);
+            break;
+        case 10:
+            if (count % 60 == 10) {
+                substitute(team);
+                substitute(team);
+            } else {
+                team.RecordEvent(side, Kind::ShotMissed, ShotKind::Close, 120, 30);
+            }
+            break;
+        }
+        ++count;
+    }
+
+    void substitute(TTeam &team)
+    {
+        team.ActiveIndex = count % 3;
+        team.SubstituteIndex = count % 2;
+        team.Substitute();
+    }
+};
+
+BenchGame &sharedGame()
+{
+    static BenchGame g;
+    return g;
+}
+
+void periodTotals(TGame &game)
+{
+    TTeamTotals t;
+    for (int side = 1; side <= 2; ++side)
+        for (int n = 1; n <= 5; ++n) {
+            TSideTotals::PeriodTotals(game, side, n, true, t);
+            benchmark::DoNotOptimize(t.Points);
+        }
+}
+
+void groupTotals(TGame &game)
+{
+    TTeamTotals t;
+    for (int side = 1; side <= 2; ++side)
+        for (int group : {TSideTotals::Starters, TSideTotals::Bench}) {
+            TSideTotals::GroupTotals(game, side, group, t);
+            benchmark::DoNotOptimize(t.Points);
+        }
+}
+
+void gameReport(TGame &game)
+{
+    TGameReport report(game);
+    report.PeriodFlags.fill(true);
+    report.Build();
+    benchmark::DoNotOptimize(report.HomeTotals.Data.Totals.Points);
+}
+
+void lineups(TGame &game)
+{
+    TLineupList home;
+    TLineupList away;
+    TLineupStatistics(game).LineupStatistics(home, away);
+    benchmark::DoNotOptimize(home.Count());
+}
+
+void everything(TGame &game)
+{
+    periodTotals(game);
+    groupTotals(game);
+    gameReport(game);
+    TPlusMinus::UpdatePlusMinus(game);
+    lineups(game);
+    game.Statistics.Compute();
+}
+
+template <void (*F)(TGame &)> void run(benchmark::State &state)
+{
+    TGame &game = *sharedGame().game;
+    for (auto _ : state)
+        F(game);
+    state.counters["events"] = double(game.AllEvents.Count());
+    state.counters["recorded"] = double(game.RecordedEvents.Count());
+    state.counters["clock"] = double(game.Clock);
+    int substitutions = 0;
+    for (const TEventList::Entry &e : game.AllEvents.Entries())
+        substitutions += e.Event->Kind == Kind::Substitution ? 1 : 0;
+    state.counters["substitutions"] = double(substitutions);
+}
+
+void plusMinus(TGame &game)
+{
+    TPlusMinus::UpdatePlusMinus(game);
+}
+void gameStatistics(TGame &game)
+{
+    game.Statistics.Compute();
+}
+
+BENCHMARK(run<periodTotals>)->Name("PeriodTotals_BothSides_FivePeriods")->Unit(benchmark::kMillisecond);
+BENCHMARK(run<groupTotals>)->Name("StarterAndBenchTotals_BothSides")->Unit(benchmark::kMillisecond);
+BENCHMARK(run<gameReport>)->Name("GameReport_FivePeriods")->Unit(benchmark::kMillisecond);
+BENCHMARK(run<plusMinus>)->Name("UpdatePlusMinus")->Unit(benchmark::kMillisecond);
+BENCHMARK(run<lineups>)->Name("LineupStatistics")->Unit(benchmark::kMillisecond);
+BENCHMARK(run<gameStatistics>)->Name("GameStatistics_Compute")->Unit(benchmark::kMillisecond);
+BENCHMARK(run<everything>)->Name("AllReplays")->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
