@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
+#include <iostream>
 
 // The live game's store: saves as the program does, then checks the folder.
 class TCheckedStore : public IGameStore
@@ -225,6 +226,11 @@ void LiveServerFixture::ExpectAllArrivedOnce()
     for (qsizetype i = 0; i < stored.size(); ++i)
         EXPECT_TRUE(SameEntry(stored[i], queued[i])) << i << ": " << stored[i].toStdString();
     EXPECT_TRUE(NotSentFile().isEmpty());
+    const TParquetixSender::TCounters c = m_sender->Counters();
+    std::cout << ::testing::UnitTest::GetInstance()->current_test_info()->name() << ": " << queued.size()
+              << " messages, " << c.Gets << " GET + " << c.Posts << " POST, " << c.TransportErrors
+              << " without reply, " << c.Refusals << " refused, " << c.Failures << " send failures, "
+              << m_savesChecked << " saves checked\n";
 }
 
 QStringList LiveServerFixture::Roster()
