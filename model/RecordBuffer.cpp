@@ -7,6 +7,17 @@ namespace Win1250 {
 
 QByteArray Encode(const QString &text)
 {
+    // Most texts are plain ASCII, the same in the code page; opening the
+    // converter costs more than the whole record.
+    bool ascii = true;
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return text.toLatin1();
+
     // ICU maps unknown characters to the code page's substitute byte (0x1A);
     // the stored texts use "?" instead, so convert character by character.
     QStringEncoder encoder("windows-1250", QStringConverter::Flag::Stateless);
@@ -35,6 +46,15 @@ QByteArray Encode(const QString &text)
 
 QString Decode(const QByteArray &bytes)
 {
+    bool ascii = true;
+    for (const char c : bytes)
+        if (uchar(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return QString::fromLatin1(bytes);
+
     QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }

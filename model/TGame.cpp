@@ -345,11 +345,11 @@ TGame::Score TGame::ScoreAtMinute(int minute) const
     return s;
 }
 
-TGame::Score TGame::PeriodScore(int n) const
+bool TGame::periodMinutes(int n, int &start, int &end) const
 {
     const int L = PeriodLength();
-    int start = 0;
-    int end = 0;
+    start = 0;
+    end = 0;
     if (L != 5) {
         if (n >= 1 && n <= 4) {
             start = (n - 1) * L;
@@ -358,7 +358,7 @@ TGame::Score TGame::PeriodScore(int n) const
             start = 4 * L + 5 * (n - 5);
             end = start + 5;
         } else {
-            return {};
+            return false;
         }
     } else {
         if (n == 1 || n == 2) {
@@ -368,14 +368,75 @@ TGame::Score TGame::PeriodScore(int n) const
             start = 10 + 2 * (n - 3);
             end = start + 2;
         } else {
-            return {};
+            return false;
         }
     }
+    return true;
+}
+
+TGame::Score TGame::PeriodScore(int n) const
+{
+    int start = 0;
+    int end = 0;
+    if (!periodMinutes(n, start, end))
+        return {};
     const Score e = ScoreAtMinute(end);
     if (n == 1)
         return e;
     const Score s = ScoreAtMinute(start);
     return Score{e.Home - s.Home, e.Away - s.Away};
+}
+
+QList<TGame::Score> TGame::PeriodScores(int count) const
+{
+    // The boundary minutes of every period, then the score at each of them
+    // from one pass over the log.
+    struct TBounds
+    {
+        bool Known = false;
+        qsizetype Start = -1; // -1: from the beginning of the game
+        qsizetype End = -1;
+    };
+    QList<int> minutes;
+    QList<TBounds> bounds;
+    for (int n = 1; n <= count; ++n) {
+        TBounds b;
+        int start = 0;
+        int end = 0;
+        b.Known = periodMinutes(n, start, end);
+        if (b.Known) {
+            if (n != 1) {
+                b.Start = minutes.size();
+                minutes.append(start);
+            }
+            b.End = minutes.size();
+            minutes.append(end);
+        }
+        bounds.append(b);
+    }
+    QList<Score> at(minutes.size());
+    for (const TEventList::Entry &entry : AllEvents.Entries()) {
+        const TGameEvent &ev = *entry.Event;
+        if (ev.Kind != Kind::ShotMade || (ev.Side != Side::HomePlayer && ev.Side != Side::AwayPlayer))
+            continue;
+        const int points = ShotKind::Points(ev.Detail);
+        for (qsizetype i = 0; i < minutes.size(); ++i)
+            if (ev.Clock <= 4 * minutes[i])
+                (ev.Side == Side::HomePlayer ? at[i].Home : at[i].Away) += points;
+    }
+    QList<Score> scores;
+    for (const TBounds &b : bounds) {
+        Score s;
+        if (b.Known) {
+            s = at[b.End];
+            if (b.Start >= 0) {
+                s.Home -= at[b.Start].Home;
+                s.Away -= at[b.Start].Away;
+            }
+        }
+        scores.append(s);
+    }
+    return scores;
 }
 
 // ---------------------------------------------------------------- players by web identifier

@@ -130,6 +130,8 @@ public:
     };
     Score ScoreAtMinute(int minute) const;
     Score PeriodScore(int period) const;
+    // PeriodScore of periods 1 to count, in one pass over the log.
+    QList<Score> PeriodScores(int count) const;
 
     // Players by web identifier over both teams (the last match wins).
     TPlayer *FindPlayerByWebId(const QString &webId);
@@ -147,6 +149,7 @@ public:
 
 private:
     TGameEvent *newMessageEvent(int id, int kind);
+    bool periodMinutes(int period, int &start, int &end) const;
     void hideClockDigits();
     void showZeroClock();
     void showDigit(const QString &name) const;

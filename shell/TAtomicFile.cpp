@@ -5,25 +5,43 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace {
 
-bool writeAll(int fd, const char *data, qint64 size)
+bool writeParts(int fd, const std::vector<QByteArrayView> &parts)
 {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
+    std::vector<iovec> vectors;
+    vectors.reserve(parts.size());
+    for (const QByteArrayView &part : parts)
+        if (!part.isEmpty())
+            vectors.push_back({const_cast<char *>(part.data()), size_t(part.size())});
+    size_t next = 0;
+    while (next < vectors.size()) {
+        const int count = int(std::min<size_t>(vectors.size() - next, IOV_MAX));
+        ssize_t n = ::writev(fd, vectors.data() + next, count);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
-        data += n;
-        size -= n;
+        // Skip what was written; a part written in part is finished next round.
+        while (next < vectors.size() && n >= ssize_t(vectors[next].iov_len)) {
+            n -= ssize_t(vectors[next].iov_len);
+            ++next;
+        }
+        if (n > 0) {
+            vectors[next].iov_base = static_cast<char *>(vectors[next].iov_base) + n;
+            vectors[next].iov_len -= size_t(n);
+        }
     }
     return true;
 }
@@ -54,12 +72,17 @@ QString TAtomicFile::TemporaryPath(const QString &path)
 
 void TAtomicFile::Write(const QString &path, const QByteArray &bytes, bool sync)
 {
+    Write(path, std::vector<QByteArrayView>{QByteArrayView(bytes)}, sync);
+}
+
+void TAtomicFile::Write(const QString &path, const std::vector<QByteArrayView> &parts, bool sync)
+{
     const QByteArray target = QFile::encodeName(path);
     const QByteArray temporary = QFile::encodeName(TemporaryPath(path));
     const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         throw TFileError(QStringLiteral("Cannot write %1: %2").arg(path, SystemError(errno)));
-    if (!writeAll(fd, bytes.constData(), bytes.size()) || (sync && ::fdatasync(fd) != 0)) {
+    if (!writeParts(fd, parts) || (sync && ::fdatasync(fd) != 0)) {
         const int error = errno;
         ::close(fd);
         ::unlink(temporary.constData());

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <vector>
 
 // Whole-file writes that a crash can never leave half done: the bytes go to a
 // hidden temporary file in the same folder, which is then renamed over the
@@ -13,6 +15,8 @@ public:
     // Throws TFileError naming the file. With sync the data reach the disk
     // before the rename and the folder entry after it.
     static void Write(const QString &path, const QByteArray &bytes, bool sync = false);
+    // The same for a file made of many parts, written without joining them first.
+    static void Write(const QString &path, const std::vector<QByteArrayView> &parts, bool sync = false);
     // Reads a whole file; false when it cannot be read (exists tells whether it is there).
     static bool Read(const QString &path, QByteArray &bytes, bool *exists = nullptr,
                      QString *error = nullptr);

@@ -114,10 +114,8 @@ QByteArray LiveBoxScore(const TGame &game)
         .field(home.Data.Totals.Points)
         .field(away.Data.Totals.Points);
     l.field(game.GameCode);
-    for (int n = 1; n <= 5; ++n) {
-        const TGame::Score s = game.PeriodScore(n);
+    for (const TGame::Score &s : game.PeriodScores(5))
         l.field(s.Home).field(s.Away);
-    }
     l.end();
     sideLines(l, game, home, nullptr);
     sideLines(l, game, away, nullptr);

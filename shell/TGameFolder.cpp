@@ -36,12 +36,14 @@ bool TGameFolder::readRaw(const QString &name, QByteArray &data, bool &exists, Q
         return true;
     }
     const QString path = QDir(m_path).filePath(name);
-    if (TAtomicFile::Read(path, data, &exists, error))
+    QString problem;
+    if (TAtomicFile::Read(path, data, &exists, &problem))
         return true;
-    if (!exists) {
-        data.clear();
+    data.clear();
+    if (!exists)
         return true;
-    }
+    if (error)
+        *error = problem;
     return false;
 }
 

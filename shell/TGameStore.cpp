@@ -1,6 +1,7 @@
 #include "TGameStore.h"
 
 #include "TAtomicFile.h"
+#include "TDumpSeries.h"
 #include "TDumpText.h"
 #include "TFileError.h"
 #include "TGameArchive.h"
@@ -60,26 +61,6 @@ void writeAt(int fd, const QByteArray &bytes, qint64 offset, const QString &path
     }
 }
 
-// Closes the descriptors of one save on every way out.
-class TDescriptors
-{
-public:
-    ~TDescriptors()
-    {
-        for (int fd : m_fds)
-            if (fd >= 0)
-                ::close(fd);
-    }
-    int add(int fd)
-    {
-        m_fds.push_back(fd);
-        return fd;
-    }
-
-private:
-    std::vector<int> m_fds;
-};
-
 // The changed bytes of a small file; false when nothing changed.
 bool diff(const QByteArray &before, const QByteArray &now, TJournalPatch &patch)
 {
@@ -131,6 +112,7 @@ void TGameStore::SetFolders(const QString &home, const QString &tempFolder, cons
     m_tempFolder = absolute(tempFolder);
     m_saveRoot = absolute(saveRoot);
     m_madeDumpFolder.clear();
+    m_madeTempFolder.clear();
 }
 
 void TGameStore::SetFolders(const TParquetixApplication &app)
@@ -156,10 +138,13 @@ QString TGameStore::DumpFolder(const TSettings &settings) const
 TGameStore::TCachedEvent *TGameStore::cached(const TGameEvent *event)
 {
     std::unique_ptr<TCachedEvent> &entry = m_events[event];
-    if (!entry)
+    if (!entry) {
         entry = std::make_unique<TCachedEvent>();
-    else if (entry->Serial != 0 && sameEvent(entry->Copy, *event))
+    } else if (entry->Serial != 0 && sameEvent(entry->Copy, *event)) {
+        // Equal texts in new places: keep the record, share the new texts.
+        entry->Copy = *event;
         return entry.get();
+    }
     entry->Copy = *event;
     entry->Record = event->ToRecord();
     entry->Serial = ++m_serial;
@@ -170,16 +155,28 @@ TGameStore::TCachedEvent *TGameStore::cached(const TGameEvent *event)
 
 void TGameStore::resolve(const TEventList &list, std::vector<TSlot> &entries)
 {
-    const size_t count = size_t(list.Count());
+    const QList<TEventList::Entry> &items = list.Entries();
+    const size_t count = size_t(items.size());
     const size_t before = entries.size();
     entries.resize(count);
+    const TEventList::Entry *item = items.constData();
     for (size_t i = 0; i < count; ++i) {
-        const TGameEvent *event = list.At(int(i));
-        TSlot &slot = entries[i];
-        if (i >= before || slot.Event != event || !sameEvent(slot.Entry->Copy, *event)) {
-            slot.Event = event;
-            slot.Entry = cached(event);
+        // Events lie apart in memory: fetch a few ahead while checking this one.
+        if (i + 16 < count) {
+            const char *ahead = reinterpret_cast<const char *>(item[i + 16].Event);
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + 64);
         }
+        const TGameEvent *event = item[i].Event;
+        TSlot &slot = entries[i];
+        if (i < before && slot.Event == event && slot.Print == TEventPrint::Of(*event))
+            continue;
+        slot.Event = event;
+        slot.Entry = cached(event);
+        slot.Print = TEventPrint::Of(slot.Entry->Copy);
+        slot.Serial = slot.Entry->Serial;
+        slot.Line.clear();
+        slot.LinePrefix = -1;
     }
 }
 
@@ -260,6 +257,7 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
 
     const bool full = !m_disk.Known;
     QList<TJournalPatch> patches;
+    std::vector<int> fileOf; // index of each patch's file among the seven
     for (int i = 0; i < SmallFiles; ++i) {
         TJournalPatch patch;
         patch.File = names[i];
@@ -270,6 +268,7 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
             continue;
         }
         patches.append(std::move(patch));
+        fileOf.push_back(i);
     }
     for (int f = 0; f < 2; ++f) {
         const std::vector<TSlot> &entries = *eventSlots[f];
@@ -279,12 +278,12 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
         size_t end = count;
         if (!full) {
             const size_t common = std::min(before.size(), count);
-            while (first < common && before[first] == entries[first].Entry->Serial)
+            while (first < common && before[first] == entries[first].Serial)
                 ++first;
             if (first == common && before.size() == count)
                 continue;
             if (before.size() == count)
-                while (end > first && before[end - 1] == entries[end - 1].Entry->Serial)
+                while (end > first && before[end - 1] == entries[end - 1].Serial)
                     --end;
         }
         TJournalPatch patch;
@@ -296,34 +295,29 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
         for (size_t i = first; i < end; ++i)
             patch.Bytes += entries[i].Entry->Record;
         patches.append(std::move(patch));
+        fileOf.push_back(SmallFiles + f);
     }
     if (patches.isEmpty())
         return;
 
-    // Files to be changed are opened, and their sizes checked, before the
-    // journal is written; a whole folder is only created after it, so that no
+    // The descriptors stay open from save to save. Files to be changed are
+    // checked before the journal is written: a file that was removed, replaced
+    // or resized by someone else makes the store write the whole folder. A
+    // whole folder's files are only created after the journal, so that no
     // empty file can ever stand for a saved game.
-    TDescriptors descriptors;
-    std::vector<int> fds;
-    auto openFile = [&](const TJournalPatch &patch) {
-        const QString path = QDir(folder).filePath(patch.File);
-        const int flags = O_RDWR | O_CLOEXEC | (full ? O_CREAT : 0);
-        const int fd = descriptors.add(::open(QFile::encodeName(path).constData(), flags, 0644));
-        if (fd < 0 && (full || errno != ENOENT))
-            fail(QStringLiteral("write"), path, errno);
-        return fd;
-    };
+    TCloseOnFailure guard(*this);
+    auto pathOf = [&](int file) { return QDir(folder).filePath(names[file]); };
     if (!full) {
-        for (const TJournalPatch &patch : patches) {
-            const int fd = openFile(patch);
+        for (size_t i = 0; i < fileOf.size(); ++i) {
+            int &fd = m_disk.Fd[fileOf[i]];
+            if (fd < 0)
+                fd = ::open(QFile::encodeName(pathOf(fileOf[i])).constData(), O_RDWR | O_CLOEXEC);
             struct stat st;
-            if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_size != qint64(patch.BaseSize)) {
-                // Changed behind the store's back: write the whole folder.
-                m_disk.Known = false;
+            if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0 ||
+                st.st_size != qint64(patches[qsizetype(i)].BaseSize)) {
                 retry = true;
                 return;
             }
-            fds.push_back(fd);
         }
     }
 
@@ -331,30 +325,40 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
     m_disk.Known = false;
     const QByteArray record = TSaveJournal::Encode(++m_disk.Generation, patches);
     const QString journalPath = QDir(folder).filePath(QString::fromLatin1(TSaveJournal::FileName));
-    const int journal = descriptors.add(
-        ::open(QFile::encodeName(journalPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
-    if (journal < 0)
-        fail(QStringLiteral("write"), journalPath, errno);
-    writeAt(journal, record, 0, journalPath);
-    if (m_sync && ::fdatasync(journal) != 0)
-        fail(QStringLiteral("write"), journalPath, errno);
     struct stat st;
+    if (m_disk.Journal >= 0 && (::fstat(m_disk.Journal, &st) != 0 || st.st_nlink == 0)) {
+        ::close(m_disk.Journal);
+        m_disk.Journal = -1;
+    }
+    if (m_disk.Journal < 0)
+        m_disk.Journal =
+            ::open(QFile::encodeName(journalPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (m_disk.Journal < 0)
+        fail(QStringLiteral("write"), journalPath, errno);
+    writeAt(m_disk.Journal, record, 0, journalPath);
+    if (m_sync && ::fdatasync(m_disk.Journal) != 0)
+        fail(QStringLiteral("write"), journalPath, errno);
     // A large record (the first save of a session) is not kept around.
-    if (::fstat(journal, &st) == 0 && st.st_size > record.size() + 65536)
-        ::ftruncate(journal, record.size());
+    if (::fstat(m_disk.Journal, &st) == 0 && st.st_size > record.size() + 65536)
+        ::ftruncate(m_disk.Journal, record.size());
     qint64 written = record.size();
 
-    if (full)
-        for (const TJournalPatch &patch : patches)
-            fds.push_back(openFile(patch));
-    for (size_t i = 0; i < fds.size(); ++i) {
+    for (size_t i = 0; i < fileOf.size(); ++i) {
         const TJournalPatch &patch = patches[qsizetype(i)];
-        const QString path = QDir(folder).filePath(patch.File);
-        writeAt(fds[i], patch.Bytes, patch.Offset, path);
+        const QString path = pathOf(fileOf[i]);
+        int &fd = m_disk.Fd[fileOf[i]];
+        if (full) {
+            if (fd >= 0)
+                ::close(fd);
+            fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+            if (fd < 0)
+                fail(QStringLiteral("write"), path, errno);
+        }
+        writeAt(fd, patch.Bytes, patch.Offset, path);
         const qint64 reached = std::max<qint64>(patch.BaseSize, qint64(patch.Offset) + patch.Bytes.size());
-        if ((full || reached != qint64(patch.NewSize)) && ::ftruncate(fds[i], off_t(patch.NewSize)) != 0)
+        if ((full || reached != qint64(patch.NewSize)) && ::ftruncate(fd, off_t(patch.NewSize)) != 0)
             fail(QStringLiteral("write"), path, errno);
-        if (m_sync && ::fdatasync(fds[i]) != 0)
+        if (m_sync && ::fdatasync(fd) != 0)
             fail(QStringLiteral("write"), path, errno);
         written += patch.Bytes.size();
     }
@@ -367,9 +371,10 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
     }
     char applied[4];
     qToLittleEndian(TSaveJournal::Applied, applied);
-    writeAt(journal, QByteArray::fromRawData(applied, 4), TSaveJournal::StateOffset, journalPath);
+    writeAt(m_disk.Journal, QByteArray::fromRawData(applied, 4), TSaveJournal::StateOffset, journalPath);
     written += 4;
     m_bytesWritten += written;
+    guard.Done();
 
     for (int i = 0; i < SmallFiles; ++i)
         m_disk.Small[i] = small[i];
@@ -377,13 +382,27 @@ void TGameStore::saveOnce(TGame &game, bool &retry)
         std::vector<quint64> &serials = m_disk.Events[f];
         serials.resize(eventSlots[f]->size());
         for (size_t i = 0; i < serials.size(); ++i)
-            serials[i] = (*eventSlots[f])[i].Entry->Serial;
+            serials[i] = (*eventSlots[f])[i].Serial;
     }
     m_disk.Known = true;
 }
 
+void TGameStore::closeFiles()
+{
+    for (int &fd : m_disk.Fd)
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    if (m_disk.Journal >= 0) {
+        ::close(m_disk.Journal);
+        m_disk.Journal = -1;
+    }
+}
+
 void TGameStore::removeJournal()
 {
+    closeFiles();
     // Only a journal whose record has been applied may go.
     if (m_disk.Known && !m_disk.Folder.isEmpty())
         TAtomicFile::Remove(QDir(m_disk.Folder).filePath(QString::fromLatin1(TSaveJournal::FileName)));
@@ -420,33 +439,51 @@ void TGameStore::writeDumps(TGame &game)
                 throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
             m_madeDumpFolder = folder;
         }
+        if (!m_liveSeries || m_liveSeries->Folder() != folder)
+            m_liveSeries = std::make_unique<TDumpSeries>(folder, QStringLiteral("Dump_Data_"));
         const int n = game.EventCounter;
-        writeFile(numbered(folder, TDumpText::LiveFileName(n)), TDumpText::LiveBoxScore(game));
-        for (int old : {n - 3, n - 2})
-            if (old >= 0)
-                TAtomicFile::Remove(numbered(folder, TDumpText::LiveFileName(old)));
+        const QByteArray text = TDumpText::LiveBoxScore(game);
+        m_liveSeries->Write(n, {QByteArrayView(text)}, m_sync);
+        m_bytesWritten += text.size();
+        m_liveSeries->Remove(n - 3);
+        m_liveSeries->Remove(n - 2);
     }
     if (settings.CreateTempDataFiles()) {
-        if (!QDir().mkpath(requireFolder(m_tempFolder)))
-            throw TFileError(QStringLiteral("Cannot create the folder %1").arg(m_tempFolder));
+        if (m_madeTempFolder != m_tempFolder) {
+            if (!QDir().mkpath(requireFolder(m_tempFolder)))
+                throw TFileError(QStringLiteral("Cannot create the folder %1").arg(m_tempFolder));
+            m_madeTempFolder = m_tempFolder;
+        }
         resolve(game.AllEvents, m_allSlots);
         const int prefix = int(settings.ServerName().size());
-        QByteArray text;
-        for (const TSlot &slot : m_allSlots) {
-            if (slot.Event->Message.isEmpty())
-                continue;
-            TCachedEvent &entry = *slot.Entry;
-            if (entry.DumpPrefix != prefix) {
-                entry.DumpLine = TDumpText::EventLine(entry.Copy, prefix);
-                entry.DumpPrefix = prefix;
+        std::vector<QByteArrayView> lines;
+        lines.reserve(m_allSlots.size());
+        qint64 size = 0;
+        for (TSlot &slot : m_allSlots) {
+            if (slot.LinePrefix != prefix) {
+                TCachedEvent &entry = *slot.Entry;
+                if (entry.DumpPrefix != prefix) {
+                    // An event without a message has no line.
+                    entry.DumpLine = entry.Copy.Message.isEmpty() ? QByteArray()
+                                                                  : TDumpText::EventLine(entry.Copy, prefix);
+                    entry.DumpPrefix = prefix;
+                }
+                slot.Line = entry.DumpLine;
+                slot.LinePrefix = prefix;
             }
-            text += entry.DumpLine;
+            if (!slot.Line.isEmpty()) {
+                lines.emplace_back(slot.Line);
+                size += slot.Line.size();
+            }
         }
+        if (!m_eventSeries || m_eventSeries->Folder() != m_tempFolder)
+            m_eventSeries = std::make_unique<TDumpSeries>(m_tempFolder, QStringLiteral("Game_Data_"));
         const int n = std::max(0, game.AllEvents.Count() - 1);
-        writeFile(numbered(m_tempFolder, TDumpText::EventFileName(n)), text);
+        m_eventSeries->Write(n, lines, m_sync);
+        m_bytesWritten += size;
         for (int old : {n - 3, n - 2})
             if (old >= 0) {
-                TAtomicFile::Remove(numbered(m_tempFolder, TDumpText::EventFileName(old)));
+                m_eventSeries->Remove(old);
                 TAtomicFile::Remove(numbered(m_tempFolder, TDumpText::EventSubFileName(old)));
             }
     }
@@ -492,12 +529,15 @@ void TGameStore::DeleteTemporaryEventDumps()
 {
     removeMatching(m_tempFolder, {QStringLiteral("Game_Data_*.*"), QStringLiteral("Game_Subdata_Data_*.*"),
                                   QStringLiteral(".Game_Data_*.tmp")});
+    if (m_eventSeries)
+        m_eventSeries.reset();
 }
 
 void TGameStore::DeleteEarlierDumps(TGame &game)
 {
     removeMatching(DumpFolder(game.Settings()),
                    {QStringLiteral("Dump_Data_*.*"), QStringLiteral(".Dump_Data_*.tmp")});
+    m_liveSeries.reset();
     DeleteTemporaryEventDumps();
 }
 
@@ -506,6 +546,7 @@ void TGameStore::DeleteDumps(TGame &game)
     removeMatching(DumpFolder(game.Settings()),
                    {QStringLiteral("Dump_Data_*.*"), QStringLiteral("GameDumpData.*"),
                     QStringLiteral(".Dump_Data_*.tmp"), QStringLiteral(".GameDumpData.dat.tmp")});
+    m_liveSeries.reset();
     DeleteTemporaryEventDumps();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TDumpSeries.h"
+
 #include "model/Services.h"
 #include "model/TGameEvent.h"
 #include "model/TPlayer.h"
@@ -89,10 +91,46 @@ private:
         TPlayer Copy;
         QByteArray Record;
     };
+    // What an event held when it was last checked: its numbers and where its
+    // texts lie. The cached copy shares those texts, so as long as the event
+    // still points at them they cannot have changed (a change detaches them);
+    // a check reads only the event itself.
+    struct TEventPrint
+    {
+        qint32 Id = 0, PlayerId = 0, Kind = 0, Detail = 0, Side = 0, Clock = 0, SubEvent = 0;
+        quint8 FastBreak = 0, SecondChance = 0;
+        const void *Message = nullptr, *Text = nullptr, *Name = nullptr;
+        qsizetype MessageSize = 0, TextSize = 0, NameSize = 0;
+        static TEventPrint Of(const TGameEvent &e)
+        {
+            return {e.Id,
+                    e.PlayerId,
+                    e.Kind,
+                    e.Detail,
+                    e.Side,
+                    e.Clock,
+                    e.SubEvent,
+                    e.FastBreak,
+                    e.SecondChance,
+                    e.Message.constData(),
+                    e.Text.constData(),
+                    e.PlayerName.constData(),
+                    e.Message.size(),
+                    e.Text.size(),
+                    e.PlayerName.size()};
+        }
+        bool operator==(const TEventPrint &o) const = default;
+    };
+    // One position of an event list as last checked. The serial and the dump
+    // line are kept here too, so that walking a list touches only the events.
     struct TSlot
     {
         const TGameEvent *Event = nullptr;
         TCachedEvent *Entry = nullptr;
+        TEventPrint Print;
+        quint64 Serial = 0;
+        QByteArray Line;
+        int LinePrefix = -1;
     };
     static constexpr int SmallFiles = 5;
 
@@ -104,6 +142,26 @@ private:
     void writeDumps(TGame &game);
     void writeFile(const QString &path, const QByteArray &bytes);
     void removeJournal();
+    void closeFiles();
+    // Closes the descriptors unless the save finished: the next save then
+    // writes the whole folder.
+    class TCloseOnFailure
+    {
+    public:
+        explicit TCloseOnFailure(TGameStore &store) : m_store(store) {}
+        ~TCloseOnFailure()
+        {
+            if (!m_done) {
+                m_store.m_disk.Known = false;
+                m_store.closeFiles();
+            }
+        }
+        void Done() { m_done = true; }
+
+    private:
+        TGameStore &m_store;
+        bool m_done = false;
+    };
     void removeMatching(const QString &folder, const QStringList &patterns);
 
     QString m_home;
@@ -127,6 +185,11 @@ private:
         QByteArray Small[SmallFiles];
         std::vector<quint64> Events[2];
         quint32 Generation = 0;
+        int Fd[SmallFiles + 2] = {-1, -1, -1, -1, -1, -1, -1};
+        int Journal = -1;
     } m_disk;
     QString m_madeDumpFolder;
+    std::unique_ptr<TDumpSeries> m_liveSeries;
+    std::unique_ptr<TDumpSeries> m_eventSeries;
+    QString m_madeTempFolder;
 };

@@ -22,9 +22,35 @@
 // the script runner with a fixed clock and saved by a store into a temporary home.
 class ShellFixture : public ::testing::Test
 {
-protected:
+public:
     static constexpr const char *Code = "ABC1DEF2";
 
+    static QString roster(int periodLength = 10)
+    {
+        return QStringLiteral(R"(
+game code=ABC1DEF2
+team home id=1 webid=T1 name="Home Team" league=1
+team away id=2 webid=T2 name="Away Team" league=1
+player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
+player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
+player home id=13 webid=H13 jersey=10 name="Farkas" court
+player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
+player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
+player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
+player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
+player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
+length %1
+)")
+            .arg(periodLength);
+    }
+
+    static QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+protected:
     ShellFixture()
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
           store(home.path(), home.file(QStringLiteral("Temp")), home.file(QStringLiteral("Save")))
@@ -47,25 +73,6 @@ protected:
     QString folder(const QString &name = QStringLiteral("game")) const
     {
         return home.file(QStringLiteral("Save/") + name);
-    }
-
-    static QString roster(int periodLength = 10)
-    {
-        return QStringLiteral(R"(
-game code=ABC1DEF2
-team home id=1 webid=T1 name="Home Team" league=1
-team away id=2 webid=T2 name="Away Team" league=1
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="Farkas" court
-player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
-length %1
-)")
-            .arg(periodLength);
     }
 
     void run(TGame &g, const QString &text, THeadlessScreen *gameScreen = nullptr)
@@ -100,11 +107,6 @@ length %1
         return g;
     }
 
-    static QByteArray read(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     QByteArray file(const QString &kind, const QString &from = {}) const
     {
         return read(QDir(from.isEmpty() ? folder() : from).filePath(kind + QLatin1String(Code) + ".dat"));

@@ -1,0 +1,332 @@
+// One full record cycle (RecordEvent, its dumps and SaveGame) in games of 100,
+// 1,000 and 3,000 events, the bytes it hands to the file system, and the time
+// a plain buffered write of as many bytes into one new file takes on the same
+// disk in the same run; then the load of a saved 3,000-event folder.
+//
+//   build/bin/bench_save_cycle [--benchmark_filter=...]
+//
+// After every cycle the plain write of that cycle's bytes is timed, so both
+// see the same load of the machine. "ratio" is the cycle's wall time over the
+// plain write's, "ratio_cpu" the same in CPU time of the thread (user and
+// system), which a busy machine disturbs far less. "save_us" and "dumps_us"
+// split the cycle's wall time. BM_SaveCycleSync flushes every save to disk;
+// BM_RewriteCycle writes all seven files anew through a temporary file and a
+// rename, for comparison.
+#include "model/EventKinds.h"
+#include "model/TGame.h"
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
+#include "shell/TAtomicFile.h"
+#include "shell/TGameFolder.h"
+#include "shell/TGameLoader.h"
+#include "shell/TGameStore.h"
+#include "shell/TGeneralRecord.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double micros(Clock::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+double cpuMicros()
+{
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e6 + double(ts.tv_nsec) / 1e3;
+}
+
+// Wall and CPU time of a stretch of code, added up.
+struct TStopwatch
+{
+    double Wall = 0;
+    double Cpu = 0;
+    template <typename F> void time(F &&f)
+    {
+        const auto wall = Clock::now();
+        const double cpu = cpuMicros();
+        f();
+        Cpu += cpuMicros() - cpu;
+        Wall += micros(Clock::now() - wall);
+    }
+};
+
+// Times the saves and the dumps of the store it passes the calls to.
+class TTimedStore : public IGameStore
+{
+public:
+    explicit TTimedStore(IGameStore &inner) : m_inner(inner) {}
+    void SaveGame(TGame &game) override
+    {
+        Save.time([&] { m_inner.SaveGame(game); });
+    }
+    void WriteDumps(TGame &game) override
+    {
+        Dumps.time([&] { m_inner.WriteDumps(game); });
+    }
+    void WritePeriodDump(TGame &game, int period) override
+    {
+        Dumps.time([&] { m_inner.WritePeriodDump(game, period); });
+    }
+    void DeleteEarlierDumps(TGame &game) override { m_inner.DeleteEarlierDumps(game); }
+    void DeleteDumps(TGame &game) override { m_inner.DeleteDumps(game); }
+    TStopwatch Save;
+    TStopwatch Dumps;
+
+private:
+    IGameStore &m_inner;
+};
+
+// Saves every file anew through a temporary file and a rename; dumps as the store does.
+class TRewriteStore : public IGameStore
+{
+public:
+    explicit TRewriteStore(TGameStore &dumps) : m_dumps(dumps) {}
+    void SaveGame(TGame &game) override
+    {
+        const QDir dir(game.GameFolder);
+        const QString &code = game.GameCode;
+        auto team = [](const TTeam &t) {
+            QByteArray out = t.TeamLine.ToRecord();
+            for (const TPlayerList *list : {&t.OnCourt, &t.Bench})
+                for (int i = 0; i < list->Count(); ++i) {
+                    QByteArray r = list->At(i)->ToRecord();
+                    r[301] = list == &t.Bench ? 1 : 0;
+                    out += r;
+                }
+            return out;
+        };
+        auto timeouts = [](const TTeam &t) {
+            QByteArray out;
+            for (const auto &to : t.Timeouts)
+                out += to.second.ToRecord();
+            return out;
+        };
+        auto events = [](const TEventList &list) {
+            QByteArray out;
+            for (int i = 0; i < list.Count(); ++i)
+                out += list.At(i)->ToRecord();
+            return out;
+        };
+        const QByteArray files[] = {TGeneralRecord::FromGame(game).ToRecord(),
+                                    team(game.HomeTeam()),
+                                    timeouts(game.HomeTeam()),
+                                    team(game.AwayTeam()),
+                                    timeouts(game.AwayTeam()),
+                                    events(game.AllEvents),
+                                    events(game.OutgoingQueue)};
+        const QStringList names = TGameFolder::GameFiles(code);
+        QDir().mkpath(game.GameFolder);
+        for (int i = 0; i < 7; ++i) {
+            TAtomicFile::Write(dir.filePath(names[i]), files[i]);
+            Bytes += files[i].size();
+        }
+    }
+    void WriteDumps(TGame &game) override { m_dumps.WriteDumps(game); }
+    void WritePeriodDump(TGame &game, int period) override { m_dumps.WritePeriodDump(game, period); }
+    void DeleteEarlierDumps(TGame &game) override { m_dumps.DeleteEarlierDumps(game); }
+    void DeleteDumps(TGame &game) override { m_dumps.DeleteDumps(game); }
+    qint64 Bytes = 0;
+
+private:
+    TGameStore &m_dumps;
+};
+
+struct BenchGame
+{
+    QTemporaryDir home;
+    TSettings settings;
+    TFixedClock clock{QDateTime(QDate(2026, 12, 9), QTime(18, 30))};
+    THeadlessScreen screen;
+    TGameStore store{home.path(), home.filePath(QStringLiteral("Temp")),
+                     home.filePath(QStringLiteral("Save"))};
+    std::unique_ptr<TGame> game;
+    int count = 0;
+
+    explicit BenchGame(int events)
+    {
+        settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/index.phtml?"));
+        game = std::make_unique<TGame>(TGameServices{&settings, nullptr, nullptr, &clock, nullptr, nullptr});
+        game->SetScreen(&screen);
+        game->GameFolder = home.filePath(QStringLiteral("Save/game"));
+        TGameScript script(*game, screen);
+        script.Run(QStringLiteral(R"(
+game code=BENCH001
+team home id=1 webid=T1 name=Home league=1
+team away id=2 webid=T2 name=Away league=1
+player home id=11 webid=H11 jersey=4 name="A One" court
+player home id=12 webid=H12 jersey=7 name="B Two" court
+player home id=13 webid=H13 jersey=10 name="C Three" court
+player home id=14 webid=H14 jersey=15 name="D Four" bench
+player away id=21 webid=A21 jersey=5 name="E Five" court
+player away id=22 webid=A22 jersey=8 name="F Six" court
+player away id=23 webid=A23 jersey=12 name="G Seven" court
+tick
+select home 4
+select away 5
+)"));
+        while (game->AllEvents.Count() < events)
+            recordOne();
+    }
+
+    void attach(IGameStore *s)
+    {
+        game->SetStore(s);
+        game->SaveGame(); // the first save of a session writes the whole folder
+        game->WriteDumps();
+    }
+
+    // A mix of what a game holds: shots, rebounds, steals, turnovers, clock steps.
+    void recordOne()
+    {
+        TTeam &team = game->Team(1 + count % 2);
+        team.ActiveIndex = count % 3;
+        switch (count % 6) {
+        case 0:
+            team.RecordEvent(team.SideNumber, Kind::ShotMade, ShotKind::MidRange, 100, 120);
+            break;
+        case 1:
+            team.RecordEvent(team.SideNumber, Kind::ShotMissed, ShotKind::Three, 20, 200);
+            break;
+        case 2:
+            team.RecordEvent(team.SideNumber, Kind::DefensiveRebound, 0);
+            break;
+        case 3:
+            team.RecordEvent(team.SideNumber, Kind::Steal, 0);
+            break;
+        case 4:
+            team.RecordEvent(team.SideNumber, Kind::Turnover, 0);
+            break;
+        case 5:
+            if (game->Clock < 380)
+                game->AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
+            else
+                team.RecordEvent(team.SideNumber, Kind::Assist, 0);
+            break;
+        }
+        ++count;
+    }
+};
+
+// A plain buffered write of that many bytes into a new file.
+void plainWrite(qint64 bytes, const QByteArray &path)
+{
+    static QByteArray data;
+    if (data.size() < bytes)
+        data = QByteArray(bytes, 'x');
+    ::unlink(path.constData());
+    FILE *f = std::fopen(path.constData(), "wb");
+    std::fwrite(data.constData(), 1, size_t(bytes), f);
+    std::fclose(f);
+}
+
+enum class TMode
+{
+    Journal,
+    Sync,
+    Rewrite
+};
+
+void cycle(benchmark::State &state, TMode mode)
+{
+    const int size = int(state.range(0));
+    const int iterations = int(state.max_iterations);
+    // Centred on the size: the game grows by one event or a few per cycle.
+    BenchGame g(size - iterations / 2);
+    TRewriteStore rewrite(g.store);
+    g.store.SetSyncToDisk(mode == TMode::Sync);
+    TTimedStore timed(mode == TMode::Rewrite ? static_cast<IGameStore &>(rewrite) : g.store);
+    g.attach(&timed);
+    timed.Save = {};
+    timed.Dumps = {};
+    const QByteArray plainPath = QFile::encodeName(QDir(g.home.path()).filePath(QStringLiteral("plain.dat")));
+    TStopwatch cycleTime;
+    TStopwatch plainTime;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const qint64 before = g.store.BytesWritten() + rewrite.Bytes;
+        cycleTime.time([&] { g.recordOne(); });
+        const qint64 written = g.store.BytesWritten() + rewrite.Bytes - before;
+        bytes += written;
+        state.PauseTiming();
+        plainTime.time([&] { plainWrite(written, plainPath); });
+        state.ResumeTiming();
+    }
+    const double n = iterations;
+    state.counters["events"] = double(g.game->AllEvents.Count());
+    state.counters["bytes_per_cycle"] = double(bytes) / n;
+    state.counters["cycle_us"] = cycleTime.Wall / n;
+    state.counters["cycle_cpu_us"] = cycleTime.Cpu / n;
+    state.counters["save_us"] = timed.Save.Wall / n;
+    state.counters["dumps_us"] = timed.Dumps.Wall / n;
+    state.counters["plain_us"] = plainTime.Wall / n;
+    state.counters["plain_cpu_us"] = plainTime.Cpu / n;
+    state.counters["ratio"] = cycleTime.Wall / plainTime.Wall;
+    state.counters["ratio_cpu"] = cycleTime.Cpu / plainTime.Cpu;
+}
+
+void BM_SaveCycle(benchmark::State &state)
+{
+    cycle(state, TMode::Journal);
+}
+void BM_SaveCycleSync(benchmark::State &state)
+{
+    cycle(state, TMode::Sync);
+}
+void BM_RewriteCycle(benchmark::State &state)
+{
+    cycle(state, TMode::Rewrite);
+}
+
+BENCHMARK(BM_SaveCycle)->Arg(100)->Arg(1000)->Arg(3000)->Iterations(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveCycleSync)->Arg(100)->Arg(3000)->Iterations(10)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RewriteCycle)->Arg(100)->Arg(1000)->Arg(3000)->Iterations(60)->Unit(benchmark::kMicrosecond);
+
+void BM_Load(benchmark::State &state)
+{
+    BenchGame g(int(state.range(0)));
+    g.attach(&g.store);
+    const QString folder = g.game->GameFolder;
+    for (auto _ : state) {
+        TGameLoader loader;
+        QString error;
+        const TGameFolder gameFolder(folder);
+        if (!loader.Read(gameFolder, QStringLiteral("BENCH001"), &error)) {
+            state.SkipWithError(error.toStdString().c_str());
+            break;
+        }
+        THeadlessScreen screen;
+        TGame loaded(TGameServices{&g.settings, nullptr, nullptr, &g.clock, nullptr, nullptr});
+        loaded.SetScreen(&screen);
+        loader.ApplyGameData(loaded);
+        loader.ApplyRosters(loaded);
+        loader.ApplyEvents(loaded, TLoadOptions{true, false}, &error);
+        loader.ApplyScreenState(loaded);
+        benchmark::DoNotOptimize(loaded.AllEvents.Count());
+    }
+    state.counters["events"] = double(g.game->AllEvents.Count());
+}
+BENCHMARK(BM_Load)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
