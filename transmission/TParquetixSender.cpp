@@ -398,8 +398,8 @@ TSendGameResult TParquetixSender::SendGame(const QString &archivePath, const QSt
     }
     IPrompter &prompter = game->Prompter();
     const QString unable = game->Translate(QStringLiteral("Unable to send data to server!"));
-    m_connected = checkConnectionHere();
-    if (!m_connected) {
+    // The sender thread's own state is left alone: it may be mid-step.
+    if (!checkConnectionHere()) {
         prompter.ShowError(unable);
         result.Outcome = TUploadOutcome::NotConnected;
         return result;
