@@ -1,6 +1,8 @@
 // A whole game played with parquetix-cli, sent live to parquetix-server and
 // uploaded at the end: every message arrives complete and in order, byte for
 // byte, and the corrections replace the messages they correct.
+#include "LiveServerFixture.h"
+
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
@@ -54,54 +56,22 @@ private:
 
 const QString Now = QStringLiteral("20261209183005");
 
+// The fault tests' game with a substitution, period ends and the end of the
+// game; each block of events holds two type choices.
 QString script()
 {
-    QString s = QStringLiteral(R"(set RENDEZES=RENDEZES_MEZSZAM SLEEPTIME_BW_SEND=1
-game code=CLI1LIVE2 date=2026-12-09 time=18:30 stadium="Városi Sportcsarnok" attendance=640 referee1="Horváth Péter"
-team home id=1 webid=T1 name="Győri Tigrisek" league=1
-team away id=2 webid=T2 name="Pécsi Sasok" league=1
-player home id=11 webid=H11 jersey=4 name="Kovács János" court
-player home id=12 webid=H12 jersey=7 name="Nagy Ödön" court
-player home id=13 webid=H13 jersey=10 name="Farkas Máté" court
-player home id=14 webid=H14 jersey=15 name="Balogh Ádám" bench
-player away id=21 webid=A21 jersey=5 name="Molnár Dávid" court
-player away id=22 webid=A22 jersey=8 name="Varga Levente" court
-player away id=23 webid=A23 jersey=12 name="Papp Dániel" court
-player away id=24 webid=A24 jersey=21 name="Lakatos Zsolt" bench
-length 5
-)");
-    for (int block = 0; block < 9; ++block) {
-        s += QStringLiteral(R"(tick
-select home 4
-shot home made mid %1 120
-select away 8
-shot away missed three 30 200
-select home 10
-event home 1001
-tick
-select home 7
-event home 1008
-type home 2
-shot home made close 118 40
-select away 5
-event away 1007
-type away 1
-tick
-shot away made freethrow
-teammode home
-event home 1006
-select home 4
-shot home made three 200 %1
-tick
-)")
-                 .arg(20 + block);
-        if (block == 2)
-            s += QStringLiteral("sub home 10 15\nsub home 15 10\ntimeout away\n");
-        if (block == 4)
-            s += QStringLiteral("periodend\n");
+    QStringList lines = LiveServerFixture::Roster();
+    lines.first() += QStringLiteral(" SLEEPTIME_BW_SEND=1");
+    lines[1].replace(QStringLiteral("LIVE1GAM2"), QStringLiteral("CLI1LIVE2"));
+    for (int block = 1; block <= 9; ++block) {
+        lines += LiveServerFixture::Events(block);
+        if (block == 3)
+            lines << QStringLiteral("sub home 10 15") << QStringLiteral("sub home 15 10");
+        if (block == 5)
+            lines << QStringLiteral("periodend");
     }
-    s += QStringLiteral("periodend\nclose\n");
-    return s;
+    lines << QStringLiteral("periodend") << QStringLiteral("close");
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 struct TQueued

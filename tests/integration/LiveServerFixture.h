@@ -31,6 +31,12 @@
 // answered may not have been dropped from the queue yet).
 class LiveServerFixture : public ::testing::Test
 {
+public:
+    // Script lines: the teams of the game, and a minute of events (shots,
+    // rebounds, fouls with their types, a timeout); n numbers them apart.
+    static QStringList Roster();
+    static QStringList Events(int n);
+
 protected:
     static constexpr const char *Code = "LIVE1GAM2";
 
@@ -58,11 +64,6 @@ protected:
     // Stops the sender, then: every queue entry at the server exactly once,
     // in order, and nothing left in "events_notsend_".
     void ExpectAllArrivedOnce();
-
-    static QStringList Roster();
-    // A period's worth of events: shots, rebounds, fouls with their types,
-    // a substitution and a timeout; n numbers them apart.
-    static QStringList Events(int n);
 
     TestHome m_home;
     QTemporaryDir m_serverRoot;

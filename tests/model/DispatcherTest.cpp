@@ -1,5 +1,4 @@
 // Hand-offs to the user interface thread.
-#include "model/TInlineDispatcher.h"
 #include "model/TUiThreadDispatcher.h"
 
 #include <QCoreApplication>
@@ -50,16 +49,6 @@ TEST(UiThreadDispatcher, OtherThreadsWaitUntilTheUserInterfaceThreadHasRunTheTas
     EXPECT_TRUE(returned);
     // An exception of the task is raised in the thread that asked.
     EXPECT_TRUE(caught);
-}
-
-TEST(InlineDispatcher, RunsEveryTaskAtOnce)
-{
-    TInlineDispatcher dispatcher;
-    int runs = 0;
-    dispatcher.RunOnUiThread([&] { ++runs; });
-    dispatcher.ServeHandOffs();
-    EXPECT_EQ(runs, 1);
-    EXPECT_TRUE(dispatcher.OnUiThread());
 }
 
 } // namespace
