@@ -34,6 +34,8 @@ public:
     virtual void ShowInformation(const QString &text) = 0;
     // Yes/No question; true for Yes.
     virtual bool Confirm(const QString &text) = 0;
+    // Information the operator accepts with OK or refuses with Cancel; true for OK.
+    virtual bool ConfirmInformation(const QString &text) { return Confirm(text); }
 };
 
 // The local time, injectable so scripts and tests can fix "now".

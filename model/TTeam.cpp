@@ -767,8 +767,9 @@ void TTeam::KepernyoMezokFeltoltese(IScreenLink &screen)
     const QString p = PanelPrefix();
     const QString header = PlayerStats::VariableColumnTitle(VariableColumn, nullptr);
     const QString title = m_game.Translate(header, QStringLiteral("PRINT"));
-    screen.SetItemText(QStringLiteral("lblVariable%11").arg(SideWord()), title);
-    screen.SetItemText(QStringLiteral("lblVariable%12").arg(SideWord()), title);
+    // "%11" would be read as the eleventh placeholder, so the block number is an argument too.
+    screen.SetItemText(QStringLiteral("lblVariable%1%2").arg(SideWord()).arg(1), title);
+    screen.SetItemText(QStringLiteral("lblVariable%1%2").arg(SideWord()).arg(2), title);
 
     auto fillRow = [&](int row, const TPlayer &pl) {
         const QString n = QString::number(row);

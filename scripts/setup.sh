@@ -13,7 +13,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core fontconfig xvfb xauth poppler-utils
+  fonts-dejavu-core fonts-dejavu-extra fontconfig xvfb xauth poppler-utils
 )
 
 if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then

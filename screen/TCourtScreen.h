@@ -1,0 +1,159 @@
+#pragma once
+
+#include "THotRegions.h"
+#include "TKeyboardMap.h"
+#include "TScreenHistory.h"
+#include "TScreenItems.h"
+#include "TZoneMask.h"
+#include "model/IScreenLink.h"
+
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <random>
+
+class IScreenHost;
+class TGame;
+class TTeam;
+
+// The court screen without its window: every named item with its place and
+// looks, the hot regions of the home pointer, the histories, the selections,
+// locks and marks, the Active AI frames and the automatic save, and the rules
+// that turn a pointer press, a serial mouse report or a key into calls of the
+// game model. Positions are points of the 1000 x 688 frame.
+class TCourtScreen : public QObject, public IScreenLink
+{
+    Q_OBJECT
+
+public:
+    enum Button
+    {
+        LeftButton = 0,
+        RightButton = 1,
+        MiddleButton = 2
+    };
+    // Button bits of a home pointer report.
+    static constexpr int ReportLeft = 0x01;
+    static constexpr int ReportRight = 0x02;
+    static constexpr int ReportMiddle = 0x10;
+    static constexpr TColor Orange = 0xffe89200;
+    static constexpr TColor Black = 0xff000000;
+
+    explicit TCourtScreen(TGame &game, QObject *parent = nullptr);
+    ~TCourtScreen() override;
+
+    void SetHost(IScreenHost *host) { m_host = host; }
+    void SetZoneMask(const TZoneMask &mask) { m_mask = mask; }
+    void SeedRandom(unsigned seed) { m_random.seed(seed); }
+
+    // The creation steps that read the game; the teams and rosters exist.
+    void Open();
+    // The first time the window becomes active.
+    void Activate();
+    // Whether the screen may close now; asks when messages are still unsent.
+    bool ConfirmClose();
+    // Saves the game and removes the dump files when the settings say so.
+    void Shutdown();
+
+    // IScreenLink
+    void SetItemText(const QString &name, const QString &text) override;
+    QString ItemText(const QString &name) const override;
+    void SetItemVisible(const QString &name, bool visible) override;
+    bool ItemVisible(const QString &name) const override;
+    void SetItemColor(const QString &name, TColor color) override;
+    void SetItemBold(const QString &name, bool bold) override;
+    void SetItemTag(const QString &name, int tag) override;
+    int ItemTag(const QString &name) const override;
+    void AddHistoryLine(int side, TGameEvent *event) override;
+    void HistoryCommand(int side, int kind) override;
+    void LightActiveAI(int code, int side) override;
+    void SetEventsLocked(bool locked) override;
+
+    // System mouse (away team, and the home team with SYSTEM_MOUSE_USE).
+    void SystemMousePress(QPoint p, Button button);
+    void SystemMouseRelease(QPoint p, Button button);
+    void SystemMouseMove(QPoint p);
+    // One report of the home team's pointer: position and button bits.
+    void HomePointerReport(QPoint p, int buttons);
+    // The home side's handling of a released button at a point.
+    void HomeRelease(QPoint p, Button button);
+    // Keys as Windows virtual-key codes; shift: a Shift key is held.
+    void KeyPress(int key);
+    void KeyRelease(int key, bool shift);
+
+    // Operations the input rules share; public for the tests.
+    void ShotOnCourt(int side, bool made, QPoint p);
+    void RowClick(const QString &name, Button button);
+    void SetCourtOrientation(bool horizontal);
+    void ClearActiveAI();
+    void ClearHighlight(int side);
+    void AutoSave();
+    // A line of the status area, for problems of the input devices.
+    void ShowStatus(const QString &text);
+
+    TScreenItems &Items() { return m_items; }
+    const TScreenItems &Items() const { return m_items; }
+    const THotRegions &HotRegions() const { return m_hotRegions; }
+    TScreenHistory &History(int side) { return side == 1 ? m_homeHistory : m_awayHistory; }
+    const TKeyboardMap::Slots &HotkeySlots(int side) const { return m_hotkeySlots[size_t(side - 1)]; }
+    QTimer &ActiveAITimer() { return m_activeAITimer; }
+    QTimer &AutoSaveTimer() { return m_autoSaveTimer; }
+    TGame &Game() { return m_game; }
+    bool HomePointerShown() const;
+
+    // Screen state
+    bool CourtHorizontal = false;
+    bool EventsLocked = false;
+    bool LockOverride = false;
+    bool PutBackPending = false;
+    bool AutoSaving = false;
+    int KeyboardTeam = 0; // 0 none, 1 home, 2 away
+    bool SubstitutionMode = false;
+    std::array<bool, 3> PendingButtons{false, false, false};
+
+signals:
+    // Something shown changed; the window repaints.
+    void Changed();
+
+private:
+    TTeam &team(int side);
+    bool locked() const { return EventsLocked && !LockOverride; }
+    QString tr(const QString &text) const;
+    void record(int side, int kind, int detail = 0, int x = 0, int y = 0);
+    void placeMarker(int side, bool made, QPoint p);
+    void hideMarker(int side, bool made);
+    void recordShotAt(int side, bool made, QPoint p);
+    void middleShot(int side, QPoint p);
+    void freeThrow(int side, bool made);
+    void askEndOfPeriod(int side);
+    void runHomeAction(int number, int code);
+    void pressAwayComponent(const TScreenItem &item, Button button);
+    void clickComponent(const QString &name);
+    void awayPositionPress(QPoint p, Button button);
+    void updateZoneLabel(int side, QPoint p);
+    void highlightRow(int side, int row);
+    void highlightTeamRow(int side);
+    void dropSelection(int side);
+    void save();
+    void keyboardMap(int key, bool shift);
+    void selectByHotkey(int side, int slot);
+    void buildPanelHotRegions();
+    void translateCaptions();
+    void touch() { emit Changed(); }
+
+    TGame &m_game;
+    IScreenHost *m_host = nullptr;
+    TScreenItems m_items;
+    THotRegions m_hotRegions;
+    TScreenHistory m_homeHistory;
+    TScreenHistory m_awayHistory;
+    TZoneMask m_mask;
+    std::array<TKeyboardMap::Slots, 2> m_hotkeySlots{};
+    QTimer m_activeAITimer;
+    QTimer m_autoSaveTimer;
+    std::mt19937 m_random;
+    bool m_opened = false;
+    bool m_activated = false;
+    QString m_pressedItem;
+};

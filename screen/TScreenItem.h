@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/IScreenLink.h"
+
+#include <QRect>
+#include <QString>
+
+// One named component of the court screen: a picture, a label or a frame.
+// Positions are in the 1000 x 688 frame of the screen, whatever the window.
+struct TScreenItem
+{
+    enum Type
+    {
+        Picture,
+        Label,
+        Frame,
+        Unplaced
+    };
+    enum Align
+    {
+        AlignLeft,
+        AlignRight,
+        AlignCentre
+    };
+
+    QString Name;
+    Type Kind = Label;
+    QRect Rect;
+    // Picture name in the library; pictures only.
+    QString PictureName;
+    bool Visible = true;
+    bool Enabled = true;
+    QString Text;
+    TColor Color = 0xff000000;
+    bool Bold = false;
+    int FontPixels = 11;
+    Align Alignment = AlignLeft;
+    // Narrow type for the crowded panel columns and history lines.
+    bool Condensed = false;
+    // Text is cut at the label's edges instead of running past them.
+    bool Clip = false;
+    // A text too wide for the label is set in smaller type (translated
+    // captions and reference list entries vary in length).
+    bool Fit = false;
+    int Tag = 0;
+    // Whether a press of the system mouse on it runs a handler of its own.
+    bool Clickable = false;
+};

@@ -1,0 +1,146 @@
+// From a release of the home pointer to the repainted court screen, on a game
+// of 1,000 events: the hot-region hit test, RecordEvent, the save after the
+// event and one full paint of the screen at 1280 x 800. Prints the median and
+// the 99th percentile of the single clicks, with the save (/1) and without (/0).
+//
+// The saved-game writer is not part of this build yet; the save is stood in
+// for by writing every event record and both rosters to a file in a temporary
+// folder and renaming it over the old one, which is the work of a save.
+#include "model/EventKinds.h"
+#include "model/TGame.h"
+#include "model/TGameScript.h"
+#include "screen/TCourtScreen.h"
+#include "screen/TPictureLibrary.h"
+#include "screen/TScreenPainter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <vector>
+
+namespace {
+
+class FileStore : public IGameStore
+{
+public:
+    explicit FileStore(const QString &folder) : m_path(QDir(folder).filePath(QStringLiteral("events.dat"))) {}
+    void SaveGame(TGame &game) override
+    {
+        QSaveFile file(m_path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        for (const TEventList::Entry &e : game.AllEvents.Entries())
+            file.write(e.Event->ToRecord());
+        for (int side : {1, 2})
+            for (const TPlayerList *list : {&game.Team(side).OnCourt, &game.Team(side).Bench})
+                for (int i = 0; i < list->Count(); ++i)
+                    file.write(list->At(i)->ToRecord());
+        file.commit();
+    }
+    void WriteDumps(TGame &) override {}
+    void WritePeriodDump(TGame &, int) override {}
+    void DeleteEarlierDumps(TGame &) override {}
+    void DeleteDumps(TGame &) override {}
+
+private:
+    QString m_path;
+};
+
+QString libraryFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Library/ENG");
+}
+
+void BM_HomeClickToRepaint(benchmark::State &state)
+{
+    TSettings settings;
+    settings.SetValue(QStringLiteral("AUTO_SAVE"), QStringLiteral("NO"));
+    TFixedClock clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30)));
+    TGame game(TGameServices{&settings, nullptr, nullptr, &clock, nullptr, nullptr});
+    TCourtScreen screen(game);
+    game.SetScreen(&screen);
+    TPictureLibrary library(libraryFolder());
+    screen.SetZoneMask(TZoneMask(library.Picture(QStringLiteral("MASK_VERTICAL")),
+                                 library.Picture(QStringLiteral("MASK_HORIZONTAL"))));
+    TGameScript script(game, screen);
+    script.Run(QStringLiteral(R"(
+game code=BENCH002
+team home id=1 webid=T1 name=Home league=1
+team away id=2 webid=T2 name=Away league=1
+player home id=11 webid=H11 jersey=4 name="A One" court
+player home id=12 webid=H12 jersey=7 name="B Two" court
+player home id=13 webid=H13 jersey=10 name="C Three" court
+player home id=14 webid=H14 jersey=15 name="D Four" bench
+player away id=21 webid=A21 jersey=5 name="E Five" court
+player away id=22 webid=A22 jersey=8 name="F Six" court
+player away id=23 webid=A23 jersey=12 name="G Seven" court
+)"));
+    screen.Open();
+    script.Run(QStringLiteral("tick"));
+
+    auto click = [&screen](QPoint p) {
+        screen.HomePointerReport(p, TCourtScreen::ReportLeft);
+        screen.HomePointerReport(p, 0);
+    };
+    const QPoint row(60, 313);     // the first home row
+    const QPoint rebound(34, 199); // the defensive rebound button
+    const QPoint steal(72, 199);   // the steal button
+    const QPoint shot(501, 355);   // a two-pointer in the home half
+    click(row);
+    int n = 0;
+    while (game.AllEvents.Count() < 1000) {
+        click(n % 3 == 0 ? shot : n % 3 == 1 ? rebound : steal);
+        ++n;
+    }
+
+    QTemporaryDir folder;
+    FileStore store(folder.path());
+    // Argument 1: with the save; 0: the screen and the model alone.
+    if (state.range(0) == 1)
+        game.SetStore(&store);
+    TScreenPainter painter(library);
+    QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> samples;
+    std::vector<double> recording;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        timer.start();
+        click(n % 3 == 0 ? shot : n % 3 == 1 ? rebound : steal);
+        ++n;
+        recording.push_back(timer.nsecsElapsed() / 1e6);
+        QPainter p(&frame);
+        painter.Paint(p, screen.Items(), QSizeF(frame.size()));
+        p.end();
+        samples.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2];
+    };
+    std::sort(samples.begin(), samples.end());
+    if (!samples.empty()) {
+        state.counters["median_ms"] = samples[samples.size() / 2];
+        state.counters["p99_ms"] = samples[std::min(samples.size() - 1, samples.size() * 99 / 100)];
+        state.counters["record_save_median_ms"] = median(recording);
+        state.counters["events"] = game.AllEvents.Count();
+    }
+}
+BENCHMARK(BM_HomeClickToRepaint)->Arg(1)->Arg(0)->Iterations(400)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

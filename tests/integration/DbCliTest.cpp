@@ -1,0 +1,157 @@
+#include "support/CliRunner.h"
+#include "support/TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TRun
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// parquetix-cli with the temporary home as its application home.
+TRun cli(const TestHome &home, const QStringList &args)
+{
+    const CliResult r = runProgram(QStringLiteral("parquetix-cli"), args, home.path());
+    return {r.ExitCode, QString::fromUtf8(r.Out), QString::fromUtf8(r.Err)};
+}
+
+const QByteArray kUpdate("*L1|Liga#T1|Medv\xe9k|MED|#*P1|KOVACS Janos|19990101|190|85|G|HUN|T1|7|#*"
+                         "T1|T1|01.01.2031|szerda|18:00|ABC1DEF2|Bir\xf3 Bela||#*Edz\xf5|E####");
+
+} // namespace
+
+TEST(DbCli, InitCreatesTheDatabaseAndItsPristineCopy)
+{
+    TestHome home;
+    const TRun run = cli(home, {QStringLiteral("db"), QStringLiteral("init")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("schema version 1"))) << run.out.toStdString();
+    EXPECT_TRUE(QFile::exists(home.file(QStringLiteral("Datastore/parquetix.db"))));
+    EXPECT_TRUE(QFile::exists(home.file(QStringLiteral("Datastore/Original/parquetix.db"))));
+}
+
+TEST(DbCli, ImportUpdatePrintsWhatItAddedAndNothingTheSecondTime)
+{
+    TestHome home;
+    home.write(QStringLiteral("update.txt"), kUpdate);
+    const QStringList args{QStringLiteral("db"), QStringLiteral("import-update"),
+                           home.file(QStringLiteral("update.txt"))};
+    const TRun first = cli(home, args);
+    ASSERT_EQ(first.code, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Player       added 1, changed 0")))
+        << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Staff        added 2, changed 0")))
+        << first.out.toStdString();
+    const TRun second = cli(home, args);
+    ASSERT_EQ(second.code, 0);
+    EXPECT_FALSE(second.out.contains(QStringLiteral("added 1"))) << second.out.toStdString();
+
+    const TRun teams = cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("teams")});
+    EXPECT_TRUE(teams.out.contains(QString::fromUtf8("Medvék"))) << teams.out.toStdString();
+    const TRun staff = cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("staff")});
+    EXPECT_TRUE(staff.out.contains(QString::fromUtf8("Biró Bela"))) << staff.out.toStdString();
+    EXPECT_TRUE(staff.out.contains(QString::fromUtf8("Edző"))) << staff.out.toStdString();
+}
+
+TEST(DbCli, EmptyAsksForConfirmation)
+{
+    TestHome home;
+    home.write(QStringLiteral("update.txt"), kUpdate);
+    cli(home,
+        {QStringLiteral("db"), QStringLiteral("import-update"), home.file(QStringLiteral("update.txt"))});
+    const TRun refused = cli(home, {QStringLiteral("db"), QStringLiteral("empty")});
+    EXPECT_NE(refused.code, 0);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Delete all data from database?")));
+    EXPECT_TRUE(cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("players")})
+                    .out.contains(QStringLiteral("1 row(s)")));
+    ASSERT_EQ(cli(home, {QStringLiteral("db"), QStringLiteral("empty"), QStringLiteral("--yes")}).code, 0);
+    EXPECT_TRUE(cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("players")})
+                    .out.contains(QStringLiteral("0 row(s)")));
+}
+
+TEST(DbCli, UpdateFromAnUnreachableServerFailsWithTheNoConnectionMessage)
+{
+    TestHome home;
+    const TRun run =
+        cli(home, {QStringLiteral("db"), QStringLiteral("update"), QStringLiteral("--server"),
+                   QStringLiteral("http://127.0.0.1:9"), QStringLiteral("--code"), QStringLiteral("C1")});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8("Csatlakozás"))) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Cannot connect to the server"))) << run.err.toStdString();
+}
+
+TEST(DbCli, TranslatePrintsTheTranslationOrTheTextItself)
+{
+    TestHome home;
+    const TRun unseen = cli(home, {QStringLiteral("translate"), QStringLiteral("Folytatja?"),
+                                   QStringLiteral("--lang"), QStringLiteral("ENG")});
+    ASSERT_EQ(unseen.code, 0) << unseen.err.toStdString();
+    EXPECT_EQ(unseen.out, QStringLiteral("Folytatja?\n"));
+    const TRun init = cli(home, {QStringLiteral("db"), QStringLiteral("init")});
+    EXPECT_TRUE(init.out.contains(QStringLiteral("translate    1 row(s)"))) << init.out.toStdString();
+    EXPECT_EQ(cli(home, {QStringLiteral("translate")}).code, 2);
+}
+
+// The whole road of the online update: the reference server's update endpoint,
+// the HTTP client, the import and the tables.
+TEST(DbCli, UpdateDownloadsFromTheReferenceServer)
+{
+    TestHome home;
+    home.write(QStringLiteral("update.txt"), kUpdate);
+    QProcess server;
+    server.start(QDir(binaryFolder()).filePath(QStringLiteral("parquetix-server")),
+                 {QStringLiteral("--data"), home.file(QStringLiteral("server")), QStringLiteral("--port"),
+                  QStringLiteral("0"), QStringLiteral("--update-file"),
+                  home.file(QStringLiteral("update.txt")), QStringLiteral("--log"),
+                  home.file(QStringLiteral("server.log"))});
+    ASSERT_TRUE(server.waitForStarted(5000));
+    ASSERT_TRUE(server.waitForReadyRead(5000));
+    const QByteArray line = server.readLine().trimmed();
+    ASSERT_TRUE(line.startsWith("listening on ")) << line.constData();
+    const QString address = QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(line.mid(13));
+
+    const QStringList args{QStringLiteral("db"),       QStringLiteral("update"),
+                           QStringLiteral("--server"), address,
+                           QStringLiteral("--code"),   QStringLiteral("C1")};
+    const TRun first = cli(home, args);
+    EXPECT_EQ(first.code, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.contains(QString::fromUtf8("Adatok frissítése kész"))) << first.out.toStdString();
+    EXPECT_TRUE(first.out.contains(QStringLiteral("Team         added 1, changed 0")))
+        << first.out.toStdString();
+    const TRun second = cli(home, args);
+    EXPECT_EQ(second.code, 0);
+    EXPECT_TRUE(second.out.contains(QStringLiteral("Team         added 0, changed 0")))
+        << second.out.toStdString();
+    EXPECT_TRUE(cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("teams")})
+                    .out.contains(QString::fromUtf8("Medvék")));
+
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(5000));
+    EXPECT_TRUE(home.read(QStringLiteral("server.log")).contains("/income/update.phtml?code=C1"));
+}
+
+TEST(DbCli, AServerWithoutUpdateRefusesIt)
+{
+    TestHome home;
+    QProcess server;
+    server.start(QDir(binaryFolder()).filePath(QStringLiteral("parquetix-server")),
+                 {QStringLiteral("--data"), home.file(QStringLiteral("server")), QStringLiteral("--port"),
+                  QStringLiteral("0"), QStringLiteral("--log"), home.file(QStringLiteral("server.log"))});
+    ASSERT_TRUE(server.waitForStarted(5000));
+    ASSERT_TRUE(server.waitForReadyRead(5000));
+    const QByteArray line = server.readLine().trimmed();
+    ASSERT_TRUE(line.startsWith("listening on ")) << line.constData();
+    const TRun run = cli(home, {QStringLiteral("db"), QStringLiteral("update"), QStringLiteral("--server"),
+                                QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(line.mid(13))});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("The server refused the update!"))) << run.err.toStdString();
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(5000));
+}

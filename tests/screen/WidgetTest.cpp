@@ -1,0 +1,173 @@
+#include "TestMasks.h"
+#include "model/EventKinds.h"
+#include "model/TGame.h"
+#include "model/TGameScript.h"
+#include "screen/TCourtScreen.h"
+#include "screen/TPointerEvent.h"
+#include "screen/TfrmParquetixScreenNew.h"
+
+#include "support/QtPrinters.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// The real window, in a window of another size than the frame: every press
+// must land on the frame point it shows.
+class ScreenWindow : public ::testing::Test
+{
+protected:
+    ScreenWindow()
+        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
+          game(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, nullptr})
+    {
+        settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
+        settings.SetValue(QStringLiteral("COMPORT"), QStringLiteral("/dev/parquetix-no-such-port"));
+        // A library with only the masks and a plain red background.
+        TestMasks::vertical().save(library.filePath(QStringLiteral("MASK_VERTICAL.png")));
+        TestMasks::horizontal().save(library.filePath(QStringLiteral("MASK_HORIZONTAL.png")));
+        QImage background(1000, 688, QImage::Format_RGB32);
+        background.fill(qRgb(200, 0, 0));
+        background.save(library.filePath(QStringLiteral("SCREEN.png")));
+    }
+
+    void open(const QString &input = QStringLiteral("INPUT_SERIALMOUSE"))
+    {
+        settings.SetValue(QStringLiteral("INPUT"), input);
+        form = std::make_unique<TfrmParquetixScreenNew>(game, library.path());
+        if (!built) {
+            built = true;
+            TGameScript script(game, form->Screen());
+            ASSERT_TRUE(script.Run(QStringLiteral(R"(
+team home id=1 webid=T1 name="Home Team"
+team away id=2 webid=T2 name="Away Team"
+player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
+player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
+player home id=13 webid=H13 jersey=10 name="FARKAS Mate" court
+player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
+player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
+player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
+tick
+)"))) << script.Error().toStdString();
+        }
+        form->Open();
+        form->resize(1500, 900);
+        form->show();
+    }
+
+    QPoint at(QPoint framePoint) const { return form->WindowPoint(framePoint).toPoint(); }
+    QPoint centreOf(const char *item) const
+    {
+        return form->Screen().Items().Find(QString::fromLatin1(item))->Rect.center();
+    }
+    const TGameEvent *last() const { return game.AllEvents.At(game.AllEvents.Count() - 1); }
+
+    QTemporaryDir library;
+    TSettings settings;
+    TScriptPrompter prompter;
+    TFixedClock clock;
+    TGame game;
+    std::unique_ptr<TfrmParquetixScreenNew> form;
+    bool built = false;
+};
+
+TEST_F(ScreenWindow, FramePointsSurviveTheScaling)
+{
+    open();
+    for (const QSize size : {QSize(1500, 900), QSize(700, 600), QSize(1000, 688), QSize(2560, 1440)}) {
+        form->resize(size);
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(999, 687), QPoint(500, 286), QPoint(500, 287), QPoint(343, 288)})
+            EXPECT_EQ(form->FramePoint(form->WindowPoint(p)), p) << size.width() << "x" << size.height();
+    }
+    // 1500 x 900 scales by 900 / 688 and centres the frame across.
+    form->resize(1500, 900);
+    const double s = 900.0 / 688.0;
+    EXPECT_EQ(form->FramePoint(QPointF((1500 - 1000 * s) / 2 + 10 * s + 1, 1)), QPoint(10, 0));
+    EXPECT_LT(form->FramePoint(QPointF(5, 450)).x(), 0);
+}
+
+TEST_F(ScreenWindow, ClicksLandOnTheirFramePoints)
+{
+    open();
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("lblCsapat2JatekosNev_2")));
+    ASSERT_NE(game.AwayTeam().ActivePlayer(), nullptr);
+    EXPECT_EQ(game.AwayTeam().ActivePlayer()->JatekosMezSzam, 8);
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("imgVedoCsapat2")));
+    EXPECT_EQ(last()->Kind, Kind::DefensiveRebound);
+    // A missed shot in the away half: the court point is the frame point less the court's corner.
+    QTest::mouseClick(form.get(), Qt::RightButton, {}, at({450, 200}));
+    EXPECT_EQ(last()->Kind, Kind::ShotMissed);
+    EXPECT_TRUE(last()->Message.contains(QLatin1String("&x=70&y=93")));
+    // The last row above the centre line belongs to the away half, the next does not.
+    const int count = game.AllEvents.Count();
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, at({500, 287}));
+    EXPECT_EQ(game.AllEvents.Count(), count);
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, at({500, 286}));
+    EXPECT_EQ(game.AllEvents.Count(), count + 1);
+}
+
+TEST_F(ScreenWindow, KeysReachTheKeyboardMap)
+{
+    open(QStringLiteral("INPUT_KEYBOARD"));
+    QTest::keyClick(form.get(), Qt::Key_F9);
+    EXPECT_EQ(form->Screen().KeyboardTeam, 2);
+    QTest::keyClick(form.get(), Qt::Key_0);
+    EXPECT_EQ(last()->Kind, Kind::DefensiveRebound);
+    EXPECT_EQ(last()->Side, Side::AwayTeam);
+    // Tab selects a player instead of moving the focus; Escape does not close the screen.
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    EXPECT_EQ(form->Screen().KeyboardTeam, 1);
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
+    // Shift makes a shot key a made shot.
+    QTest::keyClick(form.get(), Qt::Key_T, Qt::ShiftModifier);
+    EXPECT_EQ(last()->Kind, Kind::ShotMade);
+}
+
+TEST_F(ScreenWindow, HomePointerReportsArePostedToTheWindow)
+{
+    open();
+    const QPoint row = centreOf("lblCsapat1JatekosNev_3");
+    QCoreApplication::postEvent(form.get(), new TPointerEvent(row, TCourtScreen::ReportLeft));
+    QCoreApplication::postEvent(form.get(), new TPointerEvent(row, 0));
+    QCoreApplication::sendPostedEvents(form.get());
+    ASSERT_NE(game.HomeTeam().ActivePlayer(), nullptr);
+    EXPECT_EQ(game.HomeTeam().ActivePlayer()->JatekosMezSzam, 10);
+}
+
+TEST_F(ScreenWindow, AMissingPointerDeviceIsReportedInTheStatusArea)
+{
+    open();
+    const QString status = form->Screen().ItemText(QStringLiteral("lblStatus"));
+    EXPECT_TRUE(status.contains(QLatin1String("/dev/parquetix-no-such-port"))) << status.toStdString();
+    settings.SetValue(QStringLiteral("COMPORT"), QStringLiteral("/dev/input/parquetix-no-such-event"));
+    form.reset();
+    open();
+    EXPECT_TRUE(form->Screen()
+                    .ItemText(QStringLiteral("lblStatus"))
+                    .contains(QLatin1String("parquetix-no-such-event")));
+    // Recording goes on with the system mouse.
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("lblCsapat2JatekosNev_1")));
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("imgLabdaszerzesAwayTeam")));
+    EXPECT_EQ(last()->Kind, Kind::Steal);
+}
+
+TEST_F(ScreenWindow, PaintsTheLibraryScaledAndPlaceholdersForMissingPictures)
+{
+    open();
+    form->resize(1376, 1000);
+    const QImage shot = form->grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(1376, 1000));
+    // The width decides the scale (1.376 < 1000 / 688): bands of 27 pixels lie above and below.
+    const double s = 1376.0 / 1000.0;
+    const int top = int((1000 - 688 * s) / 2);
+    EXPECT_EQ(QColor(shot.pixel(5, top + 5)), QColor(200, 0, 0));
+    EXPECT_NE(QColor(shot.pixel(5, top / 2)), QColor(200, 0, 0));
+    EXPECT_TRUE(form->Pictures().Missing().contains(QStringLiteral("GOMB1")));
+    EXPECT_FALSE(form->Pictures().Missing().contains(QStringLiteral("SCREEN")));
+    // The missing button is drawn as a plain rectangle, not left out.
+    const QPoint button = form->WindowPoint(centreOf("imgVedoCsapat2")).toPoint();
+    EXPECT_NE(QColor(shot.pixel(button)), QColor(200, 0, 0));
+}

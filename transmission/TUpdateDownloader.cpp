@@ -1,0 +1,33 @@
+#include "TUpdateDownloader.h"
+
+#include "transmission/THttpClient.h"
+
+#include <QStringEncoder>
+
+void TUpdateDownloader::SetTimeouts(int connectMs, int readMs)
+{
+    m_connectMs = connectMs;
+    m_readMs = readMs;
+}
+
+bool TUpdateDownloader::Download(const QString &url, const TProxy &proxy, QByteArray &body, QString &error)
+{
+    THttpClient client(m_connectMs, m_readMs);
+    if (!proxy.server.isEmpty()) {
+        bool ok = false;
+        const int port = proxy.port.trimmed().toInt(&ok);
+        if (!ok || port <= 0 || port > 65535) {
+            error = QStringLiteral("Invalid proxy port: \"%1\"").arg(proxy.port);
+            return false;
+        }
+        client.setProxy(proxy.server, port, proxy.user, proxy.password);
+    }
+    QStringEncoder encode("windows-1250");
+    const THttpReply reply = client.getLive(encode.isValid() ? QByteArray(encode(url)) : url.toLatin1());
+    if (!reply.received) {
+        error = reply.error;
+        return false;
+    }
+    body = reply.body;
+    return true;
+}
