@@ -63,11 +63,14 @@ bool TCliGame::RunScript(const QString &path, QTextStream &err, QTextStream *pro
     const QString script = QString::fromUtf8(file.readAll());
     TGameScript runner(App.Game(), Screen);
     int commands = 0;
-    if (progress)
-        runner.AfterCommand = [&] {
+    runner.AfterCommand = [&] {
+        if (progress) {
             *progress << "done " << ++commands << "\n";
             progress->flush();
-        };
+        }
+        if (AfterCommand)
+            AfterCommand();
+    };
     try {
         if (!runner.Run(script, path)) {
             err << runner.Error() << "\n";

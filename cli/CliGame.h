@@ -6,6 +6,7 @@
 #include "shell/TGameStore.h"
 
 #include <QTextStream>
+#include <functional>
 
 // What the commands that play or load a game share: the application with its
 // game, a headless screen, the script's prompter, an optional fixed clock,
@@ -23,6 +24,9 @@ public:
     // Plays a script file on the current game; false with the error on err.
     // After every command that recorded something, progress gets the count of commands run.
     bool RunScript(const QString &path, QTextStream &err, QTextStream *progress = nullptr);
+
+    // Called after every command that recorded something, once a script runs.
+    std::function<void()> AfterCommand;
 
     TGameStore Store;
     TParquetixApplication App;

@@ -307,6 +307,11 @@ bool TGameScript::command(const QStringList &w)
         m_game.AwayTeam().RecordEvent(2, Kind::PeriodEnd, 2);
         return true;
     }
+    if (cmd == QLatin1String("close")) {
+        // The wizard's end of the game: the game-closed message.
+        m_game.SendGameClosed();
+        return true;
+    }
     if (cmd == QLatin1String("select")) {
         const int side = needSide(3);
         if (!side)

@@ -4,6 +4,7 @@
 
 #include <QStringEncoder>
 #include <httplib.h>
+#include <mutex>
 
 namespace {
 
@@ -60,10 +61,36 @@ QString describe(httplib::Error error)
 
 } // namespace
 
-THttpClient::THttpClient(int connectTimeoutMs, int readTimeoutMs)
-    : m_connectTimeoutMs(qMax(1, connectTimeoutMs))
-    , m_readTimeoutMs(qMax(1, readTimeoutMs))
+// The request in progress, so another thread can cut it short.
+struct THttpClient::TAbortSwitch
 {
+    std::mutex Mutex;
+    bool Aborted = false;
+    httplib::Client *Current = nullptr;
+};
+
+THttpClient::THttpClient(int connectTimeoutMs, int readTimeoutMs)
+    : m_connectTimeoutMs(qMax(1, connectTimeoutMs)), m_readTimeoutMs(qMax(1, readTimeoutMs)),
+      m_abort(std::make_unique<TAbortSwitch>())
+{
+}
+
+THttpClient::~THttpClient() = default;
+
+void THttpClient::abortRequests()
+{
+    std::lock_guard<std::mutex> lock(m_abort->Mutex);
+    m_abort->Aborted = true;
+    // Shuts the socket down under httplib's own lock: a read in progress
+    // fails at once, a connection being made fails once it is made.
+    if (m_abort->Current)
+        m_abort->Current->stop();
+}
+
+void THttpClient::resumeRequests()
+{
+    std::lock_guard<std::mutex> lock(m_abort->Mutex);
+    m_abort->Aborted = false;
 }
 
 void THttpClient::setProxy(const QString &host, int port, const QString &user, const QString &password)
@@ -75,7 +102,8 @@ void THttpClient::setProxy(const QString &host, int port, const QString &user, c
         // Written here rather than by httplib, which leaves the header out
         // when the password is empty.
         QStringEncoder encoder("windows-1250");
-        const QByteArray credentials = QByteArray(encoder.encode(user)) + ':' + QByteArray(encoder.encode(password));
+        const QByteArray credentials =
+            QByteArray(encoder.encode(user)) + ':' + QByteArray(encoder.encode(password));
         m_proxyAuthorization = "Basic " + credentials.toBase64();
     }
 }
@@ -157,9 +185,21 @@ THttpReply THttpClient::send(bool post, const QByteArray &url, const Headers &he
     if (!m_proxyAuthorization.isEmpty())
         sent.emplace("Proxy-Authorization", m_proxyAuthorization.toStdString());
 
+    {
+        std::lock_guard<std::mutex> lock(m_abort->Mutex);
+        if (m_abort->Aborted) {
+            reply.error = QStringLiteral("request cancelled");
+            return reply;
+        }
+        m_abort->Current = &client;
+    }
     httplib::Result result =
         post ? client.Post(target, sent, body.constData(), size_t(body.size()), contentType.toStdString())
              : client.Get(target, sent);
+    {
+        std::lock_guard<std::mutex> lock(m_abort->Mutex);
+        m_abort->Current = nullptr;
+    }
     if (!result) {
         reply.error = QStringLiteral("%1 %2: %3")
                           .arg(post ? QStringLiteral("POST") : QStringLiteral("GET"),

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "IHttpTransport.h"
 #include "THttpReply.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <memory>
 
 class TMsMultiPartFormDataStream;
 
@@ -14,7 +16,7 @@ class TMsMultiPartFormDataStream;
 // as long as it is not reconfigured meanwhile. Addresses are taken byte for
 // byte: a live message goes on the wire exactly as built, never
 // percent-encoded.
-class THttpClient
+class THttpClient : public IHttpTransport
 {
 public:
     using Headers = QList<QPair<QByteArray, QByteArray>>;
@@ -27,6 +29,9 @@ public:
 
     explicit THttpClient(int connectTimeoutMs = DefaultConnectTimeoutMs,
                          int readTimeoutMs = DefaultReadTimeoutMs);
+    ~THttpClient() override;
+    THttpClient(const THttpClient &) = delete;
+    THttpClient &operator=(const THttpClient &) = delete;
 
     int connectTimeoutMs() const { return m_connectTimeoutMs; }
     int readTimeoutMs() const { return m_readTimeoutMs; }
@@ -44,11 +49,14 @@ public:
     static Headers formHeaders();
 
     // GET of a live message or the master data with liveHeaders().
-    THttpReply getLive(const QByteArray &url) const;
+    THttpReply getLive(const QByteArray &url) const override;
     // GET of the version file with formHeaders().
     THttpReply getPage(const QByteArray &url) const;
     // POST of a closed multipart body with formHeaders() and its content type.
-    THttpReply postForm(const QByteArray &url, const TMsMultiPartFormDataStream &form) const;
+    THttpReply postForm(const QByteArray &url, const TMsMultiPartFormDataStream &form) const override;
+
+    void abortRequests() override;
+    void resumeRequests() override;
 
     THttpReply get(const QByteArray &url, const Headers &headers) const;
     THttpReply post(const QByteArray &url, const Headers &headers, const QByteArray &body,
@@ -63,4 +71,6 @@ private:
     QString m_proxyHost;
     int m_proxyPort = 0;
     QByteArray m_proxyAuthorization;
+    struct TAbortSwitch;
+    std::unique_ptr<TAbortSwitch> m_abort;
 };

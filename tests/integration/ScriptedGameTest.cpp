@@ -14,7 +14,8 @@ const QString Stamp = QStringLiteral("20261209183005");
 
 QString roster()
 {
-    return QStringLiteral(R"(set VERSION=HUN RENDEZES=RENDEZES_MEZSZAM SERVER_NAME=/income/index.phtml? USE_ACTIVE_AI_1=YES
+    return QStringLiteral(
+        R"(set VERSION=HUN RENDEZES=RENDEZES_MEZSZAM SERVER_NAME=/income/index.phtml? USE_ACTIVE_AI_1=YES
 game code=FULL1GAM2 date=2026-12-09 time=18:30 stadium="Main Hall" attendance=300
 team home id=1 webid=T1 name="Home Team" league=1
 team away id=2 webid=T2 name="Away Team" league=1
@@ -95,7 +96,7 @@ sub away 8 21
         stepTo(end);
     for (int end = 180; end <= 400; end += 20)
         stepTo(end);
-    s += QStringLiteral("tick\n");   // refused: the clock stands at 400
+    s += QStringLiteral("tick\n"); // refused: the clock stands at 400
     return s;
 }
 
@@ -226,28 +227,39 @@ TEST_F(ScriptedGame, MessagesAndHistoryTexts)
                               QStringLiteral("&h=Home_Team&v=Away_Team"));
     EXPECT_EQ(message(4), prefix + QStringLiteral("kod=0002&szkod=FULL1GAM2&time=") + Stamp +
                               QStringLiteral("&p=H12&k=1&h=1&jat=1&j=NAGY_Bence&mz=7"));
-    EXPECT_EQ(message(13), prefix + QStringLiteral("kod=1000&id=13&szkod=FULL1GAM2&tipus=3&jatekos=H11&x=20&y=200&time=") +
-                               Stamp + QStringLiteral("&hpont=7&vpont=0"));
+    EXPECT_EQ(message(13),
+              prefix + QStringLiteral("kod=1000&id=13&szkod=FULL1GAM2&tipus=3&jatekos=H11&x=20&y=200&time=") +
+                  Stamp + QStringLiteral("&hpont=7&vpont=0"));
     EXPECT_EQ(text(13), QStringLiteral("0.m 4 Kovacs: (FB)sikeres távoli"));
-    EXPECT_EQ(message(19), prefix + QStringLiteral("kod=1001&id=19&szkod=FULL1GAM2&tipus=4&jatekos=H12&time=") + Stamp +
-                               QStringLiteral("&hpont=10&vpont=0"));
+    EXPECT_EQ(message(19), prefix +
+                               QStringLiteral("kod=1001&id=19&szkod=FULL1GAM2&tipus=4&jatekos=H12&time=") +
+                               Stamp + QStringLiteral("&hpont=10&vpont=0"));
     EXPECT_EQ(text(20), QStringLiteral("0.m 7 Nagy: sikertelen zsakolas"));
     EXPECT_EQ(text(22), QStringLiteral("0.m 15 Balogh: (SC)sikeres közeli"));
-    EXPECT_EQ(message(28), prefix + QStringLiteral("kod=1005&id=28&szkod=FULL1GAM2&tipus=3&jatekos=H14&time=") + Stamp +
-                               QStringLiteral("&hpont=12&vpont=0"));
-    EXPECT_EQ(message(29), prefix + QStringLiteral("kod=1007&id=29&szkod=FULL1GAM2&tipus=2&jatekos=H14&time=") + Stamp +
-                               QStringLiteral("&hpont=12&vpont=0"));
-    EXPECT_EQ(message(31), prefix + QStringLiteral("kod=1020&id=31&szkod=FULL1GAM2&jatekos=H14&time=") + Stamp +
-                               QStringLiteral("&hpont=12&vpont=0"));
-    EXPECT_EQ(message(38), prefix + QStringLiteral("kod=2005&id=38&szkod=FULL1GAM2&tipus=5&jatekos=T1&csapat=1&time=") + Stamp);
+    EXPECT_EQ(message(28), prefix +
+                               QStringLiteral("kod=1005&id=28&szkod=FULL1GAM2&tipus=3&jatekos=H14&time=") +
+                               Stamp + QStringLiteral("&hpont=12&vpont=0"));
+    EXPECT_EQ(message(29), prefix +
+                               QStringLiteral("kod=1007&id=29&szkod=FULL1GAM2&tipus=2&jatekos=H14&time=") +
+                               Stamp + QStringLiteral("&hpont=12&vpont=0"));
+    EXPECT_EQ(message(31), prefix + QStringLiteral("kod=1020&id=31&szkod=FULL1GAM2&jatekos=H14&time=") +
+                               Stamp + QStringLiteral("&hpont=12&vpont=0"));
+    EXPECT_EQ(message(38),
+              prefix + QStringLiteral("kod=2005&id=38&szkod=FULL1GAM2&tipus=5&jatekos=T1&csapat=1&time=") +
+                  Stamp);
     EXPECT_EQ(text(38), QStringLiteral("0.p Csapat eladott labda"));
-    EXPECT_EQ(message(39), prefix + QStringLiteral("kod=2007&id=39&szkod=FULL1GAM2&jatekos=T1&csapat=1&time=") + Stamp);
-    EXPECT_EQ(message(42), prefix + QStringLiteral("kod=2010&id=42&szkod=FULL1GAM2&jatekos=T1&csapat=1&time=") + Stamp);
+    EXPECT_EQ(message(39),
+              prefix + QStringLiteral("kod=2007&id=39&szkod=FULL1GAM2&jatekos=T1&csapat=1&time=") + Stamp);
+    EXPECT_EQ(message(42),
+              prefix + QStringLiteral("kod=2010&id=42&szkod=FULL1GAM2&jatekos=T1&csapat=1&time=") + Stamp);
     EXPECT_EQ(text(42), QStringLiteral("0.p Csapat indirect labdaszerzés"));
     EXPECT_EQ(message(44), prefix + QStringLiteral("kod=2011&id=44&szkod=FULL1GAM2&csapat=1&time=") + Stamp);
     EXPECT_EQ(text(45), QStringLiteral("0.p idokéres"));
-    EXPECT_EQ(message(46), prefix + QStringLiteral("kod=1011&id=46&szkod=FULL1GAM2&jatekosbe=A24&jatekoski=A22&csapat=T2&time=") +
-                               Stamp);
+    EXPECT_EQ(
+        message(46),
+        prefix +
+            QStringLiteral("kod=1011&id=46&szkod=FULL1GAM2&jatekosbe=A24&jatekoski=A22&csapat=T2&time=") +
+            Stamp);
     EXPECT_EQ(text(46), QStringLiteral("Lakatos <> Varga"));
 
     // Id 43 was the away player's indirect steal, refused outside the Hebrew edition.
@@ -265,24 +277,26 @@ TEST_F(ScriptedGame, MessagesAndHistoryTexts)
 TEST_F(ScriptedGame, ScriptErrorsNameTheLine)
 {
     home.write(QStringLiteral("bad.txt"), "# a comment\ntick\nshot home made close\n");
-    const CliResult r = runProgram(QStringLiteral("parquetix-cli"),
-                                   {QStringLiteral("play"), home.file(QStringLiteral("bad.txt"))}, home.path());
+    const CliResult r =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("play"), home.file(QStringLiteral("bad.txt"))}, home.path());
     EXPECT_NE(r.ExitCode, 0);
     EXPECT_TRUE(r.Err.contains("bad.txt:3:")) << r.Err.toStdString();
     EXPECT_TRUE(r.Err.contains("court point")) << r.Err.toStdString();
 
     home.write(QStringLiteral("bad2.txt"), "set NO_SUCH_KEY=1\n");
-    const CliResult r2 = runProgram(QStringLiteral("parquetix-cli"),
-                                    {QStringLiteral("play"), home.file(QStringLiteral("bad2.txt"))}, home.path());
+    const CliResult r2 =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("play"), home.file(QStringLiteral("bad2.txt"))}, home.path());
     EXPECT_NE(r2.ExitCode, 0);
     EXPECT_TRUE(r2.Err.contains("bad2.txt:1:")) << r2.Err.toStdString();
 }
 
 TEST_F(ScriptedGame, DemoGamePlaysThrough)
 {
-    const CliResult r = runProgram(QStringLiteral("parquetix-cli"),
-                                   {QStringLiteral("play"), sourceFolder() + QStringLiteral("/demo/demo-game.txt")},
-                                   home.path());
+    const CliResult r = runProgram(
+        QStringLiteral("parquetix-cli"),
+        {QStringLiteral("play"), sourceFolder() + QStringLiteral("/demo/demo-game.txt")}, home.path());
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     EXPECT_TRUE(r.Out.contains("Budapest Lions 17 : 14 Debrecen Hawks")) << r.Out.toStdString();
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "transmission/TSendGameResult.h"
+
+class TGame;
+class TGameStore;
+class TParquetixSender;
+
+// The "Send data" button of the wizards: the finished game goes to the
+// statistics server as its zipped folder and its text report.
+class TGameUpload
+{
+public:
+    // Zips the game folder into save root + code + ".zip" (a failure there is
+    // not checked: the upload then reports the missing archive), builds the
+    // text report and hands both to SendGame. User interface thread.
+    static TSendGameResult UploadGame(TGame &game, TGameStore &store, TParquetixSender &sender);
+};

@@ -1,0 +1,248 @@
+// A whole game played with parquetix-cli, sent live to parquetix-server and
+// uploaded at the end: every message arrives complete and in order, byte for
+// byte, and the corrections replace the messages they correct.
+#include "LiveServerFixture.h"
+
+#include "support/CliRunner.h"
+#include "support/QtPrinters.h"
+#include "support/TestHome.h"
+
+#include "model/RecordBuffer.h"
+#include "transmission/THttpClient.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// parquetix-server on 127.0.0.1 and a port it picks itself.
+class TServerProcess
+{
+public:
+    explicit TServerProcess(const QString &dataDir)
+    {
+        m_process.start(binaryFolder() + QStringLiteral("/parquetix-server"),
+                        {QStringLiteral("--data"), dataDir, QStringLiteral("--port"), QStringLiteral("0"),
+                         QStringLiteral("--quiet")});
+        QByteArray out;
+        while (!out.contains('\n') && m_process.waitForReadyRead(10000))
+            out += m_process.readAllStandardOutput();
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("listening on (\\d+)")).match(QString::fromLatin1(out));
+        if (m.hasMatch())
+            m_port = m.captured(1).toInt();
+    }
+    ~TServerProcess()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+        m_process.waitForFinished();
+    }
+    int Port() const { return m_port; }
+    QByteArray Base() const { return "http://127.0.0.1:" + QByteArray::number(m_port); }
+
+private:
+    QProcess m_process;
+    int m_port = 0;
+};
+
+const QString Now = QStringLiteral("20261209183005");
+
+// The fault tests' game with a substitution, period ends and the end of the
+// game; each block of events holds two type choices.
+QString script()
+{
+    QStringList lines = LiveServerFixture::Roster();
+    lines.first() += QStringLiteral(" SLEEPTIME_BW_SEND=1");
+    lines[1].replace(QStringLiteral("LIVE1GAM2"), QStringLiteral("CLI1LIVE2"));
+    for (int block = 1; block <= 9; ++block) {
+        lines += LiveServerFixture::Events(block);
+        if (block == 3)
+            lines << QStringLiteral("sub home 10 15") << QStringLiteral("sub home 15 10");
+        if (block == 5)
+            lines << QStringLiteral("periodend");
+    }
+    lines << QStringLiteral("periodend") << QStringLiteral("close");
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+struct TQueued
+{
+    QByteArray Query; // on the wire, without the server prefix
+    int Code = 0;
+    qint64 Id = -1;
+};
+
+// The outgoing queue as "play --messages" prints it.
+QList<TQueued> outgoing(const QByteArray &out, const QString &prefix)
+{
+    QList<TQueued> queue;
+    const QString text = QString::fromUtf8(out);
+    const QString tail = text.mid(text.indexOf(QStringLiteral("Outgoing messages:\n")) + 19);
+    static const QRegularExpression id(QStringLiteral("&id=(\\d+)"));
+    for (const QString &line : tail.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString message = line.section(QLatin1Char('\t'), 1);
+        if (message.isEmpty())
+            continue;
+        TQueued q;
+        q.Query = Win1250::Encode(message.mid(prefix.size()));
+        q.Code = q.Query.mid(4, 4).toInt();
+        const QRegularExpressionMatch m = id.match(message);
+        if (m.hasMatch())
+            q.Id = m.captured(1).toLongLong();
+        queue << q;
+    }
+    return queue;
+}
+
+bool sameEntry(const QByteArray &sent, const QByteArray &expected)
+{
+    if (sent == expected)
+        return true;
+    // A type chosen after the message went out arrives in a later message.
+    QString untyped = QString::fromLatin1(expected);
+    untyped.replace(QRegularExpression(QStringLiteral("&tipus=\\d+")), QStringLiteral("&tipus=0"));
+    return sent == untyped.toLatin1();
+}
+
+TEST(LiveGameCli, WholeGameArrivesCompleteInOrderAndByteForByte)
+{
+    TestHome home;
+    for (const char *name : {"parquetix.ini", "ParquetixData.xml"})
+        ASSERT_TRUE(QFile::copy(binaryFolder() + QLatin1Char('/') + QLatin1String(name),
+                                home.file(QLatin1String(name))));
+    home.write(QStringLiteral("game.txt"), script().toUtf8());
+    QTemporaryDir serverData;
+    TServerProcess server(serverData.path());
+    ASSERT_GT(server.Port(), 0);
+    const QString prefix = QString::fromLatin1(server.Base()) + QStringLiteral("/income/index.phtml?");
+    const QString folder = home.file(QStringLiteral("Save/CLI1LIVE2"));
+
+    const CliResult played = runProgram(QStringLiteral("parquetix-cli"),
+                                        {QStringLiteral("play"), home.file(QStringLiteral("game.txt")),
+                                         QStringLiteral("--send"), QString::fromLatin1(server.Base()),
+                                         QStringLiteral("--now"), Now, QStringLiteral("--save"), folder},
+                                        home.path());
+    ASSERT_EQ(played.ExitCode, 0) << played.Err.toStdString();
+    EXPECT_TRUE(played.Out.contains("Sending enabled: All/To send : ")) << played.Out.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("All/To send : \\d+ / 0\n"))
+                    .match(QString::fromUtf8(played.Out))
+                    .hasMatch());
+
+    // The same game offline, with the same server address, gives the queue
+    // the live game has sent.
+    const CliResult reference = runProgram(
+        QStringLiteral("parquetix-cli"),
+        {QStringLiteral("play"), home.file(QStringLiteral("game.txt")), QStringLiteral("--now"), Now,
+         QStringLiteral("--set"), QStringLiteral("SERVER_NAME=") + prefix, QStringLiteral("--messages")},
+        home.path());
+    ASSERT_EQ(reference.ExitCode, 0) << reference.Err.toStdString();
+    const QList<TQueued> queue = outgoing(reference.Out, prefix);
+    ASSERT_GT(queue.size(), 150);
+
+    const THttpClient client(2000, 10000);
+    const THttpReply reply = client.get(server.Base() + "/api/games/CLI1LIVE2/messages", {});
+    ASSERT_TRUE(reply.received) << reply.error.toStdString();
+    const QJsonArray messages =
+        QJsonDocument::fromJson(reply.body).object().value(QStringLiteral("messages")).toArray();
+    ASSERT_EQ(messages.size(), queue.size());
+
+    QHash<qint64, qint64> seqOfEntry;
+    for (qsizetype i = 0; i < queue.size(); ++i) {
+        const QJsonObject m = messages[i].toObject();
+        const QByteArray raw =
+            QByteArray::fromPercentEncoding(m.value(QStringLiteral("rawQuery")).toString().toLatin1());
+        EXPECT_TRUE(sameEntry(raw, queue[i].Query)) << i << ": " << raw.toStdString();
+        seqOfEntry[i] = m.value(QStringLiteral("seq")).toInteger();
+    }
+    // Accented names went out as single Windows-1250 bytes.
+    EXPECT_TRUE(messages[0]
+                    .toObject()
+                    .value(QStringLiteral("rawQuery"))
+                    .toString()
+                    .contains(QStringLiteral("Gy%F5ri_Tigrisek")));
+
+    // A repeated id replaces the earlier message, except the game-closed
+    // message, which repeats the last id without correcting anything.
+    int replaced = 0;
+    for (qsizetype i = 0; i < queue.size(); ++i) {
+        qint64 replacer = 0;
+        if (queue[i].Id >= 0 && queue[i].Code != 1102)
+            for (qsizetype j = i + 1; j < queue.size() && !replacer; ++j)
+                if (queue[j].Id == queue[i].Id && queue[j].Code != 1102)
+                    replacer = seqOfEntry[j];
+        const QJsonValue by = messages[i].toObject().value(QStringLiteral("replacedBy"));
+        if (replacer) {
+            ++replaced;
+            EXPECT_EQ(by.toInteger(), replacer) << "entry " << i;
+        } else {
+            EXPECT_TRUE(by.isNull()) << "entry " << i;
+        }
+    }
+    // Each block has two type choices.
+    EXPECT_EQ(replaced, 18);
+    EXPECT_EQ(queue.last().Code, 1102);
+    EXPECT_TRUE(messages.last().toObject().value(QStringLiteral("live")).toBool());
+
+    // The upload: the text report as the "box" field and the zipped folder.
+    const CliResult textbox =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("textbox"), folder, QStringLiteral("--field")}, home.path());
+    ASSERT_EQ(textbox.ExitCode, 0) << textbox.Err.toStdString();
+    const CliResult uploaded = runProgram(
+        QStringLiteral("parquetix-cli"),
+        {QStringLiteral("upload"), folder, QStringLiteral("--server"), QString::fromLatin1(server.Base())},
+        home.path());
+    ASSERT_EQ(uploaded.ExitCode, 0) << uploaded.Err.toStdString();
+    EXPECT_EQ(uploaded.Out, QByteArray("Data successfully sent to server.\n"));
+    QFile box(QDir(serverData.path()).filePath(QStringLiteral("uploads/CLI1LIVE2/box.txt")));
+    ASSERT_TRUE(box.open(QIODevice::ReadOnly));
+    EXPECT_EQ(box.readAll(), Win1250::Encode(QString::fromUtf8(textbox.Out).trimmed()));
+    QFile zip(QDir(serverData.path()).filePath(QStringLiteral("uploads/CLI1LIVE2/game.zip")));
+    ASSERT_TRUE(zip.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(zip.read(4) == QByteArray("PK\x03\x04", 4));
+    EXPECT_TRUE(QFile::exists(home.file(QStringLiteral("Save/CLI1LIVE2.zip"))));
+}
+
+TEST(LiveGameCli, SendingThatFailsLeavesTheUnsentMessagesInTheSavedGame)
+{
+    TestHome home;
+    for (const char *name : {"parquetix.ini", "ParquetixData.xml"})
+        ASSERT_TRUE(QFile::copy(binaryFolder() + QLatin1Char('/') + QLatin1String(name),
+                                home.file(QLatin1String(name))));
+    home.write(QStringLiteral("game.txt"), script().toUtf8());
+    // A port nobody listens on: every request is refused.
+    int port = 0;
+    {
+        QTemporaryDir data;
+        TServerProcess closed(data.path());
+        port = closed.Port();
+    }
+    ASSERT_GT(port, 0);
+    const QString folder = home.file(QStringLiteral("Save/failed"));
+    const CliResult played =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("play"), home.file(QStringLiteral("game.txt")), QStringLiteral("--send"),
+                    QStringLiteral("http://127.0.0.1:%1").arg(port), QStringLiteral("--set"),
+                    QStringLiteral("NUMBER_OF_RETRIES=1"), QStringLiteral("--now"), Now,
+                    QStringLiteral("--save"), folder},
+                   home.path());
+    EXPECT_EQ(played.ExitCode, 1);
+    EXPECT_TRUE(played.Out.contains("Sending stopped: All/To send : ")) << played.Out.toStdString();
+    EXPECT_TRUE(played.Err.contains("operator: Network error")) << played.Err.toStdString();
+    // Everything queued is still in "events_notsend_", in order.
+    const QByteArray unsent = home.read(QStringLiteral("Save/failed/events_notsend_CLI1LIVE2.dat"));
+    const QByteArray all = home.read(QStringLiteral("Save/failed/events_CLI1LIVE2.dat"));
+    EXPECT_GT(unsent.size(), all.size());
+    EXPECT_EQ(unsent.size() % 604, 0);
+}
+
+} // namespace
