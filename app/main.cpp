@@ -1,14 +1,21 @@
 // parquetix: the desktop program. Until the main window and the wizards
 // exist, it opens the court screen on a game given on the command line.
 
+#include "masterdata/TTranslator.h"
+#include "masterdata/TdmMain.h"
 #include "model/TGameScript.h"
 #include "model/TParquetixApplication.h"
 #include "screen/TCourtScreen.h"
 #include "screen/TMessageBoxPrompter.h"
 #include "screen/TfrmParquetixScreenNew.h"
+#include "shell/TGameFolder.h"
+#include "shell/TGameLoader.h"
+#include "shell/TGameStore.h"
+#include "shell/TGuardedGameStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QScreen>
@@ -59,49 +66,94 @@ int main(int argc, char **argv)
     const QCommandLineOption scriptOption(QStringLiteral("script"),
                                           QStringLiteral("Builds the game from a parquetix-cli play script."),
                                           QStringLiteral("FILE"));
+    const QCommandLineOption onlineOption(QStringLiteral("online"),
+                                          QStringLiteral("With --game: the game is transmitted live."));
+    const QCommandLineOption saveOption(QStringLiteral("save"),
+                                        QStringLiteral("With --script: saves the game into DIR after every event."),
+                                        QStringLiteral("DIR"));
     parser.addOption(gameOption);
     parser.addOption(scriptOption);
+    parser.addOption(onlineOption);
+    parser.addOption(saveOption);
     parser.process(qapp);
-
-    if (parser.isSet(gameOption)) {
-        return fail(QStringLiteral("Opening a saved game (%1) is not available in this build yet; "
-                                   "use --script FILE to open the court screen on a scripted game.")
-                        .arg(parser.value(gameOption)));
-    }
-    if (!parser.isSet(scriptOption)) {
+    if (parser.isSet(gameOption) == parser.isSet(scriptOption)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
         return 2;
     }
 
-    QFile file(parser.value(scriptOption));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    const QString script = QString::fromUtf8(file.readAll());
-
     TMessageBoxPrompter boxes;
     TStagePrompter prompter(boxes);
     TParquetixApplication app;
+    // The master data and the translations; without a database the texts
+    // show in their original words.
+    TdmMain dataModule(TdmMain::DatabaseFile(app.ExeFolder));
+    std::unique_ptr<TTranslator> translator;
+    if (dataModule.OpenAll()) {
+        translator = std::make_unique<TTranslator>(dataModule, QStringLiteral("HUN"));
+        app.SetTranslator(translator.get());
+    }
+    TGameStore store;
+    TGuardedGameStore guard(store);
     app.SetPrompter(&prompter);
+    app.SetGameStore(&guard);
     QString error;
     if (!app.Initialize(&error))
         fail(QStringLiteral("Settings: %1").arg(error));
-    if (!app.LoadReferenceLists(&error))
-        fail(QStringLiteral("Reference lists: %1").arg(error));
-    TGame &game = app.Game();
+    if (translator)
+        translator->SetLanguage(app.Settings().Language());
+    store.SetFolders(app);
 
-    TfrmParquetixScreenNew screen(game, app.LibraryFolder());
-    boxes.SetParent(&screen);
-    prompter.Scripted = true;
-    TGameScript runner(game, screen.Screen());
-    if (!runner.Run(script, file.fileName()))
-        return fail(runner.Error());
-    prompter.Scripted = false;
+    std::unique_ptr<TfrmParquetixScreenNew> screen;
+    auto createScreen = [&](TGame &game) {
+        screen = std::make_unique<TfrmParquetixScreenNew>(game, app.LibraryFolder());
+        boxes.SetParent(screen.get());
+        app.SetScreen(&screen->Screen());
+    };
+    // A disk failure never stops the recording: it is shown in the status area,
+    // and in a message box when it starts.
+    guard.Report = [&](const QString &problem) {
+        if (!screen)
+            return;
+        screen->Screen().ShowStatus(problem.isEmpty() ? QString() : QStringLiteral("Not saved: ") + problem);
+        if (!problem.isEmpty() && !prompter.Scripted)
+            boxes.ShowError(QStringLiteral("The game could not be saved; recording goes on and every "
+                                           "event saves again.\n\n") +
+                            problem);
+    };
 
-    screen.Open();
+    if (parser.isSet(gameOption)) {
+        const QString folder = QDir(parser.value(gameOption)).absolutePath();
+        const QString code = TGameFolder(folder).GameCode();
+        if (code.isEmpty())
+            return fail(QStringLiteral("%1 holds no saved game (no hazai_*.dat file).").arg(folder));
+        TLoadOptions options;
+        options.Online = parser.isSet(onlineOption);
+        if (!TGameLoader::Load(app, folder, code, options, &store, &error, createScreen))
+            return fail(QStringLiteral("Cannot open the game in %1: %2").arg(folder, error));
+    } else {
+        QFile file(parser.value(scriptOption));
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
+        const QString script = QString::fromUtf8(file.readAll());
+        if (!app.LoadReferenceLists(&error))
+            fail(QStringLiteral("Reference lists: %1").arg(error));
+        createScreen(app.Game());
+        if (parser.isSet(saveOption))
+            app.Game().GameFolder = QDir(parser.value(saveOption)).absolutePath();
+        else
+            app.Game().SetStore(nullptr);   // a game to look at, not to keep
+        prompter.Scripted = true;
+        TGameScript runner(app.Game(), screen->Screen());
+        if (!runner.Run(script, file.fileName()))
+            return fail(runner.Error());
+        prompter.Scripted = false;
+    }
+
+    screen->Open();
     // Without a window manager a maximized window keeps its size: fill the screen.
     if (const QScreen *display = QGuiApplication::primaryScreen())
-        screen.setGeometry(display->availableGeometry());
-    screen.showMaximized();
-    screen.exec();
+        screen->setGeometry(display->availableGeometry());
+    screen->showMaximized();
+    screen->exec();
     return 0;
 }

@@ -131,7 +131,8 @@ void TGameLoader::ApplyScreenState(TGame &game) const
 }
 
 bool TGameLoader::Load(TParquetixApplication &app, const QString &folder, const QString &code,
-                       const TLoadOptions &options, TGameStore *store, QString *error)
+                       const TLoadOptions &options, TGameStore *store, QString *error,
+                       const std::function<void(TGame &)> &createScreen)
 {
     TGameLoader loader;
     const TGameFolder gameFolder(folder);
@@ -153,6 +154,8 @@ bool TGameLoader::Load(TParquetixApplication &app, const QString &folder, const 
     // The court screen is created here and the reference lists read for it; a
     // malformed list file leaves the defaults, as at start-up.
     app.LoadReferenceLists();
+    if (createScreen)
+        createScreen(game);
     if (!loader.ApplyEvents(game, options, error))
         return false;
     loader.ApplyScreenState(game);

@@ -3,6 +3,7 @@
 #include "TSavedGame.h"
 
 #include <QString>
+#include <functional>
 
 class TGame;
 class TGameFolder;
@@ -41,8 +42,11 @@ public:
 
     // The whole load on the application's game: a new game, then every step.
     // On an error nothing is changed, neither the game nor the folder.
+    // createScreen, when given, is called with the new game once its rosters
+    // are in, so the court screen can receive the history lines.
     static bool Load(TParquetixApplication &app, const QString &folder, const QString &code,
-                     const TLoadOptions &options, TGameStore *store, QString *error);
+                     const TLoadOptions &options, TGameStore *store, QString *error,
+                     const std::function<void(TGame &)> &createScreen = {});
 
 private:
     TSavedGame m_saved;

@@ -221,10 +221,22 @@ static QByteArray timeoutFile(const TTeam &team)
 void TGameStore::SaveGame(TGame &game)
 {
     bool retry = false;
-    saveOnce(game, retry);
-    // A file changed behind the store's back: write the whole folder.
-    if (retry)
+    try {
         saveOnce(game, retry);
+        // A file changed behind the store's back: write the whole folder.
+        if (retry)
+            saveOnce(game, retry);
+    } catch (const TFileError &) {
+        // A save that failed half-way leaves the store unsure what the files
+        // hold: forget it all, so the next save writes the whole folder.
+        closeFiles();
+        m_disk = TDisk{};
+        m_events.clear();
+        m_players.clear();
+        m_allSlots.clear();
+        m_queueSlots.clear();
+        throw;
+    }
 }
 
 void TGameStore::saveOnce(TGame &game, bool &retry)

@@ -1,0 +1,64 @@
+#include "shell/TGameLoader.h"
+#include "shell/TGameStore.h"
+#include "shell/TGuardedGameStore.h"
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
+#include "model/TParquetixApplication.h"
+#include "support/TestHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+// A disk that fails while recording must not stop the recording: the game goes
+// on in memory, the failure is reported, and the first save that works again
+// writes a folder that loads as the whole game.
+TEST(GuardedStore, RecordingOutlivesAFailingDisk)
+{
+    TestHome home;
+    TParquetixApplication app(home.path());
+    TGameStore store;
+    TGuardedGameStore guard(store);
+    QStringList reports;
+    guard.Report = [&](const QString &error) { reports.append(error); };
+    app.SetGameStore(&guard);
+    app.Initialize();
+    store.SetFolders(app);
+    THeadlessScreen screen;
+    app.SetScreen(&screen);
+    TGame &game = app.Game();
+    const QString folder = home.file(QStringLiteral("Save/g1"));
+    // A file where the game folder should be: every save fails.
+    home.write(QStringLiteral("Save/g1"), "in the way");
+    game.GameFolder = folder;
+
+    TGameScript script(game, screen);
+    ASSERT_TRUE(script.Run(QStringLiteral(R"(set DATA_DUMP=NO CREATE_TEMP_DATA_FILES=NO
+game code=DISK1ERR2
+team home id=1 webid=T1 name=Home league=1
+team away id=2 webid=T2 name=Away league=1
+player home id=11 webid=H11 jersey=4 name="A One" court
+player away id=21 webid=A21 jersey=5 name="B Two" court
+tick
+select home 4
+shot home made three 20 200
+)"))) << script.Error().toStdString();
+    ASSERT_FALSE(reports.isEmpty());
+    EXPECT_FALSE(reports.last().isEmpty());
+    EXPECT_TRUE(guard.Failing());
+    EXPECT_EQ(game.HomeTeam().Data.Totals.Points, 3);
+
+    // The disk comes back: the next event saves the whole game.
+    QFile::remove(folder);
+    ASSERT_TRUE(script.Run(QStringLiteral("select home 4\nshot home made freethrow")));
+    EXPECT_FALSE(guard.Failing());
+    EXPECT_TRUE(reports.last().isEmpty());
+
+    TParquetixApplication reloaded(home.path());
+    reloaded.Initialize();
+    QString error;
+    ASSERT_TRUE(TGameLoader::Load(reloaded, folder, QStringLiteral("DISK1ERR2"), {}, nullptr, &error))
+        << error.toStdString();
+    EXPECT_EQ(reloaded.Game().HomeTeam().Data.Totals.Points, 4);
+    EXPECT_EQ(reloaded.Game().AllEvents.Count(), game.AllEvents.Count());
+}
