@@ -62,3 +62,51 @@ shot home made three 20 200
     EXPECT_EQ(reloaded.Game().HomeTeam().Data.Totals.Points, 4);
     EXPECT_EQ(reloaded.Game().AllEvents.Count(), game.AllEvents.Count());
 }
+
+// The court screen is created in the middle of the load, so the history lines
+// of the saved events reach it.
+TEST(LoadWithScreen, HistoryLinesReachTheScreenCreatedDuringTheLoad)
+{
+    TestHome home;
+    const QString folder = home.file(QStringLiteral("Save/g2"));
+    {
+        TParquetixApplication app(home.path());
+        TGameStore store;
+        app.SetGameStore(&store);
+        app.Initialize();
+        store.SetFolders(app);
+        THeadlessScreen screen;
+        app.SetScreen(&screen);
+        app.Game().GameFolder = folder;
+        TGameScript script(app.Game(), screen);
+        ASSERT_TRUE(script.Run(QStringLiteral(R"(set DATA_DUMP=NO CREATE_TEMP_DATA_FILES=NO
+game code=SCRN1HIS2
+team home id=1 webid=T1 name=Home league=1
+team away id=2 webid=T2 name=Away league=1
+player home id=11 webid=H11 jersey=4 name="KISS Ede" court
+player away id=21 webid=A21 jersey=5 name="NAGY Ida" court
+tick
+select home 4
+shot home made three 20 200
+select away 5
+event away 1002
+)"))) << script.Error().toStdString();
+    }
+    TParquetixApplication app(home.path());
+    app.Initialize();
+    THeadlessScreen screen;
+    bool created = false;
+    QString error;
+    ASSERT_TRUE(TGameLoader::Load(app, folder, QStringLiteral("SCRN1HIS2"), {}, nullptr, &error,
+                                  [&](TGame &game) {
+                                      created = true;
+                                      EXPECT_EQ(game.HomeTeam().OnCourt.Count(), 1);
+                                      app.SetScreen(&screen);
+                                  }))
+        << error.toStdString();
+    EXPECT_TRUE(created);
+    ASSERT_EQ(screen.history(1).size(), 1);
+    EXPECT_EQ(screen.history(1).first().Text, QStringLiteral("0.m 4 Kiss: sikeres távoli"));
+    ASSERT_EQ(screen.history(2).size(), 1);
+    EXPECT_EQ(screen.history(2).first().Text, QStringLiteral("0.m 5 Nagy: labdaszerzés"));
+}
