@@ -83,17 +83,20 @@ int main(int argc, char **argv)
 
     TMessageBoxPrompter boxes;
     TStagePrompter prompter(boxes);
-    TParquetixApplication app;
+    // The services outlive the application object: its game reaches them until
+    // it is destroyed (it deletes its dump files then).
+    const QString home = TParquetixApplication::DefaultHome();
     // The master data and the translations; without a database the texts
     // show in their original words.
-    TdmMain dataModule(TdmMain::DatabaseFile(app.ExeFolder));
+    TdmMain dataModule(TdmMain::DatabaseFile(home));
     std::unique_ptr<TTranslator> translator;
-    if (dataModule.OpenAll()) {
+    if (dataModule.OpenAll())
         translator = std::make_unique<TTranslator>(dataModule, QStringLiteral("HUN"));
-        app.SetTranslator(translator.get());
-    }
     TGameStore store;
     TGuardedGameStore guard(store);
+    TParquetixApplication app(home);
+    if (translator)
+        app.SetTranslator(translator.get());
     app.SetPrompter(&prompter);
     app.SetGameStore(&guard);
     QString error;
@@ -155,5 +158,8 @@ int main(int argc, char **argv)
         screen->setGeometry(display->availableGeometry());
     screen->showMaximized();
     screen->exec();
+    // The game outlives the window: it must not report to it any more.
+    guard.Report = nullptr;
+    app.SetScreen(nullptr);
     return 0;
 }

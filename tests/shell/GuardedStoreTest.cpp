@@ -16,9 +16,10 @@
 TEST(GuardedStore, RecordingOutlivesAFailingDisk)
 {
     TestHome home;
-    TParquetixApplication app(home.path());
+    // The store outlives the application, whose game reaches it until the end.
     TGameStore store;
     TGuardedGameStore guard(store);
+    TParquetixApplication app(home.path());
     QStringList reports;
     guard.Report = [&](const QString &error) { reports.append(error); };
     app.SetGameStore(&guard);
@@ -70,8 +71,8 @@ TEST(LoadWithScreen, HistoryLinesReachTheScreenCreatedDuringTheLoad)
     TestHome home;
     const QString folder = home.file(QStringLiteral("Save/g2"));
     {
-        TParquetixApplication app(home.path());
         TGameStore store;
+        TParquetixApplication app(home.path());
         app.SetGameStore(&store);
         app.Initialize();
         store.SetFolders(app);
