@@ -1,7 +1,7 @@
 #include "TUpdateText.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
+#include "model/RecordBuffer.h"
 
 namespace {
 
@@ -46,10 +46,7 @@ QString TUpdateText::Clean(const QString &text)
 
 QString TUpdateText::Decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-1250");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    return Win1250::Decode(bytes);
 }
 
 QString TUpdateText::ShortName(const QString &name)

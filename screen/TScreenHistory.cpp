@@ -2,6 +2,7 @@
 
 #include "TScreenItems.h"
 #include "model/EventKinds.h"
+#include "model/TPlayer.h"
 
 TScreenHistory::TScreenHistory(int side, TScreenItems &items,
                                std::function<QString(const QString &)> translate)
@@ -23,11 +24,9 @@ void TScreenHistory::AddLine(const QString &caption, const TGameEvent &event)
         Entry &entry = m_entries.last();
         entry.Event.Detail += 1;
         const int units = entry.Event.Detail;
-        entry.Text = QStringLiteral("%1: +%2:%3 %4")
+        entry.Text = QStringLiteral("%1: +%2 %3")
                          .arg(last)
-                         .arg(units / 4, 2, 10, QLatin1Char('0'))
-                         .arg((units % 4) * 15, 2, 10, QLatin1Char('0'))
-                         .arg(m_translate(QStringLiteral("sec")));
+                         .arg(PlayerStats::ClockText(units), m_translate(QStringLiteral("sec")));
         m_table.SetLastCaption(entry.Text);
     } else {
         Entry entry{last + 1, QStringLiteral("%1: %2").arg(last + 1).arg(caption), event};

@@ -46,9 +46,7 @@ QString teamName(const TTeam &team)
 
 QString playingTime(int t)
 {
-    return QStringLiteral("%1:%2")
-        .arg(t / 4, 2, 10, QLatin1Char('0'))
-        .arg((t % 4) * 15, 2, 10, QLatin1Char('0'));
+    return PlayerStats::ClockText(t);
 }
 
 // The team line and the player lines of one side; counts come from the game or

@@ -2,7 +2,7 @@
 
 #include "TMsMultiPartFormDataStream.h"
 
-#include <QStringEncoder>
+#include "model/RecordBuffer.h"
 #include <httplib.h>
 #include <mutex>
 
@@ -101,9 +101,7 @@ void THttpClient::setProxy(const QString &host, int port, const QString &user, c
     if (!user.isEmpty()) {
         // Written here rather than by httplib, which leaves the header out
         // when the password is empty.
-        QStringEncoder encoder("windows-1250");
-        const QByteArray credentials =
-            QByteArray(encoder.encode(user)) + ':' + QByteArray(encoder.encode(password));
+        const QByteArray credentials = Win1250::Encode(user) + ':' + Win1250::Encode(password);
         m_proxyAuthorization = "Basic " + credentials.toBase64();
     }
 }

@@ -2,7 +2,7 @@
 
 #include "transmission/THttpClient.h"
 
-#include <QStringEncoder>
+#include "model/RecordBuffer.h"
 
 void TUpdateDownloader::SetTimeouts(int connectMs, int readMs)
 {
@@ -22,8 +22,7 @@ bool TUpdateDownloader::Download(const QString &url, const TProxy &proxy, QByteA
         }
         client.setProxy(proxy.server, port, proxy.user, proxy.password);
     }
-    QStringEncoder encode("windows-1250");
-    const THttpReply reply = client.getLive(encode.isValid() ? QByteArray(encode(url)) : url.toLatin1());
+    const THttpReply reply = client.getLive(Win1250::Encode(url));
     if (!reply.received) {
         error = reply.error;
         return false;
