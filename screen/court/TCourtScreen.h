@@ -1,11 +1,11 @@
 #pragma once
 
-#include "THotRegions.h"
-#include "TKeyboardMap.h"
 #include "TScreenHistory.h"
 #include "TScreenItems.h"
 #include "TZoneMask.h"
 #include "model/IScreenLink.h"
+#include "screen/input/THotRegions.h"
+#include "screen/input/TKeyboardMap.h"
 
 #include <QObject>
 #include <QTimer>
