@@ -1,32 +1,39 @@
 #include "TCourtFrame.h"
 
+#include "screen/geometry/CourtGeometry.h"
+
 #include <algorithm>
+
+namespace {
+
+CourtOrientation orientation(bool horizontal)
+{
+    return horizontal ? CourtOrientation::Horizontal : CourtOrientation::Vertical;
+}
+
+} // namespace
 
 QRect TCourtFrame::CourtArea(bool horizontal)
 {
-    // QRect(left, top, width, height) with both bounds included.
-    return horizontal ? QRect(QPoint(320, 167), QPoint(679, 407)) : QRect(QPoint(380, 107), QPoint(620, 466));
+    const CourtGeometry::CourtArea area = CourtGeometry::courtArea(orientation(horizontal));
+    return QRect(QPoint(area.left, area.top), QPoint(area.right, area.bottom));
 }
 
 bool TCourtFrame::InOwnHalf(bool horizontal, int side, QPoint p)
 {
-    if (!OnCourt(horizontal, p))
-        return false;
-    if (horizontal)
-        return side == HomeSide ? p.x() <= 499 : p.x() >= 500;
-    return side == HomeSide ? p.y() >= 287 : p.y() <= 286;
+    return CourtGeometry::inHalf(orientation(horizontal), side, p.x(), p.y());
 }
 
 QPoint TCourtFrame::CourtPoint(bool horizontal, QPoint p)
 {
-    if (horizontal)
-        return QPoint(p.y() - 167, 679 - p.x());
-    return QPoint(p.x() - 380, p.y() - 107);
+    const ::CourtPoint c = CourtGeometry::courtPoint(orientation(horizontal), p.x(), p.y());
+    return QPoint(c.x, c.y);
 }
 
 QPoint TCourtFrame::MaskOrigin(bool horizontal)
 {
-    return horizontal ? QPoint(320, 167) : QPoint(380, 107);
+    const ::CourtPoint origin = CourtGeometry::maskOrigin(orientation(horizontal));
+    return QPoint(origin.x, origin.y);
 }
 
 QPoint TCourtFrame::ClampMarker(bool horizontal, QPoint p)
