@@ -4,36 +4,36 @@
 
 THotRegions::THotRegions()
 {
-    setAction(1, 19, 177, 50, 222, Kind::DefensiveRebound);
-    setAction(2, 19, 228, 50, 273, Kind::OffensiveRebound);
-    setAction(3, 57, 177, 88, 222, Kind::Steal);
-    setAction(4, 57, 228, 88, 273, Kind::Turnover);
-    setAction(5, 95, 177, 126, 222, Kind::FoulDrawn);
-    setAction(6, 95, 228, 126, 273, Kind::PersonalFoul);
-    setAction(7, 133, 177, 164, 222, Kind::Assist);
-    setAction(8, 133, 228, 164, 273, Kind::TechnicalFoul);
-    setAction(9, 171, 177, 202, 222, Kind::BlockReceived);
-    setAction(10, 171, 228, 202, 273, Kind::Block);
-    setAction(11, 210, 177, 241, 222, Kind::ClockStep);
-    setAction(12, 210, 228, 241, 273, 0);
-    setAction(13, 247, 177, 278, 222, Kind::IndirectSteal);
-    setAction(14, 247, 228, 278, 273, 1026);
-    setAction(15, 558, 501, 590, 553, 1027);
-    setAction(17, 572, 476, 611, 485, Kind::Timeout);
-    setAction(18, 264, 4, 279, 17, Kind::HistoryPageUp);
-    setAction(19, 264, 151, 279, 164, Kind::HistoryPageDown);
-    setAction(20, 213, 151, 262, 164, Kind::DeleteEvent);
-    setAction(21, 264, 19, 279, 32, Kind::HistoryLineUp);
-    setAction(22, 264, 136, 279, 149, Kind::HistoryLineDown);
-    setAction(23, 18, 151, 94, 164, 1029);
-    setAction(24, 96, 151, 170, 164, 1030);
-    setAction(25, 261, 288, 286, 301, 1031);
-    setAction(26, 261, 395, 286, 408, 1031);
-    setAction(27, 492, 468, 502, 482, 1032);
-    setAction(28, 307, 278, 317, 292, 1032);
-    setAction(29, 172, 151, 211, 164, 1033);
-    setAction(30, 320, 109, 343, 132, 1035);
-    setAction(31, 335, 500, 378, 522, Kind::DefenseMode);
+    setAction(HotRegionNumber::DefensiveRebound, 19, 177, 50, 222, Kind::DefensiveRebound);
+    setAction(HotRegionNumber::OffensiveRebound, 19, 228, 50, 273, Kind::OffensiveRebound);
+    setAction(HotRegionNumber::Steal, 57, 177, 88, 222, Kind::Steal);
+    setAction(HotRegionNumber::Turnover, 57, 228, 88, 273, Kind::Turnover);
+    setAction(HotRegionNumber::FoulDrawn, 95, 177, 126, 222, Kind::FoulDrawn);
+    setAction(HotRegionNumber::PersonalFoul, 95, 228, 126, 273, Kind::PersonalFoul);
+    setAction(HotRegionNumber::Assist, 133, 177, 164, 222, Kind::Assist);
+    setAction(HotRegionNumber::TechnicalFoul, 133, 228, 164, 273, Kind::TechnicalFoul);
+    setAction(HotRegionNumber::BlockReceived, 171, 177, 202, 222, Kind::BlockReceived);
+    setAction(HotRegionNumber::Block, 171, 228, 202, 273, Kind::Block);
+    setAction(HotRegionNumber::ClockStep, 210, 177, 241, 222, Kind::ClockStep);
+    setAction(HotRegionNumber::CompleteMinute, 210, 228, 241, 273, 0);
+    setAction(HotRegionNumber::IndirectSteal, 247, 177, 278, 222, Kind::IndirectSteal);
+    setAction(HotRegionNumber::Save, 247, 228, 278, 273, ScreenCode::Save);
+    setAction(HotRegionNumber::ReportMenu, 558, 501, 590, 553, ScreenCode::ReportMenu);
+    setAction(HotRegionNumber::Timeout, 572, 476, 611, 485, Kind::Timeout);
+    setAction(HotRegionNumber::HistoryPageUp, 264, 4, 279, 17, Kind::HistoryPageUp);
+    setAction(HotRegionNumber::HistoryPageDown, 264, 151, 279, 164, Kind::HistoryPageDown);
+    setAction(HotRegionNumber::DeleteEvent, 213, 151, 262, 164, Kind::DeleteEvent);
+    setAction(HotRegionNumber::HistoryLineUp, 264, 19, 279, 32, Kind::HistoryLineUp);
+    setAction(HotRegionNumber::HistoryLineDown, 264, 136, 279, 149, Kind::HistoryLineDown);
+    setAction(HotRegionNumber::HistoryPlayerFilter, 18, 151, 94, 164, ScreenCode::HistoryPlayerFilter);
+    setAction(HotRegionNumber::HistoryEventFilter, 96, 151, 170, 164, ScreenCode::HistoryEventFilter);
+    setAction(HotRegionNumber::VariableColumnOnCourt, 261, 288, 286, 301, ScreenCode::VariableColumn);
+    setAction(HotRegionNumber::VariableColumnBench, 261, 395, 286, 408, ScreenCode::VariableColumn);
+    setAction(HotRegionNumber::TurnCourtBelow, 492, 468, 502, 482, ScreenCode::TurnCourt);
+    setAction(HotRegionNumber::TurnCourtLeft, 307, 278, 317, 292, ScreenCode::TurnCourt);
+    setAction(HotRegionNumber::HistoryGoTo, 172, 151, 211, 164, ScreenCode::HistoryGoTo);
+    setAction(HotRegionNumber::Exit, 320, 109, 343, 132, ScreenCode::Exit);
+    setAction(HotRegionNumber::DefenseMode, 335, 500, 378, 522, Kind::DefenseMode);
 
     // The six additional type labels: left column 1, 3, 5 and right column 2, 4, 6.
     const int tops[] = {631, 647, 663};
@@ -47,7 +47,7 @@ THotRegions::THotRegions()
             r.Type = THotRegion::LabelClick;
             r.Code = 0;
             r.Name = QStringLiteral("lblHomeTeamAdditionalType%1").arg(2 * pair + column + 1);
-            Set(32 + 2 * pair + column, r);
+            Set(HotRegionNumber::FirstAdditionalType + 2 * pair + column, r);
         }
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScreenCodes.h"
 #include "THotRegion.h"
 
 #include <QList>
@@ -12,9 +13,9 @@
 class THotRegions
 {
 public:
-    static constexpr int Count = 100;
-    static constexpr int FirstPanelRecord = 50;
-    static constexpr int FirstHistoryRecord = 91;
+    static constexpr int Count = HotRegionNumber::Count;
+    static constexpr int FirstPanelRecord = HotRegionNumber::FirstPanel;
+    static constexpr int FirstHistoryRecord = HotRegionNumber::FirstHistoryLine;
 
     THotRegions();
 
