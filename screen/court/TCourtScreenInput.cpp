@@ -157,6 +157,7 @@ void TCourtScreenInput::runHomeAction(int number, int code)
     case ScreenCode::HistoryPlayerFilter:
     case ScreenCode::HistoryEventFilter:
     case ScreenCode::HistoryGoTo:
+        // Their windows are not built yet; they record nothing.
         return;
     }
     if (!m_screen.Locked())
