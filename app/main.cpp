@@ -5,9 +5,9 @@
 #include "masterdata/TdmMain.h"
 #include "model/TGameScript.h"
 #include "model/TParquetixApplication.h"
-#include "screen/TCourtScreen.h"
-#include "screen/TMessageBoxPrompter.h"
-#include "screen/TfrmParquetixScreenNew.h"
+#include "screen/court/TCourtScreen.h"
+#include "screen/court/TfrmParquetixScreenNew.h"
+#include "screen/text/TMessageBoxPrompter.h"
 #include "shell/TGameFolder.h"
 #include "shell/TGameLoader.h"
 #include "shell/TGameStore.h"
@@ -68,9 +68,9 @@ int main(int argc, char **argv)
                                           QStringLiteral("FILE"));
     const QCommandLineOption onlineOption(QStringLiteral("online"),
                                           QStringLiteral("With --game: the game is transmitted live."));
-    const QCommandLineOption saveOption(QStringLiteral("save"),
-                                        QStringLiteral("With --script: saves the game into DIR after every event."),
-                                        QStringLiteral("DIR"));
+    const QCommandLineOption saveOption(
+        QStringLiteral("save"), QStringLiteral("With --script: saves the game into DIR after every event."),
+        QStringLiteral("DIR"));
     parser.addOption(gameOption);
     parser.addOption(scriptOption);
     parser.addOption(onlineOption);
@@ -144,7 +144,7 @@ int main(int argc, char **argv)
         if (parser.isSet(saveOption))
             app.Game().GameFolder = QDir(parser.value(saveOption)).absolutePath();
         else
-            app.Game().SetStore(nullptr);   // a game to look at, not to keep
+            app.Game().SetStore(nullptr); // a game to look at, not to keep
         prompter.Scripted = true;
         TGameScript runner(app.Game(), screen->Screen());
         if (!runner.Run(script, file.fileName()))

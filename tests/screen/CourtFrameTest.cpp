@@ -1,6 +1,7 @@
 #include "TestMasks.h"
-#include "screen/TCourtFrame.h"
-#include "screen/TZoneMask.h"
+#include "screen/court/TCourtFrame.h"
+#include "screen/court/TZoneMask.h"
+#include "screen/geometry/CourtGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,22 @@ TEST(ZoneMask, ColourValuesMatchExactly)
     EXPECT_EQ(TZoneMask::ShotKindOf(TZoneMask::ThreePointer), 1103);
     EXPECT_EQ(TZoneMask::ShotKindOf(TZoneMask::Dunk), 1105);
     EXPECT_EQ(TZoneMask::ShotKindOf(TZoneMask::NoZone), 0);
+}
+
+TEST(ZoneMask, GeometryZonesGiveTheirShotKinds)
+{
+    // From the geometry's colour of a zone through the mask's reading to the kind recorded.
+    const struct
+    {
+        ShotZone zone;
+        int shotKind;
+    } cases[] = {
+        {ShotZone::Layup, 1101}, {ShotZone::TwoPointer, 1102}, {ShotZone::ThreePointer, 1103},
+        {ShotZone::Dunk, 1105},  {ShotZone::None, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TZoneMask::ShotKindOf(TZoneMask::ZoneOfRgb(CourtGeometry::zoneRgb(c.zone))), c.shotKind)
+            << int(c.zone);
 }
 
 TEST(ZoneMask, ReadsTheMaskOfTheOrientationFromItsOwnCorner)

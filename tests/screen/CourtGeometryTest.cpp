@@ -1,4 +1,4 @@
-#include "screen/CourtGeometry.h"
+#include "screen/geometry/CourtGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -144,7 +144,7 @@ TEST(CourtGeometry, OutsideTheMaskThereIsNoZone)
     EXPECT_EQ(zoneAt(0, 359), ShotZone::None);
 }
 
-TEST(CourtGeometry, MaskColoursAndShotKinds)
+TEST(CourtGeometry, MaskColours)
 {
     // Colour values 0x00BBGGRR of the zone table, as RGB.
     EXPECT_EQ(zoneRgb(ShotZone::Layup), 0xFE0001u);
@@ -156,11 +156,6 @@ TEST(CourtGeometry, MaskColoursAndShotKinds)
     // Any other colour, however near, is no zone.
     EXPECT_EQ(zoneOfRgb(0xFE0000u), ShotZone::None);
     EXPECT_EQ(zoneOfRgb(0x000000u), ShotZone::None);
-    EXPECT_EQ(shotKindOf(ShotZone::Layup), 1101);
-    EXPECT_EQ(shotKindOf(ShotZone::TwoPointer), 1102);
-    EXPECT_EQ(shotKindOf(ShotZone::ThreePointer), 1103);
-    EXPECT_EQ(shotKindOf(ShotZone::Dunk), 1105);
-    EXPECT_EQ(shotKindOf(ShotZone::None), 0);
 }
 
 TEST(CourtGeometry, HalvesMeetBetweenWholePixels)

@@ -1,7 +1,7 @@
 #include "model/EventKinds.h"
-#include "screen/TScreenHistory.h"
-#include "screen/TScreenItems.h"
-#include "screen/TScreenLayout.h"
+#include "screen/court/TScreenHistory.h"
+#include "screen/court/TScreenItems.h"
+#include "screen/court/TScreenLayout.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,4 +1,4 @@
-#include "screen/THotRegions.h"
+#include "screen/input/THotRegions.h"
 
 #include <gtest/gtest.h>
 

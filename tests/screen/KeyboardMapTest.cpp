@@ -1,5 +1,5 @@
-#include "screen/TKeyboardMap.h"
-#include "screen/TVirtualKeys.h"
+#include "screen/input/TKeyboardMap.h"
+#include "screen/input/TVirtualKeys.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

@@ -39,7 +39,7 @@ TEST_F(Lifecycle, AutomaticSaveSavesOnceAndReleasesTheButtons)
     const int saves = store.Saves;
     screen.AutoSave();
     EXPECT_EQ(store.Saves, saves + 1);
-    EXPECT_FALSE(screen.AutoSaving);
+    EXPECT_FALSE(screen.AutoSaver().Saving);
     EXPECT_TRUE(screen.Items().Find(QStringLiteral("imgSaveHomeTeam"))->Enabled);
     EXPECT_TRUE(screen.Items().Find(QStringLiteral("imgSaveAwayTeam"))->Enabled);
 }
@@ -51,7 +51,7 @@ TEST_F(Lifecycle, SaveButtonsAreIgnoredDuringTheAutomaticSave)
     homeClick(region(14));
     awayClick(centreOf(QStringLiteral("imgSaveAwayTeam")));
     EXPECT_EQ(store.Saves, saves + 2);
-    screen.AutoSaving = true;
+    screen.AutoSaver().Saving = true;
     saves = store.Saves;
     homeClick(region(14));
     EXPECT_EQ(store.Saves, saves);

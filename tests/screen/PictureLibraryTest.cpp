@@ -1,5 +1,5 @@
-#include "screen/CourtGeometry.h"
-#include "screen/ScreenPictures.h"
+#include "screen/geometry/CourtGeometry.h"
+#include "screen/geometry/ScreenPictures.h"
 #include "support/TestHome.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "screen/TEvdevReportBuilder.h"
-#include "screen/TMicrosoftMouseDecoder.h"
-#include "screen/TPointerTracker.h"
-#include "screen/TSerialMouseSource.h"
+#include "screen/input/TEvdevReportBuilder.h"
+#include "screen/input/TMicrosoftMouseDecoder.h"
+#include "screen/input/TPointerTracker.h"
+#include "screen/input/TSerialMouseSource.h"
 
 #include <gtest/gtest.h>
 #include <linux/input-event-codes.h>

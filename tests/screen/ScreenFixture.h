@@ -4,9 +4,9 @@
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
-#include "screen/IScreenHost.h"
-#include "screen/TCourtScreen.h"
-#include "screen/TScreenLayout.h"
+#include "screen/court/IScreenHost.h"
+#include "screen/court/TCourtScreen.h"
+#include "screen/court/TScreenLayout.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,9 +1,9 @@
-#include "screen/CourtGeometry.h"
-#include "screen/TCourtFrame.h"
-#include "screen/TPictureLibrary.h"
-#include "screen/TScreenItems.h"
-#include "screen/TScreenLayout.h"
-#include "screen/TZoneMask.h"
+#include "screen/court/TCourtFrame.h"
+#include "screen/court/TPictureLibrary.h"
+#include "screen/court/TScreenItems.h"
+#include "screen/court/TScreenLayout.h"
+#include "screen/court/TZoneMask.h"
+#include "screen/geometry/CourtGeometry.h"
 
 #include "support/TestHome.h"
 

@@ -1,4 +1,4 @@
-#include "screen/TFormTranslator.h"
+#include "screen/text/TFormTranslator.h"
 #include "model/Services.h"
 
 #include <QAction>

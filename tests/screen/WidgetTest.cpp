@@ -2,9 +2,9 @@
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
-#include "screen/TCourtScreen.h"
-#include "screen/TPointerEvent.h"
-#include "screen/TfrmParquetixScreenNew.h"
+#include "screen/court/TCourtScreen.h"
+#include "screen/court/TfrmParquetixScreenNew.h"
+#include "screen/input/TPointerEvent.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/CourtGeometry.h"
+#include "screen/geometry/CourtGeometry.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 #include "ZoneMasks.h"
 
-#include "screen/CourtGeometry.h"
+#include "screen/geometry/CourtGeometry.h"
 
 namespace {
 

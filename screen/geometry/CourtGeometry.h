@@ -84,8 +84,6 @@ ShotZone horizontalZoneAt(int maskX, int maskY);
 std::uint32_t zoneRgb(ShotZone zone);
 // Zone of a mask colour (the alpha byte of a 0xAARRGGBB value is ignored).
 ShotZone zoneOfRgb(std::uint32_t rgb);
-// Shot kind recorded for a zone (1101 to 1103, 1105); 0 for None.
-int shotKindOf(ShotZone zone);
 
 // Court pictures and masks on the 1000 x 688 screen.
 inline constexpr int CourtPictureLeft = 287;

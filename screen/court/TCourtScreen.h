@@ -1,27 +1,28 @@
 #pragma once
 
-#include "THotRegions.h"
-#include "TKeyboardMap.h"
+#include "TActiveAI.h"
+#include "TAutoSave.h"
 #include "TScreenHistory.h"
 #include "TScreenItems.h"
 #include "TZoneMask.h"
 #include "model/IScreenLink.h"
+#include "screen/input/THotRegions.h"
+#include "screen/input/TKeyboardMap.h"
 
 #include <QObject>
 #include <QTimer>
-#include <array>
 #include <memory>
-#include <random>
 
 class IScreenHost;
+class TCourtScreenInput;
 class TGame;
 class TTeam;
 
 // The court screen without its window: every named item with its place and
-// looks, the hot regions of the home pointer, the histories, the selections,
-// locks and marks, the Active AI frames and the automatic save, and the rules
-// that turn a pointer press, a serial mouse report or a key into calls of the
-// game model. Positions are points of the 1000 x 688 frame.
+// looks, the histories, the selections, locks and marks, and the operations
+// on the game model that the input rules of the three devices call. The input
+// rules, the Active AI frames and the automatic save are parts of their own
+// that the screen wires together. Positions are points of the 1000 x 688 frame.
 class TCourtScreen : public QObject, public IScreenLink
 {
     Q_OBJECT
@@ -44,8 +45,11 @@ public:
     ~TCourtScreen() override;
 
     void SetHost(IScreenHost *host) { m_host = host; }
+    IScreenHost *Host() const { return m_host; }
     void SetZoneMask(const TZoneMask &mask) { m_mask = mask; }
-    void SeedRandom(unsigned seed) { m_random.seed(seed); }
+    const TZoneMask &ZoneMask() const { return m_mask; }
+    // The spread of the keyboard's shot points.
+    void SeedRandom(unsigned seed);
 
     // The creation steps that read the game; the teams and rosters exist.
     void Open();
@@ -82,35 +86,46 @@ public:
     void KeyPress(int key);
     void KeyRelease(int key, bool shift);
 
-    // Operations the input rules share; public for the tests.
+    // Operations the input rules share.
     void ShotOnCourt(int side, bool made, QPoint p);
+    // The middle button: a made shot and a steal.
+    void MiddleShot(int side, QPoint p);
+    void FreeThrow(int side, bool made);
+    void Record(int side, int kind, int detail = 0, int x = 0, int y = 0);
+    void AskEndOfPeriod(int side);
+    // A save button; nothing while the automatic save runs.
+    void Save();
     void RowClick(const QString &name, Button button);
     void SetCourtOrientation(bool horizontal);
     void ClearActiveAI();
     void ClearHighlight(int side);
+    void DropSelection(int side);
     void AutoSave();
     // A line of the status area, for problems of the input devices.
     void ShowStatus(const QString &text);
 
     TScreenItems &Items() { return m_items; }
     const TScreenItems &Items() const { return m_items; }
-    const THotRegions &HotRegions() const { return m_hotRegions; }
+    const THotRegions &HotRegions() const;
     TScreenHistory &History(int side) { return side == 1 ? m_homeHistory : m_awayHistory; }
-    const TKeyboardMap::Slots &HotkeySlots(int side) const { return m_hotkeySlots[size_t(side - 1)]; }
-    QTimer &ActiveAITimer() { return m_activeAITimer; }
-    QTimer &AutoSaveTimer() { return m_autoSaveTimer; }
+    const TKeyboardMap::Slots &HotkeySlots(int side) const;
+    QTimer &ActiveAITimer() { return m_activeAI.Timer(); }
+    QTimer &AutoSaveTimer() { return m_autoSave.Timer(); }
+    TAutoSave &AutoSaver() { return m_autoSave; }
     TGame &Game() { return m_game; }
     bool HomePointerShown() const;
+    // Events are locked unless Alt is held.
+    bool Locked() const { return EventsLocked && !LockOverride; }
+    // Something shown changed.
+    void Touch() { emit Changed(); }
 
     // Screen state
     bool CourtHorizontal = false;
     bool EventsLocked = false;
     bool LockOverride = false;
     bool PutBackPending = false;
-    bool AutoSaving = false;
     int KeyboardTeam = 0; // 0 none, 1 home, 2 away
     bool SubstitutionMode = false;
-    std::array<bool, 3> PendingButtons{false, false, false};
 
 signals:
     // Something shown changed; the window repaints.
@@ -118,42 +133,23 @@ signals:
 
 private:
     TTeam &team(int side);
-    bool locked() const { return EventsLocked && !LockOverride; }
     QString tr(const QString &text) const;
-    void record(int side, int kind, int detail = 0, int x = 0, int y = 0);
     void placeMarker(int side, bool made, QPoint p);
     void hideMarker(int side, bool made);
     void recordShotAt(int side, bool made, QPoint p);
-    void middleShot(int side, QPoint p);
-    void freeThrow(int side, bool made);
-    void askEndOfPeriod(int side);
-    void runHomeAction(int number, int code);
-    void pressAwayComponent(const TScreenItem &item, Button button);
-    void clickComponent(const QString &name);
-    void awayPositionPress(QPoint p, Button button);
-    void updateZoneLabel(int side, QPoint p);
     void highlightRow(int side, int row);
     void highlightTeamRow(int side);
-    void dropSelection(int side);
-    void save();
-    void keyboardMap(int key, bool shift);
-    void selectByHotkey(int side, int slot);
-    void buildPanelHotRegions();
     void translateCaptions();
-    void touch() { emit Changed(); }
 
     TGame &m_game;
     IScreenHost *m_host = nullptr;
     TScreenItems m_items;
-    THotRegions m_hotRegions;
     TScreenHistory m_homeHistory;
     TScreenHistory m_awayHistory;
     TZoneMask m_mask;
-    std::array<TKeyboardMap::Slots, 2> m_hotkeySlots{};
-    QTimer m_activeAITimer;
-    QTimer m_autoSaveTimer;
-    std::mt19937 m_random;
+    std::unique_ptr<TCourtScreenInput> m_input;
+    TActiveAI m_activeAI;
+    TAutoSave m_autoSave;
     bool m_opened = false;
     bool m_activated = false;
-    QString m_pressedItem;
 };

@@ -1,7 +1,5 @@
 #include "CourtGeometry.h"
 
-#include "model/EventKinds.h"
-
 #include <cmath>
 #include <initializer_list>
 
@@ -105,23 +103,6 @@ ShotZone zoneOfRgb(std::uint32_t rgb)
             return zone;
     }
     return ShotZone::None;
-}
-
-int shotKindOf(ShotZone zone)
-{
-    switch (zone) {
-    case ShotZone::Layup:
-        return ShotKind::Close;
-    case ShotZone::TwoPointer:
-        return ShotKind::MidRange;
-    case ShotZone::ThreePointer:
-        return ShotKind::Three;
-    case ShotZone::Dunk:
-        return ShotKind::Dunk;
-    case ShotZone::None:
-        break;
-    }
-    return 0;
 }
 
 CourtArea courtArea(CourtOrientation orientation)

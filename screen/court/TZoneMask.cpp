@@ -2,6 +2,13 @@
 
 #include "TCourtFrame.h"
 #include "model/EventKinds.h"
+#include "screen/geometry/CourtGeometry.h"
+
+// The mask colours are the geometry's; its zones carry the same numbers.
+static_assert(int(ShotZone::None) == TZoneMask::NoZone && int(ShotZone::Layup) == TZoneMask::Layup &&
+              int(ShotZone::TwoPointer) == TZoneMask::TwoPointer &&
+              int(ShotZone::ThreePointer) == TZoneMask::ThreePointer &&
+              int(ShotZone::Dunk) == TZoneMask::Dunk);
 
 TZoneMask::TZoneMask(QImage vertical, QImage horizontal)
 {
@@ -26,18 +33,7 @@ TZoneMask::Zone TZoneMask::ZoneAt(bool horizontal, QPoint screenPoint) const
 
 TZoneMask::Zone TZoneMask::ZoneOfRgb(unsigned rgb)
 {
-    switch (rgb & 0xffffffu) {
-    case 0xFE0001:
-        return Layup;
-    case 0x0D01FD:
-        return TwoPointer;
-    case 0x06FE01:
-        return ThreePointer;
-    case 0xF6FF00:
-        return Dunk;
-    default:
-        return NoZone;
-    }
+    return Zone(CourtGeometry::zoneOfRgb(rgb & 0xffffffu));
 }
 
 int TZoneMask::ShotKindOf(Zone zone)

@@ -1,10 +1,10 @@
 #include "TfrmParquetixScreenNew.h"
 
 #include "TCourtScreen.h"
-#include "TPointerEvent.h"
-#include "TPointerSource.h"
-#include "TVirtualKeys.h"
 #include "model/TGame.h"
+#include "screen/input/TPointerEvent.h"
+#include "screen/input/TPointerSource.h"
+#include "screen/input/TVirtualKeys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,30 +1,11 @@
 #pragma once
 
+#include "ScreenCodes.h"
+#include "THotRegion.h"
+
 #include <QList>
 #include <QString>
 #include <array>
-
-// One clickable area of the home team's pointer, which delivers positions
-// rather than clicks on components.
-struct THotRegion
-{
-    enum Kind
-    {
-        None = 1100,
-        Action = 1101,
-        LabelClick = 1102
-    };
-
-    int Left = -1, Right = -1, Top = -1, Bottom = -1; // bounds included
-    int Type = None;
-    int Code = 0;
-    QString Name;
-
-    bool Contains(int x, int y) const
-    {
-        return Type != None && x >= Left && x <= Right && y >= Top && y <= Bottom;
-    }
-};
 
 // The 100 hot regions of the home side, numbered 1 to 100: the fixed event
 // and screen-code areas 1 to 37, the panel rows from 50 and the history lines
@@ -32,9 +13,9 @@ struct THotRegion
 class THotRegions
 {
 public:
-    static constexpr int Count = 100;
-    static constexpr int FirstPanelRecord = 50;
-    static constexpr int FirstHistoryRecord = 91;
+    static constexpr int Count = HotRegionNumber::Count;
+    static constexpr int FirstPanelRecord = HotRegionNumber::FirstPanel;
+    static constexpr int FirstHistoryRecord = HotRegionNumber::FirstHistoryLine;
 
     THotRegions();
 

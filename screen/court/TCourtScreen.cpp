@@ -1,0 +1,536 @@
+#include "TCourtScreen.h"
+
+#include "IScreenHost.h"
+#include "TCourtFrame.h"
+#include "TCourtScreenInput.h"
+#include "TScreenLayout.h"
+#include "model/EventKinds.h"
+#include "model/TGame.h"
+
+#include <QMutexLocker>
+
+namespace {
+
+const QString EndOfPeriodQuestion = QStringLiteral("A negyednek tényleg vége?");
+const QString UnsentQuestion =
+    QStringLiteral("Az mérkozes esemenyeinek elkuldese meg nem fejezodott be. Bezarja a alkalmazast?!");
+
+QString markerName(int side, bool made)
+{
+    return (made ? QStringLiteral("imgSikeresDobasCsapat%1") : QStringLiteral("imgSikertelenDobasCsapat%1"))
+        .arg(side);
+}
+
+// The number after the "_" of a panel label name; 0 when there is none.
+int rowOfName(const QString &name)
+{
+    const qsizetype at = name.lastIndexOf(QLatin1Char('_'));
+    return at < 0 ? 0 : name.mid(at + 1).toInt();
+}
+
+} // namespace
+
+TCourtScreen::TCourtScreen(TGame &game, QObject *parent)
+    : QObject(parent), m_game(game),
+      m_homeHistory(1, m_items, [&game](const QString &t) { return game.Translate(t); }),
+      m_awayHistory(2, m_items, [&game](const QString &t) { return game.Translate(t); }),
+      m_input(std::make_unique<TCourtScreenInput>(*this, game)), m_activeAI(m_items, [this] { Touch(); }),
+      m_autoSave(game, m_items, [this] { Touch(); })
+{
+    TScreenLayout::Build(m_items);
+}
+
+TCourtScreen::~TCourtScreen() = default;
+
+// ---------------------------------------------------------------- input, forwarded to its rules
+
+void TCourtScreen::SystemMousePress(QPoint p, Button button)
+{
+    m_input->SystemMousePress(p, button);
+}
+
+void TCourtScreen::SystemMouseRelease(QPoint p, Button button)
+{
+    m_input->SystemMouseRelease(p, button);
+}
+
+void TCourtScreen::SystemMouseMove(QPoint p)
+{
+    m_input->SystemMouseMove(p);
+}
+
+void TCourtScreen::HomePointerReport(QPoint p, int buttons)
+{
+    m_input->HomePointerReport(p, buttons);
+}
+
+void TCourtScreen::HomeRelease(QPoint p, Button button)
+{
+    m_input->HomeRelease(p, button);
+}
+
+void TCourtScreen::KeyPress(int key)
+{
+    m_input->KeyPress(key);
+}
+
+void TCourtScreen::KeyRelease(int key, bool shift)
+{
+    m_input->KeyRelease(key, shift);
+}
+
+void TCourtScreen::SeedRandom(unsigned seed)
+{
+    m_input->SeedRandom(seed);
+}
+
+const THotRegions &TCourtScreen::HotRegions() const
+{
+    return m_input->HotRegions();
+}
+
+const TKeyboardMap::Slots &TCourtScreen::HotkeySlots(int side) const
+{
+    return m_input->HotkeySlots(side);
+}
+
+TTeam &TCourtScreen::team(int side)
+{
+    return m_game.Team(side);
+}
+
+QString TCourtScreen::tr(const QString &text) const
+{
+    return m_game.Translate(text, QStringLiteral("FORM"));
+}
+
+bool TCourtScreen::HomePointerShown() const
+{
+    const TScreenItem *pointer = m_items.Find(QStringLiteral("imgMouseCursor1"));
+    return pointer && pointer->Visible;
+}
+
+// ---------------------------------------------------------------- creation and closing
+
+void TCourtScreen::Open()
+{
+    if (m_opened)
+        return;
+    m_opened = true;
+    const TSettings &settings = m_game.Settings();
+
+    ClearActiveAI();
+    LockOverride = false;
+    m_autoSave.Saving = false;
+    m_activated = false;
+    EventsLocked = false;
+    KeyboardTeam = 0;
+    translateCaptions();
+
+    for (int side = 1; side <= 2; ++side)
+        SetItemText(QStringLiteral("lblCsapatNev%1").arg(side), team(side).Data.EgyesuletNev);
+
+    m_items.Get(QStringLiteral("imgMouseCursor1")).Visible =
+        settings.Input() == QLatin1String("INPUT_SERIALMOUSE");
+    m_items.Get(QStringLiteral("imgMouseCursor1")).Rect.moveTopLeft(QPoint(500, 300));
+
+    m_activeAI.SetTimeout(settings.LightSignalTimeout());
+    if (settings.AutoSave())
+        m_autoSave.Start(settings.AutoSavePerc());
+
+    // A game that is already under way has announced itself.
+    if (m_game.Clock <= 1)
+        m_game.HeaderSent = false;
+    m_input->Open();
+    SubstitutionMode = false;
+    SetItemText(QStringLiteral("lblPontErtekHomeTeam"), QString());
+    SetItemText(QStringLiteral("lblPontErtekAwayTeam"), QString());
+
+    for (int i = 1; i <= 3; ++i) {
+        SetItemColor(QStringLiteral("lblPassiveAI%1").arg(i), 0xfffffbf1);
+        SetItemVisible(QStringLiteral("lblPassiveAI%1").arg(i), settings.PassiveAIVisible(i));
+    }
+
+    m_game.UpdatePassiveLabels();
+    SetCourtOrientation(false);
+    m_game.WriteDumps();
+    m_input->BuildPanelHotRegions();
+    for (int side = 1; side <= 2; ++side) {
+        team(side).KepernyoMezokFeltoltese(*this);
+        team(side).HideAdditionalTypes();
+        History(side).Redraw();
+        // The panel refresh writes plain numbers; the screen opens with two digits.
+        SetItemText(QStringLiteral("lblCsapatEredmeny%1").arg(side),
+                    QStringLiteral("%1").arg(team(side).Data.Totals.Points, 2, 10, QLatin1Char('0')));
+    }
+    Touch();
+}
+
+void TCourtScreen::translateCaptions()
+{
+    for (TScreenItem *item : m_items.PaintOrder()) {
+        if (item->Kind != TScreenItem::Label || item->Text.isEmpty())
+            continue;
+        // Only the fixed captions carry text before the game fills the screen.
+        if (item->Name.startsWith(QLatin1String("lblCsapatEredmeny")))
+            continue;
+        item->Text = tr(item->Text);
+    }
+}
+
+void TCourtScreen::Activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    if (m_game.Online)
+        m_game.QueueForResend(m_game.ScreenOpenedNotice());
+    m_game.UpdateClockDisplay();
+    if (m_game.Period > 0)
+        m_game.ShowPeriodPicture();
+    if (ItemVisible(QStringLiteral("lblEsemenyTiltas")))
+        m_game.ShowClockButtons(true);
+    Touch();
+}
+
+bool TCourtScreen::ConfirmClose()
+{
+    if (!m_game.Online)
+        return true;
+    bool unsent = false;
+    {
+        QMutexLocker lock(&m_game.QueueLock);
+        unsent = !m_game.OutgoingQueue.IsEmpty();
+    }
+    if (!unsent)
+        return true;
+    return m_game.Prompter().ConfirmInformation(m_game.Translate(UnsentQuestion, QStringLiteral("MESSAGES")));
+}
+
+void TCourtScreen::Shutdown()
+{
+    m_activeAI.Timer().stop();
+    m_autoSave.Stop();
+    m_game.SaveGame();
+    if (m_game.Settings().DeleteDataDump() && m_game.Store())
+        m_game.Store()->DeleteDumps(m_game);
+}
+
+// ---------------------------------------------------------------- IScreenLink
+
+void TCourtScreen::SetItemText(const QString &name, const QString &text)
+{
+    m_items.Get(name).Text = text;
+    Touch();
+}
+
+QString TCourtScreen::ItemText(const QString &name) const
+{
+    const TScreenItem *item = m_items.Find(name);
+    return item ? item->Text : QString();
+}
+
+void TCourtScreen::SetItemVisible(const QString &name, bool visible)
+{
+    m_items.Get(name).Visible = visible;
+    Touch();
+}
+
+bool TCourtScreen::ItemVisible(const QString &name) const
+{
+    const TScreenItem *item = m_items.Find(name);
+    return item && item->Visible;
+}
+
+void TCourtScreen::SetItemColor(const QString &name, TColor color)
+{
+    m_items.Get(name).Color = color;
+    Touch();
+}
+
+void TCourtScreen::SetItemBold(const QString &name, bool bold)
+{
+    m_items.Get(name).Bold = bold;
+    Touch();
+}
+
+void TCourtScreen::SetItemTag(const QString &name, int tag)
+{
+    m_items.Get(name).Tag = tag;
+}
+
+int TCourtScreen::ItemTag(const QString &name) const
+{
+    const TScreenItem *item = m_items.Find(name);
+    return item ? item->Tag : 0;
+}
+
+void TCourtScreen::AddHistoryLine(int side, TGameEvent *event)
+{
+    if (!event || (side != 1 && side != 2))
+        return;
+    History(side).AddLine(event->Text, *event);
+    Touch();
+}
+
+void TCourtScreen::HistoryCommand(int side, int kind)
+{
+    if (side != 1 && side != 2)
+        return;
+    TScreenHistory &history = History(side);
+    switch (kind) {
+    case Kind::HistoryLineUp:
+        history.LineUp();
+        break;
+    case Kind::HistoryLineDown:
+        history.LineDown();
+        break;
+    case Kind::HistoryPageUp:
+        history.PageUp();
+        break;
+    case Kind::HistoryPageDown:
+        history.PageDown();
+        break;
+    default:
+        return; // deleting an entry belongs to the history correction
+    }
+    Touch();
+}
+
+void TCourtScreen::LightActiveAI(int code, int side)
+{
+    m_activeAI.Light(code, side);
+}
+
+void TCourtScreen::ClearActiveAI()
+{
+    m_activeAI.Clear();
+}
+
+void TCourtScreen::SetEventsLocked(bool lock)
+{
+    EventsLocked = lock;
+    SetItemVisible(QStringLiteral("lblEsemenyTiltas"), lock);
+}
+
+// ---------------------------------------------------------------- shared operations
+
+void TCourtScreen::Record(int side, int kind, int detail, int x, int y)
+{
+    team(side).RecordEvent(side, kind, detail, x, y);
+}
+
+void TCourtScreen::ShowStatus(const QString &text)
+{
+    SetItemText(QStringLiteral("lblStatus"), text);
+}
+
+void TCourtScreen::SetCourtOrientation(bool horizontal)
+{
+    for (int side = 1; side <= 2; ++side) {
+        hideMarker(side, true);
+        hideMarker(side, false);
+    }
+    CourtHorizontal = horizontal;
+    SetItemVisible(QStringLiteral("imgCourtHorizontal"), horizontal);
+    SetItemVisible(QStringLiteral("imgCourtVertical"), !horizontal);
+    TScreenItem &home = m_items.Get(QStringLiteral("lblPontErtekHomeTeam"));
+    TScreenItem &away = m_items.Get(QStringLiteral("lblPontErtekAwayTeam"));
+    if (horizontal) {
+        home.Rect.moveTopLeft(QPoint(440, 390));
+        home.Alignment = TScreenItem::AlignRight;
+        away.Rect.moveTopLeft(QPoint(505, 172));
+        away.Alignment = TScreenItem::AlignLeft;
+    } else {
+        home.Rect.moveTopLeft(QPoint(384, 290));
+        home.Alignment = TScreenItem::AlignLeft;
+        away.Rect.moveTopLeft(QPoint(559, 270));
+        away.Alignment = TScreenItem::AlignRight;
+    }
+    Touch();
+}
+
+void TCourtScreen::hideMarker(int side, bool made)
+{
+    SetItemVisible(markerName(side, made), false);
+}
+
+void TCourtScreen::placeMarker(int side, bool made, QPoint p)
+{
+    const QPoint c = TCourtFrame::ClampMarker(CourtHorizontal, p);
+    const QString name = markerName(side, made);
+    TScreenItem &marker = m_items.Get(name);
+    const int half = made ? 4 : 5;
+    marker.Rect = QRect(c.x() - half, c.y() - half, made ? 8 : 10, made ? 8 : 10);
+    marker.Visible = true;
+    m_items.BringToFront(name);
+    Touch();
+}
+
+void TCourtScreen::ShotOnCourt(int side, bool made, QPoint p)
+{
+    SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
+    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || Locked())
+        return;
+    if (!team(side).ActivePlayer()) {
+        hideMarker(side, made);
+        return;
+    }
+    recordShotAt(side, made, p);
+}
+
+// Steps shared by every shot with a selected player: the marker, a put-back
+// rebound first when Ctrl is held, and the shot of the zone under the point.
+void TCourtScreen::recordShotAt(int side, bool made, QPoint p)
+{
+    placeMarker(side, made, p);
+    if (PutBackPending)
+        Record(side, Kind::OffensiveRebound);
+    const QPoint court = TCourtFrame::CourtPoint(CourtHorizontal, p);
+    const TZoneMask::Zone zone = m_mask.ZoneAt(CourtHorizontal, p);
+    if (zone != TZoneMask::NoZone)
+        Record(side, made ? Kind::ShotMade : Kind::ShotMissed, TZoneMask::ShotKindOf(zone), court.x(),
+               court.y());
+}
+
+void TCourtScreen::MiddleShot(int side, QPoint p)
+{
+    if (TCourtFrame::InOwnHalf(CourtHorizontal, side, p) && !Locked() && team(side).ActivePlayer()) {
+        recordShotAt(side, true, p);
+        Record(side, Kind::Steal);
+    } else if (!team(side).ActivePlayer()) {
+        hideMarker(side, true);
+    }
+}
+
+void TCourtScreen::FreeThrow(int side, bool made)
+{
+    if (!team(side).ActivePlayer() || Locked())
+        return;
+    Record(side, made ? Kind::ShotMade : Kind::ShotMissed, ShotKind::FreeThrow, 0, 0);
+}
+
+void TCourtScreen::AskEndOfPeriod(int side)
+{
+    if (m_game.Prompter().Confirm(m_game.Translate(EndOfPeriodQuestion, QStringLiteral("MESSAGES"))))
+        Record(side, Kind::PeriodEnd, side == 2 ? 2 : 0);
+}
+
+void TCourtScreen::Save()
+{
+    m_autoSave.SaveByButton();
+}
+
+void TCourtScreen::AutoSave()
+{
+    m_autoSave.Run();
+}
+
+// ---------------------------------------------------------------- panels
+
+void TCourtScreen::ClearHighlight(int side)
+{
+    for (int row = 1; row <= 3; ++row) {
+        for (const QString &column : TScreenLayout::RowColumns()) {
+            TScreenItem &l = m_items.Get(TScreenLayout::RowLabel(side, column, row));
+            l.Color = Black;
+            l.Bold = false;
+        }
+    }
+    for (const QString &column : TScreenLayout::TeamRowColumns())
+        m_items.Get(TScreenLayout::TeamRowLabel(side, column)).Color = Black;
+    Touch();
+}
+
+void TCourtScreen::highlightRow(int side, int row)
+{
+    for (const QString &column : TScreenLayout::RowColumns()) {
+        TScreenItem &l = m_items.Get(TScreenLayout::RowLabel(side, column, row));
+        l.Color = Orange;
+        l.Bold = column == QLatin1String("MezSzam") || column == QLatin1String("JatekosNev");
+    }
+    Touch();
+}
+
+void TCourtScreen::highlightTeamRow(int side)
+{
+    for (const QString &column : TScreenLayout::TeamRowColumns())
+        m_items.Get(TScreenLayout::TeamRowLabel(side, column)).Color = Orange;
+    Touch();
+}
+
+void TCourtScreen::DropSelection(int side)
+{
+    team(side).ClearSelection();
+    team(side).TeamEventMode = false;
+}
+
+void TCourtScreen::RowClick(const QString &name, Button button)
+{
+    if (name.contains(QLatin1String("lblHomeTeamAdditionalType")) ||
+        name.contains(QLatin1String("AwayTeamAdditionalType"))) {
+        const int side = name.contains(QLatin1String("Home")) ? 1 : 2;
+        const int kind = ItemTag(name);
+        if (kind > 0) {
+            team(side).SetEventType(kind);
+            team(side).HideAdditionalTypes();
+        }
+        return;
+    }
+    if (name.contains(QLatin1String("Csapat1Csapat")) || name.contains(QLatin1String("Csapat2Csapat"))) {
+        const int side = name.contains(QLatin1String("Csapat1Csapat")) ? 1 : 2;
+        ClearHighlight(side);
+        team(side).ActiveIndex = -1;
+        team(side).TeamEventMode = true;
+        highlightTeamRow(side);
+        return;
+    }
+    if (name.startsWith(QLatin1String("lblHistoryView"))) {
+        const int side = name.contains(QLatin1String("Csapat1")) ? 1 : 2;
+        // A right click opens the change dialog of the history correction.
+        History(side).SelectLine(rowOfName(name));
+        Touch();
+        return;
+    }
+    const int side = name.startsWith(QLatin1String("lblCsapat1"))   ? 1
+                     : name.startsWith(QLatin1String("lblCsapat2")) ? 2
+                                                                    : 0;
+    const int row = rowOfName(name);
+    if (side == 0 || row == 0)
+        return;
+    TTeam &t = team(side);
+    const QString rowKeyLabel = TScreenLayout::RowLabel(side, QStringLiteral("JatekosNev"), row);
+    if (row >= 1 && row <= 3) {
+        if (ItemText(rowKeyLabel).isEmpty())
+            return;
+        t.SetActivePlayer(row, *this);
+        ClearHighlight(side);
+        if (t.ActivePlayer())
+            highlightRow(side, row);
+        return;
+    }
+    if (row < 6 || row > 15)
+        return;
+    if (button == RightButton) {
+        // An empty bench label opens the add-player dialog, which comes with
+        // the roster changes during a game.
+        return;
+    }
+    const QString input = m_game.Settings().Input();
+    const bool substitutionAllowed = input == QLatin1String("INPUT_SERIALMOUSE") ||
+                                     (input == QLatin1String("INPUT_KEYBOARD") && SubstitutionMode);
+    if (button != LeftButton || ItemText(name).isEmpty() || !t.ActivePlayer() || !substitutionAllowed)
+        return;
+    t.SetSubstitutionPlayer(row, *this);
+    t.Substitute();
+    t.KepernyoMezokFeltoltese(*this);
+    ClearHighlight(side);
+    SubstitutionMode = false;
+    SetItemVisible(QStringLiteral("lblSubst"), false);
+}
+
+// ---------------------------------------------------------------- home pointer
+
+// ---------------------------------------------------------------- system mouse
+
+// ---------------------------------------------------------------- keyboard

@@ -1,0 +1,473 @@
+#include "TCourtScreenInput.h"
+
+#include "IScreenHost.h"
+#include "TCourtFrame.h"
+#include "TScreenLayout.h"
+#include "model/EventKinds.h"
+#include "model/TGame.h"
+#include "screen/input/ScreenCodes.h"
+
+#include <random>
+
+namespace {
+
+bool within(QPoint p, int left, int right, int top, int bottom)
+{
+    return p.x() >= left && p.x() <= right && p.y() >= top && p.y() <= bottom;
+}
+
+// Away buttons with their own press handler: the events of the left, right
+// and middle buttons.
+struct AwayButton
+{
+    const char *name;
+    QList<int> left, right, middle;
+};
+
+const AwayButton AwayButtons[] = {
+    {"imgVedoCsapat2", {Kind::DefensiveRebound}, {}, {}},
+    {"imgLabdaszerzesAwayTeam", {Kind::Steal}, {}, {}},
+    {"imgKiharcCsapat2", {Kind::FoulDrawn}, {Kind::FoulDrawn, Kind::Steal}, {}},
+    {"imgGolpCsapat2", {Kind::Assist}, {}, {}},
+    {"imgHibaCsapat2", {Kind::BlockReceived}, {}, {}},
+    {"imgTamCsapat2", {Kind::OffensiveRebound}, {}, {}},
+    {"imgLabdaeladasAwayTeam", {Kind::Turnover}, {}, {}},
+    {"imgFoultCsapat2", {Kind::PersonalFoul}, {Kind::PersonalFoul, Kind::Turnover}, {Kind::PersonalFoul}},
+    {"imgBlokkCsapat2", {Kind::Block}, {}, {}},
+    {"imgTechnikaiHibaCsapat2", {Kind::TechnicalFoul}, {}, {}},
+    {"imgIndirectLabdaszerzesCsapat2", {Kind::IndirectSteal}, {}, {}},
+};
+
+} // namespace
+
+TCourtScreenInput::TCourtScreenInput(TCourtScreen &screen, TGame &game) : m_screen(screen), m_game(game) {}
+
+void TCourtScreenInput::Open()
+{
+    m_random.seed(std::random_device{}());
+    for (int side = 1; side <= 2; ++side) {
+        QList<int> jerseys;
+        for (const TPlayerList *list : {&m_game.Team(side).OnCourt, &m_game.Team(side).Bench})
+            for (int i = 0; i < list->Count(); ++i)
+                jerseys.append(list->At(i)->JatekosMezSzam);
+        m_hotkeySlots[size_t(side - 1)] = TKeyboardMap::HotkeySlots(jerseys);
+    }
+}
+
+void TCourtScreenInput::exit()
+{
+    m_game.SaveGame();
+    if (m_screen.Host())
+        m_screen.Host()->EndApplication();
+}
+
+void TCourtScreenInput::BuildPanelHotRegions()
+{
+    const TTeam &home = m_game.Team(1);
+    const int onCourtRows = std::max<int>(TTeam::TrackedPositions, home.OnCourt.Count());
+    for (int row = 1; row <= std::min(onCourtRows, 3); ++row) {
+        const QString name = TScreenLayout::RowLabel(1, QStringLiteral("JatekosNev"), row);
+        const QRect r = m_screen.Items().Get(name).Rect;
+        m_hotRegions.AddPanelLabel(16, r.left() + 266, r.top(), r.top() + r.height(), name);
+    }
+    for (int row = 6; row <= 15; ++row) {
+        const QString name = TScreenLayout::RowLabel(1, QStringLiteral("JatekosNev"), row);
+        const QRect r = m_screen.Items().Get(name).Rect;
+        m_hotRegions.AddPanelLabel(15, r.left() + 208, r.top(), r.top() + r.height(), name);
+    }
+    const QString teamRow = TScreenLayout::TeamRowLabel(1, QStringLiteral("P"));
+    const QRect r = m_screen.Items().Get(teamRow).Rect;
+    m_hotRegions.AddPanelLabel(135, 340, r.top(), r.top() + r.height(), teamRow);
+}
+
+// ---------------------------------------------------------------- home pointer
+
+void TCourtScreenInput::HomePointerReport(QPoint p, int buttons)
+{
+    TScreenItem &pointer = m_screen.Items().Get(QStringLiteral("imgMouseCursor1"));
+    pointer.Rect.moveTopLeft(p);
+    m_screen.Touch();
+    if (buttons == 0) {
+        int pending = -1;
+        for (int b = 0; b < 3 && pending < 0; ++b)
+            if (m_pendingButtons[size_t(b)])
+                pending = b;
+        m_pendingButtons = {false, false, false};
+        if (pending >= 0) {
+            if (m_screen.Host())
+                m_screen.Host()->PaintNow();
+            HomeRelease(p, TCourtScreen::Button(pending));
+        }
+    }
+    if (buttons & TCourtScreen::ReportLeft)
+        m_pendingButtons[TCourtScreen::LeftButton] = true;
+    if (buttons & TCourtScreen::ReportRight)
+        m_pendingButtons[TCourtScreen::RightButton] = true;
+    if (buttons & TCourtScreen::ReportMiddle)
+        m_pendingButtons[TCourtScreen::MiddleButton] = true;
+    updateZoneLabel(1, p);
+}
+
+void TCourtScreenInput::runHomeAction(int number, int code)
+{
+    TTeam &home = m_game.Team(1);
+    switch (number) {
+    case HotRegionNumber::ClockStep:
+        if (!m_screen.ItemVisible(QStringLiteral("imgFelidoVegeCsapat12")))
+            m_screen.Record(1, Kind::ClockStep);
+        else
+            m_screen.AskEndOfPeriod(1);
+        return;
+    case HotRegionNumber::CompleteMinute:
+        if (!m_screen.ItemVisible(QStringLiteral("imgFelidoVegeCsapat11")))
+            m_game.CompleteMinute();
+        else
+            m_screen.AskEndOfPeriod(1);
+        return;
+    case HotRegionNumber::HistoryPageUp:
+    case HotRegionNumber::HistoryPageDown:
+    case HotRegionNumber::HistoryLineUp:
+    case HotRegionNumber::HistoryLineDown:
+        m_screen.Record(1, code);
+        return;
+    case HotRegionNumber::Timeout:
+        // Timeouts work between periods, as on the away side.
+        m_screen.Record(1, Kind::Timeout, m_game.Period);
+        return;
+    case HotRegionNumber::DefenseMode:
+        if (!m_screen.Locked())
+            m_screen.Record(1, Kind::DefenseMode, home.DefenseModeIndex);
+        return;
+    }
+    switch (code) {
+    case ScreenCode::Save:
+        m_screen.Save();
+        return;
+    case ScreenCode::VariableColumn:
+        home.CycleVariableColumn();
+        home.KepernyoMezokFeltoltese(m_screen);
+        return;
+    case ScreenCode::TurnCourt:
+        m_screen.SetCourtOrientation(!m_screen.CourtHorizontal);
+        return;
+    case ScreenCode::Exit:
+        exit();
+        return;
+    case ScreenCode::ReportMenu:
+    case ScreenCode::HistoryPlayerFilter:
+    case ScreenCode::HistoryEventFilter:
+    case ScreenCode::HistoryGoTo:
+        // Their windows are not built yet; they record nothing.
+        return;
+    }
+    if (!m_screen.Locked())
+        m_screen.Record(1, code);
+}
+
+void TCourtScreenInput::HomeRelease(QPoint p, TCourtScreen::Button button)
+{
+    const QList<int> records = m_hotRegions.RecordsAt(p.x(), p.y());
+    if (button == TCourtScreen::LeftButton) {
+        for (int n : records) {
+            const THotRegion &r = m_hotRegions.At(n);
+            if (r.Type == THotRegion::LabelClick)
+                m_screen.RowClick(r.Name, TCourtScreen::LeftButton);
+            else
+                runHomeAction(n, r.Code);
+        }
+        m_screen.ShotOnCourt(1, true, p);
+        if (within(p, 375, 418, 476, 485))
+            m_screen.FreeThrow(1, true);
+        if (within(p, 422, 446, 474, 487) && !m_screen.Locked())
+            m_game.Team(1).SwitchFastBreak();
+        if (within(p, 447, 479, 474, 487) && !m_screen.Locked())
+            m_game.Team(1).SwitchSecondChance();
+        if (within(p, 381, 402, 500, 522))
+            m_game.Team(1).CycleDefenseMode(1);
+        if (within(p, 309, 331, 500, 522))
+            m_game.Team(1).CycleDefenseMode(-1);
+    } else if (button == TCourtScreen::RightButton) {
+        for (int n : records) {
+            const THotRegion &r = m_hotRegions.At(n);
+            if (r.Type != THotRegion::Action || m_screen.Locked())
+                continue;
+            if (r.Code == Kind::FoulDrawn) {
+                m_screen.Record(1, Kind::FoulDrawn);
+                m_screen.Record(1, Kind::Steal);
+            } else if (r.Code == Kind::PersonalFoul) {
+                m_screen.Record(1, Kind::PersonalFoul);
+                m_screen.Record(1, Kind::Turnover);
+            }
+        }
+        m_screen.ShotOnCourt(1, false, p);
+        if (within(p, 375, 418, 476, 485))
+            m_screen.FreeThrow(1, false);
+        // 214..256 x 150..163: deleting the last event belongs to the history correction.
+        for (int n : records) {
+            const THotRegion &r = m_hotRegions.At(n);
+            if (r.Type == THotRegion::LabelClick)
+                m_screen.RowClick(r.Name, TCourtScreen::RightButton);
+        }
+    } else {
+        m_screen.MiddleShot(1, p);
+    }
+    m_screen.Touch();
+}
+
+// ---------------------------------------------------------------- system mouse
+
+void TCourtScreenInput::SystemMousePress(QPoint p, TCourtScreen::Button button)
+{
+    const TScreenItem *item = m_screen.Items().ClickableAt(p);
+    m_pressedItem = item ? item->Name : QString();
+    if (item)
+        pressAwayComponent(*item, button);
+    awayPositionPress(p, button);
+    if (m_game.Settings().UseSystemMouse())
+        HomeRelease(p, button);
+    m_screen.Touch();
+}
+
+void TCourtScreenInput::SystemMouseRelease(QPoint p, TCourtScreen::Button button)
+{
+    const TScreenItem *item = m_screen.Items().ClickableAt(p);
+    const QString pressed = m_pressedItem;
+    m_pressedItem.clear();
+    if (button == TCourtScreen::LeftButton && item && item->Name == pressed)
+        clickComponent(item->Name);
+}
+
+void TCourtScreenInput::SystemMouseMove(QPoint p)
+{
+    updateZoneLabel(2, p);
+    if (m_game.Settings().UseSystemMouse())
+        updateZoneLabel(1, p);
+}
+
+void TCourtScreenInput::updateZoneLabel(int side, QPoint p)
+{
+    const QString name =
+        side == 1 ? QStringLiteral("lblPontErtekHomeTeam") : QStringLiteral("lblPontErtekAwayTeam");
+    QString text;
+    if (TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
+        const QString zone = TZoneMask::ZoneName(m_screen.ZoneMask().ZoneAt(m_screen.CourtHorizontal, p));
+        if (!zone.isEmpty())
+            text = m_game.Translate(zone, QStringLiteral("MESSAGES"));
+    }
+    if (m_screen.ItemText(name) != text)
+        m_screen.SetItemText(name, text);
+}
+
+void TCourtScreenInput::pressAwayComponent(const TScreenItem &item, TCourtScreen::Button button)
+{
+    const QString &name = item.Name;
+    for (const AwayButton &b : AwayButtons) {
+        if (name != QLatin1String(b.name))
+            continue;
+        if (m_screen.Locked())
+            return;
+        const QList<int> &kinds = button == TCourtScreen::LeftButton    ? b.left
+                                  : button == TCourtScreen::RightButton ? b.right
+                                                                        : b.middle;
+        for (int kind : kinds)
+            m_screen.Record(2, kind);
+        return;
+    }
+    if (name == QLatin1String("imgIdokeresAwayTeam")) {
+        m_screen.Record(2, Kind::Timeout, m_game.Period);
+    } else if (name == QLatin1String("imgAwayAddTime")) {
+        m_screen.Record(2, Kind::ClockStep);
+    } else if (name == QLatin1String("imgIdoCsapat2")) {
+        m_game.CompleteMinute();
+    } else if (name == QLatin1String("imgFelidoVegeCsapat21") ||
+               name == QLatin1String("imgFelidoVegeCsapat22")) {
+        m_screen.AskEndOfPeriod(2);
+    } else if (name.startsWith(QLatin1String("lblCsapat2")) ||
+               name.startsWith(QLatin1String("lblHistoryViewCsapat2")) ||
+               name.startsWith(QLatin1String("lblAwayTeamAdditionalType"))) {
+        m_screen.RowClick(name, button);
+    }
+}
+
+void TCourtScreenInput::clickComponent(const QString &name)
+{
+    if (name == QLatin1String("imgSaveAwayTeam")) {
+        m_screen.Save();
+    } else if (name == QLatin1String("imgAwayTeamExit")) {
+        exit();
+    } else if (name == QLatin1String("lblFastBreak2")) {
+        m_game.Team(2).SwitchFastBreak();
+    } else if (name == QLatin1String("lbl2ndChance2")) {
+        m_game.Team(2).SwitchSecondChance();
+    } else if (name.startsWith(QLatin1String("lblVariableAwayTeam"))) {
+        m_game.Team(2).CycleVariableColumn();
+        m_game.Team(2).KepernyoMezokFeltoltese(m_screen);
+    }
+    // imgPrint and the team fouls open the report menu, imgPrintAll prints the
+    // full set and lblPackets restarts the sender: they come with those parts.
+    m_screen.Touch();
+}
+
+void TCourtScreenInput::awayPositionPress(QPoint p, TCourtScreen::Button button)
+{
+    if (button == TCourtScreen::LeftButton) {
+        if (within(p, 966, 980, 454, 467))
+            m_screen.Record(2, Kind::HistoryPageUp);
+        else if (within(p, 966, 980, 469, 482))
+            m_screen.Record(2, Kind::HistoryLineUp);
+        else if (within(p, 966, 980, 586, 599))
+            m_screen.Record(2, Kind::HistoryLineDown);
+        else if (within(p, 966, 980, 601, 614))
+            m_screen.Record(2, Kind::HistoryPageDown);
+        // y 601..614: the player filter, event filter, go-to and delete
+        // buttons belong to the history correction.
+        if (within(p, 492, 502, 88, 102) || within(p, 685, 695, 278, 292))
+            m_screen.SetCourtOrientation(!m_screen.CourtHorizontal);
+        m_screen.ShotOnCourt(2, true, p);
+        if (within(p, 578, 621, 82, 91))
+            m_screen.FreeThrow(2, true);
+        if (within(p, 671, 693, 500, 522))
+            m_game.Team(2).CycleDefenseMode(1);
+        if (within(p, 600, 622, 500, 522))
+            m_game.Team(2).CycleDefenseMode(-1);
+        if (within(p, 625, 668, 500, 522) && !m_screen.Locked())
+            m_screen.Record(2, Kind::DefenseMode, m_game.Team(2).DefenseModeIndex);
+    } else if (button == TCourtScreen::RightButton) {
+        m_screen.ShotOnCourt(2, false, p);
+        if (within(p, 578, 621, 82, 91))
+            m_screen.FreeThrow(2, false);
+    } else {
+        m_screen.MiddleShot(2, p);
+    }
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void TCourtScreenInput::KeyPress(int key)
+{
+    if (key == TKeyboardMap::Alt)
+        m_screen.LockOverride = true;
+    else if (key == TKeyboardMap::Control)
+        m_screen.PutBackPending = true;
+}
+
+void TCourtScreenInput::KeyRelease(int key, bool shift)
+{
+    m_screen.PutBackPending = false;
+    // F12 (quick box score), Delete (set time) and Space (substitutions)
+    // open dialogs of later parts.
+    m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
+    if (m_game.Settings().KeyboardInput())
+        keyboardMap(key, shift);
+    m_screen.LockOverride = false;
+    m_screen.Touch();
+}
+
+void TCourtScreenInput::keyboardMap(int key, bool shift)
+{
+    int hotkeySide = 0;
+    int slot = 0;
+    if (key == TKeyboardMap::F2) {
+        m_screen.SubstitutionMode = !m_screen.SubstitutionMode;
+        m_screen.SetItemVisible(QStringLiteral("lblSubst"), m_screen.SubstitutionMode);
+        return;
+    }
+    if (TKeyboardMap::HotkeySlot(key, &hotkeySide, &slot)) {
+        selectByHotkey(hotkeySide, slot);
+        return;
+    }
+    if (m_screen.SubstitutionMode)
+        return;
+    if (key == TKeyboardMap::F4) {
+        if (!m_screen.ItemVisible(QStringLiteral("imgFelidoVegeCsapat21")))
+            m_screen.Record(2, Kind::ClockStep);
+        else
+            m_screen.AskEndOfPeriod(2);
+        return;
+    }
+    if (key == TKeyboardMap::F3) {
+        if (!m_screen.ItemVisible(QStringLiteral("imgFelidoVegeCsapat21")))
+            m_game.CompleteMinute();
+        return;
+    }
+    if (m_screen.Locked())
+        return;
+    switch (key) {
+    case TKeyboardMap::F6:
+    case TKeyboardMap::F9: {
+        const int side = key == TKeyboardMap::F6 ? 1 : 2;
+        const int other = side == 1 ? 2 : 1;
+        m_screen.ClearHighlight(other);
+        m_screen.DropSelection(other);
+        m_screen.KeyboardTeam = side;
+        m_screen.RowClick(TScreenLayout::TeamRowLabel(side, QStringLiteral("P")), TCourtScreen::LeftButton);
+        return;
+    }
+    case TKeyboardMap::F7:
+        m_screen.Record(1, Kind::Timeout, m_game.Period);
+        return;
+    case TKeyboardMap::F10:
+        m_screen.Record(2, Kind::Timeout, m_game.Period);
+        return;
+    case TKeyboardMap::F8:
+    case TKeyboardMap::F11:
+        // Deleting history events belongs to the history correction.
+        return;
+    }
+    if (m_screen.KeyboardTeam == 0)
+        return;
+    const int side = m_screen.KeyboardTeam;
+    QPoint point;
+    bool randomised = false;
+    if (TKeyboardMap::ShotPoint(key, side, m_screen.CourtHorizontal, &point, &randomised)) {
+        if (randomised) {
+            std::uniform_int_distribution<int> draw(0, 19);
+            point += QPoint(10 - draw(m_random), 10 - draw(m_random));
+        }
+        m_screen.ShotOnCourt(side, shift, point);
+        m_screen.ClearHighlight(side);
+        return;
+    }
+    if (key == 'U') {
+        m_screen.FreeThrow(side, shift);
+        m_screen.ClearHighlight(side);
+        return;
+    }
+    const int kind = TKeyboardMap::EventOfKey(key);
+    if (kind == 0)
+        return;
+    if (kind < 0)
+        m_game.Team(side).SwitchFastBreak();
+    else
+        m_screen.Record(side, kind);
+    m_screen.ClearHighlight(side);
+}
+
+void TCourtScreenInput::selectByHotkey(int side, int slot)
+{
+    const int jersey = m_hotkeySlots[size_t(side - 1)][size_t(slot - 1)];
+    if (jersey < 0)
+        return;
+    const QString wanted = QStringLiteral("%1").arg(jersey, 2, 10, QLatin1Char('0'));
+    int found = 0;
+    for (int row = 1; row <= 15 && !found; ++row) {
+        if (row == 4 || row == 5)
+            continue;
+        const QString text = m_screen.ItemText(TScreenLayout::RowLabel(side, QStringLiteral("MezSzam"), row));
+        if (!text.isEmpty() && (QStringLiteral("0") + text).right(2) == wanted)
+            found = row;
+    }
+    if (!found)
+        return;
+    const int other = side == 1 ? 2 : 1;
+    m_screen.ClearHighlight(other);
+    m_screen.DropSelection(other);
+    m_screen.KeyboardTeam = side;
+    if (found >= 6 && !m_game.Team(side).ActivePlayer()) {
+        m_screen.SubstitutionMode = false;
+        m_screen.SetItemVisible(QStringLiteral("lblSubst"), false);
+        m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), true);
+    }
+    m_screen.RowClick(TScreenLayout::RowLabel(side, QStringLiteral("JatekosNev"), found),
+                      TCourtScreen::LeftButton);
+}
