@@ -5,7 +5,7 @@
 
 namespace {
 
-// The saved games as the load wizard lists them.
+// The saved games as the load wizard lists them; a damaged folder says why.
 int runSaved(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() > 1) {
@@ -20,9 +20,10 @@ int runSaved(const QStringList &args, QTextStream &out, QTextStream &err)
     } else {
         root = args.first();
     }
-    out << "Folder\tHome team\tAway team\tCode\n";
+    out << "Folder\tHome team\tAway team\tCode\tDamage\n";
     for (const TSavedGameRow &row : TSavedGameList::List(root))
-        out << row.Folder << '\t' << row.HomeTeam << '\t' << row.AwayTeam << '\t' << row.Code << '\n';
+        out << row.Folder << '\t' << row.HomeTeam << '\t' << row.AwayTeam << '\t' << row.Code << '\t'
+            << row.Problem << '\n';
     return 0;
 }
 

@@ -28,7 +28,7 @@ int runZip(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     const QString archive = QFileInfo(folder).dir().filePath(code + QStringLiteral(".zip"));
     QString error;
-    if (!TGameArchive::Zip(folder, archive, &error)) {
+    if (!TGameArchive::Zip(folder, archive, &error, code)) {
         err << "zip: " << error << "\n";
         return 1;
     }

@@ -16,6 +16,8 @@
 #include "model/Services.h"
 #include "transmission/TUpdateDownloader.h"
 
+#include "common/TGuardedFile.h"
+
 #include <QFile>
 #include <memory>
 
@@ -261,12 +263,14 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
             return 1;
         TOnlineUpdate update(session.dm, session.translator(), session.messages);
         if (a.flags.contains(QStringLiteral("--utf8"))) {
-            QFile file(a.positional.at(1));
-            if (!file.open(QIODevice::ReadOnly)) {
-                err << "db import-update: " << a.positional.at(1) << ": " << file.errorString() << "\n";
+            QByteArray bytes;
+            QString problem;
+            if (!TGuardedFile::ReadExisting(a.positional.at(1), TOnlineUpdate::MaxFileBytes, bytes,
+                                            &problem)) {
+                err << "db import-update: " << problem << "\n";
                 return 1;
             }
-            return printImport(update.ImportUpdateText(QString::fromUtf8(file.readAll())), out, err);
+            return printImport(update.ImportUpdateText(QString::fromUtf8(bytes)), out, err);
         }
         return printImport(update.UpdateFromFile(a.positional.at(1)), out, err);
     }

@@ -3,6 +3,8 @@
 #include "masterdata/TMessageTable.h"
 #include "model/Services.h"
 
+#include "common/TGuardedFile.h"
+
 #include <QFile>
 
 namespace {
@@ -80,17 +82,18 @@ TOnlineUpdate::TResult TOnlineUpdate::RunOnlineUpdate(IUpdateDownloader &downloa
 
 TOnlineUpdate::TResult TOnlineUpdate::UpdateFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    QString problem;
+    if (!TGuardedFile::ReadExisting(path, MaxFileBytes, bytes, &problem)) {
         TResult result;
         result.outcome = TOutcome::FileError;
-        result.detail = file.errorString();
+        result.detail = problem;
         result.error = m_translator.Translate(QStringLiteral("Cannot read the update file:"), kForm) +
                        QLatin1Char(' ') + path;
         return result;
     }
     // Line breaks go anyway before parsing, which joins the lines.
-    return ImportUpdateText(TUpdateText::Decode(file.readAll()));
+    return ImportUpdateText(TUpdateText::Decode(bytes));
 }
 
 TOnlineUpdate::TResult TOnlineUpdate::ImportUpdateText(const QString &text)

@@ -62,6 +62,9 @@ public:
                             const QString &customerCode, const IUpdateDownloader::TProxy &proxy);
     // Reads the file (8-bit Windows-1250, its lines joined) and imports it.
     TResult UpdateFromFile(const QString &path);
+    // The whole master data of a federation fit in a few megabytes; a file
+    // this large, or not a regular file, is refused unread.
+    static constexpr qint64 MaxFileBytes = qint64(64) << 20;
     // Parses and merges, one transaction for the whole text.
     TResult ImportUpdateText(const QString &text);
 

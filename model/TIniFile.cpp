@@ -1,5 +1,7 @@
 #include "TIniFile.h"
 
+#include "common/TGuardedFile.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -109,14 +111,18 @@ bool TIniFile::Load(const QString &path, QString *error)
 {
     m_lines.clear();
     m_bom = false;
-    QFile file(path);
-    if (!file.exists())
+    QByteArray bytes;
+    QString problem;
+    switch (TGuardedFile::Read(path, MaxFileBytes, bytes, &problem)) {
+    case TGuardedFile::TStatus::Missing:
         return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+    case TGuardedFile::TStatus::Refused:
+        setError(error, problem);
         return false;
+    case TGuardedFile::TStatus::Ok:
+        break;
     }
-    FromBytes(file.readAll());
+    FromBytes(bytes);
     return true;
 }
 

@@ -24,7 +24,11 @@ class TIniFile
 public:
     TIniFile() = default;
 
-    // Reads the file. A missing file is an empty file, not an error.
+    // A settings file is a few kilobytes; anything this large is not one.
+    static constexpr qint64 MaxFileBytes = qint64(4) << 20;
+
+    // Reads the file. A missing file is an empty file, not an error; a FIFO,
+    // a device, a folder or a file above MaxFileBytes is refused unread.
     bool Load(const QString &path, QString *error = nullptr);
     // Replaces the file atomically (temporary file in the same folder, then rename).
     bool Save(const QString &path, QString *error = nullptr) const;

@@ -1,6 +1,7 @@
 #include "TReferenceLists.h"
 
-#include <QFile>
+#include "common/TGuardedFile.h"
+
 #include <QXmlStreamReader>
 
 const char *TReferenceLists::FileName = "ParquetixData.xml";
@@ -40,17 +41,20 @@ void TReferenceLists::Clear()
 bool TReferenceLists::Load(const QString &path, TReferenceLists &out, QString *error)
 {
     out.Clear();
-    QFile file(path);
-    if (!file.exists()) {
+    QByteArray bytes;
+    QString problem;
+    switch (TGuardedFile::Read(path, MaxFileBytes, bytes, &problem)) {
+    case TGuardedFile::TStatus::Missing:
         out.Absent = true;
         return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    case TGuardedFile::TStatus::Refused:
         if (error)
-            *error = QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
+            *error = problem;
         return false;
+    case TGuardedFile::TStatus::Ok:
+        break;
     }
-    return Parse(file.readAll(), path, out, error);
+    return Parse(bytes, path, out, error);
 }
 
 bool TReferenceLists::Parse(const QByteArray &bytes, const QString &path, TReferenceLists &out, QString *error)

@@ -6,9 +6,9 @@
 #include "TScoreboardPage.h"
 #include "TUploadStore.h"
 #include "TWin1250.h"
+#include "common/TGuardedFile.h"
 #include "transmission/TBase64.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -223,10 +223,10 @@ TServerReply TRequestHandler::update(const QByteArray &target) const
         return TServerReply::error(400, "no customer code");
     if (m_options.updateFile.isEmpty())
         return TServerReply::error(404, "this server has no update text");
-    QFile file(m_options.updateFile);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray text;
+    if (!TGuardedFile::ReadExisting(m_options.updateFile, m_options.maxServedFileBytes, text, nullptr))
         return TServerReply::error(500, "the update text cannot be read");
-    return {200, file.readAll(), "text/plain; charset=windows-1250"};
+    return {200, text, "text/plain; charset=windows-1250"};
 }
 
 TServerReply TRequestHandler::setupXml() const
@@ -234,10 +234,10 @@ TServerReply TRequestHandler::setupXml() const
     // The version check takes an empty body as "nothing to report".
     if (m_options.setupXml.isEmpty())
         return {404, {}, "text/plain"};
-    QFile file(m_options.setupXml);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray xml;
+    if (!TGuardedFile::ReadExisting(m_options.setupXml, m_options.maxServedFileBytes, xml, nullptr))
         return {404, {}, "text/plain"};
-    return {200, file.readAll(), "text/xml"};
+    return {200, xml, "text/xml"};
 }
 
 TServerReply TRequestHandler::gamesJson() const

@@ -23,6 +23,9 @@ struct TServerOptions
 
     qint64 maxUploadBytes = 32 * 1024 * 1024;
     qint64 maxBatchBytes = 1024 * 1024;
+    // The update text and the version file are read on every request; a
+    // larger one, or one that is not a regular file, is not served.
+    qint64 maxServedFileBytes = 64 * 1024 * 1024;
 
     // Reads the arguments after the program name; false with error on an
     // unknown option, a missing or bad value, or no --data.

@@ -2,6 +2,8 @@
 
 #include "TFileError.h"
 
+#include "common/TGuardedFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -97,23 +99,12 @@ void TAtomicFile::Write(const QString &path, const std::vector<QByteArrayView> &
         syncFolderOf(target);
 }
 
-bool TAtomicFile::Read(const QString &path, QByteArray &bytes, bool *exists, QString *error)
+bool TAtomicFile::Read(const QString &path, QByteArray &bytes, bool *exists, QString *error, qint64 maxBytes)
 {
-    QFile file(path);
+    const TGuardedFile::TStatus status = TGuardedFile::Read(path, maxBytes, bytes, error);
     if (exists)
-        *exists = file.exists();
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+        *exists = status != TGuardedFile::TStatus::Missing;
+    return status == TGuardedFile::TStatus::Ok;
 }
 
 bool TAtomicFile::Remove(const QString &path)

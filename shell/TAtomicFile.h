@@ -17,9 +17,13 @@ public:
     static void Write(const QString &path, const QByteArray &bytes, bool sync = false);
     // The same for a file made of many parts, written without joining them first.
     static void Write(const QString &path, const std::vector<QByteArrayView> &parts, bool sync = false);
-    // Reads a whole file; false when it cannot be read (exists tells whether it is there).
-    static bool Read(const QString &path, QByteArray &bytes, bool *exists = nullptr,
-                     QString *error = nullptr);
+    // The most any file of a game folder can hold; a larger one is damaged.
+    static constexpr qint64 MaxReadBytes = qint64(128) << 20;
+    // Reads a whole file; false when it cannot be read (exists tells whether
+    // it is there). Refuses, without reading, anything but a regular file of
+    // at most maxBytes.
+    static bool Read(const QString &path, QByteArray &bytes, bool *exists = nullptr, QString *error = nullptr,
+                     qint64 maxBytes = MaxReadBytes);
     // Removes a file; true when it was there and is gone.
     static bool Remove(const QString &path);
     static QString TemporaryPath(const QString &path);

@@ -2,6 +2,9 @@
 
 #include "TAtomicFile.h"
 #include "TGameFolder.h"
+#include "TSavedGame.h"
+
+#include "common/TGuardedFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -36,16 +39,37 @@ zip_fileinfo entryInfo(const QFileInfo &file)
 
 } // namespace
 
-bool TGameArchive::Zip(const QString &gameFolder, const QString &archivePath, QString *error)
+bool TGameArchive::Zip(const QString &gameFolder, const QString &archivePath, QString *error,
+                       const QString &code)
 {
     const QDir dir(gameFolder);
     if (gameFolder.isEmpty() || !dir.exists())
         return failWith(error, QStringLiteral("The game folder %1 does not exist").arg(gameFolder));
     const TGameFolder folder(dir.absolutePath());
+    const QString gameCode = code.isEmpty() ? folder.GameCode() : code;
+    if (gameCode.isEmpty())
+        return failWith(error,
+                        QStringLiteral("%1 holds no saved game (no hazai_*.dat file)").arg(gameFolder));
+    // The server and whoever unpacks the archive get a game that loads, or nothing.
+    TSavedGame saved;
+    QString problem;
+    if (!TSavedGame::Read(folder, gameCode, saved, &problem))
+        return failWith(error, problem);
+
     QStringList names;
-    for (const QString &name : folder.Files(QStringLiteral("*")))
-        if (!name.startsWith(QLatin1Char('.')) && !QFileInfo(dir.filePath(name)).isDir())
-            names.append(name);
+    for (const QString &name : folder.Files(QStringLiteral("*"))) {
+        if (name.startsWith(QLatin1Char('.')))
+            continue;
+        const QFileInfo entry(dir.filePath(name));
+        // Subfolders stay out; a file of the game that became a folder is damage.
+        if (entry.isDir() && !name.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
+            continue;
+        if (entry.exists() && !entry.isFile()) {
+            TGuardedFile::Check(entry.filePath(), TGameFolder::SizeLimit(name), &problem);
+            return failWith(error, problem);
+        }
+        names.append(name);
+    }
     const QString folderName = QFileInfo(dir.absolutePath()).fileName();
 
     const QString temporary = TAtomicFile::TemporaryPath(archivePath);
@@ -53,7 +77,6 @@ bool TGameArchive::Zip(const QString &gameFolder, const QString &archivePath, QS
     if (!zip)
         return failWith(error, QStringLiteral("Cannot create %1").arg(temporary));
     bool ok = true;
-    QString problem;
     for (const QString &name : names) {
         QByteArray data;
         bool exists = false;

@@ -1,6 +1,7 @@
 #include "TGameFolder.h"
 
 #include "TAtomicFile.h"
+#include "TSavedGame.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -19,7 +20,7 @@ void TGameFolder::readJournal()
 {
     QByteArray bytes;
     bool exists = false;
-    if (!readRaw(QString::fromLatin1(TSaveJournal::FileName), bytes, exists, nullptr) || !exists)
+    if (!readRaw(QString::fromLatin1(TSaveJournal::FileName), bytes, exists, &m_journalError) || !exists)
         return;
     quint32 generation = 0;
     TSaveJournal::DecodePending(bytes, generation, m_patches);
@@ -37,7 +38,7 @@ bool TGameFolder::readRaw(const QString &name, QByteArray &data, bool &exists, Q
     }
     const QString path = QDir(m_path).filePath(name);
     QString problem;
-    if (TAtomicFile::Read(path, data, &exists, &problem))
+    if (TAtomicFile::Read(path, data, &exists, &problem, SizeLimit(name)))
         return true;
     data.clear();
     if (!exists)
@@ -49,12 +50,19 @@ bool TGameFolder::readRaw(const QString &name, QByteArray &data, bool &exists, Q
 
 bool TGameFolder::Read(const QString &name, QByteArray &data, bool &exists, QString *error) const
 {
+    if (!m_journalError.isEmpty()) {
+        data.clear();
+        exists = Contains(name);
+        if (error)
+            *error = m_journalError;
+        return false;
+    }
     if (!readRaw(name, data, exists, error))
         return false;
     for (const TJournalPatch &patch : m_patches) {
         if (patch.File != name)
             continue;
-        if (!TSaveJournal::Apply(patch, data)) {
+        if (qint64(patch.NewSize) > SizeLimit(name) || !TSaveJournal::Apply(patch, data)) {
             if (error)
                 *error = QStringLiteral("%1: the unfinished save recorded in %2 does not fit the file")
                              .arg(name, QString::fromLatin1(TSaveJournal::FileName));
@@ -84,7 +92,8 @@ QStringList TGameFolder::Files(const QString &pattern) const
             if (re.match(it.key()).hasMatch())
                 names.append(it.key());
     } else {
-        names = QDir(m_path).entryList({pattern}, QDir::Files | QDir::Hidden);
+        names = QDir(m_path).entryList({pattern},
+                                       QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern));
     for (const TJournalPatch &patch : m_patches)
@@ -130,6 +139,31 @@ QString TGameFolder::EventsFile(const QString &code)
 QString TGameFolder::UnsentFile(const QString &code)
 {
     return QStringLiteral("events_notsend_") + code + QStringLiteral(".dat");
+}
+
+qint64 TGameFolder::SizeLimit(const QString &name)
+{
+    // One record beyond the largest valid file, so that the loader still
+    // names the record of a file that is only a little too long.
+    const auto startsWith = [&name](const char *prefix) { return name.startsWith(QLatin1String(prefix)); };
+    if (startsWith("general_"))
+        return qint64(TGeneralRecord::RecordSize) * 2;
+    if (startsWith("hazai_") || startsWith("vendeg_")) // the team line, then the players
+        return qint64(TPlayer::RecordSize) * (TSavedGame::MaxPlayers + 2);
+    if (startsWith("home_timeouts_") || startsWith("away_timeouts_"))
+        return qint64(ToIdokeres::RecordSize) * (TSavedGame::MaxTimeouts + 1);
+    if (startsWith("events_")) // also "events_notsend_"
+        return qint64(TGameEvent::RecordSize) * (TSavedGame::MaxEvents + 1);
+    if (name == QLatin1String(TSaveJournal::FileName)) {
+        // One patch per game file at most, each with its name and four sizes.
+        const qint64 header = 64, perPatch = 2 + 255 + 16;
+        qint64 total = header + qint64(TSaveJournal::MaxPatches) * perPatch;
+        for (const char *prefix : {"general_", "hazai_", "vendeg_", "home_timeouts_", "away_timeouts_",
+                                   "events_", "events_notsend_"})
+            total += SizeLimit(QLatin1String(prefix));
+        return total;
+    }
+    return TAtomicFile::MaxReadBytes;
 }
 
 QStringList TGameFolder::GameFiles(const QString &code)

@@ -22,7 +22,8 @@ public:
     // with an error naming the file when it cannot be read.
     bool Read(const QString &name, QByteArray &data, bool &exists, QString *error) const;
     bool Contains(const QString &name) const;
-    // File names matching a wildcard pattern ("hazai_*.dat"), sorted.
+    // Names matching a wildcard pattern ("hazai_*.dat"), sorted: every entry,
+    // also a folder or a FIFO under a file's name, so damage is not hidden.
     QStringList Files(const QString &pattern) const;
     // True when a journal record had to be applied (the last save was cut short).
     bool Recovered() const { return !m_patches.isEmpty(); }
@@ -36,6 +37,9 @@ public:
     static QString EventsFile(const QString &code);
     static QString UnsentFile(const QString &code);
     static QStringList GameFiles(const QString &code);
+    // The size above which a file of that name is refused unread: from its
+    // record size and the most records a game can have, plus one record.
+    static qint64 SizeLimit(const QString &name);
     // The code of the game in the folder: the part of the first "hazai_" file
     // name up to its first "."; empty when there is none.
     QString GameCode() const;
@@ -48,4 +52,7 @@ private:
     bool m_inMemory = false;
     QHash<QString, QByteArray> m_files;
     QList<TJournalPatch> m_patches;
+    // A journal that is there but cannot be read: nothing of the folder can
+    // be trusted then.
+    QString m_journalError;
 };

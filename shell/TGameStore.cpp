@@ -561,5 +561,6 @@ void TGameStore::DeleteDumps(TGame &game)
 bool TGameStore::ZipGameFolder(const TGame &game, QString *error)
 {
     return TGameArchive::Zip(game.GameFolder,
-                             QDir(m_saveRoot).filePath(game.GameCode + QStringLiteral(".zip")), error);
+                             QDir(m_saveRoot).filePath(game.GameCode + QStringLiteral(".zip")), error,
+                             game.GameCode);
 }

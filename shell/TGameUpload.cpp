@@ -10,7 +10,12 @@
 
 TSendGameResult TGameUpload::UploadGame(TGame &game, TGameStore &store, TParquetixSender &sender)
 {
-    store.ZipGameFolder(game);
+    // An archive left by an earlier upload must not go out in place of this one.
+    QString error;
+    if (!store.ZipGameFolder(game, &error)) {
+        game.Prompter().ShowError(error);
+        return {TUploadOutcome::NoArchive, error};
+    }
     QStringList lines;
     TTextBoxScore::BuildTextBoxScore(game, lines);
     const QString archive = QDir(store.SaveRoot()).filePath(game.GameCode + QStringLiteral(".zip"));

@@ -11,8 +11,9 @@ class TParquetixSender;
 class TGameUpload
 {
 public:
-    // Zips the game folder into save root + code + ".zip" (a failure there is
-    // not checked: the upload then reports the missing archive), builds the
-    // text report and hands both to SendGame. User interface thread.
+    // Zips the game folder into save root + code + ".zip", builds the text
+    // report and hands both to SendGame. A folder that cannot be zipped (one
+    // that does not load) is not sent: the operator is shown why and the
+    // outcome is NoArchive. User interface thread.
     static TSendGameResult UploadGame(TGame &game, TGameStore &store, TParquetixSender &sender);
 };

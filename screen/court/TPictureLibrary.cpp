@@ -1,5 +1,7 @@
 #include "TPictureLibrary.h"
 
+#include "common/TGuardedFile.h"
+
 #include <QDir>
 
 TPictureLibrary::TPictureLibrary(const QString &folder) : m_folder(folder) {}
@@ -10,8 +12,11 @@ const QImage &TPictureLibrary::Picture(const QString &name) const
     if (it != m_cache.constEnd())
         return *it;
     QImage image;
-    if (!m_folder.isEmpty())
-        image.load(QDir(m_folder).filePath(name + QStringLiteral(".png")), "PNG");
+    QByteArray bytes;
+    if (!m_folder.isEmpty() &&
+        TGuardedFile::ReadExisting(QDir(m_folder).filePath(name + QStringLiteral(".png")), MaxFileBytes,
+                                   bytes, nullptr))
+        image.loadFromData(bytes, "PNG");
     if (image.isNull())
         m_missing.append(name);
     return *m_cache.insert(name, image);

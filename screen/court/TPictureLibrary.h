@@ -7,10 +7,13 @@
 
 // The screen pictures of the interface language: one PNG per picture name in
 // the library folder. A missing or unreadable file gives a null image, and
-// the name is remembered so the screen can say what is missing.
+// the name is remembered so the screen can say what is missing. A file that
+// is not a regular file, or is larger than any screen picture, is not read.
 class TPictureLibrary
 {
 public:
+    static constexpr qint64 MaxFileBytes = qint64(32) << 20;
+
     explicit TPictureLibrary(const QString &folder = {});
 
     const QString &Folder() const { return m_folder; }
