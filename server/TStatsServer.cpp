@@ -185,6 +185,9 @@ bool TStatsServer::start(QString *error)
             *error = QStringLiteral("cannot listen on %1 port %2").arg(m_options.host).arg(m_options.port);
         return false;
     }
+    // httplib listens with a backlog of 5: a burst of clients would wait for
+    // SYN retransmissions, seconds each, before the parker even sees them.
+    ::listen(svr_sock_, SOMAXCONN);
     m_stopping = false;
     m_listenEnded = false;
     m_workers = std::make_unique<httplib::ThreadPool>(WorkerCount);
