@@ -205,6 +205,8 @@ int printImport(const TOnlineUpdate::TResult &result, QTextStream &out, QTextStr
 {
     for (const QString &note : result.skipped)
         err << "warning: " << note << "\n";
+    for (const QString &note : result.warnings)
+        err << "warning: " << note << "\n";
     if (result.outcome == TOnlineUpdate::TOutcome::EmptyReply) {
         out << "The server sent nothing; nothing changed.\n";
         return 0;
@@ -215,9 +217,16 @@ int printImport(const TOnlineUpdate::TResult &result, QTextStream &out, QTextStr
             err << " (" << result.detail << ")";
         err << "\n";
     }
-    if (result.outcome == TOnlineUpdate::TOutcome::Imported ||
-        result.outcome == TOnlineUpdate::TOutcome::StorageError) {
+    const bool stopped = result.outcome == TOnlineUpdate::TOutcome::StorageError;
+    if (stopped && !result.kept) {
+        err << "db: nothing was kept; the database is as it was before the import.\n";
+        return 1;
+    }
+    if (result.outcome == TOnlineUpdate::TOutcome::Imported || stopped) {
         out << result.leagues << " league block(s) merged\n";
+        if (stopped && !result.stoppedIn.isEmpty())
+            out << "The import stopped in league block " << result.leagues + 1 << " \"" << result.stoppedIn
+                << "\": its rows merged before the error were kept, the blocks after it were not merged.\n";
         for (const QString &table : TSchema::MasterDataTables()) {
             const TdmMain::TChanges c = result.changes.value(table);
             out << "  " << table.leftJustified(11) << "  added " << c.added << ", changed " << c.changed

@@ -96,6 +96,50 @@ TOnlineUpdate::TResult TOnlineUpdate::UpdateFromFile(const QString &path)
     return ImportUpdateText(TUpdateText::Decode(bytes));
 }
 
+QString TOnlineUpdate::refusalNote(const TUpdateText::TRefusal &refusal)
+{
+    QString kind;
+    switch (refusal.kind) {
+    case TUpdateText::TKind::League:
+        kind = QStringLiteral("League block");
+        break;
+    case TUpdateText::TKind::Team:
+        kind = QStringLiteral("Team");
+        break;
+    case TUpdateText::TKind::Player:
+        kind = QStringLiteral("Player");
+        break;
+    case TUpdateText::TKind::Game:
+        kind = QStringLiteral("Game");
+        break;
+    case TUpdateText::TKind::Staff:
+        kind = QStringLiteral("Staff");
+        break;
+    }
+    QString reason;
+    switch (refusal.reason) {
+    case TUpdateText::TReason::NoName:
+        reason = QStringLiteral("it has no name");
+        break;
+    case TUpdateText::TReason::NoWebId:
+        reason = QStringLiteral("it has no web identifier");
+        break;
+    case TUpdateText::TReason::BadWebId:
+        reason = QStringLiteral("this is not a web identifier:");
+        break;
+    case TUpdateText::TReason::LongWebId:
+        reason = QStringLiteral("this web identifier is longer than 12 characters:");
+        break;
+    case TUpdateText::TReason::ControlCharacter:
+        reason = QStringLiteral("a control character or an undefined byte is in its field");
+        break;
+    }
+    return m_translator.Translate(kind, kForm) + QStringLiteral(" \"") + refusal.item +
+           QStringLiteral("\" ") + m_translator.Translate(QStringLiteral("was refused:"), kForm) +
+           QLatin1Char(' ') + m_translator.Translate(reason, kForm) + QLatin1Char(' ') +
+           m_translator.Translate(refusal.field, kForm);
+}
+
 TOnlineUpdate::TResult TOnlineUpdate::ImportUpdateText(const QString &text)
 {
     TResult result;
@@ -109,6 +153,19 @@ TOnlineUpdate::TResult TOnlineUpdate::ImportUpdateText(const QString &text)
         result.skipped << m_translator.Translate(note, kForm) + QStringLiteral(" \"") + part.excerpt +
                               QLatin1Char('"');
     }
+    for (const TUpdateText::TRefusal &refusal : parsed.refused)
+        result.skipped << refusalNote(refusal);
+
+    if (parsed.blocks.isEmpty()) {
+        result.outcome = TOutcome::NoData;
+        result.error = m_translator.Translate(
+            TUpdateText::Clean(text).trimmed().isEmpty()
+                ? QStringLiteral("The update text is empty; nothing changed.")
+                : QStringLiteral(
+                      "The update text holds no league block that can be merged; nothing changed."),
+            kForm);
+        return result;
+    }
 
     m_dm.ResetChanges();
     if (!m_dm.BeginTransaction()) {
@@ -116,28 +173,48 @@ TOnlineUpdate::TResult TOnlineUpdate::ImportUpdateText(const QString &text)
         result.error = result.detail = m_dm.LastError();
         return result;
     }
+    int merged = 0;
+    QString failure;
     for (const TUpdateText::TLeagueBlock &block : parsed.blocks) {
-        if (!mergeBlock(block)) {
-            result.outcome = TOutcome::StorageError;
-            result.error = result.detail = m_dm.LastError();
+        if (!mergeBlock(block, &result.warnings)) {
+            // Kept before anything else can replace it: the storage's own message.
+            failure = m_dm.LastError();
+            result.stoppedIn = block.webId + QStringLiteral(" (") + block.name + QLatin1Char(')');
             break;
         }
-        ++result.leagues;
+        ++merged;
     }
-    // What was merged before a failure stays.
-    if (!m_dm.Commit()) {
-        result.outcome = TOutcome::StorageError;
-        result.error = result.detail = m_dm.LastError();
+    // What was merged before a failure stays, when the storage can still commit it.
+    if (m_dm.Commit()) {
+        result.kept = true;
+        result.leagues = merged;
+        result.changes = m_dm.Changes();
+    } else {
+        // The storage may have ended the transaction itself (a full disk
+        // does): then nothing was written, and its first message says why.
+        if (failure.isEmpty())
+            failure = m_dm.LastError();
         m_dm.Rollback();
     }
-    result.changes = m_dm.Changes();
-    if (result.outcome == TOutcome::Imported)
-        report(TState::Finished);
+    m_dm.ResetChanges();
+    if (!failure.isEmpty()) {
+        result.outcome = TOutcome::StorageError;
+        result.error = result.detail = failure;
+        return result;
+    }
+    report(TState::Finished);
     return result;
 }
 
-bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block)
+bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block, QStringList *warnings)
 {
+    const auto unknownTeam = [&](const QString &what, const QString &item, const QString &teamWebId) {
+        *warnings << m_translator.Translate(what, kForm) + QStringLiteral(" \"") + item +
+                         QStringLiteral("\" ") +
+                         m_translator.Translate(QStringLiteral("names an unknown team; kept with team 0:"),
+                                                kForm) +
+                         QStringLiteral(" \"") + teamWebId + QLatin1Char('"');
+    };
     const int ligaId = m_dm.UpsertLeague(block.webId, block.name);
     if (ligaId < 0)
         return false;
@@ -159,6 +236,10 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block)
         if (jatekosId < 0)
             return false;
         const int csapatId = m_dm.TeamIdByWebId(player.teamWebId);
+        if (csapatId == 0)
+            unknownTeam(QStringLiteral("Player"),
+                        player.webId + QStringLiteral(" (") + player.name + QLatin1Char(')'),
+                        player.teamWebId);
         if (csapatId < 0 ||
             !m_dm.UpsertTeamPlayer(ligaId, csapatId, jatekosId, block.webId, player.teamWebId, player.webId))
             return false;
@@ -170,6 +251,10 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block)
         const int awayId = m_dm.TeamIdByWebId(game.awayWebId);
         if (homeId < 0 || awayId < 0)
             return false;
+        if (homeId == 0)
+            unknownTeam(QStringLiteral("Game"), game.code, game.homeWebId);
+        if (awayId == 0)
+            unknownTeam(QStringLiteral("Game"), game.code, game.awayWebId);
         if (!m_dm.UpsertGame(ligaId, homeId, awayId, game.referee1, game.referee2, game.referee3, game.code,
                              game.hour, game.weekday, game.date, game.awayWebId, game.homeWebId, block.webId))
             return false;

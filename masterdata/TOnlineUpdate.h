@@ -32,8 +32,9 @@ public:
         EmptyReply,   // the server sent nothing: ends silently
         Refused,      // the reply holds "error"
         NoConnection, // the server could not be reached
-        StorageError, // the merge stopped; rows merged before stay
-        FileError     // the file could not be read
+        StorageError, // the merge stopped; rows merged before stay when they could be committed
+        FileError,    // the file could not be read
+        NoData        // the text holds no league block that can be merged
     };
 
     struct TResult
@@ -41,9 +42,14 @@ public:
         TOutcome outcome = TOutcome::Imported;
         QString error;                            // for the operator, translated; empty when none
         QString detail;                           // the transport's or the storage's own message
-        QStringList skipped;                      // translated notes on skipped parts of the text
-        QMap<QString, TdmMain::TChanges> changes; // rows added and changed, per table
-        int leagues = 0;                          // league blocks merged
+        QStringList skipped;                      // translated notes on skipped or refused parts of the text
+        QStringList warnings;                     // translated notes on what was merged with a change
+        QMap<QString, TdmMain::TChanges> changes; // rows added and changed and kept, per table
+        int leagues = 0;                          // whole league blocks merged and kept
+        // After a storage error: whether the rows merged before it were kept
+        // (committed), and the block it stopped in.
+        bool kept = false;
+        QString stoppedIn;
         bool ok() const { return outcome == TOutcome::Imported || outcome == TOutcome::EmptyReply; }
     };
 
@@ -72,7 +78,8 @@ public:
 
 private:
     void report(TState state);
-    bool mergeBlock(const TUpdateText::TLeagueBlock &block);
+    bool mergeBlock(const TUpdateText::TLeagueBlock &block, QStringList *warnings);
+    QString refusalNote(const TUpdateText::TRefusal &refusal);
     void afterItem();
 
     TdmMain &m_dm;

@@ -1,7 +1,7 @@
 #include "TUpdateText.h"
 
-#include <QRegularExpression>
 #include "model/RecordBuffer.h"
+#include <QRegularExpression>
 
 namespace {
 
@@ -33,7 +33,54 @@ QStringList items(const QString &section)
     return result;
 }
 
+// The first problem among an item's web identifiers and fields, with the
+// field it is in.
+struct TCheck
+{
+    std::optional<TUpdateText::TReason> reason;
+    QString field;
+
+    void webId(const QString &name, const QString &value, bool required)
+    {
+        if (!reason && (reason = TUpdateText::WebIdProblem(value, required)))
+            field = name;
+    }
+    void texts(const QStringList &names, const QStringList &values)
+    {
+        for (qsizetype i = 0; !reason && i < values.size(); ++i)
+            if (TUpdateText::HasControlCharacter(values.at(i))) {
+                reason = TUpdateText::TReason::ControlCharacter;
+                field = names.value(i);
+            }
+    }
+};
+
+QString label(const QString &webId, const QString &name)
+{
+    return name.isEmpty() ? webId : webId + QStringLiteral(" (") + name + QLatin1Char(')');
+}
+
 } // namespace
+
+std::optional<TUpdateText::TReason> TUpdateText::WebIdProblem(const QString &webId, bool required)
+{
+    if (webId.isEmpty())
+        return required ? std::optional<TReason>(TReason::NoWebId) : std::nullopt;
+    for (const QChar c : webId)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('_') && c != QLatin1Char('.'))
+            return TReason::BadWebId;
+    if (webId.size() > WebIdChars)
+        return TReason::LongWebId;
+    return std::nullopt;
+}
+
+bool TUpdateText::HasControlCharacter(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter)
+            return true;
+    return false;
+}
 
 QString TUpdateText::Clean(const QString &text)
 {
@@ -107,27 +154,78 @@ TUpdateText TUpdateText::Parse(const QString &raw)
         const QStringList header = fields(t.mid(star + 1, ends[0] - star - 1), 2);
         block.webId = header.at(0);
         block.name = header.at(1);
+        TCheck league;
+        league.webId(QStringLiteral("web identifier"), block.webId, true);
+        league.texts({QStringLiteral("web identifier"), QStringLiteral("name")}, header);
+        if (!league.reason && block.name.trimmed().isEmpty())
+            league = TCheck{TReason::NoName, QStringLiteral("name")};
+        if (league.reason) {
+            result.refused << TRefusal{TKind::League, *league.reason, label(block.webId, block.name),
+                                       league.field};
+            pos = ends[4] + closing.size();
+            continue;
+        }
+        const auto refuse = [&](TKind kind, const TCheck &check, const QString &item) {
+            result.refused << TRefusal{kind, *check.reason, item, check.field};
+        };
         const qsizetype teamsFrom = ends[0] + 1;
         const qsizetype playersFrom = ends[1] + 2;
         const qsizetype gamesFrom = ends[2] + 2;
         const qsizetype staffFrom = ends[3] + 2;
         for (const QString &item : items(t.mid(teamsFrom, ends[1] - teamsFrom))) {
             const QStringList f = fields(item, 4);
-            block.teams << TTeamItem{f.at(0), f.at(1), f.at(2), f.at(3)};
+            TCheck check;
+            check.webId(QStringLiteral("web identifier"), f.at(0), true);
+            check.texts({QStringLiteral("web identifier"), QStringLiteral("name"),
+                         QStringLiteral("short name"), QStringLiteral("native name")},
+                        f);
+            if (check.reason)
+                refuse(TKind::Team, check, label(f.at(0), f.at(1)));
+            else
+                block.teams << TTeamItem{f.at(0), f.at(1), f.at(2), f.at(3)};
         }
         for (const QString &item : items(t.mid(playersFrom, ends[2] - playersFrom))) {
             const QStringList f = fields(item, 10);
-            block.players << TPlayerItem{f.at(0), f.at(1), f.at(2), Number(f.at(3)), Number(f.at(4)),
-                                         f.at(5), f.at(6), f.at(7), Number(f.at(8)), f.at(9)};
+            TCheck check;
+            check.webId(QStringLiteral("web identifier"), f.at(0), true);
+            check.webId(QStringLiteral("team web identifier"), f.at(7), false);
+            check.texts({QStringLiteral("web identifier"), QStringLiteral("name"),
+                         QStringLiteral("birth date"), QStringLiteral("height"), QStringLiteral("weight"),
+                         QStringLiteral("position"), QStringLiteral("country code"),
+                         QStringLiteral("team web identifier"), QStringLiteral("jersey number"),
+                         QStringLiteral("native name")},
+                        f);
+            if (check.reason)
+                refuse(TKind::Player, check, label(f.at(0), f.at(1)));
+            else
+                block.players << TPlayerItem{f.at(0), f.at(1), f.at(2), Number(f.at(3)), Number(f.at(4)),
+                                             f.at(5), f.at(6), f.at(7), Number(f.at(8)), f.at(9)};
         }
         for (const QString &item : items(t.mid(gamesFrom, ends[3] - gamesFrom))) {
             const QStringList f = fields(item, 9);
-            block.games << TGameItem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4),
-                                     f.at(5), f.at(6), f.at(7), f.at(8)};
+            TCheck check;
+            check.webId(QStringLiteral("home team web identifier"), f.at(0), false);
+            check.webId(QStringLiteral("away team web identifier"), f.at(1), false);
+            check.texts({QStringLiteral("home team web identifier"),
+                         QStringLiteral("away team web identifier"), QStringLiteral("date"),
+                         QStringLiteral("weekday"), QStringLiteral("hour"), QStringLiteral("game code"),
+                         QStringLiteral("first referee"), QStringLiteral("second referee"),
+                         QStringLiteral("third referee")},
+                        f);
+            if (check.reason)
+                refuse(TKind::Game, check, label(f.at(5), f.at(0) + QLatin1Char('-') + f.at(1)));
+            else
+                block.games << TGameItem{f.at(0), f.at(1), f.at(2), f.at(3), f.at(4),
+                                         f.at(5), f.at(6), f.at(7), f.at(8)};
         }
         for (const QString &item : items(t.mid(staffFrom, ends[4] - staffFrom))) {
             const QStringList f = fields(item, 2);
-            block.staff << TStaffItem{f.at(0), f.at(1)};
+            TCheck check;
+            check.texts({QStringLiteral("name"), QStringLiteral("type")}, f);
+            if (check.reason)
+                refuse(TKind::Staff, check, f.at(0));
+            else
+                block.staff << TStaffItem{f.at(0), f.at(1)};
         }
         result.blocks << block;
         pos = ends[4] + closing.size();

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The master data update text of the statistics server, parsed.
 //
 // After every "<br>" (any letter case), LF and CR is removed, the text is a
@@ -17,6 +19,12 @@
 // Only whole blocks are taken. A block that breaks this shape is skipped up
 // to the next "####"; a remainder without its closing "####" is skipped
 // too. Both are listed in skipped, so nothing is lost silently.
+//
+// Blocks and items whose content cannot be stored as sent are refused and
+// listed in refused: a league without a name, a web identifier that is
+// missing, holds characters no identifier has, or is longer than its field
+// (cutting it could merge two rows into one), and any field holding a control
+// character (NUL, or a byte the code page leaves undefined).
 class TUpdateText
 {
 public:
@@ -73,8 +81,36 @@ public:
         QString excerpt;  // its first characters, to find it again
     };
 
-    QList<TLeagueBlock> blocks;
+    enum class TKind
+    {
+        League,
+        Team,
+        Player,
+        Game,
+        Staff
+    };
+    enum class TReason
+    {
+        NoName,
+        NoWebId,
+        BadWebId,
+        LongWebId,
+        ControlCharacter
+    };
+    struct TRefusal
+    {
+        TKind kind;
+        TReason reason;
+        QString item;  // its identifier and name, as sent
+        QString field; // the field at fault
+    };
+
+    QList<TLeagueBlock> blocks; // the blocks that can be merged
     QList<TSkippedPart> skipped;
+    QList<TRefusal> refused;
+
+    // The width of every web identifier column.
+    static constexpr int WebIdChars = 12;
 
     static TUpdateText Parse(const QString &text);
     // Removes every "<br>" in any letter case, every LF and every CR.
@@ -85,4 +121,9 @@ public:
     static QString ShortName(const QString &name);
     // A whole number; 0 when the field is not one.
     static int Number(const QString &field);
+    // What is wrong with a web identifier; nothing when it can be stored. An
+    // empty one is wrong only when required.
+    static std::optional<TReason> WebIdProblem(const QString &webId, bool required);
+    // The text holds a control character or an undecodable byte.
+    static bool HasControlCharacter(const QString &text);
 };

@@ -30,6 +30,7 @@ QString TServerOptions::usage()
         "  --no-ok             answer every request without \"ok\" and store nothing\n"
         "  --slow MS           wait MS milliseconds before answering\n"
         "  --drop N            close the connection of every N-th request without an answer\n"
+        "  --header-timeout MS time a client has to send a whole request header (default 10000)\n"
         "  --max-upload BYTES  largest game upload (default 33554432)\n"
         "  --max-batch BYTES   largest event batch (default 1048576)\n");
 }
@@ -81,6 +82,10 @@ bool TServerOptions::parse(const QStringList &arguments, TServerOptions *options
         } else if (a == QLatin1String("--slow")) {
             if (!number(v, 0, 600000, &o.slowMs))
                 return fail(QStringLiteral("--slow needs milliseconds from 0 to 600000, not %1").arg(v));
+        } else if (a == QLatin1String("--header-timeout")) {
+            if (!number(v, 100, 600000, &o.headerTimeoutMs))
+                return fail(
+                    QStringLiteral("--header-timeout needs milliseconds from 100 to 600000, not %1").arg(v));
         } else if (a == QLatin1String("--drop")) {
             if (!number(v, 0, 1000000, &o.dropEvery))
                 return fail(QStringLiteral("--drop needs a count from 0 (never) upwards, not %1").arg(v));

@@ -7,19 +7,23 @@
 struct TServerOptions
 {
     QString host = QStringLiteral("127.0.0.1");
-    int port = 8080;                  // 0 picks a free port
-    QString dataDir;                  // database and uploads; required
-    QString updateFile;               // master-data update text, served as is
-    QString setupXml;                 // version file
-    QString logFile;                  // empty: standard error
+    int port = 8080;    // 0 picks a free port
+    QString dataDir;    // database and uploads; required
+    QString updateFile; // master-data update text, served as is
+    QString setupXml;   // version file
+    QString logFile;    // empty: standard error
     bool logRequests = true;
-    bool control = false;             // the /control endpoint for tests
+    bool control = false; // the /control endpoint for tests
 
     // Faults for testing the client's failure handling.
     bool refuse = false;
     bool noOk = false;
     int slowMs = 0;
     int dropEvery = 0;
+
+    // From the first byte of a request to the end of its header; a request
+    // that takes longer is answered 408 and its connection closed.
+    int headerTimeoutMs = 10000;
 
     qint64 maxUploadBytes = 32 * 1024 * 1024;
     qint64 maxBatchBytes = 1024 * 1024;

@@ -26,11 +26,18 @@ void addressOf(const sockaddr_storage &addr, std::string &ip, int &port)
 
 } // namespace
 
-TSocketStream::TSocketStream(int socket, int readTimeoutMs, int writeTimeoutMs)
-    : m_socket(socket)
-    , m_readTimeoutMs(readTimeoutMs)
-    , m_writeTimeoutMs(writeTimeoutMs)
+TSocketStream::TSocketStream(int socket, int readTimeoutMs, int writeTimeoutMs, QByteArray buffered)
+    : m_socket(socket), m_readTimeoutMs(readTimeoutMs), m_writeTimeoutMs(writeTimeoutMs),
+      m_buffer(std::move(buffered))
 {
+}
+
+QByteArray TSocketStream::takeBuffered()
+{
+    QByteArray rest = m_buffer.mid(m_pos);
+    m_buffer.clear();
+    m_pos = 0;
+    return rest;
 }
 
 bool TSocketStream::poll(short events, int timeoutMs) const
@@ -60,13 +67,6 @@ bool TSocketStream::fill(int timeoutMs)
     }
     m_buffer.append(chunk, n);
     return true;
-}
-
-bool TSocketStream::waitForRequest(int timeoutMs)
-{
-    if (m_pos < m_buffer.size())
-        return true;
-    return fill(timeoutMs);
 }
 
 QByteArray TSocketStream::beginRequest()

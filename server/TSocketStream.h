@@ -13,11 +13,9 @@
 class TSocketStream : public httplib::Stream
 {
 public:
-    TSocketStream(int socket, int readTimeoutMs, int writeTimeoutMs);
+    // buffered: bytes already received on the connection, read first.
+    TSocketStream(int socket, int readTimeoutMs, int writeTimeoutMs, QByteArray buffered = {});
 
-    // Waits up to timeoutMs for the next request to begin; false when the
-    // peer closed the connection or nothing came.
-    bool waitForRequest(int timeoutMs);
     // Reads the request line of the next request (without consuming it) and
     // hands httplib its normalised form. The line without CR LF, as sent;
     // empty when none arrived.
@@ -26,6 +24,8 @@ public:
     const QByteArray &rawLine() const { return m_rawLine; }
     // Bytes have arrived that httplib has not read yet.
     bool hasPending() const { return m_pos < m_buffer.size(); }
+    // The bytes received and not read yet, taken out of the stream.
+    QByteArray takeBuffered();
 
     // From now on nothing more is written; the connection ends unanswered.
     void abort() { m_aborted = true; }

@@ -26,6 +26,47 @@ struct RequestContext
 
 thread_local RequestContext *t_request = nullptr;
 
+// httplib's accept loop hands each socket to its task queue; parking it
+// takes no time, so the accept thread does it itself.
+class TInlineQueue : public httplib::TaskQueue
+{
+public:
+    void enqueue(std::function<void()> fn) override { fn(); }
+    void shutdown() override {}
+};
+
+// Ends a connection after its answer. Closing with unread bytes in the
+// receive queue makes the kernel reset the connection, which can destroy the
+// answer before the client reads it; so what has already arrived is read
+// and dropped first (bounded, without waiting for more).
+void closeAfterAnswer(int sock)
+{
+    ::shutdown(sock, SHUT_WR);
+    char sink[16384];
+    for (int i = 0; i < 64; ++i) {
+        const ssize_t n = ::recv(sock, sink, sizeof sink, MSG_DONTWAIT);
+        if (n <= 0)
+            break;
+    }
+    ::close(sock);
+}
+
+QByteArray statusText(int status)
+{
+    switch (status) {
+    case 400:
+        return "Bad Request";
+    case 408:
+        return "Request Timeout";
+    case 414:
+        return "URI Too Long";
+    case 431:
+        return "Request Header Fields Too Large";
+    default:
+        return "Error";
+    }
+}
+
 QByteArray firstLine(const std::string &body)
 {
     const auto end = body.find_first_of("\r\n");
@@ -52,7 +93,8 @@ bool isControl(const std::string &path)
 TServerReply readForm(const httplib::Request &req, const httplib::ContentReader &reader, qint64 limit,
                       TRequestHandler::FormFields *fields)
 {
-    if (req.has_header("Content-Length") && qint64(req.get_header_value<uint64_t>("Content-Length")) > limit) {
+    if (req.has_header("Content-Length") &&
+        qint64(req.get_header_value<uint64_t>("Content-Length")) > limit) {
         if (t_request)
             t_request->closeAfter = true;
         return TServerReply::error(413, "the request is larger than " + QByteArray::number(limit) + " bytes");
@@ -100,9 +142,7 @@ TServerReply readForm(const httplib::Request &req, const httplib::ContentReader 
 } // namespace
 
 TStatsServer::TStatsServer(const TServerOptions &options)
-    : m_options(options)
-    , m_uploads(options.dataDir)
-    , m_handler(m_store, m_uploads, options)
+    : m_options(options), m_uploads(options.dataDir), m_handler(m_store, m_uploads, options)
 {
     m_faults.setRefuse(options.refuse);
     m_faults.setNoOk(options.noOk);
@@ -110,6 +150,7 @@ TStatsServer::TStatsServer(const TServerOptions &options)
     m_faults.setDropEvery(options.dropEvery);
     m_log.setEnabled(options.logRequests);
     set_payload_max_length(size_t(qMax(options.maxUploadBytes, options.maxBatchBytes)));
+    new_task_queue = [] { return new TInlineQueue; };
     installRoutes();
 }
 
@@ -144,8 +185,28 @@ bool TStatsServer::start(QString *error)
             *error = QStringLiteral("cannot listen on %1 port %2").arg(m_options.host).arg(m_options.port);
         return false;
     }
+    // httplib listens with a backlog of 5: a burst of clients would wait for
+    // SYN retransmissions, seconds each, before the parker even sees them.
+    ::listen(svr_sock_, SOMAXCONN);
     m_stopping = false;
     m_listenEnded = false;
+    m_workers = std::make_unique<httplib::ThreadPool>(WorkerCount);
+    TConnectionParker::TTimeouts timeouts;
+    timeouts.idleMs = int(keep_alive_timeout_sec_ * 1000);
+    timeouts.requestMs = m_options.headerTimeoutMs;
+    TRequestHead::TLimits limits;
+    limits.maxLineBytes = TSocketStream::MaxLineBytes;
+    m_parker =
+        std::make_unique<TConnectionParker>(timeouts, limits, [this](TConnectionParker::TConnection c) {
+            auto shared = std::make_shared<TConnectionParker::TConnection>(std::move(c));
+            m_workers->enqueue([this, shared] { serveConnection(std::move(*shared)); });
+        });
+    if (!m_parker->start(error)) {
+        m_workers->shutdown();
+        m_workers.reset();
+        m_parker.reset();
+        return false;
+    }
     m_thread = std::thread([this] {
         listen_after_bind();
         m_listenEnded = true;
@@ -156,6 +217,10 @@ bool TStatsServer::start(QString *error)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     if (m_listenEnded) {
         m_thread.join();
+        m_parker->stop();
+        m_workers->shutdown();
+        m_parker.reset();
+        m_workers.reset();
         if (error)
             *error = QStringLiteral("the server stopped as soon as it started");
         return false;
@@ -170,6 +235,14 @@ void TStatsServer::stop()
         httplib::Server::stop();
     if (m_thread.joinable())
         m_thread.join();
+    // No new connection comes now; the parked ones are closed, then the
+    // workers finish what they hold (a worker parking again finds it closed).
+    if (m_parker)
+        m_parker->stop();
+    if (m_workers)
+        m_workers->shutdown();
+    m_workers.reset();
+    m_parker.reset();
 }
 
 void TStatsServer::sleepUnlessStopping(int ms) const
@@ -180,71 +253,100 @@ void TStatsServer::sleepUnlessStopping(int ms) const
         std::this_thread::sleep_for(std::chrono::milliseconds(qMin<qint64>(20, ms - timer.elapsed())));
 }
 
-bool TStatsServer::waitForRequest(TSocketStream &stream) const
-{
-    // Short slices, so a stopping server does not wait for idle connections.
-    const qint64 limitMs = qint64(keep_alive_timeout_sec_) * 1000;
-    QElapsedTimer idle;
-    idle.start();
-    while (!m_stopping && svr_sock_ != INVALID_SOCKET) {
-        if (stream.hasPending())
-            return true;
-        if (stream.waitForRequest(100))
-            return true;
-        if (idle.elapsed() >= limitMs)
-            return false;
-        // waitForRequest also returns false at the peer's end of stream.
-        char probe;
-        if (::recv(stream.socket(), &probe, 1, MSG_PEEK | MSG_DONTWAIT) == 0)
-            return false;
-    }
-    return false;
-}
-
 bool TStatsServer::process_and_close_socket(socket_t sock)
 {
+    TConnectionParker::TConnection connection;
+    connection.socket = sock;
+    connection.requestsLeft = int(keep_alive_max_count_);
+    m_parker->park(std::move(connection));
+    return true;
+}
+
+void TStatsServer::logRequest(TSocketStream &stream, const QByteArray &rawLine, const QByteArray &status,
+                              const QByteArray &outcome, qint64 ms)
+{
+    if (!m_log.isEnabled())
+        return;
+    std::string ip;
+    int port = 0;
+    stream.get_remote_ip_and_port(ip, port);
+    m_log.write(QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + ' ' +
+                QByteArray::fromStdString(ip) + ' ' + TRequestLog::printable(rawLine) + " -> " + status +
+                ' ' + TRequestLog::printable(outcome, 120) + ' ' + QByteArray::number(ms) + "ms");
+}
+
+void TStatsServer::reject(const TConnectionParker::TConnection &connection)
+{
+    const int writeMs = int(write_timeout_sec_ * 1000 + write_timeout_usec_ / 1000);
+    TSocketStream stream(connection.socket, 0, writeMs);
+    const QByteArray body = connection.rejectReason + '\n';
+    const QByteArray reply =
+        "HTTP/1.1 " + QByteArray::number(connection.rejectStatus) + ' ' +
+        statusText(connection.rejectStatus) +
+        "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: " + QByteArray::number(body.size()) +
+        "\r\nConnection: close\r\n\r\n" + body;
+    qsizetype sent = 0;
+    while (sent < reply.size()) {
+        const ssize_t n = stream.write(reply.constData() + sent, size_t(reply.size() - sent));
+        if (n <= 0)
+            break;
+        sent += n;
+    }
+    const qsizetype lineEnd = connection.buffered.indexOf("\r\n");
+    logRequest(stream, connection.buffered.left(lineEnd < 0 ? 200 : qMin<qsizetype>(lineEnd, 200)),
+               QByteArray::number(connection.rejectStatus), connection.rejectReason, 0);
+}
+
+void TStatsServer::serveConnection(TConnectionParker::TConnection connection)
+{
+    const int sock = connection.socket;
+    if (connection.rejectStatus != 0 || m_stopping) {
+        if (connection.rejectStatus != 0)
+            reject(connection);
+        closeAfterAnswer(sock);
+        return;
+    }
     const int readMs = int(read_timeout_sec_ * 1000 + read_timeout_usec_ / 1000);
     const int writeMs = int(write_timeout_sec_ * 1000 + write_timeout_usec_ / 1000);
+    bool keep = false;
+    QByteArray rest;
     {
-        TSocketStream stream(sock, readMs, writeMs);
-        size_t remaining = keep_alive_max_count_;
-        while (remaining > 0 && waitForRequest(stream)) {
-            stream.beginRequest();
-            if (!stream.hasPending())
-                break;
+        TSocketStream stream(sock, readMs, writeMs, std::move(connection.buffered));
+        stream.beginRequest();
+        if (stream.hasPending()) {
             RequestContext context;
             context.socket = &stream;
             context.rawLine = stream.rawLine();
             context.line = stream.requestLine();
             context.timer.start();
             t_request = &context;
-            const bool closeConnection = remaining == 1 || m_stopping;
+            const bool closeConnection = connection.requestsLeft <= 1 || m_stopping;
             bool connectionClosed = false;
-            const bool written = process_request(stream, closeConnection, connectionClosed,
-                                                 [&context](httplib::Request &req) {
-                                                     if (context.line.isValid())
-                                                         req.target = context.line.target().toStdString();
-                                                 });
+            const bool written =
+                process_request(stream, closeConnection, connectionClosed, [&context](httplib::Request &req) {
+                    if (context.line.isValid())
+                        req.target = context.line.target().toStdString();
+                });
             t_request = nullptr;
-
-            std::string ip;
-            int port = 0;
-            stream.get_remote_ip_and_port(ip, port);
             if (context.outcome.isEmpty() && !written)
                 context.outcome = "connection lost";
-            m_log.write(QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + ' ' +
-                        QByteArray::fromStdString(ip) + ' ' + TRequestLog::printable(context.rawLine) + " -> " +
-                        (stream.aborted() ? QByteArray("closed") : QByteArray::number(context.status)) + ' ' +
-                        TRequestLog::printable(context.outcome, 120) + ' ' +
-                        QByteArray::number(context.timer.elapsed()) + "ms");
-            if (!written || connectionClosed || stream.aborted() || context.closeAfter)
-                break;
-            --remaining;
+            logRequest(stream, context.rawLine,
+                       stream.aborted() ? QByteArray("closed") : QByteArray::number(context.status),
+                       context.outcome, context.timer.elapsed());
+            // After a 400 the rest of the stream is not trusted to hold requests.
+            keep = written && !closeConnection && !connectionClosed && !stream.aborted() &&
+                   !context.closeAfter && context.status != 400;
+            if (keep)
+                rest = stream.takeBuffered();
         }
     }
-    ::shutdown(sock, SHUT_RDWR);
-    ::close(sock);
-    return true;
+    if (!keep) {
+        closeAfterAnswer(sock);
+        return;
+    }
+    connection.buffered = std::move(rest);
+    --connection.requestsLeft;
+    m_parker->park(std::move(connection));
 }
 
 void TStatsServer::serveStream(httplib::Stream &stream, const QByteArray &rawLine)
@@ -323,7 +425,8 @@ void TStatsServer::installRoutes()
     });
     Get("/update/setup.xml",
         [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.setupXml()); });
-    Get("/api/games", [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.gamesJson()); });
+    Get("/api/games",
+        [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.gamesJson()); });
     Get(R"(/api/games/(.+)/messages)", [this](const httplib::Request &req, httplib::Response &res) {
         reply(res, m_handler.gameJson(QByteArray::fromStdString(req.matches[1].str())));
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TConnectionParker.h"
 #include "TFaultSettings.h"
 #include "TMessageStore.h"
 #include "TRequestHandler.h"
@@ -12,14 +13,18 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 class TSocketStream;
 
 // The reference statistics server: every endpoint the client calls, on
-// cpp-httplib, listening on a thread pool of its own. Connections are read
-// by TSocketStream so live messages are taken from the raw request line and
-// the faults can end a connection without an answer.
+// cpp-httplib. Accepted connections wait in a TConnectionParker until a
+// whole request has arrived, then one of a few workers serves that request
+// and parks the connection again; so slow, idle or hostile clients never
+// hold the workers the other clients need. Requests are read by
+// TSocketStream so live messages are taken from the raw request line and the
+// faults can end a connection without an answer.
 class TStatsServer : private httplib::Server
 {
 public:
@@ -35,6 +40,10 @@ public:
     void stop();
     // The port bound by start(), also when the options asked for port 0.
     int port() const { return m_port; }
+    // Connections waiting for their next request.
+    int parkedConnections() const { return m_parker ? m_parker->parkedCount() : 0; }
+
+    static constexpr int WorkerCount = 8;
 
     TFaultSettings &faults() { return m_faults; }
     TMessageStore &store() { return m_store; }
@@ -51,7 +60,11 @@ public:
 private:
     bool process_and_close_socket(socket_t sock) override;
     void installRoutes();
-    bool waitForRequest(TSocketStream &stream) const;
+    // Serves the request waiting on connection, then parks or closes it.
+    void serveConnection(TConnectionParker::TConnection connection);
+    void reject(const TConnectionParker::TConnection &connection);
+    void logRequest(TSocketStream &stream, const QByteArray &rawLine, const QByteArray &status,
+                    const QByteArray &outcome, qint64 ms);
     void sleepUnlessStopping(int ms) const;
 
     TServerOptions m_options;
@@ -60,6 +73,8 @@ private:
     TRequestHandler m_handler;
     TFaultSettings m_faults;
     TRequestLog m_log;
+    std::unique_ptr<TConnectionParker> m_parker;
+    std::unique_ptr<httplib::ThreadPool> m_workers;
     std::thread m_thread;
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_listenEnded{false};

@@ -1,14 +1,13 @@
 // Fuzzes what the reference server reads from clients: request lines, live
 // message queries, batch texts, multipart forms of the batch and the upload,
 // and whole HTTP requests served as on a connection.
+#include "FuzzScratch.h"
 #include "server/TGameSummary.h"
 #include "server/TLiveMessage.h"
 #include "server/TRequestHandler.h"
 #include "server/TRequestLine.h"
 #include "server/TStatsServer.h"
 #include "transmission/TBase64.h"
-
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,10 +18,7 @@ namespace {
 class MemoryStream : public httplib::Stream
 {
 public:
-    explicit MemoryStream(const QByteArray &in)
-        : m_in(in)
-    {
-    }
+    explicit MemoryStream(const QByteArray &in) : m_in(in) {}
     bool is_readable() const override { return m_pos < m_in.size(); }
     bool is_writable() const override { return true; }
     ssize_t read(char *ptr, size_t size) override
@@ -55,12 +51,12 @@ private:
 void check(bool condition)
 {
     if (!condition)
-        abort();
+        FuzzScratch::fail();
 }
 
 TStatsServer &server()
 {
-    static QTemporaryDir dir;
+    static FuzzScratch dir("server-request");
     static TStatsServer *s = [] {
         TServerOptions o;
         o.dataDir = dir.path();
@@ -71,7 +67,7 @@ TStatsServer &server()
         auto *created = new TStatsServer(o);
         QString error;
         if (!created->openStore(QStringLiteral(":memory:"), &error))
-            abort();
+            FuzzScratch::fail();
         return created;
     }();
     return *s;
@@ -89,7 +85,8 @@ void serve(const QByteArray &request)
 
 QByteArray multipart(const QByteArray &path, const QByteArray &body)
 {
-    return "POST " + path + " HTTP/1.1\r\nHost: fuzz\r\nContent-Type: multipart/form-data; boundary=B0UND\r\n" +
+    return "POST " + path +
+           " HTTP/1.1\r\nHost: fuzz\r\nContent-Type: multipart/form-data; boundary=B0UND\r\n" +
            "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
 }
 

@@ -1,13 +1,12 @@
 // Feeds arbitrary bytes as "parquetix.ini" to the settings store, and checks
 // the promises of the in-place writer on the same bytes: an unchanged file is
 // written back byte for byte, and a value just set reads back as it was set.
+#include "FuzzScratch.h"
 #include "model/TIniFile.h"
 #include "model/TPasswordCipher.h"
 #include "model/TSettings.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,33 +15,24 @@ namespace {
 
 // In memory where the system offers it: the settings writer syncs every
 // file it replaces, which on a disk would dominate the run.
-QString fuzzHomeTemplate()
-{
-    const QString shm = QStringLiteral("/dev/shm");
-    return QFileInfo(shm).isDir() && QFileInfo(shm).isWritable() ? shm + QStringLiteral("/parquetix-fuzz-XXXXXX")
-                                                                  : QString();
-}
-
 struct TFuzzHome
 {
-    QTemporaryDir Dir{fuzzHomeTemplate()};
+    FuzzScratch Dir{"settings"};
     QString Ini;
     TFuzzHome()
     {
-        if (!Dir.isValid())
-            std::abort();
         Ini = Dir.filePath(QStringLiteral("parquetix.ini"));
         // A key file, so stored passwords are really deciphered.
         QString stored;
         if (!TPasswordCipher(Dir.path()).Encipher(QStringLiteral("seed"), &stored))
-            std::abort();
+            FuzzScratch::fail();
     }
 };
 
 void require(bool condition)
 {
     if (!condition)
-        std::abort();
+        FuzzScratch::fail();
 }
 
 } // namespace

@@ -3,8 +3,9 @@
 // database that is emptied before each input.
 //
 // Checks beyond "no crash": parsing is deterministic, every block parsed is
-// merged, a second import of the same text adds no row, and the import never
-// touches the translations or the languages.
+// merged (a text without one is refused), no refused league is merged, a
+// second import of the same text adds no row, and the import never touches
+// the translations or the languages.
 
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TOnlineUpdate.h"
@@ -65,8 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("parsing is not deterministic");
 
     const TOnlineUpdate::TResult result = target->update.ImportUpdateText(text);
+    // A text without a block that can be merged is refused as a whole.
+    if (first.blocks.isEmpty()) {
+        if (result.outcome != TOnlineUpdate::TOutcome::NoData || dm.RowCount(QStringLiteral("League")) != 0)
+            fail("a text without a mergeable block was not refused");
+        return 0;
+    }
     if (result.outcome != TOnlineUpdate::TOutcome::Imported)
         fail(qPrintable(QStringLiteral("import failed: ") + result.error));
+    for (const TUpdateText::TLeagueBlock &block : first.blocks)
+        for (const QString &webId : {block.webId})
+            if (TUpdateText::WebIdProblem(webId, true) || block.name.trimmed().isEmpty())
+                fail("a league block that should have been refused was merged");
     if (result.leagues != first.blocks.size())
         fail("not every parsed block was merged");
 

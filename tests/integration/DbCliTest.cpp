@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -154,4 +155,57 @@ TEST(DbCli, AServerWithoutUpdateRefusesIt)
     EXPECT_TRUE(run.err.contains(QStringLiteral("The server refused the update!"))) << run.err.toStdString();
     server.terminate();
     ASSERT_TRUE(server.waitForFinished(5000));
+}
+
+TEST(DbCli, ImportUpdateOnAStorageFailureNamesItsErrorAndKeepsNoFalseCounts)
+{
+    TestHome home;
+    ASSERT_EQ(cli(home, {QStringLiteral("db"), QStringLiteral("init")}).code, 0);
+    {
+        // What a full disk does: the storage rolls the transaction back itself.
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open(home.file(QStringLiteral("Datastore/parquetix.db")).toUtf8().constData(), &db),
+                  SQLITE_OK);
+        const int rc = sqlite3_exec(db,
+                                    "CREATE TRIGGER full BEFORE INSERT ON Player "
+                                    "BEGIN SELECT RAISE(ROLLBACK, 'database or disk is full'); END",
+                                    nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        ASSERT_EQ(rc, SQLITE_OK);
+    }
+    home.write(QStringLiteral("update.txt"), kUpdate);
+    const TRun run = cli(home, {QStringLiteral("db"), QStringLiteral("import-update"),
+                                home.file(QStringLiteral("update.txt"))});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("db: database or disk is full"))) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(QStringLiteral("no transaction"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("nothing was kept"))) << run.err.toStdString();
+    EXPECT_FALSE(run.out.contains(QStringLiteral("merged"))) << run.out.toStdString();
+    const TRun leagues = cli(home, {QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("leagues")});
+    EXPECT_TRUE(leagues.out.contains(QStringLiteral("\n0 row(s)"))) << leagues.out.toStdString();
+}
+
+TEST(DbCli, ImportUpdateRefusesGarbageAndWarnsOfRefusedItems)
+{
+    TestHome home;
+    home.write(QStringLiteral("garbage.txt"), QByteArray("\x00\x01 not an update at all"));
+    home.write(QStringLiteral("empty.txt"), QByteArray());
+    for (const char *name : {"garbage.txt", "empty.txt"}) {
+        const TRun run = cli(home, {QStringLiteral("db"), QStringLiteral("import-update"),
+                                    home.file(QString::fromLatin1(name))});
+        EXPECT_EQ(run.code, 1) << name;
+        EXPECT_TRUE(run.err.contains(QStringLiteral("nothing changed"))) << run.err.toStdString();
+        EXPECT_FALSE(run.out.contains(QStringLiteral("league block(s) merged"))) << run.out.toStdString();
+    }
+
+    home.write(QStringLiteral("update.txt"), QByteArray("*L1|Liga#T1|Bears*T1234567890123|Long#*"
+                                                        "P1|A B||||||T9|1|#*#*####"));
+    const TRun run = cli(home, {QStringLiteral("db"), QStringLiteral("import-update"),
+                                home.file(QStringLiteral("update.txt"))});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("warning: Team \"T1234567890123 (Long)\" was refused")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("warning: Player \"P1 (A B)\" names an unknown team")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("1 league block(s) merged"))) << run.out.toStdString();
 }

@@ -5,7 +5,10 @@
 #include "model/Services.h"
 #include "support/TestHome.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -294,4 +297,118 @@ TEST_F(OnlineUpdate, AMissingFileIsAFileError)
     EXPECT_EQ(result.outcome, TOnlineUpdate::TOutcome::FileError);
     EXPECT_TRUE(result.error.contains(s("nope.txt")));
     EXPECT_EQ(count("League"), 0);
+}
+
+TEST_F(OnlineUpdate, RefusedItemsAreNamedAndTheRestIsMerged)
+{
+    const QString text = s("*L1|Liga#T1|Bears*T123456789012X|Long*T 2|Blank#*"
+                           "P1|A B||||||T1|1|*P2|C D||||||T9|2|*P3|E\x01F||||||T1|3|#*"
+                           "T1|T9|d|w|h|G1|||#*Coach|E####"
+                           "*L2|#T5|Lost#*#*#*####");
+    const TOnlineUpdate::TResult result = update.ImportUpdateText(text);
+    ASSERT_EQ(result.outcome, TOnlineUpdate::TOutcome::Imported) << result.error.toStdString();
+    EXPECT_EQ(result.leagues, 1);
+    EXPECT_EQ(
+        result.skipped,
+        (QStringList{
+            s("[FORM]Team \"T123456789012X (Long)\" [FORM]was refused: [FORM]this web identifier is longer "
+              "than 12 characters: [FORM]web identifier"),
+            s("[FORM]Team \"T 2 (Blank)\" [FORM]was refused: [FORM]this is not a web identifier: "
+              "[FORM]web identifier"),
+            s("[FORM]Player \"P3 (E\x01F)\" [FORM]was refused: [FORM]a control character or an undefined "
+              "byte is in its field [FORM]name"),
+            s("[FORM]League block \"L2\" [FORM]was refused: [FORM]it has no name [FORM]name")}));
+    EXPECT_EQ(
+        result.warnings,
+        (QStringList{s("[FORM]Player \"P2 (C D)\" [FORM]names an unknown team; kept with team 0: \"T9\""),
+                     s("[FORM]Game \"G1\" [FORM]names an unknown team; kept with team 0: \"T9\"")}));
+    EXPECT_EQ(count("League"), 1);
+    EXPECT_EQ(count("Team"), 1);
+    EXPECT_EQ(count("Player"), 2);
+    EXPECT_EQ(count("Game"), 1);
+    // The identifier was not cut to its 12 characters and merged into another row.
+    EXPECT_EQ(dm.TeamIdByWebId(s("T12345678901")), 0);
+}
+
+TEST_F(OnlineUpdate, ATextWithoutAMergeableBlockIsRefusedAsAWhole)
+{
+    const struct
+    {
+        const char *text;
+        const char *error;
+    } cases[] = {
+        {"", "[FORM]The update text is empty; nothing changed."},
+        {"\r\n<br>\n", "[FORM]The update text is empty; nothing changed."},
+        {"<html>garbage</html>",
+         "[FORM]The update text holds no league block that can be merged; nothing changed."},
+        {"*L1|#T1|Bears#*#*#*####",
+         "[FORM]The update text holds no league block that can be merged; nothing changed."},
+        {"*L*1|Liga#T1|Bears#*#*#*####",
+         "[FORM]The update text holds no league block that can be merged; nothing changed."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        const TOnlineUpdate::TResult result = update.ImportUpdateText(s(c.text));
+        EXPECT_EQ(result.outcome, TOnlineUpdate::TOutcome::NoData);
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(result.error, s(c.error));
+        EXPECT_EQ(result.leagues, 0);
+        EXPECT_EQ(count("League"), 0);
+        EXPECT_EQ(count("Team"), 0);
+    }
+}
+
+TEST_F(OnlineUpdate, AStorageThatEndsTheTransactionItselfKeepsNothingAndSaysWhy)
+{
+    // A full disk can make the storage roll the whole transaction back.
+    ASSERT_TRUE(dm.Query(s("CREATE TRIGGER full BEFORE INSERT ON Player WHEN NEW.WebID = 'P3' "
+                           "BEGIN SELECT RAISE(ROLLBACK, 'database or disk is full'); END"),
+                         {}));
+    const TOnlineUpdate::TResult result = update.ImportUpdateText(s(kTwoLeagues));
+    EXPECT_EQ(result.outcome, TOnlineUpdate::TOutcome::StorageError);
+    EXPECT_TRUE(result.error.startsWith(s("database or disk is full"))) << result.error.toStdString();
+    EXPECT_FALSE(result.kept);
+    EXPECT_EQ(result.leagues, 0);
+    EXPECT_TRUE(result.changes.isEmpty());
+    EXPECT_EQ(count("League"), 0);
+    EXPECT_EQ(count("Player"), 0);
+}
+
+TEST_F(OnlineUpdate, AFullDatabaseStopsTheImportAndTheCountsMatchWhatWasKept)
+{
+    // Thirty blocks of forty players: far more than fit once the file may not grow.
+    QString text;
+    for (int l = 1; l <= 30; ++l) {
+        text += QStringLiteral("*L%1|League %1#T%1|Team %1#*").arg(l);
+        for (int p = 1; p <= 40; ++p)
+            text += QStringLiteral("P%1x%2|Player with a long name %1 %2|19990101|190|90|G|HUN|T%1|%2|*")
+                        .arg(l)
+                        .arg(p);
+        text += QStringLiteral("#*#*####");
+    }
+    int items = 0;
+    update.SetItemCallback([&] {
+        // After the first block the file may not grow any more.
+        if (++items == 42)
+            dm.Query(s("PRAGMA max_page_count = 1"), {});
+    });
+    const TOnlineUpdate::TResult result = update.ImportUpdateText(text);
+    ASSERT_EQ(result.outcome, TOnlineUpdate::TOutcome::StorageError);
+    EXPECT_TRUE(result.error.contains(s("full"))) << result.error.toStdString();
+    EXPECT_FALSE(result.error.contains(s("no transaction"))) << result.error.toStdString();
+    const QRegularExpressionMatch stopped =
+        QRegularExpression(s("^L(\\d+) \\(League \\1\\)$")).match(result.stoppedIn);
+    ASSERT_TRUE(stopped.hasMatch()) << result.stoppedIn.toStdString();
+    EXPECT_GE(stopped.captured(1).toInt(), 2);
+    // Whether SQLite kept the earlier rows or rolled everything back, every
+    // count reported is a row that is there, and only then are rows there.
+    EXPECT_EQ(result.kept, count("League") > 0);
+    EXPECT_TRUE(result.kept || result.leagues == 0);
+    for (const QString &table : {s("League"), s("Team"), s("Player"), s("TeamPlayer"), s("LeagueTeam")}) {
+        SCOPED_TRACE(table.toStdString());
+        EXPECT_EQ(result.changes.value(table).added, dm.RowCount(table));
+        EXPECT_EQ(result.changes.value(table).changed, 0);
+    }
+    std::printf("a full database after block 1: %s, %d block(s) kept\n",
+                result.kept ? "earlier rows kept" : "the storage rolled everything back", result.leagues);
 }

@@ -65,10 +65,9 @@ TEST(UpdateText, TwoLeagueBlocksAreReadInTextOrder)
 TEST(UpdateText, MissingFieldsAreEmptyAndTheLastFieldRunsToTheEnd)
 {
     const TUpdateText parsed =
-        TUpdateText::Parse(block(s("L1"), s("T1|Bears"), s("P1"), QString(), s("Name|B|extra|more")));
+        TUpdateText::Parse(block(s("L1|League"), s("T1|Bears"), s("P1"), QString(), s("Name|B|extra|more")));
     ASSERT_EQ(parsed.blocks.size(), 1);
     const TUpdateText::TLeagueBlock &b = parsed.blocks.at(0);
-    EXPECT_EQ(b.name, QString());
     EXPECT_EQ(b.teams.at(0).shortName, QString());
     EXPECT_EQ(b.players.at(0).name, QString());
     EXPECT_EQ(b.players.at(0).jersey, 0);
@@ -172,4 +171,93 @@ TEST(UpdateText, BrokenTextsGiveNoBlocks)
 TEST(UpdateText, TheServersBytesAreWindows1250)
 {
     EXPECT_EQ(TUpdateText::Decode(QByteArray("\xd5rs \xfb\x8a")), s("Őrs űŠ"));
+}
+
+struct RefusalCase
+{
+    const char *name;
+    QString text;
+    TUpdateText::TKind kind;
+    TUpdateText::TReason reason;
+    QString item;
+    QString field;
+};
+
+// Each case holds one fault in an otherwise good block; the fault's item
+// alone is refused, the rest of the block stays.
+TEST(UpdateText, ItemsThatCannotBeStoredAsSentAreRefusedAndNamed)
+{
+    using K = TUpdateText::TKind;
+    using R = TUpdateText::TReason;
+    const QString team = s("T1|Bears");
+    const QString player = s("P1|Kovacs Janos|1999|190|90|G|HUN|T1|7|");
+    const QString game = s("T1|T2|01.02.2030|kedd|18:00|G1|Ref A||");
+    const QString staff = s("Coach|E");
+    const QString nul = QString(QChar(0));
+    const QString undefined = TUpdateText::Decode(QByteArray("Ko\x81vacs")); // 0x81 has no character
+    const QList<RefusalCase> cases = {
+        {"league without name", block(s("L9|"), team, player, game, staff), K::League, R::NoName, s("L9"),
+         s("name")},
+        {"league name of blanks", block(s("L9|   "), team, player, game, staff), K::League, R::NoName,
+         s("L9 (   )"), s("name")},
+        {"league without web identifier", block(s("|Liga"), team, player, game, staff), K::League, R::NoWebId,
+         s(" (Liga)"), s("web identifier")},
+        {"team identifier with a blank", block(s("L1|Liga"), s("T 1|Bears*") + team, player, game, staff),
+         K::Team, R::BadWebId, s("T 1 (Bears)"), s("web identifier")},
+        {"team identifier of 13 characters",
+         block(s("L1|Liga"), s("T123456789012|Long*") + team, player, game, staff), K::Team, R::LongWebId,
+         s("T123456789012 (Long)"), s("web identifier")},
+        {"player identifier of symbols",
+         block(s("L1|Liga"), team, s("P$?|X Y||||||T1|1|*") + player, game, staff), K::Player, R::BadWebId,
+         s("P$? (X Y)"), s("web identifier")},
+        {"player of an overlong team",
+         block(s("L1|Liga"), team, s("P2|X Y||||||TEAM123456789|1|*") + player, game, staff), K::Player,
+         R::LongWebId, s("P2 (X Y)"), s("team web identifier")},
+        {"NUL in a player name",
+         block(s("L1|Liga"), team, s("P2|Ko") + nul + s("vacs||||||T1|1|*") + player, game, staff), K::Player,
+         R::ControlCharacter, s("P2 (Ko") + nul + s("vacs)"), s("name")},
+        {"undefined byte in a player name",
+         block(s("L1|Liga"), team, s("P2|") + undefined + s("||||||T1|1|*") + player, game, staff), K::Player,
+         R::ControlCharacter, s("P2 (") + undefined + s(")"), s("name")},
+        {"game team identifier too long",
+         block(s("L1|Liga"), team, player, s("T1|T1234567890123|d|w|h|G2|||*") + game, staff), K::Game,
+         R::LongWebId, s("G2 (T1-T1234567890123)"), s("away team web identifier")},
+        {"control character in a referee",
+         block(s("L1|Liga"), team, player, s("T1|T2|d|w|h|G3|R\tA||*") + game, staff), K::Game,
+         R::ControlCharacter, s("G3 (T1-T2)"), s("first referee")},
+        {"control character in a staff name",
+         block(s("L1|Liga"), team, player, game, s("Bad\x01Name|B*") + staff), K::Staff, R::ControlCharacter,
+         s("Bad\x01Name"), s("name")},
+    };
+    for (const RefusalCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const TUpdateText parsed = TUpdateText::Parse(c.text);
+        ASSERT_EQ(parsed.refused.size(), 1);
+        const TUpdateText::TRefusal &r = parsed.refused.at(0);
+        EXPECT_EQ(r.kind, c.kind);
+        EXPECT_EQ(r.reason, c.reason);
+        EXPECT_EQ(r.item, c.item);
+        EXPECT_EQ(r.field, c.field);
+        if (c.kind == K::League) {
+            EXPECT_TRUE(parsed.blocks.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(parsed.blocks.size(), 1);
+        const TUpdateText::TLeagueBlock &b = parsed.blocks.at(0);
+        // Only the good item of each section is left.
+        EXPECT_EQ(b.teams.size(), 1);
+        EXPECT_EQ(b.players.size(), 1);
+        EXPECT_EQ(b.games.size(), 1);
+        EXPECT_EQ(b.staff.size(), 1);
+    }
+}
+
+TEST(UpdateText, WebIdentifiersUpToTheirFieldWidthAreAccepted)
+{
+    for (const char *id : {"1", "PQX-MINTA", "A_b.9", "123456789012", "Győr1"})
+        EXPECT_FALSE(TUpdateText::WebIdProblem(s(id), true).has_value()) << id;
+    EXPECT_FALSE(TUpdateText::WebIdProblem(QString(), false).has_value());
+    EXPECT_EQ(TUpdateText::WebIdProblem(QString(), true), TUpdateText::TReason::NoWebId);
+    EXPECT_EQ(TUpdateText::WebIdProblem(s("1234567890123"), false), TUpdateText::TReason::LongWebId);
+    EXPECT_EQ(TUpdateText::WebIdProblem(s("a/b"), false), TUpdateText::TReason::BadWebId);
 }

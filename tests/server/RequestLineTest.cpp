@@ -20,8 +20,14 @@ TEST(RequestLineTest, TargetKeepsHashesAndBlanks)
 
 TEST(RequestLineTest, LinesThatAreNotRequestsStayUntouched)
 {
-    const QByteArray lines[] = {"", "GET", "GET /x", "GET  HTTP/1.1", "get /x HTTP/1.1", "GET /x y FTP/1",
-                                " /x HTTP/1.1", "GET /x HTTP/"};
+    const QByteArray lines[] = {"",
+                                "GET",
+                                "GET /x",
+                                "GET  HTTP/1.1",
+                                "get /x HTTP/1.1",
+                                "GET /x y FTP/1",
+                                " /x HTTP/1.1",
+                                "GET /x HTTP/"};
     for (const QByteArray &line : lines) {
         const TRequestLine r = TRequestLine::parse(line);
         EXPECT_FALSE(r.isValid()) << line.constData();
@@ -35,10 +41,11 @@ TEST(ServerOptionsTest, ReadsEveryOptionAndRequiresData)
 {
     TServerOptions o;
     QString error;
-    ASSERT_TRUE(TServerOptions::parse({"--data", "/d", "--host", "0.0.0.0", "--port", "0", "--update-file", "u",
-                                       "--setup-xml", "s", "--refuse", "--no-ok", "--slow", "250", "--drop", "4",
-                                       "--control", "--quiet", "--max-batch", "4096"},
-                                      &o, &error))
+    ASSERT_TRUE(TServerOptions::parse(
+        {"--data",      "/d",      "--host",      "0.0.0.0", "--port",           "0",   "--update-file", "u",
+         "--setup-xml", "s",       "--refuse",    "--no-ok", "--slow",           "250", "--drop",        "4",
+         "--control",   "--quiet", "--max-batch", "4096",    "--header-timeout", "750"},
+        &o, &error))
         << error.toStdString();
     EXPECT_EQ(o.dataDir, QStringLiteral("/d"));
     EXPECT_EQ(o.host, QStringLiteral("0.0.0.0"));
@@ -53,15 +60,20 @@ TEST(ServerOptionsTest, ReadsEveryOptionAndRequiresData)
     EXPECT_FALSE(o.logRequests);
     EXPECT_EQ(o.maxBatchBytes, 4096);
     EXPECT_EQ(o.maxUploadBytes, 32 * 1024 * 1024);
+    EXPECT_EQ(o.headerTimeoutMs, 750);
 
     TServerOptions d;
     ASSERT_TRUE(TServerOptions::parse({"--data", "x"}, &d, &error));
     EXPECT_EQ(d.host, QStringLiteral("127.0.0.1"));
     EXPECT_FALSE(d.control);
 
-    for (const QStringList &bad : QList<QStringList>{{}, {"--port", "1"}, {"--data", "x", "--port", "-1"},
-                                                      {"--data", "x", "--drop", "two"}, {"--data", "x", "--max-upload", "10"},
-                                                      {"--data", "x", "extra"}}) {
+    for (const QStringList &bad : QList<QStringList>{{},
+                                                     {"--port", "1"},
+                                                     {"--data", "x", "--port", "-1"},
+                                                     {"--data", "x", "--drop", "two"},
+                                                     {"--data", "x", "--max-upload", "10"},
+                                                     {"--data", "x", "--header-timeout", "0"},
+                                                     {"--data", "x", "extra"}}) {
         EXPECT_FALSE(TServerOptions::parse(bad, &o, &error)) << bad.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());
     }
