@@ -1,5 +1,7 @@
 #include "TIniFile.h"
 
+#include "RecordBuffer.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -59,7 +61,7 @@ QString TIniFile::decode(const QByteArray &bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return QString::fromLatin1(bytes);
+    return Win1250::Decode(bytes);
 }
 
 QByteArray TIniFile::encodeValue(const QString &value)
