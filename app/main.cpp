@@ -1,17 +1,13 @@
 // parquetix: the desktop program. Until the main window and the wizards
 // exist, it opens the court screen on a game given on the command line.
 
-#include "masterdata/TTranslator.h"
-#include "masterdata/TdmMain.h"
 #include "model/TGameScript.h"
-#include "model/TParquetixApplication.h"
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
 #include "screen/text/TMessageBoxPrompter.h"
+#include "shell/TDesktopSession.h"
 #include "shell/TGameFolder.h"
 #include "shell/TGameLoader.h"
-#include "shell/TGameStore.h"
-#include "shell/TGuardedGameStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -83,34 +79,34 @@ int main(int argc, char **argv)
 
     TMessageBoxPrompter boxes;
     TStagePrompter prompter(boxes);
-    // The services outlive the application object: its game reaches them until
-    // it is destroyed (it deletes its dump files then).
-    const QString home = TParquetixApplication::DefaultHome();
-    // The master data and the translations; without a database the texts
-    // show in their original words.
-    TdmMain dataModule(TdmMain::DatabaseFile(home));
-    std::unique_ptr<TTranslator> translator;
-    if (dataModule.OpenAll())
-        translator = std::make_unique<TTranslator>(dataModule, QStringLiteral("HUN"));
-    TGameStore store;
-    TGuardedGameStore guard(store);
-    TParquetixApplication app(home);
-    if (translator)
-        app.SetTranslator(translator.get());
-    app.SetPrompter(&prompter);
-    app.SetGameStore(&guard);
+    TDesktopSession session;
+    session.SetPrompter(&prompter);
+    for (const QString &problem : session.Start())
+        fail(problem);
+    // Sending runs for the whole program, as under the main window; it
+    // delivers only while the game is online.
+    session.StartSender();
+    TParquetixApplication &app = session.App();
+    TGameStore &store = session.Store();
+    TGuardedGameStore &guard = session.GuardedStore();
     QString error;
-    if (!app.Initialize(&error))
-        fail(QStringLiteral("Settings: %1").arg(error));
-    if (translator)
-        translator->SetLanguage(app.Settings().Language());
-    store.SetFolders(app);
 
     std::unique_ptr<TfrmParquetixScreenNew> screen;
+    // On every way out the sender stops before the screen it writes on goes.
+    struct TStopSenderFirst
+    {
+        TDesktopSession &Session;
+        ~TStopSenderFirst()
+        {
+            Session.SetCourtScreen(nullptr);
+            Session.StopSender();
+        }
+    } stopSenderFirst{session};
     auto createScreen = [&](TGame &game) {
         screen = std::make_unique<TfrmParquetixScreenNew>(game, app.LibraryFolder());
         boxes.SetParent(screen.get());
         app.SetScreen(&screen->Screen());
+        session.SetCourtScreen(&screen->Screen());
     };
     // A disk failure never stops the recording: it is shown in the status area,
     // and in a message box when it starts.
@@ -153,6 +149,7 @@ int main(int argc, char **argv)
     }
 
     screen->Open();
+    session.CourtScreenOpened();
     // Without a window manager a maximized window keeps its size: fill the screen.
     if (const QScreen *display = QGuiApplication::primaryScreen())
         screen->setGeometry(display->availableGeometry());

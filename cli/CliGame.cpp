@@ -1,5 +1,6 @@
 #include "CliGame.h"
 
+#include "CliHome.h"
 #include "GameOutput.h"
 
 #include "shell/TFileError.h"
@@ -32,8 +33,11 @@ bool TCliGame::TakeOptions(QStringList &args, const QString &command, QTextStrea
     return true;
 }
 
+TCliGame::TCliGame() : Translation(cliHomeFolder(), false) {}
+
 void TCliGame::Start(QTextStream &err)
 {
+    App.SetTranslator(&Translation.Translator());
     App.SetPrompter(&Prompter);
     if (m_hasNow)
         App.SetClockSource(&m_fixed);
@@ -49,6 +53,7 @@ void TCliGame::Start(QTextStream &err)
             err << "settings: "
                 << (error.isEmpty() ? QStringLiteral("unknown key %1").arg(pair.left(eq)) : error) << "\n";
     }
+    Translation.SetLanguage(App.Settings().Language());
     if (!App.LoadReferenceLists(&error))
         err << "reference lists: " << error << "\n";
 }

@@ -4,17 +4,20 @@
 #include "model/THeadlessScreen.h"
 #include "model/TParquetixApplication.h"
 #include "shell/TGameStore.h"
+#include "shell/THomeTranslator.h"
 
 #include <QTextStream>
 #include <functional>
 
 // What the commands that play or load a game share: the application with its
 // game, a headless screen, the script's prompter, an optional fixed clock,
-// and the store that saves the game and writes the dumps. The store is made
+// the store that saves the game and writes the dumps, and the home's
+// translator, the one the desktop program records with. The store is made
 // first so that it outlives the games, which delete their dumps when they end.
 class TCliGame
 {
 public:
+    TCliGame();
     // Takes "--now YYYYMMDDHHNNSS", "--sync" and any "--set KEY=VALUE" out of
     // args; false with a message on err.
     bool TakeOptions(QStringList &args, const QString &command, QTextStream &err);
@@ -29,6 +32,7 @@ public:
     std::function<void()> AfterCommand;
 
     TGameStore Store;
+    THomeTranslator Translation;
     TParquetixApplication App;
     TScriptPrompter Prompter;
     THeadlessScreen Screen;

@@ -1,5 +1,6 @@
 #include "TIniFile.h"
 
+#include "RecordBuffer.h"
 #include "common/TGuardedFile.h"
 
 #include <QFile>
@@ -63,7 +64,7 @@ QString TIniFile::decode(const QByteArray &bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return QString::fromLatin1(bytes);
+    return Win1250::Decode(bytes);
 }
 
 QByteArray TIniFile::encodeValue(const QString &value)

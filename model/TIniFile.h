@@ -15,8 +15,9 @@
 // counts. Lines starting with ";" or "#" are comments.
 //
 // Encoding: names are ASCII in practice and the structure is found on bytes.
-// A value is decoded as UTF-8 when its bytes are valid UTF-8, else as Latin-1
-// (older files written by 8-bit editors); values are always written as UTF-8.
+// A value is decoded as UTF-8 when its bytes are valid UTF-8, else as
+// Windows-1250, the code page the system's earlier versions wrote; values are
+// always written as UTF-8.
 // A UTF-8 byte order mark is kept. New lines use the file's first line ending
 // (CRLF or LF; LF for a new file).
 class TIniFile

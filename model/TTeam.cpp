@@ -555,6 +555,8 @@ void TTeam::SetEventType(int typeId)
                 message.replace(at, placeholder.size(), QStringLiteral("&tipus=") + QString::number(typeId));
                 event->SetMessage(message);
                 m_game.QueueForResend(event);
+                // The choice completes a saved event: kept at once, as an event is.
+                m_game.SaveGame();
             }
         }
     }

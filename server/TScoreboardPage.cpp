@@ -11,8 +11,16 @@ header { display: flex; justify-content: space-between; align-items: baseline;
          padding: 18px 32px; background: #ffffff; border-bottom: 1px solid #dde1e6; }
 h1 { margin: 0; font-size: 20px; font-weight: 600; }
 .updated { color: #6b7785; font-size: 13px; }
-main { display: grid; grid-template-columns: repeat(auto-fill, minmax(440px, 1fr));
+main { display: grid; grid-template-columns: repeat(auto-fit, minmax(440px, 1fr));
        gap: 20px; padding: 24px 32px; }
+main.single { grid-template-columns: minmax(0, 1400px); justify-content: center; }
+.single .game { display: grid; grid-template-columns: minmax(340px, 2fr) 3fr; column-gap: 40px;
+                padding: 24px 32px 16px; }
+.single .teams { margin-top: 28px; }
+.single .team { font-size: 26px; }
+.single .score { font-size: 56px; }
+.single .status { font-size: 17px; }
+@media (max-width: 900px) { .single .game { grid-template-columns: 1fr; } }
 .empty { color: #6b7785; padding: 40px 32px; font-size: 15px; }
 .game { background: #ffffff; border: 1px solid #dde1e6; border-radius: 8px; padding: 16px 22px 10px; }
 .meta { display: flex; justify-content: space-between; color: #6b7785; font-size: 12px;
@@ -47,7 +55,7 @@ QString card(const TGameSummary &g)
     const QString away = teamName(g.awayName(), QStringLiteral("Away"));
     const QString code = TWin1250::decode(g.game());
     QString html;
-    html += QStringLiteral("<section class=\"game\">\n");
+    html += QStringLiteral("<section class=\"game\">\n<div class=\"head\">\n");
     html += QStringLiteral("<div class=\"meta\"><span>GAME %1</span><span>%2 messages</span></div>\n")
                 .arg(code.toHtmlEscaped())
                 .arg(g.messageCount());
@@ -63,6 +71,8 @@ QString card(const TGameSummary &g)
         html += QStringLiteral("<div class=\"note\">score %1: the roster of this game was not received</div>\n")
                     .arg(g.scoreSource() == QLatin1String("reported") ? QStringLiteral("as reported")
                                                                        : QStringLiteral("incomplete"));
+
+    html += QStringLiteral("</div>\n<div class=\"events\">\n");
 
     const QList<TGameSummary::EventLine> &events = g.events();
     if (events.isEmpty()) {
@@ -87,7 +97,7 @@ QString card(const TGameSummary &g)
         }
         html += QStringLiteral("</ol>\n");
     }
-    html += QStringLiteral("</section>\n");
+    html += QStringLiteral("</div>\n</section>\n");
     return html;
 }
 
@@ -107,7 +117,8 @@ QByteArray TScoreboardPage::render(const QList<TGameSummary> &games, const QDate
         html += QStringLiteral("<div class=\"empty\">No game has sent anything yet. Games appear here with "
                                "their first message.</div>\n");
     } else {
-        html += QStringLiteral("<main>\n");
+        // A lone game takes the whole width: its score beside its events.
+        html += games.size() == 1 ? QStringLiteral("<main class=\"single\">\n") : QStringLiteral("<main>\n");
         for (const TGameSummary &g : games)
             html += card(g);
         html += QStringLiteral("</main>\n");

@@ -75,14 +75,26 @@ TEST(IniFileRead, CrLfBomAndLastLineWithoutEnding)
     EXPECT_EQ(value(file, "A", "Y"), "2");
 }
 
-TEST(IniFileRead, Utf8AndLatin1Values)
+TEST(IniFileRead, Utf8ValuesElseWindows1250)
 {
-    // "Győr" in UTF-8, and "Pécs" as a Latin-1 byte an 8-bit editor would write.
-    const QByteArray file = "[A]\nU=Gy\xC5\x91r\nL=P\xE9"
-                            "cs\n";
-    EXPECT_EQ(value(file, "A", "U"), QString::fromUtf8("Gy\xC5\x91r"));
-    EXPECT_EQ(value(file, "A", "L"), QString::fromUtf8("P\xC3\xA9"
-                                                       "cs"));
+    // Files of the earlier versions are Windows-1250: its letters that
+    // Latin-1 puts elsewhere (o and u with double acute, S with caron) decide.
+    struct Case
+    {
+        const char *bytes;
+        const char *utf8;
+    };
+    const Case cases[] = {
+        {"Gy\xC5\x91r", "Gy\xC5\x91r"},       // valid UTF-8 stays UTF-8
+        {"K\xE9k", "K\xC3\xA9k"},             // the same letter in both code pages
+        {"Gy\xF5r", "Gy\xC5\x91r"},           // 0xF5: o with double acute
+        {"F\xFBz\xF5", "F\xC5\xB1z\xC5\x91"}, // 0xFB: u with double acute
+        {"\x8Ator", "\xC5\xA0tor"},           // 0x8A: S with caron
+    };
+    for (const Case &c : cases) {
+        const QByteArray file = QByteArray("[A]\nV=") + c.bytes + "\n";
+        EXPECT_EQ(value(file, "A", "V"), QString::fromUtf8(c.utf8)) << c.bytes;
+    }
 }
 
 TEST(IniFileRead, MissingFileIsEmptyNotAnError)

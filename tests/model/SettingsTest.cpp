@@ -487,3 +487,16 @@ TEST(SettingsConcurrency, ReadsSeeWholeValues)
     delete reader;
     EXPECT_EQ(torn, 0);
 }
+
+// The home bundled with the program must let a new user record both teams
+// with what every workstation has: the system mouse on either half of the
+// court and the keyboard, not a serial mouse on a port that may not exist.
+TEST(SettingsBundledHome, OneMouseAndTheKeyboardRecordBothTeams)
+{
+    TSettings s;
+    QString error;
+    ASSERT_TRUE(s.Load(QDir(sourceFolder()).filePath("home/parquetix.ini"), &error)) << error.toStdString();
+    EXPECT_TRUE(s.UseSystemMouse());
+    EXPECT_TRUE(s.KeyboardInput());
+    EXPECT_EQ(s.Input(), "INPUT_KEYBOARD");
+}

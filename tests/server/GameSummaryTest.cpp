@@ -87,4 +87,22 @@ TEST(GameSummaryTest, PageEscapesNamesAndRefreshesItself)
     EXPECT_TRUE(empty.contains(QStringLiteral("No game has sent anything yet")));
 }
 
+TEST(GameSummaryTest, PageSpreadsALoneGameOverTheWidth)
+{
+    // Empty grid tracks ("auto-fill") would keep one card in a narrow column
+    // on a wide screen; a lone game gets the wide layout, several share rows.
+    const TGameSummary g =
+        TGameSummary::build("G1", messages({"kod=0001&szkod=G1&time=20240105193000&h=H&v=A"}));
+    for (int count = 1; count <= 3; ++count) {
+        const QList<TGameSummary> games(count, g);
+        const QString page = QString::fromUtf8(TScoreboardPage::render(games, QDateTime::currentDateTime()));
+        EXPECT_FALSE(page.contains(QStringLiteral("auto-fill"))) << count;
+        EXPECT_EQ(page.contains(QStringLiteral("<main class=\"single\">")), count == 1) << count;
+        EXPECT_EQ(page.count(QStringLiteral("<section class=\"game\">")), count);
+        // Score and events are two blocks the wide layout puts side by side.
+        EXPECT_EQ(page.count(QStringLiteral("<div class=\"head\">")), count);
+        EXPECT_EQ(page.count(QStringLiteral("<div class=\"events\">")), count);
+    }
+}
+
 } // namespace

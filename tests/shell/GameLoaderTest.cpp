@@ -338,3 +338,106 @@ TEST_F(GameLoaderTest, TheApplicationLoadsIntoANewGameAndClearsTheEventCopies)
 }
 
 } // namespace
+
+namespace {
+
+QString ticks(int n)
+{
+    QString text;
+    for (int i = 0; i < n; ++i)
+        text += QStringLiteral("tick\n");
+    return text;
+}
+
+} // namespace
+
+// The saved format has no field for the team fouls, the event waiting for its
+// type or the defence mode: a reopened game must show what the live game
+// showed, worked out from the events.
+TEST_F(GameLoaderTest, TeamStateComesBackFromTheEvents)
+{
+    struct Case
+    {
+        const char *name;
+        QString script;
+        int homeFouls, awayFouls;
+        bool homeWaitsForType;
+    };
+    // Two periods of 20 steps; a step past the second one starts the overtime.
+    const QString foulHome = QStringLiteral("select home 4\nevent home 1008\n");
+    const QString foulAway = QStringLiteral("select away 5\nevent away 1008\n");
+    const QString endFirst = ticks(19) + QStringLiteral("periodend\ntick\n");
+    const Case cases[] = {
+        {"foul waits for its type", QStringLiteral("tick\n") + foulHome, 1, 0, true},
+        {"typed foul", QStringLiteral("tick\n") + foulHome + QStringLiteral("type home 2\n"), 1, 0, false},
+        {"a later event of the team ends the wait",
+         QStringLiteral("tick\n") + foulHome + QStringLiteral("select home 7\nevent home 1001\n"), 1, 0,
+         false},
+        {"the other team does not end the wait", QStringLiteral("tick\n") + foulHome + foulAway, 1, 1, true},
+        {"a clock step ends the wait", QStringLiteral("tick\n") + foulHome + QStringLiteral("tick\n"), 1, 0,
+         false},
+        {"turnover waits", QStringLiteral("tick\nselect home 7\nevent home 1007\n"), 0, 0, true},
+        {"team and technical fouls are not team fouls",
+         QStringLiteral("tick\nteammode home\nevent home 1008\nselect away 5\nevent away 1019\n"), 0, 0,
+         false},
+        {"a new period starts without fouls",
+         QStringLiteral("tick\n") + foulHome + foulHome + foulAway + endFirst + foulAway, 0, 1, false},
+        {"fouls after the period's end count until the next period starts",
+         QStringLiteral("tick\n") + foulHome + ticks(19) + QStringLiteral("periodend\n") + foulHome, 2, 0,
+         true},
+        {"overtime goes on with the fouls of the last period",
+         QStringLiteral("tick\n") + endFirst + foulHome + ticks(19) + QStringLiteral("periodend\ntick\n") +
+             foulHome + foulHome,
+         3, 0, true},
+    };
+    const TRefList modes = {TRefItem{QStringLiteral("Man"), 1}, TRefItem{QStringLiteral("Zone"), 2},
+                            TRefItem{QStringLiteral("Press"), 3}};
+    int n = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString where = folder(QStringLiteral("case%1").arg(++n));
+        game = newGame(where);
+        run(*game, roster(5) + c.script);
+        EXPECT_EQ(game->HomeTeam().TeamFouls, c.homeFouls);
+        EXPECT_EQ(game->AwayTeam().TeamFouls, c.awayFouls);
+
+        THeadlessScreen reopened;
+        auto loaded = load(where, {}, &reopened);
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->Period, game->Period);
+        for (int side = 1; side <= 2; ++side)
+            EXPECT_EQ(loaded->Team(side).TeamFouls, game->Team(side).TeamFouls) << side;
+        // The log does not say which team took a clock step, so a step ends
+        // the wait of both; otherwise the wait is the live one.
+        EXPECT_EQ(loaded->HomeTeam().LastTypedEvent >= 0, c.homeWaitsForType);
+        if (c.homeWaitsForType) {
+            EXPECT_EQ(loaded->HomeTeam().LastTypedEvent, game->HomeTeam().LastTypedEvent);
+        }
+    }
+
+    // The defence mode last sent, as far as the lists know it.
+    game = newGame(folder(QStringLiteral("defense")));
+    for (int side = 1; side <= 2; ++side) {
+        game->Team(side).DefenseModes = modes;
+        game->Team(side).DefenseModeIndex = 0;
+    }
+    run(*game, roster(5) + QStringLiteral("tick\ndefense home next\ndefense home next\ndefense away prev\n"));
+    ASSERT_EQ(game->HomeTeam().DefenseModeIndex, 2);
+    ASSERT_EQ(game->AwayTeam().DefenseModeIndex, 2);
+    TGameLoader loader;
+    QString error;
+    ASSERT_TRUE(loader.Read(TGameFolder(folder(QStringLiteral("defense"))), QLatin1String(Code), &error));
+    for (const int known : {3, 2}) {
+        auto loaded = newGame(folder(QStringLiteral("defense")));
+        loader.ApplyRosters(*loaded);
+        for (int side = 1; side <= 2; ++side) {
+            loaded->Team(side).DefenseModes = modes.mid(0, known);
+            loaded->Team(side).DefenseModeIndex = 0;
+        }
+        ASSERT_TRUE(loader.ApplyEvents(*loaded, {}, &error));
+        loader.ApplyScreenState(*loaded);
+        // A mode beyond the lists of this installation leaves the first one.
+        EXPECT_EQ(loaded->HomeTeam().DefenseModeIndex, known == 3 ? 2 : 0) << known;
+        EXPECT_EQ(loaded->AwayTeam().DefenseModeIndex, known == 3 ? 2 : 0) << known;
+    }
+}

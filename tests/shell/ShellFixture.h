@@ -146,8 +146,8 @@ protected:
     }
 
     // The game as a saved folder holds it: the state of the screen's selection,
-    // the marks, team fouls and reference lists are not saved, and the loader
-    // rebuilds RecordedEvents by its own rule.
+    // the marks and reference lists are not saved, and the loader rebuilds
+    // RecordedEvents and the team fouls by its own rules.
     static QJsonObject persisted(const TGame &g)
     {
         QJsonObject o = GameJson::Game(g);
@@ -155,8 +155,8 @@ protected:
             o.remove(QLatin1String(key));
         for (const char *side : {"HomeTeam", "AwayTeam"}) {
             QJsonObject t = o.value(QLatin1String(side)).toObject();
-            for (const char *key : {"TeamFouls", "VariableColumn", "FastBreak", "SecondChance",
-                                    "DefenseModes", "DefenseModeIndex", "LastTypedEvent"})
+            for (const char *key : {"VariableColumn", "FastBreak", "SecondChance", "DefenseModes",
+                                    "DefenseModeIndex", "LastTypedEvent"})
                 t.remove(QLatin1String(key));
             o.insert(QLatin1String(side), t);
         }

@@ -1,0 +1,104 @@
+#include "TDesktopSession.h"
+
+#include "TFileError.h"
+
+#include "masterdata/TTranslator.h"
+#include "model/TUiThreadDispatcher.h"
+#include "transmission/TApplicationSenderHost.h"
+#include "transmission/THttpClient.h"
+#include "transmission/TNetworkPresence.h"
+#include "transmission/TParquetixSender.h"
+
+#include <QUrl>
+
+TDesktopSession::TDesktopSession(const QString &home)
+    : m_home(home.isEmpty() ? TParquetixApplication::DefaultHome() : home),
+      // The desktop program makes the database when the home has none: its
+      // translate table collects the texts the screens show.
+      m_translation(m_home, true), m_app(m_home)
+{
+}
+
+TDesktopSession::~TDesktopSession()
+{
+    StopSender();
+}
+
+QStringList TDesktopSession::Start()
+{
+    QStringList problems;
+    if (!m_translation.IsOpen())
+        problems << QStringLiteral("Database: %1").arg(m_translation.OpenError());
+    m_app.SetTranslator(&m_translation.Translator());
+    m_app.SetGameStore(&m_guard);
+    QString error;
+    if (!m_app.Initialize(&error))
+        problems << QStringLiteral("Settings: %1").arg(error);
+    m_translation.SetLanguage(m_app.Settings().Language());
+    if (TTranslator *translator = m_translation.DatabaseTranslator())
+        translator->TranslateFieldLabels(m_translation.DataModule());
+    m_messages.BuildMessageTable(m_translation.Translator());
+    m_store.SetFolders(m_app);
+    return problems;
+}
+
+QByteArray TDesktopSession::ServerBase(const QString &serverName)
+{
+    const QUrl url(serverName);
+    const QString scheme = url.scheme().toLower();
+    if ((scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
+        return QByteArray(TSettings::DefaultServerBase);
+    QString base = scheme + QStringLiteral("://") + url.host();
+    if (url.port() >= 0)
+        base += QLatin1Char(':') + QString::number(url.port());
+    return base.toLatin1();
+}
+
+void TDesktopSession::StartSender(IHttpTransport *http, IConnectionProbe *probe, IUiDispatcher *dispatcher)
+{
+    if (m_sender)
+        return;
+    const QByteArray base = ServerBase(m_app.Settings().ServerName());
+    if (!dispatcher) {
+        m_ownDispatcher = std::make_unique<TUiThreadDispatcher>();
+        dispatcher = m_ownDispatcher.get();
+    }
+    if (!http) {
+        m_ownHttp = std::make_unique<THttpClient>();
+        http = m_ownHttp.get();
+    }
+    if (!probe) {
+        m_ownProbe = std::make_unique<TNetworkPresence>(base);
+        probe = m_ownProbe.get();
+    }
+    if (!m_senderHost)
+        m_senderHost = std::make_unique<TApplicationSenderHost>(m_app);
+    m_senderHost->SetSendingEnabled(true);
+    m_sender =
+        std::make_unique<TParquetixSender>(*m_senderHost, m_app.Settings(), *dispatcher, *http, *probe);
+    m_sender->SetBaseAddress(base);
+    m_sender->start();
+}
+
+void TDesktopSession::StopSender()
+{
+    if (m_sender)
+        m_sender->Stop();
+}
+
+void TDesktopSession::SetCourtScreen(IScreenLink *screen)
+{
+    if (!m_senderHost)
+        m_senderHost = std::make_unique<TApplicationSenderHost>(m_app);
+    m_senderHost->SetCourtScreen(screen);
+}
+
+void TDesktopSession::CourtScreenOpened()
+{
+    try {
+        m_store.WriteGameDataDump(m_app.Game());
+    } catch (const TFileError &e) {
+        if (m_guard.Report)
+            m_guard.Report(e.Message());
+    }
+}
