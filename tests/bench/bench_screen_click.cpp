@@ -13,7 +13,7 @@
 #include "screen/TScreenPainter.h"
 #include "shell/TGameStore.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -73,12 +73,13 @@ player away id=23 webid=A23 jersey=12 name="G Seven" court
     }
 
     QTemporaryDir home;
-    TGameStore store(home.path(), home.filePath(QStringLiteral("Temp")), home.filePath(QStringLiteral("Save")));
+    TGameStore store(home.path(), home.filePath(QStringLiteral("Temp")),
+                     home.filePath(QStringLiteral("Save")));
     game.GameFolder = home.filePath(QStringLiteral("Save/bench"));
     // Argument 1: with the save and the dumps; 0: the screen and the model alone.
     if (state.range(0) == 1) {
         game.SetStore(&store);
-        game.SaveGame();   // the first, whole save happens when the game is set up
+        game.SaveGame(); // the first, whole save happens when the game is set up
     }
     TScreenPainter painter(library);
     QImage frame(1280, 800, QImage::Format_ARGB32_Premultiplied);
@@ -106,18 +107,8 @@ player away id=23 webid=A23 jersey=12 name="G Seven" court
         state.counters["record_save_median_ms"] = median(recording);
         state.counters["events"] = game.AllEvents.Count();
     }
-    game.SetStore(nullptr);   // the store goes before the game
+    game.SetStore(nullptr); // the store goes before the game
 }
 BENCHMARK(BM_HomeClickToRepaint)->Arg(1)->Arg(0)->Iterations(400)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
