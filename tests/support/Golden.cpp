@@ -76,7 +76,7 @@ std::vector<TEdit> edits(const QList<QByteArray> &a, const QList<QByteArray> &b)
             out.push_back({' ', start + i});
             ++i;
             ++j;
-        } else if (j < m && (i == n || at(i, j + 1) >= at(i + 1, j))) {
+        } else if (j < m && (i == n || at(i, j + 1) > at(i + 1, j))) {
             out.push_back({'+', start + j++});
         } else {
             out.push_back({'-', start + i++});
