@@ -221,18 +221,26 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block, QStringLi
     afterItem();
 
     for (const TUpdateText::TTeamItem &team : block.teams) {
-        const QString none;
-        const int csapatId = m_dm.UpsertTeam(team.webId, team.name, team.shortName, none, none, none, none,
-                                             none, 0, none, none, team.nativeName);
+        const int csapatId = m_dm.UpsertTeam({.WebID = team.webId,
+                                              .EgyesuletNev = team.name,
+                                              .EgyesuletRovidNev = team.shortName,
+                                              .EgyesuletEredetiNev = team.nativeName});
         if (csapatId < 0 || !m_dm.UpsertLeagueTeam(ligaId, csapatId, block.webId, team.webId))
             return false;
         afterItem();
     }
 
     for (const TUpdateText::TPlayerItem &player : block.players) {
-        const int jatekosId = m_dm.UpsertPlayer(
-            player.webId, player.name, TUpdateText::ShortName(player.name), player.birthDate, player.height,
-            player.weight, player.position, player.jersey, player.country, player.nativeName);
+        const int jatekosId = m_dm.UpsertPlayer({.WebID = player.webId,
+                                                 .JatekosNev = player.name,
+                                                 .JatekosRovidNev = TUpdateText::ShortName(player.name),
+                                                 .Szuletes = player.birthDate,
+                                                 .JatekosTestMagassag = player.height,
+                                                 .JatekosSuly = player.weight,
+                                                 .JatekosPoszt = player.position,
+                                                 .JatekosMezSzam = player.jersey,
+                                                 .JatekosOrszagID = player.country,
+                                                 .JatekosEredetiNev = player.nativeName});
         if (jatekosId < 0)
             return false;
         const int csapatId = m_dm.TeamIdByWebId(player.teamWebId);
@@ -255,8 +263,19 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block, QStringLi
             unknownTeam(QStringLiteral("Game"), game.code, game.homeWebId);
         if (awayId == 0)
             unknownTeam(QStringLiteral("Game"), game.code, game.awayWebId);
-        if (!m_dm.UpsertGame(ligaId, homeId, awayId, game.referee1, game.referee2, game.referee3, game.code,
-                             game.hour, game.weekday, game.date, game.awayWebId, game.homeWebId, block.webId))
+        if (!m_dm.UpsertGame({.LigaID = ligaId,
+                              .HazaiCsapatID = homeId,
+                              .VendegCsapatID = awayId,
+                              .LigaWebID = block.webId,
+                              .HazaiCsapatWebID = game.homeWebId,
+                              .VendegCsapatWebID = game.awayWebId,
+                              .Datum = game.date,
+                              .Nap = game.weekday,
+                              .Ora = game.hour,
+                              .MerkozesKod = game.code,
+                              .Biro1 = game.referee1,
+                              .Biro2 = game.referee2,
+                              .Biro3 = game.referee3}))
             return false;
         afterItem();
     }

@@ -438,36 +438,33 @@ int TdmMain::UpsertLeague(const QString &webId, const QString &name)
                       {QStringLiteral("LigaNev")}, {name}, QStringLiteral("LigaID")));
 }
 
-int TdmMain::UpsertTeam(const QString &webId, const QString &name, const QString &shortName,
-                        const QString &colour, const QString &address, const QString &phone,
-                        const QString &hall, const QString &hallPhone, int capacity, const QString &president,
-                        const QString &technical, const QString &nativeName)
+int TdmMain::UpsertTeam(const TTeamRow &t)
 {
     m_orders.insert(TDataset::tblTeam, QStringLiteral("WebID"));
-    return int(upsert(QStringLiteral("Team"), {QStringLiteral("WebID")}, {webId},
+    return int(upsert(QStringLiteral("Team"), {QStringLiteral("WebID")}, {t.WebID},
                       {QStringLiteral("EgyesuletNev"), QStringLiteral("EgyesuletRovidNev"),
                        QStringLiteral("EgyesuletSzin"), QStringLiteral("EgyesuletCim"),
                        QStringLiteral("EgyesuletTel"), QStringLiteral("EgyesuletCsarnok"),
                        QStringLiteral("EgyesuletCsarnokTelefon"), QStringLiteral("EgyesuletCsarnokFerohely"),
                        QStringLiteral("EgyesuletElnokNev"), QStringLiteral("EgyesuletTechNev"),
                        QStringLiteral("EgyesuletEredetiNev")},
-                      {name, shortName, colour, address, phone, hall, hallPhone, capacity, president,
-                       technical, nativeName},
+                      {t.EgyesuletNev, t.EgyesuletRovidNev, t.EgyesuletSzin, t.EgyesuletCim, t.EgyesuletTel,
+                       t.EgyesuletCsarnok, t.EgyesuletCsarnokTelefon, t.EgyesuletCsarnokFerohely,
+                       t.EgyesuletElnokNev, t.EgyesuletTechNev, t.EgyesuletEredetiNev},
                       QStringLiteral("CsapatID")));
 }
 
-int TdmMain::UpsertPlayer(const QString &webId, const QString &name, const QString &shortName,
-                          const QString &birthDate, int height, int weight, const QString &position,
-                          int jersey, const QString &country, const QString &nativeName)
+int TdmMain::UpsertPlayer(const TPlayerRow &p)
 {
     m_orders.insert(TDataset::tblJatekos, QStringLiteral("WebID"));
     return int(
-        upsert(QStringLiteral("Player"), {QStringLiteral("WebID")}, {webId},
+        upsert(QStringLiteral("Player"), {QStringLiteral("WebID")}, {p.WebID},
                {QStringLiteral("JatekosNev"), QStringLiteral("JatekosRovidNev"), QStringLiteral("Szuletes"),
                 QStringLiteral("JatekosTestMagassag"), QStringLiteral("JatekosSuly"),
                 QStringLiteral("JatekosPoszt"), QStringLiteral("JatekosMezSzam"),
                 QStringLiteral("JatekosOrszagID"), QStringLiteral("JatekosEredetiNev")},
-               {name, shortName, birthDate, height, weight, position, jersey, country, nativeName},
+               {p.JatekosNev, p.JatekosRovidNev, p.Szuletes, p.JatekosTestMagassag, p.JatekosSuly,
+                p.JatekosPoszt, p.JatekosMezSzam, p.JatekosOrszagID, p.JatekosEredetiNev},
                QStringLiteral("JatekosID")));
 }
 
@@ -489,23 +486,20 @@ bool TdmMain::UpsertTeamPlayer(int ligaId, int csapatId, int jatekosId, const QS
                {ligaId, csapatId, jatekosId}, {}) >= 0;
 }
 
-bool TdmMain::UpsertGame(int ligaId, int homeId, int awayId, const QString &referee1, const QString &referee2,
-                         const QString &referee3, const QString &code, const QString &hour,
-                         const QString &weekday, const QString &date, const QString &awayWebId,
-                         const QString &homeWebId, const QString &leagueWebId)
+bool TdmMain::UpsertGame(const TGameRow &g)
 {
     // A game without its third referee must not put a blank name among the referees.
-    for (const QString &referee : {referee1, referee2, referee3})
+    for (const QString &referee : {g.Biro1, g.Biro2, g.Biro3})
         if (!referee.trimmed().isEmpty() && !UpsertStaff(referee, QStringLiteral("B")))
             return false;
-    return upsert(QStringLiteral("Game"), {QStringLiteral("MerkozesKod")}, {code},
+    return upsert(QStringLiteral("Game"), {QStringLiteral("MerkozesKod")}, {g.MerkozesKod},
                   {QStringLiteral("LigaID"), QStringLiteral("HazaiCsapatID"),
                    QStringLiteral("VendegCsapatID"), QStringLiteral("LigaWebID"),
                    QStringLiteral("HazaiCsapatWebID"), QStringLiteral("VendegCsapatWebID"),
                    QStringLiteral("Datum"), QStringLiteral("Nap"), QStringLiteral("Ora"),
                    QStringLiteral("Biro1"), QStringLiteral("Biro2"), QStringLiteral("Biro3")},
-                  {ligaId, homeId, awayId, leagueWebId, homeWebId, awayWebId, date, weekday, hour, referee1,
-                   referee2, referee3},
+                  {g.LigaID, g.HazaiCsapatID, g.VendegCsapatID, g.LigaWebID, g.HazaiCsapatWebID,
+                   g.VendegCsapatWebID, g.Datum, g.Nap, g.Ora, g.Biro1, g.Biro2, g.Biro3},
                   QStringLiteral("ID")) >= 0;
 }
 

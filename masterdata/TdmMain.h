@@ -77,20 +77,14 @@ public:
     // Upserts keyed by web identifier. Each returns the row's local
     // identifier (or true), or -1 (false) on a storage error.
     int UpsertLeague(const QString &webId, const QString &name);
-    int UpsertTeam(const QString &webId, const QString &name, const QString &shortName, const QString &colour,
-                   const QString &address, const QString &phone, const QString &hall,
-                   const QString &hallPhone, int capacity, const QString &president, const QString &technical,
-                   const QString &nativeName);
-    int UpsertPlayer(const QString &webId, const QString &name, const QString &shortName,
-                     const QString &birthDate, int height, int weight, const QString &position, int jersey,
-                     const QString &country, const QString &nativeName);
+    // The row's own identifier and the looked-up names are not written; the
+    // team's coach and wins and the game's note neither.
+    int UpsertTeam(const TTeamRow &team);
+    int UpsertPlayer(const TPlayerRow &player);
     bool UpsertLeagueTeam(int ligaId, int csapatId, const QString &leagueWebId, const QString &teamWebId);
     bool UpsertTeamPlayer(int ligaId, int csapatId, int jatekosId, const QString &leagueWebId,
                           const QString &teamWebId, const QString &playerWebId);
-    bool UpsertGame(int ligaId, int homeId, int awayId, const QString &referee1, const QString &referee2,
-                    const QString &referee3, const QString &code, const QString &hour, const QString &weekday,
-                    const QString &date, const QString &awayWebId, const QString &homeWebId,
-                    const QString &leagueWebId);
+    bool UpsertGame(const TGameRow &game);
     bool UpsertStaff(const QString &name, const QString &type);
     bool UpsertLanguage(const QString &code, const QString &description);
     bool UpsertTranslation(const QString &stringType, const QString &language, const QString &text,

@@ -4,14 +4,7 @@
 #include "IScreenLink.h"
 #include "TGame.h"
 
-namespace {
-const QStringList kShotKinds = {QStringLiteral("close"), QStringLiteral("mid"), QStringLiteral("three"),
-                                QStringLiteral("freethrow"), QStringLiteral("dunk")};
-}
-
-TGameScript::TGameScript(TGame &game, IScreenLink &screen) : m_game(game), m_screen(screen)
-{
-}
+TGameScript::TGameScript(TGame &game, IScreenLink &screen) : m_game(game), m_screen(screen) {}
 
 bool TGameScript::fail(const QString &message)
 {
@@ -77,15 +70,6 @@ bool TGameScript::RunLine(const QString &line, int lineNumber)
     return true;
 }
 
-int TGameScript::sideOf(const QString &word)
-{
-    if (word == QLatin1String("home"))
-        return 1;
-    if (word == QLatin1String("away"))
-        return 2;
-    return 0;
-}
-
 bool TGameScript::number(const QString &text, int &value, const QString &what)
 {
     bool ok = false;
@@ -95,8 +79,49 @@ bool TGameScript::number(const QString &text, int &value, const QString &what)
     return true;
 }
 
+// One command line as its handler sees it: the words, the side when the
+// command names one, and the game the script plays.
+struct TScriptCall
+{
+    TGameScript &Script;
+    const QStringList &Words;
+    int Side = 0;
+
+    TGame &Game() const { return Script.m_game; }
+    IScreenLink &Screen() const { return Script.m_screen; }
+    TTeam &Team() const { return Script.m_game.Team(Side); }
+    bool Fail(const QString &message) const { return Script.fail(message); }
+    bool Number(const QString &text, int &value, const QString &what) const
+    {
+        return Script.number(text, value, what);
+    }
+    // The key=value pairs of the words [from, end).
+    bool Pairs(qsizetype from, qsizetype end, QHash<QString, QString> &out) const
+    {
+        for (qsizetype i = from; i < end; ++i) {
+            const qsizetype eq = Words[i].indexOf(QLatin1Char('='));
+            if (eq <= 0)
+                return Fail(QStringLiteral("expected key=value, not '%1'").arg(Words[i]));
+            out.insert(Words[i].left(eq), Words[i].mid(eq + 1));
+        }
+        return true;
+    }
+    bool Pairs(qsizetype from, QHash<QString, QString> &out) const { return Pairs(from, Words.size(), out); }
+};
+
+namespace {
+
+int sideOf(const QString &word)
+{
+    if (word == QLatin1String("home"))
+        return 1;
+    if (word == QLatin1String("away"))
+        return 2;
+    return 0;
+}
+
 // Finds the panel row showing the player with that jersey in a list.
-static int rowOfJersey(const TPlayerList &list, int jersey, int firstRow)
+int rowOfJersey(const TPlayerList &list, int jersey, int firstRow)
 {
     for (int i = 0; i < list.Count(); ++i)
         if (list.At(i)->JatekosMezSzam == jersey)
@@ -104,334 +129,382 @@ static int rowOfJersey(const TPlayerList &list, int jersey, int firstRow)
     return -1;
 }
 
+bool runSet(TScriptCall &c)
+{
+    const QStringList &w = c.Words;
+    QHash<QString, QString> kv;
+    if (w.size() < 2)
+        return c.Fail(QStringLiteral("'set' needs KEY=VALUE"));
+    if (!c.Pairs(1, kv))
+        return false;
+    for (int i = 1; i < w.size(); ++i) {
+        const qsizetype eq = w[i].indexOf(QLatin1Char('='));
+        const QString key = w[i].left(eq).toUpper();
+        const QString value = w[i].mid(eq + 1);
+        if (key == QLatin1String("ANSWER")) {
+            if (auto *p = dynamic_cast<TScriptPrompter *>(&c.Game().Prompter()))
+                p->Answer = value.compare(QLatin1String("no"), Qt::CaseInsensitive) != 0;
+            continue;
+        }
+        QString error;
+        if (!const_cast<TSettings &>(c.Game().Settings()).SetValue(key, value, &error))
+            return c.Fail(error.isEmpty() ? QStringLiteral("unknown setting '%1'").arg(key) : error);
+    }
+    return true;
+}
+
+bool runGame(TScriptCall &c)
+{
+    QHash<QString, QString> kv;
+    if (!c.Pairs(1, kv))
+        return false;
+    TGame &game = c.Game();
+    for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
+        const QString &k = it.key();
+        const QString &v = it.value();
+        int n = 0;
+        if (k == QLatin1String("code"))
+            game.GameCode = v;
+        else if (k == QLatin1String("online"))
+            game.Online = v == QLatin1String("1");
+        else if (k == QLatin1String("date"))
+            game.GameDate = v;
+        else if (k == QLatin1String("time"))
+            game.GameTime = v;
+        else if (k == QLatin1String("stadium"))
+            game.Stadium = v;
+        else if (k == QLatin1String("attendance")) {
+            if (!c.Number(v, n, k))
+                return false;
+            game.Attendance = n;
+        } else if (k == QLatin1String("income")) {
+            if (!c.Number(v, n, k))
+                return false;
+            game.Income = n;
+        } else if (k == QLatin1String("referee1"))
+            game.Referee1 = v;
+        else if (k == QLatin1String("referee2"))
+            game.Referee2 = v;
+        else if (k == QLatin1String("referee3"))
+            game.Referee3 = v;
+        else if (k == QLatin1String("coach1"))
+            game.HomeCoach = v;
+        else if (k == QLatin1String("coach2"))
+            game.AwayCoach = v;
+        else
+            return c.Fail(QStringLiteral("unknown game field '%1'").arg(k));
+    }
+    return true;
+}
+
+bool runTeam(TScriptCall &c)
+{
+    QHash<QString, QString> kv;
+    if (!c.Pairs(2, kv))
+        return false;
+    TTeam &team = c.Team();
+    TTeamData &d = team.Data;
+    for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
+        int n = 0;
+        if (it.key() == QLatin1String("id")) {
+            if (!c.Number(it.value(), n, it.key()))
+                return false;
+            d.CsapatID = n;
+        } else if (it.key() == QLatin1String("league")) {
+            if (!c.Number(it.value(), n, it.key()))
+                return false;
+            d.LigaID = n;
+        } else if (it.key() == QLatin1String("webid")) {
+            d.WebID = it.value();
+        } else if (it.key() == QLatin1String("name")) {
+            d.EgyesuletNev = it.value();
+        } else if (it.key() == QLatin1String("short")) {
+            d.EgyesuletRovidNev = it.value();
+        } else if (it.key() == QLatin1String("coach")) {
+            d.EgyesuletEdzoNev = it.value();
+        } else {
+            return c.Fail(QStringLiteral("unknown team field '%1'").arg(it.key()));
+        }
+    }
+    d.Totals.ClearCounters();
+    team.TeamLine.JatekosNev = c.Game().Translate(QStringLiteral("Csapat"));
+    team.TeamLine.CsapatID = d.CsapatID;
+    team.TeamLine.LigaID = d.LigaID;
+    team.TeamLine.WebID = d.WebID;
+    return true;
+}
+
+bool runPlayer(TScriptCall &c)
+{
+    const QStringList &w = c.Words;
+    const QString place = w.last();
+    if (place != QLatin1String("court") && place != QLatin1String("bench"))
+        return c.Fail(QStringLiteral("'player' ends with court or bench, not '%1'").arg(place));
+    QHash<QString, QString> kv;
+    if (!c.Pairs(2, w.size() - 1, kv))
+        return false;
+    TTeam &team = c.Team();
+    auto p = std::make_unique<TPlayer>();
+    p->CsapatID = team.Data.CsapatID;
+    p->LigaID = team.Data.LigaID;
+    for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
+        int n = 0;
+        const QString &k = it.key();
+        if (k == QLatin1String("id") || k == QLatin1String("jersey") || k == QLatin1String("height") ||
+            k == QLatin1String("weight")) {
+            if (!c.Number(it.value(), n, k))
+                return false;
+            if (k == QLatin1String("id"))
+                p->JatekosID = n;
+            else if (k == QLatin1String("jersey"))
+                p->JatekosMezSzam = n;
+            else if (k == QLatin1String("height"))
+                p->JatekosTestMagassag = n;
+            else
+                p->JatekosSuly = n;
+        } else if (k == QLatin1String("webid")) {
+            p->WebID = it.value();
+        } else if (k == QLatin1String("name")) {
+            p->JatekosNev = it.value();
+        } else if (k == QLatin1String("short")) {
+            p->JatekosRovidNev = it.value();
+        } else if (k == QLatin1String("country")) {
+            p->JatekosOrszagID = it.value();
+        } else if (k == QLatin1String("position")) {
+            p->JatekosPoszt = it.value();
+        } else {
+            return c.Fail(QStringLiteral("unknown player field '%1'").arg(k));
+        }
+    }
+    if (!kv.contains(QStringLiteral("id")) || !kv.contains(QStringLiteral("jersey")))
+        return c.Fail(QStringLiteral("'player' needs id= and jersey="));
+    PlayerStats::ClearStatistics(*p);
+    if (place == QLatin1String("court")) {
+        p->Starter = 1;
+        team.AddToCourt(std::move(p));
+    } else {
+        team.AddToBench(std::move(p));
+    }
+    team.KepernyoMezokFeltoltese(c.Screen());
+    return true;
+}
+
+bool runLength(TScriptCall &c)
+{
+    const QStringList &w = c.Words;
+    int n = 0;
+    if (w.size() != 2)
+        return c.Fail(QStringLiteral("'length' needs MINUTES"));
+    if (!c.Number(w[1], n, QStringLiteral("length")))
+        return false;
+    if (n < 1 || n > 19)
+        return c.Fail(QStringLiteral("a period lasts 1 to 19 minutes, not %1").arg(n));
+    c.Game().SetPeriodLength(n);
+    c.Game().UpdateClockDisplay();
+    return true;
+}
+
+bool runTick(TScriptCall &c)
+{
+    c.Game().AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
+    return true;
+}
+
+bool runMinute(TScriptCall &c)
+{
+    c.Game().CompleteMinute();
+    return true;
+}
+
+bool runPeriodEnd(TScriptCall &c)
+{
+    c.Game().AwayTeam().RecordEvent(2, Kind::PeriodEnd, 2);
+    return true;
+}
+
+// The wizard's end of the game: the game-closed message.
+bool runClose(TScriptCall &c)
+{
+    c.Game().SendGameClosed();
+    return true;
+}
+
+bool runSelect(TScriptCall &c)
+{
+    int jersey = 0;
+    if (!c.Number(c.Words[2], jersey, QStringLiteral("jersey")))
+        return false;
+    TTeam &team = c.Team();
+    const int row = rowOfJersey(team.OnCourt, jersey, 1);
+    if (row < 0)
+        return c.Fail(
+            QStringLiteral("no player with jersey %1 on court for the %2 team").arg(jersey).arg(c.Words[1]));
+    team.KepernyoMezokFeltoltese(c.Screen());
+    team.SetActivePlayer(row, c.Screen());
+    return true;
+}
+
+bool runTeamMode(TScriptCall &c)
+{
+    TTeam &team = c.Team();
+    team.ActiveIndex = -1;
+    team.TeamEventMode = true;
+    return true;
+}
+
+bool runEvent(TScriptCall &c)
+{
+    int kind = 0;
+    if (!c.Number(c.Words[2], kind, QStringLiteral("kind")))
+        return false;
+    const int detail = kind == Kind::Timeout ? c.Game().Period : 0;
+    c.Team().RecordEvent(c.Side, kind, detail);
+    return true;
+}
+
+bool runShot(TScriptCall &c)
+{
+    static const QStringList shotKinds = {QStringLiteral("close"), QStringLiteral("mid"),
+                                          QStringLiteral("three"), QStringLiteral("freethrow"),
+                                          QStringLiteral("dunk")};
+    const QStringList &w = c.Words;
+    if (w[2] != QLatin1String("made") && w[2] != QLatin1String("missed"))
+        return c.Fail(QStringLiteral("'shot' needs made or missed, not '%1'").arg(w[2]));
+    int shotKind = int(shotKinds.indexOf(w[3]));
+    if (shotKind >= 0) {
+        shotKind += ShotKind::Close;
+    } else if (!c.Number(w[3], shotKind, QStringLiteral("shot kind"))) {
+        return false;
+    }
+    if (shotKind < ShotKind::Close || shotKind > ShotKind::Dunk)
+        return c.Fail(QStringLiteral("unknown shot kind '%1'").arg(w[3]));
+    int x = 0;
+    int y = 0;
+    if (w.size() >= 6) {
+        if (!c.Number(w[4], x, QStringLiteral("x")) || !c.Number(w[5], y, QStringLiteral("y")))
+            return false;
+    } else if (shotKind != ShotKind::FreeThrow) {
+        return c.Fail(QStringLiteral("a field goal needs its court point X Y"));
+    }
+    c.Team().RecordEvent(c.Side, w[2] == QLatin1String("made") ? Kind::ShotMade : Kind::ShotMissed, shotKind,
+                         x, y);
+    return true;
+}
+
+bool runSub(TScriptCall &c)
+{
+    int out = 0;
+    int in = 0;
+    if (!c.Number(c.Words[2], out, QStringLiteral("jersey")) ||
+        !c.Number(c.Words[3], in, QStringLiteral("jersey")))
+        return false;
+    TTeam &team = c.Team();
+    const int outRow = rowOfJersey(team.OnCourt, out, 1);
+    const int inRow = rowOfJersey(team.Bench, in, 6);
+    if (outRow < 0)
+        return c.Fail(QStringLiteral("no player with jersey %1 on court").arg(out));
+    if (inRow < 0 || inRow > 15)
+        return c.Fail(QStringLiteral("no player with jersey %1 on the bench").arg(in));
+    team.KepernyoMezokFeltoltese(c.Screen());
+    team.SetActivePlayer(outRow, c.Screen());
+    team.SetSubstitutionPlayer(inRow, c.Screen());
+    team.Substitute();
+    team.KepernyoMezokFeltoltese(c.Screen());
+    return true;
+}
+
+bool runTimeout(TScriptCall &c)
+{
+    c.Team().RecordEvent(c.Side, Kind::Timeout, c.Game().Period);
+    return true;
+}
+
+bool runType(TScriptCall &c)
+{
+    int id = 0;
+    if (!c.Number(c.Words[2], id, QStringLiteral("type id")))
+        return false;
+    c.Team().SetEventType(id);
+    return true;
+}
+
+bool runFastBreak(TScriptCall &c)
+{
+    c.Team().SwitchFastBreak();
+    return true;
+}
+
+bool runSecondChance(TScriptCall &c)
+{
+    c.Team().SwitchSecondChance();
+    return true;
+}
+
+bool runDefense(TScriptCall &c)
+{
+    const QStringList &w = c.Words;
+    TTeam &team = c.Team();
+    if (w.size() >= 3) {
+        if (w[2] == QLatin1String("next"))
+            team.CycleDefenseMode(1);
+        else if (w[2] == QLatin1String("prev"))
+            team.CycleDefenseMode(-1);
+        else
+            return c.Fail(QStringLiteral("'defense' takes next or prev, not '%1'").arg(w[2]));
+    }
+    team.RecordEvent(c.Side, Kind::DefenseMode, team.DefenseModeIndex);
+    return true;
+}
+
+// A script command: its name, its argument rule and its handler. A command
+// with SideArguments > 0 needs at least that many arguments, the first of
+// them home or away; the rest of the words are the handler's to check.
+struct TScriptCommand
+{
+    QLatin1String Name;
+    int SideArguments;
+    bool (*Run)(TScriptCall &call);
+};
+
+const TScriptCommand kCommands[] = {
+    {QLatin1String("set"), 0, runSet},
+    {QLatin1String("game"), 0, runGame},
+    {QLatin1String("team"), 1, runTeam},
+    {QLatin1String("player"), 2, runPlayer},
+    {QLatin1String("length"), 0, runLength},
+    {QLatin1String("tick"), 0, runTick},
+    {QLatin1String("minute"), 0, runMinute},
+    {QLatin1String("periodend"), 0, runPeriodEnd},
+    {QLatin1String("close"), 0, runClose},
+    {QLatin1String("select"), 2, runSelect},
+    {QLatin1String("teammode"), 1, runTeamMode},
+    {QLatin1String("event"), 2, runEvent},
+    {QLatin1String("shot"), 3, runShot},
+    {QLatin1String("sub"), 3, runSub},
+    {QLatin1String("timeout"), 1, runTimeout},
+    {QLatin1String("type"), 2, runType},
+    {QLatin1String("fastbreak"), 1, runFastBreak},
+    {QLatin1String("secondchance"), 1, runSecondChance},
+    {QLatin1String("defense"), 1, runDefense},
+};
+
+} // namespace
+
 bool TGameScript::command(const QStringList &w)
 {
     const QString &cmd = w.first();
-    auto needSide = [&](int minWords) -> int {
-        if (w.size() < minWords) {
-            fail(QStringLiteral("'%1' needs %2 arguments").arg(cmd).arg(minWords - 1));
-            return 0;
+    for (const TScriptCommand &entry : kCommands) {
+        if (cmd != entry.Name)
+            continue;
+        TScriptCall call{*this, w, 0};
+        if (entry.SideArguments > 0) {
+            if (w.size() <= entry.SideArguments)
+                return fail(QStringLiteral("'%1' needs %2 arguments").arg(cmd).arg(entry.SideArguments));
+            call.Side = sideOf(w[1]);
+            if (call.Side == 0)
+                return fail(QStringLiteral("'%1' needs home or away, not '%2'").arg(cmd, w[1]));
         }
-        const int side = sideOf(w[1]);
-        if (side == 0)
-            fail(QStringLiteral("'%1' needs home or away, not '%2'").arg(cmd, w[1]));
-        return side;
-    };
-    // key=value pairs of the rest of the line
-    auto pairs = [&](int from, QHash<QString, QString> &out) -> bool {
-        for (int i = from; i < w.size(); ++i) {
-            const qsizetype eq = w[i].indexOf(QLatin1Char('='));
-            if (eq <= 0)
-                return fail(QStringLiteral("expected key=value, not '%1'").arg(w[i]));
-            out.insert(w[i].left(eq), w[i].mid(eq + 1));
-        }
-        return true;
-    };
-
-    if (cmd == QLatin1String("set")) {
-        QHash<QString, QString> kv;
-        if (w.size() < 2 || !pairs(1, kv))
-            return w.size() < 2 ? fail(QStringLiteral("'set' needs KEY=VALUE")) : false;
-        for (int i = 1; i < w.size(); ++i) {
-            const qsizetype eq = w[i].indexOf(QLatin1Char('='));
-            const QString key = w[i].left(eq).toUpper();
-            const QString value = w[i].mid(eq + 1);
-            if (key == QLatin1String("ANSWER")) {
-                if (auto *p = dynamic_cast<TScriptPrompter *>(&m_game.Prompter()))
-                    p->Answer = value.compare(QLatin1String("no"), Qt::CaseInsensitive) != 0;
-                continue;
-            }
-            QString error;
-            if (!const_cast<TSettings &>(m_game.Settings()).SetValue(key, value, &error))
-                return fail(error.isEmpty() ? QStringLiteral("unknown setting '%1'").arg(key) : error);
-        }
-        return true;
-    }
-    if (cmd == QLatin1String("game")) {
-        QHash<QString, QString> kv;
-        if (!pairs(1, kv))
-            return false;
-        for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
-            const QString &k = it.key();
-            const QString &v = it.value();
-            int n = 0;
-            if (k == QLatin1String("code"))
-                m_game.GameCode = v;
-            else if (k == QLatin1String("online"))
-                m_game.Online = v == QLatin1String("1");
-            else if (k == QLatin1String("date"))
-                m_game.GameDate = v;
-            else if (k == QLatin1String("time"))
-                m_game.GameTime = v;
-            else if (k == QLatin1String("stadium"))
-                m_game.Stadium = v;
-            else if (k == QLatin1String("attendance")) {
-                if (!number(v, n, k))
-                    return false;
-                m_game.Attendance = n;
-            } else if (k == QLatin1String("income")) {
-                if (!number(v, n, k))
-                    return false;
-                m_game.Income = n;
-            } else if (k == QLatin1String("referee1"))
-                m_game.Referee1 = v;
-            else if (k == QLatin1String("referee2"))
-                m_game.Referee2 = v;
-            else if (k == QLatin1String("referee3"))
-                m_game.Referee3 = v;
-            else if (k == QLatin1String("coach1"))
-                m_game.HomeCoach = v;
-            else if (k == QLatin1String("coach2"))
-                m_game.AwayCoach = v;
-            else
-                return fail(QStringLiteral("unknown game field '%1'").arg(k));
-        }
-        return true;
-    }
-    if (cmd == QLatin1String("team")) {
-        const int side = needSide(2);
-        if (!side)
-            return false;
-        QHash<QString, QString> kv;
-        if (!pairs(2, kv))
-            return false;
-        TTeamData &d = m_game.Team(side).Data;
-        for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
-            int n = 0;
-            if (it.key() == QLatin1String("id")) {
-                if (!number(it.value(), n, it.key()))
-                    return false;
-                d.CsapatID = n;
-            } else if (it.key() == QLatin1String("league")) {
-                if (!number(it.value(), n, it.key()))
-                    return false;
-                d.LigaID = n;
-            } else if (it.key() == QLatin1String("webid")) {
-                d.WebID = it.value();
-            } else if (it.key() == QLatin1String("name")) {
-                d.EgyesuletNev = it.value();
-            } else if (it.key() == QLatin1String("short")) {
-                d.EgyesuletRovidNev = it.value();
-            } else if (it.key() == QLatin1String("coach")) {
-                d.EgyesuletEdzoNev = it.value();
-            } else {
-                return fail(QStringLiteral("unknown team field '%1'").arg(it.key()));
-            }
-        }
-        d.Totals.ClearCounters();
-        TTeam &team = m_game.Team(side);
-        team.TeamLine.JatekosNev = m_game.Translate(QStringLiteral("Csapat"));
-        team.TeamLine.CsapatID = d.CsapatID;
-        team.TeamLine.LigaID = d.LigaID;
-        team.TeamLine.WebID = d.WebID;
-        return true;
-    }
-    if (cmd == QLatin1String("player")) {
-        const int side = needSide(3);
-        if (!side)
-            return false;
-        const QString place = w.last();
-        if (place != QLatin1String("court") && place != QLatin1String("bench"))
-            return fail(QStringLiteral("'player' ends with court or bench, not '%1'").arg(place));
-        QHash<QString, QString> kv;
-        for (int i = 2; i < w.size() - 1; ++i) {
-            const qsizetype eq = w[i].indexOf(QLatin1Char('='));
-            if (eq <= 0)
-                return fail(QStringLiteral("expected key=value, not '%1'").arg(w[i]));
-            kv.insert(w[i].left(eq), w[i].mid(eq + 1));
-        }
-        TTeam &team = m_game.Team(side);
-        auto p = std::make_unique<TPlayer>();
-        p->CsapatID = team.Data.CsapatID;
-        p->LigaID = team.Data.LigaID;
-        for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
-            int n = 0;
-            const QString &k = it.key();
-            if (k == QLatin1String("id") || k == QLatin1String("jersey") || k == QLatin1String("height") ||
-                k == QLatin1String("weight")) {
-                if (!number(it.value(), n, k))
-                    return false;
-                if (k == QLatin1String("id"))
-                    p->JatekosID = n;
-                else if (k == QLatin1String("jersey"))
-                    p->JatekosMezSzam = n;
-                else if (k == QLatin1String("height"))
-                    p->JatekosTestMagassag = n;
-                else
-                    p->JatekosSuly = n;
-            } else if (k == QLatin1String("webid")) {
-                p->WebID = it.value();
-            } else if (k == QLatin1String("name")) {
-                p->JatekosNev = it.value();
-            } else if (k == QLatin1String("short")) {
-                p->JatekosRovidNev = it.value();
-            } else if (k == QLatin1String("country")) {
-                p->JatekosOrszagID = it.value();
-            } else if (k == QLatin1String("position")) {
-                p->JatekosPoszt = it.value();
-            } else {
-                return fail(QStringLiteral("unknown player field '%1'").arg(k));
-            }
-        }
-        if (!kv.contains(QStringLiteral("id")) || !kv.contains(QStringLiteral("jersey")))
-            return fail(QStringLiteral("'player' needs id= and jersey="));
-        PlayerStats::ClearStatistics(*p);
-        if (place == QLatin1String("court")) {
-            p->Starter = 1;
-            team.AddToCourt(std::move(p));
-        } else {
-            team.AddToBench(std::move(p));
-        }
-        team.KepernyoMezokFeltoltese(m_screen);
-        return true;
-    }
-    if (cmd == QLatin1String("length")) {
-        int n = 0;
-        if (w.size() != 2 || !number(w[1], n, QStringLiteral("length")))
-            return w.size() != 2 ? fail(QStringLiteral("'length' needs MINUTES")) : false;
-        if (n < 1 || n > 19)
-            return fail(QStringLiteral("a period lasts 1 to 19 minutes, not %1").arg(n));
-        m_game.SetPeriodLength(n);
-        m_game.UpdateClockDisplay();
-        return true;
-    }
-    if (cmd == QLatin1String("tick")) {
-        m_game.AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
-        return true;
-    }
-    if (cmd == QLatin1String("minute")) {
-        m_game.CompleteMinute();
-        return true;
-    }
-    if (cmd == QLatin1String("periodend")) {
-        m_game.AwayTeam().RecordEvent(2, Kind::PeriodEnd, 2);
-        return true;
-    }
-    if (cmd == QLatin1String("close")) {
-        // The wizard's end of the game: the game-closed message.
-        m_game.SendGameClosed();
-        return true;
-    }
-    if (cmd == QLatin1String("select")) {
-        const int side = needSide(3);
-        if (!side)
-            return false;
-        int jersey = 0;
-        if (!number(w[2], jersey, QStringLiteral("jersey")))
-            return false;
-        TTeam &team = m_game.Team(side);
-        const int row = rowOfJersey(team.OnCourt, jersey, 1);
-        if (row < 0)
-            return fail(QStringLiteral("no player with jersey %1 on court for the %2 team").arg(jersey).arg(w[1]));
-        team.KepernyoMezokFeltoltese(m_screen);
-        team.SetActivePlayer(row, m_screen);
-        return true;
-    }
-    if (cmd == QLatin1String("teammode")) {
-        const int side = needSide(2);
-        if (!side)
-            return false;
-        TTeam &team = m_game.Team(side);
-        team.ActiveIndex = -1;
-        team.TeamEventMode = true;
-        return true;
-    }
-    if (cmd == QLatin1String("event")) {
-        const int side = needSide(3);
-        int kind = 0;
-        if (!side || !number(w[2], kind, QStringLiteral("kind")))
-            return false;
-        const int detail = kind == Kind::Timeout ? m_game.Period : 0;
-        m_game.Team(side).RecordEvent(side, kind, detail);
-        return true;
-    }
-    if (cmd == QLatin1String("shot")) {
-        const int side = needSide(4);
-        if (!side)
-            return false;
-        if (w[2] != QLatin1String("made") && w[2] != QLatin1String("missed"))
-            return fail(QStringLiteral("'shot' needs made or missed, not '%1'").arg(w[2]));
-        int shotKind = int(kShotKinds.indexOf(w[3]));
-        if (shotKind >= 0) {
-            shotKind += ShotKind::Close;
-        } else if (!number(w[3], shotKind, QStringLiteral("shot kind"))) {
-            return false;
-        }
-        if (shotKind < ShotKind::Close || shotKind > ShotKind::Dunk)
-            return fail(QStringLiteral("unknown shot kind '%1'").arg(w[3]));
-        int x = 0;
-        int y = 0;
-        if (w.size() >= 6) {
-            if (!number(w[4], x, QStringLiteral("x")) || !number(w[5], y, QStringLiteral("y")))
-                return false;
-        } else if (shotKind != ShotKind::FreeThrow) {
-            return fail(QStringLiteral("a field goal needs its court point X Y"));
-        }
-        m_game.Team(side).RecordEvent(side, w[2] == QLatin1String("made") ? Kind::ShotMade : Kind::ShotMissed,
-                                      shotKind, x, y);
-        return true;
-    }
-    if (cmd == QLatin1String("sub")) {
-        const int side = needSide(4);
-        int out = 0;
-        int in = 0;
-        if (!side || !number(w[2], out, QStringLiteral("jersey")) || !number(w[3], in, QStringLiteral("jersey")))
-            return false;
-        TTeam &team = m_game.Team(side);
-        const int outRow = rowOfJersey(team.OnCourt, out, 1);
-        const int inRow = rowOfJersey(team.Bench, in, 6);
-        if (outRow < 0)
-            return fail(QStringLiteral("no player with jersey %1 on court").arg(out));
-        if (inRow < 0 || inRow > 15)
-            return fail(QStringLiteral("no player with jersey %1 on the bench").arg(in));
-        team.KepernyoMezokFeltoltese(m_screen);
-        team.SetActivePlayer(outRow, m_screen);
-        team.SetSubstitutionPlayer(inRow, m_screen);
-        team.Substitute();
-        team.KepernyoMezokFeltoltese(m_screen);
-        return true;
-    }
-    if (cmd == QLatin1String("timeout")) {
-        const int side = needSide(2);
-        if (!side)
-            return false;
-        m_game.Team(side).RecordEvent(side, Kind::Timeout, m_game.Period);
-        return true;
-    }
-    if (cmd == QLatin1String("type")) {
-        const int side = needSide(3);
-        int id = 0;
-        if (!side || !number(w[2], id, QStringLiteral("type id")))
-            return false;
-        m_game.Team(side).SetEventType(id);
-        return true;
-    }
-    if (cmd == QLatin1String("fastbreak") || cmd == QLatin1String("secondchance")) {
-        const int side = needSide(2);
-        if (!side)
-            return false;
-        TTeam &team = m_game.Team(side);
-        if (cmd == QLatin1String("fastbreak"))
-            team.SwitchFastBreak();
-        else
-            team.SwitchSecondChance();
-        return true;
-    }
-    if (cmd == QLatin1String("defense")) {
-        const int side = needSide(2);
-        if (!side)
-            return false;
-        TTeam &team = m_game.Team(side);
-        if (w.size() >= 3) {
-            if (w[2] == QLatin1String("next"))
-                team.CycleDefenseMode(1);
-            else if (w[2] == QLatin1String("prev"))
-                team.CycleDefenseMode(-1);
-            else
-                return fail(QStringLiteral("'defense' takes next or prev, not '%1'").arg(w[2]));
-        }
-        team.RecordEvent(side, Kind::DefenseMode, team.DefenseModeIndex);
-        return true;
+        return entry.Run(call);
     }
     return fail(QStringLiteral("unknown command '%1'").arg(cmd));
 }

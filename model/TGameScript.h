@@ -8,6 +8,7 @@
 
 class TGame;
 class IScreenLink;
+struct TScriptCall;
 
 // Plays a scripted game through the model, exactly as the court screen calls
 // it: one command per line, "#" starts a comment, values with blanks in
@@ -29,9 +30,11 @@ public:
     std::function<void()> AfterCommand;
 
 private:
+    // The handlers of the commands reach the game and the error through the call.
+    friend struct TScriptCall;
+
     bool fail(const QString &message);
     bool command(const QStringList &words);
-    int sideOf(const QString &word);
     bool number(const QString &text, int &value, const QString &what);
 
     TGame &m_game;

@@ -7,9 +7,6 @@
 #include "transmission/messages/LiveMessages.h"
 
 namespace {
-constexpr TColor Red = 0xffff0000;
-constexpr TColor Black = 0xff000000;
-
 bool isScrollKind(int kind)
 {
     return kind == Kind::HistoryLineUp || kind == Kind::HistoryLineDown || kind == Kind::HistoryPageUp ||
@@ -37,9 +34,7 @@ ToIdokeres ToIdokeres::FromRecord(const char *data)
     return ToIdokeres{r.Int32(0), r.String(4, 50)};
 }
 
-TTeam::TTeam(TGame &game, int sideNumber) : SideNumber(sideNumber), m_game(game)
-{
-}
+TTeam::TTeam(TGame &game, int sideNumber) : SideNumber(sideNumber), m_game(game), m_panel(*this, game) {}
 
 TTeam::~TTeam() = default;
 
@@ -76,79 +71,114 @@ TPlayer *TTeam::ActivePlayer() const
 
 // ---------------------------------------------------------------- texts
 
-QString TTeam::kindText(int kind, int shotKind) const
+// The untranslated history text of a player event.
+static QString kindText(int kind, int shotKind)
 {
     QString t;
     switch (kind) {
-    case Kind::DefensiveRebound: t = QStringLiteral("védőlepattanó"); break;
-    case Kind::Steal: t = QStringLiteral("labdaszerzés"); break;
-    case Kind::FoulDrawn: t = QStringLiteral("kiharcolt személyi"); break;
-    case Kind::Assist: t = QStringLiteral("gólpassz"); break;
-    case Kind::BlockReceived: t = QStringLiteral("hiba"); break;
-    case Kind::OffensiveRebound: t = QStringLiteral("támadólepattanó"); break;
-    case Kind::Turnover: t = QStringLiteral("eladott labda"); break;
-    case Kind::PersonalFoul: t = QStringLiteral("személyi hiba"); break;
-    case Kind::Block: t = QStringLiteral("blokkolt dobás"); break;
-    case Kind::TechnicalFoul: t = QStringLiteral("technikai hiba"); break;
-    case Kind::IndirectSteal: t = QStringLiteral("indirect labdaszerzes"); break;
+    case Kind::DefensiveRebound:
+        t = QStringLiteral("védőlepattanó");
+        break;
+    case Kind::Steal:
+        t = QStringLiteral("labdaszerzés");
+        break;
+    case Kind::FoulDrawn:
+        t = QStringLiteral("kiharcolt személyi");
+        break;
+    case Kind::Assist:
+        t = QStringLiteral("gólpassz");
+        break;
+    case Kind::BlockReceived:
+        t = QStringLiteral("hiba");
+        break;
+    case Kind::OffensiveRebound:
+        t = QStringLiteral("támadólepattanó");
+        break;
+    case Kind::Turnover:
+        t = QStringLiteral("eladott labda");
+        break;
+    case Kind::PersonalFoul:
+        t = QStringLiteral("személyi hiba");
+        break;
+    case Kind::Block:
+        t = QStringLiteral("blokkolt dobás");
+        break;
+    case Kind::TechnicalFoul:
+        t = QStringLiteral("technikai hiba");
+        break;
+    case Kind::IndirectSteal:
+        t = QStringLiteral("indirect labdaszerzes");
+        break;
     case Kind::ShotMade:
         switch (shotKind) {
-        case ShotKind::Close: t = QStringLiteral("sikeres közeli"); break;
-        case ShotKind::MidRange: t = QStringLiteral("sikeres középtávoli"); break;
-        case ShotKind::Three: t = QStringLiteral("sikeres távoli"); break;
-        case ShotKind::FreeThrow: t = QStringLiteral("sikeres büntető"); break;
-        case ShotKind::Dunk: t = QStringLiteral("sikeres zsákolás"); break;
+        case ShotKind::Close:
+            t = QStringLiteral("sikeres közeli");
+            break;
+        case ShotKind::MidRange:
+            t = QStringLiteral("sikeres középtávoli");
+            break;
+        case ShotKind::Three:
+            t = QStringLiteral("sikeres távoli");
+            break;
+        case ShotKind::FreeThrow:
+            t = QStringLiteral("sikeres büntető");
+            break;
+        case ShotKind::Dunk:
+            t = QStringLiteral("sikeres zsákolás");
+            break;
         }
         break;
     case Kind::ShotMissed:
         switch (shotKind) {
-        case ShotKind::Close: t = QStringLiteral("sikertelen közeli"); break;
-        case ShotKind::MidRange: t = QStringLiteral("sikertelen középtávoli"); break;
-        case ShotKind::Three: t = QStringLiteral("sikertelen távoli"); break;
-        case ShotKind::FreeThrow: t = QStringLiteral("sikertelen büntető"); break;
-        case ShotKind::Dunk: t = QStringLiteral("sikertelen zsakolas"); break;
+        case ShotKind::Close:
+            t = QStringLiteral("sikertelen közeli");
+            break;
+        case ShotKind::MidRange:
+            t = QStringLiteral("sikertelen középtávoli");
+            break;
+        case ShotKind::Three:
+            t = QStringLiteral("sikertelen távoli");
+            break;
+        case ShotKind::FreeThrow:
+            t = QStringLiteral("sikertelen büntető");
+            break;
+        case ShotKind::Dunk:
+            t = QStringLiteral("sikertelen zsakolas");
+            break;
         }
         break;
     }
-    return t.isEmpty() ? t : tr(t);
+    return t;
 }
 
 static QString teamKindText(int kind)
 {
     switch (kind) {
-    case Kind::DefensiveRebound: return QStringLiteral(".p Csapat védőlepattanó");
-    case Kind::Steal: return QStringLiteral(".p Csapat labdaszerzés");
-    case Kind::FoulDrawn: return QStringLiteral(".p Csapat kiharcolt személyi");
-    case Kind::Assist: return QStringLiteral(".p Csapat gólpassz");
-    case Kind::BlockReceived: return QStringLiteral(".p Csapat hiba");
-    case Kind::OffensiveRebound: return QStringLiteral(".p Csapat támadólepattanó");
-    case Kind::Turnover: return QStringLiteral(".p Csapat eladott labda");
-    case Kind::PersonalFoul: return QStringLiteral(".p Csapat személyi hiba");
-    case Kind::Block: return QStringLiteral(".p Csapat blokkolt dobás");
-    case Kind::TechnicalFoul: return QStringLiteral(".p Csapat technikai hiba");
-    case Kind::IndirectSteal: return QStringLiteral(".p Csapat indirect labdaszerzés");
-    default: return {};
-    }
-}
-
-QString TTeam::BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const
-{
-    return QString::number(clock / 4) + QStringLiteral(".m ") + QString::number(jersey) + QLatin1Char(' ') + name +
-           QStringLiteral(": ") + kindText(kind, shotKind);
-}
-
-QString TTeam::BuildEventMessage(int kind, int id, const QString &webId, int y, int x, int shotKind) const
-{
-    const QString server = m_game.Settings().ServerName();
-    const QString code = m_game.GameCode;
-    const QString stamp = m_game.Stamp();
-    if (kind == Kind::ShotMade || kind == Kind::ShotMissed)
-        return LiveMessages::Shot(server, kind == Kind::ShotMade, id, code, ShotKind::MessageType(shotKind), webId, x,
-                                  y, stamp);
-    const int kod = LiveMessages::PlayerCode(kind);
-    if (kod == 0)
+    case Kind::DefensiveRebound:
+        return QStringLiteral(".p Csapat védőlepattanó");
+    case Kind::Steal:
+        return QStringLiteral(".p Csapat labdaszerzés");
+    case Kind::FoulDrawn:
+        return QStringLiteral(".p Csapat kiharcolt személyi");
+    case Kind::Assist:
+        return QStringLiteral(".p Csapat gólpassz");
+    case Kind::BlockReceived:
+        return QStringLiteral(".p Csapat hiba");
+    case Kind::OffensiveRebound:
+        return QStringLiteral(".p Csapat támadólepattanó");
+    case Kind::Turnover:
+        return QStringLiteral(".p Csapat eladott labda");
+    case Kind::PersonalFoul:
+        return QStringLiteral(".p Csapat személyi hiba");
+    case Kind::Block:
+        return QStringLiteral(".p Csapat blokkolt dobás");
+    case Kind::TechnicalFoul:
+        return QStringLiteral(".p Csapat technikai hiba");
+    case Kind::IndirectSteal:
+        return QStringLiteral(".p Csapat indirect labdaszerzés");
+    default:
         return {};
-    return LiveMessages::PlayerEvent(server, kod, id, code, false, webId, stamp);
+    }
 }
 
 // ---------------------------------------------------------------- counters
@@ -160,15 +190,33 @@ namespace {
 template <typename Record> void countShared(Record &r, int kind, int detail, int sign)
 {
     switch (kind) {
-    case Kind::DefensiveRebound: r.DefRebounds += sign; break;
-    case Kind::Steal: r.Steals += sign; break;
-    case Kind::FoulDrawn: r.FoulsDrawn += sign; break;
-    case Kind::Assist: r.Assists += sign; break;
-    case Kind::BlockReceived: r.BlocksReceived += sign; break;
-    case Kind::OffensiveRebound: r.OffRebounds += sign; break;
-    case Kind::Turnover: r.Turnovers += sign; break;
-    case Kind::PersonalFoul: r.PersonalFouls += sign; break;
-    case Kind::Block: r.Blocks += sign; break;
+    case Kind::DefensiveRebound:
+        r.DefRebounds += sign;
+        break;
+    case Kind::Steal:
+        r.Steals += sign;
+        break;
+    case Kind::FoulDrawn:
+        r.FoulsDrawn += sign;
+        break;
+    case Kind::Assist:
+        r.Assists += sign;
+        break;
+    case Kind::BlockReceived:
+        r.BlocksReceived += sign;
+        break;
+    case Kind::OffensiveRebound:
+        r.OffRebounds += sign;
+        break;
+    case Kind::Turnover:
+        r.Turnovers += sign;
+        break;
+    case Kind::PersonalFoul:
+        r.PersonalFouls += sign;
+        break;
+    case Kind::Block:
+        r.Blocks += sign;
+        break;
     case Kind::TechnicalFoul:
         r.TechnicalFouls += sign;
         r.PersonalFouls += sign;
@@ -176,10 +224,18 @@ template <typename Record> void countShared(Record &r, int kind, int detail, int
     case Kind::ShotMade:
         r.Points += sign * ShotKind::Points(detail);
         switch (detail) {
-        case ShotKind::Close: r.CloseMade += sign; break;
-        case ShotKind::MidRange: r.MidMade += sign; break;
-        case ShotKind::Three: r.ThreeMade += sign; break;
-        case ShotKind::FreeThrow: r.FreeThrowsMade += sign; break;
+        case ShotKind::Close:
+            r.CloseMade += sign;
+            break;
+        case ShotKind::MidRange:
+            r.MidMade += sign;
+            break;
+        case ShotKind::Three:
+            r.ThreeMade += sign;
+            break;
+        case ShotKind::FreeThrow:
+            r.FreeThrowsMade += sign;
+            break;
         case ShotKind::Dunk:
             r.CloseMade += sign;
             r.DunksMade += sign;
@@ -201,7 +257,9 @@ template <typename Record> void countShared(Record &r, int kind, int detail, int
             r.ThreeMissed += sign;
             r.MissedPoints += 3 * sign;
             break;
-        case ShotKind::FreeThrow: r.FreeThrowsMissed += sign; break;
+        case ShotKind::FreeThrow:
+            r.FreeThrowsMissed += sign;
+            break;
         }
         break;
     }
@@ -266,13 +324,13 @@ int TTeam::FieldGoalPoints() const
 void TTeam::SetFastBreak(bool on)
 {
     FastBreak = on;
-    m_game.Screen().SetItemColor(QStringLiteral("lblFastBreak%1").arg(SideNumber), on ? Red : Black);
+    m_panel.ShowFastBreak(m_game.Screen());
 }
 
 void TTeam::SetSecondChance(bool on)
 {
     SecondChance = on;
-    m_game.Screen().SetItemColor(QStringLiteral("lbl2ndChance%1").arg(SideNumber), on ? Red : Black);
+    m_panel.ShowSecondChance(m_game.Screen());
 }
 
 void TTeam::secondChanceRule(int kind, int detail)
@@ -305,23 +363,12 @@ void TTeam::hint(int code, int settingNumber)
 
 void TTeam::ShowAdditionalTypes(const TRefList &types)
 {
-    IScreenLink &screen = m_game.Screen();
-    for (int i = 0; i < types.size() && i < 6; ++i) {
-        const QString label = QStringLiteral("lbl%1AdditionalType%2").arg(SideWord()).arg(i + 1);
-        screen.SetItemText(label, types[i].Name);
-        screen.SetItemTag(label, types[i].Id);
-        screen.SetItemVisible(label, true);
-        screen.SetItemVisible(QStringLiteral("img%1AdditionalType%2").arg(SideWord()).arg(i + 1), true);
-    }
+    m_panel.ShowAdditionalTypes(m_game.Screen(), types);
 }
 
 void TTeam::HideAdditionalTypes()
 {
-    IScreenLink &screen = m_game.Screen();
-    for (int i = 1; i <= 6; ++i) {
-        screen.SetItemVisible(QStringLiteral("lbl%1AdditionalType%2").arg(SideWord()).arg(i), false);
-        screen.SetItemVisible(QStringLiteral("img%1AdditionalType%2").arg(SideWord()).arg(i), false);
-    }
+    m_panel.HideAdditionalTypes(m_game.Screen());
 }
 
 // ---------------------------------------------------------------- recording
@@ -366,7 +413,8 @@ void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QStr
         if (!RequestTimeout())
             return;
         event->Text = QString::number(m_game.Clock / 4) + tr(QStringLiteral(".p idokéres"));
-        event->SetMessage(LiveMessages::Timeout(server, event->Id, m_game.GameCode, SideNumber, m_game.Stamp()));
+        event->SetMessage(
+            LiveMessages::Timeout(server, event->Id, m_game.GameCode, SideNumber, m_game.Stamp()));
         event->Side = TeamSide();
         screen.AddHistoryLine(SideNumber, event);
         m_game.QueueEvent(event);
@@ -379,7 +427,8 @@ void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QStr
             m_game.SendMinutesReport();
     }
 
-    if (isScrollKind(kind) || (kind >= Kind::ClockStep && kind <= Kind::Substitution) || kind == Kind::Timeout) {
+    if (isScrollKind(kind) || (kind >= Kind::ClockStep && kind <= Kind::Substitution) ||
+        kind == Kind::Timeout) {
         // handled above
     } else if (kind == Kind::DefenseMode) {
         event->SetMessage(LiveMessages::DefenseMode(server, detail, event->Id, m_game.GameCode, Data.WebID,
@@ -404,19 +453,28 @@ void TTeam::recordTeamEvent(TGameEvent *event, int kind)
     applyTeamCounters(kind, +1);
     const int code = LiveMessages::TeamCode(kind);
     if (code != 0)
-        event->SetMessage(LiveMessages::TeamEvent(server, code, event->Id, m_game.GameCode, kind == Kind::Turnover,
-                                                  Data.WebID, SideNumber, m_game.Stamp()));
+        event->SetMessage(LiveMessages::TeamEvent(server, code, event->Id, m_game.GameCode,
+                                                  kind == Kind::Turnover, Data.WebID, SideNumber,
+                                                  m_game.Stamp()));
     switch (kind) {
-    case Kind::Steal: hint(21, 2); break;
-    case Kind::BlockReceived: hint(42, 4); break;
+    case Kind::Steal:
+        hint(21, 2);
+        break;
+    case Kind::BlockReceived:
+        hint(42, 4);
+        break;
     case Kind::Turnover:
         hint(22, 2);
         ShowAdditionalTypes(m_game.TurnoverTypes);
         LastTypedEvent = event->Id;
         break;
     case Kind::PersonalFoul:
-    case Kind::TechnicalFoul: hint(32, 3); break;
-    case Kind::Block: hint(41, 4); break;
+    case Kind::TechnicalFoul:
+        hint(32, 3);
+        break;
+    case Kind::Block:
+        hint(41, 4);
+        break;
     case Kind::OffensiveRebound:
         if (!SecondChance)
             SwitchSecondChance();
@@ -444,14 +502,16 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
     event->PlayerId = p.JatekosID;
     event->Clock = m_game.Clock;
     event->PlayerName = p.JatekosNev;
+    const QString what = kindText(kind, detail);
     QString marks;
     if (shot && SecondChance)
         marks += QStringLiteral("(SC)");
     if (shot && FastBreak)
         marks += QStringLiteral("(FB)");
-    event->Text = QString::number(m_game.Clock / 4) + QStringLiteral(".m ") + QString::number(p.JatekosMezSzam) +
-                  QLatin1Char(' ') + PlayerStats::ShortName(p.JatekosNev) + QStringLiteral(": ") + marks +
-                  kindText(kind, detail);
+    event->Text = QString::number(m_game.Clock / 4) + QStringLiteral(".m ") +
+                  QString::number(p.JatekosMezSzam) + QLatin1Char(' ') +
+                  PlayerStats::ShortName(p.JatekosNev) + QStringLiteral(": ") + marks +
+                  (what.isEmpty() ? what : tr(what));
 
     if (kind == Kind::OffensiveRebound && !SecondChance)
         SwitchSecondChance();
@@ -463,14 +523,20 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
                                              ShotKind::MessageType(detail), p.WebID, x, y, m_game.Stamp()));
     } else if (const int code = LiveMessages::PlayerCode(kind)) {
         const bool withType = kind == Kind::Steal || kind == Kind::Turnover || kind == Kind::PersonalFoul;
-        event->SetMessage(
-            LiveMessages::PlayerEvent(server, code, event->Id, m_game.GameCode, withType, p.WebID, m_game.Stamp()));
+        event->SetMessage(LiveMessages::PlayerEvent(server, code, event->Id, m_game.GameCode, withType,
+                                                    p.WebID, m_game.Stamp()));
     }
 
     switch (kind) {
-    case Kind::Steal: hint(21, 2); break;
-    case Kind::FoulDrawn: hint(31, 3); break;
-    case Kind::BlockReceived: hint(42, 4); break;
+    case Kind::Steal:
+        hint(21, 2);
+        break;
+    case Kind::FoulDrawn:
+        hint(31, 3);
+        break;
+    case Kind::BlockReceived:
+        hint(42, 4);
+        break;
     case Kind::Turnover:
         hint(22, 2);
         ShowAdditionalTypes(m_game.TurnoverTypes);
@@ -482,9 +548,15 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
         ShowAdditionalTypes(m_game.FoulTypes);
         LastTypedEvent = event->Id;
         break;
-    case Kind::TechnicalFoul: hint(32, 3); break;
-    case Kind::Block: hint(41, 4); break;
-    case Kind::ShotMissed: hint(1, 1); break;
+    case Kind::TechnicalFoul:
+        hint(32, 3);
+        break;
+    case Kind::Block:
+        hint(41, 4);
+        break;
+    case Kind::ShotMissed:
+        hint(1, 1);
+        break;
     case Kind::ShotMade:
         if (FastBreak) {
             event->FastBreak = 1;
@@ -522,7 +594,8 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
 
 void TTeam::Substitute()
 {
-    if (ActiveIndex < 0 || ActiveIndex >= OnCourt.Count() || SubstituteIndex < 0 || SubstituteIndex >= Bench.Count())
+    if (ActiveIndex < 0 || ActiveIndex >= OnCourt.Count() || SubstituteIndex < 0 ||
+        SubstituteIndex >= Bench.Count())
         return;
     std::unique_ptr<TPlayer> out = OnCourt.Take(ActiveIndex);
     std::unique_ptr<TPlayer> in = Bench.Take(SubstituteIndex);
@@ -644,28 +717,15 @@ void TTeam::CreditPlayingTime()
         OnCourt.At(i)->PlayingTime += 1;
 }
 
-static QString rowKey(const QString &text)
-{
-    return text.size() == 1 ? QStringLiteral("0") + text : text;
-}
-
 void TTeam::SetActivePlayer(int row, IScreenLink &screen)
 {
     TeamEventMode = false;
-    const bool byName = m_game.Settings().SortByName();
-    const QString label = PanelPrefix() + (byName ? QStringLiteral("JatekosNev_") : QStringLiteral("MezSzam_")) +
-                          QString::number(row);
-    const QString text = screen.ItemText(label);
-    ActiveIndex = text.isEmpty() ? -1 : OnCourt.IndexOf(byName ? text : rowKey(text));
+    ActiveIndex = m_panel.CourtIndexAt(row, screen);
 }
 
 void TTeam::SetSubstitutionPlayer(int row, IScreenLink &screen)
 {
-    const bool byName = m_game.Settings().SortByName();
-    const QString label = PanelPrefix() + (byName ? QStringLiteral("JatekosNev_") : QStringLiteral("MezSzam_")) +
-                          QString::number(row);
-    const QString text = screen.ItemText(label);
-    SubstituteIndex = text.isEmpty() ? -1 : Bench.IndexOf(byName ? text : rowKey(text));
+    SubstituteIndex = m_panel.BenchIndexAt(row, screen);
 }
 
 void TTeam::ClearSelection()
@@ -720,54 +780,15 @@ void TTeam::CycleDefenseMode(int step)
 
 void TTeam::KepernyoMezokFeltoltese(IScreenLink &screen)
 {
-    const QString p = PanelPrefix();
-    const QString header = PlayerStats::VariableColumnTitle(VariableColumn, nullptr);
-    const QString title = m_game.Translate(header, QStringLiteral("PRINT"));
-    // "%11" would be read as the eleventh placeholder, so the block number is an argument too.
-    screen.SetItemText(QStringLiteral("lblVariable%1%2").arg(SideWord()).arg(1), title);
-    screen.SetItemText(QStringLiteral("lblVariable%1%2").arg(SideWord()).arg(2), title);
-
-    auto fillRow = [&](int row, const TPlayer &pl) {
-        const QString n = QString::number(row);
-        screen.SetItemText(p + QStringLiteral("MezSzam_") + n, QString::number(pl.JatekosMezSzam));
-        screen.SetItemText(p + QStringLiteral("JatekosNev_") + n, pl.JatekosNev);
-        screen.SetItemText(p + QStringLiteral("P_") + n, QString::number(pl.Points));
-        screen.SetItemText(p + QStringLiteral("D_") + n, QString::number(PlayerStats::FieldGoalPercent(pl)));
-        screen.SetItemText(p + QStringLiteral("L_") + n, QString::number(pl.DefRebounds + pl.OffRebounds));
-        screen.SetItemText(p + QStringLiteral("A_") + n, QString::number(pl.Assists));
-        screen.SetItemText(p + QStringLiteral("F_") + n, QString::number(pl.PersonalFouls));
-        screen.SetItemText(p + QStringLiteral("IBM_") + n, QString::number(pl.Rating));
-        screen.SetItemText(p + QStringLiteral("Variable_") + n, PlayerStats::VariableColumnValue(pl, VariableColumn));
-    };
-    for (int i = 0; i < OnCourt.Count(); ++i)
-        fillRow(i + 1, *OnCourt.At(i));
-    for (int i = 0; i < Bench.Count() && i < 10; ++i)
-        fillRow(6 + i, *Bench.At(i));
-
-    const TPlayer totals = Data.Totals.AsPlayer();
-    screen.SetItemText(p + QStringLiteral("CsapatP"), QString::number(totals.Points));
-    screen.SetItemText(p + QStringLiteral("CsapatD"), QString::number(PlayerStats::FieldGoalPercent(totals)));
-    screen.SetItemText(p + QStringLiteral("CsapatL"), QString::number(totals.DefRebounds + totals.OffRebounds));
-    screen.SetItemText(p + QStringLiteral("CsapatA"), QString::number(totals.Assists));
-    screen.SetItemText(p + QStringLiteral("CsapatF"), QString::number(totals.PersonalFouls));
-    screen.SetItemText(p + QStringLiteral("CsapatIBM"), QString::number(totals.Rating));
-    screen.SetItemText(QStringLiteral("lblCsapatEredmeny%1").arg(SideNumber), QString::number(totals.Points));
-
-    KepernyoMezokFeltolteseDefense(screen);
-    KepernyoMezokFeltolteseTeamFoul(screen);
+    m_panel.Fill(screen);
 }
 
 void TTeam::KepernyoMezokFeltolteseDefense(IScreenLink &screen)
 {
-    const QString label = QStringLiteral("lbl%1DefenseMode").arg(SideWord());
-    if (DefenseModeIndex >= 0 && DefenseModeIndex < DefenseModes.size())
-        screen.SetItemText(label, DefenseModes[DefenseModeIndex].Name);
-    else
-        screen.SetItemText(label, QString());
+    m_panel.FillDefense(screen);
 }
 
 void TTeam::KepernyoMezokFeltolteseTeamFoul(IScreenLink &screen)
 {
-    for (int i = 1; i <= 5; ++i)
-        screen.SetItemVisible(QStringLiteral("img%1Foul%2").arg(SideWord()).arg(i), TeamFouls >= i);
+    m_panel.FillTeamFouls(screen);
 }

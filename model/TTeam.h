@@ -3,6 +3,7 @@
 #include "TPlayerList.h"
 #include "TRefList.h"
 #include "TTeamData.h"
+#include "TTeamPanel.h"
 
 #include <QList>
 #include <QString>
@@ -17,10 +18,10 @@ struct ToIdokeres
 {
     static constexpr int RecordSize = 56;
     qint32 Period = 0;
-    QString ClockText;   // string[50]
+    QString ClockText; // string[50]
 
     QByteArray ToRecord() const;
-    static ToIdokeres FromRecord(const char *data);   // RecordSize bytes
+    static ToIdokeres FromRecord(const char *data); // RecordSize bytes
     bool operator==(const ToIdokeres &o) const = default;
 };
 
@@ -43,7 +44,7 @@ public:
     TTeam(TGame &game, int sideNumber);
     virtual ~TTeam();
 
-    // Screen operations; the home and away teams differ only in item names.
+    // Screen operations, shown through the side's panel.
     virtual void SetActivePlayer(int row, IScreenLink &screen);
     virtual void SetSubstitutionPlayer(int row, IScreenLink &screen);
     virtual void KepernyoMezokFeltoltese(IScreenLink &screen);
@@ -61,8 +62,6 @@ public:
     bool RequestTimeout();
     bool TimeoutAllowed() const;
     void DeleteTimeout(int period);
-    QString BuildEventMessage(int kind, int id, const QString &webId, int y, int x, int shotKind) const;
-    QString BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const;
     void CreditPlayingTime();
 
     // Selection and roster
@@ -97,9 +96,7 @@ public:
     TPlayer TotalsAsPlayer() const { return Data.Totals.AsPlayer(); }
     int FieldGoalPoints() const;
 
-    // Item-name fragments of this side.
-    virtual QString PanelPrefix() const = 0;   // "lblCsapat1" / "lblCsapat2"
-    virtual QString SideWord() const = 0;      // "HomeTeam" / "AwayTeam"
+    const TTeamPanel &Panel() const { return m_panel; }
     int SideNumber = 0;
     int TeamSide() const { return SideNumber == 1 ? 3 : 4; }
 
@@ -127,6 +124,8 @@ protected:
     TGame &m_game;
 
 private:
+    TTeamPanel m_panel;
+
     void recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, int y);
     void recordTeamEvent(TGameEvent *event, int kind);
     void applyPlayerCounters(TPlayer &p, int kind, int detail, int sign);
@@ -136,22 +135,18 @@ private:
     void secondChanceRule(int kind, int detail);
     void hint(int code, int settingNumber);
     QString tr(const QString &text) const;
-    QString kindText(int kind, int shotKind) const;
-    void changeCounters(int type, int playerId, bool fastBreak, bool secondChance, int detail, int kind, int sign);
+    void changeCounters(int type, int playerId, bool fastBreak, bool secondChance, int detail, int kind,
+                        int sign);
 };
 
 class THomeTeam : public TTeam
 {
 public:
     explicit THomeTeam(TGame &game) : TTeam(game, 1) {}
-    QString PanelPrefix() const override { return QStringLiteral("lblCsapat1"); }
-    QString SideWord() const override { return QStringLiteral("HomeTeam"); }
 };
 
 class TAwayTeam : public TTeam
 {
 public:
     explicit TAwayTeam(TGame &game) : TTeam(game, 2) {}
-    QString PanelPrefix() const override { return QStringLiteral("lblCsapat2"); }
-    QString SideWord() const override { return QStringLiteral("AwayTeam"); }
 };

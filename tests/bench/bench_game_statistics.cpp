@@ -11,7 +11,6 @@
 #include "model/TPlusMinus.h"
 #include "model/TSideTotals.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -201,12 +200,3 @@ BENCHMARK(run<gameStatistics>)->Name("GameStatistics_Compute")->Unit(benchmark::
 BENCHMARK(run<everything>)->Name("AllReplays")->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "model/THeadlessScreen.h"
 
 #include <benchmark/benchmark.h>
-#include <QCoreApplication>
 #include <memory>
 
 namespace {
@@ -49,11 +48,21 @@ select away 5
         TTeam &team = game->Team(1 + count % 2);
         team.ActiveIndex = count % 3;
         switch (count % 6) {
-        case 0: team.RecordEvent(team.SideNumber, Kind::ShotMade, ShotKind::MidRange, 100, 120); break;
-        case 1: team.RecordEvent(team.SideNumber, Kind::ShotMissed, ShotKind::Three, 20, 200); break;
-        case 2: team.RecordEvent(team.SideNumber, Kind::DefensiveRebound, 0); break;
-        case 3: team.RecordEvent(team.SideNumber, Kind::Steal, 0); break;
-        case 4: team.RecordEvent(team.SideNumber, Kind::Turnover, 0); break;
+        case 0:
+            team.RecordEvent(team.SideNumber, Kind::ShotMade, ShotKind::MidRange, 100, 120);
+            break;
+        case 1:
+            team.RecordEvent(team.SideNumber, Kind::ShotMissed, ShotKind::Three, 20, 200);
+            break;
+        case 2:
+            team.RecordEvent(team.SideNumber, Kind::DefensiveRebound, 0);
+            break;
+        case 3:
+            team.RecordEvent(team.SideNumber, Kind::Steal, 0);
+            break;
+        case 4:
+            team.RecordEvent(team.SideNumber, Kind::Turnover, 0);
+            break;
         case 5:
             if (game->Clock < 380)
                 game->AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
@@ -85,12 +94,3 @@ void BM_RecordEvent(benchmark::State &state)
 BENCHMARK(BM_RecordEvent)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

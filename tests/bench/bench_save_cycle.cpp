@@ -22,7 +22,6 @@
 #include "shell/TGameStore.h"
 #include "shell/TGeneralRecord.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -321,12 +320,3 @@ void BM_Load(benchmark::State &state)
 BENCHMARK(BM_Load)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -13,7 +13,7 @@
 #include "screen/court/TScreenPainter.h"
 #include "shell/TGameStore.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -112,13 +112,3 @@ player away id=23 webid=A23 jersey=12 name="G Seven" court
 BENCHMARK(BM_HomeClickToRepaint)->Arg(1)->Arg(0)->Iterations(400)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -103,8 +103,8 @@ void BM_ReferenceListsParse(benchmark::State &state)
     for (const char *list : {"TeamDefenseModeList", "TurnoverTypeList", "FoulTypeList"}) {
         xml += QByteArray("<") + list + ">\n";
         for (int i = 1; i <= 6; ++i)
-            xml += "<Item Id=\"" + QByteArray::number(i) + "\" Name=\"Item number " + QByteArray::number(i)
-                + "\"/>\n";
+            xml += "<Item Id=\"" + QByteArray::number(i) + "\" Name=\"Item number " + QByteArray::number(i) +
+                   "\"/>\n";
         xml += QByteArray("</") + list + ">\n";
     }
     xml += "</ParquetixData>\n";
@@ -125,5 +125,3 @@ void BM_NewGameCode(benchmark::State &state)
 BENCHMARK(BM_NewGameCode);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -7,7 +7,6 @@
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -102,12 +101,3 @@ void BM_ParseOnly(benchmark::State &state)
 BENCHMARK(BM_ImportIntoEmptyDatabase)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ImportAgainChangingNothing)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_ParseOnly)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv); // the SQL driver is a plugin
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

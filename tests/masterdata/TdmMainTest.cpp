@@ -33,13 +33,19 @@ protected:
 
     int addTeam(const QString &webId, const QString &name)
     {
-        return dm.UpsertTeam(webId, name, QStringLiteral("ABC"), {}, {}, {}, {}, {}, 0, {}, {}, {});
+        return dm.UpsertTeam(
+            {.WebID = webId, .EgyesuletNev = name, .EgyesuletRovidNev = QStringLiteral("ABC")});
     }
 
     int addGame(const QString &code, int home, int away, const QString &date)
     {
-        return dm.UpsertGame(1, home, away, {}, {}, {}, code, QStringLiteral("18:00"), QStringLiteral("kedd"),
-                             date, {}, {}, {});
+        return dm.UpsertGame({.LigaID = 1,
+                              .HazaiCsapatID = home,
+                              .VendegCsapatID = away,
+                              .Datum = date,
+                              .Nap = QStringLiteral("kedd"),
+                              .Ora = QStringLiteral("18:00"),
+                              .MerkozesKod = code});
     }
 
     TestHome home;
@@ -105,21 +111,43 @@ TEST_F(DataModule, RepeatedUpsertsChangeNothing)
 {
     auto all = [&] {
         const int liga = dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("League"));
-        const int team = dm.UpsertTeam(
-            QStringLiteral("T1"), QStringLiteral("Team"), QStringLiteral("TEA"), QStringLiteral("red"),
-            QStringLiteral("Street 1"), QStringLiteral("123"), QStringLiteral("Hall"), QStringLiteral("456"),
-            800, QStringLiteral("Pres"), QStringLiteral("Tech"), QStringLiteral("Native"));
-        const int player =
-            dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"), QStringLiteral("KOVACS J."),
-                            QStringLiteral("19990101"), 190, 85, QStringLiteral("G"), 7,
-                            QStringLiteral("HUN"), QStringLiteral("Kovács"));
+        const int team = dm.UpsertTeam({.WebID = QStringLiteral("T1"),
+                                        .EgyesuletNev = QStringLiteral("Team"),
+                                        .EgyesuletRovidNev = QStringLiteral("TEA"),
+                                        .EgyesuletSzin = QStringLiteral("red"),
+                                        .EgyesuletCim = QStringLiteral("Street 1"),
+                                        .EgyesuletTel = QStringLiteral("123"),
+                                        .EgyesuletCsarnok = QStringLiteral("Hall"),
+                                        .EgyesuletCsarnokTelefon = QStringLiteral("456"),
+                                        .EgyesuletCsarnokFerohely = 800,
+                                        .EgyesuletElnokNev = QStringLiteral("Pres"),
+                                        .EgyesuletTechNev = QStringLiteral("Tech"),
+                                        .EgyesuletEredetiNev = QStringLiteral("Native")});
+        const int player = dm.UpsertPlayer({.WebID = QStringLiteral("P1"),
+                                            .JatekosNev = QStringLiteral("KOVACS Janos"),
+                                            .JatekosRovidNev = QStringLiteral("KOVACS J."),
+                                            .Szuletes = QStringLiteral("19990101"),
+                                            .JatekosTestMagassag = 190,
+                                            .JatekosSuly = 85,
+                                            .JatekosPoszt = QStringLiteral("G"),
+                                            .JatekosMezSzam = 7,
+                                            .JatekosOrszagID = QStringLiteral("HUN"),
+                                            .JatekosEredetiNev = QStringLiteral("Kovács")});
         EXPECT_TRUE(dm.UpsertLeagueTeam(liga, team, QStringLiteral("L1"), QStringLiteral("T1")));
         EXPECT_TRUE(dm.UpsertTeamPlayer(liga, team, player, QStringLiteral("L1"), QStringLiteral("T1"),
                                         QStringLiteral("P1")));
-        EXPECT_TRUE(dm.UpsertGame(liga, team, team, QStringLiteral("Ref A"), QStringLiteral("Ref B"), {},
-                                  QStringLiteral("ABC1DEF2"), QStringLiteral("18:00"), QStringLiteral("kedd"),
-                                  QStringLiteral("01.02.2030"), QStringLiteral("T1"), QStringLiteral("T1"),
-                                  QStringLiteral("L1")));
+        EXPECT_TRUE(dm.UpsertGame({.LigaID = liga,
+                                   .HazaiCsapatID = team,
+                                   .VendegCsapatID = team,
+                                   .LigaWebID = QStringLiteral("L1"),
+                                   .HazaiCsapatWebID = QStringLiteral("T1"),
+                                   .VendegCsapatWebID = QStringLiteral("T1"),
+                                   .Datum = QStringLiteral("01.02.2030"),
+                                   .Nap = QStringLiteral("kedd"),
+                                   .Ora = QStringLiteral("18:00"),
+                                   .MerkozesKod = QStringLiteral("ABC1DEF2"),
+                                   .Biro1 = QStringLiteral("Ref A"),
+                                   .Biro2 = QStringLiteral("Ref B")}));
         EXPECT_TRUE(dm.UpsertStaff(QStringLiteral("Coach"), QStringLiteral("E")));
     };
     all();
@@ -146,8 +174,9 @@ TEST_F(DataModule, UpsertTeamLeavesCoachAndAchievementsAlone)
                          {{QStringLiteral("c"), QStringLiteral("The Coach")},
                           {QStringLiteral("g"), QStringLiteral("Cup 2020")}}));
     dm.ResetChanges();
-    EXPECT_EQ(dm.UpsertTeam(QStringLiteral("T1"), QStringLiteral("Bears II"), QStringLiteral("BE2"), {}, {},
-                            {}, {}, {}, 0, {}, {}, {}),
+    EXPECT_EQ(dm.UpsertTeam({.WebID = QStringLiteral("T1"),
+                             .EgyesuletNev = QStringLiteral("Bears II"),
+                             .EgyesuletRovidNev = QStringLiteral("BE2")}),
               id);
     EXPECT_EQ(dm.Changes().value(QStringLiteral("Team")).changed, 1);
     const TTeamRow team = *dm.TeamById(id);
@@ -159,8 +188,9 @@ TEST_F(DataModule, UpsertTeamLeavesCoachAndAchievementsAlone)
 TEST_F(DataModule, TextsAreCutToTheirColumnWidth)
 {
     const QString longWebId = QStringLiteral("ABCDEFGHIJKLMNOP"); // 16 of 12
-    const int id = dm.UpsertTeam(longWebId, QString(70, QLatin1Char('n')), QStringLiteral("LONG"), {}, {}, {},
-                                 {}, {}, 0, {}, {}, {});
+    const int id = dm.UpsertTeam({.WebID = longWebId,
+                                  .EgyesuletNev = QString(70, QLatin1Char('n')),
+                                  .EgyesuletRovidNev = QStringLiteral("LONG")});
     const TTeamRow team = *dm.TeamById(id);
     EXPECT_EQ(team.WebID, QStringLiteral("ABCDEFGHIJKL"));
     EXPECT_EQ(team.EgyesuletNev.size(), 60);
@@ -181,8 +211,15 @@ TEST_F(DataModule, CuttingNeverSplitsASurrogatePair)
 
 TEST_F(DataModule, PlayerRecordOfAnUnknownWebIdIsNotAvailable)
 {
-    dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"), QStringLiteral("KOVACS J."),
-                    QStringLiteral("19990101"), 190, 85, QStringLiteral("G"), 7, QStringLiteral("HUN"), {});
+    dm.UpsertPlayer({.WebID = QStringLiteral("P1"),
+                     .JatekosNev = QStringLiteral("KOVACS Janos"),
+                     .JatekosRovidNev = QStringLiteral("KOVACS J."),
+                     .Szuletes = QStringLiteral("19990101"),
+                     .JatekosTestMagassag = 190,
+                     .JatekosSuly = 85,
+                     .JatekosPoszt = QStringLiteral("G"),
+                     .JatekosMezSzam = 7,
+                     .JatekosOrszagID = QStringLiteral("HUN")});
     QString error;
     const TPlayerRow missing = dm.PlayerRecordByWebId(QStringLiteral("P9"), &error);
     EXPECT_TRUE(error.isEmpty());
@@ -210,10 +247,12 @@ TEST_F(DataModule, PlayerRecordReportsAStorageFailureUnderItsName)
 TEST_F(DataModule, LookUpsByWebIdAreEmptyOrZeroWhenAbsent)
 {
     const int liga = dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("League"));
-    const int team = dm.UpsertTeam(QStringLiteral("T1"), QStringLiteral("Team"), {}, {}, {}, {}, {}, {}, 0,
-                                   {}, {}, QStringLiteral("Natív"));
-    dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("A B"), {}, {}, 0, 0, {}, 0, {},
-                    QString::fromUtf8("\xd7\x90"));
+    const int team = dm.UpsertTeam({.WebID = QStringLiteral("T1"),
+                                    .EgyesuletNev = QStringLiteral("Team"),
+                                    .EgyesuletEredetiNev = QStringLiteral("Natív")});
+    dm.UpsertPlayer({.WebID = QStringLiteral("P1"),
+                     .JatekosNev = QStringLiteral("A B"),
+                     .JatekosEredetiNev = QString::fromUtf8("\xd7\x90")});
     EXPECT_EQ(dm.TeamIdByWebId(QStringLiteral("T1")), team);
     EXPECT_EQ(dm.TeamIdByWebId(QStringLiteral("T2")), 0);
     EXPECT_EQ(dm.LeagueWebId(liga), QStringLiteral("L1"));
@@ -228,8 +267,11 @@ TEST_F(DataModule, GamesAddTheirRefereesAsStaffButNoBlankOne)
 {
     addGame(QStringLiteral("G1"), 0, 0, QStringLiteral("01.01.2030"));
     EXPECT_EQ(count("Staff"), 0);
-    ASSERT_TRUE(dm.UpsertGame(1, 0, 0, QStringLiteral("Zoltan"), QStringLiteral("  "), QStringLiteral("Adam"),
-                              QStringLiteral("G2"), {}, {}, {}, {}, {}, {}));
+    ASSERT_TRUE(dm.UpsertGame({.LigaID = 1,
+                               .MerkozesKod = QStringLiteral("G2"),
+                               .Biro1 = QStringLiteral("Zoltan"),
+                               .Biro2 = QStringLiteral("  "),
+                               .Biro3 = QStringLiteral("Adam")}));
     dm.UpsertStaff(QStringLiteral("Bela"), QStringLiteral("B"));
     dm.UpsertStaff(QStringLiteral("Adam"), QStringLiteral("B")); // already there
     dm.UpsertStaff(QStringLiteral("Coach"), QStringLiteral("E"));
@@ -266,8 +308,12 @@ TEST_F(DataModule, GameViewsCarryTheLookedUpNames)
     const int liga = dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("League One"));
     const int home = addTeam(QStringLiteral("T1"), QStringLiteral("Home"));
     const int away = addTeam(QStringLiteral("T2"), QStringLiteral("Away"));
-    dm.UpsertGame(liga, home, away, {}, {}, {}, QStringLiteral("ZZZ"), {}, {}, {}, {}, {}, {});
-    dm.UpsertGame(liga, away, 999, {}, {}, {}, QStringLiteral("AAA"), {}, {}, {}, {}, {}, {});
+    dm.UpsertGame({.LigaID = liga,
+                   .HazaiCsapatID = home,
+                   .VendegCsapatID = away,
+                   .MerkozesKod = QStringLiteral("ZZZ")});
+    dm.UpsertGame(
+        {.LigaID = liga, .HazaiCsapatID = away, .VendegCsapatID = 999, .MerkozesKod = QStringLiteral("AAA")});
 
     const QList<TGameRow> byCode = dm.Games();
     ASSERT_EQ(byCode.size(), 2);
@@ -343,7 +389,7 @@ TEST_F(DataModule, EmptyDatabaseRestoresThePristineMasterDataAndKeepsTranslation
 {
     dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("League"));
     addTeam(QStringLiteral("T1"), QStringLiteral("Team"));
-    dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("A B"), {}, {}, 0, 0, {}, 0, {}, {});
+    dm.UpsertPlayer({.WebID = QStringLiteral("P1"), .JatekosNev = QStringLiteral("A B")});
     dm.UpsertLeagueTeam(1, 1, QStringLiteral("L1"), QStringLiteral("T1"));
     dm.UpsertTeamPlayer(1, 1, 1, QStringLiteral("L1"), QStringLiteral("T1"), QStringLiteral("P1"));
     addGame(QStringLiteral("G1"), 1, 1, QStringLiteral("01.01.2030"));
@@ -399,8 +445,10 @@ TEST_F(DataModule, EmptyDatabaseLeavesEverythingWhenTheCopyCannotBeRead)
 
 TEST_F(DataModule, PlayerDirectoryGivesTheFullNameOrNothing)
 {
-    dm.UpsertPlayer(QStringLiteral("P1"), QStringLiteral("KOVACS Janos"), QStringLiteral("KOVACS J."), {}, 0,
-                    0, {}, 7, {}, {});
+    dm.UpsertPlayer({.WebID = QStringLiteral("P1"),
+                     .JatekosNev = QStringLiteral("KOVACS Janos"),
+                     .JatekosRovidNev = QStringLiteral("KOVACS J."),
+                     .JatekosMezSzam = 7});
     TPlayerDirectory directory(dm);
     EXPECT_EQ(directory.PlayerNameByWebId(QStringLiteral("P1")), QStringLiteral("KOVACS Janos"));
     EXPECT_EQ(directory.PlayerNameByWebId(QStringLiteral("P2")), QString());

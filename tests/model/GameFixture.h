@@ -4,6 +4,7 @@
 #include "model/TGame.h"
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
+#include "support/SampleGame.h"
 
 #include "support/QtPrinters.h"
 
@@ -16,8 +17,7 @@ class GameFixture : public ::testing::Test
 protected:
     GameFixture()
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, nullptr}),
-          script(game, screen)
+          game(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, nullptr}), script(game, screen)
     {
         game.SetScreen(&screen);
         settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/index.phtml?"));
@@ -26,26 +26,11 @@ protected:
 
     void SetUpRoster(int periodLength = 10)
     {
-        run(QStringLiteral(R"(
-game code=ABC1DEF2
-team home id=1 webid=T1 name="Home Team" league=1
-team away id=2 webid=T2 name="Away Team" league=1
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="Farkas" court
-player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
-)"));
+        run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster());
         run(QStringLiteral("length %1").arg(periodLength));
     }
 
-    void run(const QString &text)
-    {
-        ASSERT_TRUE(script.Run(text)) << script.Error().toStdString();
-    }
+    void run(const QString &text) { ASSERT_TRUE(script.Run(text)) << script.Error().toStdString(); }
 
     void ticks(int n)
     {

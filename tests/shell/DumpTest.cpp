@@ -1,5 +1,7 @@
 #include "ShellFixture.h"
 
+#include "support/Golden.h"
+
 namespace {
 
 QString zeros(int n)
@@ -25,20 +27,8 @@ TEST_F(DumpTest, TheLiveBoxScoreAfterTheFirstShot)
     run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120"));
     ASSERT_EQ(files(dumps(), QStringLiteral("Dump_Data_*")),
               (QStringList{"Dump_Data_000010.dat", "Dump_Data_000011.dat"}));
-    const QString expected =
-        QStringLiteral("Home Team|Away Team|2|0|ABC1DEF2|2|0|0|0|0|0|0|0|0|0|\r\n") +
-        QStringLiteral("0|T1|0|HOMETEAM|0|0|") + zeros(17) + QStringLiteral("0|0|\r\n") +
-        QStringLiteral("0|H11|4|KOVACS Janos|1|00:15|0|0|1|") + zeros(14) + QStringLiteral("\r\n") +
-        QStringLiteral("0|H12|7|NAGY Bence|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
-        QStringLiteral("0|H13|10|Farkas|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
-        QStringLiteral("0|H14|15|BALOGH Adam|0|00:00|") + zeros(17) + QStringLiteral("\r\n") +
-        QStringLiteral("1|T2|0|AWAYTEAM|0|0|") + zeros(17) + QStringLiteral("0|0|\r\n") +
-        QStringLiteral("1|A21|5|MOLNAR David|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
-        QStringLiteral("1|A22|8|VARGA Levente|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
-        QStringLiteral("1|A23|12|PAPP Daniel|1|00:15|") + zeros(17) + QStringLiteral("\r\n") +
-        QStringLiteral("1|A24|21|LAKATOS Zsolt|0|00:00|") + zeros(17) + QStringLiteral("\r\n") +
-        QStringLiteral("#1|9|45|\r\n");
-    EXPECT_EQ(text(QDir(dumps()).filePath(QStringLiteral("Dump_Data_000011.dat"))), expected);
+    EXPECT_TRUE(MatchesGolden(QStringLiteral("shell/golden/live-dump-after-first-shot.dat"),
+                              read(QDir(dumps()).filePath(QStringLiteral("Dump_Data_000011.dat")))));
 }
 
 TEST_F(DumpTest, AfterEventFortyOnlyTheTwoNewestLiveFilesRemain)
@@ -74,9 +64,8 @@ TEST_F(DumpTest, TheGameDataFile)
                        "stadium=Arena attendance=850 income=120000"));
     game->AwayTeam().Data.EgyesuletNev = QString(65, QLatin1Char('x'));
     store.WriteGameDataDump(*game);
-    EXPECT_EQ(text(QDir(dumps()).filePath(QStringLiteral("GameDumpData.dat"))),
-              QStringLiteral("Home Team|") + QString(60, QLatin1Char('x')) +
-                  QStringLiteral("|\r\nKiss|Toth|\r\nR1|R2||\r\n2026-12-09|18:30|Arena|850|120000|\r\n"));
+    EXPECT_TRUE(MatchesGolden(QStringLiteral("shell/golden/game-data-dump.dat"),
+                              read(QDir(dumps()).filePath(QStringLiteral("GameDumpData.dat")))));
 }
 
 TEST_F(DumpTest, ThePeriodFileCountsThatPeriodOnly)
@@ -90,19 +79,8 @@ TEST_F(DumpTest, ThePeriodFileCountsThatPeriodOnly)
     run(QStringLiteral("teammode away\nevent away 1001\nperiodend"));
     // Steps stored at clocks 1 to 39 count in period 1; jersey 7 was on court
     // for the 19 before the substitution at clock 20 and jersey 15 for the 20 after.
-    const QString expected =
-        QStringLiteral("Home Team|Away Team|2|0|ABC1DEF2|\r\n") + QStringLiteral("0|T1|0|HOMETEAM|0|0|") +
-        zeros(17) + QStringLiteral("0|0|\r\n") + QStringLiteral("0|H11|4|KOVACS Janos|1|09:45|0|0|1|") +
-        zeros(14) + QStringLiteral("\r\n") + QStringLiteral("0|H13|10|Farkas|1|09:45|") + zeros(17) +
-        QStringLiteral("\r\n") + QStringLiteral("0|H14|15|BALOGH Adam|0|05:00|") + zeros(17) +
-        QStringLiteral("\r\n") + QStringLiteral("0|H12|7|NAGY Bence|1|04:45|") + zeros(17) +
-        QStringLiteral("\r\n") + QStringLiteral("1|T2|0|AWAYTEAM|0|0|") + zeros(8) + QStringLiteral("1|") +
-        zeros(8) + QStringLiteral("0|0|\r\n") + QStringLiteral("1|A21|5|MOLNAR David|1|09:45|") + zeros(17) +
-        QStringLiteral("\r\n") + QStringLiteral("1|A22|8|VARGA Levente|1|09:45|") + zeros(17) +
-        QStringLiteral("\r\n") + QStringLiteral("1|A23|12|PAPP Daniel|1|09:45|") + zeros(17) +
-        QStringLiteral("\r\n") + QStringLiteral("1|A24|21|LAKATOS Zsolt|0|00:00|") + zeros(17) +
-        QStringLiteral("\r\n") + QStringLiteral("#1|\r\n");
-    EXPECT_EQ(text(QDir(dumps()).filePath(QStringLiteral("Dump_Data_Q1.dat"))), expected);
+    EXPECT_TRUE(MatchesGolden(QStringLiteral("shell/golden/period-dump-q1.dat"),
+                              read(QDir(dumps()).filePath(QStringLiteral("Dump_Data_Q1.dat")))));
     EXPECT_TRUE(prompter.Messages.isEmpty()) << "every event could be counted";
 }
 
