@@ -123,7 +123,9 @@ void TCourtScreen::Open()
     LockOverride = false;
     m_autoSave.Saving = false;
     m_activated = false;
-    EventsLocked = false;
+    // A game reopened between periods arrives with "Intermission" showing and
+    // stays locked as the live intermission was.
+    EventsLocked = ItemVisible(QStringLiteral("lblEsemenyTiltas"));
     KeyboardTeam = 0;
     translateCaptions();
 
@@ -159,9 +161,6 @@ void TCourtScreen::Open()
         team(side).KepernyoMezokFeltoltese(*this);
         team(side).HideAdditionalTypes();
         History(side).Redraw();
-        // The panel refresh writes plain numbers; the screen opens with two digits.
-        SetItemText(QStringLiteral("lblCsapatEredmeny%1").arg(side),
-                    QStringLiteral("%1").arg(team(side).Data.Totals.Points, 2, 10, QLatin1Char('0')));
     }
     Touch();
 }
@@ -169,10 +168,8 @@ void TCourtScreen::Open()
 void TCourtScreen::translateCaptions()
 {
     for (TScreenItem *item : m_items.PaintOrder()) {
-        if (item->Kind != TScreenItem::Label || item->Text.isEmpty())
-            continue;
         // Only the fixed captions carry text before the game fills the screen.
-        if (item->Name.startsWith(QLatin1String("lblCsapatEredmeny")))
+        if (item->Kind != TScreenItem::Label || item->Text.isEmpty())
             continue;
         item->Text = tr(item->Text);
     }
@@ -185,11 +182,14 @@ void TCourtScreen::Activate()
     m_activated = true;
     if (m_game.Online)
         m_game.QueueForResend(m_game.ScreenOpenedNotice());
-    m_game.UpdateClockDisplay();
+    // Between periods the clock shows the start of the next period and the
+    // clock buttons, as when the period ended.
+    if (ItemVisible(QStringLiteral("lblEsemenyTiltas")))
+        m_game.ShowBreakBetweenPeriods();
+    else
+        m_game.UpdateClockDisplay();
     if (m_game.Period > 0)
         m_game.ShowPeriodPicture();
-    if (ItemVisible(QStringLiteral("lblEsemenyTiltas")))
-        m_game.ShowClockButtons(true);
     Touch();
 }
 
@@ -204,7 +204,7 @@ bool TCourtScreen::ConfirmClose()
     }
     if (!unsent)
         return true;
-    return m_game.Prompter().ConfirmInformation(m_game.Translate(UnsentQuestion, QStringLiteral("MESSAGES")));
+    return m_game.Prompter().ConfirmInformation(tr(UnsentQuestion));
 }
 
 void TCourtScreen::Shutdown()
@@ -412,7 +412,7 @@ void TCourtScreen::FreeThrow(int side, bool made)
 
 void TCourtScreen::AskEndOfPeriod(int side)
 {
-    if (m_game.Prompter().Confirm(m_game.Translate(EndOfPeriodQuestion, QStringLiteral("MESSAGES"))))
+    if (m_game.Prompter().Confirm(tr(EndOfPeriodQuestion)))
         Record(side, Kind::PeriodEnd, side == 2 ? 2 : 0);
 }
 

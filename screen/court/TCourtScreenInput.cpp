@@ -252,7 +252,7 @@ void TCourtScreenInput::updateZoneLabel(int side, QPoint p)
     if (TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
         const QString zone = TZoneMask::ZoneName(m_screen.ZoneMask().ZoneAt(m_screen.CourtHorizontal, p));
         if (!zone.isEmpty())
-            text = m_game.Translate(zone, QStringLiteral("MESSAGES"));
+            text = m_game.Translate(zone);
     }
     if (m_screen.ItemText(name) != text)
         m_screen.SetItemText(name, text);

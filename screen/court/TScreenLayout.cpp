@@ -201,8 +201,8 @@ void scoreClockAndFouls(TScreenItems &items)
         name.Bold = true;
         name.FontPixels = 13;
         name.Fit = true;
-        TScreenItem &score = label(items, QStringLiteral("lblCsapatEredmeny%1").arg(side),
-                                   QStringLiteral("00"), 500, top, 151, TScreenItem::AlignRight, 18);
+        TScreenItem &score = label(items, QStringLiteral("lblCsapatEredmeny%1").arg(side), QString(), 500,
+                                   top, 151, TScreenItem::AlignRight, 18);
         score.Bold = true;
         score.FontPixels = 13;
     }

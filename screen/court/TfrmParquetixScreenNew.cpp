@@ -168,14 +168,15 @@ void TfrmParquetixScreenNew::keyPressEvent(QKeyEvent *event)
 {
     // Every key belongs to the screen; Escape and Enter do not close it.
     if (!event->isAutoRepeat())
-        m_screen->KeyPress(TVirtualKeys::FromQt(event->key()));
+        m_screen->KeyPress(
+            TVirtualKeys::FromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier)));
 }
 
 void TfrmParquetixScreenNew::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->isAutoRepeat())
         return;
-    const int key = TVirtualKeys::FromQt(event->key());
+    const int key = TVirtualKeys::FromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
     m_screen->KeyRelease(key, event->modifiers().testFlag(Qt::ShiftModifier));
 }
 

@@ -1,5 +1,7 @@
 #include "ScreenFixture.h"
 
+#include <functional>
+
 // Team panels, score, fouls, the passive and Active AI labels on the screen.
 class Panels : public ScreenFixture
 {
@@ -12,12 +14,12 @@ protected:
     }
 };
 
-TEST_F(Panels, RowsShowTheRostersAndTheScoreStartsAsTwoDigits)
+TEST_F(Panels, RowsShowTheRostersAndTheScoreIsAPlainNumberFromTheStart)
 {
     OpenGame({}, false);
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatNev1")), QStringLiteral("Home Team"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatNev2")), QStringLiteral("Away Team"));
-    EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatEredmeny1")), QStringLiteral("00"));
+    EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatEredmeny1")), QStringLiteral("0"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapat1MezSzam_1")), QStringLiteral("4"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapat1JatekosNev_3")), QStringLiteral("FARKAS Mate"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapat2JatekosNev_6")), QStringLiteral("LAKATOS Zsolt"));
@@ -227,4 +229,39 @@ TEST_F(Panels, ActiveAIFramesDoNotBlockTheButtons)
     const int before = mark();
     awayClick(centreOf(QStringLiteral("imgLabdaeladasAwayTeam")));
     EXPECT_EQ(kindsSince(before), QList<int>{Kind::Turnover});
+}
+
+TEST_F(Panels, PlayedMinutesOfBothPanelsFollowEveryClockStep)
+{
+    OpenGame(QStringLiteral("INPUT=INPUT_KEYBOARD"));
+    const auto played = [](int units) {
+        return QStringLiteral("%1:%2")
+            .arg(units / 4, 2, 10, QLatin1Char('0'))
+            .arg(units % 4 * 15, 2, 10, QLatin1Char('0'));
+    };
+    const struct
+    {
+        const char *step;
+        std::function<void()> act;
+    } steps[] = {
+        {"away +15 s button", [&] { awayClick(centreOf(QStringLiteral("imgAwayAddTime"))); }},
+        {"away minute button", [&] { awayClick(centreOf(QStringLiteral("imgIdoCsapat2"))); }},
+        {"F4", [&] { key(TKeyboardMap::F4); }},
+        {"F3", [&] { key(TKeyboardMap::F3); }},
+        {"home +15 s button", [&] { homeClick(centreOf(QStringLiteral("imgHomeAddTime"))); }},
+    };
+    for (const auto &s : steps) {
+        const int clockBefore = game.Clock;
+        s.act();
+        ASSERT_GT(game.Clock, clockBefore) << s.step;
+        for (int side = 1; side <= 2; ++side) {
+            for (int row = 1; row <= 3; ++row) {
+                const int jersey =
+                    screen.ItemText(TScreenLayout::RowLabel(side, QStringLiteral("MezSzam"), row)).toInt();
+                EXPECT_EQ(screen.ItemText(TScreenLayout::RowLabel(side, QStringLiteral("Variable"), row)),
+                          played(player(side, jersey).PlayingTime))
+                    << s.step << ", side " << side << ", row " << row;
+            }
+        }
+    }
 }

@@ -126,6 +126,20 @@ TEST_F(ScreenWindow, KeysReachTheKeyboardMap)
     EXPECT_EQ(last()->Kind, Kind::ShotMade);
 }
 
+TEST_F(ScreenWindow, KeypadDigitsRecordNothing)
+{
+    open(QStringLiteral("INPUT_KEYBOARD"));
+    QTest::keyClick(form.get(), Qt::Key_F9);
+    const int count = game.AllEvents.Count();
+    for (const Qt::Key digit : {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_5, Qt::Key_9})
+        QTest::keyClick(form.get(), digit, Qt::KeypadModifier);
+    QTest::keyClick(form.get(), Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(game.AllEvents.Count(), count);
+    // The same digit of the main row records.
+    QTest::keyClick(form.get(), Qt::Key_1);
+    EXPECT_EQ(last()->Kind, Kind::Steal);
+}
+
 TEST_F(ScreenWindow, HomePointerReportsArePostedToTheWindow)
 {
     open();
