@@ -7,6 +7,7 @@
 #include "model/TGame.h"
 #include "screen/input/ScreenCodes.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -239,23 +240,49 @@ void TCourtScreenInput::SystemMouseRelease(QPoint p, TCourtScreen::Button button
 
 void TCourtScreenInput::SystemMouseMove(QPoint p)
 {
+    // A system mouse that records for both teams names the zone for the team
+    // whose half it is over; one label at a time.
+    if (m_game.Settings().UseSystemMouse()) {
+        const int side = TCourtFrame::InOwnHalf(m_screen.CourtHorizontal, 1, p) ? 1 : 2;
+        updateZoneLabel(side, p);
+        m_screen.SetItemText(zoneLabelName(side == 1 ? 2 : 1), QString());
+        return;
+    }
     updateZoneLabel(2, p);
-    if (m_game.Settings().UseSystemMouse())
-        updateZoneLabel(1, p);
 }
 
+QString TCourtScreenInput::zoneLabelName(int side)
+{
+    return side == 1 ? QStringLiteral("lblPontErtekHomeTeam") : QStringLiteral("lblPontErtekAwayTeam");
+}
+
+// The label stands beside the pointer, on the side where the court has room,
+// and says nothing while a click would record nothing.
 void TCourtScreenInput::updateZoneLabel(int side, QPoint p)
 {
-    const QString name =
-        side == 1 ? QStringLiteral("lblPontErtekHomeTeam") : QStringLiteral("lblPontErtekAwayTeam");
+    const QString name = zoneLabelName(side);
     QString text;
-    if (TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
+    if (!m_screen.Locked() && TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
         const QString zone = TZoneMask::ZoneName(m_screen.ZoneMask().ZoneAt(m_screen.CourtHorizontal, p));
         if (!zone.isEmpty())
             text = m_game.Translate(zone);
     }
-    if (m_screen.ItemText(name) != text)
+    TScreenItem &label = m_screen.Items().Get(name);
+    if (!text.isEmpty()) {
+        const QRect court = m_screen.Items().Get(QStringLiteral("imgCourtVertical")).Rect;
+        constexpr int Gap = 14;
+        const int width = label.Rect.width();
+        const int height = label.Rect.height();
+        const bool room = p.x() + Gap + width <= court.right();
+        const int left = room ? p.x() + Gap : p.x() - Gap - width;
+        const int top = std::clamp(p.y() - height / 2, court.top(), court.bottom() - height);
+        label.Rect.moveTopLeft(QPoint(left, top));
+        label.Alignment = room ? TScreenItem::AlignLeft : TScreenItem::AlignRight;
+    }
+    if (label.Text != text)
         m_screen.SetItemText(name, text);
+    else
+        m_screen.Touch();
 }
 
 void TCourtScreenInput::pressAwayComponent(const TScreenItem &item, TCourtScreen::Button button)

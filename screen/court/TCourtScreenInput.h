@@ -46,6 +46,7 @@ private:
     void clickComponent(const QString &name);
     void awayPositionPress(QPoint p, TCourtScreen::Button button);
     void updateZoneLabel(int side, QPoint p);
+    static QString zoneLabelName(int side);
     void keyboardMap(int key, bool shift);
     void selectByHotkey(int side, int slot);
     void exit();

@@ -301,8 +301,9 @@ void courtLabels(TScreenItems &items)
             l->Clickable = !home;
         }
     }
-    label(items, QStringLiteral("lblPontErtekHomeTeam"), QString(), 384, 290, 60);
-    label(items, QStringLiteral("lblPontErtekAwayTeam"), QString(), 559, 270, 60, TScreenItem::AlignRight);
+    // Wide enough for the translated names; they follow the pointer.
+    label(items, QStringLiteral("lblPontErtekHomeTeam"), QString(), 384, 290, 96);
+    label(items, QStringLiteral("lblPontErtekAwayTeam"), QString(), 463, 270, 96, TScreenItem::AlignRight);
     for (TScreenItem *l : {items.Find(QStringLiteral("lblPontErtekHomeTeam")),
                            items.Find(QStringLiteral("lblPontErtekAwayTeam"))}) {
         l->Bold = true;
