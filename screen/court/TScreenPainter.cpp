@@ -97,13 +97,7 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
 {
     if (item.Text.isEmpty())
         return;
-    QFont font;
-    if (item.Condensed)
-        font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    else
-        font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(std::max(1, int(std::lround(item.FontPixels * scale))));
-    font.setBold(item.Bold);
+    QFont font = LabelFont(item, scale);
     if (item.Fit) {
         const double advance = QFontMetricsF(font).horizontalAdvance(item.Text);
         if (advance > target.width() && advance > 0) {
@@ -131,6 +125,33 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
     if (clip)
         painter.setClipRect(target);
     painter.drawText(target, int(align) | (clip ? 0 : int(Qt::TextDontClip)) | Qt::TextSingleLine, item.Text);
+}
+
+QFont TScreenPainter::LabelFont(const TScreenItem &item, double scale)
+{
+    QFont font;
+    if (item.Condensed)
+        font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    else
+        font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(std::max(1, int(std::lround(item.FontPixels * scale))));
+    font.setBold(item.Bold);
+    return font;
+}
+
+QRectF TScreenPainter::TextSpan(const TScreenItem &item)
+{
+    const double width = QFontMetricsF(LabelFont(item, 1.0)).horizontalAdvance(item.Text);
+    const QRectF r(item.Rect);
+    switch (item.Alignment) {
+    case TScreenItem::AlignRight:
+        return QRectF(r.right() + 1 - width, r.top(), width, r.height());
+    case TScreenItem::AlignCentre:
+        return QRectF(r.center().x() - width / 2, r.top(), width, r.height());
+    case TScreenItem::AlignLeft:
+        break;
+    }
+    return QRectF(r.left(), r.top(), width, r.height());
 }
 
 void TScreenPainter::paintFrame(QPainter &painter, const TScreenItem &item, const QRectF &target,

@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "screen/court/TScreenPainter.h"
 
 #include <functional>
 
@@ -261,6 +262,61 @@ TEST_F(Panels, PlayedMinutesOfBothPanelsFollowEveryClockStep)
                 EXPECT_EQ(screen.ItemText(TScreenLayout::RowLabel(side, QStringLiteral("Variable"), row)),
                           played(player(side, jersey).PlayingTime))
                     << s.step << ", side " << side << ", row " << row;
+            }
+        }
+    }
+}
+
+TEST_F(Panels, HeadersStayInsideThePanelsInBothLanguages)
+{
+    OpenGame();
+    const QStringList languages[] = {
+        {"M.", "Játékos", "P.", "D%", "L.", "A.", "F.", "IBM", "Perc"},
+        {"No.", "Player", "P", "FG", "R", "A", "F", "Val", "Min"},
+    };
+    for (const QStringList &captions : languages) {
+        for (int side = 1; side <= 2; ++side) {
+            const double panelLeft = side == 1 ? 15 : 718;
+            const double panelRight = side == 1 ? 286 : 988;
+            const QString word = side == 1 ? QStringLiteral("HomeTeam") : QStringLiteral("AwayTeam");
+            for (int block = 1; block <= 2; ++block) {
+                double previousRight = panelLeft;
+                for (int c = 0; c < captions.size(); ++c) {
+                    const QString name =
+                        c < 8 ? QStringLiteral("lbl%1Header%2_%3").arg(word).arg(block).arg(c + 1)
+                              : QStringLiteral("lblVariable%1%2").arg(word).arg(block);
+                    screen.SetItemText(name, captions[c]);
+                    const QRectF span = TScreenPainter::TextSpan(item(name));
+                    EXPECT_GE(span.left(), previousRight)
+                        << name.toStdString() << " " << captions[c].toStdString();
+                    EXPECT_LE(span.right(), panelRight) << name.toStdString();
+                    previousRight = span.right() + 2;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Panels, NumbersOfNeighbouringColumnsKeepAGap)
+{
+    OpenGame();
+    // The widest values a column shows in a game.
+    const QStringList widest = {"99", "100", "15", "12", "5", "-10", "10:00"};
+    const QStringList columns = {"P", "D", "L", "A", "F", "IBM", "Variable"};
+    for (int side = 1; side <= 2; ++side) {
+        for (int row : {1, 6}) {
+            double previousRight = 0;
+            for (int c = 0; c < columns.size(); ++c) {
+                const QString name = TScreenLayout::RowLabel(side, columns[c], row);
+                screen.SetItemText(name, widest[c]);
+                const QRectF span = TScreenPainter::TextSpan(item(name));
+                // Points followed by a three-digit percentage read as one
+                // number unless a space's width lies between them.
+                const double least = c == 1 ? 5.0 : 3.0;
+                if (c > 0) {
+                    EXPECT_GE(span.left() - previousRight, least) << name.toStdString();
+                }
+                previousRight = span.right();
             }
         }
     }
