@@ -6,6 +6,7 @@
 #include "TScreenLayout.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
+#include "screen/input/TKeyHelp.h"
 
 #include <QMutexLocker>
 
@@ -38,6 +39,8 @@ TCourtScreen::TCourtScreen(TGame &game, QObject *parent)
       m_autoSave(game, m_items, [this] { Touch(); })
 {
     TScreenLayout::Build(m_items);
+    m_pointerSilence.setSingleShot(true);
+    connect(&m_pointerSilence, &QTimer::timeout, this, &TCourtScreen::PointerSilenceCheck);
 }
 
 TCourtScreen::~TCourtScreen() = default;
@@ -61,6 +64,11 @@ void TCourtScreen::SystemMouseMove(QPoint p)
 
 void TCourtScreen::HomePointerReport(QPoint p, int buttons)
 {
+    if (!m_pointerHeard) {
+        m_pointerHeard = true;
+        if (!m_pointerDevice.isEmpty())
+            RemoveStatus(silenceText());
+    }
     m_input->HomePointerReport(p, buttons);
 }
 
@@ -209,6 +217,7 @@ bool TCourtScreen::ConfirmClose()
 
 void TCourtScreen::Shutdown()
 {
+    m_pointerSilence.stop();
     m_activeAI.Timer().stop();
     m_autoSave.Stop();
     m_game.SaveGame();
@@ -323,6 +332,65 @@ void TCourtScreen::Record(int side, int kind, int detail, int x, int y)
 void TCourtScreen::ShowStatus(const QString &text)
 {
     SetItemText(QStringLiteral("lblStatus"), text);
+}
+
+namespace {
+const QString StatusSeparator = QStringLiteral(" · ");
+}
+
+void TCourtScreen::AddStatus(const QString &text)
+{
+    QStringList parts = ItemText(QStringLiteral("lblStatus")).split(StatusSeparator, Qt::SkipEmptyParts);
+    if (!parts.contains(text))
+        parts.append(text);
+    ShowStatus(parts.join(StatusSeparator));
+}
+
+void TCourtScreen::RemoveStatus(const QString &text)
+{
+    QStringList parts = ItemText(QStringLiteral("lblStatus")).split(StatusSeparator, Qt::SkipEmptyParts);
+    if (parts.removeAll(text) > 0)
+        ShowStatus(parts.join(StatusSeparator));
+}
+
+QString TCourtScreen::silenceText() const
+{
+    return tr(QStringLiteral("The home pointer (%1) has sent nothing since the screen opened"))
+        .arg(m_pointerDevice);
+}
+
+void TCourtScreen::ShowKeyHelp()
+{
+    TKeyHelp::TMode mode;
+    mode.KeyboardInput = m_game.Settings().KeyboardInput();
+    mode.SubstitutionMode = SubstitutionMode;
+    mode.EventsLocked = EventsLocked;
+    mode.HomeSlots = HotkeySlots(1);
+    mode.AwaySlots = HotkeySlots(2);
+    TScreenItem &help = m_items.Get(QStringLiteral("pnlKeyHelp"));
+    help.Text = tr(TKeyHelp::Title());
+    help.Lines.clear();
+    for (const TKeyHelp::TLine &line : TKeyHelp::Lines(mode))
+        help.Lines.append(line.Keys + QLatin1Char('\t') + tr(line.Text) + line.Suffix);
+    SetItemVisible(help.Name, true);
+}
+
+void TCourtScreen::HideKeyHelp()
+{
+    SetItemVisible(QStringLiteral("pnlKeyHelp"), false);
+}
+
+void TCourtScreen::WatchHomePointer(const QString &device)
+{
+    m_pointerDevice = device;
+    m_pointerHeard = false;
+    m_pointerSilence.start(PointerSilenceSeconds * 1000);
+}
+
+void TCourtScreen::PointerSilenceCheck()
+{
+    if (!m_pointerHeard && !m_pointerDevice.isEmpty())
+        AddStatus(silenceText());
 }
 
 void TCourtScreen::SetCourtOrientation(bool horizontal)

@@ -88,6 +88,15 @@ void TCourtScreenInput::HomePointerReport(QPoint p, int buttons)
     TScreenItem &pointer = m_screen.Items().Get(QStringLiteral("imgMouseCursor1"));
     pointer.Rect.moveTopLeft(p);
     m_screen.Touch();
+    if (m_screen.KeyHelpShown() && buttons != 0) {
+        m_screen.HideKeyHelp();
+        m_swallowHomeRelease = true;
+        return;
+    }
+    if (m_swallowHomeRelease) {
+        m_swallowHomeRelease = buttons != 0;
+        return;
+    }
     if (buttons == 0) {
         int pending = -1;
         for (int b = 0; b < 3 && pending < 0; ++b)
@@ -219,6 +228,11 @@ void TCourtScreenInput::HomeRelease(QPoint p, TCourtScreen::Button button)
 
 void TCourtScreenInput::SystemMousePress(QPoint p, TCourtScreen::Button button)
 {
+    if (m_screen.KeyHelpShown()) {
+        m_screen.HideKeyHelp();
+        m_swallowSystemRelease = true;
+        return;
+    }
     const TScreenItem *item = m_screen.Items().ClickableAt(p);
     m_pressedItem = item ? item->Name : QString();
     if (item)
@@ -231,6 +245,11 @@ void TCourtScreenInput::SystemMousePress(QPoint p, TCourtScreen::Button button)
 
 void TCourtScreenInput::SystemMouseRelease(QPoint p, TCourtScreen::Button button)
 {
+    if (m_swallowSystemRelease) {
+        m_swallowSystemRelease = false;
+        m_pressedItem.clear();
+        return;
+    }
     const TScreenItem *item = m_screen.Items().ClickableAt(p);
     const QString pressed = m_pressedItem;
     m_pressedItem.clear();
@@ -372,6 +391,8 @@ void TCourtScreenInput::awayPositionPress(QPoint p, TCourtScreen::Button button)
 
 void TCourtScreenInput::KeyPress(int key)
 {
+    if (m_screen.KeyHelpShown())
+        return;
     if (key == TKeyboardMap::Alt)
         m_screen.LockOverride = true;
     else if (key == TKeyboardMap::Control)
@@ -381,10 +402,17 @@ void TCourtScreenInput::KeyPress(int key)
 void TCourtScreenInput::KeyRelease(int key, bool shift)
 {
     m_screen.PutBackPending = false;
+    if (m_screen.KeyHelpShown()) {
+        m_screen.HideKeyHelp();
+        m_screen.LockOverride = false;
+        return;
+    }
     // F12 (quick box score), Delete (set time) and Space (substitutions)
     // open dialogs of later parts.
     m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
-    if (m_game.Settings().KeyboardInput())
+    if (key == TKeyboardMap::F1)
+        m_screen.ShowKeyHelp();
+    else if (m_game.Settings().KeyboardInput())
         keyboardMap(key, shift);
     m_screen.LockOverride = false;
     m_screen.Touch();

@@ -460,4 +460,11 @@ void TScreenLayout::Build(TScreenItems &items)
             false);
     picture(items, QStringLiteral("imgMouseCursor1Template"), QStringLiteral("CURSOR"), 0, 0, 11, 19, false);
     picture(items, QStringLiteral("imgMouseCursor1"), QStringLiteral("CURSOR"), 500, 300, 12, 21, false);
+    // The key help lies over everything while it is open.
+    TScreenItem help;
+    help.Name = QStringLiteral("pnlKeyHelp");
+    help.Kind = TScreenItem::Overlay;
+    help.Rect = QRect(170, 40, 660, 608);
+    help.Visible = false;
+    items.Add(help);
 }

@@ -38,6 +38,7 @@ private:
     void paintPicture(QPainter &painter, const TScreenItem &item, const QRectF &target);
     void paintLabel(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale);
     void paintFrame(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale);
+    void paintOverlay(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale);
     void paintPlaceholder(QPainter &painter, const TScreenItem &item, const QRectF &target);
 
     const TPictureLibrary &m_library;
