@@ -135,7 +135,7 @@ void TScreenPainter::paintOverlay(QPainter &painter, const TScreenItem &item, co
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0xff, 0xd1, 0x66), std::max(1.0, 2 * scale)));
-    painter.setBrush(QColor(0x10, 0x13, 0x18, 240));
+    painter.setBrush(QColor(0x10, 0x13, 0x18, 250));
     painter.drawRoundedRect(target, 8 * scale, 8 * scale);
 
     QFont font;
