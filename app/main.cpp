@@ -68,9 +68,9 @@ int main(int argc, char **argv)
                                           QStringLiteral("FILE"));
     const QCommandLineOption onlineOption(QStringLiteral("online"),
                                           QStringLiteral("With --game: the game is transmitted live."));
-    const QCommandLineOption saveOption(QStringLiteral("save"),
-                                        QStringLiteral("With --script: saves the game into DIR after every event."),
-                                        QStringLiteral("DIR"));
+    const QCommandLineOption saveOption(
+        QStringLiteral("save"), QStringLiteral("With --script: saves the game into DIR after every event."),
+        QStringLiteral("DIR"));
     parser.addOption(gameOption);
     parser.addOption(scriptOption);
     parser.addOption(onlineOption);
@@ -129,8 +129,7 @@ int main(int argc, char **argv)
         const QString code = TGameFolder(folder).GameCode();
         if (code.isEmpty())
             return fail(QStringLiteral("%1 holds no saved game (no hazai_*.dat file).").arg(folder));
-        TLoadOptions options;
-        options.Online = parser.isSet(onlineOption);
+        const TLoadOptions options{.Online = parser.isSet(onlineOption)};
         if (!TGameLoader::Load(app, folder, code, options, &store, &error, createScreen))
             return fail(QStringLiteral("Cannot open the game in %1: %2").arg(folder, error));
     } else {
@@ -144,7 +143,7 @@ int main(int argc, char **argv)
         if (parser.isSet(saveOption))
             app.Game().GameFolder = QDir(parser.value(saveOption)).absolutePath();
         else
-            app.Game().SetStore(nullptr);   // a game to look at, not to keep
+            app.Game().SetStore(nullptr); // a game to look at, not to keep
         prompter.Scripted = true;
         TGameScript runner(app.Game(), screen->Screen());
         if (!runner.Run(script, file.fileName()))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TSaveJournal.h"
+#include "TSaveManifest.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -26,6 +27,11 @@ public:
     QStringList Files(const QString &pattern) const;
     // True when a journal record had to be applied (the last save was cut short).
     bool Recovered() const { return !m_patches.isEmpty(); }
+    // How one of the seven files of the game differs from what the last
+    // completed save wrote, naming it; empty when it does not, or when the
+    // folder keeps no such record for this state (older folders, a save cut
+    // short before its manifest).
+    QString DifferenceFromLastSave(const QString &code, const QString &file) const;
 
     // The seven files of a game.
     static QString GeneralFile(const QString &code);
@@ -42,10 +48,15 @@ public:
 
 private:
     void readJournal();
+    void readManifest();
     bool readRaw(const QString &name, QByteArray &data, bool &exists, QString *error) const;
 
     QString m_path;
     bool m_inMemory = false;
     QHash<QString, QByteArray> m_files;
     QList<TJournalPatch> m_patches;
+    bool m_journalWhole = false;
+    quint32 m_journalGeneration = 0;
+    bool m_hasManifest = false;
+    TSaveManifest m_manifest;
 };
