@@ -4,7 +4,7 @@
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
 #include "model/TGameScript.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "screen/TCourtScreen.h"
 #include "screen/TMessageBoxPrompter.h"
 #include "screen/TfrmParquetixScreenNew.h"

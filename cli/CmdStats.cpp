@@ -9,7 +9,7 @@
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
 #include "model/TLineupStatistics.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "model/TPlusMinus.h"
 #include "model/TSideTotals.h"
 #include "model/TTrackedSlots.h"

@@ -1,7 +1,7 @@
 #include "TUpdateText.h"
 
 #include <QRegularExpression>
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
 
 namespace {
 

@@ -1,9 +1,6 @@
 #include "TReferenceLists.h"
 
-#include <QFile>
 #include <QXmlStreamReader>
-
-const char *TReferenceLists::FileName = "ParquetixData.xml";
 
 namespace {
 
@@ -35,22 +32,6 @@ void TReferenceLists::Clear()
     TurnoverTypes.clear();
     FoulTypes.clear();
     Absent = false;
-}
-
-bool TReferenceLists::Load(const QString &path, TReferenceLists &out, QString *error)
-{
-    out.Clear();
-    QFile file(path);
-    if (!file.exists()) {
-        out.Absent = true;
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    return Parse(file.readAll(), path, out, error);
 }
 
 bool TReferenceLists::Parse(const QByteArray &bytes, const QString &path, TReferenceLists &out, QString *error)

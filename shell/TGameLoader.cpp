@@ -6,7 +6,7 @@
 #include "model/EventKinds.h"
 #include "model/IScreenLink.h"
 #include "model/TGame.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QDir>
 

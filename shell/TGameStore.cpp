@@ -10,7 +10,7 @@
 #include "TSaveJournal.h"
 
 #include "model/TGame.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // server through the sender thread, and how many requests it makes, by
 // SLEEPTIME_BW_SEND. Prints figures; asserts nothing.
 #include "model/EventKinds.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "model/TUiThreadDispatcher.h"
 #include "server/TStatsServer.h"
 #include "transmission/TApplicationSenderHost.h"

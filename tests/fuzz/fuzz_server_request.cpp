@@ -6,7 +6,7 @@
 #include "server/TRequestHandler.h"
 #include "server/TRequestLine.h"
 #include "server/TStatsServer.h"
-#include "transmission/TBase64.h"
+#include "common/TBase64.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "model/TUiThreadDispatcher.h"
 #include "server/TStatsServer.h"
 #include "shell/TGameStore.h"

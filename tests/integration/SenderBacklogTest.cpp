@@ -3,7 +3,7 @@
 #include "LiveServerFixture.h"
 
 #include "model/EventKinds.h"
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
 #include "transmission/TMsMultiPartFormDataStream.h"
 
 #include <QElapsedTimer>

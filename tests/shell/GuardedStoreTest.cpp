@@ -3,7 +3,7 @@
 #include "shell/TGuardedGameStore.h"
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "support/TestHome.h"
 
 #include <QDir>

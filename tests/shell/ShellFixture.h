@@ -64,7 +64,7 @@ protected:
                                    THeadlessScreen *gameScreen = nullptr)
     {
         auto g = std::make_unique<TGame>(
-            TGameServices{&settings, nullptr, &prompter, &clock, nullptr, gameStore ? gameStore : &store});
+            TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock, .Store = gameStore ? gameStore : &store});
         g->SetScreen(gameScreen ? gameScreen : &screen);
         g->GameFolder = gameFolder;
         return g;

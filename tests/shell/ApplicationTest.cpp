@@ -1,4 +1,4 @@
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "support/TestHome.h"
 
 #include <gtest/gtest.h>

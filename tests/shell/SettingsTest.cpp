@@ -1,6 +1,7 @@
-#include "model/TIniFile.h"
-#include "model/TPasswordCipher.h"
 #include "model/TSettings.h"
+#include "shell/TIniFile.h"
+#include "shell/TPasswordCipher.h"
+#include "shell/TSettingsFile.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -92,7 +93,7 @@ TEST(SettingsDefaults, MissingFileGivesEveryDefault)
     TestHome home;
     TSettings s;
     QString error;
-    EXPECT_TRUE(s.Load(home.file("parquetix.ini"), &error));
+    EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error));
     EXPECT_TRUE(error.isEmpty());
     expectAllDefaults(s);
 }
@@ -103,7 +104,7 @@ TEST(SettingsDefaults, EmptyFileAndUnknownSectionsGiveEveryDefault)
     for (const QByteArray &content : {QByteArray(), QByteArray("[OTHER]\nLANGUAGE=ENG\nVERSION=ENG\n")}) {
         home.write("parquetix.ini", content);
         TSettings s;
-        EXPECT_TRUE(s.Load(home.file("parquetix.ini")));
+        EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
         expectAllDefaults(s);
     }
 }
@@ -114,10 +115,10 @@ TEST(SettingsDefaults, ObjectStartsWithDefaultsAndReloadForgetsOldValues)
     TSettings s;
     expectAllDefaults(s);
     home.write("parquetix.ini", "[APPLICATION]\nLANGUAGE=ENG\n");
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.Language(), "ENG");
     home.write("parquetix.ini", "");
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.Language(), "HUN");
 }
 
@@ -146,13 +147,13 @@ TEST(SettingsEditions, FiveDistinctIdentifiers)
         ids << id;
         home.write("parquetix.ini", "[APPLICATION]\nVERSION=" + id.toUtf8() + "\n");
         TSettings s;
-        ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+        ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
         EXPECT_EQ(s.Edition(), e);
         EXPECT_EQ(s.Version(), id);
     }
     home.write("parquetix.ini", "[APPLICATION]\nVERSION=eng\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.Version(), "eng");
     EXPECT_EQ(s.Edition(), TEdition::Hebrew);   // no edition's identifier: the default edition
 }
@@ -164,7 +165,7 @@ TEST(SettingsConversion, BooleansAreTrueOnlyForUpperCaseYes)
                                 "SWAP_RESULT=TRUE\nBLOCK_UPLOAD_DISABLED= YES \n"
                                 "[ACTIVE_AI]\nUSE_ACTIVE_AI_2=1\n[PASSIVE_AI]\nPASSIVE_AI_3_VISIBLE=NO\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_FALSE(s.AutoSave());
     EXPECT_TRUE(s.FibaExport());
     EXPECT_FALSE(s.DataDump());
@@ -185,7 +186,7 @@ TEST(SettingsConversion, ChoiceKeysAndTexts)
                                 "INPUT=INPUT_KEYBOARD\nserver_name=http://stats.example/in?\n"
                                 "DATA_DUMP_DIRECTORY=/var/dump\n[CONNECTION]\nPROXY_PORT=3128\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_FALSE(s.SortByName());
     EXPECT_TRUE(s.UseSystemMouse());
     EXPECT_TRUE(s.KeyboardInput());
@@ -201,7 +202,7 @@ TEST(SettingsConversion, ComPortIsCutTo255Characters)
     TestHome home;
     home.write("parquetix.ini", "[APPLICATION]\nCOMPORT=" + QByteArray(300, 'C') + "\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.ComPort(), QString(255, 'C'));
 }
 
@@ -213,7 +214,7 @@ TEST(SettingsConversion, IntegersAreRead)
                                 "EVENTPARAMETER_WAIT_TIMEOUT=8\nREPORT_TITLE_FONT_SIZE=20\nMY_TEAM=-17\n");
     TSettings s;
     QString error;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error)) << error.toStdString();
     EXPECT_EQ(s.AutoSavePerc(), 3);
     EXPECT_EQ(s.GameLength(), 12);
     EXPECT_EQ(s.NumberOfRetries(), 2);
@@ -234,7 +235,7 @@ TEST(SettingsConversion, MalformedIntegerStopsTheReading)
                                 "[APPLICATION]\nNUMBER_OF_COPIES=7\nNUMBER_OF_RETRIES=5x\nLANGUAGE=ENG\n");
     TSettings s;
     QString error;
-    EXPECT_FALSE(s.Load(home.file("parquetix.ini"), &error));
+    EXPECT_FALSE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error));
     EXPECT_EQ(error, "'5x' is not a valid integer value");
     EXPECT_EQ(s.Language(), "ENG");
     EXPECT_EQ(s.NumberOfRetries(), 5);
@@ -250,7 +251,7 @@ TEST(SettingsConversion, IntegerTextsThatAreNotWholeNumbers)
         home.write("parquetix.ini", QByteArray("[APPLICATION]\nMY_TEAM=") + bad + "\n");
         TSettings s;
         QString error;
-        EXPECT_FALSE(s.Load(home.file("parquetix.ini"), &error)) << bad;
+        EXPECT_FALSE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error)) << bad;
         EXPECT_EQ(error, QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(bad)));
         EXPECT_EQ(s.MyTeam(), -1);
     }
@@ -262,7 +263,7 @@ TEST(SettingsConversion, GameLengthIsReadLeniently)
     home.write("parquetix.ini", "[APPLICATION]\nGAMELENGTH=twelve\nNUMBER_OF_COPIES=9\n");
     TSettings s;
     QString error;
-    EXPECT_TRUE(s.Load(home.file("parquetix.ini"), &error)) << error.toStdString();
+    EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error)) << error.toStdString();
     EXPECT_EQ(s.GameLength(), 10);
     EXPECT_EQ(s.NumberOfCopies(), 9);   // the reading went on
 }
@@ -312,7 +313,7 @@ TEST(SettingsSave, WritesExactlyTheDialogKeys)
     ASSERT_TRUE(s.SetValue("SLEEPTIME_BW_SEND", "100"));
     ASSERT_TRUE(s.SetValue("VERSION", "ENG"));
     QString error;
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s, &error)) << error.toStdString();
     QStringList written = keysInFile(home.read("parquetix.ini"));
     written.sort();
     QStringList expected = DialogKeys;
@@ -331,8 +332,8 @@ TEST(SettingsSave, WritesInPlaceAndKeepsEverythingElse)
                                    "CUSTOM=kept\r\n\r\n[EXTRA]\r\nX=1\r\n";
     home.write("parquetix.ini", handWritten);
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s));
     const QByteArray first = home.read("parquetix.ini");
     EXPECT_TRUE(first.startsWith("; my notes\r\n[APPLICATION]\r\nVERSION=ENG\r\nFIBA_EXPORT=YES\r\nCUSTOM=kept\r\n"))
         << first.toStdString();
@@ -340,7 +341,7 @@ TEST(SettingsSave, WritesInPlaceAndKeepsEverythingElse)
 
     // A second save with one change alters that one line only.
     ASSERT_TRUE(s.SetValue("LANGUAGE", "FRA"));
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s));
     QByteArray expected = first;
     expected.replace("\r\nLANGUAGE=HUN\r\n", "\r\nLANGUAGE=FRA\r\n");
     EXPECT_NE(expected, first);
@@ -351,7 +352,6 @@ TEST(SettingsSave, RoundTrip)
 {
     TestHome home;
     TSettings s;
-    s.SetKeyFolder(home.path());
     const QList<QPair<QString, QString>> changes = {
         {"COMPORT", "COM4"}, {"LANGUAGE", "ENG"}, {"AUTO_SAVE", "NO"}, {"AUTO_SAVE_PERC", "4"},
         {"RENDEZES", "RENDEZES_MEZSZAM"}, {"GAMELENGTH", "12"}, {"NUMBER_OF_RETRIES", "3"},
@@ -362,12 +362,11 @@ TEST(SettingsSave, RoundTrip)
     for (const auto &[key, v] : changes)
         ASSERT_TRUE(s.SetValue(key, v)) << key.toStdString();
     QString error;
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).SaveDialogKeys(s, &error)) << error.toStdString();
     EXPECT_FALSE(home.read("parquetix.ini").contains("p=ss#w;rd"));
 
     TSettings again;
-    again.SetKeyFolder(home.path());
-    ASSERT_TRUE(again.Load(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).Load(again, &error)) << error.toStdString();
     for (const QString &key : TSettings::Keys())
         EXPECT_EQ(again.RawValue(key), s.RawValue(key)) << key.toStdString();
     EXPECT_EQ(again.ProxyPassword(), "p=ss#w;rd");
@@ -378,10 +377,9 @@ TEST(SettingsSave, PasswordIsStoredEncipheredAsHex)
 {
     TestHome home;
     TSettings s;
-    s.SetKeyFolder(home.path());
     ASSERT_TRUE(s.SetValue("PROXY_PASSWORD", QString(70, 'p')));
     EXPECT_EQ(s.ProxyPassword(), QString(64, 'p'));
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).SaveDialogKeys(s));
     const QString stored = TIniFile::ReadString(home.file("parquetix.ini"), "CONNECTION", "PROXY_PASSWORD");
     EXPECT_TRUE(QRegularExpression("^[0-9A-F]+$").match(stored).hasMatch()) << stored.toStdString();
     // Length pair, then nonce, 64 bytes of ciphertext and the tag.
@@ -394,8 +392,7 @@ TEST(SettingsSave, UndecodablePasswordReadsAsEmpty)
     TestHome home;
     home.write("parquetix.ini", "[CONNECTION]\nPROXY_PASSWORD=0A0102\nPROXY_USER=bob\n");
     TSettings s;
-    s.SetKeyFolder(home.path());
-    EXPECT_TRUE(s.Load(home.file("parquetix.ini")));
+    EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).Load(s));
     EXPECT_EQ(s.ProxyPassword(), "");
     EXPECT_EQ(s.ProxyUser(), "bob");
 }
@@ -405,15 +402,13 @@ TEST(SettingsSave, PasswordOfAnotherInstallationReadsAsEmpty)
     TestHome mine;
     TestHome theirs;
     TSettings s;
-    s.SetKeyFolder(theirs.path());
     ASSERT_TRUE(s.SetValue("PROXY_PASSWORD", "s3cret"));
-    ASSERT_TRUE(s.SaveDialogKeys(theirs.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(theirs.file("parquetix.ini"), theirs.path()).SaveDialogKeys(s));
     QFile::copy(theirs.file("parquetix.ini"), mine.file("parquetix.ini"));
     TSettings other;
-    other.SetKeyFolder(mine.path());
     QString ignored;
     ASSERT_TRUE(TPasswordCipher(mine.path()).Encipher("mine", &ignored));   // a key of its own
-    EXPECT_TRUE(other.Load(mine.file("parquetix.ini")));
+    EXPECT_TRUE(TSettingsFile(mine.file("parquetix.ini"), mine.path()).Load(other));
     EXPECT_EQ(other.ProxyPassword(), "");
 }
 
@@ -422,11 +417,10 @@ TEST(SettingsSave, PasswordWithoutKeyFolderIsReportedAndTheRestWritten)
     TestHome home;
     home.write("parquetix.ini", "[CONNECTION]\nPROXY_PASSWORD=OLD\n");
     TSettings s;
-    s.SetKeyFolder(home.file("missing"));
     ASSERT_TRUE(s.SetValue("PROXY_PASSWORD", "s3cret"));
     ASSERT_TRUE(s.SetValue("LANGUAGE", "ENG"));
     QString error;
-    EXPECT_FALSE(s.SaveDialogKeys(home.file("parquetix.ini"), &error));
+    EXPECT_FALSE(TSettingsFile(home.file("parquetix.ini"), home.file("missing")).SaveDialogKeys(s, &error));
     EXPECT_TRUE(error.contains("password")) << error.toStdString();
     EXPECT_EQ(TIniFile::ReadString(home.file("parquetix.ini"), "APPLICATION", "LANGUAGE"), "ENG");
     EXPECT_EQ(TIniFile::ReadString(home.file("parquetix.ini"), "CONNECTION", "PROXY_PASSWORD"), "OLD");
@@ -437,7 +431,7 @@ TEST(SettingsSave, UnwritableFileIsReported)
     TestHome home;
     TSettings s;
     QString error;
-    EXPECT_FALSE(s.SaveDialogKeys(home.file("no/such/dir/parquetix.ini"), &error));
+    EXPECT_FALSE(TSettingsFile(home.file("no/such/dir/parquetix.ini")).SaveDialogKeys(s, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -447,7 +441,7 @@ TEST(SettingsBundled, HomeFileIsTheEnglishEditionWithEveryKey)
     ASSERT_TRUE(QFileInfo::exists(path)) << path.toStdString();
     TSettings s;
     QString error;
-    ASSERT_TRUE(s.Load(path, &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(path).Load(s, &error)) << error.toStdString();
     EXPECT_EQ(s.Edition(), TEdition::English);
     EXPECT_EQ(s.Language(), "ENG");
     EXPECT_EQ(s.ServerName(), Base + "/income/index.phtml?");

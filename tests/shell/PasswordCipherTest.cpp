@@ -1,4 +1,5 @@
-#include "model/TPasswordCipher.h"
+#include "model/TSettings.h"
+#include "shell/TPasswordCipher.h"
 #include "support/TestHome.h"
 
 #include <QFile>
@@ -70,7 +71,7 @@ TEST(PasswordCipher, OnlyTheFirst64CharactersAreStored)
     // Cutting never leaves half of a character outside the basic plane.
     const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");   // two UTF-16 units
     const QString straddling = QString(63, 'y') + clef;
-    EXPECT_EQ(TPasswordCipher::Cut(straddling), QString(63, 'y'));
+    EXPECT_EQ(TSettings::CutPassword(straddling), QString(63, 'y'));
     EXPECT_EQ(cipher.Decipher(encipher(cipher, straddling)), QString(63, 'y'));
 }
 

@@ -1,5 +1,7 @@
 #include "TPasswordCipher.h"
 
+#include "model/TSettings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,16 +69,6 @@ QString TPasswordCipher::KeyFilePath() const
     return QDir(m_keyFolder).filePath(QString::fromLatin1(KeyFileName));
 }
 
-QString TPasswordCipher::Cut(const QString &password)
-{
-    if (password.size() <= MaxPasswordLength)
-        return password;
-    qsizetype n = MaxPasswordLength;
-    if (password.at(n - 1).isHighSurrogate())
-        --n;
-    return password.left(n);
-}
-
 bool TPasswordCipher::readKey(QByteArray *key, QString *error) const
 {
     QFile file(KeyFilePath());
@@ -132,7 +124,7 @@ bool TPasswordCipher::createKey(QByteArray *key, QString *error) const
 
 bool TPasswordCipher::Encipher(const QString &password, QString *stored, QString *error) const
 {
-    const QByteArray plain = Cut(password).toUtf8();
+    const QByteArray plain = TSettings::CutPassword(password).toUtf8();
     if (plain.isEmpty()) {
         stored->clear();
         return true;
@@ -212,5 +204,5 @@ QString TPasswordCipher::Decipher(const QString &stored) const
     const QString password = utf8.decode(plain.left(len + finalLen));
     if (utf8.hasError())
         return QString();
-    return Cut(password);
+    return TSettings::CutPassword(password);
 }

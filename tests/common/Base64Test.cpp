@@ -1,6 +1,6 @@
 // Base64 of the game archive: 57 bytes to a line of 76 characters, CR LF
 // between lines and none after the last.
-#include "transmission/TBase64.h"
+#include "common/TBase64.h"
 
 #include <QFile>
 #include <QTemporaryDir>
