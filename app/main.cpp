@@ -4,7 +4,6 @@
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
 #include "model/TGameScript.h"
-#include "shell/TParquetixApplication.h"
 #include "screen/TCourtScreen.h"
 #include "screen/TMessageBoxPrompter.h"
 #include "screen/TfrmParquetixScreenNew.h"
@@ -12,6 +11,7 @@
 #include "shell/TGameLoader.h"
 #include "shell/TGameStore.h"
 #include "shell/TGuardedGameStore.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

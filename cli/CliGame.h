@@ -2,8 +2,8 @@
 
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "shell/TParquetixApplication.h"
 #include "shell/TGameStore.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QTextStream>
 #include <functional>

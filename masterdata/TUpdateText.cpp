@@ -1,7 +1,8 @@
 #include "TUpdateText.h"
 
-#include <QRegularExpression>
 #include "common/Win1250.h"
+
+#include <QRegularExpression>
 
 namespace {
 

@@ -208,7 +208,8 @@ bool TSettings::Load(const TReader &read, QString *error)
     bool ok = true;
     for (const TKey &key : KeyTable) {
         const QString name = QLatin1String(key.Name);
-        const std::optional<QString> raw = read(QLatin1String(key.Section), name, key.Kind == TKind::Password);
+        const std::optional<QString> raw =
+            read(QLatin1String(key.Section), name, key.Kind == TKind::Password);
         if (!raw)
             continue;
         if (key.Kind == TKind::Integer && !parseStrictInt(*raw, nullptr)) {
@@ -240,8 +241,8 @@ QList<TSettings::TStoredValue> TSettings::DialogValues() const
     QReadLocker lock(&m_lock);
     for (const TKey &key : KeyTable)
         if (key.Dialog)
-            out.append({QLatin1String(key.Section), QLatin1String(key.Name), m_values.value(QLatin1String(key.Name)),
-                        key.Kind == TKind::Password});
+            out.append({QLatin1String(key.Section), QLatin1String(key.Name),
+                        m_values.value(QLatin1String(key.Name)), key.Kind == TKind::Password});
     return out;
 }
 

@@ -27,13 +27,14 @@ public:
     static QString EditionId(TEdition edition);
     static const char *DefaultServerBase;   // base address of the statistics server
 
-    static constexpr int MaxPasswordLength = 64;   // characters kept of a longer password
+    static constexpr int MaxPasswordLength = 64; // characters kept of a longer password
     // The first `MaxPasswordLength` characters, never splitting a surrogate pair.
     static QString CutPassword(const QString &password);
 
     // The stored text of a key, or nothing when the store has none; a
     // password comes back in clear.
-    using TReader = std::function<std::optional<QString>(const QString &section, const QString &key, bool password)>;
+    using TReader =
+        std::function<std::optional<QString>(const QString &section, const QString &key, bool password)>;
     // Takes every key from `read` (defaults for missing keys). Returns false
     // and an error text ("'%s' is not a valid integer value") when an integer
     // key is malformed; the keys read so far keep their values and the rest
@@ -47,7 +48,7 @@ public:
     {
         QString Section;
         QString Key;
-        QString Value;   // a password in clear
+        QString Value; // a password in clear
         bool Password = false;
     };
     QList<TStoredValue> DialogValues() const;
@@ -112,5 +113,5 @@ private:
     int intValue(const QString &key) const;
 
     mutable QReadWriteLock m_lock;
-    QHash<QString, QString> m_values;   // key -> raw text (PROXY_PASSWORD in clear)
+    QHash<QString, QString> m_values; // key -> raw text (PROXY_PASSWORD in clear)
 };

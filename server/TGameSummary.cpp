@@ -1,8 +1,8 @@
 #include "TGameSummary.h"
 
+#include "TDisplayText.h"
 #include "TLiveMessage.h"
 #include "common/Win1250.h"
-#include "TDisplayText.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "TRequestHandler.h"
 
+#include "TDisplayText.h"
 #include "TGameSummary.h"
 #include "TLiveMessage.h"
 #include "TMessageStore.h"
 #include "TScoreboardPage.h"
 #include "TUploadStore.h"
-#include "common/Win1250.h"
-#include "TDisplayText.h"
 #include "common/TBase64.h"
+#include "common/Win1250.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -172,7 +172,8 @@ TServerReply TRequestHandler::batch(const FormFields &fields)
         if (!m.isValid())
             return TServerReply::error(400, QStringLiteral("message %1 of the batch: %2").arg(i + 1).arg(why).toUtf8());
         if (m.gameCode() != game)
-            return TServerReply::error(400, "message " + QByteArray::number(i + 1) + " of the batch belongs to game " +
+            return TServerReply::error(400, "message " + QByteArray::number(i + 1) +
+                                                " of the batch belongs to game " +
                                                 TDisplayText::escapeBytes(m.gameCode()) + ", not " +
                                                 TDisplayText::escapeBytes(game));
         messages.append(m);

@@ -88,7 +88,8 @@ void TIniFile::FromBytes(const QByteArray &input)
         }
         const bool crlf = nl > pos && bytes.at(nl - 1) == '\r';
         const qsizetype end = crlf ? nl - 1 : nl;
-        m_lines.append(makeLine(bytes.mid(pos, end - pos), crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n")));
+        m_lines.append(
+            makeLine(bytes.mid(pos, end - pos), crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n")));
         pos = nl + 1;
     }
 }
@@ -138,7 +139,7 @@ bool TIniFile::Save(const QString &path, QString *error) const
 qsizetype TIniFile::find(const QString &section, const QString &key, qsizetype *insertAt) const
 {
     bool inSection = false;
-    bool seenSection = false;   // a later section of the same name gets no new keys
+    bool seenSection = false; // a later section of the same name gets no new keys
     qsizetype insert = -1;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const TLine &line = m_lines[i];
@@ -196,14 +197,14 @@ bool TIniFile::SetValue(const QString &section, const QString &key, const QStrin
         return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'));
     };
     const QString trimmedSection = section.trimmed();
-    if (trimmedSection.isEmpty() || trimmedSection != section || hasLineBreak(section)
-        || section.contains(QLatin1Char(']'))) {
+    if (trimmedSection.isEmpty() || trimmedSection != section || hasLineBreak(section) ||
+        section.contains(QLatin1Char(']'))) {
         setError(error, QStringLiteral("\"%1\" is not a valid section name").arg(section));
         return false;
     }
-    if (key.trimmed().isEmpty() || key.trimmed() != key || hasLineBreak(key) || key.contains(QLatin1Char('='))
-        || key.startsWith(QLatin1Char('[')) || key.startsWith(QLatin1Char(';'))
-        || key.startsWith(QLatin1Char('#'))) {
+    if (key.trimmed().isEmpty() || key.trimmed() != key || hasLineBreak(key) ||
+        key.contains(QLatin1Char('=')) || key.startsWith(QLatin1Char('[')) ||
+        key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('#'))) {
         setError(error, QStringLiteral("\"%1\" is not a valid key name").arg(key));
         return false;
     }

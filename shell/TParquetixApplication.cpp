@@ -30,8 +30,8 @@ bool TParquetixApplication::Initialize(QString *error)
                      ExeFolder + QStringLiteral("Template/parquetix_player_report.xlt"),
                      ExeFolder + QStringLiteral("Template/fiba.xlt")};
     DataPaths.clear();
-    for (const char *table : {"Staff", "League", "Team", "LeagueTeam", "Player", "TeamPlayer", "Game", "translate",
-                              "Language"})
+    for (const char *table :
+         {"Staff", "League", "Team", "LeagueTeam", "Player", "TeamPlayer", "Game", "translate", "Language"})
         DataPaths.append(DatastoreFolder + QString::fromLatin1(table) + QStringLiteral(".db"));
     const bool ok = TSettingsFile(IniPath, DatastoreFolder).Load(Settings(), error);
     StartGame();
@@ -54,8 +54,8 @@ QString TParquetixApplication::LibraryFolder() const
 bool TParquetixApplication::LoadReferenceLists(QString *error)
 {
     TReferenceLists lists;
-    const bool ok =
-        TReferenceListsFile::Load(ExeFolder + QString::fromLatin1(TReferenceListsFile::FileName), lists, error);
+    const bool ok = TReferenceListsFile::Load(ExeFolder + QString::fromLatin1(TReferenceListsFile::FileName),
+                                              lists, error);
     ApplyReferenceLists(lists);
     return ok;
 }

@@ -8,7 +8,7 @@ class TReferenceLists;
 class TReferenceListsFile
 {
 public:
-    static const char *FileName;   // "ParquetixData.xml"
+    static const char *FileName; // "ParquetixData.xml"
 
     // Reads `path` into `out`. A missing file is no error: true, empty lists
     // and Absent set. A file that cannot be read or parsed gives false, the

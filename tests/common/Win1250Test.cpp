@@ -45,8 +45,8 @@ TEST(Win1250Test, EncodesTextToItsCodePageBytes)
 
 TEST(Win1250Test, DecodeReversesEveryMappableText)
 {
-    for (const QString &text : {QString(), QStringLiteral("Szabó Ödön"), QStringLiteral("ťžš €"),
-                                QStringLiteral("a&b=c#d")})
+    for (const QString &text :
+         {QString(), QStringLiteral("Szabó Ödön"), QStringLiteral("ťžš €"), QStringLiteral("a&b=c#d")})
         EXPECT_EQ(Win1250::Decode(Win1250::Encode(text)), text) << text.toStdString();
 }
 

@@ -1,12 +1,12 @@
 // Fuzzes what the reference server reads from clients: request lines, live
 // message queries, batch texts, multipart forms of the batch and the upload,
 // and whole HTTP requests served as on a connection.
+#include "common/TBase64.h"
 #include "server/TGameSummary.h"
 #include "server/TLiveMessage.h"
 #include "server/TRequestHandler.h"
 #include "server/TRequestLine.h"
 #include "server/TStatsServer.h"
-#include "common/TBase64.h"
 
 #include <QTemporaryDir>
 

@@ -42,8 +42,8 @@ class ScreenFixture : public ::testing::Test
 protected:
     ScreenFixture()
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock, .Store = &store}), screen(game),
-          script(game, screen)
+          game(TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock, .Store = &store}),
+          screen(game), script(game, screen)
     {
         game.SetScreen(&screen);
         screen.SetHost(&host);

@@ -56,7 +56,8 @@ TEST(IniFileRead, FirstOccurrenceCounts)
 
 TEST(IniFileRead, ValueKeepsEqualsSignsAndLosesOnePairOfQuotes)
 {
-    const QByteArray file = "[A]\nURL=http://h/?a=1&b=2\nQ=\" padded \"\nS='x'\nHALF=\"x\nMIXED=\"x'\nEMPTY=\n";
+    const QByteArray file =
+        "[A]\nURL=http://h/?a=1&b=2\nQ=\" padded \"\nS='x'\nHALF=\"x\nMIXED=\"x'\nEMPTY=\n";
     EXPECT_EQ(value(file, "A", "URL"), "http://h/?a=1&b=2");
     EXPECT_EQ(value(file, "A", "Q"), " padded ");
     EXPECT_EQ(value(file, "A", "S"), "x");
@@ -77,9 +78,11 @@ TEST(IniFileRead, CrLfBomAndLastLineWithoutEnding)
 TEST(IniFileRead, Utf8AndLatin1Values)
 {
     // "Győr" in UTF-8, and "Pécs" as a Latin-1 byte an 8-bit editor would write.
-    const QByteArray file = "[A]\nU=Gy\xC5\x91r\nL=P\xE9" "cs\n";
+    const QByteArray file = "[A]\nU=Gy\xC5\x91r\nL=P\xE9"
+                            "cs\n";
     EXPECT_EQ(value(file, "A", "U"), QString::fromUtf8("Gy\xC5\x91r"));
-    EXPECT_EQ(value(file, "A", "L"), QString::fromUtf8("P\xC3\xA9" "cs"));
+    EXPECT_EQ(value(file, "A", "L"), QString::fromUtf8("P\xC3\xA9"
+                                                       "cs"));
 }
 
 TEST(IniFileRead, MissingFileIsEmptyNotAnError)
@@ -158,8 +161,9 @@ TEST(IniFileWrite, NewLinesFollowTheFilesLineEndingAndTheBomStays)
 
 TEST(IniFileWrite, ValuesThatReadingWouldChangeAreQuoted)
 {
-    for (const QString &v : {QStringLiteral(" lead"), QStringLiteral("trail "), QStringLiteral("\"q\""),
-                             QStringLiteral("''"), QStringLiteral("a \"b\" c"), QString::fromUtf8("\xC5\x91")}) {
+    for (const QString &v :
+         {QStringLiteral(" lead"), QStringLiteral("trail "), QStringLiteral("\"q\""), QStringLiteral("''"),
+          QStringLiteral("a \"b\" c"), QString::fromUtf8("\xC5\x91")}) {
         TIniFile ini;
         ASSERT_TRUE(ini.SetValue("A", "X", v));
         TIniFile again;
@@ -189,8 +193,10 @@ TEST(IniFileWrite, FileIsReplacedWithoutLeavingTemporaryFiles)
     TestHome home;
     home.write("parquetix.ini", "[A]\r\n; note\r\nX=1\r\n");
     QString error;
-    ASSERT_TRUE(TIniFile::WriteString(home.file("parquetix.ini"), "A", "X", "2", &error)) << error.toStdString();
-    ASSERT_TRUE(TIniFile::WriteString(home.file("parquetix.ini"), "B", "Y", "3", &error)) << error.toStdString();
+    ASSERT_TRUE(TIniFile::WriteString(home.file("parquetix.ini"), "A", "X", "2", &error))
+        << error.toStdString();
+    ASSERT_TRUE(TIniFile::WriteString(home.file("parquetix.ini"), "B", "Y", "3", &error))
+        << error.toStdString();
     EXPECT_EQ(home.read("parquetix.ini"), QByteArray("[A]\r\n; note\r\nX=2\r\n\r\n[B]\r\nY=3\r\n"));
     EXPECT_EQ(TIniFile::ReadString(home.file("parquetix.ini"), "b", "y"), "3");
     const QStringList files = QDir(home.path()).entryList(QDir::Files);

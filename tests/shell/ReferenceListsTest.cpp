@@ -34,7 +34,8 @@ TLoaded load(const TestHome &home, const QByteArray &content)
 {
     home.write(TReferenceListsFile::FileName, content);
     TLoaded loaded;
-    loaded.Ok = TReferenceListsFile::Load(home.file(TReferenceListsFile::FileName), loaded.Lists, &loaded.Error);
+    loaded.Ok =
+        TReferenceListsFile::Load(home.file(TReferenceListsFile::FileName), loaded.Lists, &loaded.Error);
     return loaded;
 }
 
@@ -73,7 +74,8 @@ TEST(ReferenceLists, AbsentFileIsNoError)
 TEST(ReferenceLists, MissingOrEmptyListElementGivesAnEmptyList)
 {
     TestHome home;
-    const TLoaded r = load(home, "<R>\n <TeamDefenseModeList/>\n <FoulTypeList><F Id='1' Name='P'/></FoulTypeList>\n</R>");
+    const TLoaded r =
+        load(home, "<R>\n <TeamDefenseModeList/>\n <FoulTypeList><F Id='1' Name='P'/></FoulTypeList>\n</R>");
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
     EXPECT_TRUE(r.Lists.DefenseModes.isEmpty());
     EXPECT_TRUE(r.Lists.TurnoverTypes.isEmpty());
@@ -136,13 +138,13 @@ TEST(ReferenceLists, IdMustBeADecimalInteger)
 {
     TestHome home;
     for (const char *id : {"x1", "0x10", "1.5", "", "12abc", "99999999999"}) {
-        const TLoaded r = load(home, QByteArray("<R>\n<TurnoverTypeList>\n<T Id='1' Name='ok'/>\n<T Id='")
-                                         + id + "' Name='A'/>\n</TurnoverTypeList>\n</R>");
+        const TLoaded r = load(home, QByteArray("<R>\n<TurnoverTypeList>\n<T Id='1' Name='ok'/>\n<T Id='") +
+                                         id + "' Name='A'/>\n</TurnoverTypeList>\n</R>");
         EXPECT_FALSE(r.Ok) << id;
         EXPECT_TRUE(r.Error.contains("line 4")) << r.Error.toStdString();
         EXPECT_TRUE(r.Error.contains(QStringLiteral("'%1' is not a valid integer value").arg(id)))
             << r.Error.toStdString();
-        expectEmpty(r.Lists);   // the item read before the bad one is gone too
+        expectEmpty(r.Lists); // the item read before the bad one is gone too
     }
 }
 

@@ -18,13 +18,38 @@ namespace {
 const QString Base = QStringLiteral("http://127.0.0.1:8080");
 
 // The keys the settings dialog writes, from the key table.
-const QStringList DialogKeys = {
-    "COMPORT", "LANGUAGE", "AUTO_SAVE", "AUTO_SAVE_PERC", "RENDEZES", "GAMELENGTH", "NUMBER_OF_RETRIES",
-    "NUMBER_OF_COPIES", "REPORT_LOGO_FILENAME", "BANNER_FILENAME", "SPONSOR1_FILENAME", "SPONSOR2_FILENAME",
-    "SYSTEM_MOUSE", "INPUT", "LIMITED_TIMEOUTS", "DATA_DUMP", "DATA_DUMP_DIRECTORY", "DELETE_DATA_DUMP",
-    "MY_TEAM", "CHECK_NEW_VERSION", "PROXY_SERVER", "PROXY_PORT", "PROXY_USER", "PROXY_PASSWORD",
-    "USE_ACTIVE_AI_1", "USE_ACTIVE_AI_2", "USE_ACTIVE_AI_3", "USE_ACTIVE_AI_4", "USE_ACTIVE_AI_5",
-    "PASSIVE_AI_1_VISIBLE", "PASSIVE_AI_2_VISIBLE", "PASSIVE_AI_3_VISIBLE"};
+const QStringList DialogKeys = {"COMPORT",
+                                "LANGUAGE",
+                                "AUTO_SAVE",
+                                "AUTO_SAVE_PERC",
+                                "RENDEZES",
+                                "GAMELENGTH",
+                                "NUMBER_OF_RETRIES",
+                                "NUMBER_OF_COPIES",
+                                "REPORT_LOGO_FILENAME",
+                                "BANNER_FILENAME",
+                                "SPONSOR1_FILENAME",
+                                "SPONSOR2_FILENAME",
+                                "SYSTEM_MOUSE",
+                                "INPUT",
+                                "LIMITED_TIMEOUTS",
+                                "DATA_DUMP",
+                                "DATA_DUMP_DIRECTORY",
+                                "DELETE_DATA_DUMP",
+                                "MY_TEAM",
+                                "CHECK_NEW_VERSION",
+                                "PROXY_SERVER",
+                                "PROXY_PORT",
+                                "PROXY_USER",
+                                "PROXY_PASSWORD",
+                                "USE_ACTIVE_AI_1",
+                                "USE_ACTIVE_AI_2",
+                                "USE_ACTIVE_AI_3",
+                                "USE_ACTIVE_AI_4",
+                                "USE_ACTIVE_AI_5",
+                                "PASSIVE_AI_1_VISIBLE",
+                                "PASSIVE_AI_2_VISIBLE",
+                                "PASSIVE_AI_3_VISIBLE"};
 
 // Key names of the "key=value" lines of a file, in file order.
 QStringList keysInFile(const QByteArray &bytes)
@@ -140,8 +165,8 @@ TEST(SettingsEditions, FiveDistinctIdentifiers)
 {
     TestHome home;
     QStringList ids;
-    for (TEdition e : {TEdition::Hungarian, TEdition::English, TEdition::Hebrew, TEdition::Italian,
-                       TEdition::French}) {
+    for (TEdition e :
+         {TEdition::Hungarian, TEdition::English, TEdition::Hebrew, TEdition::Italian, TEdition::French}) {
         const QString id = TSettings::EditionId(e);
         EXPECT_FALSE(ids.contains(id)) << id.toStdString();
         ids << id;
@@ -155,7 +180,7 @@ TEST(SettingsEditions, FiveDistinctIdentifiers)
     TSettings s;
     ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.Version(), "eng");
-    EXPECT_EQ(s.Edition(), TEdition::Hebrew);   // no edition's identifier: the default edition
+    EXPECT_EQ(s.Edition(), TEdition::Hebrew); // no edition's identifier: the default edition
 }
 
 TEST(SettingsConversion, BooleansAreTrueOnlyForUpperCaseYes)
@@ -170,7 +195,7 @@ TEST(SettingsConversion, BooleansAreTrueOnlyForUpperCaseYes)
     EXPECT_TRUE(s.FibaExport());
     EXPECT_FALSE(s.DataDump());
     EXPECT_FALSE(s.SwapResult());
-    EXPECT_TRUE(s.BlockUploadDisabled());   // blanks around a value never count
+    EXPECT_TRUE(s.BlockUploadDisabled()); // blanks around a value never count
     EXPECT_FALSE(s.UseActiveAI(2));
     EXPECT_TRUE(s.UseActiveAI(1));
     EXPECT_FALSE(s.PassiveAIVisible(3));
@@ -265,7 +290,7 @@ TEST(SettingsConversion, GameLengthIsReadLeniently)
     QString error;
     EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error)) << error.toStdString();
     EXPECT_EQ(s.GameLength(), 10);
-    EXPECT_EQ(s.NumberOfCopies(), 9);   // the reading went on
+    EXPECT_EQ(s.NumberOfCopies(), 9); // the reading went on
 }
 
 TEST(SettingsSetValue, SetsOneValueInMemory)
@@ -320,8 +345,8 @@ TEST(SettingsSave, WritesExactlyTheDialogKeys)
     expected.sort();
     EXPECT_EQ(written, expected);
     for (const QString &key : DialogKeys)
-        EXPECT_TRUE(TIniFile::ReadString(home.file("parquetix.ini"), TSettings::SectionOf(key), key, "<none>")
-                    != "<none>")
+        EXPECT_TRUE(TIniFile::ReadString(home.file("parquetix.ini"), TSettings::SectionOf(key), key,
+                                         "<none>") != "<none>")
             << key.toStdString();
 }
 
@@ -335,7 +360,8 @@ TEST(SettingsSave, WritesInPlaceAndKeepsEverythingElse)
     ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s));
     const QByteArray first = home.read("parquetix.ini");
-    EXPECT_TRUE(first.startsWith("; my notes\r\n[APPLICATION]\r\nVERSION=ENG\r\nFIBA_EXPORT=YES\r\nCUSTOM=kept\r\n"))
+    EXPECT_TRUE(
+        first.startsWith("; my notes\r\n[APPLICATION]\r\nVERSION=ENG\r\nFIBA_EXPORT=YES\r\nCUSTOM=kept\r\n"))
         << first.toStdString();
     EXPECT_TRUE(first.contains("\r\n[EXTRA]\r\nX=1\r\n"));
 
@@ -353,20 +379,33 @@ TEST(SettingsSave, RoundTrip)
     TestHome home;
     TSettings s;
     const QList<QPair<QString, QString>> changes = {
-        {"COMPORT", "COM4"}, {"LANGUAGE", "ENG"}, {"AUTO_SAVE", "NO"}, {"AUTO_SAVE_PERC", "4"},
-        {"RENDEZES", "RENDEZES_MEZSZAM"}, {"GAMELENGTH", "12"}, {"NUMBER_OF_RETRIES", "3"},
-        {"NUMBER_OF_COPIES", "2"}, {"REPORT_LOGO_FILENAME", " /logo with blanks.bmp "},
-        {"DATA_DUMP_DIRECTORY", QString::fromUtf8("/tmp/d\xC3\xBCmp")}, {"MY_TEAM", "42"},
-        {"PROXY_SERVER", "proxy.local"}, {"PROXY_PORT", "3128"}, {"PROXY_USER", "bob"},
-        {"PROXY_PASSWORD", "p=ss#w;rd"}, {"USE_ACTIVE_AI_3", "NO"}, {"PASSIVE_AI_2_VISIBLE", "NO"}};
+        {"COMPORT", "COM4"},
+        {"LANGUAGE", "ENG"},
+        {"AUTO_SAVE", "NO"},
+        {"AUTO_SAVE_PERC", "4"},
+        {"RENDEZES", "RENDEZES_MEZSZAM"},
+        {"GAMELENGTH", "12"},
+        {"NUMBER_OF_RETRIES", "3"},
+        {"NUMBER_OF_COPIES", "2"},
+        {"REPORT_LOGO_FILENAME", " /logo with blanks.bmp "},
+        {"DATA_DUMP_DIRECTORY", QString::fromUtf8("/tmp/d\xC3\xBCmp")},
+        {"MY_TEAM", "42"},
+        {"PROXY_SERVER", "proxy.local"},
+        {"PROXY_PORT", "3128"},
+        {"PROXY_USER", "bob"},
+        {"PROXY_PASSWORD", "p=ss#w;rd"},
+        {"USE_ACTIVE_AI_3", "NO"},
+        {"PASSIVE_AI_2_VISIBLE", "NO"}};
     for (const auto &[key, v] : changes)
         ASSERT_TRUE(s.SetValue(key, v)) << key.toStdString();
     QString error;
-    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).SaveDialogKeys(s, &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).SaveDialogKeys(s, &error))
+        << error.toStdString();
     EXPECT_FALSE(home.read("parquetix.ini").contains("p=ss#w;rd"));
 
     TSettings again;
-    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).Load(again, &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).Load(again, &error))
+        << error.toStdString();
     for (const QString &key : TSettings::Keys())
         EXPECT_EQ(again.RawValue(key), s.RawValue(key)) << key.toStdString();
     EXPECT_EQ(again.ProxyPassword(), "p=ss#w;rd");
@@ -407,7 +446,7 @@ TEST(SettingsSave, PasswordOfAnotherInstallationReadsAsEmpty)
     QFile::copy(theirs.file("parquetix.ini"), mine.file("parquetix.ini"));
     TSettings other;
     QString ignored;
-    ASSERT_TRUE(TPasswordCipher(mine.path()).Encipher("mine", &ignored));   // a key of its own
+    ASSERT_TRUE(TPasswordCipher(mine.path()).Encipher("mine", &ignored)); // a key of its own
     EXPECT_TRUE(TSettingsFile(mine.file("parquetix.ini"), mine.path()).Load(other));
     EXPECT_EQ(other.ProxyPassword(), "");
 }
