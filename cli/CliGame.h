@@ -2,9 +2,9 @@
 
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "model/TParquetixApplication.h"
 #include "shell/TGameStore.h"
 #include "shell/THomeTranslator.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QTextStream>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "CliCommand.h"
 
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "shell/TSavedGameList.h"
 
 namespace {

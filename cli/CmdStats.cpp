@@ -9,12 +9,12 @@
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
 #include "model/TLineupStatistics.h"
-#include "model/TParquetixApplication.h"
 #include "model/TPlusMinus.h"
 #include "model/TSideTotals.h"
 #include "model/TTrackedSlots.h"
 #include "shell/TGameFolder.h"
 #include "shell/TGameLoader.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masterdata/IUpdateDownloader.h"
+#include "common/IUpdateDownloader.h"
 #include "masterdata/TUpdateText.h"
 #include "masterdata/TdmMain.h"
 

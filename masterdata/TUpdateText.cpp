@@ -1,6 +1,7 @@
 #include "TUpdateText.h"
 
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
+
 #include <QRegularExpression>
 
 namespace {

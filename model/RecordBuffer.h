@@ -3,12 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-// Windows-1250 at the file and wire boundary; inside the program text is QString.
-namespace Win1250 {
-QByteArray Encode(const QString &text);   // characters the code page lacks become "?"
-QString Decode(const QByteArray &bytes);
-}
-
 // A fixed-size record written field by field at stated offsets:
 // little-endian int32, bytes, and string[N] = one length byte + N positions.
 class TRecordWriter

@@ -2,7 +2,7 @@
 
 #include "EventKinds.h"
 #include "THeadlessScreen.h"
-#include "transmission/messages/LiveMessages.h"
+#include "model/messages/LiveMessages.h"
 
 #include <QMutexLocker>
 

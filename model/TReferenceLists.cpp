@@ -1,10 +1,6 @@
 #include "TReferenceLists.h"
 
-#include "common/TGuardedFile.h"
-
 #include <QXmlStreamReader>
-
-const char *TReferenceLists::FileName = "ParquetixData.xml";
 
 namespace {
 
@@ -36,25 +32,6 @@ void TReferenceLists::Clear()
     TurnoverTypes.clear();
     FoulTypes.clear();
     Absent = false;
-}
-
-bool TReferenceLists::Load(const QString &path, TReferenceLists &out, QString *error)
-{
-    out.Clear();
-    QByteArray bytes;
-    QString problem;
-    switch (TGuardedFile::Read(path, MaxFileBytes, bytes, &problem)) {
-    case TGuardedFile::TStatus::Missing:
-        out.Absent = true;
-        return true;
-    case TGuardedFile::TStatus::Refused:
-        if (error)
-            *error = problem;
-        return false;
-    case TGuardedFile::TStatus::Ok:
-        break;
-    }
-    return Parse(bytes, path, out, error);
 }
 
 bool TReferenceLists::Parse(const QByteArray &bytes, const QString &path, TReferenceLists &out, QString *error)

@@ -1,8 +1,5 @@
 #include "TSettings.h"
 
-#include "model/TIniFile.h"
-#include "model/TPasswordCipher.h"
-
 #include <QReadLocker>
 #include <QWriteLocker>
 
@@ -142,7 +139,7 @@ QString defaultOf(const TKey &key)
 QString fitted(const TKey &key, const QString &value)
 {
     if (key.Kind == TKind::Password)
-        return TPasswordCipher::Cut(value);
+        return TSettings::CutPassword(value);
     if (qstrcmp(key.Name, "COMPORT") == 0)
         return value.left(ComPortMaxLength);
     return value;
@@ -192,87 +189,61 @@ QString TSettings::SectionOf(const QString &key)
     return k ? QLatin1String(k->Section) : QString();
 }
 
-void TSettings::SetKeyFolder(const QString &folder)
+QString TSettings::CutPassword(const QString &password)
 {
-    QWriteLocker lock(&m_lock);
-    m_keyFolder = folder;
+    if (password.size() <= MaxPasswordLength)
+        return password;
+    qsizetype n = MaxPasswordLength;
+    if (password.at(n - 1).isHighSurrogate())
+        --n;
+    return password.left(n);
 }
 
 // A malformed integer stops the reading there: the keys before it keep what
-// the file says and every later key keeps its default, so one bad line never
+// the store says and every later key keeps its default, so one bad line never
 // mixes a half-read file into the values silently; the error says which value.
-bool TSettings::Load(const QString &iniPath, QString *error)
+bool TSettings::Load(const TReader &read, QString *error)
 {
     QHash<QString, QString> values = defaults();
-    QString keyFolder;
-    {
-        QReadLocker lock(&m_lock);
-        keyFolder = m_keyFolder;
-    }
-    TIniFile ini;
-    bool ok = ini.Load(iniPath, error);
-    if (ok) {
-        const TPasswordCipher cipher(keyFolder);
-        for (const TKey &key : KeyTable) {
-            bool found = false;
-            const QString name = QLatin1String(key.Name);
-            const QString raw = ini.Value(QLatin1String(key.Section), name, QString(), &found);
-            if (!found)
-                continue;
-            if (key.Kind == TKind::Integer && !parseStrictInt(raw, nullptr)) {
-                setError(error, invalidInteger(raw));
-                ok = false;
-                break;
-            }
-            if (key.Kind == TKind::GameLength && !parseStrictInt(raw, nullptr)) {
-                values[name] = QString::number(GameLengthDefault);
-                continue;
-            }
-            values[name] = fitted(key, key.Kind == TKind::Password ? cipher.Decipher(raw) : raw);
+    bool ok = true;
+    for (const TKey &key : KeyTable) {
+        const QString name = QLatin1String(key.Name);
+        const std::optional<QString> raw =
+            read(QLatin1String(key.Section), name, key.Kind == TKind::Password);
+        if (!raw)
+            continue;
+        if (key.Kind == TKind::Integer && !parseStrictInt(*raw, nullptr)) {
+            setError(error, invalidInteger(*raw));
+            ok = false;
+            break;
         }
+        if (key.Kind == TKind::GameLength && !parseStrictInt(*raw, nullptr)) {
+            values[name] = QString::number(GameLengthDefault);
+            continue;
+        }
+        values[name] = fitted(key, *raw);
     }
     QWriteLocker lock(&m_lock);
     m_values = std::move(values);
     return ok;
 }
 
-bool TSettings::SaveDialogKeys(const QString &iniPath, QString *error) const
+void TSettings::Reset()
 {
-    QHash<QString, QString> values;
-    QString keyFolder;
-    {
-        QReadLocker lock(&m_lock);
-        values = m_values;
-        keyFolder = m_keyFolder;
-    }
-    TIniFile ini;
-    if (!ini.Load(iniPath, error))
-        return false;
+    QHash<QString, QString> values = defaults();
+    QWriteLocker lock(&m_lock);
+    m_values = std::move(values);
+}
 
-    // A password that cannot be enciphered leaves its stored value as it was;
-    // the other keys are still written, and the error tells what was lost.
-    QString passwordError;
-    for (const TKey &key : KeyTable) {
-        if (!key.Dialog)
-            continue;
-        const QString name = QLatin1String(key.Name);
-        QString text = values.value(name);
-        if (key.Kind == TKind::Password) {
-            QString stored;
-            if (!TPasswordCipher(keyFolder).Encipher(text, &stored, &passwordError))
-                continue;
-            text = stored;
-        }
-        if (!ini.SetValue(QLatin1String(key.Section), name, text, error))
-            return false;
-    }
-    if (!ini.Save(iniPath, error))
-        return false;
-    if (!passwordError.isEmpty()) {
-        setError(error, passwordError);
-        return false;
-    }
-    return true;
+QList<TSettings::TStoredValue> TSettings::DialogValues() const
+{
+    QList<TStoredValue> out;
+    QReadLocker lock(&m_lock);
+    for (const TKey &key : KeyTable)
+        if (key.Dialog)
+            out.append({QLatin1String(key.Section), QLatin1String(key.Name),
+                        m_values.value(QLatin1String(key.Name)), key.Kind == TKind::Password});
+    return out;
 }
 
 bool TSettings::SetValue(const QString &key, const QString &value, QString *error)

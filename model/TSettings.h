@@ -4,11 +4,14 @@
 #include <QReadWriteLock>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 // The editions of the system, chosen by APPLICATION/VERSION.
 enum class TEdition { Hungarian, English, Hebrew, Italian, French };
 
-// The in-memory settings of "parquetix.ini". Read once at start; the sender
+// The in-memory settings of "parquetix.ini" (the file itself is the shell's
+// business). Read once at start; the sender
 // thread reads some values while the dialog may change them on the UI thread,
 // so every access goes through a lock and returns a whole old or new value.
 //
@@ -24,13 +27,31 @@ public:
     static QString EditionId(TEdition edition);
     static const char *DefaultServerBase;   // base address of the statistics server
 
-    // Reads every key from the file (defaults for missing keys). Returns false
+    static constexpr int MaxPasswordLength = 64; // characters kept of a longer password
+    // The first `MaxPasswordLength` characters, never splitting a surrogate pair.
+    static QString CutPassword(const QString &password);
+
+    // The stored text of a key, or nothing when the store has none; a
+    // password comes back in clear.
+    using TReader =
+        std::function<std::optional<QString>(const QString &section, const QString &key, bool password)>;
+    // Takes every key from `read` (defaults for missing keys). Returns false
     // and an error text ("'%s' is not a valid integer value") when an integer
     // key is malformed; the keys read so far keep their values and the rest
     // keep their defaults.
-    bool Load(const QString &iniPath, QString *error = nullptr);
-    // Writes every key the settings dialog writes, one by one in place.
-    bool SaveDialogKeys(const QString &iniPath, QString *error = nullptr) const;
+    bool Load(const TReader &read, QString *error = nullptr);
+    // Every default again, as after a store that holds nothing.
+    void Reset();
+
+    // One key the settings dialog writes, with its value at one moment.
+    struct TStoredValue
+    {
+        QString Section;
+        QString Key;
+        QString Value; // a password in clear
+        bool Password = false;
+    };
+    QList<TStoredValue> DialogValues() const;
     // Sets one value in memory, as a script or the dialog does; the key is
     // looked up in the known sections. Returns false for an unknown key or a
     // malformed integer.
@@ -86,16 +107,11 @@ public:
     bool UseActiveAI(int n) const;
     bool PassiveAIVisible(int n) const;
 
-    // The folder holding the per-installation key of the password cipher
-    // (the application home); set before Load/Save when a password is used.
-    void SetKeyFolder(const QString &folder);
-
 private:
     QString value(const QString &key) const;
     bool boolValue(const QString &key) const;
     int intValue(const QString &key) const;
 
     mutable QReadWriteLock m_lock;
-    QHash<QString, QString> m_values;   // key -> raw text (PROXY_PASSWORD in clear)
-    QString m_keyFolder;
+    QHash<QString, QString> m_values; // key -> raw text (PROXY_PASSWORD in clear)
 };

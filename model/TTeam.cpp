@@ -4,7 +4,7 @@
 #include "IScreenLink.h"
 #include "RecordBuffer.h"
 #include "TGame.h"
-#include "transmission/messages/LiveMessages.h"
+#include "model/messages/LiveMessages.h"
 
 namespace {
 bool isScrollKind(int kind)

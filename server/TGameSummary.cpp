@@ -1,7 +1,8 @@
 #include "TGameSummary.h"
 
+#include "TDisplayText.h"
 #include "TLiveMessage.h"
-#include "TWin1250.h"
+#include "common/Win1250.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ QString TGameSummary::playerText(const QByteArray &webId) const
 {
     const Player *p = player(webId);
     if (!p)
-        return QStringLiteral("player %1").arg(TWin1250::decode(webId));
+        return QStringLiteral("player %1").arg(Win1250::Decode(webId));
     if (p->jersey.isEmpty())
         return p->name;
     return QStringLiteral("#%1 %2").arg(p->jersey, p->name);
@@ -128,13 +129,13 @@ TGameSummary TGameSummary::build(const QByteArray &game, const QList<TStoredMess
     for (const LiveEntry &entry : live) {
         const TLiveMessage &m = entry.message;
         if (m.code() == 1) {
-            s.m_homeName = TWin1250::displayName(m.value("h"));
-            s.m_awayName = TWin1250::displayName(m.value("v"));
+            s.m_homeName = TDisplayText::displayName(m.value("h"));
+            s.m_awayName = TDisplayText::displayName(m.value("v"));
         } else if (m.code() == 2) {
             Player p;
             p.webId = m.value("p");
-            p.name = TWin1250::displayName(m.value("j"));
-            p.jersey = TWin1250::decode(m.value("mz"));
+            p.name = TDisplayText::displayName(m.value("j"));
+            p.jersey = Win1250::Decode(m.value("mz"));
             p.side = m.value("h") == "1" ? Home : Away;
             bool known = false;
             for (Player &earlier : s.m_roster) {
@@ -201,18 +202,18 @@ TGameSummary TGameSummary::build(const QByteArray &game, const QList<TStoredMess
             side = sideNumber(m.number("csapat"));
             text = teamEventText(code);
             if (code == 9999)
-                text += QStringLiteral(" %1").arg(TWin1250::decode(m.value("tipus")));
+                text += QStringLiteral(" %1").arg(Win1250::Decode(m.value("tipus")));
         } else if (code == 1011) {
             const Player *in = s.player(m.value("jatekosbe"));
             side = in ? in->side : NoSide;
             text = QStringLiteral("substitution: %1 in, %2 out")
                        .arg(s.playerText(m.value("jatekosbe")), s.playerText(m.value("jatekoski")));
         } else if (code == 1101) {
-            text = QStringLiteral("end of period %1").arg(TWin1250::decode(m.value("jr")));
+            text = QStringLiteral("end of period %1").arg(Win1250::Decode(m.value("jr")));
         } else if (code == 1102) {
             text = QStringLiteral("game closed");
         } else if (code == 6001) {
-            text = QStringLiteral("game time set to %1").arg(TWin1250::decode(m.value("time")));
+            text = QStringLiteral("game time set to %1").arg(Win1250::Decode(m.value("time")));
         } else if (!isHidden(code)) {
             text = QStringLiteral("message %1").arg(QString::fromLatin1(m.codeText()));
         }

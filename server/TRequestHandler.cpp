@@ -1,13 +1,14 @@
 #include "TRequestHandler.h"
 
+#include "TDisplayText.h"
 #include "TGameSummary.h"
 #include "TLiveMessage.h"
 #include "TMessageStore.h"
 #include "TScoreboardPage.h"
 #include "TUploadStore.h"
-#include "TWin1250.h"
+#include "common/TBase64.h"
 #include "common/TGuardedFile.h"
-#include "transmission/TBase64.h"
+#include "common/Win1250.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -52,15 +53,15 @@ QJsonObject messageJson(const TStoredMessage &m)
     const TLiveMessage parsed = TLiveMessage::parse(m.query);
     QJsonArray fields;
     for (const auto &[name, value] : parsed.fields())
-        fields.append(QJsonArray{TWin1250::decode(name), TWin1250::decode(value)});
+        fields.append(QJsonArray{Win1250::Decode(name), Win1250::Decode(value)});
     QJsonObject o;
     o[QStringLiteral("seq")] = m.seq;
     o[QStringLiteral("received")] = m.received.toString(Qt::ISODateWithMs);
     o[QStringLiteral("via")] = QString::fromLatin1(m.via);
     o[QStringLiteral("code")] = m.code;
     o[QStringLiteral("id")] = m.eventId ? QJsonValue(*m.eventId) : QJsonValue();
-    o[QStringLiteral("query")] = TWin1250::decode(m.query);
-    o[QStringLiteral("rawQuery")] = QString::fromLatin1(TWin1250::escapeBytes(m.query));
+    o[QStringLiteral("query")] = Win1250::Decode(m.query);
+    o[QStringLiteral("rawQuery")] = QString::fromLatin1(TDisplayText::escapeBytes(m.query));
     o[QStringLiteral("fields")] = fields;
     o[QStringLiteral("replacedBy")] = m.replacedBy ? QJsonValue(m.replacedBy) : QJsonValue();
     o[QStringLiteral("deletedBy")] = m.deletedBy ? QJsonValue(m.deletedBy) : QJsonValue();
@@ -171,9 +172,10 @@ TServerReply TRequestHandler::batch(const FormFields &fields)
         if (!m.isValid())
             return TServerReply::error(400, QStringLiteral("message %1 of the batch: %2").arg(i + 1).arg(why).toUtf8());
         if (m.gameCode() != game)
-            return TServerReply::error(400, "message " + QByteArray::number(i + 1) + " of the batch belongs to game " +
-                                                TWin1250::escapeBytes(m.gameCode()) + ", not " +
-                                                TWin1250::escapeBytes(game));
+            return TServerReply::error(400, "message " + QByteArray::number(i + 1) +
+                                                " of the batch belongs to game " +
+                                                TDisplayText::escapeBytes(m.gameCode()) + ", not " +
+                                                TDisplayText::escapeBytes(game));
         messages.append(m);
     }
     QString why;
@@ -193,7 +195,7 @@ TServerReply TRequestHandler::upload(const FormFields &fields)
     if (!hasName || !hasBox || !hasZip)
         return TServerReply::error(400, "an upload needs the fields name, box and zip");
     if (!TUploadStore::isUsableGameCode(name))
-        return TServerReply::error(400, "the game code " + TWin1250::escapeBytes(name.left(100)) +
+        return TServerReply::error(400, "the game code " + TDisplayText::escapeBytes(name.left(100)) +
                                             " cannot name a folder (letters, digits, - _ . only)");
     if (box.contains('\r') || box.contains('\n'))
         return TServerReply::error(400, "the box text still holds line breaks");
@@ -246,8 +248,8 @@ TServerReply TRequestHandler::gamesJson() const
     for (const TGameInfo &g : m_store.games()) {
         const TGameSummary s = TGameSummary::build(g.game, m_store.messages(g.game));
         QJsonObject o = summaryJson(s);
-        o[QStringLiteral("game")] = TWin1250::decode(g.game);
-        o[QStringLiteral("rawGame")] = QString::fromLatin1(TWin1250::escapeBytes(g.game));
+        o[QStringLiteral("game")] = Win1250::Decode(g.game);
+        o[QStringLiteral("rawGame")] = QString::fromLatin1(TDisplayText::escapeBytes(g.game));
         o[QStringLiteral("messages")] = g.messages;
         o[QStringLiteral("uploads")] = g.uploads;
         o[QStringLiteral("lastReceived")] = g.lastReceived.toString(Qt::ISODateWithMs);
@@ -266,12 +268,12 @@ TServerReply TRequestHandler::gameJson(const QByteArray &code) const
     if (messages.isEmpty() && !isAscii(code)) {
         const QString text = QString::fromUtf8(code);
         if (text.toUtf8() == code) {
-            game = TWin1250::encode(text);
+            game = Win1250::Encode(text);
             messages = m_store.messages(game);
         }
     }
     QJsonObject root;
-    root[QStringLiteral("game")] = TWin1250::decode(game);
+    root[QStringLiteral("game")] = Win1250::Decode(game);
     if (messages.isEmpty() && m_store.uploadCount(game) == 0) {
         root[QStringLiteral("error")] = QStringLiteral("no messages for this game");
         root[QStringLiteral("messages")] = QJsonArray();

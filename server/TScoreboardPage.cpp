@@ -1,6 +1,6 @@
 #include "TScoreboardPage.h"
 
-#include "TWin1250.h"
+#include "common/Win1250.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ QString card(const TGameSummary &g)
 {
     const QString home = teamName(g.homeName(), QStringLiteral("Home"));
     const QString away = teamName(g.awayName(), QStringLiteral("Away"));
-    const QString code = TWin1250::decode(g.game());
+    const QString code = Win1250::Decode(g.game());
     QString html;
     html += QStringLiteral("<section class=\"game\">\n<div class=\"head\">\n");
     html += QStringLiteral("<div class=\"meta\"><span>GAME %1</span><span>%2 messages</span></div>\n")

@@ -5,7 +5,7 @@
 #include "THomeTranslator.h"
 
 #include "masterdata/TMessageTable.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QStringList>
 #include <memory>

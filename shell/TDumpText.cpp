@@ -1,6 +1,6 @@
 #include "TDumpText.h"
 
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
 #include "model/TGame.h"
 #include "model/TGameReport.h"
 

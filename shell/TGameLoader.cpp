@@ -7,7 +7,7 @@
 #include "model/IScreenLink.h"
 #include "model/TEventReplay.h"
 #include "model/TGame.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QDir>
 

@@ -5,7 +5,7 @@
 #include "TGameArchive.h"
 
 #include "model/TGame.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "TApplicationSenderHost.h"
 
-#include "model/TParquetixApplication.h"
+#include "model/TCurrentGame.h"
 
-TApplicationSenderHost::TApplicationSenderHost(TParquetixApplication &app, IScreenLink *courtScreen)
+TApplicationSenderHost::TApplicationSenderHost(TCurrentGame &app, IScreenLink *courtScreen)
     : m_app(app), m_screen(courtScreen)
 {
 }

@@ -2,7 +2,7 @@
 
 #include "ISenderHost.h"
 
-class TParquetixApplication;
+class TCurrentGame;
 
 // The sender's surroundings in a program without a main window: the
 // application's current game, the flag kept here, the screen it is given and
@@ -10,7 +10,7 @@ class TParquetixApplication;
 class TApplicationSenderHost : public ISenderHost
 {
 public:
-    explicit TApplicationSenderHost(TParquetixApplication &app, IScreenLink *courtScreen = nullptr);
+    explicit TApplicationSenderHost(TCurrentGame &app, IScreenLink *courtScreen = nullptr);
 
     TGame *CurrentGame() override;
     bool SendingEnabled() const override { return m_sendingEnabled; }
@@ -21,7 +21,7 @@ public:
     const QString &ConnectionState() const { return m_connectionState; }
 
 private:
-    TParquetixApplication &m_app;
+    TCurrentGame &m_app;
     IScreenLink *m_screen;
     bool m_sendingEnabled = true;
     QString m_connectionState;

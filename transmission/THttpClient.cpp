@@ -2,7 +2,7 @@
 
 #include "TMsMultiPartFormDataStream.h"
 
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
 #include <httplib.h>
 #include <mutex>
 

@@ -3,12 +3,12 @@
 #include "IConnectionProbe.h"
 #include "IHttpTransport.h"
 #include "ISenderHost.h"
-#include "TBase64.h"
 #include "TMsMultiPartFormDataStream.h"
+#include "common/TBase64.h"
 
+#include "common/Win1250.h"
 #include "model/IScreenLink.h"
 #include "model/IUiDispatcher.h"
-#include "model/RecordBuffer.h"
 #include "model/TGame.h"
 #include "model/TSettings.h"
 

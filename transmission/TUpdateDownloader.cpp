@@ -2,7 +2,7 @@
 
 #include "transmission/THttpClient.h"
 
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
 
 void TUpdateDownloader::SetTimeouts(int connectMs, int readMs)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "masterdata/IUpdateDownloader.h"
+#include "common/IUpdateDownloader.h"
 
 // Downloads the master data update text through the statistics server's
 // HTTP client: the master data request's headers, through the HTTP proxy of

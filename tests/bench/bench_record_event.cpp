@@ -20,7 +20,7 @@ struct BenchGame
 
     explicit BenchGame(int events)
     {
-        game = std::make_unique<TGame>(TGameServices{&settings, nullptr, nullptr, &clock, nullptr, nullptr});
+        game = std::make_unique<TGame>(TGameServices{.Settings = &settings, .Clock = &clock});
         game->SetScreen(&screen);
         TGameScript script(*game, screen);
         script.Run(QStringLiteral(R"(

@@ -157,7 +157,7 @@ struct BenchGame
     explicit BenchGame(int events)
     {
         settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/index.phtml?"));
-        game = std::make_unique<TGame>(TGameServices{&settings, nullptr, nullptr, &clock, nullptr, nullptr});
+        game = std::make_unique<TGame>(TGameServices{.Settings = &settings, .Clock = &clock});
         game->SetScreen(&screen);
         game->GameFolder = home.filePath(QStringLiteral("Save/game"));
         TGameScript script(*game, screen);
@@ -307,7 +307,7 @@ void BM_Load(benchmark::State &state)
             break;
         }
         THeadlessScreen screen;
-        TGame loaded(TGameServices{&g.settings, nullptr, nullptr, &g.clock, nullptr, nullptr});
+        TGame loaded(TGameServices{.Settings = &g.settings, .Clock = &g.clock});
         loaded.SetScreen(&screen);
         loader.ApplyGameData(loaded);
         loader.ApplyRosters(loaded);

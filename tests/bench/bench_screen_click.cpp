@@ -35,7 +35,7 @@ void BM_HomeClickToRepaint(benchmark::State &state)
     TSettings settings;
     settings.SetValue(QStringLiteral("AUTO_SAVE"), QStringLiteral("NO"));
     TFixedClock clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30)));
-    TGame game(TGameServices{&settings, nullptr, nullptr, &clock, nullptr, nullptr});
+    TGame game(TGameServices{.Settings = &settings, .Clock = &clock});
     TCourtScreen screen(game);
     game.SetScreen(&screen);
     TPictureLibrary library(libraryFolder());

@@ -2,9 +2,10 @@
 // dialog's in-place write, the accessors the sender thread calls on every
 // cycle, the reference lists read before each game and the game code.
 #include "model/GameCode.h"
-#include "model/TIniFile.h"
 #include "model/TReferenceLists.h"
 #include "model/TSettings.h"
+#include "shell/TIniFile.h"
+#include "shell/TSettingsFile.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -17,11 +18,10 @@ namespace {
 QByteArray fullIni(const QTemporaryDir &dir, bool withPassword)
 {
     TSettings s;
-    s.SetKeyFolder(dir.path());
     if (withPassword)
         s.SetValue(QStringLiteral("PROXY_PASSWORD"), QStringLiteral("correct horse battery staple"));
     const QString path = dir.filePath(QStringLiteral("seed.ini"));
-    s.SaveDialogKeys(path);
+    TSettingsFile(path, dir.path()).SaveDialogKeys(s);
     TIniFile ini;
     ini.Load(path);
     for (const QString &key : TSettings::Keys())
@@ -44,9 +44,9 @@ void BM_SettingsLoad(benchmark::State &state)
     const QString path = dir.filePath(QStringLiteral("parquetix.ini"));
     writeFile(path, fullIni(dir, withPassword));
     TSettings s;
-    s.SetKeyFolder(dir.path());
+    const TSettingsFile file(path, dir.path());
     for (auto _ : state) {
-        const bool ok = s.Load(path);
+        const bool ok = file.Load(s);
         benchmark::DoNotOptimize(ok);
     }
     state.SetLabel(withPassword ? "with proxy password" : "no proxy password");
@@ -59,10 +59,10 @@ void BM_SettingsSaveDialogKeys(benchmark::State &state)
     const QString path = dir.filePath(QStringLiteral("parquetix.ini"));
     writeFile(path, fullIni(dir, false));
     TSettings s;
-    s.SetKeyFolder(dir.path());
-    s.Load(path);
+    const TSettingsFile file(path, dir.path());
+    file.Load(s);
     for (auto _ : state) {
-        const bool ok = s.SaveDialogKeys(path);
+        const bool ok = file.SaveDialogKeys(s);
         benchmark::DoNotOptimize(ok);
     }
 }

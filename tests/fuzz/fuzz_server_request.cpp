@@ -2,12 +2,12 @@
 // message queries, batch texts, multipart forms of the batch and the upload,
 // and whole HTTP requests served as on a connection.
 #include "FuzzScratch.h"
+#include "common/TBase64.h"
 #include "server/TGameSummary.h"
 #include "server/TLiveMessage.h"
 #include "server/TRequestHandler.h"
 #include "server/TRequestLine.h"
 #include "server/TStatsServer.h"
-#include "transmission/TBase64.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,9 +2,10 @@
 // the promises of the in-place writer on the same bytes: an unchanged file is
 // written back byte for byte, and a value just set reads back as it was set.
 #include "FuzzScratch.h"
-#include "model/TIniFile.h"
-#include "model/TPasswordCipher.h"
 #include "model/TSettings.h"
+#include "shell/TIniFile.h"
+#include "shell/TPasswordCipher.h"
+#include "shell/TSettingsFile.h"
 
 #include <QFile>
 
@@ -47,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         require(file.write(bytes) == bytes.size());
     }
+    const TSettingsFile store(home.Ini, home.Dir.path());
     TSettings settings;
-    settings.SetKeyFolder(home.Dir.path());
     QString error;
-    const bool loaded = settings.Load(home.Ini, &error);
+    const bool loaded = store.Load(settings, &error);
     require(loaded || error.endsWith(QStringLiteral("is not a valid integer value")));
-    require(settings.ProxyPassword().size() <= TPasswordCipher::MaxPasswordLength);
+    require(settings.ProxyPassword().size() <= TSettings::MaxPasswordLength);
     (void)settings.Edition();
     (void)settings.GameLength();
 
@@ -72,10 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     require(again.Value(QStringLiteral("CONNECTION"), QStringLiteral("PROXY_USER")) == before);
 
     QString saveError;
-    if (settings.SaveDialogKeys(home.Ini, &saveError)) {
+    if (store.SaveDialogKeys(settings, &saveError)) {
         TSettings reread;
-        reread.SetKeyFolder(home.Dir.path());
-        reread.Load(home.Ini);
+        store.Load(reread);
         require(reread.Language() == settings.Language() || !loaded);
     }
     return 0;

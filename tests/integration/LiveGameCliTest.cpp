@@ -7,7 +7,7 @@
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
 #include "transmission/THttpClient.h"
 
 #include <QDir>

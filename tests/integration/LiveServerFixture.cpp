@@ -1,6 +1,6 @@
 #include "LiveServerFixture.h"
 
-#include "model/RecordBuffer.h"
+#include "common/Win1250.h"
 #include "model/TGameEvent.h"
 
 #include <QCoreApplication>

@@ -2,10 +2,10 @@
 
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "model/TParquetixApplication.h"
 #include "model/TUiThreadDispatcher.h"
 #include "server/TStatsServer.h"
 #include "shell/TGameStore.h"
+#include "shell/TParquetixApplication.h"
 #include "transmission/TApplicationSenderHost.h"
 #include "transmission/THttpClient.h"
 #include "transmission/TNetworkPresence.h"

@@ -2,8 +2,8 @@
 // asks for, through the real client to the reference server.
 #include "LiveServerFixture.h"
 
+#include "common/Win1250.h"
 #include "model/EventKinds.h"
-#include "model/RecordBuffer.h"
 #include "transmission/TMsMultiPartFormDataStream.h"
 
 #include <QElapsedTimer>

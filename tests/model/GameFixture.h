@@ -17,7 +17,8 @@ class GameFixture : public ::testing::Test
 protected:
     GameFixture()
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, nullptr}), script(game, screen)
+          game(TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock}),
+          script(game, screen)
     {
         game.SetScreen(&screen);
         settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/index.phtml?"));

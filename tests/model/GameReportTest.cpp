@@ -221,7 +221,7 @@ TEST_F(GameReport, AllPeriodsOfTheDemoGameAddUpToTheLiveCounters)
 {
     QFile demo(sourceFolder() + QStringLiteral("/demo/demo-game.txt"));
     ASSERT_TRUE(demo.open(QIODevice::ReadOnly));
-    TGame demoGame(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, nullptr});
+    TGame demoGame(TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock});
     demoGame.SetScreen(&screen);
     TGameScript demoScript(demoGame, screen);
     ASSERT_TRUE(demoScript.Run(QString::fromUtf8(demo.readAll()))) << demoScript.Error().toStdString();

@@ -1,4 +1,4 @@
-#include "transmission/messages/LiveMessages.h"
+#include "model/messages/LiveMessages.h"
 
 #include "support/QtPrinters.h"
 

@@ -42,8 +42,12 @@ class ScreenFixture : public ::testing::Test
 protected:
     explicit ScreenFixture(ITranslator *translator = nullptr)
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{&settings, translator, &prompter, &clock, nullptr, &store}), screen(game),
-          script(game, screen)
+          game(TGameServices{.Settings = &settings,
+                             .Translator = translator,
+                             .Prompter = &prompter,
+                             .Clock = &clock,
+                             .Store = &store}),
+          screen(game), script(game, screen)
     {
         game.SetScreen(&screen);
         screen.SetHost(&host);

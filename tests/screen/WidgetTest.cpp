@@ -21,7 +21,7 @@ class ScreenWindow : public ::testing::Test
 protected:
     ScreenWindow()
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, nullptr})
+          game(TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock})
     {
         settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
         settings.SetValue(QStringLiteral("COMPORT"), QStringLiteral("/dev/parquetix-no-such-port"));

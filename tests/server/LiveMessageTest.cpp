@@ -2,7 +2,7 @@
 // well-formed messages are answered "ok".
 #include "ServerFixture.h"
 
-#include "server/TWin1250.h"
+#include "common/Win1250.h"
 
 #include <QJsonArray>
 
@@ -29,7 +29,7 @@ TEST_F(LiveMessageTest, EightBitBytesAreStoredExactlyAsSent)
     const QJsonObject json = gameJson("G1");
     const QJsonObject first = json["messages"].toArray().at(0).toObject();
     EXPECT_EQ(QByteArray::fromPercentEncoding(first["rawQuery"].toString().toLatin1()), query);
-    EXPECT_EQ(first["query"].toString(), TWin1250::decode(query));
+    EXPECT_EQ(first["query"].toString(), Win1250::Decode(query));
     EXPECT_EQ(json["summary"].toObject()["home"].toObject()["name"].toString(),
               QString::fromUtf8("Kecskeméti KSE"));
     EXPECT_EQ(json["summary"].toObject()["away"].toObject()["name"].toString(),

@@ -2,7 +2,7 @@
 // nowhere else.
 #include "ServerFixture.h"
 
-#include "transmission/TBase64.h"
+#include "common/TBase64.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -129,7 +129,8 @@ TEST_F(CrashTest, AKilledGameAlwaysLoadsAsAFinishedSave)
         THeadlessScreen reference;
         TGameStore referenceStore(home.file(QStringLiteral("ref")), home.file(QStringLiteral("ref/Temp")),
                                   home.file(QStringLiteral("ref/Save")));
-        TGame g(TGameServices{&defaults, nullptr, &answers, &fixed, nullptr, &referenceStore});
+        TGame g(TGameServices{
+            .Settings = &defaults, .Prompter = &answers, .Clock = &fixed, .Store = &referenceStore});
         g.SetScreen(&reference);
         g.GameFolder = home.file(QStringLiteral("ref/game"));
         TGameScript runner(g, reference);

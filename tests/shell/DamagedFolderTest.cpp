@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 
 #include <QtEndian>
 

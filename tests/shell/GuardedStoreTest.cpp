@@ -1,9 +1,9 @@
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
 #include "shell/TGameLoader.h"
 #include "shell/TGameStore.h"
 #include "shell/TGuardedGameStore.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "support/TestHome.h"
 
 #include <QDir>

@@ -51,8 +51,10 @@ protected:
     std::unique_ptr<TGame> newGame(const QString &gameFolder, IGameStore *gameStore = nullptr,
                                    THeadlessScreen *gameScreen = nullptr)
     {
-        auto g = std::make_unique<TGame>(
-            TGameServices{&settings, nullptr, &prompter, &clock, nullptr, gameStore ? gameStore : &store});
+        auto g = std::make_unique<TGame>(TGameServices{.Settings = &settings,
+                                                       .Prompter = &prompter,
+                                                       .Clock = &clock,
+                                                       .Store = gameStore ? gameStore : &store});
         g->SetScreen(gameScreen ? gameScreen : &screen);
         g->GameFolder = gameFolder;
         return g;

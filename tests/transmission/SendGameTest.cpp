@@ -2,7 +2,7 @@
 // edition's flush of the queue before it.
 #include "SenderFixture.h"
 
-#include "transmission/TBase64.h"
+#include "common/TBase64.h"
 
 #include <QFile>
 #include <QTemporaryDir>

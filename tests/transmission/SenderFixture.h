@@ -20,7 +20,11 @@ protected:
 
     SenderFixture()
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{&settings, &translator, &prompter, &clock, nullptr, &store}),
+          game(TGameServices{.Settings = &settings,
+                             .Translator = &translator,
+                             .Prompter = &prompter,
+                             .Clock = &clock,
+                             .Store = &store}),
           host(&game, &screen), sender(host, settings, dispatcher, http, probe)
     {
         set("SERVER_NAME", Prefix);

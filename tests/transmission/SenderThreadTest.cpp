@@ -60,8 +60,7 @@ private:
 class SenderThread : public ::testing::Test
 {
 protected:
-    SenderThread()
-        : game(TGameServices{&settings, nullptr, &prompter, nullptr, nullptr, nullptr}), host(&game, &screen)
+    SenderThread() : game(TGameServices{.Settings = &settings, .Prompter = &prompter}), host(&game, &screen)
     {
         settings.SetValue(QStringLiteral("SLEEPTIME_BW_SEND"), QStringLiteral("1"));
         game.SetScreen(&screen);

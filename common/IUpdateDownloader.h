@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-// Fetches the master data update text from the server. The transmission
-// layer implements it over HTTP; tests plug in their own.
+// Fetches the master data update text from the server. The master data
+// import uses it and the transmission layer implements it over HTTP; neither
+// library knows the other, so the contract sits below both. Tests plug in
+// their own.
 class IUpdateDownloader
 {
 public:

@@ -1,4 +1,5 @@
 #include "model/TReferenceLists.h"
+#include "shell/TReferenceListsFile.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -31,9 +32,10 @@ struct TLoaded
 
 TLoaded load(const TestHome &home, const QByteArray &content)
 {
-    home.write(TReferenceLists::FileName, content);
+    home.write(TReferenceListsFile::FileName, content);
     TLoaded loaded;
-    loaded.Ok = TReferenceLists::Load(home.file(TReferenceLists::FileName), loaded.Lists, &loaded.Error);
+    loaded.Ok =
+        TReferenceListsFile::Load(home.file(TReferenceListsFile::FileName), loaded.Lists, &loaded.Error);
     return loaded;
 }
 
@@ -63,7 +65,7 @@ TEST(ReferenceLists, AbsentFileIsNoError)
     TReferenceLists lists;
     lists.FoulTypes.append({"stale", 1});
     QString error;
-    EXPECT_TRUE(TReferenceLists::Load(home.file(TReferenceLists::FileName), lists, &error));
+    EXPECT_TRUE(TReferenceListsFile::Load(home.file(TReferenceListsFile::FileName), lists, &error));
     EXPECT_TRUE(lists.Absent);
     EXPECT_TRUE(error.isEmpty());
     expectEmpty(lists);
@@ -72,7 +74,8 @@ TEST(ReferenceLists, AbsentFileIsNoError)
 TEST(ReferenceLists, MissingOrEmptyListElementGivesAnEmptyList)
 {
     TestHome home;
-    const TLoaded r = load(home, "<R>\n <TeamDefenseModeList/>\n <FoulTypeList><F Id='1' Name='P'/></FoulTypeList>\n</R>");
+    const TLoaded r =
+        load(home, "<R>\n <TeamDefenseModeList/>\n <FoulTypeList><F Id='1' Name='P'/></FoulTypeList>\n</R>");
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
     EXPECT_TRUE(r.Lists.DefenseModes.isEmpty());
     EXPECT_TRUE(r.Lists.TurnoverTypes.isEmpty());
@@ -104,7 +107,7 @@ TEST(ReferenceLists, MalformedXmlNamesFileAndLine)
     TestHome home;
     const TLoaded r = load(home, "<R>\n<TeamDefenseModeList>\n<M Id='1' Name='A'/>\n</FoulTypeList>\n</R>\n");
     EXPECT_FALSE(r.Ok);
-    EXPECT_TRUE(r.Error.contains(home.file(TReferenceLists::FileName))) << r.Error.toStdString();
+    EXPECT_TRUE(r.Error.contains(home.file(TReferenceListsFile::FileName))) << r.Error.toStdString();
     EXPECT_TRUE(r.Error.contains("line 4")) << r.Error.toStdString();
     expectEmpty(r.Lists);
     EXPECT_FALSE(r.Lists.Absent);
@@ -116,7 +119,7 @@ TEST(ReferenceLists, NotXmlAtAll)
     for (const QByteArray &content : {QByteArray(), QByteArray("Id=1 Name=A"), QByteArray("<R>")}) {
         const TLoaded r = load(home, content);
         EXPECT_FALSE(r.Ok) << content.toStdString();
-        EXPECT_TRUE(r.Error.contains(TReferenceLists::FileName)) << r.Error.toStdString();
+        EXPECT_TRUE(r.Error.contains(TReferenceListsFile::FileName)) << r.Error.toStdString();
         expectEmpty(r.Lists);
     }
 }
@@ -135,13 +138,13 @@ TEST(ReferenceLists, IdMustBeADecimalInteger)
 {
     TestHome home;
     for (const char *id : {"x1", "0x10", "1.5", "", "12abc", "99999999999"}) {
-        const TLoaded r = load(home, QByteArray("<R>\n<TurnoverTypeList>\n<T Id='1' Name='ok'/>\n<T Id='")
-                                         + id + "' Name='A'/>\n</TurnoverTypeList>\n</R>");
+        const TLoaded r = load(home, QByteArray("<R>\n<TurnoverTypeList>\n<T Id='1' Name='ok'/>\n<T Id='") +
+                                         id + "' Name='A'/>\n</TurnoverTypeList>\n</R>");
         EXPECT_FALSE(r.Ok) << id;
         EXPECT_TRUE(r.Error.contains("line 4")) << r.Error.toStdString();
         EXPECT_TRUE(r.Error.contains(QStringLiteral("'%1' is not a valid integer value").arg(id)))
             << r.Error.toStdString();
-        expectEmpty(r.Lists);   // the item read before the bad one is gone too
+        expectEmpty(r.Lists); // the item read before the bad one is gone too
     }
 }
 
@@ -162,7 +165,7 @@ TEST(ReferenceLists, BundledFileFitsTheScreen)
     const QString path = QDir(sourceFolder()).filePath(QStringLiteral("home/ParquetixData.xml"));
     TReferenceLists lists;
     QString error;
-    ASSERT_TRUE(TReferenceLists::Load(path, lists, &error)) << error.toStdString();
+    ASSERT_TRUE(TReferenceListsFile::Load(path, lists, &error)) << error.toStdString();
     ASSERT_FALSE(lists.Absent) << path.toStdString();
     EXPECT_GE(lists.DefenseModes.size(), 4);
     EXPECT_GE(lists.TurnoverTypes.size(), 1);

@@ -1,5 +1,7 @@
 #include "TPasswordCipher.h"
 
+#include "model/TSettings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,8 +56,9 @@ void setError(QString *error, const QString &text)
 
 bool isHexDigit(QChar c)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-        || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
 } // namespace
@@ -67,21 +70,13 @@ QString TPasswordCipher::KeyFilePath() const
     return QDir(m_keyFolder).filePath(QString::fromLatin1(KeyFileName));
 }
 
-QString TPasswordCipher::Cut(const QString &password)
-{
-    if (password.size() <= MaxPasswordLength)
-        return password;
-    qsizetype n = MaxPasswordLength;
-    if (password.at(n - 1).isHighSurrogate())
-        --n;
-    return password.left(n);
-}
-
 bool TPasswordCipher::readKey(QByteArray *key, QString *error) const
 {
     QFile file(KeyFilePath());
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot read the key file \"%1\": %2").arg(file.fileName(), file.errorString()));
+        setError(
+            error,
+            QStringLiteral("Cannot read the key file \"%1\": %2").arg(file.fileName(), file.errorString()));
         return false;
     }
     *key = file.read(KeySize + 1);
@@ -98,7 +93,8 @@ bool TPasswordCipher::readKey(QByteArray *key, QString *error) const
 bool TPasswordCipher::createKey(QByteArray *key, QString *error) const
 {
     if (m_keyFolder.isEmpty() || !QFileInfo(m_keyFolder).isDir()) {
-        setError(error, QStringLiteral("The key folder \"%1\" does not exist, so the proxy password cannot be stored")
+        setError(error, QStringLiteral(
+                            "The key folder \"%1\" does not exist, so the proxy password cannot be stored")
                             .arg(m_keyFolder));
         return false;
     }
@@ -110,9 +106,12 @@ bool TPasswordCipher::createKey(QByteArray *key, QString *error) const
     }
     // A temporary file is created readable by its owner only; renaming it
     // never replaces a key file another process created meanwhile.
-    QTemporaryFile temp(QDir(m_keyFolder).filePath(QString::fromLatin1(KeyFileName) + QStringLiteral(".XXXXXX")));
+    QTemporaryFile temp(
+        QDir(m_keyFolder).filePath(QString::fromLatin1(KeyFileName) + QStringLiteral(".XXXXXX")));
     if (!temp.open() || temp.write(fresh) != KeySize || !temp.flush()) {
-        setError(error, QStringLiteral("Cannot create the key file \"%1\": %2").arg(KeyFilePath(), temp.errorString()));
+        setError(
+            error,
+            QStringLiteral("Cannot create the key file \"%1\": %2").arg(KeyFilePath(), temp.errorString()));
         return false;
     }
     temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -126,13 +125,14 @@ bool TPasswordCipher::createKey(QByteArray *key, QString *error) const
     QFile::remove(temp.fileName());
     if (QFileInfo::exists(KeyFilePath()))
         return readKey(key, error);
-    setError(error, QStringLiteral("Cannot create the key file \"%1\": %2").arg(KeyFilePath(), temp.errorString()));
+    setError(error,
+             QStringLiteral("Cannot create the key file \"%1\": %2").arg(KeyFilePath(), temp.errorString()));
     return false;
 }
 
 bool TPasswordCipher::Encipher(const QString &password, QString *stored, QString *error) const
 {
-    const QByteArray plain = Cut(password).toUtf8();
+    const QByteArray plain = TSettings::CutPassword(password).toUtf8();
     if (plain.isEmpty()) {
         stored->clear();
         return true;
@@ -152,13 +152,14 @@ bool TPasswordCipher::Encipher(const QString &password, QString *stored, QString
     int len = 0;
     int finalLen = 0;
     TCtx ctx(EVP_CIPHER_CTX_new());
-    const bool ok = ctx && EVP_EncryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1
-        && EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_IVLEN, NonceSize, nullptr) == 1
-        && EVP_EncryptInit_ex(ctx.get(), nullptr, nullptr, uc(key), uc(nonce)) == 1
-        && EVP_EncryptUpdate(ctx.get(), nullptr, &len, uc(AssociatedData), int(AssociatedData.size())) == 1
-        && EVP_EncryptUpdate(ctx.get(), uc(cipher), &len, uc(plain), int(plain.size())) == 1
-        && EVP_EncryptFinal_ex(ctx.get(), uc(cipher) + len, &finalLen) == 1
-        && EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_GET_TAG, TagSize, tag.data()) == 1;
+    const bool ok =
+        ctx && EVP_EncryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1 &&
+        EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_IVLEN, NonceSize, nullptr) == 1 &&
+        EVP_EncryptInit_ex(ctx.get(), nullptr, nullptr, uc(key), uc(nonce)) == 1 &&
+        EVP_EncryptUpdate(ctx.get(), nullptr, &len, uc(AssociatedData), int(AssociatedData.size())) == 1 &&
+        EVP_EncryptUpdate(ctx.get(), uc(cipher), &len, uc(plain), int(plain.size())) == 1 &&
+        EVP_EncryptFinal_ex(ctx.get(), uc(cipher) + len, &finalLen) == 1 &&
+        EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_GET_TAG, TagSize, tag.data()) == 1;
     if (!ok) {
         setError(error, QStringLiteral("The proxy password could not be enciphered"));
         return false;
@@ -198,13 +199,14 @@ QString TPasswordCipher::Decipher(const QString &stored) const
     int len = 0;
     int finalLen = 0;
     TCtx ctx(EVP_CIPHER_CTX_new());
-    const bool ok = ctx && EVP_DecryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1
-        && EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_IVLEN, NonceSize, nullptr) == 1
-        && EVP_DecryptInit_ex(ctx.get(), nullptr, nullptr, uc(key), uc(nonce)) == 1
-        && EVP_DecryptUpdate(ctx.get(), nullptr, &len, uc(AssociatedData), int(AssociatedData.size())) == 1
-        && EVP_DecryptUpdate(ctx.get(), uc(plain), &len, uc(cipher), int(cipher.size())) == 1
-        && EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, TagSize, tag.data()) == 1
-        && EVP_DecryptFinal_ex(ctx.get(), uc(plain) + len, &finalLen) == 1;
+    const bool ok =
+        ctx && EVP_DecryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1 &&
+        EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_IVLEN, NonceSize, nullptr) == 1 &&
+        EVP_DecryptInit_ex(ctx.get(), nullptr, nullptr, uc(key), uc(nonce)) == 1 &&
+        EVP_DecryptUpdate(ctx.get(), nullptr, &len, uc(AssociatedData), int(AssociatedData.size())) == 1 &&
+        EVP_DecryptUpdate(ctx.get(), uc(plain), &len, uc(cipher), int(cipher.size())) == 1 &&
+        EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, TagSize, tag.data()) == 1 &&
+        EVP_DecryptFinal_ex(ctx.get(), uc(plain) + len, &finalLen) == 1;
     if (!ok)
         return QString();
 
@@ -212,5 +214,5 @@ QString TPasswordCipher::Decipher(const QString &stored) const
     const QString password = utf8.decode(plain.left(len + finalLen));
     if (utf8.hasError())
         return QString();
-    return Cut(password);
+    return TSettings::CutPassword(password);
 }

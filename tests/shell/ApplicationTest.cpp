@@ -1,4 +1,4 @@
-#include "model/TParquetixApplication.h"
+#include "shell/TParquetixApplication.h"
 #include "support/TestHome.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +78,8 @@ TEST(Application, WithoutReferenceFileTheDefenceModeIsNotAvailable)
 TEST(Application, MalformedReferenceFileKeepsTheDefaults)
 {
     TestHome home;
-    home.write(QStringLiteral("ParquetixData.xml"), "<Root>\n<TurnoverTypeList>\n<Item Id=\"x\" Name=\"Bad\"/>\n");
+    home.write(QStringLiteral("ParquetixData.xml"),
+               "<Root>\n<TurnoverTypeList>\n<Item Id=\"x\" Name=\"Bad\"/>\n");
     TParquetixApplication app(home.path());
     app.Initialize();
     QString error;

@@ -1,6 +1,6 @@
 // Base64 of the game archive: 57 bytes to a line of 76 characters, CR LF
 // between lines and none after the last.
-#include "transmission/TBase64.h"
+#include "common/TBase64.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -68,7 +68,8 @@ TEST(Base64Test, FileIsEncodedAcrossReadBlocksLikeMemory)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    for (const int size : {0, 57, TBase64::BlockBytes, TBase64::BlockBytes + 1, 2 * TBase64::BlockBytes + 58}) {
+    for (const int size :
+         {0, 57, TBase64::BlockBytes, TBase64::BlockBytes + 1, 2 * TBase64::BlockBytes + 58}) {
         const QString path = dir.filePath(QStringLiteral("game%1.zip").arg(size));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -55,15 +55,20 @@ public:
                             const QString &value, QString *error = nullptr);
 
 private:
-    enum class TLineKind { Other, Section, Key };
+    enum class TLineKind
+    {
+        Other,
+        Section,
+        Key
+    };
     struct TLine
     {
-        QByteArray Text;     // without its line ending
-        QByteArray Ending;   // "\r\n", "\n", or empty for a last line without one
+        QByteArray Text;   // without its line ending
+        QByteArray Ending; // "\r\n", "\n", or empty for a last line without one
         // What the text says, worked out once when the line is made.
         TLineKind Kind = TLineKind::Other;
-        QString Name;              // section or key name, trimmed and decoded
-        qsizetype ValueStart = 0;  // key lines: offset of the value (after "=" and blanks)
+        QString Name;             // section or key name, trimmed and decoded
+        qsizetype ValueStart = 0; // key lines: offset of the value (after "=" and blanks)
     };
 
     static TLine makeLine(QByteArray text, QByteArray ending);

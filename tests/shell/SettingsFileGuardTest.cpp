@@ -1,4 +1,5 @@
-#include "model/TIniFile.h"
+#include "shell/TIniFile.h"
+#include "shell/TReferenceListsFile.h"
 #include "model/TReferenceLists.h"
 
 #include <QDir>
@@ -32,13 +33,13 @@ const TSpecial Specials[] = {
     {"folder", [](const QString &p) { return QDir().mkdir(p); }, "it is a folder"},
 };
 
-TEST(SpecialFileTest, SettingsAndReferenceListsAreRefusedUnread)
+TEST(SettingsFileGuard, SettingsAndReferenceListsAreRefusedUnread)
 {
     for (const TSpecial &s : Specials) {
         SCOPED_TRACE(s.Name);
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("parquetix.ini"));
-        const QString xml = dir.filePath(QString::fromLatin1(TReferenceLists::FileName));
+        const QString xml = dir.filePath(QString::fromLatin1(TReferenceListsFile::FileName));
         ASSERT_TRUE(s.Make(ini));
         ASSERT_TRUE(s.Make(xml));
 
@@ -53,7 +54,7 @@ TEST(SpecialFileTest, SettingsAndReferenceListsAreRefusedUnread)
 
         TReferenceLists lists;
         error.clear();
-        EXPECT_FALSE(TReferenceLists::Load(xml, lists, &error));
+        EXPECT_FALSE(TReferenceListsFile::Load(xml, lists, &error));
         EXPECT_FALSE(lists.Absent);
         EXPECT_TRUE(error.contains(xml) && error.contains(QLatin1String(s.Says))) << error.toStdString();
     }

@@ -1,4 +1,4 @@
-#include "model/TIniFile.h"
+#include "shell/TIniFile.h"
 #include "support/TestHome.h"
 
 #include <QDir>

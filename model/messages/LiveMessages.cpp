@@ -53,16 +53,20 @@ QString GameHeader(const QString &server, const QString &gameCode, const QString
 static QString placeText(RosterPlace place)
 {
     switch (place) {
-    case RosterPlace::HomeCourt: return QStringLiteral("&k=1&h=1&jat=1");
-    case RosterPlace::HomeBench: return QStringLiteral("&k=0&h=1&jat=0");
-    case RosterPlace::AwayCourt: return QStringLiteral("&k=1&h=0&jat=1");
-    case RosterPlace::AwayBench: return QStringLiteral("&k=0&h=0&jat=0");
+    case RosterPlace::HomeCourt:
+        return QStringLiteral("&k=1&h=1&jat=1");
+    case RosterPlace::HomeBench:
+        return QStringLiteral("&k=0&h=1&jat=0");
+    case RosterPlace::AwayCourt:
+        return QStringLiteral("&k=1&h=0&jat=1");
+    case RosterPlace::AwayBench:
+        return QStringLiteral("&k=0&h=0&jat=0");
     }
     return {};
 }
 
-QString RosterEntry(const QString &server, const QString &gameCode, const QString &stamp, const QString &webId,
-                    RosterPlace place, const QString &name, int jersey)
+QString RosterEntry(const QString &server, const QString &gameCode, const QString &stamp,
+                    const QString &webId, RosterPlace place, const QString &name, int jersey)
 {
     return Cut(server + code(2) + QStringLiteral("&szkod=") + gameCode + time(stamp) + QStringLiteral("&p=") +
                webId + placeText(place) + QStringLiteral("&j=") + NameValue(name) + QStringLiteral("&mz=") +
@@ -77,8 +81,8 @@ QString AddedPlayer(const QString &server, const QString &gameCode, const QStrin
                QStringLiteral("&jat=0&j=") + NameValue(name) + QStringLiteral("&mz=") + num(jersey));
 }
 
-QString Shot(const QString &server, bool made, int id, const QString &gameCode, int type, const QString &webId,
-             int x, int y, const QString &stamp)
+QString Shot(const QString &server, bool made, int id, const QString &gameCode, int type,
+             const QString &webId, int x, int y, const QString &stamp)
 {
     QString m = head(server, made ? 1000 : 1001, id, gameCode) + QStringLiteral("&tipus=") + num(type) +
                 QStringLiteral("&jatekos=") + webId;
@@ -98,7 +102,8 @@ QString Substitution(const QString &server, int id, const QString &gameCode, con
                      const QString &webIdOut, const QString &teamWebId, const QString &stamp)
 {
     return Cut(head(server, 1011, id, gameCode) + QStringLiteral("&jatekosbe=") + webIdIn +
-               QStringLiteral("&jatekoski=") + webIdOut + QStringLiteral("&csapat=") + teamWebId + time(stamp));
+               QStringLiteral("&jatekoski=") + webIdOut + QStringLiteral("&csapat=") + teamWebId +
+               time(stamp));
 }
 
 QString ClockStep(const QString &server, int id, const QString &gameCode, int minutes, const QString &stamp)
@@ -130,7 +135,8 @@ QString TeamEvent(const QString &server, int kod, int id, const QString &gameCod
                   const QString &teamWebId, int side, const QString &stamp)
 {
     return Cut(head(server, kod, id, gameCode) + (withType ? QStringLiteral("&tipus=0") : QString()) +
-               QStringLiteral("&jatekos=") + teamWebId + QStringLiteral("&csapat=") + num(side) + time(stamp));
+               QStringLiteral("&jatekos=") + teamWebId + QStringLiteral("&csapat=") + num(side) +
+               time(stamp));
 }
 
 QString Timeout(const QString &server, int id, const QString &gameCode, int side, const QString &stamp)
@@ -138,7 +144,8 @@ QString Timeout(const QString &server, int id, const QString &gameCode, int side
     return Cut(head(server, 2011, id, gameCode) + QStringLiteral("&csapat=") + num(side) + time(stamp));
 }
 
-QString EventDeleted(const QString &server, int id, const QString &gameCode, int deletedId, const QString &stamp)
+QString EventDeleted(const QString &server, int id, const QString &gameCode, int deletedId,
+                     const QString &stamp)
 {
     return Cut(head(server, 5000, id, gameCode) + QStringLiteral("&iddel=") + num(deletedId) + time(stamp));
 }
@@ -167,37 +174,62 @@ QString DefenseMode(const QString &server, int modeIndex, int id, const QString 
 int PlayerCode(int kind)
 {
     switch (kind) {
-    case 1001: return 1002;
-    case 1002: return 1004;
-    case 1003: return 1006;
-    case 1004: return 1008;
-    case 1005: return 1010;
-    case 1006: return 1003;
-    case 1007: return 1005;
-    case 1008: return 1007;
-    case 1009: return 1009;
-    case 1012: return 1000;
-    case 1013: return 1001;
-    case 1019: return 1020;
-    default: return 0;
+    case 1001:
+        return 1002;
+    case 1002:
+        return 1004;
+    case 1003:
+        return 1006;
+    case 1004:
+        return 1008;
+    case 1005:
+        return 1010;
+    case 1006:
+        return 1003;
+    case 1007:
+        return 1005;
+    case 1008:
+        return 1007;
+    case 1009:
+        return 1009;
+    case 1012:
+        return 1000;
+    case 1013:
+        return 1001;
+    case 1019:
+        return 1020;
+    default:
+        return 0;
     }
 }
 
 int TeamCode(int kind)
 {
     switch (kind) {
-    case 1001: return 2002;
-    case 1002: return 2004;
-    case 1003: return 2006;
-    case 1004: return 2008;
-    case 1005: return 2010;
-    case 1006: return 2003;
-    case 1007: return 2005;
-    case 1008: return 2007;
-    case 1009: return 2009;
-    case 1019: return 2020;
-    case 1020: return 2010;
-    default: return 0;
+    case 1001:
+        return 2002;
+    case 1002:
+        return 2004;
+    case 1003:
+        return 2006;
+    case 1004:
+        return 2008;
+    case 1005:
+        return 2010;
+    case 1006:
+        return 2003;
+    case 1007:
+        return 2005;
+    case 1008:
+        return 2007;
+    case 1009:
+        return 2009;
+    case 1019:
+        return 2020;
+    case 1020:
+        return 2010;
+    default:
+        return 0;
     }
 }
 

@@ -1,6 +1,7 @@
-#include "model/TIniFile.h"
-#include "model/TPasswordCipher.h"
 #include "model/TSettings.h"
+#include "shell/TIniFile.h"
+#include "shell/TPasswordCipher.h"
+#include "shell/TSettingsFile.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -17,13 +18,38 @@ namespace {
 const QString Base = QStringLiteral("http://127.0.0.1:8080");
 
 // The keys the settings dialog writes, from the key table.
-const QStringList DialogKeys = {
-    "COMPORT", "LANGUAGE", "AUTO_SAVE", "AUTO_SAVE_PERC", "RENDEZES", "GAMELENGTH", "NUMBER_OF_RETRIES",
-    "NUMBER_OF_COPIES", "REPORT_LOGO_FILENAME", "BANNER_FILENAME", "SPONSOR1_FILENAME", "SPONSOR2_FILENAME",
-    "SYSTEM_MOUSE", "INPUT", "LIMITED_TIMEOUTS", "DATA_DUMP", "DATA_DUMP_DIRECTORY", "DELETE_DATA_DUMP",
-    "MY_TEAM", "CHECK_NEW_VERSION", "PROXY_SERVER", "PROXY_PORT", "PROXY_USER", "PROXY_PASSWORD",
-    "USE_ACTIVE_AI_1", "USE_ACTIVE_AI_2", "USE_ACTIVE_AI_3", "USE_ACTIVE_AI_4", "USE_ACTIVE_AI_5",
-    "PASSIVE_AI_1_VISIBLE", "PASSIVE_AI_2_VISIBLE", "PASSIVE_AI_3_VISIBLE"};
+const QStringList DialogKeys = {"COMPORT",
+                                "LANGUAGE",
+                                "AUTO_SAVE",
+                                "AUTO_SAVE_PERC",
+                                "RENDEZES",
+                                "GAMELENGTH",
+                                "NUMBER_OF_RETRIES",
+                                "NUMBER_OF_COPIES",
+                                "REPORT_LOGO_FILENAME",
+                                "BANNER_FILENAME",
+                                "SPONSOR1_FILENAME",
+                                "SPONSOR2_FILENAME",
+                                "SYSTEM_MOUSE",
+                                "INPUT",
+                                "LIMITED_TIMEOUTS",
+                                "DATA_DUMP",
+                                "DATA_DUMP_DIRECTORY",
+                                "DELETE_DATA_DUMP",
+                                "MY_TEAM",
+                                "CHECK_NEW_VERSION",
+                                "PROXY_SERVER",
+                                "PROXY_PORT",
+                                "PROXY_USER",
+                                "PROXY_PASSWORD",
+                                "USE_ACTIVE_AI_1",
+                                "USE_ACTIVE_AI_2",
+                                "USE_ACTIVE_AI_3",
+                                "USE_ACTIVE_AI_4",
+                                "USE_ACTIVE_AI_5",
+                                "PASSIVE_AI_1_VISIBLE",
+                                "PASSIVE_AI_2_VISIBLE",
+                                "PASSIVE_AI_3_VISIBLE"};
 
 // Key names of the "key=value" lines of a file, in file order.
 QStringList keysInFile(const QByteArray &bytes)
@@ -92,7 +118,7 @@ TEST(SettingsDefaults, MissingFileGivesEveryDefault)
     TestHome home;
     TSettings s;
     QString error;
-    EXPECT_TRUE(s.Load(home.file("parquetix.ini"), &error));
+    EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error));
     EXPECT_TRUE(error.isEmpty());
     expectAllDefaults(s);
 }
@@ -103,7 +129,7 @@ TEST(SettingsDefaults, EmptyFileAndUnknownSectionsGiveEveryDefault)
     for (const QByteArray &content : {QByteArray(), QByteArray("[OTHER]\nLANGUAGE=ENG\nVERSION=ENG\n")}) {
         home.write("parquetix.ini", content);
         TSettings s;
-        EXPECT_TRUE(s.Load(home.file("parquetix.ini")));
+        EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
         expectAllDefaults(s);
     }
 }
@@ -114,10 +140,10 @@ TEST(SettingsDefaults, ObjectStartsWithDefaultsAndReloadForgetsOldValues)
     TSettings s;
     expectAllDefaults(s);
     home.write("parquetix.ini", "[APPLICATION]\nLANGUAGE=ENG\n");
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.Language(), "ENG");
     home.write("parquetix.ini", "");
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.Language(), "HUN");
 }
 
@@ -139,22 +165,22 @@ TEST(SettingsEditions, FiveDistinctIdentifiers)
 {
     TestHome home;
     QStringList ids;
-    for (TEdition e : {TEdition::Hungarian, TEdition::English, TEdition::Hebrew, TEdition::Italian,
-                       TEdition::French}) {
+    for (TEdition e :
+         {TEdition::Hungarian, TEdition::English, TEdition::Hebrew, TEdition::Italian, TEdition::French}) {
         const QString id = TSettings::EditionId(e);
         EXPECT_FALSE(ids.contains(id)) << id.toStdString();
         ids << id;
         home.write("parquetix.ini", "[APPLICATION]\nVERSION=" + id.toUtf8() + "\n");
         TSettings s;
-        ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+        ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
         EXPECT_EQ(s.Edition(), e);
         EXPECT_EQ(s.Version(), id);
     }
     home.write("parquetix.ini", "[APPLICATION]\nVERSION=eng\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.Version(), "eng");
-    EXPECT_EQ(s.Edition(), TEdition::Hebrew);   // no edition's identifier: the default edition
+    EXPECT_EQ(s.Edition(), TEdition::Hebrew); // no edition's identifier: the default edition
 }
 
 TEST(SettingsConversion, BooleansAreTrueOnlyForUpperCaseYes)
@@ -164,12 +190,12 @@ TEST(SettingsConversion, BooleansAreTrueOnlyForUpperCaseYes)
                                 "SWAP_RESULT=TRUE\nBLOCK_UPLOAD_DISABLED= YES \n"
                                 "[ACTIVE_AI]\nUSE_ACTIVE_AI_2=1\n[PASSIVE_AI]\nPASSIVE_AI_3_VISIBLE=NO\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_FALSE(s.AutoSave());
     EXPECT_TRUE(s.FibaExport());
     EXPECT_FALSE(s.DataDump());
     EXPECT_FALSE(s.SwapResult());
-    EXPECT_TRUE(s.BlockUploadDisabled());   // blanks around a value never count
+    EXPECT_TRUE(s.BlockUploadDisabled()); // blanks around a value never count
     EXPECT_FALSE(s.UseActiveAI(2));
     EXPECT_TRUE(s.UseActiveAI(1));
     EXPECT_FALSE(s.PassiveAIVisible(3));
@@ -185,7 +211,7 @@ TEST(SettingsConversion, ChoiceKeysAndTexts)
                                 "INPUT=INPUT_KEYBOARD\nserver_name=http://stats.example/in?\n"
                                 "DATA_DUMP_DIRECTORY=/var/dump\n[CONNECTION]\nPROXY_PORT=3128\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_FALSE(s.SortByName());
     EXPECT_TRUE(s.UseSystemMouse());
     EXPECT_TRUE(s.KeyboardInput());
@@ -201,7 +227,7 @@ TEST(SettingsConversion, ComPortIsCutTo255Characters)
     TestHome home;
     home.write("parquetix.ini", "[APPLICATION]\nCOMPORT=" + QByteArray(300, 'C') + "\n");
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
     EXPECT_EQ(s.ComPort(), QString(255, 'C'));
 }
 
@@ -213,7 +239,7 @@ TEST(SettingsConversion, IntegersAreRead)
                                 "EVENTPARAMETER_WAIT_TIMEOUT=8\nREPORT_TITLE_FONT_SIZE=20\nMY_TEAM=-17\n");
     TSettings s;
     QString error;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error)) << error.toStdString();
     EXPECT_EQ(s.AutoSavePerc(), 3);
     EXPECT_EQ(s.GameLength(), 12);
     EXPECT_EQ(s.NumberOfRetries(), 2);
@@ -234,7 +260,7 @@ TEST(SettingsConversion, MalformedIntegerStopsTheReading)
                                 "[APPLICATION]\nNUMBER_OF_COPIES=7\nNUMBER_OF_RETRIES=5x\nLANGUAGE=ENG\n");
     TSettings s;
     QString error;
-    EXPECT_FALSE(s.Load(home.file("parquetix.ini"), &error));
+    EXPECT_FALSE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error));
     EXPECT_EQ(error, "'5x' is not a valid integer value");
     EXPECT_EQ(s.Language(), "ENG");
     EXPECT_EQ(s.NumberOfRetries(), 5);
@@ -250,7 +276,7 @@ TEST(SettingsConversion, IntegerTextsThatAreNotWholeNumbers)
         home.write("parquetix.ini", QByteArray("[APPLICATION]\nMY_TEAM=") + bad + "\n");
         TSettings s;
         QString error;
-        EXPECT_FALSE(s.Load(home.file("parquetix.ini"), &error)) << bad;
+        EXPECT_FALSE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error)) << bad;
         EXPECT_EQ(error, QStringLiteral("'%1' is not a valid integer value").arg(QLatin1String(bad)));
         EXPECT_EQ(s.MyTeam(), -1);
     }
@@ -262,9 +288,9 @@ TEST(SettingsConversion, GameLengthIsReadLeniently)
     home.write("parquetix.ini", "[APPLICATION]\nGAMELENGTH=twelve\nNUMBER_OF_COPIES=9\n");
     TSettings s;
     QString error;
-    EXPECT_TRUE(s.Load(home.file("parquetix.ini"), &error)) << error.toStdString();
+    EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s, &error)) << error.toStdString();
     EXPECT_EQ(s.GameLength(), 10);
-    EXPECT_EQ(s.NumberOfCopies(), 9);   // the reading went on
+    EXPECT_EQ(s.NumberOfCopies(), 9); // the reading went on
 }
 
 TEST(SettingsSetValue, SetsOneValueInMemory)
@@ -312,15 +338,15 @@ TEST(SettingsSave, WritesExactlyTheDialogKeys)
     ASSERT_TRUE(s.SetValue("SLEEPTIME_BW_SEND", "100"));
     ASSERT_TRUE(s.SetValue("VERSION", "ENG"));
     QString error;
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s, &error)) << error.toStdString();
     QStringList written = keysInFile(home.read("parquetix.ini"));
     written.sort();
     QStringList expected = DialogKeys;
     expected.sort();
     EXPECT_EQ(written, expected);
     for (const QString &key : DialogKeys)
-        EXPECT_TRUE(TIniFile::ReadString(home.file("parquetix.ini"), TSettings::SectionOf(key), key, "<none>")
-                    != "<none>")
+        EXPECT_TRUE(TIniFile::ReadString(home.file("parquetix.ini"), TSettings::SectionOf(key), key,
+                                         "<none>") != "<none>")
             << key.toStdString();
 }
 
@@ -331,16 +357,17 @@ TEST(SettingsSave, WritesInPlaceAndKeepsEverythingElse)
                                    "CUSTOM=kept\r\n\r\n[EXTRA]\r\nX=1\r\n";
     home.write("parquetix.ini", handWritten);
     TSettings s;
-    ASSERT_TRUE(s.Load(home.file("parquetix.ini")));
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).Load(s));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s));
     const QByteArray first = home.read("parquetix.ini");
-    EXPECT_TRUE(first.startsWith("; my notes\r\n[APPLICATION]\r\nVERSION=ENG\r\nFIBA_EXPORT=YES\r\nCUSTOM=kept\r\n"))
+    EXPECT_TRUE(
+        first.startsWith("; my notes\r\n[APPLICATION]\r\nVERSION=ENG\r\nFIBA_EXPORT=YES\r\nCUSTOM=kept\r\n"))
         << first.toStdString();
     EXPECT_TRUE(first.contains("\r\n[EXTRA]\r\nX=1\r\n"));
 
     // A second save with one change alters that one line only.
     ASSERT_TRUE(s.SetValue("LANGUAGE", "FRA"));
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s));
     QByteArray expected = first;
     expected.replace("\r\nLANGUAGE=HUN\r\n", "\r\nLANGUAGE=FRA\r\n");
     EXPECT_NE(expected, first);
@@ -351,23 +378,34 @@ TEST(SettingsSave, RoundTrip)
 {
     TestHome home;
     TSettings s;
-    s.SetKeyFolder(home.path());
     const QList<QPair<QString, QString>> changes = {
-        {"COMPORT", "COM4"}, {"LANGUAGE", "ENG"}, {"AUTO_SAVE", "NO"}, {"AUTO_SAVE_PERC", "4"},
-        {"RENDEZES", "RENDEZES_MEZSZAM"}, {"GAMELENGTH", "12"}, {"NUMBER_OF_RETRIES", "3"},
-        {"NUMBER_OF_COPIES", "2"}, {"REPORT_LOGO_FILENAME", " /logo with blanks.bmp "},
-        {"DATA_DUMP_DIRECTORY", QString::fromUtf8("/tmp/d\xC3\xBCmp")}, {"MY_TEAM", "42"},
-        {"PROXY_SERVER", "proxy.local"}, {"PROXY_PORT", "3128"}, {"PROXY_USER", "bob"},
-        {"PROXY_PASSWORD", "p=ss#w;rd"}, {"USE_ACTIVE_AI_3", "NO"}, {"PASSIVE_AI_2_VISIBLE", "NO"}};
+        {"COMPORT", "COM4"},
+        {"LANGUAGE", "ENG"},
+        {"AUTO_SAVE", "NO"},
+        {"AUTO_SAVE_PERC", "4"},
+        {"RENDEZES", "RENDEZES_MEZSZAM"},
+        {"GAMELENGTH", "12"},
+        {"NUMBER_OF_RETRIES", "3"},
+        {"NUMBER_OF_COPIES", "2"},
+        {"REPORT_LOGO_FILENAME", " /logo with blanks.bmp "},
+        {"DATA_DUMP_DIRECTORY", QString::fromUtf8("/tmp/d\xC3\xBCmp")},
+        {"MY_TEAM", "42"},
+        {"PROXY_SERVER", "proxy.local"},
+        {"PROXY_PORT", "3128"},
+        {"PROXY_USER", "bob"},
+        {"PROXY_PASSWORD", "p=ss#w;rd"},
+        {"USE_ACTIVE_AI_3", "NO"},
+        {"PASSIVE_AI_2_VISIBLE", "NO"}};
     for (const auto &[key, v] : changes)
         ASSERT_TRUE(s.SetValue(key, v)) << key.toStdString();
     QString error;
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).SaveDialogKeys(s, &error))
+        << error.toStdString();
     EXPECT_FALSE(home.read("parquetix.ini").contains("p=ss#w;rd"));
 
     TSettings again;
-    again.SetKeyFolder(home.path());
-    ASSERT_TRUE(again.Load(home.file("parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).Load(again, &error))
+        << error.toStdString();
     for (const QString &key : TSettings::Keys())
         EXPECT_EQ(again.RawValue(key), s.RawValue(key)) << key.toStdString();
     EXPECT_EQ(again.ProxyPassword(), "p=ss#w;rd");
@@ -378,10 +416,9 @@ TEST(SettingsSave, PasswordIsStoredEncipheredAsHex)
 {
     TestHome home;
     TSettings s;
-    s.SetKeyFolder(home.path());
     ASSERT_TRUE(s.SetValue("PROXY_PASSWORD", QString(70, 'p')));
     EXPECT_EQ(s.ProxyPassword(), QString(64, 'p'));
-    ASSERT_TRUE(s.SaveDialogKeys(home.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).SaveDialogKeys(s));
     const QString stored = TIniFile::ReadString(home.file("parquetix.ini"), "CONNECTION", "PROXY_PASSWORD");
     EXPECT_TRUE(QRegularExpression("^[0-9A-F]+$").match(stored).hasMatch()) << stored.toStdString();
     // Length pair, then nonce, 64 bytes of ciphertext and the tag.
@@ -394,8 +431,7 @@ TEST(SettingsSave, UndecodablePasswordReadsAsEmpty)
     TestHome home;
     home.write("parquetix.ini", "[CONNECTION]\nPROXY_PASSWORD=0A0102\nPROXY_USER=bob\n");
     TSettings s;
-    s.SetKeyFolder(home.path());
-    EXPECT_TRUE(s.Load(home.file("parquetix.ini")));
+    EXPECT_TRUE(TSettingsFile(home.file("parquetix.ini"), home.path()).Load(s));
     EXPECT_EQ(s.ProxyPassword(), "");
     EXPECT_EQ(s.ProxyUser(), "bob");
 }
@@ -405,15 +441,13 @@ TEST(SettingsSave, PasswordOfAnotherInstallationReadsAsEmpty)
     TestHome mine;
     TestHome theirs;
     TSettings s;
-    s.SetKeyFolder(theirs.path());
     ASSERT_TRUE(s.SetValue("PROXY_PASSWORD", "s3cret"));
-    ASSERT_TRUE(s.SaveDialogKeys(theirs.file("parquetix.ini")));
+    ASSERT_TRUE(TSettingsFile(theirs.file("parquetix.ini"), theirs.path()).SaveDialogKeys(s));
     QFile::copy(theirs.file("parquetix.ini"), mine.file("parquetix.ini"));
     TSettings other;
-    other.SetKeyFolder(mine.path());
     QString ignored;
-    ASSERT_TRUE(TPasswordCipher(mine.path()).Encipher("mine", &ignored));   // a key of its own
-    EXPECT_TRUE(other.Load(mine.file("parquetix.ini")));
+    ASSERT_TRUE(TPasswordCipher(mine.path()).Encipher("mine", &ignored)); // a key of its own
+    EXPECT_TRUE(TSettingsFile(mine.file("parquetix.ini"), mine.path()).Load(other));
     EXPECT_EQ(other.ProxyPassword(), "");
 }
 
@@ -422,11 +456,10 @@ TEST(SettingsSave, PasswordWithoutKeyFolderIsReportedAndTheRestWritten)
     TestHome home;
     home.write("parquetix.ini", "[CONNECTION]\nPROXY_PASSWORD=OLD\n");
     TSettings s;
-    s.SetKeyFolder(home.file("missing"));
     ASSERT_TRUE(s.SetValue("PROXY_PASSWORD", "s3cret"));
     ASSERT_TRUE(s.SetValue("LANGUAGE", "ENG"));
     QString error;
-    EXPECT_FALSE(s.SaveDialogKeys(home.file("parquetix.ini"), &error));
+    EXPECT_FALSE(TSettingsFile(home.file("parquetix.ini"), home.file("missing")).SaveDialogKeys(s, &error));
     EXPECT_TRUE(error.contains("password")) << error.toStdString();
     EXPECT_EQ(TIniFile::ReadString(home.file("parquetix.ini"), "APPLICATION", "LANGUAGE"), "ENG");
     EXPECT_EQ(TIniFile::ReadString(home.file("parquetix.ini"), "CONNECTION", "PROXY_PASSWORD"), "OLD");
@@ -437,7 +470,7 @@ TEST(SettingsSave, UnwritableFileIsReported)
     TestHome home;
     TSettings s;
     QString error;
-    EXPECT_FALSE(s.SaveDialogKeys(home.file("no/such/dir/parquetix.ini"), &error));
+    EXPECT_FALSE(TSettingsFile(home.file("no/such/dir/parquetix.ini")).SaveDialogKeys(s, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -447,7 +480,7 @@ TEST(SettingsBundled, HomeFileIsTheEnglishEditionWithEveryKey)
     ASSERT_TRUE(QFileInfo::exists(path)) << path.toStdString();
     TSettings s;
     QString error;
-    ASSERT_TRUE(s.Load(path, &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(path).Load(s, &error)) << error.toStdString();
     EXPECT_EQ(s.Edition(), TEdition::English);
     EXPECT_EQ(s.Language(), "ENG");
     EXPECT_EQ(s.ServerName(), Base + "/income/index.phtml?");
@@ -495,7 +528,8 @@ TEST(SettingsBundledHome, OneMouseAndTheKeyboardRecordBothTeams)
 {
     TSettings s;
     QString error;
-    ASSERT_TRUE(s.Load(QDir(sourceFolder()).filePath("home/parquetix.ini"), &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(QDir(sourceFolder()).filePath("home/parquetix.ini")).Load(s, &error))
+        << error.toStdString();
     EXPECT_TRUE(s.UseSystemMouse());
     EXPECT_TRUE(s.KeyboardInput());
     EXPECT_EQ(s.Input(), "INPUT_KEYBOARD");

@@ -15,7 +15,6 @@
 class TPasswordCipher
 {
 public:
-    static constexpr int MaxPasswordLength = 64;   // characters kept of a longer password
     static constexpr int KeySize = 32;
     static constexpr int NonceSize = 12;
     static constexpr int TagSize = 16;
@@ -33,8 +32,6 @@ public:
     QString Decipher(const QString &stored) const;
 
     QString KeyFilePath() const;
-    // The first `MaxPasswordLength` characters, never splitting a surrogate pair.
-    static QString Cut(const QString &password);
 
 private:
     bool readKey(QByteArray *key, QString *error) const;

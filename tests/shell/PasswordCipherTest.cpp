@@ -1,4 +1,5 @@
-#include "model/TPasswordCipher.h"
+#include "model/TSettings.h"
+#include "shell/TPasswordCipher.h"
 #include "support/TestHome.h"
 
 #include <QFile>
@@ -68,9 +69,9 @@ TEST(PasswordCipher, OnlyTheFirst64CharactersAreStored)
     EXPECT_EQ(cipher.Decipher(encipher(cipher, first64 + "56789")), first64);
     EXPECT_EQ(cipher.Decipher(encipher(cipher, first64)), first64);
     // Cutting never leaves half of a character outside the basic plane.
-    const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E");   // two UTF-16 units
+    const QString clef = QString::fromUtf8("\xF0\x9D\x84\x9E"); // two UTF-16 units
     const QString straddling = QString(63, 'y') + clef;
-    EXPECT_EQ(TPasswordCipher::Cut(straddling), QString(63, 'y'));
+    EXPECT_EQ(TSettings::CutPassword(straddling), QString(63, 'y'));
     EXPECT_EQ(cipher.Decipher(encipher(cipher, straddling)), QString(63, 'y'));
 }
 
@@ -95,8 +96,9 @@ TEST(PasswordCipher, KeyFileIsPrivateAndKept)
     EXPECT_EQ(first.size(), TPasswordCipher::KeySize);
     const QFileDevice::Permissions perms = QFileInfo(key).permissions();
     EXPECT_TRUE(perms.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
     EXPECT_FALSE(perms & others);
     encipher(cipher, "two");
     ASSERT_TRUE(key.open(QIODevice::ReadOnly));
@@ -110,10 +112,10 @@ TEST(PasswordCipher, ChangedBytesReadAsEmpty)
     const QString stored = encipher(cipher, "s3cret");
     const int bytes = stored.size() / 2;
     ASSERT_EQ(cipher.Decipher(stored), "s3cret");
-    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, 0)), "");           // length
-    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, 1)), "");           // nonce
-    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, 13)), "");          // ciphertext
-    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, bytes - 1)), "");   // tag
+    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, 0)), "");         // length
+    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, 1)), "");         // nonce
+    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, 13)), "");        // ciphertext
+    EXPECT_EQ(cipher.Decipher(withByteFlipped(stored, bytes - 1)), ""); // tag
 }
 
 TEST(PasswordCipher, UndecodableFormsReadAsEmpty)
@@ -121,9 +123,9 @@ TEST(PasswordCipher, UndecodableFormsReadAsEmpty)
     TestHome home;
     const TPasswordCipher cipher(home.path());
     const QString stored = encipher(cipher, "s3cret");
-    EXPECT_EQ(cipher.Decipher(stored.left(stored.size() - 1)), "");    // odd digit count
-    EXPECT_EQ(cipher.Decipher(stored.left(stored.size() - 2)), "");    // one byte short
-    EXPECT_EQ(cipher.Decipher(stored + "00"), "");                     // one byte too many
+    EXPECT_EQ(cipher.Decipher(stored.left(stored.size() - 1)), "");     // odd digit count
+    EXPECT_EQ(cipher.Decipher(stored.left(stored.size() - 2)), "");     // one byte short
+    EXPECT_EQ(cipher.Decipher(stored + "00"), "");                      // one byte too many
     EXPECT_EQ(cipher.Decipher(QString(stored).replace(4, 1, "G")), ""); // not a hex digit
     EXPECT_EQ(cipher.Decipher(QString(stored).replace(4, 1, " ")), "");
     EXPECT_EQ(cipher.Decipher("00"), "");
@@ -138,7 +140,7 @@ TEST(PasswordCipher, AnotherInstallationCannotReadIt)
     TestHome second;
     const TPasswordCipher mine(first.path());
     const TPasswordCipher theirs(second.path());
-    encipher(theirs, "their own");   // the second installation has a key of its own
+    encipher(theirs, "their own"); // the second installation has a key of its own
     EXPECT_EQ(theirs.Decipher(encipher(mine, "s3cret")), "");
 }
 
@@ -149,7 +151,7 @@ TEST(PasswordCipher, MissingKeyReadsAsEmpty)
     const QString stored = encipher(cipher, "s3cret");
     ASSERT_TRUE(QFile::remove(cipher.KeyFilePath()));
     EXPECT_EQ(cipher.Decipher(stored), "");
-    EXPECT_FALSE(QFileInfo::exists(cipher.KeyFilePath()));   // reading never makes a key
+    EXPECT_FALSE(QFileInfo::exists(cipher.KeyFilePath())); // reading never makes a key
 }
 
 TEST(PasswordCipher, DamagedKeyIsReported)

@@ -1,6 +1,6 @@
 #include "TIniFile.h"
 
-#include "RecordBuffer.h"
+#include "common/Win1250.h"
 #include "common/TGuardedFile.h"
 
 #include <QFile>

@@ -1,0 +1,28 @@
+#include "TDisplayText.h"
+
+#include "common/Win1250.h"
+
+QString TDisplayText::displayName(const QByteArray &bytes)
+{
+    QString name = Win1250::Decode(bytes);
+    name.replace(QLatin1Char('_'), QLatin1Char(' '));
+    return name.trimmed();
+}
+
+QByteArray TDisplayText::escapeBytes(const QByteArray &bytes)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u > 0x7e || c == '%') {
+            out += '%';
+            out += hex[u >> 4];
+            out += hex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
