@@ -1,7 +1,10 @@
 // The golden files are only as useful as the diff a failure prints: these
 // pin its hunks, line numbers and the escaping of bytes a terminal hides.
 #include "support/Golden.h"
+#include "support/TestHome.h"
 
+#include <QList>
+#include <QPair>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -29,6 +32,11 @@ struct TDiffCase
     QByteArray Actual;
     const char *Diff;
 };
+
+void PrintTo(const TDiffCase &c, std::ostream *os)
+{
+    *os << c.Name;
+}
 
 const TDiffCase DiffCases[] = {
     {"equal", "a\nb\n", "a\nb\n", ""},
@@ -82,22 +90,11 @@ INSTANTIATE_TEST_SUITE_P(Golden, GoldenDiffCase, ::testing::ValuesIn(DiffCases),
 class GoldenCheck : public ::testing::Test
 {
 protected:
-    // A developer rewriting references must not have this test overwrite its own.
-    void SetUp() override
-    {
-        m_update = qgetenv("PARQUETIX_UPDATE_GOLDEN");
-        qunsetenv("PARQUETIX_UPDATE_GOLDEN");
-    }
-    void TearDown() override
-    {
-        if (!m_update.isNull())
-            qputenv("PARQUETIX_UPDATE_GOLDEN", m_update);
-    }
-
     static const QString Reference;
 
 private:
-    QByteArray m_update;
+    // A developer rewriting references must not have this test overwrite its own.
+    ScopedVariable m_noUpdate{"PARQUETIX_UPDATE_GOLDEN", QByteArray()};
 };
 
 const QString GoldenCheck::Reference = QStringLiteral("common/golden/golden-check.txt");

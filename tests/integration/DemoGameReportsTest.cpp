@@ -19,6 +19,8 @@ protected:
     }
 
     TestHome home;
+    // The text report writes decimals as the machine's locale does.
+    ScopedVariable m_locale{"LC_ALL", "C.UTF-8"};
 };
 
 TEST_F(DemoGameReports, StatisticsJson)
