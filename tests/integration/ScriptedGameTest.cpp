@@ -1,6 +1,7 @@
 // Whole games played through parquetix-cli, checked against figures worked
 // out by hand from the recording rules.
 #include "support/CliRunner.h"
+#include "support/SampleGame.h"
 #include "support/TestHome.h"
 
 #include <QJsonArray>
@@ -15,20 +16,10 @@ const QString Stamp = QStringLiteral("20261209183005");
 QString roster()
 {
     return QStringLiteral(
-        R"(set VERSION=HUN RENDEZES=RENDEZES_MEZSZAM SERVER_NAME=/income/index.phtml? USE_ACTIVE_AI_1=YES
-game code=FULL1GAM2 date=2026-12-09 time=18:30 stadium="Main Hall" attendance=300
-team home id=1 webid=T1 name="Home Team" league=1
-team away id=2 webid=T2 name="Away Team" league=1
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="FARKAS Mate" court
-player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
-length 10
-)");
+               "set VERSION=HUN RENDEZES=RENDEZES_MEZSZAM SERVER_NAME=/income/index.phtml? "
+               "USE_ACTIVE_AI_1=YES\n"
+               "game code=FULL1GAM2 date=2026-12-09 time=18:30 stadium=\"Main Hall\" attendance=300\n") +
+           SampleRoster() + QStringLiteral("length 10\n");
 }
 
 // Every kind, shot kind and team event, a substitution before and after the

@@ -4,6 +4,7 @@
 #include "shell/TGameStore.h"
 #include "shell/TGuardedGameStore.h"
 #include "shell/TParquetixApplication.h"
+#include "support/SampleGame.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -34,16 +35,10 @@ TEST(GuardedStore, RecordingOutlivesAFailingDisk)
     game.GameFolder = folder;
 
     TGameScript script(game, screen);
-    ASSERT_TRUE(script.Run(QStringLiteral(R"(set DATA_DUMP=NO CREATE_TEMP_DATA_FILES=NO
-game code=DISK1ERR2
-team home id=1 webid=T1 name=Home league=1
-team away id=2 webid=T2 name=Away league=1
-player home id=11 webid=H11 jersey=4 name="A One" court
-player away id=21 webid=A21 jersey=5 name="B Two" court
-tick
-select home 4
-shot home made three 20 200
-)"))) << script.Error().toStdString();
+    ASSERT_TRUE(
+        script.Run(QStringLiteral("set DATA_DUMP=NO CREATE_TEMP_DATA_FILES=NO\ngame code=DISK1ERR2\n") +
+                   SampleRoster() + QStringLiteral("tick\nselect home 4\nshot home made three 20 200\n")))
+        << script.Error().toStdString();
     ASSERT_FALSE(reports.isEmpty());
     EXPECT_FALSE(reports.last().isEmpty());
     EXPECT_TRUE(guard.Failing());

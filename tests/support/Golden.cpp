@@ -35,9 +35,12 @@ QString shown(const QByteArray &line)
 
 QList<QByteArray> linesOf(const QByteArray &data)
 {
+    // An empty output has no lines, not one empty line.
+    if (data.isEmpty())
+        return {};
     QList<QByteArray> lines = data.split('\n');
     // A final newline ends the last line rather than starting an empty one.
-    if (!data.isEmpty() && data.endsWith('\n'))
+    if (data.endsWith('\n'))
         lines.removeLast();
     return lines;
 }
@@ -140,6 +143,11 @@ QString GoldenDiff(const QByteArray &expected, const QByteArray &actual)
                 ++newCount;
             body += QLatin1Char(d.Op) + shown(line) + QLatin1Char('\n');
         }
+        // As diff numbers an empty side: by the line before it.
+        if (oldCount == 0)
+            --oldStart;
+        if (newCount == 0)
+            --newStart;
         out +=
             QStringLiteral("@@ -%1,%2 +%3,%4 @@\n").arg(oldStart).arg(oldCount).arg(newStart).arg(newCount) +
             body;

@@ -31,6 +31,23 @@ QByteArray TestHome::read(const QString &relative) const
     return f.readAll();
 }
 
+ScopedVariable::ScopedVariable(const char *name, const QByteArray &value)
+    : m_name(name), m_before(qgetenv(name)), m_was(qEnvironmentVariableIsSet(name))
+{
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
+}
+
+ScopedVariable::~ScopedVariable()
+{
+    if (m_was)
+        qputenv(m_name.constData(), m_before);
+    else
+        qunsetenv(m_name.constData());
+}
+
 QString binaryFolder()
 {
     return qEnvironmentVariable("PARQUETIX_BIN", QStringLiteral(PARQUETIX_BUILD_BIN));

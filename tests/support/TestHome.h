@@ -2,6 +2,7 @@
 
 #include "QtPrinters.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -19,6 +20,22 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// Sets an environment variable (a null value removes it) for one scope, as
+// the programs a test starts will see it, and puts the earlier value back.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char *name, const QByteArray &value);
+    ~ScopedVariable();
+    ScopedVariable(const ScopedVariable &) = delete;
+    ScopedVariable &operator=(const ScopedVariable &) = delete;
+
+private:
+    QByteArray m_name;
+    QByteArray m_before;
+    bool m_was = false;
 };
 
 // Folders of the build and the source tree, set by CTest.
