@@ -217,7 +217,7 @@ int runJoin(const QStringList &args, QTextStream &out, QTextStream &err)
             return storage();
         const int player = IndexOfId(available, ids.at(2));
         if (player < 0)
-            return failed(QStringLiteral("player %1 is not a player on no team of league %2")
+            return failed(QStringLiteral("player %1 does not exist or is on a team of league %2 already")
                               .arg(ids.at(2))
                               .arg(ids.at(0)));
         if (!statements.JoinPlayer(leagueObject, teamObject, available.at(player).Object))
