@@ -1,5 +1,6 @@
 #include "TProductPicture.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,7 +9,7 @@ TProductPicture::TProductPicture(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("imgProduct"));
     setFixedWidth(96);
-    setMinimumHeight(160);
+    setMinimumHeight(280);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 }
 
@@ -54,6 +55,11 @@ QPixmap TProductPicture::Picture(QSize size)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(std::max(14, size.width() / 3));
+    // Small enough to stay below the ball.
+    const qreal room = size.height() - 2 * r - 40;
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(QStringLiteral("Parquetix"));
+    if (wide > room && room > 0)
+        font.setPixelSize(std::max(8, int(font.pixelSize() * room / wide)));
     p.setFont(font);
     p.setPen(QColor(255, 248, 230));
     p.drawText(QPointF(0, 0), QStringLiteral("Parquetix"));

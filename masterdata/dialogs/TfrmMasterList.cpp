@@ -65,7 +65,7 @@ TfrmMasterList::TfrmMasterList(const TDialogContext &context, TMasterKind kind, 
             caption->setObjectName(QStringLiteral("lblCaption%1_%2").arg(c + 1).arg(p + 1));
             auto *value = new QLabel(panel.frame);
             value->setObjectName(QStringLiteral("lblValue%1_%2").arg(c + 1).arg(p + 1));
-            value->setMinimumWidth(150);
+            value->setMinimumWidth(170);
             QFont bold = value->font();
             bold.setBold(true);
             value->setFont(bold);
@@ -100,10 +100,11 @@ TfrmMasterList::TfrmMasterList(const TDialogContext &context, TMasterKind kind, 
         showRows();
     });
 
+    // Translated before the rows are shown: the rows' values are data, not captions.
+    TFormTranslator(context.translator).TranslateForm(this);
     if (!m_list.Open())
         m_context.prompter.ShowError(m_list.LastError());
     showRows();
-    TFormTranslator(context.translator).TranslateForm(this);
 }
 
 void TfrmMasterList::showRows()
@@ -122,7 +123,9 @@ void TfrmMasterList::showRows()
                 panel.values.at(c)->setText(shown ? cells.value(c) : QString());
         if (panel.online)
             panel.online->setChecked(shown && cells.value(1) == QLatin1String("I"));
-        panel.frame->setEnabled(shown);
+        // A panel without a row keeps its place on the page but shows nothing.
+        for (QWidget *part : panel.frame->findChildren<QWidget *>())
+            part->setVisible(shown);
         QPalette palette = this->palette();
         if (row == m_list.Current())
             palette.setColor(QPalette::Window, palette.color(QPalette::Highlight).lighter(170));
