@@ -286,3 +286,32 @@ TEST_F(MasterDialogs, EveryDialogIsTranslatedWhenItOpens)
                 << name << " " << button->objectName().toStdString();
     }
 }
+
+TEST_F(MasterDialogs, FrameCloseOfTheOtherEditDialogsIsCancel)
+{
+    for (TMasterKind kind : {TMasterKind::Team, TMasterKind::Player, TMasterKind::Game}) {
+        TRowEdit edit(dm, kind);
+        edit.StartInsert();
+        const std::unique_ptr<TfrmMasterEdit> dialog = TfrmMasterEdit::Create(context, edit);
+        dialog->show();
+        EXPECT_TRUE(dialog->close()) << dialog->objectName().toStdString();
+        EXPECT_EQ(dialog->result(), QDialog::Rejected);
+        EXPECT_EQ(dm.RowCount(TRowEdit::Table(kind)), 0) << dialog->objectName().toStdString();
+    }
+}
+
+TEST_F(MasterDialogs, StorageErrorIsShownAndTheDialogStaysAsItWas)
+{
+    TRowEdit edit(dm, TMasterKind::Team);
+    edit.StartInsert();
+    const std::unique_ptr<TfrmMasterEdit> dialog = TfrmMasterEdit::Create(context, edit);
+    dialog->show();
+    type(dialog.get(), "edEgyesuletNev", QStringLiteral("Medvek"));
+    ASSERT_TRUE(dm.Query(QStringLiteral("drop table \"Team\""), {}));
+    click(dialog.get(), "btnOK");
+    ASSERT_EQ(prompter.errors.size(), 1);
+    EXPECT_TRUE(prompter.errors.first().contains(QStringLiteral("no such table")))
+        << prompter.errors.first().toStdString();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(child<QLineEdit>(dialog.get(), "edEgyesuletNev")->text(), QStringLiteral("Medvek"));
+}
