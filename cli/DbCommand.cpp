@@ -4,9 +4,11 @@
 //   db import-update FILE [--utf8]        merge an update text from a file
 //   db update --server URL [--code CODE] [--proxy HOST:PORT] [--proxy-user U] [--proxy-password P]
 //   db empty --yes                        restore the pristine master data
+//   db add|edit|join|leave ...            edit leagues, clubs, players, games and joins (DbEdit.cpp)
 
 #include "CliCommand.h"
 #include "CliHome.h"
+#include "DbSession.h"
 
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TOnlineUpdate.h"
@@ -29,37 +31,8 @@ const char *const kUsage =
     "       parquetix-cli db import-update FILE [--utf8] [--lang CODE]\n"
     "       parquetix-cli db update --server URL [--code CODE] [--proxy HOST:PORT] [--proxy-user USER]\n"
     "                               [--proxy-password PASSWORD] [--lang CODE]\n"
-    "       parquetix-cli db empty --yes\n";
-
-// Options of the form "--name value" and flags; the rest are positional.
-struct TArgs
-{
-    QStringList positional;
-    QHash<QString, QString> options;
-    QSet<QString> flags;
-    QString error;
-
-    TArgs(const QStringList &args, const QStringList &valued, const QStringList &flagNames)
-    {
-        for (int i = 0; i < args.size(); ++i) {
-            const QString &a = args.at(i);
-            if (valued.contains(a)) {
-                if (i + 1 >= args.size()) {
-                    error = a + QStringLiteral(" needs a value");
-                    return;
-                }
-                options.insert(a, args.at(++i));
-            } else if (flagNames.contains(a)) {
-                flags.insert(a);
-            } else if (a.startsWith(QLatin1String("--"))) {
-                error = QStringLiteral("unknown option ") + a;
-                return;
-            } else {
-                positional << a;
-            }
-        }
-    }
-};
+    "       parquetix-cli db empty --yes\n"
+    "       parquetix-cli db add|edit|join|leave ... (db add without arguments lists them)\n";
 
 // Columns as a table with a heading line, each column as wide as its widest cell.
 void printTable(QTextStream &out, const QStringList &headings, const QList<QStringList> &rows)
@@ -86,47 +59,6 @@ void printTable(QTextStream &out, const QStringList &headings, const QList<QStri
         line(row);
     out << rows.size() << " row(s)\n";
 }
-
-class TDbSession
-{
-public:
-    explicit TDbSession(const QString &language) : dm(TdmMain::DatabaseFile(cliHomeFolder()))
-    {
-        if (!language.isEmpty())
-            translatorOwned = std::make_unique<TTranslator>(dm, language);
-    }
-
-    bool open(QTextStream &err)
-    {
-        if (dm.OpenAll()) {
-            if (translatorOwned)
-                translatorOwned->TranslateFieldLabels(dm);
-            messages.BuildMessageTable(translator());
-            return true;
-        }
-        err << "db: " << dm.LastError() << "\n";
-        return false;
-    }
-
-    ITranslator &translator()
-    {
-        if (translatorOwned)
-            return *translatorOwned;
-        return identity;
-    }
-
-    QString label(const char *table, const char *column) const
-    {
-        return dm.DisplayLabel(QLatin1String(table), QLatin1String(column));
-    }
-
-    TdmMain dm;
-    TMessageTable messages;
-
-private:
-    std::unique_ptr<TTranslator> translatorOwned;
-    TIdentityTranslator identity;
-};
 
 int listTable(TDbSession &session, const QString &what, QTextStream &out, QTextStream &err)
 {
@@ -238,6 +170,10 @@ int printImport(const TOnlineUpdate::TResult &result, QTextStream &out, QTextStr
 
 int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
 {
+    if (!args.isEmpty() && QStringList{QStringLiteral("add"), QStringLiteral("edit"), QStringLiteral("join"),
+                                       QStringLiteral("leave")}
+                               .contains(args.first()))
+        return runDbEdit(args, out, err);
     const TArgs a(args,
                   {QStringLiteral("--lang"), QStringLiteral("--server"), QStringLiteral("--code"),
                    QStringLiteral("--proxy"), QStringLiteral("--proxy-user"),
@@ -338,7 +274,7 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
 const TCliRegistration
     registration({QStringLiteral("db"),
                   QStringLiteral("db init|list TABLE|import-update FILE|update --server URL|"
-                                 "empty --yes"),
+                                 "empty --yes|add|edit|join|leave ..."),
                   runDb});
 
 } // namespace

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "CliHome.h"
+
+#include "masterdata/TMessageTable.h"
+#include "masterdata/TTranslator.h"
+#include "masterdata/TdmMain.h"
+#include "model/Services.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+
+// What the db subcommands share: their argument parsing and the opened
+// database with its translator and message table.
+
+// Options of the form "--name value" and flags; the rest are positional.
+struct TArgs
+{
+    QStringList positional;
+    QHash<QString, QString> options;
+    QSet<QString> flags;
+    QString error;
+
+    TArgs(const QStringList &args, const QStringList &valued, const QStringList &flagNames)
+    {
+        for (int i = 0; i < args.size(); ++i) {
+            const QString &a = args.at(i);
+            if (valued.contains(a)) {
+                if (i + 1 >= args.size()) {
+                    error = a + QStringLiteral(" needs a value");
+                    return;
+                }
+                options.insert(a, args.at(++i));
+            } else if (flagNames.contains(a)) {
+                flags.insert(a);
+            } else if (a.startsWith(QLatin1String("--"))) {
+                error = QStringLiteral("unknown option ") + a;
+                return;
+            } else {
+                positional << a;
+            }
+        }
+    }
+};
+
+class TDbSession
+{
+public:
+    explicit TDbSession(const QString &language) : dm(TdmMain::DatabaseFile(cliHomeFolder()))
+    {
+        if (!language.isEmpty())
+            translatorOwned = std::make_unique<TTranslator>(dm, language);
+    }
+
+    bool open(QTextStream &err)
+    {
+        if (dm.OpenAll()) {
+            if (translatorOwned)
+                translatorOwned->TranslateFieldLabels(dm);
+            messages.BuildMessageTable(translator());
+            return true;
+        }
+        err << "db: " << dm.LastError() << "\n";
+        return false;
+    }
+
+    ITranslator &translator()
+    {
+        if (translatorOwned)
+            return *translatorOwned;
+        return identity;
+    }
+
+    QString label(const char *table, const char *column) const
+    {
+        return dm.DisplayLabel(QLatin1String(table), QLatin1String(column));
+    }
+
+    TdmMain dm;
+    TMessageTable messages;
+
+private:
+    std::unique_ptr<TTranslator> translatorOwned;
+    TIdentityTranslator identity;
+};
+
+// db add|edit|join|leave ...; args start with the subcommand.
+int runDbEdit(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "masterdata/dialogs/TfrmMasterList.h"
+
+// The list of clubs.
+class TfrmNewTeam : public TfrmMasterList
+{
+public:
+    explicit TfrmNewTeam(const TDialogContext &context, QWidget *parent = nullptr)
+        : TfrmMasterList(context, TMasterKind::Team,
+                         {QString::fromUtf8("Egyesület"), QString::fromUtf8("Új csapat"),
+                          QString::fromUtf8("Módosítás"), QString::fromUtf8("Kilépés")},
+                         parent)
+    {
+        setObjectName(QStringLiteral("frmNewTeam"));
+    }
+};
