@@ -1,14 +1,17 @@
 // The box score of a game of 3,000 logged events: the document built from the
 // model, the same written as a PDF (as "Save as PDF" and the command line do),
-// one page painted on a screen-sized picture (what the preview draws per page),
-// and print all written to one PDF.
+// one page painted on a picture, the preview window opened on it, and print
+// all written to one PDF.
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
 #include "reports/boxscore/TqrULEBTeamResults.h"
 #include "reports/painter/TReportPainter.h"
+#include "screen/dialogs/TReportPreview.h"
 
+#include <QCoreApplication>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -148,6 +151,24 @@ void BM_BoxScorePagePicture(benchmark::State &state)
     }
 }
 BENCHMARK(BM_BoxScorePagePicture)->Arg(96)->Arg(150)->Unit(benchmark::kMillisecond);
+
+// The preview window opened on the box score until its first page is drawn.
+// Target: under 300 ms.
+void BM_OpenPreview(benchmark::State &state)
+{
+    BenchGame &g = sharedGame();
+    for (auto _ : state) {
+        std::vector<TReportDocument> docs;
+        docs.push_back(g.boxScore());
+        TReportPreview preview(std::move(docs));
+        preview.show();
+        if (auto *widget = preview.findChild<QPrintPreviewWidget *>())
+            widget->updatePreview();
+        QCoreApplication::processEvents();
+        preview.close();
+    }
+}
+BENCHMARK(BM_OpenPreview)->Unit(benchmark::kMillisecond);
 
 // Print all into one PDF: every report print all holds today. Target: under 1 second.
 void BM_PrintAllToPdf(benchmark::State &state)
