@@ -262,8 +262,9 @@ void TqrULEBTeamResults::header(TLayout &layout) const
 {
     const QString band = QStringLiteral("PageHeaderBand1");
     const TSettings &s = m_game.Settings();
+    // Beside the logo, and clear of the running score on the right.
     const double x = 32;
-    const double w = 158;
+    const double w = 150;
     const double top = layout.Y;
 
     TReportLine &logo = layout.Line(band, 0);
@@ -382,11 +383,10 @@ void TqrULEBTeamResults::columnCaptions(TLayout &layout, const QString &band, co
         else {
             // "M" and "A" stand apart over the pair they head, which reads as one "5/9".
             const QString name = QLatin1String(c.Name);
-            const double shift = name.endsWith(QLatin1String(" M"))   ? -1.2
-                                 : name.endsWith(QLatin1String(" A")) ? 0.8
-                                                                      : 0;
-            line.Cells.append(
-                caption(name, QLatin1String(c.Caption), c.X + shift, y, c.Width, HeadingHeight, c.Alignment));
+            const double left = name.endsWith(QLatin1String(" A")) ? 0.8 : 0;
+            const double right = name.endsWith(QLatin1String(" M")) ? 1.2 : 0;
+            line.Cells.append(caption(name, QLatin1String(c.Caption), c.X + left, y, c.Width - left - right,
+                                      HeadingHeight, c.Alignment));
         }
     }
     if (withPanel) {
