@@ -391,3 +391,38 @@ TEST_F(BoxScore, EveryCaptionPassesThroughTheTranslatorAsAReportText)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BoxScore, MaximaAreKeptPerStatisticOverTheTeamsPlayers)
+{
+    roster(10);
+    run(QStringLiteral("tick\nselect home 4\nshot home made three 20 200\n"
+                       "select home 7\nshot home made close 120 30\nshot home made mid 88 120\n"
+                       "shot home missed close 120 30\n"
+                       "select home 10\nevent home 1001\nevent home 1001\nshot home made freethrow\n"
+                       "shot home missed freethrow"));
+    TBoxScoreMaxima expected;
+    expected.Points = 4;             // 7
+    expected.TwoMade = 2;            // 7
+    expected.TwoPercent = 67;        // 7: 2 of 3
+    expected.ThreeMade = 1;          // 4
+    expected.ThreePercent = 100;     // 4
+    expected.FieldGoalsMade = 2;     // 7
+    expected.FieldGoalPercent = 100; // 4: 1 of 1
+    expected.FreeThrowsMade = 1;     // 10
+    expected.FreeThrowPercent = 50;  // 10
+    expected.DefRebounds = 2;        // 10
+    expected.Rebounds = 2;
+    expected.PerformanceIndex = 3; // 4: 3; 7: 4 - 1; 10: 1 + 2 - 1
+    EXPECT_EQ(TBoxScoreRows::Maxima(game.HomeTeam(), TEdition::English), expected);
+
+    // Every away player behind in plus-minus: the best of them, not zero.
+    int value = -1;
+    for (const TPlayerList *list : {&game.AwayTeam().OnCourt, &game.AwayTeam().Bench})
+        for (int i = 0; i < list->Count(); ++i)
+            PlayerStats::SetExtra(*list->At(i), QStringLiteral("INDEX"), QString::number(value -= 2));
+    EXPECT_EQ(TBoxScoreRows::Maxima(game.AwayTeam(), TEdition::English).PlusMinus, -3);
+}
+
+} // namespace
