@@ -68,10 +68,13 @@ void paintText(const TReportCell &cell, const QRectF &target, QPainter &painter)
         return;
     QFont font = cellFont(cell);
     painter.setFont(font);
-    // A text wider than its place shrinks a little before it is clipped.
-    const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(cell.Text);
-    if (width > target.width() && width > 0) {
-        font.setPointSizeF(std::max(cell.PointSize * 0.75, cell.PointSize * target.width() / width));
+    // A text wider than its place shrinks a little before it is clipped. The
+    // width is measured alike for every device, so a page shrinks the same
+    // texts on paper, in a PDF and on screen.
+    const double width = TReportPainter::TextWidthMm(cell);
+    const double room = cell.Place.width();
+    if (width > room && width > 0) {
+        font.setPointSizeF(std::max(cell.PointSize * 0.75, cell.PointSize * room / width));
         painter.setFont(font);
     }
     painter.save();
@@ -97,6 +100,19 @@ QString TReportPainter::ResolvedFamily(const QString &family)
     }
     resolved.insert(family, result);
     return result;
+}
+
+double TReportPainter::TextWidthMm(const TReportCell &cell)
+{
+    // Measured at a printer's resolution, where hinting hardly rounds.
+    constexpr double Dpi = 600;
+    static QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(int(Dpi / 0.0254 + 0.5));
+        image.setDotsPerMeterY(int(Dpi / 0.0254 + 0.5));
+        return image;
+    }();
+    return QFontMetricsF(cellFont(cell), &device).horizontalAdvance(cell.Text) * 25.4 / Dpi;
 }
 
 void TReportPainter::PaintPage(const TReportDocument &document, int page, QPainter &painter, double dotsPerMm)

@@ -27,6 +27,10 @@ public:
     // One white A4 picture of a page.
     static QImage RenderPage(const TReportDocument &document, int page, int dotsPerInch = 150);
 
+    // The width of a text cell's text in its own font, in millimetres; the
+    // painter shrinks a wider text a little and clips what still does not fit.
+    static double TextWidthMm(const TReportCell &cell);
+
     // The family drawn for a cell's font: the font itself when installed,
     // else the sans-serif face fontconfig chooses for it.
     static QString ResolvedFamily(const QString &family);
