@@ -129,6 +129,7 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (print) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setFullPage(true);
+        printer.setCopyCount(TReportPainter::CopyCount(all));
         if (!printer.isValid() || !TReportPainter::Print(all, printer)) {
             err << "report: no printer to print on\n";
             return 1;

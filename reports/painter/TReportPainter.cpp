@@ -146,25 +146,30 @@ bool TReportPainter::Print(const QList<const TReportDocument *> &documents, QPag
         const QPageLayout layout(QPageSize(QPageSize::A4),
                                  document->Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        for (int copy = 0; copy < std::max(1, document->Copies); ++copy)
-            for (int page = 0; page < document->Pages.size(); ++page) {
-                if (!started) {
-                    device.setPageLayout(layout);
-                    if (!painter.begin(&device))
-                        return false;
-                    started = true;
-                } else {
-                    device.setPageLayout(layout);
-                    device.newPage();
-                }
-                // The painter's device units: the device's resolution per millimetre.
-                const double dotsPerMm = device.logicalDpiX() / 25.4;
-                PaintPage(*document, page, painter, dotsPerMm);
+        for (int page = 0; page < document->Pages.size(); ++page) {
+            if (!started) {
+                device.setPageLayout(layout);
+                if (!painter.begin(&device))
+                    return false;
+                started = true;
+            } else {
+                device.setPageLayout(layout);
+                device.newPage();
             }
+            // The painter's device units: the device's resolution per millimetre.
+            const double dotsPerMm = device.logicalDpiX() / 25.4;
+            PaintPage(*document, page, painter, dotsPerMm);
+        }
     }
     if (started)
         painter.end();
     return started;
+}
+
+int TReportPainter::CopyCount(const QList<const TReportDocument *> &documents)
+{
+    // Print all runs as one job: the copies of its first report.
+    return documents.isEmpty() ? 1 : std::max(1, documents.first()->Copies);
 }
 
 bool TReportPainter::WritePdf(const QList<const TReportDocument *> &documents, const QString &file,

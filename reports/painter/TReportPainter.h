@@ -19,8 +19,9 @@ public:
     static void PaintPage(const TReportDocument &document, int page, QPainter &painter, double dotsPerMm);
 
     // Sets A4 in the document's orientation without device margins and draws
-    // every page of every document, one after the other. False when the device
-    // cannot be painted on.
+    // every page of every document once, one after the other; copies are the
+    // printer's to make (CopyCount). False when the device cannot be painted on.
+    static int CopyCount(const QList<const TReportDocument *> &documents);
     static bool Print(const QList<const TReportDocument *> &documents, QPagedPaintDevice &device);
     static bool WritePdf(const QList<const TReportDocument *> &documents, const QString &file,
                          int resolution = 300);

@@ -24,6 +24,7 @@ TReportPreview::TReportPreview(std::vector<TReportDocument> documents, QWidget *
 {
     setObjectName(QStringLiteral("frmReportPreview"));
     m_printer.setFullPage(true);
+    m_printer.setCopyCount(TReportPainter::CopyCount(pointers(m_documents)));
     if (!m_documents.empty())
         m_printer.setPageOrientation(m_documents.front().Landscape ? QPageLayout::Landscape
                                                                    : QPageLayout::Portrait);

@@ -168,7 +168,7 @@ TEST(ReportPainter, MissingFontsFallBackToAnInstalledFace)
     EXPECT_NE(family, "No Such Face Parquetix");
 }
 
-TEST(ReportPainter, PdfHoldsEveryPageOfEveryDocumentWithItsCopies)
+TEST(ReportPainter, PdfHoldsEveryPageOfEveryDocumentOnceAndPrintersMakeTheCopies)
 {
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     if (pdfinfo.isEmpty())
@@ -184,11 +184,26 @@ TEST(ReportPainter, PdfHoldsEveryPageOfEveryDocumentWithItsCopies)
     const QString file = home.file(QStringLiteral("all.pdf"));
     ASSERT_TRUE(TReportPainter::WritePdf({&one, &two}, file));
     QProcess info;
-    info.start(pdfinfo, {file});
+    info.start(pdfinfo,
+               {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("3"), file});
     ASSERT_TRUE(info.waitForFinished(30000));
     const QString output = QString::fromUtf8(info.readAllStandardOutput());
-    EXPECT_TRUE(output.contains(QRegularExpression(QStringLiteral("Pages:\\s+5\\b"))))
+    EXPECT_TRUE(output.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\b"))))
         << output.toStdString();
+    // Each page in its document's orientation: A4 is 595 x 842 points.
+    const QString sizes[] = {QStringLiteral("842 x 595"), QStringLiteral("595 x 842"),
+                             QStringLiteral("595 x 842")};
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_TRUE(output.contains(
+            QRegularExpression(QStringLiteral("Page\\s+%1 size:\\s+%2").arg(page).arg(sizes[page - 1]))))
+            << page << output.toStdString();
+
+    // One print job: the copies of its first document, at least one.
+    EXPECT_EQ(TReportPainter::CopyCount({&two, &one}), 2);
+    EXPECT_EQ(TReportPainter::CopyCount({&one, &two}), 1);
+    two.Copies = 0;
+    EXPECT_EQ(TReportPainter::CopyCount({&two}), 1);
+    EXPECT_EQ(TReportPainter::CopyCount({}), 1);
 }
 
 } // namespace
