@@ -125,8 +125,7 @@ int main(int argc, char **argv)
         const QString code = TGameFolder(folder).GameCode();
         if (code.isEmpty())
             return fail(QStringLiteral("%1 holds no saved game (no hazai_*.dat file).").arg(folder));
-        TLoadOptions options;
-        options.Online = parser.isSet(onlineOption);
+        const TLoadOptions options{.Online = parser.isSet(onlineOption)};
         if (!TGameLoader::Load(app, folder, code, options, &store, &error, createScreen))
             return fail(QStringLiteral("Cannot open the game in %1: %2").arg(folder, error));
     } else {

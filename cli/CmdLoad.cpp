@@ -37,11 +37,12 @@ int runLoad(const QStringList &arguments, QTextStream &out, QTextStream &err)
     QString code = TakeOption(args, QStringLiteral("--code"), &hasCode);
     bool continues = false;
     const QString script = TakeOption(args, QStringLiteral("--continue"), &continues);
-    TLoadOptions options;
-    options.Online = args.removeAll(QStringLiteral("--online")) > 0;
-    options.ResendAll = args.removeAll(QStringLiteral("--resend-all")) > 0;
+    const TLoadOptions options{.Online = args.removeAll(QStringLiteral("--online")) > 0,
+                               .ResendAll = args.removeAll(QStringLiteral("--resend-all")) > 0,
+                               .LoadDamaged = args.removeAll(QStringLiteral("--load-damaged")) > 0};
     if (args.size() != 1 || (continues && script.isEmpty()) || (hasCode && code.isEmpty())) {
-        err << "usage: parquetix-cli load DIR [--code CODE] [--online [--resend-all]] [--continue SCRIPT "
+        err << "usage: parquetix-cli load DIR [--code CODE] [--online [--resend-all]] [--load-damaged] "
+               "[--continue SCRIPT "
                "[--sync]] "
                "[--now YYYYMMDDHHNNSS] [--set KEY=VALUE] [--messages] [--history] [--json FILE]\n";
         return 2;
@@ -58,10 +59,13 @@ int runLoad(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return 1;
     }
     session.Start(err);
-    if (!TGameLoader::Load(session.App, folder, code, options, &session.Store, &error)) {
+    QString warning;
+    if (!TGameLoader::Load(session.App, folder, code, options, &session.Store, &error, {}, &warning)) {
         err << "load: " << error << "\n";
         return 1;
     }
+    if (!warning.isEmpty())
+        err << "load: warning: " << warning << "\n";
     TGame &game = session.App.Game();
     if (continues) {
         if (!session.RunScript(script, err))
@@ -79,7 +83,7 @@ int runLoad(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
 const TCliRegistration
     registration({QStringLiteral("load"),
-                  QStringLiteral("load DIR [--code CODE] [--online [--resend-all]] "
+                  QStringLiteral("load DIR [--code CODE] [--online [--resend-all]] [--load-damaged] "
                                  "[--continue SCRIPT [--sync]] [--now YYYYMMDDHHNNSS] [--set KEY=VALUE] "
                                  "[--messages] [--history] [--json FILE]"),
                   &runLoad});

@@ -34,7 +34,7 @@ int runTextbox(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     session.Start(err);
     QString error;
-    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions(), &session.Store, &error)) {
+    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions{}, &session.Store, &error)) {
         err << "textbox: " << error << "\n";
         return 1;
     }

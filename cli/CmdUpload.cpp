@@ -38,7 +38,7 @@ int runUpload(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     session.Start(err);
     QString error;
-    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions(), &session.Store, &error)) {
+    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions{}, &session.Store, &error)) {
         err << "upload: " << error << "\n";
         return 1;
     }

@@ -221,7 +221,9 @@ void TGame::AdvanceClock(TGameEvent *event, TTeam &caller)
             m_away->KepernyoMezokFeltolteseTeamFoul(*m_screen);
         }
     }
-    caller.KepernyoMezokFeltoltese(*m_screen);
+    // Both teams' players were credited the quarter-minute.
+    m_home->KepernyoMezokFeltoltese(*m_screen);
+    m_away->KepernyoMezokFeltoltese(*m_screen);
 }
 
 void TGame::EndPeriod(TGameEvent *event)

@@ -21,15 +21,15 @@ QByteArray TPlayer::ToRecord() const
     w.Int32(196, JatekosSuly);
     w.String(200, 5, JatekosPoszt);
     w.Int32(208, JatekosMezSzam);
-    const qint32 counters[] = {Points,         MissedPoints,   CloseMade,   CloseMissed, MidMade,
-                               MidMissed,      ThreeMade,      ThreeMissed, FreeThrowsMade,
-                               FreeThrowsMissed, DefRebounds,  OffRebounds, Steals,      Turnovers,
-                               PersonalFouls,  FoulsDrawn,     Assists,     Blocks,      BlocksReceived,
-                               Rating,         PlayingTime,    PendingTime};
+    const qint32 counters[] = {Points,      MissedPoints, CloseMade,   CloseMissed,    MidMade,
+                               MidMissed,   ThreeMade,    ThreeMissed, FreeThrowsMade, FreeThrowsMissed,
+                               DefRebounds, OffRebounds,  Steals,      Turnovers,      PersonalFouls,
+                               FoulsDrawn,  Assists,      Blocks,      BlocksReceived, Rating,
+                               PlayingTime, PendingTime};
     for (int i = 0; i < int(std::size(counters)); ++i)
         w.Int32(212 + 4 * i, counters[i]);
     w.Byte(300, ReservedFlag);
-    w.Byte(301, OnBench);
+    w.Byte(OnBenchOffset, OnBench);
     w.Byte(302, Starter);
     w.Int32(304, DunksMade);
     w.Int32(308, DunksMissed);
@@ -55,16 +55,16 @@ TPlayer TPlayer::FromRecord(const char *data)
     p.JatekosSuly = r.Int32(196);
     p.JatekosPoszt = r.String(200, 5);
     p.JatekosMezSzam = r.Int32(208);
-    qint32 *counters[] = {&p.Points,         &p.MissedPoints, &p.CloseMade,      &p.CloseMissed,
-                          &p.MidMade,        &p.MidMissed,    &p.ThreeMade,      &p.ThreeMissed,
-                          &p.FreeThrowsMade, &p.FreeThrowsMissed, &p.DefRebounds, &p.OffRebounds,
-                          &p.Steals,         &p.Turnovers,    &p.PersonalFouls,  &p.FoulsDrawn,
-                          &p.Assists,        &p.Blocks,       &p.BlocksReceived, &p.Rating,
+    qint32 *counters[] = {&p.Points,         &p.MissedPoints,     &p.CloseMade,      &p.CloseMissed,
+                          &p.MidMade,        &p.MidMissed,        &p.ThreeMade,      &p.ThreeMissed,
+                          &p.FreeThrowsMade, &p.FreeThrowsMissed, &p.DefRebounds,    &p.OffRebounds,
+                          &p.Steals,         &p.Turnovers,        &p.PersonalFouls,  &p.FoulsDrawn,
+                          &p.Assists,        &p.Blocks,           &p.BlocksReceived, &p.Rating,
                           &p.PlayingTime,    &p.PendingTime};
     for (int i = 0; i < int(std::size(counters)); ++i)
         *counters[i] = r.Int32(212 + 4 * i);
     p.ReservedFlag = r.Byte(300);
-    p.OnBench = r.Byte(301);
+    p.OnBench = r.Byte(OnBenchOffset);
     p.Starter = r.Byte(302);
     p.DunksMade = r.Int32(304);
     p.DunksMissed = r.Int32(308);
@@ -100,9 +100,18 @@ int Percent(int made, int attempts)
     return int(q);
 }
 
-int ClosePercent(const TPlayer &p) { return Percent(p.CloseMade, p.CloseMade + p.CloseMissed); }
-int MidPercent(const TPlayer &p) { return Percent(p.MidMade, p.MidMade + p.MidMissed); }
-int ThreePercent(const TPlayer &p) { return Percent(p.ThreeMade, p.ThreeMade + p.ThreeMissed); }
+int ClosePercent(const TPlayer &p)
+{
+    return Percent(p.CloseMade, p.CloseMade + p.CloseMissed);
+}
+int MidPercent(const TPlayer &p)
+{
+    return Percent(p.MidMade, p.MidMade + p.MidMissed);
+}
+int ThreePercent(const TPlayer &p)
+{
+    return Percent(p.ThreeMade, p.ThreeMade + p.ThreeMissed);
+}
 int FreeThrowPercent(const TPlayer &p)
 {
     return Percent(p.FreeThrowsMade, p.FreeThrowsMade + p.FreeThrowsMissed);
@@ -141,9 +150,9 @@ QString PointsPerMinute(const TPlayer &p)
 
 double PointsPerShot(const TPlayer &p)
 {
-    const double divisor = p.CloseMade + p.CloseMissed + p.MidMade + p.MidMissed + p.ThreeMade + p.ThreeMissed +
-                           p.DunksMade + p.DunksMissed + (p.FreeThrowsMade + p.FreeThrowsMissed) / 2.0 +
-                           p.Turnovers;
+    const double divisor = p.CloseMade + p.CloseMissed + p.MidMade + p.MidMissed + p.ThreeMade +
+                           p.ThreeMissed + p.DunksMade + p.DunksMissed +
+                           (p.FreeThrowsMade + p.FreeThrowsMissed) / 2.0 + p.Turnovers;
     return divisor == 0 ? 0.0 : p.Points / divisor;
 }
 
@@ -154,8 +163,8 @@ int PerformanceIndex(const TPlayer &p, TEdition edition)
                (p.CloseMissed + p.MidMissed + p.ThreeMissed) - p.FreeThrowsMissed + p.DefRebounds +
                p.OffRebounds + p.Blocks + p.Assists + p.Steals - p.Turnovers;
     return (p.Points + p.DefRebounds + p.OffRebounds + p.Assists + p.Steals + p.Blocks + p.FoulsDrawn) -
-           (p.CloseMissed + p.MidMissed + p.ThreeMissed + p.FreeThrowsMissed + p.Turnovers + p.BlocksReceived +
-            p.PersonalFouls);
+           (p.CloseMissed + p.MidMissed + p.ThreeMissed + p.FreeThrowsMissed + p.Turnovers +
+            p.BlocksReceived + p.PersonalFouls);
 }
 
 int StoredRating(const TPlayer &p, TEdition edition)
@@ -192,14 +201,38 @@ void AddExtraInt(TPlayer &p, const QString &name, int delta, int defaultValue)
     SetExtra(p, name, QString::number(GetExtraInt(p, name, defaultValue) + delta));
 }
 
-int PlusMinus(const TPlayer &p) { return GetExtraInt(p, QStringLiteral("INDEX"), 0); }
-void ResetPlusMinus(TPlayer &p) { SetExtra(p, QStringLiteral("INDEX"), QStringLiteral("0")); }
-void AddPlusMinus(TPlayer &p, int n) { AddExtraInt(p, QStringLiteral("INDEX"), n); }
-void SubtractPlusMinus(TPlayer &p, int n) { AddExtraInt(p, QStringLiteral("INDEX"), -n); }
-int IndirectSteals(const TPlayer &p) { return GetExtraInt(p, QStringLiteral("INDIRECT"), 0); }
-void AddIndirectSteal(TPlayer &p, int delta) { AddExtraInt(p, QStringLiteral("INDIRECT"), delta); }
-int GameLength(const TPlayer &p) { return GetExtraInt(p, QStringLiteral("GAMELENGTH"), 10); }
-void SetGameLength(TPlayer &p, int minutes) { SetExtra(p, QStringLiteral("GAMELENGTH"), QString::number(minutes)); }
+int PlusMinus(const TPlayer &p)
+{
+    return GetExtraInt(p, QStringLiteral("INDEX"), 0);
+}
+void ResetPlusMinus(TPlayer &p)
+{
+    SetExtra(p, QStringLiteral("INDEX"), QStringLiteral("0"));
+}
+void AddPlusMinus(TPlayer &p, int n)
+{
+    AddExtraInt(p, QStringLiteral("INDEX"), n);
+}
+void SubtractPlusMinus(TPlayer &p, int n)
+{
+    AddExtraInt(p, QStringLiteral("INDEX"), -n);
+}
+int IndirectSteals(const TPlayer &p)
+{
+    return GetExtraInt(p, QStringLiteral("INDIRECT"), 0);
+}
+void AddIndirectSteal(TPlayer &p, int delta)
+{
+    AddExtraInt(p, QStringLiteral("INDIRECT"), delta);
+}
+int GameLength(const TPlayer &p)
+{
+    return GetExtraInt(p, QStringLiteral("GAMELENGTH"), 10);
+}
+void SetGameLength(TPlayer &p, int minutes)
+{
+    SetExtra(p, QStringLiteral("GAMELENGTH"), QString::number(minutes));
+}
 
 QString VariableColumnTitle(int index, ITranslator *translator)
 {
@@ -213,17 +246,28 @@ QString VariableColumnTitle(int index, ITranslator *translator)
 QString VariableColumnValue(const TPlayer &p, int index)
 {
     switch (index) {
-    case 0: return PlayingTimeText(p);
-    case 1: return QString::number(p.BlocksReceived);
-    case 2: return QString::number(p.Blocks);
-    case 3: return QString::number(p.Assists);
-    case 4: return QString::number(p.FoulsDrawn);
-    case 5: return QString::number(p.PersonalFouls);
-    case 6: return QString::number(p.Turnovers);
-    case 7: return QString::number(p.Steals);
-    case 8: return QString::number(p.OffRebounds);
-    case 9: return QString::number(p.DefRebounds);
-    default: return {};
+    case 0:
+        return PlayingTimeText(p);
+    case 1:
+        return QString::number(p.BlocksReceived);
+    case 2:
+        return QString::number(p.Blocks);
+    case 3:
+        return QString::number(p.Assists);
+    case 4:
+        return QString::number(p.FoulsDrawn);
+    case 5:
+        return QString::number(p.PersonalFouls);
+    case 6:
+        return QString::number(p.Turnovers);
+    case 7:
+        return QString::number(p.Steals);
+    case 8:
+        return QString::number(p.OffRebounds);
+    case 9:
+        return QString::number(p.DefRebounds);
+    default:
+        return {};
     }
 }
 

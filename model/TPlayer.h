@@ -13,19 +13,21 @@ class TPlayer
 {
 public:
     static constexpr int RecordSize = 1084;
+    // Where the record keeps OnBench; the team file sets it per list.
+    static constexpr int OnBenchOffset = 301;
 
     // Master data
-    QString JatekosOrszagID;        // string[20]
+    QString JatekosOrszagID; // string[20]
     qint32 LigaID = 0;
     qint32 CsapatID = 0;
     qint32 JatekosID = 0;
-    QString WebID;                  // string[12]
-    QString JatekosNev;             // string[60]
-    QString JatekosRovidNev;        // string[60]
-    QString Szuletes;               // string[20]
+    QString WebID;           // string[12]
+    QString JatekosNev;      // string[60]
+    QString JatekosRovidNev; // string[60]
+    QString Szuletes;        // string[20]
     qint32 JatekosTestMagassag = 0;
     qint32 JatekosSuly = 0;
-    QString JatekosPoszt;           // string[5]
+    QString JatekosPoszt; // string[5]
     qint32 JatekosMezSzam = 0;
     // Counters
     qint32 Points = 0;
@@ -56,8 +58,8 @@ public:
     qint32 DunksMade = 0;
     qint32 DunksMissed = 0;
     qint32 TechnicalFouls = 0;
-    QString Note;                   // string[255]
-    QString Extras;                 // string[255], TValueStore text
+    QString Note;   // string[255]
+    QString Extras; // string[255], TValueStore text
 
     QByteArray ToRecord() const;
     // data must hold RecordSize bytes.
@@ -80,7 +82,7 @@ int FreeThrowPercent(const TPlayer &p);
 int TwoPointPercent(const TPlayer &p);
 int FieldGoalPercent(const TPlayer &p);
 
-QString ClockText(int quarterMinutes);   // "mm:ss"
+QString ClockText(int quarterMinutes); // "mm:ss"
 QString PlayingTimeText(const TPlayer &p);
 QString PointsPerMinute(const TPlayer &p);
 double PointsPerShot(const TPlayer &p);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+class TFileIo;
+
 // Whole-file writes that a crash can never leave half done: the bytes go to a
 // hidden temporary file in the same folder, which is then renamed over the
 // target. Plain POSIX calls, because QSaveFile flushes every file to disk and
@@ -15,8 +17,10 @@ public:
     // Throws TFileError naming the file. With sync the data reach the disk
     // before the rename and the folder entry after it.
     static void Write(const QString &path, const QByteArray &bytes, bool sync = false);
+    static void Write(const QString &path, const QByteArray &bytes, bool sync, TFileIo &io);
     // The same for a file made of many parts, written without joining them first.
     static void Write(const QString &path, const std::vector<QByteArrayView> &parts, bool sync = false);
+    static void Write(const QString &path, const std::vector<QByteArrayView> &parts, bool sync, TFileIo &io);
     // The most any file of a game folder can hold; a larger one is damaged.
     static constexpr qint64 MaxReadBytes = qint64(128) << 20;
     // Reads a whole file; false when it cannot be read (exists tells whether

@@ -9,11 +9,13 @@
 TGameFolder::TGameFolder(const QString &path) : m_path(path)
 {
     readJournal();
+    readManifest();
 }
 
 TGameFolder::TGameFolder(const QHash<QString, QByteArray> &files) : m_inMemory(true), m_files(files)
 {
     readJournal();
+    readManifest();
 }
 
 void TGameFolder::readJournal()
@@ -22,8 +24,49 @@ void TGameFolder::readJournal()
     bool exists = false;
     if (!readRaw(QString::fromLatin1(TSaveJournal::FileName), bytes, exists, &m_journalError) || !exists)
         return;
-    quint32 generation = 0;
-    TSaveJournal::DecodePending(bytes, generation, m_patches);
+    bool pending = false;
+    m_journalWhole = TSaveJournal::Decode(bytes, m_journalGeneration, m_patches, pending);
+    if (!pending)
+        m_patches.clear();
+}
+
+void TGameFolder::readManifest()
+{
+    QByteArray bytes;
+    bool exists = false;
+    m_hasManifest = readRaw(QString::fromLatin1(TSaveManifest::FileName), bytes, exists, nullptr) && exists &&
+                    TSaveManifest::Decode(bytes, m_manifest);
+}
+
+QString TGameFolder::DifferenceFromLastSave(const QString &code, const QString &file) const
+{
+    // A whole journal record is the save the files stand for; a manifest of
+    // another save says nothing about them.
+    if (!m_hasManifest || m_manifest.Code != code ||
+        (m_journalWhole && m_manifest.Generation != m_journalGeneration))
+        return {};
+    const QStringList names = GameFiles(code);
+    const qsizetype index = names.indexOf(file);
+    if (m_manifest.Files.size() != names.size() || index < 0)
+        return {};
+    const TSaveManifest::TFile &saved = m_manifest.Files[index];
+    QByteArray data;
+    bool exists = false;
+    QString problem;
+    QString found;
+    if (!Read(file, data, exists, &problem))
+        found = problem;
+    else if (!exists)
+        found = QStringLiteral("the file is missing");
+    else if (data.size() != saved.Size)
+        found = QStringLiteral("%1 bytes instead of the %2 bytes of the last save")
+                    .arg(data.size())
+                    .arg(saved.Size);
+    else if (TSaveManifest::Crc(data) != saved.Crc)
+        found = QStringLiteral("its content is not what the last save wrote");
+    if (found.isEmpty())
+        return {};
+    return QStringLiteral("%1 differs from the last completed save: %2").arg(file, found);
 }
 
 bool TGameFolder::readRaw(const QString &name, QByteArray &data, bool &exists, QString *error) const

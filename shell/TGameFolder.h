@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TSaveJournal.h"
+#include "TSaveManifest.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -27,6 +28,11 @@ public:
     QStringList Files(const QString &pattern) const;
     // True when a journal record had to be applied (the last save was cut short).
     bool Recovered() const { return !m_patches.isEmpty(); }
+    // How one of the seven files of the game differs from what the last
+    // completed save wrote, naming it; empty when it does not, or when the
+    // folder keeps no such record for this state (older folders, a save cut
+    // short before its manifest).
+    QString DifferenceFromLastSave(const QString &code, const QString &file) const;
 
     // The seven files of a game.
     static QString GeneralFile(const QString &code);
@@ -46,6 +52,7 @@ public:
 
 private:
     void readJournal();
+    void readManifest();
     bool readRaw(const QString &name, QByteArray &data, bool &exists, QString *error) const;
 
     QString m_path;
@@ -55,4 +62,8 @@ private:
     // A journal that is there but cannot be read: nothing of the folder can
     // be trusted then.
     QString m_journalError;
+    bool m_journalWhole = false;
+    quint32 m_journalGeneration = 0;
+    bool m_hasManifest = false;
+    TSaveManifest m_manifest;
 };

@@ -57,9 +57,32 @@ TGameEvent *copyOf(TGame &game, const TGameEvent &record)
 
 } // namespace
 
-bool TGameLoader::Read(const TGameFolder &folder, const QString &code, QString *error)
+bool TGameLoader::Read(const TGameFolder &folder, const QString &code, QString *error,
+                       const TLoadOptions &options)
 {
-    return TSavedGame::Read(folder, code, m_saved, error);
+    m_warning.clear();
+    if (!TSavedGame::Read(folder, code, m_saved, error))
+        return false;
+    QStringList differences;
+    for (const QString &file : TGameFolder::GameFiles(code)) {
+        const QString difference = folder.DifferenceFromLastSave(code, file);
+        if (difference.isEmpty())
+            continue;
+        // Like its damage, a change of the unsent events matters only when they are resent.
+        if (file == TGameFolder::UnsentFile(code) && !options.LoadDamaged) {
+            if (m_saved.UnsentError.isEmpty())
+                m_saved.UnsentError = difference;
+            continue;
+        }
+        if (!options.LoadDamaged) {
+            if (error)
+                *error = difference;
+            return false;
+        }
+        differences.append(difference);
+    }
+    m_warning = differences.join(QStringLiteral("; "));
+    return true;
 }
 
 void TGameLoader::ApplyGameData(TGame &game) const
@@ -196,12 +219,14 @@ void TGameLoader::ApplyTeamState(TGame &game) const
 
 bool TGameLoader::Load(TParquetixApplication &app, const QString &folder, const QString &code,
                        const TLoadOptions &options, TGameStore *store, QString *error,
-                       const std::function<void(TGame &)> &createScreen)
+                       const std::function<void(TGame &)> &createScreen, QString *warning)
 {
     TGameLoader loader;
     const TGameFolder gameFolder(folder);
-    if (!loader.Read(gameFolder, code, error))
+    if (!loader.Read(gameFolder, code, error, options))
         return false;
+    if (warning)
+        *warning = loader.Warning();
     const bool resendMissing = options.Online && !options.ResendAll;
     if (resendMissing && loader.Saved().HasUnsent && !loader.Saved().UnsentError.isEmpty()) {
         if (error)

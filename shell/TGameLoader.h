@@ -17,6 +17,9 @@ struct TLoadOptions
     bool Online = false;
     // "Resend all data" instead of "Resend the missing data".
     bool ResendAll = false;
+    // Load the files as they stand even when they differ from what the last
+    // completed save wrote (a file cut short at a record boundary, say).
+    bool LoadDamaged = false;
 };
 
 // Rebuilds a game from a saved folder in the steps of the load wizard. The
@@ -25,7 +28,11 @@ struct TLoadOptions
 class TGameLoader
 {
 public:
-    bool Read(const TGameFolder &folder, const QString &code, QString *error);
+    // A folder whose files differ from the last completed save is refused
+    // unless options.LoadDamaged; then the difference is kept as Warning().
+    bool Read(const TGameFolder &folder, const QString &code, QString *error,
+              const TLoadOptions &options = {});
+    const QString &Warning() const { return m_warning; }
     const TSavedGame &Saved() const { return m_saved; }
 
     // Game selection: the general record into the game (nothing when the
@@ -51,8 +58,9 @@ public:
     // are in, so the court screen can receive the history lines.
     static bool Load(TParquetixApplication &app, const QString &folder, const QString &code,
                      const TLoadOptions &options, TGameStore *store, QString *error,
-                     const std::function<void(TGame &)> &createScreen = {});
+                     const std::function<void(TGame &)> &createScreen = {}, QString *warning = nullptr);
 
 private:
     TSavedGame m_saved;
+    QString m_warning;
 };

@@ -106,14 +106,26 @@ QByteArray TSaveJournal::Encode(quint32 generation, const QList<TJournalPatch> &
 
 bool TSaveJournal::DecodePending(const QByteArray &bytes, quint32 &generation, QList<TJournalPatch> &patches)
 {
+    bool pending = false;
+    if (Decode(bytes, generation, patches, pending) && pending)
+        return true;
+    patches.clear();
+    return false;
+}
+
+bool TSaveJournal::Decode(const QByteArray &bytes, quint32 &generation, QList<TJournalPatch> &patches,
+                          bool &pending)
+{
     patches.clear();
     if (bytes.size() < HeaderSize || !bytes.startsWith(QByteArray::fromRawData(Magic, 4)))
         return false;
     const quint32 state = qFromLittleEndian<quint32>(bytes.constData() + StateOffset);
     const quint32 length = qFromLittleEndian<quint32>(bytes.constData() + 8);
     const quint32 crc = qFromLittleEndian<quint32>(bytes.constData() + 12);
-    if (state != Pending || length < quint32(HeaderSize) || length > quint32(bytes.size()))
+    if ((state != Pending && state != Applied) || length < quint32(HeaderSize) ||
+        length > quint32(bytes.size()))
         return false;
+    pending = state == Pending;
     if (checksum(bytes.constData() + ChecksumFrom, qsizetype(length) - ChecksumFrom) != crc)
         return false;
 

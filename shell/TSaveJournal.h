@@ -47,6 +47,9 @@ public:
     // A whole record that still has to be applied; false for a torn, foreign
     // or already applied record (then the files on disk are the saved game).
     static bool DecodePending(const QByteArray &bytes, quint32 &generation, QList<TJournalPatch> &patches);
+    // Any whole record, pending or applied.
+    static bool Decode(const QByteArray &bytes, quint32 &generation, QList<TJournalPatch> &patches,
+                       bool &pending);
 
     // The file after the patch, from its content on disk (empty when absent).
     // False when the content cannot be the file the patch was made for.

@@ -6,6 +6,7 @@
 #include "TScreenLayout.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
+#include "screen/input/TKeyHelp.h"
 
 #include <QMutexLocker>
 
@@ -38,6 +39,8 @@ TCourtScreen::TCourtScreen(TGame &game, QObject *parent)
       m_autoSave(game, m_items, [this] { Touch(); })
 {
     TScreenLayout::Build(m_items);
+    m_pointerSilence.setSingleShot(true);
+    connect(&m_pointerSilence, &QTimer::timeout, this, &TCourtScreen::PointerSilenceCheck);
 }
 
 TCourtScreen::~TCourtScreen() = default;
@@ -61,6 +64,11 @@ void TCourtScreen::SystemMouseMove(QPoint p)
 
 void TCourtScreen::HomePointerReport(QPoint p, int buttons)
 {
+    if (!m_pointerHeard) {
+        m_pointerHeard = true;
+        if (!m_pointerDevice.isEmpty())
+            RemoveStatus(silenceText());
+    }
     m_input->HomePointerReport(p, buttons);
 }
 
@@ -123,7 +131,9 @@ void TCourtScreen::Open()
     LockOverride = false;
     m_autoSave.Saving = false;
     m_activated = false;
-    EventsLocked = false;
+    // A game reopened between periods arrives with "Intermission" showing and
+    // stays locked as the live intermission was.
+    EventsLocked = ItemVisible(QStringLiteral("lblEsemenyTiltas"));
     KeyboardTeam = 0;
     translateCaptions();
 
@@ -159,9 +169,6 @@ void TCourtScreen::Open()
         team(side).KepernyoMezokFeltoltese(*this);
         team(side).HideAdditionalTypes();
         History(side).Redraw();
-        // The panel refresh writes plain numbers; the screen opens with two digits.
-        SetItemText(QStringLiteral("lblCsapatEredmeny%1").arg(side),
-                    QStringLiteral("%1").arg(team(side).Data.Totals.Points, 2, 10, QLatin1Char('0')));
     }
     Touch();
 }
@@ -169,10 +176,8 @@ void TCourtScreen::Open()
 void TCourtScreen::translateCaptions()
 {
     for (TScreenItem *item : m_items.PaintOrder()) {
-        if (item->Kind != TScreenItem::Label || item->Text.isEmpty())
-            continue;
         // Only the fixed captions carry text before the game fills the screen.
-        if (item->Name.startsWith(QLatin1String("lblCsapatEredmeny")))
+        if (item->Kind != TScreenItem::Label || item->Text.isEmpty())
             continue;
         item->Text = tr(item->Text);
     }
@@ -185,11 +190,14 @@ void TCourtScreen::Activate()
     m_activated = true;
     if (m_game.Online)
         m_game.QueueForResend(m_game.ScreenOpenedNotice());
-    m_game.UpdateClockDisplay();
+    // Between periods the clock shows the start of the next period and the
+    // clock buttons, as when the period ended.
+    if (ItemVisible(QStringLiteral("lblEsemenyTiltas")))
+        m_game.ShowBreakBetweenPeriods();
+    else
+        m_game.UpdateClockDisplay();
     if (m_game.Period > 0)
         m_game.ShowPeriodPicture();
-    if (ItemVisible(QStringLiteral("lblEsemenyTiltas")))
-        m_game.ShowClockButtons(true);
     Touch();
 }
 
@@ -204,11 +212,12 @@ bool TCourtScreen::ConfirmClose()
     }
     if (!unsent)
         return true;
-    return m_game.Prompter().ConfirmInformation(m_game.Translate(UnsentQuestion, QStringLiteral("MESSAGES")));
+    return m_game.Prompter().ConfirmInformation(tr(UnsentQuestion));
 }
 
 void TCourtScreen::Shutdown()
 {
+    m_pointerSilence.stop();
     m_activeAI.Timer().stop();
     m_autoSave.Stop();
     m_game.SaveGame();
@@ -325,6 +334,65 @@ void TCourtScreen::ShowStatus(const QString &text)
     SetItemText(QStringLiteral("lblStatus"), text);
 }
 
+namespace {
+const QString StatusSeparator = QStringLiteral(" · ");
+}
+
+void TCourtScreen::AddStatus(const QString &text)
+{
+    QStringList parts = ItemText(QStringLiteral("lblStatus")).split(StatusSeparator, Qt::SkipEmptyParts);
+    if (!parts.contains(text))
+        parts.append(text);
+    ShowStatus(parts.join(StatusSeparator));
+}
+
+void TCourtScreen::RemoveStatus(const QString &text)
+{
+    QStringList parts = ItemText(QStringLiteral("lblStatus")).split(StatusSeparator, Qt::SkipEmptyParts);
+    if (parts.removeAll(text) > 0)
+        ShowStatus(parts.join(StatusSeparator));
+}
+
+QString TCourtScreen::silenceText() const
+{
+    return tr(QStringLiteral("The home pointer (%1) has sent nothing since the screen opened"))
+        .arg(m_pointerDevice);
+}
+
+void TCourtScreen::ShowKeyHelp()
+{
+    TKeyHelp::TMode mode;
+    mode.KeyboardInput = m_game.Settings().KeyboardInput();
+    mode.SubstitutionMode = SubstitutionMode;
+    mode.EventsLocked = EventsLocked;
+    mode.HomeSlots = HotkeySlots(1);
+    mode.AwaySlots = HotkeySlots(2);
+    TScreenItem &help = m_items.Get(QStringLiteral("pnlKeyHelp"));
+    help.Text = tr(TKeyHelp::Title());
+    help.Lines.clear();
+    for (const TKeyHelp::TLine &line : TKeyHelp::Lines(mode))
+        help.Lines.append(line.Keys + QLatin1Char('\t') + tr(line.Text) + line.Suffix);
+    SetItemVisible(help.Name, true);
+}
+
+void TCourtScreen::HideKeyHelp()
+{
+    SetItemVisible(QStringLiteral("pnlKeyHelp"), false);
+}
+
+void TCourtScreen::WatchHomePointer(const QString &device)
+{
+    m_pointerDevice = device;
+    m_pointerHeard = false;
+    m_pointerSilence.start(PointerSilenceSeconds * 1000);
+}
+
+void TCourtScreen::PointerSilenceCheck()
+{
+    if (!m_pointerHeard && !m_pointerDevice.isEmpty())
+        AddStatus(silenceText());
+}
+
 void TCourtScreen::SetCourtOrientation(bool horizontal)
 {
     for (int side = 1; side <= 2; ++side) {
@@ -412,7 +480,7 @@ void TCourtScreen::FreeThrow(int side, bool made)
 
 void TCourtScreen::AskEndOfPeriod(int side)
 {
-    if (m_game.Prompter().Confirm(m_game.Translate(EndOfPeriodQuestion, QStringLiteral("MESSAGES"))))
+    if (m_game.Prompter().Confirm(tr(EndOfPeriodQuestion)))
         Record(side, Kind::PeriodEnd, side == 2 ? 2 : 0);
 }
 

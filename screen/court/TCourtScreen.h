@@ -103,6 +103,19 @@ public:
     void AutoSave();
     // A line of the status area, for problems of the input devices.
     void ShowStatus(const QString &text);
+    // One problem among others in the status area, added once and removed alone.
+    void AddStatus(const QString &text);
+    void RemoveStatus(const QString &text);
+    // The overlay listing the keys of the current mode; closed by any key or click.
+    void ShowKeyHelp();
+    void HideKeyHelp();
+    bool KeyHelpShown() const { return ItemVisible(QStringLiteral("pnlKeyHelp")); }
+    // The home pointer on that device was opened: when it has sent nothing
+    // after a few seconds, the status area says so until its first report.
+    void WatchHomePointer(const QString &device);
+    // The watch's timer ran out.
+    void PointerSilenceCheck();
+    static constexpr int PointerSilenceSeconds = 5;
 
     TScreenItems &Items() { return m_items; }
     const TScreenItems &Items() const { return m_items; }
@@ -111,6 +124,7 @@ public:
     const TKeyboardMap::Slots &HotkeySlots(int side) const;
     QTimer &ActiveAITimer() { return m_activeAI.Timer(); }
     QTimer &AutoSaveTimer() { return m_autoSave.Timer(); }
+    QTimer &PointerSilenceTimer() { return m_pointerSilence; }
     TAutoSave &AutoSaver() { return m_autoSave; }
     TGame &Game() { return m_game; }
     bool HomePointerShown() const;
@@ -140,6 +154,7 @@ private:
     void highlightRow(int side, int row);
     void highlightTeamRow(int side);
     void translateCaptions();
+    QString silenceText() const;
 
     TGame &m_game;
     IScreenHost *m_host = nullptr;
@@ -150,6 +165,9 @@ private:
     std::unique_ptr<TCourtScreenInput> m_input;
     TActiveAI m_activeAI;
     TAutoSave m_autoSave;
+    QTimer m_pointerSilence;
+    QString m_pointerDevice;
+    bool m_pointerHeard = false;
     bool m_opened = false;
     bool m_activated = false;
 };

@@ -7,6 +7,7 @@
 #include "model/TGame.h"
 #include "screen/input/ScreenCodes.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -87,6 +88,15 @@ void TCourtScreenInput::HomePointerReport(QPoint p, int buttons)
     TScreenItem &pointer = m_screen.Items().Get(QStringLiteral("imgMouseCursor1"));
     pointer.Rect.moveTopLeft(p);
     m_screen.Touch();
+    if (m_screen.KeyHelpShown() && buttons != 0) {
+        m_screen.HideKeyHelp();
+        m_swallowHomeRelease = true;
+        return;
+    }
+    if (m_swallowHomeRelease) {
+        m_swallowHomeRelease = buttons != 0;
+        return;
+    }
     if (buttons == 0) {
         int pending = -1;
         for (int b = 0; b < 3 && pending < 0; ++b)
@@ -218,6 +228,11 @@ void TCourtScreenInput::HomeRelease(QPoint p, TCourtScreen::Button button)
 
 void TCourtScreenInput::SystemMousePress(QPoint p, TCourtScreen::Button button)
 {
+    if (m_screen.KeyHelpShown()) {
+        m_screen.HideKeyHelp();
+        m_swallowSystemRelease = true;
+        return;
+    }
     const TScreenItem *item = m_screen.Items().ClickableAt(p);
     m_pressedItem = item ? item->Name : QString();
     if (item)
@@ -230,6 +245,11 @@ void TCourtScreenInput::SystemMousePress(QPoint p, TCourtScreen::Button button)
 
 void TCourtScreenInput::SystemMouseRelease(QPoint p, TCourtScreen::Button button)
 {
+    if (m_swallowSystemRelease) {
+        m_swallowSystemRelease = false;
+        m_pressedItem.clear();
+        return;
+    }
     const TScreenItem *item = m_screen.Items().ClickableAt(p);
     const QString pressed = m_pressedItem;
     m_pressedItem.clear();
@@ -239,23 +259,49 @@ void TCourtScreenInput::SystemMouseRelease(QPoint p, TCourtScreen::Button button
 
 void TCourtScreenInput::SystemMouseMove(QPoint p)
 {
+    // A system mouse that records for both teams names the zone for the team
+    // whose half it is over; one label at a time.
+    if (m_game.Settings().UseSystemMouse()) {
+        const int side = TCourtFrame::InOwnHalf(m_screen.CourtHorizontal, 1, p) ? 1 : 2;
+        updateZoneLabel(side, p);
+        m_screen.SetItemText(zoneLabelName(side == 1 ? 2 : 1), QString());
+        return;
+    }
     updateZoneLabel(2, p);
-    if (m_game.Settings().UseSystemMouse())
-        updateZoneLabel(1, p);
 }
 
+QString TCourtScreenInput::zoneLabelName(int side)
+{
+    return side == 1 ? QStringLiteral("lblPontErtekHomeTeam") : QStringLiteral("lblPontErtekAwayTeam");
+}
+
+// The label stands beside the pointer, on the side where the court has room,
+// and says nothing while a click would record nothing.
 void TCourtScreenInput::updateZoneLabel(int side, QPoint p)
 {
-    const QString name =
-        side == 1 ? QStringLiteral("lblPontErtekHomeTeam") : QStringLiteral("lblPontErtekAwayTeam");
+    const QString name = zoneLabelName(side);
     QString text;
-    if (TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
+    if (!m_screen.Locked() && TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
         const QString zone = TZoneMask::ZoneName(m_screen.ZoneMask().ZoneAt(m_screen.CourtHorizontal, p));
         if (!zone.isEmpty())
-            text = m_game.Translate(zone, QStringLiteral("MESSAGES"));
+            text = m_game.Translate(zone);
     }
-    if (m_screen.ItemText(name) != text)
+    TScreenItem &label = m_screen.Items().Get(name);
+    if (!text.isEmpty()) {
+        const QRect court = m_screen.Items().Get(QStringLiteral("imgCourtVertical")).Rect;
+        constexpr int Gap = 14;
+        const int width = label.Rect.width();
+        const int height = label.Rect.height();
+        const bool room = p.x() + Gap + width <= court.right();
+        const int left = room ? p.x() + Gap : p.x() - Gap - width;
+        const int top = std::clamp(p.y() - height / 2, court.top(), court.bottom() - height);
+        label.Rect.moveTopLeft(QPoint(left, top));
+        label.Alignment = room ? TScreenItem::AlignLeft : TScreenItem::AlignRight;
+    }
+    if (label.Text != text)
         m_screen.SetItemText(name, text);
+    else
+        m_screen.Touch();
 }
 
 void TCourtScreenInput::pressAwayComponent(const TScreenItem &item, TCourtScreen::Button button)
@@ -345,6 +391,8 @@ void TCourtScreenInput::awayPositionPress(QPoint p, TCourtScreen::Button button)
 
 void TCourtScreenInput::KeyPress(int key)
 {
+    if (m_screen.KeyHelpShown())
+        return;
     if (key == TKeyboardMap::Alt)
         m_screen.LockOverride = true;
     else if (key == TKeyboardMap::Control)
@@ -354,10 +402,17 @@ void TCourtScreenInput::KeyPress(int key)
 void TCourtScreenInput::KeyRelease(int key, bool shift)
 {
     m_screen.PutBackPending = false;
+    if (m_screen.KeyHelpShown()) {
+        m_screen.HideKeyHelp();
+        m_screen.LockOverride = false;
+        return;
+    }
     // F12 (quick box score), Delete (set time) and Space (substitutions)
     // open dialogs of later parts.
     m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
-    if (m_game.Settings().KeyboardInput())
+    if (key == TKeyboardMap::F1)
+        m_screen.ShowKeyHelp();
+    else if (m_game.Settings().KeyboardInput())
         keyboardMap(key, shift);
     m_screen.LockOverride = false;
     m_screen.Touch();

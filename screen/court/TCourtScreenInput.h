@@ -46,6 +46,7 @@ private:
     void clickComponent(const QString &name);
     void awayPositionPress(QPoint p, TCourtScreen::Button button);
     void updateZoneLabel(int side, QPoint p);
+    static QString zoneLabelName(int side);
     void keyboardMap(int key, bool shift);
     void selectByHotkey(int side, int slot);
     void exit();
@@ -57,4 +58,7 @@ private:
     std::mt19937 m_random;
     std::array<bool, 3> m_pendingButtons{false, false, false};
     QString m_pressedItem;
+    // The press that closed the key help; its release does nothing either.
+    bool m_swallowSystemRelease = false;
+    bool m_swallowHomeRelease = false;
 };

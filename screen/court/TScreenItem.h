@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 // One named component of the court screen: a picture, a label or a frame.
 // Positions are in the 1000 x 688 frame of the screen, whatever the window.
@@ -14,6 +15,8 @@ struct TScreenItem
         Picture,
         Label,
         Frame,
+        // A panel over the screen: a title (Text) and lines of two columns.
+        Overlay,
         Unplaced
     };
     enum Align
@@ -43,6 +46,8 @@ struct TScreenItem
     // captions and reference list entries vary in length).
     bool Fit = false;
     int Tag = 0;
+    // Overlay lines, each "keys" TAB "what they do".
+    QStringList Lines;
     // Whether a press of the system mouse on it runs a handler of its own.
     bool Clickable = false;
 };

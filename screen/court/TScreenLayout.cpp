@@ -48,10 +48,16 @@ struct Column
 
 // Row columns of the panels, left edges of home and away and the width.
 const Column Columns[] = {
-    {"MezSzam", 16, 718, 12, TScreenItem::AlignRight},   {"JatekosNev", 36, 739, 92, TScreenItem::AlignLeft},
-    {"P", 131, 834, 18, TScreenItem::AlignRight},        {"D", 153, 856, 18, TScreenItem::AlignRight},
-    {"L", 179, 882, 12, TScreenItem::AlignRight},        {"A", 195, 899, 12, TScreenItem::AlignRight},
-    {"F", 213, 916, 12, TScreenItem::AlignRight},        {"IBM", 229, 932, 18, TScreenItem::AlignRight},
+    {"MezSzam", 16, 718, 12, TScreenItem::AlignRight},
+    {"JatekosNev", 36, 739, 92, TScreenItem::AlignLeft},
+    // Points end three pixels short of their place, so they never run into a
+    // three-digit percentage.
+    {"P", 128, 831, 18, TScreenItem::AlignRight},
+    {"D", 153, 856, 18, TScreenItem::AlignRight},
+    {"L", 179, 882, 12, TScreenItem::AlignRight},
+    {"A", 195, 899, 12, TScreenItem::AlignRight},
+    {"F", 213, 916, 12, TScreenItem::AlignRight},
+    {"IBM", 229, 932, 18, TScreenItem::AlignRight},
     {"Variable", 250, 954, 30, TScreenItem::AlignRight},
 };
 
@@ -137,8 +143,14 @@ void panels(TScreenItems &items)
                     label(items, QStringLiteral("lbl%1Header%2_%3").arg(word).arg(block + 1).arg(c + 1),
                           captions[c], away ? col.awayLeft : col.homeLeft, headerTops[block],
                           c == 1 ? 90 : col.width + 6, c == 1 ? TScreenItem::AlignLeft : col.align);
-                if (c != 1)
+                if (c == 0) {
+                    // The jersey header starts at the panel's edge: "No." is
+                    // wider than the numbers under it.
+                    h.Rect = QRect(away ? 718 : 15, headerTops[block], 20, h.Rect.height());
+                    h.Alignment = TScreenItem::AlignLeft;
+                } else if (c != 1) {
                     h.Rect.translate(-6, 0);
+                }
                 h.Color = HeaderGrey;
                 h.Bold = true;
                 h.FontPixels = 10;
@@ -201,8 +213,8 @@ void scoreClockAndFouls(TScreenItems &items)
         name.Bold = true;
         name.FontPixels = 13;
         name.Fit = true;
-        TScreenItem &score = label(items, QStringLiteral("lblCsapatEredmeny%1").arg(side),
-                                   QStringLiteral("00"), 500, top, 151, TScreenItem::AlignRight, 18);
+        TScreenItem &score = label(items, QStringLiteral("lblCsapatEredmeny%1").arg(side), QString(), 500,
+                                   top, 151, TScreenItem::AlignRight, 18);
         score.Bold = true;
         score.FontPixels = 13;
     }
@@ -301,8 +313,9 @@ void courtLabels(TScreenItems &items)
             l->Clickable = !home;
         }
     }
-    label(items, QStringLiteral("lblPontErtekHomeTeam"), QString(), 384, 290, 60);
-    label(items, QStringLiteral("lblPontErtekAwayTeam"), QString(), 559, 270, 60, TScreenItem::AlignRight);
+    // Wide enough for the translated names; they follow the pointer.
+    label(items, QStringLiteral("lblPontErtekHomeTeam"), QString(), 384, 290, 96);
+    label(items, QStringLiteral("lblPontErtekAwayTeam"), QString(), 463, 270, 96, TScreenItem::AlignRight);
     for (TScreenItem *l : {items.Find(QStringLiteral("lblPontErtekHomeTeam")),
                            items.Find(QStringLiteral("lblPontErtekAwayTeam"))}) {
         l->Bold = true;
@@ -447,4 +460,11 @@ void TScreenLayout::Build(TScreenItems &items)
             false);
     picture(items, QStringLiteral("imgMouseCursor1Template"), QStringLiteral("CURSOR"), 0, 0, 11, 19, false);
     picture(items, QStringLiteral("imgMouseCursor1"), QStringLiteral("CURSOR"), 500, 300, 12, 21, false);
+    // The key help lies over everything while it is open.
+    TScreenItem help;
+    help.Name = QStringLiteral("pnlKeyHelp");
+    help.Kind = TScreenItem::Overlay;
+    help.Rect = QRect(170, 40, 660, 608);
+    help.Visible = false;
+    items.Add(help);
 }

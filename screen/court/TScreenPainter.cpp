@@ -45,6 +45,9 @@ void TScreenPainter::Paint(QPainter &painter, const TScreenItems &items, const Q
         case TScreenItem::Frame:
             paintFrame(painter, *item, target, s);
             break;
+        case TScreenItem::Overlay:
+            paintOverlay(painter, *item, target, s);
+            break;
         case TScreenItem::Unplaced:
             break;
         }
@@ -97,13 +100,7 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
 {
     if (item.Text.isEmpty())
         return;
-    QFont font;
-    if (item.Condensed)
-        font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    else
-        font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(std::max(1, int(std::lround(item.FontPixels * scale))));
-    font.setBold(item.Bold);
+    QFont font = LabelFont(item, scale);
     if (item.Fit) {
         const double advance = QFontMetricsF(font).horizontalAdvance(item.Text);
         if (advance > target.width() && advance > 0) {
@@ -131,6 +128,76 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
     if (clip)
         painter.setClipRect(target);
     painter.drawText(target, int(align) | (clip ? 0 : int(Qt::TextDontClip)) | Qt::TextSingleLine, item.Text);
+}
+
+void TScreenPainter::paintOverlay(QPainter &painter, const TScreenItem &item, const QRectF &target,
+                                  double scale)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xff, 0xd1, 0x66), std::max(1.0, 2 * scale)));
+    painter.setBrush(QColor(0x10, 0x13, 0x18, 250));
+    painter.drawRoundedRect(target, 8 * scale, 8 * scale);
+
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
+    font.setBold(true);
+    font.setPixelSize(std::max(1, int(std::lround(18 * scale))));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    const double margin = 20 * scale;
+    const QRectF title(target.left() + margin, target.top() + 10 * scale, target.width() - 2 * margin,
+                       28 * scale);
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, item.Text);
+
+    // The lines share the height left, at most 17 frame pixels each.
+    const double top = title.bottom() + 8 * scale;
+    const double step = item.Lines.isEmpty()
+                            ? 0
+                            : std::min(17 * scale, (target.bottom() - 10 * scale - top) / item.Lines.size());
+    font.setPixelSize(std::max(1, int(std::lround(std::min(13 * scale, step * 0.8)))));
+    const double keysWidth = 130 * scale;
+    for (int i = 0; i < item.Lines.size(); ++i) {
+        const QString keys = item.Lines[i].section(QLatin1Char('\t'), 0, 0);
+        const QString text = item.Lines[i].section(QLatin1Char('\t'), 1);
+        const QRectF row(target.left() + margin, top + i * step, target.width() - 2 * margin, step);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(0xff, 0xd1, 0x66));
+        painter.drawText(QRectF(row.left(), row.top(), keysWidth, row.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, keys);
+        font.setBold(false);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(row.left() + keysWidth, row.top(), row.width() - keysWidth, row.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+}
+
+QFont TScreenPainter::LabelFont(const TScreenItem &item, double scale)
+{
+    QFont font;
+    if (item.Condensed)
+        font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    else
+        font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(std::max(1, int(std::lround(item.FontPixels * scale))));
+    font.setBold(item.Bold);
+    return font;
+}
+
+QRectF TScreenPainter::TextSpan(const TScreenItem &item)
+{
+    const double width = QFontMetricsF(LabelFont(item, 1.0)).horizontalAdvance(item.Text);
+    const QRectF r(item.Rect);
+    switch (item.Alignment) {
+    case TScreenItem::AlignRight:
+        return QRectF(r.right() + 1 - width, r.top(), width, r.height());
+    case TScreenItem::AlignCentre:
+        return QRectF(r.center().x() - width / 2, r.top(), width, r.height());
+    case TScreenItem::AlignLeft:
+        break;
+    }
+    return QRectF(r.left(), r.top(), width, r.height());
 }
 
 void TScreenPainter::paintFrame(QPainter &painter, const TScreenItem &item, const QRectF &target,

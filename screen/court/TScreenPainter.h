@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QPixmap>
 #include <QRectF>
@@ -28,11 +29,16 @@ public:
     static QPointF Offset(const QSizeF &area);
 
     void Paint(QPainter &painter, const TScreenItems &items, const QSizeF &area);
+    // The type a label's text is set in at a scale, and where on the frame its
+    // text runs from and to (frame pixels) once aligned in the label.
+    static QFont LabelFont(const TScreenItem &item, double scale);
+    static QRectF TextSpan(const TScreenItem &item);
 
 private:
     void paintPicture(QPainter &painter, const TScreenItem &item, const QRectF &target);
     void paintLabel(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale);
     void paintFrame(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale);
+    void paintOverlay(QPainter &painter, const TScreenItem &item, const QRectF &target, double scale);
     void paintPlaceholder(QPainter &painter, const TScreenItem &item, const QRectF &target);
 
     const TPictureLibrary &m_library;

@@ -59,10 +59,7 @@ void TfrmParquetixScreenNew::Open()
         AttachPointer(TPointerSource::ForPort(m_game.Settings().ComPort()));
     if (!m_pictures.Has(QStringLiteral("MASK_VERTICAL")) ||
         !m_pictures.Has(QStringLiteral("MASK_HORIZONTAL"))) {
-        QStringList status = {m_screen->ItemText(QStringLiteral("lblStatus"))};
-        status.append(tr("Zone masks missing: court clicks record no shots"));
-        status.removeAll(QString());
-        m_screen->ShowStatus(status.join(QStringLiteral(" · ")));
+        m_screen->AddStatus(tr("Zone masks missing: court clicks record no shots"));
     }
 }
 
@@ -83,6 +80,7 @@ bool TfrmParquetixScreenNew::AttachPointer(std::unique_ptr<TPointerSource> sourc
     });
     connect(source.get(), &TPointerSource::Failed, this,
             [this](const QString &reason) { m_screen->ShowStatus(tr("Home pointer lost: %1").arg(reason)); });
+    m_screen->WatchHomePointer(source->Device());
     m_pointer = std::move(source);
     return true;
 }
@@ -168,14 +166,15 @@ void TfrmParquetixScreenNew::keyPressEvent(QKeyEvent *event)
 {
     // Every key belongs to the screen; Escape and Enter do not close it.
     if (!event->isAutoRepeat())
-        m_screen->KeyPress(TVirtualKeys::FromQt(event->key()));
+        m_screen->KeyPress(
+            TVirtualKeys::FromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier)));
 }
 
 void TfrmParquetixScreenNew::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->isAutoRepeat())
         return;
-    const int key = TVirtualKeys::FromQt(event->key());
+    const int key = TVirtualKeys::FromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
     m_screen->KeyRelease(key, event->modifiers().testFlag(Qt::ShiftModifier));
 }
 

@@ -4,8 +4,27 @@
 
 #include <Qt>
 
-int TVirtualKeys::FromQt(int qtKey)
+int TVirtualKeys::FromQt(int qtKey, bool keypad)
 {
+    if (keypad) {
+        if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+            return TKeyboardMap::Numpad0 + (qtKey - Qt::Key_0);
+        switch (qtKey) {
+        case Qt::Key_Asterisk:
+            return TKeyboardMap::NumpadMultiply;
+        case Qt::Key_Plus:
+            return TKeyboardMap::NumpadAdd;
+        case Qt::Key_Minus:
+            return TKeyboardMap::NumpadSubtract;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return TKeyboardMap::NumpadDecimal;
+        case Qt::Key_Slash:
+            return TKeyboardMap::NumpadDivide;
+        default:
+            break; // Enter, the arrows and Delete of the keypad are the keys they name
+        }
+    }
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return 'A' + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)

@@ -102,7 +102,7 @@ public:
             for (const TPlayerList *list : {&t.OnCourt, &t.Bench})
                 for (int i = 0; i < list->Count(); ++i) {
                     QByteArray r = list->At(i)->ToRecord();
-                    r[301] = list == &t.Bench ? 1 : 0;
+                    r[TPlayer::OnBenchOffset] = list == &t.Bench ? 1 : 0;
                     out += r;
                 }
             return out;
@@ -311,7 +311,7 @@ void BM_Load(benchmark::State &state)
         loaded.SetScreen(&screen);
         loader.ApplyGameData(loaded);
         loader.ApplyRosters(loaded);
-        loader.ApplyEvents(loaded, TLoadOptions{true, false}, &error);
+        loader.ApplyEvents(loaded, TLoadOptions{.Online = true}, &error);
         loader.ApplyScreenState(loaded);
         benchmark::DoNotOptimize(loaded.AllEvents.Count());
     }

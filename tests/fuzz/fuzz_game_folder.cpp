@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     for (const TLoadOptions options :
-         {TLoadOptions{false, false}, TLoadOptions{true, false}, TLoadOptions{true, true}}) {
+         {TLoadOptions{}, TLoadOptions{.Online = true}, TLoadOptions{.Online = true, .ResendAll = true}}) {
         THeadlessScreen screen;
         TGame game;
         game.SetScreen(&screen);

@@ -3,6 +3,7 @@
 #include "support/CliRunner.h"
 #include "support/TestHome.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -157,10 +158,10 @@ TEST_F(CliStats, ASavedGameGivesTheFiguresOfTheGamePlayedThrough)
 {
     home.write(QStringLiteral("game.txt"), Script);
     const QString folder = home.file(QStringLiteral("Save/cli"));
-    const CliResult played =
-        runProgram(QStringLiteral("parquetix-cli"),
-                   {QStringLiteral("play"), home.file(QStringLiteral("game.txt")), QStringLiteral("--save"), folder},
-                   home.path());
+    const CliResult played = runProgram(
+        QStringLiteral("parquetix-cli"),
+        {QStringLiteral("play"), home.file(QStringLiteral("game.txt")), QStringLiteral("--save"), folder},
+        home.path());
     ASSERT_EQ(played.ExitCode, 0) << played.Err.toStdString();
     const CliResult fromScript = stats({QStringLiteral("--script"), home.file(QStringLiteral("game.txt"))});
     const CliResult fromFolder = stats({folder});
@@ -170,6 +171,36 @@ TEST_F(CliStats, ASavedGameGivesTheFiguresOfTheGamePlayedThrough)
     const CliResult empty = stats({home.file(QStringLiteral("Save"))});
     EXPECT_EQ(empty.ExitCode, 1);
     EXPECT_TRUE(empty.Err.contains("holds no saved game")) << empty.Err.toStdString();
+}
+
+TEST_F(CliStats, AFolderCutSinceItsLastSaveLoadsOnlyWhenAskedTo)
+{
+    home.write(QStringLiteral("game.txt"), Script);
+    const QString folder = home.file(QStringLiteral("Save/cut"));
+    const CliResult played = runProgram(
+        QStringLiteral("parquetix-cli"),
+        {QStringLiteral("play"), home.file(QStringLiteral("game.txt")), QStringLiteral("--save"), folder},
+        home.path());
+    ASSERT_EQ(played.ExitCode, 0) << played.Err.toStdString();
+    // The events file cut to its first record still parses as a shorter game.
+    const QString events = folder + QStringLiteral("/events_CLI00001.dat");
+    QFile file(events);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_GT(file.size(), 604);
+    ASSERT_TRUE(file.resize(604));
+    file.close();
+    auto load = [&](const QStringList &extra) {
+        return runProgram(QStringLiteral("parquetix-cli"),
+                          QStringList{QStringLiteral("load"), folder} + extra, home.path());
+    };
+    const CliResult refused = load({});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_TRUE(refused.Err.contains("events_CLI00001.dat differs from the last completed save"))
+        << refused.Err.toStdString();
+    const CliResult forced = load({QStringLiteral("--load-damaged")});
+    EXPECT_EQ(forced.ExitCode, 0) << forced.Err.toStdString();
+    EXPECT_TRUE(forced.Err.contains("warning: events_CLI00001.dat differs")) << forced.Err.toStdString();
+    EXPECT_TRUE(forced.Out.contains("Events 1 in the log")) << forced.Out.toStdString();
 }
 
 } // namespace

@@ -110,3 +110,19 @@ TEST(VirtualKeys, QtKeysBecomeWindowsCodes)
     EXPECT_EQ(TVirtualKeys::FromQt(Qt::Key_Backtab), 0x09);
     EXPECT_EQ(TVirtualKeys::FromQt(Qt::Key_Escape), 0);
 }
+
+TEST(VirtualKeys, KeypadKeysAreNeitherDigitsNorEventKeys)
+{
+    const int keypadKeys[] = {Qt::Key_0,    Qt::Key_1,        Qt::Key_5,     Qt::Key_9,     Qt::Key_Minus,
+                              Qt::Key_Plus, Qt::Key_Asterisk, Qt::Key_Slash, Qt::Key_Period};
+    for (const int qtKey : keypadKeys) {
+        const int code = TVirtualKeys::FromQt(qtKey, true);
+        EXPECT_NE(code, TVirtualKeys::FromQt(qtKey)) << std::hex << qtKey;
+        EXPECT_EQ(TKeyboardMap::EventOfKey(code), 0) << std::hex << qtKey;
+        QPoint point;
+        bool randomised = false;
+        EXPECT_FALSE(TKeyboardMap::ShotPoint(code, 1, false, &point, &randomised)) << std::hex << qtKey;
+    }
+    // The keypad's Enter and arrows are the keys they name.
+    EXPECT_EQ(TVirtualKeys::FromQt(Qt::Key_Tab, true), TKeyboardMap::Tab);
+}

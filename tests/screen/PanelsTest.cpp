@@ -1,4 +1,7 @@
 #include "ScreenFixture.h"
+#include "screen/court/TScreenPainter.h"
+
+#include <functional>
 
 // Team panels, score, fouls, the passive and Active AI labels on the screen.
 class Panels : public ScreenFixture
@@ -12,12 +15,12 @@ protected:
     }
 };
 
-TEST_F(Panels, RowsShowTheRostersAndTheScoreStartsAsTwoDigits)
+TEST_F(Panels, RowsShowTheRostersAndTheScoreIsAPlainNumberFromTheStart)
 {
     OpenGame({}, false);
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatNev1")), QStringLiteral("Home Team"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatNev2")), QStringLiteral("Away Team"));
-    EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatEredmeny1")), QStringLiteral("00"));
+    EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapatEredmeny1")), QStringLiteral("0"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapat1MezSzam_1")), QStringLiteral("4"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapat1JatekosNev_3")), QStringLiteral("FARKAS Mate"));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblCsapat2JatekosNev_6")), QStringLiteral("LAKATOS Zsolt"));
@@ -227,4 +230,94 @@ TEST_F(Panels, ActiveAIFramesDoNotBlockTheButtons)
     const int before = mark();
     awayClick(centreOf(QStringLiteral("imgLabdaeladasAwayTeam")));
     EXPECT_EQ(kindsSince(before), QList<int>{Kind::Turnover});
+}
+
+TEST_F(Panels, PlayedMinutesOfBothPanelsFollowEveryClockStep)
+{
+    OpenGame(QStringLiteral("INPUT=INPUT_KEYBOARD"));
+    const auto played = [](int units) {
+        return QStringLiteral("%1:%2")
+            .arg(units / 4, 2, 10, QLatin1Char('0'))
+            .arg(units % 4 * 15, 2, 10, QLatin1Char('0'));
+    };
+    const struct
+    {
+        const char *step;
+        std::function<void()> act;
+    } steps[] = {
+        {"away +15 s button", [&] { awayClick(centreOf(QStringLiteral("imgAwayAddTime"))); }},
+        {"away minute button", [&] { awayClick(centreOf(QStringLiteral("imgIdoCsapat2"))); }},
+        {"F4", [&] { key(TKeyboardMap::F4); }},
+        {"F3", [&] { key(TKeyboardMap::F3); }},
+        {"home +15 s button", [&] { homeClick(centreOf(QStringLiteral("imgHomeAddTime"))); }},
+    };
+    for (const auto &s : steps) {
+        const int clockBefore = game.Clock;
+        s.act();
+        ASSERT_GT(game.Clock, clockBefore) << s.step;
+        for (int side = 1; side <= 2; ++side) {
+            for (int row = 1; row <= 3; ++row) {
+                const int jersey =
+                    screen.ItemText(TScreenLayout::RowLabel(side, QStringLiteral("MezSzam"), row)).toInt();
+                EXPECT_EQ(screen.ItemText(TScreenLayout::RowLabel(side, QStringLiteral("Variable"), row)),
+                          played(player(side, jersey).PlayingTime))
+                    << s.step << ", side " << side << ", row " << row;
+            }
+        }
+    }
+}
+
+TEST_F(Panels, HeadersStayInsideThePanelsInBothLanguages)
+{
+    OpenGame();
+    const QStringList languages[] = {
+        {"M.", "Játékos", "P.", "D%", "L.", "A.", "F.", "IBM", "Perc"},
+        {"No.", "Player", "P", "FG", "R", "A", "F", "Val", "Min"},
+    };
+    for (const QStringList &captions : languages) {
+        for (int side = 1; side <= 2; ++side) {
+            const double panelLeft = side == 1 ? 15 : 718;
+            const double panelRight = side == 1 ? 286 : 988;
+            const QString word = side == 1 ? QStringLiteral("HomeTeam") : QStringLiteral("AwayTeam");
+            for (int block = 1; block <= 2; ++block) {
+                double previousRight = panelLeft;
+                for (int c = 0; c < captions.size(); ++c) {
+                    const QString name =
+                        c < 8 ? QStringLiteral("lbl%1Header%2_%3").arg(word).arg(block).arg(c + 1)
+                              : QStringLiteral("lblVariable%1%2").arg(word).arg(block);
+                    screen.SetItemText(name, captions[c]);
+                    const QRectF span = TScreenPainter::TextSpan(item(name));
+                    EXPECT_GE(span.left(), previousRight)
+                        << name.toStdString() << " " << captions[c].toStdString();
+                    EXPECT_LE(span.right(), panelRight) << name.toStdString();
+                    previousRight = span.right() + 2;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Panels, NumbersOfNeighbouringColumnsKeepAGap)
+{
+    OpenGame();
+    // The widest values a column shows in a game.
+    const QStringList widest = {"99", "100", "15", "12", "5", "-10", "10:00"};
+    const QStringList columns = {"P", "D", "L", "A", "F", "IBM", "Variable"};
+    for (int side = 1; side <= 2; ++side) {
+        for (int row : {1, 6}) {
+            double previousRight = 0;
+            for (int c = 0; c < columns.size(); ++c) {
+                const QString name = TScreenLayout::RowLabel(side, columns[c], row);
+                screen.SetItemText(name, widest[c]);
+                const QRectF span = TScreenPainter::TextSpan(item(name));
+                // Points followed by a three-digit percentage read as one
+                // number unless a space's width lies between them.
+                const double least = c == 1 ? 5.0 : 3.0;
+                if (c > 0) {
+                    EXPECT_GE(span.left() - previousRight, least) << name.toStdString();
+                }
+                previousRight = span.right();
+            }
+        }
+    }
 }

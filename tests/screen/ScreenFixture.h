@@ -40,9 +40,9 @@ public:
 class ScreenFixture : public ::testing::Test
 {
 protected:
-    ScreenFixture()
+    explicit ScreenFixture(ITranslator *translator = nullptr)
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, &store}), screen(game),
+          game(TGameServices{&settings, translator, &prompter, &clock, nullptr, &store}), screen(game),
           script(game, screen)
     {
         game.SetScreen(&screen);

@@ -211,3 +211,43 @@ TEST_F(ShotEntry, ShotKindLabelFollowsThePointer)
     screen.HomePointerReport({388, 457}, 0);
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblPontErtekHomeTeam")), QStringLiteral("3 pointer"));
 }
+
+TEST_F(ShotEntry, OneShotKindLabelStandsBesideTheSystemMouse)
+{
+    settings.SetValue(QStringLiteral("SYSTEM_MOUSE"), QStringLiteral("SYSTEM_MOUSE_USE"));
+    const QString home = QStringLiteral("lblPontErtekHomeTeam");
+    const QString away = QStringLiteral("lblPontErtekAwayTeam");
+    const QRect court = screen.Items().Find(QStringLiteral("imgCourtVertical"))->Rect;
+    const struct
+    {
+        bool horizontal;
+        QPoint point;
+        const QString &shown, &empty;
+    } cases[] = {
+        {false, {501, 420}, home, away}, {false, {610, 440}, home, away}, {false, {501, 129}, away, home},
+        {false, {390, 270}, away, home}, {true, {343, 288}, home, away},  {true, {670, 200}, away, home},
+    };
+    for (const auto &c : cases) {
+        screen.SetCourtOrientation(c.horizontal);
+        screen.SystemMouseMove(c.point);
+        const TScreenItem &label = *screen.Items().Find(c.shown);
+        EXPECT_FALSE(label.Text.isEmpty()) << c.point.x() << "," << c.point.y();
+        EXPECT_TRUE(screen.ItemText(c.empty).isEmpty()) << c.point.x() << "," << c.point.y();
+        // Beside the pointer and on the court picture.
+        const QRect near = QRect(c.point, QSize(1, 1)).adjusted(-20, -20, 20, 20);
+        EXPECT_TRUE(label.Rect.intersects(near)) << c.point.x() << "," << c.point.y();
+        EXPECT_TRUE(court.contains(label.Rect)) << c.point.x() << "," << c.point.y();
+    }
+}
+
+TEST_F(ShotEntry, NoShotKindLabelDuringTheIntermissionUnlessAltIsHeld)
+{
+    screen.SetEventsLocked(true);
+    screen.SystemMouseMove({501, 220});
+    screen.HomePointerReport({501, 420}, 0);
+    EXPECT_TRUE(screen.ItemText(QStringLiteral("lblPontErtekAwayTeam")).isEmpty());
+    EXPECT_TRUE(screen.ItemText(QStringLiteral("lblPontErtekHomeTeam")).isEmpty());
+    screen.KeyPress(TKeyboardMap::Alt);
+    screen.SystemMouseMove({501, 221});
+    EXPECT_EQ(screen.ItemText(QStringLiteral("lblPontErtekAwayTeam")), QStringLiteral("2 pointer"));
+}

@@ -5,6 +5,7 @@
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
 #include "screen/input/TPointerEvent.h"
+#include "screen/input/TPointerSource.h"
 
 #include "support/QtPrinters.h"
 
@@ -126,6 +127,20 @@ TEST_F(ScreenWindow, KeysReachTheKeyboardMap)
     EXPECT_EQ(last()->Kind, Kind::ShotMade);
 }
 
+TEST_F(ScreenWindow, KeypadDigitsRecordNothing)
+{
+    open(QStringLiteral("INPUT_KEYBOARD"));
+    QTest::keyClick(form.get(), Qt::Key_F9);
+    const int count = game.AllEvents.Count();
+    for (const Qt::Key digit : {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_5, Qt::Key_9})
+        QTest::keyClick(form.get(), digit, Qt::KeypadModifier);
+    QTest::keyClick(form.get(), Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(game.AllEvents.Count(), count);
+    // The same digit of the main row records.
+    QTest::keyClick(form.get(), Qt::Key_1);
+    EXPECT_EQ(last()->Kind, Kind::Steal);
+}
+
 TEST_F(ScreenWindow, HomePointerReportsArePostedToTheWindow)
 {
     open();
@@ -152,6 +167,50 @@ TEST_F(ScreenWindow, AMissingPointerDeviceIsReportedInTheStatusArea)
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("lblCsapat2JatekosNev_1")));
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, at(centreOf("imgLabdaszerzesAwayTeam")));
     EXPECT_EQ(last()->Kind, Kind::Steal);
+}
+
+namespace {
+
+// A pointer device that opens and speaks only when told.
+class QuietPointer : public TPointerSource
+{
+public:
+    bool Open(QString *) override { return true; }
+    void Close() override {}
+    QString Device() const override { return QStringLiteral("/dev/ttyS7"); }
+    void Move(int dx, int dy) { deliver(dx, dy, 0); }
+};
+
+} // namespace
+
+TEST_F(ScreenWindow, APointerThatNeverSpeaksIsNamedInTheStatusArea)
+{
+    open(QStringLiteral("INPUT_KEYBOARD"));
+    auto source = std::make_unique<QuietPointer>();
+    QuietPointer *pointer = source.get();
+    ASSERT_TRUE(form->AttachPointer(std::move(source)));
+    TCourtScreen &screen = form->Screen();
+    const auto silent = [&] {
+        return screen.ItemText(QStringLiteral("lblStatus")).contains(QLatin1String("/dev/ttyS7"));
+    };
+    EXPECT_TRUE(screen.PointerSilenceTimer().isActive());
+    EXPECT_TRUE(screen.PointerSilenceTimer().isSingleShot());
+    EXPECT_EQ(screen.PointerSilenceTimer().interval(), TCourtScreen::PointerSilenceSeconds * 1000);
+    EXPECT_FALSE(silent());
+    // The timer runs out with no report: the status names the device, beside
+    // what it already said.
+    screen.AddStatus(QStringLiteral("Not saved: disk full"));
+    screen.PointerSilenceCheck();
+    EXPECT_TRUE(silent());
+    EXPECT_TRUE(screen.ItemText(QStringLiteral("lblStatus")).contains(QLatin1String("disk full")));
+    // The first report takes the complaint back and leaves the rest.
+    pointer->Move(3, 4);
+    QCoreApplication::sendPostedEvents(form.get());
+    EXPECT_FALSE(silent());
+    EXPECT_EQ(screen.ItemText(QStringLiteral("lblStatus")), QStringLiteral("Not saved: disk full"));
+    // A device heard from before the timer runs out is never named.
+    screen.PointerSilenceCheck();
+    EXPECT_FALSE(silent());
 }
 
 TEST_F(ScreenWindow, PaintsTheLibraryScaledAndPlaceholdersForMissingPictures)

@@ -150,10 +150,10 @@ TEST_F(DamagedFolderTest, AMissingFileOtherThanTheGeneralRecord)
 TEST_F(DamagedFolderTest, ADamagedUnsentFileMattersOnlyWhenItIsResent)
 {
     write(path(QStringLiteral("events_notsend_")), QByteArray(700, 0));
-    EXPECT_TRUE(refused(TLoadOptions{true, false})
+    EXPECT_TRUE(refused(TLoadOptions{.Online = true})
                     .startsWith(QStringLiteral("events_notsend_ABC1DEF2.dat: 700 bytes")));
-    EXPECT_TRUE(load(folder(), TLoadOptions{true, true}));
-    EXPECT_TRUE(load(folder(), TLoadOptions{false, false}));
+    EXPECT_TRUE(load(folder(), TLoadOptions{.Online = true, .ResendAll = true}));
+    EXPECT_TRUE(load(folder(), TLoadOptions{}));
 }
 
 TEST_F(DamagedFolderTest, AForeignOrTornJournalIsIgnored)

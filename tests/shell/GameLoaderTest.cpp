@@ -54,7 +54,7 @@ event home 1002
 TEST_F(GameLoaderTest, SaveLoadSaveGivesTheSameFiles)
 {
     run(firstPart() + secondPart() + QStringLiteral("periodend\n"));
-    auto loaded = load(folder(), TLoadOptions{true, false});
+    auto loaded = load(folder(), TLoadOptions{.Online = true});
     ASSERT_TRUE(loaded);
     loaded->GameFolder = folder(QStringLiteral("again"));
     TGameStore other(home.path(), home.file(QStringLiteral("Temp")), home.file(QStringLiteral("Save")));
@@ -78,7 +78,7 @@ TEST_F(GameLoaderTest, ALoadedAndContinuedGameEqualsTheGamePlayedInOneGo)
     first.reset();
 
     THeadlessScreen loadedScreen;
-    auto loaded = load(folder(QStringLiteral("continued")), TLoadOptions{true, false}, &loadedScreen);
+    auto loaded = load(folder(QStringLiteral("continued")), TLoadOptions{.Online = true}, &loadedScreen);
     ASSERT_TRUE(loaded);
     run(*loaded, secondPart(), &loadedScreen);
     EXPECT_EQ(persisted(*loaded), oneGo);
@@ -186,23 +186,23 @@ TEST_F(GameLoaderTest, TheResendChoicesFillTheQueue)
         game->OutgoingQueue.RemoveAt(0);
     game->SaveGame();
 
-    auto missing = load(folder(), TLoadOptions{true, false});
+    auto missing = load(folder(), TLoadOptions{.Online = true});
     ASSERT_TRUE(missing);
     ASSERT_EQ(missing->OutgoingQueue.Count(), 1);
     EXPECT_EQ(missing->OutgoingQueue.At(0)->Id, 11);
 
-    auto all = load(folder(), TLoadOptions{true, true});
+    auto all = load(folder(), TLoadOptions{.Online = true, .ResendAll = true});
     ASSERT_TRUE(all);
     EXPECT_EQ(all->OutgoingQueue.Count(), 11);
     EXPECT_NE(all->OutgoingQueue.At(0), all->AllEvents.At(0)) << "copies";
 
-    auto offline = load(folder(), TLoadOptions{false, true});
+    auto offline = load(folder(), TLoadOptions{.ResendAll = true});
     ASSERT_TRUE(offline);
     EXPECT_EQ(offline->OutgoingQueue.Count(), 0);
     EXPECT_FALSE(offline->Online);
 
     QFile::remove(QDir(folder()).filePath(QStringLiteral("events_notsend_ABC1DEF2.dat")));
-    auto none = load(folder(), TLoadOptions{true, false});
+    auto none = load(folder(), TLoadOptions{.Online = true});
     ASSERT_TRUE(none);
     EXPECT_EQ(none->OutgoingQueue.Count(), 0);
 }
@@ -243,6 +243,8 @@ TEST_F(GameLoaderTest, LegacySixHundredByteRecordsReadLikeCurrentOnes)
     for (int i = 0; i < game->AllEvents.Count(); ++i)
         legacy += game->AllEvents.At(i)->ToRecord().left(600);
     write(QDir(folder()).filePath(QStringLiteral("events_ABC1DEF2.dat")), legacy);
+    // An older program kept no record of its last save.
+    QFile::remove(QDir(folder()).filePath(QString::fromLatin1(TSaveManifest::FileName)));
     ASSERT_NE(legacy.size() % 604, 0);
     auto loaded = load(folder());
     ASSERT_TRUE(loaded);
@@ -277,6 +279,7 @@ TEST_F(GameLoaderTest, AFolderWithoutGeneralRecordLoadsWithEmptyGameData)
 {
     run(firstPart());
     QFile::remove(QDir(folder()).filePath(QStringLiteral("general_ABC1DEF2.dat")));
+    QFile::remove(QDir(folder()).filePath(QString::fromLatin1(TSaveManifest::FileName)));
     auto loaded = load(folder());
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->Attendance, 0);
@@ -325,8 +328,7 @@ TEST_F(GameLoaderTest, TheApplicationLoadsIntoANewGameAndClearsTheEventCopies)
     write(appHome.file(QStringLiteral("Temp/other.txt")), "x");
 
     QString error;
-    ASSERT_TRUE(
-        TGameLoader::Load(app, folder(), QLatin1String(Code), TLoadOptions{false, false}, &appStore, &error))
+    ASSERT_TRUE(TGameLoader::Load(app, folder(), QLatin1String(Code), TLoadOptions{}, &appStore, &error))
         << error.toStdString();
     EXPECT_EQ(app.Game().GameCode, QLatin1String(Code));
     EXPECT_EQ(app.Game().GameFolder, folder());

@@ -121,6 +121,7 @@ protected:
     {
         QMap<QString, QByteArray> files = snapshot(path);
         files.remove(QString::fromLatin1(TSaveJournal::FileName));
+        files.remove(QString::fromLatin1(TSaveManifest::FileName));
         return files;
     }
 

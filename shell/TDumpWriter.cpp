@@ -1,0 +1,177 @@
+#include "TDumpWriter.h"
+
+#include "TAtomicFile.h"
+#include "TDumpText.h"
+#include "TFileError.h"
+
+#include "model/TGame.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+const QString &requireFolder(const QString &folder)
+{
+    if (folder.isEmpty())
+        throw TFileError(QStringLiteral("The application folders are not set"));
+    return folder;
+}
+
+QString numbered(const QString &folder, const QString &name)
+{
+    return folder + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+void TDumpWriter::SetFolders(const QString &home, const QString &tempFolder)
+{
+    m_home = home;
+    m_tempFolder = tempFolder;
+    m_madeDumpFolder.clear();
+    m_madeTempFolder.clear();
+}
+
+void TDumpWriter::SetFileIo(TFileIo &io)
+{
+    m_io = &io;
+    m_liveSeries.reset();
+    m_eventSeries.reset();
+}
+
+QString TDumpWriter::DumpFolder(const TSettings &settings) const
+{
+    QString folder = settings.DataDumpDirectory().trimmed();
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isRelativePath(folder) && m_home.isEmpty())
+        return {};
+    if (folder.isEmpty())
+        return QDir(m_home).filePath(QStringLiteral("Dumps"));
+    if (QDir::isRelativePath(folder))
+        return QDir::cleanPath(QDir(m_home).filePath(folder));
+    return QDir::cleanPath(folder);
+}
+
+void TDumpWriter::writeFile(const QString &path, const QByteArray &bytes)
+{
+    TAtomicFile::Write(path, bytes, m_sync, *m_io);
+    m_bytesWritten += bytes.size();
+}
+
+void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
+{
+    const TSettings &settings = game.Settings();
+    if (settings.DataDump()) {
+        const QString folder = requireFolder(DumpFolder(settings));
+        if (folder != m_madeDumpFolder) {
+            if (!QDir().mkpath(folder))
+                throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
+            m_madeDumpFolder = folder;
+        }
+        if (!m_liveSeries || m_liveSeries->Folder() != folder)
+            m_liveSeries = std::make_unique<TDumpSeries>(folder, QStringLiteral("Dump_Data_"), *m_io);
+        const int n = game.EventCounter;
+        const QByteArray text = TDumpText::LiveBoxScore(game);
+        m_liveSeries->Write(n, {QByteArrayView(text)}, m_sync);
+        m_bytesWritten += text.size();
+        m_liveSeries->Remove(n - 3);
+        m_liveSeries->Remove(n - 2);
+    }
+    if (settings.CreateTempDataFiles()) {
+        if (m_madeTempFolder != m_tempFolder) {
+            if (!QDir().mkpath(requireFolder(m_tempFolder)))
+                throw TFileError(QStringLiteral("Cannot create the folder %1").arg(m_tempFolder));
+            m_madeTempFolder = m_tempFolder;
+        }
+        std::vector<TRecordCache::TSlot> &logSlots = records.Log(game.AllEvents);
+        const int prefix = int(settings.ServerName().size());
+        std::vector<QByteArrayView> lines;
+        lines.reserve(logSlots.size());
+        qint64 size = 0;
+        for (TRecordCache::TSlot &slot : logSlots) {
+            if (slot.LinePrefix != prefix) {
+                TRecordCache::TCachedEvent &entry = *slot.Entry;
+                if (entry.DumpPrefix != prefix) {
+                    // An event without a message has no line.
+                    entry.DumpLine = entry.Copy.Message.isEmpty() ? QByteArray()
+                                                                  : TDumpText::EventLine(entry.Copy, prefix);
+                    entry.DumpPrefix = prefix;
+                }
+                slot.Line = entry.DumpLine;
+                slot.LinePrefix = prefix;
+            }
+            if (!slot.Line.isEmpty()) {
+                lines.emplace_back(slot.Line);
+                size += slot.Line.size();
+            }
+        }
+        if (!m_eventSeries || m_eventSeries->Folder() != m_tempFolder)
+            m_eventSeries = std::make_unique<TDumpSeries>(m_tempFolder, QStringLiteral("Game_Data_"), *m_io);
+        const int n = std::max(0, game.AllEvents.Count() - 1);
+        m_eventSeries->Write(n, lines, m_sync);
+        m_bytesWritten += size;
+        for (int old : {n - 3, n - 2})
+            if (old >= 0) {
+                m_eventSeries->Remove(old);
+                TAtomicFile::Remove(numbered(m_tempFolder, TDumpText::EventSubFileName(old)));
+            }
+    }
+}
+
+void TDumpWriter::WritePeriodDump(TGame &game, int period)
+{
+    const TSettings &settings = game.Settings();
+    if (!settings.DataDump())
+        return;
+    const QString folder = requireFolder(DumpFolder(settings));
+    if (!QDir().mkpath(folder))
+        throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
+    const QByteArray text = TDumpText::PeriodBoxScore(game, period);
+    writeFile(numbered(folder, TDumpText::PeriodFileName(period)), text);
+}
+
+void TDumpWriter::WriteGameDataDump(const TGame &game)
+{
+    const TSettings &settings = game.Settings();
+    if (!settings.DataDump())
+        return;
+    const QString folder = requireFolder(DumpFolder(settings));
+    if (!QDir().mkpath(folder))
+        throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
+    writeFile(numbered(folder, QStringLiteral("GameDumpData.dat")), TDumpText::GameData(game));
+}
+
+void TDumpWriter::removeMatching(const QString &folder, const QStringList &patterns)
+{
+    if (folder.isEmpty())
+        return;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(patterns, QDir::Files | QDir::Hidden | QDir::System))
+        TAtomicFile::Remove(dir.filePath(name));
+}
+
+void TDumpWriter::DeleteTemporaryEventDumps()
+{
+    removeMatching(m_tempFolder, {QStringLiteral("Game_Data_*.*"), QStringLiteral("Game_Subdata_Data_*.*"),
+                                  QStringLiteral(".Game_Data_*.tmp")});
+    m_eventSeries.reset();
+}
+
+void TDumpWriter::DeleteEarlierDumps(TGame &game)
+{
+    removeMatching(DumpFolder(game.Settings()),
+                   {QStringLiteral("Dump_Data_*.*"), QStringLiteral(".Dump_Data_*.tmp")});
+    m_liveSeries.reset();
+    DeleteTemporaryEventDumps();
+}
+
+void TDumpWriter::DeleteDumps(TGame &game)
+{
+    removeMatching(DumpFolder(game.Settings()),
+                   {QStringLiteral("Dump_Data_*.*"), QStringLiteral("GameDumpData.*"),
+                    QStringLiteral(".Dump_Data_*.tmp"), QStringLiteral(".GameDumpData.dat.tmp")});
+    m_liveSeries.reset();
+    DeleteTemporaryEventDumps();
+}

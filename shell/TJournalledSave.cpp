@@ -1,0 +1,401 @@
+#include "TJournalledSave.h"
+
+#include "TAtomicFile.h"
+#include "TFileError.h"
+#include "TFileIo.h"
+#include "TGameFolder.h"
+#include "TGeneralRecord.h"
+#include "TSaveJournal.h"
+
+#include "model/TGame.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Small files are checksummed in chunks of this size, so a change near the
+// end of the general record does not pass over all of it.
+constexpr qsizetype CrcChunk = 512;
+
+[[noreturn]] void fail(const QString &what, const QString &path, int error)
+{
+    throw TFileError(QStringLiteral("Cannot %1 %2: %3").arg(what, path, TAtomicFile::SystemError(error)));
+}
+
+void writeAt(TFileIo &io, int fd, QByteArrayView bytes, qint64 offset, const QString &path)
+{
+    if (!io.WriteAll(fd, bytes, offset))
+        fail(QStringLiteral("write"), path, errno);
+}
+
+// The changed bytes of a small file; false when nothing changed.
+bool diff(const QByteArray &before, const QByteArray &now, TJournalPatch &patch)
+{
+    const qsizetype common = std::min(before.size(), now.size());
+    const auto mismatch = std::mismatch(before.constBegin(), before.constBegin() + common, now.constBegin());
+    const qsizetype first = mismatch.first - before.constBegin();
+    if (first == common && before.size() == now.size())
+        return false;
+    qsizetype end = now.size();
+    if (before.size() == now.size())
+        while (end > first && before.at(end - 1) == now.at(end - 1))
+            --end;
+    patch.BaseSize = quint32(before.size());
+    patch.NewSize = quint32(now.size());
+    patch.Offset = quint32(first);
+    patch.Bytes = now.mid(first, end - first);
+    return true;
+}
+
+// Reads a small hidden file of the folder; false when it is not there. A file
+// that is there but cannot be read fails the save: nothing may be overwritten
+// on a guess.
+bool readHidden(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    if (!file.open(QIODevice::ReadOnly))
+        throw TFileError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TFileError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    return true;
+}
+
+qint64 sizeOf(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? qint64(st.st_size) : 0;
+}
+
+} // namespace
+
+TJournalledSave::~TJournalledSave()
+{
+    Close();
+}
+
+void TJournalledSave::SetFileIo(TFileIo &io)
+{
+    closeFiles();
+    m_disk.Known = false;
+    m_io = &io;
+}
+
+void TJournalledSave::Save(TGame &game, TRecordCache &records)
+{
+    bool retry = false;
+    try {
+        saveOnce(game, records, retry);
+        // A file changed behind the store's back: write the whole folder.
+        if (retry)
+            saveOnce(game, records, retry);
+    } catch (const TFileError &) {
+        // A save that failed half-way leaves the store unsure what the files
+        // hold: the next one starts from what is on disk and writes it all.
+        closeFiles();
+        m_disk = TDisk{};
+        throw;
+    }
+}
+
+void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
+{
+    retry = false;
+    if (game.GameFolder.isEmpty())
+        throw TFileError(QStringLiteral("The game has no folder to be saved in"));
+    const QString folder = QDir(game.GameFolder).absolutePath();
+    if (folder != m_disk.Folder || game.GameCode != m_disk.Code) {
+        Close();
+        m_disk = TDisk{};
+        m_disk.Folder = folder;
+        m_disk.Code = game.GameCode;
+    }
+    if (!m_disk.Known && !QDir().mkpath(folder))
+        throw TFileError(QStringLiteral("Cannot create the game folder %1").arg(folder));
+
+    const QStringList names = TGameFolder::GameFiles(game.GameCode);
+    const QByteArray small[SmallFiles] = {
+        TGeneralRecord::FromGame(game).ToRecord(), records.TeamFile(game.HomeTeam()),
+        TRecordCache::TimeoutFile(game.HomeTeam()), records.TeamFile(game.AwayTeam()),
+        TRecordCache::TimeoutFile(game.AwayTeam())};
+    const std::vector<TRecordCache::TSlot> *eventSlots[2] = {&records.Log(game.AllEvents),
+                                                             &records.Queue(game.OutgoingQueue)};
+    constexpr int R = TGameEvent::RecordSize;
+
+    const bool full = !m_disk.Known;
+    QList<TJournalPatch> patches;
+    std::vector<int> fileOf;     // index of each patch's file among the seven
+    std::vector<size_t> chunkOf; // its first changed checksum chunk
+    for (int i = 0; i < SmallFiles; ++i) {
+        TJournalPatch patch;
+        patch.File = names[i];
+        if (full) {
+            patch.NewSize = quint32(small[i].size());
+            patch.Bytes = small[i];
+        } else if (!diff(m_disk.Small[i], small[i], patch)) {
+            continue;
+        }
+        patches.append(std::move(patch));
+        fileOf.push_back(i);
+        chunkOf.push_back(size_t(patches.last().Offset / CrcChunk));
+    }
+    for (int f = 0; f < 2; ++f) {
+        const std::vector<TRecordCache::TSlot> &entries = *eventSlots[f];
+        const std::vector<quint64> &before = m_disk.Events[f];
+        const size_t count = entries.size();
+        size_t first = 0;
+        size_t end = count;
+        if (!full) {
+            const size_t common = std::min(before.size(), count);
+            while (first < common && before[first] == entries[first].Serial)
+                ++first;
+            if (first == common && before.size() == count)
+                continue;
+            if (before.size() == count)
+                while (end > first && before[end - 1] == entries[end - 1].Serial)
+                    --end;
+        }
+        TJournalPatch patch;
+        patch.File = names[SmallFiles + f];
+        patch.BaseSize = quint32(before.size() * R);
+        patch.NewSize = quint32(count * R);
+        patch.Offset = quint32(first * R);
+        patch.Bytes.reserve(qsizetype((end - first) * R));
+        for (size_t i = first; i < end; ++i)
+            patch.Bytes += entries[i].Entry->Record;
+        patches.append(std::move(patch));
+        fileOf.push_back(SmallFiles + f);
+        chunkOf.push_back(first);
+    }
+    if (patches.isEmpty())
+        return;
+
+    // The descriptors stay open from save to save. Files to be changed are
+    // checked before the journal is written: a file that was removed, replaced
+    // or resized by someone else makes the store write the whole folder. A
+    // whole folder's files are only created after the journal, so that no
+    // empty file can ever stand for a saved game.
+    struct TCloseOnFailure
+    {
+        TJournalledSave &Save;
+        bool Done = false;
+        ~TCloseOnFailure()
+        {
+            if (!Done) {
+                Save.m_disk.Known = false;
+                Save.closeFiles();
+            }
+        }
+    } guard{*this};
+    auto pathOf = [&](int file) { return QDir(folder).filePath(names[file]); };
+    if (!full) {
+        for (size_t i = 0; i < fileOf.size(); ++i) {
+            int &fd = m_disk.Fd[fileOf[i]];
+            if (fd < 0)
+                fd = m_io->Open(QFile::encodeName(pathOf(fileOf[i])), O_RDWR);
+            struct stat st;
+            if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0 ||
+                st.st_size != qint64(patches[qsizetype(i)].BaseSize)) {
+                retry = true;
+                return;
+            }
+        }
+    } else {
+        settlePendingRecord(folder);
+    }
+
+    // Until the save has finished the store no longer knows what the files hold.
+    m_disk.Known = false;
+    const QByteArray record = TSaveJournal::Encode(++m_disk.Generation, patches);
+    const QString journalPath = QDir(folder).filePath(QString::fromLatin1(TSaveJournal::FileName));
+    struct stat st;
+    if (m_disk.Journal >= 0 && (::fstat(m_disk.Journal, &st) != 0 || st.st_nlink == 0)) {
+        m_io->Close(m_disk.Journal);
+        m_disk.Journal = -1;
+    }
+    if (m_disk.Journal < 0)
+        m_disk.Journal = m_io->Open(QFile::encodeName(journalPath), O_RDWR | O_CREAT);
+    if (m_disk.Journal < 0)
+        fail(QStringLiteral("write"), journalPath, errno);
+    writeAt(*m_io, m_disk.Journal, record, 0, journalPath);
+    if (m_sync && m_io->Sync(m_disk.Journal) != 0)
+        fail(QStringLiteral("write"), journalPath, errno);
+    // A large record (the first save of a session) is not kept around.
+    if (::fstat(m_disk.Journal, &st) == 0 && st.st_size > record.size() + 65536)
+        m_io->Truncate(m_disk.Journal, record.size());
+    qint64 written = record.size();
+
+    for (size_t i = 0; i < fileOf.size(); ++i) {
+        const TJournalPatch &patch = patches[qsizetype(i)];
+        const QString path = pathOf(fileOf[i]);
+        int &fd = m_disk.Fd[fileOf[i]];
+        if (full) {
+            if (fd >= 0)
+                m_io->Close(fd);
+            fd = m_io->Open(QFile::encodeName(path), O_RDWR | O_CREAT);
+            if (fd < 0)
+                fail(QStringLiteral("write"), path, errno);
+        }
+        writeAt(*m_io, fd, patch.Bytes, patch.Offset, path);
+        const qint64 reached = std::max<qint64>(patch.BaseSize, qint64(patch.Offset) + patch.Bytes.size());
+        if ((full || reached != qint64(patch.NewSize)) && m_io->Truncate(fd, off_t(patch.NewSize)) != 0)
+            fail(QStringLiteral("write"), path, errno);
+        if (m_sync && m_io->Sync(fd) != 0)
+            fail(QStringLiteral("write"), path, errno);
+        written += patch.Bytes.size();
+        m_disk.Size[fileOf[i]] = patch.NewSize;
+    }
+    if (m_sync && full)
+        m_io->SyncFolder(QFile::encodeName(folder));
+
+    for (size_t i = 0; i < fileOf.size(); ++i) {
+        const int file = fileOf[i];
+        TRunningCrc &crc = m_disk.Crc[file];
+        if (full)
+            crc.Clear();
+        if (file < SmallFiles) {
+            const QByteArrayView bytes(small[file]);
+            crc.Update(chunkOf[i], size_t((bytes.size() + CrcChunk - 1) / CrcChunk), [&](size_t c) {
+                const qsizetype at = qsizetype(c) * CrcChunk;
+                return bytes.sliced(at, std::min(CrcChunk, bytes.size() - at));
+            });
+        } else {
+            const std::vector<TRecordCache::TSlot> &entries = *eventSlots[file - SmallFiles];
+            crc.Update(chunkOf[i], entries.size(),
+                       [&](size_t c) { return QByteArrayView(entries[c].Entry->Record); });
+        }
+    }
+    writeManifest(folder);
+    written += m_disk.ManifestSize;
+
+    char applied[4];
+    qToLittleEndian(TSaveJournal::Applied, applied);
+    writeAt(*m_io, m_disk.Journal, QByteArrayView(applied, 4), TSaveJournal::StateOffset, journalPath);
+    written += 4;
+    m_bytesWritten += written;
+    guard.Done = true;
+
+    for (int i = 0; i < SmallFiles; ++i)
+        m_disk.Small[i] = small[i];
+    for (int f = 0; f < 2; ++f) {
+        std::vector<quint64> &serials = m_disk.Events[f];
+        serials.resize(eventSlots[f]->size());
+        for (size_t i = 0; i < serials.size(); ++i)
+            serials[i] = (*eventSlots[f])[i].Serial;
+    }
+    m_disk.Known = true;
+}
+
+void TJournalledSave::writeManifest(const QString &folder)
+{
+    TSaveManifest manifest;
+    manifest.Generation = m_disk.Generation;
+    manifest.Code = m_disk.Code;
+    for (int i = 0; i < GameFiles; ++i)
+        manifest.Files.append({m_disk.Size[i], m_disk.Crc[i].Value()});
+    const QByteArray bytes = manifest.Encode();
+    const QString path = QDir(folder).filePath(QString::fromLatin1(TSaveManifest::FileName));
+    if (m_disk.Manifest < 0)
+        m_disk.Manifest = m_io->Open(QFile::encodeName(path), O_RDWR | O_CREAT);
+    if (m_disk.Manifest < 0)
+        fail(QStringLiteral("write"), path, errno);
+    writeAt(*m_io, m_disk.Manifest, bytes, 0, path);
+    if (bytes.size() != m_disk.ManifestSize && m_io->Truncate(m_disk.Manifest, bytes.size()) != 0)
+        fail(QStringLiteral("write"), path, errno);
+    if (m_sync && m_io->Sync(m_disk.Manifest) != 0)
+        fail(QStringLiteral("write"), path, errno);
+    m_disk.ManifestSize = bytes.size();
+}
+
+void TJournalledSave::settlePendingRecord(const QString &folder)
+{
+    // A save that failed or was killed can leave a pending record behind:
+    // its files are half written and only that record makes them whole, so
+    // it must never be overwritten while pending. It is applied to the files
+    // and flushed, and marked applied, before the journal takes a new record.
+    // The manifest of an earlier save goes first, since the files are about
+    // to leave the state it describes. The generation goes on from both, so
+    // that a manifest of an earlier session never matches a new record.
+    const QDir dir(folder);
+    const QString manifestPath = dir.filePath(QString::fromLatin1(TSaveManifest::FileName));
+    const QString journalPath = dir.filePath(QString::fromLatin1(TSaveJournal::FileName));
+    QByteArray bytes;
+    TSaveManifest manifest;
+    const bool hasManifest = readHidden(manifestPath, bytes);
+    const bool manifestValid = hasManifest && TSaveManifest::Decode(bytes, manifest);
+    if (manifestValid)
+        m_disk.Generation = std::max(m_disk.Generation, manifest.Generation);
+    quint32 generation = 0;
+    QList<TJournalPatch> patches;
+    bool pending = false;
+    if (!readHidden(journalPath, bytes) || !TSaveJournal::Decode(bytes, generation, patches, pending))
+        return;
+    m_disk.Generation = std::max(m_disk.Generation, generation);
+    if (!pending)
+        return;
+    // A record that does not fit its files belongs to a folder damaged
+    // otherwise; the whole save that follows replaces it.
+    for (const TJournalPatch &patch : patches) {
+        const qint64 size = sizeOf(dir.filePath(patch.File));
+        const qint64 end = qint64(patch.Offset) + patch.Bytes.size();
+        if (size < qint64(patch.Offset) || (end < qint64(patch.NewSize) && size < qint64(patch.NewSize)))
+            return;
+    }
+    if (hasManifest && !(manifestValid && manifest.Generation == generation) &&
+        m_io->Unlink(QFile::encodeName(manifestPath)) != 0 && errno != ENOENT)
+        fail(QStringLiteral("remove"), manifestPath, errno);
+    for (const TJournalPatch &patch : patches) {
+        const QString path = dir.filePath(patch.File);
+        const int fd = m_io->Open(QFile::encodeName(path), O_RDWR | O_CREAT);
+        if (fd < 0)
+            fail(QStringLiteral("write"), path, errno);
+        struct stat st;
+        const bool ok = m_io->WriteAll(fd, patch.Bytes, patch.Offset) &&
+                        (::fstat(fd, &st) != 0 || st.st_size == qint64(patch.NewSize) ||
+                         m_io->Truncate(fd, off_t(patch.NewSize)) == 0) &&
+                        m_io->Sync(fd) == 0;
+        const int error = errno;
+        m_io->Close(fd);
+        if (!ok)
+            fail(QStringLiteral("write"), path, error);
+    }
+    m_io->SyncFolder(QFile::encodeName(folder));
+    const int fd = m_io->Open(QFile::encodeName(journalPath), O_RDWR);
+    if (fd < 0)
+        fail(QStringLiteral("write"), journalPath, errno);
+    char applied[4];
+    qToLittleEndian(TSaveJournal::Applied, applied);
+    const bool ok =
+        m_io->WriteAll(fd, QByteArrayView(applied, 4), TSaveJournal::StateOffset) && m_io->Sync(fd) == 0;
+    const int error = errno;
+    m_io->Close(fd);
+    if (!ok)
+        fail(QStringLiteral("write"), journalPath, error);
+}
+
+void TJournalledSave::closeFiles()
+{
+    for (int *fd : {&m_disk.Fd[0], &m_disk.Fd[1], &m_disk.Fd[2], &m_disk.Fd[3], &m_disk.Fd[4], &m_disk.Fd[5],
+                    &m_disk.Fd[6], &m_disk.Journal, &m_disk.Manifest})
+        if (*fd >= 0) {
+            m_io->Close(*fd);
+            *fd = -1;
+        }
+}
+
+void TJournalledSave::Close()
+{
+    closeFiles();
+    // Only a journal whose record has been applied may go; the manifest stays.
+    if (m_disk.Known && !m_disk.Folder.isEmpty())
+        TAtomicFile::Remove(QDir(m_disk.Folder).filePath(QString::fromLatin1(TSaveJournal::FileName)));
+}

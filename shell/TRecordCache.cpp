@@ -1,0 +1,143 @@
+#include "TRecordCache.h"
+
+#include "model/TEventList.h"
+#include "model/TTeam.h"
+
+namespace {
+
+// Texts that share their data are equal without comparing them: a change of
+// either copy detaches it first.
+bool sameText(const QString &a, const QString &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+bool sameEvent(const TGameEvent &a, const TGameEvent &b)
+{
+    return a.Id == b.Id && a.PlayerId == b.PlayerId && a.Kind == b.Kind && a.Detail == b.Detail &&
+           a.Side == b.Side && a.Clock == b.Clock && a.FastBreak == b.FastBreak &&
+           a.SecondChance == b.SecondChance && a.SubEvent == b.SubEvent && sameText(a.Message, b.Message) &&
+           sameText(a.Text, b.Text) && sameText(a.PlayerName, b.PlayerName);
+}
+
+} // namespace
+
+TRecordCache::TEventPrint TRecordCache::TEventPrint::Of(const TGameEvent &e)
+{
+    return {e.Id,
+            e.PlayerId,
+            e.Kind,
+            e.Detail,
+            e.Side,
+            e.Clock,
+            e.SubEvent,
+            e.FastBreak,
+            e.SecondChance,
+            e.Message.constData(),
+            e.Text.constData(),
+            e.PlayerName.constData(),
+            e.Message.size(),
+            e.Text.size(),
+            e.PlayerName.size()};
+}
+
+std::vector<TRecordCache::TSlot> &TRecordCache::Log(const TEventList &list)
+{
+    resolve(list, m_log);
+    return m_log;
+}
+
+std::vector<TRecordCache::TSlot> &TRecordCache::Queue(const TEventList &list)
+{
+    resolve(list, m_queue);
+    return m_queue;
+}
+
+void TRecordCache::Clear()
+{
+    m_events.clear();
+    m_players.clear();
+    m_log.clear();
+    m_queue.clear();
+}
+
+TRecordCache::TCachedEvent *TRecordCache::cached(const TGameEvent *event)
+{
+    std::unique_ptr<TCachedEvent> &entry = m_events[event];
+    if (!entry) {
+        entry = std::make_unique<TCachedEvent>();
+    } else if (entry->Serial != 0 && sameEvent(entry->Copy, *event)) {
+        // Equal texts in new places: keep the record, share the new texts.
+        entry->Copy = *event;
+        return entry.get();
+    }
+    entry->Copy = *event;
+    entry->Record = event->ToRecord();
+    entry->Serial = ++m_serial;
+    entry->DumpLine.clear();
+    entry->DumpPrefix = -1;
+    return entry.get();
+}
+
+void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries)
+{
+    const QList<TEventList::Entry> &items = list.Entries();
+    const size_t count = size_t(items.size());
+    const size_t before = entries.size();
+    entries.resize(count);
+    const TEventList::Entry *item = items.constData();
+    for (size_t i = 0; i < count; ++i) {
+        // Events lie apart in memory: fetch a few ahead while checking this one.
+        if (i + 16 < count) {
+            const char *ahead = reinterpret_cast<const char *>(item[i + 16].Event);
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + 64);
+        }
+        const TGameEvent *event = item[i].Event;
+        TSlot &slot = entries[i];
+        if (i < before && slot.Event == event && slot.Print == TEventPrint::Of(*event))
+            continue;
+        slot.Event = event;
+        slot.Entry = cached(event);
+        slot.Print = TEventPrint::Of(slot.Entry->Copy);
+        slot.Serial = slot.Entry->Serial;
+        slot.Line.clear();
+        slot.LinePrefix = -1;
+    }
+}
+
+const QByteArray &TRecordCache::playerRecord(const TPlayer &player)
+{
+    std::unique_ptr<TCachedPlayer> &entry = m_players[&player];
+    if (entry && entry->Copy == player)
+        return entry->Record;
+    if (!entry)
+        entry = std::make_unique<TCachedPlayer>();
+    entry->Copy = player;
+    entry->Record = player.ToRecord();
+    return entry->Record;
+}
+
+QByteArray TRecordCache::TeamFile(const TTeam &team)
+{
+    QByteArray out;
+    out.reserve((1 + team.OnCourt.Count() + team.Bench.Count()) * TPlayer::RecordSize);
+    out += playerRecord(team.TeamLine);
+    for (const TPlayerList *list : {&team.OnCourt, &team.Bench}) {
+        const char onBench = list == &team.Bench ? 1 : 0;
+        for (int i = 0; i < list->Count(); ++i) {
+            const qsizetype at = out.size();
+            out += playerRecord(*list->At(i));
+            out[at + TPlayer::OnBenchOffset] = onBench;
+        }
+    }
+    return out;
+}
+
+QByteArray TRecordCache::TimeoutFile(const TTeam &team)
+{
+    QByteArray out;
+    for (const auto &t : team.Timeouts)
+        out += t.second.ToRecord();
+    return out;
+}

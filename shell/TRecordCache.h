@@ -1,0 +1,82 @@
+#pragma once
+
+#include "model/TGameEvent.h"
+#include "model/TPlayer.h"
+
+#include <QByteArray>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class TEventList;
+class TTeam;
+
+// The stored records of the game's events and players, built once and reused
+// from save to save while the object is unchanged, with the dump line of each
+// event beside its record. The saver and the dump writer share it, so an event
+// is checked and encoded once per event recorded.
+class TRecordCache
+{
+public:
+    struct TCachedEvent
+    {
+        TGameEvent Copy;
+        QByteArray Record;
+        // Changes whenever the record does, so savers compare numbers, not bytes.
+        quint64 Serial = 0;
+        QByteArray DumpLine;
+        int DumpPrefix = -1;
+    };
+    // What an event held when it was last checked: its numbers and where its
+    // texts lie. The cached copy shares those texts, so as long as the event
+    // still points at them they cannot have changed (a change detaches them);
+    // a check reads only the event itself.
+    struct TEventPrint
+    {
+        qint32 Id = 0, PlayerId = 0, Kind = 0, Detail = 0, Side = 0, Clock = 0, SubEvent = 0;
+        quint8 FastBreak = 0, SecondChance = 0;
+        const void *Message = nullptr, *Text = nullptr, *Name = nullptr;
+        qsizetype MessageSize = 0, TextSize = 0, NameSize = 0;
+        static TEventPrint Of(const TGameEvent &e);
+        bool operator==(const TEventPrint &o) const = default;
+    };
+    // One position of an event list as last checked. The serial and the dump
+    // line are kept here too, so that walking a list touches only the events.
+    struct TSlot
+    {
+        const TGameEvent *Event = nullptr;
+        TCachedEvent *Entry = nullptr;
+        TEventPrint Print;
+        quint64 Serial = 0;
+        QByteArray Line;
+        int LinePrefix = -1;
+    };
+
+    // The positions of the event log and of the queue, brought up to date.
+    std::vector<TSlot> &Log(const TEventList &list);
+    std::vector<TSlot> &Queue(const TEventList &list);
+
+    // A team file: the team line, then the on-court and the bench players,
+    // each marked with the list it came from.
+    QByteArray TeamFile(const TTeam &team);
+    static QByteArray TimeoutFile(const TTeam &team);
+
+    // Forgets every record (another game).
+    void Clear();
+
+private:
+    struct TCachedPlayer
+    {
+        TPlayer Copy;
+        QByteArray Record;
+    };
+    TCachedEvent *cached(const TGameEvent *event);
+    const QByteArray &playerRecord(const TPlayer &player);
+    void resolve(const TEventList &list, std::vector<TSlot> &entries);
+
+    quint64 m_serial = 0;
+    std::unordered_map<const TGameEvent *, std::unique_ptr<TCachedEvent>> m_events;
+    std::unordered_map<const TPlayer *, std::unique_ptr<TCachedPlayer>> m_players;
+    std::vector<TSlot> m_log;
+    std::vector<TSlot> m_queue;
+};
