@@ -1,7 +1,9 @@
 #include "CliCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 QList<TCliCommand> &cliCommands()
 {
@@ -18,7 +20,18 @@ static void printUsage(QTextStream &err)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Reports lay out and paint text, which needs the fonts of a GUI
+    // application; without a display they paint offscreen.
+    const bool painting = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application;
+    if (painting)
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);

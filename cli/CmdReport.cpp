@@ -1,0 +1,143 @@
+// parquetix-cli report: a printed report of a saved game (or of a script) as
+// PDF, page pictures, its cells as JSON, or on the default printer.
+#include "CliCommand.h"
+#include "CliGame.h"
+#include "GameOutput.h"
+
+#include "reports/boxscore/TqrULEBTeamResults.h"
+#include "reports/painter/TReportPainter.h"
+#include "shell/TGameFolder.h"
+#include "shell/TGameLoader.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace {
+
+const char *Usage = "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
+                    "[--print] [--set KEY=VALUE]   (NAME: boxscore, printall)";
+
+// The documents of a report name, in the order they print.
+bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
+{
+    TGame &game = session.App.Game();
+    auto boxScore = [&] {
+        TqrULEBTeamResults report(game, session.Translation.Translator());
+        report.SetImageFolder(session.App.ExeFolder);
+        return report.Build();
+    };
+    if (name == QLatin1String("boxscore")) {
+        documents.push_back(boxScore());
+        return true;
+    }
+    if (name == QLatin1String("printall")) {
+        // Print all: the edition's box score, then the reports that follow it once they exist.
+        documents.push_back(boxScore());
+        return true;
+    }
+    return false;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes, QTextStream &err)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        err << "report: cannot write " << path << ": " << file.errorString() << "\n";
+        return false;
+    }
+    return true;
+}
+
+int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QStringList args = arguments;
+    TCliGame session;
+    if (!session.TakeOptions(args, QStringLiteral("report"), err))
+        return 2;
+    bool hasScript = false;
+    const QString script = TakeOption(args, QStringLiteral("--script"), &hasScript);
+    const QString pdf = TakeOption(args, QStringLiteral("--pdf"));
+    const QString png = TakeOption(args, QStringLiteral("--png"));
+    const QString cells = TakeOption(args, QStringLiteral("--cells"));
+    bool hasDpi = false;
+    const QString dpiText = TakeOption(args, QStringLiteral("--dpi"), &hasDpi);
+    const bool print = args.removeAll(QStringLiteral("--print")) > 0;
+    const int dpi = hasDpi ? dpiText.toInt() : 150;
+    if (args.size() != (hasScript ? 1 : 2) || dpi < 30 || dpi > 1200) {
+        err << "usage: parquetix-cli " << Usage << "\n";
+        return 2;
+    }
+    const QString name = args.first();
+    session.Start(err);
+    if (hasScript) {
+        // A scripted game is only read here: nothing is saved or dumped.
+        session.App.Game().SetStore(nullptr);
+        if (!session.RunScript(script, err))
+            return 1;
+    } else {
+        const QString folder = QDir(args.at(1)).absolutePath();
+        const QString code = TGameFolder(folder).GameCode();
+        if (code.isEmpty()) {
+            err << "report: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+            return 1;
+        }
+        QString error;
+        if (!TGameLoader::Load(session.App, folder, code, TLoadOptions(), &session.Store, &error)) {
+            err << "report: " << error << "\n";
+            return 1;
+        }
+    }
+    // A script may have chosen the language; the report speaks the game's.
+    session.Translation.SetLanguage(session.App.Settings().Language());
+    std::vector<TReportDocument> documents;
+    if (!buildReports(name, session, documents)) {
+        err << "report: unknown report '" << name << "' (boxscore, printall)\n";
+        return 2;
+    }
+    QList<const TReportDocument *> all;
+    for (const TReportDocument &d : documents)
+        all.append(&d);
+
+    if (!cells.isEmpty()) {
+        QByteArray json = documents.front().ToJson();
+        if (documents.size() > 1) {
+            QByteArrayList each;
+            for (const TReportDocument &d : documents)
+                each.append(d.ToJson().trimmed());
+            json = "[\n" + each.join(",\n") + "\n]\n";
+        }
+        if (!writeFile(cells, json, err))
+            return 1;
+    }
+    if (!pdf.isEmpty() && !TReportPainter::WritePdf(all, pdf)) {
+        err << "report: cannot write " << pdf << "\n";
+        return 1;
+    }
+    if (!png.isEmpty()) {
+        int n = 0;
+        for (const TReportDocument &d : documents)
+            for (int page = 0; page < d.Pages.size(); ++page) {
+                const QString file = QStringLiteral("%1-%2.png").arg(png).arg(++n);
+                if (!TReportPainter::RenderPage(d, page, dpi).save(file, "PNG")) {
+                    err << "report: cannot write " << file << "\n";
+                    return 1;
+                }
+                out << file << "\n";
+            }
+    }
+    if (print) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setFullPage(true);
+        printer.setCopyCount(TReportPainter::CopyCount(all));
+        if (!printer.isValid() || !TReportPainter::Print(all, printer)) {
+            err << "report: no printer to print on\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+const TCliRegistration registration({QStringLiteral("report"), QLatin1String(Usage), &runReport});
+
+} // namespace

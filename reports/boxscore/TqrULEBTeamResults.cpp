@@ -1,0 +1,668 @@
+#include "TqrULEBTeamResults.h"
+
+#include "model/Services.h"
+#include "model/TGame.h"
+#include "model/TTeam.h"
+
+#include <QDir>
+#include <cmath>
+
+namespace {
+
+using Align = TReportCell::Align;
+
+constexpr double BodySize = 6.5;
+constexpr double LineHeight = 3.6;
+constexpr double HeadingHeight = 4.0;
+constexpr double PanelX = 203.0;
+constexpr double PanelColumn = 80.0 / 6;
+
+// The table's columns: cell name (the heading key), caption, group, place.
+struct TColumn
+{
+    const char *Name;
+    const char *Caption;
+    const char *Group;
+    double X;
+    double Width;
+    Align Alignment;
+};
+
+// Made cells end with "/" and the attempts follow at once, so a pair reads "5/9".
+constexpr TColumn Columns[] = {
+    {"S5", "S5", "", 0, 5, Align::Center},
+    {"Mez", "", "", 5, 5.5, Align::Right},
+    {"Nev", "", "", 12, 37, Align::Left},
+    {"Perc", "Perc", "", 49, 12, Align::Center},
+    {"Pont", "Pont", "", 61, 8, Align::Right},
+    {"2-pointers M", "M", "2-pointers", 70, 6, Align::Right},
+    {"2-pointers A", "A", "2-pointers", 76, 4.5, Align::Left},
+    {"2-pointers %", "%", "2-pointers", 80.5, 6, Align::Right},
+    {"3-pointers M", "M", "3-pointers", 87.5, 6, Align::Right},
+    {"3-pointers A", "A", "3-pointers", 93.5, 4.5, Align::Left},
+    {"3-pointers %", "%", "3-pointers", 98, 6, Align::Right},
+    {"FG M", "M", "FG", 105, 6, Align::Right},
+    {"FG A", "A", "FG", 111, 4.5, Align::Left},
+    {"FG %", "%", "FG", 115.5, 6, Align::Right},
+    {"FTS M", "M", "FTS", 122.5, 6, Align::Right},
+    {"FTS A", "A", "FTS", 128.5, 4.5, Align::Left},
+    {"FTS %", "%", "FTS", 133, 6, Align::Right},
+    {"Rebs. D", "D", "Rebs.", 140, 5, Align::Right},
+    {"Rebs. O", "O", "Rebs.", 145, 5, Align::Right},
+    {"Rebs. T", "T", "Rebs.", 150, 5, Align::Right},
+    {"Foults F", "F", "Foults", 156, 5, Align::Right},
+    {"Foults KF", "KF", "Foults", 161, 5, Align::Right},
+    {"SzL", "SzL", "", 167, 5.5, Align::Right},
+    {"EL", "EL", "", 172.5, 5.5, Align::Right},
+    {"As", "As", "", 178, 5.5, Align::Right},
+    {"Blocks Blk", "Blk", "Blocks", 184.5, 5.5, Align::Right},
+    {"Blocks H", "H", "Blocks", 190, 5, Align::Right},
+    {"VAL", "VAL", "", 195.5, 6.5, Align::Right},
+};
+
+const TColumn &column(const char *name)
+{
+    for (const TColumn &c : Columns)
+        if (qstrcmp(c.Name, name) == 0)
+            return c;
+    return Columns[0];
+}
+
+TReportCell text(const QString &name, const QString &value, double x, double y, double w, double h,
+                 Align align = Align::Left, bool bold = false, double size = BodySize)
+{
+    TReportCell c;
+    c.Name = name;
+    c.Text = value;
+    c.Place = QRectF(x, y, w, h);
+    c.Alignment = align;
+    c.Bold = bold;
+    c.PointSize = size;
+    return c;
+}
+
+TReportCell caption(const QString &name, const QString &key, double x, double y, double w, double h,
+                    Align align = Align::Left, bool bold = true, double size = BodySize)
+{
+    TReportCell c = text(name, key, x, y, w, h, align, bold, size);
+    c.Caption = true;
+    return c;
+}
+
+TReportCell image(const QString &name, const QString &file, double x, double y, double w, double h)
+{
+    TReportCell c = text(name, QString(), x, y, w, h);
+    c.ImageFile = file.isNull() ? QLatin1String("") : file;
+    return c;
+}
+
+TReportCell at(const char *name, const QString &value, double y, double h, bool bold = false)
+{
+    const TColumn &c = column(name);
+    return text(QLatin1String(name), value, c.X, y, c.Width, h, c.Alignment, bold);
+}
+
+// FormatFloat("0%"): a whole number, halves away from zero.
+QString percentText(double value)
+{
+    return QString::number(std::llround(value)) + QLatin1Char('%');
+}
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+struct TGroup
+{
+    int Made = 0;
+    int Attempts = 0;
+};
+
+} // namespace
+
+// Lines go down the page; a line that does not fit starts the next page,
+// where its band goes on.
+class TqrULEBTeamResults::TLayout
+{
+public:
+    explicit TLayout(TReportDocument &doc) : m_doc(doc) { m_doc.Pages.append(TReportPage()); }
+
+    double Y = 0;
+
+    // A new line of the band at the current place; moves down by height.
+    TReportLine &Line(const QString &band, double height)
+    {
+        if (Y + height > m_doc.ContentHeight() && Y > 0) {
+            m_doc.Pages.append(TReportPage());
+            Y = 0;
+        }
+        TReportPage &page = m_doc.Pages.last();
+        if (page.Bands.isEmpty() || page.Bands.last().Name != band)
+            page.Bands.append(TReportBand{band, {}});
+        LineTop = Y;
+        Y += height;
+        page.Bands.last().Lines.append(TReportLine());
+        return page.Bands.last().Lines.last();
+    }
+    // Keeps a block of this height together on one page.
+    void KeepTogether(double height)
+    {
+        if (Y + height > m_doc.ContentHeight() && Y > 0) {
+            m_doc.Pages.append(TReportPage());
+            Y = 0;
+        }
+    }
+    double LineTop = 0;
+    double Bottom() const { return m_doc.ContentHeight(); }
+
+private:
+    TReportDocument &m_doc;
+};
+
+TqrULEBTeamResults::TqrULEBTeamResults(const TGame &game, ITranslator &translator)
+    : m_game(game), m_translator(translator), m_edition(game.Settings().Edition())
+{
+    const bool byName = game.Settings().SortByName();
+    m_home = TBoxScoreRows::Build(game.HomeTeam(), byName);
+    m_away = TBoxScoreRows::Build(game.AwayTeam(), byName);
+}
+
+void TqrULEBTeamResults::SetRows(QList<TBoxScoreRow> home, QList<TBoxScoreRow> away)
+{
+    m_home = std::move(home);
+    m_away = std::move(away);
+}
+
+bool TqrULEBTeamResults::IsAllZero(const QString &text)
+{
+    for (const QChar c : text)
+        if (c != QLatin1Char('0') && c != QLatin1Char('/'))
+            return false;
+    return true;
+}
+
+QString TqrULEBTeamResults::FormatZeroAsDot(const QString &text, const QString &dot)
+{
+    if (!IsAllZero(text))
+        return text;
+    QString out = text;
+    out.replace(QLatin1Char('0'), dot);
+    return out;
+}
+
+QString TqrULEBTeamResults::PeriodScoresText(const TGame &game)
+{
+    const int regular = game.PeriodCount();
+    const int last = std::max(regular, int(game.Period));
+    const QList<TGame::Score> scores = game.PeriodScores(last);
+    QStringList entries;
+    for (int k = 0; k < last && k < scores.size(); ++k)
+        entries.append(QStringLiteral("%1-%2").arg(scores[k].Home).arg(scores[k].Away));
+    return QLatin1Char('(') + entries.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+QString TqrULEBTeamResults::tr(const QString &text) const
+{
+    return m_translator.Translate(text, QStringLiteral("PRINT"));
+}
+
+QString TqrULEBTeamResults::dot(const QString &text) const
+{
+    return FormatZeroAsDot(text, tr(QStringLiteral(".")));
+}
+
+QString TqrULEBTeamResults::imagePath(const QString &setting) const
+{
+    if (setting.trimmed().isEmpty())
+        return QString();
+    if (QDir::isAbsolutePath(setting) || m_imageFolder.isEmpty())
+        return setting;
+    return QDir(m_imageFolder).filePath(setting);
+}
+
+int TqrULEBTeamResults::valuation(const TPlayer &record) const
+{
+    return m_edition == TEdition::Hungarian ? record.Rating
+                                            : PlayerStats::PerformanceIndex(record, m_edition);
+}
+
+int TqrULEBTeamResults::teamValuation(const TTeam &team) const
+{
+    return m_edition == TEdition::Hungarian ? team.Data.Totals.Rating
+                                            : PlayerStats::PerformanceIndex(team.TotalsAsPlayer(), m_edition);
+}
+
+TReportDocument TqrULEBTeamResults::Build() const
+{
+    TReportDocument doc;
+    doc.ReportClass = QStringLiteral("TqrULEBTeamResults");
+    doc.Landscape = true;
+    doc.Copies = std::max(1, m_game.Settings().NumberOfCopies());
+    TLayout layout(doc);
+    const TTeamSide home{&m_game.HomeTeam(), &m_game.AwayTeam(), &m_home, true};
+    const TTeamSide away{&m_game.AwayTeam(), &m_game.HomeTeam(), &m_away, false};
+
+    header(layout);
+    teamHeading(layout, home);
+    for (int r = 0; r < m_home.size(); ++r)
+        playerLine(layout, home, r);
+    totalLine(layout, home);
+    comparison(layout, home, away);
+    teamHeading(layout, away);
+    for (int r = 0; r < m_away.size(); ++r)
+        playerLine(layout, away, r);
+    totalLine(layout, away);
+    footer(layout);
+    TranslateReport(doc, m_translator);
+    return doc;
+}
+
+void TqrULEBTeamResults::header(TLayout &layout) const
+{
+    const QString band = QStringLiteral("PageHeaderBand1");
+    const TSettings &s = m_game.Settings();
+    // Beside the logo, and clear of the running score on the right.
+    const double x = 32;
+    const double w = 150;
+    const double top = layout.Y;
+
+    TReportLine &logo = layout.Line(band, 0);
+    logo.Cells.append(image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
+
+    layout.Line(band, 4).Cells.append(
+        text(QStringLiteral("lblMegjegyzes"), QString(), x, layout.LineTop, w, 4));
+
+    const TTeamTotals &ht = m_game.HomeTeam().Data.Totals;
+    const TTeamTotals &at = m_game.AwayTeam().Data.Totals;
+    const QString names =
+        (m_game.HomeTeam().Data.EgyesuletNev + QStringLiteral(" - ") + m_game.AwayTeam().Data.EgyesuletNev)
+            .left(124);
+    const QString title = names + QStringLiteral(" %1-%2").arg(ht.Points).arg(at.Points);
+    const double titleSize = s.ReportTitleFontSize() > 0 ? s.ReportTitleFontSize() : 14;
+    layout.Line(band, 7.5).Cells.append(
+        text(QStringLiteral("lblMerkozes"), title, x, layout.LineTop, w, 7.5, Align::Left, true, titleSize));
+    layout.Line(band, 4.5).Cells.append(text(QStringLiteral("lblMerkozesNegyedek"), PeriodScoresText(m_game),
+                                             x, layout.LineTop, w, 4.5, Align::Left, true, 8));
+    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
+                                           layout.LineTop, w, 4, Align::Left, false, 7));
+
+    QString referees = tr(QStringLiteral("Referees:"));
+    const QString r1 = m_game.Referee1.trimmed(), r2 = m_game.Referee2.trimmed(),
+                  r3 = m_game.Referee3.trimmed();
+    if (!r1.isEmpty())
+        referees += m_game.Referee1;
+    if (!r2.isEmpty())
+        referees += QStringLiteral(", ") + m_game.Referee2;
+    if (!r3.isEmpty())
+        referees += QStringLiteral(", ") + m_game.Referee3;
+    layout.Line(band, 4).Cells.append(
+        text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
+
+    TReportLine &facts = layout.Line(band, 4);
+    const double y = layout.LineTop;
+    const bool spectators = m_game.Attendance != 0;
+    facts.Cells = {
+        caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
+        text(QStringLiteral("lblDate"), m_game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
+        caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
+                true, 7),
+        text(QStringLiteral("lblTime"), m_game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
+        caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
+                true, 7),
+        text(QStringLiteral("lblPlayed"), PlayerStats::ClockText(m_game.Clock), x + 74, y, 14, 4, Align::Left,
+             false, 7),
+        caption(QStringLiteral("lblSpectatorsCaption"),
+                spectators ? QStringLiteral("Spectators:") : QString(), x + 89, y, 20, 4, Align::Left, true,
+                7),
+        text(QStringLiteral("lblSpectators"), spectators ? QString::number(m_game.Attendance) : QString(),
+             x + 109, y, 20, 4, Align::Left, false, 7),
+    };
+    runningScore(layout, top + 8);
+    layout.Y = std::max(layout.Y, top + 29) + 1.5;
+}
+
+void TqrULEBTeamResults::runningScore(TLayout &layout, double top) const
+{
+    const QString band = QStringLiteral("PageHeaderBand1");
+    const int length = m_game.PeriodLength();
+    const int step = length == 12 ? 6 : 5;
+    const double x = 186, nameWidth = 30, cw = 7, otWidth = 11, h = 4.5;
+    const double keepY = layout.Y;
+    layout.Y = top;
+
+    TReportLine &captions = layout.Line(band, h);
+    captions.Cells.append(
+        caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, top, nameWidth, h));
+    for (int i = 1; i <= 8; ++i)
+        captions.Cells.append(text(QStringLiteral("lblPerc%1").arg(5 * i),
+                                   QStringLiteral("%1'").arg(i * (length == 12 ? 6 : 5)),
+                                   x + nameWidth + (i - 1) * cw, top, cw, h, Align::Center, true));
+    captions.Cells.append(caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"),
+                                  x + nameWidth + 8 * cw, top, otWidth, h, Align::Center));
+
+    QList<TGame::Score> scores;
+    for (int i = 1; i <= 8; ++i)
+        scores.append(m_game.ScoreAtMinute(i * step));
+    const bool overtime = m_game.Clock > m_game.RegulationTicks();
+    const TGame::Score final = m_game.ScoreAtMinute(100);
+
+    for (const bool home : {true, false}) {
+        const QString side = home ? QStringLiteral("Hazai") : QStringLiteral("Vendeg");
+        TReportLine &row = layout.Line(band, h);
+        const double y = layout.LineTop;
+        const TTeam &team = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
+        row.Cells.append(text(QStringLiteral("lbl%1Nev").arg(side), team.Data.EgyesuletNev, x, y, nameWidth,
+                              h, Align::Left, true));
+        for (int i = 1; i <= 8; ++i) {
+            const int minute = i * step;
+            const int mine = home ? scores[i - 1].Home : scores[i - 1].Away;
+            const int theirs = home ? scores[i - 1].Away : scores[i - 1].Home;
+            const bool shown = (length != 5 || i <= 2) && m_game.Clock >= 4 * minute;
+            row.Cells.append(text(QStringLiteral("lbl%1%2perc").arg(side).arg(5 * i),
+                                  shown ? QString::number(mine) : QString(), x + nameWidth + (i - 1) * cw, y,
+                                  cw, h, Align::Center, mine >= theirs));
+        }
+        const int mine = home ? final.Home : final.Away;
+        const int theirs = home ? final.Away : final.Home;
+        row.Cells.append(text(QStringLiteral("lbl%1Hosszabbitas").arg(side),
+                              overtime ? QString::number(mine) : QString(), x + nameWidth + 8 * cw, y,
+                              otWidth, h, Align::Center, overtime && mine >= theirs));
+    }
+    layout.Y = std::max(keepY, layout.Y);
+}
+
+void TqrULEBTeamResults::columnCaptions(TLayout &layout, const QString &band, const QString &nameText,
+                                        bool withPanel) const
+{
+    TReportLine &line = layout.Line(band, HeadingHeight);
+    const double y = layout.LineTop;
+    for (const TColumn &c : Columns) {
+        if (qstrcmp(c.Name, "Nev") == 0)
+            line.Cells.append(text(QStringLiteral("Nev"), nameText, c.X, y, c.Width, HeadingHeight));
+        else {
+            // "M" and "A" stand apart over the pair they head, which reads as one "5/9".
+            const QString name = QLatin1String(c.Name);
+            const double left = name.endsWith(QLatin1String(" A")) ? 0.8 : 0;
+            const double right = name.endsWith(QLatin1String(" M")) ? 1.2 : 0;
+            line.Cells.append(caption(name, QLatin1String(c.Caption), c.X + left, y, c.Width - left - right,
+                                      HeadingHeight, c.Alignment));
+        }
+    }
+    if (withPanel) {
+        const char *panel[] = {"AS/TO", "ST/TO", "PF/FD"};
+        for (int i = 0; i < 3; ++i)
+            line.Cells.append(caption(QLatin1String(panel[i]), QLatin1String(panel[i]),
+                                      PanelX + 2 * i * PanelColumn, y, 2 * PanelColumn, HeadingHeight,
+                                      Align::Center));
+    }
+}
+
+// The group captions over the table: "2-pointers" over M, A and %.
+static void groupCaptions(QList<TReportCell> &cells, double y)
+{
+    QString last;
+    for (const TColumn &c : Columns) {
+        const QString group = QLatin1String(c.Group);
+        if (group.isEmpty() || group == last)
+            continue;
+        last = group;
+        double right = c.X + c.Width;
+        for (const TColumn &d : Columns)
+            if (group == QLatin1String(d.Group))
+                right = d.X + d.Width;
+        TReportCell cell = caption(group, group, c.X, y, right - c.X, HeadingHeight, Align::Center);
+        cell.Underline = true;
+        cells.append(cell);
+    }
+}
+
+void TqrULEBTeamResults::teamHeading(TLayout &layout, const TTeamSide &side) const
+{
+    const QString band = side.Home ? QStringLiteral("QRStringsBand4") : QStringLiteral("QRStringsBand2");
+    const QString prefix = side.Home ? QStringLiteral("Hazai") : QStringLiteral("Vendeg");
+    // The heading never stays alone at the foot of a page.
+    layout.KeepTogether(2 * HeadingHeight + 4 * LineHeight);
+    TReportLine &name = layout.Line(band, HeadingHeight + 0.5);
+    name.Cells.append(text(QStringLiteral("lbl%1Csapat").arg(prefix), side.Team->Data.EgyesuletNev, 0,
+                           layout.LineTop, 69, HeadingHeight + 0.5, Align::Left, true, 9));
+    groupCaptions(name.Cells, layout.LineTop + 0.5);
+    // The coach stands in the name column of the captions' line.
+    columnCaptions(layout, band, side.Home ? m_game.HomeCoach : m_game.AwayCoach, true);
+}
+
+void TqrULEBTeamResults::statCells(QList<TReportCell> &cells, const TPlayer &p, int val, bool plainPoints,
+                                   double y, double h, bool bold) const
+{
+    cells.append(
+        at("Pont", plainPoints ? QString::number(p.Points) : dot(QString::number(p.Points)), y, h, bold));
+    const TGroup groups[] = {
+        {p.CloseMade + p.MidMade, p.CloseMade + p.MidMade + p.CloseMissed + p.MidMissed},
+        {p.ThreeMade, p.ThreeMade + p.ThreeMissed},
+        {p.CloseMade + p.MidMade + p.ThreeMade,
+         p.CloseMade + p.MidMade + p.ThreeMade + p.CloseMissed + p.MidMissed + p.ThreeMissed},
+        {p.FreeThrowsMade, p.FreeThrowsMade + p.FreeThrowsMissed},
+    };
+    const int percents[] = {PlayerStats::TwoPointPercent(p), PlayerStats::ThreePercent(p),
+                            PlayerStats::FieldGoalPercent(p), PlayerStats::FreeThrowPercent(p)};
+    const char *names[][3] = {{"2-pointers M", "2-pointers A", "2-pointers %"},
+                              {"3-pointers M", "3-pointers A", "3-pointers %"},
+                              {"FG M", "FG A", "FG %"},
+                              {"FTS M", "FTS A", "FTS %"}};
+    for (int g = 0; g < 4; ++g) {
+        const QString made = QString::number(groups[g].Made);
+        const QString attempts = QString::number(groups[g].Attempts);
+        // The pair is tested as a whole: "0/3" keeps its zero.
+        const bool zero = IsAllZero(made + QLatin1Char('/') + attempts);
+        cells.append(at(names[g][0], (zero ? dot(made) : made) + QLatin1Char('/'), y, h, bold));
+        cells.append(at(names[g][1], zero ? dot(attempts) : attempts, y, h, bold));
+        cells.append(at(names[g][2], dot(QString::number(percents[g])), y, h, bold));
+    }
+    const std::pair<const char *, int> counts[] = {{"Rebs. D", p.DefRebounds},
+                                                   {"Rebs. O", p.OffRebounds},
+                                                   {"Rebs. T", p.DefRebounds + p.OffRebounds},
+                                                   {"Foults F", p.PersonalFouls},
+                                                   {"Foults KF", p.FoulsDrawn},
+                                                   {"SzL", p.Steals},
+                                                   {"EL", p.Turnovers},
+                                                   {"As", p.Assists},
+                                                   {"Blocks Blk", p.Blocks},
+                                                   {"Blocks H", p.BlocksReceived},
+                                                   {"VAL", val}};
+    for (const auto &[name, value] : counts)
+        cells.append(at(name, dot(QString::number(value)), y, h, bold));
+}
+
+void TqrULEBTeamResults::playerLine(TLayout &layout, const TTeamSide &side, int r) const
+{
+    const QString band = side.Home ? QStringLiteral("sbHazaiCsapat") : QStringLiteral("sbVendegCsapat");
+    TReportLine &line = layout.Line(band, LineHeight);
+    const double y = layout.LineTop;
+    const TBoxScoreRow &row = (*side.Rows)[r];
+    if (row.Record) {
+        const TPlayer &p = *row.Record;
+        // The team line is no player: it has no jersey.
+        const bool teamLine = row.Key.startsWith(QLatin1Char(' '));
+        line.Cells.append(at("S5", p.Starter ? QStringLiteral("S") : QString(), y, LineHeight));
+        line.Cells.append(at("Mez", teamLine ? QString() : QString::number(p.JatekosMezSzam), y, LineHeight));
+        line.Cells.append(at("Nev", p.JatekosNev, y, LineHeight));
+        line.Cells.append(at("Perc", PlayerStats::PlayingTimeText(p), y, LineHeight));
+        statCells(line.Cells, p, valuation(p), false, y, LineHeight, false);
+    } else {
+        for (const TColumn &c : Columns)
+            line.Cells.append(at(c.Name, QString(), y, LineHeight));
+    }
+    sidePanel(line.Cells, side, r, y, LineHeight);
+}
+
+void TqrULEBTeamResults::sidePanel(QList<TReportCell> &cells, const TTeamSide &side, int r, double y,
+                                   double h) const
+{
+    const TTeamTotals &t = side.Team->Data.Totals;
+    const TTeamTotals &o = side.Opponent->Data.Totals;
+    auto span = [&](const QString &name, const QString &value, int from, int count, Align align, bool bold,
+                    bool isCaption = false) {
+        TReportCell cell =
+            text(name, value, PanelX + from * PanelColumn, y, count * PanelColumn, h, align, bold);
+        cell.Caption = isCaption;
+        cells.append(cell);
+    };
+    auto ratio = [](int a, int b) { return b == 0 ? QString() : fixed(double(a) / b, 2); };
+    auto share = [](int a, int b) { return b == 0 ? QString() : percentText(100.0 * a / b); };
+    auto labelled = [&](const char *label, const QString &value) {
+        span(QStringLiteral("PanelLabel"), QLatin1String(label), 0, 5, Align::Left, false, true);
+        span(QStringLiteral("PanelValue"), value, 5, 1, Align::Right, false);
+    };
+    const char *headings[] = {"Pts", "Pts%", "FG%", "Rebs", "Rebs%", "Min%"};
+    switch (r) {
+    case 0:
+        span(QStringLiteral("AS/TO"), ratio(t.Assists, t.Turnovers), 0, 2, Align::Center, true);
+        span(QStringLiteral("ST/TO"), ratio(t.Steals, t.Turnovers), 2, 2, Align::Center, false);
+        span(QStringLiteral("PF/FD"), ratio(t.PersonalFouls, t.FoulsDrawn), 4, 2, Align::Center, true);
+        break;
+    case 1:
+        labelled("Off. Rebs./Missed Shots", share(t.OffRebounds, t.OffRebounds + o.DefRebounds));
+        break;
+    case 2:
+        labelled("Def. Rebs./Opp. Missed Shots", share(t.DefRebounds, t.DefRebounds + o.OffRebounds));
+        break;
+    case 3: {
+        const int mine = t.DefRebounds + t.OffRebounds;
+        labelled("Tot. Rebs./All Rebs.", share(mine, mine + o.DefRebounds + o.OffRebounds));
+        break;
+    }
+    case 4:
+    case 7:
+        span(QStringLiteral("PanelTitle"), r == 4 ? QStringLiteral("Starters:") : QStringLiteral("Bench:"), 2,
+             2, Align::Center, true, true);
+        break;
+    case 5:
+    case 8:
+        for (int i = 0; i < 6; ++i)
+            span(QLatin1String(headings[i]), QLatin1String(headings[i]), i, 1, Align::Right, true, true);
+        break;
+    case 6:
+    case 9: {
+        const bool starters = r == 6;
+        int points = 0, made = 0, tried = 0, rebounds = 0, time = 0, allTime = 0;
+        const QList<TBoxScoreRow> &rows = *side.Rows;
+        for (int i = 1; i < rows.size(); ++i) {
+            if (!rows[i].Record)
+                continue;
+            const TPlayer &p = *rows[i].Record;
+            allTime += p.PlayingTime;
+            if (bool(p.Starter) != starters)
+                continue;
+            const int m = p.CloseMade + p.MidMade + p.ThreeMade + p.FreeThrowsMade;
+            points += p.Points;
+            made += m;
+            tried += m + p.CloseMissed + p.MidMissed + p.ThreeMissed + p.FreeThrowsMissed;
+            rebounds += p.DefRebounds + p.OffRebounds;
+            time += p.PlayingTime;
+        }
+        auto tenth = [](int a, int b) { return b == 0 ? QString() : fixed(100.0 * a / b, 1); };
+        const QString values[] = {QString::number(points),
+                                  tenth(points, t.Points),
+                                  tenth(made, tried),
+                                  QString::number(rebounds),
+                                  tenth(rebounds, t.DefRebounds + t.OffRebounds),
+                                  tenth(time, allTime)};
+        for (int i = 0; i < 6; ++i)
+            span(QLatin1String(headings[i]), values[i], i, 1, Align::Right, false);
+        break;
+    }
+    case 10:
+        labelled("Ball recover", QString::number(t.IndirectSteals));
+        break;
+    case 11:
+        labelled("Fast Break", QString::number(t.FastBreakPoints));
+        break;
+    case 12:
+        labelled("2nd chance pts.", QString::number(t.SecondChancePoints));
+        break;
+    default:
+        break;
+    }
+}
+
+int TqrULEBTeamResults::teamTime(const TTeamSide &side) const
+{
+    int time = 0;
+    for (const TBoxScoreRow &row : *side.Rows)
+        if (row.Record)
+            time += row.Record->PlayingTime;
+    return time;
+}
+
+void TqrULEBTeamResults::totalLine(TLayout &layout, const TTeamSide &side) const
+{
+    const QString band =
+        side.Home ? QStringLiteral("sbCsapat1Osszesen") : QStringLiteral("sbCsapat2Osszesen");
+    const double h = LineHeight + 0.6;
+    TReportLine &line = layout.Line(band, h);
+    const double y = layout.LineTop;
+    line.Cells.append(at("S5", QString(), y, h));
+    line.Cells.append(at("Mez", QString(), y, h));
+    TReportCell total = at("Nev", QStringLiteral("Total"), y, h, true);
+    total.Caption = true;
+    line.Cells.append(total);
+    line.Cells.append(at("Perc", PlayerStats::ClockText(teamTime(side)), y, h, true));
+    statCells(line.Cells, side.Team->TotalsAsPlayer(), teamValuation(*side.Team), true, y, h, true);
+    TReportCell label = text(QStringLiteral("PanelLabel"), QStringLiteral("Points in the paint"), PanelX, y,
+                             5 * PanelColumn, h, Align::Left, true);
+    label.Caption = true;
+    line.Cells.append(label);
+    line.Cells.append(text(QStringLiteral("PanelValue"),
+                           QString::number(2 * side.Team->Data.Totals.CloseMade), PanelX + 5 * PanelColumn, y,
+                           PanelColumn, h, Align::Right, true));
+    layout.Y += 2;
+}
+
+void TqrULEBTeamResults::comparison(TLayout &layout, const TTeamSide &home, const TTeamSide &away) const
+{
+    const QString band = QStringLiteral("QRStringsBand3");
+    const double height = HeadingHeight + 0.5 + HeadingHeight + 2 * LineHeight;
+    layout.KeepTogether(height);
+    TReportLine &title = layout.Line(band, HeadingHeight + 0.5);
+    const double top = layout.LineTop;
+    title.Cells.append(caption(QStringLiteral("lblTeamComparison"), QStringLiteral("Team Comparison"), 0, top,
+                               69, HeadingHeight + 0.5, Align::Left, true, 9));
+    groupCaptions(title.Cells, top + 0.5);
+    title.Cells.append(image(QStringLiteral("imgBanner"), imagePath(m_game.Settings().BannerFilename()),
+                             PanelX, top, 80, height));
+    columnCaptions(layout, band, QString(), false);
+    for (const TTeamSide *side : {&home, &away}) {
+        TReportLine &line = layout.Line(band, LineHeight);
+        const double y = layout.LineTop;
+        line.Cells.append(text(QStringLiteral("Nev"), side->Team->Data.EgyesuletNev, 0, y, 49, LineHeight,
+                               Align::Left, true));
+        line.Cells.append(at("Perc", PlayerStats::ClockText(teamTime(*side)), y, LineHeight));
+        statCells(line.Cells, side->Team->TotalsAsPlayer(), teamValuation(*side->Team), true, y, LineHeight,
+                  false);
+    }
+    layout.Y += 2;
+}
+
+void TqrULEBTeamResults::footer(TLayout &layout) const
+{
+    const QString band = QStringLiteral("PageFooterBand1");
+    const double height = 14;
+    layout.KeepTogether(height + 1);
+    // The footer sits at the foot of the last page.
+    layout.Y = layout.Bottom() - height;
+    const TSettings &s = m_game.Settings();
+    TReportLine &first = layout.Line(band, 4);
+    const double y = layout.LineTop;
+    first.Cells.append(
+        image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
+    first.Cells.append(caption(QStringLiteral("lblNotice"),
+                               QStringLiteral("Statistics recorded live with Parquetix"), 42, y, 199, 4,
+                               Align::Center, false, 6.5));
+    first.Cells.append(
+        image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243, y, 40, height));
+    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblWeb"),
+                                           QStringLiteral("https://parquetix.example"), 42, layout.LineTop,
+                                           199, 4, Align::Center, false, 6.5));
+    layout.Line(band, 4).Cells.append(
+        text(QStringLiteral("lblEredmenyek"), QString(), 42, layout.LineTop, 199, 4, Align::Center));
+}

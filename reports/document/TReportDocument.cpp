@@ -1,0 +1,112 @@
+#include "TReportDocument.h"
+
+#include "model/Services.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace {
+constexpr double A4LongMm = 297.0;
+constexpr double A4ShortMm = 210.0;
+} // namespace
+
+double TReportDocument::ContentWidth() const
+{
+    return (Landscape ? A4LongMm : A4ShortMm) - 2 * MarginMm;
+}
+
+double TReportDocument::ContentHeight() const
+{
+    return (Landscape ? A4ShortMm : A4LongMm) - 2 * MarginMm;
+}
+
+const TReportCell *TReportDocument::Find(const QString &name) const
+{
+    for (const TReportPage &page : Pages)
+        for (const TReportBand &band : page.Bands)
+            for (const TReportLine &line : band.Lines)
+                for (const TReportCell &cell : line.Cells)
+                    if (cell.Name == name)
+                        return &cell;
+    return nullptr;
+}
+
+QList<const TReportLine *> TReportDocument::Lines(const QString &band) const
+{
+    QList<const TReportLine *> lines;
+    for (const TReportPage &page : Pages)
+        for (const TReportBand &b : page.Bands)
+            if (b.Name == band)
+                for (const TReportLine &line : b.Lines)
+                    lines.append(&line);
+    return lines;
+}
+
+namespace {
+
+// A JSON string literal; the keys are written in the order the format gives,
+// which QJsonObject would sort.
+QString quoted(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            out += QLatin1Char('\\') + c;
+        else if (c == QLatin1Char('\n'))
+            out += QStringLiteral("\\n");
+        else if (c.unicode() < 0x20)
+            out += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out + QLatin1Char('"');
+}
+
+QString boolText(bool b)
+{
+    return b ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+QByteArray TReportDocument::ToJson() const
+{
+    QStringList bands;
+    QHash<QString, int> lineIndex;
+    for (const TReportPage &page : Pages)
+        for (const TReportBand &band : page.Bands)
+            for (const TReportLine &line : band.Lines) {
+                QStringList cells;
+                for (const TReportCell &cell : line.Cells)
+                    cells.append(
+                        QStringLiteral("      {\"name\": %1, \"text\": %2, \"bold\": %3, \"underline\": %4}")
+                            .arg(quoted(cell.Name), quoted(cell.Text), boolText(cell.Bold),
+                                 boolText(cell.Underline)));
+                bands.append(QStringLiteral("    {\"band\": %1, \"line\": %2, \"cells\": [%3]}")
+                                 .arg(quoted(band.Name))
+                                 .arg(lineIndex[band.Name]++)
+                                 .arg(cells.isEmpty()
+                                          ? QString()
+                                          : QLatin1Char('\n') + cells.join(QStringLiteral(",\n")) +
+                                                QStringLiteral("\n    ")));
+            }
+    const QString json = QStringLiteral("{\n  \"report\": %1,\n  \"pages\": %2,\n  \"bands\": [%3]\n}\n")
+                             .arg(quoted(ReportClass))
+                             .arg(Pages.size())
+                             .arg(bands.isEmpty() ? QString()
+                                                  : QLatin1Char('\n') + bands.join(QStringLiteral(",\n")) +
+                                                        QStringLiteral("\n  "));
+    return json.toUtf8();
+}
+
+void TranslateReport(TReportDocument &document, ITranslator &translator)
+{
+    for (TReportPage &page : document.Pages)
+        for (TReportBand &band : page.Bands)
+            for (TReportLine &line : band.Lines)
+                for (TReportCell &cell : line.Cells)
+                    if (cell.Caption && !cell.Text.isEmpty()) {
+                        cell.Text = translator.Translate(cell.Text, QStringLiteral("PRINT"));
+                        cell.Caption = false;
+                    }
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+class ITranslator;
+
+// One named cell of a report line: a text or an image with its place on the
+// page, in millimetres from the top-left corner inside the page margins.
+struct TReportCell
+{
+    enum class Align
+    {
+        Left,
+        Center,
+        Right
+    };
+
+    QString Name;
+    QString Text;
+    QString Font = QStringLiteral("Verdana");
+    double PointSize = 7.0;
+    bool Bold = false;
+    bool Underline = false;
+    Align Alignment = Align::Left;
+    QRectF Place;
+    // A fixed caption: its text is a translation key until TranslateReport runs.
+    bool Caption = false;
+    // An image cell draws this file; a missing or unreadable file draws nothing.
+    QString ImageFile;
+    bool IsImage() const { return !ImageFile.isNull(); }
+};
+
+// A line of a band: its cells from left to right, empty cells included.
+struct TReportLine
+{
+    QList<TReportCell> Cells;
+};
+
+struct TReportBand
+{
+    QString Name;
+    QList<TReportLine> Lines;
+};
+
+struct TReportPage
+{
+    QList<TReportBand> Bands;
+};
+
+// A report as built from the model: pages of bands, bands of lines, lines of
+// cells. Painters draw it; tests and the command line read it as JSON.
+class TReportDocument
+{
+public:
+    static constexpr double MarginMm = 7.0;
+
+    QString ReportClass;
+    bool Landscape = true;
+    int Copies = 1;
+    QList<TReportPage> Pages;
+
+    // A4 inside the margins, in millimetres.
+    double ContentWidth() const;
+    double ContentHeight() const;
+
+    // The first cell with that name on any page; null when there is none.
+    const TReportCell *Find(const QString &name) const;
+    // Every line of the bands with that name, over all pages, in order.
+    QList<const TReportLine *> Lines(const QString &band) const;
+
+    // {"report": ..., "pages": N, "bands": [{"band", "line", "cells": [...]}]}:
+    // one entry per line, "line" counting within the band over all pages.
+    QByteArray ToJson() const;
+};
+
+// Translates every caption of the document in place (string type "PRINT"),
+// so running a report once collects all of its texts.
+void TranslateReport(TReportDocument &document, ITranslator &translator);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "reports/document/TReportDocument.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <vector>
+
+// The print preview of report documents: the operator prints from it (with
+// the documents' copies) or saves them as one PDF.
+class TReportPreview : public QPrintPreviewDialog
+{
+    Q_OBJECT
+
+public:
+    TReportPreview(std::vector<TReportDocument> documents, QWidget *parent = nullptr);
+
+    // Writes the documents to a PDF file; false when it cannot be written.
+    bool SaveAsPdf(const QString &file) const;
+
+private:
+    void askForPdf();
+
+    QPrinter m_printer;
+    std::vector<TReportDocument> m_documents;
+};

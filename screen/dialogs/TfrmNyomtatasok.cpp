@@ -1,0 +1,82 @@
+#include "TfrmNyomtatasok.h"
+
+#include "TReportPreview.h"
+
+#include "model/Services.h"
+#include "screen/text/TFormTranslator.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWidget *parent)
+    : QDialog(parent), m_logic(game, translator), m_translator(translator)
+{
+    setObjectName(QStringLiteral("frmNyomtatasok"));
+    setWindowTitle(QStringLiteral("Stats"));
+    setFixedSize(m_logic.DialogSize());
+    auto *box = new QGroupBox(this);
+    box->setObjectName(QStringLiteral("gbReports"));
+    box->setGeometry(m_logic.GroupBox());
+    auto *group = new QButtonGroup(this);
+    for (const TNyomtatasokLogic::TControl &c : m_logic.Controls()) {
+        QWidget *widget = nullptr;
+        if (c.Radio) {
+            auto *radio = new QRadioButton(c.Caption, this);
+            group->addButton(radio);
+            radio->setChecked(c.Name == m_logic.Selected());
+            connect(radio, &QRadioButton::toggled, this, [this, name = c.Name](bool on) {
+                if (on) {
+                    m_logic.Select(name);
+                    refreshEnabled();
+                }
+            });
+            m_buttons.insert(c.Name, radio);
+            widget = radio;
+        } else if (c.Caption.isEmpty()) {
+            auto *list = new QComboBox(this);
+            if (c.Name == QLatin1String("cbDobasterkepMain")) {
+                list->addItems(m_logic.ScopeItems());
+                list->setCurrentIndex(0);
+            }
+            m_lists.append(list);
+            widget = list;
+        } else {
+            auto *button = new QPushButton(c.Caption, this);
+            m_buttons.insert(c.Name, button);
+            widget = button;
+        }
+        widget->setObjectName(c.Name);
+        widget->setGeometry(c.Place);
+        widget->setVisible(c.Visible);
+    }
+    connect(m_buttons.value(QStringLiteral("bbULEBOK")), &QAbstractButton::clicked, this,
+            &TfrmNyomtatasok::ok);
+    connect(m_buttons.value(QStringLiteral("bbCancel")), &QAbstractButton::clicked, this, &QDialog::reject);
+    refreshEnabled();
+    TFormTranslator(translator).TranslateForm(this);
+}
+
+void TfrmNyomtatasok::refreshEnabled()
+{
+    for (QComboBox *list : m_lists)
+        if (const TNyomtatasokLogic::TControl *c = m_logic.Control(list->objectName()))
+            list->setEnabled(c->Enabled);
+}
+
+void TfrmNyomtatasok::ok()
+{
+    std::vector<TReportDocument> documents;
+    if (m_logic.Ok(documents) == TNyomtatasokLogic::TAction::NotAvailable) {
+        QMessageBox::information(this, windowTitle(),
+                                 m_translator.Translate(QStringLiteral("This report is not available yet."),
+                                                        QStringLiteral("FORM")));
+        return;
+    }
+    TReportPreview preview(std::move(documents), this);
+    preview.exec();
+    accept();
+}

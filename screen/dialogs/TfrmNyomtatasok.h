@@ -1,0 +1,33 @@
+#pragma once
+
+#include "TNyomtatasokLogic.h"
+
+#include <QDialog>
+#include <QHash>
+
+class ITranslator;
+class QAbstractButton;
+class QComboBox;
+class TGame;
+
+// The report menu ("Stats"): binds the widgets to TNyomtatasokLogic. OK runs
+// the chosen report in the preview and closes the dialog.
+class TfrmNyomtatasok : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWidget *parent = nullptr);
+
+    TNyomtatasokLogic &Logic() { return m_logic; }
+    QAbstractButton *Button(const QString &name) const { return m_buttons.value(name); }
+
+private:
+    void ok();
+    void refreshEnabled();
+
+    TNyomtatasokLogic m_logic;
+    ITranslator &m_translator;
+    QHash<QString, QAbstractButton *> m_buttons;
+    QList<QComboBox *> m_lists;
+};

@@ -1,0 +1,142 @@
+#include "BoxScoreFixture.h"
+
+#include "screen/dialogs/TNyomtatasokLogic.h"
+#include "screen/dialogs/TReportPreview.h"
+#include "screen/dialogs/TfrmNyomtatasok.h"
+#include "support/TestHome.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QRegularExpression>
+
+namespace {
+
+class ReportMenu : public BoxScoreFixture
+{
+protected:
+    void SetUp() override { roster(10); }
+    void edition(const char *version)
+    {
+        settings.SetValue(QStringLiteral("VERSION"), QLatin1String(version));
+    }
+};
+
+TEST_F(ReportMenu, OutsideTheHebrewEditionTheHebrewBoxScoreIsHiddenAndTheRestMovesUp)
+{
+    edition("HEB");
+    const TNyomtatasokLogic hebrew(game, translator);
+    edition("ENG");
+    const TNyomtatasokLogic english(game, translator);
+
+    EXPECT_TRUE(hebrew.Control(QStringLiteral("rbULEBTeamResultHeber"))->Visible);
+    EXPECT_FALSE(english.Control(QStringLiteral("rbULEBTeamResultHeber"))->Visible);
+    EXPECT_EQ(english.Selected(), "rbULEBTeamResult");
+    EXPECT_EQ(hebrew.Selected(), "rbULEBTeamResult");
+    bool below = false;
+    for (const TNyomtatasokLogic::TControl &c : hebrew.Controls()) {
+        const TNyomtatasokLogic::TControl *e = english.Control(c.Name);
+        ASSERT_NE(e, nullptr) << c.Name.toStdString();
+        if (c.Name == QLatin1String("rbULEBTeamResultHeber")) {
+            below = true;
+            continue;
+        }
+        // Controls below the Hebrew row move up 16 pixels; the side buttons stay.
+        const bool inGroup = c.Place.x() < hebrew.GroupBox().right();
+        EXPECT_EQ(c.Place.y() - e->Place.y(), below && inGroup ? 16 : 0) << c.Name.toStdString();
+    }
+    EXPECT_EQ(hebrew.GroupBox().height() - english.GroupBox().height(), 16);
+    EXPECT_EQ(hebrew.DialogSize().height() - english.DialogSize().height(), 16);
+}
+
+TEST_F(ReportMenu, FibaExportShowsOnlyWhenTheSettingSaysSo)
+{
+    for (const bool fiba : {false, true}) {
+        settings.SetValue(QStringLiteral("FIBA_EXPORT"), fiba ? QStringLiteral("YES") : QStringLiteral("NO"));
+        EXPECT_EQ(TNyomtatasokLogic(game, translator).Control(QStringLiteral("bbFibaExport"))->Visible, fiba);
+    }
+}
+
+TEST_F(ReportMenu, TheAlternativeChartsListsFollowItsChoice)
+{
+    edition("ENG");
+    TNyomtatasokLogic menu(game, translator);
+    auto enabled = [&] {
+        return menu.Control(QStringLiteral("cbDobasterkepMain"))->Enabled &&
+               menu.Control(QStringLiteral("cbDobasterkepDetaild"))->Enabled;
+    };
+    EXPECT_FALSE(enabled());
+    ASSERT_TRUE(menu.Select(QStringLiteral("rbDobasTerkep")));
+    EXPECT_TRUE(enabled());
+    ASSERT_TRUE(menu.Select(QStringLiteral("rbULEBEventsList")));
+    EXPECT_FALSE(enabled());
+    // Neither a hidden choice nor a button nor a list can be chosen.
+    for (const char *name : {"rbULEBTeamResultHeber", "bbULEBOK", "cbDobasterkepMain", "nothing"})
+        EXPECT_FALSE(menu.Select(QLatin1String(name))) << name;
+    EXPECT_EQ(menu.Selected(), "rbULEBEventsList");
+    EXPECT_EQ(menu.ScopeItems(), QStringList({QString::fromUtf8("Mindkét csapat dobásai"),
+                                              QString::fromUtf8("Hazai csapat dobásai"),
+                                              QString::fromUtf8("Vendég csapat dobásai")}));
+}
+
+TEST_F(ReportMenu, OkPrintAllAndF12GiveTheEditionsBoxScore)
+{
+    settings.SetValue(QStringLiteral("NUMBER_OF_COPIES"), QStringLiteral("3"));
+    struct Case
+    {
+        const char *Version;
+        bool F12Preview;
+    };
+    for (const Case c : {Case{"HUN", false}, Case{"ENG", false}, Case{"HEB", true}}) {
+        edition(c.Version);
+        TNyomtatasokLogic menu(game, translator);
+        std::vector<TReportDocument> docs;
+        ASSERT_EQ(menu.Ok(docs), TNyomtatasokLogic::TAction::Preview) << c.Version;
+        ASSERT_EQ(docs.size(), 1u);
+        EXPECT_EQ(docs[0].ReportClass, "TqrULEBTeamResults");
+        EXPECT_EQ(docs[0].Copies, 3);
+        EXPECT_EQ(docs[0].ToJson(), build().ToJson());
+        EXPECT_EQ(menu.PrintAll().size(), 1u);
+        bool preview = !c.F12Preview;
+        EXPECT_EQ(menu.F12(preview).size(), 1u);
+        EXPECT_EQ(preview, c.F12Preview) << c.Version;
+
+        ASSERT_TRUE(menu.Select(QStringLiteral("rbULEBEventsList")));
+        EXPECT_EQ(menu.Ok(docs), TNyomtatasokLogic::TAction::NotAvailable);
+        EXPECT_TRUE(docs.empty());
+    }
+}
+
+TEST_F(ReportMenu, TheDialogBindsItsWidgetsToTheLogic)
+{
+    edition("ENG");
+    TfrmNyomtatasok dialog(game, translator);
+    EXPECT_EQ(dialog.size(), dialog.Logic().DialogSize());
+    QAbstractButton *heber = dialog.Button(QStringLiteral("rbULEBTeamResultHeber"));
+    ASSERT_NE(heber, nullptr);
+    EXPECT_TRUE(heber->isHidden());
+    EXPECT_TRUE(dialog.Button(QStringLiteral("rbULEBTeamResult"))->isChecked());
+    auto *scope = dialog.findChild<QComboBox *>(QStringLiteral("cbDobasterkepMain"));
+    ASSERT_NE(scope, nullptr);
+    EXPECT_EQ(scope->count(), 3);
+    EXPECT_FALSE(scope->isEnabled());
+    dialog.Button(QStringLiteral("rbDobasTerkep"))->click();
+    EXPECT_EQ(dialog.Logic().Selected(), "rbDobasTerkep");
+    EXPECT_TRUE(scope->isEnabled());
+}
+
+TEST_F(ReportMenu, ThePreviewSavesItsDocumentsAsOnePdf)
+{
+    TestHome home;
+    std::vector<TReportDocument> docs;
+    docs.push_back(build());
+    docs.push_back(build());
+    TReportPreview preview(std::move(docs));
+    ASSERT_TRUE(preview.SaveAsPdf(home.file(QStringLiteral("two.pdf"))));
+    const QByteArray pdf = home.read(QStringLiteral("two.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    // Two box scores of one page each; the printer makes the copies.
+    const QString text = QString::fromLatin1(pdf);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 2);
+}
+
+} // namespace
