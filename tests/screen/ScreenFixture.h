@@ -41,12 +41,11 @@ class ScreenFixture : public ::testing::Test
 {
 protected:
     explicit ScreenFixture(ITranslator *translator = nullptr)
-        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{.Settings = &settings,
-                             .Translator = translator,
-                             .Prompter = &prompter,
-                             .Clock = &clock,
-                             .Store = &store}),
+        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))), game(TGameServices{.Settings = &settings,
+                                                                                     .Translator = translator,
+                                                                                     .Prompter = &prompter,
+                                                                                     .Clock = &clock,
+                                                                                     .Store = &store}),
           screen(game), script(game, screen)
     {
         game.SetScreen(&screen);
