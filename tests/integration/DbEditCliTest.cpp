@@ -6,6 +6,10 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+#include <string>
+
 namespace {
 
 struct TRun
@@ -106,6 +110,11 @@ const TRefusal kRefusals[] = {
     {"leave player 1 x 1", 2, "'x' is not an identifier"},
 };
 
+void PrintTo(const TRefusal &r, std::ostream *os)
+{
+    *os << r.line;
+}
+
 class DbEditRefusals : public DbEditCli, public ::testing::WithParamInterface<TRefusal>
 {
 };
@@ -127,7 +136,14 @@ TEST_P(DbEditRefusals, PrintTheReasonAndStoreNothing)
     EXPECT_EQ(everything(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DbEditRefusals, ::testing::ValuesIn(kRefusals));
+// Cases named by their command line, so a failure names the command.
+INSTANTIATE_TEST_SUITE_P(Cases, DbEditRefusals, ::testing::ValuesIn(kRefusals),
+                         [](const ::testing::TestParamInfo<TRefusal> &info) {
+                             std::string name = std::to_string(info.index) + "_";
+                             for (const char *c = info.param.line; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name;
+                         });
 
 TEST_F(DbEditCli, AddsEditsAndJoinsWhatTheDialogsWould)
 {
