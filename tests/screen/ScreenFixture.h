@@ -18,12 +18,13 @@ class CountingStore : public IGameStore
 {
 public:
     void SaveGame(TGame &) override { ++Saves; }
-    void WriteDumps(TGame &) override {}
+    void WriteDumps(TGame &) override { ++Dumps; }
     void WritePeriodDump(TGame &, int) override {}
     void DeleteEarlierDumps(TGame &) override {}
     void DeleteDumps(TGame &) override { ++DumpDeletions; }
     int Saves = 0;
     int DumpDeletions = 0;
+    int Dumps = 0;
 };
 
 class CountingHost : public IScreenHost
@@ -41,12 +42,11 @@ class ScreenFixture : public ::testing::Test
 {
 protected:
     explicit ScreenFixture(ITranslator *translator = nullptr)
-        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{.Settings = &settings,
-                             .Translator = translator,
-                             .Prompter = &prompter,
-                             .Clock = &clock,
-                             .Store = &store}),
+        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))), game(TGameServices{.Settings = &settings,
+                                                                                     .Translator = translator,
+                                                                                     .Prompter = &prompter,
+                                                                                     .Clock = &clock,
+                                                                                     .Store = &store}),
           screen(game), script(game, screen)
     {
         game.SetScreen(&screen);
