@@ -9,7 +9,7 @@
 struct TCliCommand
 {
     QString name;
-    QString usage;   // one line: "play SCRIPT [--json FILE] ..."
+    QString usage; // one line: "play SCRIPT [--json FILE] ..."
     // args excludes the program and command names. Returns the exit code.
     int (*run)(const QStringList &args, QTextStream &out, QTextStream &err);
 };

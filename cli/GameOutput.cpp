@@ -60,22 +60,24 @@ static void playerLine(QTextStream &out, const TPlayer &p, const QString &jersey
         << pad(QString::number(p.Assists), 4) << pad(QString::number(p.Steals), 4)
         << pad(QString::number(p.Turnovers), 4) << pad(QString::number(p.Blocks), 4)
         << pad(QString::number(p.BlocksReceived), 4) << pad(QString::number(p.PersonalFouls), 4)
-        << pad(QString::number(p.FoulsDrawn), 4) << pad(QString::number(PlayerStats::PerformanceIndex(p, edition)), 5)
+        << pad(QString::number(p.FoulsDrawn), 4)
+        << pad(QString::number(PlayerStats::PerformanceIndex(p, edition)), 5)
         << pad(QString::number(PlayerStats::PlusMinus(p)), 5) << '\n';
 }
 
 static void teamBlock(QTextStream &out, const TTeam &team, TEdition edition)
 {
     out << "\n"
-        << (team.SideNumber == 1 ? "Home: " : "Away: ") << team.Data.EgyesuletNev << "  (" << team.Data.Totals.Points
-        << " points)\n";
-    out << pad(QStringLiteral("No"), 3) << ' ' << pad(QStringLiteral("Player"), 22, false) << pad(QStringLiteral("Min"), 6)
-        << pad(QStringLiteral("Pts"), 5) << pad(QStringLiteral("FG"), 7) << pad(QStringLiteral("FG%"), 5)
-        << pad(QStringLiteral("2P"), 7) << pad(QStringLiteral("3P"), 6) << pad(QStringLiteral("FT"), 6)
-        << pad(QStringLiteral("OR"), 4) << pad(QStringLiteral("DR"), 4) << pad(QStringLiteral("As"), 4)
-        << pad(QStringLiteral("St"), 4) << pad(QStringLiteral("TO"), 4) << pad(QStringLiteral("Bl"), 4)
-        << pad(QStringLiteral("BR"), 4) << pad(QStringLiteral("PF"), 4) << pad(QStringLiteral("FD"), 4)
-        << pad(QStringLiteral("Val"), 5) << pad(QStringLiteral("+/-"), 5) << '\n';
+        << (team.SideNumber == 1 ? "Home: " : "Away: ") << team.Data.EgyesuletNev << "  ("
+        << team.Data.Totals.Points << " points)\n";
+    out << pad(QStringLiteral("No"), 3) << ' ' << pad(QStringLiteral("Player"), 22, false)
+        << pad(QStringLiteral("Min"), 6) << pad(QStringLiteral("Pts"), 5) << pad(QStringLiteral("FG"), 7)
+        << pad(QStringLiteral("FG%"), 5) << pad(QStringLiteral("2P"), 7) << pad(QStringLiteral("3P"), 6)
+        << pad(QStringLiteral("FT"), 6) << pad(QStringLiteral("OR"), 4) << pad(QStringLiteral("DR"), 4)
+        << pad(QStringLiteral("As"), 4) << pad(QStringLiteral("St"), 4) << pad(QStringLiteral("TO"), 4)
+        << pad(QStringLiteral("Bl"), 4) << pad(QStringLiteral("BR"), 4) << pad(QStringLiteral("PF"), 4)
+        << pad(QStringLiteral("FD"), 4) << pad(QStringLiteral("Val"), 5) << pad(QStringLiteral("+/-"), 5)
+        << '\n';
     for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
         for (int i = 0; i < list->Count(); ++i) {
             const TPlayer &p = *list->At(i);
@@ -100,7 +102,8 @@ static void teamBlock(QTextStream &out, const TTeam &team, TEdition edition)
 void WriteStatistics(const TGame &game, QTextStream &out)
 {
     const TEdition edition = game.Settings().Edition();
-    out << "Game " << game.GameCode << "  " << game.GameDate << ' ' << game.GameTime << "  " << game.Stadium << "\n";
+    out << "Game " << game.GameCode << "  " << game.GameDate << ' ' << game.GameTime << "  " << game.Stadium
+        << "\n";
     out << game.HomeTeam().Data.EgyesuletNev << ' ' << game.HomeTeam().Data.Totals.Points << " : "
         << game.AwayTeam().Data.Totals.Points << ' ' << game.AwayTeam().Data.EgyesuletNev << "\n";
     out << "Clock " << game.ClockText() << " elapsed, period " << game.Period << " (" << game.PeriodsEnded

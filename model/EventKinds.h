@@ -2,7 +2,8 @@
 
 // Event kinds, shot kinds and side codes shared by every part of the system.
 namespace Kind {
-enum : int {
+enum : int
+{
     DefensiveRebound = 1001,
     Steal = 1002,
     FoulDrawn = 1003,
@@ -37,7 +38,8 @@ enum : int {
 }
 
 namespace ShotKind {
-enum : int {
+enum : int
+{
     Close = 1101,
     MidRange = 1102,
     Three = 1103,
@@ -70,7 +72,8 @@ inline int MessageType(int shotKind)
 } // namespace ShotKind
 
 namespace Side {
-enum : int {
+enum : int
+{
     None = 0,
     HomePlayer = 1,
     AwayPlayer = 2,

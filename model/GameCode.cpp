@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int LetterCount = 25;   // "A" to "Y"
+constexpr int LetterCount = 25; // "A" to "Y"
 
 QChar letter(QRandomGenerator &rng)
 {

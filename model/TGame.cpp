@@ -36,11 +36,10 @@ private:
     QMutex *m_mutex;
 };
 
-const char *const DigitPictures[] = {"imgTizesPerc10", "imgPerc00",      "imgPerc01",      "imgPerc02",
-                                     "imgPerc03",      "imgPerc04",      "imgPerc05",      "imgPerc06",
-                                     "imgPerc07",      "imgPerc08",      "imgPerc09",      "imgMPercTizes0",
-                                     "imgMPercTizes1", "imgMPercTizes3", "imgMPercTizes4", "imgMPerc00",
-                                     "imgMPerc05"};
+const char *const DigitPictures[] = {
+    "imgTizesPerc10", "imgPerc00",      "imgPerc01",      "imgPerc02",  "imgPerc03", "imgPerc04",
+    "imgPerc05",      "imgPerc06",      "imgPerc07",      "imgPerc08",  "imgPerc09", "imgMPercTizes0",
+    "imgMPercTizes1", "imgMPercTizes3", "imgMPercTizes4", "imgMPerc00", "imgMPerc05"};
 
 } // namespace
 
@@ -205,7 +204,8 @@ void TGame::AdvanceClock(TGameEvent *event, TTeam &caller)
     UpdateClockDisplay();
 
     event->Detail = 1;
-    event->SetMessage(LiveMessages::ClockStep(Settings().ServerName(), event->Id, GameCode, Clock / 4, Stamp()));
+    event->SetMessage(
+        LiveMessages::ClockStep(Settings().ServerName(), event->Id, GameCode, Clock / 4, Stamp()));
     event->Text = Translate(QStringLiteral("+15 sec"));
     m_screen->AddHistoryLine(1, event);
     m_screen->AddHistoryLine(2, event);
@@ -283,8 +283,8 @@ void TGame::SendGameHeader()
             const TPlayer &p = *list->At(i);
             EventCounter += 1;
             TGameEvent *entry = newMessageEvent(EventCounter, Kind::Header);
-            entry->SetMessage(
-                LiveMessages::RosterEntry(server, GameCode, stamp, p.WebID, place, p.JatekosNev, p.JatekosMezSzam));
+            entry->SetMessage(LiveMessages::RosterEntry(server, GameCode, stamp, p.WebID, place, p.JatekosNev,
+                                                        p.JatekosMezSzam));
             QueueEvent(entry);
         }
     }
@@ -325,9 +325,18 @@ static TGameEvent *notice(TGame &game, int kind)
     return event;
 }
 
-TGameEvent *TGame::ScreenOpenedNotice() { return notice(*this, Kind::ScreenOpened); }
-TGameEvent *TGame::ReportsOpenedNotice() { return notice(*this, Kind::ReportsOpened); }
-TGameEvent *TGame::ReportsClosedNotice() { return notice(*this, Kind::ReportsClosed); }
+TGameEvent *TGame::ScreenOpenedNotice()
+{
+    return notice(*this, Kind::ScreenOpened);
+}
+TGameEvent *TGame::ReportsOpenedNotice()
+{
+    return notice(*this, Kind::ReportsOpened);
+}
+TGameEvent *TGame::ReportsClosedNotice()
+{
+    return notice(*this, Kind::ReportsClosed);
+}
 
 // ---------------------------------------------------------------- scores
 
@@ -524,8 +533,8 @@ void TGame::ShowClockButtons(bool flag)
 {
     m_screen->SetItemVisible(QStringLiteral("imgIdoCsapat1"), flag);
     m_screen->SetItemVisible(QStringLiteral("imgIdoCsapat2"), flag);
-    for (const char *name : {"imgFelidoVegeCsapat11", "imgFelidoVegeCsapat12", "imgFelidoVegeCsapat21",
-                             "imgFelidoVegeCsapat22"})
+    for (const char *name :
+         {"imgFelidoVegeCsapat11", "imgFelidoVegeCsapat12", "imgFelidoVegeCsapat21", "imgFelidoVegeCsapat22"})
         m_screen->SetItemVisible(QString::fromLatin1(name), !flag);
 }
 
@@ -587,7 +596,8 @@ void TGame::UpdateClockDisplay()
         }
     }
 
-    static const char *const tens[] = {"imgMPercTizes0", "imgMPercTizes4", "imgMPercTizes3", "imgMPercTizes1"};
+    static const char *const tens[] = {"imgMPercTizes0", "imgMPercTizes4", "imgMPercTizes3",
+                                       "imgMPercTizes1"};
     static const char *const units[] = {"imgMPerc00", "imgMPerc05", "imgMPerc00", "imgMPerc05"};
     static const char *const texts[] = {"00", "45", "30", "15"};
     const int q = Clock % 4;

@@ -82,7 +82,10 @@ public:
     const THomeTeam &HomeTeam() const { return *m_home; }
     const TAwayTeam &AwayTeam() const { return *m_away; }
     TTeam &Team(int sideNumber) { return sideNumber == 1 ? static_cast<TTeam &>(*m_home) : *m_away; }
-    TTeam &OtherTeam(const TTeam &team) { return &team == m_home.get() ? static_cast<TTeam &>(*m_away) : *m_home; }
+    TTeam &OtherTeam(const TTeam &team)
+    {
+        return &team == m_home.get() ? static_cast<TTeam &>(*m_away) : *m_home;
+    }
 
     // Events are owned by the game for its whole life.
     TGameEvent *NewEvent(int id, int kind, int detail, int side);

@@ -16,4 +16,4 @@ QJsonObject Team(const TTeam &team);
 QJsonObject Player(const TPlayer &player);
 QJsonObject Totals(const TTeamTotals &totals);
 QJsonObject Event(const TGameEvent &event);
-}
+} // namespace GameJson

@@ -34,7 +34,8 @@ void TReferenceLists::Clear()
     Absent = false;
 }
 
-bool TReferenceLists::Parse(const QByteArray &bytes, const QString &path, TReferenceLists &out, QString *error)
+bool TReferenceLists::Parse(const QByteArray &bytes, const QString &path, TReferenceLists &out,
+                            QString *error)
 {
     out.Clear();
     QXmlStreamReader xml(bytes);
@@ -49,8 +50,8 @@ bool TReferenceLists::Parse(const QByteArray &bytes, const QString &path, TRefer
         while (problem.isEmpty() && xml.readNextStartElement()) {
             const QStringView list = xml.name();
             TRefList *target = list == u"TeamDefenseModeList" ? &out.DefenseModes
-                : list == u"TurnoverTypeList"                 ? &out.TurnoverTypes
-                : list == u"FoulTypeList"                     ? &out.FoulTypes
+                               : list == u"TurnoverTypeList"  ? &out.TurnoverTypes
+                               : list == u"FoulTypeList"      ? &out.FoulTypes
                                                               : nullptr;
             if (!target) {
                 xml.skipCurrentElement();

@@ -12,7 +12,8 @@ const char *TSettings::DefaultServerBase = PARQUETIX_SERVER_BASE;
 
 namespace {
 
-enum class TKind {
+enum class TKind
+{
     Text,       // taken as it stands
     Bool,       // true only for exactly "YES"
     Integer,    // strict decimal; a malformed value stops the reading
@@ -24,9 +25,9 @@ struct TKey
 {
     const char *Section;
     const char *Name;
-    const char *Default;   // nullptr: computed (VERSION and the server addresses)
+    const char *Default; // nullptr: computed (VERSION and the server addresses)
     TKind Kind;
-    bool Dialog;           // written by the settings dialog
+    bool Dialog; // written by the settings dialog
 };
 
 constexpr const char *App = "APPLICATION";
@@ -131,7 +132,7 @@ QString defaultOf(const TKey &key)
         return TSettings::EditionId(TEdition::Hebrew);
     if (name == QLatin1String("SERVER_NAME") || name == QLatin1String("SERVER_NAME_2"))
         return base + QStringLiteral("/income/index.phtml?");
-    return base + QStringLiteral("/update/");   // UPDATE_SERVER_NAME
+    return base + QStringLiteral("/update/"); // UPDATE_SERVER_NAME
 }
 
 // The value as it is kept in memory: the serial port and the password have
@@ -254,7 +255,8 @@ bool TSettings::SetValue(const QString &key, const QString &value, QString *erro
         return false;
     }
     if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))) {
-        setError(error, QStringLiteral("The value of %1 cannot span several lines").arg(QLatin1String(k->Name)));
+        setError(error,
+                 QStringLiteral("The value of %1 cannot span several lines").arg(QLatin1String(k->Name)));
         return false;
     }
     QString text = value;
@@ -305,52 +307,157 @@ int TSettings::intValue(const QString &key) const
 TEdition TSettings::Edition() const
 {
     const QString version = Version();
-    for (TEdition e : {TEdition::Hungarian, TEdition::English, TEdition::Hebrew, TEdition::Italian,
-                       TEdition::French})
+    for (TEdition e :
+         {TEdition::Hungarian, TEdition::English, TEdition::Hebrew, TEdition::Italian, TEdition::French})
         if (version == EditionId(e))
             return e;
     return TEdition::Hebrew;
 }
 
-QString TSettings::Version() const { return value(QStringLiteral("VERSION")); }
-QString TSettings::ServerName() const { return value(QStringLiteral("SERVER_NAME")); }
-QString TSettings::ServerName2() const { return value(QStringLiteral("SERVER_NAME_2")); }
-QString TSettings::UpdateServerName() const { return value(QStringLiteral("UPDATE_SERVER_NAME")); }
-QString TSettings::ComPort() const { return value(QStringLiteral("COMPORT")); }
-QString TSettings::Language() const { return value(QStringLiteral("LANGUAGE")); }
-bool TSettings::AutoSave() const { return boolValue(QStringLiteral("AUTO_SAVE")); }
-int TSettings::AutoSavePerc() const { return intValue(QStringLiteral("AUTO_SAVE_PERC")); }
-QString TSettings::Rendezes() const { return value(QStringLiteral("RENDEZES")); }
-int TSettings::GameLength() const { return intValue(QStringLiteral("GAMELENGTH")); }
-int TSettings::NumberOfRetries() const { return intValue(QStringLiteral("NUMBER_OF_RETRIES")); }
-int TSettings::SleeptimeBwSend() const { return intValue(QStringLiteral("SLEEPTIME_BW_SEND")); }
-int TSettings::NumberOfCopies() const { return intValue(QStringLiteral("NUMBER_OF_COPIES")); }
-QString TSettings::ReportLogoFilename() const { return value(QStringLiteral("REPORT_LOGO_FILENAME")); }
-QString TSettings::BannerFilename() const { return value(QStringLiteral("BANNER_FILENAME")); }
-QString TSettings::Sponsor1Filename() const { return value(QStringLiteral("SPONSOR1_FILENAME")); }
-QString TSettings::Sponsor2Filename() const { return value(QStringLiteral("SPONSOR2_FILENAME")); }
-QString TSettings::SystemMouse() const { return value(QStringLiteral("SYSTEM_MOUSE")); }
-bool TSettings::FibaExport() const { return boolValue(QStringLiteral("FIBA_EXPORT")); }
-QString TSettings::Input() const { return value(QStringLiteral("INPUT")); }
-bool TSettings::LimitedTimeouts() const { return boolValue(QStringLiteral("LIMITED_TIMEOUTS")); }
-bool TSettings::CreateTempDataFiles() const { return boolValue(QStringLiteral("CREATE_TEMP_DATA_FILES")); }
-bool TSettings::SwapResult() const { return boolValue(QStringLiteral("SWAP_RESULT")); }
-bool TSettings::BlockUploadDisabled() const { return boolValue(QStringLiteral("BLOCK_UPLOAD_DISABLED")); }
-bool TSettings::DataDump() const { return boolValue(QStringLiteral("DATA_DUMP")); }
-QString TSettings::DataDumpDirectory() const { return value(QStringLiteral("DATA_DUMP_DIRECTORY")); }
-bool TSettings::DeleteDataDump() const { return boolValue(QStringLiteral("DELETE_DATA_DUMP")); }
-int TSettings::LightSignalTimeout() const { return intValue(QStringLiteral("LIGHT_SIGNAL_TIMEOUT")); }
+QString TSettings::Version() const
+{
+    return value(QStringLiteral("VERSION"));
+}
+QString TSettings::ServerName() const
+{
+    return value(QStringLiteral("SERVER_NAME"));
+}
+QString TSettings::ServerName2() const
+{
+    return value(QStringLiteral("SERVER_NAME_2"));
+}
+QString TSettings::UpdateServerName() const
+{
+    return value(QStringLiteral("UPDATE_SERVER_NAME"));
+}
+QString TSettings::ComPort() const
+{
+    return value(QStringLiteral("COMPORT"));
+}
+QString TSettings::Language() const
+{
+    return value(QStringLiteral("LANGUAGE"));
+}
+bool TSettings::AutoSave() const
+{
+    return boolValue(QStringLiteral("AUTO_SAVE"));
+}
+int TSettings::AutoSavePerc() const
+{
+    return intValue(QStringLiteral("AUTO_SAVE_PERC"));
+}
+QString TSettings::Rendezes() const
+{
+    return value(QStringLiteral("RENDEZES"));
+}
+int TSettings::GameLength() const
+{
+    return intValue(QStringLiteral("GAMELENGTH"));
+}
+int TSettings::NumberOfRetries() const
+{
+    return intValue(QStringLiteral("NUMBER_OF_RETRIES"));
+}
+int TSettings::SleeptimeBwSend() const
+{
+    return intValue(QStringLiteral("SLEEPTIME_BW_SEND"));
+}
+int TSettings::NumberOfCopies() const
+{
+    return intValue(QStringLiteral("NUMBER_OF_COPIES"));
+}
+QString TSettings::ReportLogoFilename() const
+{
+    return value(QStringLiteral("REPORT_LOGO_FILENAME"));
+}
+QString TSettings::BannerFilename() const
+{
+    return value(QStringLiteral("BANNER_FILENAME"));
+}
+QString TSettings::Sponsor1Filename() const
+{
+    return value(QStringLiteral("SPONSOR1_FILENAME"));
+}
+QString TSettings::Sponsor2Filename() const
+{
+    return value(QStringLiteral("SPONSOR2_FILENAME"));
+}
+QString TSettings::SystemMouse() const
+{
+    return value(QStringLiteral("SYSTEM_MOUSE"));
+}
+bool TSettings::FibaExport() const
+{
+    return boolValue(QStringLiteral("FIBA_EXPORT"));
+}
+QString TSettings::Input() const
+{
+    return value(QStringLiteral("INPUT"));
+}
+bool TSettings::LimitedTimeouts() const
+{
+    return boolValue(QStringLiteral("LIMITED_TIMEOUTS"));
+}
+bool TSettings::CreateTempDataFiles() const
+{
+    return boolValue(QStringLiteral("CREATE_TEMP_DATA_FILES"));
+}
+bool TSettings::SwapResult() const
+{
+    return boolValue(QStringLiteral("SWAP_RESULT"));
+}
+bool TSettings::BlockUploadDisabled() const
+{
+    return boolValue(QStringLiteral("BLOCK_UPLOAD_DISABLED"));
+}
+bool TSettings::DataDump() const
+{
+    return boolValue(QStringLiteral("DATA_DUMP"));
+}
+QString TSettings::DataDumpDirectory() const
+{
+    return value(QStringLiteral("DATA_DUMP_DIRECTORY"));
+}
+bool TSettings::DeleteDataDump() const
+{
+    return boolValue(QStringLiteral("DELETE_DATA_DUMP"));
+}
+int TSettings::LightSignalTimeout() const
+{
+    return intValue(QStringLiteral("LIGHT_SIGNAL_TIMEOUT"));
+}
 int TSettings::EventparameterWaitTimeout() const
 {
     return intValue(QStringLiteral("EVENTPARAMETER_WAIT_TIMEOUT"));
 }
-int TSettings::ReportTitleFontSize() const { return intValue(QStringLiteral("REPORT_TITLE_FONT_SIZE")); }
-int TSettings::MyTeam() const { return intValue(QStringLiteral("MY_TEAM")); }
-bool TSettings::CheckNewVersion() const { return boolValue(QStringLiteral("CHECK_NEW_VERSION")); }
-QString TSettings::ProxyServer() const { return value(QStringLiteral("PROXY_SERVER")); }
-QString TSettings::ProxyPort() const { return value(QStringLiteral("PROXY_PORT")); }
-QString TSettings::ProxyUser() const { return value(QStringLiteral("PROXY_USER")); }
-QString TSettings::ProxyPassword() const { return value(QStringLiteral("PROXY_PASSWORD")); }
+int TSettings::ReportTitleFontSize() const
+{
+    return intValue(QStringLiteral("REPORT_TITLE_FONT_SIZE"));
+}
+int TSettings::MyTeam() const
+{
+    return intValue(QStringLiteral("MY_TEAM"));
+}
+bool TSettings::CheckNewVersion() const
+{
+    return boolValue(QStringLiteral("CHECK_NEW_VERSION"));
+}
+QString TSettings::ProxyServer() const
+{
+    return value(QStringLiteral("PROXY_SERVER"));
+}
+QString TSettings::ProxyPort() const
+{
+    return value(QStringLiteral("PROXY_PORT"));
+}
+QString TSettings::ProxyUser() const
+{
+    return value(QStringLiteral("PROXY_USER"));
+}
+QString TSettings::ProxyPassword() const
+{
+    return value(QStringLiteral("PROXY_PASSWORD"));
+}
 
 bool TSettings::UseActiveAI(int n) const
 {

@@ -8,7 +8,14 @@
 #include <optional>
 
 // The editions of the system, chosen by APPLICATION/VERSION.
-enum class TEdition { Hungarian, English, Hebrew, Italian, French };
+enum class TEdition
+{
+    Hungarian,
+    English,
+    Hebrew,
+    Italian,
+    French
+};
 
 // The in-memory settings of "parquetix.ini" (the file itself is the shell's
 // business). Read once at start; the sender
@@ -25,7 +32,7 @@ public:
     // "FRA" (the editions' language codes). Any other VERSION text counts as
     // the default edition, Hebrew.
     static QString EditionId(TEdition edition);
-    static const char *DefaultServerBase;   // base address of the statistics server
+    static const char *DefaultServerBase; // base address of the statistics server
 
     static constexpr int MaxPasswordLength = 64; // characters kept of a longer password
     // The first `MaxPasswordLength` characters, never splitting a surrogate pair.
@@ -102,7 +109,7 @@ public:
     QString ProxyServer() const;
     QString ProxyPort() const;
     QString ProxyUser() const;
-    QString ProxyPassword() const;   // deciphered
+    QString ProxyPassword() const; // deciphered
     // ACTIVE_AI (n = 1..5), PASSIVE_AI (n = 1..3)
     bool UseActiveAI(int n) const;
     bool PassiveAIVisible(int n) const;

@@ -8,12 +8,18 @@ namespace {
 // The totals in stored order.
 template <typename T> auto totalFields(T &t)
 {
-    return std::array{&t.Points,         &t.MissedPoints,   &t.CloseMade,       &t.CloseMissed,
-                      &t.MidMade,        &t.MidMissed,      &t.ThreeMade,       &t.ThreeMissed,
-                      &t.FreeThrowsMade, &t.FreeThrowsMissed, &t.DefRebounds,   &t.OffRebounds,
-                      &t.Steals,         &t.Turnovers,      &t.PersonalFouls,   &t.FoulsDrawn,
-                      &t.Assists,        &t.Blocks,         &t.BlocksReceived,  &t.Rating,
-                      &t.IndirectSteals, &t.DunksMade,      &t.DunksMissed,     &t.TechnicalFouls,
+    return std::array{&t.Points,          &t.MissedPoints,
+                      &t.CloseMade,       &t.CloseMissed,
+                      &t.MidMade,         &t.MidMissed,
+                      &t.ThreeMade,       &t.ThreeMissed,
+                      &t.FreeThrowsMade,  &t.FreeThrowsMissed,
+                      &t.DefRebounds,     &t.OffRebounds,
+                      &t.Steals,          &t.Turnovers,
+                      &t.PersonalFouls,   &t.FoulsDrawn,
+                      &t.Assists,         &t.Blocks,
+                      &t.BlocksReceived,  &t.Rating,
+                      &t.IndirectSteals,  &t.DunksMade,
+                      &t.DunksMissed,     &t.TechnicalFouls,
                       &t.FastBreakPoints, &t.SecondChancePoints};
 }
 } // namespace

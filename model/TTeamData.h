@@ -29,21 +29,21 @@ struct TTeamData
 
     qint32 LigaID = 0;
     qint32 CsapatID = 0;
-    QString WebID;                       // string[12]
-    QString EgyesuletNev;                // string[60]
-    QString EgyesuletRovidNev;           // string[3]
-    QString EgyesuletSzin;               // string[30]
-    QString EgyesuletCim;                // string[200]
-    QString EgyesuletTel;                // string[20]
-    QString EgyesuletCsarnokTelefon;     // string[20]
+    QString WebID;                   // string[12]
+    QString EgyesuletNev;            // string[60]
+    QString EgyesuletRovidNev;       // string[3]
+    QString EgyesuletSzin;           // string[30]
+    QString EgyesuletCim;            // string[200]
+    QString EgyesuletTel;            // string[20]
+    QString EgyesuletCsarnokTelefon; // string[20]
     qint32 EgyesuletCsarnokFerohely = 0;
-    QString EgyesuletEdzoNev;            // string[60]
-    QString EgyesuletElnokNev;           // string[60]
-    QString EgyesuletTechNev;            // string[60]
-    QString EgyesuletGyozelmek;          // string[200]
+    QString EgyesuletEdzoNev;   // string[60]
+    QString EgyesuletElnokNev;  // string[60]
+    QString EgyesuletTechNev;   // string[60]
+    QString EgyesuletGyozelmek; // string[200]
     TTeamTotals Totals;
 
     QByteArray ToBlock() const;
-    static TTeamData FromBlock(const char *data);   // BlockSize bytes
+    static TTeamData FromBlock(const char *data); // BlockSize bytes
     bool operator==(const TTeamData &o) const = default;
 };

@@ -31,8 +31,8 @@ QString TValueStore::Get(const QString &name) const
 
 bool TValueStore::Set(const QString &name, const QString &value)
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.contains(QLatin1Char('#'))
-        || value.contains(QLatin1Char('#')))
+    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.contains(QLatin1Char('#')) ||
+        value.contains(QLatin1Char('#')))
         return false;
     const int i = indexOf(name);
     if (value.isEmpty()) {

@@ -12,7 +12,7 @@ packages=(
   libevdev-dev libcpp-httplib-dev libssl-dev zlib1g-dev libminizip-dev libxlsxwriter-dev
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-dejavu-extra fontconfig xvfb xauth poppler-utils
 )
 

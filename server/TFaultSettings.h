@@ -14,7 +14,12 @@
 class TFaultSettings
 {
 public:
-    enum class Action { Serve, Close, Deny };
+    enum class Action
+    {
+        Serve,
+        Close,
+        Deny
+    };
 
     struct Decision
     {

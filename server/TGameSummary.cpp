@@ -10,36 +10,60 @@ namespace {
 QString playerEventText(int code)
 {
     switch (code) {
-    case 1002: return QStringLiteral("defensive rebound");
-    case 1003: return QStringLiteral("offensive rebound");
-    case 1004: return QStringLiteral("steal");
-    case 1005: return QStringLiteral("turnover");
-    case 1006: return QStringLiteral("foul drawn");
-    case 1007: return QStringLiteral("personal foul");
-    case 1008: return QStringLiteral("assist");
-    case 1009: return QStringLiteral("block");
-    case 1010: return QStringLiteral("shot blocked");
-    case 1020: return QStringLiteral("technical foul");
-    default: return {};
+    case 1002:
+        return QStringLiteral("defensive rebound");
+    case 1003:
+        return QStringLiteral("offensive rebound");
+    case 1004:
+        return QStringLiteral("steal");
+    case 1005:
+        return QStringLiteral("turnover");
+    case 1006:
+        return QStringLiteral("foul drawn");
+    case 1007:
+        return QStringLiteral("personal foul");
+    case 1008:
+        return QStringLiteral("assist");
+    case 1009:
+        return QStringLiteral("block");
+    case 1010:
+        return QStringLiteral("shot blocked");
+    case 1020:
+        return QStringLiteral("technical foul");
+    default:
+        return {};
     }
 }
 
 QString teamEventText(int code)
 {
     switch (code) {
-    case 2002: return QStringLiteral("team defensive rebound");
-    case 2003: return QStringLiteral("team offensive rebound");
-    case 2004: return QStringLiteral("team steal");
-    case 2005: return QStringLiteral("team turnover");
-    case 2006: return QStringLiteral("team foul drawn");
-    case 2007: return QStringLiteral("team personal foul");
-    case 2008: return QStringLiteral("team assist");
-    case 2009: return QStringLiteral("team block");
-    case 2010: return QStringLiteral("team ball lost or recovered");
-    case 2011: return QStringLiteral("timeout");
-    case 2020: return QStringLiteral("team technical foul");
-    case 9999: return QStringLiteral("defence mode");
-    default: return {};
+    case 2002:
+        return QStringLiteral("team defensive rebound");
+    case 2003:
+        return QStringLiteral("team offensive rebound");
+    case 2004:
+        return QStringLiteral("team steal");
+    case 2005:
+        return QStringLiteral("team turnover");
+    case 2006:
+        return QStringLiteral("team foul drawn");
+    case 2007:
+        return QStringLiteral("team personal foul");
+    case 2008:
+        return QStringLiteral("team assist");
+    case 2009:
+        return QStringLiteral("team block");
+    case 2010:
+        return QStringLiteral("team ball lost or recovered");
+    case 2011:
+        return QStringLiteral("timeout");
+    case 2020:
+        return QStringLiteral("team technical foul");
+    case 9999:
+        return QStringLiteral("defence mode");
+    default:
+        return {};
     }
 }
 
@@ -66,22 +90,32 @@ int TGameSummary::shotPoints(int tipus)
     switch (tipus) {
     case 1:
     case 2:
-    case 5: return 2;
-    case 3: return 3;
-    case 4: return 1;
-    default: return 0;
+    case 5:
+        return 2;
+    case 3:
+        return 3;
+    case 4:
+        return 1;
+    default:
+        return 0;
     }
 }
 
 QString TGameSummary::shotName(int tipus)
 {
     switch (tipus) {
-    case 1: return QStringLiteral("close shot");
-    case 2: return QStringLiteral("mid-range shot");
-    case 3: return QStringLiteral("three-pointer");
-    case 4: return QStringLiteral("free throw");
-    case 5: return QStringLiteral("dunk");
-    default: return QStringLiteral("shot");
+    case 1:
+        return QStringLiteral("close shot");
+    case 2:
+        return QStringLiteral("mid-range shot");
+    case 3:
+        return QStringLiteral("three-pointer");
+    case 4:
+        return QStringLiteral("free throw");
+    case 5:
+        return QStringLiteral("dunk");
+    default:
+        return QStringLiteral("shot");
     }
 }
 
@@ -181,9 +215,10 @@ TGameSummary TGameSummary::build(const QByteArray &game, const QList<TStoredMess
             const QByteArray shooter = m.value("jatekos");
             const Player *p = s.player(shooter);
             side = p ? p->side : NoSide;
-            text = QStringLiteral("%1: %2 %3")
-                       .arg(s.playerText(shooter), code == 1000 ? QStringLiteral("made") : QStringLiteral("missed"),
-                            shotName(tipus));
+            text =
+                QStringLiteral("%1: %2 %3")
+                    .arg(s.playerText(shooter),
+                         code == 1000 ? QStringLiteral("made") : QStringLiteral("missed"), shotName(tipus));
             if (code == 1000) {
                 const int points = shotPoints(tipus);
                 if (!p || points == 0)
@@ -241,5 +276,7 @@ QString TGameSummary::statusText() const
         return QStringLiteral("End of period %1").arg(m_periodsEnded);
     if (m_minutesPlayed < 0 && m_periodsEnded == 0)
         return QStringLiteral("Not started");
-    return QStringLiteral("Period %1 \u00b7 %2 min played").arg(m_periodsEnded + 1).arg(qMax(0, m_minutesPlayed));
+    return QStringLiteral("Period %1 \u00b7 %2 min played")
+        .arg(m_periodsEnded + 1)
+        .arg(qMax(0, m_minutesPlayed));
 }

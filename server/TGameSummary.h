@@ -21,7 +21,12 @@
 class TGameSummary
 {
 public:
-    enum Side { NoSide = 0, Home = 1, Away = 2 };
+    enum Side
+    {
+        NoSide = 0,
+        Home = 1,
+        Away = 2
+    };
 
     struct Player
     {

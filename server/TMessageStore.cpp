@@ -76,7 +76,8 @@ bool TMessageStore::open(const QString &path, QString *error)
         m_db = nullptr;
     }
     const QByteArray name = path.toUtf8();
-    if (sqlite3_open_v2(name.constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+    if (sqlite3_open_v2(name.constData(), &m_db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
                         nullptr) != SQLITE_OK) {
         if (error)
             *error = QStringLiteral("cannot open %1: %2").arg(path, lastError());

@@ -84,10 +84,9 @@ bool isAscii(const QByteArray &bytes)
 
 } // namespace
 
-TRequestHandler::TRequestHandler(TMessageStore &store, const TUploadStore &uploads, const TServerOptions &options)
-    : m_store(store)
-    , m_uploads(uploads)
-    , m_options(options)
+TRequestHandler::TRequestHandler(TMessageStore &store, const TUploadStore &uploads,
+                                 const TServerOptions &options)
+    : m_store(store), m_uploads(uploads), m_options(options)
 {
 }
 
@@ -170,7 +169,8 @@ TServerReply TRequestHandler::batch(const FormFields &fields)
         QString why;
         TLiveMessage m = TLiveMessage::parse(pieces[i], &why);
         if (!m.isValid())
-            return TServerReply::error(400, QStringLiteral("message %1 of the batch: %2").arg(i + 1).arg(why).toUtf8());
+            return TServerReply::error(
+                400, QStringLiteral("message %1 of the batch: %2").arg(i + 1).arg(why).toUtf8());
         if (m.gameCode() != game)
             return TServerReply::error(400, "message " + QByteArray::number(i + 1) +
                                                 " of the batch belongs to game " +
@@ -200,7 +200,8 @@ TServerReply TRequestHandler::upload(const FormFields &fields)
     if (box.contains('\r') || box.contains('\n'))
         return TServerReply::error(400, "the box text still holds line breaks");
     if (!hasClientLayout(zipText))
-        return TServerReply::error(400, "the archive is not Base64 in lines of 76 characters joined by CR LF");
+        return TServerReply::error(400,
+                                   "the archive is not Base64 in lines of 76 characters joined by CR LF");
     QByteArray zip;
     if (!TBase64::decode(zipText, &zip))
         return TServerReply::error(400, "the archive is not valid Base64");

@@ -68,9 +68,10 @@ QString card(const TGameSummary &g)
     html += QStringLiteral("<div class=\"status%1\">%2</div>\n")
                 .arg(g.closed() ? QStringLiteral(" final") : QString(), g.statusText().toHtmlEscaped());
     if (g.scoreSource() != QLatin1String("made shots"))
-        html += QStringLiteral("<div class=\"note\">score %1: the roster of this game was not received</div>\n")
-                    .arg(g.scoreSource() == QLatin1String("reported") ? QStringLiteral("as reported")
-                                                                       : QStringLiteral("incomplete"));
+        html +=
+            QStringLiteral("<div class=\"note\">score %1: the roster of this game was not received</div>\n")
+                .arg(g.scoreSource() == QLatin1String("reported") ? QStringLiteral("as reported")
+                                                                  : QStringLiteral("incomplete"));
 
     html += QStringLiteral("</div>\n<div class=\"events\">\n");
 
@@ -79,7 +80,8 @@ QString card(const TGameSummary &g)
         html += QStringLiteral("<div class=\"quiet\">No events yet.</div>\n");
     } else {
         html += QStringLiteral("<ol>\n");
-        for (qsizetype i = events.size() - 1; i >= 0 && i >= events.size() - TScoreboardPage::EventsShown; --i) {
+        for (qsizetype i = events.size() - 1; i >= 0 && i >= events.size() - TScoreboardPage::EventsShown;
+             --i) {
             const TGameSummary::EventLine &e = events[i];
             QString side;
             QString sideClass;
@@ -111,8 +113,9 @@ QByteArray TScoreboardPage::render(const QList<TGameSummary> &games, const QDate
     html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
     html += QStringLiteral("<title>Parquetix live</title>\n<style>%1</style>\n</head>\n<body>\n")
                 .arg(QString::fromLatin1(Style));
-    html += QStringLiteral("<header><h1>Parquetix live</h1><span class=\"updated\">updated %1</span></header>\n")
-                .arg(now.toString(QStringLiteral("HH:mm:ss")));
+    html +=
+        QStringLiteral("<header><h1>Parquetix live</h1><span class=\"updated\">updated %1</span></header>\n")
+            .arg(now.toString(QStringLiteral("HH:mm:ss")));
     if (games.isEmpty()) {
         html += QStringLiteral("<div class=\"empty\">No game has sent anything yet. Games appear here with "
                                "their first message.</div>\n");

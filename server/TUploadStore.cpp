@@ -29,8 +29,8 @@ bool TUploadStore::isUsableGameCode(const QByteArray &code)
     if (code.isEmpty() || code.size() > MaxCodeLength || code.startsWith('.'))
         return false;
     for (const char c : code) {
-        const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-                             c == '_' || c == '.';
+        const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                             c == '-' || c == '_' || c == '.';
         if (!allowed)
             return false;
     }
@@ -42,7 +42,8 @@ QString TUploadStore::folderFor(const QByteArray &code) const
     return m_root + QLatin1Char('/') + QString::fromLatin1(code);
 }
 
-bool TUploadStore::store(const QByteArray &code, const QByteArray &box, const QByteArray &zip, QString *error) const
+bool TUploadStore::store(const QByteArray &code, const QByteArray &box, const QByteArray &zip,
+                         QString *error) const
 {
     if (!isUsableGameCode(code)) {
         if (error)
@@ -58,7 +59,8 @@ bool TUploadStore::store(const QByteArray &code, const QByteArray &box, const QB
     // A link planted inside the data folder must not lead the files out of it.
     const QString canonicalRoot = QFileInfo(m_root).canonicalFilePath();
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    if (canonicalRoot.isEmpty() || canonicalFolder != canonicalRoot + QLatin1Char('/') + QString::fromLatin1(code)) {
+    if (canonicalRoot.isEmpty() ||
+        canonicalFolder != canonicalRoot + QLatin1Char('/') + QString::fromLatin1(code)) {
         if (error)
             *error = QStringLiteral("the upload folder of this game lies outside the data folder");
         return false;

@@ -15,7 +15,8 @@ int main(int argc, char **argv)
     TServerOptions options;
     QString error;
     if (!TServerOptions::parse(arguments, &options, &error)) {
-        const bool help = arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
+        const bool help =
+            arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"));
         fprintf(help ? stdout : stderr, "%s\n", qPrintable(error));
         if (!help)
             fprintf(stderr, "%s", qPrintable(TServerOptions::usage()));

@@ -1,7 +1,7 @@
 #include "TIniFile.h"
 
-#include "common/Win1250.h"
 #include "common/TGuardedFile.h"
+#include "common/Win1250.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -5,8 +5,7 @@ TMsMultiPartFormDataStream::TMsMultiPartFormDataStream()
 {
 }
 
-TMsMultiPartFormDataStream::TMsMultiPartFormDataStream(const QDateTime &time)
-    : m_boundary(boundaryFor(time))
+TMsMultiPartFormDataStream::TMsMultiPartFormDataStream(const QDateTime &time) : m_boundary(boundaryFor(time))
 {
 }
 

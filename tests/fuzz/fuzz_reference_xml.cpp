@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString error;
     if (TReferenceLists::Parse(bytes, QStringLiteral("ParquetixData.xml"), lists, &error))
         return 0;
-    if (!error.startsWith(QStringLiteral("ParquetixData.xml, line ")) || !lists.DefenseModes.isEmpty()
-        || !lists.TurnoverTypes.isEmpty() || !lists.FoulTypes.isEmpty())
+    if (!error.startsWith(QStringLiteral("ParquetixData.xml, line ")) || !lists.DefenseModes.isEmpty() ||
+        !lists.TurnoverTypes.isEmpty() || !lists.FoulTypes.isEmpty())
         std::abort();
     return 0;
 }

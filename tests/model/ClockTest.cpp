@@ -27,7 +27,7 @@ TEST_F(GameClock, TenMinutePeriodsCountDown)
     EXPECT_TRUE(shown("imgQuarter1"));
     ticks(3);
     EXPECT_EQ(game.ClockDisplay, QStringLiteral("0900"));
-    ticks(36);   // the 40th step ends the period's time
+    ticks(36); // the 40th step ends the period's time
     EXPECT_EQ(game.Clock, 40);
     EXPECT_EQ(game.ClockDisplay, QStringLiteral("0000"));
     EXPECT_TRUE(shown("imgPerc00"));
@@ -92,7 +92,7 @@ TEST_F(GameClock, FiveMinutePeriodsAndTheirOvertime)
     EXPECT_TRUE(shown("imgPerc05"));
     ticks(20);
     run(QStringLiteral("periodend"));
-    EXPECT_EQ(game.ClockDisplay, QStringLiteral("0200"));   // the next period is an overtime
+    EXPECT_EQ(game.ClockDisplay, QStringLiteral("0200")); // the next period is an overtime
     prompter.Messages.clear();
     ticks(1);
     EXPECT_EQ(prompter.Messages.size(), 1);
@@ -104,7 +104,7 @@ TEST_F(GameClock, FiveMinutePeriodsAndTheirOvertime)
     run(QStringLiteral("periodend"));
     prompter.Messages.clear();
     ticks(1);
-    EXPECT_EQ(prompter.Messages.size(), 1);   // the second overtime is confirmed too
+    EXPECT_EQ(prompter.Messages.size(), 1); // the second overtime is confirmed too
 }
 
 TEST_F(GameClock, TwelveMinuteStartClock)
@@ -149,13 +149,13 @@ TEST_F(GameClock, TeamFoulsResetOnlyInRegularPeriods)
     run(QStringLiteral("select home 4\nevent home 1008\nevent home 1008"));
     ticks(19);
     run(QStringLiteral("periodend"));
-    EXPECT_EQ(game.HomeTeam().TeamFouls, 2);   // a period end resets nothing
+    EXPECT_EQ(game.HomeTeam().TeamFouls, 2); // a period end resets nothing
     ticks(1);
     EXPECT_EQ(game.HomeTeam().TeamFouls, 0);
     run(QStringLiteral("select home 4\nevent home 1008"));
     ticks(19);
     run(QStringLiteral("periodend"));
-    ticks(1);   // opens the overtime
+    ticks(1); // opens the overtime
     EXPECT_EQ(game.Period, 3);
     EXPECT_EQ(game.HomeTeam().TeamFouls, 1);
 }
@@ -182,17 +182,21 @@ TEST_F(GameClock, HeadersAndMinutesReports)
               QStringLiteral("kod=0001&szkod=ABC1DEF2&time=20261209183005&h=Home_Team&v=Away_Team"));
     EXPECT_EQ(game.OutgoingQueue.At(0)->Id, 2);
     EXPECT_EQ(query(game.OutgoingQueue.At(1)),
-              QStringLiteral("kod=0002&szkod=ABC1DEF2&time=20261209183005&p=H11&k=1&h=1&jat=1&j=KOVACS_Janos&mz=4"));
+              QStringLiteral(
+                  "kod=0002&szkod=ABC1DEF2&time=20261209183005&p=H11&k=1&h=1&jat=1&j=KOVACS_Janos&mz=4"));
     EXPECT_EQ(query(game.OutgoingQueue.At(4)),
-              QStringLiteral("kod=0002&szkod=ABC1DEF2&time=20261209183005&p=H14&k=0&h=1&jat=0&j=BALOGH_Adam&mz=15"));
-    EXPECT_EQ(query(game.OutgoingQueue.At(9)), QStringLiteral("kod=1100&id=1&szkod=ABC1DEF2&ido=0&time=20261209183005"));
+              QStringLiteral(
+                  "kod=0002&szkod=ABC1DEF2&time=20261209183005&p=H14&k=0&h=1&jat=0&j=BALOGH_Adam&mz=15"));
+    EXPECT_EQ(query(game.OutgoingQueue.At(9)),
+              QStringLiteral("kod=1100&id=1&szkod=ABC1DEF2&ido=0&time=20261209183005"));
     EXPECT_EQ(game.EventCounter, 10);
 
-    ticks(7);   // clock 8: the minutes report
-    EXPECT_EQ(game.EventCounter, 21);   // 7 steps and four report identifiers
+    ticks(7);                         // clock 8: the minutes report
+    EXPECT_EQ(game.EventCounter, 21); // 7 steps and four report identifiers
     const TGameEvent *report = lastQueued();
-    EXPECT_EQ(query(report), QStringLiteral("kod=2000&id=20&szkod=ABC1DEF2&time=20261209183005&p[1]=A21&i[1]=8&p[2]=A22&i[2]=8&p[3]=A23&i[3]=8"));
-    EXPECT_EQ(queuedWithCode(QStringLiteral("2000")), 2);   // the benches have no playing time
+    EXPECT_EQ(query(report), QStringLiteral("kod=2000&id=20&szkod=ABC1DEF2&time=20261209183005&p[1]=A21&i[1]="
+                                            "8&p[2]=A22&i[2]=8&p[3]=A23&i[3]=8"));
+    EXPECT_EQ(queuedWithCode(QStringLiteral("2000")), 2); // the benches have no playing time
 }
 
 TEST_F(GameClock, PeriodScores)
@@ -204,7 +208,7 @@ TEST_F(GameClock, PeriodScores)
     run(QStringLiteral("periodend"));
     ticks(1);
     run(QStringLiteral("select away 5\nshot away made mid 1 1\nshot away made freethrow"));
-    run(QStringLiteral("teammode home\nshot home made close 1 1"));   // a team record carries no points
+    run(QStringLiteral("teammode home\nshot home made close 1 1")); // a team record carries no points
     EXPECT_EQ(game.PeriodScore(1), (TGame::Score{3, 0}));
     EXPECT_EQ(game.PeriodScore(2), (TGame::Score{0, 3}));
     EXPECT_EQ(game.PeriodScore(9), (TGame::Score{0, 0}));
@@ -221,6 +225,7 @@ TEST_F(GameClock, NoticesAndTheClosingMessage)
     EXPECT_EQ(game.EventCounter, last + 1);
     EXPECT_EQ(query(opened), QStringLiteral("kod=7000&szkod=ABC1DEF2&time=20261209183005"));
     game.SendGameClosed();
-    EXPECT_EQ(query(lastQueued()), QStringLiteral("kod=1102&id=%1&szkod=ABC1DEF2&time=20261209183005").arg(last + 1));
+    EXPECT_EQ(query(lastQueued()),
+              QStringLiteral("kod=1102&id=%1&szkod=ABC1DEF2&time=20261209183005").arg(last + 1));
     EXPECT_EQ(game.EventCounter, last + 1);
 }

@@ -21,7 +21,7 @@ TEST(GameCode, EveryCodeFollowsThePatternAndTheWholeAlphabetUpToY)
             (c.isDigit() ? digits : letters).insert(c);
     }
     EXPECT_FALSE(letters.contains(QLatin1Char('Z')));
-    EXPECT_EQ(letters.size(), 25);   // "A" to "Y", each drawn at some point
+    EXPECT_EQ(letters.size(), 25); // "A" to "Y", each drawn at some point
     EXPECT_EQ(digits.size(), 10);
 }
 

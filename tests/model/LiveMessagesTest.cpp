@@ -9,14 +9,14 @@ using namespace LiveMessages;
 namespace {
 const QString S = QStringLiteral("/income/index.phtml?");
 const QString T = QStringLiteral("20261209183005");
-}
+} // namespace
 
 TEST(LiveMessages, MadeShotMatchesTheExample)
 {
     QString m = Shot(S, true, 57, QStringLiteral("ABC1DEF2"), 2, QStringLiteral("1234"), 110, 122, T);
     m += ScorePair(40, 38);
-    EXPECT_EQ(m, S + QStringLiteral("kod=1000&id=57&szkod=ABC1DEF2&tipus=2&jatekos=1234&x=110&y=122&time=") + T +
-                     QStringLiteral("&hpont=40&vpont=38"));
+    EXPECT_EQ(m, S + QStringLiteral("kod=1000&id=57&szkod=ABC1DEF2&tipus=2&jatekos=1234&x=110&y=122&time=") +
+                     T + QStringLiteral("&hpont=40&vpont=38"));
 }
 
 TEST(LiveMessages, FreeThrowHasNoPoint)
@@ -31,7 +31,8 @@ TEST(LiveMessages, TeamMessagesCarryTheSideAndSubstitutionsTheTeam)
               S + QStringLiteral("kod=2004&id=5&szkod=G&jatekos=T1&csapat=1&time=") + T);
     EXPECT_EQ(TeamEvent(S, 2005, 6, QStringLiteral("G"), true, QStringLiteral("T2"), 2, T),
               S + QStringLiteral("kod=2005&id=6&szkod=G&tipus=0&jatekos=T2&csapat=2&time=") + T);
-    EXPECT_EQ(Substitution(S, 7, QStringLiteral("G"), QStringLiteral("IN"), QStringLiteral("OUT"), QStringLiteral("T1"), T),
+    EXPECT_EQ(Substitution(S, 7, QStringLiteral("G"), QStringLiteral("IN"), QStringLiteral("OUT"),
+                           QStringLiteral("T1"), T),
               S + QStringLiteral("kod=1011&id=7&szkod=G&jatekosbe=IN&jatekoski=OUT&csapat=T1&time=") + T);
 }
 
@@ -51,10 +52,14 @@ TEST(LiveMessages, OtherFormats)
 {
     EXPECT_EQ(PlayerEvent(S, 1004, 8, QStringLiteral("G"), true, QStringLiteral("P1"), T),
               S + QStringLiteral("kod=1004&id=8&szkod=G&tipus=0&jatekos=P1&time=") + T);
-    EXPECT_EQ(ClockStep(S, 9, QStringLiteral("G"), 3, T), S + QStringLiteral("kod=1100&id=9&szkod=G&ido=3&time=") + T);
-    EXPECT_EQ(PeriodEnd(S, 10, QStringLiteral("G"), 2, T), S + QStringLiteral("kod=1101&id=10&szkod=G&jr=2&time=") + T);
-    EXPECT_EQ(GameClosed(S, 11, QStringLiteral("G"), T), S + QStringLiteral("kod=1102&id=11&szkod=G&time=") + T);
-    EXPECT_EQ(Timeout(S, 12, QStringLiteral("G"), 2, T), S + QStringLiteral("kod=2011&id=12&szkod=G&csapat=2&time=") + T);
+    EXPECT_EQ(ClockStep(S, 9, QStringLiteral("G"), 3, T),
+              S + QStringLiteral("kod=1100&id=9&szkod=G&ido=3&time=") + T);
+    EXPECT_EQ(PeriodEnd(S, 10, QStringLiteral("G"), 2, T),
+              S + QStringLiteral("kod=1101&id=10&szkod=G&jr=2&time=") + T);
+    EXPECT_EQ(GameClosed(S, 11, QStringLiteral("G"), T),
+              S + QStringLiteral("kod=1102&id=11&szkod=G&time=") + T);
+    EXPECT_EQ(Timeout(S, 12, QStringLiteral("G"), 2, T),
+              S + QStringLiteral("kod=2011&id=12&szkod=G&csapat=2&time=") + T);
     EXPECT_EQ(EventDeleted(S, 13, QStringLiteral("G"), 5, T),
               S + QStringLiteral("kod=5000&id=13&szkod=G&iddel=5&time=") + T);
     EXPECT_EQ(GameTimeSet(S, 14, QStringLiteral("G"), QStringLiteral("04:45"), T),
@@ -72,8 +77,9 @@ TEST(LiveMessages, MinutesReportIsCutAt255)
     const QString m = MinutesReport(QStringLiteral("http://stats.example.org/income/index.phtml?"), 20,
                                     QStringLiteral("ABC1DEF2"), T, bench);
     EXPECT_EQ(m.size(), 255);
-    EXPECT_TRUE(m.startsWith(QStringLiteral("http://stats.example.org/income/index.phtml?kod=2000&id=20&szkod=ABC1DEF2&time=") + T +
-                             QStringLiteral("&p[1]=WEB01XXXXXXX&i[1]=40&p[2]=")));
+    EXPECT_TRUE(m.startsWith(
+        QStringLiteral("http://stats.example.org/income/index.phtml?kod=2000&id=20&szkod=ABC1DEF2&time=") +
+        T + QStringLiteral("&p[1]=WEB01XXXXXXX&i[1]=40&p[2]=")));
 }
 
 TEST(LiveMessages, KindCodes)

@@ -3,8 +3,8 @@
 #include "model/TPlayer.h"
 #include "model/TTeamData.h"
 
-#include <QLocale>
 #include "support/QtPrinters.h"
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -22,12 +22,12 @@ TEST(PlayerPercentages, RoundHalvesToEven)
     p.CloseMade = 1;
     p.CloseMissed = 1;
     EXPECT_EQ(ClosePercent(p), 50);
-    p.CloseMissed = 7;   // 1 of 8 = 12.5
+    p.CloseMissed = 7; // 1 of 8 = 12.5
     EXPECT_EQ(ClosePercent(p), 12);
     p.CloseMade = 5;
-    p.CloseMissed = 3;   // 5 of 8 = 62.5
+    p.CloseMissed = 3; // 5 of 8 = 62.5
     EXPECT_EQ(ClosePercent(p), 62);
-    EXPECT_EQ(Percent(3, 8), 38);   // 37.5 rounds up to the even 38
+    EXPECT_EQ(Percent(3, 8), 38); // 37.5 rounds up to the even 38
     EXPECT_EQ(Percent(2, 3), 67);
 }
 
@@ -53,8 +53,8 @@ TEST(PlayerPercentages, FieldGoalsLeaveOutFreeThrows)
     p.ThreeMade = 1;
     p.ThreeMissed = 1;
     p.FreeThrowsMade = 4;
-    EXPECT_EQ(FieldGoalPercent(p), 56);   // 5 of 9
-    EXPECT_EQ(TwoPointPercent(p), 57);    // 4 of 7
+    EXPECT_EQ(FieldGoalPercent(p), 56); // 5 of 9
+    EXPECT_EQ(TwoPointPercent(p), 57);  // 4 of 7
 }
 
 TEST(PlayerDerived, PlayingTimeAndPointsPerMinute)
@@ -66,7 +66,7 @@ TEST(PlayerDerived, PlayingTimeAndPointsPerMinute)
     EXPECT_EQ(PlayingTimeText(p), QStringLiteral("04:15"));
     p.PlayingTime = 37;
     EXPECT_EQ(VariableColumnValue(p, 0), QStringLiteral("09:15"));
-    p.PlayingTime = 10;   // 2.5 minutes
+    p.PlayingTime = 10; // 2.5 minutes
     p.Points = 5;
     EXPECT_EQ(PointsPerMinute(p), QLocale().toString(2.0, 'f', 2));
 }
@@ -74,7 +74,7 @@ TEST(PlayerDerived, PlayingTimeAndPointsPerMinute)
 TEST(PlayerDerived, PointsPerShotCountsDunksTwice)
 {
     TPlayer p;
-    p.CloseMade = 1;   // a dunk is also a close shot
+    p.CloseMade = 1; // a dunk is also a close shot
     p.DunksMade = 1;
     p.FreeThrowsMade = 1;
     p.FreeThrowsMissed = 1;
@@ -96,7 +96,7 @@ TEST(PlayerDerived, ValuationByEdition)
     f.Points = 10;
     EXPECT_EQ(PerformanceIndex(f, TEdition::French), 10);
     EXPECT_EQ(StoredRating(f, TEdition::French), 10);
-    f.PersonalFouls = 2;   // fouls do not count in the French valuation
+    f.PersonalFouls = 2; // fouls do not count in the French valuation
     EXPECT_EQ(StoredRating(f, TEdition::French), 10);
 }
 
@@ -111,7 +111,7 @@ TEST(PlayerExtras, DefaultsAndUpdates)
     SubtractPlusMinus(p, 2);
     EXPECT_EQ(PlusMinus(p), 5);
     p.Extras = QStringLiteral("gamelength=abc#");
-    EXPECT_EQ(GameLength(p), 10);   // non-numeric reads as the default
+    EXPECT_EQ(GameLength(p), 10); // non-numeric reads as the default
     SetGameLength(p, 5);
     EXPECT_EQ(GameLength(p), 5);
     AddIndirectSteal(p, 1);
@@ -130,7 +130,7 @@ TEST(PlayerNames, ShortNameIsTheFirstWord)
 {
     EXPECT_EQ(ShortName(QStringLiteral("KOVACS Janos")), QStringLiteral("Kovacs"));
     EXPECT_EQ(ShortName(QStringLiteral("Farkas")), QString());
-    EXPECT_EQ(ShortName(QStringLiteral("X Ray")), QStringLiteral("x"));   // one letter stays lower-case
+    EXPECT_EQ(ShortName(QStringLiteral("X Ray")), QStringLiteral("x")); // one letter stays lower-case
     EXPECT_EQ(ShortName(QStringLiteral("ÁRPÁD Kiss")), QStringLiteral("Árpád"));
 }
 
@@ -179,7 +179,7 @@ TEST(PlayerRecordFormat, FieldsSitAtTheirOffsets)
     EXPECT_EQ(quint8(b[35]), 0x01);
     EXPECT_EQ(b.mid(36, 5), QByteArray("\x04W123"));
     EXPECT_EQ(quint8(b[49]), 12);
-    EXPECT_EQ(quint8(b[49 + 1 + 3]), 0xE1);   // "á" in Windows-1250
+    EXPECT_EQ(quint8(b[49 + 1 + 3]), 0xE1); // "á" in Windows-1250
     EXPECT_EQ(int32At(b, 208), 23);
     EXPECT_EQ(int32At(b, 212), 11);
     EXPECT_EQ(int32At(b, 296), 99);
@@ -195,7 +195,7 @@ TEST(PlayerRecordFormat, OverlongLengthByteIsClamped)
     TPlayer p;
     p.WebID = QStringLiteral("ABCDEFGHIJKL");
     QByteArray b = p.ToRecord();
-    b[36] = char(200);   // claims more than the 12 positions
+    b[36] = char(200); // claims more than the 12 positions
     EXPECT_EQ(TPlayer::FromRecord(b.constData()).WebID, QStringLiteral("ABCDEFGHIJKL"));
 }
 

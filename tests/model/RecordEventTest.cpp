@@ -27,8 +27,10 @@ TEST_F(RecordEvent, PlayerStealInMinuteThree)
     ASSERT_EQ(screen.history(1).size(), lines + 1);
     EXPECT_EQ(screen.history(1).last().Text, QStringLiteral("3.m 7 Nagy: labdaszerzés"));
     const TGameEvent *e = lastQueued();
-    EXPECT_EQ(query(e), QStringLiteral("kod=1004&id=%1&szkod=ABC1DEF2&tipus=0&jatekos=H12&time=20261209183005").arg(e->Id) +
-                            hp(0, 0));
+    EXPECT_EQ(
+        query(e),
+        QStringLiteral("kod=1004&id=%1&szkod=ABC1DEF2&tipus=0&jatekos=H12&time=20261209183005").arg(e->Id) +
+            hp(0, 0));
     EXPECT_EQ(e->Side, 1);
     EXPECT_EQ(e->PlayerId, 12);
     EXPECT_EQ(e->PlayerName, QStringLiteral("NAGY Bence"));
@@ -39,7 +41,7 @@ TEST_F(RecordEvent, PlayerStealInMinuteThree)
 
 TEST_F(RecordEvent, NoHintWhenTheSettingIsOff)
 {
-    settings.SetValue(QStringLiteral("USE_ACTIVE_AI_1"), QStringLiteral("yes"));   // only "YES" is true
+    settings.SetValue(QStringLiteral("USE_ACTIVE_AI_1"), QStringLiteral("yes")); // only "YES" is true
     ticks(1);
     run(QStringLiteral("select away 5\nshot away missed close 100 100"));
     EXPECT_TRUE(screen.hints().isEmpty());
@@ -64,14 +66,18 @@ TEST_F(RecordEvent, MadeThreeWithFastBreak)
     EXPECT_FALSE(game.HomeTeam().FastBreak);
     EXPECT_FALSE(game.HomeTeam().SecondChance);
     EXPECT_EQ(screen.item(QStringLiteral("lblFastBreak1")).Color, 0xff000000u);
-    EXPECT_EQ(query(e), QStringLiteral("kod=1000&id=%1&szkod=ABC1DEF2&tipus=3&jatekos=H11&x=20&y=200&time=20261209183005").arg(e->Id) +
-                            hp(3, 0));
+    EXPECT_EQ(
+        query(e),
+        QStringLiteral("kod=1000&id=%1&szkod=ABC1DEF2&tipus=3&jatekos=H11&x=20&y=200&time=20261209183005")
+                .arg(e->Id) +
+            hp(3, 0));
 }
 
 TEST_F(RecordEvent, FreeThrowsKeepTheSecondChanceMark)
 {
     ticks(1);
-    run(QStringLiteral("secondchance home\nselect home 7\nshot home made freethrow\nshot home made freethrow"));
+    run(QStringLiteral(
+        "secondchance home\nselect home 7\nshot home made freethrow\nshot home made freethrow"));
     EXPECT_EQ(game.HomeTeam().Data.Totals.SecondChancePoints, 2);
     EXPECT_TRUE(game.HomeTeam().SecondChance);
     EXPECT_EQ(screen.history(1).last().Text, QStringLiteral("0.m 7 Nagy: (SC)sikeres büntető"));
@@ -125,7 +131,9 @@ TEST_F(RecordEvent, TeamStealMessageAndText)
     const TGameEvent *e = lastQueued();
     EXPECT_EQ(e->Side, 3);
     EXPECT_EQ(e->Text, QStringLiteral("12.p Csapat labdaszerzés"));
-    EXPECT_EQ(query(e), QStringLiteral("kod=2004&id=%1&szkod=ABC1DEF2&jatekos=T1&csapat=1&time=20261209183005").arg(e->Id));
+    EXPECT_EQ(
+        query(e),
+        QStringLiteral("kod=2004&id=%1&szkod=ABC1DEF2&jatekos=T1&csapat=1&time=20261209183005").arg(e->Id));
     EXPECT_EQ(game.HomeTeam().TeamLine.Steals, 1);
 }
 
@@ -177,8 +185,11 @@ TEST_F(RecordEvent, SubstitutionDuringTheGame)
     EXPECT_EQ(e->Kind, Kind::Substitution);
     EXPECT_EQ(e->Detail, 24);
     EXPECT_EQ(e->Text, QStringLiteral("Lakatos <> Varga"));
-    EXPECT_EQ(query(e), QStringLiteral("kod=1011&id=%1&szkod=ABC1DEF2&jatekosbe=A24&jatekoski=A22&csapat=T2&time=20261209183005").arg(e->Id));
-    EXPECT_EQ(player(2, 21).Starter, 0);   // started on the bench
+    EXPECT_EQ(query(e),
+              QStringLiteral(
+                  "kod=1011&id=%1&szkod=ABC1DEF2&jatekosbe=A24&jatekoski=A22&csapat=T2&time=20261209183005")
+                  .arg(e->Id));
+    EXPECT_EQ(player(2, 21).Starter, 0); // started on the bench
     EXPECT_EQ(player(2, 8).Starter, 1);
     EXPECT_EQ(game.AwayTeam().ActiveIndex, -1);
     // The substitution is queued and logged, but not a recorded event.
@@ -279,7 +290,8 @@ TEST_F(RecordEvent, TimeoutIsATeamEvent)
     EXPECT_EQ(e->Side, 4);
     EXPECT_EQ(e->Detail, 1);
     EXPECT_EQ(e->Text, QStringLiteral("7.p idokéres"));
-    EXPECT_EQ(query(e), QStringLiteral("kod=2011&id=%1&szkod=ABC1DEF2&csapat=2&time=20261209183005").arg(e->Id));
+    EXPECT_EQ(query(e),
+              QStringLiteral("kod=2011&id=%1&szkod=ABC1DEF2&csapat=2&time=20261209183005").arg(e->Id));
 }
 
 TEST_F(RecordEvent, IndirectStealOnlyInTheHebrewEdition)
@@ -293,7 +305,7 @@ TEST_F(RecordEvent, IndirectStealOnlyInTheHebrewEdition)
     run(QStringLiteral("select home 4\nevent home 1020"));
     EXPECT_EQ(PlayerStats::IndirectSteals(player(1, 4)), 1);
     EXPECT_EQ(game.HomeTeam().Data.Totals.IndirectSteals, 1);
-    EXPECT_EQ(game.AllEvents.Count(), all);   // neither queued nor logged
+    EXPECT_EQ(game.AllEvents.Count(), all); // neither queued nor logged
     EXPECT_EQ(screen.history(1).last().Text, QStringLiteral("0.m 4 Kovacs: indirect labdaszerzes"));
 }
 
@@ -323,7 +335,9 @@ TEST_F(RecordEvent, DefenseModeAnnouncement)
     EXPECT_EQ(game.HomeTeam().DefenseModeIndex, 1);
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblHomeTeamDefenseMode")), QStringLiteral("Zone"));
     const TGameEvent *e = lastQueued();
-    EXPECT_EQ(query(e), QStringLiteral("kod=9999&tipus=1&id=%1&szkod=ABC1DEF2&jatekos=T1&csapat=1&time=20261209183005").arg(e->Id));
+    EXPECT_EQ(query(e),
+              QStringLiteral("kod=9999&tipus=1&id=%1&szkod=ABC1DEF2&jatekos=T1&csapat=1&time=20261209183005")
+                  .arg(e->Id));
     run(QStringLiteral("defense home next"));
     EXPECT_EQ(game.HomeTeam().DefenseModeIndex, 0);
 }

@@ -14,7 +14,8 @@ const QByteArray Third = "kod=0002&szkod=ABC1DEF2&p=77&k=0&h=0&jat=0&j=Nagy_Jr._
 TEST_F(BatchTest, MessagesAreStoredInBatchOrderAndAnsweredOk)
 {
     const THttpReply reply =
-        postForm("/income/index.phtml", {{"gamecode", "ABC1DEF2"}, {"gamedata", First + "#" + Second + "#" + Third + "#"}});
+        postForm("/income/index.phtml",
+                 {{"gamecode", "ABC1DEF2"}, {"gamedata", First + "#" + Second + "#" + Third + "#"}});
     ASSERT_TRUE(reply.received) << reply.error.toStdString();
     EXPECT_EQ(reply.body, "ok");
 
@@ -32,8 +33,11 @@ TEST_F(BatchTest, MessagesAreStoredInBatchOrderAndAnsweredOk)
 
 TEST_F(BatchTest, RepeatedIdInsideOneBatchReplacesTheEarlierEntry)
 {
-    const QByteArray corrected = "kod=1001&id=57&szkod=ABC1DEF2&tipus=2&jatekos=1234&x=110&y=122&time=20240105193020";
-    ASSERT_EQ(postForm("/income/index.phtml", {{"gamecode", "ABC1DEF2"}, {"gamedata", First + "#" + corrected + "#"}}).body,
+    const QByteArray corrected =
+        "kod=1001&id=57&szkod=ABC1DEF2&tipus=2&jatekos=1234&x=110&y=122&time=20240105193020";
+    ASSERT_EQ(postForm("/income/index.phtml",
+                       {{"gamecode", "ABC1DEF2"}, {"gamedata", First + "#" + corrected + "#"}})
+                  .body,
               "ok");
     const QList<TStoredMessage> messages = stored("ABC1DEF2");
     ASSERT_EQ(messages.size(), 2);
@@ -46,10 +50,11 @@ TEST_F(BatchTest, ABadMessageRefusesTheWholeBatch)
     const QList<QByteArray> badData = {
         First + "#index.phtml?" + Second + "#",                              // prefix cut at the wrong length
         First + "#" + QByteArray(Second).replace("ABC1DEF2", "OTHER") + "#", // another game's message
-        "#",                                                                  // nothing in it
+        "#",                                                                 // nothing in it
     };
     for (const QByteArray &data : badData) {
-        const THttpReply reply = postForm("/income/index.phtml", {{"gamecode", "ABC1DEF2"}, {"gamedata", data}});
+        const THttpReply reply =
+            postForm("/income/index.phtml", {{"gamecode", "ABC1DEF2"}, {"gamedata", data}});
         ASSERT_TRUE(reply.received);
         EXPECT_TRUE(reply.body.startsWith("error: ")) << data.constData();
         EXPECT_FALSE(reply.body.contains("ok"));
@@ -61,7 +66,8 @@ TEST_F(BatchTest, ErrorTextNeverCarriesOkFromAnEchoedGameCode)
 {
     // The batch step takes "ok" anywhere in the reply as success.
     const QByteArray foreign = "kod=1100&id=1&szkod=BOOK&ido=1&time=20240105193000";
-    const THttpReply reply = postForm("/income/index.phtml", {{"gamecode", "NOTEBOOK"}, {"gamedata", foreign + "#"}});
+    const THttpReply reply =
+        postForm("/income/index.phtml", {{"gamecode", "NOTEBOOK"}, {"gamedata", foreign + "#"}});
     ASSERT_TRUE(reply.received);
     EXPECT_TRUE(reply.body.startsWith("error: "));
     EXPECT_FALSE(reply.body.toLower().contains("ok")) << reply.body.constData();
@@ -71,9 +77,9 @@ TEST_F(BatchTest, MissingFieldsAndPlainBodiesAreRefused)
 {
     EXPECT_TRUE(postForm("/income/index.phtml", {{"gamedata", First + "#"}}).body.startsWith("error: "));
     EXPECT_TRUE(postForm("/income/index.phtml", {{"gamecode", "ABC1DEF2"}}).body.startsWith("error: "));
-    const THttpReply plain = m_client.post(base() + "/income/index.phtml", THttpClient::formHeaders(),
-                                           "gamecode=ABC1DEF2&gamedata=" + First + "%23",
-                                           "application/x-www-form-urlencoded");
+    const THttpReply plain =
+        m_client.post(base() + "/income/index.phtml", THttpClient::formHeaders(),
+                      "gamecode=ABC1DEF2&gamedata=" + First + "%23", "application/x-www-form-urlencoded");
     EXPECT_TRUE(plain.body.startsWith("error: "));
     EXPECT_TRUE(stored("ABC1DEF2").isEmpty());
 }
@@ -93,7 +99,8 @@ TEST_F(BatchTest, BatchLargerThanTheLimitIsRefused)
     EXPECT_TRUE(stored("ABC1DEF2").isEmpty());
 
     // A batch under the limit still goes through afterwards.
-    EXPECT_EQ(postForm("/income/index.phtml", {{"gamecode", "ABC1DEF2"}, {"gamedata", Second + "#"}}).body, "ok");
+    EXPECT_EQ(postForm("/income/index.phtml", {{"gamecode", "ABC1DEF2"}, {"gamedata", Second + "#"}}).body,
+              "ok");
 }
 
 } // namespace

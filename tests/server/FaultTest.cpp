@@ -47,7 +47,8 @@ TEST_F(FaultTest, NoOkAnswersWithoutOkAndStoresNothing)
     const THttpReply single = sendLive(clockStep(1));
     ASSERT_TRUE(single.received);
     EXPECT_FALSE(single.body.toLower().contains("ok"));
-    const THttpReply batch = postForm("/income/index.phtml", {{"gamecode", "F1"}, {"gamedata", clockStep(2) + "#"}});
+    const THttpReply batch =
+        postForm("/income/index.phtml", {{"gamecode", "F1"}, {"gamedata", clockStep(2) + "#"}});
     ASSERT_TRUE(batch.received);
     EXPECT_FALSE(batch.body.toLower().contains("ok"));
     EXPECT_TRUE(stored("F1").isEmpty());
@@ -110,7 +111,8 @@ TEST(ServerProgramTest, PrintsItsPortServesAndStopsOnTerm)
     ASSERT_GT(port, 0);
 
     const THttpClient client(2000, 5000);
-    const QByteArray url = "http://127.0.0.1:" + QByteArray::number(port) + "/income/index.phtml?" + clockStep(1);
+    const QByteArray url =
+        "http://127.0.0.1:" + QByteArray::number(port) + "/income/index.phtml?" + clockStep(1);
     EXPECT_EQ(client.getLive(url).body, "ok");
     EXPECT_EQ(client.getPage("http://127.0.0.1:" + QByteArray::number(port) + "/control").status, 404);
 
@@ -122,14 +124,18 @@ TEST(ServerProgramTest, PrintsItsPortServesAndStopsOnTerm)
     const QList<QByteArray> log = home.read("requests.log").trimmed().split('\n');
     ASSERT_EQ(log.size(), 2);
     const QByteArray live = log[0].contains("/income/") ? log[0] : log[1];
-    EXPECT_TRUE(live.contains("GET /income/index.phtml?kod=1100&id=1&szkod=F1&ido=1&time=20240105193000 HTTP/1.1"))
+    EXPECT_TRUE(
+        live.contains("GET /income/index.phtml?kod=1100&id=1&szkod=F1&ido=1&time=20240105193000 HTTP/1.1"))
         << live.constData();
     EXPECT_TRUE(live.contains("-> 200 ok"));
 }
 
 TEST(ServerProgramTest, RefusesToStartWithoutDataFolderOrWithBadOptions)
 {
-    const QList<QStringList> bad = {{}, {"--data"}, {"--data", "x", "--port", "70000"}, {"--data", "x", "--slow", "-1"},
+    const QList<QStringList> bad = {{},
+                                    {"--data"},
+                                    {"--data", "x", "--port", "70000"},
+                                    {"--data", "x", "--slow", "-1"},
                                     {"--data", "x", "--bogus"}};
     for (const QStringList &args : bad) {
         QProcess server;

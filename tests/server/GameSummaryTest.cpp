@@ -24,7 +24,8 @@ QList<TStoredMessage> messages(const QList<QByteArray> &queries)
 }
 
 const QByteArray Header = "kod=0001&szkod=G1&time=20240105193000&h=Nagy_Kanizsa_SE&v=_Away__";
-const QByteArray HomePlayer = "kod=0002&szkod=G1&time=20240105193000&p=H1&k=1&h=1&jat=1&j=Nagy_Jr._Laszlo&mz=7";
+const QByteArray HomePlayer =
+    "kod=0002&szkod=G1&time=20240105193000&p=H1&k=1&h=1&jat=1&j=Nagy_Jr._Laszlo&mz=7";
 const QByteArray AwayPlayer = "kod=0002&szkod=G1&time=20240105193000&p=A1&k=1&h=0&jat=1&j=Kiss_Bela&mz=10";
 
 TEST(GameSummaryTest, NamesShowBlanksForUnderscores)
@@ -42,7 +43,8 @@ TEST(GameSummaryTest, StatusFollowsClockStepsPeriodEndsAndClosing)
     QList<QByteArray> q = {Header};
     EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(), QStringLiteral("Not started"));
     q << "kod=1100&id=1&szkod=G1&ido=0&time=20240105193000";
-    EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(), QString::fromUtf8("Period 1 · 0 min played"));
+    EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(),
+              QString::fromUtf8("Period 1 · 0 min played"));
     q << "kod=1100&id=2&szkod=G1&ido=5&time=20240105193500";
     q << "kod=1101&id=3&szkod=G1&jr=1&time=20240105193500";
     TGameSummary s = TGameSummary::build("G1", messages(q));
@@ -59,12 +61,13 @@ TEST(GameSummaryTest, StatusFollowsClockStepsPeriodEndsAndClosing)
 TEST(GameSummaryTest, EventsNameTheirPlayersAndSkipBookkeeping)
 {
     const TGameSummary s = TGameSummary::build(
-        "G1", messages({Header, HomePlayer, AwayPlayer, "kod=7000&szkod=G1&time=20240105193000",
-                        "kod=1100&id=1&szkod=G1&ido=0&time=20240105193000",
-                        "kod=1000&id=2&szkod=G1&tipus=3&jatekos=H1&x=10&y=20&time=20240105193000&hpont=3&vpont=0",
-                        "kod=2000&id=3&szkod=G1&time=20240105193000&p[1]=H1&i[1]=8",
-                        "kod=2011&id=4&szkod=G1&csapat=2&time=20240105193000",
-                        "kod=1011&id=5&szkod=G1&jatekosbe=A1&jatekoski=A9&csapat=T2&time=20240105193000"}));
+        "G1",
+        messages({Header, HomePlayer, AwayPlayer, "kod=7000&szkod=G1&time=20240105193000",
+                  "kod=1100&id=1&szkod=G1&ido=0&time=20240105193000",
+                  "kod=1000&id=2&szkod=G1&tipus=3&jatekos=H1&x=10&y=20&time=20240105193000&hpont=3&vpont=0",
+                  "kod=2000&id=3&szkod=G1&time=20240105193000&p[1]=H1&i[1]=8",
+                  "kod=2011&id=4&szkod=G1&csapat=2&time=20240105193000",
+                  "kod=1011&id=5&szkod=G1&jatekosbe=A1&jatekoski=A9&csapat=T2&time=20240105193000"}));
     ASSERT_EQ(s.events().size(), 3);
     EXPECT_EQ(s.events()[0].text, QStringLiteral("#7 Nagy Jr. Laszlo: made three-pointer"));
     EXPECT_EQ(s.events()[0].side, TGameSummary::Home);

@@ -77,14 +77,14 @@ TEST_F(LiveMessageTest, MessagesOfOneGameKeepArrivalOrderApartFromOtherGames)
 TEST_F(LiveMessageTest, MalformedMessagesAreRefusedWithoutOkAndNotStored)
 {
     const QByteArray refused[] = {
-        "",                                           // nothing after "?"
-        "szkod=G1&kod=1000",                          // code not first
-        "kod=100&szkod=G1",                           // three digits
-        "kod=10000&szkod=G1",                         // five digits
-        "kod=1000&id=57",                             // no game code
-        "kod=1000&id=5x&szkod=G1",                    // id not a number
-        "kod=5000&id=9&szkod=G1&iddel=&time=1",       // empty iddel
-        "kod=1000&id=99999999999&szkod=G1",           // beyond 32 bits
+        "",                                     // nothing after "?"
+        "szkod=G1&kod=1000",                    // code not first
+        "kod=100&szkod=G1",                     // three digits
+        "kod=10000&szkod=G1",                   // five digits
+        "kod=1000&id=57",                       // no game code
+        "kod=1000&id=5x&szkod=G1",              // id not a number
+        "kod=5000&id=9&szkod=G1&iddel=&time=1", // empty iddel
+        "kod=1000&id=99999999999&szkod=G1",     // beyond 32 bits
     };
     for (const QByteArray &query : refused) {
         const THttpReply reply = sendLive(query);

@@ -10,15 +10,18 @@ using ReplacementTest = ServerFixture;
 
 QByteArray shot(int code, int id, const QByteArray &player, int tipus, int home, int away)
 {
-    return "kod=" + QByteArray::number(code) + "&id=" + QByteArray::number(id) + "&szkod=G7&tipus=" +
-           QByteArray::number(tipus) + "&jatekos=" + player + "&x=100&y=100&time=20240105193000&hpont=" +
-           QByteArray::number(home) + "&vpont=" + QByteArray::number(away);
+    return "kod=" + QByteArray::number(code) + "&id=" + QByteArray::number(id) +
+           "&szkod=G7&tipus=" + QByteArray::number(tipus) + "&jatekos=" + player +
+           "&x=100&y=100&time=20240105193000&hpont=" + QByteArray::number(home) +
+           "&vpont=" + QByteArray::number(away);
 }
 
 TEST_F(ReplacementTest, RepeatedIdReplacesOnlyTheLatestEarlierMessage)
 {
-    ASSERT_EQ(sendLive("kod=1005&id=20&szkod=G7&tipus=0&jatekos=11&time=20240105193000&hpont=0&vpont=0").body, "ok");
-    ASSERT_EQ(sendLive("kod=1005&id=20&szkod=G7&tipus=3&jatekos=11&time=20240105193000&hpont=0&vpont=0").body, "ok");
+    ASSERT_EQ(sendLive("kod=1005&id=20&szkod=G7&tipus=0&jatekos=11&time=20240105193000&hpont=0&vpont=0").body,
+              "ok");
+    ASSERT_EQ(sendLive("kod=1005&id=20&szkod=G7&tipus=3&jatekos=11&time=20240105193000&hpont=0&vpont=0").body,
+              "ok");
     ASSERT_EQ(sendLive("kod=1005&id=20&szkod=G7&tipus=4&jatekos=11&time=20240105193000").body, "ok");
     const QList<TStoredMessage> m = stored("G7");
     ASSERT_EQ(m.size(), 3);
@@ -66,8 +69,10 @@ TEST_F(ReplacementTest, GameClosedRepeatsTheLastIdWithoutReplacingIt)
 TEST_F(ReplacementTest, ScoreComesFromLiveMadeShotsOfRosterPlayers)
 {
     ASSERT_EQ(sendLive("kod=0001&szkod=G7&time=20240105193000&h=Home_Club&v=Away_Club").body, "ok");
-    ASSERT_EQ(sendLive("kod=0002&szkod=G7&time=20240105193000&p=H1&k=1&h=1&jat=1&j=Home_One&mz=4").body, "ok");
-    ASSERT_EQ(sendLive("kod=0002&szkod=G7&time=20240105193000&p=A1&k=1&h=0&jat=1&j=Away_One&mz=9").body, "ok");
+    ASSERT_EQ(sendLive("kod=0002&szkod=G7&time=20240105193000&p=H1&k=1&h=1&jat=1&j=Home_One&mz=4").body,
+              "ok");
+    ASSERT_EQ(sendLive("kod=0002&szkod=G7&time=20240105193000&p=A1&k=1&h=0&jat=1&j=Away_One&mz=9").body,
+              "ok");
     // The reported scores are deliberately off: the server sums the shots.
     ASSERT_EQ(sendLive(shot(1000, 1, "H1", 3, 99, 99)).body, "ok"); // home 3
     ASSERT_EQ(sendLive(shot(1000, 2, "H1", 4, 99, 99)).body, "ok"); // home 1
@@ -81,7 +86,8 @@ TEST_F(ReplacementTest, ScoreComesFromLiveMadeShotsOfRosterPlayers)
     EXPECT_EQ(score["source"].toString(), QStringLiteral("made shots"));
 
     // Made close shot 4 corrected into a miss, the three deleted.
-    ASSERT_EQ(sendLive("kod=1001&id=4&szkod=G7&tipus=1&jatekos=A1&x=100&y=100&time=20240105193100").body, "ok");
+    ASSERT_EQ(sendLive("kod=1001&id=4&szkod=G7&tipus=1&jatekos=A1&x=100&y=100&time=20240105193100").body,
+              "ok");
     ASSERT_EQ(sendLive("kod=5000&id=6&szkod=G7&iddel=1&time=20240105193100").body, "ok");
     score = gameJson("G7")["score"].toObject();
     EXPECT_EQ(score["home"].toInt(), 1);

@@ -43,7 +43,8 @@ QByteArray ServerFixture::base() const
     return "http://127.0.0.1:" + QByteArray::number(m_server->port());
 }
 
-THttpReply ServerFixture::postForm(const QByteArray &path, const QList<QPair<QByteArray, QByteArray>> &fields) const
+THttpReply ServerFixture::postForm(const QByteArray &path,
+                                   const QList<QPair<QByteArray, QByteArray>> &fields) const
 {
     TMsMultiPartFormDataStream form;
     for (const auto &[name, value] : fields)

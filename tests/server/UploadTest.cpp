@@ -39,7 +39,8 @@ QStringList filesBelow(const QString &root)
 TEST_F(UploadTest, BoxTextAndDecodedArchiveAreStoredUnderTheGameCode)
 {
     const QByteArray zip = zipBytes(1000);
-    const QByteArray box = "Home 40 - Away 38  Kov\xe1" "cs 12 pts 100% FT";
+    const QByteArray box = "Home 40 - Away 38  Kov\xe1"
+                           "cs 12 pts 100% FT";
     const THttpReply reply =
         postForm("/income/game.phtml", {{"name", "ABC1DEF2"}, {"box", box}, {"zip", TBase64::encode(zip)}});
     ASSERT_TRUE(reply.received) << reply.error.toStdString();
@@ -51,7 +52,9 @@ TEST_F(UploadTest, BoxTextAndDecodedArchiveAreStoredUnderTheGameCode)
 
     // A second upload of the same game replaces both files.
     const QByteArray zip2 = zipBytes(58);
-    ASSERT_EQ(postForm("/income/game.phtml", {{"name", "ABC1DEF2"}, {"box", "final"}, {"zip", TBase64::encode(zip2)}}).body,
+    ASSERT_EQ(postForm("/income/game.phtml",
+                       {{"name", "ABC1DEF2"}, {"box", "final"}, {"zip", TBase64::encode(zip2)}})
+                  .body,
               "ok");
     EXPECT_EQ(readFile(dataDir() + "/uploads/ABC1DEF2/box.txt"), "final");
     EXPECT_EQ(readFile(dataDir() + "/uploads/ABC1DEF2/game.zip"), zip2);
@@ -61,11 +64,12 @@ TEST_F(UploadTest, BoxTextAndDecodedArchiveAreStoredUnderTheGameCode)
 TEST_F(UploadTest, GameCodesThatCouldLeaveTheDataFolderAreRefused)
 {
     const QStringList before = filesBelow(rootDir());
-    const QByteArray codes[] = {"../evil", "..", ".", "a/b", "/tmp/x", ".hidden", "a\\b", "", "x y",
-                                QByteArray("G1\0../x", 7), QByteArray(65, 'A'), "%2e%2e", "\xc1rv"};
+    const QByteArray codes[] = {"../evil",           "..",     ".",     "a/b", "/tmp/x",
+                                ".hidden",           "a\\b",   "",      "x y", QByteArray("G1\0../x", 7),
+                                QByteArray(65, 'A'), "%2e%2e", "\xc1rv"};
     for (const QByteArray &code : codes) {
-        const THttpReply reply =
-            postForm("/income/game.phtml", {{"name", code}, {"box", "box"}, {"zip", TBase64::encode(zipBytes(80))}});
+        const THttpReply reply = postForm(
+            "/income/game.phtml", {{"name", code}, {"box", "box"}, {"zip", TBase64::encode(zipBytes(80))}});
         ASSERT_TRUE(reply.received) << reply.error.toStdString();
         EXPECT_TRUE(reply.body.startsWith("error: ")) << code.constData();
     }
@@ -83,15 +87,16 @@ TEST_F(UploadTest, ArchiveMustBeBase64InTheClientsLineLayout)
     QByteArray lfOnly = good;
     lfOnly.replace("\r\n", "\n");
     const QByteArray bad[] = {
-        oneLine,                       // 268 characters on one line
-        lfOnly,                        // LF instead of CR LF
-        good + "\r\n",                 // a line break after the last line
-        good.left(good.size() - 1),    // cut short
-        "",                            // no archive
-        TBase64::encode("not a zip"),  // decodes, but is no ZIP
+        oneLine,                      // 268 characters on one line
+        lfOnly,                       // LF instead of CR LF
+        good + "\r\n",                // a line break after the last line
+        good.left(good.size() - 1),   // cut short
+        "",                           // no archive
+        TBase64::encode("not a zip"), // decodes, but is no ZIP
     };
     for (const QByteArray &zipText : bad) {
-        const THttpReply reply = postForm("/income/game.phtml", {{"name", "G1"}, {"box", "box"}, {"zip", zipText}});
+        const THttpReply reply =
+            postForm("/income/game.phtml", {{"name", "G1"}, {"box", "box"}, {"zip", zipText}});
         EXPECT_TRUE(reply.body.startsWith("error: ")) << zipText.left(40).constData();
     }
     EXPECT_TRUE(postForm("/income/game.phtml", {{"name", "G1"}, {"box", "line\r\nbreak"}, {"zip", good}})
@@ -105,8 +110,8 @@ TEST_F(UploadTest, UploadLargerThanTheLimitIsRefused)
     TServerOptions options = defaultOptions();
     options.maxUploadBytes = 4096;
     restart(options);
-    const THttpReply reply =
-        postForm("/income/game.phtml", {{"name", "G1"}, {"box", "box"}, {"zip", TBase64::encode(zipBytes(6000))}});
+    const THttpReply reply = postForm(
+        "/income/game.phtml", {{"name", "G1"}, {"box", "box"}, {"zip", TBase64::encode(zipBytes(6000))}});
     ASSERT_TRUE(reply.received) << reply.error.toStdString();
     EXPECT_EQ(reply.status, 413);
     EXPECT_FALSE(QFile::exists(dataDir() + "/uploads/G1/game.zip"));

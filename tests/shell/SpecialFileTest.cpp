@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
-#include "shell/TParquetixApplication.h"
 #include "shell/TGameArchive.h"
+#include "shell/TParquetixApplication.h"
 #include "shell/TSavedGameList.h"
 
 #include "support/CliRunner.h"

@@ -26,8 +26,9 @@ QList<QByteArray> headerLines(const QByteArray &request)
 TEST(HttpClientTest, LiveMessageGoesOutByteForByteWithItsHeaders)
 {
     RawHttpCapture capture;
-    const QByteArray url =
-        origin(capture) + "/income/index.phtml?kod=0002&szkod=G1&p=7&k=1&h=1&jat=1&j=Kov\xe1" "cs_P%C3l#2&mz=5";
+    const QByteArray url = origin(capture) +
+                           "/income/index.phtml?kod=0002&szkod=G1&p=7&k=1&h=1&jat=1&j=Kov\xe1"
+                           "cs_P%C3l#2&mz=5";
     const THttpReply reply = THttpClient().getLive(url);
     ASSERT_TRUE(reply.received) << reply.error.toStdString();
     EXPECT_EQ(reply.body, "ok");
@@ -61,7 +62,8 @@ TEST(HttpClientTest, FormIsPostedWithItsContentTypeAndExactBody)
     const QList<QByteArray> headers = headerLines(request);
     EXPECT_TRUE(headers.contains("Accept: text/html, */*"));
     EXPECT_TRUE(headers.contains("User-Agent: Mozilla/3.0 (compatible; Indy Library)"));
-    EXPECT_TRUE(headers.contains("Content-Type: multipart/form-data; boundary=---------------------------010224131415016"));
+    EXPECT_TRUE(headers.contains(
+        "Content-Type: multipart/form-data; boundary=---------------------------010224131415016"));
     EXPECT_TRUE(headers.contains("Content-Length: " + QByteArray::number(form.data().size())));
     EXPECT_EQ(request.mid(request.indexOf("\r\n\r\n") + 4), form.data());
 }
@@ -83,7 +85,8 @@ TEST(HttpClientTest, ProxyGetsTheAbsoluteAddressAndBasicAuthorisation)
     RawHttpCapture proxy;
     THttpClient client;
     // "jelszó" in Windows-1250: ó is f3.
-    client.setProxy(QStringLiteral("127.0.0.1"), proxy.port(), QStringLiteral("user"), QString::fromUtf8("jelszó"));
+    client.setProxy(QStringLiteral("127.0.0.1"), proxy.port(), QStringLiteral("user"),
+                    QString::fromUtf8("jelszó"));
     const THttpReply reply = client.getLive("http://stats.example:8081/income/update.phtml?code=C1");
     ASSERT_TRUE(reply.received) << reply.error.toStdString();
     const QByteArray request = proxy.request();
@@ -99,7 +102,8 @@ TEST(HttpClientTest, ProxyUserWithoutPasswordStillAuthorises)
     THttpClient client;
     client.setProxy(QStringLiteral("127.0.0.1"), proxy.port(), QStringLiteral("user"));
     ASSERT_TRUE(client.getLive("http://stats.example/income/update.phtml?code=C1").received);
-    EXPECT_TRUE(headerLines(proxy.request()).contains("Proxy-Authorization: Basic " + QByteArray("user:").toBase64()));
+    EXPECT_TRUE(headerLines(proxy.request())
+                    .contains("Proxy-Authorization: Basic " + QByteArray("user:").toBase64()));
 
     RawHttpCapture anonymous;
     client.setProxy(QStringLiteral("127.0.0.1"), anonymous.port());
@@ -115,19 +119,21 @@ TEST(HttpClientTest, FailuresComeBackAsErrorsNotReplies)
         RawHttpCapture gone;
         freedPort = gone.port();
     }
-    const THttpReply refused = THttpClient(1000, 1000).getLive("http://127.0.0.1:" + QByteArray::number(freedPort) +
-                                                                "/income/index.phtml?kod=1100");
+    const THttpReply refused =
+        THttpClient(1000, 1000)
+            .getLive("http://127.0.0.1:" + QByteArray::number(freedPort) + "/income/index.phtml?kod=1100");
     EXPECT_FALSE(refused.received);
     EXPECT_EQ(refused.status, -1);
     EXPECT_FALSE(refused.error.isEmpty());
 
     RawHttpCapture silent(QByteArray{});
-    const THttpReply timedOut = THttpClient(1000, 200).getLive(origin(silent) + "/income/index.phtml?kod=1100");
+    const THttpReply timedOut =
+        THttpClient(1000, 200).getLive(origin(silent) + "/income/index.phtml?kod=1100");
     EXPECT_FALSE(timedOut.received);
     EXPECT_FALSE(timedOut.error.isEmpty());
 
-    for (const QByteArray &url : {QByteArray("ftp://host/x"), QByteArray("/income/index.phtml?kod=1"),
-                                 QByteArray("http:///x")}) {
+    for (const QByteArray &url :
+         {QByteArray("ftp://host/x"), QByteArray("/income/index.phtml?kod=1"), QByteArray("http:///x")}) {
         const THttpReply bad = THttpClient().getLive(url);
         EXPECT_FALSE(bad.received) << url.constData();
         EXPECT_FALSE(bad.error.isEmpty());

@@ -9,7 +9,8 @@ const QDateTime Afternoon(QDate(2024, 1, 2), QTime(13, 14, 15, 16));
 
 TEST(MultipartTest, BoundaryIs27HyphensAndTheTime)
 {
-    EXPECT_EQ(TMsMultiPartFormDataStream::boundaryFor(Afternoon), "---------------------------010224131415016");
+    EXPECT_EQ(TMsMultiPartFormDataStream::boundaryFor(Afternoon),
+              "---------------------------010224131415016");
     // 24-hour clock, two-digit year, three-digit milliseconds.
     EXPECT_EQ(TMsMultiPartFormDataStream::boundaryFor(QDateTime(QDate(2031, 12, 9), QTime(21, 5, 9, 7))),
               "---------------------------120931210509007");
@@ -26,13 +27,10 @@ TEST(MultipartTest, BodyIsBuiltExactlyFromTheFields)
     form.CloseBody();
 
     const QByteArray b = "---------------------------010224131415016";
-    const QByteArray expected = "--" + b + "\r\n" +
-                                "Content-Disposition: form-data; name=\"name\"\r\n\r\nABC1DEF2" +
-                                "\r\n--" + b + "\r\n" +
-                                "Content-Disposition: form-data; name=\"box\"\r\n\r\nHome 40 Away 38 100%" +
-                                "\r\n--" + b + "\r\n" +
-                                "Content-Disposition: form-data; name=\"zip\"\r\n\r\nUEsDBA==" +
-                                "\r\n--" + b + "--\r\n";
+    const QByteArray expected =
+        "--" + b + "\r\n" + "Content-Disposition: form-data; name=\"name\"\r\n\r\nABC1DEF2" + "\r\n--" + b +
+        "\r\n" + "Content-Disposition: form-data; name=\"box\"\r\n\r\nHome 40 Away 38 100%" + "\r\n--" + b +
+        "\r\n" + "Content-Disposition: form-data; name=\"zip\"\r\n\r\nUEsDBA==" + "\r\n--" + b + "--\r\n";
     EXPECT_EQ(form.data(), expected);
     EXPECT_TRUE(form.isClosed());
 }
@@ -40,10 +38,13 @@ TEST(MultipartTest, BodyIsBuiltExactlyFromTheFields)
 TEST(MultipartTest, ValuesAreCarriedUnchanged)
 {
     TMsMultiPartFormDataStream form(Afternoon);
-    const QByteArray value = QByteArray("kod=1000&j=Kov\xe1" "cs%20#\r\n\0end", 27);
+    const QByteArray value = QByteArray("kod=1000&j=Kov\xe1"
+                                        "cs%20#\r\n\0end",
+                                        27);
     form.AddField("gamedata", value);
     form.CloseBody();
-    const QByteArray head = "--" + form.boundary() + "\r\nContent-Disposition: form-data; name=\"gamedata\"\r\n\r\n";
+    const QByteArray head =
+        "--" + form.boundary() + "\r\nContent-Disposition: form-data; name=\"gamedata\"\r\n\r\n";
     EXPECT_EQ(form.data(), head + value + "\r\n--" + form.boundary() + "--\r\n");
 }
 
@@ -56,7 +57,8 @@ TEST(MultipartTest, FieldAfterCloseStartsANewBody)
     form.AddField("gamecode", "G2");
     form.CloseBody();
     const QByteArray b = form.boundary();
-    EXPECT_EQ(form.data(), "--" + b + "\r\nContent-Disposition: form-data; name=\"gamecode\"\r\n\r\nG2\r\n--" + b +
+    EXPECT_EQ(form.data(), "--" + b +
+                               "\r\nContent-Disposition: form-data; name=\"gamecode\"\r\n\r\nG2\r\n--" + b +
                                "--\r\n");
 }
 

@@ -9,8 +9,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-RawHttpCapture::RawHttpCapture(const QByteArray &reply)
-    : m_reply(reply)
+RawHttpCapture::RawHttpCapture(const QByteArray &reply) : m_reply(reply)
 {
     m_listen = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in addr{};
