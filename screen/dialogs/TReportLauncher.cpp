@@ -58,5 +58,6 @@ void TReportLauncher::print(const std::vector<TReportDocument> &documents)
 void TReportLauncher::preview(std::vector<TReportDocument> documents)
 {
     TReportPreview window(std::move(documents), m_parent);
+    window.SetTranslator(&m_translator);
     window.exec();
 }

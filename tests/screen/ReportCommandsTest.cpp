@@ -91,6 +91,11 @@ struct InputCase
     Hook hook;
 };
 
+void PrintTo(const InputCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class ReportInput : public ReportCommandsBase, public ::testing::WithParamInterface<InputCase>
 {
 public:
@@ -148,6 +153,11 @@ struct SendingCase
     Hook hook;
     QList<int> notices; // queued for the server around the command
 };
+
+void PrintTo(const SendingCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class ReportSending : public ReportCommandsBase, public ::testing::WithParamInterface<SendingCase>
 {
