@@ -2,8 +2,10 @@
 // exist, it opens the court screen on a game given on the command line.
 
 #include "model/TGameScript.h"
+#include "screen/court/IReportLauncher.h"
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
+#include "screen/dialogs/TReportLauncher.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "shell/TDesktopSession.h"
 #include "shell/TGameFolder.h"
@@ -36,6 +38,19 @@ public:
 private:
     IPrompter &current() { return Scripted ? static_cast<IPrompter &>(Script) : m_boxes; }
     TMessageBoxPrompter &m_boxes;
+};
+
+// The court screen pauses and restarts the session's sender through this.
+class TSessionSending : public ISendingSwitch
+{
+public:
+    explicit TSessionSending(TDesktopSession &session) : m_session(session) {}
+    bool SendingEnabled() const override { return m_session.SendingEnabled(); }
+    void SetSendingEnabled(bool enabled) override { m_session.SetSendingEnabled(enabled); }
+    void RestartSending() override { m_session.RestartSending(); }
+
+private:
+    TDesktopSession &m_session;
 };
 
 int fail(const QString &message)
@@ -91,6 +106,9 @@ int main(int argc, char **argv)
     TGuardedGameStore &guard = session.GuardedStore();
     QString error;
 
+    // The report commands outlive the screen that calls them.
+    TSessionSending sending(session);
+    std::unique_ptr<TReportLauncher> reports;
     std::unique_ptr<TfrmParquetixScreenNew> screen;
     // On every way out the sender stops before the screen it writes on goes.
     struct TStopSenderFirst
@@ -107,6 +125,11 @@ int main(int argc, char **argv)
         boxes.SetParent(screen.get());
         app.SetScreen(&screen->Screen());
         session.SetCourtScreen(&screen->Screen());
+        reports = std::make_unique<TReportLauncher>(game, session.Translation().Translator());
+        reports->SetParent(screen.get());
+        reports->SetImageFolder(app.ExeFolder);
+        screen->Screen().SetReportLauncher(reports.get());
+        screen->Screen().SetSendingSwitch(&sending);
     };
     // A disk failure never stops the recording: it is shown in the status area,
     // and in a message box when it starts.

@@ -86,6 +86,22 @@ void TDesktopSession::StopSender()
         m_sender->Stop();
 }
 
+bool TDesktopSession::SendingEnabled() const
+{
+    return m_senderHost && m_senderHost->SendingEnabled();
+}
+
+void TDesktopSession::SetSendingEnabled(bool enabled)
+{
+    if (m_senderHost)
+        m_senderHost->SetSendingEnabled(enabled);
+}
+
+bool TDesktopSession::RestartSending()
+{
+    return m_sender && m_sender->RestartSending();
+}
+
 void TDesktopSession::SetCourtScreen(IScreenLink *screen)
 {
     if (!m_senderHost)

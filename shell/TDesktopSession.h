@@ -50,6 +50,12 @@ public:
     // Stops the sender and waits for it; also done on destruction.
     void StopSender();
     TParquetixSender *Sender() { return m_sender.get(); }
+    // The sending flag the sender obeys; false before StartSender.
+    bool SendingEnabled() const;
+    void SetSendingEnabled(bool enabled);
+    // The operator's restart after a send failure; false when the sender
+    // refuses it (no online game, or sending was not stopped).
+    bool RestartSending();
     // The screen the sender writes its packet label on; null when it closes.
     void SetCourtScreen(IScreenLink *screen);
 

@@ -1,5 +1,6 @@
 #include "TCourtScreen.h"
 
+#include "IReportLauncher.h"
 #include "IScreenHost.h"
 #include "TCourtFrame.h"
 #include "TCourtScreenInput.h"
@@ -487,6 +488,72 @@ void TCourtScreen::AskEndOfPeriod(int side)
 void TCourtScreen::Save()
 {
     m_autoSave.SaveByButton();
+}
+
+namespace {
+
+// Live sending pauses while a report runs and goes on afterwards, unless it
+// was already stopped by a failure: only the operator restarts it then.
+class TSendingPause
+{
+public:
+    TSendingPause(ISendingSwitch *sending, bool online)
+        : m_sending(online && sending && sending->SendingEnabled() ? sending : nullptr)
+    {
+        if (m_sending)
+            m_sending->SetSendingEnabled(false);
+    }
+    ~TSendingPause()
+    {
+        if (m_sending)
+            m_sending->SetSendingEnabled(true);
+    }
+    TSendingPause(const TSendingPause &) = delete;
+    TSendingPause &operator=(const TSendingPause &) = delete;
+
+private:
+    ISendingSwitch *m_sending;
+};
+
+} // namespace
+
+void TCourtScreen::OpenReportMenu()
+{
+    if (!m_reports)
+        return;
+    const bool online = m_game.Online;
+    if (online)
+        m_game.QueueForResend(m_game.ReportsOpenedNotice());
+    {
+        TSendingPause pause(m_sending, online);
+        if (m_reports->RunReportMenu())
+            m_game.WriteDumps();
+    }
+    if (online)
+        m_game.QueueForResend(m_game.ReportsClosedNotice());
+    Touch();
+}
+
+void TCourtScreen::PrintAllReports()
+{
+    if (!m_reports)
+        return;
+    TSendingPause pause(m_sending, m_game.Online);
+    m_reports->PrintAll();
+}
+
+void TCourtScreen::PrintBoxScore()
+{
+    if (!m_reports)
+        return;
+    TSendingPause pause(m_sending, m_game.Online);
+    m_reports->PrintBoxScore();
+}
+
+void TCourtScreen::RestartSending()
+{
+    if (m_sending)
+        m_sending->RestartSending();
 }
 
 void TCourtScreen::AutoSave()

@@ -13,7 +13,9 @@
 #include <QTimer>
 #include <memory>
 
+class IReportLauncher;
 class IScreenHost;
+class ISendingSwitch;
 class TCourtScreenInput;
 class TGame;
 class TTeam;
@@ -46,6 +48,9 @@ public:
 
     void SetHost(IScreenHost *host) { m_host = host; }
     IScreenHost *Host() const { return m_host; }
+    // Both may stay unset: the report commands and the packet label then do nothing.
+    void SetReportLauncher(IReportLauncher *reports) { m_reports = reports; }
+    void SetSendingSwitch(ISendingSwitch *sending) { m_sending = sending; }
     void SetZoneMask(const TZoneMask &mask) { m_mask = mask; }
     const TZoneMask &ZoneMask() const { return m_mask; }
     // The spread of the keyboard's shot points.
@@ -95,6 +100,13 @@ public:
     void AskEndOfPeriod(int side);
     // A save button; nothing while the automatic save runs.
     void Save();
+    // The report menu, announced to the server around it when the game is
+    // online; the dumps are written again when it closes with OK.
+    void OpenReportMenu();
+    void PrintAllReports();
+    void PrintBoxScore();
+    // The packet label's click.
+    void RestartSending();
     void RowClick(const QString &name, Button button);
     void SetCourtOrientation(bool horizontal);
     void ClearActiveAI();
@@ -158,6 +170,8 @@ private:
 
     TGame &m_game;
     IScreenHost *m_host = nullptr;
+    IReportLauncher *m_reports = nullptr;
+    ISendingSwitch *m_sending = nullptr;
     TScreenItems m_items;
     TScreenHistory m_homeHistory;
     TScreenHistory m_awayHistory;

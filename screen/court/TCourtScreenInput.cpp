@@ -164,6 +164,8 @@ void TCourtScreenInput::runHomeAction(int number, int code)
         exit();
         return;
     case ScreenCode::ReportMenu:
+        m_screen.OpenReportMenu();
+        return;
     case ScreenCode::HistoryPlayerFilter:
     case ScreenCode::HistoryEventFilter:
     case ScreenCode::HistoryGoTo:
@@ -348,9 +350,19 @@ void TCourtScreenInput::clickComponent(const QString &name)
     } else if (name.startsWith(QLatin1String("lblVariableAwayTeam"))) {
         m_game.Team(2).CycleVariableColumn();
         m_game.Team(2).KepernyoMezokFeltoltese(m_screen);
+    } else if (name == QLatin1String("imgPrint")) {
+        // With the system mouse recording for the home team the press has
+        // already opened the menu through the print button's hot region.
+        if (!m_game.Settings().UseSystemMouse())
+            m_screen.OpenReportMenu();
+    } else if (name.startsWith(QLatin1String("imgHomeTeamFoul")) ||
+               name.startsWith(QLatin1String("imgAwayTeamFoul"))) {
+        m_screen.OpenReportMenu();
+    } else if (name == QLatin1String("imgPrintAll")) {
+        m_screen.PrintAllReports();
+    } else if (name == QLatin1String("lblPackets")) {
+        m_screen.RestartSending();
     }
-    // imgPrint and the team fouls open the report menu, imgPrintAll prints the
-    // full set and lblPackets restarts the sender: they come with those parts.
     m_screen.Touch();
 }
 
@@ -407,8 +419,9 @@ void TCourtScreenInput::KeyRelease(int key, bool shift)
         m_screen.LockOverride = false;
         return;
     }
-    // F12 (quick box score), Delete (set time) and Space (substitutions)
-    // open dialogs of later parts.
+    // Delete (set time) and Space (substitutions) open dialogs not built yet.
+    if (key == TKeyboardMap::F12)
+        m_screen.PrintBoxScore();
     m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
     if (key == TKeyboardMap::F1)
         m_screen.ShowKeyHelp();

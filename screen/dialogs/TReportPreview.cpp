@@ -1,5 +1,6 @@
 #include "TReportPreview.h"
 
+#include "model/Services.h"
 #include "reports/painter/TReportPainter.h"
 
 #include <QAction>
@@ -32,9 +33,9 @@ TReportPreview::TReportPreview(std::vector<TReportDocument> documents, QWidget *
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { TReportPainter::Print(pointers(m_documents), *printer); });
     if (QToolBar *bar = findChild<QToolBar *>()) {
-        QAction *pdf = bar->addAction(tr("Save as PDF"));
-        pdf->setObjectName(QStringLiteral("actSaveAsPdf"));
-        connect(pdf, &QAction::triggered, this, &TReportPreview::askForPdf);
+        m_pdf = bar->addAction(text("Save as PDF"));
+        m_pdf->setObjectName(QStringLiteral("actSaveAsPdf"));
+        connect(m_pdf, &QAction::triggered, this, &TReportPreview::askForPdf);
     }
 }
 
@@ -43,14 +44,27 @@ bool TReportPreview::SaveAsPdf(const QString &file) const
     return TReportPainter::WritePdf(pointers(m_documents), file);
 }
 
+void TReportPreview::SetTranslator(ITranslator *translator)
+{
+    m_translator = translator;
+    if (m_pdf)
+        m_pdf->setText(text("Save as PDF"));
+}
+
+QString TReportPreview::text(const char *key) const
+{
+    const QString k = QString::fromLatin1(key);
+    return m_translator ? m_translator->Translate(k, QStringLiteral("FORM")) : k;
+}
+
 void TReportPreview::askForPdf()
 {
     QString file =
-        QFileDialog::getSaveFileName(this, tr("Save as PDF"), QString(), QStringLiteral("PDF (*.pdf)"));
+        QFileDialog::getSaveFileName(this, text("Save as PDF"), QString(), QStringLiteral("PDF (*.pdf)"));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         file += QLatin1String(".pdf");
     if (!SaveAsPdf(file))
-        QMessageBox::critical(this, windowTitle(), tr("Cannot write %1").arg(file));
+        QMessageBox::critical(this, windowTitle(), text("Cannot write %1").arg(file));
 }

@@ -77,6 +77,7 @@ void TfrmNyomtatasok::ok()
         return;
     }
     TReportPreview preview(std::move(documents), this);
+    preview.SetTranslator(&m_translator);
     preview.exec();
     accept();
 }

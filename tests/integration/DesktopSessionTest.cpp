@@ -244,3 +244,39 @@ TEST(DesktopSession, OpeningTheCourtScreenWritesTheGameData)
     session.GuardedStore().Report = nullptr;
     session.App().SetScreen(nullptr);
 }
+
+// The court screen's packet label restarts sending through the session; the
+// sender accepts only for an online game whose sending was stopped.
+TEST(DesktopSession, RestartingSendingNeedsAnOnlineGameWithSendingStopped)
+{
+    QTemporaryDir serverRoot;
+    TServerOptions options;
+    options.dataDir = serverRoot.filePath(QStringLiteral("data"));
+    options.port = 0;
+    options.logRequests = false;
+    TStatsServer server(options);
+    QString error;
+    ASSERT_TRUE(server.start(&error)) << error.toStdString();
+
+    TestHome home;
+    makeHome(home, "SERVER_NAME=http://127.0.0.1:" + QByteArray::number(server.port()) +
+                       "/income/index.phtml?\nSLEEPTIME_BW_SEND=5\n");
+    TDesktopSession session(home.path());
+    EXPECT_EQ(session.Start(), QStringList());
+    session.App().Game().SetStore(nullptr);
+    EXPECT_FALSE(session.RestartSending()) << "no sender yet";
+    session.StartSender();
+    EXPECT_TRUE(session.SendingEnabled());
+
+    struct Case
+    {
+        bool online, enabledBefore, accepted;
+    };
+    for (const Case c : {Case{false, false, false}, Case{true, true, false}, Case{true, false, true}}) {
+        session.App().Game().Online = c.online;
+        session.SetSendingEnabled(c.enabledBefore);
+        EXPECT_EQ(session.RestartSending(), c.accepted) << c.online << c.enabledBefore;
+        EXPECT_EQ(session.SendingEnabled(), c.enabledBefore || c.accepted) << c.online << c.enabledBefore;
+    }
+    session.StopSender();
+}

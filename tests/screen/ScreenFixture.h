@@ -18,12 +18,13 @@ class CountingStore : public IGameStore
 {
 public:
     void SaveGame(TGame &) override { ++Saves; }
-    void WriteDumps(TGame &) override {}
+    void WriteDumps(TGame &) override { ++Dumps; }
     void WritePeriodDump(TGame &, int) override {}
     void DeleteEarlierDumps(TGame &) override {}
     void DeleteDumps(TGame &) override { ++DumpDeletions; }
     int Saves = 0;
     int DumpDeletions = 0;
+    int Dumps = 0;
 };
 
 class CountingHost : public IScreenHost

@@ -1,0 +1,63 @@
+#include "TReportLauncher.h"
+
+#include "TNyomtatasokLogic.h"
+#include "TReportPreview.h"
+#include "TfrmNyomtatasok.h"
+
+#include "model/Services.h"
+#include "reports/painter/TReportPainter.h"
+
+#include <QMessageBox>
+#include <QPrinter>
+
+TReportLauncher::TReportLauncher(const TGame &game, ITranslator &translator)
+    : m_game(game), m_translator(translator)
+{
+}
+
+bool TReportLauncher::RunReportMenu()
+{
+    TfrmNyomtatasok menu(m_game, m_translator, m_parent);
+    menu.Logic().SetImageFolder(m_imageFolder);
+    return menu.exec() == QDialog::Accepted;
+}
+
+void TReportLauncher::PrintAll()
+{
+    TNyomtatasokLogic logic(m_game, m_translator);
+    logic.SetImageFolder(m_imageFolder);
+    print(logic.PrintAll());
+}
+
+void TReportLauncher::PrintBoxScore()
+{
+    TNyomtatasokLogic logic(m_game, m_translator);
+    logic.SetImageFolder(m_imageFolder);
+    bool inPreview = false;
+    std::vector<TReportDocument> documents = logic.F12(inPreview);
+    if (inPreview)
+        preview(std::move(documents));
+    else
+        print(documents);
+}
+
+void TReportLauncher::print(const std::vector<TReportDocument> &documents)
+{
+    QList<const TReportDocument *> all;
+    for (const TReportDocument &d : documents)
+        all.append(&d);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setCopyCount(TReportPainter::CopyCount(all));
+    if (!printer.isValid() || !TReportPainter::Print(all, printer))
+        QMessageBox::warning(
+            m_parent, QStringLiteral("Parquetix"),
+            m_translator.Translate(QStringLiteral("No printer to print on."), QStringLiteral("FORM")));
+}
+
+void TReportLauncher::preview(std::vector<TReportDocument> documents)
+{
+    TReportPreview window(std::move(documents), m_parent);
+    window.SetTranslator(&m_translator);
+    window.exec();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "screen/court/IReportLauncher.h"
+
+#include "reports/document/TReportDocument.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class ITranslator;
+class TGame;
+
+// The court screen's report commands on the report menu, the preview and
+// the default printer.
+class TReportLauncher : public IReportLauncher
+{
+public:
+    TReportLauncher(const TGame &game, ITranslator &translator);
+    ~TReportLauncher() override = default;
+
+    // The window the dialogs belong to.
+    void SetParent(QWidget *parent) { m_parent = parent; }
+    // Relative image names of the settings are taken from this folder.
+    void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
+
+    bool RunReportMenu() override;
+    void PrintAll() override;
+    void PrintBoxScore() override;
+
+protected:
+    // The two ways a report leaves; tests take them over.
+    virtual void print(const std::vector<TReportDocument> &documents);
+    virtual void preview(std::vector<TReportDocument> documents);
+
+private:
+    const TGame &m_game;
+    ITranslator &m_translator;
+    QPointer<QWidget> m_parent;
+    QString m_imageFolder;
+};
