@@ -11,6 +11,29 @@
 
 #include <QUrl>
 
+namespace {
+
+// Passes the connection state on to whoever shows it.
+class TSessionSenderHost : public TApplicationSenderHost
+{
+public:
+    TSessionSenderHost(TCurrentGame &app, const std::function<void(const QString &)> &listener)
+        : TApplicationSenderHost(app), m_listener(listener)
+    {
+    }
+    void ShowConnectionState(const QString &text) override
+    {
+        TApplicationSenderHost::ShowConnectionState(text);
+        if (m_listener)
+            m_listener(text);
+    }
+
+private:
+    const std::function<void(const QString &)> &m_listener;
+};
+
+} // namespace
+
 TDesktopSession::TDesktopSession(const QString &home)
     : m_home(home.isEmpty() ? TParquetixApplication::DefaultHome() : home),
       // The desktop program makes the database when the home has none: its
@@ -72,7 +95,7 @@ void TDesktopSession::StartSender(IHttpTransport *http, IConnectionProbe *probe,
         probe = m_ownProbe.get();
     }
     if (!m_senderHost)
-        m_senderHost = std::make_unique<TApplicationSenderHost>(m_app);
+        m_senderHost = std::make_unique<TSessionSenderHost>(m_app, ConnectionStateChanged);
     m_senderHost->SetSendingEnabled(true);
     m_sender =
         std::make_unique<TParquetixSender>(*m_senderHost, m_app.Settings(), *dispatcher, *http, *probe);
@@ -89,7 +112,7 @@ void TDesktopSession::StopSender()
 void TDesktopSession::SetCourtScreen(IScreenLink *screen)
 {
     if (!m_senderHost)
-        m_senderHost = std::make_unique<TApplicationSenderHost>(m_app);
+        m_senderHost = std::make_unique<TSessionSenderHost>(m_app, ConnectionStateChanged);
     m_senderHost->SetCourtScreen(screen);
 }
 

@@ -8,6 +8,7 @@
 #include "shell/TParquetixApplication.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class IConnectionProbe;
@@ -52,6 +53,9 @@ public:
     TParquetixSender *Sender() { return m_sender.get(); }
     // The screen the sender writes its packet label on; null when it closes.
     void SetCourtScreen(IScreenLink *screen);
+    // Called on the user interface thread with every connection state the
+    // sender shows (the main window's status bar); set before StartSender.
+    std::function<void(const QString &)> ConnectionStateChanged;
 
     // The dumps due when the court screen opens with the current game; a
     // failure is reported like every other disk failure of the recording.
