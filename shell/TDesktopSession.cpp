@@ -58,9 +58,15 @@ QStringList TDesktopSession::Start()
     if (!m_app.Initialize(&error))
         problems << QStringLiteral("Settings: %1").arg(error);
     m_translation.SetLanguage(m_app.Settings().Language());
+    // A language met for the first time adds every label and message to the
+    // translate table: one commit for all of them, not one each.
+    TdmMain &dm = m_translation.DataModule();
+    const bool batched = dm.IsOpen() && dm.BeginTransaction();
     if (TTranslator *translator = m_translation.DatabaseTranslator())
-        translator->TranslateFieldLabels(m_translation.DataModule());
+        translator->TranslateFieldLabels(dm);
     m_messages.BuildMessageTable(m_translation.Translator());
+    if (batched && !dm.Commit())
+        dm.Rollback();
     m_store.SetFolders(m_app);
     return problems;
 }

@@ -154,7 +154,13 @@ void TfrmParquetixMain::buildMenu()
 
 void TfrmParquetixMain::translate(QWidget *form)
 {
+    // Every text not yet in the translate table is added to it: one commit
+    // for the whole window instead of one per text.
+    TdmMain &dm = m_session->Translation().DataModule();
+    const bool batched = dm.IsOpen() && dm.BeginTransaction();
     TFormTranslator(m_session->Translation().Translator()).TranslateForm(form);
+    if (batched && !dm.Commit())
+        dm.Rollback();
 }
 
 bool TfrmParquetixMain::Available(TMainCommand command)
