@@ -2,6 +2,7 @@
 
 #include "TFileError.h"
 
+#include "masterdata/TSchema.h"
 #include "masterdata/TTranslator.h"
 #include "model/TUiThreadDispatcher.h"
 #include "transmission/TApplicationSenderHost.h"
@@ -57,18 +58,27 @@ QStringList TDesktopSession::Start()
     QString error;
     if (!m_app.Initialize(&error))
         problems << QStringLiteral("Settings: %1").arg(error);
+    ApplyLanguage();
+    m_store.SetFolders(m_app);
+    return problems;
+}
+
+void TDesktopSession::ApplyLanguage()
+{
     m_translation.SetLanguage(m_app.Settings().Language());
     // A language met for the first time adds every label and message to the
     // translate table: one commit for all of them, not one each.
     TdmMain &dm = m_translation.DataModule();
     const bool batched = dm.IsOpen() && dm.BeginTransaction();
+    // The labels are looked up by the text they show: back to the column names first.
+    for (const TSchema::TTable &table : TSchema::Tables())
+        for (const TSchema::TColumn &column : table.columns)
+            dm.SetDisplayLabel(table.name, column.name, column.name);
     if (TTranslator *translator = m_translation.DatabaseTranslator())
         translator->TranslateFieldLabels(dm);
     m_messages.BuildMessageTable(m_translation.Translator());
     if (batched && !dm.Commit())
         dm.Rollback();
-    m_store.SetFolders(m_app);
-    return problems;
 }
 
 QByteArray TDesktopSession::ServerBase(const QString &serverName)

@@ -42,6 +42,9 @@ public:
     // labels of the tables and the message table, the store's folders.
     // Returns the problems met; start-up goes on with defaults after each.
     QStringList Start();
+    // The translator, the column labels and the message table in the
+    // LANGUAGE of the settings; again after the settings dialog.
+    void ApplyLanguage();
 
     // Turns sending on and starts the sender thread at once; it delivers the
     // queue of whichever game is current, while that game is online. The

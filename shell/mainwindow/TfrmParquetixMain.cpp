@@ -1,6 +1,7 @@
 #include "TfrmParquetixMain.h"
 
 #include "TMyTeamPlays.h"
+#include "TfrmProperties.h"
 
 #include "masterdata/dialogs/TDialogContext.h"
 #include "masterdata/dialogs/TProductPicture.h"
@@ -14,6 +15,7 @@
 #include "screen/text/TFormTranslator.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "shell/TDesktopSession.h"
+#include "shell/TSettingsFile.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -78,6 +80,20 @@ QString TfrmParquetixMain::Version()
 void TfrmParquetixMain::buildWindow()
 {
     setWindowTitle(QStringLiteral("Parquetix"));
+    setCentralWidget(buildCentral());
+    m_connection = new QLabel(this);
+    m_connection->setObjectName(QStringLiteral("pnlConnection"));
+    m_connection->setFixedWidth(250);
+    m_fixedLine = new QLabel(QString::fromUtf8(FixedLine), this);
+    m_fixedLine->setObjectName(QStringLiteral("pnlFixedLine"));
+    m_fixedLine->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(m_connection);
+    statusBar()->addWidget(m_fixedLine, 1);
+    resize(900, 560);
+}
+
+QWidget *TfrmParquetixMain::buildCentral()
+{
     auto *central = new QWidget(this);
     auto *row = new QHBoxLayout(central);
     auto *picture = new TProductPicture(central);
@@ -108,17 +124,41 @@ void TfrmParquetixMain::buildWindow()
     buttons->addWidget(m_onlineUpdate);
     column->addLayout(buttons);
     row->addLayout(column, 1);
-    setCentralWidget(central);
+    return central;
+}
 
-    m_connection = new QLabel(this);
-    m_connection->setObjectName(QStringLiteral("pnlConnection"));
-    m_connection->setFixedWidth(250);
-    m_fixedLine = new QLabel(QString::fromUtf8(FixedLine), this);
-    m_fixedLine->setObjectName(QStringLiteral("pnlFixedLine"));
-    m_fixedLine->setAlignment(Qt::AlignCenter);
-    statusBar()->addWidget(m_connection);
-    statusBar()->addWidget(m_fixedLine, 1);
-    resize(900, 560);
+// The translator keys on the text shown, so the window is rebuilt from its
+// untranslated captions rather than translated a second time.
+void TfrmParquetixMain::retranslate()
+{
+    menuBar()->clear();
+    m_actions.clear();
+    buildMenu();
+    setCentralWidget(buildCentral());
+    setWindowTitle(QStringLiteral("Parquetix"));
+    m_fixedLine->setText(QString::fromUtf8(FixedLine));
+    const QString state = m_connection->text();
+    m_connection->clear();
+    translate(this);
+    m_connection->setText(state);
+    RefreshMyTeamPlays();
+}
+
+void TfrmParquetixMain::showProperties()
+{
+    TParquetixApplication &app = m_session->App();
+    TfrmProperties dialog(app.Settings(), m_session->Translation().DataModule(), this);
+    translate(&dialog);
+    m_boxes->SetParent(&dialog);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_boxes->SetParent(this);
+    if (!accepted)
+        return;
+    QString error;
+    if (!TSettingsFile(app.IniPath, app.DatastoreFolder).SaveDialogKeys(app.Settings(), &error))
+        m_prompter->ShowError(error);
+    m_session->ApplyLanguage();
+    retranslate();
 }
 
 void TfrmParquetixMain::buildMenu()
@@ -166,6 +206,7 @@ void TfrmParquetixMain::translate(QWidget *form)
 bool TfrmParquetixMain::Available(TMainCommand command)
 {
     switch (command) {
+    case TMainCommand::Properties:
     case TMainCommand::Exit:
     case TMainCommand::MyTeamPlays:
     case TMainCommand::EditLeague:
@@ -185,6 +226,9 @@ bool TfrmParquetixMain::Available(TMainCommand command)
 void TfrmParquetixMain::Run(TMainCommand command)
 {
     switch (command) {
+    case TMainCommand::Properties:
+        showProperties();
+        break;
     case TMainCommand::Exit:
         close();
         break;

@@ -56,6 +56,9 @@ protected:
 
 private:
     void buildWindow();
+    QWidget *buildCentral();
+    void retranslate();
+    void showProperties();
     void buildMenu();
     void translate(QWidget *form);
     void showDialog(QDialog &dialog);
