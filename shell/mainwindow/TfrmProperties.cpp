@@ -123,7 +123,8 @@ TfrmProperties::TfrmProperties(TSettings &settings, TdmMain &dm, QWidget *parent
         item->setData(Qt::UserRole, team.CsapatID);
     }
     LoadControls();
-    resize(560, 460);
+    // Wide enough for every page tab in the longest language.
+    resize(780, 480);
 }
 
 QWidget *TfrmProperties::generalPage()
