@@ -1,5 +1,5 @@
-// parquetix: the desktop program. Until the main window and the wizards
-// exist, it opens the court screen on a game given on the command line.
+// parquetix: the desktop program. Without arguments it starts into its main
+// window; --game and --script open the court screen on one game directly.
 
 #include "model/TGameScript.h"
 #include "screen/court/IReportLauncher.h"
@@ -10,6 +10,7 @@
 #include "shell/TDesktopSession.h"
 #include "shell/TGameFolder.h"
 #include "shell/TGameLoader.h"
+#include "shell/mainwindow/TfrmParquetixMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -87,7 +88,14 @@ int main(int argc, char **argv)
     parser.addOption(onlineOption);
     parser.addOption(saveOption);
     parser.process(qapp);
-    if (parser.isSet(gameOption) == parser.isSet(scriptOption)) {
+    if (!parser.isSet(gameOption) && !parser.isSet(scriptOption)) {
+        TfrmParquetixMain window;
+        for (const QString &problem : window.StartProblems())
+            fail(problem);
+        window.show();
+        return qapp.exec();
+    }
+    if (parser.isSet(gameOption) && parser.isSet(scriptOption)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
         return 2;
     }

@@ -2,6 +2,7 @@
 
 #include "TFileError.h"
 
+#include "masterdata/TSchema.h"
 #include "masterdata/TTranslator.h"
 #include "model/TUiThreadDispatcher.h"
 #include "transmission/TApplicationSenderHost.h"
@@ -10,6 +11,29 @@
 #include "transmission/TParquetixSender.h"
 
 #include <QUrl>
+
+namespace {
+
+// Passes the connection state on to whoever shows it.
+class TSessionSenderHost : public TApplicationSenderHost
+{
+public:
+    TSessionSenderHost(TCurrentGame &app, const std::function<void(const QString &)> &listener)
+        : TApplicationSenderHost(app), m_listener(listener)
+    {
+    }
+    void ShowConnectionState(const QString &text) override
+    {
+        TApplicationSenderHost::ShowConnectionState(text);
+        if (m_listener)
+            m_listener(text);
+    }
+
+private:
+    const std::function<void(const QString &)> &m_listener;
+};
+
+} // namespace
 
 TDesktopSession::TDesktopSession(const QString &home)
     : m_home(home.isEmpty() ? TParquetixApplication::DefaultHome() : home),
@@ -34,12 +58,27 @@ QStringList TDesktopSession::Start()
     QString error;
     if (!m_app.Initialize(&error))
         problems << QStringLiteral("Settings: %1").arg(error);
-    m_translation.SetLanguage(m_app.Settings().Language());
-    if (TTranslator *translator = m_translation.DatabaseTranslator())
-        translator->TranslateFieldLabels(m_translation.DataModule());
-    m_messages.BuildMessageTable(m_translation.Translator());
+    ApplyLanguage();
     m_store.SetFolders(m_app);
     return problems;
+}
+
+void TDesktopSession::ApplyLanguage()
+{
+    m_translation.SetLanguage(m_app.Settings().Language());
+    // A language met for the first time adds every label and message to the
+    // translate table: one commit for all of them, not one each.
+    TdmMain &dm = m_translation.DataModule();
+    const bool batched = dm.IsOpen() && dm.BeginTransaction();
+    // The labels are looked up by the text they show: back to the column names first.
+    for (const TSchema::TTable &table : TSchema::Tables())
+        for (const TSchema::TColumn &column : table.columns)
+            dm.SetDisplayLabel(table.name, column.name, column.name);
+    if (TTranslator *translator = m_translation.DatabaseTranslator())
+        translator->TranslateFieldLabels(dm);
+    m_messages.BuildMessageTable(m_translation.Translator());
+    if (batched && !dm.Commit())
+        dm.Rollback();
 }
 
 QByteArray TDesktopSession::ServerBase(const QString &serverName)
@@ -72,7 +111,7 @@ void TDesktopSession::StartSender(IHttpTransport *http, IConnectionProbe *probe,
         probe = m_ownProbe.get();
     }
     if (!m_senderHost)
-        m_senderHost = std::make_unique<TApplicationSenderHost>(m_app);
+        m_senderHost = std::make_unique<TSessionSenderHost>(m_app, ConnectionStateChanged);
     m_senderHost->SetSendingEnabled(true);
     m_sender =
         std::make_unique<TParquetixSender>(*m_senderHost, m_app.Settings(), *dispatcher, *http, *probe);
@@ -105,7 +144,7 @@ bool TDesktopSession::RestartSending()
 void TDesktopSession::SetCourtScreen(IScreenLink *screen)
 {
     if (!m_senderHost)
-        m_senderHost = std::make_unique<TApplicationSenderHost>(m_app);
+        m_senderHost = std::make_unique<TSessionSenderHost>(m_app, ConnectionStateChanged);
     m_senderHost->SetCourtScreen(screen);
 }
 

@@ -8,6 +8,7 @@
 #include "shell/TParquetixApplication.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class IConnectionProbe;
@@ -41,6 +42,9 @@ public:
     // labels of the tables and the message table, the store's folders.
     // Returns the problems met; start-up goes on with defaults after each.
     QStringList Start();
+    // The translator, the column labels and the message table in the
+    // LANGUAGE of the settings; again after the settings dialog.
+    void ApplyLanguage();
 
     // Turns sending on and starts the sender thread at once; it delivers the
     // queue of whichever game is current, while that game is online. The
@@ -58,6 +62,9 @@ public:
     bool RestartSending();
     // The screen the sender writes its packet label on; null when it closes.
     void SetCourtScreen(IScreenLink *screen);
+    // Called on the user interface thread with every connection state the
+    // sender shows (the main window's status bar); set before StartSender.
+    std::function<void(const QString &)> ConnectionStateChanged;
 
     // The dumps due when the court screen opens with the current game; a
     // failure is reported like every other disk failure of the recording.

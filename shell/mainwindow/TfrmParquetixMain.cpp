@@ -1,0 +1,390 @@
+#include "TfrmParquetixMain.h"
+
+#include "TMyTeamPlays.h"
+#include "TfrmProperties.h"
+
+#include "masterdata/dialogs/TDialogContext.h"
+#include "masterdata/dialogs/TProductPicture.h"
+#include "masterdata/dialogs/TfrmGameList.h"
+#include "masterdata/dialogs/TfrmNewLiga.h"
+#include "masterdata/dialogs/TfrmNewLigaCsapat.h"
+#include "masterdata/dialogs/TfrmNewLigaCsapatJatekos.h"
+#include "masterdata/dialogs/TfrmNewPlayer.h"
+#include "masterdata/dialogs/TfrmNewTeam.h"
+#include "model/Services.h"
+#include "screen/text/TFormTranslator.h"
+#include "screen/text/TMessageBoxPrompter.h"
+#include "shell/TDesktopSession.h"
+#include "shell/TSettingsFile.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QThread>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <random>
+
+namespace {
+
+const char *const FixedLine = "Parquetix - live basketball statistics";
+const char *const EmptyDatabaseQuestion =
+    "Every league, club, player, roster and game will be deleted from the database. Empty the database?";
+
+} // namespace
+
+TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget *parent)
+    : QMainWindow(parent), m_session(std::make_unique<TDesktopSession>(options.Home)),
+      m_boxes(std::make_unique<TMessageBoxPrompter>(this))
+{
+    setObjectName(QStringLiteral("frmParquetixMain"));
+    m_prompter = options.Prompter ? options.Prompter : m_boxes.get();
+    // The game codes drawn later must differ from one start to the next.
+    std::srand(unsigned(std::random_device{}()));
+    if (options.StartWaitMs > 0)
+        QThread::msleep(ulong(options.StartWaitMs));
+
+    m_session->SetPrompter(m_prompter);
+    m_problems = m_session->Start();
+
+    buildWindow();
+    buildMenu();
+    translate(this);
+    m_connection->setText(m_session->Messages().MsgNotConnected);
+
+    m_session->ConnectionStateChanged = [this](const QString &text) { m_connection->setText(text); };
+    if (options.StartSender)
+        m_session->StartSender();
+    RefreshMyTeamPlays();
+}
+
+TfrmParquetixMain::~TfrmParquetixMain()
+{
+    // The sender writes on the status bar: it stops before the widgets go.
+    m_session->StopSender();
+    m_session->ConnectionStateChanged = nullptr;
+}
+
+QString TfrmParquetixMain::Version()
+{
+    return QStringLiteral(PARQUETIX_VERSION);
+}
+
+void TfrmParquetixMain::buildWindow()
+{
+    setWindowTitle(QStringLiteral("Parquetix"));
+    setCentralWidget(buildCentral());
+    m_connection = new QLabel(this);
+    m_connection->setObjectName(QStringLiteral("pnlConnection"));
+    m_connection->setFixedWidth(250);
+    m_fixedLine = new QLabel(QString::fromUtf8(FixedLine), this);
+    m_fixedLine->setObjectName(QStringLiteral("pnlFixedLine"));
+    m_fixedLine->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(m_connection);
+    statusBar()->addWidget(m_fixedLine, 1);
+    resize(900, 560);
+}
+
+QWidget *TfrmParquetixMain::buildCentral()
+{
+    auto *central = new QWidget(this);
+    auto *row = new QHBoxLayout(central);
+    auto *picture = new TProductPicture(central);
+    picture->setFixedWidth(140);
+    row->addWidget(picture);
+
+    auto *column = new QVBoxLayout;
+    auto *caption = new QLabel(QStringLiteral("My team palys"), central);
+    caption->setObjectName(QStringLiteral("lblMyTeamPlays"));
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    column->addWidget(caption);
+
+    m_myTeamPlays = new QTreeWidget(central);
+    m_myTeamPlays->setObjectName(QStringLiteral("lvMyTeamPlays"));
+    m_myTeamPlays->setRootIsDecorated(false);
+    m_myTeamPlays->setHeaderLabels(TMyTeamPlays::Columns());
+    m_myTeamPlays->setColumnWidth(0, 200);
+    m_myTeamPlays->setColumnWidth(1, 200);
+    column->addWidget(m_myTeamPlays, 1);
+
+    m_onlineUpdate = new QPushButton(QStringLiteral("Online &Update"), central);
+    m_onlineUpdate->setObjectName(QStringLiteral("btnOnlineUpdate"));
+    m_onlineUpdate->setEnabled(Available(TMainCommand::Updates));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_onlineUpdate);
+    column->addLayout(buttons);
+    row->addLayout(column, 1);
+    return central;
+}
+
+// The translator keys on the text shown, so the window is rebuilt from its
+// untranslated captions rather than translated a second time.
+void TfrmParquetixMain::retranslate()
+{
+    menuBar()->clear();
+    m_actions.clear();
+    buildMenu();
+    setCentralWidget(buildCentral());
+    setWindowTitle(QStringLiteral("Parquetix"));
+    m_fixedLine->setText(QString::fromUtf8(FixedLine));
+    const QString state = m_connection->text();
+    m_connection->clear();
+    translate(this);
+    m_connection->setText(state);
+    RefreshMyTeamPlays();
+}
+
+void TfrmParquetixMain::showProperties()
+{
+    TParquetixApplication &app = m_session->App();
+    TfrmProperties dialog(app.Settings(), m_session->Translation().DataModule(), this);
+    translate(&dialog);
+    m_boxes->SetParent(&dialog);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_boxes->SetParent(this);
+    if (!accepted)
+        return;
+    QString error;
+    if (!TSettingsFile(app.IniPath, app.DatastoreFolder).SaveDialogKeys(app.Settings(), &error))
+        m_prompter->ShowError(error);
+    m_session->ApplyLanguage();
+    retranslate();
+}
+
+void TfrmParquetixMain::buildMenu()
+{
+    QHash<QString, QMenu *> menus;
+    for (const TMenuEntry &entry : MainMenu()) {
+        if (entry.Path.size() == 1) {
+            // An item of the menu bar itself.
+            QAction *action = menuBar()->addAction(entry.Path.first());
+            m_actions.insert(entry.Command, action);
+            connect(action, &QAction::triggered, this, [this, c = entry.Command] { Run(c); });
+            continue;
+        }
+        QMenu *menu = nullptr;
+        QString key;
+        for (qsizetype level = 0; level + 1 < entry.Path.size(); ++level) {
+            key += entry.Path.at(level) + QLatin1Char('/');
+            QMenu *&found = menus[key];
+            if (!found)
+                found = menu ? menu->addMenu(entry.Path.at(level)) : menuBar()->addMenu(entry.Path.at(level));
+            menu = found;
+        }
+        if (entry.IsSeparator()) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction *action = menu->addAction(entry.Path.last());
+        action->setEnabled(Available(entry.Command));
+        m_actions.insert(entry.Command, action);
+        connect(action, &QAction::triggered, this, [this, c = entry.Command] { Run(c); });
+    }
+}
+
+void TfrmParquetixMain::translate(QWidget *form)
+{
+    // Every text not yet in the translate table is added to it: one commit
+    // for the whole window instead of one per text.
+    TdmMain &dm = m_session->Translation().DataModule();
+    const bool batched = dm.IsOpen() && dm.BeginTransaction();
+    TFormTranslator(m_session->Translation().Translator()).TranslateForm(form);
+    if (batched && !dm.Commit())
+        dm.Rollback();
+}
+
+bool TfrmParquetixMain::Available(TMainCommand command)
+{
+    switch (command) {
+    case TMainCommand::Properties:
+    case TMainCommand::Exit:
+    case TMainCommand::MyTeamPlays:
+    case TMainCommand::EditLeague:
+    case TMainCommand::EditClub:
+    case TMainCommand::EditPlayer:
+    case TMainCommand::EditGames:
+    case TMainCommand::JoinLeagueTeam:
+    case TMainCommand::JoinLeagueTeamPlayer:
+    case TMainCommand::EmptyDatabase:
+    case TMainCommand::About:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmParquetixMain::Run(TMainCommand command)
+{
+    switch (command) {
+    case TMainCommand::Properties:
+        showProperties();
+        break;
+    case TMainCommand::Exit:
+        close();
+        break;
+    case TMainCommand::MyTeamPlays:
+        showMyTeamPlays();
+        break;
+    case TMainCommand::EditLeague:
+    case TMainCommand::EditClub:
+    case TMainCommand::EditPlayer:
+    case TMainCommand::EditGames:
+    case TMainCommand::JoinLeagueTeam:
+    case TMainCommand::JoinLeagueTeamPlayer:
+        openMasterData(command);
+        break;
+    case TMainCommand::EmptyDatabase:
+        emptyDatabase();
+        break;
+    case TMainCommand::About:
+        showAbout();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmParquetixMain::showDialog(QDialog &dialog)
+{
+    m_boxes->SetParent(&dialog);
+    dialog.exec();
+    m_boxes->SetParent(this);
+}
+
+void TfrmParquetixMain::openMasterData(TMainCommand command)
+{
+    const TDialogContext context{m_session->Translation().DataModule(), m_session->Translation().Translator(),
+                                 m_session->Messages(), *m_prompter};
+    std::unique_ptr<QDialog> dialog;
+    switch (command) {
+    case TMainCommand::EditLeague:
+        dialog = std::make_unique<TfrmNewLiga>(context, this);
+        break;
+    case TMainCommand::EditClub:
+        dialog = std::make_unique<TfrmNewTeam>(context, this);
+        break;
+    case TMainCommand::EditPlayer:
+        dialog = std::make_unique<TfrmNewPlayer>(context, this);
+        break;
+    case TMainCommand::EditGames:
+        dialog = std::make_unique<TfrmGameList>(context, this);
+        break;
+    case TMainCommand::JoinLeagueTeam:
+        dialog = std::make_unique<TfrmNewLigaCsapat>(context, this);
+        break;
+    case TMainCommand::JoinLeagueTeamPlayer:
+        dialog = std::make_unique<TfrmNewLigaCsapatJatekos>(context, this);
+        break;
+    default:
+        return;
+    }
+    showDialog(*dialog);
+    // The schedule and the teams may have changed.
+    RefreshMyTeamPlays();
+}
+
+void TfrmParquetixMain::emptyDatabase()
+{
+    ITranslator &translator = m_session->Translation().Translator();
+    if (!m_prompter->Confirm(
+            translator.Translate(QString::fromUtf8(EmptyDatabaseQuestion), QStringLiteral("FORM"))))
+        return;
+    TdmMain &dm = m_session->Translation().DataModule();
+    if (!dm.EmptyDatabase())
+        m_prompter->ShowError(dm.LastError());
+    RefreshMyTeamPlays();
+}
+
+void TfrmParquetixMain::RefreshMyTeamPlays()
+{
+    m_myTeamPlays->clear();
+    const QList<QStringList> rows = TMyTeamPlays::Rows(
+        m_session->Translation().DataModule(), m_session->App().Settings().MyTeam(), QDate::currentDate());
+    for (const QStringList &row : rows)
+        m_myTeamPlays->addTopLevelItem(new QTreeWidgetItem(row));
+}
+
+void TfrmParquetixMain::showMyTeamPlays()
+{
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("frmMyTeamPlays"));
+    dialog.setWindowTitle(QStringLiteral("My Team plays"));
+    auto *row = new QHBoxLayout(&dialog);
+    row->addWidget(new TProductPicture(&dialog));
+    auto *column = new QVBoxLayout;
+    auto *grid = new QTableWidget(&dialog);
+    grid->setObjectName(QStringLiteral("grdMyTeamPlays"));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->verticalHeader()->hide();
+    const QStringList columns = TMyTeamPlays::Columns();
+    grid->setColumnCount(int(columns.size()));
+    grid->setHorizontalHeaderLabels(columns);
+    const QList<QStringList> rows = TMyTeamPlays::Rows(
+        m_session->Translation().DataModule(), m_session->App().Settings().MyTeam(), QDate::currentDate());
+    grid->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows.at(r).size(); ++c)
+            grid->setItem(r, c, new QTableWidgetItem(rows.at(r).at(c)));
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    column->addWidget(grid, 1);
+    auto *exit = new QPushButton(QString::fromUtf8("Kilépés"), &dialog);
+    exit->setObjectName(QStringLiteral("btnExit"));
+    connect(exit, &QPushButton::clicked, &dialog, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(exit);
+    column->addLayout(buttons);
+    row->addLayout(column, 1);
+    dialog.resize(720, 360);
+    translate(&dialog);
+    showDialog(dialog);
+}
+
+void TfrmParquetixMain::showAbout()
+{
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("frmAbout"));
+    dialog.setWindowTitle(QStringLiteral("About Parquetix"));
+    auto *row = new QHBoxLayout(&dialog);
+    row->addWidget(new TProductPicture(&dialog));
+    auto *column = new QVBoxLayout;
+    auto *name = new QLabel(QStringLiteral("Parquetix"), &dialog);
+    name->setObjectName(QStringLiteral("lblProductName"));
+    QFont big = name->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    name->setFont(big);
+    auto *version = new QLabel(QStringLiteral("Version:"), &dialog);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    auto *ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    column->addStretch(1);
+    column->addWidget(name);
+    column->addWidget(version);
+    column->addStretch(1);
+    column->addWidget(ok, 0, Qt::AlignRight);
+    row->addLayout(column, 1);
+    translate(&dialog);
+    // The number itself is no text to translate.
+    version->setText(version->text() + QLatin1Char(' ') + Version());
+    dialog.resize(380, 300);
+    showDialog(dialog);
+}
+
+void TfrmParquetixMain::closeEvent(QCloseEvent *event)
+{
+    m_session->StopSender();
+    QMainWindow::closeEvent(event);
+}

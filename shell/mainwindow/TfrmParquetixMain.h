@@ -1,0 +1,79 @@
+#pragma once
+
+#include "TMainMenu.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class IPrompter;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class TDesktopSession;
+class TMessageBoxPrompter;
+
+struct TMainWindowOptions
+{
+    QString Home;             // the application home; empty: the default one
+    int StartWaitMs = 1000;   // the pause at creation while the splash shows
+    bool StartSender = true;  // tests run without the background sender
+    IPrompter *Prompter = {}; // null: message boxes over the window
+};
+
+// The application's main window. Its lifetime is the program's: creating it
+// starts the session (settings, translator, message table, sender), closing
+// it stops the sender and waits for it.
+class TfrmParquetixMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmParquetixMain(const TMainWindowOptions &options = {}, QWidget *parent = nullptr);
+    ~TfrmParquetixMain() override;
+
+    // The problems met at start-up; the window works on with defaults.
+    const QStringList &StartProblems() const { return m_problems; }
+    TDesktopSession &Session() { return *m_session; }
+
+    // The upcoming games of MY_TEAM into the list.
+    void RefreshMyTeamPlays();
+    // The menu item of a command; null for separators.
+    QAction *Action(TMainCommand command) const { return m_actions.value(command); }
+    // False for the items whose windows the program does not have yet.
+    static bool Available(TMainCommand command);
+    void Run(TMainCommand command);
+
+    QTreeWidget *MyTeamPlaysList() const { return m_myTeamPlays; }
+    QLabel *ConnectionPanel() const { return m_connection; }
+
+    // "Parquetix" and the version of this build.
+    static QString Version();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    QWidget *buildCentral();
+    void retranslate();
+    void showProperties();
+    void buildMenu();
+    void translate(QWidget *form);
+    void showDialog(QDialog &dialog);
+    void openMasterData(TMainCommand command);
+    void emptyDatabase();
+    void showMyTeamPlays();
+    void showAbout();
+
+    std::unique_ptr<TDesktopSession> m_session;
+    std::unique_ptr<TMessageBoxPrompter> m_boxes;
+    IPrompter *m_prompter = nullptr;
+    QStringList m_problems;
+    QHash<TMainCommand, QAction *> m_actions;
+    QTreeWidget *m_myTeamPlays = nullptr;
+    QPushButton *m_onlineUpdate = nullptr;
+    QLabel *m_connection = nullptr;
+    QLabel *m_fixedLine = nullptr;
+};

@@ -1,0 +1,294 @@
+// The settings dialog: every control shows its key and writes it back, the
+// conversions on the way out, the file keeping what the dialog does not own,
+// and the main window following a new language at once.
+#include "masterdata/TdmMain.h"
+#include "model/Services.h"
+#include "model/TSettings.h"
+#include "shell/TSettingsFile.h"
+#include "shell/mainwindow/TfrmParquetixMain.h"
+#include "shell/mainwindow/TfrmProperties.h"
+
+#include "support/TestHome.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every key the dialog writes, set away from its default.
+const QList<std::pair<QString, QString>> DialogKeys{
+    {QStringLiteral("COMPORT"), QStringLiteral("COM3")},
+    {QStringLiteral("LANGUAGE"), QStringLiteral("ENG")},
+    {QStringLiteral("AUTO_SAVE"), QStringLiteral("YES")},
+    {QStringLiteral("AUTO_SAVE_PERC"), QStringLiteral("4")},
+    {QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM")},
+    {QStringLiteral("GAMELENGTH"), QStringLiteral("12")},
+    {QStringLiteral("NUMBER_OF_RETRIES"), QStringLiteral("3")},
+    {QStringLiteral("NUMBER_OF_COPIES"), QStringLiteral("8")},
+    {QStringLiteral("REPORT_LOGO_FILENAME"), QStringLiteral("/pics/logo.bmp")},
+    {QStringLiteral("BANNER_FILENAME"), QStringLiteral("/pics/banner.bmp")},
+    {QStringLiteral("SPONSOR1_FILENAME"), QStringLiteral("/pics/s1.bmp")},
+    {QStringLiteral("SPONSOR2_FILENAME"), QStringLiteral("/pics/s2.bmp")},
+    {QStringLiteral("SYSTEM_MOUSE"), QStringLiteral("SYSTEM_MOUSE_USE")},
+    {QStringLiteral("INPUT"), QStringLiteral("INPUT_KEYBOARD")},
+    {QStringLiteral("LIMITED_TIMEOUTS"), QStringLiteral("NO")},
+    {QStringLiteral("DATA_DUMP"), QStringLiteral("NO")},
+    {QStringLiteral("DATA_DUMP_DIRECTORY"), QStringLiteral("/var/dumps")},
+    {QStringLiteral("DELETE_DATA_DUMP"), QStringLiteral("NO")},
+    {QStringLiteral("MY_TEAM"), QStringLiteral("2")},
+    {QStringLiteral("CHECK_NEW_VERSION"), QStringLiteral("NO")},
+    {QStringLiteral("PROXY_SERVER"), QStringLiteral("proxy.example")},
+    {QStringLiteral("PROXY_PORT"), QStringLiteral("3128")},
+    {QStringLiteral("PROXY_USER"), QStringLiteral("operator")},
+    {QStringLiteral("PROXY_PASSWORD"), QStringLiteral("s3cret pass")},
+    {QStringLiteral("USE_ACTIVE_AI_1"), QStringLiteral("NO")},
+    {QStringLiteral("USE_ACTIVE_AI_2"), QStringLiteral("YES")},
+    {QStringLiteral("USE_ACTIVE_AI_3"), QStringLiteral("NO")},
+    {QStringLiteral("USE_ACTIVE_AI_4"), QStringLiteral("YES")},
+    {QStringLiteral("USE_ACTIVE_AI_5"), QStringLiteral("NO")},
+    {QStringLiteral("PASSIVE_AI_1_VISIBLE"), QStringLiteral("NO")},
+    {QStringLiteral("PASSIVE_AI_2_VISIBLE"), QStringLiteral("YES")},
+    {QStringLiteral("PASSIVE_AI_3_VISIBLE"), QStringLiteral("NO")},
+};
+
+// Lines the dialog must leave as they are.
+const QByteArray HandKeys = "SERVER_NAME=http://stats.example/income/index.phtml?\n"
+                            "SLEEPTIME_BW_SEND=77\n"
+                            "FIBA_EXPORT=YES\n";
+
+class Properties : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TdmMain dm(TdmMain::DatabaseFile(home.path()));
+        ASSERT_TRUE(dm.OpenAll());
+        for (const auto &[code, name] :
+             {std::pair{"HUN", "Magyar"}, std::pair{"ENG", "English"}, std::pair{"GER", "Deutsch"}})
+            ASSERT_TRUE(dm.UpsertLanguage(QLatin1String(code), QLatin1String(name)));
+        // Team IDs 1, 2, 3 in the order added.
+        for (const char *name : {"Zebras", "Bears", "Lions"})
+            ASSERT_GT(dm.UpsertTeam({.WebID = QLatin1String(name), .EgyesuletNev = QLatin1String(name)}), 0);
+
+        TSettings seed;
+        for (const auto &[key, value] : DialogKeys)
+            ASSERT_TRUE(seed.SetValue(key, value)) << key.toStdString();
+        ASSERT_TRUE(TSettingsFile(ini(), keys()).SaveDialogKeys(seed));
+        QByteArray text = home.read(QStringLiteral("parquetix.ini"));
+        text.replace("[APPLICATION]\n", "[APPLICATION]\n" + HandKeys);
+        home.write(QStringLiteral("parquetix.ini"), text);
+        original = text;
+    }
+
+    QString ini() const { return home.file(QStringLiteral("parquetix.ini")); }
+    QString keys() const { return home.path() + QStringLiteral("/Datastore/"); }
+
+    // Opens the dialog on the file, lets `change` act on it, presses OK and
+    // writes the file; reads it back into `reread`.
+    void roundTrip(TSettings &reread, const std::function<void(QDialog &)> &change = {})
+    {
+        TSettings settings;
+        EXPECT_TRUE(TSettingsFile(ini(), keys()).Load(settings));
+        TdmMain dm(TdmMain::DatabaseFile(home.path()));
+        EXPECT_TRUE(dm.OpenAll());
+        {
+            TfrmProperties dialog(settings, dm);
+            if (change)
+                change(dialog);
+            QPushButton *ok = dialog.findChild<QPushButton *>(QStringLiteral("btnOK"));
+            EXPECT_NE(ok, nullptr);
+            if (ok)
+                ok->click();
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        }
+        EXPECT_TRUE(TSettingsFile(ini(), keys()).SaveDialogKeys(settings));
+        EXPECT_TRUE(TSettingsFile(ini(), keys()).Load(reread));
+    }
+
+    TestHome home;
+    QByteArray original;
+};
+
+template <typename T> T *child(QDialog &dialog, const char *name)
+{
+    T *found = dialog.findChild<T *>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST_F(Properties, EveryKeyGoesThroughItsControlUnchanged)
+{
+    TSettings reread;
+    roundTrip(reread);
+    for (const auto &[key, value] : DialogKeys)
+        EXPECT_EQ(reread.RawValue(key), value) << key.toStdString();
+    // Every line stays, the password's cipher text aside (enciphered anew each time).
+    const auto withoutPassword = [](const QByteArray &text) {
+        QList<QByteArray> lines = text.split('\n');
+        lines.removeIf([](const QByteArray &l) { return l.startsWith("PROXY_PASSWORD="); });
+        return lines;
+    };
+    EXPECT_EQ(withoutPassword(home.read(QStringLiteral("parquetix.ini"))), withoutPassword(original));
+    EXPECT_FALSE(original.contains("s3cret")); // stored enciphered
+}
+
+TEST_F(Properties, ControlsWriteTheirKeysConverted)
+{
+    struct TCase
+    {
+        const char *what;
+        std::function<void(QDialog &)> change;
+        QList<std::pair<QString, QString>> expected;
+    };
+    const QString longPassword(70, QLatin1Char('p'));
+    const QList<TCase> cases{
+        {"auto save off",
+         [](QDialog &d) { child<QCheckBox>(d, "cbAutoSave")->setChecked(false); },
+         {{QStringLiteral("AUTO_SAVE"), QStringLiteral("NO")},
+          {QStringLiteral("AUTO_SAVE_PERC"), QStringLiteral("1")}}},
+        {"auto save minutes",
+         [](QDialog &d) { child<QSpinBox>(d, "seAutoSave")->setValue(2); },
+         {{QStringLiteral("AUTO_SAVE_PERC"), QStringLiteral("2")}}},
+        {"order by name",
+         [](QDialog &d) { child<QRadioButton>(d, "rbOrderName")->setChecked(true); },
+         {{QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_NEV")}}},
+        {"ten minutes",
+         [](QDialog &d) { child<QRadioButton>(d, "rbLength10")->setChecked(true); },
+         {{QStringLiteral("GAMELENGTH"), QStringLiteral("10")}}},
+        {"serial mouse",
+         [](QDialog &d) { child<QRadioButton>(d, "rbSerialMouse")->setChecked(true); },
+         {{QStringLiteral("INPUT"), QStringLiteral("INPUT_SERIALMOUSE")}}},
+        {"no system mouse",
+         [](QDialog &d) { child<QCheckBox>(d, "cbSystemMouse")->setChecked(false); },
+         {{QStringLiteral("SYSTEM_MOUSE"), QStringLiteral("SYSTEM_MOUSE_NOTUSE")}}},
+        {"no team",
+         [](QDialog &d) { child<QListWidget>(d, "lbTeam")->clearSelection(); },
+         {{QStringLiteral("MY_TEAM"), QStringLiteral("-1")}}},
+        {"another team",
+         [](QDialog &d) {
+             QListWidget *teams = child<QListWidget>(d, "lbTeam");
+             teams->setCurrentItem(teams->findItems(QStringLiteral("Lions"), Qt::MatchExactly).value(0));
+         },
+         {{QStringLiteral("MY_TEAM"), QStringLiteral("3")}}},
+        {"language",
+         [](QDialog &d) {
+             QComboBox *languages = child<QComboBox>(d, "cbLanguage");
+             languages->setCurrentIndex(languages->findText(QStringLiteral("Magyar")));
+         },
+         {{QStringLiteral("LANGUAGE"), QStringLiteral("HUN")}}},
+        {"long password",
+         [&](QDialog &d) { child<QLineEdit>(d, "edProxyPassword")->setText(longPassword); },
+         {{QStringLiteral("PROXY_PASSWORD"), longPassword.left(64)}}},
+        {"com port of a device",
+         [](QDialog &d) { child<QComboBox>(d, "cbComPort")->setCurrentText(QStringLiteral("/dev/ttyUSB0")); },
+         {{QStringLiteral("COMPORT"), QStringLiteral("/dev/ttyUSB0")}}},
+        {"checks",
+         [](QDialog &d) {
+             child<QCheckBox>(d, "cbActiveAI1")->setChecked(true);
+             child<QCheckBox>(d, "cbPassiveAI2")->setChecked(false);
+             child<QCheckBox>(d, "cbCheckNewVersion")->setChecked(true);
+             child<QCheckBox>(d, "cbDeleteDump")->setChecked(true);
+         },
+         {{QStringLiteral("USE_ACTIVE_AI_1"), QStringLiteral("YES")},
+          {QStringLiteral("PASSIVE_AI_2_VISIBLE"), QStringLiteral("NO")},
+          {QStringLiteral("CHECK_NEW_VERSION"), QStringLiteral("YES")},
+          {QStringLiteral("DELETE_DATA_DUMP"), QStringLiteral("YES")}}},
+        {"numbers and files",
+         [](QDialog &d) {
+             child<QSpinBox>(d, "seCopies")->setValue(10);
+             child<QSpinBox>(d, "seRetries")->setValue(1);
+             child<QLineEdit>(d, "edBanner")->setText(QStringLiteral("/other/banner.bmp"));
+             child<QLineEdit>(d, "edDumpDirectory")->setText(QStringLiteral("/tmp/d"));
+         },
+         {{QStringLiteral("NUMBER_OF_COPIES"), QStringLiteral("10")},
+          {QStringLiteral("NUMBER_OF_RETRIES"), QStringLiteral("1")},
+          {QStringLiteral("BANNER_FILENAME"), QStringLiteral("/other/banner.bmp")},
+          {QStringLiteral("DATA_DUMP_DIRECTORY"), QStringLiteral("/tmp/d")}}},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        home.write(QStringLiteral("parquetix.ini"), original);
+        TSettings reread;
+        roundTrip(reread, c.change);
+        for (const auto &[key, value] : DialogKeys) {
+            QString expected = value;
+            for (const auto &[changedKey, changedValue] : c.expected)
+                if (changedKey == key)
+                    expected = changedValue;
+            EXPECT_EQ(reread.RawValue(key), expected) << key.toStdString();
+        }
+        const QByteArray text = home.read(QStringLiteral("parquetix.ini"));
+        EXPECT_TRUE(text.contains(HandKeys));
+    }
+}
+
+TEST_F(Properties, ListsAreSortedByTheTextShownAndShowTheCurrentChoice)
+{
+    TSettings settings;
+    ASSERT_TRUE(TSettingsFile(ini(), keys()).Load(settings));
+    TdmMain dm(TdmMain::DatabaseFile(home.path()));
+    ASSERT_TRUE(dm.OpenAll());
+    TfrmProperties dialog(settings, dm);
+    QComboBox *languages = child<QComboBox>(dialog, "cbLanguage");
+    QStringList shown;
+    for (int i = 0; i < languages->count(); ++i)
+        shown << languages->itemText(i);
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Magyar")}));
+    EXPECT_EQ(languages->currentData().toString(), QStringLiteral("ENG"));
+    QListWidget *teams = child<QListWidget>(dialog, "lbTeam");
+    QStringList names;
+    for (int i = 0; i < teams->count(); ++i)
+        names << teams->item(i)->text();
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("Bears"), QStringLiteral("Lions"), QStringLiteral("Zebras")}));
+    ASSERT_NE(teams->currentItem(), nullptr);
+    EXPECT_EQ(teams->currentItem()->text(), QStringLiteral("Bears")); // MY_TEAM=2
+    // The minutes can be set only while auto save is on.
+    QCheckBox *autoSave = child<QCheckBox>(dialog, "cbAutoSave");
+    QSpinBox *minutes = child<QSpinBox>(dialog, "seAutoSave");
+    EXPECT_EQ(minutes->value(), 4);
+    for (const bool on : {false, true}) {
+        autoSave->setChecked(on);
+        EXPECT_EQ(minutes->isEnabled(), on);
+    }
+}
+
+TEST_F(Properties, MainWindowFollowsANewLanguageAtOnce)
+{
+    {
+        TdmMain dm(TdmMain::DatabaseFile(home.path()));
+        ASSERT_TRUE(dm.OpenAll());
+        ASSERT_TRUE(dm.UpsertTranslation(QStringLiteral("MENU"), QStringLiteral("ENG"),
+                                         QStringLiteral("File"), QStringLiteral("File (en)")));
+        ASSERT_TRUE(dm.UpsertTranslation(QStringLiteral("MENU"), QStringLiteral("HUN"),
+                                         QStringLiteral("File"), QString::fromUtf8("Fájl")));
+    }
+    TfrmParquetixMain window(TMainWindowOptions{.Home = home.path(), .StartWaitMs = 0, .StartSender = false});
+    ASSERT_EQ(window.menuBar()->actions().value(0)->text(), QStringLiteral("File (en)"));
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QComboBox *languages = child<QComboBox>(*dialog, "cbLanguage");
+        languages->setCurrentIndex(languages->findData(QStringLiteral("HUN")));
+        child<QPushButton>(*dialog, "btnOK")->click();
+    });
+    window.Run(TMainCommand::Properties);
+    EXPECT_EQ(window.menuBar()->actions().value(0)->text(), QString::fromUtf8("Fájl"));
+    TSettings reread;
+    ASSERT_TRUE(TSettingsFile(ini(), keys()).Load(reread));
+    EXPECT_EQ(reread.Language(), QStringLiteral("HUN"));
+}
+
+} // namespace
