@@ -6,6 +6,7 @@
 #include "model/THeadlessScreen.h"
 #include "support/SampleGame.h"
 
+#include "support/GameLookup.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -39,15 +40,7 @@ protected:
             run(QStringLiteral("tick"));
     }
 
-    TPlayer &player(int side, int jersey)
-    {
-        TTeam &team = game.Team(side);
-        for (TPlayerList *list : {&team.OnCourt, &team.Bench})
-            for (int i = 0; i < list->Count(); ++i)
-                if (list->At(i)->JatekosMezSzam == jersey)
-                    return *list->At(i);
-        throw std::runtime_error("no such player");
-    }
+    TPlayer &player(int side, int jersey) { return PlayerByJersey(game, side, jersey); }
 
     TGameEvent *lastQueued() const
     {
