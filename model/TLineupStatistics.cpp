@@ -52,13 +52,9 @@ void TLineupStatistics::LineupStatistics(TLineupList &home, TLineupList &away)
     const int count = events.Count();
     for (int i = 0; i < count;) {
         const TGameEvent &ev = *events.At(i);
-        if (ev.Kind == Kind::Substitution && (ev.Side == Side::HomePlayer || ev.Side == Side::AwayPlayer)) {
-            // A run of changes made at one stoppage forms one new line-up; the
-            // line-ups in between never played.
-            const int t = ev.Side - 1;
-            for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side;
-                 ++i)
-                TTrackedSlots::Substitute(m_game, *teams[t], *events.At(i));
+        // A run of changes made at one stoppage forms one new line-up; the
+        // line-ups in between never played.
+        if (const int t = TTrackedSlots::FollowSubstitutionRun(m_game, events, i); t >= 0) {
             current[t] = FindOrAddLineup(*lists[t], Members(TTrackedSlots::Positions(*teams[t])));
             continue;
         }

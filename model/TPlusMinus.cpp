@@ -49,11 +49,7 @@ void TPlusMinus::UpdatePlusMinus(TGame &game)
     const int count = events.Count();
     for (int i = 0; i < count;) {
         const TGameEvent &ev = *events.At(i);
-        if (ev.Kind == Kind::Substitution && (ev.Side == Side::HomePlayer || ev.Side == Side::AwayPlayer)) {
-            const int t = ev.Side - 1;
-            for (; i < count && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == ev.Side;
-                 ++i)
-                TTrackedSlots::Substitute(game, *teams[t], *events.At(i));
+        if (const int t = TTrackedSlots::FollowSubstitutionRun(game, events, i); t >= 0) {
             on[t].Resolve(*teams[t]);
             continue;
         }

@@ -151,34 +151,16 @@ static QString kindText(int kind, int shotKind)
     return t;
 }
 
+// The team's history text: the player text behind the team prefix. Shots are
+// never team lines, and the team's indirect steal keeps its accented spelling.
 static QString teamKindText(int kind)
 {
-    switch (kind) {
-    case Kind::DefensiveRebound:
-        return QStringLiteral(".p Csapat védőlepattanó");
-    case Kind::Steal:
-        return QStringLiteral(".p Csapat labdaszerzés");
-    case Kind::FoulDrawn:
-        return QStringLiteral(".p Csapat kiharcolt személyi");
-    case Kind::Assist:
-        return QStringLiteral(".p Csapat gólpassz");
-    case Kind::BlockReceived:
-        return QStringLiteral(".p Csapat hiba");
-    case Kind::OffensiveRebound:
-        return QStringLiteral(".p Csapat támadólepattanó");
-    case Kind::Turnover:
-        return QStringLiteral(".p Csapat eladott labda");
-    case Kind::PersonalFoul:
-        return QStringLiteral(".p Csapat személyi hiba");
-    case Kind::Block:
-        return QStringLiteral(".p Csapat blokkolt dobás");
-    case Kind::TechnicalFoul:
-        return QStringLiteral(".p Csapat technikai hiba");
-    case Kind::IndirectSteal:
+    if (kind == Kind::IndirectSteal)
         return QStringLiteral(".p Csapat indirect labdaszerzés");
-    default:
+    if (kind == Kind::ShotMade || kind == Kind::ShotMissed)
         return {};
-    }
+    const QString text = kindText(kind, 0);
+    return text.isEmpty() ? text : QStringLiteral(".p Csapat ") + text;
 }
 
 // ---------------------------------------------------------------- counters
@@ -308,9 +290,19 @@ void TTeam::applyMarkPoints(int detail, bool fastBreak, bool secondChance, int s
 
 void TTeam::RecomputeRatings()
 {
-    const TEdition edition = m_game.Settings().Edition();
-    TeamLine.Rating = PlayerStats::StoredRating(TeamLine, edition);
-    Data.Totals.Rating = PlayerStats::StoredRating(Data.Totals.AsPlayer(), edition);
+    TeamLine.Rating = PlayerStats::StoredRating(TeamLine, m_game.Settings().Edition());
+    rateTotals();
+}
+
+void TTeam::ratePlayerAndTotals(TPlayer &p)
+{
+    p.Rating = PlayerStats::StoredRating(p, m_game.Settings().Edition());
+    rateTotals();
+}
+
+void TTeam::rateTotals()
+{
+    Data.Totals.Rating = PlayerStats::StoredRating(Data.Totals.AsPlayer(), m_game.Settings().Edition());
 }
 
 int TTeam::FieldGoalPoints() const
@@ -359,6 +351,42 @@ void TTeam::hint(int code, int settingNumber)
 {
     if (m_game.Settings().UseActiveAI(settingNumber))
         m_game.Screen().LightActiveAI(code, SideNumber);
+}
+
+// The Active AI hint an event lights, with the setting that enables it.
+void TTeam::lightHint(int kind)
+{
+    switch (kind) {
+    case Kind::Steal:
+        hint(21, 2);
+        break;
+    case Kind::FoulDrawn:
+        hint(31, 3);
+        break;
+    case Kind::BlockReceived:
+        hint(42, 4);
+        break;
+    case Kind::Turnover:
+        hint(22, 2);
+        break;
+    case Kind::PersonalFoul:
+    case Kind::TechnicalFoul:
+        hint(32, 3);
+        break;
+    case Kind::Block:
+        hint(41, 4);
+        break;
+    case Kind::ShotMissed:
+        hint(1, 1);
+        break;
+    }
+}
+
+// The event just recorded is the one a type chosen next belongs to.
+void TTeam::askForType(const TRefList &types, const TGameEvent &event)
+{
+    ShowAdditionalTypes(types);
+    LastTypedEvent = event.Id;
 }
 
 void TTeam::ShowAdditionalTypes(const TRefList &types)
@@ -446,7 +474,6 @@ void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QStr
 
 void TTeam::recordTeamEvent(TGameEvent *event, int kind)
 {
-    IScreenLink &screen = m_game.Screen();
     const QString server = m_game.Settings().ServerName();
     event->Side = TeamSide();
 
@@ -456,45 +483,24 @@ void TTeam::recordTeamEvent(TGameEvent *event, int kind)
         event->SetMessage(LiveMessages::TeamEvent(server, code, event->Id, m_game.GameCode,
                                                   kind == Kind::Turnover, Data.WebID, SideNumber,
                                                   m_game.Stamp()));
-    switch (kind) {
-    case Kind::Steal:
-        hint(21, 2);
-        break;
-    case Kind::BlockReceived:
-        hint(42, 4);
-        break;
-    case Kind::Turnover:
-        hint(22, 2);
-        ShowAdditionalTypes(m_game.TurnoverTypes);
-        LastTypedEvent = event->Id;
-        break;
-    case Kind::PersonalFoul:
-    case Kind::TechnicalFoul:
-        hint(32, 3);
-        break;
-    case Kind::Block:
-        hint(41, 4);
-        break;
-    case Kind::OffensiveRebound:
-        if (!SecondChance)
-            SwitchSecondChance();
-        break;
-    }
+    // A team has no drawn fouls or misses to hint at.
+    if (kind != Kind::FoulDrawn && kind != Kind::ShotMissed)
+        lightHint(kind);
+    if (kind == Kind::Turnover)
+        askForType(m_game.TurnoverTypes, *event);
+    else if (kind == Kind::OffensiveRebound && !SecondChance)
+        SwitchSecondChance();
     secondChanceRule(kind, event->Detail);
     RecomputeRatings();
 
     const QString text = teamKindText(kind);
     event->Text = text.isEmpty() ? QString() : QString::number(m_game.Clock / 4) + tr(text);
-    m_game.RecordedEvents.Append(event);
-    screen.AddHistoryLine(SideNumber, event);
-    m_game.QueueEvent(event);
-    KepernyoMezokFeltoltese(screen);
-    m_game.UpdatePassiveLabels();
+    logEvent(event);
+    sendAndShow(event);
 }
 
 void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, int y)
 {
-    IScreenLink &screen = m_game.Screen();
     TPlayer &p = *OnCourt.At(ActiveIndex);
     const QString server = m_game.Settings().ServerName();
     const bool shot = kind == Kind::ShotMade || kind == Kind::ShotMissed;
@@ -527,45 +533,21 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
                                                     p.WebID, m_game.Stamp()));
     }
 
+    lightHint(kind);
     switch (kind) {
-    case Kind::Steal:
-        hint(21, 2);
-        break;
-    case Kind::FoulDrawn:
-        hint(31, 3);
-        break;
-    case Kind::BlockReceived:
-        hint(42, 4);
-        break;
     case Kind::Turnover:
-        hint(22, 2);
-        ShowAdditionalTypes(m_game.TurnoverTypes);
-        LastTypedEvent = event->Id;
+        askForType(m_game.TurnoverTypes, *event);
         break;
     case Kind::PersonalFoul:
-        hint(32, 3);
         TeamFouls += 1;
-        ShowAdditionalTypes(m_game.FoulTypes);
-        LastTypedEvent = event->Id;
-        break;
-    case Kind::TechnicalFoul:
-        hint(32, 3);
-        break;
-    case Kind::Block:
-        hint(41, 4);
-        break;
-    case Kind::ShotMissed:
-        hint(1, 1);
+        askForType(m_game.FoulTypes, *event);
         break;
     case Kind::ShotMade:
-        if (FastBreak) {
+        if (FastBreak)
             event->FastBreak = 1;
-            Data.Totals.FastBreakPoints += ShotKind::Points(detail);
-        }
-        if (SecondChance) {
+        if (SecondChance)
             event->SecondChance = 1;
-            Data.Totals.SecondChancePoints += ShotKind::Points(detail);
-        }
+        applyMarkPoints(detail, FastBreak, SecondChance, +1);
         if (detail != ShotKind::FreeThrow) {
             SetFastBreak(false);
             SetSecondChance(false);
@@ -574,21 +556,29 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
     }
     secondChanceRule(kind, detail);
 
-    const TEdition edition = m_game.Settings().Edition();
-    p.Rating = PlayerStats::StoredRating(p, edition);
-    Data.Totals.Rating = PlayerStats::StoredRating(Data.Totals.AsPlayer(), edition);
-    m_game.RecordedEvents.Append(event);
-    screen.AddHistoryLine(SideNumber, event);
+    ratePlayerAndTotals(p);
+    logEvent(event);
 
     if (kind == Kind::IndirectSteal) {
-        KepernyoMezokFeltoltese(screen);
+        KepernyoMezokFeltoltese(m_game.Screen());
         return;
     }
     if (!event->Text.isEmpty() && !event->Message.isEmpty())
         event->SetMessage(event->Message + LiveMessages::ScorePair(m_game.HomeTeam().Data.Totals.Points,
                                                                    m_game.AwayTeam().Data.Totals.Points));
+    sendAndShow(event);
+}
+
+void TTeam::logEvent(TGameEvent *event)
+{
+    m_game.RecordedEvents.Append(event);
+    m_game.Screen().AddHistoryLine(SideNumber, event);
+}
+
+void TTeam::sendAndShow(TGameEvent *event)
+{
     m_game.QueueEvent(event);
-    KepernyoMezokFeltoltese(screen);
+    KepernyoMezokFeltoltese(m_game.Screen());
     m_game.UpdatePassiveLabels();
 }
 
@@ -687,9 +677,7 @@ void TTeam::changeCounters(int type, int playerId, bool fastBreak, bool secondCh
     applyTotalsForPlayerEvent(kind, detail, sign);
     if (kind == Kind::ShotMade)
         applyMarkPoints(detail, fastBreak, secondChance, sign);
-    const TEdition edition = m_game.Settings().Edition();
-    p->Rating = PlayerStats::StoredRating(*p, edition);
-    Data.Totals.Rating = PlayerStats::StoredRating(Data.Totals.AsPlayer(), edition);
+    ratePlayerAndTotals(*p);
     KepernyoMezokFeltoltese(screen);
     m_game.UpdatePassiveLabels();
 }

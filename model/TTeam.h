@@ -134,6 +134,12 @@ private:
     void applyMarkPoints(int detail, bool fastBreak, bool secondChance, int sign);
     void secondChanceRule(int kind, int detail);
     void hint(int code, int settingNumber);
+    void lightHint(int kind);
+    void askForType(const TRefList &types, const TGameEvent &event);
+    void ratePlayerAndTotals(TPlayer &p);
+    void rateTotals();
+    void logEvent(TGameEvent *event);
+    void sendAndShow(TGameEvent *event);
     QString tr(const QString &text) const;
     void changeCounters(int type, int playerId, bool fastBreak, bool secondChance, int detail, int kind,
                         int sign);

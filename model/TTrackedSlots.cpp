@@ -49,6 +49,19 @@ bool TTrackedSlots::Substitute(TGame &game, TTeam &team, const TGameEvent &event
     return false;
 }
 
+int TTrackedSlots::FollowSubstitutionRun(TGame &game, const TEventList &events, int &i)
+{
+    const TGameEvent &first = *events.At(i);
+    if (first.Kind != Kind::Substitution ||
+        (first.Side != Side::HomePlayer && first.Side != Side::AwayPlayer))
+        return -1;
+    const int side = first.Side;
+    TTeam &team = game.Team(side);
+    for (; i < events.Count() && events.At(i)->Kind == Kind::Substitution && events.At(i)->Side == side; ++i)
+        Substitute(game, team, *events.At(i));
+    return side - 1;
+}
+
 TPlayer *TTrackedSlots::PlayerAt(TTeam &team, int position)
 {
     if (position < 0 || position >= team.LineupTracking.size() || team.LineupTracking[position] == Empty)

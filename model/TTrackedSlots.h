@@ -5,6 +5,7 @@
 #include <QList>
 
 class TGame;
+class TEventList;
 class TGameEvent;
 class TPlayer;
 class TTeam;
@@ -30,6 +31,11 @@ public:
     // takes the incoming one. A message that does not name both players, or
     // names a player the game does not have, changes nothing; false then.
     static bool Substitute(TGame &game, TTeam &team, const TGameEvent &event);
+    // When events[i] opens a run of player substitutions of one team, the
+    // changes made at one stoppage, the whole run moves that team's positions,
+    // i steps past it and the team's index (0 home, 1 away) is returned;
+    // otherwise -1, with i unchanged.
+    static int FollowSubstitutionRun(TGame &game, const TEventList &events, int &i);
 
     // The player in a position; null for an empty one.
     static TPlayer *PlayerAt(TTeam &team, int position);

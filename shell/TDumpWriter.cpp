@@ -19,6 +19,12 @@ const QString &requireFolder(const QString &folder)
     return folder;
 }
 
+void makeDumpFolder(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
+}
+
 QString numbered(const QString &folder, const QString &name)
 {
     return folder + QLatin1Char('/') + name;
@@ -66,8 +72,7 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
     if (settings.DataDump()) {
         const QString folder = requireFolder(DumpFolder(settings));
         if (folder != m_madeDumpFolder) {
-            if (!QDir().mkpath(folder))
-                throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
+            makeDumpFolder(folder);
             m_madeDumpFolder = folder;
         }
         if (!m_liveSeries || m_liveSeries->Folder() != folder)
@@ -126,8 +131,7 @@ void TDumpWriter::WritePeriodDump(TGame &game, int period)
     if (!settings.DataDump())
         return;
     const QString folder = requireFolder(DumpFolder(settings));
-    if (!QDir().mkpath(folder))
-        throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
+    makeDumpFolder(folder);
     const QByteArray text = TDumpText::PeriodBoxScore(game, period);
     writeFile(numbered(folder, TDumpText::PeriodFileName(period)), text);
 }
@@ -138,8 +142,7 @@ void TDumpWriter::WriteGameDataDump(const TGame &game)
     if (!settings.DataDump())
         return;
     const QString folder = requireFolder(DumpFolder(settings));
-    if (!QDir().mkpath(folder))
-        throw TFileError(QStringLiteral("Cannot create the dump folder %1").arg(folder));
+    makeDumpFolder(folder);
     writeFile(numbered(folder, QStringLiteral("GameDumpData.dat")), TDumpText::GameData(game));
 }
 

@@ -1,5 +1,6 @@
 #include "TProductPicture.h"
 
+#include <QBoxLayout>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -65,4 +66,15 @@ QPixmap TProductPicture::Picture(QSize size)
     p.drawText(QPointF(0, 0), QStringLiteral("Parquetix"));
     p.restore();
     return pixmap;
+}
+
+QVBoxLayout *TProductPicture::BesidePicture(QWidget *dialog)
+{
+    auto *outer = new QHBoxLayout(dialog);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(new TProductPicture(dialog));
+    auto *right = new QVBoxLayout;
+    right->setContentsMargins(12, 12, 12, 12);
+    outer->addLayout(right, 1);
+    return right;
 }

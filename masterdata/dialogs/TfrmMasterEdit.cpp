@@ -37,12 +37,7 @@ TfrmMasterEdit::TfrmMasterEdit(const TDialogContext &context, TRowEdit &edit, co
     : QDialog(parent), m_context(context), m_edit(edit)
 {
     setWindowTitle(captions.title);
-    auto *outer = new QHBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(new TProductPicture(this));
-    auto *right = new QVBoxLayout;
-    right->setContentsMargins(12, 12, 12, 12);
-    outer->addLayout(right, 1);
+    auto *right = TProductPicture::BesidePicture(this);
     auto *grid = new QGridLayout;
     right->addLayout(grid);
 

@@ -20,12 +20,7 @@ TfrmMasterList::TfrmMasterList(const TDialogContext &context, TMasterKind kind, 
       m_runner([](QDialog *d) { return d->exec(); })
 {
     setWindowTitle(captions.title);
-    auto *outer = new QHBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(new TProductPicture(this));
-    auto *right = new QVBoxLayout;
-    right->setContentsMargins(12, 12, 12, 12);
-    outer->addLayout(right, 1);
+    auto *right = TProductPicture::BesidePicture(this);
 
     auto *rows = new QHBoxLayout;
     auto *panels = new QVBoxLayout;

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "masterdata/dialogs/TDialogContext.h"
+#include "masterdata/dialogs/TJoinDialog.h"
 #include "masterdata/editing/TLeagueTeamJoining.h"
 
-#include <QDialog>
-
-class QComboBox;
-class QListWidget;
-class QToolButton;
-
 // Puts teams into a league and takes them out (with their roster there).
-class TfrmNewLigaCsapat : public QDialog
+class TfrmNewLigaCsapat : public TJoinDialog
 {
     Q_OBJECT
 public:
@@ -19,13 +13,7 @@ public:
     const TLeagueTeamJoining &State() const { return m_state; }
 
 private:
-    void refresh(bool ok);
+    TJoiningLists &joining() override { return m_state; }
 
-    TDialogContext m_context;
     TLeagueTeamJoining m_state;
-    QComboBox *m_league = nullptr;
-    QListWidget *m_available = nullptr;
-    QListWidget *m_members = nullptr;
-    QToolButton *m_add = nullptr;
-    QToolButton *m_remove = nullptr;
 };

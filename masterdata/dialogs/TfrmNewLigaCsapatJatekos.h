@@ -1,16 +1,10 @@
 #pragma once
 
-#include "masterdata/dialogs/TDialogContext.h"
+#include "masterdata/dialogs/TJoinDialog.h"
 #include "masterdata/editing/TLeagueTeamPlayerJoining.h"
 
-#include <QDialog>
-
-class QComboBox;
-class QListWidget;
-class QToolButton;
-
 // Puts players into a team of a league and takes them out.
-class TfrmNewLigaCsapatJatekos : public QDialog
+class TfrmNewLigaCsapatJatekos : public TJoinDialog
 {
     Q_OBJECT
 public:
@@ -19,14 +13,9 @@ public:
     const TLeagueTeamPlayerJoining &State() const { return m_state; }
 
 private:
-    void refresh(bool ok);
+    TJoiningLists &joining() override { return m_state; }
+    void refreshOwnLists() override;
 
-    TDialogContext m_context;
     TLeagueTeamPlayerJoining m_state;
-    QComboBox *m_league = nullptr;
     QListWidget *m_teams = nullptr;
-    QListWidget *m_available = nullptr;
-    QListWidget *m_members = nullptr;
-    QToolButton *m_add = nullptr;
-    QToolButton *m_remove = nullptr;
 };

@@ -1,46 +1,21 @@
 #pragma once
 
-#include "masterdata/editing/TIDObject.h"
-#include "masterdata/editing/TMasterStatements.h"
-
-class TdmMain;
+#include "masterdata/editing/TJoiningLists.h"
 
 // The state of the league - team joining dialog: the league drop-down, the
 // teams not in the league and those in it, and the two arrow buttons.
-class TLeagueTeamJoining
+class TLeagueTeamJoining final : public TJoiningLists
 {
 public:
-    explicit TLeagueTeamJoining(TdmMain &dm) : m_statements(dm) {}
+    explicit TLeagueTeamJoining(TdmMain &dm) : TJoiningLists(dm) {}
 
-    // Fills the leagues and, when there is one, selects the first.
-    bool Open();
-    bool SelectLeague(int index);
-    void ClickAvailable(int index);
-    void ClickMember(int index);
+    bool SelectLeague(int index) override;
     // Each does nothing (and succeeds) without the league and team it needs;
     // a storage error leaves every list and button as it was.
-    bool Add();
-    bool Remove();
-
-    const TIDList &Leagues() const { return m_leagues; }
-    const TIDList &Available() const { return m_available; }
-    const TIDList &Members() const { return m_members; }
-    int SelectedLeague() const { return m_league; }
-    int SelectedAvailable() const { return m_selectedAvailable; }
-    int SelectedMember() const { return m_selectedMember; }
-    bool AddEnabled() const { return m_addEnabled; }
-    bool RemoveEnabled() const { return m_removeEnabled; }
-    QString LastError() const { return m_error; }
+    bool Add() override;
+    bool Remove() override;
 
 private:
+    bool leagueChosen() override { return fillTeams(); }
     bool fillTeams();
-
-    TMasterStatements m_statements;
-    TIDList m_leagues, m_available, m_members;
-    int m_league = -1;
-    int m_selectedAvailable = -1;
-    int m_selectedMember = -1;
-    bool m_addEnabled = false;
-    bool m_removeEnabled = false;
-    QString m_error;
 };

@@ -2,6 +2,7 @@
 // logged events: period totals of both sides for the five periods, starter
 // and bench totals, the per-period report of all five periods, plus-minus,
 // line-ups and the leads and runs. Each is timed alone and the whole set together.
+#include "main/BenchGames.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameReport.h"
@@ -31,23 +32,9 @@ struct BenchGame
         game = std::make_unique<TGame>(TGameServices{.Settings = &settings, .Clock = &clock});
         game->SetScreen(&screen);
         TGameScript script(*game, screen);
-        script.Run(QStringLiteral(R"(
-game code=BENCH002
-team home id=1 webid=T1 name=Home league=1
-team away id=2 webid=T2 name=Away league=1
-player home id=11 webid=H11 jersey=4 name="A One" court
-player home id=12 webid=H12 jersey=7 name="B Two" court
-player home id=13 webid=H13 jersey=10 name="C Three" court
-player home id=14 webid=H14 jersey=15 name="D Four" bench
-player home id=15 webid=H15 jersey=20 name="E Five" bench
-player away id=21 webid=A21 jersey=5 name="F Six" court
-player away id=22 webid=A22 jersey=8 name="G Seven" court
-player away id=23 webid=A23 jersey=12 name="H Eight" court
-player away id=24 webid=A24 jersey=21 name="I Nine" bench
-player away id=25 webid=A25 jersey=30 name="J Ten" bench
-length 10
-tick
-)"));
+        script.Run(QStringLiteral("\ngame code=BENCH002\n") +
+                   BenchGames::FullRoster(QStringLiteral("Home"), QStringLiteral("Away")) +
+                   QStringLiteral("length 10\ntick\n"));
         while (game->AllEvents.Count() < GameEvents)
             recordOne();
     }

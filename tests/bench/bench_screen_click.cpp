@@ -5,6 +5,7 @@
 //
 // The save is the real one: the game folder's seven files through the saved-game
 // writer, with the dump files for scoreboard software switched on.
+#include "main/BenchGames.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
@@ -42,18 +43,7 @@ void BM_HomeClickToRepaint(benchmark::State &state)
     screen.SetZoneMask(TZoneMask(library.Picture(QStringLiteral("MASK_VERTICAL")),
                                  library.Picture(QStringLiteral("MASK_HORIZONTAL"))));
     TGameScript script(game, screen);
-    script.Run(QStringLiteral(R"(
-game code=BENCH002
-team home id=1 webid=T1 name=Home league=1
-team away id=2 webid=T2 name=Away league=1
-player home id=11 webid=H11 jersey=4 name="A One" court
-player home id=12 webid=H12 jersey=7 name="B Two" court
-player home id=13 webid=H13 jersey=10 name="C Three" court
-player home id=14 webid=H14 jersey=15 name="D Four" bench
-player away id=21 webid=A21 jersey=5 name="E Five" court
-player away id=22 webid=A22 jersey=8 name="F Six" court
-player away id=23 webid=A23 jersey=12 name="G Seven" court
-)"));
+    script.Run(QStringLiteral("\ngame code=BENCH002\n") + BenchGames::SmallRoster());
     screen.Open();
     script.Run(QStringLiteral("tick"));
 

@@ -2,52 +2,23 @@
 
 #include "model/EventKinds.h"
 #include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
-#include "support/SampleGame.h"
+#include "support/ScriptedGameFixture.h"
 
+#include "support/GameLookup.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-// A game of two three-player teams with one substitute each, a fixed clock
-// and a headless screen; the script runner records exactly as the screen does.
-class GameFixture : public ::testing::Test
+// The scripted sample game, its messages addressed to the live server.
+class GameFixture : public ScriptedGameFixture
 {
 protected:
     GameFixture()
-        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock}),
-          script(game, screen)
     {
-        game.SetScreen(&screen);
         settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/index.phtml?"));
-        settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
     }
 
-    void SetUpRoster(int periodLength = 10)
-    {
-        run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster());
-        run(QStringLiteral("length %1").arg(periodLength));
-    }
-
-    void run(const QString &text) { ASSERT_TRUE(script.Run(text)) << script.Error().toStdString(); }
-
-    void ticks(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            run(QStringLiteral("tick"));
-    }
-
-    TPlayer &player(int side, int jersey)
-    {
-        TTeam &team = game.Team(side);
-        for (TPlayerList *list : {&team.OnCourt, &team.Bench})
-            for (int i = 0; i < list->Count(); ++i)
-                if (list->At(i)->JatekosMezSzam == jersey)
-                    return *list->At(i);
-        throw std::runtime_error("no such player");
-    }
+    TPlayer &player(int side, int jersey) { return PlayerByJersey(game, side, jersey); }
 
     TGameEvent *lastQueued() const
     {
@@ -59,11 +30,4 @@ protected:
     {
         return e ? e->Message.mid(QStringLiteral("/income/index.phtml?").size()) : QString();
     }
-
-    TSettings settings;
-    TScriptPrompter prompter;
-    TFixedClock clock;
-    THeadlessScreen screen;
-    TGame game;
-    TGameScript script;
 };

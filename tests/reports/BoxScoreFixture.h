@@ -1,11 +1,9 @@
 #pragma once
 
 #include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
 #include "reports/boxscore/TqrULEBTeamResults.h"
 #include "support/QtPrinters.h"
-#include "support/SampleGame.h"
+#include "support/ScriptedGameFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -23,31 +21,13 @@ public:
     QStringList Seen;
 };
 
-// A scripted game of two three-player teams (fixed clock, headless screen)
-// and the box score built from it.
-class BoxScoreFixture : public ::testing::Test
+// The scripted sample game and the box score built from it.
+class BoxScoreFixture : public ScriptedGameFixture
 {
 protected:
-    BoxScoreFixture()
-        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{&settings, nullptr, &prompter, &clock, nullptr, nullptr}), script(game, screen)
-    {
-        game.SetScreen(&screen);
-        settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
-        settings.SetValue(QStringLiteral("VERSION"), QStringLiteral("ENG"));
-    }
+    BoxScoreFixture() { settings.SetValue(QStringLiteral("VERSION"), QStringLiteral("ENG")); }
 
-    void roster(int periodLength = 10)
-    {
-        run(QStringLiteral("game code=ABC1DEF2\n") + SampleRoster());
-        run(QStringLiteral("length %1").arg(periodLength));
-    }
-    void run(const QString &text) { ASSERT_TRUE(script.Run(text)) << script.Error().toStdString(); }
-    void ticks(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            run(QStringLiteral("tick"));
-    }
+    void roster(int periodLength = 10) { SetUpRoster(periodLength); }
     // Ticks until the game clock reads the given quarter-minutes, ending
     // each period the clock passes as the operator does.
     void clockTo(int quarterMinutes)
@@ -101,11 +81,5 @@ protected:
         return -1;
     }
 
-    TSettings settings;
-    TScriptPrompter prompter;
-    TFixedClock clock;
-    THeadlessScreen screen;
-    TGame game;
-    TGameScript script;
     TIdentityTranslator translator;
 };

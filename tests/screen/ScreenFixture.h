@@ -8,6 +8,7 @@
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TScreenLayout.h"
 
+#include "support/GameLookup.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -129,15 +130,7 @@ length 5
         screen.KeyRelease(k, shift);
     }
 
-    TPlayer &player(int side, int jersey)
-    {
-        TTeam &team = game.Team(side);
-        for (TPlayerList *list : {&team.OnCourt, &team.Bench})
-            for (int i = 0; i < list->Count(); ++i)
-                if (list->At(i)->JatekosMezSzam == jersey)
-                    return *list->At(i);
-        throw std::runtime_error("no such player");
-    }
+    TPlayer &player(int side, int jersey) { return PlayerByJersey(game, side, jersey); }
 
     QPoint centreOf(const QString &item) const { return screen.Items().Find(item)->Rect.center(); }
 

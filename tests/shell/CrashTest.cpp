@@ -60,23 +60,6 @@ QString longGame()
     return s;
 }
 
-// The committed game files of a folder, hashed; empty when nothing is saved.
-QByteArray stateOf(const TGameFolder &folder)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    bool any = false;
-    for (const QString &name : TGameFolder::GameFiles(QLatin1String(ShellFixture::Code))) {
-        QByteArray data;
-        bool exists = false;
-        if (!folder.Read(name, data, exists, nullptr))
-            return "unreadable";
-        any = any || exists;
-        hash.addData(name.toUtf8() + (exists ? "+" : "-") + QByteArray::number(data.size()) + ":");
-        hash.addData(data);
-    }
-    return any ? hash.result() : QByteArray();
-}
-
 // Where the kill fell, seen from the journal: none yet, a whole record that
 // was applied, a whole one still pending, or one cut short while it was written.
 enum class TJournalSeen
@@ -135,7 +118,7 @@ TEST_F(CrashTest, AKilledGameAlwaysLoadsAsAFinishedSave)
         g.GameFolder = home.file(QStringLiteral("ref/game"));
         TGameScript runner(g, reference);
         auto note = [&] {
-            const QByteArray state = stateOf(TGameFolder(g.GameFolder));
+            const QByteArray state = ShellFixture::stateOf(TGameFolder(g.GameFolder));
             auto it = states.find(state);
             if (it == states.end())
                 states.insert(state, {commands, commands});
@@ -204,7 +187,7 @@ TEST_F(CrashTest, AKilledGameAlwaysLoadsAsAFinishedSave)
         output += whole.readAllStandardOutput();
         ASSERT_EQ(whole.exitCode(), 0) << whole.readAllStandardError().toStdString();
         ASSERT_EQ(lastDone(output), commands);
-        ASSERT_EQ(states.value(stateOf(TGameFolder(dir))).second, commands)
+        ASSERT_EQ(states.value(ShellFixture::stateOf(TGameFolder(dir))).second, commands)
             << "the child plays the same game";
     }
 
@@ -236,7 +219,7 @@ TEST_F(CrashTest, AKilledGameAlwaysLoadsAsAFinishedSave)
 
         const TGameFolder folder(dir);
         seen[int(journalOf(dir))] += 1;
-        const QByteArray state = stateOf(folder);
+        const QByteArray state = ShellFixture::stateOf(folder);
         QString problem;
         if (state.isEmpty()) {
             // Killed before the first save finished.

@@ -66,24 +66,6 @@ private:
     }
 };
 
-// The seven game files of a folder as the loader sees them, hashed; empty
-// when nothing is saved.
-QByteArray stateOf(const TGameFolder &folder)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    bool any = false;
-    for (const QString &name : TGameFolder::GameFiles(QLatin1String(ShellFixture::Code))) {
-        QByteArray data;
-        bool exists = false;
-        if (!folder.Read(name, data, exists, nullptr))
-            return "unreadable";
-        any = any || exists;
-        hash.addData(name.toUtf8() + (exists ? "+" : "-") + QByteArray::number(data.size()) + ":");
-        hash.addData(data);
-    }
-    return any ? hash.result() : QByteArray();
-}
-
 enum class TAfterFailure
 {
     GoOn,         // the next save runs on a healthy disk
@@ -167,7 +149,7 @@ protected:
         for (int step = 0; step < Steps; ++step) {
             play(*g, step);
             EXPECT_TRUE(save(*s, *g));
-            states.append(stateOf(TGameFolder(g->GameFolder)));
+            states.append(ShellFixture::stateOf(TGameFolder(g->GameFolder)));
         }
         calls = counting.Calls;
         return states;
@@ -211,7 +193,7 @@ protected:
         }
         io.Heal();
         s->SaveGame(*g);
-        if (stateOf(TGameFolder(dir)) != states.last()) {
+        if (ShellFixture::stateOf(TGameFolder(dir)) != states.last()) {
             ++failed;
             ADD_FAILURE() << "fault at call " << n << ": the save after the disk recovered is not the game";
         }
@@ -221,7 +203,7 @@ protected:
     bool check(const QString &dir, const QList<QByteArray> &states, int completed, int step, bool ok, int n)
     {
         const TGameFolder gameFolder(dir);
-        const QByteArray state = stateOf(gameFolder);
+        const QByteArray state = ShellFixture::stateOf(gameFolder);
         const qsizetype at = states.indexOf(state);
         QString problem;
         if (state.isEmpty()) {

@@ -13,6 +13,7 @@
 
 #include "support/TestHome.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
@@ -36,6 +37,24 @@ public:
     {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // The seven game files of a folder as the loader sees them, hashed; empty
+    // when nothing is saved.
+    static QByteArray stateOf(const TGameFolder &folder)
+    {
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        bool any = false;
+        for (const QString &name : TGameFolder::GameFiles(QLatin1String(Code))) {
+            QByteArray data;
+            bool exists = false;
+            if (!folder.Read(name, data, exists, nullptr))
+                return "unreadable";
+            any = any || exists;
+            hash.addData(name.toUtf8() + (exists ? "+" : "-") + QByteArray::number(data.size()) + ":");
+            hash.addData(data);
+        }
+        return any ? hash.result() : QByteArray();
     }
 
 protected:

@@ -1,0 +1,87 @@
+#include "TJoinDialog.h"
+
+#include "masterdata/dialogs/TJoinWidgets.h"
+#include "masterdata/dialogs/TProductPicture.h"
+#include "model/Services.h"
+#include "screen/text/TFormTranslator.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace TJoinWidgets;
+
+TJoinDialog::TJoinDialog(const TDialogContext &context, const QString &objectName, const QString &title,
+                         QWidget *parent)
+    : QDialog(parent), m_context(context)
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    m_right = TProductPicture::BesidePicture(this);
+
+    auto *top = new QHBoxLayout;
+    auto *leagueLabel = new QLabel(QStringLiteral("League"), this);
+    leagueLabel->setObjectName(QStringLiteral("lblLiga"));
+    m_league = new QComboBox(this);
+    m_league->setObjectName(QStringLiteral("cbLiga"));
+    m_league->setMinimumWidth(280);
+    leagueLabel->setBuddy(m_league);
+    top->addWidget(leagueLabel);
+    top->addWidget(m_league, 1);
+    m_right->addLayout(top);
+
+    m_lists = new QHBoxLayout;
+}
+
+void TJoinDialog::finish(const Captions &captions)
+{
+    m_available = AddList(this, m_lists, captions.available, captions.availableName);
+    auto *arrows = new QVBoxLayout;
+    arrows->addStretch(1);
+    m_add = AddArrow(this, arrows, QStringLiteral(">"), captions.addName);
+    m_remove = AddArrow(this, arrows, QStringLiteral("<"), captions.removeName);
+    arrows->addStretch(1);
+    m_lists->addLayout(arrows);
+    m_members = AddList(this, m_lists, captions.members, captions.membersName);
+    m_right->addLayout(m_lists, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto *close = new QPushButton(QString::fromUtf8("Kilépés"), this);
+    close->setObjectName(QStringLiteral("btnClose"));
+    buttons->addWidget(close);
+    m_right->addLayout(buttons);
+
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_league, &QComboBox::activated, this,
+            [this](int index) { refresh(joining().SelectLeague(index)); });
+    connect(m_available, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        joining().ClickAvailable(m_available->row(item));
+        refresh(true);
+    });
+    connect(m_members, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        joining().ClickMember(m_members->row(item));
+        refresh(true);
+    });
+    connect(m_add, &QToolButton::clicked, this, [this] { refresh(joining().Add()); });
+    connect(m_remove, &QToolButton::clicked, this, [this] { refresh(joining().Remove()); });
+
+    refresh(joining().Open());
+    TFormTranslator(m_context.translator).TranslateForm(this);
+}
+
+void TJoinDialog::refresh(bool ok)
+{
+    const TJoiningLists &state = joining();
+    if (!ok)
+        m_context.prompter.ShowError(state.LastError());
+    Fill(m_league, state.Leagues(), state.SelectedLeague());
+    refreshOwnLists();
+    Fill(m_available, state.Available(), state.SelectedAvailable());
+    Fill(m_members, state.Members(), state.SelectedMember());
+    m_add->setEnabled(state.AddEnabled());
+    m_remove->setEnabled(state.RemoveEnabled());
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/TGame.h"
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
+#include "support/SampleGame.h"
+
+#include <gtest/gtest.h>
+
+// A game of the sample rosters on a fixed clock and a headless screen,
+// recorded through the script runner exactly as the screen records.
+class ScriptedGameFixture : public ::testing::Test
+{
+protected:
+    ScriptedGameFixture()
+        : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
+          game(TGameServices{.Settings = &settings, .Prompter = &prompter, .Clock = &clock}),
+          script(game, screen)
+    {
+        game.SetScreen(&screen);
+        settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
+    }
+
+    void SetUpRoster(int periodLength = 10)
+    {
+        run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster());
+        run(QStringLiteral("length %1").arg(periodLength));
+    }
+
+    void run(const QString &text) { ASSERT_TRUE(script.Run(text)) << script.Error().toStdString(); }
+
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            run(QStringLiteral("tick"));
+    }
+
+    TSettings settings;
+    TScriptPrompter prompter;
+    TFixedClock clock;
+    THeadlessScreen screen;
+    TGame game;
+    TGameScript script;
+};
