@@ -136,6 +136,8 @@ int main(int argc, char **argv)
         reports = std::make_unique<TReportLauncher>(game, session.Translation().Translator());
         reports->SetParent(screen.get());
         reports->SetImageFolder(app.ExeFolder);
+        reports->SetStaffSource(
+            [&session](const QString &type) { return session.Translation().DataModule().StaffNames(type); });
         screen->Screen().SetReportLauncher(reports.get());
         screen->Screen().SetSendingSwitch(&sending);
     };

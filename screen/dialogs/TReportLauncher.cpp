@@ -2,7 +2,9 @@
 
 #include "TNyomtatasokLogic.h"
 #include "TReportPreview.h"
+#include "TfrmGameData.h"
 #include "TfrmNyomtatasok.h"
+#include "TfrmPlayedTime.h"
 
 #include "model/Services.h"
 #include "reports/painter/TReportPainter.h"
@@ -10,7 +12,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 
-TReportLauncher::TReportLauncher(const TGame &game, ITranslator &translator)
+TReportLauncher::TReportLauncher(TGame &game, ITranslator &translator)
     : m_game(game), m_translator(translator)
 {
 }
@@ -19,6 +21,15 @@ bool TReportLauncher::RunReportMenu()
 {
     TfrmNyomtatasok menu(m_game, m_translator, m_parent);
     menu.Logic().SetImageFolder(m_imageFolder);
+    menu.SetDataDialogs(
+        [this, &menu] {
+            TfrmGameData dialog(m_game, m_staff, m_translator, &menu);
+            dialog.exec();
+        },
+        [this, &menu] {
+            TfrmPlayedTime dialog(m_game, &menu);
+            dialog.exec();
+        });
     return menu.exec() == QDialog::Accepted;
 }
 

@@ -2,6 +2,8 @@
 
 #include "screen/court/IReportLauncher.h"
 
+#include "TGameDataLogic.h"
+
 #include "reports/document/TReportDocument.h"
 
 #include <QPointer>
@@ -17,13 +19,15 @@ class TGame;
 class TReportLauncher : public IReportLauncher
 {
 public:
-    TReportLauncher(const TGame &game, ITranslator &translator);
+    TReportLauncher(TGame &game, ITranslator &translator);
     ~TReportLauncher() override = default;
 
     // The window the dialogs belong to.
     void SetParent(QWidget *parent) { m_parent = parent; }
     // Relative image names of the settings are taken from this folder.
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
+    // The staff choices of the game data dialog.
+    void SetStaffSource(TGameDataLogic::TStaffSource staff) { m_staff = std::move(staff); }
 
     bool RunReportMenu() override;
     void PrintAll() override;
@@ -35,8 +39,9 @@ protected:
     virtual void preview(std::vector<TReportDocument> documents);
 
 private:
-    const TGame &m_game;
+    TGame &m_game;
     ITranslator &m_translator;
     QPointer<QWidget> m_parent;
     QString m_imageFolder;
+    TGameDataLogic::TStaffSource m_staff;
 };

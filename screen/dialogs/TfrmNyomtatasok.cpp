@@ -60,6 +60,17 @@ TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWi
     TFormTranslator(translator).TranslateForm(this);
 }
 
+void TfrmNyomtatasok::SetDataDialogs(std::function<void()> gameData, std::function<void()> playerTimes)
+{
+    const std::pair<const char *, std::function<void()>> hooks[] = {
+        {"bbGameData", std::move(gameData)}, {"bbSetPlayerTime", std::move(playerTimes)}};
+    for (const auto &[name, open] : hooks)
+        if (QAbstractButton *button = m_buttons.value(QLatin1String(name)); button && open) {
+            disconnect(button, &QAbstractButton::clicked, this, nullptr);
+            connect(button, &QAbstractButton::clicked, this, open);
+        }
+}
+
 void TfrmNyomtatasok::refreshEnabled()
 {
     for (QComboBox *list : m_lists)

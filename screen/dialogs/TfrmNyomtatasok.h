@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <functional>
 
 class ITranslator;
 class QAbstractButton;
@@ -21,6 +22,8 @@ public:
 
     TNyomtatasokLogic &Logic() { return m_logic; }
     QAbstractButton *Button(const QString &name) const { return m_buttons.value(name); }
+    // What "Game data" and "Player times" open; without them the buttons do nothing.
+    void SetDataDialogs(std::function<void()> gameData, std::function<void()> playerTimes);
 
 private:
     void ok();

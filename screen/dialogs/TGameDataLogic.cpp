@@ -1,0 +1,59 @@
+#include "TGameDataLogic.h"
+
+#include "model/TGame.h"
+#include "model/TSideTotals.h"
+#include "model/TTeamData.h"
+
+TGameDataLogic::TGameDataLogic(TGame &game, const TStaffSource &staff) : m_game(game)
+{
+    if (staff) {
+        Referees = staff(QStringLiteral("B"));
+        Coaches = staff(QStringLiteral("E"));
+        Stadiums = staff(QStringLiteral("H"));
+    }
+    Fields = {game.GameDate,
+              game.GameTime,
+              QString::number(game.Attendance),
+              QString::number(game.Income),
+              game.Referee1,
+              game.Referee2,
+              game.Referee3,
+              game.HomeCoach,
+              game.AwayCoach,
+              game.Stadium};
+    for (int side : {1, 2})
+        for (int n = 1; n <= 5; ++n) {
+            TTeamTotals totals;
+            TSideTotals::PeriodTotals(game, side, n, true, totals);
+            Points[size_t(side - 1)][size_t(n - 1)] = totals.Points;
+        }
+}
+
+int TGameDataLogic::Sum(const std::array<int, 5> &points)
+{
+    int sum = 0;
+    for (int p : points)
+        sum += p;
+    return sum;
+}
+
+qint32 TGameDataLogic::WholeNumber(const QString &text)
+{
+    bool ok = false;
+    const qint32 value = text.toInt(&ok);
+    return ok ? value : 0;
+}
+
+void TGameDataLogic::Ok() const
+{
+    m_game.GameDate = Fields.GameDate;
+    m_game.GameTime = Fields.GameTime;
+    m_game.Attendance = WholeNumber(Fields.Attendance);
+    m_game.Income = WholeNumber(Fields.Income);
+    m_game.Referee1 = Fields.Referee1;
+    m_game.Referee2 = Fields.Referee2;
+    m_game.Referee3 = Fields.Referee3;
+    m_game.HomeCoach = Fields.HomeCoach;
+    m_game.AwayCoach = Fields.AwayCoach;
+    m_game.Stadium = Fields.Stadium;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "TPlayedTimeLogic.h"
+
+#include <QDialog>
+#include <QList>
+
+class QLineEdit;
+class TGame;
+class TframePercJavitas;
+
+// "Set played time": a correction frame per player and the two team totals,
+// white when they fit the clock; OK stores them through TPlayedTimeLogic.
+class TfrmPlayedTime : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmPlayedTime(TGame &game, QWidget *parent = nullptr);
+
+    TPlayedTimeLogic &Logic() { return m_logic; }
+
+private:
+    void totals();
+    void ok();
+
+    TPlayedTimeLogic m_logic;
+    QList<TframePercJavitas *> m_frames;
+    QLineEdit *m_totals[2] = {};
+};

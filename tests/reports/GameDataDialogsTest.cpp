@@ -1,0 +1,278 @@
+#include "BoxScoreFixture.h"
+
+#include "screen/dialogs/TGameDataLogic.h"
+#include "screen/dialogs/TPlayedTimeLogic.h"
+#include "screen/dialogs/TframePercJavitas.h"
+#include "screen/dialogs/TfrmGameData.h"
+#include "screen/dialogs/TfrmNyomtatasok.h"
+#include "screen/dialogs/TfrmPlayedTime.h"
+
+#include "model/TPlayer.h"
+#include "model/TTeam.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace {
+
+class GameDataDialogs : public BoxScoreFixture
+{
+protected:
+    void SetUp() override { roster(10); }
+    void clockAt(int clock, int period, int ended)
+    {
+        game.Clock = clock;
+        game.Period = period;
+        game.PeriodsEnded = ended;
+    }
+    // Spreads a team total over the team's frames: the first frame takes it all.
+    static void setTotal(TPlayedTimeLogic &logic, int side, int total)
+    {
+        bool first = true;
+        for (TPlayedTimeLogic::TFrame &f : logic.Frames())
+            if (f.Side == side) {
+                f.Time.SetValue(first ? total : 0);
+                first = false;
+            }
+    }
+};
+
+TEST(PercJavitas, TextAndValueFollowEachOther)
+{
+    struct Case
+    {
+        int Set;
+        const char *Text;
+        int Back;
+    };
+    const Case cases[] = {
+        {31, "07:45", 31},   {0, "00:00", 0},
+        {-3, "00:00", 0},    {399, "99:45", 399}, // the largest value the text carries
+        {400, "100:00", 40},                      // "10" minutes, "0:" is no number
+    };
+    for (const Case &c : cases) {
+        TPercJavitas frame;
+        frame.SetValue(c.Set);
+        EXPECT_EQ(frame.Text(), QLatin1String(c.Text)) << c.Set;
+        EXPECT_EQ(frame.Value(), c.Back) << c.Set;
+    }
+}
+
+TEST(PercJavitas, ReadsMinutesAndSecondsFromTheirPlacesOnly)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"07:45", 31}, {"ab:30", 2}, {"12:xx", 48}, {"", 0}, {"03:14", 12}, {"3:45", 0},
+    };
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(TPercJavitas::ValueOf(QLatin1String(text)), value) << text;
+}
+
+TEST(PercJavitas, DownArrowStopsAtZero)
+{
+    TPercJavitas frame;
+    frame.SetValue(1);
+    frame.Step(-1);
+    frame.Step(-1);
+    EXPECT_EQ(frame.Text(), "00:00");
+    frame.Step(1);
+    EXPECT_EQ(frame.Text(), "00:15");
+}
+
+TEST_F(GameDataDialogs, FramesStandInRosterOrderOnCourtFirst)
+{
+    game.HomeTeam().OnCourt.At(1)->PlayingTime = 9;
+    const TPlayedTimeLogic logic(game);
+    QStringList names;
+    QList<int> tops;
+    for (const TPlayedTimeLogic::TFrame &f : logic.Frames()) {
+        names.append(f.Name);
+        tops.append(f.Top);
+        EXPECT_EQ(f.Time.Value(), f.Player->PlayingTime) << f.Name.toStdString();
+    }
+    EXPECT_EQ(names, QStringList({"CSAPAT_1_CSAPAT_0", "CSAPAT_1_CSAPAT_1", "CSAPAT_1_CSAPAT_2",
+                                  "CSAPAT_1_CSERECSAPAT_0", "CSAPAT_2_CSAPAT_0", "CSAPAT_2_CSAPAT_1",
+                                  "CSAPAT_2_CSAPAT_2", "CSAPAT_2_CSERECSAPAT_0"}));
+    EXPECT_EQ(tops, QList<int>({0, 28, 56, 84, 0, 28, 56, 84}));
+    EXPECT_EQ(logic.Frames()[3].Player, game.HomeTeam().Bench.At(0));
+    EXPECT_EQ(logic.Total(1), 9);
+}
+
+TEST_F(GameDataDialogs, TotalsAreRightAtThreeTimesTheReferenceClock)
+{
+    struct Case
+    {
+        int Clock, Period, Ended, Total;
+        bool Right;
+    };
+    const Case cases[] = {
+        {21, 1, 0, 60, true},  {21, 1, 0, 63, false},  {21, 1, 0, 59, false},
+        {40, 1, 1, 120, true}, {40, 1, 1, 117, false}, // an ended period counts its last step
+        {41, 2, 1, 120, true}, {0, 1, 0, 0, false},
+    };
+    for (const Case &c : cases) {
+        clockAt(c.Clock, c.Period, c.Ended);
+        TPlayedTimeLogic logic(game);
+        setTotal(logic, 2, c.Total);
+        EXPECT_EQ(logic.TotalRight(2), c.Right) << c.Clock << " " << c.Total;
+        EXPECT_EQ(logic.TotalText(2), TPercJavitas::TextOf(c.Total));
+    }
+}
+
+TEST_F(GameDataDialogs, OkRefusesEitherWrongTotalAndStoresNothing)
+{
+    clockAt(21, 1, 0);
+    for (const int wrongSide : {1, 2}) {
+        prompter.Messages.clear();
+        TPlayedTimeLogic logic(game);
+        setTotal(logic, 1, wrongSide == 1 ? 61 : 60);
+        setTotal(logic, 2, wrongSide == 2 ? 59 : 60);
+        const int queued = game.OutgoingQueue.Count();
+        EXPECT_FALSE(logic.Ok()) << wrongSide;
+        EXPECT_EQ(prompter.Messages, QStringList{"A szamitott ossz ido nem helyes!"});
+        EXPECT_EQ(game.HomeTeam().OnCourt.At(0)->PlayingTime, 0);
+        EXPECT_EQ(game.OutgoingQueue.Count(), queued);
+    }
+}
+
+TEST_F(GameDataDialogs, OkStoresEveryFrameAndSendsTheMinutes)
+{
+    clockAt(21, 1, 0);
+    TPlayedTimeLogic logic(game);
+    for (TPlayedTimeLogic::TFrame &f : logic.Frames())
+        f.Time.SetValue(f.Name.contains(QLatin1String("CSERE")) ? 0 : 20);
+    logic.Frames()[3].Time.SetValue(5); // home bench
+    logic.Frames()[0].Time.SetValue(15);
+    const int queued = game.OutgoingQueue.Count();
+    ASSERT_TRUE(logic.Ok());
+    EXPECT_TRUE(prompter.Messages.isEmpty());
+    EXPECT_EQ(game.HomeTeam().OnCourt.At(0)->PlayingTime, 15);
+    EXPECT_EQ(game.HomeTeam().Bench.At(0)->PlayingTime, 5);
+    EXPECT_EQ(game.AwayTeam().OnCourt.At(2)->PlayingTime, 20);
+    EXPECT_EQ(game.AwayTeam().Bench.At(0)->PlayingTime, 0);
+    EXPECT_GT(game.OutgoingQueue.Count(), queued);
+}
+
+TEST_F(GameDataDialogs, NumbersThatAreNotWholeAreStoredAsZero)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"abc", 0}, {"12a", 0}, {"", 0}, {"1.5", 0}, {"1500", 1500}};
+    for (const auto &[text, value] : cases) {
+        game.Attendance = 77;
+        game.Income = 77;
+        TGameDataLogic logic(game, {});
+        logic.Fields.Attendance = QLatin1String(text);
+        logic.Fields.Income = QLatin1String(text);
+        logic.Ok();
+        EXPECT_EQ(game.Attendance, value) << text;
+        EXPECT_EQ(game.Income, value) << text;
+    }
+}
+
+TEST_F(GameDataDialogs, FieldsComeFromTheGameAndChoicesByStaffType)
+{
+    game.GameDate = QStringLiteral("2026.12.09");
+    game.Attendance = 1234;
+    game.Referee2 = QStringLiteral("Kiss");
+    game.Stadium = QStringLiteral("Arena");
+    QStringList asked;
+    const TGameDataLogic logic(game, [&asked](const QString &type) {
+        asked.append(type);
+        return QStringList{type + QStringLiteral("1"), type + QStringLiteral("2")};
+    });
+    EXPECT_EQ(asked, QStringList({"B", "E", "H"}));
+    EXPECT_EQ(logic.Referees, QStringList({"B1", "B2"}));
+    EXPECT_EQ(logic.Coaches, QStringList({"E1", "E2"}));
+    EXPECT_EQ(logic.Stadiums, QStringList({"H1", "H2"}));
+    EXPECT_EQ(logic.Fields.GameDate, "2026.12.09");
+    EXPECT_EQ(logic.Fields.Attendance, "1234");
+    EXPECT_EQ(logic.Fields.Referee2, "Kiss");
+    EXPECT_EQ(logic.Fields.Stadium, "Arena");
+}
+
+TEST_F(GameDataDialogs, PointsCountInThePeriodHoldingTheirClock)
+{
+    // 10-minute periods: 40 quarter-minutes each.
+    run(QStringLiteral("tick\nselect home 4\nshot home made close 120 30")); // clock 1
+    run(QStringLiteral("select away 5\nshot away made three 30 200"));       // clock 1
+    clockTo(40);
+    run(QStringLiteral("select home 7\nshot home made three 30 200")); // clock 40: still period 1
+    clockTo(41);
+    run(QStringLiteral("select away 8\nshot away made close 120 30")); // clock 41: period 2
+    clockTo(161);
+    run(QStringLiteral("select home 4\nshot home made freethrow")); // overtime
+    const TGameDataLogic logic(game, {});
+    const std::array<int, 5> home{5, 0, 0, 0, 1};
+    const std::array<int, 5> away{3, 2, 0, 0, 0};
+    EXPECT_EQ(logic.Points[0], home);
+    EXPECT_EQ(logic.Points[1], away);
+    EXPECT_EQ(TGameDataLogic::Sum(logic.Points[0]), 6);
+}
+
+TEST_F(GameDataDialogs, PlayedTimeDialogTotalsFollowTheArrows)
+{
+    clockAt(1, 1, 1); // three quarter-minutes per team are right
+    TfrmPlayedTime dialog(game);
+    auto *frame = dialog.findChild<TframePercJavitas *>(QStringLiteral("CSAPAT_2_CSAPAT_0"));
+    auto *total = dialog.findChild<QLineEdit *>(QStringLiteral("edVendegOsszes"));
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(total, nullptr);
+    QToolButton *down = frame->findChild<QToolButton *>(QStringLiteral("UpDown1Down"));
+    QToolButton *up = frame->findChild<QToolButton *>(QStringLiteral("UpDown1Up"));
+    down->click();
+    EXPECT_EQ(frame->Text(), "00:00");
+    EXPECT_EQ(total->palette().color(QPalette::Base), QColor(Qt::yellow));
+    for (int i = 0; i < 3; ++i)
+        up->click();
+    EXPECT_EQ(total->text(), "00:45");
+    EXPECT_EQ(total->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(frame->findChild<QLabel *>(QStringLiteral("lblJatekosNev"))->text(), "MOLNAR David");
+
+    dialog.findChild<QAbstractButton *>(QStringLiteral("bbULEBOK"))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected); // the home total is still wrong
+    EXPECT_EQ(prompter.Messages.size(), 1);
+    EXPECT_EQ(game.AwayTeam().OnCourt.At(0)->PlayingTime, 0);
+}
+
+TEST_F(GameDataDialogs, GameDataDialogStoresItsFirstPageOnly)
+{
+    TMarkingTranslator marking;
+    game.Attendance = 50;
+    TfrmGameData dialog(
+        game, [](const QString &type) { return QStringList{type + QStringLiteral("-name")}; }, marking);
+    EXPECT_EQ(dialog.windowTitle(), "Game data"); // the caption is not a translated widget text
+    auto *attendance = dialog.findChild<QLineEdit *>(QStringLiteral("edNezokSzama"));
+    auto *referee = dialog.findChild<QComboBox *>(QStringLiteral("cbStaffReferee3"));
+    auto *quarter = dialog.findChild<QSpinBox *>(QStringLiteral("edHomeTeamQuarter2"));
+    auto *result = dialog.findChild<QLineEdit *>(QStringLiteral("udHomeTeamQuartersResult"));
+    ASSERT_TRUE(attendance && referee && quarter && result);
+    EXPECT_EQ(attendance->text(), "50");
+    EXPECT_EQ(referee->itemText(0), "B-name");
+    EXPECT_TRUE(marking.Seen.contains(QStringLiteral("FORM:Croud")));
+    EXPECT_TRUE(marking.Seen.contains(QStringLiteral("TABSET:Result")));
+
+    quarter->stepBy(7);
+    EXPECT_EQ(result->text(), "7");
+    attendance->setText(QStringLiteral("abc"));
+    referee->setEditText(QStringLiteral("Typed Referee"));
+    dialog.findChild<QAbstractButton *>(QStringLiteral("bbOK"))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(game.Attendance, 0);
+    EXPECT_EQ(game.Referee3, "Typed Referee");
+}
+
+TEST_F(GameDataDialogs, TheReportMenuButtonsOpenTheDialogs)
+{
+    TfrmNyomtatasok menu(game, translator);
+    QStringList opened;
+    menu.SetDataDialogs([&] { opened.append(QStringLiteral("data")); },
+                        [&] { opened.append(QStringLiteral("times")); });
+    menu.Button(QStringLiteral("bbSetPlayerTime"))->click();
+    menu.Button(QStringLiteral("bbGameData"))->click();
+    EXPECT_EQ(opened, QStringList({"times", "data"}));
+}
+
+} // namespace
