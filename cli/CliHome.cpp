@@ -1,9 +1,8 @@
 #include "CliHome.h"
 
-#include <QCoreApplication>
+#include "common/TApplicationHome.h"
 
 QString cliHomeFolder()
 {
-    const QString home = qEnvironmentVariable("PARQUETIX_HOME");
-    return home.isEmpty() ? QCoreApplication::applicationDirPath() : home;
+    return TApplicationHome::Current();
 }

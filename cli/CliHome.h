@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// The application home of the command-line tool: $PARQUETIX_HOME, else the
-// folder of the executable.
+// The application home of the command-line tool, found as the desktop
+// program finds its own.
 QString cliHomeFolder();

@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-dejavu-extra fontconfig xvfb xauth poppler-utils
+  dpkg-dev file
 )
 
 if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then

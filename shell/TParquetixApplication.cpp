@@ -2,9 +2,9 @@
 
 #include "TReferenceListsFile.h"
 #include "TSettingsFile.h"
+#include "common/TApplicationHome.h"
 #include "model/TReferenceLists.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,10 +16,7 @@ TParquetixApplication::TParquetixApplication(const QString &home)
 
 QString TParquetixApplication::DefaultHome()
 {
-    const QString env = qEnvironmentVariable("PARQUETIX_HOME");
-    if (!env.isEmpty())
-        return env;
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return TApplicationHome::Current();
 }
 
 bool TParquetixApplication::Initialize(QString *error)

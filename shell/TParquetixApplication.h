@@ -10,10 +10,11 @@
 class TParquetixApplication : public TCurrentGame
 {
 public:
-    // home: the application home; empty means $PARQUETIX_HOME, else the
-    // folder of the executable.
+    // home: the application home; empty means DefaultHome().
     explicit TParquetixApplication(const QString &home = {});
 
+    // $PARQUETIX_HOME, else the executable's folder, else the user's data
+    // folder (see TApplicationHome).
     static QString DefaultHome();
 
     // Folders, settings (errors are returned, start-up goes on), the game.
