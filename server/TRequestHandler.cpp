@@ -234,6 +234,12 @@ TServerReply TRequestHandler::update(const QByteArray &target) const
 
 TServerReply TRequestHandler::setupXml() const
 {
+    // The version check can be tried both ways without writing a file.
+    if (!m_options.setupVersion.isEmpty())
+        return {200,
+                "<?xml version=\"1.0\"?><Setup><Version>" + m_options.setupVersion.toHtmlEscaped().toUtf8() +
+                    "</Version></Setup>",
+                "text/xml"};
     // The version check takes an empty body as "nothing to report".
     if (m_options.setupXml.isEmpty())
         return {404, {}, "text/plain"};

@@ -23,6 +23,7 @@ QString TServerOptions::usage()
         "  --port N            port to listen on, 0 for a free one (default 8080)\n"
         "  --update-file FILE  master-data update text served at /income/update.phtml\n"
         "  --setup-xml FILE    version file served at /update/setup.xml\n"
+        "  --setup-version V   serve a version file naming version V instead\n"
         "  --log FILE          append the request log to FILE instead of standard error\n"
         "  --quiet             no request log\n"
         "  --control           enable POST /control to switch faults at run time\n"
@@ -77,6 +78,8 @@ bool TServerOptions::parse(const QStringList &arguments, TServerOptions *options
             o.updateFile = v;
         } else if (a == QLatin1String("--setup-xml")) {
             o.setupXml = v;
+        } else if (a == QLatin1String("--setup-version")) {
+            o.setupVersion = v;
         } else if (a == QLatin1String("--log")) {
             o.logFile = v;
         } else if (a == QLatin1String("--slow")) {

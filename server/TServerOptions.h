@@ -7,11 +7,12 @@
 struct TServerOptions
 {
     QString host = QStringLiteral("127.0.0.1");
-    int port = 8080;    // 0 picks a free port
-    QString dataDir;    // database and uploads; required
-    QString updateFile; // master-data update text, served as is
-    QString setupXml;   // version file
-    QString logFile;    // empty: standard error
+    int port = 8080;      // 0 picks a free port
+    QString dataDir;      // database and uploads; required
+    QString updateFile;   // master-data update text, served as is
+    QString setupXml;     // version file
+    QString setupVersion; // when set, the version file is made from it instead
+    QString logFile;      // empty: standard error
     bool logRequests = true;
     bool control = false; // the /control endpoint for tests
 

@@ -1,6 +1,7 @@
 #include "TfrmParquetixMain.h"
 
 #include "TMyTeamPlays.h"
+#include "TfrmNewOnlineUpdate.h"
 #include "TfrmProperties.h"
 
 #include "masterdata/dialogs/TDialogContext.h"
@@ -16,6 +17,7 @@
 #include "screen/text/TMessageBoxPrompter.h"
 #include "shell/TDesktopSession.h"
 #include "shell/TSettingsFile.h"
+#include "transmission/TUpdateDownloader.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -46,6 +48,9 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
 {
     setObjectName(QStringLiteral("frmParquetixMain"));
     m_prompter = options.Prompter ? options.Prompter : m_boxes.get();
+    if (!options.Downloader)
+        m_ownDownloader = std::make_unique<TUpdateDownloader>();
+    m_downloader = options.Downloader ? options.Downloader : m_ownDownloader.get();
     // The game codes drawn later must differ from one start to the next.
     std::srand(unsigned(std::random_device{}()));
     if (options.StartWaitMs > 0)
@@ -119,6 +124,7 @@ QWidget *TfrmParquetixMain::buildCentral()
     m_onlineUpdate = new QPushButton(QStringLiteral("Online &Update"), central);
     m_onlineUpdate->setObjectName(QStringLiteral("btnOnlineUpdate"));
     m_onlineUpdate->setEnabled(Available(TMainCommand::Updates));
+    connect(m_onlineUpdate, &QPushButton::clicked, this, [this] { showOnlineUpdate(true); });
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_onlineUpdate);
@@ -217,6 +223,7 @@ bool TfrmParquetixMain::Available(TMainCommand command)
     case TMainCommand::JoinLeagueTeamPlayer:
     case TMainCommand::EmptyDatabase:
     case TMainCommand::About:
+    case TMainCommand::Updates:
         return true;
     default:
         return false;
@@ -248,6 +255,9 @@ void TfrmParquetixMain::Run(TMainCommand command)
         break;
     case TMainCommand::About:
         showAbout();
+        break;
+    case TMainCommand::Updates:
+        showOnlineUpdate(false);
         break;
     default:
         break;
@@ -381,6 +391,25 @@ void TfrmParquetixMain::showAbout()
     version->setText(version->text() + QLatin1Char(' ') + Version());
     dialog.resize(380, 300);
     showDialog(dialog);
+}
+
+void TfrmParquetixMain::showOnlineUpdate(bool atOnce)
+{
+    const TSettings &settings = m_session->App().Settings();
+    TUpdateSource source;
+    source.BaseAddress = QString::fromLatin1(TDesktopSession::ServerBase(settings.ServerName()));
+    // The edition identifies the installation to the server.
+    source.CustomerCode = TSettings::EditionId(settings.Edition());
+    source.Proxy = {settings.ProxyServer(), settings.ProxyPort(), settings.ProxyUser(),
+                    settings.ProxyPassword()};
+    TfrmNewOnlineUpdate dialog(
+        m_session->Translation().DataModule(), m_session->Translation().Translator(), m_session->Messages(),
+        *m_prompter, *m_downloader, source,
+        atOnce ? TfrmNewOnlineUpdate::TMode::StartAtOnce : TfrmNewOnlineUpdate::TMode::Wait, this);
+    translate(&dialog);
+    showDialog(dialog);
+    // The schedule may have changed.
+    RefreshMyTeamPlays();
 }
 
 void TfrmParquetixMain::closeEvent(QCloseEvent *event)

@@ -15,12 +15,15 @@ class QTreeWidget;
 class TDesktopSession;
 class TMessageBoxPrompter;
 
+class IUpdateDownloader;
+
 struct TMainWindowOptions
 {
-    QString Home;             // the application home; empty: the default one
-    int StartWaitMs = 1000;   // the pause at creation while the splash shows
-    bool StartSender = true;  // tests run without the background sender
-    IPrompter *Prompter = {}; // null: message boxes over the window
+    QString Home;                       // the application home; empty: the default one
+    int StartWaitMs = 1000;             // the pause at creation while the splash shows
+    bool StartSender = true;            // tests run without the background sender
+    IPrompter *Prompter = {};           // null: message boxes over the window
+    IUpdateDownloader *Downloader = {}; // null: the master data download over HTTP
 };
 
 // The application's main window. Its lifetime is the program's: creating it
@@ -47,6 +50,7 @@ public:
 
     QTreeWidget *MyTeamPlaysList() const { return m_myTeamPlays; }
     QLabel *ConnectionPanel() const { return m_connection; }
+    QPushButton *OnlineUpdateButton() const { return m_onlineUpdate; }
 
     // "Parquetix" and the version of this build.
     static QString Version();
@@ -66,9 +70,12 @@ private:
     void emptyDatabase();
     void showMyTeamPlays();
     void showAbout();
+    void showOnlineUpdate(bool atOnce);
 
     std::unique_ptr<TDesktopSession> m_session;
     std::unique_ptr<TMessageBoxPrompter> m_boxes;
+    std::unique_ptr<IUpdateDownloader> m_ownDownloader;
+    IUpdateDownloader *m_downloader = nullptr;
     IPrompter *m_prompter = nullptr;
     QStringList m_problems;
     QHash<TMainCommand, QAction *> m_actions;

@@ -42,9 +42,10 @@ TEST(ServerOptionsTest, ReadsEveryOptionAndRequiresData)
     TServerOptions o;
     QString error;
     ASSERT_TRUE(TServerOptions::parse(
-        {"--data",      "/d",      "--host",      "0.0.0.0", "--port",           "0",   "--update-file", "u",
-         "--setup-xml", "s",       "--refuse",    "--no-ok", "--slow",           "250", "--drop",        "4",
-         "--control",   "--quiet", "--max-batch", "4096",    "--header-timeout", "750"},
+        {"--data",        "/d",   "--host",           "0.0.0.0", "--port",          "0",
+         "--update-file", "u",    "--setup-xml",      "s",       "--refuse",        "--no-ok",
+         "--slow",        "250",  "--drop",           "4",       "--control",       "--quiet",
+         "--max-batch",   "4096", "--header-timeout", "750",     "--setup-version", "3.8.0.1"},
         &o, &error))
         << error.toStdString();
     EXPECT_EQ(o.dataDir, QStringLiteral("/d"));
@@ -52,6 +53,7 @@ TEST(ServerOptionsTest, ReadsEveryOptionAndRequiresData)
     EXPECT_EQ(o.port, 0);
     EXPECT_EQ(o.updateFile, QStringLiteral("u"));
     EXPECT_EQ(o.setupXml, QStringLiteral("s"));
+    EXPECT_EQ(o.setupVersion, QStringLiteral("3.8.0.1"));
     EXPECT_TRUE(o.refuse);
     EXPECT_TRUE(o.noOk);
     EXPECT_EQ(o.slowMs, 250);

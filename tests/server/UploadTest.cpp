@@ -142,6 +142,17 @@ TEST_F(UploadTest, UpdateTextAndVersionFileAreServedFromTheirFiles)
     EXPECT_EQ(m_client.getLive(base() + "/income/update.phtml?code=C1").body, update);
     EXPECT_TRUE(m_client.getLive(base() + "/income/update.phtml?code=").body.contains("error"));
     EXPECT_EQ(m_client.getPage(base() + "/update/setup.xml").body, setup);
+
+    // A version given on the command line wins over the file, escaped as XML text.
+    for (const char *version : {"9.0.0.1", "3.8.0.0", "1<2&3"}) {
+        SCOPED_TRACE(version);
+        options.setupVersion = QString::fromLatin1(version);
+        restart(options);
+        const QByteArray body = m_client.getPage(base() + "/update/setup.xml").body;
+        EXPECT_EQ(body, "<?xml version=\"1.0\"?><Setup><Version>" +
+                            options.setupVersion.toHtmlEscaped().toUtf8() + "</Version></Setup>");
+        EXPECT_EQ(body.contains(version), !QByteArray(version).contains('<'));
+    }
 }
 
 } // namespace

@@ -1,0 +1,248 @@
+#include "TfrmNewOnlineUpdate.h"
+
+#include "masterdata/TMessageTable.h"
+#include "masterdata/TdmMain.h"
+#include "model/Services.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QThread>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kForm = QStringLiteral("FORM");
+
+// Hands the body fetched on the worker thread to the update, so that its
+// reply checks and states are the same as for a download made in place.
+class TFetchedReply : public IUpdateDownloader
+{
+public:
+    TFetchedReply(bool reached, QByteArray body, QString error)
+        : m_reached(reached), m_body(std::move(body)), m_error(std::move(error))
+    {
+    }
+    bool Download(const QString &, const TProxy &, QByteArray &body, QString &error) override
+    {
+        body = m_body;
+        error = m_error;
+        return m_reached;
+    }
+
+private:
+    bool m_reached;
+    QByteArray m_body;
+    QString m_error;
+};
+
+QToolButton *pictureButton(QStyle::StandardPixmap pixmap, const char *name, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(parent->style()->standardIcon(pixmap));
+    button->setIconSize(QSize(32, 32));
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+TfrmNewOnlineUpdate::TfrmNewOnlineUpdate(TdmMain &dm, ITranslator &translator, const TMessageTable &messages,
+                                         IPrompter &prompter, IUpdateDownloader &downloader,
+                                         TUpdateSource source, TMode mode, QWidget *parent)
+    : QDialog(parent), m_dm(dm), m_translator(translator), m_messages(messages), m_prompter(prompter),
+      m_downloader(downloader), m_source(std::move(source)), m_mode(mode)
+{
+    setObjectName(QStringLiteral("frmNewOnlineUpdate"));
+    setWindowTitle(QStringLiteral("Online update"));
+
+    auto *column = new QVBoxLayout(this);
+    auto *stateRow = new QHBoxLayout;
+    auto *caption = new QLabel(QStringLiteral("State:"), this);
+    caption->setObjectName(QStringLiteral("lblState"));
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("lblStateText"));
+    m_state->setMinimumWidth(220);
+    stateRow->addWidget(caption);
+    stateRow->addWidget(m_state, 1);
+    column->addLayout(stateRow);
+
+    auto *grid = new QGridLayout;
+    m_onlinePicture = pictureButton(QStyle::SP_BrowserReload, "imgOnlineUpdate", this);
+    m_online = new QPushButton(QStringLiteral("Online &Update"), this);
+    m_online->setObjectName(QStringLiteral("btnOnlineUpdate"));
+    m_filePicture = pictureButton(QStyle::SP_DialogOpenButton, "imgUpdateFromFile", this);
+    m_file = new QPushButton(QStringLiteral("Update from &file"), this);
+    m_file->setObjectName(QStringLiteral("btnUpdateFromFile"));
+    grid->addWidget(m_onlinePicture, 0, 0);
+    grid->addWidget(m_online, 0, 1);
+    grid->addWidget(m_filePicture, 1, 0);
+    grid->addWidget(m_file, 1, 1);
+    column->addLayout(grid);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("pbImport"));
+    m_progress->setVisible(false);
+    column->addWidget(m_progress);
+
+    m_close = new QPushButton(QStringLiteral("&Close"), this);
+    m_close->setObjectName(QStringLiteral("btnClose"));
+    auto *closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    closeRow->addWidget(m_close);
+    column->addLayout(closeRow);
+
+    connect(m_online, &QPushButton::clicked, this, &TfrmNewOnlineUpdate::RunOnlineUpdate);
+    connect(m_onlinePicture, &QToolButton::clicked, this, &TfrmNewOnlineUpdate::RunOnlineUpdate);
+    connect(m_file, &QPushButton::clicked, this, &TfrmNewOnlineUpdate::chooseFile);
+    connect(m_filePicture, &QToolButton::clicked, this, &TfrmNewOnlineUpdate::chooseFile);
+    connect(m_close, &QPushButton::clicked, this, &TfrmNewOnlineUpdate::reject);
+    resize(420, 200);
+}
+
+TfrmNewOnlineUpdate::~TfrmNewOnlineUpdate()
+{
+    // The worker uses the downloader and this window's data: it ends first.
+    if (m_worker)
+        m_worker->wait();
+}
+
+QString TfrmNewOnlineUpdate::StatusText() const
+{
+    return m_state->text();
+}
+
+void TfrmNewOnlineUpdate::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_mode == TMode::StartAtOnce && !m_started) {
+        m_started = true;
+        // After the window has been painted, so the operator sees it working.
+        QMetaObject::invokeMethod(this, &TfrmNewOnlineUpdate::RunOnlineUpdate, Qt::QueuedConnection);
+    }
+}
+
+void TfrmNewOnlineUpdate::reject()
+{
+    // Leaving in the middle would report nothing of what was merged.
+    if (!m_busy)
+        QDialog::reject();
+}
+
+void TfrmNewOnlineUpdate::setBusy(bool busy)
+{
+    m_busy = busy;
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_online), static_cast<QWidget *>(m_file), static_cast<QWidget *>(m_close),
+          static_cast<QWidget *>(m_onlinePicture), static_cast<QWidget *>(m_filePicture)})
+        w->setEnabled(!busy);
+}
+
+void TfrmNewOnlineUpdate::setState(const QString &text)
+{
+    m_state->setText(text);
+}
+
+void TfrmNewOnlineUpdate::RunOnlineUpdate()
+{
+    if (m_busy)
+        return;
+    m_started = true;
+    setBusy(true);
+    setState(m_translator.Translate(TOnlineUpdate::StateText(TOnlineUpdate::TState::Connecting), kForm));
+    const QString url = TOnlineUpdate::UpdateAddress(m_source.BaseAddress, m_source.CustomerCode);
+    const IUpdateDownloader::TProxy proxy = m_source.Proxy;
+    IUpdateDownloader *downloader = &m_downloader;
+    QPointer<TfrmNewOnlineUpdate> self(this);
+    m_worker = QThread::create([downloader, url, proxy, self] {
+        QByteArray body;
+        QString error;
+        const bool reached = downloader->Download(url, proxy, body, error);
+        // Back on the window's thread; dropped when the window is gone.
+        if (self)
+            QMetaObject::invokeMethod(
+                self,
+                [self, reached, body, error] {
+                    if (self)
+                        self->downloaded(reached, body, error);
+                },
+                Qt::QueuedConnection);
+    });
+    connect(m_worker, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_worker->start();
+}
+
+void TfrmNewOnlineUpdate::prepareProgress(const QByteArray &text)
+{
+    // Items are separated by "*": their count bounds the merge's steps.
+    m_progress->setRange(0, int(text.count('*')) + 1);
+    m_progress->setValue(0);
+    m_progress->setVisible(true);
+}
+
+void TfrmNewOnlineUpdate::downloaded(bool reached, const QByteArray &body, const QString &error)
+{
+    TFetchedReply reply(reached, body, error);
+    TOnlineUpdate update(m_dm, m_translator, m_messages);
+    update.SetStateCallback([this, &body](TOnlineUpdate::TState state, const QString &text) {
+        setState(text);
+        if (state == TOnlineUpdate::TState::Processing)
+            prepareProgress(body);
+    });
+    update.SetItemCallback([this] {
+        if (m_progress->value() < m_progress->maximum())
+            m_progress->setValue(m_progress->value() + 1);
+        QCoreApplication::processEvents();
+    });
+    finish(update.RunOnlineUpdate(reply, m_source.BaseAddress, m_source.CustomerCode, m_source.Proxy));
+}
+
+void TfrmNewOnlineUpdate::chooseFile()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, m_translator.Translate(QStringLiteral("Update from file"), kForm), QString(),
+        m_translator.Translate(QStringLiteral("Text files"), kForm) + QStringLiteral(" (*.txt);;*"));
+    if (!path.isEmpty())
+        UpdateFromPath(path);
+}
+
+void TfrmNewOnlineUpdate::UpdateFromPath(const QString &path)
+{
+    if (m_busy)
+        return;
+    setBusy(true);
+    TOnlineUpdate update(m_dm, m_translator, m_messages);
+    update.SetStateCallback([this](TOnlineUpdate::TState, const QString &text) { setState(text); });
+    m_progress->setRange(0, 0); // the item count is known only to the reader
+    m_progress->setVisible(true);
+    update.SetItemCallback([] { QCoreApplication::processEvents(); });
+    setState(m_translator.Translate(TOnlineUpdate::StateText(TOnlineUpdate::TState::Processing), kForm));
+    finish(update.UpdateFromFile(path));
+}
+
+void TfrmNewOnlineUpdate::finish(const TOnlineUpdate::TResult &result)
+{
+    m_result = result;
+    m_progress->setVisible(false);
+    setBusy(false);
+    if (result.outcome == TOnlineUpdate::TOutcome::Imported) {
+        if (!result.skipped.isEmpty())
+            m_prompter.ShowInformation(result.skipped.join(QLatin1Char('\n')));
+        emit UpdateEnded();
+        accept();
+        return;
+    }
+    if (result.outcome != TOnlineUpdate::TOutcome::EmptyReply) {
+        // Whatever was kept of a stopped merge is not reported as done.
+        setState({});
+        m_prompter.ShowError(result.error.isEmpty() ? result.detail : result.error);
+    }
+    emit UpdateEnded();
+}

@@ -1,0 +1,250 @@
+// The online update window against the reference server in this process:
+// its states, the messages of its failures, its buttons while it works.
+#include "masterdata/TMessageTable.h"
+#include "masterdata/TdmMain.h"
+#include "model/Services.h"
+#include "server/TStatsServer.h"
+#include "shell/mainwindow/TfrmNewOnlineUpdate.h"
+#include "transmission/TUpdateDownloader.h"
+
+#include "support/TestHome.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class TMarkingTranslator : public ITranslator
+{
+public:
+    QString Translate(const QString &text, const QString &section) override
+    {
+        return QStringLiteral("[%1]%2").arg(section, text);
+    }
+};
+
+class TRecordingPrompter : public IPrompter
+{
+public:
+    void ShowError(const QString &text) override { Errors << text; }
+    void ShowInformation(const QString &text) override { Notes << text; }
+    bool Confirm(const QString &) override { return false; }
+    QStringList Errors;
+    QStringList Notes;
+};
+
+// Counts the downloads; a closed gate holds each one until it is opened.
+class TGatedDownloader : public IUpdateDownloader
+{
+public:
+    bool Download(const QString &url, const TProxy &proxy, QByteArray &body, QString &error) override
+    {
+        ++Calls;
+        if (Gated && !Gate.tryAcquire(1, 30000)) {
+            error = QStringLiteral("the gate never opened");
+            return false;
+        }
+        return m_real.Download(url, proxy, body, error);
+    }
+    std::atomic<int> Calls{0};
+    bool Gated = false;
+    QSemaphore Gate;
+
+private:
+    TUpdateDownloader m_real;
+};
+
+const QByteArray kLeague = "x*L1|First league#T1|Bears|BEA|#*P1|KOVACS Janos|19990412|192|88|G|HUN|T1|7|#*"
+                           "T1|T1|01.02.2030|kedd|18:00|ABC1DEF2|Ref A||#*Coach One|E####";
+
+enum class TServerKind
+{
+    Serving,
+    Refusing,
+    Gone
+};
+
+class OnlineUpdateWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_serverRoot.isValid());
+        ASSERT_TRUE(m_dm.OpenAll()) << m_dm.LastError().toStdString();
+        m_messages.BuildMessageTable(m_translator);
+    }
+
+    void startServer(TServerKind kind, const QByteArray &text)
+    {
+        m_home.write(QStringLiteral("update.txt"), text);
+        TServerOptions options;
+        options.dataDir = m_serverRoot.filePath(QStringLiteral("data"));
+        options.port = 0;
+        options.logRequests = false;
+        options.updateFile = m_home.file(QStringLiteral("update.txt"));
+        options.refuse = kind == TServerKind::Refusing;
+        m_server = std::make_unique<TStatsServer>(options);
+        QString error;
+        ASSERT_TRUE(m_server->start(&error)) << error.toStdString();
+        m_port = m_server->port();
+        if (kind == TServerKind::Gone) {
+            // Nobody listens on the port any more.
+            m_server->stop();
+            m_server.reset();
+        }
+    }
+
+    std::unique_ptr<TfrmNewOnlineUpdate> window(TfrmNewOnlineUpdate::TMode mode)
+    {
+        TUpdateSource source;
+        source.BaseAddress = QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+        source.CustomerCode = QStringLiteral("TEST");
+        return std::make_unique<TfrmNewOnlineUpdate>(m_dm, m_translator, m_messages, m_prompter, m_downloader,
+                                                     source, mode);
+    }
+
+    static bool waitForEnd(QSignalSpy &ended) { return ended.count() > 0 || ended.wait(30000); }
+
+    int leagues() { return m_dm.RowCount(QStringLiteral("League")); }
+
+    QString form(TOnlineUpdate::TState state)
+    {
+        return m_translator.Translate(TOnlineUpdate::StateText(state), "FORM");
+    }
+
+    TestHome m_home;
+    QTemporaryDir m_serverRoot;
+    std::unique_ptr<TStatsServer> m_server;
+    int m_port = 0;
+    TdmMain m_dm{TdmMain::DatabaseFile(m_home.path())};
+    TMarkingTranslator m_translator;
+    TMessageTable m_messages;
+    TRecordingPrompter m_prompter;
+    TGatedDownloader m_downloader;
+};
+
+TEST_F(OnlineUpdateWindow, TheServersAnswerDecidesTheEnd)
+{
+    struct TCase
+    {
+        const char *name;
+        TServerKind server;
+        QByteArray text;
+        bool accepted;
+        int leagues;
+        QString TMessageTable::*error; // null: none shown
+    };
+    const TCase cases[] = {
+        {"update text", TServerKind::Serving, kLeague, true, 1, nullptr},
+        {"error body", TServerKind::Serving, "error: unknown customer", false, 0,
+         &TMessageTable::MsgUpdateFailed},
+        {"refused connection", TServerKind::Gone, kLeague, false, 0, &TMessageTable::MsgNoConnection},
+        {"closed without an answer", TServerKind::Refusing, kLeague, false, 0,
+         &TMessageTable::MsgNoConnection},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const int leaguesBefore = leagues();
+        m_prompter.Errors.clear();
+        startServer(c.server, c.text);
+        auto w = window(TfrmNewOnlineUpdate::TMode::StartAtOnce);
+        QSignalSpy ended(w.get(), &TfrmNewOnlineUpdate::UpdateEnded);
+        w->show();
+        ASSERT_TRUE(waitForEnd(ended));
+
+        EXPECT_EQ(w->result() == QDialog::Accepted, c.accepted);
+        EXPECT_EQ(leagues() - leaguesBefore, c.leagues);
+        EXPECT_FALSE(w->Busy());
+        EXPECT_TRUE(w->CloseButton()->isEnabled());
+        EXPECT_TRUE(w->OnlineButton()->isEnabled());
+        if (c.error) {
+            EXPECT_EQ(m_prompter.Errors, QStringList{m_messages.*c.error});
+            EXPECT_NE(w->StatusText(), form(TOnlineUpdate::TState::Finished));
+        } else {
+            EXPECT_TRUE(m_prompter.Errors.isEmpty()) << m_prompter.Errors.join('|').toStdString();
+            EXPECT_EQ(w->StatusText(), form(TOnlineUpdate::TState::Finished));
+        }
+        m_server.reset();
+    }
+}
+
+TEST_F(OnlineUpdateWindow, OpenedFromTheMenuItWaitsForTheOperator)
+{
+    startServer(TServerKind::Serving, kLeague);
+    auto w = window(TfrmNewOnlineUpdate::TMode::Wait);
+    w->show();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_downloader.Calls.load(), 0);
+    EXPECT_FALSE(w->Busy());
+
+    QSignalSpy ended(w.get(), &TfrmNewOnlineUpdate::UpdateEnded);
+    w->OnlineButton()->click();
+    ASSERT_TRUE(waitForEnd(ended));
+    EXPECT_EQ(m_downloader.Calls.load(), 1);
+    EXPECT_EQ(w->result(), QDialog::Accepted);
+}
+
+TEST_F(OnlineUpdateWindow, TheWindowAnswersWhileTheDownloadRuns)
+{
+    startServer(TServerKind::Serving, kLeague);
+    m_downloader.Gated = true;
+    auto w = window(TfrmNewOnlineUpdate::TMode::Wait);
+    w->show();
+    QSignalSpy ended(w.get(), &TfrmNewOnlineUpdate::UpdateEnded);
+    w->RunOnlineUpdate();
+
+    // The download is held at the gate: the window's own loop still turns.
+    bool ticked = false;
+    QTimer::singleShot(0, [&ticked] { ticked = true; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ticked);
+    EXPECT_TRUE(w->Busy());
+    EXPECT_EQ(w->StatusText(), form(TOnlineUpdate::TState::Connecting));
+    for (QPushButton *b : {w->OnlineButton(), w->FileButton(), w->CloseButton()})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    // Closing in the middle is refused.
+    w->close();
+    EXPECT_TRUE(w->isVisible());
+
+    m_downloader.Gate.release();
+    ASSERT_TRUE(waitForEnd(ended));
+    EXPECT_EQ(w->result(), QDialog::Accepted);
+    EXPECT_EQ(leagues(), 1);
+}
+
+TEST_F(OnlineUpdateWindow, UpdateFromFileImportsOrSaysWhyNot)
+{
+    struct TCase
+    {
+        const char *name;
+        bool exists;
+        bool accepted;
+    };
+    const TCase cases[] = {{"update file", true, true}, {"missing file", false, false}};
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const int leaguesBefore = leagues();
+        m_prompter.Errors.clear();
+        const QString path = m_home.file(QStringLiteral("from-file-%1.txt").arg(c.exists));
+        if (c.exists)
+            m_home.write(QFileInfo(path).fileName(), kLeague);
+        auto w = window(TfrmNewOnlineUpdate::TMode::Wait);
+        w->UpdateFromPath(path);
+        EXPECT_EQ(w->result() == QDialog::Accepted, c.accepted);
+        EXPECT_EQ(leagues() - leaguesBefore, c.accepted ? 1 : 0);
+        EXPECT_EQ(m_prompter.Errors.size(), c.accepted ? 0 : 1);
+        EXPECT_FALSE(w->Busy());
+        EXPECT_EQ(m_downloader.Calls.load(), 0);
+    }
+}
+
+} // namespace
