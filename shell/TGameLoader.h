@@ -45,12 +45,9 @@ public:
     bool ApplyEvents(TGame &game, const TLoadOptions &options, QString *error) const;
     // Clock display, period indicator, the break between periods, the line-up
     // tracking and the opening messages.
+    // It also rebuilds from the event log what the files keep no field for
+    // (RestoreTeamState).
     void ApplyScreenState(TGame &game) const;
-    // What the saved format has no field for but the event log determines:
-    // the team fouls of the current period, the event still waiting for its
-    // type (the last turnover or personal foul of a team) and the defence
-    // mode last sent. Part of ApplyScreenState.
-    void ApplyTeamState(TGame &game) const;
 
     // The whole load on the application's game: a new game, then every step.
     // On an error nothing is changed, neither the game nor the folder.
