@@ -1,8 +1,9 @@
 // parquetix-masterdata-dialog NAME [--lang CODE] [--edit ID]: opens one
 // master data dialog alone on the database of the application home
-// ($PARQUETIX_HOME, else the folder of the program), so it can be looked at
+// (the same home the programs use), so it can be looked at
 // in every language before the main window offers it.
 
+#include "common/TApplicationHome.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
@@ -38,8 +39,7 @@ int main(int argc, char **argv)
         parser.showHelp(2);
     const QString name = parser.positionalArguments().first();
 
-    const QString home = qEnvironmentVariableIsSet("PARQUETIX_HOME") ? qEnvironmentVariable("PARQUETIX_HOME")
-                                                                     : QCoreApplication::applicationDirPath();
+    const QString home = TApplicationHome::Current();
     TdmMain dm(TdmMain::DatabaseFile(home));
     if (!dm.OpenAll()) {
         std::fprintf(stderr, "%s\n", qPrintable(dm.LastError()));
