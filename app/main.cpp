@@ -92,6 +92,9 @@ int main(int argc, char **argv)
         TfrmParquetixMain window;
         for (const QString &problem : window.StartProblems())
             fail(problem);
+        // The updater has started and replaces this program.
+        if (window.EndRequested())
+            return 0;
         window.show();
         return qapp.exec();
     }

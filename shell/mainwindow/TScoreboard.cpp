@@ -1,0 +1,51 @@
+#include "TScoreboard.h"
+
+#include "shell/TDesktopSession.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#ifdef PARQUETIX_WEBENGINE
+#include <QWebEngineView>
+#endif
+
+const char *const TScoreboard::Path = "/scoreboard.phtml";
+
+QUrl TScoreboard::Url(const QString &serverName)
+{
+    return QUrl(QString::fromLatin1(TDesktopSession::ServerBase(serverName) + Path));
+}
+
+bool TScoreboard::Embedded()
+{
+#ifdef PARQUETIX_WEBENGINE
+    return true;
+#else
+    return false;
+#endif
+}
+
+TfrmScoreboard::TfrmScoreboard(const QUrl &url, QWidget *parent) : QDialog(parent), m_url(url)
+{
+    setObjectName(QStringLiteral("frmScoreboard"));
+    setWindowTitle(QStringLiteral("Scoreboard"));
+    auto *column = new QVBoxLayout(this);
+#ifdef PARQUETIX_WEBENGINE
+    auto *view = new QWebEngineView(this);
+    view->setObjectName(QStringLiteral("wbScoreboard"));
+    view->load(url);
+    m_view = view;
+    resize(1000, 700);
+#else
+    auto *label = new QLabel(url.toString(), this);
+    label->setObjectName(QStringLiteral("lblScoreboardAddress"));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_view = label;
+#endif
+    column->addWidget(m_view, 1);
+    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("btnClose"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    column->addWidget(close, 0, Qt::AlignRight);
+}
