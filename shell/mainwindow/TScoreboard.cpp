@@ -34,11 +34,10 @@ TfrmScoreboard::TfrmScoreboard(const QUrl &url, QWidget *parent) : QDialog(paren
 #ifdef PARQUETIX_WEBENGINE
     auto *view = new QWebEngineView(this);
     view->setObjectName(QStringLiteral("wbScoreboard"));
-    view->load(url);
     m_view = view;
     resize(1000, 700);
 #else
-    auto *label = new QLabel(url.toString(), this);
+    auto *label = new QLabel(this);
     label->setObjectName(QStringLiteral("lblScoreboardAddress"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_view = label;
@@ -48,4 +47,13 @@ TfrmScoreboard::TfrmScoreboard(const QUrl &url, QWidget *parent) : QDialog(paren
     close->setObjectName(QStringLiteral("btnClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(close, 0, Qt::AlignRight);
+}
+
+void TfrmScoreboard::Load()
+{
+#ifdef PARQUETIX_WEBENGINE
+    static_cast<QWebEngineView *>(m_view)->load(m_url);
+#else
+    static_cast<QLabel *>(m_view)->setText(m_url.toString());
+#endif
 }

@@ -30,6 +30,9 @@ class TfrmScoreboard : public QDialog
 public:
     explicit TfrmScoreboard(const QUrl &url, QWidget *parent = nullptr);
     const QUrl &Url() const { return m_url; }
+    // Shows the page; after the window is translated, as an address is no
+    // text to translate.
+    void Load();
     // The widget showing the page (a web view, or the address label).
     QWidget *View() const { return m_view; }
 

@@ -461,6 +461,7 @@ void TfrmParquetixMain::showScoreboard()
         return;
     TfrmScoreboard dialog(url, this);
     translate(&dialog);
+    dialog.Load();
     showDialog(dialog);
 }
 

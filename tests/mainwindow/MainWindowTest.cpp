@@ -410,6 +410,9 @@ TEST_F(MainWindow, OtherGamesStatisticsShowsTheScoreboardPage)
             if (auto *modal = qobject_cast<TfrmScoreboard *>(QApplication::activeModalWidget())) {
                 dialog = modal->windowTitle();
                 shown = modal->Url();
+                if (auto *label = qobject_cast<QLabel *>(modal->View())) {
+                    EXPECT_EQ(label->text(), page.toString());
+                }
                 modal->close();
             }
         });
