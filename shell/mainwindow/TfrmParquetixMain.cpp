@@ -82,6 +82,8 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
     m_openUrl = options.OpenUrl;
     if (!m_openUrl)
         m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    if (options.Splash)
+        options.Splash->hide();
     checkVersion(*probe, options.Launch);
     if (EndRequested())
         return;

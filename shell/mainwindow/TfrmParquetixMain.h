@@ -31,6 +31,9 @@ struct TMainWindowOptions
     TVersionCheck::TLaunch Launch;      // empty: the updater starts as a detached process
     // Opens a page in the desktop's browser; empty: QDesktopServices.
     std::function<bool(const QUrl &)> OpenUrl;
+    // The splash window of the program; hidden before the version check,
+    // whose question it would otherwise cover.
+    QWidget *Splash = {};
 };
 
 // The application's main window. Its lifetime is the program's: creating it
