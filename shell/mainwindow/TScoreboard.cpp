@@ -8,6 +8,7 @@
 
 #ifdef PARQUETIX_WEBENGINE
 #include <QWebEngineView>
+#include <unistd.h>
 #endif
 
 const char *const TScoreboard::Path = "/scoreboard.phtml";
@@ -32,6 +33,10 @@ TfrmScoreboard::TfrmScoreboard(const QUrl &url, QWidget *parent) : QDialog(paren
     setWindowTitle(QStringLiteral("Scoreboard"));
     auto *column = new QVBoxLayout(this);
 #ifdef PARQUETIX_WEBENGINE
+    // The browser's sandbox refuses to run for root (a container, a kiosk
+    // account); the page is the statistics server's own.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     auto *view = new QWebEngineView(this);
     view->setObjectName(QStringLiteral("wbScoreboard"));
     m_view = view;
