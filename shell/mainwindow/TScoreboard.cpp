@@ -42,6 +42,10 @@ TfrmScoreboard::TfrmScoreboard(const QUrl &url, QWidget *parent) : QDialog(paren
     m_view = view;
     resize(1000, 700);
 #else
+    auto *hint =
+        new QLabel(QStringLiteral("No web browser could show the scoreboard page. Its address:"), this);
+    hint->setObjectName(QStringLiteral("lblScoreboardHint"));
+    column->addWidget(hint);
     auto *label = new QLabel(this);
     label->setObjectName(QStringLiteral("lblScoreboardAddress"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
