@@ -157,6 +157,11 @@ QWidget *TfrmParquetixMain::buildCentral()
     m_myTeamPlays->setHeaderLabels(TMyTeamPlays::Columns());
     m_myTeamPlays->setColumnWidth(0, 200);
     m_myTeamPlays->setColumnWidth(1, 200);
+    connect(m_myTeamPlays, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        const QString code = item ? item->text(int(TMyTeamPlays::Columns().size()) - 1) : QString();
+        if (!code.isEmpty())
+            emit ScheduledGameChosen(code);
+    });
     column->addWidget(m_myTeamPlays, 1);
 
     m_onlineUpdate = new QPushButton(QStringLiteral("Online &Update"), central);

@@ -72,6 +72,11 @@ public:
     // this build's version and the updater (key UPDATER, beside the program).
     TVersionCheckSettings VersionCheckSettings();
 
+signals:
+    // A double click on a row of "My team plays": the new game wizard is
+    // to open for that game.
+    void ScheduledGameChosen(const QString &gameCode);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -260,6 +260,42 @@ TEST_F(MainWindow, MyTeamPlaysListsTheTeamsGamesAfterToday)
     }
 }
 
+TEST_F(MainWindow, DoubleClickOnAGameAsksForItsWizard)
+{
+    int team = 0;
+    prepare([&](TdmMain &dm) {
+        team = dm.UpsertTeam({.WebID = QStringLiteral("T1"), .EgyesuletNev = QStringLiteral("Home")});
+        const int other =
+            dm.UpsertTeam({.WebID = QStringLiteral("T2"), .EgyesuletNev = QStringLiteral("Away")});
+        for (const auto &[code, days] : {std::pair{"FIRST", 1}, std::pair{"SECOND", 2}})
+            ASSERT_TRUE(dm.UpsertGame(
+                {.LigaID = 1,
+                 .HazaiCsapatID = team,
+                 .VendegCsapatID = other,
+                 .Datum = QDate::currentDate().addDays(days).toString(QStringLiteral("dd.MM.yyyy")),
+                 .Ora = QStringLiteral("18:00"),
+                 .MerkozesKod = QString::fromLatin1(code)}));
+    });
+    settings("XXX", team);
+    auto window = open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QStringList chosen;
+    QObject::connect(window.get(), &TfrmParquetixMain::ScheduledGameChosen,
+                     [&](const QString &code) { chosen << code; });
+    QTreeWidget *list = window->MyTeamPlaysList();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    for (int row : {1, 0}) {
+        const QRect place = list->visualItemRect(list->topLevelItem(row));
+        // The view takes a double click as the second click on a pressed row.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    }
+    // A double click below the rows chooses nothing.
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() - 5));
+    EXPECT_EQ(chosen, (QStringList{QStringLiteral("SECOND"), QStringLiteral("FIRST")}));
+}
+
 TEST_F(MainWindow, MasterDataItemsOpenTheirDialogs)
 {
     settings("XXX", -1);
