@@ -12,12 +12,15 @@
 #include "shell/TGameLoader.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 
+#include "TSplashPicture.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSplashScreen>
 #include <cstdio>
 
 namespace {
@@ -89,9 +92,18 @@ int main(int argc, char **argv)
     parser.addOption(saveOption);
     parser.process(qapp);
     if (!parser.isSet(gameOption) && !parser.isSet(scriptOption)) {
-        TfrmParquetixMain window;
+        // The splash stays while the main window starts (its one-second
+        // pause included) and goes before the first message box.
+        QSplashScreen splash(TSplashPicture::Paint(QStringLiteral(PARQUETIX_VERSION)));
+        splash.show();
+        QApplication::processEvents();
+        TfrmParquetixMain window(TMainWindowOptions{.Splash = &splash});
+        splash.close();
         for (const QString &problem : window.StartProblems())
             fail(problem);
+        // The updater has started and replaces this program.
+        if (window.EndRequested())
+            return 0;
         window.show();
         return qapp.exec();
     }

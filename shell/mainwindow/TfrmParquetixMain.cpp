@@ -1,6 +1,7 @@
 #include "TfrmParquetixMain.h"
 
 #include "TMyTeamPlays.h"
+#include "TScoreboard.h"
 #include "TfrmNewOnlineUpdate.h"
 #include "TfrmProperties.h"
 
@@ -16,11 +17,15 @@
 #include "screen/text/TFormTranslator.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "shell/TDesktopSession.h"
+#include "shell/TIniFile.h"
 #include "shell/TSettingsFile.h"
+#include "transmission/TNetworkPresence.h"
 #include "transmission/TUpdateDownloader.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,8 +70,23 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
     m_connection->setText(m_session->Messages().MsgNotConnected);
 
     m_session->ConnectionStateChanged = [this](const QString &text) { m_connection->setText(text); };
+    // The version check asks the same presence test the sender uses.
+    IConnectionProbe *probe = options.Probe;
+    if (!probe) {
+        m_ownProbe = std::make_unique<TNetworkPresence>(
+            TDesktopSession::ServerBase(m_session->App().Settings().ServerName()));
+        probe = m_ownProbe.get();
+    }
     if (options.StartSender)
-        m_session->StartSender();
+        m_session->StartSender(nullptr, probe);
+    m_openUrl = options.OpenUrl;
+    if (!m_openUrl)
+        m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    if (options.Splash)
+        options.Splash->hide();
+    checkVersion(*probe, options.Launch);
+    if (EndRequested())
+        return;
     RefreshMyTeamPlays();
 }
 
@@ -80,6 +100,24 @@ TfrmParquetixMain::~TfrmParquetixMain()
 QString TfrmParquetixMain::Version()
 {
     return QStringLiteral(PARQUETIX_VERSION);
+}
+
+TVersionCheckSettings TfrmParquetixMain::VersionCheckSettings()
+{
+    TParquetixApplication &app = m_session->App();
+    const QString updater = TIniFile::ReadString(app.IniPath, QStringLiteral("APPLICATION"),
+                                                 QString::fromLatin1(TVersionCheck::UpdaterKey));
+    // The updater belongs beside the program; the home is asked first, as
+    // for every other file the program uses.
+    const QStringList folders{app.ExeFolder, QCoreApplication::applicationDirPath()};
+    return {app.Settings().CheckNewVersion(), app.Settings().UpdateServerName(),
+            TVersionCheck::RunningVersion(Version()), TVersionCheck::UpdaterPath(updater, folders)};
+}
+
+void TfrmParquetixMain::checkVersion(IConnectionProbe &probe, const TVersionCheck::TLaunch &launch)
+{
+    TVersionCheck check(*m_prompter, m_session->Translation().Translator(), {}, launch);
+    m_versionCheck = check.Run(VersionCheckSettings(), probe);
 }
 
 void TfrmParquetixMain::buildWindow()
@@ -119,6 +157,11 @@ QWidget *TfrmParquetixMain::buildCentral()
     m_myTeamPlays->setHeaderLabels(TMyTeamPlays::Columns());
     m_myTeamPlays->setColumnWidth(0, 200);
     m_myTeamPlays->setColumnWidth(1, 200);
+    connect(m_myTeamPlays, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        const QString code = item ? item->text(int(TMyTeamPlays::Columns().size()) - 1) : QString();
+        if (!code.isEmpty())
+            emit ScheduledGameChosen(code);
+    });
     column->addWidget(m_myTeamPlays, 1);
 
     m_onlineUpdate = new QPushButton(QStringLiteral("Online &Update"), central);
@@ -224,6 +267,7 @@ bool TfrmParquetixMain::Available(TMainCommand command)
     case TMainCommand::EmptyDatabase:
     case TMainCommand::About:
     case TMainCommand::Updates:
+    case TMainCommand::OtherGames:
         return true;
     default:
         return false;
@@ -258,6 +302,9 @@ void TfrmParquetixMain::Run(TMainCommand command)
         break;
     case TMainCommand::Updates:
         showOnlineUpdate(false);
+        break;
+    case TMainCommand::OtherGames:
+        showScoreboard();
         break;
     default:
         break;
@@ -410,6 +457,19 @@ void TfrmParquetixMain::showOnlineUpdate(bool atOnce)
     showDialog(dialog);
     // The schedule may have changed.
     RefreshMyTeamPlays();
+}
+
+void TfrmParquetixMain::showScoreboard()
+{
+    const QUrl url = TScoreboard::Url(m_session->App().Settings().ServerName());
+    // Without an embedded browser the desktop's one shows the page; when the
+    // desktop has none, the window names the address at least.
+    if (!TScoreboard::Embedded() && m_openUrl(url))
+        return;
+    TfrmScoreboard dialog(url, this);
+    translate(&dialog);
+    dialog.Load();
+    showDialog(dialog);
 }
 
 void TfrmParquetixMain::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TMainMenu.h"
+#include "TVersionCheck.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class IConnectionProbe;
 class IPrompter;
 class QLabel;
 class QPushButton;
@@ -16,6 +18,7 @@ class TDesktopSession;
 class TMessageBoxPrompter;
 
 class IUpdateDownloader;
+class QUrl;
 
 struct TMainWindowOptions
 {
@@ -24,6 +27,13 @@ struct TMainWindowOptions
     bool StartSender = true;            // tests run without the background sender
     IPrompter *Prompter = {};           // null: message boxes over the window
     IUpdateDownloader *Downloader = {}; // null: the master data download over HTTP
+    IConnectionProbe *Probe = {};       // null: the network presence test of the sender
+    TVersionCheck::TLaunch Launch;      // empty: the updater starts as a detached process
+    // Opens a page in the desktop's browser; empty: QDesktopServices.
+    std::function<bool(const QUrl &)> OpenUrl;
+    // The splash window of the program; hidden before the version check,
+    // whose question it would otherwise cover.
+    QWidget *Splash = {};
 };
 
 // The application's main window. Its lifetime is the program's: creating it
@@ -54,6 +64,18 @@ public:
 
     // "Parquetix" and the version of this build.
     static QString Version();
+    // The version check at creation and how it ended.
+    TVersionCheck::TOutcome VersionCheckOutcome() const { return m_versionCheck; }
+    // True when the updater was started: the program ends instead of showing the window.
+    bool EndRequested() const { return m_versionCheck == TVersionCheck::TOutcome::UpdaterStarted; }
+    // The version check's view of the settings: CHECK_NEW_VERSION, the address,
+    // this build's version and the updater (key UPDATER, beside the program).
+    TVersionCheckSettings VersionCheckSettings();
+
+signals:
+    // A double click on a row of "My team plays": the new game wizard is
+    // to open for that game.
+    void ScheduledGameChosen(const QString &gameCode);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,6 +93,8 @@ private:
     void showMyTeamPlays();
     void showAbout();
     void showOnlineUpdate(bool atOnce);
+    void showScoreboard();
+    void checkVersion(IConnectionProbe &probe, const TVersionCheck::TLaunch &launch);
 
     std::unique_ptr<TDesktopSession> m_session;
     std::unique_ptr<TMessageBoxPrompter> m_boxes;
@@ -83,4 +107,7 @@ private:
     QPushButton *m_onlineUpdate = nullptr;
     QLabel *m_connection = nullptr;
     QLabel *m_fixedLine = nullptr;
+    std::unique_ptr<IConnectionProbe> m_ownProbe;
+    std::function<bool(const QUrl &)> m_openUrl;
+    TVersionCheck::TOutcome m_versionCheck = TVersionCheck::TOutcome::Disabled;
 };

@@ -4,7 +4,10 @@
 #include "model/EventKinds.h"
 #include "model/Services.h"
 #include "model/TGame.h"
+#include "model/TSettings.h"
+#include "server/TStatsServer.h"
 #include "shell/TDesktopSession.h"
+#include "shell/mainwindow/TScoreboard.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 #include "transmission/IConnectionProbe.h"
 #include "transmission/IHttpTransport.h"
@@ -14,12 +17,15 @@
 #include <QApplication>
 #include <QDate>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <atomic>
 #include <gtest/gtest.h>
 
@@ -124,14 +130,19 @@ protected:
     std::unique_ptr<TfrmParquetixMain> open() { return open(home); }
     std::unique_ptr<TfrmParquetixMain> open(const TestHome &at)
     {
-        auto window = std::make_unique<TfrmParquetixMain>(TMainWindowOptions{
-            .Home = at.path(), .StartWaitMs = 0, .StartSender = false, .Prompter = &prompter});
+        auto window = std::make_unique<TfrmParquetixMain>(TMainWindowOptions{.Home = at.path(),
+                                                                             .StartWaitMs = 0,
+                                                                             .StartSender = false,
+                                                                             .Prompter = &prompter,
+                                                                             .Probe = &offline});
         EXPECT_TRUE(window->StartProblems().isEmpty()) << window->StartProblems().join(u'\n').toStdString();
         return window;
     }
 
     TestHome home;
     TAnsweringPrompter prompter;
+    // No version check reaches out of a test unless it asks to.
+    TFixedProbe offline{false};
 };
 
 const QStringList MenuAsWritten{
@@ -249,6 +260,42 @@ TEST_F(MainWindow, MyTeamPlaysListsTheTeamsGamesAfterToday)
     }
 }
 
+TEST_F(MainWindow, DoubleClickOnAGameAsksForItsWizard)
+{
+    int team = 0;
+    prepare([&](TdmMain &dm) {
+        team = dm.UpsertTeam({.WebID = QStringLiteral("T1"), .EgyesuletNev = QStringLiteral("Home")});
+        const int other =
+            dm.UpsertTeam({.WebID = QStringLiteral("T2"), .EgyesuletNev = QStringLiteral("Away")});
+        for (const auto &[code, days] : {std::pair{"FIRST", 1}, std::pair{"SECOND", 2}})
+            ASSERT_TRUE(dm.UpsertGame(
+                {.LigaID = 1,
+                 .HazaiCsapatID = team,
+                 .VendegCsapatID = other,
+                 .Datum = QDate::currentDate().addDays(days).toString(QStringLiteral("dd.MM.yyyy")),
+                 .Ora = QStringLiteral("18:00"),
+                 .MerkozesKod = QString::fromLatin1(code)}));
+    });
+    settings("XXX", team);
+    auto window = open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QStringList chosen;
+    QObject::connect(window.get(), &TfrmParquetixMain::ScheduledGameChosen,
+                     [&](const QString &code) { chosen << code; });
+    QTreeWidget *list = window->MyTeamPlaysList();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    for (int row : {1, 0}) {
+        const QRect place = list->visualItemRect(list->topLevelItem(row));
+        // The view takes a double click as the second click on a pressed row.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    }
+    // A double click below the rows chooses nothing.
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() - 5));
+    EXPECT_EQ(chosen, (QStringList{QStringLiteral("SECOND"), QStringLiteral("FIRST")}));
+}
+
 TEST_F(MainWindow, MasterDataItemsOpenTheirDialogs)
 {
     settings("XXX", -1);
@@ -345,6 +392,197 @@ TEST_F(MainWindow, ConnectionPanelShowsWhatTheSenderFinds)
         window->close();
         window.reset(); // the sender stops before the probe and transport go
     }
+}
+
+TEST(Scoreboard, PageLiesOnTheServerSERVER_NAMENames)
+{
+    const QString builtIn =
+        QString::fromLatin1(TSettings::DefaultServerBase) + QStringLiteral("/scoreboard.phtml");
+    const QList<std::pair<QString, QString>> cases{
+        {QStringLiteral("http://stats.example.org/income/index.phtml?"),
+         QStringLiteral("http://stats.example.org/scoreboard.phtml")},
+        {QStringLiteral("http://127.0.0.1:8123/income/index.phtml?"),
+         QStringLiteral("http://127.0.0.1:8123/scoreboard.phtml")},
+        {QStringLiteral("HTTPS://Secure.Example.org:444/x/y?z=1"),
+         QStringLiteral("https://secure.example.org:444/scoreboard.phtml")},
+        {QStringLiteral("ftp://files.example.org/"), builtIn},
+        {QStringLiteral("no address"), builtIn},
+        {QString(), builtIn},
+    };
+    for (const auto &[serverName, page] : cases) {
+        SCOPED_TRACE(serverName.toStdString());
+        EXPECT_EQ(TScoreboard::Url(serverName).toString(), page);
+    }
+}
+
+TEST_F(MainWindow, OtherGamesStatisticsShowsTheScoreboardPage)
+{
+    home.write(QStringLiteral("parquetix.ini"),
+               "[APPLICATION]\nLANGUAGE=XXX\nSERVER_NAME=http://127.0.0.1:8123/income/index.phtml?\n");
+    const QUrl page(QStringLiteral("http://127.0.0.1:8123/scoreboard.phtml"));
+    for (const bool browserOpens : {true, false}) {
+        SCOPED_TRACE(browserOpens);
+        QList<QUrl> opened;
+        auto window = std::make_unique<TfrmParquetixMain>(TMainWindowOptions{
+            .Home = home.path(),
+            .StartWaitMs = 0,
+            .StartSender = false,
+            .Prompter = &prompter,
+            .Probe = &offline,
+            .OpenUrl =
+                [&](const QUrl &url) {
+                    opened << url;
+                    return browserOpens;
+                },
+        });
+        QAction *item = menuItem(*window, QStringLiteral("Program/Other games statistics"));
+        ASSERT_NE(item, nullptr);
+        ASSERT_TRUE(item->isEnabled());
+        QString dialog;
+        QUrl shown;
+        QTimer closer;
+        closer.setInterval(10);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto *modal = qobject_cast<TfrmScoreboard *>(QApplication::activeModalWidget())) {
+                dialog = modal->windowTitle();
+                shown = modal->Url();
+                if (auto *label = qobject_cast<QLabel *>(modal->View())) {
+                    EXPECT_EQ(label->text(), page.toString());
+                }
+                modal->close();
+            }
+        });
+        closer.start();
+        item->trigger();
+        closer.stop();
+        if (TScoreboard::Embedded()) {
+            // The page has a window of its own; the desktop's browser is not asked.
+            EXPECT_TRUE(opened.isEmpty());
+            EXPECT_EQ(shown, page);
+        } else {
+            EXPECT_EQ(opened, QList<QUrl>{page});
+            // A desktop without a browser gets the address in a window.
+            EXPECT_EQ(shown, browserOpens ? QUrl() : page);
+        }
+        if (!shown.isEmpty()) {
+            EXPECT_EQ(dialog, QStringLiteral("Scoreboard"));
+        }
+    }
+}
+
+// The main window's start against the reference server.
+class MainWindowVersionCheck : public MainWindow
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_serverRoot.isValid()); }
+    void TearDown() override
+    {
+        if (m_server)
+            m_server->stop();
+    }
+    void startServer(const QString &version)
+    {
+        TServerOptions options;
+        options.dataDir = m_serverRoot.filePath(QStringLiteral("data"));
+        options.port = 0;
+        options.logRequests = false;
+        options.setupVersion = version;
+        m_server = std::make_unique<TStatsServer>(options);
+        QString error;
+        ASSERT_TRUE(m_server->start(&error)) << error.toStdString();
+    }
+    void settings(const QByteArray &language, const QByteArray &check, const QByteArray &updater)
+    {
+        home.write(QStringLiteral("parquetix.ini"),
+                   "[APPLICATION]\nLANGUAGE=" + language + "\nCHECK_NEW_VERSION=" + check +
+                       "\nUPDATE_SERVER_NAME=http://127.0.0.1:" + QByteArray::number(m_server->port()) +
+                       "/update/\nUPDATER=" + updater + "\n");
+    }
+    std::unique_ptr<TfrmParquetixMain> start()
+    {
+        return std::make_unique<TfrmParquetixMain>(TMainWindowOptions{
+            .Home = home.path(),
+            .StartWaitMs = 0,
+            .StartSender = false,
+            .Prompter = &prompter,
+            .Probe = &online,
+            .Launch =
+                [this](const QString &program, QString *) {
+                    launched << program;
+                    return true;
+                },
+        });
+    }
+
+    QTemporaryDir m_serverRoot;
+    std::unique_ptr<TStatsServer> m_server;
+    TFixedProbe online{true};
+    QStringList launched;
+};
+
+TEST_F(MainWindowVersionCheck, NewerVersionAsksInTheLanguageAndYesEndsTheProgram)
+{
+    startServer(QStringLiteral("99.0.0.0"));
+    home.write(QStringLiteral("pq-update"), "#!/bin/sh\n");
+    settings("HUN", "YES", home.file(QStringLiteral("pq-update")).toUtf8());
+    const QString question = QStringLiteral("Új programváltozat érhető el. Frissíti a programot?");
+    prepare([&](TdmMain &dm) {
+        ASSERT_TRUE(dm.UpsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"),
+                                         QString::fromUtf8(TVersionCheck::Question), question));
+    });
+    for (const bool answer : {false, true}) {
+        SCOPED_TRACE(answer);
+        prompter.Answer = answer;
+        prompter.Asked.clear();
+        launched.clear();
+        auto window = start();
+        EXPECT_EQ(prompter.Asked, QStringList{question});
+        EXPECT_EQ(window->EndRequested(), answer);
+        EXPECT_EQ(launched, answer ? QStringList{home.file(QStringLiteral("pq-update"))} : QStringList{});
+        // Declined, the start goes on to the list of games.
+        EXPECT_EQ(window->VersionCheckOutcome(),
+                  answer ? TVersionCheck::TOutcome::UpdaterStarted : TVersionCheck::TOutcome::Declined);
+    }
+}
+
+TEST_F(MainWindowVersionCheck, EqualVersionOrCheckSwitchedOffAsksNothing)
+{
+    struct TCase
+    {
+        QString serverVersion;
+        QByteArray check;
+        TVersionCheck::TOutcome outcome;
+    };
+    const QString running = TVersionCheck::RunningVersion(TfrmParquetixMain::Version());
+    const QList<TCase> cases{{running, "YES", TVersionCheck::TOutcome::UpToDate},
+                             {QStringLiteral("99.0.0.0"), "NO", TVersionCheck::TOutcome::Disabled},
+                             {QStringLiteral("99.0.0.0"), "yes", TVersionCheck::TOutcome::Disabled}};
+    prompter.Answer = true;
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.check.toStdString() + " " + c.serverVersion.toStdString());
+        startServer(c.serverVersion);
+        settings("XXX", c.check, "");
+        auto window = start();
+        EXPECT_EQ(window->VersionCheckOutcome(), c.outcome);
+        EXPECT_FALSE(window->EndRequested());
+        m_server->stop();
+    }
+    EXPECT_TRUE(prompter.Asked.isEmpty());
+    EXPECT_TRUE(launched.isEmpty());
+}
+
+TEST_F(MainWindowVersionCheck, MissingUpdaterIsReportedAndTheWindowStarts)
+{
+    startServer(QStringLiteral("99.0.0.0"));
+    settings("XXX", "YES", "no-such-updater");
+    prompter.Answer = true;
+    auto window = start();
+    EXPECT_EQ(window->VersionCheckOutcome(), TVersionCheck::TOutcome::UpdaterMissing);
+    EXPECT_FALSE(window->EndRequested());
+    ASSERT_EQ(prompter.Shown.size(), 1);
+    EXPECT_TRUE(prompter.Shown.first().contains(home.file(QStringLiteral("no-such-updater"))))
+        << prompter.Shown.first().toStdString();
+    EXPECT_TRUE(launched.isEmpty());
 }
 
 } // namespace

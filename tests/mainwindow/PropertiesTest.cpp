@@ -7,6 +7,7 @@
 #include "shell/TSettingsFile.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 #include "shell/mainwindow/TfrmProperties.h"
+#include "transmission/IConnectionProbe.h"
 
 #include "support/TestHome.h"
 
@@ -274,7 +275,13 @@ TEST_F(Properties, MainWindowFollowsANewLanguageAtOnce)
         ASSERT_TRUE(dm.UpsertTranslation(QStringLiteral("MENU"), QStringLiteral("HUN"),
                                          QStringLiteral("File"), QString::fromUtf8("Fájl")));
     }
-    TfrmParquetixMain window(TMainWindowOptions{.Home = home.path(), .StartWaitMs = 0, .StartSender = false});
+    // Offline: the version check at start stays out of the test.
+    struct : IConnectionProbe
+    {
+        bool IsConnected() override { return false; }
+    } offline;
+    TfrmParquetixMain window(
+        TMainWindowOptions{.Home = home.path(), .StartWaitMs = 0, .StartSender = false, .Probe = &offline});
     ASSERT_EQ(window.menuBar()->actions().value(0)->text(), QStringLiteral("File (en)"));
     QTimer::singleShot(0, [] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
