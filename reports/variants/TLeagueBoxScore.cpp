@@ -40,7 +40,7 @@ void TLeagueBoxScore::valueCells(QList<TReportCell> &cells, const QList<TValue> 
 
 void TLeagueBoxScore::orderedLine(
     TLayout &layout, const TTeamSide &side, int line, const QString &starter,
-    const std::function<void(QList<TReportCell> &, const TPlayer &, double)> &fill,
+    const std::function<void(QList<TReportCell> &, const TPlayer &, bool, double)> &fill,
     const std::function<void(QList<TReportCell> &, int, double)> &panel) const
 {
     const QString band = side.Home ? QStringLiteral("sbHazaiCsapat") : QStringLiteral("sbVendegCsapat");
@@ -57,7 +57,7 @@ void TLeagueBoxScore::orderedLine(
                             LineHeight));
         out.Cells.append(at(QStringLiteral("Nev"), playerName(*row), y, LineHeight));
         out.Cells.append(at(QStringLiteral("Perc"), PlayerStats::PlayingTimeText(p), y, LineHeight));
-        fill(out.Cells, p, y);
+        fill(out.Cells, p, teamRow, y);
     } else {
         for (const TColumn &c : columns())
             out.Cells.append(at(c.Name, QString(), y, LineHeight));

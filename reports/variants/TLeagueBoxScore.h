@@ -39,7 +39,7 @@ protected:
                     bool bold) const;
     // A line of the row band in players-then-team order, from "Perc" on by fill.
     void orderedLine(TLayout &layout, const TTeamSide &side, int line, const QString &starter,
-                     const std::function<void(QList<TReportCell> &, const TPlayer &, double)> &fill,
+                     const std::function<void(QList<TReportCell> &, const TPlayer &, bool, double)> &fill,
                      const std::function<void(QList<TReportCell> &, int, double)> &panel) const;
     // The picture cell of strip i of the sponsor picture of that setting.
     TReportCell stripCell(const QString &sponsorSetting, int strip, double y, double h) const;

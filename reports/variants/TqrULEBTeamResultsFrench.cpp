@@ -70,7 +70,7 @@ void TqrULEBTeamResultsFrench::bands(TLayout &layout) const
         for (int line = 0; line < s.Rows->size(); ++line)
             orderedLine(
                 layout, s, line, QStringLiteral("#"),
-                [&](QList<TReportCell> &cells, const TPlayer &p, double y) {
+                [&](QList<TReportCell> &cells, const TPlayer &p, bool, double y) {
                     valueCells(cells, values(p, valuation(p), TMode::Player), y, LineHeight, false);
                 },
                 [&](QList<TReportCell> &cells, int r, double y) { panel(cells, s, r, y); });

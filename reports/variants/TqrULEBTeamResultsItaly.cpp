@@ -16,32 +16,32 @@ const struct
 } ItalyColumns[] = {
     {"S5", "S5", "", 0, 5, Align::Center},
     {"Mez", "", "", 5, 5, Align::Right},
-    {"Nev", "", "", 11, 27, Align::Left},
-    {"Perc", "Perc", "", 38, 10, Align::Center},
-    {"Pst", "Pst", "", 48, 6, Align::Right},
-    {"2-pts M", "M", "2-pts", 55, 9, Align::Right},
-    {"2-pts %", "%", "2-pts", 64, 6, Align::Right},
-    {"Sch", "Sch", "", 70, 6, Align::Right},
-    {"3-pts M", "M", "3-pts", 77, 9, Align::Right},
-    {"3-pts %", "%", "3-pts", 86, 6, Align::Right},
-    {"FG M", "M", "FG", 93, 9, Align::Right},
-    {"FG %", "%", "FG", 102, 6, Align::Right},
-    {"FTS M", "M", "FTS", 109, 9, Align::Right},
-    {"FTS %", "%", "FTS", 118, 6, Align::Right},
-    {"Rebs. D", "D", "Rebs.", 125, 5, Align::Right},
-    {"Rebs. O", "O", "Rebs.", 130, 5, Align::Right},
-    {"Rebs. T", "T", "Rebs.", 135, 5, Align::Right},
-    {"Foults F", "F", "Foults", 141, 5, Align::Right},
-    {"Foults KF", "KF", "Foults", 146, 5, Align::Right},
-    {"SzL", "SzL", "", 152, 5, Align::Right},
-    {"EL", "EL", "", 157, 5, Align::Right},
-    {"As", "As", "", 162, 5, Align::Right},
-    {"Blocks Blk", "Blk", "Blocks", 168, 5, Align::Right},
-    {"Blocks H", "H", "Blocks", 173, 5, Align::Right},
-    {"VAL", "VAL", "", 178, 6, Align::Right},
-    {"OER", "OER", "", 184, 6.5, Align::Right},
-    {"P/M", "P/M", "", 190.5, 6.5, Align::Right},
-    {"+/-", "+/-", "", 197, 6, Align::Right},
+    {"Nev", "", "", 11, 25, Align::Left},
+    {"Perc", "Perc", "", 36, 10, Align::Center},
+    {"Pst", "Pst", "", 46, 6, Align::Right},
+    {"2-pts M", "M", "2-pts", 53, 9, Align::Right},
+    {"2-pts %", "%", "2-pts", 62, 6, Align::Right},
+    {"Sch", "Sch", "", 68, 6, Align::Right},
+    {"3-pts M", "M", "3-pts", 75, 9, Align::Right},
+    {"3-pts %", "%", "3-pts", 84, 6, Align::Right},
+    {"FG M", "M", "FG", 91, 9, Align::Right},
+    {"FG %", "%", "FG", 100, 6, Align::Right},
+    {"FTS M", "M", "FTS", 107, 9, Align::Right},
+    {"FTS %", "%", "FTS", 116, 6, Align::Right},
+    {"Rebs. D", "D", "Rebs.", 123, 5, Align::Right},
+    {"Rebs. O", "O", "Rebs.", 128, 5, Align::Right},
+    {"Rebs. T", "T", "Rebs.", 133, 5, Align::Right},
+    {"Foults F", "F", "Foults", 139, 5, Align::Right},
+    {"Foults KF", "KF", "Foults", 144, 5, Align::Right},
+    {"SzL", "SzL", "", 150, 5, Align::Right},
+    {"EL", "EL", "", 155, 5, Align::Right},
+    {"As", "As", "", 160, 5, Align::Right},
+    {"Blocks Blk", "Blk", "Blocks", 166, 5, Align::Right},
+    {"Blocks H", "H", "Blocks", 171, 5, Align::Right},
+    {"VAL", "VAL", "", 176, 6, Align::Right},
+    {"OER", "OER", "", 182, 6.5, Align::Right},
+    {"P/M", "P/M", "", 188.5, 6.5, Align::Right},
+    {"+/-", "+/-", "", 195, 6, Align::Right},
 };
 
 constexpr int PeriodLines = 5;
@@ -68,8 +68,8 @@ void TqrULEBTeamResultsItaly::bands(TLayout &layout) const
         for (int line = 0; line < s.Rows->size(); ++line)
             orderedLine(
                 layout, s, line, QStringLiteral("S"),
-                [&](QList<TReportCell> &cells, const TPlayer &p, double y) {
-                    playerCells(cells, p, best, y);
+                [&](QList<TReportCell> &cells, const TPlayer &p, bool teamRow, double y) {
+                    playerCells(cells, p, teamRow ? nullptr : &best, y);
                 },
                 [&](QList<TReportCell> &cells, int r, double y) { sidePanel(cells, s, r, y, LineHeight); });
         total(layout, s);
@@ -81,14 +81,14 @@ void TqrULEBTeamResultsItaly::bands(TLayout &layout) const
 void TqrULEBTeamResultsItaly::incomeLine(TLayout &layout) const
 {
     const QString band = QStringLiteral("PageHeaderBand1");
-    TReportLine &line = layout.Line(band, 4);
-    const double y = layout.LineTop;
-    line.Cells.append(Caption(QStringLiteral("lblIncassoCaption"), QStringLiteral("Incasso:"), 32, y, 16, 4,
+    // Beside the spectators on the header's last line.
+    TReportLine &line = layout.Line(band, 0);
+    const double y = 24;
+    line.Cells.append(Caption(QStringLiteral("lblIncassoCaption"), QStringLiteral("Incasso:"), 162, y, 12, 4,
                               Align::Left, true, 7));
     line.Cells.append(Text(QStringLiteral("lblIncasso"),
-                           m_game.Income != 0 ? QString::number(m_game.Income) : QString(), 48, y, 30, 4,
+                           m_game.Income != 0 ? QString::number(m_game.Income) : QString(), 176, y, 10, 4,
                            Align::Left, false, 7));
-    layout.Y += 1;
 }
 
 QList<TLeagueBoxScore::TValue> TqrULEBTeamResultsItaly::values(const TPlayer &p, int val, TMode mode) const
@@ -138,9 +138,10 @@ QList<TLeagueBoxScore::TValue> TqrULEBTeamResultsItaly::values(const TPlayer &p,
 }
 
 void TqrULEBTeamResultsItaly::playerCells(QList<TReportCell> &cells, const TPlayer &p,
-                                          const TBoxScoreMaxima &best, double y) const
+                                          const TBoxScoreMaxima *marked, double y) const
 {
     const QList<TValue> list = values(p, valuation(p), TMode::Player);
+    const TBoxScoreMaxima best = marked ? *marked : TBoxScoreMaxima();
     // The team's best of each column, by the column's name.
     const std::pair<const char *, int> maxima[] = {
         {"Pst", best.Points},           {"2-pts M", best.TwoMade},
@@ -158,7 +159,7 @@ void TqrULEBTeamResultsItaly::playerCells(QList<TReportCell> &cells, const TPlay
         TReportCell cell = at(v.Column, v.Dotted ? dot(v.Text) : v.Text, y, LineHeight);
         for (const auto &[name, max] : maxima)
             if (v.Column == QLatin1String(name))
-                cell.Underline = v.Number != 0 && v.Number == max;
+                cell.Underline = marked && v.Number != 0 && v.Number == max;
         cells.append(cell);
     }
 }

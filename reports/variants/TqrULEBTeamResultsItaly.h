@@ -27,7 +27,8 @@ private:
     };
     QList<TValue> values(const TPlayer &p, int val, TMode mode) const;
     void incomeLine(TLayout &layout) const;
-    void playerCells(QList<TReportCell> &cells, const TPlayer &p, const TBoxScoreMaxima &best,
+    // marked: the team's maxima to underline; null for the team line, which is no player.
+    void playerCells(QList<TReportCell> &cells, const TPlayer &p, const TBoxScoreMaxima *marked,
                      double y) const;
     void total(TLayout &layout, const TTeamSide &side) const;
     void periodLines(TLayout &layout, const TTeamSide &side) const;
