@@ -65,6 +65,9 @@ TReportDocument TVariantReports::Quarters(const std::array<bool, 5> &periods) co
     TGameReport periodReport(m_game);
     periodReport.PeriodFlags = periods;
     periodReport.Build();
+    // The replayed team lines count events only; their name is the game's.
+    periodReport.HomeTotals.TeamLine.JatekosNev = m_game.HomeTeam().TeamLine.JatekosNev;
+    periodReport.AwayTotals.TeamLine.JatekosNev = m_game.AwayTeam().TeamLine.JatekosNev;
     const bool byName = m_game.Settings().SortByName();
     TqrULEBQuarterReport report(m_game, m_translator, periodReport.HomeTotals, periodReport.AwayTotals);
     report.SetRows(TqrULEBQuarterReport::Rows(periodReport.HomeTotals, periodReport.HomePlayers, byName),
