@@ -667,10 +667,11 @@ void TqrULEBTeamResults::totalLine(TLayout &layout, const TTeamSide &side) const
     if (m_coachInTotal) {
         // The coach's name follows the label in the name column.
         const QRectF place = total.Place;
-        total.Place.setWidth(11);
+        const double label = 15;
+        total.Place.setWidth(label);
         line.Cells.append(total);
         line.Cells.append(Text(QStringLiteral("lblEdzo"), side.Home ? m_game.HomeCoach : m_game.AwayCoach,
-                               place.x() + 11, y, place.width() - 11, h, Align::Left, false));
+                               place.x() + label, y, place.width() - label, h, Align::Left, false));
     } else {
         line.Cells.append(total);
     }

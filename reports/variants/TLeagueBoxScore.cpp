@@ -69,7 +69,9 @@ TReportCell TLeagueBoxScore::stripCell(const QString &sponsorSetting, int strip,
 {
     // 270 by 16 pixels: the strip keeps its proportions on the line.
     const double width = h * TSponsorStrip::MaxWidth / TSponsorStrip::StripHeight;
-    TReportCell cell = Text(QStringLiteral("imgSponsorStrip%1").arg(strip), QString(), PanelX, y, width, h);
+    // A little taller than the line, so the strips of neighbouring lines meet without a seam.
+    TReportCell cell =
+        Text(QStringLiteral("imgSponsorStrip%1").arg(strip), QString(), PanelX, y, width, h + 0.15);
     const QString background = m_imageFolder.isEmpty()
                                    ? QStringLiteral("whitebg.bmp")
                                    : QDir(m_imageFolder).filePath(QStringLiteral("whitebg.bmp"));

@@ -312,4 +312,31 @@ TEST(SponsorStrip, CopiesOneStripOntoTheBackgroundWithoutTheOlive)
     EXPECT_TRUE(TSponsorStrip::Compose(dir.file(QStringLiteral("none.bmp")), sp, 1).isNull());
 }
 
+TEST_F(BoxScoreVariants, ItalianPeriodLinesShowTheSponsorPictureStripByStrip)
+{
+    edition("ITA");
+    TestHome dir;
+    QImage background(270, 16, QImage::Format_RGB32);
+    background.fill(Qt::white);
+    QImage sponsor(270, 80, QImage::Format_RGB32);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 270; ++x)
+            sponsor.setPixel(x, y, qRgb(y / 16 * 40, 0, 0)); // strip i is red 40 × i
+    ASSERT_TRUE(background.save(dir.file(QStringLiteral("whitebg.bmp")), "BMP"));
+    ASSERT_TRUE(sponsor.save(dir.file(QStringLiteral("away.bmp")), "BMP"));
+    settings.SetValue(QStringLiteral("SPONSOR2_FILENAME"), QStringLiteral("away.bmp"));
+    TVariantReports reports = variants();
+    reports.SetImageFolder(dir.path());
+    const TReportDocument doc = reports.EditionBoxScore();
+    for (int i = 0; i < 5; ++i) {
+        const TReportCell &away =
+            cell(doc, QStringLiteral("sbAwayQuerters"), i, QStringLiteral("imgSponsorStrip%1").arg(i));
+        ASSERT_FALSE(away.Picture.isNull()) << i;
+        EXPECT_EQ(away.Picture.pixel(5, 5), qRgb(40 * i, 0, 0)) << i;
+        // No home sponsor is set: the home lines show the white background only.
+        const TReportCell &home = cell(doc, HomeGroups, i, QStringLiteral("imgSponsorStrip%1").arg(i));
+        EXPECT_EQ(home.Picture.pixel(5, 5), qRgb(255, 255, 255)) << i;
+    }
+}
+
 } // namespace
