@@ -281,6 +281,13 @@ TReportDocument TqrULEBTeamResults::Build() const
     doc.Copies = copies();
     TLayout layout(doc);
     bands(layout);
+    if (!m_headerFont.isEmpty())
+        for (TReportPage &page : doc.Pages)
+            for (TReportBand &band : page.Bands)
+                if (band.Name == QLatin1String("PageHeaderBand1"))
+                    for (TReportLine &line : band.Lines)
+                        for (TReportCell &cell : line.Cells)
+                            cell.Font = m_headerFont;
     TranslateReport(doc, m_translator);
     return doc;
 }

@@ -153,4 +153,5 @@ protected:
     bool m_coachInTotal = false;
     bool m_blankValues = false;        // a sheet to fill in by hand
     bool m_plainTotalPercents = false; // total and comparison lines
+    QString m_headerFont;              // the header band's font when not the report's own
 };

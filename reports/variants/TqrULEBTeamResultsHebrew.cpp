@@ -14,6 +14,8 @@ TqrULEBTeamResultsHebrew::TqrULEBTeamResultsHebrew(const TGame &game, ITranslato
     m_plainRunningScore = true;
     m_coachInHeading = false;
     m_coachInTotal = true;
+    // Where David is missing the painter takes the system's face, which has Hebrew letters.
+    m_headerFont = QStringLiteral("David");
     for (TColumn c : BoxScoreColumns()) {
         if (c.Name == QLatin1String("Nev"))
             c.Width -= NarrowerName;

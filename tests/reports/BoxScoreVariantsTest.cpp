@@ -210,6 +210,8 @@ TEST_F(BoxScoreVariants, HebrewNamesComeFromTheMasterDataWithTheGamesNamesAsFall
     EXPECT_EQ(text(doc, Home, four, QStringLiteral("3-pointers %")), "0");
     EXPECT_EQ(text(doc, Home, four, QStringLiteral("I")), "0");
     EXPECT_EQ(doc.Lines(QStringLiteral("PageFooterBand1")).size(), 0);
+    EXPECT_EQ(doc.Find(QStringLiteral("lblMerkozes"))->Font, "David");
+    EXPECT_EQ(cell(doc, Home, four, QStringLiteral("Nev")).Font, "Verdana");
 }
 
 TEST(QuintetTime, AZeroTimeIsMarked)
