@@ -150,6 +150,12 @@ int main(int argc, char **argv)
         reports->SetImageFolder(app.ExeFolder);
         reports->SetStaffSource(
             [&session](const QString &type) { return session.Translation().DataModule().StaffNames(type); });
+        reports->SetNativeNames({[&session](const QString &webId) {
+                                     return session.Translation().DataModule().PlayerNativeName(webId);
+                                 },
+                                 [&session](const QString &webId) {
+                                     return session.Translation().DataModule().TeamNativeName(webId);
+                                 }});
         screen->Screen().SetReportLauncher(reports.get());
         screen->Screen().SetSendingSwitch(&sending);
     };

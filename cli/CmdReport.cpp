@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CliGame.h"
 #include "GameOutput.h"
+#include "ReportVariants.h"
 
 #include "reports/boxscore/TqrULEBTeamResults.h"
 #include "reports/painter/TReportPainter.h"
@@ -16,17 +17,13 @@
 namespace {
 
 const char *Usage = "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
-                    "[--print] [--set KEY=VALUE]   (NAME: boxscore, printall)";
+                    "[--print] [--set KEY=VALUE]   (NAME: boxscore, printall, hebrew, press, quintet, "
+                    "quarters [--periods 1,2,3,4,5])";
 
 // The documents of a report name, in the order they print.
 bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
 {
-    TGame &game = session.App.Game();
-    auto boxScore = [&] {
-        TqrULEBTeamResults report(game, session.Translation.Translator());
-        report.SetImageFolder(session.App.ExeFolder);
-        return report.Build();
-    };
+    auto boxScore = [&] { return ReportVariants::BoxScore(session); };
     if (name == QLatin1String("boxscore")) {
         documents.push_back(boxScore());
         return true;
@@ -34,8 +31,11 @@ bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDoc
     if (name == QLatin1String("printall")) {
         // Print all: the edition's box score, then the reports that follow it once they exist.
         documents.push_back(boxScore());
+        ReportVariants::Build(QStringLiteral("quintet"), session, documents);
         return true;
     }
+    if (ReportVariants::Build(name, session, documents))
+        return true;
     return false;
 }
 
@@ -63,6 +63,7 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     bool hasDpi = false;
     const QString dpiText = TakeOption(args, QStringLiteral("--dpi"), &hasDpi);
     const bool print = args.removeAll(QStringLiteral("--print")) > 0;
+    ReportVariants::TakeOptions(args);
     const int dpi = hasDpi ? dpiText.toInt() : 150;
     if (args.size() != (hasScript ? 1 : 2) || dpi < 30 || dpi > 1200) {
         err << "usage: parquetix-cli " << Usage << "\n";
@@ -92,7 +93,8 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     session.Translation.SetLanguage(session.App.Settings().Language());
     std::vector<TReportDocument> documents;
     if (!buildReports(name, session, documents)) {
-        err << "report: unknown report '" << name << "' (boxscore, printall)\n";
+        err << "report: unknown report '" << name
+            << "' (boxscore, printall, hebrew, press, quintet, quarters)\n";
         return 2;
     }
     QList<const TReportDocument *> all;

@@ -5,20 +5,15 @@
 #include "model/TTeam.h"
 
 #include <QDir>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 using Align = TReportCell::Align;
 
-constexpr double BodySize = 6.5;
-constexpr double LineHeight = 3.6;
-constexpr double HeadingHeight = 4.0;
-constexpr double PanelX = 203.0;
-constexpr double PanelColumn = 80.0 / 6;
-
-// The table's columns: cell name (the heading key), caption, group, place.
-struct TColumn
+// Made cells end with "/" and the attempts follow at once, so a pair reads "5/9".
+const struct
 {
     const char *Name;
     const char *Caption;
@@ -26,10 +21,7 @@ struct TColumn
     double X;
     double Width;
     Align Alignment;
-};
-
-// Made cells end with "/" and the attempts follow at once, so a pair reads "5/9".
-constexpr TColumn Columns[] = {
+} Columns[] = {
     {"S5", "S5", "", 0, 5, Align::Center},
     {"Mez", "", "", 5, 5.5, Align::Right},
     {"Nev", "", "", 12, 37, Align::Left},
@@ -60,16 +52,31 @@ constexpr TColumn Columns[] = {
     {"VAL", "VAL", "", 195.5, 6.5, Align::Right},
 };
 
-const TColumn &column(const char *name)
+// FormatFloat("0%"): a whole number, halves away from zero.
+QString percentText(double value)
 {
-    for (const TColumn &c : Columns)
-        if (qstrcmp(c.Name, name) == 0)
-            return c;
-    return Columns[0];
+    return QString::number(std::llround(value)) + QLatin1Char('%');
 }
 
-TReportCell text(const QString &name, const QString &value, double x, double y, double w, double h,
-                 Align align = Align::Left, bool bold = false, double size = BodySize)
+struct TGroup
+{
+    int Made = 0;
+    int Attempts = 0;
+};
+
+} // namespace
+
+QList<TqrULEBTeamResults::TColumn> TqrULEBTeamResults::BoxScoreColumns()
+{
+    QList<TColumn> columns;
+    for (const auto &c : Columns)
+        columns.append(TColumn{QLatin1String(c.Name), QLatin1String(c.Caption), QLatin1String(c.Group), c.X,
+                               c.Width, c.Alignment});
+    return columns;
+}
+
+TReportCell TqrULEBTeamResults::Text(const QString &name, const QString &value, double x, double y, double w,
+                                     double h, Align align, bool bold, double size)
 {
     TReportCell c;
     c.Name = name;
@@ -81,87 +88,76 @@ TReportCell text(const QString &name, const QString &value, double x, double y, 
     return c;
 }
 
-TReportCell caption(const QString &name, const QString &key, double x, double y, double w, double h,
-                    Align align = Align::Left, bool bold = true, double size = BodySize)
+TReportCell TqrULEBTeamResults::Caption(const QString &name, const QString &key, double x, double y, double w,
+                                        double h, Align align, bool bold, double size)
 {
-    TReportCell c = text(name, key, x, y, w, h, align, bold, size);
+    TReportCell c = Text(name, key, x, y, w, h, align, bold, size);
     c.Caption = true;
     return c;
 }
 
-TReportCell image(const QString &name, const QString &file, double x, double y, double w, double h)
+TReportCell TqrULEBTeamResults::Image(const QString &name, const QString &file, double x, double y, double w,
+                                      double h)
 {
-    TReportCell c = text(name, QString(), x, y, w, h);
+    TReportCell c = Text(name, QString(), x, y, w, h);
     c.ImageFile = file.isNull() ? QLatin1String("") : file;
     return c;
 }
 
-TReportCell at(const char *name, const QString &value, double y, double h, bool bold = false)
-{
-    const TColumn &c = column(name);
-    return text(QLatin1String(name), value, c.X, y, c.Width, h, c.Alignment, bold);
-}
-
-// FormatFloat("0%"): a whole number, halves away from zero.
-QString percentText(double value)
-{
-    return QString::number(std::llround(value)) + QLatin1Char('%');
-}
-
-QString fixed(double value, int decimals)
+QString TqrULEBTeamResults::Fixed(double value, int decimals)
 {
     return QString::number(value, 'f', decimals);
 }
 
-struct TGroup
+TReportCell TqrULEBTeamResults::at(const QString &name, const QString &value, double y, double h,
+                                   bool bold) const
 {
-    int Made = 0;
-    int Attempts = 0;
-};
+    const QList<TColumn> &table = columns();
+    const TColumn *c = &table.first();
+    for (const TColumn &d : table)
+        if (d.Name == name) {
+            c = &d;
+            break;
+        }
+    return Text(name, value, c->X, y, c->Width, h, c->Alignment, bold);
+}
 
-} // namespace
-
-// Lines go down the page; a line that does not fit starts the next page,
-// where its band goes on.
-class TqrULEBTeamResults::TLayout
+TqrULEBTeamResults::TLayout::TLayout(TReportDocument &doc) : m_doc(doc)
 {
-public:
-    explicit TLayout(TReportDocument &doc) : m_doc(doc) { m_doc.Pages.append(TReportPage()); }
+    m_doc.Pages.append(TReportPage());
+}
 
-    double Y = 0;
-
-    // A new line of the band at the current place; moves down by height.
-    TReportLine &Line(const QString &band, double height)
-    {
-        if (Y + height > m_doc.ContentHeight() && Y > 0) {
-            m_doc.Pages.append(TReportPage());
-            Y = 0;
-        }
-        TReportPage &page = m_doc.Pages.last();
-        if (page.Bands.isEmpty() || page.Bands.last().Name != band)
-            page.Bands.append(TReportBand{band, {}});
-        LineTop = Y;
-        Y += height;
-        page.Bands.last().Lines.append(TReportLine());
-        return page.Bands.last().Lines.last();
+TReportLine &TqrULEBTeamResults::TLayout::Line(const QString &band, double height)
+{
+    if (Y + height > m_doc.ContentHeight() && Y > 0) {
+        m_doc.Pages.append(TReportPage());
+        Y = 0;
     }
-    // Keeps a block of this height together on one page.
-    void KeepTogether(double height)
-    {
-        if (Y + height > m_doc.ContentHeight() && Y > 0) {
-            m_doc.Pages.append(TReportPage());
-            Y = 0;
-        }
-    }
-    double LineTop = 0;
-    double Bottom() const { return m_doc.ContentHeight(); }
+    TReportPage &page = m_doc.Pages.last();
+    if (page.Bands.isEmpty() || page.Bands.last().Name != band)
+        page.Bands.append(TReportBand{band, {}});
+    LineTop = Y;
+    Y += height;
+    page.Bands.last().Lines.append(TReportLine());
+    return page.Bands.last().Lines.last();
+}
 
-private:
-    TReportDocument &m_doc;
-};
+void TqrULEBTeamResults::TLayout::KeepTogether(double height)
+{
+    if (Y + height > m_doc.ContentHeight() && Y > 0) {
+        m_doc.Pages.append(TReportPage());
+        Y = 0;
+    }
+}
+
+double TqrULEBTeamResults::TLayout::Bottom() const
+{
+    return m_doc.ContentHeight();
+}
 
 TqrULEBTeamResults::TqrULEBTeamResults(const TGame &game, ITranslator &translator)
-    : m_game(game), m_translator(translator), m_edition(game.Settings().Edition())
+    : m_game(game), m_translator(translator), m_edition(game.Settings().Edition()),
+      m_columns(BoxScoreColumns())
 {
     const bool byName = game.Settings().SortByName();
     m_home = TBoxScoreRows::Build(game.HomeTeam(), byName);
@@ -221,6 +217,45 @@ QString TqrULEBTeamResults::imagePath(const QString &setting) const
     return QDir(m_imageFolder).filePath(setting);
 }
 
+int TqrULEBTeamResults::copies() const
+{
+    return std::max(1, m_game.Settings().NumberOfCopies());
+}
+
+const TTeam &TqrULEBTeamResults::valueTeam(bool home) const
+{
+    return home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
+}
+
+TqrULEBTeamResults::TTeamSide TqrULEBTeamResults::side(bool home) const
+{
+    return TTeamSide{&valueTeam(home), &valueTeam(!home), home ? &m_home : &m_away, home};
+}
+
+QString TqrULEBTeamResults::teamName(const TTeam &team) const
+{
+    return team.Data.EgyesuletNev;
+}
+
+QString TqrULEBTeamResults::playerName(const TBoxScoreRow &row) const
+{
+    return row.Record ? row.Record->JatekosNev : QString();
+}
+
+QString TqrULEBTeamResults::titleText() const
+{
+    const TTeamTotals &ht = m_game.HomeTeam().Data.Totals;
+    const TTeamTotals &at = m_game.AwayTeam().Data.Totals;
+    const QString names =
+        (teamName(m_game.HomeTeam()) + QStringLiteral(" - ") + teamName(m_game.AwayTeam())).left(124);
+    return names + QStringLiteral(" %1-%2").arg(ht.Points).arg(at.Points);
+}
+
+QString TqrULEBTeamResults::periodLineText() const
+{
+    return PeriodScoresText(m_game);
+}
+
 int TqrULEBTeamResults::valuation(const TPlayer &record) const
 {
     return m_edition == TEdition::Hungarian ? record.Rating
@@ -233,16 +268,34 @@ int TqrULEBTeamResults::teamValuation(const TTeam &team) const
                                             : PlayerStats::PerformanceIndex(team.TotalsAsPlayer(), m_edition);
 }
 
+int TqrULEBTeamResults::indirectSteals(const TPlayer &record) const
+{
+    return PlayerStats::IndirectSteals(record);
+}
+
 TReportDocument TqrULEBTeamResults::Build() const
 {
     TReportDocument doc;
-    doc.ReportClass = QStringLiteral("TqrULEBTeamResults");
+    doc.ReportClass = reportClass();
     doc.Landscape = true;
-    doc.Copies = std::max(1, m_game.Settings().NumberOfCopies());
+    doc.Copies = copies();
     TLayout layout(doc);
-    const TTeamSide home{&m_game.HomeTeam(), &m_game.AwayTeam(), &m_home, true};
-    const TTeamSide away{&m_game.AwayTeam(), &m_game.HomeTeam(), &m_away, false};
+    bands(layout);
+    if (!m_headerFont.isEmpty())
+        for (TReportPage &page : doc.Pages)
+            for (TReportBand &band : page.Bands)
+                if (band.Name == QLatin1String("PageHeaderBand1"))
+                    for (TReportLine &line : band.Lines)
+                        for (TReportCell &cell : line.Cells)
+                            cell.Font = m_headerFont;
+    TranslateReport(doc, m_translator);
+    return doc;
+}
 
+void TqrULEBTeamResults::bands(TLayout &layout) const
+{
+    const TTeamSide home = side(true);
+    const TTeamSide away = side(false);
     header(layout);
     teamHeading(layout, home);
     for (int r = 0; r < m_home.size(); ++r)
@@ -254,8 +307,6 @@ TReportDocument TqrULEBTeamResults::Build() const
         playerLine(layout, away, r);
     totalLine(layout, away);
     footer(layout);
-    TranslateReport(doc, m_translator);
-    return doc;
 }
 
 void TqrULEBTeamResults::header(TLayout &layout) const
@@ -268,23 +319,18 @@ void TqrULEBTeamResults::header(TLayout &layout) const
     const double top = layout.Y;
 
     TReportLine &logo = layout.Line(band, 0);
-    logo.Cells.append(image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
+    logo.Cells.append(Image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
 
     layout.Line(band, 4).Cells.append(
-        text(QStringLiteral("lblMegjegyzes"), QString(), x, layout.LineTop, w, 4));
+        Text(QStringLiteral("lblMegjegyzes"), QString(), x, layout.LineTop, w, 4));
 
-    const TTeamTotals &ht = m_game.HomeTeam().Data.Totals;
-    const TTeamTotals &at = m_game.AwayTeam().Data.Totals;
-    const QString names =
-        (m_game.HomeTeam().Data.EgyesuletNev + QStringLiteral(" - ") + m_game.AwayTeam().Data.EgyesuletNev)
-            .left(124);
-    const QString title = names + QStringLiteral(" %1-%2").arg(ht.Points).arg(at.Points);
     const double titleSize = s.ReportTitleFontSize() > 0 ? s.ReportTitleFontSize() : 14;
-    layout.Line(band, 7.5).Cells.append(
-        text(QStringLiteral("lblMerkozes"), title, x, layout.LineTop, w, 7.5, Align::Left, true, titleSize));
-    layout.Line(band, 4.5).Cells.append(text(QStringLiteral("lblMerkozesNegyedek"), PeriodScoresText(m_game),
-                                             x, layout.LineTop, w, 4.5, Align::Left, true, 8));
-    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
+    layout.Line(band, 7.5).Cells.append(Text(QStringLiteral("lblMerkozes"), titleText(), x, layout.LineTop, w,
+                                             7.5, Align::Left, true, titleSize));
+    if (m_periodLine)
+        layout.Line(band, 4.5).Cells.append(Text(QStringLiteral("lblMerkozesNegyedek"), periodLineText(), x,
+                                                 layout.LineTop, w, 4.5, Align::Left, true, 8));
+    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
                                            layout.LineTop, w, 4, Align::Left, false, 7));
 
     QString referees = tr(QStringLiteral("Referees:"));
@@ -297,25 +343,25 @@ void TqrULEBTeamResults::header(TLayout &layout) const
     if (!r3.isEmpty())
         referees += QStringLiteral(", ") + m_game.Referee3;
     layout.Line(band, 4).Cells.append(
-        text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
+        Text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
 
     TReportLine &facts = layout.Line(band, 4);
     const double y = layout.LineTop;
     const bool spectators = m_game.Attendance != 0;
     facts.Cells = {
-        caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
-        text(QStringLiteral("lblDate"), m_game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
-        caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
+        Caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
+        Text(QStringLiteral("lblDate"), m_game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
+        Caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
                 true, 7),
-        text(QStringLiteral("lblTime"), m_game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
-        caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
+        Text(QStringLiteral("lblTime"), m_game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
+        Caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
                 true, 7),
-        text(QStringLiteral("lblPlayed"), PlayerStats::ClockText(m_game.Clock), x + 74, y, 14, 4, Align::Left,
-             false, 7),
-        caption(QStringLiteral("lblSpectatorsCaption"),
-                spectators ? QStringLiteral("Spectators:") : QString(), x + 89, y, 20, 4, Align::Left, true,
-                7),
-        text(QStringLiteral("lblSpectators"), spectators ? QString::number(m_game.Attendance) : QString(),
+        Text(QStringLiteral("lblPlayed"), m_playedValue ? PlayerStats::ClockText(m_game.Clock) : QString(),
+             x + 74, y, 14, 4, Align::Left, false, 7),
+        Caption(QStringLiteral("lblSpectatorsCaption"),
+                spectators || m_spectatorsCaptionAlways ? QStringLiteral("Spectators:") : QString(), x + 89,
+                y, 20, 4, Align::Left, true, 7),
+        Text(QStringLiteral("lblSpectators"), spectators ? QString::number(m_game.Attendance) : QString(),
              x + 109, y, 20, 4, Align::Left, false, 7),
     };
     runningScore(layout, top + 8);
@@ -333,18 +379,18 @@ void TqrULEBTeamResults::runningScore(TLayout &layout, double top) const
 
     TReportLine &captions = layout.Line(band, h);
     captions.Cells.append(
-        caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, top, nameWidth, h));
+        Caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, top, nameWidth, h));
     for (int i = 1; i <= 8; ++i)
-        captions.Cells.append(text(QStringLiteral("lblPerc%1").arg(5 * i),
+        captions.Cells.append(Text(QStringLiteral("lblPerc%1").arg(5 * i),
                                    QStringLiteral("%1'").arg(i * (length == 12 ? 6 : 5)),
                                    x + nameWidth + (i - 1) * cw, top, cw, h, Align::Center, true));
-    captions.Cells.append(caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"),
+    captions.Cells.append(Caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"),
                                   x + nameWidth + 8 * cw, top, otWidth, h, Align::Center));
 
     QList<TGame::Score> scores;
     for (int i = 1; i <= 8; ++i)
         scores.append(m_game.ScoreAtMinute(i * step));
-    const bool overtime = m_game.Clock > m_game.RegulationTicks();
+    const bool overtime = m_game.Clock > m_game.RegulationTicks() && !m_blankRunningScore;
     const TGame::Score final = m_game.ScoreAtMinute(100);
 
     for (const bool home : {true, false}) {
@@ -352,20 +398,21 @@ void TqrULEBTeamResults::runningScore(TLayout &layout, double top) const
         TReportLine &row = layout.Line(band, h);
         const double y = layout.LineTop;
         const TTeam &team = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
-        row.Cells.append(text(QStringLiteral("lbl%1Nev").arg(side), team.Data.EgyesuletNev, x, y, nameWidth,
-                              h, Align::Left, true));
+        row.Cells.append(Text(QStringLiteral("lbl%1Nev").arg(side), teamName(team), x, y, nameWidth, h,
+                              Align::Left, true));
         for (int i = 1; i <= 8; ++i) {
             const int minute = i * step;
             const int mine = home ? scores[i - 1].Home : scores[i - 1].Away;
             const int theirs = home ? scores[i - 1].Away : scores[i - 1].Home;
-            const bool shown = (length != 5 || i <= 2) && m_game.Clock >= 4 * minute;
-            row.Cells.append(text(QStringLiteral("lbl%1%2perc").arg(side).arg(5 * i),
+            const bool shown = (length != 5 || i <= 2 || m_plainRunningScore) && m_game.Clock >= 4 * minute &&
+                               !m_blankRunningScore;
+            row.Cells.append(Text(QStringLiteral("lbl%1%2perc").arg(side).arg(5 * i),
                                   shown ? QString::number(mine) : QString(), x + nameWidth + (i - 1) * cw, y,
                                   cw, h, Align::Center, mine >= theirs));
         }
         const int mine = home ? final.Home : final.Away;
         const int theirs = home ? final.Away : final.Home;
-        row.Cells.append(text(QStringLiteral("lbl%1Hosszabbitas").arg(side),
+        row.Cells.append(Text(QStringLiteral("lbl%1Hosszabbitas").arg(side),
                               overtime ? QString::number(mine) : QString(), x + nameWidth + 8 * cw, y,
                               otWidth, h, Align::Center, overtime && mine >= theirs));
     }
@@ -377,41 +424,40 @@ void TqrULEBTeamResults::columnCaptions(TLayout &layout, const QString &band, co
 {
     TReportLine &line = layout.Line(band, HeadingHeight);
     const double y = layout.LineTop;
-    for (const TColumn &c : Columns) {
-        if (qstrcmp(c.Name, "Nev") == 0)
-            line.Cells.append(text(QStringLiteral("Nev"), nameText, c.X, y, c.Width, HeadingHeight));
+    for (const TColumn &c : columns()) {
+        if (c.Name == QLatin1String("Nev"))
+            line.Cells.append(Text(QStringLiteral("Nev"), nameText, c.X, y, c.Width, HeadingHeight));
         else {
             // "M" and "A" stand apart over the pair they head, which reads as one "5/9".
-            const QString name = QLatin1String(c.Name);
-            const double left = name.endsWith(QLatin1String(" A")) ? 0.8 : 0;
-            const double right = name.endsWith(QLatin1String(" M")) ? 1.2 : 0;
-            line.Cells.append(caption(name, QLatin1String(c.Caption), c.X + left, y, c.Width - left - right,
-                                      HeadingHeight, c.Alignment));
+            const double left = c.Name.endsWith(QLatin1String(" A")) ? 0.8 : 0;
+            const double right = c.Name.endsWith(QLatin1String(" M")) ? 1.2 : 0;
+            line.Cells.append(Caption(c.Name, c.Caption, c.X + left, y, c.Width - left - right, HeadingHeight,
+                                      c.Alignment));
         }
     }
     if (withPanel) {
         const char *panel[] = {"AS/TO", "ST/TO", "PF/FD"};
         for (int i = 0; i < 3; ++i)
-            line.Cells.append(caption(QLatin1String(panel[i]), QLatin1String(panel[i]),
+            line.Cells.append(Caption(QLatin1String(panel[i]), QLatin1String(panel[i]),
                                       PanelX + 2 * i * PanelColumn, y, 2 * PanelColumn, HeadingHeight,
                                       Align::Center));
     }
 }
 
 // The group captions over the table: "2-pointers" over M, A and %.
-static void groupCaptions(QList<TReportCell> &cells, double y)
+void TqrULEBTeamResults::groupCaptions(QList<TReportCell> &cells, double y) const
 {
     QString last;
-    for (const TColumn &c : Columns) {
-        const QString group = QLatin1String(c.Group);
-        if (group.isEmpty() || group == last)
+    const QList<TColumn> &table = columns();
+    for (const TColumn &c : table) {
+        if (c.Group.isEmpty() || c.Group == last)
             continue;
-        last = group;
+        last = c.Group;
         double right = c.X + c.Width;
-        for (const TColumn &d : Columns)
-            if (group == QLatin1String(d.Group))
+        for (const TColumn &d : table)
+            if (c.Group == d.Group)
                 right = d.X + d.Width;
-        TReportCell cell = caption(group, group, c.X, y, right - c.X, HeadingHeight, Align::Center);
+        TReportCell cell = Caption(c.Group, c.Group, c.X, y, right - c.X, HeadingHeight, Align::Center);
         cell.Underline = true;
         cells.append(cell);
     }
@@ -424,18 +470,25 @@ void TqrULEBTeamResults::teamHeading(TLayout &layout, const TTeamSide &side) con
     // The heading never stays alone at the foot of a page.
     layout.KeepTogether(2 * HeadingHeight + 4 * LineHeight);
     TReportLine &name = layout.Line(band, HeadingHeight + 0.5);
-    name.Cells.append(text(QStringLiteral("lbl%1Csapat").arg(prefix), side.Team->Data.EgyesuletNev, 0,
-                           layout.LineTop, 69, HeadingHeight + 0.5, Align::Left, true, 9));
+    name.Cells.append(Text(QStringLiteral("lbl%1Csapat").arg(prefix), teamName(*side.Team), 0, layout.LineTop,
+                           69, HeadingHeight + 0.5, Align::Left, true, 9));
     groupCaptions(name.Cells, layout.LineTop + 0.5);
     // The coach stands in the name column of the captions' line.
-    columnCaptions(layout, band, side.Home ? m_game.HomeCoach : m_game.AwayCoach, true);
+    const QString coach = side.Home ? m_game.HomeCoach : m_game.AwayCoach;
+    columnCaptions(layout, band, m_coachInHeading ? coach : QString(), m_headingPanel);
 }
 
-void TqrULEBTeamResults::statCells(QList<TReportCell> &cells, const TPlayer &p, int val, bool plainPoints,
-                                   double y, double h, bool bold) const
+void TqrULEBTeamResults::statCells(QList<TReportCell> &cells, const TPlayer &p, int val, int indirect,
+                                   bool plainPoints, bool plainPercent, double y, double h, bool bold) const
 {
-    cells.append(
-        at("Pont", plainPoints ? QString::number(p.Points) : dot(QString::number(p.Points)), y, h, bold));
+    if (m_blankValues) {
+        for (const TColumn &c : columns())
+            if (c.X >= 60)
+                cells.append(at(c.Name, QString(), y, h, bold));
+        return;
+    }
+    cells.append(at(QStringLiteral("Pont"),
+                    plainPoints ? QString::number(p.Points) : dot(QString::number(p.Points)), y, h, bold));
     const TGroup groups[] = {
         {p.CloseMade + p.MidMade, p.CloseMade + p.MidMade + p.CloseMissed + p.MidMissed},
         {p.ThreeMade, p.ThreeMade + p.ThreeMissed},
@@ -454,9 +507,11 @@ void TqrULEBTeamResults::statCells(QList<TReportCell> &cells, const TPlayer &p, 
         const QString attempts = QString::number(groups[g].Attempts);
         // The pair is tested as a whole: "0/3" keeps its zero.
         const bool zero = IsAllZero(made + QLatin1Char('/') + attempts);
-        cells.append(at(names[g][0], (zero ? dot(made) : made) + QLatin1Char('/'), y, h, bold));
-        cells.append(at(names[g][1], zero ? dot(attempts) : attempts, y, h, bold));
-        cells.append(at(names[g][2], dot(QString::number(percents[g])), y, h, bold));
+        cells.append(
+            at(QLatin1String(names[g][0]), (zero ? dot(made) : made) + QLatin1Char('/'), y, h, bold));
+        cells.append(at(QLatin1String(names[g][1]), zero ? dot(attempts) : attempts, y, h, bold));
+        const QString percent = QString::number(percents[g]);
+        cells.append(at(QLatin1String(names[g][2]), plainPercent ? percent : dot(percent), y, h, bold));
     }
     const std::pair<const char *, int> counts[] = {{"Rebs. D", p.DefRebounds},
                                                    {"Rebs. O", p.OffRebounds},
@@ -468,9 +523,17 @@ void TqrULEBTeamResults::statCells(QList<TReportCell> &cells, const TPlayer &p, 
                                                    {"As", p.Assists},
                                                    {"Blocks Blk", p.Blocks},
                                                    {"Blocks H", p.BlocksReceived},
+                                                   {"I", indirect},
                                                    {"VAL", val}};
-    for (const auto &[name, value] : counts)
-        cells.append(at(name, dot(QString::number(value)), y, h, bold));
+    const QList<TColumn> &table = columns();
+    for (const auto &[name, value] : counts) {
+        const QString key = QLatin1String(name);
+        // Only the variants with an "I" column print the indirect steals.
+        if (key == QLatin1String("I") &&
+            std::none_of(table.begin(), table.end(), [&](const TColumn &c) { return c.Name == key; }))
+            continue;
+        cells.append(at(key, dot(QString::number(value)), y, h, bold));
+    }
 }
 
 void TqrULEBTeamResults::playerLine(TLayout &layout, const TTeamSide &side, int r) const
@@ -483,16 +546,19 @@ void TqrULEBTeamResults::playerLine(TLayout &layout, const TTeamSide &side, int 
         const TPlayer &p = *row.Record;
         // The team line is no player: it has no jersey.
         const bool teamLine = row.Key.startsWith(QLatin1Char(' '));
-        line.Cells.append(at("S5", p.Starter ? QStringLiteral("S") : QString(), y, LineHeight));
-        line.Cells.append(at("Mez", teamLine ? QString() : QString::number(p.JatekosMezSzam), y, LineHeight));
-        line.Cells.append(at("Nev", p.JatekosNev, y, LineHeight));
-        line.Cells.append(at("Perc", PlayerStats::PlayingTimeText(p), y, LineHeight));
-        statCells(line.Cells, p, valuation(p), false, y, LineHeight, false);
+        line.Cells.append(at(QStringLiteral("S5"), p.Starter ? starterMark() : QString(), y, LineHeight));
+        line.Cells.append(at(QStringLiteral("Mez"), teamLine ? QString() : QString::number(p.JatekosMezSzam),
+                             y, LineHeight));
+        line.Cells.append(at(QStringLiteral("Nev"), playerName(row), y, LineHeight));
+        line.Cells.append(at(QStringLiteral("Perc"),
+                             m_blankValues ? QString() : PlayerStats::PlayingTimeText(p), y, LineHeight));
+        statCells(line.Cells, p, valuation(p), indirectSteals(p), false, false, y, LineHeight, false);
     } else {
-        for (const TColumn &c : Columns)
+        for (const TColumn &c : columns())
             line.Cells.append(at(c.Name, QString(), y, LineHeight));
     }
-    sidePanel(line.Cells, side, r, y, LineHeight);
+    if (m_headingPanel)
+        sidePanel(line.Cells, side, r, y, LineHeight);
 }
 
 void TqrULEBTeamResults::sidePanel(QList<TReportCell> &cells, const TTeamSide &side, int r, double y,
@@ -503,11 +569,11 @@ void TqrULEBTeamResults::sidePanel(QList<TReportCell> &cells, const TTeamSide &s
     auto span = [&](const QString &name, const QString &value, int from, int count, Align align, bool bold,
                     bool isCaption = false) {
         TReportCell cell =
-            text(name, value, PanelX + from * PanelColumn, y, count * PanelColumn, h, align, bold);
+            Text(name, value, PanelX + from * PanelColumn, y, count * PanelColumn, h, align, bold);
         cell.Caption = isCaption;
         cells.append(cell);
     };
-    auto ratio = [](int a, int b) { return b == 0 ? QString() : fixed(double(a) / b, 2); };
+    auto ratio = [](int a, int b) { return b == 0 ? QString() : Fixed(double(a) / b, 2); };
     auto share = [](int a, int b) { return b == 0 ? QString() : percentText(100.0 * a / b); };
     auto labelled = [&](const char *label, const QString &value) {
         span(QStringLiteral("PanelLabel"), QLatin1String(label), 0, 5, Align::Left, false, true);
@@ -560,7 +626,7 @@ void TqrULEBTeamResults::sidePanel(QList<TReportCell> &cells, const TTeamSide &s
             rebounds += p.DefRebounds + p.OffRebounds;
             time += p.PlayingTime;
         }
-        auto tenth = [](int a, int b) { return b == 0 ? QString() : fixed(100.0 * a / b, 1); };
+        auto tenth = [](int a, int b) { return b == 0 ? QString() : Fixed(100.0 * a / b, 1); };
         const QString values[] = {QString::number(points),
                                   tenth(points, t.Points),
                                   tenth(made, tried),
@@ -601,20 +667,34 @@ void TqrULEBTeamResults::totalLine(TLayout &layout, const TTeamSide &side) const
     const double h = LineHeight + 0.6;
     TReportLine &line = layout.Line(band, h);
     const double y = layout.LineTop;
-    line.Cells.append(at("S5", QString(), y, h));
-    line.Cells.append(at("Mez", QString(), y, h));
-    TReportCell total = at("Nev", QStringLiteral("Total"), y, h, true);
+    line.Cells.append(at(QStringLiteral("S5"), QString(), y, h));
+    line.Cells.append(at(QStringLiteral("Mez"), QString(), y, h));
+    TReportCell total = at(QStringLiteral("Nev"), QStringLiteral("Total"), y, h, true);
     total.Caption = true;
-    line.Cells.append(total);
-    line.Cells.append(at("Perc", PlayerStats::ClockText(teamTime(side)), y, h, true));
-    statCells(line.Cells, side.Team->TotalsAsPlayer(), teamValuation(*side.Team), true, y, h, true);
-    TReportCell label = text(QStringLiteral("PanelLabel"), QStringLiteral("Points in the paint"), PanelX, y,
-                             5 * PanelColumn, h, Align::Left, true);
-    label.Caption = true;
-    line.Cells.append(label);
-    line.Cells.append(text(QStringLiteral("PanelValue"),
-                           QString::number(2 * side.Team->Data.Totals.CloseMade), PanelX + 5 * PanelColumn, y,
-                           PanelColumn, h, Align::Right, true));
+    if (m_coachInTotal) {
+        // The coach's name follows the label in the name column.
+        const QRectF place = total.Place;
+        const double label = 15;
+        total.Place.setWidth(label);
+        line.Cells.append(total);
+        line.Cells.append(Text(QStringLiteral("lblEdzo"), side.Home ? m_game.HomeCoach : m_game.AwayCoach,
+                               place.x() + label, y, place.width() - label, h, Align::Left, false));
+    } else {
+        line.Cells.append(total);
+    }
+    line.Cells.append(at(QStringLiteral("Perc"),
+                         m_blankValues ? QString() : PlayerStats::ClockText(teamTime(side)), y, h, true));
+    statCells(line.Cells, side.Team->TotalsAsPlayer(), teamValuation(*side.Team),
+              side.Team->Data.Totals.IndirectSteals, true, m_plainTotalPercents, y, h, true);
+    if (m_headingPanel) {
+        TReportCell label = Text(QStringLiteral("PanelLabel"), QStringLiteral("Points in the paint"), PanelX,
+                                 y, 5 * PanelColumn, h, Align::Left, true);
+        label.Caption = true;
+        line.Cells.append(label);
+        line.Cells.append(Text(QStringLiteral("PanelValue"),
+                               QString::number(2 * side.Team->Data.Totals.CloseMade),
+                               PanelX + 5 * PanelColumn, y, PanelColumn, h, Align::Right, true));
+    }
     layout.Y += 2;
 }
 
@@ -625,20 +705,22 @@ void TqrULEBTeamResults::comparison(TLayout &layout, const TTeamSide &home, cons
     layout.KeepTogether(height);
     TReportLine &title = layout.Line(band, HeadingHeight + 0.5);
     const double top = layout.LineTop;
-    title.Cells.append(caption(QStringLiteral("lblTeamComparison"), QStringLiteral("Team Comparison"), 0, top,
+    title.Cells.append(Caption(QStringLiteral("lblTeamComparison"), QStringLiteral("Team Comparison"), 0, top,
                                69, HeadingHeight + 0.5, Align::Left, true, 9));
     groupCaptions(title.Cells, top + 0.5);
-    title.Cells.append(image(QStringLiteral("imgBanner"), imagePath(m_game.Settings().BannerFilename()),
+    title.Cells.append(Image(QStringLiteral("imgBanner"), imagePath(m_game.Settings().BannerFilename()),
                              PanelX, top, 80, height));
     columnCaptions(layout, band, QString(), false);
     for (const TTeamSide *side : {&home, &away}) {
         TReportLine &line = layout.Line(band, LineHeight);
         const double y = layout.LineTop;
-        line.Cells.append(text(QStringLiteral("Nev"), side->Team->Data.EgyesuletNev, 0, y, 49, LineHeight,
-                               Align::Left, true));
-        line.Cells.append(at("Perc", PlayerStats::ClockText(teamTime(*side)), y, LineHeight));
-        statCells(line.Cells, side->Team->TotalsAsPlayer(), teamValuation(*side->Team), true, y, LineHeight,
-                  false);
+        line.Cells.append(
+            Text(QStringLiteral("Nev"), teamName(*side->Team), 0, y, 49, LineHeight, Align::Left, true));
+        line.Cells.append(at(QStringLiteral("Perc"),
+                             m_blankValues ? QString() : PlayerStats::ClockText(teamTime(*side)), y,
+                             LineHeight));
+        statCells(line.Cells, side->Team->TotalsAsPlayer(), teamValuation(*side->Team),
+                  side->Team->Data.Totals.IndirectSteals, true, m_plainTotalPercents, y, LineHeight, false);
     }
     layout.Y += 2;
 }
@@ -654,15 +736,15 @@ void TqrULEBTeamResults::footer(TLayout &layout) const
     TReportLine &first = layout.Line(band, 4);
     const double y = layout.LineTop;
     first.Cells.append(
-        image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
-    first.Cells.append(caption(QStringLiteral("lblNotice"),
+        Image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
+    first.Cells.append(Caption(QStringLiteral("lblNotice"),
                                QStringLiteral("Statistics recorded live with Parquetix"), 42, y, 199, 4,
                                Align::Center, false, 6.5));
     first.Cells.append(
-        image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243, y, 40, height));
-    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblWeb"),
+        Image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243, y, 40, height));
+    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblWeb"),
                                            QStringLiteral("https://parquetix.example"), 42, layout.LineTop,
                                            199, 4, Align::Center, false, 6.5));
     layout.Line(band, 4).Cells.append(
-        text(QStringLiteral("lblEredmenyek"), QString(), 42, layout.LineTop, 199, 4, Align::Center));
+        Text(QStringLiteral("lblEredmenyek"), QString(), 42, layout.LineTop, 199, 4, Align::Center));
 }

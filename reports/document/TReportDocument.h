@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -30,7 +31,9 @@ struct TReportCell
     bool Caption = false;
     // An image cell draws this file; a missing or unreadable file draws nothing.
     QString ImageFile;
-    bool IsImage() const { return !ImageFile.isNull(); }
+    // A picture the report composed itself (a sponsor strip); drawn instead of the file.
+    QImage Picture;
+    bool IsImage() const { return !ImageFile.isNull() || !Picture.isNull(); }
 };
 
 // A line of a band: its cells from left to right, empty cells included.

@@ -49,9 +49,9 @@ QImage cachedImage(const QString &file)
 
 void paintImage(const TReportCell &cell, const QRectF &target, QPainter &painter)
 {
-    if (cell.ImageFile.isEmpty())
+    if (cell.ImageFile.isEmpty() && cell.Picture.isNull())
         return;
-    const QImage image = cachedImage(cell.ImageFile);
+    const QImage image = cell.Picture.isNull() ? cachedImage(cell.ImageFile) : cell.Picture;
     if (image.isNull())
         return;
     // Kept in proportion and centred in its place.

@@ -1,7 +1,5 @@
 #include "TNyomtatasokLogic.h"
 
-#include "reports/boxscore/TqrULEBTeamResults.h"
-
 #include "model/Services.h"
 #include "model/TGame.h"
 
@@ -106,37 +104,59 @@ bool TNyomtatasokLogic::Select(const QString &radioName)
     return true;
 }
 
+TVariantReports TNyomtatasokLogic::variants() const
+{
+    // The model's replays take the game as they find it; before a box score
+    // they bring the plus-minus and the leads and runs up to date, which the
+    // menu is meant to do, and change nothing else.
+    TVariantReports reports(const_cast<TGame &>(m_game), m_translator);
+    reports.SetImageFolder(m_imageFolder);
+    reports.SetNativeNames(m_names);
+    return reports;
+}
+
 TReportDocument TNyomtatasokLogic::editionBoxScore() const
 {
-    // The French and Italian variants follow this box score once they exist.
-    TqrULEBTeamResults report(m_game, m_translator);
-    report.SetImageFolder(m_imageFolder);
-    return report.Build();
+    return variants().EditionBoxScore();
+}
+
+TReportDocument TNyomtatasokLogic::QuarterReport(const std::array<bool, 5> &periods) const
+{
+    return variants().Quarters(periods);
 }
 
 TNyomtatasokLogic::TAction TNyomtatasokLogic::Ok(std::vector<TReportDocument> &documents) const
 {
     documents.clear();
-    if (m_selected == QLatin1String("rbULEBTeamResult")) {
+    if (m_selected == QLatin1String("rbULEBTeamResult"))
         documents.push_back(editionBoxScore());
-        return TAction::Preview;
-    }
-    return TAction::NotAvailable;
+    else if (m_selected == QLatin1String("rbULEBTeamResultHeber"))
+        documents.push_back(variants().Hebrew());
+    else if (m_selected == QLatin1String("rbULEBTeamResultPress"))
+        documents.push_back(variants().Press());
+    else if (m_selected == QLatin1String("rbULEBBenchTeamResults"))
+        documents.push_back(variants().Quintet());
+    else if (m_selected == QLatin1String("rbQuarterReports"))
+        return TAction::AskPeriods;
+    else
+        return TAction::NotAvailable;
+    return TAction::Preview;
 }
 
 std::vector<TReportDocument> TNyomtatasokLogic::PrintAll() const
 {
     std::vector<TReportDocument> documents;
     documents.push_back(editionBoxScore());
+    // The play-by-play list goes between these once it exists.
+    documents.push_back(variants().Quintet());
     return documents;
 }
 
 std::vector<TReportDocument> TNyomtatasokLogic::F12(bool &preview) const
 {
-    // The Hebrew box score is a variant still to come; until then the Hebrew
-    // edition previews the box score it has.
+    // The Hebrew edition previews its own box score; the others print theirs.
     preview = m_edition == TEdition::Hebrew;
     std::vector<TReportDocument> documents;
-    documents.push_back(editionBoxScore());
+    documents.push_back(preview ? variants().Hebrew() : editionBoxScore());
     return documents;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/document/TReportDocument.h"
+#include "reports/variants/TVariantReports.h"
 
 #include "model/TSettings.h"
 
@@ -8,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 class ITranslator;
@@ -34,6 +36,7 @@ public:
     {
         Preview,      // show the documents in the preview
         NotAvailable, // the report is not built yet
+        AskPeriods,   // the quarter report: ask for the periods, then QuarterReport
     };
 
     TNyomtatasokLogic(const TGame &game, ITranslator &translator);
@@ -59,11 +62,17 @@ public:
     // previews its Hebrew box score instead (preview set true).
     std::vector<TReportDocument> F12(bool &preview) const;
 
+    // The quarter report of the periods ticked in the period dialog (1 to 4, overtime).
+    TReportDocument QuarterReport(const std::array<bool, 5> &periods) const;
+
     // Relative image names of the settings are taken from this folder.
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
+    // The master data's native-script names, for the Hebrew box score.
+    void SetNativeNames(TNativeNames names) { m_names = std::move(names); }
 
 private:
     TReportDocument editionBoxScore() const;
+    TVariantReports variants() const;
     void layout();
 
     const TGame &m_game;
@@ -75,4 +84,5 @@ private:
     QSize m_dialogSize;
     QRect m_groupBox;
     QString m_imageFolder;
+    TNativeNames m_names;
 };

@@ -21,6 +21,7 @@ bool TReportLauncher::RunReportMenu()
 {
     TfrmNyomtatasok menu(m_game, m_translator, m_parent);
     menu.Logic().SetImageFolder(m_imageFolder);
+    menu.Logic().SetNativeNames(m_names);
     menu.SetDataDialogs(
         [this, &menu] {
             TfrmGameData dialog(m_game, m_staff, m_translator, &menu);
@@ -37,6 +38,7 @@ void TReportLauncher::PrintAll()
 {
     TNyomtatasokLogic logic(m_game, m_translator);
     logic.SetImageFolder(m_imageFolder);
+    logic.SetNativeNames(m_names);
     print(logic.PrintAll());
 }
 
@@ -44,6 +46,7 @@ void TReportLauncher::PrintBoxScore()
 {
     TNyomtatasokLogic logic(m_game, m_translator);
     logic.SetImageFolder(m_imageFolder);
+    logic.SetNativeNames(m_names);
     bool inPreview = false;
     std::vector<TReportDocument> documents = logic.F12(inPreview);
     if (inPreview)

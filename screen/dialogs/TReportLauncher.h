@@ -5,6 +5,7 @@
 #include "TGameDataLogic.h"
 
 #include "reports/document/TReportDocument.h"
+#include "reports/variants/TqrULEBTeamResultsHebrew.h"
 
 #include <QPointer>
 #include <QString>
@@ -26,6 +27,8 @@ public:
     void SetParent(QWidget *parent) { m_parent = parent; }
     // Relative image names of the settings are taken from this folder.
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
+    // The master data's native-script names, for the Hebrew box score.
+    void SetNativeNames(TNativeNames names) { m_names = std::move(names); }
     // The staff choices of the game data dialog.
     void SetStaffSource(TGameDataLogic::TStaffSource staff) { m_staff = std::move(staff); }
 
@@ -44,4 +47,5 @@ private:
     QPointer<QWidget> m_parent;
     QString m_imageFolder;
     TGameDataLogic::TStaffSource m_staff;
+    TNativeNames m_names;
 };

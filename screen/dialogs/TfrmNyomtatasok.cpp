@@ -1,6 +1,7 @@
 #include "TfrmNyomtatasok.h"
 
 #include "TReportPreview.h"
+#include "TfrmQuarters.h"
 
 #include "model/Services.h"
 #include "screen/text/TFormTranslator.h"
@@ -81,7 +82,14 @@ void TfrmNyomtatasok::refreshEnabled()
 void TfrmNyomtatasok::ok()
 {
     std::vector<TReportDocument> documents;
-    if (m_logic.Ok(documents) == TNyomtatasokLogic::TAction::NotAvailable) {
+    const TNyomtatasokLogic::TAction action = m_logic.Ok(documents);
+    if (action == TNyomtatasokLogic::TAction::AskPeriods) {
+        TfrmQuarters periods(m_translator, this);
+        if (periods.exec() != QDialog::Accepted)
+            return;
+        documents.push_back(m_logic.QuarterReport(periods.Periods()));
+    }
+    if (action == TNyomtatasokLogic::TAction::NotAvailable) {
         QMessageBox::information(this, windowTitle(),
                                  m_translator.Translate(QStringLiteral("This report is not available yet."),
                                                         QStringLiteral("FORM")));

@@ -95,9 +95,14 @@ TEST_F(ReportMenu, OkPrintAllAndF12GiveTheEditionsBoxScore)
         EXPECT_EQ(docs[0].ReportClass, "TqrULEBTeamResults");
         EXPECT_EQ(docs[0].Copies, 3);
         EXPECT_EQ(docs[0].ToJson(), build().ToJson());
-        EXPECT_EQ(menu.PrintAll().size(), 1u);
+        const std::vector<TReportDocument> all = menu.PrintAll();
+        ASSERT_EQ(all.size(), 2u);
+        EXPECT_EQ(all[0].ToJson(), build().ToJson());
+        EXPECT_EQ(all[1].ReportClass, "TqrULEBBenchTeamResults");
         bool preview = !c.F12Preview;
-        EXPECT_EQ(menu.F12(preview).size(), 1u);
+        const std::vector<TReportDocument> quick = menu.F12(preview);
+        ASSERT_EQ(quick.size(), 1u);
+        EXPECT_EQ(quick[0].ReportClass, c.F12Preview ? "TqrULEBTeamResultsHebrew" : "TqrULEBTeamResults");
         EXPECT_EQ(preview, c.F12Preview) << c.Version;
 
         ASSERT_TRUE(menu.Select(QStringLiteral("rbULEBEventsList")));

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "reports/document/TReportDocument.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <vector>
+
+class TCliGame;
+
+// The box score variants of `parquetix-cli report`: the edition's box score,
+// hebrew, press, quintet and quarters --periods 1,2,3,4,5.
+namespace ReportVariants {
+
+// Takes "--periods LIST" out of the arguments (the ticked periods of the quarter report).
+void TakeOptions(QStringList &args);
+// The edition's box score.
+TReportDocument BoxScore(TCliGame &session);
+// The documents of one of the variant names; false for another name or a bad period list.
+bool Build(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents);
+
+} // namespace ReportVariants

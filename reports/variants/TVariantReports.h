@@ -1,0 +1,41 @@
+#pragma once
+
+#include "TqrULEBTeamResultsHebrew.h"
+
+#include "reports/document/TReportDocument.h"
+
+#include <QString>
+#include <array>
+
+class ITranslator;
+class TGame;
+
+// How the report menu and the command line prepare and build the box score
+// variants: each one gets its input from the game as the menu gives it.
+class TVariantReports
+{
+public:
+    TVariantReports(TGame &game, ITranslator &translator) : m_game(game), m_translator(translator) {}
+
+    // Relative image names of the settings (and "whitebg.bmp") are taken from this folder.
+    void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
+    void SetNativeNames(TNativeNames names) { m_names = std::move(names); }
+
+    // "Box score": the French variant in the French edition, the Italian one
+    // in the Italian edition, the box score itself in the others. The
+    // plus-minus (and, for the French one, the leads and runs) is brought up
+    // to date first.
+    TReportDocument EditionBoxScore() const;
+    TReportDocument Hebrew() const;
+    TReportDocument Press() const;
+    // The line-up lists are replayed from the game.
+    TReportDocument Quintet() const;
+    // Periods 1 to 4 and the overtime, as ticked.
+    TReportDocument Quarters(const std::array<bool, 5> &periods) const;
+
+private:
+    TGame &m_game;
+    ITranslator &m_translator;
+    QString m_imageFolder;
+    TNativeNames m_names;
+};

@@ -1,0 +1,47 @@
+#include "TqrULEBQuarterReport.h"
+
+#include "model/TPlayerList.h"
+#include "model/TTeam.h"
+
+#include <algorithm>
+
+TqrULEBQuarterReport::TqrULEBQuarterReport(const TGame &game, ITranslator &translator, const TTeam &home,
+                                           const TTeam &away)
+    : TqrULEBTeamResults(game, translator), m_homeTeam(home), m_awayTeam(away)
+{
+    m_plainRunningScore = true;
+    m_coachInHeading = false;
+    m_coachInTotal = true;
+    m_plainTotalPercents = true;
+}
+
+bool TqrULEBQuarterReport::HasEvent(const TPlayer &p)
+{
+    const int counters[] = {p.Points,           p.CloseMade,      p.CloseMissed, p.MidMade,
+                            p.MidMissed,        p.ThreeMade,      p.ThreeMissed, p.FreeThrowsMade,
+                            p.FreeThrowsMissed, p.DefRebounds,    p.OffRebounds, p.Steals,
+                            p.Turnovers,        p.PersonalFouls,  p.FoulsDrawn,  p.Assists,
+                            p.Blocks,           p.BlocksReceived, p.DunksMade,   p.DunksMissed};
+    return std::any_of(std::begin(counters), std::end(counters), [](int n) { return n != 0; });
+}
+
+QList<TBoxScoreRow> TqrULEBQuarterReport::Rows(const TTeam &reportTeam, const TPlayerList &players,
+                                               bool sortByName)
+{
+    QList<TBoxScoreRow> rows;
+    rows.append({QLatin1Char(' ') + reportTeam.TeamLine.JatekosNev, reportTeam.TeamLine});
+    for (int i = 0; i < players.Count(); ++i) {
+        const TPlayer &p = *players.At(i);
+        if (!HasEvent(p))
+            continue;
+        rows.append(
+            {sortByName ? p.JatekosNev : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0')),
+             p});
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const TBoxScoreRow &a, const TBoxScoreRow &b) {
+        return QString::compare(a.Key, b.Key, Qt::CaseInsensitive) < 0;
+    });
+    while (rows.size() < TBoxScoreRows::MinimumRows)
+        rows.append({QStringLiteral("ZZZZZ"), std::nullopt});
+    return rows;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "reports/boxscore/TqrULEBTeamResults.h"
+
+#include <array>
+
+class TGameReport;
+class TPlayerList;
+
+// The box score of the periods the operator ticked: tables, totals and
+// ratios from the per-period report's teams and player records; the header
+// still shows the whole game.
+class TqrULEBQuarterReport : public TqrULEBTeamResults
+{
+public:
+    // The teams of the per-period report; they must outlive the report.
+    TqrULEBQuarterReport(const TGame &game, ITranslator &translator, const TTeam &home, const TTeam &away);
+
+    // The row list of one side of a built per-period report: its team line,
+    // the records of the players with an event in the ticked periods, sorted
+    // as RENDEZES says, and filler rows up to 13.
+    static QList<TBoxScoreRow> Rows(const TTeam &reportTeam, const TPlayerList &players, bool sortByName);
+    // True when the record counted any event.
+    static bool HasEvent(const TPlayer &record);
+
+protected:
+    QString reportClass() const override { return QStringLiteral("TqrULEBQuarterReport"); }
+    int copies() const override { return 1; }
+    const TTeam &valueTeam(bool home) const override { return home ? m_homeTeam : m_awayTeam; }
+
+private:
+    const TTeam &m_homeTeam;
+    const TTeam &m_awayTeam;
+};
