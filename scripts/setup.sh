@@ -8,7 +8,7 @@ build=${PARQUETIX_BUILD_DIR:-$root/build}
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev
-  qt6-l10n-tools libqt6opengl6-dev
+  qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev
   libevdev-dev libcpp-httplib-dev libssl-dev zlib1g-dev libminizip-dev libxlsxwriter-dev
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev googletest libbenchmark-dev

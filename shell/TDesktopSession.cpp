@@ -10,6 +10,9 @@
 #include "transmission/TNetworkPresence.h"
 #include "transmission/TParquetixSender.h"
 
+#include <QCoreApplication>
+#include <QHash>
+#include <QLibraryInfo>
 #include <QUrl>
 
 namespace {
@@ -66,6 +69,7 @@ QStringList TDesktopSession::Start()
 void TDesktopSession::ApplyLanguage()
 {
     m_translation.SetLanguage(m_app.Settings().Language());
+    applyQtLanguage(m_app.Settings().Language());
     // A language met for the first time adds every label and message to the
     // translate table: one commit for all of them, not one each.
     TdmMain &dm = m_translation.DataModule();
@@ -79,6 +83,32 @@ void TDesktopSession::ApplyLanguage()
     m_messages.BuildMessageTable(m_translation.Translator());
     if (batched && !dm.Commit())
         dm.Rollback();
+}
+
+QString TDesktopSession::QtLocaleOf(const QString &language)
+{
+    static const QHash<QString, QString> locales{
+        {QStringLiteral("HUN"), QStringLiteral("hu")}, {QStringLiteral("ENG"), QStringLiteral("en")},
+        {QStringLiteral("FRA"), QStringLiteral("fr")}, {QStringLiteral("ITA"), QStringLiteral("it")},
+        {QStringLiteral("HEB"), QStringLiteral("he")}, {QStringLiteral("GER"), QStringLiteral("de")},
+        {QStringLiteral("DEU"), QStringLiteral("de")}, {QStringLiteral("ESP"), QStringLiteral("es")},
+    };
+    return locales.value(language.trimmed().toUpper());
+}
+
+void TDesktopSession::applyQtLanguage(const QString &language)
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    if (!application)
+        return;
+    QCoreApplication::removeTranslator(&m_qtTexts);
+    const QString locale = QtLocaleOf(language);
+    // English is Qt's own; a missing catalogue leaves Qt's texts in English.
+    if (locale.isEmpty() || locale == QLatin1String("en"))
+        return;
+    if (m_qtTexts.load(QStringLiteral("qtbase_") + locale,
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTexts);
 }
 
 QByteArray TDesktopSession::ServerBase(const QString &serverName)

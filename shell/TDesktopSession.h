@@ -8,6 +8,7 @@
 #include "shell/TParquetixApplication.h"
 
 #include <QStringList>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 
@@ -79,13 +80,20 @@ public:
     // The base address ("scheme://host[:port]") of a SERVER_NAME value; the
     // built-in one when the value names no server.
     static QByteArray ServerBase(const QString &serverName);
+    // The locale of Qt's own catalogue for a language of the language table;
+    // empty when Qt has none.
+    static QString QtLocaleOf(const QString &language);
 
 private:
+    void applyQtLanguage(const QString &language);
+
     QString m_home;
     TGameStore m_store;
     TGuardedGameStore m_guard{m_store};
     THomeTranslator m_translation;
     TMessageTable m_messages;
+    // Qt's own texts (standard buttons, file and print dialogs) in the program's language.
+    QTranslator m_qtTexts;
     TParquetixApplication m_app;
 
     std::unique_ptr<IUiDispatcher> m_ownDispatcher;

@@ -146,6 +146,29 @@ TEST(DesktopSession, StartUpTranslatesTheMessagesAndTheColumnLabels)
               QStringLiteral("Translated label"));
 }
 
+// Qt's own texts (standard buttons, file and print dialogs) follow the
+// program's language, and go back to English with the session.
+TEST(DesktopSession, QtsOwnTextsFollowTheLanguage)
+{
+    const QString yes = QStringLiteral("&Yes");
+    for (const char *language : {"HUN", "ENG"}) {
+        SCOPED_TRACE(language);
+        TestHome home;
+        home.write(QStringLiteral("parquetix.ini"),
+                   QByteArray("[APPLICATION]\nVERSION=HUN\nLANGUAGE=") + language + "\n");
+        TDesktopSession session(home.path());
+        session.Start();
+        const QString shown = QCoreApplication::translate("QPlatformTheme", "&Yes");
+        if (QByteArray(language) == "HUN")
+            EXPECT_EQ(shown, QStringLiteral("&Igen"));
+        else
+            EXPECT_EQ(shown, yes);
+    }
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+    EXPECT_EQ(TDesktopSession::QtLocaleOf(QStringLiteral(" hun ")), QStringLiteral("hu"));
+    EXPECT_TRUE(TDesktopSession::QtLocaleOf(QStringLiteral("XYZ")).isEmpty());
+}
+
 TEST(DesktopSession, ServerBaseIsTheSchemeHostAndPortOfServerName)
 {
     const struct
