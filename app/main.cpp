@@ -138,6 +138,9 @@ int main(int argc, char **argv)
         reports->SetImageFolder(app.ExeFolder);
         reports->SetStaffSource(
             [&session](const QString &type) { return session.Translation().DataModule().StaffNames(type); });
+        reports->SetJerseyLookup([&session](const QString &webId, QString *error) {
+            return session.Translation().DataModule().PlayerRecordByWebId(webId, error).JatekosMezSzam;
+        });
         screen->Screen().SetReportLauncher(reports.get());
         screen->Screen().SetSendingSwitch(&sending);
     };

@@ -4,6 +4,7 @@
 
 #include "TGameDataLogic.h"
 
+#include "reports/charts/TqrULEBDobasterkep.h"
 #include "reports/document/TReportDocument.h"
 
 #include <QPointer>
@@ -28,6 +29,8 @@ public:
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
     // The staff choices of the game data dialog.
     void SetStaffSource(TGameDataLogic::TStaffSource staff) { m_staff = std::move(staff); }
+    // Jerseys of the team shooting chart from the master data.
+    void SetJerseyLookup(TqrULEBDobasterkep::TJerseyLookup lookup) { m_lookup = std::move(lookup); }
 
     bool RunReportMenu() override;
     void PrintAll() override;
@@ -44,4 +47,5 @@ private:
     QPointer<QWidget> m_parent;
     QString m_imageFolder;
     TGameDataLogic::TStaffSource m_staff;
+    TqrULEBDobasterkep::TJerseyLookup m_lookup;
 };

@@ -95,12 +95,17 @@ TEST_F(ReportMenu, OkPrintAllAndF12GiveTheEditionsBoxScore)
         EXPECT_EQ(docs[0].ReportClass, "TqrULEBTeamResults");
         EXPECT_EQ(docs[0].Copies, 3);
         EXPECT_EQ(docs[0].ToJson(), build().ToJson());
-        EXPECT_EQ(menu.PrintAll().size(), 1u);
+        // The box score, the play-by-play list and both teams' individual charts.
+        const std::vector<TReportDocument> all = menu.PrintAll();
+        ASSERT_EQ(all.size(), 4u);
+        EXPECT_EQ(all[1].ReportClass, "TqrULEBEventsList");
+        EXPECT_EQ(all[2].ReportClass, "TqrInvidualShotingChart");
+        EXPECT_EQ(all[3].ReportClass, "TqrInvidualShotingChart");
         bool preview = !c.F12Preview;
         EXPECT_EQ(menu.F12(preview).size(), 1u);
         EXPECT_EQ(preview, c.F12Preview) << c.Version;
 
-        ASSERT_TRUE(menu.Select(QStringLiteral("rbULEBEventsList")));
+        ASSERT_TRUE(menu.Select(QStringLiteral("rbRosterPresentation")));
         EXPECT_EQ(menu.Ok(docs), TNyomtatasokLogic::TAction::NotAvailable);
         EXPECT_TRUE(docs.empty());
     }
