@@ -1,4 +1,7 @@
 #include "reports/charts/ShotPositions.h"
+#include "reports/charts/TChartCanvas.h"
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +110,46 @@ TEST(ShotPositions, IndividualChartTurnsHomeShotsOnly)
     // 3 / 1.2 = 2.5 rounds to 2.
     EXPECT_EQ(IndividualPoint({3, 3}, 2), QPoint(2, 2));
     EXPECT_EQ(IndividualPoint({3, 3}, 1), QPoint(198, 298));
+}
+
+} // namespace
+
+namespace {
+
+// A shot recorded at a court point must land where the chart's court shows
+// that point: the marker's centre against the court drawing's placement of
+// the same point (of its mirror image when the shot is turned).
+TEST(ShotPositions, MarkersSitWhereTheDrawnCourtShowsTheirPoint)
+{
+    const TCourtPoint points[] = {{121, 22}, {19, 30},   {220, 30}, {121, 125},
+                                  {60, 150}, {121, 336}, {200, 300}};
+    auto distance = [](QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); };
+    auto mirrored = [](TCourtPoint p) { return QPointF(239 - p.X, 358 - p.Y); };
+    const QTransform team = TChartCanvas::CentredCourt(QSizeF(TeamPicture), 1.44, false);
+    const QTransform lengthwise = TChartCanvas::CentredCourt(QSizeF(AlternativePicture), 2.5, true);
+    const QTransform mini = TChartCanvas::CentredCourt(QSizeF(IndividualPicture), 1 / 1.2, false);
+    for (const TCourtPoint &p : points) {
+        const QPointF point(p.X, p.Y);
+        for (const int side : {1, 2}) {
+            // Team chart: turned for home up to time 80.
+            const QRectF early = TeamMarkerRect(TeamChartPoint(p, side, 40), true);
+            EXPECT_LT(distance(early.center(), team.map(side == 1 ? mirrored(p) : point)), 3.5)
+                << p.X << "," << p.Y;
+            const QRectF late = TeamMarkerRect(TeamChartPoint(p, side, 100), true);
+            EXPECT_LT(distance(late.center(), team.map(side == 2 ? mirrored(p) : point)), 3.5)
+                << p.X << "," << p.Y;
+            // Individual chart: home turned.
+            const QRectF dot = IndividualMarkRect(IndividualPoint(p, side));
+            EXPECT_LT(distance(dot.center(), mini.map(side == 1 ? mirrored(p) : point)), 2)
+                << p.X << "," << p.Y;
+        }
+        // Alternative chart: the marker's corner at the point, as the chart
+        // places it, so its centre stays within a marker of the point.
+        const QRectF first = AlternativeMarkerRect(AlternativeCorner(p, 40), true);
+        EXPECT_LT(distance(first.center(), lengthwise.map(point)), 16) << p.X << "," << p.Y;
+        const QRectF second = AlternativeMarkerRect(AlternativeCorner(p, 100), true);
+        EXPECT_LT(distance(second.center(), lengthwise.map(mirrored(p))), 16) << p.X << "," << p.Y;
+    }
 }
 
 } // namespace
