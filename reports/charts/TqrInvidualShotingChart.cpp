@@ -15,7 +15,7 @@ namespace {
 
 constexpr double CellWidth = 196.0 / 3;
 constexpr double CellHeight = 70;
-constexpr double CourtWidth = 40;
+constexpr double CourtWidth = 37;
 constexpr double HeaderHeight = 24;
 constexpr double FooterHeight = 10;
 
@@ -93,8 +93,8 @@ void TqrInvidualShotingChart::cell(TReportLine &line, const TPlayer &p, double x
     const double sx = x + CourtWidth + 1.5;
     for (const auto &r : rows) {
         line.Cells.append(Caption(QLatin1String(r.Name) + QStringLiteral("Caption"), QLatin1String(r.Caption),
-                                  sx, ry, 10, 4, Align::Left, true, 6.5));
-        line.Cells.append(Text(QLatin1String(r.Name), r.Value, sx + 10, ry, CellWidth - CourtWidth - 13, 4,
+                                  sx, ry, 11.5, 4, Align::Left, true, 6.5));
+        line.Cells.append(Text(QLatin1String(r.Name), r.Value, sx + 12, ry, CellWidth - CourtWidth - 14.5, 4,
                                Align::Left, false, 6.5));
         ry += 4.5;
     }
