@@ -219,9 +219,13 @@ void TChartCanvas::Paint(QPainter &p) const
             p.setFont(font);
             p.setPen(Qt::black);
             const double wide = 400;
-            const QRectF box(op.RightAligned ? op.From.x() - wide : op.From.x(), op.From.y(), wide,
-                             TextPixels * 1.4);
-            p.drawText(box, (op.RightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop, op.Text);
+            // A text that would run off the picture's right edge ends at it
+            // instead, as the last minute label of the score graph would.
+            const double width = QFontMetricsF(font).horizontalAdvance(op.Text);
+            const double left =
+                op.RightAligned ? op.From.x() - width : std::min(op.From.x(), m_size.width() - width);
+            const QRectF box(left + width - wide, op.From.y(), wide, TextPixels * 1.4);
+            p.drawText(box, Qt::AlignRight | Qt::AlignTop, op.Text);
             break;
         }
         case TOp::Kind::Made:
