@@ -156,6 +156,9 @@ int main(int argc, char **argv)
                                  [&session](const QString &webId) {
                                      return session.Translation().DataModule().TeamNativeName(webId);
                                  }});
+        reports->SetJerseyLookup([&session](const QString &webId, QString *error) {
+            return session.Translation().DataModule().PlayerRecordByWebId(webId, error).JatekosMezSzam;
+        });
         screen->Screen().SetReportLauncher(reports.get());
         screen->Screen().SetSendingSwitch(&sending);
     };

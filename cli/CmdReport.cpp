@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CliGame.h"
 #include "GameOutput.h"
+#include "ReportCharts.h"
 #include "ReportVariants.h"
 
 #include "reports/boxscore/TqrULEBTeamResults.h"
@@ -18,7 +19,8 @@ namespace {
 
 const char *Usage = "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
                     "[--print] [--set KEY=VALUE]   (NAME: boxscore, printall, hebrew, press, quintet, "
-                    "quarters [--periods 1,2,3,4,5])";
+                    "quarters [--periods 1,2,3,4,5], shooting, alternative [--scope both|home|away] "
+                    "[--player JERSEY], shotlist (same options), individual home|away, gameflow, keymoments)";
 
 // The documents of a report name, in the order they print.
 bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
@@ -28,10 +30,15 @@ bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDoc
         documents.push_back(boxScore());
         return true;
     }
+    if (IsChartReport(name))
+        return BuildChartReports(name, session, documents);
     if (name == QLatin1String("printall")) {
         // Print all: the edition's box score, then the reports that follow it once they exist.
         documents.push_back(boxScore());
+        BuildChartReports(QStringLiteral("gameflow"), session, documents);
         ReportVariants::Build(QStringLiteral("quintet"), session, documents);
+        AppendIndividualChart(session, true, documents);
+        AppendIndividualChart(session, false, documents);
         return true;
     }
     if (ReportVariants::Build(name, session, documents))
@@ -64,6 +71,8 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QString dpiText = TakeOption(args, QStringLiteral("--dpi"), &hasDpi);
     const bool print = args.removeAll(QStringLiteral("--print")) > 0;
     ReportVariants::TakeOptions(args);
+    if (!TakeChartReportOptions(args, err))
+        return 2;
     const int dpi = hasDpi ? dpiText.toInt() : 150;
     if (args.size() != (hasScript ? 1 : 2) || dpi < 30 || dpi > 1200) {
         err << "usage: parquetix-cli " << Usage << "\n";
@@ -94,7 +103,7 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     std::vector<TReportDocument> documents;
     if (!buildReports(name, session, documents)) {
         err << "report: unknown report '" << name
-            << "' (boxscore, printall, hebrew, press, quintet, quarters)\n";
+            << "' (boxscore, printall, hebrew, press, quintet, quarters, " << ChartReportNames << ")\n";
         return 2;
     }
     QList<const TReportDocument *> all;

@@ -77,11 +77,24 @@ QByteArray TReportDocument::ToJson() const
         for (const TReportBand &band : page.Bands)
             for (const TReportLine &line : band.Lines) {
                 QStringList cells;
-                for (const TReportCell &cell : line.Cells)
-                    cells.append(
-                        QStringLiteral("      {\"name\": %1, \"text\": %2, \"bold\": %3, \"underline\": %4}")
+                for (const TReportCell &cell : line.Cells) {
+                    QString entry =
+                        QStringLiteral("      {\"name\": %1, \"text\": %2, \"bold\": %3, \"underline\": %4")
                             .arg(quoted(cell.Name), quoted(cell.Text), boolText(cell.Bold),
-                                 boolText(cell.Underline)));
+                                 boolText(cell.Underline));
+                    // Only drawn pictures carry their contents, so other goldens keep their form.
+                    if (cell.Drawing) {
+                        QStringList items;
+                        for (const QString &item : cell.Drawing->Describe())
+                            items.append(QStringLiteral("        ") + quoted(item));
+                        entry += QStringLiteral(", \"drawing\": [") +
+                                 (items.isEmpty() ? QString()
+                                                  : QLatin1Char('\n') + items.join(QStringLiteral(",\n")) +
+                                                        QStringLiteral("\n      ")) +
+                                 QLatin1Char(']');
+                    }
+                    cells.append(entry + QLatin1Char('}'));
+                }
                 bands.append(QStringLiteral("    {\"band\": %1, \"line\": %2, \"cells\": [%3]}")
                                  .arg(quoted(band.Name))
                                  .arg(lineIndex[band.Name]++)

@@ -5,8 +5,23 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
+#include <memory>
 
 class ITranslator;
+class QPainter;
+
+// A picture a report draws itself (court charts, score graphs): painted in
+// its own pixel frame, which the painter scales into the cell's place, so it
+// stays sharp on paper. Describe lists what it shows, for golden files.
+class TReportDrawing
+{
+public:
+    virtual ~TReportDrawing() = default;
+    virtual QSizeF Size() const = 0;
+    virtual void Paint(QPainter &painter) const = 0;
+    virtual QStringList Describe() const = 0;
+};
 
 // One named cell of a report line: a text or an image with its place on the
 // page, in millimetres from the top-left corner inside the page margins.
@@ -34,6 +49,8 @@ struct TReportCell
     // A picture the report composed itself (a sponsor strip); drawn instead of the file.
     QImage Picture;
     bool IsImage() const { return !ImageFile.isNull() || !Picture.isNull(); }
+    // A drawn picture instead of a text; shared, as documents are copied.
+    std::shared_ptr<const TReportDrawing> Drawing;
 };
 
 // A line of a band: its cells from left to right, empty cells included.

@@ -62,6 +62,22 @@ void paintImage(const TReportCell &cell, const QRectF &target, QPainter &painter
     painter.drawImage(place, image);
 }
 
+// A drawn picture keeps its proportions and is centred in its place.
+void paintDrawing(const TReportDrawing &drawing, const QRectF &target, QPainter &painter)
+{
+    const QSizeF frame = drawing.Size();
+    if (frame.isEmpty())
+        return;
+    const double scale = std::min(target.width() / frame.width(), target.height() / frame.height());
+    painter.save();
+    painter.translate(target.center().x() - frame.width() * scale / 2,
+                      target.center().y() - frame.height() * scale / 2);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), frame));
+    drawing.Paint(painter);
+    painter.restore();
+}
+
 void paintText(const TReportCell &cell, const QRectF &target, QPainter &painter)
 {
     if (cell.Text.isEmpty())
@@ -130,7 +146,9 @@ void TReportPainter::PaintPage(const TReportDocument &document, int page, QPaint
                 const QRectF mm = cell.Place;
                 const QRectF target((mm.x() + margin) * dotsPerMm, (mm.y() + margin) * dotsPerMm,
                                     mm.width() * dotsPerMm, mm.height() * dotsPerMm);
-                if (cell.IsImage())
+                if (cell.Drawing)
+                    paintDrawing(*cell.Drawing, target, painter);
+                else if (cell.IsImage())
                     paintImage(cell, target, painter);
                 else
                     paintText(cell, target, painter);

@@ -1,5 +1,12 @@
 #include "TNyomtatasokLogic.h"
 
+#include "reports/boxscore/TqrULEBTeamResults.h"
+#include "reports/charts/TqrDobasLista.h"
+#include "reports/charts/TqrDobasok.h"
+#include "reports/charts/TqrInvidualShotingChart.h"
+#include "reports/charts/TqrULEBGrafikon.h"
+#include "reports/playbyplay/TqrULEBEventsList.h"
+
 #include "model/Services.h"
 #include "model/TGame.h"
 
@@ -125,12 +132,75 @@ TReportDocument TNyomtatasokLogic::QuarterReport(const std::array<bool, 5> &peri
     return variants().Quarters(periods);
 }
 
+void TNyomtatasokLogic::SetScope(int index)
+{
+    m_scopeIndex = std::clamp(index, 0, 2);
+    m_player = 0;
+}
+
+QStringList TNyomtatasokLogic::PlayerItems() const
+{
+    return TShotChoice::PlayerItems(m_game, TShotChoice::TScope(m_scopeIndex), m_translator);
+}
+
+TReportDocument TNyomtatasokLogic::playByPlay() const
+{
+    TqrULEBEventsList report(m_game, TqrULEBEventsList::Rows(m_game), m_translator);
+    report.SetImageFolder(m_imageFolder);
+    return report.Build();
+}
+
+TReportDocument TNyomtatasokLogic::individualCharts(bool home) const
+{
+    const TTeam &team = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
+    TqrInvidualShotingChart report(
+        m_game, TqrInvidualShotingChart::TeamPlayers(team, m_game.Settings().SortByName()), m_translator);
+    report.SetImageFolder(m_imageFolder);
+    return report.Build();
+}
+
 TNyomtatasokLogic::TAction TNyomtatasokLogic::Ok(std::vector<TReportDocument> &documents) const
 {
     documents.clear();
-    if (m_selected == QLatin1String("rbULEBTeamResult"))
+    m_messages.clear();
+    if (m_selected == QLatin1String("rbULEBTeamResult")) {
         documents.push_back(editionBoxScore());
-    else if (m_selected == QLatin1String("rbULEBTeamResultHeber"))
+        return TAction::Preview;
+    }
+    if (m_selected == QLatin1String("rbULEBEventsList")) {
+        documents.push_back(playByPlay());
+        return TAction::Preview;
+    }
+    if (m_selected == QLatin1String("rbULEBDobasterkep")) {
+        TqrULEBDobasterkep report(m_game, m_translator);
+        report.SetImageFolder(m_imageFolder);
+        if (m_lookup)
+            report.SetJerseyLookup(m_lookup);
+        documents.push_back(report.Build());
+        m_messages = report.Messages();
+        return TAction::Preview;
+    }
+    if (m_selected == QLatin1String("rbULEBGraphicon")) {
+        TqrULEBGrafikon report(m_game, m_translator);
+        report.SetImageFolder(m_imageFolder);
+        documents.push_back(report.Build());
+        return TAction::Preview;
+    }
+    if (m_selected == QLatin1String("cbInvidualShotsHomeTeam") ||
+        m_selected == QLatin1String("cbInvidualShotsAwayTeam")) {
+        documents.push_back(individualCharts(m_selected == QLatin1String("cbInvidualShotsHomeTeam")));
+        return TAction::Preview;
+    }
+    if (m_selected == QLatin1String("rbDobasTerkep")) {
+        // The chart, then its shot list.
+        const TShotChoice::TSelection s =
+            TShotChoice::Select(m_game, TShotChoice::TScope(m_scopeIndex), m_player, m_translator);
+        const int copies = m_game.Settings().NumberOfCopies();
+        documents.push_back(TqrDobasok(s.Title, s.Subtitle, s.OnePlayer, s.Events, copies).Build());
+        documents.push_back(TqrDobasLista(s.Title, s.Events, m_translator, copies).Build());
+        return TAction::Preview;
+    }
+    if (m_selected == QLatin1String("rbULEBTeamResultHeber"))
         documents.push_back(variants().Hebrew());
     else if (m_selected == QLatin1String("rbULEBTeamResultPress"))
         documents.push_back(variants().Press());
@@ -147,8 +217,10 @@ std::vector<TReportDocument> TNyomtatasokLogic::PrintAll() const
 {
     std::vector<TReportDocument> documents;
     documents.push_back(editionBoxScore());
-    // The play-by-play list goes between these once it exists.
+    documents.push_back(playByPlay());
     documents.push_back(variants().Quintet());
+    documents.push_back(individualCharts(true));
+    documents.push_back(individualCharts(false));
     return documents;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/charts/TShotChoice.h"
+#include "reports/charts/TqrULEBDobasterkep.h"
 #include "reports/document/TReportDocument.h"
 #include "reports/variants/TVariantReports.h"
 
@@ -51,6 +53,17 @@ public:
     // False for a name that is not a visible report choice.
     bool Select(const QString &radioName);
     QStringList ScopeItems() const { return m_scope; }
+    // The alternative chart's choice: the scope (0 both teams, 1 home, 2
+    // away) refills the player list, whose first entry is all players.
+    void SetScope(int index);
+    int Scope() const { return m_scopeIndex; }
+    QStringList PlayerItems() const;
+    void SetPlayer(int index) { m_player = index; }
+    // Jerseys of the team shooting chart from the master data; without it
+    // from the game's players.
+    void SetJerseyLookup(TqrULEBDobasterkep::TJerseyLookup lookup) { m_lookup = std::move(lookup); }
+    // What the last report run had to tell the operator (failed lookups).
+    const QStringList &Messages() const { return m_messages; }
 
     // OK: the chosen report's documents, with NUMBER_OF_COPIES copies each.
     TAction Ok(std::vector<TReportDocument> &documents) const;
@@ -73,6 +86,8 @@ public:
 private:
     TReportDocument editionBoxScore() const;
     TVariantReports variants() const;
+    TReportDocument playByPlay() const;
+    TReportDocument individualCharts(bool home) const;
     void layout();
 
     const TGame &m_game;
@@ -85,4 +100,8 @@ private:
     QRect m_groupBox;
     QString m_imageFolder;
     TNativeNames m_names;
+    int m_scopeIndex = 0;
+    int m_player = 0;
+    TqrULEBDobasterkep::TJerseyLookup m_lookup;
+    mutable QStringList m_messages;
 };

@@ -22,6 +22,7 @@ bool TReportLauncher::RunReportMenu()
     TfrmNyomtatasok menu(m_game, m_translator, m_parent);
     menu.Logic().SetImageFolder(m_imageFolder);
     menu.Logic().SetNativeNames(m_names);
+    menu.Logic().SetJerseyLookup(m_lookup);
     menu.SetDataDialogs(
         [this, &menu] {
             TfrmGameData dialog(m_game, m_staff, m_translator, &menu);

@@ -4,6 +4,7 @@
 
 #include "TGameDataLogic.h"
 
+#include "reports/charts/TqrULEBDobasterkep.h"
 #include "reports/document/TReportDocument.h"
 #include "reports/variants/TqrULEBTeamResultsHebrew.h"
 
@@ -31,6 +32,8 @@ public:
     void SetNativeNames(TNativeNames names) { m_names = std::move(names); }
     // The staff choices of the game data dialog.
     void SetStaffSource(TGameDataLogic::TStaffSource staff) { m_staff = std::move(staff); }
+    // Jerseys of the team shooting chart from the master data.
+    void SetJerseyLookup(TqrULEBDobasterkep::TJerseyLookup lookup) { m_lookup = std::move(lookup); }
 
     bool RunReportMenu() override;
     void PrintAll() override;
@@ -48,4 +51,5 @@ private:
     QString m_imageFolder;
     TGameDataLogic::TStaffSource m_staff;
     TNativeNames m_names;
+    TqrULEBDobasterkep::TJerseyLookup m_lookup;
 };

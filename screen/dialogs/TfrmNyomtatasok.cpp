@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWidget *parent)
     : QDialog(parent), m_logic(game, translator), m_translator(translator)
@@ -42,6 +43,11 @@ TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWi
             if (c.Name == QLatin1String("cbDobasterkepMain")) {
                 list->addItems(m_logic.ScopeItems());
                 list->setCurrentIndex(0);
+                m_scope = list;
+            } else if (c.Name == QLatin1String("cbDobasterkepDetaild")) {
+                list->addItems(m_logic.PlayerItems());
+                list->setCurrentIndex(0);
+                m_players = list;
             }
             m_lists.append(list);
             widget = list;
@@ -53,6 +59,18 @@ TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWi
         widget->setObjectName(c.Name);
         widget->setGeometry(c.Place);
         widget->setVisible(c.Visible);
+    }
+    if (m_scope && m_players) {
+        // A new scope refills the player list with all players chosen.
+        connect(m_scope, &QComboBox::currentIndexChanged, this, [this](int index) {
+            m_logic.SetScope(index);
+            const QSignalBlocker quiet(m_players);
+            m_players->clear();
+            m_players->addItems(m_logic.PlayerItems());
+            m_players->setCurrentIndex(0);
+        });
+        connect(m_players, &QComboBox::currentIndexChanged, this,
+                [this](int index) { m_logic.SetPlayer(std::max(0, index)); });
     }
     connect(m_buttons.value(QStringLiteral("bbULEBOK")), &QAbstractButton::clicked, this,
             &TfrmNyomtatasok::ok);
@@ -95,6 +113,8 @@ void TfrmNyomtatasok::ok()
                                                         QStringLiteral("FORM")));
         return;
     }
+    for (const QString &message : m_logic.Messages())
+        QMessageBox::critical(this, windowTitle(), message);
     TReportPreview preview(std::move(documents), this);
     preview.SetTranslator(&m_translator);
     preview.exec();

@@ -33,4 +33,6 @@ private:
     ITranslator &m_translator;
     QHash<QString, QAbstractButton *> m_buttons;
     QList<QComboBox *> m_lists;
+    QComboBox *m_scope = nullptr;
+    QComboBox *m_players = nullptr;
 };

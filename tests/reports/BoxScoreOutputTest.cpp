@@ -79,10 +79,9 @@ TEST(BoxScoreOutput, PrintAllWritesOnePdfAndRefusesUnknownReports)
                     QStringLiteral("--png"), out.file(QStringLiteral("page"))});
     ASSERT_EQ(all.ExitCode, 0) << all.Err.toStdString();
     EXPECT_TRUE(out.read(QStringLiteral("all.pdf")).startsWith("%PDF-"));
-    // The box score and the line-up report, one page each.
+    // The box score, the play-by-play list, the line-up report and both teams' individual charts.
     EXPECT_TRUE(QFile::exists(out.file(QStringLiteral("page-1.png"))));
-    EXPECT_TRUE(QFile::exists(out.file(QStringLiteral("page-2.png"))));
-    EXPECT_FALSE(QFile::exists(out.file(QStringLiteral("page-3.png"))));
+    EXPECT_TRUE(QFile::exists(out.file(QStringLiteral("page-5.png"))));
 
     const CliResult unknown =
         runProgram(QStringLiteral("parquetix-cli"),

@@ -95,17 +95,21 @@ TEST_F(ReportMenu, OkPrintAllAndF12GiveTheEditionsBoxScore)
         EXPECT_EQ(docs[0].ReportClass, "TqrULEBTeamResults");
         EXPECT_EQ(docs[0].Copies, 3);
         EXPECT_EQ(docs[0].ToJson(), build().ToJson());
+        // The box score, the play-by-play list, the line-up report and both teams' individual charts.
         const std::vector<TReportDocument> all = menu.PrintAll();
-        ASSERT_EQ(all.size(), 2u);
+        ASSERT_EQ(all.size(), 5u);
         EXPECT_EQ(all[0].ToJson(), build().ToJson());
-        EXPECT_EQ(all[1].ReportClass, "TqrULEBBenchTeamResults");
+        EXPECT_EQ(all[1].ReportClass, "TqrULEBEventsList");
+        EXPECT_EQ(all[2].ReportClass, "TqrULEBBenchTeamResults");
+        EXPECT_EQ(all[3].ReportClass, "TqrInvidualShotingChart");
+        EXPECT_EQ(all[4].ReportClass, "TqrInvidualShotingChart");
         bool preview = !c.F12Preview;
         const std::vector<TReportDocument> quick = menu.F12(preview);
         ASSERT_EQ(quick.size(), 1u);
         EXPECT_EQ(quick[0].ReportClass, c.F12Preview ? "TqrULEBTeamResultsHebrew" : "TqrULEBTeamResults");
         EXPECT_EQ(preview, c.F12Preview) << c.Version;
 
-        ASSERT_TRUE(menu.Select(QStringLiteral("rbULEBEventsList")));
+        ASSERT_TRUE(menu.Select(QStringLiteral("rbRosterPresentation")));
         EXPECT_EQ(menu.Ok(docs), TNyomtatasokLogic::TAction::NotAvailable);
         EXPECT_TRUE(docs.empty());
     }
