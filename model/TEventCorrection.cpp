@@ -43,7 +43,8 @@ bool TEventCorrection::PointOf(const QString &message, int *x, int *y)
 {
     int px = 0;
     int py = 0;
-    if (!numberAfter(message, QStringLiteral("&x="), &px) || !numberAfter(message, QStringLiteral("&y="), &py))
+    if (!numberAfter(message, QStringLiteral("&x="), &px) ||
+        !numberAfter(message, QStringLiteral("&y="), &py))
         return false;
     *x = px;
     *y = py;

@@ -533,7 +533,9 @@ bool runChange(TScriptCall &c)
                     return false;
                 change.ActorId = playerIdOfJersey(c.Team(), jersey);
                 if (change.ActorId < 0)
-                    return c.Fail(QStringLiteral("no player with jersey %1 in the %2 team").arg(jersey).arg(c.Words[1]));
+                    return c.Fail(QStringLiteral("no player with jersey %1 in the %2 team")
+                                      .arg(jersey)
+                                      .arg(c.Words[1]));
             }
         } else if (k == QLatin1String("kind") || k == QLatin1String("detail") || k == QLatin1String("x") ||
                    k == QLatin1String("y")) {
@@ -555,7 +557,8 @@ bool runChange(TScriptCall &c)
     if (kv.contains(QStringLiteral("x")) != kv.contains(QStringLiteral("y")))
         return c.Fail(QStringLiteral("a point needs both x and y"));
     change.HasPoint = kv.contains(QStringLiteral("x"));
-    if (!change.ActorChosen && !change.HasPoint && change.Kind == event->Kind && change.Detail == event->Detail)
+    if (!change.ActorChosen && !change.HasPoint && change.Kind == event->Kind &&
+        change.Detail == event->Detail)
         return c.Fail(QStringLiteral("nothing to change on line %1").arg(c.Words[2]));
     QString error;
     if (!c.Screen().ChangeHistoryEvent(c.Side, id, change, &error))
@@ -583,7 +586,8 @@ bool runFilter(TScriptCall &c)
             if (it.key() == QLatin1String("player")) {
                 const int id = playerIdOfJersey(c.Team(), value);
                 if (id < 0)
-                    return c.Fail(QStringLiteral("no player with jersey %1 in the %2 team").arg(value).arg(c.Words[1]));
+                    return c.Fail(
+                        QStringLiteral("no player with jersey %1 in the %2 team").arg(value).arg(c.Words[1]));
                 filter.PlayerFilter = true;
                 filter.PlayerId = id;
             } else {

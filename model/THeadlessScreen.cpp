@@ -16,8 +16,8 @@ void THeadlessScreen::AddHistoryLine(int side, TGameEvent *event)
     HistoryLine line{event ? event->Id : 0, event ? event->Text : QString()};
     (side == 1 ? m_home : m_away).append(line);
     if (event && (side == 1 || side == 2))
-        log(side).Add(event->Text, *event,
-                      m_game ? m_game->Translate(QStringLiteral("sec")) : QStringLiteral("sec"));
+        sideLog(side).Add(event->Text, *event,
+                          m_game ? m_game->Translate(QStringLiteral("sec")) : QStringLiteral("sec"));
 }
 
 void THeadlessScreen::HistoryCommand(int side, int kind)
@@ -25,21 +25,21 @@ void THeadlessScreen::HistoryCommand(int side, int kind)
     m_commands.append(QStringLiteral("%1:%2").arg(side).arg(kind));
     if (kind != Kind::DeleteEvent || !m_game || (side != 1 && side != 2))
         return;
-    const int deleted = log(side).DeleteSelected(*m_game);
+    const int deleted = sideLog(side).DeleteSelected(*m_game);
     if (deleted >= 0)
         refreshLine(side, deleted);
 }
 
 bool THeadlessScreen::SelectHistoryNumber(int side, int number)
 {
-    return (side == 1 || side == 2) && log(side).SelectNumber(number);
+    return (side == 1 || side == 2) && sideLog(side).SelectNumber(number);
 }
 
 bool THeadlessScreen::SelectLastHistoryEntry(int side)
 {
     if ((side != 1 && side != 2) || !m_game)
         return false;
-    log(side).SelectedId = log(side).LastId(m_game->Team(side).Filter);
+    sideLog(side).SelectedId = sideLog(side).LastId(m_game->Team(side).Filter);
     return log(side).SelectedId != -1;
 }
 
@@ -50,7 +50,7 @@ bool THeadlessScreen::ChangeHistoryEvent(int side, int id, const TEventChange &c
             *error = QStringLiteral("no game");
         return false;
     }
-    if (!log(side).Change(*m_game, id, change, error))
+    if (!sideLog(side).Change(*m_game, id, change, error))
         return false;
     refreshLine(side, id);
     return true;

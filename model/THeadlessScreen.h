@@ -59,7 +59,7 @@ public:
     bool eventsLocked() const { return m_locked; }
 
 private:
-    TSideHistory &log(int side) { return side == 1 ? m_logs[0] : m_logs[1]; }
+    TSideHistory &sideLog(int side) { return side == 1 ? m_logs[0] : m_logs[1]; }
     // The plain lines of an event follow its correction or deletion.
     void refreshLine(int side, int id);
 

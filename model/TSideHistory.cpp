@@ -18,7 +18,8 @@ bool TSideHistory::Add(const QString &caption, const TGameEvent &event, const QS
         // The entry's copy counts the quarter-minutes of the merged ticks.
         Entry &entry = m_entries.last();
         entry.Event.Detail += 1;
-        entry.Text = LineText(last, QStringLiteral("+%1 %2").arg(PlayerStats::ClockText(entry.Event.Detail), seconds));
+        entry.Text =
+            LineText(last, QStringLiteral("+%1 %2").arg(PlayerStats::ClockText(entry.Event.Detail), seconds));
         return false;
     }
     m_entries.append(Entry{last + 1, LineText(last + 1, caption), event});

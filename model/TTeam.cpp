@@ -721,8 +721,8 @@ QString TTeam::BuildTeamEventMessage(int kind, int id) const
     const int code = LiveMessages::TeamCode(kind);
     if (code == 0 || kind == Kind::ShotMade || kind == Kind::ShotMissed)
         return {};
-    return LiveMessages::TeamEvent(m_game.Settings().ServerName(), code, id, m_game.GameCode, false, Data.WebID,
-                                   SideNumber, m_game.Stamp());
+    return LiveMessages::TeamEvent(m_game.Settings().ServerName(), code, id, m_game.GameCode, false,
+                                   Data.WebID, SideNumber, m_game.Stamp());
 }
 
 QString TTeam::BuildTeamEventText(int kind, int clock) const

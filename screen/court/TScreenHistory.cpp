@@ -110,9 +110,8 @@ bool TScreenHistory::GoTo(int number)
 void TScreenHistory::ApplyFilter(const TFilterArgument &filter)
 {
     if (filter.On())
-        m_table.SetFilter([filter](const TParquetixHistory::Record &r) {
-            return filter.Matches(r.EventID, r.PlayerID);
-        });
+        m_table.SetFilter(
+            [filter](const TParquetixHistory::Record &r) { return filter.Matches(r.EventID, r.PlayerID); });
     else
         m_table.SetFilter({});
     Redraw();
