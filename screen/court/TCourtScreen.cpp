@@ -385,9 +385,9 @@ void TCourtScreen::TogglePlayerFilter(int side)
         filter.PlayerFilter = false;
     } else if (m_historyDialogs) {
         int id = -1;
-        if (m_historyDialogs->SelectPlayer(team(side).Data.EgyesuletNev,
-                                           HistoryChoices::Players(team(side), m_game.Settings().SortByName()),
-                                           &id)) {
+        if (m_historyDialogs->SelectPlayer(
+                team(side).Data.EgyesuletNev,
+                HistoryChoices::Players(team(side), m_game.Settings().SortByName()), &id)) {
             filter.PlayerFilter = true;
             filter.PlayerId = id;
         }
@@ -430,8 +430,8 @@ void TCourtScreen::ChangeSelectedEvent(int side)
         return;
     }
     const QImage mask = m_mask.Mask(false);
-    TChangeEventLogic logic(entry->Event, team(side), m_game.Settings().SortByName(), tr(QStringLiteral("Csapat")),
-                            [mask](QPoint p) {
+    TChangeEventLogic logic(entry->Event, team(side), m_game.Settings().SortByName(),
+                            tr(QStringLiteral("Csapat")), [mask](QPoint p) {
                                 if (mask.isNull() || !mask.rect().contains(p))
                                     return 0;
                                 return TZoneMask::ShotKindOf(TZoneMask::ZoneOfRgb(mask.pixel(p) & 0xffffffu));

@@ -16,7 +16,8 @@ bool isShot(int kind)
 
 TChangeEventLogic::TChangeEventLogic(const TGameEvent &event, const TTeam &team, bool sortByName,
                                      const QString &teamWord, std::function<int(QPoint)> shotKindAt)
-    : m_event(event), m_home(TEventCorrection::TeamOfSide(event.Side) == 1), m_shotKindAt(std::move(shotKindAt))
+    : m_event(event), m_home(TEventCorrection::TeamOfSide(event.Side) == 1),
+      m_shotKindAt(std::move(shotKindAt))
 {
     const bool teamEvent = event.Side == Side::HomeTeam || event.Side == Side::AwayTeam;
     m_actorText = teamWord;
@@ -35,7 +36,9 @@ TChangeEventLogic::TChangeEventLogic(const TGameEvent &event, const TTeam &team,
                 m_actorText = QStringLiteral("%1 %2").arg(p->JatekosMezSzam).arg(p->JatekosNev);
                 continue;
             }
-            others.append(Row{p, sortByName ? p->JatekosNev : QStringLiteral("%1").arg(p->JatekosMezSzam, 2, 10, QLatin1Char('0'))});
+            others.append(Row{p, sortByName
+                                     ? p->JatekosNev
+                                     : QStringLiteral("%1").arg(p->JatekosMezSzam, 2, 10, QLatin1Char('0'))});
         }
     }
     // On court first, then the bench, each in the team's own order.
@@ -124,8 +127,9 @@ void TChangeEventLogic::changed()
         initial();
         return;
     }
-    const bool toTeam = m_chosenActor >= 0 ? m_actors[m_chosenActor].Id == -1
-                                           : (m_event.Side == Side::HomeTeam || m_event.Side == Side::AwayTeam);
+    const bool toTeam = m_chosenActor >= 0
+                            ? m_actors[m_chosenActor].Id == -1
+                            : (m_event.Side == Side::HomeTeam || m_event.Side == Side::AwayTeam);
     const bool shot = isShot(m_kind);
     // A shot is always a player's, and has a kind the points follow from.
     m_okEnabled = !(shot && (toTeam || ShotKind::Points(m_detail) == 0));
@@ -133,7 +137,8 @@ void TChangeEventLogic::changed()
     if (shot)
         m_framed = m_detail == ShotKind::FreeThrow ? FreeThrowButton : 0;
     else
-        m_framed = std::find(ButtonKinds.begin(), ButtonKinds.end(), m_kind) != ButtonKinds.end() ? m_kind : 0;
+        m_framed =
+            std::find(ButtonKinds.begin(), ButtonKinds.end(), m_kind) != ButtonKinds.end() ? m_kind : 0;
     if (m_framed == 0)
         m_frame = NoFrame;
     if (shot && m_detail == ShotKind::FreeThrow)

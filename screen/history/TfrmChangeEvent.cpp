@@ -1,7 +1,7 @@
 #include "TfrmChangeEvent.h"
 
-#include "THalfCourtView.h"
 #include "TChangeEventLogic.h"
+#include "THalfCourtView.h"
 #include "screen/court/TCourtFrame.h"
 #include "screen/court/TPictureLibrary.h"
 #include "screen/geometry/CourtGeometry.h"
@@ -78,9 +78,10 @@ TfrmChangeEvent::TfrmChangeEvent(TChangeEventLogic &logic, const TPictureLibrary
     const QImage court = pictures.Picture(QStringLiteral("COURT_VERTICAL"));
     const QPoint corner = TCourtFrame::MaskOrigin(false) -
                           QPoint(CourtGeometry::CourtPictureLeft, CourtGeometry::CourtPictureTop);
-    const QImage half = court.isNull() ? QImage()
-                                       : court.copy(QRect(corner, QSize(TChangeEventLogic::CourtWidth,
-                                                                        TChangeEventLogic::CourtHeight)));
+    const QImage half =
+        court.isNull()
+            ? QImage()
+            : court.copy(QRect(corner, QSize(TChangeEventLogic::CourtWidth, TChangeEventLogic::CourtHeight)));
     m_picture = new THalfCourtView(logic, half, this);
     connect(m_picture, &THalfCourtView::Clicked, this, [this] { refresh(); });
 
@@ -125,16 +126,18 @@ TfrmChangeEvent::TfrmChangeEvent(TChangeEventLogic &logic, const TPictureLibrary
 
 QString TfrmChangeEvent::frameStyle(int colour)
 {
-    return colour == TChangeEventLogic::Navy    ? QStringLiteral("QToolButton { border: 3px solid rgb(0, 0, 128); }")
-           : colour == TChangeEventLogic::Green ? QStringLiteral("QToolButton { border: 3px solid rgb(0, 128, 0); }")
-                                                : QStringLiteral("QToolButton { border: 3px solid transparent; }");
+    return colour == TChangeEventLogic::Navy
+               ? QStringLiteral("QToolButton { border: 3px solid rgb(0, 0, 128); }")
+           : colour == TChangeEventLogic::Green
+               ? QStringLiteral("QToolButton { border: 3px solid rgb(0, 128, 0); }")
+               : QStringLiteral("QToolButton { border: 3px solid transparent; }");
 }
 
 void TfrmChangeEvent::refresh()
 {
     for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it)
-        it.value()->setStyleSheet(
-            frameStyle(m_logic.FramedButton() == it.key() ? m_logic.FrameColour() : TChangeEventLogic::NoFrame));
+        it.value()->setStyleSheet(frameStyle(
+            m_logic.FramedButton() == it.key() ? m_logic.FrameColour() : TChangeEventLogic::NoFrame));
     m_freeThrow->setStyleSheet(frameStyle(m_logic.FramedButton() == TChangeEventLogic::FreeThrowButton
                                               ? m_logic.FrameColour()
                                               : TChangeEventLogic::NoFrame));

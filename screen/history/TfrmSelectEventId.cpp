@@ -22,7 +22,8 @@ TfrmSelectEventId::TfrmSelectEventId(QWidget *parent) : QDialog(parent)
     m_ok->setEnabled(false);
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("bbCancel"));
-    connect(m_field, &QLineEdit::textChanged, this, [this](const QString &t) { m_ok->setEnabled(!t.isEmpty()); });
+    connect(m_field, &QLineEdit::textChanged, this,
+            [this](const QString &t) { m_ok->setEnabled(!t.isEmpty()); });
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmSelectPlayer::TfrmSelectPlayer(const QString &teamName, const QList<THistoryChoice> &players, QWidget *parent)
+TfrmSelectPlayer::TfrmSelectPlayer(const QString &teamName, const QList<THistoryChoice> &players,
+                                   QWidget *parent)
     : QDialog(parent), m_players(players)
 {
     setObjectName(QStringLiteral("frmSelectPlayer"));

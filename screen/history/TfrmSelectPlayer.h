@@ -13,7 +13,8 @@ class TfrmSelectPlayer : public QDialog
     Q_OBJECT
 
 public:
-    TfrmSelectPlayer(const QString &teamName, const QList<THistoryChoice> &players, QWidget *parent = nullptr);
+    TfrmSelectPlayer(const QString &teamName, const QList<THistoryChoice> &players,
+                     QWidget *parent = nullptr);
 
     // The chosen player's value; meaningful after OK.
     int Value() const;

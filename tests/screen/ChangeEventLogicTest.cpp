@@ -40,11 +40,17 @@ TEST_F(ChangeEventLogic, InitialStateOfEachKind)
     } cases[] = {
         {"select home 4\nevent home 1002", 1, Kind::Steal, TChangeEventLogic::Navy, false, {}},
         {"select away 5\nevent away 1009", 2, Kind::Block, TChangeEventLogic::Navy, false, {}},
-        {"select home 4\nshot home made freethrow 0 0", 1, TChangeEventLogic::FreeThrowButton,
-         TChangeEventLogic::Navy, false, {}},
+        {"select home 4\nshot home made freethrow 0 0",
+         1,
+         TChangeEventLogic::FreeThrowButton,
+         TChangeEventLogic::Navy,
+         false,
+         {}},
         // A home shot is turned to the picture's basket: 240 - 100 + 28, 360 - 300 + 15.
-        {"select home 7\nshot home made mid 100 300", 1, 0, TChangeEventLogic::NoFrame, true, QRect(168, 75, 8, 8)},
-        {"select away 8\nshot away missed three 40 60", 2, 0, TChangeEventLogic::NoFrame, true, QRect(67, 74, 10, 10)},
+        {"select home 7\nshot home made mid 100 300", 1, 0, TChangeEventLogic::NoFrame, true,
+         QRect(168, 75, 8, 8)},
+        {"select away 8\nshot away missed three 40 60", 2, 0, TChangeEventLogic::NoFrame, true,
+         QRect(67, 74, 10, 10)},
         {"select away 8\nevent away 1019", 2, 0, TChangeEventLogic::NoFrame, false, {}},
     };
     for (const auto &c : cases) {
@@ -55,8 +61,9 @@ TEST_F(ChangeEventLogic, InitialStateOfEachKind)
         EXPECT_EQ(logic.FramedButton(), c.framed);
         EXPECT_EQ(logic.FrameColour(), c.frame);
         EXPECT_EQ(logic.MarkerVisible(), c.marker);
-        if (c.marker)
+        if (c.marker) {
             EXPECT_EQ(logic.MarkerRect(), c.markerRect);
+        }
         EXPECT_EQ(logic.ChosenActor(), -1);
     }
 }
@@ -116,8 +123,10 @@ TEST_F(ChangeEventLogic, PictureClicksMakeShots)
         EXPECT_TRUE(logic.MarkerVisible());
         // A field goal frames no button: its marker shows it.
         EXPECT_EQ(logic.FramedButton(), 0);
-        if (c.taken)
-            EXPECT_EQ(logic.MarkerRect().topLeft(), c.click - QPoint(30, 19) + (c.left ? QPoint(28, 15) : QPoint(27, 14)));
+        if (c.taken) {
+            EXPECT_EQ(logic.MarkerRect().topLeft(),
+                      c.click - QPoint(30, 19) + (c.left ? QPoint(28, 15) : QPoint(27, 14)));
+        }
     }
     const TEventChange change = logic.Change();
     EXPECT_TRUE(change.HasPoint);

@@ -1,7 +1,7 @@
 #include "ScreenFixture.h"
 #include "screen/court/IHistoryDialogs.h"
-#include "screen/input/TKeyboardMap.h"
 #include "screen/history/TChangeEventLogic.h"
+#include "screen/input/TKeyboardMap.h"
 
 namespace {
 
@@ -91,7 +91,8 @@ TEST_F(HistoryCorrection, DeleteButtonsOfBothSides)
     homeClick(lineCentre(1, 2));
     ASSERT_EQ(screen.History(1).SelectedId(), screen.History(1).Entries().at(1).Event.Id);
     homeClick(QPoint(230, 157));
-    EXPECT_EQ(visible(1), (QStringList{QStringLiteral("1: +15 sec"), QStringLiteral("3: 0.m 7 Nagy: védőlepattanó")}));
+    EXPECT_EQ(visible(1),
+              (QStringList{QStringLiteral("1: +15 sec"), QStringLiteral("3: 0.m 7 Nagy: védőlepattanó")}));
     EXPECT_EQ(player(1, 4).Steals, 0);
     EXPECT_EQ(screen.History(1).SelectedId(), -1);
     // Away: select line 3 with the system mouse, then the delete button.
@@ -162,7 +163,8 @@ TEST_F(HistoryKeys, F8AndF11DeleteTheSelectedEvents)
 
 TEST_F(HistoryCorrection, FiltersThroughTheirButtons)
 {
-    run(QStringLiteral("select home 4\nshot home made close 100 300\nselect home 7\nshot home made mid 80 250"));
+    run(QStringLiteral(
+        "select home 4\nshot home made close 100 300\nselect home 7\nshot home made mid 80 250"));
     run(QStringLiteral("select home 4\nevent home 1002\nshot home missed three 20 200"));
     // Event filter "sikeres dobás": made shots only.
     dialogs.Answer = Kind::ShotMade;
