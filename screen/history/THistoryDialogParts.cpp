@@ -21,6 +21,12 @@ QListWidget *ChoiceList(QDialog *dialog, const QString &name, const QList<THisto
     return list;
 }
 
+int ChosenRow(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> chosen = list->selectedItems();
+    return chosen.isEmpty() ? -1 : list->row(chosen.first());
+}
+
 QPushButton *OkCancel(QDialog *dialog, QListWidget *list)
 {
     auto *row = new QHBoxLayout;
@@ -34,7 +40,9 @@ QPushButton *OkCancel(QDialog *dialog, QListWidget *list)
     row->addWidget(ok);
     row->addWidget(cancel);
     static_cast<QVBoxLayout *>(dialog->layout())->addLayout(row);
-    QObject::connect(list, &QListWidget::currentRowChanged, ok, [ok](int r) { ok->setEnabled(r >= 0); });
+    // Chosen means selected: the focus alone makes an entry current.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, ok,
+                     [ok, list] { ok->setEnabled(!list->selectedItems().isEmpty()); });
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return ok;

@@ -32,9 +32,11 @@ TfrmChangeEvent::TfrmChangeEvent(TChangeEventLogic &logic, const TPictureLibrary
     m_actors->setMinimumWidth(190);
     for (const TChangeEventLogic::Actor &a : logic.Actors())
         m_actors->addItem(a.Text);
-    connect(m_actors, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            m_logic.ChooseActor(row);
+    // A choice is a selected entry: the focus alone makes an entry current.
+    connect(m_actors, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> chosen = m_actors->selectedItems();
+        if (!chosen.isEmpty()) {
+            m_logic.ChooseActor(m_actors->row(chosen.first()));
             refresh();
         }
     });
@@ -90,7 +92,6 @@ TfrmChangeEvent::TfrmChangeEvent(TChangeEventLogic &logic, const TPictureLibrary
     connect(m_reset, &QPushButton::clicked, this, [this] {
         m_logic.Reset();
         m_actors->blockSignals(true);
-        m_actors->setCurrentRow(-1);
         m_actors->clearSelection();
         m_actors->blockSignals(false);
         refresh();

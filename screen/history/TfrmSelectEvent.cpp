@@ -15,6 +15,6 @@ TfrmSelectEvent::TfrmSelectEvent(const QList<THistoryChoice> &events, QWidget *p
 
 int TfrmSelectEvent::Value() const
 {
-    const int row = m_list->currentRow();
+    const int row = HistoryDialogParts::ChosenRow(m_list);
     return row >= 0 && row < m_events.size() ? m_events[row].Value : 0;
 }

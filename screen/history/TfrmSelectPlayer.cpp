@@ -26,6 +26,6 @@ TfrmSelectPlayer::TfrmSelectPlayer(const QString &teamName, const QList<THistory
 
 int TfrmSelectPlayer::Value() const
 {
-    const int row = m_list->currentRow();
+    const int row = HistoryDialogParts::ChosenRow(m_list);
     return row >= 0 && row < m_players.size() ? m_players[row].Value : -1;
 }

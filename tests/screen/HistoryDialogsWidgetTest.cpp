@@ -14,6 +14,8 @@
 #include "support/GameLookup.h"
 #include "support/QtPrinters.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -94,6 +96,9 @@ event home 1001
 TEST_F(HistoryDialogsWindow, EventFilterButton)
 {
     whenShown<TfrmSelectEvent>([](TfrmSelectEvent &d) {
+        // The focus alone makes an entry current but chooses nothing.
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(d.List(), &focus);
         EXPECT_FALSE(d.OkButton()->isEnabled());
         d.List()->setCurrentRow(10); // "sikeres dobás"
         QTest::mouseClick(d.OkButton(), Qt::LeftButton);
@@ -136,6 +141,8 @@ TEST_F(HistoryDialogsWindow, GoToButton)
 TEST_F(HistoryDialogsWindow, ChangeDialogFromARightClickThenF11)
 {
     whenShown<TfrmChangeEvent>([](TfrmChangeEvent &d) {
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(d.Actors(), &focus);
         EXPECT_FALSE(d.OkButton()->isEnabled());
         QTest::mouseClick(d.EventButton(Kind::Block), Qt::LeftButton);
         EXPECT_TRUE(d.OkButton()->isEnabled());
