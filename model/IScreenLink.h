@@ -3,7 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+class TGame;
 class TGameEvent;
+struct TEventChange;
 
 // 0xAARRGGBB, as QRgb; the model does not link Qt Gui.
 using TColor = quint32;
@@ -35,4 +37,25 @@ public:
     virtual void LightActiveAI(int code, int side) = 0;
     // Between periods the screen refuses events; shows or hides "Intermission".
     virtual void SetEventsLocked(bool locked) = 0;
+
+    // History corrections, for screens that keep numbered histories (the
+    // defaults keep none). The game calls SetGame when the screen is set.
+    virtual void SetGame(TGame *) {}
+    // Selects the entry with that line number; false when none has it.
+    virtual bool SelectHistoryNumber(int, int) { return false; }
+    // Selects the last entry the side's filter shows; false when there is none.
+    virtual bool SelectLastHistoryEntry(int) { return false; }
+    // The selected entry's event ID, -1 when none.
+    virtual int SelectedHistoryId(int) const { return -1; }
+    // Whether an entry with that event ID is in the side's history.
+    virtual bool HasHistoryEntry(int, int) const { return false; }
+    // Changes the event of a side's entry as the change dialog's OK does.
+    virtual bool ChangeHistoryEvent(int, int, const TEventChange &, QString *error)
+    {
+        if (error)
+            *error = QStringLiteral("this screen keeps no history");
+        return false;
+    }
+    // The team's filter changed: show the side's history through it.
+    virtual void ApplyHistoryFilter(int) {}
 };

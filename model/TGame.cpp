@@ -59,6 +59,7 @@ TGame::TGame(const TGameServices &services) : m_services(services)
     m_clock = m_services.Clock ? m_services.Clock : m_ownClock.get();
     m_ownScreen = std::make_unique<THeadlessScreen>();
     m_screen = m_ownScreen.get();
+    m_screen->SetGame(this);
     m_home = std::make_unique<THomeTeam>(*this);
     m_away = std::make_unique<TAwayTeam>(*this);
 }
@@ -77,6 +78,7 @@ QString TGame::Translate(const QString &text, const QString &section) const
 void TGame::SetScreen(IScreenLink *screen)
 {
     m_screen = screen ? screen : m_ownScreen.get();
+    m_screen->SetGame(this);
 }
 
 QString TGame::PlayerNameByWebId(const QString &webId) const

@@ -2,6 +2,7 @@
 
 #include "EventKinds.h"
 #include "IScreenLink.h"
+#include "TEventCorrection.h"
 #include "TGame.h"
 
 TGameScript::TGameScript(TGame &game, IScreenLink &screen) : m_game(game), m_screen(screen) {}
@@ -456,6 +457,149 @@ bool runDefense(TScriptCall &c)
     return true;
 }
 
+// ---------------------------------------------------------------- history corrections
+
+// The JatekosID of the team's player with that jersey, on court or on the bench; -1 when none.
+int playerIdOfJersey(TTeam &team, int jersey)
+{
+    for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
+        for (int i = 0; i < list->Count(); ++i)
+            if (list->At(i)->JatekosMezSzam == jersey)
+                return list->At(i)->JatekosID;
+    return -1;
+}
+
+// Selects the entry of a line number as the go-to dialog does; its event's ID.
+bool selectLine(TScriptCall &c, const QString &word, int &id)
+{
+    int number = 0;
+    if (!c.Number(word, number, QStringLiteral("line")))
+        return false;
+    if (!c.Screen().SelectHistoryNumber(c.Side, number))
+        return c.Fail(QStringLiteral("no line %1 in the %2 history").arg(number).arg(c.Words[1]));
+    id = c.Screen().SelectedHistoryId(c.Side);
+    return true;
+}
+
+// The delete button's code on the selected entry, then whether it went.
+bool deleteSelected(TScriptCall &c, int id)
+{
+    c.Team().RecordEvent(c.Side, Kind::DeleteEvent, 0);
+    if (c.Screen().HasHistoryEntry(c.Side, id))
+        return c.Fail(QStringLiteral("event %1 stays: clock steps and substitutions cannot be deleted, "
+                                     "and nothing is deleted before the first clock step")
+                          .arg(id));
+    return true;
+}
+
+bool runDelete(TScriptCall &c)
+{
+    int id = -1;
+    return selectLine(c, c.Words[2], id) && deleteSelected(c, id);
+}
+
+bool runDeleteLast(TScriptCall &c)
+{
+    if (!c.Screen().SelectLastHistoryEntry(c.Side))
+        return c.Fail(QStringLiteral("the %1 history shows no line").arg(c.Words[1]));
+    return deleteSelected(c, c.Screen().SelectedHistoryId(c.Side));
+}
+
+bool runChange(TScriptCall &c)
+{
+    int id = -1;
+    if (!selectLine(c, c.Words[2], id))
+        return false;
+    const TGameEvent *event = c.Game().AllEvents.Find(id);
+    if (!event)
+        event = c.Game().RecordedEvents.Find(id);
+    if (!event)
+        return c.Fail(QStringLiteral("event %1 is not in the game's lists").arg(id));
+    TEventChange change;
+    change.Kind = event->Kind;
+    change.Detail = event->Detail;
+    QHash<QString, QString> kv;
+    if (!c.Pairs(3, kv))
+        return false;
+    for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
+        const QString &k = it.key();
+        if (k == QLatin1String("actor")) {
+            change.ActorChosen = true;
+            if (it.value() == QLatin1String("team")) {
+                change.ActorId = -1;
+            } else {
+                int jersey = 0;
+                if (!c.Number(it.value(), jersey, QStringLiteral("actor")))
+                    return false;
+                change.ActorId = playerIdOfJersey(c.Team(), jersey);
+                if (change.ActorId < 0)
+                    return c.Fail(QStringLiteral("no player with jersey %1 in the %2 team")
+                                      .arg(jersey)
+                                      .arg(c.Words[1]));
+            }
+        } else if (k == QLatin1String("kind") || k == QLatin1String("detail") || k == QLatin1String("x") ||
+                   k == QLatin1String("y")) {
+            int value = 0;
+            if (!c.Number(it.value(), value, k))
+                return false;
+            if (k == QLatin1String("kind"))
+                change.Kind = value;
+            else if (k == QLatin1String("detail"))
+                change.Detail = value;
+            else if (k == QLatin1String("x"))
+                change.X = value;
+            else
+                change.Y = value;
+        } else {
+            return c.Fail(QStringLiteral("unknown key '%1'").arg(k));
+        }
+    }
+    if (kv.contains(QStringLiteral("x")) != kv.contains(QStringLiteral("y")))
+        return c.Fail(QStringLiteral("a point needs both x and y"));
+    change.HasPoint = kv.contains(QStringLiteral("x"));
+    if (!change.ActorChosen && !change.HasPoint && change.Kind == event->Kind &&
+        change.Detail == event->Detail)
+        return c.Fail(QStringLiteral("nothing to change on line %1").arg(c.Words[2]));
+    QString error;
+    if (!c.Screen().ChangeHistoryEvent(c.Side, id, change, &error))
+        return c.Fail(error);
+    c.Game().SaveGame();
+    return true;
+}
+
+bool runFilter(TScriptCall &c)
+{
+    TFilterArgument &filter = c.Team().Filter;
+    if (c.Words[2] == QLatin1String("off")) {
+        filter.PlayerFilter = false;
+        filter.EventFilter = false;
+    } else {
+        QHash<QString, QString> kv;
+        if (!c.Pairs(2, kv))
+            return false;
+        for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
+            int value = 0;
+            if (it.key() != QLatin1String("player") && it.key() != QLatin1String("event"))
+                return c.Fail(QStringLiteral("unknown key '%1'").arg(it.key()));
+            if (!c.Number(it.value(), value, it.key()))
+                return false;
+            if (it.key() == QLatin1String("player")) {
+                const int id = playerIdOfJersey(c.Team(), value);
+                if (id < 0)
+                    return c.Fail(
+                        QStringLiteral("no player with jersey %1 in the %2 team").arg(value).arg(c.Words[1]));
+                filter.PlayerFilter = true;
+                filter.PlayerId = id;
+            } else {
+                filter.EventFilter = true;
+                filter.Kind = value;
+            }
+        }
+    }
+    c.Screen().ApplyHistoryFilter(c.Side);
+    return true;
+}
+
 // A script command: its name, its argument rule and its handler. A command
 // with SideArguments > 0 needs at least that many arguments, the first of
 // them home or away; the rest of the words are the handler's to check.
@@ -486,6 +630,11 @@ const TScriptCommand kCommands[] = {
     {QLatin1String("fastbreak"), 1, runFastBreak},
     {QLatin1String("secondchance"), 1, runSecondChance},
     {QLatin1String("defense"), 1, runDefense},
+    // History corrections.
+    {QLatin1String("delete"), 2, runDelete},
+    {QLatin1String("deletelast"), 1, runDeleteLast},
+    {QLatin1String("change"), 2, runChange},
+    {QLatin1String("filter"), 2, runFilter},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IScreenLink.h"
+#include "TSideHistory.h"
 
 #include <QHash>
 #include <QList>
@@ -39,15 +40,31 @@ public:
     void LightActiveAI(int code, int side) override;
     void SetEventsLocked(bool locked) override;
 
+    void SetGame(TGame *game) override { m_game = game; }
+    bool SelectHistoryNumber(int side, int number) override;
+    bool SelectLastHistoryEntry(int side) override;
+    int SelectedHistoryId(int side) const override { return log(side).SelectedId; }
+    bool HasHistoryEntry(int side, int id) const override { return log(side).Find(id) != nullptr; }
+    bool ChangeHistoryEvent(int side, int id, const TEventChange &change, QString *error) override;
+    // The numbered entries as the court screen numbers them.
+    const TSideHistory &log(int side) const { return side == 1 ? m_logs[0] : m_logs[1]; }
+
     Item item(const QString &name) const { return m_items.value(name); }
     bool hasItem(const QString &name) const { return m_items.contains(name); }
     const QList<HistoryLine> &history(int side) const { return side == 1 ? m_home : m_away; }
+    // Every line in the order added, a tick per line; corrections remove and rewrite lines.
     // Every hint as "code/side", and every history command as "side:kind".
     const QStringList &hints() const { return m_hints; }
     const QStringList &commands() const { return m_commands; }
     bool eventsLocked() const { return m_locked; }
 
 private:
+    TSideHistory &sideLog(int side) { return side == 1 ? m_logs[0] : m_logs[1]; }
+    // The plain lines of an event follow its correction or deletion.
+    void refreshLine(int side, int id);
+
+    TGame *m_game = nullptr;
+    TSideHistory m_logs[2];
     QHash<QString, Item> m_items;
     QList<HistoryLine> m_home;
     QList<HistoryLine> m_away;

@@ -697,6 +697,40 @@ void TTeam::DeleteLastEvent(IScreenLink &screen)
     screen.HistoryCommand(SideNumber, Kind::DeleteEvent);
 }
 
+QString TTeam::BuildEventMessage(int kind, int id, const QString &webId, int y, int x, int shotKind) const
+{
+    const QString server = m_game.Settings().ServerName();
+    if (kind == Kind::ShotMade || kind == Kind::ShotMissed)
+        return LiveMessages::Shot(server, kind == Kind::ShotMade, id, m_game.GameCode,
+                                  ShotKind::MessageType(shotKind), webId, x, y, m_game.Stamp());
+    const int code = LiveMessages::PlayerCode(kind);
+    if (code == 0)
+        return {};
+    return LiveMessages::PlayerEvent(server, code, id, m_game.GameCode, false, webId, m_game.Stamp());
+}
+
+QString TTeam::BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const
+{
+    const QString what = kindText(kind, shotKind);
+    return QString::number(clock / 4) + QStringLiteral(".m ") + QString::number(jersey) + QLatin1Char(' ') +
+           PlayerStats::ShortName(name) + QStringLiteral(": ") + (what.isEmpty() ? what : tr(what));
+}
+
+QString TTeam::BuildTeamEventMessage(int kind, int id) const
+{
+    const int code = LiveMessages::TeamCode(kind);
+    if (code == 0 || kind == Kind::ShotMade || kind == Kind::ShotMissed)
+        return {};
+    return LiveMessages::TeamEvent(m_game.Settings().ServerName(), code, id, m_game.GameCode, false,
+                                   Data.WebID, SideNumber, m_game.Stamp());
+}
+
+QString TTeam::BuildTeamEventText(int kind, int clock) const
+{
+    const QString text = teamKindText(kind);
+    return text.isEmpty() ? QString() : QString::number(clock / 4) + tr(text);
+}
+
 // ---------------------------------------------------------------- playing time, selection, roster
 
 void TTeam::CreditPlayingTime()

@@ -25,13 +25,20 @@ struct ToIdokeres
     bool operator==(const ToIdokeres &o) const = default;
 };
 
-// The history filter of a side.
+// The history filter of a side: one player, one event code, or both.
 struct TFilterArgument
 {
     bool PlayerFilter = false;
     bool EventFilter = false;
-    QList<int> PlayerIds;
-    QList<int> Kinds;
+    int PlayerId = -1;
+    int Kind = 0;
+
+    bool On() const { return PlayerFilter || EventFilter; }
+    // Whether a history line of that event code and player passes.
+    bool Matches(int kind, int playerId) const
+    {
+        return (!PlayerFilter || playerId == PlayerId) && (!EventFilter || kind == Kind);
+    }
 };
 
 // One team of the game: roster, totals, team line, the operator's selection,
@@ -63,6 +70,14 @@ public:
     bool TimeoutAllowed() const;
     void DeleteTimeout(int period);
     void CreditPlayingTime();
+    // Corrections: the message of a player event without "&tipus=0" and the
+    // score, and the history texts without marks (clock in quarter-minutes).
+    QString BuildEventMessage(int kind, int id, const QString &webId, int y, int x, int shotKind) const;
+    QString BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const;
+    // The message and text of the same event booked to the team; empty for a
+    // kind the team cannot have (shots).
+    QString BuildTeamEventMessage(int kind, int id) const;
+    QString BuildTeamEventText(int kind, int clock) const;
 
     // Selection and roster
     void ClearSelection();

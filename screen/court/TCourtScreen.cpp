@@ -1,12 +1,15 @@
 #include "TCourtScreen.h"
 
+#include "IHistoryDialogs.h"
 #include "IReportLauncher.h"
 #include "IScreenHost.h"
 #include "TCourtFrame.h"
 #include "TCourtScreenInput.h"
 #include "TScreenLayout.h"
 #include "model/EventKinds.h"
+#include "model/TEventCorrection.h"
 #include "model/TGame.h"
+#include "screen/history/TChangeEventLogic.h"
 #include "screen/input/TKeyHelp.h"
 
 #include <QMutexLocker>
@@ -301,10 +304,145 @@ void TCourtScreen::HistoryCommand(int side, int kind)
     case Kind::HistoryPageDown:
         history.PageDown();
         break;
+    case Kind::DeleteEvent:
+        history.DeleteSelected(m_game);
+        break;
     default:
-        return; // deleting an entry belongs to the history correction
+        return;
     }
     Touch();
+}
+
+// ---------------------------------------------------------------- history corrections
+
+bool TCourtScreen::SelectHistoryNumber(int side, int number)
+{
+    if (side != 1 && side != 2)
+        return false;
+    const bool found = History(side).Log().SelectNumber(number);
+    History(side).GoTo(number);
+    Touch();
+    return found;
+}
+
+bool TCourtScreen::SelectLastHistoryEntry(int side)
+{
+    if (side != 1 && side != 2)
+        return false;
+    History(side).SelectLast();
+    Touch();
+    return History(side).SelectedId() != -1;
+}
+
+int TCourtScreen::SelectedHistoryId(int side) const
+{
+    return side == 1 ? m_homeHistory.SelectedId() : side == 2 ? m_awayHistory.SelectedId() : -1;
+}
+
+bool TCourtScreen::HasHistoryEntry(int side, int id) const
+{
+    const TScreenHistory *history = side == 1 ? &m_homeHistory : side == 2 ? &m_awayHistory : nullptr;
+    return history && history->Log().Find(id) != nullptr;
+}
+
+bool TCourtScreen::ChangeHistoryEvent(int side, int id, const TEventChange &change, QString *error)
+{
+    if (side != 1 && side != 2)
+        return false;
+    const bool done = History(side).Change(m_game, id, change, error);
+    Touch();
+    return done;
+}
+
+void TCourtScreen::ApplyHistoryFilter(int side)
+{
+    if (side != 1 && side != 2)
+        return;
+    History(side).ApplyFilter(team(side).Filter);
+    Touch();
+}
+
+void TCourtScreen::DeleteSelectedEvent(int side)
+{
+    if (!Locked())
+        Record(side, Kind::DeleteEvent);
+}
+
+void TCourtScreen::DeleteLastEvent(int side)
+{
+    if (Locked())
+        return;
+    History(side).SelectLast();
+    Record(side, Kind::DeleteEvent);
+    History(side).LineUp();
+    Touch();
+}
+
+void TCourtScreen::TogglePlayerFilter(int side)
+{
+    TFilterArgument &filter = team(side).Filter;
+    if (filter.PlayerFilter) {
+        filter.PlayerFilter = false;
+    } else if (m_historyDialogs) {
+        int id = -1;
+        if (m_historyDialogs->SelectPlayer(
+                team(side).Data.EgyesuletNev,
+                HistoryChoices::Players(team(side), m_game.Settings().SortByName()), &id)) {
+            filter.PlayerFilter = true;
+            filter.PlayerId = id;
+        }
+    }
+    ApplyHistoryFilter(side);
+}
+
+void TCourtScreen::ToggleEventFilter(int side)
+{
+    TFilterArgument &filter = team(side).Filter;
+    if (filter.EventFilter) {
+        filter.EventFilter = false;
+    } else if (m_historyDialogs) {
+        QList<THistoryChoice> events = HistoryChoices::Events();
+        for (THistoryChoice &e : events)
+            e.Text = tr(e.Text);
+        int code = 0;
+        if (m_historyDialogs->SelectEvent(events, &code)) {
+            filter.EventFilter = true;
+            filter.Kind = code;
+        }
+    }
+    ApplyHistoryFilter(side);
+}
+
+void TCourtScreen::GoToHistoryLine(int side)
+{
+    int number = 0;
+    if (m_historyDialogs && m_historyDialogs->SelectEventId(&number))
+        SelectHistoryNumber(side, number);
+}
+
+void TCourtScreen::ChangeSelectedEvent(int side)
+{
+    const TSideHistory::Entry *entry = History(side).Log().Find(History(side).SelectedId());
+    if (!entry || !m_historyDialogs)
+        return;
+    if (!TEventCorrection::Changeable(entry->Event.Kind)) {
+        m_game.Prompter().ShowInformation(tr(TEventCorrection::RefusalText()));
+        return;
+    }
+    const QImage mask = m_mask.Mask(false);
+    TChangeEventLogic logic(entry->Event, team(side), m_game.Settings().SortByName(),
+                            tr(QStringLiteral("Csapat")), [mask](QPoint p) {
+                                if (mask.isNull() || !mask.rect().contains(p))
+                                    return 0;
+                                return TZoneMask::ShotKindOf(TZoneMask::ZoneOfRgb(mask.pixel(p) & 0xffffffu));
+                            });
+    if (!m_historyDialogs->ChangeEvent(logic))
+        return;
+    QString error;
+    if (ChangeHistoryEvent(side, entry->Event.Id, logic.Change(), &error))
+        m_game.SaveGame();
+    else
+        m_game.Prompter().ShowError(tr(error));
 }
 
 void TCourtScreen::LightActiveAI(int code, int side)
@@ -622,8 +760,8 @@ void TCourtScreen::RowClick(const QString &name, Button button)
     }
     if (name.startsWith(QLatin1String("lblHistoryView"))) {
         const int side = name.contains(QLatin1String("Csapat1")) ? 1 : 2;
-        // A right click opens the change dialog of the history correction.
-        History(side).SelectLine(rowOfName(name));
+        if (History(side).SelectLine(rowOfName(name)) && button == RightButton)
+            ChangeSelectedEvent(side);
         Touch();
         return;
     }

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <memory>
 
+class IHistoryDialogs;
 class IReportLauncher;
 class IScreenHost;
 class ISendingSwitch;
@@ -51,6 +52,8 @@ public:
     // Both may stay unset: the report commands and the packet label then do nothing.
     void SetReportLauncher(IReportLauncher *reports) { m_reports = reports; }
     void SetSendingSwitch(ISendingSwitch *sending) { m_sending = sending; }
+    // Unset, the history's filter, go-to and change commands open nothing.
+    void SetHistoryDialogs(IHistoryDialogs *dialogs) { m_historyDialogs = dialogs; }
     void SetZoneMask(const TZoneMask &mask) { m_mask = mask; }
     const TZoneMask &ZoneMask() const { return m_mask; }
     // The spread of the keyboard's shot points.
@@ -78,6 +81,26 @@ public:
     void HistoryCommand(int side, int kind) override;
     void LightActiveAI(int code, int side) override;
     void SetEventsLocked(bool locked) override;
+    bool SelectHistoryNumber(int side, int number) override;
+    bool SelectLastHistoryEntry(int side) override;
+    int SelectedHistoryId(int side) const override;
+    bool HasHistoryEntry(int side, int id) const override;
+    bool ChangeHistoryEvent(int side, int id, const TEventChange &change, QString *error) override;
+    void ApplyHistoryFilter(int side) override;
+
+    // History corrections from the screen's buttons and keys.
+    // The delete button: the selected event, unless locked.
+    void DeleteSelectedEvent(int side);
+    // The delete button's right click: the last event the history shows, unless locked.
+    void DeleteLastEvent(int side);
+    // The filter buttons: switch the filter off, or choose and switch it on.
+    void TogglePlayerFilter(int side);
+    void ToggleEventFilter(int side);
+    // The go-to button: select the entries of a line number.
+    void GoToHistoryLine(int side);
+    // The change dialog for the selected event; kinds it cannot express are
+    // refused with an explanation.
+    void ChangeSelectedEvent(int side);
 
     // System mouse (away team, and the home team with SYSTEM_MOUSE_USE).
     void SystemMousePress(QPoint p, Button button);
@@ -171,6 +194,7 @@ private:
     TGame &m_game;
     IScreenHost *m_host = nullptr;
     IReportLauncher *m_reports = nullptr;
+    IHistoryDialogs *m_historyDialogs = nullptr;
     ISendingSwitch *m_sending = nullptr;
     TScreenItems m_items;
     TScreenHistory m_homeHistory;

@@ -140,6 +140,9 @@ void TCourtScreenInput::runHomeAction(int number, int code)
     case HotRegionNumber::HistoryLineDown:
         m_screen.Record(1, code);
         return;
+    case HotRegionNumber::DeleteEvent:
+        m_screen.DeleteSelectedEvent(1);
+        return;
     case HotRegionNumber::Timeout:
         // Timeouts work between periods, as on the away side.
         m_screen.Record(1, Kind::Timeout, m_game.Period);
@@ -167,9 +170,13 @@ void TCourtScreenInput::runHomeAction(int number, int code)
         m_screen.OpenReportMenu();
         return;
     case ScreenCode::HistoryPlayerFilter:
+        m_screen.TogglePlayerFilter(1);
+        return;
     case ScreenCode::HistoryEventFilter:
+        m_screen.ToggleEventFilter(1);
+        return;
     case ScreenCode::HistoryGoTo:
-        // Their windows are not built yet; they record nothing.
+        m_screen.GoToHistoryLine(1);
         return;
     }
     if (!m_screen.Locked())
@@ -214,7 +221,8 @@ void TCourtScreenInput::HomeRelease(QPoint p, TCourtScreen::Button button)
         m_screen.ShotOnCourt(1, false, p);
         if (within(p, 375, 418, 476, 485))
             m_screen.FreeThrow(1, false);
-        // 214..256 x 150..163: deleting the last event belongs to the history correction.
+        if (within(p, 214, 256, 150, 163))
+            m_screen.DeleteLastEvent(1);
         for (int n : records) {
             const THotRegion &r = m_hotRegions.At(n);
             if (r.Type == THotRegion::LabelClick)
@@ -377,8 +385,14 @@ void TCourtScreenInput::awayPositionPress(QPoint p, TCourtScreen::Button button)
             m_screen.Record(2, Kind::HistoryLineDown);
         else if (within(p, 966, 980, 601, 614))
             m_screen.Record(2, Kind::HistoryPageDown);
-        // y 601..614: the player filter, event filter, go-to and delete
-        // buttons belong to the history correction.
+        if (within(p, 720, 796, 601, 614))
+            m_screen.TogglePlayerFilter(2);
+        else if (within(p, 798, 872, 601, 614))
+            m_screen.ToggleEventFilter(2);
+        else if (within(p, 874, 912, 601, 614))
+            m_screen.GoToHistoryLine(2);
+        else if (within(p, 914, 964, 601, 614))
+            m_screen.DeleteSelectedEvent(2);
         if (within(p, 492, 502, 88, 102) || within(p, 685, 695, 278, 292))
             m_screen.SetCourtOrientation(!m_screen.CourtHorizontal);
         m_screen.ShotOnCourt(2, true, p);
@@ -391,6 +405,8 @@ void TCourtScreenInput::awayPositionPress(QPoint p, TCourtScreen::Button button)
         if (within(p, 625, 668, 500, 522) && !m_screen.Locked())
             m_screen.Record(2, Kind::DefenseMode, m_game.Team(2).DefenseModeIndex);
     } else if (button == TCourtScreen::RightButton) {
+        if (within(p, 914, 964, 601, 614))
+            m_screen.DeleteLastEvent(2);
         m_screen.ShotOnCourt(2, false, p);
         if (within(p, 578, 621, 82, 91))
             m_screen.FreeThrow(2, false);
@@ -478,8 +494,11 @@ void TCourtScreenInput::keyboardMap(int key, bool shift)
         m_screen.Record(2, Kind::Timeout, m_game.Period);
         return;
     case TKeyboardMap::F8:
+        m_screen.DeleteSelectedEvent(1);
+        m_screen.History(1).LineUp();
+        return;
     case TKeyboardMap::F11:
-        // Deleting history events belongs to the history correction.
+        m_screen.DeleteSelectedEvent(2);
         return;
     }
     if (m_screen.KeyboardTeam == 0)

@@ -2,7 +2,8 @@
 
 #include "TScreenItems.h"
 #include "model/EventKinds.h"
-#include "model/TPlayer.h"
+#include "model/TEventCorrection.h"
+#include "model/TGame.h"
 
 TScreenHistory::TScreenHistory(int side, TScreenItems &items,
                                std::function<QString(const QString &)> translate)
@@ -17,22 +18,12 @@ QString TScreenHistory::LineLabel(int side, int line)
 
 void TScreenHistory::AddLine(const QString &caption, const TGameEvent &event)
 {
-    const int last = m_entries.isEmpty() ? 0 : m_entries.last().Number;
-    if (event.Kind == Kind::ClockStep && !m_entries.isEmpty() &&
-        m_entries.last().Event.Kind == Kind::ClockStep) {
-        // The entry's copy counts the quarter-minutes of the merged ticks.
-        Entry &entry = m_entries.last();
-        entry.Event.Detail += 1;
-        const int units = entry.Event.Detail;
-        entry.Text = QStringLiteral("%1: +%2 %3")
-                         .arg(last)
-                         .arg(PlayerStats::ClockText(units), m_translate(QStringLiteral("sec")));
-        m_table.SetLastCaption(entry.Text);
-    } else {
-        Entry entry{last + 1, QStringLiteral("%1: %2").arg(last + 1).arg(caption), event};
-        m_entries.append(entry);
+    if (m_log.Add(caption, event, m_translate(QStringLiteral("sec")))) {
+        const Entry &entry = m_log.Entries().last();
         m_table.Append(event.Id, entry.Text, event.Kind, event.PlayerId);
         m_table.PositionAtEnd();
+    } else {
+        m_table.SetLastCaption(m_log.Entries().last().Text);
     }
     LineDown();
 }
@@ -65,7 +56,7 @@ bool TScreenHistory::SelectLine(int line)
 {
     if (line < 1 || line > TParquetixHistory::VisibleLines || m_table.Slots[size_t(line - 1)] == -1)
         return false;
-    m_selectedId = m_table.Slots[size_t(line - 1)];
+    m_log.SelectedId = m_table.Slots[size_t(line - 1)];
     Redraw();
     return true;
 }
@@ -87,7 +78,51 @@ void TScreenHistory::Redraw()
         const int k = position - first + 1;
         TScreenItem &label = m_items.Get(LineLabel(m_side, k));
         label.Text = record.Caption;
-        label.Bold = record.ID == m_selectedId;
+        label.Bold = record.ID == m_log.SelectedId;
         m_table.Slots[size_t(k - 1)] = record.ID;
     }
+}
+
+bool TScreenHistory::DeleteSelected(TGame &game)
+{
+    const int id = m_log.DeleteSelected(game);
+    if (id < 0)
+        return false;
+    m_table.Remove(id);
+    Redraw();
+    return true;
+}
+
+void TScreenHistory::SelectLast()
+{
+    m_log.SelectedId = m_table.LastId();
+    Redraw();
+}
+
+bool TScreenHistory::GoTo(int number)
+{
+    if (m_log.SelectNumber(number))
+        m_table.PositionOn(m_log.SelectedId);
+    Redraw();
+    return m_log.Find(m_log.SelectedId) != nullptr;
+}
+
+void TScreenHistory::ApplyFilter(const TFilterArgument &filter)
+{
+    if (filter.On())
+        m_table.SetFilter(
+            [filter](const TParquetixHistory::Record &r) { return filter.Matches(r.EventID, r.PlayerID); });
+    else
+        m_table.SetFilter({});
+    Redraw();
+}
+
+bool TScreenHistory::Change(TGame &game, int id, const TEventChange &change, QString *error)
+{
+    if (!m_log.Change(game, id, change, error))
+        return false;
+    const TGameEvent &event = m_log.Find(id)->Event;
+    m_table.Update(id, m_log.Find(id)->Text, event.Kind, event.PlayerId);
+    Redraw();
+    return true;
 }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "TParquetixHistory.h"
-#include "model/TGameEvent.h"
+#include "model/TSideHistory.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
 
+class TGame;
 class TScreenItems;
+struct TEventChange;
+struct TFilterArgument;
 
 // One team's event history on the court screen: the numbered entries with a
 // copy of each event, the table that is displayed, the selected line and the
@@ -15,12 +18,7 @@ class TScreenItems;
 class TScreenHistory
 {
 public:
-    struct Entry
-    {
-        int Number = 0;
-        QString Text; // "n: caption"
-        TGameEvent Event;
-    };
+    using Entry = TSideHistory::Entry;
 
     // side 1 home (label prefix Csapat1, pages of 7 lines), 2 away (pages of 6).
     TScreenHistory(int side, TScreenItems &items, std::function<QString(const QString &)> translate);
@@ -38,8 +36,20 @@ public:
     bool SelectLine(int line);
     void Redraw();
 
-    int SelectedId() const { return m_selectedId; }
-    const QList<Entry> &Entries() const { return m_entries; }
+    // Corrections. Each redraws.
+    // Deletes the selected event; false when nothing was deleted.
+    bool DeleteSelected(TGame &game);
+    // Selects the last visible line's event (for deleting the last event).
+    void SelectLast();
+    // Selects the entries of that line number and shows the selected one first.
+    bool GoTo(int number);
+    void ApplyFilter(const TFilterArgument &filter);
+    bool Change(TGame &game, int id, const TEventChange &change, QString *error = nullptr);
+
+    int SelectedId() const { return m_log.SelectedId; }
+    const QList<Entry> &Entries() const { return m_log.Entries(); }
+    const TSideHistory &Log() const { return m_log; }
+    TSideHistory &Log() { return m_log; }
     const TParquetixHistory &Table() const { return m_table; }
 
 private:
@@ -47,6 +57,5 @@ private:
     TScreenItems &m_items;
     std::function<QString(const QString &)> m_translate;
     TParquetixHistory m_table;
-    QList<Entry> m_entries;
-    int m_selectedId = -1;
+    TSideHistory m_log;
 };

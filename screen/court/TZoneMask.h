@@ -23,6 +23,7 @@ public:
 
     void SetMasks(QImage vertical, QImage horizontal);
     bool HasMask(bool horizontal) const { return !(horizontal ? m_horizontal : m_vertical).isNull(); }
+    const QImage &Mask(bool horizontal) const { return horizontal ? m_horizontal : m_vertical; }
 
     // Zone of a screen point of the court shown in that orientation; the mask
     // pixel is addressed without rotation from the mask's own corner.

@@ -9,6 +9,7 @@
 
 class TCourtScreen;
 class TGame;
+class THistoryDialogs;
 class TPointerSource;
 
 // The court screen's window: paints the screen's state scaled to the window
@@ -25,6 +26,7 @@ public:
 
     TCourtScreen &Screen() { return *m_screen; }
     const TPictureLibrary &Pictures() const { return m_pictures; }
+    THistoryDialogs &HistoryDialogs() { return *m_historyDialogs; }
 
     // The creation steps that need the game's teams, and the home pointer
     // when the settings choose the serial mouse.
@@ -63,6 +65,7 @@ private:
     TPictureLibrary m_pictures;
     TScreenPainter m_painter;
     std::unique_ptr<TPointerSource> m_pointer;
+    std::unique_ptr<THistoryDialogs> m_historyDialogs;
     bool m_shutDown = false;
     bool m_applicationEnded = false;
 };
