@@ -40,6 +40,7 @@ public:
     // A player made with "I" joins the candidates.
     void AddCandidate(const TPlayer &candidate);
 
+    TTeam &Team() const { return m_team; }
     const QStringList &StartingPlayers() const { return m_starting; }
     const QList<TEntry> &Players() const { return m_players; }
     const QList<TEntry> &Substitutes() const { return m_substitutes; }

@@ -13,7 +13,9 @@
 #include <QTimer>
 #include <memory>
 
+class ILineupDialogs;
 class IReportLauncher;
+class IRosterSource;
 class IScreenHost;
 class ISendingSwitch;
 class TCourtScreenInput;
@@ -51,6 +53,15 @@ public:
     // Both may stay unset: the report commands and the packet label then do nothing.
     void SetReportLauncher(IReportLauncher *reports) { m_reports = reports; }
     void SetSendingSwitch(ISendingSwitch *sending) { m_sending = sending; }
+    // The dialogs correcting line-ups, the time and a bench, and the master
+    // data a bench grows from; without them those corrections do nothing.
+    void SetLineupDialogs(ILineupDialogs *dialogs) { m_lineupDialogs = dialogs; }
+    void SetRosterSource(IRosterSource *roster) { m_roster = roster; }
+    IRosterSource *RosterSource() const { return m_roster; }
+    // Space, Delete, and a right click on an empty bench row.
+    void OpenSubstitutions();
+    void OpenSetTime();
+    void OpenAddPlayer(int side);
     void SetZoneMask(const TZoneMask &mask) { m_mask = mask; }
     const TZoneMask &ZoneMask() const { return m_mask; }
     // The spread of the keyboard's shot points.
@@ -172,6 +183,8 @@ private:
     IScreenHost *m_host = nullptr;
     IReportLauncher *m_reports = nullptr;
     ISendingSwitch *m_sending = nullptr;
+    ILineupDialogs *m_lineupDialogs = nullptr;
+    IRosterSource *m_roster = nullptr;
     TScreenItems m_items;
     TScreenHistory m_homeHistory;
     TScreenHistory m_awayHistory;

@@ -2,6 +2,7 @@
 
 #include "TCourtScreen.h"
 #include "model/TGame.h"
+#include "screen/corrections/TLineupDialogs.h"
 #include "screen/input/TPointerEvent.h"
 #include "screen/input/TPointerSource.h"
 #include "screen/input/TVirtualKeys.h"
@@ -40,6 +41,8 @@ TfrmParquetixScreenNew::TfrmParquetixScreenNew(TGame &game, const QString &libra
     resize(TScreenPainter::FrameWidth, TScreenPainter::FrameHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_screen->SetHost(this);
+    m_lineupDialogs = std::make_unique<TLineupDialogs>(*m_screen, this);
+    m_screen->SetLineupDialogs(m_lineupDialogs.get());
     m_screen->SetZoneMask(TZoneMask(m_pictures.Picture(QStringLiteral("MASK_VERTICAL")),
                                     m_pictures.Picture(QStringLiteral("MASK_HORIZONTAL"))));
     connect(m_screen.get(), &TCourtScreen::Changed, this, qOverload<>(&QWidget::update));

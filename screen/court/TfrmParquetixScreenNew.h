@@ -8,6 +8,7 @@
 #include <memory>
 
 class TCourtScreen;
+class TLineupDialogs;
 class TGame;
 class TPointerSource;
 
@@ -24,6 +25,7 @@ public:
     ~TfrmParquetixScreenNew() override;
 
     TCourtScreen &Screen() { return *m_screen; }
+    TLineupDialogs &LineupDialogs() { return *m_lineupDialogs; }
     const TPictureLibrary &Pictures() const { return m_pictures; }
 
     // The creation steps that need the game's teams, and the home pointer
@@ -63,6 +65,7 @@ private:
     TPictureLibrary m_pictures;
     TScreenPainter m_painter;
     std::unique_ptr<TPointerSource> m_pointer;
+    std::unique_ptr<TLineupDialogs> m_lineupDialogs;
     bool m_shutDown = false;
     bool m_applicationEnded = false;
 };
