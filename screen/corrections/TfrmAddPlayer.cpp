@@ -52,16 +52,17 @@ TfrmAddPlayer::TfrmAddPlayer(TAddPlayerLogic &logic, IRosterSource *roster, ITra
     cancel->setGeometry(444, 380, 88, 30);
     cancel->setAutoDefault(false);
 
+    // A click changes the selection and the buttons, never the lists under the pointer.
     connect(m_players, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_refreshing) {
             m_logic.SelectPlayer(row);
-            refresh();
+            buttons();
         }
     });
     connect(m_substitutes, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_refreshing) {
             m_logic.SelectSubstitute(row);
-            refresh();
+            buttons();
         }
     });
     connect(m_players, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
@@ -98,9 +99,14 @@ void TfrmAddPlayer::refresh()
     for (const TAddPlayerLogic::TEntry &e : m_logic.Substitutes())
         m_substitutes->addItem(e.Text);
     m_substitutes->setCurrentRow(m_logic.SelectedSubstitute());
+    m_refreshing = false;
+    buttons();
+}
+
+void TfrmAddPlayer::buttons()
+{
     m_add->setEnabled(m_logic.MoveEnabled());
     m_remove->setEnabled(m_logic.RemoveEnabled());
-    m_refreshing = false;
 }
 
 void TfrmAddPlayer::createPlayer()

@@ -26,6 +26,7 @@ public:
 
 private:
     void refresh();
+    void buttons();
     void createPlayer();
 
     TAddPlayerLogic &m_logic;
