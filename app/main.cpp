@@ -1,6 +1,7 @@
 // parquetix: the desktop program. Without arguments it starts into its main
 // window; --game and --script open the court screen on one game directly.
 
+#include "masterdata/dialogs/TAddPlayerRoster.h"
 #include "model/TGameScript.h"
 #include "screen/court/IReportLauncher.h"
 #include "screen/court/TCourtScreen.h"
@@ -128,6 +129,9 @@ int main(int argc, char **argv)
 
     // The report commands outlive the screen that calls them.
     TSessionSending sending(session);
+    // A bench grows from the home's roster table and its player edit dialog.
+    TAddPlayerRoster roster(TDialogContext{session.Translation().DataModule(),
+                                           session.Translation().Translator(), session.Messages(), boxes});
     std::unique_ptr<TReportLauncher> reports;
     std::unique_ptr<TfrmParquetixScreenNew> screen;
     // On every way out the sender stops before the screen it writes on goes.
@@ -161,6 +165,7 @@ int main(int argc, char **argv)
         });
         screen->Screen().SetReportLauncher(reports.get());
         screen->Screen().SetSendingSwitch(&sending);
+        screen->Screen().SetRosterSource(&roster);
     };
     // A disk failure never stops the recording: it is shown in the status area,
     // and in a message box when it starts.

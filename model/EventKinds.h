@@ -29,6 +29,7 @@ enum : int
     HistoryPageDown = 1025,
     DefenseMode = 1036,
     // Message-only records.
+    GameTimeSet = 6001,
     ScreenOpened = 7000,
     ReportsOpened = 8000,
     ReportsClosed = 8001,

@@ -4,6 +4,9 @@
 #include "IScreenLink.h"
 #include "TEventCorrection.h"
 #include "TGame.h"
+#include "corrections/TAddPlayerLogic.h"
+#include "corrections/TSetTimeLogic.h"
+#include "corrections/TSubstitutionsLogic.h"
 
 TGameScript::TGameScript(TGame &game, IScreenLink &screen) : m_game(game), m_screen(screen) {}
 
@@ -600,6 +603,121 @@ bool runFilter(TScriptCall &c)
     return true;
 }
 
+// ---------------------------------------------------------------- corrections:
+// line-ups, the official time and players added to a bench, each as OK of its dialog.
+
+// "lineup home|away J,J,J": the line-up composed with ">" and confirmed; the
+// other team's line-up is its players on court ("L5"), so it changes nothing.
+bool runLineup(TScriptCall &c)
+{
+    const QStringList numbers = c.Words[2].split(QLatin1Char(','), Qt::SkipEmptyParts);
+    TSubstitutionsLogic logic(c.Game());
+    logic.Fill();
+    logic.LastFive(c.Side == 1 ? 2 : 1);
+    for (const QString &text : numbers) {
+        int jersey = 0;
+        if (!c.Number(text, jersey, QStringLiteral("jersey")))
+            return false;
+        if (!logic.SelectJersey(c.Side, TSubstitutionsLogic::Available, jersey))
+            return c.Fail(QStringLiteral("no player with jersey %1 to put into the %2 line-up")
+                              .arg(jersey)
+                              .arg(c.Words[1]));
+        logic.Enter(c.Side, TSubstitutionsLogic::Available);
+    }
+    if (!logic.OkEnabled())
+        return c.Fail(QStringLiteral("a line-up holds three players, not %1").arg(numbers.size()));
+    logic.Apply();
+    for (int side = 1; side <= 2; ++side) {
+        c.Game().Team(side).ClearSelection();
+        c.Game().Team(side).KepernyoMezokFeltoltese(c.Screen());
+    }
+    return true;
+}
+
+// "settime TEXT [enter]": TEXT typed over the field; without "enter" the
+// field loses the focus before OK, with it Enter confirms at once.
+bool runSetTime(TScriptCall &c)
+{
+    const QStringList &w = c.Words;
+    const bool enter = w.size() == 3 && w[2] == QLatin1String("enter");
+    if (w.size() < 2 || w.size() > 3 || (w.size() == 3 && !enter))
+        return c.Fail(QStringLiteral("'settime' needs TEXT and may end with enter"));
+    TSetTimeLogic logic(c.Game());
+    logic.TypeOver(w[1]);
+    if (!enter)
+        logic.LeaveField();
+    logic.Send();
+    return true;
+}
+
+// "addplayer home|away id=N webid=W jersey=N name=TEXT [; id=...]": each
+// candidate moved with ">" in the order given, then OK.
+bool runAddPlayer(TScriptCall &c)
+{
+    QList<QStringList> groups{{}};
+    for (qsizetype i = 2; i < c.Words.size(); ++i) {
+        QString word = c.Words[i];
+        const bool ends = word.endsWith(QLatin1Char(';'));
+        if (ends)
+            word.chop(1);
+        if (!word.isEmpty())
+            groups.last().append(word);
+        if (ends)
+            groups.append(QStringList());
+    }
+    TTeam &team = c.Team();
+    QList<TPlayer> candidates;
+    for (const QStringList &group : groups) {
+        if (group.isEmpty())
+            continue;
+        QHash<QString, QString> kv;
+        const QStringList pairs = QStringList{QString(), QString()} + group;
+        const TScriptCall call{c.Script, pairs, c.Side};
+        if (!call.Pairs(2, kv))
+            return false;
+        TPlayer master;
+        for (auto it = kv.cbegin(); it != kv.cend(); ++it) {
+            int n = 0;
+            if (it.key() == QLatin1String("id") || it.key() == QLatin1String("jersey")) {
+                if (!c.Number(it.value(), n, it.key()))
+                    return false;
+                (it.key() == QLatin1String("id") ? master.JatekosID : master.JatekosMezSzam) = n;
+            } else if (it.key() == QLatin1String("webid")) {
+                master.WebID = it.value();
+            } else if (it.key() == QLatin1String("name")) {
+                master.JatekosNev = it.value();
+            } else if (it.key() == QLatin1String("short")) {
+                master.JatekosRovidNev = it.value();
+            } else {
+                return c.Fail(QStringLiteral("unknown player field '%1'").arg(it.key()));
+            }
+        }
+        if (!kv.contains(QStringLiteral("id")) || !kv.contains(QStringLiteral("jersey")) ||
+            !kv.contains(QStringLiteral("name")))
+            return c.Fail(QStringLiteral("'addplayer' needs id=, jersey= and name= for every player"));
+        if (team.FindPlayerById(master.JatekosID).Player())
+            return c.Fail(QStringLiteral("player %1 already plays for the %2 team")
+                              .arg(master.JatekosID)
+                              .arg(c.Words[1]));
+        candidates.append(TAddPlayerLogic::CandidateRecord(master, team));
+    }
+    if (candidates.isEmpty())
+        return c.Fail(QStringLiteral("'addplayer' needs at least one player"));
+    TAddPlayerLogic logic(c.Game(), team);
+    logic.Fill(candidates);
+    for (const TPlayer &candidate : candidates) {
+        logic.SelectPlayerById(candidate.JatekosID);
+        if (!logic.MoveEnabled())
+            return c.Fail(QStringLiteral("the bench takes no more than %1 substitutes")
+                              .arg(TAddPlayerLogic::MaxSubstitutes));
+        // A refused candidate stays where it was; the operator was told why.
+        logic.Move();
+    }
+    logic.Apply();
+    team.KepernyoMezokFeltoltese(c.Screen());
+    return true;
+}
+
 // A script command: its name, its argument rule and its handler. A command
 // with SideArguments > 0 needs at least that many arguments, the first of
 // them home or away; the rest of the words are the handler's to check.
@@ -635,6 +753,10 @@ const TScriptCommand kCommands[] = {
     {QLatin1String("deletelast"), 1, runDeleteLast},
     {QLatin1String("change"), 2, runChange},
     {QLatin1String("filter"), 2, runFilter},
+    // corrections: line-ups, the official time, players added to a bench
+    {QLatin1String("lineup"), 2, runLineup},
+    {QLatin1String("settime"), 0, runSetTime},
+    {QLatin1String("addplayer"), 2, runAddPlayer},
 };
 
 } // namespace

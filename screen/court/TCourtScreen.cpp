@@ -1,6 +1,7 @@
 #include "TCourtScreen.h"
 
 #include "IHistoryDialogs.h"
+#include "ILineupDialogs.h"
 #include "IReportLauncher.h"
 #include "IScreenHost.h"
 #include "TCourtFrame.h"
@@ -10,6 +11,10 @@
 #include "model/TEventCorrection.h"
 #include "model/TGame.h"
 #include "screen/history/TChangeEventLogic.h"
+#include "model/corrections/IRosterSource.h"
+#include "model/corrections/TAddPlayerLogic.h"
+#include "model/corrections/TSetTimeLogic.h"
+#include "model/corrections/TSubstitutionsLogic.h"
 #include "screen/input/TKeyHelp.h"
 
 #include <QMutexLocker>
@@ -785,8 +790,9 @@ void TCourtScreen::RowClick(const QString &name, Button button)
     if (row < 6 || row > 15)
         return;
     if (button == RightButton) {
-        // An empty bench label opens the add-player dialog, which comes with
-        // the roster changes during a game.
+        // A row without a player: every label of it is empty.
+        if (ItemText(rowKeyLabel).isEmpty())
+            OpenAddPlayer(side);
         return;
     }
     const QString input = m_game.Settings().Input();
@@ -800,6 +806,49 @@ void TCourtScreen::RowClick(const QString &name, Button button)
     ClearHighlight(side);
     SubstitutionMode = false;
     SetItemVisible(QStringLiteral("lblSubst"), false);
+}
+
+// ---------------------------------------------------------------- line-up, time and bench corrections
+
+void TCourtScreen::OpenSubstitutions()
+{
+    if (!m_lineupDialogs)
+        return;
+    TSubstitutionsLogic logic(m_game);
+    for (int side = 1; side <= 2; ++side)
+        logic.SetHotkeySlots(side, HotkeySlots(side));
+    logic.Fill();
+    if (m_lineupDialogs->RunSubstitutions(logic))
+        logic.Apply();
+    for (int side = 1; side <= 2; ++side) {
+        team(side).ClearSelection();
+        ClearHighlight(side);
+    }
+    Touch();
+}
+
+void TCourtScreen::OpenSetTime()
+{
+    if (!m_lineupDialogs)
+        return;
+    TSetTimeLogic logic(m_game);
+    if (m_lineupDialogs->RunSetTime(logic))
+        logic.Send();
+    Touch();
+}
+
+void TCourtScreen::OpenAddPlayer(int side)
+{
+    if (!m_lineupDialogs)
+        return;
+    TTeam &t = team(side);
+    TAddPlayerLogic logic(m_game, t);
+    logic.Fill(m_roster ? m_roster->Candidates(t) : QList<TPlayer>());
+    if (m_lineupDialogs->RunAddPlayer(logic)) {
+        logic.Apply();
+        t.KepernyoMezokFeltoltese(*this);
+    }
+    Touch();
 }
 
 // ---------------------------------------------------------------- home pointer

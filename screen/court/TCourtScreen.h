@@ -14,7 +14,9 @@
 #include <memory>
 
 class IHistoryDialogs;
+class ILineupDialogs;
 class IReportLauncher;
+class IRosterSource;
 class IScreenHost;
 class ISendingSwitch;
 class TCourtScreenInput;
@@ -54,6 +56,15 @@ public:
     void SetSendingSwitch(ISendingSwitch *sending) { m_sending = sending; }
     // Unset, the history's filter, go-to and change commands open nothing.
     void SetHistoryDialogs(IHistoryDialogs *dialogs) { m_historyDialogs = dialogs; }
+    // The dialogs correcting line-ups, the time and a bench, and the master
+    // data a bench grows from; without them those corrections do nothing.
+    void SetLineupDialogs(ILineupDialogs *dialogs) { m_lineupDialogs = dialogs; }
+    void SetRosterSource(IRosterSource *roster) { m_roster = roster; }
+    IRosterSource *RosterSource() const { return m_roster; }
+    // Space, Delete, and a right click on an empty bench row.
+    void OpenSubstitutions();
+    void OpenSetTime();
+    void OpenAddPlayer(int side);
     void SetZoneMask(const TZoneMask &mask) { m_mask = mask; }
     const TZoneMask &ZoneMask() const { return m_mask; }
     // The spread of the keyboard's shot points.
@@ -196,6 +207,8 @@ private:
     IReportLauncher *m_reports = nullptr;
     IHistoryDialogs *m_historyDialogs = nullptr;
     ISendingSwitch *m_sending = nullptr;
+    ILineupDialogs *m_lineupDialogs = nullptr;
+    IRosterSource *m_roster = nullptr;
     TScreenItems m_items;
     TScreenHistory m_homeHistory;
     TScreenHistory m_awayHistory;

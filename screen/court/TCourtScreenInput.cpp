@@ -435,9 +435,13 @@ void TCourtScreenInput::KeyRelease(int key, bool shift)
         m_screen.LockOverride = false;
         return;
     }
-    // Delete (set time) and Space (substitutions) open dialogs not built yet.
     if (key == TKeyboardMap::F12)
         m_screen.PrintBoxScore();
+    // Both dialogs work with every input setting.
+    if (key == TKeyboardMap::Delete)
+        m_screen.OpenSetTime();
+    if (key == TKeyboardMap::Space)
+        m_screen.OpenSubstitutions();
     m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
     if (key == TKeyboardMap::F1)
         m_screen.ShowKeyHelp();

@@ -3,6 +3,7 @@
 #include "TCourtScreen.h"
 #include "model/TGame.h"
 #include "screen/history/THistoryDialogs.h"
+#include "screen/corrections/TLineupDialogs.h"
 #include "screen/input/TPointerEvent.h"
 #include "screen/input/TPointerSource.h"
 #include "screen/input/TVirtualKeys.h"
@@ -43,6 +44,8 @@ TfrmParquetixScreenNew::TfrmParquetixScreenNew(TGame &game, const QString &libra
     m_screen->SetHost(this);
     m_historyDialogs = std::make_unique<THistoryDialogs>(m_pictures, m_game.Services().Translator, this);
     m_screen->SetHistoryDialogs(m_historyDialogs.get());
+    m_lineupDialogs = std::make_unique<TLineupDialogs>(*m_screen, this);
+    m_screen->SetLineupDialogs(m_lineupDialogs.get());
     m_screen->SetZoneMask(TZoneMask(m_pictures.Picture(QStringLiteral("MASK_VERTICAL")),
                                     m_pictures.Picture(QStringLiteral("MASK_HORIZONTAL"))));
     connect(m_screen.get(), &TCourtScreen::Changed, this, qOverload<>(&QWidget::update));

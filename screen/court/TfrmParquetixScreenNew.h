@@ -8,6 +8,7 @@
 #include <memory>
 
 class TCourtScreen;
+class TLineupDialogs;
 class TGame;
 class THistoryDialogs;
 class TPointerSource;
@@ -25,6 +26,7 @@ public:
     ~TfrmParquetixScreenNew() override;
 
     TCourtScreen &Screen() { return *m_screen; }
+    TLineupDialogs &LineupDialogs() { return *m_lineupDialogs; }
     const TPictureLibrary &Pictures() const { return m_pictures; }
     THistoryDialogs &HistoryDialogs() { return *m_historyDialogs; }
 
@@ -66,6 +68,7 @@ private:
     TScreenPainter m_painter;
     std::unique_ptr<TPointerSource> m_pointer;
     std::unique_ptr<THistoryDialogs> m_historyDialogs;
+    std::unique_ptr<TLineupDialogs> m_lineupDialogs;
     bool m_shutDown = false;
     bool m_applicationEnded = false;
 };
