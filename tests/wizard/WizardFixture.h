@@ -75,7 +75,7 @@ protected:
                     home.file(QStringLiteral("ParquetixData.xml")));
         home.write(QStringLiteral("parquetix.ini"),
                    "[APPLICATION]\nVERSION=HUN\nLANGUAGE=HUN\nGAMELENGTH=10\nDATA_DUMP=YES\n"
-                   "DELETE_DATA_DUMP=YES\nCREATE_TEMP_DATA_FILES=YES\n" +
+                   "CREATE_TEMP_DATA_FILES=YES\n" +
                        settings);
         store = std::make_unique<TGameStore>();
         translation = std::make_unique<THomeTranslator>(home.path(), false);
