@@ -15,6 +15,7 @@
 #include "model/Services.h"
 #include "screen/text/TFormTranslator.h"
 #include "screen/text/TMessageBoxPrompter.h"
+#include "screen/wizard/widgets/TDesktopWizards.h"
 #include "shell/TDesktopSession.h"
 #include "shell/TSettingsFile.h"
 #include "transmission/TUpdateDownloader.h"
@@ -58,6 +59,7 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
 
     m_session->SetPrompter(m_prompter);
     m_problems = m_session->Start();
+    m_wizards = std::make_unique<TDesktopWizards>(*m_session, *m_prompter, *m_boxes, this);
 
     buildWindow();
     buildMenu();
@@ -120,6 +122,9 @@ QWidget *TfrmParquetixMain::buildCentral()
     m_myTeamPlays->setColumnWidth(0, 200);
     m_myTeamPlays->setColumnWidth(1, 200);
     column->addWidget(m_myTeamPlays, 1);
+    // A double click opens the new game wizard on that game (its code is the last column).
+    connect(m_myTeamPlays, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *item) { m_wizards->RunNewGame(item->text(item->columnCount() - 1)); });
 
     m_onlineUpdate = new QPushButton(QStringLiteral("Online &Update"), central);
     m_onlineUpdate->setObjectName(QStringLiteral("btnOnlineUpdate"));
@@ -224,6 +229,8 @@ bool TfrmParquetixMain::Available(TMainCommand command)
     case TMainCommand::EmptyDatabase:
     case TMainCommand::About:
     case TMainCommand::Updates:
+    case TMainCommand::Schedule:
+    case TMainCommand::LoadGame:
         return true;
     default:
         return false;
@@ -258,6 +265,12 @@ void TfrmParquetixMain::Run(TMainCommand command)
         break;
     case TMainCommand::Updates:
         showOnlineUpdate(false);
+        break;
+    case TMainCommand::Schedule:
+        m_wizards->RunNewGame();
+        break;
+    case TMainCommand::LoadGame:
+        m_wizards->RunLoadPlay();
         break;
     default:
         break;
