@@ -16,6 +16,7 @@
 
 #include "shell/TDesktopSession.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,8 @@ TEST_F(WizardWindows, NewGameFromTheScheduleToTheEndReachesTheServerAndItsFolder
     bool screenShown = false;
     window.Wizards().ScreenShown = [&](TfrmParquetixScreenNew &screen) {
         screenShown = true;
+        // The operator's input reaches the screen, not the wizard below it.
+        EXPECT_EQ(QApplication::activeModalWidget(), &screen);
         TGameScript script(window.Session().App().Game(), screen.Screen());
         EXPECT_TRUE(script.Run(QStringLiteral("tick\nselect home 4\nshot home made mid 88 120\n"
                                               "select away 3\nshot away missed three 20 20\ntick\ntick\n")))

@@ -86,6 +86,9 @@ bool TDesktopPlayStep::Play(TGame &game, QString *)
         Prepare(game);
     m_screen->Open();
     m_session.CourtScreenOpened();
+    // Modal before it is shown: a window shown first is blocked by the wizard
+    // that opened it, and exec() does not change that for a visible window.
+    m_screen->setWindowModality(Qt::ApplicationModal);
     // Without a window manager a maximized window keeps its size: fill the screen.
     if (const QScreen *display = QGuiApplication::primaryScreen())
         m_screen->setGeometry(display->availableGeometry());

@@ -125,8 +125,10 @@ QWidget *TfrmNewGame::schedulePage()
     m_schedule->setSelectionMode(QAbstractItemView::SingleSelection);
     m_schedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_schedule->verticalHeader()->hide();
-    m_schedule->setColumnWidth(0, 170);
-    m_schedule->setColumnWidth(1, 170);
+    m_schedule->setColumnWidth(0, 150);
+    m_schedule->setColumnWidth(1, 150);
+    m_schedule->setColumnWidth(2, 90);
+    m_schedule->setColumnWidth(3, 60);
     m_schedule->horizontalHeader()->setStretchLastSection(true);
     column->addWidget(m_schedule, 1);
     m_online = new QCheckBox(QStringLiteral("Online game"), page);
