@@ -85,7 +85,7 @@ TEST_F(LoadWizard, StepsFromTheListToTheEndOfTheGame)
     EXPECT_FALSE(w.BackEnabled());
     prompter.Shown.clear();
     EXPECT_FALSE(w.RequestClose());
-    EXPECT_EQ(prompter.Shown, QStringList{QStringLiteral("Use the Next button")});
+    EXPECT_EQ(prompter.Shown, QStringList{translated("Use the Next button")});
     ASSERT_NE(w.PlayedTimesPage(), nullptr);
     QString error;
     ASSERT_TRUE(w.PlayedTimesPage()->SetTime(1, 0, 11, &error));
@@ -93,7 +93,7 @@ TEST_F(LoadWizard, StepsFromTheListToTheEndOfTheGame)
     ASSERT_TRUE(w.Next());
     EXPECT_EQ(first->PlayingTime, 11);
     ASSERT_EQ(w.Step(), TLoadPlayLogic::EndGame);
-    EXPECT_EQ(w.NextCaption(), QString::fromUtf8("Befejezés"));
+    EXPECT_EQ(w.NextCaption(), translated("Befejezés"));
     EXPECT_TRUE(w.RequestClose());
     ASSERT_TRUE(w.Next());
     EXPECT_TRUE(w.Finished());

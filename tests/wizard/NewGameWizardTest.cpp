@@ -317,7 +317,7 @@ TEST_F(NewGameWizard, ClosingIsRefusedOnPageSevenAndPageEightClosesWithoutTheClo
     EXPECT_FALSE(w->BackEnabled());
     prompter.Shown.clear();
     EXPECT_FALSE(w->RequestClose());
-    EXPECT_EQ(prompter.Shown, QStringList{QStringLiteral("Use the Next button")});
+    EXPECT_EQ(prompter.Shown, QStringList{translated("Use the Next button")});
     ASSERT_TRUE(w->Next());
     EXPECT_FALSE(w->BackEnabled());
     EXPECT_TRUE(w->RequestClose());
@@ -333,9 +333,9 @@ TEST_F(NewGameWizard, FinishingSendsTheClosingMessageSavesAndReplacesTheGame)
 {
     TNewGameLogic w(services());
     toPlayedTimes(w);
-    EXPECT_EQ(w.NextCaption(), QString::fromUtf8("Tovább"));
+    EXPECT_EQ(w.NextCaption(), translated("Tovább"));
     ASSERT_TRUE(w.Next());
-    EXPECT_EQ(w.NextCaption(), QString::fromUtf8("Befejezés"));
+    EXPECT_EQ(w.NextCaption(), translated("Befejezés"));
     ASSERT_TRUE(w.Next());
     EXPECT_TRUE(w.Finished());
     EXPECT_TRUE(app->Game().GameCode.isEmpty()) << "the game is replaced";
@@ -397,7 +397,7 @@ TEST_F(NewGameWizard, SetJerseyRefusesWhatIsNoNumberAndNumbersWorn)
         QString typed;
         bool changed;
     };
-    const QString notNumber = QStringLiteral("The jersey number must be a whole number from 0 to 99!");
+    const QString notNumber = translated("The jersey number must be a whole number from 0 to 99!");
     const Case cases[] = {
         {TTeamPick::TListId::Players, 11, QStringLiteral("abc"), false},
         {TTeamPick::TListId::Players, 11, QStringLiteral("1.5"), false},

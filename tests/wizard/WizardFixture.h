@@ -92,6 +92,12 @@ protected:
         messages.BuildMessageTable(translation->Translator());
     }
 
+    // A text as the home's translator shows it in the settings' language.
+    QString translated(const char *text)
+    {
+        return translation->Translator().Translate(QString::fromUtf8(text), QStringLiteral("FORM"));
+    }
+
     TWizardServices services()
     {
         TWizardServices s{*app,  translation->DataModule(), messages, translation->Translator(), prompter,
