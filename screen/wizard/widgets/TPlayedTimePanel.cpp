@@ -12,10 +12,10 @@ TPlayedTimePanel::TPlayedTimePanel(TPlayedTimeLogic &logic, QWidget *parent) : Q
 {
     QWidget *boxes[2] = {};
     for (int side : {1, 2}) {
-        const int left = side == 1 ? 8 : 337;
+        const int left = side == 1 ? 0 : 318;
         auto *area = new QScrollArea(this);
         area->setObjectName(side == 1 ? QStringLiteral("sbHazaiJavitas") : QStringLiteral("sbVendegJavitas"));
-        area->setGeometry(left, 0, 315, 300);
+        area->setGeometry(left, 0, 305, 300);
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         auto *inner = new QWidget;
         area->setWidget(inner);
@@ -27,7 +27,7 @@ TPlayedTimePanel::TPlayedTimePanel(TPlayedTimeLogic &logic, QWidget *parent) : Q
         auto *total = new QLineEdit(this);
         total->setObjectName(side == 1 ? QStringLiteral("edHazaiOsszes") : QStringLiteral("edVendegOsszes"));
         total->setReadOnly(true);
-        total->setGeometry(left + 215, 310, 100, 25);
+        total->setGeometry(left + 205, 310, 100, 25);
         total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_totals[side - 1] = total;
     }

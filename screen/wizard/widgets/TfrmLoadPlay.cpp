@@ -239,7 +239,7 @@ void TfrmLoadPlay::refresh()
     case TLoadPlayLogic::PlayedTimes:
         if (!m_times && m_logic->PlayedTimesPage()) {
             m_times = new TPlayedTimePanel(m_logic->PlayedTimesPage()->Logic(), m_timesHolder);
-            m_times->setGeometry(0, 0, 640, 340);
+            m_times->setGeometry(0, 0, 623, 340);
             TFormTranslator(m_translator).TranslateForm(m_times);
             m_times->show();
         }

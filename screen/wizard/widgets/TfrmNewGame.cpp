@@ -472,7 +472,7 @@ void TfrmNewGame::refresh()
     case TNewGameLogic::PlayersMin:
         if (!m_times && m_logic->PlayedTimes()) {
             m_times = new TPlayedTimePanel(m_logic->PlayedTimes()->Logic(), m_timesHolder);
-            m_times->setGeometry(0, 0, 640, 340);
+            m_times->setGeometry(0, 0, 623, 340);
             TFormTranslator(m_translator).TranslateForm(m_times);
             m_times->show();
         }
