@@ -26,6 +26,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -183,6 +184,34 @@ TEST_F(WizardWindows, NewGameFromTheScheduleToTheEndReachesTheServerAndItsFolder
               QStringLiteral("mnl1gme1_") + QDate::currentDate().toString(QStringLiteral("ddMM")));
     EXPECT_EQ(saved.first().AwayTeam, QString::fromUtf8("Debreceni Sasok"));
     EXPECT_TRUE(saved.first().Problem.isEmpty());
+}
+
+TEST_F(WizardWindows, ADoubleClickOnOneOfMyTeamsGamesOpensTheWizardOnThatGame)
+{
+    makeHome("http://127.0.0.1:9");
+    ASSERT_FALSE(HasFatalFailure());
+    home.write(QStringLiteral("parquetix.ini"), home.read(QStringLiteral("parquetix.ini")) + "MY_TEAM=3\n");
+    TfrmParquetixMain window(TMainWindowOptions{
+        .Home = home.path(), .StartWaitMs = 0, .StartSender = false, .Prompter = &prompter});
+    QTreeWidget *games = window.MyTeamPlaysList();
+    ASSERT_GE(games->topLevelItemCount(), 2);
+    QTreeWidgetItem *second = games->topLevelItem(1);
+    const QString code = second->text(second->columnCount() - 1);
+    QString chosen;
+    window.Wizards().WizardShown = [&](QWidget &shown) {
+        auto &wizard = static_cast<TfrmNewGame &>(shown);
+        const TGameRow *row = wizard.Logic().SelectedGame();
+        chosen = row ? row->MerkozesKod : QString();
+        wizard.close();
+    };
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPoint at = games->visualItemRect(second).center();
+    // A double click is a press and release followed by a double-click event.
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(games->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(code.isEmpty());
+    EXPECT_EQ(chosen, code);
 }
 
 } // namespace
