@@ -13,6 +13,7 @@
 #include "shell/mainwindow/TfrmParquetixMain.h"
 
 #include "common/Win1250.h"
+#include "support/CliRunner.h"
 
 #include "shell/TDesktopSession.h"
 
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -212,6 +214,73 @@ TEST_F(WizardWindows, ADoubleClickOnOneOfMyTeamsGamesOpensTheWizardOnThatGame)
     QTest::mouseDClick(games->viewport(), Qt::LeftButton, {}, at);
     EXPECT_FALSE(code.isEmpty());
     EXPECT_EQ(chosen, code);
+}
+
+TEST_F(WizardWindows, LoadGameContinuesASavedGameToItsEnd)
+{
+    makeHome("http://127.0.0.1:9");
+    ASSERT_FALSE(HasFatalFailure());
+    home.write(QStringLiteral("first.txt"), "tick\nselect home 4\nshot home made mid 88 120\n");
+    const CliResult created =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("newgame"), QStringLiteral("--game"), QStringLiteral("MNL1GME1"),
+                    QStringLiteral("--online"), QStringLiteral("--home-starters"), QStringLiteral("4,7,11"),
+                    QStringLiteral("--away-starters"), QStringLiteral("3,8,12"), QStringLiteral("--folder"),
+                    QStringLiteral("g"), QStringLiteral("--script"), home.file(QStringLiteral("first.txt"))},
+                   home.path());
+    ASSERT_EQ(created.ExitCode, 0) << created.Err.toStdString();
+
+    TfrmParquetixMain window(TMainWindowOptions{
+        .Home = home.path(), .StartWaitMs = 0, .StartSender = false, .Prompter = &prompter});
+    ASSERT_TRUE(window.Action(TMainCommand::LoadGame)->isEnabled());
+    window.Wizards().ScreenShown = [&](TfrmParquetixScreenNew &screen) {
+        EXPECT_EQ(QApplication::activeModalWidget(), &screen);
+        TGameScript script(window.Session().App().Game(), screen.Screen());
+        EXPECT_TRUE(script.Run(QStringLiteral("select away 3\nshot away made three 20 20\ntick\n")))
+            << script.Error().toStdString();
+        screen.reject();
+    };
+    int steps = 0;
+    window.Wizards().WizardShown = [&](QWidget &shown) {
+        auto &wizard = static_cast<TfrmLoadPlay &>(shown);
+        auto *games = child<QTableWidget>(wizard, "dbgGames");
+        ASSERT_EQ(games->rowCount(), 1);
+        EXPECT_EQ(games->item(0, 0)->text(), QStringLiteral("g"));
+        EXPECT_EQ(games->item(0, 3)->text(), QStringLiteral("MNL1GME1"));
+        EXPECT_FALSE(wizard.BackButton()->isEnabled());
+        // Not online: the resend choices are off and the question comes.
+        EXPECT_FALSE(child<QRadioButton>(wizard, "rbResendAll")->isEnabled());
+        prompter.Shown.clear();
+        QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
+        ASSERT_EQ(wizard.Pages()->currentIndex(), 1);
+        ++steps;
+        EXPECT_EQ(prompter.Shown.size(), 1);
+        EXPECT_TRUE(wizard.BackButton()->isEnabled());
+        auto *attendance = child<QLineEdit>(wizard, "edNezokSzama");
+        attendance->clear();
+        QTest::keyClicks(attendance, QStringLiteral("345"));
+        QTest::mouseClick(wizard.NextButton(), Qt::LeftButton); // the court screen runs until it is closed
+        ASSERT_EQ(wizard.Pages()->currentIndex(), 2);
+        ++steps;
+        EXPECT_NE(wizard.findChild<QWidget *>(QStringLiteral("CSAPAT_1_CSAPAT_2")), nullptr);
+        wizard.close();
+        EXPECT_TRUE(wizard.isVisible()) << "closing is refused on the played times";
+        QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
+        ASSERT_EQ(wizard.Pages()->currentIndex(), 3);
+        ++steps;
+        EXPECT_EQ(child<QLabel>(wizard, "lblCsapat1Vegeredmeny")->text(), QStringLiteral("2"));
+        EXPECT_EQ(child<QLabel>(wizard, "lblCsapat2Vegeredmeny")->text(), QStringLiteral("3"));
+        QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
+    };
+    EXPECT_EQ(window.Wizards().RunLoadPlay(), int(QDialog::Accepted));
+    EXPECT_EQ(steps, 3);
+    QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
+    ASSERT_TRUE(events.open(QIODevice::ReadOnly));
+    EXPECT_EQ(events.readAll().count("kod=1102"), 2) << "each wizard closed the game once";
+    const CliResult loaded =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("load"), home.file(QStringLiteral("Save/g"))}, home.path());
+    EXPECT_TRUE(loaded.Out.contains("Attendance 345")) << loaded.Out.toStdString();
 }
 
 } // namespace
