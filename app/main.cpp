@@ -1,13 +1,11 @@
 // parquetix: the desktop program. Without arguments it starts into its main
 // window; --game and --script open the court screen on one game directly.
 
-#include "masterdata/dialogs/TAddPlayerRoster.h"
 #include "model/TGameScript.h"
-#include "screen/court/IReportLauncher.h"
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
-#include "screen/dialogs/TReportLauncher.h"
 #include "screen/text/TMessageBoxPrompter.h"
+#include "screen/wizard/widgets/TDesktopPlayStep.h"
 #include "shell/TDesktopSession.h"
 #include "shell/TGameFolder.h"
 #include "shell/TGameLoader.h"
@@ -43,19 +41,6 @@ public:
 private:
     IPrompter &current() { return Scripted ? static_cast<IPrompter &>(Script) : m_boxes; }
     TMessageBoxPrompter &m_boxes;
-};
-
-// The court screen pauses and restarts the session's sender through this.
-class TSessionSending : public ISendingSwitch
-{
-public:
-    explicit TSessionSending(TDesktopSession &session) : m_session(session) {}
-    bool SendingEnabled() const override { return m_session.SendingEnabled(); }
-    void SetSendingEnabled(bool enabled) override { m_session.SetSendingEnabled(enabled); }
-    void RestartSending() override { m_session.RestartSending(); }
-
-private:
-    TDesktopSession &m_session;
 };
 
 int fail(const QString &message)
@@ -124,17 +109,11 @@ int main(int argc, char **argv)
     session.StartSender();
     TParquetixApplication &app = session.App();
     TGameStore &store = session.Store();
-    TGuardedGameStore &guard = session.GuardedStore();
     QString error;
 
-    // The report commands outlive the screen that calls them.
-    TSessionSending sending(session);
-    // A bench grows from the home's roster table and its player edit dialog.
-    TAddPlayerRoster roster(TDialogContext{session.Translation().DataModule(),
-                                           session.Translation().Translator(), session.Messages(), boxes});
-    std::unique_ptr<TReportLauncher> reports;
-    std::unique_ptr<TfrmParquetixScreenNew> screen;
-    // On every way out the sender stops before the screen it writes on goes.
+    // The court screen as the wizards run it; on every way out the sender
+    // stops before the screen it writes on goes.
+    TDesktopPlayStep play(session, boxes);
     struct TStopSenderFirst
     {
         TDesktopSession &Session;
@@ -144,40 +123,7 @@ int main(int argc, char **argv)
             Session.StopSender();
         }
     } stopSenderFirst{session};
-    auto createScreen = [&](TGame &game) {
-        screen = std::make_unique<TfrmParquetixScreenNew>(game, app.LibraryFolder());
-        boxes.SetParent(screen.get());
-        app.SetScreen(&screen->Screen());
-        session.SetCourtScreen(&screen->Screen());
-        reports = std::make_unique<TReportLauncher>(game, session.Translation().Translator());
-        reports->SetParent(screen.get());
-        reports->SetImageFolder(app.ExeFolder);
-        reports->SetStaffSource(
-            [&session](const QString &type) { return session.Translation().DataModule().StaffNames(type); });
-        reports->SetNativeNames({[&session](const QString &webId) {
-                                     return session.Translation().DataModule().PlayerNativeName(webId);
-                                 },
-                                 [&session](const QString &webId) {
-                                     return session.Translation().DataModule().TeamNativeName(webId);
-                                 }});
-        reports->SetJerseyLookup([&session](const QString &webId, QString *error) {
-            return session.Translation().DataModule().PlayerRecordByWebId(webId, error).JatekosMezSzam;
-        });
-        screen->Screen().SetReportLauncher(reports.get());
-        screen->Screen().SetSendingSwitch(&sending);
-        screen->Screen().SetRosterSource(&roster);
-    };
-    // A disk failure never stops the recording: it is shown in the status area,
-    // and in a message box when it starts.
-    guard.Report = [&](const QString &problem) {
-        if (!screen)
-            return;
-        screen->Screen().ShowStatus(problem.isEmpty() ? QString() : QStringLiteral("Not saved: ") + problem);
-        if (!problem.isEmpty() && !prompter.Scripted)
-            boxes.ShowError(QStringLiteral("The game could not be saved; recording goes on and every "
-                                           "event saves again.\n\n") +
-                            problem);
-    };
+    auto createScreen = [&](TGame &game) { play.Prepare(game); };
 
     if (parser.isSet(gameOption)) {
         const QString folder = QDir(parser.value(gameOption)).absolutePath();
@@ -200,21 +146,14 @@ int main(int argc, char **argv)
         else
             app.Game().SetStore(nullptr); // a game to look at, not to keep
         prompter.Scripted = true;
-        TGameScript runner(app.Game(), screen->Screen());
+        play.Quiet = true;
+        TGameScript runner(app.Game(), play.Screen()->Screen());
         if (!runner.Run(script, file.fileName()))
             return fail(runner.Error());
         prompter.Scripted = false;
+        play.Quiet = false;
     }
 
-    screen->Open();
-    session.CourtScreenOpened();
-    // Without a window manager a maximized window keeps its size: fill the screen.
-    if (const QScreen *display = QGuiApplication::primaryScreen())
-        screen->setGeometry(display->availableGeometry());
-    screen->showMaximized();
-    screen->exec();
-    // The game outlives the window: it must not report to it any more.
-    guard.Report = nullptr;
-    app.SetScreen(nullptr);
+    play.Play(app.Game(), &error);
     return 0;
 }

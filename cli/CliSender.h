@@ -27,6 +27,12 @@ public:
     // Points SERVER_NAME at the server and makes the sender (not yet running).
     void Attach(TCliGame &session);
     TParquetixSender &Sender() { return *m_sender; }
+    // The sending switch the wizards turn; nothing before Attach.
+    void SetSendingEnabled(bool enabled)
+    {
+        if (m_host)
+            m_host->SetSendingEnabled(enabled);
+    }
 
     // Starts the thread; the session's script then serves its hand-offs after
     // every command.

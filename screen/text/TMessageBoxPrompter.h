@@ -11,6 +11,7 @@ class TMessageBoxPrompter : public IPrompter
 public:
     explicit TMessageBoxPrompter(QWidget *parent = nullptr) : m_parent(parent) {}
     void SetParent(QWidget *parent) { m_parent = parent; }
+    QWidget *Parent() const { return m_parent; }
 
     void ShowError(const QString &text) override;
     void ShowInformation(const QString &text) override;

@@ -16,6 +16,7 @@
 #include "model/Services.h"
 #include "screen/text/TFormTranslator.h"
 #include "screen/text/TMessageBoxPrompter.h"
+#include "screen/wizard/widgets/TDesktopWizards.h"
 #include "shell/TDesktopSession.h"
 #include "shell/TIniFile.h"
 #include "shell/TSettingsFile.h"
@@ -63,6 +64,7 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
 
     m_session->SetPrompter(m_prompter);
     m_problems = m_session->Start();
+    m_wizards = std::make_unique<TDesktopWizards>(*m_session, *m_prompter, *m_boxes, this);
 
     buildWindow();
     buildMenu();
@@ -163,6 +165,9 @@ QWidget *TfrmParquetixMain::buildCentral()
             emit ScheduledGameChosen(code);
     });
     column->addWidget(m_myTeamPlays, 1);
+    // A double click opens the new game wizard on that game.
+    connect(this, &TfrmParquetixMain::ScheduledGameChosen, this,
+            [this](const QString &code) { m_wizards->RunNewGame(code); });
 
     m_onlineUpdate = new QPushButton(QStringLiteral("Online &Update"), central);
     m_onlineUpdate->setObjectName(QStringLiteral("btnOnlineUpdate"));
@@ -268,6 +273,8 @@ bool TfrmParquetixMain::Available(TMainCommand command)
     case TMainCommand::About:
     case TMainCommand::Updates:
     case TMainCommand::OtherGames:
+    case TMainCommand::Schedule:
+    case TMainCommand::LoadGame:
         return true;
     default:
         return false;
@@ -305,6 +312,12 @@ void TfrmParquetixMain::Run(TMainCommand command)
         break;
     case TMainCommand::OtherGames:
         showScoreboard();
+        break;
+    case TMainCommand::Schedule:
+        m_wizards->RunNewGame();
+        break;
+    case TMainCommand::LoadGame:
+        m_wizards->RunLoadPlay();
         break;
     default:
         break;

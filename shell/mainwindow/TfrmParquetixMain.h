@@ -15,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 class TDesktopSession;
+class TDesktopWizards;
 class TMessageBoxPrompter;
 
 class IUpdateDownloader;
@@ -49,6 +50,8 @@ public:
     // The problems met at start-up; the window works on with defaults.
     const QStringList &StartProblems() const { return m_problems; }
     TDesktopSession &Session() { return *m_session; }
+    // The new game and load wizards ("Schedule", "Load game", a double click on a game).
+    TDesktopWizards &Wizards() { return *m_wizards; }
 
     // The upcoming games of MY_TEAM into the list.
     void RefreshMyTeamPlays();
@@ -98,6 +101,7 @@ private:
 
     std::unique_ptr<TDesktopSession> m_session;
     std::unique_ptr<TMessageBoxPrompter> m_boxes;
+    std::unique_ptr<TDesktopWizards> m_wizards;
     std::unique_ptr<IUpdateDownloader> m_ownDownloader;
     IUpdateDownloader *m_downloader = nullptr;
     IPrompter *m_prompter = nullptr;

@@ -5,6 +5,7 @@
 #include "model/Services.h"
 #include "model/TGame.h"
 #include "model/TSettings.h"
+#include "screen/wizard/widgets/TDesktopWizards.h"
 #include "server/TStatsServer.h"
 #include "shell/TDesktopSession.h"
 #include "shell/mainwindow/TScoreboard.h"
@@ -283,6 +284,12 @@ TEST_F(MainWindow, DoubleClickOnAGameAsksForItsWizard)
     QStringList chosen;
     QObject::connect(window.get(), &TfrmParquetixMain::ScheduledGameChosen,
                      [&](const QString &code) { chosen << code; });
+    // Each choice opens the new game wizard; it is closed as soon as it shows.
+    int wizards = 0;
+    window->Wizards().WizardShown = [&](QWidget &shown) {
+        ++wizards;
+        shown.close();
+    };
     QTreeWidget *list = window->MyTeamPlaysList();
     ASSERT_EQ(list->topLevelItemCount(), 2);
     for (int row : {1, 0}) {
@@ -294,6 +301,7 @@ TEST_F(MainWindow, DoubleClickOnAGameAsksForItsWizard)
     // A double click below the rows chooses nothing.
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() - 5));
     EXPECT_EQ(chosen, (QStringList{QStringLiteral("SECOND"), QStringLiteral("FIRST")}));
+    EXPECT_EQ(wizards, 2);
 }
 
 TEST_F(MainWindow, MasterDataItemsOpenTheirDialogs)

@@ -1,0 +1,197 @@
+#include "TLoadPlayLogic.h"
+
+#include "IPlayStep.h"
+
+#include "masterdata/TMessageTable.h"
+#include "masterdata/TdmMain.h"
+#include "model/Services.h"
+#include "model/TGame.h"
+#include "shell/TGameFolder.h"
+#include "shell/TGameStore.h"
+#include "shell/TParquetixApplication.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+TLoadPlayLogic::TLoadPlayLogic(const TWizardServices &services) : m_services(services)
+{
+    m_rows = TSavedGameList::List(m_services.App.SaveRoot);
+    if (!m_rows.isEmpty())
+        m_selected = 0;
+    TdmMain &dm = m_services.Dm;
+    Referees = dm.StaffNames(QStringLiteral("B"));
+    Coaches = dm.StaffNames(QStringLiteral("E"));
+    Stadiums = dm.StaffNames(QStringLiteral("H"));
+}
+
+TLoadPlayLogic::~TLoadPlayLogic()
+{
+    if (game().Settings().DeleteDataDump())
+        m_services.Store.DeleteDumps(game());
+}
+
+TGame &TLoadPlayLogic::game()
+{
+    return m_services.App.Game();
+}
+
+void TLoadPlayLogic::Select(int index)
+{
+    m_selected = (index >= 0 && index < m_rows.size()) ? index : -1;
+}
+
+bool TLoadPlayLogic::SelectFolder(const QString &folder)
+{
+    const QString name = QFileInfo(folder).fileName();
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].Folder == folder || m_rows[i].Folder == name) {
+            m_selected = i;
+            return true;
+        }
+    return false;
+}
+
+bool TLoadPlayLogic::Online() const
+{
+    return const_cast<TLoadPlayLogic *>(this)->game().Online;
+}
+
+void TLoadPlayLogic::SetOnline(bool online)
+{
+    game().Online = online;
+    if (online)
+        m_resendAll = false;
+}
+
+bool TLoadPlayLogic::NextEnabled() const
+{
+    return !m_finished && (m_step != Selection || m_selected >= 0);
+}
+
+QString TLoadPlayLogic::NextCaption() const
+{
+    return m_services.Translator.Translate(
+        m_step == EndGame ? QStringLiteral("Befejezés") : QStringLiteral("Tovább"), QStringLiteral("FORM"));
+}
+
+bool TLoadPlayLogic::leaveSelection()
+{
+    if (m_selected < 0)
+        return false;
+    const TSavedGameRow &row = m_rows[m_selected];
+    TParquetixApplication &app = m_services.App;
+    app.ResetGame();
+    if (!game().Online) {
+        if (!m_services.Prompter.Confirm(m_services.Messages.MsgNotOnlineLoad))
+            return false;
+        if (m_services.SetSendingEnabled)
+            m_services.SetSendingEnabled(false);
+    }
+    const QString folder = QDir(app.SaveRoot).absoluteFilePath(row.Folder);
+    // The whole folder is read and checked here, so a damaged one keeps the
+    // wizard on its first step with the file named.
+    const TLoadOptions options{.Online = game().Online, .ResendAll = m_resendAll, .LoadDamaged = LoadDamaged};
+    QString error;
+    if (!m_loader.Read(TGameFolder(folder), row.Code, &error, options)) {
+        m_error = error;
+        m_services.Prompter.ShowError(error);
+        return false;
+    }
+    m_warning = m_loader.Warning();
+    app.GameFolder = folder;
+    game().GameFolder = folder;
+    game().GameCode = row.Code;
+    m_loader.ApplyGameData(game());
+    const TGameDataLogic data(game(), {});
+    Fields = data.Fields;
+    return true;
+}
+
+bool TLoadPlayLogic::leaveGameData()
+{
+    TGame &current = game();
+    TGameDataLogic data(current, {});
+    data.Fields = Fields;
+    data.Ok();
+    const TLoadOptions options{
+        .Online = current.Online, .ResendAll = m_resendAll, .LoadDamaged = LoadDamaged};
+    m_loader.ApplyRosters(current);
+    m_services.App.LoadReferenceLists();
+    if (m_services.Play)
+        m_services.Play->Prepare(current);
+    QString error;
+    if (!m_loader.ApplyEvents(current, options, &error)) {
+        m_error = error;
+        m_services.Prompter.ShowError(error);
+        return false;
+    }
+    m_loader.ApplyScreenState(current);
+    m_services.Store.DeleteTemporaryEventDumps();
+    if (m_services.SetSendingEnabled)
+        m_services.SetSendingEnabled(true);
+    if (m_services.Play && !m_services.Play->Play(current, &m_error))
+        return false;
+    End.Fill(current);
+    return true;
+}
+
+bool TLoadPlayLogic::Next()
+{
+    if (!NextEnabled())
+        return false;
+    m_error.clear();
+    switch (m_step) {
+    case Selection:
+        if (!leaveSelection())
+            return false;
+        m_step = GameData;
+        return true;
+    case GameData:
+        if (!leaveGameData())
+            return false;
+        m_step = PlayedTimes;
+        m_playedTimes = std::make_unique<TPlayedTimePage>(game(), m_services.Prompter, m_services.Messages);
+        return true;
+    case PlayedTimes:
+        m_playedTimes->Store(false, true);
+        m_playedTimes.reset();
+        m_step = EndGame;
+        return true;
+    case EndGame:
+        game().SendGameClosed();
+        game().SaveGame();
+        if (m_services.Finishing)
+            m_services.Finishing(game());
+        m_finished = true;
+        return true;
+    }
+    return false;
+}
+
+void TLoadPlayLogic::Back()
+{
+    if (BackEnabled())
+        m_step = Selection;
+}
+
+void TLoadPlayLogic::Print()
+{
+    if (PrintEnabled())
+        m_services.Print();
+}
+
+void TLoadPlayLogic::SendData()
+{
+    if (SendDataEnabled())
+        m_services.SendData();
+}
+
+bool TLoadPlayLogic::RequestClose()
+{
+    if (m_step == PlayedTimes) {
+        m_services.Prompter.ShowInformation(
+            m_services.Translator.Translate(QStringLiteral("Use the Next button"), QStringLiteral("FORM")));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "TPlayedTimePage.h"
+#include "TWizardServices.h"
+
+#include "screen/dialogs/TGameDataLogic.h"
+#include "shell/TGameLoader.h"
+#include "shell/TSavedGameList.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+// The load wizard without widgets: the saved games, the game data, the
+// rebuild and the court screen, the played times and the end of the game.
+// Its steps are 1, 3, 4 and 5.
+class TLoadPlayLogic
+{
+public:
+    enum TStep
+    {
+        Selection = 1,
+        GameData = 3,
+        PlayedTimes = 4,
+        EndGame = 5
+    };
+
+    explicit TLoadPlayLogic(const TWizardServices &services);
+    // The dumps are deleted when DELETE_DATA_DUMP is set.
+    ~TLoadPlayLogic();
+    TLoadPlayLogic(const TLoadPlayLogic &) = delete;
+    TLoadPlayLogic &operator=(const TLoadPlayLogic &) = delete;
+
+    // Step 1: the saved games of the save root.
+    const QList<TSavedGameRow> &Rows() const { return m_rows; }
+    int Selected() const { return m_selected; }
+    void Select(int index);
+    // The row of a folder, by its name or its path; false when none.
+    bool SelectFolder(const QString &folder);
+    bool Online() const;
+    // Marking the game online selects "Resend the missing data".
+    void SetOnline(bool online);
+    bool ResendEnabled() const { return Online(); }
+    bool ResendAll() const { return m_resendAll; }
+    void SetResendAll(bool all) { m_resendAll = all; }
+    // Load a folder whose files differ from the last completed save.
+    bool LoadDamaged = false;
+
+    // Step 3.
+    TGameDataLogic::TFields Fields;
+    QStringList Referees, Coaches, Stadiums;
+
+    // Step 4 (null on other steps) and step 5.
+    TPlayedTimePage *PlayedTimesPage() { return m_playedTimes.get(); }
+    TEndPage End;
+
+    TStep Step() const { return m_step; }
+    bool NextEnabled() const;
+    bool BackEnabled() const { return m_step == GameData; }
+    bool PrintEnabled() const { return m_step == EndGame && bool(m_services.Print); }
+    bool SendDataEnabled() const { return m_step == EndGame && bool(m_services.SendData); }
+    QString NextCaption() const;
+
+    // "&Next": false when the wizard stays on its step; a damaged folder is
+    // shown to the operator, naming the file.
+    bool Next();
+    void Back();
+    void Print();
+    void SendData();
+    bool RequestClose();
+    bool Finished() const { return m_finished; }
+    // The loader's warning of a damaged folder loaded as it stands.
+    const QString &Warning() const { return m_warning; }
+    const QString &LastError() const { return m_error; }
+
+private:
+    bool leaveSelection();
+    bool leaveGameData();
+    TGame &game();
+
+    TWizardServices m_services;
+    QList<TSavedGameRow> m_rows;
+    int m_selected = -1;
+    bool m_resendAll = false;
+    TGameLoader m_loader;
+    std::unique_ptr<TPlayedTimePage> m_playedTimes;
+    TStep m_step = Selection;
+    bool m_finished = false;
+    QString m_warning;
+    QString m_error;
+};

@@ -1,0 +1,101 @@
+#include "TDesktopWizards.h"
+
+#include "TDesktopPlayStep.h"
+#include "TfrmLoadPlay.h"
+#include "TfrmNewGame.h"
+
+#include "masterdata/dialogs/TDialogContext.h"
+#include "masterdata/dialogs/TfrmJatekos.h"
+#include "model/TGame.h"
+#include "screen/dialogs/TReportLauncher.h"
+#include "screen/text/TMessageBoxPrompter.h"
+#include "shell/TDesktopSession.h"
+#include "shell/TGameUpload.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTimer>
+
+TDesktopWizards::TDesktopWizards(TDesktopSession &session, IPrompter &prompter, TMessageBoxPrompter &boxes,
+                                 QWidget *parent)
+    : m_session(session), m_prompter(prompter), m_boxes(boxes), m_parent(parent)
+{
+}
+
+void TDesktopWizards::waitForSender(TGame &game)
+{
+    // The closing message goes with the game unless it is delivered first;
+    // the sender's hand-offs are served meanwhile.
+    if (!m_session.Sender() || !game.Online)
+        return;
+    QTimer tick;
+    tick.start(100);
+    const QDeadlineTimer deadline(FinishWaitMs);
+    while (!game.OutgoingQueue.IsEmpty() && m_session.SendingEnabled() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+}
+
+TWizardServices TDesktopWizards::services(TDesktopPlayStep &play, QWidget *&window)
+{
+    TDesktopSession &session = m_session;
+    TWizardServices s{session.App(),      session.Translation().DataModule(),
+                      session.Messages(), session.Translation().Translator(),
+                      m_prompter,         session.Store()};
+    s.Play = &play;
+    s.SetSendingEnabled = [&session](bool on) { session.SetSendingEnabled(on); };
+    s.EditNewPlayer = [this, &window](TRowEdit &edit) {
+        const TDialogContext context{m_session.Translation().DataModule(),
+                                     m_session.Translation().Translator(), m_session.Messages(), m_prompter};
+        TfrmJatekos dialog(context, edit, window);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    s.RosterPresentation = RosterPresentation;
+    s.Print = [&session, &window] {
+        TReportLauncher reports(session.App().Game(), session.Translation().Translator());
+        reports.SetParent(window);
+        reports.SetImageFolder(session.App().ExeFolder);
+        reports.SetStaffSource(
+            [&session](const QString &type) { return session.Translation().DataModule().StaffNames(type); });
+        reports.RunReportMenu();
+    };
+    if (session.Sender())
+        s.SendData = [&session] {
+            TGameUpload::UploadGame(session.App().Game(), session.Store(), *session.Sender());
+        };
+    s.Finishing = [this](TGame &game) { waitForSender(game); };
+    return s;
+}
+
+int TDesktopWizards::RunNewGame(const QString &code)
+{
+    TDesktopPlayStep play(m_session, m_boxes);
+    play.Shown = ScreenShown;
+    QWidget *window = nullptr;
+    QWidget *parent = m_boxes.Parent();
+    TfrmNewGame wizard(services(play, window), m_parent);
+    window = &wizard;
+    m_boxes.SetParent(&wizard);
+    if (!code.isEmpty())
+        wizard.SelectGame(code);
+    if (WizardShown)
+        QTimer::singleShot(0, &wizard, [this, &wizard] { WizardShown(wizard); });
+    const int result = wizard.exec();
+    m_boxes.SetParent(parent);
+    return result;
+}
+
+int TDesktopWizards::RunLoadPlay()
+{
+    TDesktopPlayStep play(m_session, m_boxes);
+    play.Shown = ScreenShown;
+    QWidget *window = nullptr;
+    QWidget *parent = m_boxes.Parent();
+    TfrmLoadPlay wizard(services(play, window), m_parent);
+    window = &wizard;
+    m_boxes.SetParent(&wizard);
+    if (WizardShown)
+        QTimer::singleShot(0, &wizard, [this, &wizard] { WizardShown(wizard); });
+    const int result = wizard.exec();
+    m_boxes.SetParent(parent);
+    return result;
+}
