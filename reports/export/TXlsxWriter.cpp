@@ -99,6 +99,8 @@ bool TXlsxWriter::Write(const TSpreadsheet &sheet, const QString &file, QString 
         QFile::remove(part);
         return fail(QStringLiteral("%1: %2").arg(file, QString::fromUtf8(lxw_strerror(result))));
     }
+    // The temporary file was made private; the workbook is an ordinary document.
+    QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     if (std::rename(partName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
         QFile::remove(part);
         return fail(QStringLiteral("%1: cannot be replaced").arg(file));
