@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CliGame.h"
 #include "GameOutput.h"
+#include "ReportRoster.h"
 
 #include "reports/boxscore/TqrULEBTeamResults.h"
 #include "reports/painter/TReportPainter.h"
@@ -15,8 +16,10 @@
 
 namespace {
 
-const char *Usage = "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
-                    "[--print] [--set KEY=VALUE]   (NAME: boxscore, printall)";
+const char *Usage =
+    "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
+    "[--print] [--set KEY=VALUE] [--team-note home|away=TEXT] [--coach-note home|away=TEXT]   "
+    "(NAME: boxscore, printall, roster)";
 
 // The documents of a report name, in the order they print.
 bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
@@ -29,6 +32,10 @@ bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDoc
     };
     if (name == QLatin1String("boxscore")) {
         documents.push_back(boxScore());
+        return true;
+    }
+    if (name == QLatin1String("roster")) {
+        documents.push_back(RosterReport(session));
         return true;
     }
     if (name == QLatin1String("printall")) {
@@ -53,7 +60,7 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QStringList args = arguments;
     TCliGame session;
-    if (!session.TakeOptions(args, QStringLiteral("report"), err))
+    if (!session.TakeOptions(args, QStringLiteral("report"), err) || !TakeRosterOptions(args, err))
         return 2;
     bool hasScript = false;
     const QString script = TakeOption(args, QStringLiteral("--script"), &hasScript);
@@ -92,7 +99,7 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     session.Translation.SetLanguage(session.App.Settings().Language());
     std::vector<TReportDocument> documents;
     if (!buildReports(name, session, documents)) {
-        err << "report: unknown report '" << name << "' (boxscore, printall)\n";
+        err << "report: unknown report '" << name << "' (boxscore, printall, roster)\n";
         return 2;
     }
     QList<const TReportDocument *> all;
