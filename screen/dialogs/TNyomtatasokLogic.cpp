@@ -1,6 +1,7 @@
 #include "TNyomtatasokLogic.h"
 
 #include "reports/boxscore/TqrULEBTeamResults.h"
+#include "reports/export/TSpreadsheetExport.h"
 
 #include "model/Services.h"
 #include "model/TGame.h"
@@ -121,6 +122,8 @@ TNyomtatasokLogic::TAction TNyomtatasokLogic::Ok(std::vector<TReportDocument> &d
         documents.push_back(editionBoxScore());
         return TAction::Preview;
     }
+    if (m_selected == QLatin1String("rbRosterPresentation"))
+        return TAction::RosterPresentation;
     return TAction::NotAvailable;
 }
 
@@ -139,4 +142,10 @@ std::vector<TReportDocument> TNyomtatasokLogic::F12(bool &preview) const
     std::vector<TReportDocument> documents;
     documents.push_back(editionBoxScore());
     return documents;
+}
+
+bool TNyomtatasokLogic::Export(bool fiba, const QString &file, QString *error) const
+{
+    return TSpreadsheetExport::Run(fiba ? TSpreadsheetExport::TKind::Fiba : TSpreadsheetExport::TKind::Excel,
+                                   m_game, m_translator, m_templateFolder, file, error);
 }

@@ -32,8 +32,9 @@ public:
     // What OK does for the chosen report.
     enum class TAction
     {
-        Preview,      // show the documents in the preview
-        NotAvailable, // the report is not built yet
+        Preview,            // show the documents in the preview
+        NotAvailable,       // the report is not built yet
+        RosterPresentation, // open the notes dialog, which previews the roster sheet
     };
 
     TNyomtatasokLogic(const TGame &game, ITranslator &translator);
@@ -61,6 +62,10 @@ public:
 
     // Relative image names of the settings are taken from this folder.
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
+    // "Excel export" (fiba false) and "FIBA export" into the workbook file,
+    // from the templates of this folder; false with the reason otherwise.
+    void SetTemplateFolder(const QString &folder) { m_templateFolder = folder; }
+    bool Export(bool fiba, const QString &file, QString *error) const;
 
 private:
     TReportDocument editionBoxScore() const;
@@ -75,4 +80,5 @@ private:
     QSize m_dialogSize;
     QRect m_groupBox;
     QString m_imageFolder;
+    QString m_templateFolder;
 };

@@ -20,8 +20,9 @@ CliResult cli(const QStringList &args)
 QString savedGame(const TestHome &home, const QString &name)
 {
     const QString folder = home.file(name);
-    const CliResult r = cli({QStringLiteral("play"), sourceFolder() + QStringLiteral("/tests/data/boxscore-overtime.txt"),
-                             QStringLiteral("--save"), folder});
+    const CliResult r =
+        cli({QStringLiteral("play"), sourceFolder() + QStringLiteral("/tests/data/boxscore-overtime.txt"),
+             QStringLiteral("--save"), folder});
     EXPECT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     return folder;
 }
@@ -30,7 +31,8 @@ QString savedGame(const TestHome &home, const QString &name)
 QStringList cellTexts(const QByteArray &json, const QString &band, const QString &name)
 {
     QStringList texts;
-    for (const QJsonValue &line : QJsonDocument::fromJson(json).object().value(QLatin1String("bands")).toArray()) {
+    for (const QJsonValue &line :
+         QJsonDocument::fromJson(json).object().value(QLatin1String("bands")).toArray()) {
         if (line.toObject().value(QLatin1String("band")).toString() != band)
             continue;
         QStringList parts;
@@ -53,17 +55,19 @@ TEST(SpreadsheetOutput, ANoteOf255CharactersIsSavedWholeAndPrintedFromTheFolder)
     ASSERT_EQ(note.size(), 255);
     CliResult r = cli({QStringLiteral("notes"), folder, QStringLiteral("home"), QStringLiteral("10"), note});
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
-    r = cli({QStringLiteral("notes"), folder, QStringLiteral("away"), QStringLiteral("99"), QStringLiteral("x")});
+    r = cli(
+        {QStringLiteral("notes"), folder, QStringLiteral("away"), QStringLiteral("99"), QStringLiteral("x")});
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_TRUE(r.Err.contains("99")) << r.Err.toStdString();
 
     const QString cells = home.file(QStringLiteral("roster.json"));
     r = cli({QStringLiteral("report"), QStringLiteral("roster"), folder, QStringLiteral("--cells"), cells,
-             QStringLiteral("--team-note"), QStringLiteral("home=Unbeaten at home"), QStringLiteral("--coach-note"),
-             QStringLiteral("away=Third season")});
+             QStringLiteral("--team-note"), QStringLiteral("home=Unbeaten at home"),
+             QStringLiteral("--coach-note"), QStringLiteral("away=Third season")});
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     const QByteArray json = home.read(QStringLiteral("roster.json"));
-    EXPECT_TRUE(cellTexts(json, QStringLiteral("qrsbHomeTeamPlayers"), QStringLiteral("qlNote")).contains(note));
+    EXPECT_TRUE(
+        cellTexts(json, QStringLiteral("qrsbHomeTeamPlayers"), QStringLiteral("qlNote")).contains(note));
     EXPECT_TRUE(MatchesGolden(QStringLiteral("reports/golden/roster-overtime-hun.json"), json));
 
     r = cli({QStringLiteral("report"), QStringLiteral("roster"), folder, QStringLiteral("--team-note"),
@@ -98,7 +102,8 @@ TEST(SpreadsheetOutput, PlayerStatsOfTwoSavedGamesDoubleEveryCount)
     XlsxBook book;
     QString error;
     ASSERT_TRUE(book.Open(xlsx, &error)) << error.toStdString();
-    EXPECT_EQ(book.Cell(QStringLiteral("B5")).Text.toUtf8(), one[0].split('\t')[0].left(one[0].indexOf("1-")));
+    EXPECT_EQ(book.Cell(QStringLiteral("B5")).Text.toUtf8(),
+              one[0].split('\t')[0].left(one[0].indexOf("1-")));
 
     r = cli({QStringLiteral("playerstats"), first, home.file(QStringLiteral("nothing-here"))});
     EXPECT_EQ(r.ExitCode, 1);
@@ -114,7 +119,9 @@ TEST(SpreadsheetOutput, ExportsOfASavedGameOpenAsWorkbooks)
         const char *Kind;
         const char *Cell;
         const char *Text;
-    } cases[] = {{"excel", "A3", "Szeged Sharks"}, {"excel", "A22", "Pecs Panthers"}, {"fiba", "C9", "Vass Gergely *"}};
+    } cases[] = {{"excel", "A3", "Szeged Sharks"},
+                 {"excel", "A22", "Pecs Panthers"},
+                 {"fiba", "C9", "Vass Gergely *"}};
     for (const auto &c : cases) {
         const QString file = home.file(QStringLiteral("out.xlsx"));
         const CliResult r = cli({QStringLiteral("export"), QLatin1String(c.Kind), folder, file});
@@ -124,7 +131,8 @@ TEST(SpreadsheetOutput, ExportsOfASavedGameOpenAsWorkbooks)
         ASSERT_TRUE(book.Open(file, &error)) << error.toStdString();
         EXPECT_EQ(book.Cell(QLatin1String(c.Cell)).Text, QLatin1String(c.Text)) << c.Kind;
     }
-    const CliResult r = cli({QStringLiteral("export"), QStringLiteral("csv"), folder, home.file(QStringLiteral("x"))});
+    const CliResult r =
+        cli({QStringLiteral("export"), QStringLiteral("csv"), folder, home.file(QStringLiteral("x"))});
     EXPECT_EQ(r.ExitCode, 2);
 }
 
