@@ -13,6 +13,7 @@
 #include "masterdata/dialogs/TfrmNewPlayer.h"
 #include "masterdata/dialogs/TfrmNewTeam.h"
 #include "model/Services.h"
+#include "screen/dialogs/TfrmJatekosKimutatas.h"
 #include "screen/text/TFormTranslator.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "shell/TDesktopSession.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDialog>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -224,6 +226,7 @@ bool TfrmParquetixMain::Available(TMainCommand command)
     case TMainCommand::EmptyDatabase:
     case TMainCommand::About:
     case TMainCommand::Updates:
+    case TMainCommand::IndividualStats:
         return true;
     default:
         return false;
@@ -255,6 +258,9 @@ void TfrmParquetixMain::Run(TMainCommand command)
         break;
     case TMainCommand::About:
         showAbout();
+        break;
+    case TMainCommand::IndividualStats:
+        showIndividualStats();
         break;
     case TMainCommand::Updates:
         showOnlineUpdate(false);
@@ -416,4 +422,26 @@ void TfrmParquetixMain::closeEvent(QCloseEvent *event)
 {
     m_session->StopSender();
     QMainWindow::closeEvent(event);
+}
+
+void TfrmParquetixMain::showIndividualStats()
+{
+    TParquetixApplication &app = m_session->App();
+    TdmMain &dm = m_session->Translation().DataModule();
+    // The game lines name the teams of scheduled games.
+    const TScheduleLookup lookup = [&dm](const QString &code) {
+        TScheduledGame game;
+        const std::optional<TGameRow> row = dm.GameByCode(code);
+        if (!row)
+            return game;
+        game.Found = true;
+        if (const std::optional<TTeamRow> team = dm.TeamById(row->HazaiCsapatID))
+            game.HomeName = team->EgyesuletNev;
+        if (const std::optional<TTeamRow> team = dm.TeamById(row->VendegCsapatID))
+            game.AwayName = team->EgyesuletNev;
+        return game;
+    };
+    TfrmJatekosKimutatas dialog(app.SaveRoot, lookup, m_session->Translation().Translator(), this);
+    dialog.SetTemplateFolder(QDir(app.ExeFolder).filePath(QStringLiteral("Template")));
+    dialog.exec();
 }

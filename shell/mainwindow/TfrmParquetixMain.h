@@ -70,6 +70,7 @@ private:
     void emptyDatabase();
     void showMyTeamPlays();
     void showAbout();
+    void showIndividualStats();
     void showOnlineUpdate(bool atOnce);
 
     std::unique_ptr<TDesktopSession> m_session;
