@@ -160,6 +160,30 @@ bool TSheetTemplate::Parse(const QByteArray &text, const QString &fileName, TSpr
                 result.ColumnWidths[c] = width;
             continue;
         }
+        if (keyword == QLatin1String("print")) {
+            if (!needs(2, false))
+                return fail(problem);
+            if (tokens[1].Text != QLatin1String("landscape") && tokens[1].Text != QLatin1String("portrait"))
+                return fail(QStringLiteral("\"print\" takes landscape or portrait"));
+            result.Landscape = tokens[1].Text == QLatin1String("landscape");
+            continue;
+        }
+        if (keyword == QLatin1String("align")) {
+            if (!needs(3, false))
+                return fail(problem);
+            TRange range;
+            if (!parseRange(tokens[1].Text, range))
+                return fail(QStringLiteral("\"%1\" is not a cell or a range of cells").arg(tokens[1].Text));
+            const QStringList names{QStringLiteral("left"), QStringLiteral("center"),
+                                    QStringLiteral("right")};
+            const int index = int(names.indexOf(tokens[2].Text));
+            if (index < 0)
+                return fail(QStringLiteral("\"align\" takes left, center or right"));
+            for (int r = range.Top; r <= range.Bottom; ++r)
+                for (int c = range.Left; c <= range.Right; ++c)
+                    result.SetAlignment(r, c, TSheetCell::TAlign(index + 1));
+            continue;
+        }
         const bool known = keyword == QLatin1String("text") || keyword == QLatin1String("number") ||
                            keyword == QLatin1String("formula") || keyword == QLatin1String("format") ||
                            keyword == QLatin1String("bold");

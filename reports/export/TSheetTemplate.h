@@ -16,6 +16,8 @@
 //   formula G7:G21 "=E{r}*2"    a formula; {r} is each cell's own row number
 //   format G7:G21 "0.0"         number format, kept when data is written there
 //   bold A1:AG6                 bold font, kept when data is written there
+//   align D8:D21 center         left, center or right, kept when data is written there
+//   print landscape             landscape or portrait; always one page wide
 //
 // Texts are in double quotes, a quote inside doubled ("").
 class TSheetTemplate

@@ -34,6 +34,11 @@ void TSpreadsheet::SetNumberFormat(int row, int column, const QString &format)
     at(row, column).NumberFormat = format;
 }
 
+void TSpreadsheet::SetAlignment(int row, int column, TSheetCell::TAlign alignment)
+{
+    at(row, column).Alignment = alignment;
+}
+
 const TSheetCell *TSpreadsheet::Cell(int row, int column) const
 {
     const auto it = m_cells.find({row, column});

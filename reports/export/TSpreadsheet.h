@@ -21,6 +21,14 @@ struct TSheetCell
     QString Text; // the text, or the formula with its leading "="
     bool Bold = false;
     QString NumberFormat;
+    enum class TAlign
+    {
+        General,
+        Left,
+        Center,
+        Right
+    };
+    TAlign Alignment = TAlign::General;
 
     bool operator==(const TSheetCell &o) const = default;
 };
@@ -36,6 +44,8 @@ public:
 
     QString SheetName;
     QMap<int, double> ColumnWidths;
+    // Printed across the page; the sheet is always printed one page wide.
+    bool Landscape = false;
 
     // A written value keeps the cell's bold and number format.
     void SetNumber(int row, int column, double value);
@@ -43,6 +53,7 @@ public:
     void SetFormula(int row, int column, const QString &formula);
     void SetBold(int row, int column, bool bold = true);
     void SetNumberFormat(int row, int column, const QString &format);
+    void SetAlignment(int row, int column, TSheetCell::TAlign alignment);
 
     // The cell, or null when nothing was ever set there.
     const TSheetCell *Cell(int row, int column) const;

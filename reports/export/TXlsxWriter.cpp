@@ -1,11 +1,14 @@
 #include "TXlsxWriter.h"
 
+#include "TSheetFormula.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <cstdio>
 #include <map>
+#include <tuple>
 #include <xlsxwriter.h>
 
 namespace {
@@ -54,17 +57,24 @@ bool TXlsxWriter::Write(const TSpreadsheet &sheet, const QString &file, QString 
     for (auto it = sheet.ColumnWidths.cbegin(); it != sheet.ColumnWidths.cend(); ++it)
         worksheet_set_column(ws, lxw_col_t(it.key()), lxw_col_t(it.key()), it.value(), nullptr);
 
-    std::map<std::pair<bool, QString>, lxw_format *> formats;
+    if (sheet.Landscape)
+        worksheet_set_landscape(ws);
+    worksheet_fit_to_pages(ws, 1, 0);
+
+    std::map<std::tuple<bool, QString, int>, lxw_format *> formats;
     auto formatOf = [&](const TSheetCell &c) -> lxw_format * {
-        if (!c.Bold && c.NumberFormat.isEmpty())
+        if (!c.Bold && c.NumberFormat.isEmpty() && c.Alignment == TSheetCell::TAlign::General)
             return nullptr;
-        lxw_format *&f = formats[{c.Bold, c.NumberFormat}];
+        lxw_format *&f = formats[{c.Bold, c.NumberFormat, int(c.Alignment)}];
         if (!f) {
             f = workbook_add_format(book);
             if (c.Bold)
                 format_set_bold(f);
             if (!c.NumberFormat.isEmpty())
                 format_set_num_format(f, c.NumberFormat.toUtf8().constData());
+            const uint8_t aligns[] = {LXW_ALIGN_NONE, LXW_ALIGN_LEFT, LXW_ALIGN_CENTER, LXW_ALIGN_RIGHT};
+            if (c.Alignment != TSheetCell::TAlign::General)
+                format_set_align(f, aligns[int(c.Alignment)]);
         }
         return f;
     };
@@ -82,9 +92,19 @@ bool TXlsxWriter::Write(const TSpreadsheet &sheet, const QString &file, QString 
             e = c.Text.isEmpty() ? worksheet_write_blank(ws, row, col, format)
                                  : worksheet_write_string(ws, row, col, c.Text.toUtf8().constData(), format);
             break;
-        case TSheetCell::TKind::Formula:
-            e = worksheet_write_formula(ws, row, col, c.Text.toUtf8().constData(), format);
+        case TSheetCell::TKind::Formula: {
+            // The result goes along for programs that show stored results.
+            const QVariant result = TSheetFormula::Evaluate(sheet, place.first, place.second);
+            const QByteArray formula = c.Text.toUtf8();
+            if (result.typeId() == QMetaType::Double)
+                e = worksheet_write_formula_num(ws, row, col, formula.constData(), format, result.toDouble());
+            else if (result.typeId() == QMetaType::QString)
+                e = worksheet_write_formula_str(ws, row, col, formula.constData(), format,
+                                                result.toString().toUtf8().constData());
+            else
+                e = worksheet_write_formula(ws, row, col, formula.constData(), format);
             break;
+        }
         case TSheetCell::TKind::Empty:
             e = worksheet_write_blank(ws, row, col, format);
             break;

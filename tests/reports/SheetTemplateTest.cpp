@@ -39,7 +39,9 @@ TEST(SheetTemplate, StatementsFillTheirCellsAndRanges)
                                       "number C3 -1.5\n"
                                       "formula G7:G9 \"=IF(F{r}>0,100*E{r}/F{r},0)\"\n"
                                       "format G8 \"0.0\"\n"
-                                      "bold G9:H9\n",
+                                      "bold G9:H9\n"
+                                      "align D1:D2 center\n"
+                                      "print landscape\n",
                                       QStringLiteral("t.xlt"), sheet, &error))
         << error.toStdString();
     EXPECT_EQ(sheet.SheetName, "Stats \"A\"");
@@ -54,6 +56,9 @@ TEST(SheetTemplate, StatementsFillTheirCellsAndRanges)
     EXPECT_EQ(sheet.Cell(QStringLiteral("G8"))->NumberFormat, "0.0");
     EXPECT_TRUE(sheet.Cell(QStringLiteral("H9"))->Bold);
     EXPECT_FALSE(sheet.Cell(QStringLiteral("G8"))->Bold);
+    EXPECT_EQ(sheet.Cell(QStringLiteral("D2"))->Alignment, TSheetCell::TAlign::Center);
+    EXPECT_EQ(sheet.Cell(QStringLiteral("G8"))->Alignment, TSheetCell::TAlign::General);
+    EXPECT_TRUE(sheet.Landscape);
 
     // Data written later keeps the template's bold and format.
     sheet.SetNumber(7, 6, 66.5);
@@ -86,6 +91,9 @@ TEST(SheetTemplate, AFaultyLineIsNamedWithItsFileAndNumberAndChangesNothing)
         {"sheet \"\"", "a sheet name has 1 to 31 characters"},
         {"sheet \"12345678901234567890123456789012\"", "a sheet name has 1 to 31 characters"},
         {"\"text\" A1 \"x\"", "a line starts with a keyword, not a text"},
+        {"align A1 middle", "\"align\" takes left, center or right"},
+        {"align A1 \"left\"", "\"align\" takes no quoted text"},
+        {"print sideways", "\"print\" takes landscape or portrait"},
     };
     for (const auto &c : cases) {
         TSpreadsheet sheet;

@@ -77,6 +77,7 @@ TEST_F(SpreadsheetExport, ExcelSheetHoldsTitleTeamsAndPlayersSortedByName)
         EXPECT_EQ(book.Cell(QStringLiteral("B%1").arg(8 + i)).Text, names[i]) << i;
     EXPECT_TRUE(book.Cell("B12").Formula.isEmpty() && !book.Cell("B12").IsText) << "row 12 stays empty";
     EXPECT_EQ(book.Cell("B27").Text, "Molnar David");
+    EXPECT_TRUE(book.Entry(QStringLiteral("xl/worksheets/sheet1.xml")).contains("landscape"));
     EXPECT_EQ(book.Cell("H42").Text, "Home");
     EXPECT_EQ(book.Cell("I42").Text, "Away");
 }
@@ -109,6 +110,12 @@ TEST_F(SpreadsheetExport, ExcelStarterIsBoldWithAStarAndNumbersAreNumbers)
               QStringLiteral("IF(E%1=\"\",\"\",IF(F%1>0,100*E%1/F%1,0))").arg(kiss));
     EXPECT_EQ(book.Cell(QStringLiteral("N%1").arg(kiss)).Formula,
               QStringLiteral("IF(E%1=\"\",\"\",E%1+H%1+K%1)").arg(kiss));
+    // Their results go along: 2 of 3 close shots, 7 points, and nothing on an empty row.
+    EXPECT_DOUBLE_EQ(book.Cell(QStringLiteral("G%1").arg(kiss)).Cached.toDouble(), 200.0 / 3);
+    EXPECT_EQ(book.Cell(QStringLiteral("C%1").arg(kiss)).Cached, "7");
+    EXPECT_EQ(book.Cell(QStringLiteral("P%1").arg(kiss)).Cached, "75");
+    EXPECT_EQ(book.Cell("C13").Cached, "");
+    EXPECT_FALSE(book.Cell("C13").Formula.isEmpty());
 }
 
 TEST_F(SpreadsheetExport, ExcelTeamLineAndPeriodScores)
@@ -280,6 +287,9 @@ TEST(XlsxWriter, CellsKeepTheirKindFormatAndBoldThroughTheFile)
     XlsxBook book;
     ASSERT_TRUE(book.Open(file, &error)) << error.toStdString();
     EXPECT_EQ(book.SheetName, "a_b_c_");
+    const QByteArray xml = book.Entry(QStringLiteral("xl/worksheets/sheet1.xml"));
+    EXPECT_FALSE(xml.contains("landscape")) << "portrait unless the template says otherwise";
+    EXPECT_TRUE(xml.contains("fitToWidth") || xml.contains("fitToPage")) << "one page wide";
     EXPECT_DOUBLE_EQ(book.Cell("C2").Number, 200.0 / 3);
     EXPECT_EQ(book.Cell("C2").NumberFormat, "0.0");
     EXPECT_TRUE(book.Cell("AB3").Bold);

@@ -63,7 +63,8 @@ TEST(SpreadsheetOutput, ANoteOf255CharactersIsSavedWholeAndPrintedFromTheFolder)
     const QString cells = home.file(QStringLiteral("roster.json"));
     r = cli({QStringLiteral("report"), QStringLiteral("roster"), folder, QStringLiteral("--cells"), cells,
              QStringLiteral("--team-note"), QStringLiteral("home=Unbeaten at home"),
-             QStringLiteral("--coach-note"), QStringLiteral("away=Third season"), QStringLiteral("--set"), QStringLiteral("LANGUAGE=HUN")});
+             QStringLiteral("--coach-note"), QStringLiteral("away=Third season"), QStringLiteral("--set"),
+             QStringLiteral("LANGUAGE=HUN")});
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     const QByteArray json = home.read(QStringLiteral("roster.json"));
     EXPECT_TRUE(

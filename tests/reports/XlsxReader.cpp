@@ -154,13 +154,15 @@ bool XlsxBook::Open(const QString &file, QString *error)
             cell.Formula = x.readElementText();
         } else if (x.isStartElement() && x.name() == QLatin1String("v")) {
             const QString v = x.readElementText();
-            if (type == QLatin1String("s")) {
+            if (!cell.Formula.isEmpty()) {
+                cell.Cached = v;
+            } else if (type == QLatin1String("s")) {
                 cell.IsText = true;
                 cell.Text = shared.value(v.toInt());
             } else if (type == QLatin1String("str") || type == QLatin1String("inlineStr")) {
                 cell.IsText = true;
                 cell.Text = v;
-            } else if (cell.Formula.isEmpty()) {
+            } else {
                 cell.IsNumber = true;
                 cell.Number = v.toDouble();
             }

@@ -14,6 +14,7 @@ struct XlsxCell
     double Number = 0;
     QString Text;
     QString Formula;
+    QString Cached; // a formula's stored result
     bool Bold = false;
     QString NumberFormat;
 };
