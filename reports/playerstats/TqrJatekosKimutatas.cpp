@@ -114,9 +114,11 @@ TReportDocument TqrJatekosKimutatas::Build() const
                 g.Underline = true;
                 groups.Cells.append(g);
             }
+            // The name keeps its distance from the jersey on its left.
+            const double gap = c.Alignment == Align::Left ? 3 : 0;
             captions.Cells.append(caption(QStringLiteral("lbl") + QLatin1String(c.Name),
-                                          QString::fromUtf8(c.Caption), x, 10 + HeadingHeight, c.Width,
-                                          HeadingHeight, c.Alignment));
+                                          QString::fromUtf8(c.Caption), x + gap, 10 + HeadingHeight,
+                                          c.Width - gap, HeadingHeight, c.Alignment));
             x += c.Width;
         }
         header.Lines.append(groups);
@@ -158,8 +160,9 @@ TReportDocument TqrJatekosKimutatas::Build() const
         double x = 0;
         for (int i = 0; i < int(std::size(Columns)); ++i) {
             const TColumn &c = Columns[i];
-            line.Cells.append(
-                cell(QLatin1String(c.Name), values.value(i), x, y, c.Width, LineHeight, c.Alignment));
+            const double gap = c.Alignment == Align::Left ? 3 : 0;
+            line.Cells.append(cell(QLatin1String(c.Name), values.value(i), x + gap, y, c.Width - gap,
+                                   LineHeight, c.Alignment));
             x += c.Width;
         }
         doc.Pages.last().Bands[1].Lines.append(line);

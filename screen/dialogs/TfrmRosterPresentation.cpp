@@ -53,6 +53,9 @@ TfrmRosterPresentation::TfrmRosterPresentation(TGame &game, ITranslator &transla
         preview.exec();
     };
     TFormTranslator(translator).TranslateForm(this);
+    // The team's note is the first to write.
+    if (!m_home.isEmpty())
+        m_home.first()->edNote->setFocus();
 }
 
 QScrollArea *TfrmRosterPresentation::column(const QString &name, const QString &caption, int x, bool home)
