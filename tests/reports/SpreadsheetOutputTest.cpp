@@ -4,6 +4,9 @@
 #include "support/Golden.h"
 #include "support/TestHome.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,9 +14,34 @@
 
 namespace {
 
+// A private application home, a copy of the build's (settings, translations,
+// templates): games played at the same time in other tests write their
+// temporary files into their own homes.
+class CliHome
+{
+public:
+    CliHome()
+    {
+        const QDir built(binaryFolder());
+        for (const char *file :
+             {"parquetix.ini", "ParquetixData.xml", "Datastore/parquetix.db", "Template/parquetix.xlt",
+              "Template/fiba.xlt", "Template/parquetix_player_report.xlt"}) {
+            const QString target = m_home.file(QLatin1String(file));
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            if (!QFile::copy(built.filePath(QLatin1String(file)), target))
+                ADD_FAILURE() << "cannot copy " << file << " of the build's home";
+        }
+    }
+    QString path() const { return m_home.path(); }
+
+private:
+    TestHome m_home;
+};
+
 CliResult cli(const QStringList &args)
 {
-    return runProgram(QStringLiteral("parquetix-cli"), args);
+    static CliHome home;
+    return runProgram(QStringLiteral("parquetix-cli"), args, home.path());
 }
 
 // The overtime game of the box score's golden test, saved into a folder.
