@@ -4,6 +4,7 @@
 #include "CliGame.h"
 #include "GameOutput.h"
 #include "ReportCharts.h"
+#include "ReportRoster.h"
 #include "ReportVariants.h"
 
 #include "reports/boxscore/TqrULEBTeamResults.h"
@@ -17,10 +18,12 @@
 
 namespace {
 
-const char *Usage = "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
-                    "[--print] [--set KEY=VALUE]   (NAME: boxscore, printall, hebrew, press, quintet, "
-                    "quarters [--periods 1,2,3,4,5], shooting, alternative [--scope both|home|away] "
-                    "[--player JERSEY], shotlist (same options), individual home|away, gameflow, keymoments)";
+const char *Usage =
+    "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
+    "[--print] [--set KEY=VALUE] [--team-note home|away=TEXT] [--coach-note home|away=TEXT]   "
+    "(NAME: boxscore, printall, hebrew, press, quintet, quarters [--periods 1,2,3,4,5], shooting, "
+    "alternative [--scope both|home|away] [--player JERSEY], shotlist (same options), individual home|away, "
+    "gameflow, keymoments, roster)";
 
 // The documents of a report name, in the order they print.
 bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
@@ -32,6 +35,10 @@ bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDoc
     }
     if (IsChartReport(name))
         return BuildChartReports(name, session, documents);
+    if (name == QLatin1String("roster")) {
+        documents.push_back(RosterReport(session));
+        return true;
+    }
     if (name == QLatin1String("printall")) {
         // Print all: the edition's box score, then the reports that follow it once they exist.
         documents.push_back(boxScore());
@@ -60,7 +67,7 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QStringList args = arguments;
     TCliGame session;
-    if (!session.TakeOptions(args, QStringLiteral("report"), err))
+    if (!session.TakeOptions(args, QStringLiteral("report"), err) || !TakeRosterOptions(args, err))
         return 2;
     bool hasScript = false;
     const QString script = TakeOption(args, QStringLiteral("--script"), &hasScript);
@@ -103,7 +110,8 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     std::vector<TReportDocument> documents;
     if (!buildReports(name, session, documents)) {
         err << "report: unknown report '" << name
-            << "' (boxscore, printall, hebrew, press, quintet, quarters, " << ChartReportNames << ")\n";
+            << "' (boxscore, printall, hebrew, press, quintet, quarters, " << ChartReportNames
+            << ", roster)\n";
         return 2;
     }
     QList<const TReportDocument *> all;

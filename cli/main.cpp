@@ -22,7 +22,8 @@ int main(int argc, char **argv)
 {
     // Reports lay out and paint text, which needs the fonts of a GUI
     // application; without a display they paint offscreen.
-    const bool painting = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    const bool painting =
+        argc > 1 && (qstrcmp(argv[1], "report") == 0 || qstrcmp(argv[1], "playerstats") == 0);
     if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,6 +5,7 @@
 #include "reports/charts/TqrDobasok.h"
 #include "reports/charts/TqrInvidualShotingChart.h"
 #include "reports/charts/TqrULEBGrafikon.h"
+#include "reports/export/TSpreadsheetExport.h"
 #include "reports/playbyplay/TqrULEBEventsList.h"
 
 #include "model/Services.h"
@@ -208,6 +209,8 @@ TNyomtatasokLogic::TAction TNyomtatasokLogic::Ok(std::vector<TReportDocument> &d
         documents.push_back(variants().Quintet());
     else if (m_selected == QLatin1String("rbQuarterReports"))
         return TAction::AskPeriods;
+    else if (m_selected == QLatin1String("rbRosterPresentation"))
+        return TAction::RosterPresentation;
     else
         return TAction::NotAvailable;
     return TAction::Preview;
@@ -231,4 +234,10 @@ std::vector<TReportDocument> TNyomtatasokLogic::F12(bool &preview) const
     std::vector<TReportDocument> documents;
     documents.push_back(preview ? variants().Hebrew() : editionBoxScore());
     return documents;
+}
+
+bool TNyomtatasokLogic::Export(bool fiba, const QString &file, QString *error) const
+{
+    return TSpreadsheetExport::Run(fiba ? TSpreadsheetExport::TKind::Fiba : TSpreadsheetExport::TKind::Excel,
+                                   m_game, m_translator, m_templateFolder, file, error);
 }

@@ -36,9 +36,10 @@ public:
     // What OK does for the chosen report.
     enum class TAction
     {
-        Preview,      // show the documents in the preview
-        NotAvailable, // the report is not built yet
-        AskPeriods,   // the quarter report: ask for the periods, then QuarterReport
+        Preview,            // show the documents in the preview
+        NotAvailable,       // the report is not built yet
+        AskPeriods,         // the quarter report: ask for the periods, then QuarterReport
+        RosterPresentation, // open the notes dialog, which previews the roster sheet
     };
 
     TNyomtatasokLogic(const TGame &game, ITranslator &translator);
@@ -82,6 +83,10 @@ public:
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
     // The master data's native-script names, for the Hebrew box score.
     void SetNativeNames(TNativeNames names) { m_names = std::move(names); }
+    // "Excel export" (fiba false) and "FIBA export" into the workbook file,
+    // from the templates of this folder; false with the reason otherwise.
+    void SetTemplateFolder(const QString &folder) { m_templateFolder = folder; }
+    bool Export(bool fiba, const QString &file, QString *error) const;
 
 private:
     TReportDocument editionBoxScore() const;
@@ -104,4 +109,5 @@ private:
     int m_player = 0;
     TqrULEBDobasterkep::TJerseyLookup m_lookup;
     mutable QStringList m_messages;
+    QString m_templateFolder;
 };

@@ -5,10 +5,12 @@
 #include "TfrmGameData.h"
 #include "TfrmNyomtatasok.h"
 #include "TfrmPlayedTime.h"
+#include "TfrmRosterPresentation.h"
 
 #include "model/Services.h"
 #include "reports/painter/TReportPainter.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QPrinter>
 
@@ -23,6 +25,12 @@ bool TReportLauncher::RunReportMenu()
     menu.Logic().SetImageFolder(m_imageFolder);
     menu.Logic().SetNativeNames(m_names);
     menu.Logic().SetJerseyLookup(m_lookup);
+    menu.Logic().SetTemplateFolder(QDir(m_imageFolder).filePath(QStringLiteral("Template")));
+    menu.SetRosterPresentation([this, &menu] {
+        TfrmRosterPresentation notes(m_game, m_translator, &menu);
+        notes.SetImageFolder(m_imageFolder);
+        notes.Run();
+    });
     menu.SetDataDialogs(
         [this, &menu] {
             TfrmGameData dialog(m_game, m_staff, m_translator, &menu);

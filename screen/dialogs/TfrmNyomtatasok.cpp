@@ -8,6 +8,8 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -75,6 +77,19 @@ TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWi
     connect(m_buttons.value(QStringLiteral("bbULEBOK")), &QAbstractButton::clicked, this,
             &TfrmNyomtatasok::ok);
     connect(m_buttons.value(QStringLiteral("bbCancel")), &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(m_buttons.value(QStringLiteral("bbExcelExport")), &QAbstractButton::clicked, this,
+            [this] { exportWorkbook(false); });
+    connect(m_buttons.value(QStringLiteral("bbFibaExport")), &QAbstractButton::clicked, this,
+            [this] { exportWorkbook(true); });
+    ChooseFile = [this] {
+        return QFileDialog::getSaveFileName(
+            this, QString(), QString(),
+            m_translator.Translate(QStringLiteral("Excel workbook"), QStringLiteral("FORM")) +
+                QStringLiteral(" (*.xlsx);;") +
+                m_translator.Translate(QStringLiteral("All files"), QStringLiteral("FORM")) +
+                QStringLiteral(" (*)"));
+    };
+    ShowError = [this](const QString &text) { QMessageBox::warning(this, windowTitle(), text); };
     refreshEnabled();
     TFormTranslator(translator).TranslateForm(this);
 }
@@ -97,6 +112,33 @@ void TfrmNyomtatasok::refreshEnabled()
             list->setEnabled(c->Enabled);
 }
 
+void TfrmNyomtatasok::exportWorkbook(bool fiba)
+{
+    const char *names[] = {"bbExcelExport", "bbFibaExport", "bbULEBOK", "bbCancel"};
+    auto enable = [&](bool on) {
+        for (const char *name : names)
+            if (QAbstractButton *b = m_buttons.value(QLatin1String(name)))
+                b->setEnabled(on);
+    };
+    enable(false);
+    QString file = ChooseFile ? ChooseFile() : QString();
+    if (file.isEmpty()) {
+        enable(true);
+        return;
+    }
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".xlsx");
+    QString error;
+    const bool written = m_logic.Export(fiba, file, &error);
+    enable(true);
+    if (!written) {
+        if (ShowError)
+            ShowError(error);
+        return;
+    }
+    accept();
+}
+
 void TfrmNyomtatasok::ok()
 {
     std::vector<TReportDocument> documents;
@@ -107,7 +149,13 @@ void TfrmNyomtatasok::ok()
             return;
         documents.push_back(m_logic.QuarterReport(periods.Periods()));
     }
-    if (action == TNyomtatasokLogic::TAction::NotAvailable) {
+    if (action == TNyomtatasokLogic::TAction::RosterPresentation && m_roster) {
+        m_roster();
+        accept();
+        return;
+    }
+    if (action == TNyomtatasokLogic::TAction::NotAvailable ||
+        action == TNyomtatasokLogic::TAction::RosterPresentation) {
         QMessageBox::information(this, windowTitle(),
                                  m_translator.Translate(QStringLiteral("This report is not available yet."),
                                                         QStringLiteral("FORM")));

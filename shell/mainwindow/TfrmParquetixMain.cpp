@@ -14,6 +14,7 @@
 #include "masterdata/dialogs/TfrmNewPlayer.h"
 #include "masterdata/dialogs/TfrmNewTeam.h"
 #include "model/Services.h"
+#include "screen/dialogs/TfrmJatekosKimutatas.h"
 #include "screen/text/TFormTranslator.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "screen/wizard/widgets/TDesktopWizards.h"
@@ -28,6 +29,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -275,6 +277,7 @@ bool TfrmParquetixMain::Available(TMainCommand command)
     case TMainCommand::OtherGames:
     case TMainCommand::Schedule:
     case TMainCommand::LoadGame:
+    case TMainCommand::IndividualStats:
         return true;
     default:
         return false;
@@ -306,6 +309,9 @@ void TfrmParquetixMain::Run(TMainCommand command)
         break;
     case TMainCommand::About:
         showAbout();
+        break;
+    case TMainCommand::IndividualStats:
+        showIndividualStats();
         break;
     case TMainCommand::Updates:
         showOnlineUpdate(false);
@@ -489,4 +495,26 @@ void TfrmParquetixMain::closeEvent(QCloseEvent *event)
 {
     m_session->StopSender();
     QMainWindow::closeEvent(event);
+}
+
+void TfrmParquetixMain::showIndividualStats()
+{
+    TParquetixApplication &app = m_session->App();
+    TdmMain &dm = m_session->Translation().DataModule();
+    // The game lines name the teams of scheduled games.
+    const TScheduleLookup lookup = [&dm](const QString &code) {
+        TScheduledGame game;
+        const std::optional<TGameRow> row = dm.GameByCode(code);
+        if (!row)
+            return game;
+        game.Found = true;
+        if (const std::optional<TTeamRow> team = dm.TeamById(row->HazaiCsapatID))
+            game.HomeName = team->EgyesuletNev;
+        if (const std::optional<TTeamRow> team = dm.TeamById(row->VendegCsapatID))
+            game.AwayName = team->EgyesuletNev;
+        return game;
+    };
+    TfrmJatekosKimutatas dialog(app.SaveRoot, lookup, m_session->Translation().Translator(), this);
+    dialog.SetTemplateFolder(QDir(app.ExeFolder).filePath(QStringLiteral("Template")));
+    dialog.exec();
 }

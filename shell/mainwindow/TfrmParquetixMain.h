@@ -95,6 +95,7 @@ private:
     void emptyDatabase();
     void showMyTeamPlays();
     void showAbout();
+    void showIndividualStats();
     void showOnlineUpdate(bool atOnce);
     void showScoreboard();
     void checkVersion(IConnectionProbe &probe, const TVersionCheck::TLaunch &launch);

@@ -316,6 +316,7 @@ TEST_F(MainWindow, MasterDataItemsOpenTheirDialogs)
         {QStringLiteral("Databases/Join/League - Team"), QStringLiteral("frmNewLigaCsapat")},
         {QStringLiteral("Databases/Join/League - Team - Player"), QStringLiteral("frmNewLigaCsapatJatekos")},
         {QStringLiteral("Program/My team plays"), QStringLiteral("frmMyTeamPlays")},
+        {QStringLiteral("Stats/Invidual stats"), QStringLiteral("frmJatekosKimutatas")},
         {QStringLiteral("About"), QStringLiteral("frmAbout")},
     };
     for (const auto &[path, dialogName] : items) {

@@ -1,0 +1,65 @@
+// parquetix-cli notes: a player's roster note stored in his record and the
+// game saved, as OK of the roster presentation does.
+#include "CliCommand.h"
+#include "CliGame.h"
+
+#include "reports/roster/TRosterPresentationLogic.h"
+#include "shell/TFileError.h"
+#include "shell/TGameFolder.h"
+#include "shell/TGameLoader.h"
+
+#include "model/TGame.h"
+#include "model/TTeam.h"
+
+#include <QDir>
+
+namespace {
+
+const char *Usage = "notes DIR home|away JERSEY TEXT [--set KEY=VALUE]";
+
+int runNotes(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QStringList args = arguments;
+    TCliGame session;
+    if (!session.TakeOptions(args, QStringLiteral("notes"), err))
+        return 2;
+    bool number = false;
+    const int jersey = args.value(2).toInt(&number);
+    if (args.size() != 4 || !number ||
+        (args[1] != QLatin1String("home") && args[1] != QLatin1String("away"))) {
+        err << "usage: parquetix-cli " << Usage << "\n";
+        return 2;
+    }
+    const QString folder = QDir(args[0]).absolutePath();
+    const QString code = TGameFolder(folder).GameCode();
+    if (code.isEmpty()) {
+        err << "notes: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+        return 1;
+    }
+    session.Start(err);
+    QString error;
+    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions(), &session.Store, &error)) {
+        err << "notes: " << error << "\n";
+        return 1;
+    }
+    TGame &game = session.App.Game();
+    TTeam &team = args[1] == QLatin1String("home") ? static_cast<TTeam &>(game.HomeTeam()) : game.AwayTeam();
+    TPlayer *player = TRosterPresentationLogic::PlayerByJersey(team, jersey);
+    if (!player) {
+        err << "notes: no " << args[1] << " player wears " << jersey << "\n";
+        return 1;
+    }
+    player->Note = args[3].left(TRosterPresentationLogic::MaxNote);
+    try {
+        game.SaveGame();
+    } catch (const TFileError &e) {
+        err << "notes: " << e.Message() << "\n";
+        return 1;
+    }
+    out << player->JatekosNev << ": " << player->Note << "\n";
+    return 0;
+}
+
+const TCliRegistration registration({QStringLiteral("notes"), QLatin1String(Usage), &runNotes});
+
+} // namespace

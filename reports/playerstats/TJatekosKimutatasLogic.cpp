@@ -1,0 +1,118 @@
+#include "TJatekosKimutatasLogic.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString TJatekosKimutatasLogic::FolderCode(const QString &folder)
+{
+    const QStringList files =
+        QDir(folder).entryList(QStringList{QStringLiteral("hazai*.dat")}, QDir::Files, QDir::Unsorted);
+    if (files.isEmpty())
+        return {};
+    const QString rest = files.first().mid(6);
+    return rest.left(rest.indexOf(QLatin1Char('.')));
+}
+
+TGameLine TJatekosKimutatasLogic::LineOf(const QString &folder, const TScheduleLookup &lookup)
+{
+    TGameLine line;
+    line.Folder = QDir(folder).absolutePath();
+    line.FolderName = QFileInfo(line.Folder).fileName();
+    line.Code = FolderCode(folder);
+    const TScheduledGame game = lookup ? lookup(line.Code) : TScheduledGame();
+    if (game.Found) {
+        line.ListedCode = line.Code;
+        line.Teams = game.HomeName + QStringLiteral(" - ") + game.AwayName;
+    }
+    return line;
+}
+
+QList<TGameLine> TJatekosKimutatasLogic::ListGames(const QString &saveRoot, const TScheduleLookup &lookup)
+{
+    QList<TGameLine> lines;
+    const QDir root(saveRoot);
+    for (const QString &name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+        const QString folder = root.filePath(name);
+        if (!QDir(folder)
+                 .entryList(QStringList{QStringLiteral("hazai*.dat")}, QDir::Files, QDir::Unsorted)
+                 .isEmpty())
+            lines.append(LineOf(folder, lookup));
+    }
+    return lines;
+}
+
+QString TJatekosKimutatasLogic::Key(const TPlayer &record)
+{
+    return QStringLiteral("%1%2-%3-%4")
+        .arg(record.JatekosNev)
+        .arg(record.LigaID)
+        .arg(record.CsapatID)
+        .arg(record.JatekosID);
+}
+
+void TJatekosKimutatasLogic::Accumulate(TPlayer &into, const TPlayer &r)
+{
+    qint32 TPlayer::*const counters[] = {
+        &TPlayer::Points,         &TPlayer::MissedPoints,     &TPlayer::CloseMade,      &TPlayer::CloseMissed,
+        &TPlayer::MidMade,        &TPlayer::MidMissed,        &TPlayer::ThreeMade,      &TPlayer::ThreeMissed,
+        &TPlayer::FreeThrowsMade, &TPlayer::FreeThrowsMissed, &TPlayer::DefRebounds,    &TPlayer::OffRebounds,
+        &TPlayer::Steals,         &TPlayer::Turnovers,        &TPlayer::PersonalFouls,  &TPlayer::FoulsDrawn,
+        &TPlayer::Assists,        &TPlayer::Blocks,           &TPlayer::BlocksReceived, &TPlayer::Rating,
+        &TPlayer::PlayingTime,    &TPlayer::DunksMade,        &TPlayer::TechnicalFouls,
+    };
+    for (qint32 TPlayer::*counter : counters)
+        into.*counter += r.*counter;
+}
+
+bool TJatekosKimutatasLogic::readTeamFile(const QString &file, TMap &into, QString *error)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: cannot be read (%2)").arg(file, f.errorString());
+        return false;
+    }
+    const QByteArray bytes = f.readAll();
+    if (bytes.size() % TPlayer::RecordSize != 0) {
+        if (error)
+            *error = QStringLiteral("%1: cannot be read (a record is cut short)").arg(file);
+        return false;
+    }
+    for (qsizetype at = 0; at < bytes.size(); at += TPlayer::RecordSize) {
+        const TPlayer record = TPlayer::FromRecord(bytes.constData() + at);
+        const auto [it, added] = into.try_emplace(Key(record), record);
+        if (!added)
+            Accumulate(it->second, record);
+    }
+    return true;
+}
+
+bool TJatekosKimutatasLogic::Collect(const QList<TGameLine> &lines, QString *error)
+{
+    if (error)
+        error->clear();
+    TMap records = m_records;
+    bool any = false;
+    for (const TGameLine &line : lines) {
+        if (!line.Ticked)
+            continue;
+        any = true;
+        const QDir folder(line.Folder);
+        for (const char *prefix : {"hazai_", "vendeg_"})
+            if (!readTeamFile(folder.filePath(QLatin1String(prefix) + line.Code + QStringLiteral(".dat")),
+                              records, error))
+                return false;
+    }
+    m_records = std::move(records);
+    return any;
+}
+
+QList<TJatekosKimutatasLogic::TRow> TJatekosKimutatasLogic::Rows() const
+{
+    QList<TRow> rows;
+    rows.reserve(qsizetype(m_records.size()));
+    for (const auto &[key, record] : m_records)
+        rows.append({key, record});
+    return rows;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "model/TPlayer.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <map>
+
+// One saved game of the "Invidual stats" dialog (a TframeFeldolgozas).
+struct TGameLine
+{
+    QString FolderName; // lblKonyvtar
+    QString Folder;     // its full path
+    QString Code;       // from the "hazai_" file name, whether scheduled or not
+    QString Teams;      // lblMerkozes: home - away, empty when not scheduled
+    QString ListedCode; // lblMerkozesKod: the code when scheduled, else empty
+    bool Ticked = false;
+};
+
+// The schedule as the dialog needs it: the team names of a game code.
+struct TScheduledGame
+{
+    bool Found = false;
+    QString HomeName; // empty when the team is missing
+    QString AwayName;
+};
+using TScheduleLookup = std::function<TScheduledGame(const QString &code)>;
+
+// Sums the player records of saved games per player, without widgets: the
+// listing of the save folder, the collection of the ticked games, and the
+// accumulated records in key order. Reads saved files only.
+class TJatekosKimutatasLogic
+{
+public:
+    // "hazai_CODE.dat" of a folder gives CODE; empty without such a file.
+    static QString FolderCode(const QString &folder);
+    // Every subfolder of saveRoot that holds a "hazai*.dat" file, in the
+    // order the file system gives them; the lookup may be empty.
+    static QList<TGameLine> ListGames(const QString &saveRoot, const TScheduleLookup &lookup);
+    // The line of one folder, as listed.
+    static TGameLine LineOf(const QString &folder, const TScheduleLookup &lookup);
+
+    // Name, then LigaID, "-", CsapatID, "-", JatekosID.
+    static QString Key(const TPlayer &record);
+    // Adds the summed counters of `record` to `into`.
+    static void Accumulate(TPlayer &into, const TPlayer &record);
+
+    // Reads the team files of every ticked line in order and adds their
+    // records. A file that cannot be read stops it with its name in error
+    // and the records collected before stay as they were. False with an
+    // empty error when nothing was ticked.
+    bool Collect(const QList<TGameLine> &lines, QString *error);
+
+    struct TRow
+    {
+        QString Key;
+        TPlayer Record;
+    };
+    // The accumulated records in key order (case-insensitive).
+    QList<TRow> Rows() const;
+    int Count() const { return int(m_records.size()); }
+
+private:
+    struct TLess
+    {
+        bool operator()(const QString &a, const QString &b) const
+        {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        }
+    };
+    using TMap = std::map<QString, TPlayer, TLess>;
+    static bool readTeamFile(const QString &file, TMap &into, QString *error);
+
+    TMap m_records;
+};

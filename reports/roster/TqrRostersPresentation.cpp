@@ -1,0 +1,294 @@
+#include "TqrRostersPresentation.h"
+
+#include "reports/painter/TReportPainter.h"
+
+#include "model/Services.h"
+#include "model/TGame.h"
+#include "model/TTeam.h"
+
+#include <QDir>
+
+namespace {
+
+using Align = TReportCell::Align;
+
+constexpr double LineHeight = 4.4;
+constexpr double BodySize = 8;
+constexpr double NoteX = 74;
+
+TReportCell text(const QString &name, const QString &value, double x, double y, double w, double h,
+                 Align align = Align::Left, bool bold = false, double size = BodySize)
+{
+    TReportCell c;
+    c.Name = name;
+    c.Text = value;
+    c.Place = QRectF(x, y, w, h);
+    c.Alignment = align;
+    c.Bold = bold;
+    c.PointSize = size;
+    return c;
+}
+
+TReportCell caption(const QString &name, const QString &key, double x, double y, double w, double h,
+                    Align align = Align::Left, bool bold = true, double size = BodySize)
+{
+    TReportCell c = text(name, key, x, y, w, h, align, bold, size);
+    c.Caption = true;
+    return c;
+}
+
+TReportCell image(const QString &name, const QString &file, double x, double y, double w, double h)
+{
+    TReportCell c = text(name, QString(), x, y, w, h);
+    c.ImageFile = file.isNull() ? QLatin1String("") : file;
+    return c;
+}
+
+} // namespace
+
+// Lines go down the page; a line that does not fit starts the next page.
+class TqrRostersPresentation::TLayout
+{
+public:
+    explicit TLayout(TReportDocument &doc) : m_doc(doc) { m_doc.Pages.append(TReportPage()); }
+
+    double Y = 0;
+    double LineTop = 0;
+    double Bottom() const { return m_doc.ContentHeight(); }
+
+    TReportLine &Line(const QString &band, double height)
+    {
+        KeepTogether(height);
+        TReportPage &page = m_doc.Pages.last();
+        if (page.Bands.isEmpty() || page.Bands.last().Name != band)
+            page.Bands.append(TReportBand{band, {}});
+        LineTop = Y;
+        Y += height;
+        page.Bands.last().Lines.append(TReportLine());
+        return page.Bands.last().Lines.last();
+    }
+    void KeepTogether(double height)
+    {
+        if (Y + height > m_doc.ContentHeight() && Y > 0) {
+            m_doc.Pages.append(TReportPage());
+            Y = 0;
+        }
+    }
+
+private:
+    TReportDocument &m_doc;
+};
+
+TqrRostersPresentation::TqrRostersPresentation(const TGame &game, QList<TRosterPresentation> home,
+                                               QList<TRosterPresentation> away, ITranslator &translator)
+    : m_game(game), m_home(std::move(home)), m_away(std::move(away)), m_translator(translator)
+{
+}
+
+QStringList TqrRostersPresentation::WrapText(const TReportCell &style, const QString &value, double width)
+{
+    QStringList lines;
+    TReportCell probe = style;
+    auto fits = [&](const QString &t) {
+        probe.Text = t;
+        return TReportPainter::TextWidthMm(probe) <= width;
+    };
+    QString current;
+    for (QString word : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString joined = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (fits(joined)) {
+            current = joined;
+            continue;
+        }
+        if (!current.isEmpty())
+            lines.append(current);
+        // A word longer than a whole line is cut into pieces that fit.
+        while (!fits(word)) {
+            int n = 1;
+            while (n < word.size() && fits(word.left(n + 1)))
+                ++n;
+            lines.append(word.left(n));
+            word = word.mid(n);
+        }
+        current = word;
+    }
+    if (!current.isEmpty() || lines.isEmpty())
+        lines.append(current);
+    return lines;
+}
+
+QString TqrRostersPresentation::imagePath(const QString &setting) const
+{
+    if (setting.trimmed().isEmpty())
+        return QString();
+    if (QDir::isAbsolutePath(setting) || m_imageFolder.isEmpty())
+        return setting;
+    return QDir(m_imageFolder).filePath(setting);
+}
+
+TReportDocument TqrRostersPresentation::Build() const
+{
+    TReportDocument doc;
+    doc.ReportClass = QStringLiteral("TqrRostersPresentation");
+    doc.Landscape = true;
+    doc.Copies = std::max(1, m_game.Settings().NumberOfCopies());
+    TLayout layout(doc);
+    header(layout);
+    team(layout, true);
+    TReportLine &banner = layout.Line(QStringLiteral("QRStringsBand3"), 22);
+    banner.Cells.append(image(QStringLiteral("imgBanner"), imagePath(m_game.Settings().BannerFilename()), 0,
+                              layout.LineTop + 1, 120, 20));
+    team(layout, false);
+    footer(layout);
+    TranslateReport(doc, m_translator);
+    return doc;
+}
+
+void TqrRostersPresentation::header(TLayout &layout) const
+{
+    const QString band = QStringLiteral("PageHeaderBand1");
+    const TSettings &s = m_game.Settings();
+    const double x = 32, w = 150, top = layout.Y;
+    layout.Line(band, 0).Cells.append(
+        image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
+    layout.Line(band, 4).Cells.append(
+        text(QStringLiteral("lblMegjegyzes"), QString(), x, layout.LineTop, w, 4));
+    layout.Line(band, 7.5).Cells.append(caption(QStringLiteral("lblTitle"),
+                                                QStringLiteral("Rosters presentation"), x, layout.LineTop, w,
+                                                7.5, Align::Left, true, 14));
+    const QString names =
+        m_game.HomeTeam().Data.EgyesuletNev + QStringLiteral(" - ") + m_game.AwayTeam().Data.EgyesuletNev;
+    layout.Line(band, 4.5).Cells.append(
+        text(QStringLiteral("lblMerkozes"), names, x, layout.LineTop, w, 4.5, Align::Left, true, 9));
+    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
+                                           layout.LineTop, w, 4, Align::Left, false, 7));
+    QString referees = m_translator.Translate(QStringLiteral("Referees:"), QStringLiteral("PRINT"));
+    const QString refs[] = {m_game.Referee1, m_game.Referee2, m_game.Referee3};
+    for (int i = 0; i < 3; ++i)
+        if (!refs[i].trimmed().isEmpty())
+            referees += (i == 0 ? QString() : QStringLiteral(", ")) + refs[i];
+    layout.Line(band, 4).Cells.append(
+        text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
+    TReportLine &facts = layout.Line(band, 4);
+    const double y = layout.LineTop;
+    const bool spectators = m_game.Attendance != 0;
+    facts.Cells = {
+        caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
+        text(QStringLiteral("lblDate"), m_game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
+        caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
+                true, 7),
+        text(QStringLiteral("lblTime"), m_game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
+        caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
+                true, 7),
+        text(QStringLiteral("lblPlayed"), QString(), x + 74, y, 14, 4, Align::Left, false, 7),
+        caption(QStringLiteral("lblSpectatorsCaption"),
+                spectators ? QStringLiteral("Spectators:") : QString(), x + 89, y, 20, 4, Align::Left, true,
+                7),
+        text(QStringLiteral("lblSpectators"), spectators ? QString::number(m_game.Attendance) : QString(),
+             x + 109, y, 20, 4, Align::Left, false, 7),
+    };
+
+    // The running-score table's captions, without scores.
+    const int length = m_game.PeriodLength();
+    const double sx = 186, nameWidth = 30, cw = 7, h = 4.5;
+    const double keep = layout.Y;
+    layout.Y = top + 8;
+    TReportLine &captions = layout.Line(band, h);
+    captions.Cells.append(caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), sx,
+                                  layout.LineTop, nameWidth, h, Align::Left, true, 6.5));
+    for (int i = 1; i <= 8; ++i)
+        captions.Cells.append(text(
+            QStringLiteral("lblPerc%1").arg(5 * i), QStringLiteral("%1'").arg(i * (length == 12 ? 6 : 5)),
+            sx + nameWidth + (i - 1) * cw, layout.LineTop, cw, h, Align::Center, true, 6.5));
+    captions.Cells.append(caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"),
+                                  sx + nameWidth + 8 * cw, layout.LineTop, 11, h, Align::Center, true, 6.5));
+    for (const bool home : {true, false}) {
+        const TTeam &t = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
+        layout.Line(band, h).Cells.append(
+            text(home ? QStringLiteral("lblHazaiNev") : QStringLiteral("lblVendegNev"), t.Data.EgyesuletNev,
+                 sx, layout.LineTop, nameWidth, h, Align::Left, true, 6.5));
+    }
+    layout.Y = std::max(keep, top + 29) + 2;
+}
+
+void TqrRostersPresentation::team(TLayout &layout, bool home) const
+{
+    const QList<TRosterPresentation> &entries = home ? m_home : m_away;
+    if (entries.isEmpty())
+        return;
+    const QString headingBand = home ? QStringLiteral("qrsbHomeTeam") : QStringLiteral("QRStringsBand2");
+    const QString rowBand =
+        home ? QStringLiteral("qrsbHomeTeamPlayers") : QStringLiteral("qrsbAwayTeamPlayers");
+    const QString closingBand =
+        home ? QStringLiteral("sbCsapat1Osszesen") : QStringLiteral("sbCsapat2Osszesen");
+    const double noteWidth = TReportDocument().ContentWidth() - NoteX;
+    const TTeam &t = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
+
+    // A note over as many lines as it needs, the cells of one band line.
+    auto noteCells = [&](TReportLine &line, const QString &name, const QString &note, double top, bool bold) {
+        TReportCell style = text(name, QString(), NoteX, top, noteWidth, LineHeight, Align::Left, bold);
+        const QStringList parts = WrapText(style, note, noteWidth);
+        for (int i = 0; i < parts.size(); ++i) {
+            TReportCell c = style;
+            c.Text = parts[i];
+            c.Place.moveTop(top + i * LineHeight);
+            line.Cells.append(c);
+        }
+    };
+    auto lines = [&](const QString &note, bool bold) {
+        return WrapText(text(QString(), QString(), 0, 0, 0, 0, Align::Left, bold), note, noteWidth).size();
+    };
+
+    const QString teamNote = entries.first().Record->Note;
+    const double headingHeight = std::max<double>(6, lines(teamNote, true) * LineHeight + 1);
+    layout.KeepTogether(headingHeight + 3 * LineHeight);
+    TReportLine &heading = layout.Line(headingBand, headingHeight);
+    heading.Cells.append(text(home ? QStringLiteral("lblHazaiCsapat") : QStringLiteral("lblVendegCsapat"),
+                              t.Data.EgyesuletNev, 10, layout.LineTop, 60, 6, Align::Left, true, 11));
+    heading.Cells.append(caption(QStringLiteral("lblS5"), QStringLiteral("S5"), 0, layout.LineTop + 1, 8,
+                                 LineHeight, Align::Center));
+    noteCells(heading, QStringLiteral("qlNoteCsapat"), teamNote, layout.LineTop + 1, true);
+
+    // The team (first) and the coach (last) entries take no space here.
+    for (int i = 1; i + 1 < entries.size(); ++i) {
+        const TPlayer &p = *entries[i].Record;
+        TReportLine &row = layout.Line(rowBand, lines(p.Note, false) * LineHeight);
+        const double y = layout.LineTop;
+        row.Cells.append(text(QStringLiteral("lblMezSzam"), QString::number(p.JatekosMezSzam), 0, y, 8,
+                              LineHeight, Align::Right));
+        row.Cells.append(text(QStringLiteral("lblJatekosNev1"), p.JatekosNev, 10, y, 62, LineHeight));
+        noteCells(row, QStringLiteral("qlNote"), p.Note, y, false);
+    }
+
+    const QString coachNote = entries.last().Record->Note;
+    TReportLine &closing = layout.Line(closingBand, lines(coachNote, false) * LineHeight + 3);
+    const double y = layout.LineTop + 1;
+    closing.Cells.append(caption(QStringLiteral("lblEdzoCaption"), QStringLiteral("Coach:"), 0, y, 10,
+                                 LineHeight, Align::Left, true));
+    closing.Cells.append(text(home ? QStringLiteral("lblHazaiEdzo") : QStringLiteral("lblVendegEdzo"),
+                              home ? m_game.HomeCoach : m_game.AwayCoach, 10, y, 62, LineHeight, Align::Left,
+                              true));
+    noteCells(closing, home ? QStringLiteral("qlNoteEdzo1") : QStringLiteral("qlNoteEdzo2"), coachNote, y,
+              false);
+}
+
+void TqrRostersPresentation::footer(TLayout &layout) const
+{
+    const QString band = QStringLiteral("PageFooterBand1");
+    const double height = 14;
+    layout.KeepTogether(height + 1);
+    layout.Y = layout.Bottom() - height;
+    const TSettings &s = m_game.Settings();
+    TReportLine &first = layout.Line(band, 5);
+    const double y = layout.LineTop;
+    first.Cells.append(
+        image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
+    first.Cells.append(caption(QStringLiteral("lblNotice"),
+                               QStringLiteral("Statistics recorded live with Parquetix"), 42, y + 2, 199, 4,
+                               Align::Center, false, 6.5));
+    first.Cells.append(
+        image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243, y, 40, height));
+    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblWeb"),
+                                           QStringLiteral("https://parquetix.example"), 42,
+                                           layout.LineTop + 2, 199, 4, Align::Center, false, 6.5));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "reports/document/TReportDocument.h"
+#include "reports/playerstats/TJatekosKimutatasLogic.h"
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class ITranslator;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// One saved game of the dialog: its tick, teams, folder and code.
+class TframeFeldolgozas : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int FrameHeight = 25;
+    TframeFeldolgozas(const TGameLine &line, QWidget *parent);
+    QCheckBox *cbFeldolgozas = nullptr;
+    QLabel *lblMerkozes = nullptr;
+    QLabel *lblKonyvtar = nullptr;
+    QLabel *lblMerkozesKod = nullptr;
+    TGameLine Line;
+};
+
+// "Invidual stats": the saved games of the save folder to tick; OK previews
+// the statistics of their players summed per player, "Excel export" writes
+// them into a workbook. Both close the dialog when they are done; a game
+// that cannot be read is reported and the dialog stays.
+class TfrmJatekosKimutatas : public QDialog
+{
+    Q_OBJECT
+public:
+    TfrmJatekosKimutatas(const QString &saveRoot, const TScheduleLookup &lookup, ITranslator &translator,
+                         QWidget *parent = nullptr);
+
+    void SetTemplateFolder(const QString &folder) { m_templateFolder = folder; }
+    TframeFeldolgozas *Line(int number) const;
+    int LineCount() const { return int(m_lines.size()); }
+    QPushButton *Button(const QString &name) const;
+
+    // How the dialog asks, shows and reports; by default a save dialog, the
+    // print preview and a message box. An empty file name cancels.
+    std::function<QString()> ChooseFile;
+    std::function<void(std::vector<TReportDocument>)> Preview;
+    std::function<void(const QString &)> ShowError;
+
+private:
+    void run(bool excel);
+
+    ITranslator &m_translator;
+    QList<TframeFeldolgozas *> m_lines;
+    QString m_templateFolder;
+    TJatekosKimutatasLogic m_logic;
+};
