@@ -40,7 +40,7 @@ bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDoc
         return true;
     }
     if (name == QLatin1String("printall")) {
-        // Print all: the edition's box score, then the reports that follow it once they exist.
+        // Print all: the edition's box score, the play-by-play list, the line-ups, the individual charts.
         documents.push_back(boxScore());
         BuildChartReports(QStringLiteral("gameflow"), session, documents);
         ReportVariants::Build(QStringLiteral("quintet"), session, documents);

@@ -109,9 +109,17 @@ TEST_F(ReportMenu, OkPrintAllAndF12GiveTheEditionsBoxScore)
         EXPECT_EQ(quick[0].ReportClass, c.F12Preview ? "TqrULEBTeamResultsHebrew" : "TqrULEBTeamResults");
         EXPECT_EQ(preview, c.F12Preview) << c.Version;
 
+        // The roster sheet comes from its notes dialog, not from OK.
         ASSERT_TRUE(menu.Select(QStringLiteral("rbRosterPresentation")));
-        EXPECT_EQ(menu.Ok(docs), TNyomtatasokLogic::TAction::NotAvailable);
+        EXPECT_EQ(menu.Ok(docs), TNyomtatasokLogic::TAction::RosterPresentation);
         EXPECT_TRUE(docs.empty());
+        // Every choice the edition shows starts a report.
+        for (const TNyomtatasokLogic::TControl &control : menu.Controls()) {
+            if (!control.Radio || !control.Visible)
+                continue;
+            ASSERT_TRUE(menu.Select(control.Name));
+            EXPECT_NE(menu.Ok(docs), TNyomtatasokLogic::TAction::NotAvailable) << control.Name.toStdString();
+        }
     }
 }
 
