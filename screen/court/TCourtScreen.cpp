@@ -10,11 +10,11 @@
 #include "model/EventKinds.h"
 #include "model/TEventCorrection.h"
 #include "model/TGame.h"
-#include "screen/history/TChangeEventLogic.h"
 #include "model/corrections/IRosterSource.h"
 #include "model/corrections/TAddPlayerLogic.h"
 #include "model/corrections/TSetTimeLogic.h"
 #include "model/corrections/TSubstitutionsLogic.h"
+#include "screen/history/TChangeEventLogic.h"
 #include "screen/input/TKeyHelp.h"
 
 #include <QMutexLocker>

@@ -2,8 +2,8 @@
 
 #include "TCourtScreen.h"
 #include "model/TGame.h"
-#include "screen/history/THistoryDialogs.h"
 #include "screen/corrections/TLineupDialogs.h"
+#include "screen/history/THistoryDialogs.h"
 #include "screen/input/TPointerEvent.h"
 #include "screen/input/TPointerSource.h"
 #include "screen/input/TVirtualKeys.h"
