@@ -131,7 +131,15 @@ bool TGameLoader::ApplyEvents(TGame &game, const TLoadOptions &options, QString 
         else if (record.Side == Side::AwayPlayer || record.Side == Side::AwayTeam)
             screen.AddHistoryLine(2, copyOf(game, record));
     }
-    if (!m_saved.Events.isEmpty())
+    // Messages only queued (the official time) were never logged: their
+    // identifiers, still waiting in the unsent file, are not given again.
+    bool any = !m_saved.Events.isEmpty();
+    for (const TGameEvent &record : m_saved.Unsent)
+        if (!any || record.Id > game.EventCounter) {
+            game.EventCounter = record.Id;
+            any = true;
+        }
+    if (any)
         game.EventCounter += 1;
     if (resendMissing && m_saved.HasUnsent)
         for (const TGameEvent &record : m_saved.Unsent)

@@ -96,6 +96,23 @@ TEST_F(GameLoaderTest, TheEventCounterSkipsOneIdentifierAfterTheLastRecord)
     EXPECT_EQ(loaded->AllEvents.At(loaded->AllEvents.Count() - 1)->Id, 13);
 }
 
+// The official time messages are only queued, never logged: a reloaded game
+// must not give their identifiers again while they wait in the unsent file.
+TEST_F(GameLoaderTest, IdentifiersOfUnsentMessagesAreNotGivenAgain)
+{
+    run(roster() +
+        QStringLiteral("tick\nselect home 4\nshot home made close 100 30\nsettime 930\nsettime 1000"));
+    ASSERT_EQ(game->EventCounter, 13);
+    auto loaded = load(folder(), TLoadOptions{.Online = true});
+    ASSERT_TRUE(loaded);
+    QList<int> queued;
+    for (int i = 0; i < loaded->OutgoingQueue.Count(); ++i)
+        queued << loaded->OutgoingQueue.At(i)->Id;
+    ASSERT_TRUE(queued.contains(13)) << "the second time message waits to be sent";
+    run(*loaded, QStringLiteral("select home 4\nshot home made close 100 30"));
+    EXPECT_EQ(loaded->AllEvents.At(loaded->AllEvents.Count() - 1)->Id, 15);
+}
+
 TEST_F(GameLoaderTest, RostersComeBackInTheirListsWithTheirTimeouts)
 {
     run(firstPart());
