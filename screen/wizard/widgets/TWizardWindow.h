@@ -1,0 +1,68 @@
+#pragma once
+
+#include "screen/dialogs/TGameDataLogic.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class ITranslator;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class TPlayedTimePage;
+class TPlayedTimePanel;
+struct TEndPage;
+
+// What the new game and load wizards' windows do alike: the titled pages, the
+// game data page, the played times panel, the end page and the close check.
+class TWizardWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    QPushButton *NextButton() const { return m_next; }
+    QPushButton *BackButton() const { return m_back; }
+    QStackedWidget *Pages() const { return m_pages; }
+
+protected:
+    TWizardWindow(ITranslator &translator, QWidget *parent);
+    ~TWizardWindow() override;
+
+    // Closing is asked of the logic until the wizard has finished.
+    virtual bool mayClose() = 0;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+    static QLabel *boldLabel(const QString &text, QWidget *parent);
+    static QWidget *titled(const QString &title, QWidget *content);
+
+    // The date, time, attendance and income edits and the six staff boxes.
+    QWidget *gameDataPage(const QStringList &referees, const QStringList &coaches,
+                          const QStringList &stadiums, bool staffStartsEmpty);
+    void showFields(const TGameDataLogic::TFields &f);
+    void readFields(TGameDataLogic::TFields &f) const;
+
+    // The played times panel is made on reaching its page, once the logic has one.
+    QWidget *playedTimesPage();
+    void openPlayedTimes(TPlayedTimePage *page);
+
+    QWidget *endPage(std::function<void()> print, std::function<void()> send,
+                     std::function<bool()> sendEnabled);
+    void showEnd(const TEndPage &end, bool printEnabled, bool sendEnabled);
+
+    ITranslator &m_translator;
+    QStackedWidget *m_pages = nullptr;
+    QPushButton *m_next = nullptr, *m_back = nullptr;
+    bool m_refreshing = false;
+
+private:
+    QLineEdit *m_date = nullptr, *m_time = nullptr, *m_attendance = nullptr, *m_income = nullptr;
+    QComboBox *m_staff[6] = {};
+    QWidget *m_timesHolder = nullptr;
+    TPlayedTimePanel *m_times = nullptr;
+    QLabel *m_endNames[2] = {}, *m_endPoints[2] = {};
+    QPushButton *m_print = nullptr, *m_send = nullptr;
+};
