@@ -4,7 +4,6 @@
 #include "model/TGame.h"
 #include "model/TTeam.h"
 
-#include <QDir>
 #include <algorithm>
 #include <cmath>
 
@@ -172,11 +171,7 @@ QString TqrULEBTeamResults::dot(const QString &text) const
 
 QString TqrULEBTeamResults::imagePath(const QString &setting) const
 {
-    if (setting.trimmed().isEmpty())
-        return QString();
-    if (QDir::isAbsolutePath(setting) || m_imageFolder.isEmpty())
-        return setting;
-    return QDir(m_imageFolder).filePath(setting);
+    return ReportImagePath(setting, m_imageFolder);
 }
 
 int TqrULEBTeamResults::copies() const

@@ -5,8 +5,6 @@
 #include "model/Services.h"
 #include "model/TGame.h"
 
-#include <QDir>
-
 namespace ChartCells {
 
 TReportCell Drawing(const QString &name, std::shared_ptr<const TReportDrawing> drawing, double x, double y,
@@ -69,15 +67,6 @@ void AddNoticeLines(TChartLayout &layout, double width)
     layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblWeb"),
                                            QStringLiteral("https://parquetix.example"), 0, layout.LineTop,
                                            width, 4, Align::Center, false, 6.5));
-}
-
-QString ReportImagePath(const QString &setting, const QString &folder)
-{
-    if (setting.trimmed().isEmpty())
-        return QString();
-    if (QDir::isAbsolutePath(setting) || folder.isEmpty())
-        return setting;
-    return QDir(folder).filePath(setting);
 }
 
 namespace {

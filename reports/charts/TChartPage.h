@@ -65,6 +65,3 @@ void AddGameHeader(TChartLayout &layout, const TGame &game, ITranslator &transla
 
 // The page footer's notice and web address, each a line across the width.
 void AddNoticeLines(TChartLayout &layout, double width);
-
-// An image file of the settings, relative names taken from the folder.
-QString ReportImagePath(const QString &setting, const QString &folder);

@@ -2,6 +2,7 @@
 
 #include "model/Services.h"
 
+#include <QDir>
 #include <QHash>
 #include <QStringList>
 
@@ -42,6 +43,15 @@ void TPageLayout::KeepTogether(double height)
 double TPageLayout::Bottom() const
 {
     return m_doc.ContentHeight();
+}
+
+QString ReportImagePath(const QString &setting, const QString &folder)
+{
+    if (setting.trimmed().isEmpty())
+        return QString();
+    if (QDir::isAbsolutePath(setting) || folder.isEmpty())
+        return setting;
+    return QDir(folder).filePath(setting);
 }
 
 namespace ReportCells {

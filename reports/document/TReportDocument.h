@@ -132,6 +132,10 @@ private:
     TReportDocument &m_doc;
 };
 
+// An image file of the settings, relative names taken from the folder;
+// none for an empty setting.
+QString ReportImagePath(const QString &setting, const QString &folder);
+
 // Translates every caption of the document in place (string type "PRINT"),
 // so running a report once collects all of its texts.
 void TranslateReport(TReportDocument &document, ITranslator &translator);

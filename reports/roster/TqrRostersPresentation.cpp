@@ -7,8 +7,6 @@
 #include "model/TGame.h"
 #include "model/TTeam.h"
 
-#include <QDir>
-
 namespace {
 
 using Align = TReportCell::Align;
@@ -71,11 +69,7 @@ QStringList TqrRostersPresentation::WrapText(const TReportCell &style, const QSt
 
 QString TqrRostersPresentation::imagePath(const QString &setting) const
 {
-    if (setting.trimmed().isEmpty())
-        return QString();
-    if (QDir::isAbsolutePath(setting) || m_imageFolder.isEmpty())
-        return setting;
-    return QDir(m_imageFolder).filePath(setting);
+    return ReportImagePath(setting, m_imageFolder);
 }
 
 TReportDocument TqrRostersPresentation::Build() const
