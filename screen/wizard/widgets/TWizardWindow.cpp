@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,31 @@ TWizardWindow::TWizardWindow(ITranslator &translator, QWidget *parent)
 }
 
 TWizardWindow::~TWizardWindow() = default;
+
+QVBoxLayout *TWizardWindow::frame(const char *name, const QString &title)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(title);
+    setFixedSize(660, 452);
+    auto *layout = new QVBoxLayout(this);
+    m_pages = new QStackedWidget(this);
+    layout->addWidget(m_pages, 1);
+    return layout;
+}
+
+void TWizardWindow::addNavigation(QHBoxLayout *buttons, const QString &backCaption, const char *backName,
+                                  const QString &nextCaption, const char *nextName)
+{
+    m_back = new QPushButton(backCaption, this);
+    m_back->setObjectName(QLatin1String(backName));
+    m_next = new QPushButton(nextCaption, this);
+    m_next->setObjectName(QLatin1String(nextName));
+    m_next->setDefault(true);
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_next);
+    connect(m_next, &QPushButton::clicked, this, [this] { next(); });
+    connect(m_back, &QPushButton::clicked, this, [this] { back(); });
+}
 
 QLabel *TWizardWindow::boldLabel(const QString &text, QWidget *parent)
 {

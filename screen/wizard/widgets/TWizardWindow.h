@@ -9,9 +9,11 @@
 class ITranslator;
 class QComboBox;
 class QLabel;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class QVBoxLayout;
 class TPlayedTimePage;
 class TPlayedTimePanel;
 struct TEndPage;
@@ -33,8 +35,17 @@ protected:
 
     // Closing is asked of the logic until the wizard has finished.
     virtual bool mayClose() = 0;
+    virtual void next() = 0;
+    virtual void back() = 0;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
+
+    // The window with its pages over the whole height but the buttons row;
+    // the caller adds the pages and the row.
+    QVBoxLayout *frame(const char *name, const QString &title);
+    // Back and Next at the end of the row, Next the default button.
+    void addNavigation(QHBoxLayout *buttons, const QString &backCaption, const char *backName,
+                       const QString &nextCaption, const char *nextName);
 
     static QLabel *boldLabel(const QString &text, QWidget *parent);
     static QWidget *titled(const QString &title, QWidget *content);

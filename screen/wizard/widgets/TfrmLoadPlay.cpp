@@ -25,11 +25,7 @@ int pageOf(TLoadPlayLogic::TStep step)
 TfrmLoadPlay::TfrmLoadPlay(const TWizardServices &services, QWidget *parent)
     : TWizardWindow(services.Translator, parent), m_logic(std::make_unique<TLoadPlayLogic>(services))
 {
-    setObjectName(QStringLiteral("frmLoadPlay"));
-    setWindowTitle(QStringLiteral("Load game"));
-    setFixedSize(660, 452);
-    auto *layout = new QVBoxLayout(this);
-    m_pages = new QStackedWidget(this);
+    QVBoxLayout *layout = frame("frmLoadPlay", QStringLiteral("Load game"));
     m_pages->addWidget(titled(QStringLiteral("Load game"), selectionPage()));
     m_pages->addWidget(titled(QStringLiteral("Game data"),
                               gameDataPage(m_logic->Referees, m_logic->Coaches, m_logic->Stadiums, false)));
@@ -37,19 +33,10 @@ TfrmLoadPlay::TfrmLoadPlay(const TWizardServices &services, QWidget *parent)
     m_pages->addWidget(titled(QStringLiteral("End game"),
                               endPage([this] { m_logic->Print(); }, [this] { m_logic->SendData(); },
                                       [this] { return m_logic->SendDataEnabled(); })));
-    layout->addWidget(m_pages, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_back = new QPushButton(QStringLiteral("&Back"), this);
-    m_back->setObjectName(QStringLiteral("bbBack"));
-    m_next = new QPushButton(QStringLiteral("&Next"), this);
-    m_next->setObjectName(QStringLiteral("bbNext"));
-    m_next->setDefault(true);
-    buttons->addWidget(m_back);
-    buttons->addWidget(m_next);
+    addNavigation(buttons, QStringLiteral("&Back"), "bbBack", QStringLiteral("&Next"), "bbNext");
     layout->addLayout(buttons);
-    connect(m_next, &QPushButton::clicked, this, &TfrmLoadPlay::next);
-    connect(m_back, &QPushButton::clicked, this, &TfrmLoadPlay::back);
     TFormTranslator(m_translator).TranslateForm(this);
     refresh();
 }

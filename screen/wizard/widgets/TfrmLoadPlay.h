@@ -24,8 +24,8 @@ protected:
 
 private:
     QWidget *selectionPage();
-    void next();
-    void back();
+    void next() override;
+    void back() override;
     void refresh();
 
     std::unique_ptr<TLoadPlayLogic> m_logic;

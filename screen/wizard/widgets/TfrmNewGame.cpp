@@ -34,11 +34,7 @@ void fillList(QListWidget *list, const QStringList &texts, int selected = -1)
 TfrmNewGame::TfrmNewGame(const TWizardServices &services, QWidget *parent)
     : TWizardWindow(services.Translator, parent), m_logic(std::make_unique<TNewGameLogic>(services))
 {
-    setObjectName(QStringLiteral("frmNewGame"));
-    setWindowTitle(QStringLiteral("Schedule"));
-    setFixedSize(660, 452);
-    auto *layout = new QVBoxLayout(this);
-    m_pages = new QStackedWidget(this);
+    QVBoxLayout *layout = frame("frmNewGame", QStringLiteral("Schedule"));
     m_pages->addWidget(titled(QStringLiteral("Schedule"), schedulePage()));
     m_pages->addWidget(titled(QStringLiteral("Game data"),
                               gameDataPage(m_logic->Referees, m_logic->Coaches, m_logic->Stadiums, true)));
@@ -52,23 +48,14 @@ TfrmNewGame::TfrmNewGame(const TWizardServices &services, QWidget *parent)
                                       [this] { return m_logic->SendDataEnabled(); })));
     for (int i = 0; i < m_pages->count(); ++i)
         m_pages->widget(i)->setObjectName(QStringLiteral("pnlLepes_%1").arg(i + 1));
-    layout->addWidget(m_pages, 1);
 
     auto *buttons = new QHBoxLayout;
     m_roster = new QPushButton(QString::fromUtf8("Nyomtatás"), this);
     m_roster->setObjectName(QStringLiteral("bbNyomtatas"));
     buttons->addWidget(m_roster);
     buttons->addStretch(1);
-    m_back = new QPushButton(QStringLiteral("Vissza"), this);
-    m_back->setObjectName(QStringLiteral("bbVissza"));
-    m_next = new QPushButton(QString::fromUtf8("Tovább"), this);
-    m_next->setObjectName(QStringLiteral("bbTovabb"));
-    m_next->setDefault(true);
-    buttons->addWidget(m_back);
-    buttons->addWidget(m_next);
+    addNavigation(buttons, QStringLiteral("Vissza"), "bbVissza", QString::fromUtf8("Tovább"), "bbTovabb");
     layout->addLayout(buttons);
-    connect(m_next, &QPushButton::clicked, this, &TfrmNewGame::next);
-    connect(m_back, &QPushButton::clicked, this, &TfrmNewGame::back);
     connect(m_roster, &QPushButton::clicked, this, [this] { m_logic->PrintRoster(); });
 
     TFormTranslator(m_translator).TranslateForm(this);

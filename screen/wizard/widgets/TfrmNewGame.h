@@ -32,8 +32,8 @@ private:
     QWidget *teamPage(int side);
     QWidget *beginPage();
     QWidget *folderPage();
-    void next();
-    void back();
+    void next() override;
+    void back() override;
     void fillSchedule();
     void readPage();
     void refresh();
