@@ -21,18 +21,9 @@ TReportDocument boxScore(TBenchGame &g)
     return TqrULEBTeamResults(*g.game, g.translator).Build();
 }
 
-TBenchGame &sharedGame()
-{
-    static TBenchGame g(QStringLiteral("code=BENCH003 stadium=\"Bench Arena\" referee1=\"One Ref\" "
-                                       "referee2=\"Two Ref\" attendance=1200"),
-                        QStringLiteral("\"Home Team\""), QStringLiteral("\"Away Team\""),
-                        [](TGame &game, int n) { BenchGames::RecordFull(game, n); });
-    return g;
-}
-
 void BM_BoxScoreDocument(benchmark::State &state)
 {
-    TBenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     for (auto _ : state) {
         const TReportDocument doc = boxScore(g);
         benchmark::DoNotOptimize(doc.Pages.size());
@@ -44,7 +35,7 @@ BENCHMARK(BM_BoxScoreDocument)->Unit(benchmark::kMillisecond);
 // Target: under 150 ms.
 void BM_BoxScoreToPdf(benchmark::State &state)
 {
-    TBenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     const QString file = g.dir.filePath(QStringLiteral("box.pdf"));
     BenchReports::TimeOneToPdf(state, file, [&g] { return boxScore(g); });
     state.counters["events"] = g.game->AllEvents.Count();
@@ -54,7 +45,7 @@ BENCHMARK(BM_BoxScoreToPdf)->Unit(benchmark::kMillisecond);
 // One page as the preview paints it, at a screen's resolution; target for the preview: under 300 ms.
 void BM_BoxScorePagePicture(benchmark::State &state)
 {
-    TBenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     const TReportDocument doc = boxScore(g);
     for (auto _ : state) {
         const QImage page = TReportPainter::RenderPage(doc, 0, int(state.range(0)));
@@ -67,7 +58,7 @@ BENCHMARK(BM_BoxScorePagePicture)->Arg(96)->Arg(150)->Unit(benchmark::kMilliseco
 // Target: under 300 ms.
 void BM_OpenPreview(benchmark::State &state)
 {
-    TBenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     for (auto _ : state) {
         std::vector<TReportDocument> docs;
         docs.push_back(boxScore(g));
@@ -84,7 +75,7 @@ BENCHMARK(BM_OpenPreview)->Unit(benchmark::kMillisecond);
 // Print all into one PDF: every report print all holds today. Target: under 1 second.
 void BM_PrintAllToPdf(benchmark::State &state)
 {
-    TBenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     const QString file = g.dir.filePath(QStringLiteral("all.pdf"));
     BenchReports::TimeOneToPdf(state, file, [&g] { return boxScore(g); });
 }

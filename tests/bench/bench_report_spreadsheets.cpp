@@ -21,16 +21,6 @@ namespace {
 
 using BenchGames::TBenchGame;
 
-// The box score benchmark's game.
-TBenchGame &sharedGame()
-{
-    static TBenchGame g(QStringLiteral("code=BENCH003 stadium=\"Bench Arena\" referee1=\"One Ref\" "
-                                       "referee2=\"Two Ref\" attendance=1200"),
-                        QStringLiteral("\"Home Team\""), QStringLiteral("\"Away Team\""),
-                        [](TGame &game, int n) { BenchGames::RecordFull(game, n); });
-    return g;
-}
-
 QString templates()
 {
     return QDir(sourceFolder()).filePath(QStringLiteral("home/Template"));
@@ -38,7 +28,7 @@ QString templates()
 
 void exportOf(benchmark::State &state, TSpreadsheetExport::TKind kind)
 {
-    TBenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     const QString file = g.dir.filePath(QStringLiteral("game.xlsx"));
     for (auto _ : state) {
         QString error;
@@ -67,7 +57,7 @@ struct SavedGames
     QList<TGameLine> lines;
     SavedGames()
     {
-        TBenchGame &g = sharedGame();
+        TBenchGame &g = BenchGames::BoxScoreGame();
         for (int i = 0; i < 200; ++i) {
             const QString folder = dir.filePath(QStringLiteral("game%1").arg(i, 3, 10, QLatin1Char('0')));
             QDir().mkpath(folder);
@@ -149,7 +139,7 @@ BENCHMARK(BM_PlayerStatsExport)->Unit(benchmark::kMillisecond);
 
 void BM_RosterToPdf(benchmark::State &state)
 {
-    TBenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     TRosterPresentationLogic logic(*g.game);
     QStringList notes = logic.Notes(true);
     for (QString &note : notes)

@@ -157,4 +157,15 @@ struct TBenchGame
     }
 };
 
+// The game of the box score and the spreadsheet benchmarks: referees,
+// spectators and the full mix; made on first use.
+inline TBenchGame &BoxScoreGame()
+{
+    static TBenchGame g(QStringLiteral("code=BENCH003 stadium=\"Bench Arena\" referee1=\"One Ref\" "
+                                       "referee2=\"Two Ref\" attendance=1200"),
+                        QStringLiteral("\"Home Team\""), QStringLiteral("\"Away Team\""),
+                        [](TGame &game, int n) { RecordFull(game, n); });
+    return g;
+}
+
 } // namespace BenchGames
