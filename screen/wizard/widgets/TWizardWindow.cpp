@@ -2,6 +2,7 @@
 
 #include "screen/dialogs/TPlayedTimePanel.h"
 #include "screen/text/TFormTranslator.h"
+#include "screen/wizard/IWizardSteps.h"
 #include "screen/wizard/TPlayedTimePage.h"
 
 #include <QCloseEvent>
@@ -149,8 +150,7 @@ void TWizardWindow::openPlayedTimes(TPlayedTimePage *page)
     m_times->show();
 }
 
-QWidget *TWizardWindow::endPage(std::function<void()> print, std::function<void()> send,
-                                std::function<bool()> sendEnabled)
+QWidget *TWizardWindow::endPage()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
@@ -170,17 +170,16 @@ QWidget *TWizardWindow::endPage(std::function<void()> print, std::function<void(
     grid->addWidget(m_print, 2, 0);
     grid->addWidget(m_send, 2, 1);
     grid->setRowStretch(3, 1);
-    connect(m_print, &QPushButton::clicked, this, std::move(print));
-    connect(m_send, &QPushButton::clicked, this,
-            [this, send = std::move(send), sendEnabled = std::move(sendEnabled)] {
-                m_send->setEnabled(false);
-                send();
-                m_send->setEnabled(sendEnabled());
-            });
+    connect(m_print, &QPushButton::clicked, this, [this] { m_steps->Print(); });
+    connect(m_send, &QPushButton::clicked, this, [this] {
+        m_send->setEnabled(false);
+        m_steps->SendData();
+        m_send->setEnabled(m_steps->SendDataEnabled());
+    });
     return page;
 }
 
-void TWizardWindow::showEnd(const TEndPage &end, bool printEnabled, bool sendEnabled)
+void TWizardWindow::showEnd(const TEndPage &end)
 {
     // The played times panel is done with once the game has ended.
     delete m_times;
@@ -189,8 +188,38 @@ void TWizardWindow::showEnd(const TEndPage &end, bool printEnabled, bool sendEna
     m_endNames[1]->setText(end.AwayName);
     m_endPoints[0]->setText(QString::number(end.HomePoints));
     m_endPoints[1]->setText(QString::number(end.AwayPoints));
-    m_print->setEnabled(printEnabled);
-    m_send->setEnabled(sendEnabled);
+    m_print->setEnabled(m_steps->PrintEnabled());
+    m_send->setEnabled(m_steps->SendDataEnabled());
+}
+
+void TWizardWindow::showNavigation()
+{
+    m_next->setText(m_steps->NextCaption());
+    m_next->setEnabled(m_steps->NextEnabled());
+    m_back->setEnabled(m_steps->BackEnabled());
+}
+
+void TWizardWindow::next()
+{
+    storePage();
+    m_next->setEnabled(false);
+    m_steps->Next();
+    if (m_steps->Finished()) {
+        accept();
+        return;
+    }
+    refresh();
+}
+
+void TWizardWindow::back()
+{
+    m_steps->Back();
+    refresh();
+}
+
+bool TWizardWindow::mayClose()
+{
+    return m_steps->Finished() || m_steps->RequestClose();
 }
 
 void TWizardWindow::closeEvent(QCloseEvent *event)

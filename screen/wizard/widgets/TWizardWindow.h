@@ -4,9 +4,8 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class ITranslator;
+class IWizardSteps;
 class QComboBox;
 class QLabel;
 class QHBoxLayout;
@@ -33,10 +32,16 @@ protected:
     TWizardWindow(ITranslator &translator, QWidget *parent);
     ~TWizardWindow() override;
 
+    // The logic, given before the window is built.
+    void setSteps(IWizardSteps &steps) { m_steps = &steps; }
+    // Shows the logic's page and the states of its widgets.
+    virtual void refresh() = 0;
+    // Takes the edits of the page shown into the logic before Next.
+    virtual void storePage() {}
+    // The states of Back and Next; refresh ends with it.
+    void showNavigation();
+
     // Closing is asked of the logic until the wizard has finished.
-    virtual bool mayClose() = 0;
-    virtual void next() = 0;
-    virtual void back() = 0;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
@@ -60,16 +65,24 @@ protected:
     QWidget *playedTimesPage();
     void openPlayedTimes(TPlayedTimePage *page);
 
-    QWidget *endPage(std::function<void()> print, std::function<void()> send,
-                     std::function<bool()> sendEnabled);
-    void showEnd(const TEndPage &end, bool printEnabled, bool sendEnabled);
+    // The final score, "Print" and "Send data".
+    QWidget *endPage();
+    void showEnd(const TEndPage &end);
 
     ITranslator &m_translator;
     QStackedWidget *m_pages = nullptr;
     QPushButton *m_next = nullptr, *m_back = nullptr;
     bool m_refreshing = false;
 
+    // Next: the page's edits stored, the logic's move, and the window
+    // closed once the wizard has finished.
+    void next();
+
 private:
+    void back();
+    bool mayClose();
+
+    IWizardSteps *m_steps = nullptr;
     QLineEdit *m_date = nullptr, *m_time = nullptr, *m_attendance = nullptr, *m_income = nullptr;
     QComboBox *m_staff[6] = {};
     QWidget *m_timesHolder = nullptr;

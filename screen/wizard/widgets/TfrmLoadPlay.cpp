@@ -25,14 +25,13 @@ int pageOf(TLoadPlayLogic::TStep step)
 TfrmLoadPlay::TfrmLoadPlay(const TWizardServices &services, QWidget *parent)
     : TWizardWindow(services.Translator, parent), m_logic(std::make_unique<TLoadPlayLogic>(services))
 {
+    setSteps(*m_logic);
     QVBoxLayout *layout = frame("frmLoadPlay", QStringLiteral("Load game"));
     m_pages->addWidget(titled(QStringLiteral("Load game"), selectionPage()));
     m_pages->addWidget(titled(QStringLiteral("Game data"),
                               gameDataPage(m_logic->Referees, m_logic->Coaches, m_logic->Stadiums, false)));
     m_pages->addWidget(titled(QStringLiteral("Players min"), playedTimesPage()));
-    m_pages->addWidget(titled(QStringLiteral("End game"),
-                              endPage([this] { m_logic->Print(); }, [this] { m_logic->SendData(); },
-                                      [this] { return m_logic->SendDataEnabled(); })));
+    m_pages->addWidget(titled(QStringLiteral("End game"), endPage()));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     addNavigation(buttons, QStringLiteral("&Back"), "bbBack", QStringLiteral("&Next"), "bbNext");
@@ -122,35 +121,15 @@ void TfrmLoadPlay::refresh()
         openPlayedTimes(m_logic->PlayedTimesPage());
         break;
     case TLoadPlayLogic::EndGame:
-        showEnd(m_logic->End, m_logic->PrintEnabled(), m_logic->SendDataEnabled());
+        showEnd(m_logic->End);
         break;
     }
-    m_next->setText(m_logic->NextCaption());
-    m_next->setEnabled(m_logic->NextEnabled());
-    m_back->setEnabled(m_logic->BackEnabled());
+    showNavigation();
     m_refreshing = false;
 }
 
-void TfrmLoadPlay::next()
+void TfrmLoadPlay::storePage()
 {
     if (m_logic->Step() == TLoadPlayLogic::GameData)
         readFields(m_logic->Fields);
-    m_next->setEnabled(false);
-    m_logic->Next();
-    if (m_logic->Finished()) {
-        accept();
-        return;
-    }
-    refresh();
-}
-
-void TfrmLoadPlay::back()
-{
-    m_logic->Back();
-    refresh();
-}
-
-bool TfrmLoadPlay::mayClose()
-{
-    return m_logic->Finished() || m_logic->RequestClose();
 }

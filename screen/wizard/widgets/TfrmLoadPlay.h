@@ -19,14 +19,10 @@ public:
 
     TLoadPlayLogic &Logic() { return *m_logic; }
 
-protected:
-    bool mayClose() override;
-
 private:
     QWidget *selectionPage();
-    void next() override;
-    void back() override;
-    void refresh();
+    void refresh() override;
+    void storePage() override;
 
     std::unique_ptr<TLoadPlayLogic> m_logic;
     QTableWidget *m_games = nullptr;

@@ -34,6 +34,7 @@ void fillList(QListWidget *list, const QStringList &texts, int selected = -1)
 TfrmNewGame::TfrmNewGame(const TWizardServices &services, QWidget *parent)
     : TWizardWindow(services.Translator, parent), m_logic(std::make_unique<TNewGameLogic>(services))
 {
+    setSteps(*m_logic);
     QVBoxLayout *layout = frame("frmNewGame", QStringLiteral("Schedule"));
     m_pages->addWidget(titled(QStringLiteral("Schedule"), schedulePage()));
     m_pages->addWidget(titled(QStringLiteral("Game data"),
@@ -43,9 +44,7 @@ TfrmNewGame::TfrmNewGame(const TWizardServices &services, QWidget *parent)
     m_pages->addWidget(titled(QStringLiteral("Begin data"), beginPage()));
     m_pages->addWidget(titled(QStringLiteral("Game"), folderPage()));
     m_pages->addWidget(titled(QStringLiteral("Players min"), playedTimesPage()));
-    m_pages->addWidget(titled(QStringLiteral("End game"),
-                              endPage([this] { m_logic->Print(); }, [this] { m_logic->SendData(); },
-                                      [this] { return m_logic->SendDataEnabled(); })));
+    m_pages->addWidget(titled(QStringLiteral("End game"), endPage()));
     for (int i = 0; i < m_pages->count(); ++i)
         m_pages->widget(i)->setObjectName(QStringLiteral("pnlLepes_%1").arg(i + 1));
 
@@ -142,7 +141,7 @@ bool TfrmNewGame::SelectGame(const QString &code)
     return found;
 }
 
-void TfrmNewGame::readPage()
+void TfrmNewGame::storePage()
 {
     if (m_logic->Page() == TNewGameLogic::GameData)
         readFields(m_logic->Fields);
@@ -341,38 +340,13 @@ void TfrmNewGame::refresh()
         openPlayedTimes(m_logic->PlayedTimes());
         break;
     case TNewGameLogic::EndGame:
-        showEnd(m_logic->End, m_logic->PrintEnabled(), m_logic->SendDataEnabled());
+        showEnd(m_logic->End);
         break;
     default:
         break;
     }
-    m_next->setText(m_logic->NextCaption());
-    m_next->setEnabled(m_logic->NextEnabled());
-    m_back->setEnabled(m_logic->BackEnabled());
+    showNavigation();
     m_roster->setVisible(m_logic->RosterPrintVisible());
     m_roster->setEnabled(m_logic->RosterPrintEnabled());
     m_refreshing = false;
-}
-
-void TfrmNewGame::next()
-{
-    readPage();
-    m_next->setEnabled(false);
-    m_logic->Next();
-    if (m_logic->Finished()) {
-        accept();
-        return;
-    }
-    refresh();
-}
-
-void TfrmNewGame::back()
-{
-    m_logic->Back();
-    refresh();
-}
-
-bool TfrmNewGame::mayClose()
-{
-    return m_logic->Finished() || m_logic->RequestClose();
 }

@@ -24,19 +24,14 @@ public:
     // main window's list opens the wizard.
     bool SelectGame(const QString &code);
 
-protected:
-    bool mayClose() override;
-
 private:
     QWidget *schedulePage();
     QWidget *teamPage(int side);
     QWidget *beginPage();
     QWidget *folderPage();
-    void next() override;
-    void back() override;
     void fillSchedule();
-    void readPage();
-    void refresh();
+    void storePage() override;
+    void refresh() override;
     void refreshTeam(int side);
     void setJersey();
 
