@@ -1,5 +1,7 @@
 #include "TSplashPicture.h"
 
+#include "masterdata/dialogs/TProductPicture.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -23,14 +25,7 @@ QPixmap TSplashPicture::Paint(const QString &version)
 
     const qreal r = 110;
     const QPointF c(40 + r, Height / 2.0);
-    p.setPen(QPen(Qt::black, 2.4));
-    p.setBrush(QColor(0xe8, 0x6a, 0x10));
-    p.drawEllipse(c, r, r);
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
-    p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
-    p.drawArc(QRectF(c.x() - 1.6 * r, c.y() - r, 1.2 * r, 2 * r), -60 * 16, 120 * 16);
-    p.drawArc(QRectF(c.x() + 0.4 * r, c.y() - r, 1.2 * r, 2 * r), 120 * 16, 120 * 16);
+    TProductPicture::PaintBall(p, c, r, 2.4);
 
     QFont name(QStringLiteral("DejaVu Sans"));
     name.setBold(true);

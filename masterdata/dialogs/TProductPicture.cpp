@@ -20,6 +20,18 @@ void TProductPicture::resizeEvent(QResizeEvent *event)
     setPixmap(Picture(size()));
 }
 
+void TProductPicture::PaintBall(QPainter &p, QPointF c, qreal r, qreal penWidth)
+{
+    p.setPen(QPen(Qt::black, penWidth));
+    p.setBrush(QColor(0xe8, 0x6a, 0x10));
+    p.drawEllipse(c, r, r);
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
+    p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
+    p.drawArc(QRectF(c.x() - 1.6 * r, c.y() - r, 1.2 * r, 2 * r), -60 * 16, 120 * 16);
+    p.drawArc(QRectF(c.x() + 0.4 * r, c.y() - r, 1.2 * r, 2 * r), 120 * 16, 120 * 16);
+}
+
 QPixmap TProductPicture::Picture(QSize size)
 {
     QPixmap pixmap(size);
@@ -40,14 +52,7 @@ QPixmap TProductPicture::Picture(QSize size)
     // A ball near the top.
     const qreal r = size.width() * 0.32;
     const QPointF c(size.width() / 2.0, r + 14);
-    p.setPen(QPen(Qt::black, 1.6));
-    p.setBrush(QColor(0xe8, 0x6a, 0x10));
-    p.drawEllipse(c, r, r);
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
-    p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
-    p.drawArc(QRectF(c.x() - 1.6 * r, c.y() - r, 1.2 * r, 2 * r), -60 * 16, 120 * 16);
-    p.drawArc(QRectF(c.x() + 0.4 * r, c.y() - r, 1.2 * r, 2 * r), 120 * 16, 120 * 16);
+    PaintBall(p, c, r, 1.6);
 
     // The product name, read from the bottom up.
     p.save();

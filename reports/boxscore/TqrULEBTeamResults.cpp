@@ -4,7 +4,6 @@
 #include "model/TGame.h"
 #include "model/TTeam.h"
 
-#include <QDir>
 #include <algorithm>
 #include <cmath>
 
@@ -13,15 +12,7 @@ namespace {
 using Align = TReportCell::Align;
 
 // Made cells end with "/" and the attempts follow at once, so a pair reads "5/9".
-const struct
-{
-    const char *Name;
-    const char *Caption;
-    const char *Group;
-    double X;
-    double Width;
-    Align Alignment;
-} Columns[] = {
+const TqrULEBTeamResults::TColumnSpec Columns[] = {
     {"S5", "S5", "", 0, 5, Align::Center},
     {"Mez", "", "", 5, 5.5, Align::Right},
     {"Nev", "", "", 12, 37, Align::Left},
@@ -66,42 +57,45 @@ struct TGroup
 
 } // namespace
 
-QList<TqrULEBTeamResults::TColumn> TqrULEBTeamResults::BoxScoreColumns()
+QList<TqrULEBTeamResults::TColumn> TqrULEBTeamResults::ColumnsOf(std::span<const TColumnSpec> specs)
 {
     QList<TColumn> columns;
-    for (const auto &c : Columns)
+    for (const TColumnSpec &c : specs)
         columns.append(TColumn{QLatin1String(c.Name), QLatin1String(c.Caption), QLatin1String(c.Group), c.X,
                                c.Width, c.Alignment});
     return columns;
 }
 
+QList<TqrULEBTeamResults::TColumn> TqrULEBTeamResults::BoxScoreColumns()
+{
+    return ColumnsOf(Columns);
+}
+
+void TqrULEBTeamResults::panelPair(QList<TReportCell> &cells, const QString &label, const QString &value,
+                                   double y, double h, bool bold)
+{
+    cells.append(
+        Caption(QStringLiteral("PanelLabel"), label, PanelX, y, 5 * PanelColumn, h, Align::Left, bold));
+    cells.append(Text(QStringLiteral("PanelValue"), value, PanelX + 5 * PanelColumn, y, PanelColumn, h,
+                      Align::Right, bold));
+}
+
 TReportCell TqrULEBTeamResults::Text(const QString &name, const QString &value, double x, double y, double w,
                                      double h, Align align, bool bold, double size)
 {
-    TReportCell c;
-    c.Name = name;
-    c.Text = value;
-    c.Place = QRectF(x, y, w, h);
-    c.Alignment = align;
-    c.Bold = bold;
-    c.PointSize = size;
-    return c;
+    return ReportCells::Text(name, value, x, y, w, h, align, bold, size);
 }
 
 TReportCell TqrULEBTeamResults::Caption(const QString &name, const QString &key, double x, double y, double w,
                                         double h, Align align, bool bold, double size)
 {
-    TReportCell c = Text(name, key, x, y, w, h, align, bold, size);
-    c.Caption = true;
-    return c;
+    return ReportCells::Caption(name, key, x, y, w, h, align, bold, size);
 }
 
 TReportCell TqrULEBTeamResults::Image(const QString &name, const QString &file, double x, double y, double w,
                                       double h)
 {
-    TReportCell c = Text(name, QString(), x, y, w, h);
-    c.ImageFile = file.isNull() ? QLatin1String("") : file;
-    return c;
+    return ReportCells::Image(name, file, x, y, w, h);
 }
 
 QString TqrULEBTeamResults::Fixed(double value, int decimals)
@@ -120,39 +114,6 @@ TReportCell TqrULEBTeamResults::at(const QString &name, const QString &value, do
             break;
         }
     return Text(name, value, c->X, y, c->Width, h, c->Alignment, bold);
-}
-
-TqrULEBTeamResults::TLayout::TLayout(TReportDocument &doc) : m_doc(doc)
-{
-    m_doc.Pages.append(TReportPage());
-}
-
-TReportLine &TqrULEBTeamResults::TLayout::Line(const QString &band, double height)
-{
-    if (Y + height > m_doc.ContentHeight() && Y > 0) {
-        m_doc.Pages.append(TReportPage());
-        Y = 0;
-    }
-    TReportPage &page = m_doc.Pages.last();
-    if (page.Bands.isEmpty() || page.Bands.last().Name != band)
-        page.Bands.append(TReportBand{band, {}});
-    LineTop = Y;
-    Y += height;
-    page.Bands.last().Lines.append(TReportLine());
-    return page.Bands.last().Lines.last();
-}
-
-void TqrULEBTeamResults::TLayout::KeepTogether(double height)
-{
-    if (Y + height > m_doc.ContentHeight() && Y > 0) {
-        m_doc.Pages.append(TReportPage());
-        Y = 0;
-    }
-}
-
-double TqrULEBTeamResults::TLayout::Bottom() const
-{
-    return m_doc.ContentHeight();
 }
 
 TqrULEBTeamResults::TqrULEBTeamResults(const TGame &game, ITranslator &translator)
@@ -210,11 +171,7 @@ QString TqrULEBTeamResults::dot(const QString &text) const
 
 QString TqrULEBTeamResults::imagePath(const QString &setting) const
 {
-    if (setting.trimmed().isEmpty())
-        return QString();
-    if (QDir::isAbsolutePath(setting) || m_imageFolder.isEmpty())
-        return setting;
-    return QDir(m_imageFolder).filePath(setting);
+    return ReportImagePath(setting, m_imageFolder);
 }
 
 int TqrULEBTeamResults::copies() const
@@ -306,7 +263,8 @@ void TqrULEBTeamResults::bands(TLayout &layout) const
     for (int r = 0; r < m_away.size(); ++r)
         playerLine(layout, away, r);
     totalLine(layout, away);
-    footer(layout);
+    if (m_footer)
+        footer(layout);
 }
 
 void TqrULEBTeamResults::header(TLayout &layout) const
@@ -333,39 +291,59 @@ void TqrULEBTeamResults::header(TLayout &layout) const
     layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
                                            layout.LineTop, w, 4, Align::Left, false, 7));
 
-    QString referees = tr(QStringLiteral("Referees:"));
-    const QString r1 = m_game.Referee1.trimmed(), r2 = m_game.Referee2.trimmed(),
-                  r3 = m_game.Referee3.trimmed();
-    if (!r1.isEmpty())
-        referees += m_game.Referee1;
-    if (!r2.isEmpty())
-        referees += QStringLiteral(", ") + m_game.Referee2;
-    if (!r3.isEmpty())
-        referees += QStringLiteral(", ") + m_game.Referee3;
-    layout.Line(band, 4).Cells.append(
-        Text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
+    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblMerkozesBirok"),
+                                           RefereesText(m_game, tr(QStringLiteral("Referees:"))), x,
+                                           layout.LineTop, w, 4, Align::Left, false, 7));
 
     TReportLine &facts = layout.Line(band, 4);
-    const double y = layout.LineTop;
-    const bool spectators = m_game.Attendance != 0;
-    facts.Cells = {
-        Caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
-        Text(QStringLiteral("lblDate"), m_game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
-        Caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
-                true, 7),
-        Text(QStringLiteral("lblTime"), m_game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
-        Caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
-                true, 7),
-        Text(QStringLiteral("lblPlayed"), m_playedValue ? PlayerStats::ClockText(m_game.Clock) : QString(),
-             x + 74, y, 14, 4, Align::Left, false, 7),
-        Caption(QStringLiteral("lblSpectatorsCaption"),
-                spectators || m_spectatorsCaptionAlways ? QStringLiteral("Spectators:") : QString(), x + 89,
-                y, 20, 4, Align::Left, true, 7),
-        Text(QStringLiteral("lblSpectators"), spectators ? QString::number(m_game.Attendance) : QString(),
-             x + 109, y, 20, 4, Align::Left, false, 7),
-    };
+    facts.Cells = GameFactsCells(m_game, x, layout.LineTop,
+                                 m_playedValue ? PlayerStats::ClockText(m_game.Clock) : QString(),
+                                 m_spectatorsCaptionAlways);
     runningScore(layout, top + 8);
     layout.Y = std::max(layout.Y, top + 29) + 1.5;
+}
+
+QString TqrULEBTeamResults::RefereesText(const TGame &game, const QString &caption)
+{
+    QString text = caption;
+    const QString referees[] = {game.Referee1, game.Referee2, game.Referee3};
+    for (int i = 0; i < 3; ++i)
+        if (!referees[i].trimmed().isEmpty())
+            text += (i == 0 ? QString() : QStringLiteral(", ")) + referees[i];
+    return text;
+}
+
+QList<TReportCell> TqrULEBTeamResults::GameFactsCells(const TGame &game, double x, double y,
+                                                      const QString &played, bool spectatorsCaptionAlways)
+{
+    const bool spectators = game.Attendance != 0;
+    return {
+        Caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
+        Text(QStringLiteral("lblDate"), game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
+        Caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
+                true, 7),
+        Text(QStringLiteral("lblTime"), game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
+        Caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
+                true, 7),
+        Text(QStringLiteral("lblPlayed"), played, x + 74, y, 14, 4, Align::Left, false, 7),
+        Caption(QStringLiteral("lblSpectatorsCaption"),
+                spectators || spectatorsCaptionAlways ? QStringLiteral("Spectators:") : QString(), x + 89, y,
+                20, 4, Align::Left, true, 7),
+        Text(QStringLiteral("lblSpectators"), spectators ? QString::number(game.Attendance) : QString(),
+             x + 109, y, 20, 4, Align::Left, false, 7),
+    };
+}
+
+void TqrULEBTeamResults::RunningScoreCaptions(QList<TReportCell> &cells, int periodLength, double y)
+{
+    const double x = 186, nameWidth = 30, cw = 7, otWidth = 11, h = 4.5;
+    cells.append(Caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, y, nameWidth, h));
+    for (int i = 1; i <= 8; ++i)
+        cells.append(Text(QStringLiteral("lblPerc%1").arg(5 * i),
+                          QStringLiteral("%1'").arg(i * (periodLength == 12 ? 6 : 5)),
+                          x + nameWidth + (i - 1) * cw, y, cw, h, Align::Center, true));
+    cells.append(Caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"), x + nameWidth + 8 * cw,
+                         y, otWidth, h, Align::Center));
 }
 
 void TqrULEBTeamResults::runningScore(TLayout &layout, double top) const
@@ -377,15 +355,7 @@ void TqrULEBTeamResults::runningScore(TLayout &layout, double top) const
     const double keepY = layout.Y;
     layout.Y = top;
 
-    TReportLine &captions = layout.Line(band, h);
-    captions.Cells.append(
-        Caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, top, nameWidth, h));
-    for (int i = 1; i <= 8; ++i)
-        captions.Cells.append(Text(QStringLiteral("lblPerc%1").arg(5 * i),
-                                   QStringLiteral("%1'").arg(i * (length == 12 ? 6 : 5)),
-                                   x + nameWidth + (i - 1) * cw, top, cw, h, Align::Center, true));
-    captions.Cells.append(Caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"),
-                                  x + nameWidth + 8 * cw, top, otWidth, h, Align::Center));
+    RunningScoreCaptions(layout.Line(band, h).Cells, length, top);
 
     QList<TGame::Score> scores;
     for (int i = 1; i <= 8; ++i)
@@ -576,8 +546,7 @@ void TqrULEBTeamResults::sidePanel(QList<TReportCell> &cells, const TTeamSide &s
     auto ratio = [](int a, int b) { return b == 0 ? QString() : Fixed(double(a) / b, 2); };
     auto share = [](int a, int b) { return b == 0 ? QString() : percentText(100.0 * a / b); };
     auto labelled = [&](const char *label, const QString &value) {
-        span(QStringLiteral("PanelLabel"), QLatin1String(label), 0, 5, Align::Left, false, true);
-        span(QStringLiteral("PanelValue"), value, 5, 1, Align::Right, false);
+        panelPair(cells, QLatin1String(label), value, y, h, false);
     };
     const char *headings[] = {"Pts", "Pts%", "FG%", "Rebs", "Rebs%", "Min%"};
     switch (r) {
@@ -687,13 +656,8 @@ void TqrULEBTeamResults::totalLine(TLayout &layout, const TTeamSide &side) const
     statCells(line.Cells, side.Team->TotalsAsPlayer(), teamValuation(*side.Team),
               side.Team->Data.Totals.IndirectSteals, true, m_plainTotalPercents, y, h, true);
     if (m_headingPanel) {
-        TReportCell label = Text(QStringLiteral("PanelLabel"), QStringLiteral("Points in the paint"), PanelX,
-                                 y, 5 * PanelColumn, h, Align::Left, true);
-        label.Caption = true;
-        line.Cells.append(label);
-        line.Cells.append(Text(QStringLiteral("PanelValue"),
-                               QString::number(2 * side.Team->Data.Totals.CloseMade),
-                               PanelX + 5 * PanelColumn, y, PanelColumn, h, Align::Right, true));
+        panelPair(line.Cells, QStringLiteral("Points in the paint"),
+                  QString::number(2 * side.Team->Data.Totals.CloseMade), y, h, true);
     }
     layout.Y += 2;
 }

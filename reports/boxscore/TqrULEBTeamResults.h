@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <span>
 
 class ITranslator;
 class TGame;
@@ -36,6 +37,14 @@ public:
     static QString FormatZeroAsDot(const QString &text, const QString &dot);
     // "(h-a, h-a, ...)": every regular period, then the overtimes played.
     static QString PeriodScoresText(const TGame &game);
+    // The caption, then the referees named, after the first each behind ", ".
+    static QString RefereesText(const TGame &game, const QString &caption);
+    // The header's line from x on: date, start, played time and spectators.
+    static QList<TReportCell> GameFactsCells(const TGame &game, double x, double y, const QString &played,
+                                             bool spectatorsCaptionAlways);
+    // The running score's captions: teams and minutes, the minutes of the
+    // game's period length, and the overtime.
+    static void RunningScoreCaptions(QList<TReportCell> &cells, int periodLength, double y);
 
     // A column of a player table: cell name (the heading key), caption,
     // group caption over it, place in millimetres.
@@ -48,6 +57,14 @@ public:
         double Width = 0;
         TReportCell::Align Alignment = TReportCell::Align::Left;
     };
+    // A column as the tables of the source write it.
+    struct TColumnSpec
+    {
+        const char *Name, *Caption, *Group;
+        double X, Width;
+        TReportCell::Align Alignment;
+    };
+    static QList<TColumn> ColumnsOf(std::span<const TColumnSpec> specs);
 
 protected:
     static constexpr double BodySize = 6.5;
@@ -64,23 +81,7 @@ protected:
         bool Home = true;
     };
 
-    // Lines go down the page; a line that does not fit starts the next page,
-    // where its band goes on.
-    class TLayout
-    {
-    public:
-        explicit TLayout(TReportDocument &doc);
-        double Y = 0;
-        double LineTop = 0;
-        // A new line of the band at the current place; moves down by height.
-        TReportLine &Line(const QString &band, double height);
-        // Keeps a block of this height together on one page.
-        void KeepTogether(double height);
-        double Bottom() const;
-
-    private:
-        TReportDocument &m_doc;
-    };
+    using TLayout = TPageLayout;
 
     static TReportCell Text(const QString &name, const QString &value, double x, double y, double w, double h,
                             TReportCell::Align align = TReportCell::Align::Left, bool bold = false,
@@ -91,6 +92,9 @@ protected:
     static TReportCell Image(const QString &name, const QString &file, double x, double y, double w,
                              double h);
     static QString Fixed(double value, int decimals);
+    // A caption over five columns of the side panel and its value in the sixth.
+    static void panelPair(QList<TReportCell> &cells, const QString &label, const QString &value, double y,
+                          double h, bool bold);
     static QList<TColumn> BoxScoreColumns();
 
     // The cell of a column of columns(); an unknown name takes the first column's place.
@@ -153,5 +157,6 @@ protected:
     bool m_coachInTotal = false;
     bool m_blankValues = false;        // a sheet to fill in by hand
     bool m_plainTotalPercents = false; // total and comparison lines
-    QString m_headerFont;              // the header band's font when not the report's own
+    bool m_footer = true;
+    QString m_headerFont; // the header band's font when not the report's own
 };

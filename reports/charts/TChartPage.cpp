@@ -5,37 +5,7 @@
 #include "model/Services.h"
 #include "model/TGame.h"
 
-#include <QDir>
-
 namespace ChartCells {
-
-TReportCell Text(const QString &name, const QString &value, double x, double y, double w, double h,
-                 Align align, bool bold, double size)
-{
-    TReportCell c;
-    c.Name = name;
-    c.Text = value;
-    c.Place = QRectF(x, y, w, h);
-    c.Alignment = align;
-    c.Bold = bold;
-    c.PointSize = size;
-    return c;
-}
-
-TReportCell Caption(const QString &name, const QString &key, double x, double y, double w, double h,
-                    Align align, bool bold, double size)
-{
-    TReportCell c = Text(name, key, x, y, w, h, align, bold, size);
-    c.Caption = true;
-    return c;
-}
-
-TReportCell Image(const QString &name, const QString &file, double x, double y, double w, double h)
-{
-    TReportCell c = Text(name, QString(), x, y, w, h);
-    c.ImageFile = file.isNull() ? QLatin1String("") : file;
-    return c;
-}
 
 TReportCell Drawing(const QString &name, std::shared_ptr<const TReportDrawing> drawing, double x, double y,
                     double w, double h)
@@ -53,13 +23,9 @@ TReportLine &TChartLayout::Line(const QString &band, double height)
 {
     if (!m_inFooter && Y + height > Bottom() && Y > 0)
         NewPage();
-    TReportPage &page = m_doc.Pages.last();
-    if (page.Bands.isEmpty() || page.Bands.last().Name != band)
-        page.Bands.append(TReportBand{band, {}});
     LineTop = Y;
     Y += height;
-    page.Bands.last().Lines.append(TReportLine());
-    return page.Bands.last().Lines.last();
+    return m_doc.Pages.last().AppendLine(band);
 }
 
 void TChartLayout::KeepTogether(double height)
@@ -92,13 +58,15 @@ void TChartLayout::Finish()
     footer();
 }
 
-QString ReportImagePath(const QString &setting, const QString &folder)
+void AddNoticeLines(TChartLayout &layout, double width)
 {
-    if (setting.trimmed().isEmpty())
-        return QString();
-    if (QDir::isAbsolutePath(setting) || folder.isEmpty())
-        return setting;
-    return QDir(folder).filePath(setting);
+    const QString band = QStringLiteral("PageFooterBand1");
+    layout.Line(band, 4).Cells.append(Caption(QStringLiteral("lblNotice"),
+                                              QStringLiteral("Statistics recorded live with Parquetix"), 0,
+                                              layout.LineTop, width, 4, Align::Center, false, 6.5));
+    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblWeb"),
+                                           QStringLiteral("https://parquetix.example"), 0, layout.LineTop,
+                                           width, 4, Align::Center, false, 6.5));
 }
 
 namespace {
@@ -189,21 +157,8 @@ void AddGameHeader(TChartLayout &layout, const TGame &game, ITranslator &transla
         return;
     }
     TReportLine &facts = layout.Line(band, 4);
-    const double y = layout.LineTop;
-    facts.Cells = {
-        Caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true),
-        Text(QStringLiteral("lblDate"), game.GameDate, x + 12, y, 22, 4),
-        Caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
-                true),
-        Text(QStringLiteral("lblTime"), game.GameTime, x + 47, y, 12, 4),
-        Caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
-                true),
-        Text(QStringLiteral("lblPlayed"), PlayerStats::ClockText(game.Clock), x + 74, y, 14, 4),
-        Caption(QStringLiteral("lblSpectatorsCaption"), QStringLiteral("Spectators:"), x + 89, y, 20, 4,
-                Align::Left, true),
-        Text(QStringLiteral("lblSpectators"),
-             game.Attendance != 0 ? QString::number(game.Attendance) : QString(), x + 109, y, 20, 4),
-    };
+    facts.Cells =
+        TqrULEBTeamResults::GameFactsCells(game, x, layout.LineTop, PlayerStats::ClockText(game.Clock), true);
     runningScore(layout, game, top + 8);
     layout.Y = std::max(layout.Y, top + 29) + 1.5;
 }

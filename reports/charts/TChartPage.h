@@ -14,12 +14,9 @@ namespace ChartCells {
 
 using Align = TReportCell::Align;
 
-TReportCell Text(const QString &name, const QString &value, double x, double y, double w, double h,
-                 Align align = Align::Left, bool bold = false, double size = 7);
-// A fixed caption: its text is a translation key until the report is translated.
-TReportCell Caption(const QString &name, const QString &key, double x, double y, double w, double h,
-                    Align align = Align::Left, bool bold = false, double size = 7);
-TReportCell Image(const QString &name, const QString &file, double x, double y, double w, double h);
+using ReportCells::Caption;
+using ReportCells::Image;
+using ReportCells::Text;
 TReportCell Drawing(const QString &name, std::shared_ptr<const TReportDrawing> drawing, double x, double y,
                     double w, double h);
 
@@ -66,5 +63,5 @@ private:
 void AddGameHeader(TChartLayout &layout, const TGame &game, ITranslator &translator,
                    const QString &imageFolder, bool withFacts);
 
-// An image file of the settings, relative names taken from the folder.
-QString ReportImagePath(const QString &setting, const QString &folder);
+// The page footer's notice and web address, each a line across the width.
+void AddNoticeLines(TChartLayout &layout, double width);

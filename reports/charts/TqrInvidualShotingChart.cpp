@@ -131,15 +131,7 @@ TReportDocument TqrInvidualShotingChart::Build() const
             Text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, 32, l.LineTop, width - 32, 5));
         l.Y = HeaderHeight;
     };
-    layout.PageFooter = [&](TChartLayout &l) {
-        const QString band = QStringLiteral("PageFooterBand1");
-        l.Line(band, 4).Cells.append(Caption(QStringLiteral("lblNotice"),
-                                             QStringLiteral("Statistics recorded live with Parquetix"), 0,
-                                             l.LineTop, width, 4, Align::Center, false, 6.5));
-        l.Line(band, 4).Cells.append(Text(QStringLiteral("lblWeb"),
-                                          QStringLiteral("https://parquetix.example"), 0, l.LineTop, width, 4,
-                                          Align::Center, false, 6.5));
-    };
+    layout.PageFooter = [&](TChartLayout &l) { AddNoticeLines(l, width); };
     layout.PageHeader(layout);
     for (int i = 0; i < m_players.size(); i += 3) {
         TReportLine &line = layout.Line(QStringLiteral("DetailBand1"), CellHeight);

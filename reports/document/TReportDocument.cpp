@@ -2,6 +2,7 @@
 
 #include "model/Services.h"
 
+#include <QDir>
 #include <QHash>
 #include <QStringList>
 
@@ -9,6 +10,81 @@ namespace {
 constexpr double A4LongMm = 297.0;
 constexpr double A4ShortMm = 210.0;
 } // namespace
+
+TReportLine &TReportPage::AppendLine(const QString &band)
+{
+    if (Bands.isEmpty() || Bands.last().Name != band)
+        Bands.append(TReportBand{band, {}});
+    Bands.last().Lines.append(TReportLine());
+    return Bands.last().Lines.last();
+}
+
+TPageLayout::TPageLayout(TReportDocument &doc) : m_doc(doc)
+{
+    m_doc.Pages.append(TReportPage());
+}
+
+TReportLine &TPageLayout::Line(const QString &band, double height)
+{
+    KeepTogether(height);
+    LineTop = Y;
+    Y += height;
+    return m_doc.Pages.last().AppendLine(band);
+}
+
+void TPageLayout::KeepTogether(double height)
+{
+    if (Y + height > m_doc.ContentHeight() && Y > 0) {
+        m_doc.Pages.append(TReportPage());
+        Y = 0;
+    }
+}
+
+double TPageLayout::Bottom() const
+{
+    return m_doc.ContentHeight();
+}
+
+QString ReportImagePath(const QString &setting, const QString &folder)
+{
+    if (setting.trimmed().isEmpty())
+        return QString();
+    if (QDir::isAbsolutePath(setting) || folder.isEmpty())
+        return setting;
+    return QDir(folder).filePath(setting);
+}
+
+namespace ReportCells {
+
+TReportCell Text(const QString &name, const QString &value, double x, double y, double w, double h,
+                 Align align, bool bold, double size)
+{
+    TReportCell c;
+    c.Name = name;
+    c.Text = value;
+    c.Place = QRectF(x, y, w, h);
+    c.Alignment = align;
+    c.Bold = bold;
+    c.PointSize = size;
+    return c;
+}
+
+TReportCell Caption(const QString &name, const QString &key, double x, double y, double w, double h,
+                    Align align, bool bold, double size)
+{
+    TReportCell c = Text(name, key, x, y, w, h, align, bold, size);
+    c.Caption = true;
+    return c;
+}
+
+TReportCell Image(const QString &name, const QString &file, double x, double y, double w, double h)
+{
+    TReportCell c = Text(name, QString(), x, y, w, h);
+    c.ImageFile = file.isNull() ? QLatin1String("") : file;
+    return c;
+}
+
+} // namespace ReportCells
 
 double TReportDocument::ContentWidth() const
 {

@@ -68,7 +68,25 @@ struct TReportBand
 struct TReportPage
 {
     QList<TReportBand> Bands;
+
+    // A new line at the page's end: in the last band when it has that name,
+    // else in a new band of that name.
+    TReportLine &AppendLine(const QString &band);
 };
+
+// Cells placed in millimetres.
+namespace ReportCells {
+
+using Align = TReportCell::Align;
+
+TReportCell Text(const QString &name, const QString &value, double x, double y, double w, double h,
+                 Align align = Align::Left, bool bold = false, double size = 7);
+// A fixed caption: its text is a translation key until the report is translated.
+TReportCell Caption(const QString &name, const QString &key, double x, double y, double w, double h,
+                    Align align = Align::Left, bool bold = false, double size = 7);
+TReportCell Image(const QString &name, const QString &file, double x, double y, double w, double h);
+
+} // namespace ReportCells
 
 // A report as built from the model: pages of bands, bands of lines, lines of
 // cells. Painters draw it; tests and the command line read it as JSON.
@@ -95,6 +113,28 @@ public:
     // one entry per line, "line" counting within the band over all pages.
     QByteArray ToJson() const;
 };
+
+// Lines go down the pages of a document; a line that does not fit starts
+// the next page, where its band goes on.
+class TPageLayout
+{
+public:
+    explicit TPageLayout(TReportDocument &doc);
+    double Y = 0;
+    double LineTop = 0;
+    // A new line of the band at the current place; moves down by height.
+    TReportLine &Line(const QString &band, double height);
+    // Keeps a block of this height together on one page.
+    void KeepTogether(double height);
+    double Bottom() const;
+
+private:
+    TReportDocument &m_doc;
+};
+
+// An image file of the settings, relative names taken from the folder;
+// none for an empty setting.
+QString ReportImagePath(const QString &setting, const QString &folder);
 
 // Translates every caption of the document in place (string type "PRINT"),
 // so running a report once collects all of its texts.

@@ -165,12 +165,7 @@ TReportDocument TqrULEBEventsList::Build() const
         const QString band = QStringLiteral("PageFooterBand1");
         l.Line(band, 4).Cells.append(
             Text(QStringLiteral("lblEredmenyek"), QString(), 0, l.LineTop, width, 4));
-        l.Line(band, 4).Cells.append(Caption(QStringLiteral("lblNotice"),
-                                             QStringLiteral("Statistics recorded live with Parquetix"), 0,
-                                             l.LineTop, width, 4, Align::Center, false, 6.5));
-        l.Line(band, 4).Cells.append(Text(QStringLiteral("lblWeb"),
-                                          QStringLiteral("https://parquetix.example"), 0, l.LineTop, width, 4,
-                                          Align::Center, false, 6.5));
+        AddNoticeLines(l, width);
     };
     // The running state starts at 0-0 once the first page header is out.
     layout.PageHeader(layout);

@@ -1,12 +1,11 @@
 #include "TqrRostersPresentation.h"
 
+#include "reports/boxscore/TqrULEBTeamResults.h"
 #include "reports/painter/TReportPainter.h"
 
 #include "model/Services.h"
 #include "model/TGame.h"
 #include "model/TTeam.h"
-
-#include <QDir>
 
 namespace {
 
@@ -19,65 +18,16 @@ constexpr double NoteX = 74;
 TReportCell text(const QString &name, const QString &value, double x, double y, double w, double h,
                  Align align = Align::Left, bool bold = false, double size = BodySize)
 {
-    TReportCell c;
-    c.Name = name;
-    c.Text = value;
-    c.Place = QRectF(x, y, w, h);
-    c.Alignment = align;
-    c.Bold = bold;
-    c.PointSize = size;
-    return c;
+    return ReportCells::Text(name, value, x, y, w, h, align, bold, size);
 }
 
 TReportCell caption(const QString &name, const QString &key, double x, double y, double w, double h,
                     Align align = Align::Left, bool bold = true, double size = BodySize)
 {
-    TReportCell c = text(name, key, x, y, w, h, align, bold, size);
-    c.Caption = true;
-    return c;
-}
-
-TReportCell image(const QString &name, const QString &file, double x, double y, double w, double h)
-{
-    TReportCell c = text(name, QString(), x, y, w, h);
-    c.ImageFile = file.isNull() ? QLatin1String("") : file;
-    return c;
+    return ReportCells::Caption(name, key, x, y, w, h, align, bold, size);
 }
 
 } // namespace
-
-// Lines go down the page; a line that does not fit starts the next page.
-class TqrRostersPresentation::TLayout
-{
-public:
-    explicit TLayout(TReportDocument &doc) : m_doc(doc) { m_doc.Pages.append(TReportPage()); }
-
-    double Y = 0;
-    double LineTop = 0;
-    double Bottom() const { return m_doc.ContentHeight(); }
-
-    TReportLine &Line(const QString &band, double height)
-    {
-        KeepTogether(height);
-        TReportPage &page = m_doc.Pages.last();
-        if (page.Bands.isEmpty() || page.Bands.last().Name != band)
-            page.Bands.append(TReportBand{band, {}});
-        LineTop = Y;
-        Y += height;
-        page.Bands.last().Lines.append(TReportLine());
-        return page.Bands.last().Lines.last();
-    }
-    void KeepTogether(double height)
-    {
-        if (Y + height > m_doc.ContentHeight() && Y > 0) {
-            m_doc.Pages.append(TReportPage());
-            Y = 0;
-        }
-    }
-
-private:
-    TReportDocument &m_doc;
-};
 
 TqrRostersPresentation::TqrRostersPresentation(const TGame &game, QList<TRosterPresentation> home,
                                                QList<TRosterPresentation> away, ITranslator &translator)
@@ -119,11 +69,7 @@ QStringList TqrRostersPresentation::WrapText(const TReportCell &style, const QSt
 
 QString TqrRostersPresentation::imagePath(const QString &setting) const
 {
-    if (setting.trimmed().isEmpty())
-        return QString();
-    if (QDir::isAbsolutePath(setting) || m_imageFolder.isEmpty())
-        return setting;
-    return QDir(m_imageFolder).filePath(setting);
+    return ReportImagePath(setting, m_imageFolder);
 }
 
 TReportDocument TqrRostersPresentation::Build() const
@@ -136,8 +82,9 @@ TReportDocument TqrRostersPresentation::Build() const
     header(layout);
     team(layout, true);
     TReportLine &banner = layout.Line(QStringLiteral("QRStringsBand3"), 22);
-    banner.Cells.append(image(QStringLiteral("imgBanner"), imagePath(m_game.Settings().BannerFilename()), 0,
-                              layout.LineTop + 1, 120, 20));
+    banner.Cells.append(ReportCells::Image(QStringLiteral("imgBanner"),
+                                           imagePath(m_game.Settings().BannerFilename()), 0,
+                                           layout.LineTop + 1, 120, 20));
     team(layout, false);
     footer(layout);
     TranslateReport(doc, m_translator);
@@ -150,7 +97,7 @@ void TqrRostersPresentation::header(TLayout &layout) const
     const TSettings &s = m_game.Settings();
     const double x = 32, w = 150, top = layout.Y;
     layout.Line(band, 0).Cells.append(
-        image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
+        ReportCells::Image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
     layout.Line(band, 4).Cells.append(
         text(QStringLiteral("lblMegjegyzes"), QString(), x, layout.LineTop, w, 4));
     layout.Line(band, 7.5).Cells.append(caption(QStringLiteral("lblTitle"),
@@ -162,46 +109,19 @@ void TqrRostersPresentation::header(TLayout &layout) const
         text(QStringLiteral("lblMerkozes"), names, x, layout.LineTop, w, 4.5, Align::Left, true, 9));
     layout.Line(band, 4).Cells.append(text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
                                            layout.LineTop, w, 4, Align::Left, false, 7));
-    QString referees = m_translator.Translate(QStringLiteral("Referees:"), QStringLiteral("PRINT"));
-    const QString refs[] = {m_game.Referee1, m_game.Referee2, m_game.Referee3};
-    for (int i = 0; i < 3; ++i)
-        if (!refs[i].trimmed().isEmpty())
-            referees += (i == 0 ? QString() : QStringLiteral(", ")) + refs[i];
+    const QString referees = TqrULEBTeamResults::RefereesText(
+        m_game, m_translator.Translate(QStringLiteral("Referees:"), QStringLiteral("PRINT")));
     layout.Line(band, 4).Cells.append(
         text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
     TReportLine &facts = layout.Line(band, 4);
-    const double y = layout.LineTop;
-    const bool spectators = m_game.Attendance != 0;
-    facts.Cells = {
-        caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
-        text(QStringLiteral("lblDate"), m_game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
-        caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
-                true, 7),
-        text(QStringLiteral("lblTime"), m_game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
-        caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
-                true, 7),
-        text(QStringLiteral("lblPlayed"), QString(), x + 74, y, 14, 4, Align::Left, false, 7),
-        caption(QStringLiteral("lblSpectatorsCaption"),
-                spectators ? QStringLiteral("Spectators:") : QString(), x + 89, y, 20, 4, Align::Left, true,
-                7),
-        text(QStringLiteral("lblSpectators"), spectators ? QString::number(m_game.Attendance) : QString(),
-             x + 109, y, 20, 4, Align::Left, false, 7),
-    };
+    facts.Cells = TqrULEBTeamResults::GameFactsCells(m_game, x, layout.LineTop, QString(), false);
 
     // The running-score table's captions, without scores.
-    const int length = m_game.PeriodLength();
-    const double sx = 186, nameWidth = 30, cw = 7, h = 4.5;
+    const double sx = 186, nameWidth = 30, h = 4.5;
     const double keep = layout.Y;
     layout.Y = top + 8;
     TReportLine &captions = layout.Line(band, h);
-    captions.Cells.append(caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), sx,
-                                  layout.LineTop, nameWidth, h, Align::Left, true, 6.5));
-    for (int i = 1; i <= 8; ++i)
-        captions.Cells.append(text(
-            QStringLiteral("lblPerc%1").arg(5 * i), QStringLiteral("%1'").arg(i * (length == 12 ? 6 : 5)),
-            sx + nameWidth + (i - 1) * cw, layout.LineTop, cw, h, Align::Center, true, 6.5));
-    captions.Cells.append(caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"),
-                                  sx + nameWidth + 8 * cw, layout.LineTop, 11, h, Align::Center, true, 6.5));
+    TqrULEBTeamResults::RunningScoreCaptions(captions.Cells, m_game.PeriodLength(), layout.LineTop);
     for (const bool home : {true, false}) {
         const TTeam &t = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
         layout.Line(band, h).Cells.append(
@@ -282,12 +202,12 @@ void TqrRostersPresentation::footer(TLayout &layout) const
     TReportLine &first = layout.Line(band, 5);
     const double y = layout.LineTop;
     first.Cells.append(
-        image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
+        ReportCells::Image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
     first.Cells.append(caption(QStringLiteral("lblNotice"),
                                QStringLiteral("Statistics recorded live with Parquetix"), 42, y + 2, 199, 4,
                                Align::Center, false, 6.5));
-    first.Cells.append(
-        image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243, y, 40, height));
+    first.Cells.append(ReportCells::Image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243,
+                                          y, 40, height));
     layout.Line(band, 4).Cells.append(text(QStringLiteral("lblWeb"),
                                            QStringLiteral("https://parquetix.example"), 42,
                                            layout.LineTop + 2, 199, 4, Align::Center, false, 6.5));

@@ -25,7 +25,7 @@ public:
     static QStringList WrapText(const TReportCell &style, const QString &text, double width);
 
 private:
-    class TLayout;
+    using TLayout = TPageLayout;
     QString imagePath(const QString &setting) const;
     void header(TLayout &layout) const;
     void team(TLayout &layout, bool home) const;

@@ -95,3 +95,14 @@ TReportLine &TLeagueBoxScore::teamLine(TLayout &layout, const QString &band, con
     valueCells(line.Cells, values, y, h, bold);
     return line;
 }
+
+TReportLine &TLeagueBoxScore::teamTotalLine(TLayout &layout, const TTeamSide &side,
+                                            const QList<TValue> &values) const
+{
+    const QString band =
+        side.Home ? QStringLiteral("sbCsapat1Osszesen") : QStringLiteral("sbCsapat2Osszesen");
+    TReportLine &line = teamLine(layout, band, QStringLiteral("Total"), true, values, TotalHeight, true);
+    line.Cells.append(at(QStringLiteral("Perc"), PlayerStats::ClockText(teamTime(side)), layout.LineTop,
+                         TotalHeight, true));
+    return line;
+}

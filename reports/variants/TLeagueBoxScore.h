@@ -43,6 +43,10 @@ protected:
                      const std::function<void(QList<TReportCell> &, int, double)> &panel) const;
     // The picture cell of strip i of the sponsor picture of that setting.
     TReportCell stripCell(const QString &sponsorSetting, int strip, double y, double h) const;
+    // The team's total line, bold and TotalHeight tall, with the team's
+    // playing time; the line's top is layout.LineTop.
+    static constexpr double TotalHeight = LineHeight + 0.6;
+    TReportLine &teamTotalLine(TLayout &layout, const TTeamSide &side, const QList<TValue> &values) const;
     // A team line: its label in the name column and its values; the line's top is layout.LineTop.
     TReportLine &teamLine(TLayout &layout, const QString &band, const QString &label, bool captionLabel,
                           const QList<TValue> &values, double h, bool bold) const;

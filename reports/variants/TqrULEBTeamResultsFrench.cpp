@@ -8,12 +8,7 @@ namespace {
 
 using Align = TReportCell::Align;
 
-const struct
-{
-    const char *Name, *Caption, *Group;
-    double X, Width;
-    Align Alignment;
-} FrenchColumns[] = {
+const TqrULEBTeamResults::TColumnSpec FrenchColumns[] = {
     {"S5", "5d", "", 0, 5, Align::Center},
     {"Mez", "", "", 5, 5, Align::Right},
     {"Nev", "", "", 11, 27, Align::Left},
@@ -50,9 +45,7 @@ constexpr int GroupLines = 5;
 TqrULEBTeamResultsFrench::TqrULEBTeamResultsFrench(const TGame &game, ITranslator &translator)
     : TLeagueBoxScore(game, translator)
 {
-    for (const auto &c : FrenchColumns)
-        m_homeColumns.append(TColumn{QLatin1String(c.Name), QLatin1String(c.Caption), QLatin1String(c.Group),
-                                     c.X, c.Width, c.Alignment});
+    m_homeColumns = ColumnsOf(FrenchColumns);
     m_awayColumns = m_homeColumns;
     for (TColumn &c : m_awayColumns)
         if (c.Name == QLatin1String("Foults Fp"))
@@ -147,8 +140,7 @@ void TqrULEBTeamResultsFrench::panel(QList<TReportCell> &cells, const TTeamSide 
         cells.append(cell);
     };
     auto labelled = [&](const char *label, const QString &value) {
-        span(QStringLiteral("PanelLabel"), QLatin1String(label), 0, 5, Align::Left, false, true);
-        span(QStringLiteral("PanelValue"), value, 5, 1, Align::Right, false, false);
+        panelPair(cells, QLatin1String(label), value, y, LineHeight, false);
     };
     auto ratio = [](int a, int b) { return b == 0 ? QString() : Fixed(double(a) / b, 2); };
     auto share = [](int a, int b) {
@@ -204,22 +196,11 @@ void TqrULEBTeamResultsFrench::panel(QList<TReportCell> &cells, const TTeamSide 
 
 void TqrULEBTeamResultsFrench::total(TLayout &layout, const TTeamSide &side) const
 {
-    const QString band =
-        side.Home ? QStringLiteral("sbCsapat1Osszesen") : QStringLiteral("sbCsapat2Osszesen");
-    const double h = LineHeight + 0.6;
-    TReportLine &line =
-        teamLine(layout, band, QStringLiteral("Total"), true,
-                 values(side.Team->TotalsAsPlayer(), teamValuation(*side.Team), TMode::Total), h, true);
-    const double y = layout.LineTop;
-    line.Cells.append(at(QStringLiteral("Perc"), PlayerStats::ClockText(teamTime(side)), y, h, true));
-    if (side.Home) {
-        TReportCell label = Text(QStringLiteral("PanelLabel"), QStringLiteral("Maximalis vezetes"), PanelX, y,
-                                 5 * PanelColumn, h, Align::Left, true);
-        label.Caption = true;
-        line.Cells.append(label);
-        line.Cells.append(Text(QStringLiteral("PanelValue"), QString::number(m_game.Statistics.MaxLead),
-                               PanelX + 5 * PanelColumn, y, PanelColumn, h, Align::Right, true));
-    }
+    TReportLine &line = teamTotalLine(
+        layout, side, values(side.Team->TotalsAsPlayer(), teamValuation(*side.Team), TMode::Total));
+    if (side.Home)
+        panelPair(line.Cells, QStringLiteral("Maximalis vezetes"), QString::number(m_game.Statistics.MaxLead),
+                  layout.LineTop, TotalHeight, true);
 }
 
 void TqrULEBTeamResultsFrench::groupLines(TLayout &layout, const TTeamSide &side) const
@@ -263,11 +244,6 @@ void TqrULEBTeamResultsFrench::groupLines(TLayout &layout, const TTeamSide &side
         const QString value = i == 0   ? QString::number(stats.MaxHomeRun) + QStringLiteral("-0")
                               : i == 1 ? QString::number(stats.Ties)
                                        : QString::number(stats.LeadChanges);
-        TReportCell caption = Text(QStringLiteral("PanelLabel"), QLatin1String(label), PanelX, y,
-                                   5 * PanelColumn, LineHeight, Align::Left, false);
-        caption.Caption = true;
-        line.Cells.append(caption);
-        line.Cells.append(Text(QStringLiteral("PanelValue"), value, PanelX + 5 * PanelColumn, y, PanelColumn,
-                               LineHeight, Align::Right, false));
+        panelPair(line.Cells, QLatin1String(label), value, y, LineHeight, false);
     }
 }

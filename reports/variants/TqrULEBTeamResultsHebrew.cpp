@@ -14,6 +14,7 @@ TqrULEBTeamResultsHebrew::TqrULEBTeamResultsHebrew(const TGame &game, ITranslato
     m_plainRunningScore = true;
     m_coachInHeading = false;
     m_coachInTotal = true;
+    m_footer = false;
     // Where David is missing the painter takes the system's face, which has Hebrew letters.
     m_headerFont = QStringLiteral("David");
     for (TColumn c : BoxScoreColumns()) {
@@ -40,22 +41,6 @@ QString TqrULEBTeamResultsHebrew::ReversedPeriodScores(const TGame &game)
     for (int period = 4; period >= 1; --period)
         quarters.append(QStringLiteral("%1-%2").arg(score(period).Away).arg(score(period).Home));
     return text + quarters.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
-
-void TqrULEBTeamResultsHebrew::bands(TLayout &layout) const
-{
-    const TTeamSide home = side(true);
-    const TTeamSide away = side(false);
-    header(layout);
-    teamHeading(layout, home);
-    for (int r = 0; r < m_home.size(); ++r)
-        playerLine(layout, home, r);
-    totalLine(layout, home);
-    comparison(layout, home, away);
-    teamHeading(layout, away);
-    for (int r = 0; r < m_away.size(); ++r)
-        playerLine(layout, away, r);
-    totalLine(layout, away);
 }
 
 QString TqrULEBTeamResultsHebrew::teamName(const TTeam &team) const

@@ -25,7 +25,6 @@ public:
 
 protected:
     QString reportClass() const override { return QStringLiteral("TqrULEBTeamResultsHebrew"); }
-    void bands(TLayout &layout) const override;
     const QList<TColumn> &columns() const override { return m_hebrewColumns; }
     QString teamName(const TTeam &team) const override;
     QString playerName(const TBoxScoreRow &row) const override;

@@ -8,12 +8,7 @@ namespace {
 
 using Align = TReportCell::Align;
 
-const struct
-{
-    const char *Name, *Caption, *Group;
-    double X, Width;
-    Align Alignment;
-} ItalyColumns[] = {
+const TqrULEBTeamResults::TColumnSpec ItalyColumns[] = {
     {"S5", "S5", "", 0, 5, Align::Center},
     {"Mez", "", "", 5, 5, Align::Right},
     {"Nev", "", "", 11, 25, Align::Left},
@@ -52,9 +47,7 @@ TqrULEBTeamResultsItaly::TqrULEBTeamResultsItaly(const TGame &game, ITranslator 
                                                  const TBoxScoreMaxima &home, const TBoxScoreMaxima &away)
     : TLeagueBoxScore(game, translator), m_homeBest(home), m_awayBest(away)
 {
-    for (const auto &c : ItalyColumns)
-        m_italyColumns.append(TColumn{QLatin1String(c.Name), QLatin1String(c.Caption), QLatin1String(c.Group),
-                                      c.X, c.Width, c.Alignment});
+    m_italyColumns = ColumnsOf(ItalyColumns);
 }
 
 void TqrULEBTeamResultsItaly::bands(TLayout &layout) const
@@ -166,21 +159,10 @@ void TqrULEBTeamResultsItaly::playerCells(QList<TReportCell> &cells, const TPlay
 
 void TqrULEBTeamResultsItaly::total(TLayout &layout, const TTeamSide &side) const
 {
-    const QString band =
-        side.Home ? QStringLiteral("sbCsapat1Osszesen") : QStringLiteral("sbCsapat2Osszesen");
-    const double h = LineHeight + 0.6;
-    TReportLine &line =
-        teamLine(layout, band, QStringLiteral("Total"), true,
-                 values(side.Team->TotalsAsPlayer(), teamValuation(*side.Team), TMode::Total), h, true);
-    const double y = layout.LineTop;
-    line.Cells.append(at(QStringLiteral("Perc"), PlayerStats::ClockText(teamTime(side)), y, h, true));
-    TReportCell label = Text(QStringLiteral("PanelLabel"), QStringLiteral("Points in the paint"), PanelX, y,
-                             5 * PanelColumn, h, Align::Left, true);
-    label.Caption = true;
-    line.Cells.append(label);
-    line.Cells.append(Text(QStringLiteral("PanelValue"),
-                           QString::number(2 * side.Team->Data.Totals.CloseMade), PanelX + 5 * PanelColumn, y,
-                           PanelColumn, h, Align::Right, true));
+    TReportLine &line = teamTotalLine(
+        layout, side, values(side.Team->TotalsAsPlayer(), teamValuation(*side.Team), TMode::Total));
+    panelPair(line.Cells, QStringLiteral("Points in the paint"),
+              QString::number(2 * side.Team->Data.Totals.CloseMade), layout.LineTop, TotalHeight, true);
 }
 
 void TqrULEBTeamResultsItaly::periodLines(TLayout &layout, const TTeamSide &side) const

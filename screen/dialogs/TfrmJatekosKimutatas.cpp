@@ -1,6 +1,7 @@
 #include "TfrmJatekosKimutatas.h"
 
 #include "TReportPreview.h"
+#include "TWorkbookFile.h"
 
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TqrJatekosKimutatas.h"
@@ -9,7 +10,6 @@
 #include "model/Services.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -80,14 +80,7 @@ TfrmJatekosKimutatas::TfrmJatekosKimutatas(const QString &saveRoot, const TSched
     }
     connect(Button(QStringLiteral("bbCancel")), &QPushButton::clicked, this, &QDialog::reject);
 
-    ChooseFile = [this] {
-        return QFileDialog::getSaveFileName(
-            this, QString(), QString(),
-            m_translator.Translate(QStringLiteral("Excel workbook"), QStringLiteral("FORM")) +
-                QStringLiteral(" (*.xlsx);;") +
-                m_translator.Translate(QStringLiteral("All files"), QStringLiteral("FORM")) +
-                QStringLiteral(" (*)"));
-    };
+    ChooseFile = [this] { return AskWorkbookFile(this, m_translator); };
     Preview = [this](std::vector<TReportDocument> documents) {
         TReportPreview preview(std::move(documents), this);
         preview.SetTranslator(&m_translator);

@@ -1,6 +1,7 @@
 #include "TfrmNyomtatasok.h"
 
 #include "TReportPreview.h"
+#include "TWorkbookFile.h"
 #include "TfrmQuarters.h"
 
 #include "model/Services.h"
@@ -8,7 +9,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QMessageBox>
@@ -81,14 +81,7 @@ TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWi
             [this] { exportWorkbook(false); });
     connect(m_buttons.value(QStringLiteral("bbFibaExport")), &QAbstractButton::clicked, this,
             [this] { exportWorkbook(true); });
-    ChooseFile = [this] {
-        return QFileDialog::getSaveFileName(
-            this, QString(), QString(),
-            m_translator.Translate(QStringLiteral("Excel workbook"), QStringLiteral("FORM")) +
-                QStringLiteral(" (*.xlsx);;") +
-                m_translator.Translate(QStringLiteral("All files"), QStringLiteral("FORM")) +
-                QStringLiteral(" (*)"));
-    };
+    ChooseFile = [this] { return AskWorkbookFile(this, m_translator); };
     ShowError = [this](const QString &text) { QMessageBox::warning(this, windowTitle(), text); };
     refreshEnabled();
     TFormTranslator(translator).TranslateForm(this);

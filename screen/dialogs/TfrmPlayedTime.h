@@ -3,11 +3,9 @@
 #include "TPlayedTimeLogic.h"
 
 #include <QDialog>
-#include <QList>
 
-class QLineEdit;
 class TGame;
-class TframePercJavitas;
+class TPlayedTimePanel;
 
 // "Set played time": a correction frame per player and the two team totals,
 // white when they fit the clock; OK stores them through TPlayedTimeLogic.
@@ -21,10 +19,8 @@ public:
     TPlayedTimeLogic &Logic() { return m_logic; }
 
 private:
-    void totals();
     void ok();
 
     TPlayedTimeLogic m_logic;
-    QList<TframePercJavitas *> m_frames;
-    QLineEdit *m_totals[2] = {};
+    TPlayedTimePanel *m_panel = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IWizardSteps.h"
 #include "TPlayedTimePage.h"
 #include "TWizardServices.h"
 
@@ -14,7 +15,7 @@
 // The load wizard without widgets: the saved games, the game data, the
 // rebuild and the court screen, the played times and the end of the game.
 // Its steps are 1, 3, 4 and 5.
-class TLoadPlayLogic
+class TLoadPlayLogic : public IWizardSteps
 {
 public:
     enum TStep
@@ -27,7 +28,7 @@ public:
 
     explicit TLoadPlayLogic(const TWizardServices &services);
     // The dumps are deleted when DELETE_DATA_DUMP is set.
-    ~TLoadPlayLogic();
+    ~TLoadPlayLogic() override;
     TLoadPlayLogic(const TLoadPlayLogic &) = delete;
     TLoadPlayLogic &operator=(const TLoadPlayLogic &) = delete;
 
@@ -55,20 +56,20 @@ public:
     TEndPage End;
 
     TStep Step() const { return m_step; }
-    bool NextEnabled() const;
-    bool BackEnabled() const { return m_step == GameData; }
-    bool PrintEnabled() const { return m_step == EndGame && bool(m_services.Print); }
-    bool SendDataEnabled() const { return m_step == EndGame && bool(m_services.SendData); }
-    QString NextCaption() const;
+    bool NextEnabled() const override;
+    bool BackEnabled() const override { return m_step == GameData; }
+    bool PrintEnabled() const override { return m_step == EndGame && bool(m_services.Print); }
+    bool SendDataEnabled() const override { return m_step == EndGame && bool(m_services.SendData); }
+    QString NextCaption() const override;
 
     // "&Next": false when the wizard stays on its step; a damaged folder is
     // shown to the operator, naming the file.
-    bool Next();
-    void Back();
-    void Print();
-    void SendData();
-    bool RequestClose();
-    bool Finished() const { return m_finished; }
+    bool Next() override;
+    void Back() override;
+    void Print() override;
+    void SendData() override;
+    bool RequestClose() override;
+    bool Finished() const override { return m_finished; }
     // The loader's warning of a damaged folder loaded as it stands.
     const QString &Warning() const { return m_warning; }
     const QString &LastError() const { return m_error; }

@@ -109,19 +109,7 @@ bool TNewGameLogic::AddNewPlayer(int side)
     if (!saved)
         return false;
     const int csapatId = side == 1 ? row->HazaiCsapatID : row->VendegCsapatID;
-    auto p = std::make_unique<TPlayer>();
-    p->JatekosOrszagID = saved->JatekosOrszagID;
-    p->JatekosID = saved->JatekosID;
-    p->WebID = saved->WebID;
-    p->JatekosNev = saved->JatekosNev;
-    p->JatekosRovidNev = saved->JatekosRovidNev;
-    p->Szuletes = saved->Szuletes;
-    p->JatekosTestMagassag = saved->JatekosTestMagassag;
-    p->JatekosSuly = saved->JatekosSuly;
-    p->JatekosPoszt = saved->JatekosPoszt;
-    p->JatekosMezSzam = saved->JatekosMezSzam;
-    p->LigaID = row->LigaID;
-    p->CsapatID = csapatId;
+    std::unique_ptr<TPlayer> p = TTeamPick::RosterPlayer(*saved, row->LigaID, csapatId);
     const TTeamData &team = pick->Team().Data;
     m_services.Dm.UpsertTeamPlayer(row->LigaID, csapatId, saved->JatekosID,
                                    m_services.Dm.LeagueWebId(row->LigaID), team.WebID, saved->WebID);

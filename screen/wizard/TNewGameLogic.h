@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IWizardSteps.h"
 #include "TPlayedTimePage.h"
 #include "TTeamPick.h"
 #include "TWizardServices.h"
@@ -15,7 +16,7 @@
 
 // The new game wizard without widgets: eight pages from the schedule to the
 // end of the game. The widget shows what this holds and calls the buttons.
-class TNewGameLogic
+class TNewGameLogic : public IWizardSteps
 {
 public:
     enum TPage
@@ -32,7 +33,7 @@ public:
 
     explicit TNewGameLogic(const TWizardServices &services);
     // The dump clean-up runs when the wizard goes.
-    ~TNewGameLogic();
+    ~TNewGameLogic() override;
     TNewGameLogic(const TNewGameLogic &) = delete;
     TNewGameLogic &operator=(const TNewGameLogic &) = delete;
 
@@ -75,27 +76,27 @@ public:
     TEndPage End;
 
     TPage Page() const { return m_page; }
-    bool NextEnabled() const;
-    bool BackEnabled() const { return m_page >= GameData && m_page <= Game; }
+    bool NextEnabled() const override;
+    bool BackEnabled() const override { return m_page >= GameData && m_page <= Game; }
     // "Nyomtatás", shown on page 5; enabled when a roster presentation is given.
     bool RosterPrintVisible() const { return m_page == BeginData; }
     bool RosterPrintEnabled() const { return RosterPrintVisible() && bool(m_services.RosterPresentation); }
-    bool PrintEnabled() const { return m_page == EndGame && bool(m_services.Print); }
-    bool SendDataEnabled() const { return m_page == EndGame && bool(m_services.SendData); }
+    bool PrintEnabled() const override { return m_page == EndGame && bool(m_services.Print); }
+    bool SendDataEnabled() const override { return m_page == EndGame && bool(m_services.SendData); }
     // "Befejezés" on page 8, "Tovább" elsewhere, translated.
-    QString NextCaption() const;
+    QString NextCaption() const override;
 
     // "Tovább": false when the wizard stays on its page.
-    bool Next();
+    bool Next() override;
     // "Vissza".
-    void Back();
+    void Back() override;
     void PrintRoster();
-    void Print();
-    void SendData();
+    void Print() override;
+    void SendData() override;
     // A request to close the window: refused on page 7.
-    bool RequestClose();
+    bool RequestClose() override;
     // The last page completed: the wizard closes with OK.
-    bool Finished() const { return m_finished; }
+    bool Finished() const override { return m_finished; }
     // Why the recording step could not run; empty otherwise.
     const QString &LastError() const { return m_error; }
 

@@ -78,22 +78,28 @@ void TTeamPick::Load(TdmMain &dm, int ligaId, int csapatId)
         const std::optional<TPlayerRow> row = dm.PlayerById(entry.JatekosID);
         if (!row)
             continue;
-        auto p = std::make_unique<TPlayer>();
-        p->JatekosOrszagID = row->JatekosOrszagID;
-        p->JatekosID = row->JatekosID;
-        p->WebID = row->WebID;
-        p->JatekosNev = row->JatekosNev;
-        p->JatekosRovidNev = row->JatekosRovidNev;
-        p->Szuletes = row->Szuletes;
-        p->JatekosTestMagassag = row->JatekosTestMagassag;
-        p->JatekosSuly = row->JatekosSuly;
-        p->JatekosPoszt = row->JatekosPoszt;
-        p->JatekosMezSzam = row->JatekosMezSzam;
-        p->LigaID = ligaId;
-        p->CsapatID = csapatId;
+        std::unique_ptr<TPlayer> p = RosterPlayer(*row, ligaId, csapatId);
         const QString text = TPickList::EntryText(*p);
         Players.Add(text, std::move(p));
     }
+}
+
+std::unique_ptr<TPlayer> TTeamPick::RosterPlayer(const TPlayerRow &row, int ligaId, int csapatId)
+{
+    auto p = std::make_unique<TPlayer>();
+    p->JatekosOrszagID = row.JatekosOrszagID;
+    p->JatekosID = row.JatekosID;
+    p->WebID = row.WebID;
+    p->JatekosNev = row.JatekosNev;
+    p->JatekosRovidNev = row.JatekosRovidNev;
+    p->Szuletes = row.Szuletes;
+    p->JatekosTestMagassag = row.JatekosTestMagassag;
+    p->JatekosSuly = row.JatekosSuly;
+    p->JatekosPoszt = row.JatekosPoszt;
+    p->JatekosMezSzam = row.JatekosMezSzam;
+    p->LigaID = ligaId;
+    p->CsapatID = csapatId;
+    return p;
 }
 
 bool TTeamPick::duplicateInTeam(const TPlayer &player) const

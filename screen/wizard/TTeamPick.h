@@ -10,6 +10,7 @@ class TMessageTable;
 class TGame;
 class TTeam;
 class TdmMain;
+struct TPlayerRow;
 
 // Page 3 or 4 of the new game wizard: one team's players, its three starters
 // and its substitute. A chosen player exists twice, in the team's OnCourt or
@@ -53,6 +54,8 @@ public:
 
     // "I": a new player of the roster into the players list.
     void AddNewPlayer(std::unique_ptr<TPlayer> player);
+    // A player of the master data as the team's roster of that league holds him.
+    static std::unique_ptr<TPlayer> RosterPlayer(const TPlayerRow &row, int ligaId, int csapatId);
 
     // The list "Set jersey" works on: the one clicked last.
     void SetClickedList(TListId id)

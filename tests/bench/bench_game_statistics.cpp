@@ -3,109 +3,83 @@
 // and bench totals, the per-period report of all five periods, plus-minus,
 // line-ups and the leads and runs. Each is timed alone and the whole set together.
 #include "main/BenchGames.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
 #include "model/TGameReport.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
 #include "model/TLineupStatistics.h"
 #include "model/TPlusMinus.h"
 #include "model/TSideTotals.h"
 
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
-constexpr int GameEvents = 3000;
+using BenchGames::TBenchGame;
 
-struct BenchGame
+void substitute(TTeam &team, int count)
 {
-    TSettings settings;
-    TFixedClock clock{QDateTime(QDate(2026, 12, 9), QTime(18, 30))};
-    THeadlessScreen screen;
-    std::unique_ptr<TGame> game;
-    int count = 0;
+    team.ActiveIndex = count % 3;
+    team.SubstituteIndex = count % 2;
+    team.Substitute();
+}
 
-    BenchGame()
-    {
-        game = std::make_unique<TGame>(TGameServices{.Settings = &settings, .Clock = &clock});
-        game->SetScreen(&screen);
-        TGameScript script(*game, screen);
-        script.Run(QStringLiteral("\ngame code=BENCH002\n") +
-                   BenchGames::FullRoster(QStringLiteral("Home"), QStringLiteral("Away")) +
-                   QStringLiteral("length 10\ntick\n"));
-        while (game->AllEvents.Count() < GameEvents)
-            recordOne();
-    }
-
-    // What a game holds: shots of every kind, rebounds, fouls, team events,
-    // clock steps and, now and then, a change or two at one stoppage.
-    void recordOne()
-    {
-        TTeam &team = game->Team(1 + count % 2);
-        team.TeamEventMode = false;
-        team.ActiveIndex = count % 3;
-        const int side = team.SideNumber;
-        switch (count % 12) {
-        case 0:
-            team.RecordEvent(side, Kind::ShotMade, ShotKind::MidRange, 100, 120);
-            break;
-        case 1:
-            team.RecordEvent(side, Kind::ShotMissed, ShotKind::Three, 20, 200);
-            break;
-        case 2:
-            team.RecordEvent(side, Kind::DefensiveRebound, 0);
-            break;
-        case 3:
-            team.RecordEvent(side, Kind::ShotMade, ShotKind::Three, 20, 200);
-            break;
-        case 4:
-            team.RecordEvent(side, Kind::Turnover, 0);
-            break;
-        case 5:
-        case 11:
-            if (game->Clock < 390)
-                game->AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
-            else
-                team.RecordEvent(side, Kind::Assist, 0);
-            break;
-        case 6:
-            team.RecordEvent(side, Kind::ShotMade, ShotKind::FreeThrow);
-            break;
-        case 7:
-            team.TeamEventMode = true;
-            team.RecordEvent(side, Kind::OffensiveRebound, 0);
-            break;
-        case 8:
-            team.RecordEvent(side, Kind::PersonalFoul, 0);
-            break;
-        case 9:
-            team.RecordEvent(side, Kind::ShotMade, ShotKind::Dunk, 120, 20);
-            break;
-        case 10:
-            if (count % 60 == 10) {
-                substitute(team);
-                substitute(team);
-            } else {
-                team.RecordEvent(side, Kind::ShotMissed, ShotKind::Close, 120, 30);
-            }
-            break;
+// What a game holds: shots of every kind, rebounds, fouls, team events,
+// clock steps and, now and then, a change or two at one stoppage.
+void recordMix(TGame &game, int count)
+{
+    TTeam &team = game.Team(1 + count % 2);
+    team.TeamEventMode = false;
+    team.ActiveIndex = count % 3;
+    const int side = team.SideNumber;
+    switch (count % 12) {
+    case 0:
+        team.RecordEvent(side, Kind::ShotMade, ShotKind::MidRange, 100, 120);
+        break;
+    case 1:
+        team.RecordEvent(side, Kind::ShotMissed, ShotKind::Three, 20, 200);
+        break;
+    case 2:
+        team.RecordEvent(side, Kind::DefensiveRebound, 0);
+        break;
+    case 3:
+        team.RecordEvent(side, Kind::ShotMade, ShotKind::Three, 20, 200);
+        break;
+    case 4:
+        team.RecordEvent(side, Kind::Turnover, 0);
+        break;
+    case 5:
+    case 11:
+        if (game.Clock < 390)
+            game.AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
+        else
+            team.RecordEvent(side, Kind::Assist, 0);
+        break;
+    case 6:
+        team.RecordEvent(side, Kind::ShotMade, ShotKind::FreeThrow);
+        break;
+    case 7:
+        team.TeamEventMode = true;
+        team.RecordEvent(side, Kind::OffensiveRebound, 0);
+        break;
+    case 8:
+        team.RecordEvent(side, Kind::PersonalFoul, 0);
+        break;
+    case 9:
+        team.RecordEvent(side, Kind::ShotMade, ShotKind::Dunk, 120, 20);
+        break;
+    case 10:
+        if (count % 60 == 10) {
+            substitute(team, count);
+            substitute(team, count);
+        } else {
+            team.RecordEvent(side, Kind::ShotMissed, ShotKind::Close, 120, 30);
         }
-        ++count;
+        break;
     }
+}
 
-    void substitute(TTeam &team)
-    {
-        team.ActiveIndex = count % 3;
-        team.SubstituteIndex = count % 2;
-        team.Substitute();
-    }
-};
-
-BenchGame &sharedGame()
+TBenchGame &sharedGame()
 {
-    static BenchGame g;
+    static TBenchGame g(QStringLiteral("code=BENCH002"), QStringLiteral("Home"), QStringLiteral("Away"),
+                        recordMix);
     return g;
 }
 

@@ -3,13 +3,9 @@
 // (target: under 500 ms), and the player statistics report and the roster
 // sheet written as PDF.
 #include "main/BenchGames.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "main/BenchReports.h"
 #include "model/TTeam.h"
 #include "reports/export/TSpreadsheetExport.h"
-#include "reports/painter/TReportPainter.h"
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"
 #include "reports/playerstats/TqrJatekosKimutatas.h"
@@ -19,94 +15,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 
-constexpr int GameEvents = 3000;
-
-struct BenchGame
-{
-    TSettings settings;
-    TFixedClock clock{QDateTime(QDate(2026, 12, 9), QTime(18, 30))};
-    THeadlessScreen screen;
-    TIdentityTranslator translator;
-    std::unique_ptr<TGame> game;
-    QTemporaryDir dir;
-    int count = 0;
-
-    BenchGame()
-    {
-        game = std::make_unique<TGame>(TGameServices{&settings, nullptr, nullptr, &clock, nullptr, nullptr});
-        game->SetScreen(&screen);
-        TGameScript script(*game, screen);
-        script.Run(QStringLiteral("\ngame code=BENCH003 stadium=\"Bench Arena\" referee1=\"One Ref\" "
-                                  "referee2=\"Two Ref\" attendance=1200\n") +
-                   BenchGames::FullRoster(QStringLiteral("\"Home Team\""), QStringLiteral("\"Away Team\"")) +
-                   QStringLiteral("length 10\ntick\n"));
-        while (game->AllEvents.Count() < GameEvents)
-            recordOne();
-    }
-
-    // Shots of every kind, rebounds, fouls, team events, clock steps and changes.
-    void recordOne()
-    {
-        TTeam &team = game->Team(1 + count % 2);
-        team.TeamEventMode = false;
-        team.ActiveIndex = count % 3;
-        const int side = team.SideNumber;
-        switch (count % 10) {
-        case 0:
-            team.RecordEvent(side, Kind::ShotMade, ShotKind::MidRange, 100, 120);
-            break;
-        case 1:
-            team.RecordEvent(side, Kind::ShotMissed, ShotKind::Three, 20, 200);
-            break;
-        case 2:
-            team.RecordEvent(side, Kind::DefensiveRebound, 0);
-            break;
-        case 3:
-            team.RecordEvent(side, Kind::ShotMade, ShotKind::Three, 20, 200);
-            break;
-        case 4:
-            team.RecordEvent(side, Kind::Turnover, 0);
-            break;
-        case 5:
-            if (game->Clock < 390)
-                game->AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
-            else
-                team.RecordEvent(side, Kind::Assist, 0);
-            break;
-        case 6:
-            team.RecordEvent(side, Kind::ShotMade, ShotKind::FreeThrow);
-            break;
-        case 7:
-            team.TeamEventMode = true;
-            team.RecordEvent(side, Kind::OffensiveRebound, 0);
-            break;
-        case 8:
-            team.RecordEvent(side, Kind::PersonalFoul, 0);
-            break;
-        case 9:
-            if (count % 60 == 9) {
-                team.SubstituteIndex = count % 2;
-                team.Substitute();
-            } else {
-                team.RecordEvent(side, Kind::ShotMade, ShotKind::Dunk, 120, 20);
-            }
-            break;
-        }
-        ++count;
-    }
-};
-
-BenchGame &sharedGame()
-{
-    static BenchGame g;
-    return g;
-}
+using BenchGames::TBenchGame;
 
 QString templates()
 {
@@ -115,7 +28,7 @@ QString templates()
 
 void exportOf(benchmark::State &state, TSpreadsheetExport::TKind kind)
 {
-    BenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     const QString file = g.dir.filePath(QStringLiteral("game.xlsx"));
     for (auto _ : state) {
         QString error;
@@ -144,7 +57,7 @@ struct SavedGames
     QList<TGameLine> lines;
     SavedGames()
     {
-        BenchGame &g = sharedGame();
+        TBenchGame &g = BenchGames::BoxScoreGame();
         for (int i = 0; i < 200; ++i) {
             const QString folder = dir.filePath(QStringLiteral("game%1").arg(i, 3, 10, QLatin1Char('0')));
             QDir().mkpath(folder);
@@ -207,10 +120,8 @@ void BM_PlayerStatsReportToPdf(benchmark::State &state)
     logic.Collect(s.lines, &error);
     const QString file = s.dir.filePath(QStringLiteral("players.pdf"));
     TIdentityTranslator translator;
-    for (auto _ : state) {
-        const TReportDocument doc = TqrJatekosKimutatas(logic.Rows(), translator).Build();
-        benchmark::DoNotOptimize(TReportPainter::WritePdf({&doc}, file));
-    }
+    BenchReports::TimeOneToPdf(state, file,
+                               [&] { return TqrJatekosKimutatas(logic.Rows(), translator).Build(); });
 }
 BENCHMARK(BM_PlayerStatsReportToPdf)->Unit(benchmark::kMillisecond);
 
@@ -228,18 +139,17 @@ BENCHMARK(BM_PlayerStatsExport)->Unit(benchmark::kMillisecond);
 
 void BM_RosterToPdf(benchmark::State &state)
 {
-    BenchGame &g = sharedGame();
+    TBenchGame &g = BenchGames::BoxScoreGame();
     TRosterPresentationLogic logic(*g.game);
     QStringList notes = logic.Notes(true);
     for (QString &note : notes)
         note = QString(25, QLatin1Char('x')).repeated(10).left(255);
     logic.StoreNotes(true, notes);
     const QString file = g.dir.filePath(QStringLiteral("roster.pdf"));
-    for (auto _ : state) {
-        TqrRostersPresentation report(*g.game, logic.Entries(true), logic.Entries(false), g.translator);
-        const TReportDocument doc = report.Build();
-        benchmark::DoNotOptimize(TReportPainter::WritePdf({&doc}, file));
-    }
+    BenchReports::TimeOneToPdf(state, file, [&] {
+        return TqrRostersPresentation(*g.game, logic.Entries(true), logic.Entries(false), g.translator)
+            .Build();
+    });
 }
 BENCHMARK(BM_RosterToPdf)->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,7 @@
 // every event, and loaded again from its folder.
 #include "support/CliRunner.h"
 #include "support/SampleGame.h"
+#include "support/SavedGameJson.h"
 #include "support/TestHome.h"
 
 #include <QJsonArray>
@@ -20,13 +21,7 @@ protected:
 
     static QJsonObject player(const QJsonObject &game, const char *team, int jersey)
     {
-        const QJsonObject t = game.value(QLatin1String(team)).toObject();
-        for (const char *list : {"OnCourt", "Bench"})
-            for (const QJsonValue &v : t.value(QLatin1String(list)).toArray())
-                if (v.toObject().value(QLatin1String("JatekosMezSzam")).toInt() == jersey)
-                    return v.toObject();
-        ADD_FAILURE() << "no player " << jersey;
-        return {};
+        return SavedPlayer(game.value(QLatin1String(team)).toObject(), jersey);
     }
 
     static int count(const QJsonObject &game, const char *team, const char *line, const char *counter)

@@ -3,6 +3,7 @@
 // as it loads again.
 #include "support/CliRunner.h"
 #include "support/SampleGame.h"
+#include "support/SavedGameJson.h"
 #include "support/TestHome.h"
 
 #include <QJsonArray>
@@ -52,16 +53,6 @@ QStringList messages(const QJsonObject &game, const char *list)
     return out;
 }
 
-QJsonObject player(const QJsonObject &team, int jersey)
-{
-    for (const char *list : {"OnCourt", "Bench"})
-        for (const QJsonValue &v : team.value(QLatin1String(list)).toArray())
-            if (v.toObject().value(QLatin1String("JatekosMezSzam")).toInt() == jersey)
-                return v.toObject();
-    ADD_FAILURE() << "no player " << jersey;
-    return {};
-}
-
 TEST(LineupCorrectionsCli, LineupsTimeAndBenchReachTheQueueAndTheSavedFolder)
 {
     TestHome home;
@@ -79,11 +70,11 @@ TEST(LineupCorrectionsCli, LineupsTimeAndBenchReachTheQueueAndTheSavedFolder)
 
     // Before the first step the home line-up moved the starter marks only.
     EXPECT_EQ(jerseys(h, "OnCourt"), QList<int>({4, 7, 15}));
-    EXPECT_EQ(player(h, 15).value(QLatin1String("Starter")).toInt(), 1);
-    EXPECT_EQ(player(h, 10).value(QLatin1String("Starter")).toInt(), 0);
+    EXPECT_EQ(SavedPlayer(h, 15).value(QLatin1String("Starter")).toInt(), 1);
+    EXPECT_EQ(SavedPlayer(h, 10).value(QLatin1String("Starter")).toInt(), 0);
     EXPECT_EQ(jerseys(a, "OnCourt"), QList<int>({5, 9, 33}));
     EXPECT_EQ(jerseys(a, "Bench"), QList<int>({8, 12, 21}));
-    EXPECT_EQ(player(a, 33).value(QLatin1String("Points")).toInt(), 3);
+    EXPECT_EQ(SavedPlayer(a, 33).value(QLatin1String("Points")).toInt(), 3);
 
     const QString t = QStringLiteral("&time=") + Stamp;
     const QStringList queued = messages(game, "OutgoingQueue");
@@ -118,13 +109,13 @@ TEST(LineupCorrectionsCli, LineupsTimeAndBenchReachTheQueueAndTheSavedFolder)
     const QJsonObject ha = again.value(QLatin1String("HomeTeam")).toObject();
     const QJsonObject aa = again.value(QLatin1String("AwayTeam")).toObject();
     EXPECT_EQ(jerseys(ha, "OnCourt"), QList<int>({4, 7, 15}));
-    EXPECT_EQ(player(ha, 15).value(QLatin1String("Starter")).toInt(), 1);
+    EXPECT_EQ(SavedPlayer(ha, 15).value(QLatin1String("Starter")).toInt(), 1);
     EXPECT_EQ(jerseys(aa, "OnCourt"), QList<int>({5, 9, 33}));
     EXPECT_EQ(jerseys(aa, "Bench"), QList<int>({8, 12, 21}));
-    const QJsonObject added = player(aa, 9);
+    const QJsonObject added = SavedPlayer(aa, 9);
     EXPECT_EQ(added.value(QLatin1String("WebID")).toString(), QStringLiteral("W32"));
     EXPECT_EQ(added.value(QLatin1String("CsapatID")).toInt(), 2);
-    EXPECT_EQ(player(aa, 33).value(QLatin1String("Points")).toInt(), 3);
+    EXPECT_EQ(SavedPlayer(aa, 33).value(QLatin1String("Points")).toInt(), 3);
     const QStringList log = messages(again, "AllEvents");
     EXPECT_EQ(log.filter(QStringLiteral("kod=0002&szkod=CORR1GAM2&p=W3")).size(), 2);
     EXPECT_EQ(log.filter(QStringLiteral("kod=1011")).size(), 2);

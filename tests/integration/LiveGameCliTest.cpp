@@ -5,6 +5,7 @@
 
 #include "support/CliRunner.h"
 #include "support/QtPrinters.h"
+#include "support/ServerProcess.h"
 #include "support/TestHome.h"
 
 #include "common/Win1250.h"
@@ -21,38 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// parquetix-server on 127.0.0.1 and a port it picks itself.
-class TServerProcess
-{
-public:
-    explicit TServerProcess(const QString &dataDir)
-    {
-        m_process.start(binaryFolder() + QStringLiteral("/parquetix-server"),
-                        {QStringLiteral("--data"), dataDir, QStringLiteral("--port"), QStringLiteral("0"),
-                         QStringLiteral("--quiet")});
-        QByteArray out;
-        while (!out.contains('\n') && m_process.waitForReadyRead(10000))
-            out += m_process.readAllStandardOutput();
-        const QRegularExpressionMatch m =
-            QRegularExpression(QStringLiteral("listening on (\\d+)")).match(QString::fromLatin1(out));
-        if (m.hasMatch())
-            m_port = m.captured(1).toInt();
-    }
-    ~TServerProcess()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished();
-    }
-    int Port() const { return m_port; }
-    QByteArray Base() const { return "http://127.0.0.1:" + QByteArray::number(m_port); }
-
-private:
-    QProcess m_process;
-    int m_port = 0;
-};
 
 const QString Now = QStringLiteral("20261209183005");
 
@@ -121,7 +90,7 @@ TEST(LiveGameCli, WholeGameArrivesCompleteInOrderAndByteForByte)
                                 home.file(QLatin1String(name))));
     home.write(QStringLiteral("game.txt"), script().toUtf8());
     QTemporaryDir serverData;
-    TServerProcess server(serverData.path());
+    ServerProcess server(serverData.path());
     ASSERT_GT(server.Port(), 0);
     const QString prefix = QString::fromLatin1(server.Base()) + QStringLiteral("/income/index.phtml?");
     const QString folder = home.file(QStringLiteral("Save/CLI1LIVE2"));
@@ -223,7 +192,7 @@ TEST(LiveGameCli, SendingThatFailsLeavesTheUnsentMessagesInTheSavedGame)
     int port = 0;
     {
         QTemporaryDir data;
-        TServerProcess closed(data.path());
+        ServerProcess closed(data.path());
         port = closed.Port();
     }
     ASSERT_GT(port, 0);

@@ -2,6 +2,7 @@
 // out by hand from the recording rules.
 #include "support/CliRunner.h"
 #include "support/SampleGame.h"
+#include "support/SavedGameJson.h"
 #include "support/TestHome.h"
 
 #include <QJsonArray>
@@ -109,16 +110,6 @@ protected:
         return QJsonDocument::fromJson(home.read(QStringLiteral("game.json"))).object();
     }
 
-    static QJsonObject player(const QJsonObject &team, int jersey)
-    {
-        for (const char *list : {"OnCourt", "Bench"})
-            for (const QJsonValue &v : team.value(QLatin1String(list)).toArray())
-                if (v.toObject().value(QLatin1String("JatekosMezSzam")).toInt() == jersey)
-                    return v.toObject();
-        ADD_FAILURE() << "no player " << jersey;
-        return {};
-    }
-
     static QJsonObject eventById(const QJsonObject &game, const char *list, int id)
     {
         for (const QJsonValue &v : game.value(QLatin1String(list)).toArray())
@@ -138,14 +129,14 @@ TEST_F(ScriptedGame, EveryKindCountsAsTheRulesSay)
     const QJsonObject h = game.value(QLatin1String("HomeTeam")).toObject();
     const QJsonObject a = game.value(QLatin1String("AwayTeam")).toObject();
 
-    const QJsonObject p4 = player(h, 4);
+    const QJsonObject p4 = SavedPlayer(h, 4);
     EXPECT_EQ(p4.value("Points").toInt(), 7);
     EXPECT_EQ(p4.value("CloseMade").toInt(), 1);
     EXPECT_EQ(p4.value("MidMade").toInt(), 1);
     EXPECT_EQ(p4.value("ThreeMade").toInt(), 1);
     EXPECT_EQ(p4.value("Rating").toInt(), 7);
 
-    const QJsonObject p7 = player(h, 7);
+    const QJsonObject p7 = SavedPlayer(h, 7);
     EXPECT_EQ(p7.value("Points").toInt(), 3);
     EXPECT_EQ(p7.value("CloseMade").toInt(), 1);
     EXPECT_EQ(p7.value("DunksMade").toInt(), 1);
@@ -155,15 +146,15 @@ TEST_F(ScriptedGame, EveryKindCountsAsTheRulesSay)
     EXPECT_EQ(p7.value("FreeThrowsMissed").toInt(), 1);
     EXPECT_EQ(p7.value("Rating").toInt(), -2);
 
-    const QJsonObject p15 = player(h, 15);
+    const QJsonObject p15 = SavedPlayer(h, 15);
     EXPECT_EQ(p15.value("Starter").toInt(), 1);
     EXPECT_EQ(p15.value("OffRebounds").toInt(), 1);
     EXPECT_EQ(p15.value("DefRebounds").toInt(), 1);
     EXPECT_EQ(p15.value("PersonalFouls").toInt(), 2);
     EXPECT_EQ(p15.value("TechnicalFouls").toInt(), 1);
     EXPECT_EQ(p15.value("Rating").toInt(), 6);
-    EXPECT_EQ(player(h, 10).value("Starter").toInt(), 0);
-    EXPECT_EQ(player(h, 10).value("OnBench").toInt(), 1);
+    EXPECT_EQ(SavedPlayer(h, 10).value("Starter").toInt(), 0);
+    EXPECT_EQ(SavedPlayer(h, 10).value("OnBench").toInt(), 1);
 
     const QJsonObject t = h.value("Totals").toObject();
     EXPECT_EQ(t.value("Points").toInt(), 12);
@@ -200,10 +191,10 @@ TEST_F(ScriptedGame, EveryKindCountsAsTheRulesSay)
     EXPECT_EQ(game.value("PeriodsEnded").toInt(), 16);
     EXPECT_EQ(game.value("EventCounter").toInt(), 730);
     for (int jersey : {4, 7, 15})
-        EXPECT_EQ(player(h, jersey).value("PlayingTime").toInt(), 400) << jersey;
-    EXPECT_EQ(player(h, 10).value("PlayingTime").toInt(), 0);
-    EXPECT_EQ(player(a, 8).value("PlayingTime").toInt(), 1);
-    EXPECT_EQ(player(a, 21).value("PlayingTime").toInt(), 399);
+        EXPECT_EQ(SavedPlayer(h, jersey).value("PlayingTime").toInt(), 400) << jersey;
+    EXPECT_EQ(SavedPlayer(h, 10).value("PlayingTime").toInt(), 0);
+    EXPECT_EQ(SavedPlayer(a, 8).value("PlayingTime").toInt(), 1);
+    EXPECT_EQ(SavedPlayer(a, 21).value("PlayingTime").toInt(), 399);
 }
 
 TEST_F(ScriptedGame, MessagesAndHistoryTexts)

@@ -9,6 +9,18 @@
 
 #include <gtest/gtest.h>
 
+// A game store that counts the saves and writes nothing.
+class SaveCounter : public IGameStore
+{
+public:
+    void SaveGame(TGame &) override { ++Saves; }
+    void WriteDumps(TGame &) override {}
+    void WritePeriodDump(TGame &, int) override {}
+    void DeleteEarlierDumps(TGame &) override {}
+    void DeleteDumps(TGame &) override {}
+    int Saves = 0;
+};
+
 // The scripted sample game, its messages addressed to the live server.
 class GameFixture : public ScriptedGameFixture
 {

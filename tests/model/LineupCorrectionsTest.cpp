@@ -6,18 +6,6 @@ namespace {
 
 using Logic = TSubstitutionsLogic;
 
-// A recording store: each save counted.
-class SaveCounter : public IGameStore
-{
-public:
-    void SaveGame(TGame &) override { ++Saves; }
-    void WriteDumps(TGame &) override {}
-    void WritePeriodDump(TGame &, int) override {}
-    void DeleteEarlierDumps(TGame &) override {}
-    void DeleteDumps(TGame &) override {}
-    int Saves = 0;
-};
-
 // Home: 4, 5 and 7 on court, 9, 11 and 23 on the bench. The names run
 // against the jersey order, so sorting by name reorders every list.
 class Substitutions : public GameFixture

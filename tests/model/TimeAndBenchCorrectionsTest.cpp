@@ -5,17 +5,6 @@
 
 namespace {
 
-class SaveCounter : public IGameStore
-{
-public:
-    void SaveGame(TGame &) override { ++Saves; }
-    void WriteDumps(TGame &) override {}
-    void WritePeriodDump(TGame &, int) override {}
-    void DeleteEarlierDumps(TGame &) override {}
-    void DeleteDumps(TGame &) override {}
-    int Saves = 0;
-};
-
 class Corrections : public GameFixture
 {
 protected:

@@ -1,8 +1,8 @@
 // parquetix-cli newgame and loadgame: the wizards from the command line
 // against the reference server.
-#include "ServerProcess.h"
 
 #include "support/CliRunner.h"
+#include "support/ServerProcess.h"
 #include "support/TestHome.h"
 
 #include "common/Win1250.h"

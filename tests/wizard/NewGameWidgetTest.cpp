@@ -1,7 +1,6 @@
 // The statistician's whole path from the main window, offscreen: the new
 // game wizard clicked through from the schedule to the end of the game on
 // the sample database, with the reference server receiving the game.
-#include "ServerProcess.h"
 #include "WizardFixture.h"
 
 #include "screen/court/TCourtScreen.h"
@@ -14,6 +13,7 @@
 
 #include "common/Win1250.h"
 #include "support/CliRunner.h"
+#include "support/ServerProcess.h"
 
 #include "shell/TDesktopSession.h"
 

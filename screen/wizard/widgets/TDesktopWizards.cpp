@@ -66,17 +66,17 @@ TWizardServices TDesktopWizards::services(TDesktopPlayStep &play, QWidget *&wind
     return s;
 }
 
-int TDesktopWizards::RunNewGame(const QString &code)
+template <typename TWindow> int TDesktopWizards::run(const std::function<void(TWindow &)> &prepare)
 {
     TDesktopPlayStep play(m_session, m_boxes);
     play.Shown = ScreenShown;
     QWidget *window = nullptr;
     QWidget *parent = m_boxes.Parent();
-    TfrmNewGame wizard(services(play, window), m_parent);
+    TWindow wizard(services(play, window), m_parent);
     window = &wizard;
     m_boxes.SetParent(&wizard);
-    if (!code.isEmpty())
-        wizard.SelectGame(code);
+    if (prepare)
+        prepare(wizard);
     if (WizardShown)
         QTimer::singleShot(0, &wizard, [this, &wizard] { WizardShown(wizard); });
     const int result = wizard.exec();
@@ -84,18 +84,15 @@ int TDesktopWizards::RunNewGame(const QString &code)
     return result;
 }
 
+int TDesktopWizards::RunNewGame(const QString &code)
+{
+    return run<TfrmNewGame>([&code](TfrmNewGame &wizard) {
+        if (!code.isEmpty())
+            wizard.SelectGame(code);
+    });
+}
+
 int TDesktopWizards::RunLoadPlay()
 {
-    TDesktopPlayStep play(m_session, m_boxes);
-    play.Shown = ScreenShown;
-    QWidget *window = nullptr;
-    QWidget *parent = m_boxes.Parent();
-    TfrmLoadPlay wizard(services(play, window), m_parent);
-    window = &wizard;
-    m_boxes.SetParent(&wizard);
-    if (WizardShown)
-        QTimer::singleShot(0, &wizard, [this, &wizard] { WizardShown(wizard); });
-    const int result = wizard.exec();
-    m_boxes.SetParent(parent);
-    return result;
+    return run<TfrmLoadPlay>({});
 }

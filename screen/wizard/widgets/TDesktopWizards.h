@@ -38,6 +38,9 @@ public:
 private:
     TWizardServices services(TDesktopPlayStep &play, QWidget *&window);
     void waitForSender(TGame &game);
+    // Runs a wizard window modally, the message boxes over it; prepare sees
+    // the window before it is shown.
+    template <typename TWindow> int run(const std::function<void(TWindow &)> &prepare);
 
     TDesktopSession &m_session;
     IPrompter &m_prompter;

@@ -1,39 +1,25 @@
 #include "TfrmNewGame.h"
 
-#include "TPlayedTimePanel.h"
 #include "TfrmUjMezszam.h"
 
 #include "model/Services.h"
 #include "screen/text/TFormTranslator.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-QLabel *boldLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.3);
-    label->setFont(font);
-    return label;
-}
 
 void fillList(QListWidget *list, const QStringList &texts, int selected = -1)
 {
@@ -43,50 +29,32 @@ void fillList(QListWidget *list, const QStringList &texts, int selected = -1)
         list->setCurrentRow(selected);
 }
 
-// Attendance and income take digits only.
-QValidator *digitsOnly(QObject *parent)
-{
-    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), parent);
-}
-
 } // namespace
 
 TfrmNewGame::TfrmNewGame(const TWizardServices &services, QWidget *parent)
-    : QDialog(parent), m_translator(services.Translator), m_logic(std::make_unique<TNewGameLogic>(services))
+    : TWizardWindow(services.Translator, parent), m_logic(std::make_unique<TNewGameLogic>(services))
 {
-    setObjectName(QStringLiteral("frmNewGame"));
-    setWindowTitle(QStringLiteral("Schedule"));
-    setFixedSize(660, 452);
-    auto *layout = new QVBoxLayout(this);
-    m_pages = new QStackedWidget(this);
+    setSteps(*m_logic);
+    QVBoxLayout *layout = frame("frmNewGame", QStringLiteral("Schedule"));
     m_pages->addWidget(titled(QStringLiteral("Schedule"), schedulePage()));
-    m_pages->addWidget(titled(QStringLiteral("Game data"), gameDataPage()));
+    m_pages->addWidget(titled(QStringLiteral("Game data"),
+                              gameDataPage(m_logic->Referees, m_logic->Coaches, m_logic->Stadiums, true)));
     m_pages->addWidget(titled(QStringLiteral("Home team"), teamPage(1)));
     m_pages->addWidget(titled(QStringLiteral("Away team"), teamPage(2)));
     m_pages->addWidget(titled(QStringLiteral("Begin data"), beginPage()));
     m_pages->addWidget(titled(QStringLiteral("Game"), folderPage()));
-    m_timesHolder = new QWidget;
-    m_pages->addWidget(titled(QStringLiteral("Players min"), m_timesHolder));
+    m_pages->addWidget(titled(QStringLiteral("Players min"), playedTimesPage()));
     m_pages->addWidget(titled(QStringLiteral("End game"), endPage()));
     for (int i = 0; i < m_pages->count(); ++i)
         m_pages->widget(i)->setObjectName(QStringLiteral("pnlLepes_%1").arg(i + 1));
-    layout->addWidget(m_pages, 1);
 
     auto *buttons = new QHBoxLayout;
     m_roster = new QPushButton(QString::fromUtf8("Nyomtatás"), this);
     m_roster->setObjectName(QStringLiteral("bbNyomtatas"));
     buttons->addWidget(m_roster);
     buttons->addStretch(1);
-    m_back = new QPushButton(QStringLiteral("Vissza"), this);
-    m_back->setObjectName(QStringLiteral("bbVissza"));
-    m_next = new QPushButton(QString::fromUtf8("Tovább"), this);
-    m_next->setObjectName(QStringLiteral("bbTovabb"));
-    m_next->setDefault(true);
-    buttons->addWidget(m_back);
-    buttons->addWidget(m_next);
+    addNavigation(buttons, QStringLiteral("Vissza"), "bbVissza", QString::fromUtf8("Tovább"), "bbTovabb");
     layout->addLayout(buttons);
-    connect(m_next, &QPushButton::clicked, this, &TfrmNewGame::next);
-    connect(m_back, &QPushButton::clicked, this, &TfrmNewGame::back);
     connect(m_roster, &QPushButton::clicked, this, [this] { m_logic->PrintRoster(); });
 
     TFormTranslator(m_translator).TranslateForm(this);
@@ -95,16 +63,6 @@ TfrmNewGame::TfrmNewGame(const TWizardServices &services, QWidget *parent)
 }
 
 TfrmNewGame::~TfrmNewGame() = default;
-
-QWidget *TfrmNewGame::titled(const QString &title, QWidget *content)
-{
-    auto *page = new QWidget;
-    auto *column = new QVBoxLayout(page);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(boldLabel(title, page));
-    column->addWidget(content, 1);
-    return page;
-}
 
 QWidget *TfrmNewGame::schedulePage()
 {
@@ -183,74 +141,12 @@ bool TfrmNewGame::SelectGame(const QString &code)
     return found;
 }
 
-QWidget *TfrmNewGame::gameDataPage()
+void TfrmNewGame::storePage()
 {
-    auto *page = new QWidget;
-    auto *grid = new QGridLayout(page);
-    auto edit = [&](const char *name, int maxLength) {
-        auto *e = new QLineEdit(page);
-        e->setObjectName(QLatin1String(name));
-        e->setMaxLength(maxLength);
-        return e;
-    };
-    m_date = edit("edMerkozesDatum", 15);
-    m_time = edit("edMerkozesIdoPont", 15);
-    m_attendance = edit("edNezokSzama", 9);
-    m_attendance->setValidator(digitsOnly(m_attendance));
-    m_income = edit("edBevetel", 15);
-    m_income->setValidator(digitsOnly(m_income));
-    const std::pair<const char *, QLineEdit *> edits[] = {
-        {"Date of game", m_date}, {"Time of game", m_time}, {"Croud", m_attendance}, {"Income", m_income}};
-    int row = 0;
-    for (const auto &[label, e] : edits) {
-        grid->addWidget(new QLabel(QLatin1String(label), page), row, 0);
-        grid->addWidget(e, row++, 1);
-    }
-    const char *names[] = {"cbStaffReferee1", "cbStaffReferee2", "cbStaffReferee3",
-                           "cbStaffCoach1",   "cbStaffCoach2",   "cbStaffStadium"};
-    const char *labels[] = {"Referee", "Referee", "Referee", "Home coach", "Away coach", "Stadium"};
-    const QStringList *choices[] = {&m_logic->Referees, &m_logic->Referees, &m_logic->Referees,
-                                    &m_logic->Coaches,  &m_logic->Coaches,  &m_logic->Stadiums};
-    for (int i = 0; i < 6; ++i) {
-        auto *box = new QComboBox(page);
-        box->setObjectName(QLatin1String(names[i]));
-        box->setEditable(true);
-        box->addItems(*choices[i]);
-        box->setCurrentIndex(-1);
-        m_staff[i] = box;
-        grid->addWidget(new QLabel(QLatin1String(labels[i]), page), row, 0);
-        grid->addWidget(box, row++, 1);
-    }
-    grid->setRowStretch(row, 1);
-    return page;
-}
-
-void TfrmNewGame::showFields()
-{
-    const TGameDataLogic::TFields &f = m_logic->Fields;
-    m_date->setText(f.GameDate);
-    m_time->setText(f.GameTime);
-    m_attendance->setText(f.Attendance);
-    m_income->setText(f.Income);
-    const QString staff[] = {f.Referee1, f.Referee2, f.Referee3, f.HomeCoach, f.AwayCoach, f.Stadium};
-    for (int i = 0; i < 6; ++i)
-        m_staff[i]->setCurrentText(staff[i]);
-}
-
-void TfrmNewGame::readFields()
-{
-    if (m_logic->Page() == TNewGameLogic::GameData) {
-        TGameDataLogic::TFields &f = m_logic->Fields;
-        f.GameDate = m_date->text();
-        f.GameTime = m_time->text();
-        f.Attendance = m_attendance->text();
-        f.Income = m_income->text();
-        QString *staff[] = {&f.Referee1, &f.Referee2, &f.Referee3, &f.HomeCoach, &f.AwayCoach, &f.Stadium};
-        for (int i = 0; i < 6; ++i)
-            *staff[i] = m_staff[i]->currentText();
-    } else if (m_logic->Page() == TNewGameLogic::Game) {
+    if (m_logic->Page() == TNewGameLogic::GameData)
+        readFields(m_logic->Fields);
+    else if (m_logic->Page() == TNewGameLogic::Game)
         m_logic->FolderName = m_folder->text();
-    }
 }
 
 QWidget *TfrmNewGame::teamPage(int side)
@@ -417,35 +313,6 @@ QWidget *TfrmNewGame::folderPage()
     return page;
 }
 
-QWidget *TfrmNewGame::endPage()
-{
-    auto *page = new QWidget;
-    auto *grid = new QGridLayout(page);
-    for (int i = 0; i < 2; ++i) {
-        m_endNames[i] = boldLabel(QString(), page);
-        m_endNames[i]->setObjectName(QStringLiteral("lblCsapat%1Nev").arg(i + 1));
-        m_endPoints[i] = boldLabel(QString(), page);
-        m_endPoints[i]->setObjectName(QStringLiteral("lblCsapat%1Vegeredmeny").arg(i + 1));
-        m_endPoints[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(m_endNames[i], i, 0);
-        grid->addWidget(m_endPoints[i], i, 1);
-    }
-    m_print = new QPushButton(QStringLiteral("Print"), page);
-    m_print->setObjectName(QStringLiteral("SpeedButton1"));
-    m_send = new QPushButton(QStringLiteral("Send data"), page);
-    m_send->setObjectName(QStringLiteral("sbSendData"));
-    grid->addWidget(m_print, 2, 0);
-    grid->addWidget(m_send, 2, 1);
-    grid->setRowStretch(3, 1);
-    connect(m_print, &QPushButton::clicked, this, [this] { m_logic->Print(); });
-    connect(m_send, &QPushButton::clicked, this, [this] {
-        m_send->setEnabled(false);
-        m_logic->SendData();
-        m_send->setEnabled(m_logic->SendDataEnabled());
-    });
-    return page;
-}
-
 void TfrmNewGame::refresh()
 {
     m_refreshing = true;
@@ -453,7 +320,7 @@ void TfrmNewGame::refresh()
     m_pages->setCurrentIndex(int(page) - 1);
     switch (page) {
     case TNewGameLogic::GameData:
-        showFields();
+        showFields(m_logic->Fields);
         break;
     case TNewGameLogic::HomeTeam:
     case TNewGameLogic::AwayTeam:
@@ -470,66 +337,16 @@ void TfrmNewGame::refresh()
         m_folder->setText(m_logic->FolderName);
         break;
     case TNewGameLogic::PlayersMin:
-        if (!m_times && m_logic->PlayedTimes()) {
-            m_times = new TPlayedTimePanel(m_logic->PlayedTimes()->Logic(), m_timesHolder);
-            m_times->setGeometry(0, 0, 623, 340);
-            TFormTranslator(m_translator).TranslateForm(m_times);
-            m_times->show();
-        }
+        openPlayedTimes(m_logic->PlayedTimes());
         break;
     case TNewGameLogic::EndGame:
-        if (m_times) {
-            delete m_times;
-            m_times = nullptr;
-        }
-        m_endNames[0]->setText(m_logic->End.HomeName);
-        m_endNames[1]->setText(m_logic->End.AwayName);
-        m_endPoints[0]->setText(QString::number(m_logic->End.HomePoints));
-        m_endPoints[1]->setText(QString::number(m_logic->End.AwayPoints));
-        m_print->setEnabled(m_logic->PrintEnabled());
-        m_send->setEnabled(m_logic->SendDataEnabled());
+        showEnd(m_logic->End);
         break;
     default:
         break;
     }
-    m_next->setText(m_logic->NextCaption());
-    m_next->setEnabled(m_logic->NextEnabled());
-    m_back->setEnabled(m_logic->BackEnabled());
+    showNavigation();
     m_roster->setVisible(m_logic->RosterPrintVisible());
     m_roster->setEnabled(m_logic->RosterPrintEnabled());
     m_refreshing = false;
-}
-
-void TfrmNewGame::next()
-{
-    readFields();
-    m_next->setEnabled(false);
-    m_logic->Next();
-    if (m_logic->Finished()) {
-        accept();
-        return;
-    }
-    refresh();
-}
-
-void TfrmNewGame::back()
-{
-    m_logic->Back();
-    refresh();
-}
-
-void TfrmNewGame::closeEvent(QCloseEvent *event)
-{
-    if (!m_logic->Finished() && !m_logic->RequestClose()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void TfrmNewGame::reject()
-{
-    if (!m_logic->Finished() && !m_logic->RequestClose())
-        return;
-    QDialog::reject();
 }

@@ -4,8 +4,13 @@
 // stay the same from one benchmark to the next.
 #include "model/EventKinds.h"
 #include "model/TGame.h"
+#include "model/TGameScript.h"
+#include "model/THeadlessScreen.h"
 
 #include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
 
 namespace BenchGames {
 
@@ -72,6 +77,95 @@ inline void RecordMixed(TGame &game, int n)
             team.RecordEvent(team.SideNumber, Kind::Assist, 0);
         break;
     }
+}
+
+// The n-th event of the full mix: shots of every kind, rebounds, fouls, team
+// events, clock steps and now and then a change; the fifth of every ten is
+// the given kind.
+inline void RecordFull(TGame &game, int n, int fifthKind = Kind::Turnover)
+{
+    TTeam &team = game.Team(1 + n % 2);
+    team.TeamEventMode = false;
+    team.ActiveIndex = n % 3;
+    const int side = team.SideNumber;
+    switch (n % 10) {
+    case 0:
+        team.RecordEvent(side, Kind::ShotMade, ShotKind::MidRange, 100, 120);
+        break;
+    case 1:
+        team.RecordEvent(side, Kind::ShotMissed, ShotKind::Three, 20, 200);
+        break;
+    case 2:
+        team.RecordEvent(side, Kind::DefensiveRebound, 0);
+        break;
+    case 3:
+        team.RecordEvent(side, Kind::ShotMade, ShotKind::Three, 20, 200);
+        break;
+    case 4:
+        team.RecordEvent(side, fifthKind, 0);
+        break;
+    case 5:
+        if (game.Clock < 390)
+            game.AwayTeam().RecordEvent(2, Kind::ClockStep, 2);
+        else
+            team.RecordEvent(side, Kind::Assist, 0);
+        break;
+    case 6:
+        team.RecordEvent(side, Kind::ShotMade, ShotKind::FreeThrow);
+        break;
+    case 7:
+        team.TeamEventMode = true;
+        team.RecordEvent(side, Kind::OffensiveRebound, 0);
+        break;
+    case 8:
+        team.RecordEvent(side, Kind::PersonalFoul, 0);
+        break;
+    default:
+        if (n % 60 == 9) {
+            team.SubstituteIndex = n % 2;
+            team.Substitute();
+        } else {
+            team.RecordEvent(side, Kind::ShotMade, ShotKind::Dunk, 120, 20);
+        }
+        break;
+    }
+}
+
+// A game of the given logged events on the full roster: its game line (the
+// words after "game"), ten-minute periods begun, then the mix's n-th event
+// for n = 0, 1, ... until the count is reached. The folder takes what the
+// benchmark writes.
+struct TBenchGame
+{
+    TSettings settings;
+    TFixedClock clock{QDateTime(QDate(2026, 12, 9), QTime(18, 30))};
+    THeadlessScreen screen;
+    TIdentityTranslator translator;
+    std::unique_ptr<TGame> game;
+    QTemporaryDir dir;
+
+    TBenchGame(const QString &gameLine, const QString &homeName, const QString &awayName,
+               const std::function<void(TGame &, int)> &record, int events = 3000)
+    {
+        game = std::make_unique<TGame>(TGameServices{.Settings = &settings, .Clock = &clock});
+        game->SetScreen(&screen);
+        TGameScript script(*game, screen);
+        script.Run(QStringLiteral("\ngame ") + gameLine + QStringLiteral("\n") +
+                   FullRoster(homeName, awayName) + QStringLiteral("length 10\ntick\n"));
+        for (int n = 0; game->AllEvents.Count() < events; ++n)
+            record(*game, n);
+    }
+};
+
+// The game of the box score and the spreadsheet benchmarks: referees,
+// spectators and the full mix; made on first use.
+inline TBenchGame &BoxScoreGame()
+{
+    static TBenchGame g(QStringLiteral("code=BENCH003 stadium=\"Bench Arena\" referee1=\"One Ref\" "
+                                       "referee2=\"Two Ref\" attendance=1200"),
+                        QStringLiteral("\"Home Team\""), QStringLiteral("\"Away Team\""),
+                        [](TGame &game, int n) { RecordFull(game, n); });
+    return g;
 }
 
 } // namespace BenchGames

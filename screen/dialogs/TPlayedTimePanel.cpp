@@ -1,21 +1,23 @@
 #include "TPlayedTimePanel.h"
 
+#include "TPlayedTimeLogic.h"
+#include "TframePercJavitas.h"
+
 #include "model/TPlayer.h"
-#include "screen/dialogs/TPlayedTimeLogic.h"
-#include "screen/dialogs/TframePercJavitas.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 
-TPlayedTimePanel::TPlayedTimePanel(TPlayedTimeLogic &logic, QWidget *parent) : QWidget(parent), m_logic(logic)
+TPlayedTimePanel::TPlayedTimePanel(TPlayedTimeLogic &logic, const TLayout &layout, QWidget *parent)
+    : QWidget(parent), m_logic(logic)
 {
     QWidget *boxes[2] = {};
     for (int side : {1, 2}) {
-        const int left = side == 1 ? 0 : 318;
+        const int left = side == 1 ? 0 : layout.AwayLeft;
         auto *area = new QScrollArea(this);
         area->setObjectName(side == 1 ? QStringLiteral("sbHazaiJavitas") : QStringLiteral("sbVendegJavitas"));
-        area->setGeometry(left, 0, 305, 300);
+        area->setGeometry(left, 0, 305, layout.BoxHeight);
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         auto *inner = new QWidget;
         area->setWidget(inner);
@@ -23,11 +25,11 @@ TPlayedTimePanel::TPlayedTimePanel(TPlayedTimeLogic &logic, QWidget *parent) : Q
         auto *label = new QLabel(side == 1 ? QStringLiteral("Home team total mins")
                                            : QStringLiteral("Away team total mins"),
                                  this);
-        label->setGeometry(left, 310, 200, 24);
+        label->setGeometry(left, layout.TotalsTop, 200, 24);
         auto *total = new QLineEdit(this);
         total->setObjectName(side == 1 ? QStringLiteral("edHazaiOsszes") : QStringLiteral("edVendegOsszes"));
         total->setReadOnly(true);
-        total->setGeometry(left + 205, 310, 100, 25);
+        total->setGeometry(left + 205, layout.TotalsTop, 100, 25);
         total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_totals[side - 1] = total;
     }
@@ -38,16 +40,16 @@ TPlayedTimePanel::TPlayedTimePanel(TPlayedTimeLogic &logic, QWidget *parent) : Q
         frame->move(0, f.Top);
         frame->SetPlayerName(f.Player->JatekosNev);
         frame->SetValue(f.Time.Value());
-        connect(frame, &TframePercJavitas::TextChanged, this, [this] { totals(); });
+        connect(frame, &TframePercJavitas::TextChanged, this, [this] { UpdateTotals(); });
         m_frames.append(frame);
         heights[f.Side - 1] = std::max(heights[f.Side - 1], f.Top + 30);
     }
     for (int i : {0, 1})
         boxes[i]->resize(290, heights[i]);
-    totals();
+    UpdateTotals();
 }
 
-void TPlayedTimePanel::totals()
+void TPlayedTimePanel::UpdateTotals()
 {
     QList<TPlayedTimeLogic::TFrame> &frames = m_logic.Frames();
     for (qsizetype i = 0; i < frames.size(); ++i)

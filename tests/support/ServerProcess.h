@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/TestHome.h"
+#include "TestHome.h"
 
 #include "transmission/THttpClient.h"
 
