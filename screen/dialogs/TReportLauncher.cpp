@@ -19,6 +19,13 @@ TReportLauncher::TReportLauncher(TGame &game, ITranslator &translator)
 {
 }
 
+void TReportLauncher::RunRosterPresentation(QWidget *parent)
+{
+    TfrmRosterPresentation notes(m_game, m_translator, parent);
+    notes.SetImageFolder(m_imageFolder);
+    notes.Run();
+}
+
 bool TReportLauncher::RunReportMenu()
 {
     TfrmNyomtatasok menu(m_game, m_translator, m_parent);
@@ -26,11 +33,7 @@ bool TReportLauncher::RunReportMenu()
     menu.Logic().SetNativeNames(m_names);
     menu.Logic().SetJerseyLookup(m_lookup);
     menu.Logic().SetTemplateFolder(QDir(m_imageFolder).filePath(QStringLiteral("Template")));
-    menu.SetRosterPresentation([this, &menu] {
-        TfrmRosterPresentation notes(m_game, m_translator, &menu);
-        notes.SetImageFolder(m_imageFolder);
-        notes.Run();
-    });
+    menu.SetRosterPresentation([this, &menu] { RunRosterPresentation(&menu); });
     menu.SetDataDialogs(
         [this, &menu] {
             TfrmGameData dialog(m_game, m_staff, m_translator, &menu);

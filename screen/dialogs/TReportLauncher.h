@@ -36,6 +36,8 @@ public:
     void SetJerseyLookup(TqrULEBDobasterkep::TJerseyLookup lookup) { m_lookup = std::move(lookup); }
 
     bool RunReportMenu() override;
+    // The roster presentation's notes dialog, which previews the roster sheet.
+    void RunRosterPresentation(QWidget *parent);
     void PrintAll() override;
     void PrintBoxScore() override;
 

@@ -147,6 +147,8 @@ TEST_F(WizardWindows, NewGameFromTheScheduleToTheEndReachesTheServerAndItsFolder
         // 5: the summary and "Nyomtatás"; 6: the proposed folder.
         ASSERT_EQ(page(), 5);
         EXPECT_TRUE(child<QPushButton>(wizard, "bbNyomtatas")->isVisible());
+        EXPECT_TRUE(child<QPushButton>(wizard, "bbNyomtatas")->isEnabled())
+            << "the roster presentation is wired";
         EXPECT_EQ(child<QListWidget>(wizard, "lbVendegCsereCsapat")->count(), 1);
         click(wizard, "bbTovabb");
         ASSERT_EQ(page(), 6);

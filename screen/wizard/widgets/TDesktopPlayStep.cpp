@@ -52,6 +52,22 @@ void TDesktopPlayStep::release()
     m_screen.reset();
 }
 
+std::unique_ptr<TReportLauncher> TDesktopPlayStep::ReportLauncher(TDesktopSession &session, TGame &game,
+                                                                  QWidget *parent)
+{
+    auto reports = std::make_unique<TReportLauncher>(game, session.Translation().Translator());
+    reports->SetParent(parent);
+    reports->SetImageFolder(session.App().ExeFolder);
+    TdmMain &dm = session.Translation().DataModule();
+    reports->SetStaffSource([&dm](const QString &type) { return dm.StaffNames(type); });
+    reports->SetNativeNames({[&dm](const QString &webId) { return dm.PlayerNativeName(webId); },
+                             [&dm](const QString &webId) { return dm.TeamNativeName(webId); }});
+    reports->SetJerseyLookup([&dm](const QString &webId, QString *error) {
+        return dm.PlayerRecordByWebId(webId, error).JatekosMezSzam;
+    });
+    return reports;
+}
+
 void TDesktopPlayStep::Prepare(TGame &game)
 {
     release();
@@ -61,21 +77,7 @@ void TDesktopPlayStep::Prepare(TGame &game)
     m_boxes.SetParent(m_screen.get());
     app.SetScreen(&m_screen->Screen());
     m_session.SetCourtScreen(&m_screen->Screen());
-    m_reports = std::make_unique<TReportLauncher>(game, m_session.Translation().Translator());
-    m_reports->SetParent(m_screen.get());
-    m_reports->SetImageFolder(app.ExeFolder);
-    TDesktopSession &session = m_session;
-    m_reports->SetStaffSource(
-        [&session](const QString &type) { return session.Translation().DataModule().StaffNames(type); });
-    m_reports->SetNativeNames({[&session](const QString &webId) {
-                                   return session.Translation().DataModule().PlayerNativeName(webId);
-                               },
-                               [&session](const QString &webId) {
-                                   return session.Translation().DataModule().TeamNativeName(webId);
-                               }});
-    m_reports->SetJerseyLookup([&session](const QString &webId, QString *error) {
-        return session.Translation().DataModule().PlayerRecordByWebId(webId, error).JatekosMezSzam;
-    });
+    m_reports = ReportLauncher(m_session, game, m_screen.get());
     m_screen->Screen().SetReportLauncher(m_reports.get());
     m_screen->Screen().SetSendingSwitch(m_sending.get());
     m_screen->Screen().SetRosterSource(m_roster.get());

@@ -33,6 +33,11 @@ public:
     // longer reports to it.
     bool Play(TGame &game, QString *error) override;
 
+    // The report commands of a game as the desktop offers them: the master
+    // data's staff, native names and jerseys, the home's pictures.
+    static std::unique_ptr<TReportLauncher> ReportLauncher(TDesktopSession &session, TGame &game,
+                                                           QWidget *parent);
+
     // The screen between Prepare and the end of Play; null otherwise.
     TfrmParquetixScreenNew *Screen() { return m_screen.get(); }
     // While true a failed save shows only in the status area (a script runs).

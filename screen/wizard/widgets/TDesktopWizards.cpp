@@ -49,14 +49,12 @@ TWizardServices TDesktopWizards::services(TDesktopPlayStep &play, QWidget *&wind
         TfrmJatekos dialog(context, edit, window);
         return dialog.exec() == QDialog::Accepted;
     };
-    s.RosterPresentation = RosterPresentation;
+    s.RosterPresentation = [&session, &window] {
+        TDesktopPlayStep::ReportLauncher(session, session.App().Game(), window)
+            ->RunRosterPresentation(window);
+    };
     s.Print = [&session, &window] {
-        TReportLauncher reports(session.App().Game(), session.Translation().Translator());
-        reports.SetParent(window);
-        reports.SetImageFolder(session.App().ExeFolder);
-        reports.SetStaffSource(
-            [&session](const QString &type) { return session.Translation().DataModule().StaffNames(type); });
-        reports.RunReportMenu();
+        TDesktopPlayStep::ReportLauncher(session, session.App().Game(), window)->RunReportMenu();
     };
     if (session.Sender())
         s.SendData = [&session] {

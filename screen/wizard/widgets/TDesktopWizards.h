@@ -26,8 +26,6 @@ public:
     int RunNewGame(const QString &code = {});
     int RunLoadPlay();
 
-    // Page 5's "Nyomtatás"; the button stays disabled while unset.
-    std::function<void()> RosterPresentation;
     // Called with the court screen once shown (tests record through it).
     std::function<void(TfrmParquetixScreenNew &screen)> ScreenShown;
     // Called with each wizard window once shown, before it runs modally.
