@@ -59,14 +59,17 @@ bool TEventCorrection::Delete(const TGameEvent &recorded)
     team.UndoEvent(recorded.Side, recorded.PlayerId, recorded.FastBreak != 0, recorded.SecondChance != 0,
                    recorded.Detail, recorded.Kind);
 
+    // Out of the lists before the deletion is queued, so that no dump
+    // written on the way still holds the event.
+    const int recordedId = recorded.Id;
+    m_game.RemoveEvent(recordedId);
     m_game.EventCounter += 1;
     TGameEvent *deletion = m_game.NewEvent(m_game.EventCounter, Kind::DeleteEvent, 0, team.SideNumber);
     deletion->SetMessage(LiveMessages::EventDeleted(m_game.Settings().ServerName(), deletion->Id,
-                                                    m_game.GameCode, recorded.Id, m_game.Stamp()));
+                                                    m_game.GameCode, recordedId, m_game.Stamp()));
     m_game.QueueEvent(deletion);
 
-    m_game.RemoveEvent(recorded.Id);
-    const int r = m_game.RecordedEvents.IndexOf(recorded.Id);
+    const int r = m_game.RecordedEvents.IndexOf(recordedId);
     if (r >= 0)
         m_game.RecordedEvents.RemoveAt(r);
     m_game.UpdatePassiveLabels();

@@ -57,6 +57,19 @@ TEST_F(DumpTest, EventCopiesHoldEveryMessageWithoutTheServerPart)
         expected.startsWith(QStringLiteral("kod=0001&szkod=ABC1DEF2&time=20261209183005&h=Home_Team")));
 }
 
+// A deleted event leaves no event copy behind that still holds it.
+TEST_F(DumpTest, NoEventCopyHoldsADeletedEvent)
+{
+    run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120\nshot home made close 5 5\n"
+                                  "deletelast home"));
+    const QString deleted = QStringLiteral("&id=12&");
+    ASSERT_EQ(game->AllEvents.IndexOf(12), -1);
+    const QStringList copies = files(temp(), QStringLiteral("Game_Data_*"));
+    ASSERT_FALSE(copies.isEmpty());
+    for (const QString &name : copies)
+        EXPECT_FALSE(text(QDir(temp()).filePath(name)).contains(deleted)) << name.toStdString();
+}
+
 TEST_F(DumpTest, TheGameDataFile)
 {
     run(roster() +
