@@ -139,5 +139,8 @@ bool TEventCorrection::Change(TGameEvent &recorded, const TEventChange &change, 
     m_game.ReplaceEvent(live);
     recorded = changed;
     m_game.UpdatePassiveLabels();
+    // Secured like a recorded event; the live files show the new counters.
+    m_game.WriteDumps();
+    m_game.SaveGame();
     return true;
 }

@@ -566,7 +566,6 @@ bool runChange(TScriptCall &c)
     QString error;
     if (!c.Screen().ChangeHistoryEvent(c.Side, id, change, &error))
         return c.Fail(error);
-    c.Game().SaveGame();
     return true;
 }
 

@@ -444,9 +444,7 @@ void TCourtScreen::ChangeSelectedEvent(int side)
     if (!m_historyDialogs->ChangeEvent(logic))
         return;
     QString error;
-    if (ChangeHistoryEvent(side, entry->Event.Id, logic.Change(), &error))
-        m_game.SaveGame();
-    else
+    if (!ChangeHistoryEvent(side, entry->Event.Id, logic.Change(), &error))
         m_game.Prompter().ShowError(tr(error));
 }
 

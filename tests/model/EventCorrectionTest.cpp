@@ -159,7 +159,13 @@ TEST_F(EventCorrection, MadeTwoBecomesAMissedThree)
     const int id = screen.log(1).Entries().last().Event.Id;
     const int points = player(1, 4).Points;
     const int all = game.AllEvents.Count();
+    SaveCounter store;
+    game.SetStore(&store);
     run(QStringLiteral("change home 2 kind=1013 detail=1103 x=30 y=40"));
+    // Secured once, the live files rewritten once, as for a recorded event.
+    EXPECT_EQ(store.Saves, 1);
+    EXPECT_EQ(store.Dumps, 1);
+    game.SetStore(nullptr);
     EXPECT_EQ(player(1, 4).Points, points - 2);
     EXPECT_EQ(player(1, 4).MidMade, 0);
     EXPECT_EQ(game.HomeTeam().Data.Totals.Points, points - 2);

@@ -14,11 +14,12 @@ class SaveCounter : public IGameStore
 {
 public:
     void SaveGame(TGame &) override { ++Saves; }
-    void WriteDumps(TGame &) override {}
+    void WriteDumps(TGame &) override { ++Dumps; }
     void WritePeriodDump(TGame &, int) override {}
     void DeleteEarlierDumps(TGame &) override {}
     void DeleteDumps(TGame &) override {}
     int Saves = 0;
+    int Dumps = 0;
 };
 
 // The scripted sample game, its messages addressed to the live server.
