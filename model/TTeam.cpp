@@ -694,7 +694,9 @@ void TTeam::ApplyEvent(int type, int playerId, bool fastBreak, bool secondChance
 
 void TTeam::DeleteLastEvent(IScreenLink &screen)
 {
-    screen.HistoryCommand(SideNumber, Kind::DeleteEvent);
+    // The last line the history shows, deleted as its delete button does.
+    if (screen.SelectLastHistoryEntry(SideNumber))
+        RecordEvent(SideNumber, Kind::DeleteEvent, 0);
 }
 
 QString TTeam::BuildEventMessage(int kind, int id, const QString &webId, int y, int x, int shotKind) const

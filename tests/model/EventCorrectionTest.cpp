@@ -272,6 +272,11 @@ TEST_F(EventCorrection, DeletingTheLastFollowsTheFilter)
     run(QStringLiteral("filter home off\ndeletelast home"));
     EXPECT_EQ(lineNumbers(1), (QList<int>{1, 3, 4}));
     EXPECT_EQ(player(1, 7).DefRebounds, 0);
+    // The team's own operation deletes the last line the same way.
+    const int deletions = queuedWith(QStringLiteral("kod=5000"));
+    game.HomeTeam().DeleteLastEvent(screen);
+    EXPECT_EQ(lineNumbers(1), (QList<int>{1, 3}));
+    EXPECT_EQ(queuedWith(QStringLiteral("kod=5000")), deletions + 1);
     EXPECT_FALSE(script.RunLine(QStringLiteral("filter home player=99"), 1));
 }
 
