@@ -42,7 +42,7 @@ constexpr TChoice Choices[] = {
 
 } // namespace
 
-TNyomtatasokLogic::TNyomtatasokLogic(const TGame &game, ITranslator &translator)
+TNyomtatasokLogic::TNyomtatasokLogic(TGame &game, ITranslator &translator)
     : m_game(game), m_translator(translator), m_edition(game.Settings().Edition())
 {
     for (const char *scope : {"Mindkét csapat dobásai", "Hazai csapat dobásai", "Vendég csapat dobásai"})
@@ -114,10 +114,7 @@ bool TNyomtatasokLogic::Select(const QString &radioName)
 
 TVariantReports TNyomtatasokLogic::variants() const
 {
-    // The model's replays take the game as they find it; before a box score
-    // they bring the plus-minus and the leads and runs up to date, which the
-    // menu is meant to do, and change nothing else.
-    TVariantReports reports(const_cast<TGame &>(m_game), m_translator);
+    TVariantReports reports(m_game, m_translator);
     reports.SetImageFolder(m_imageFolder);
     reports.SetNativeNames(m_names);
     return reports;

@@ -42,7 +42,7 @@ public:
         RosterPresentation, // open the notes dialog, which previews the roster sheet
     };
 
-    TNyomtatasokLogic(const TGame &game, ITranslator &translator);
+    TNyomtatasokLogic(TGame &game, ITranslator &translator);
 
     const QList<TControl> &Controls() const { return m_controls; }
     const TControl *Control(const QString &name) const;
@@ -95,7 +95,9 @@ private:
     TReportDocument individualCharts(bool home) const;
     void layout();
 
-    const TGame &m_game;
+    // Not const: before a box score the menu brings the plus-minus and the
+    // leads and runs up to date.
+    TGame &m_game;
     ITranslator &m_translator;
     TEdition m_edition;
     QList<TControl> m_controls;

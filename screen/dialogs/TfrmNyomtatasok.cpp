@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-TfrmNyomtatasok::TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWidget *parent)
+TfrmNyomtatasok::TfrmNyomtatasok(TGame &game, ITranslator &translator, QWidget *parent)
     : QDialog(parent), m_logic(game, translator), m_translator(translator)
 {
     setObjectName(QStringLiteral("frmNyomtatasok"));

@@ -18,7 +18,7 @@ class TfrmNyomtatasok : public QDialog
     Q_OBJECT
 
 public:
-    TfrmNyomtatasok(const TGame &game, ITranslator &translator, QWidget *parent = nullptr);
+    TfrmNyomtatasok(TGame &game, ITranslator &translator, QWidget *parent = nullptr);
 
     TNyomtatasokLogic &Logic() { return m_logic; }
     QAbstractButton *Button(const QString &name) const { return m_buttons.value(name); }

@@ -30,7 +30,7 @@ TLoadPlayLogic::~TLoadPlayLogic()
         m_services.Store.DeleteDumps(game());
 }
 
-TGame &TLoadPlayLogic::game()
+TGame &TLoadPlayLogic::game() const
 {
     return m_services.App.Game();
 }
@@ -53,7 +53,7 @@ bool TLoadPlayLogic::SelectFolder(const QString &folder)
 
 bool TLoadPlayLogic::Online() const
 {
-    return const_cast<TLoadPlayLogic *>(this)->game().Online;
+    return game().Online;
 }
 
 void TLoadPlayLogic::SetOnline(bool online)

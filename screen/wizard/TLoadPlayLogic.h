@@ -77,7 +77,7 @@ public:
 private:
     bool leaveSelection();
     bool leaveGameData();
-    TGame &game();
+    TGame &game() const;
 
     TWizardServices m_services;
     QList<TSavedGameRow> m_rows;

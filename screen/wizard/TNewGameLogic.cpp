@@ -38,7 +38,7 @@ TNewGameLogic::~TNewGameLogic()
     m_services.Store.DeleteDumps(game());
 }
 
-TGame &TNewGameLogic::game()
+TGame &TNewGameLogic::game() const
 {
     return m_services.App.Game();
 }
@@ -80,7 +80,7 @@ const TGameRow *TNewGameLogic::SelectedGame() const
 
 bool TNewGameLogic::Online() const
 {
-    return const_cast<TNewGameLogic *>(this)->game().Online;
+    return game().Online;
 }
 
 void TNewGameLogic::SetOnline(bool online)

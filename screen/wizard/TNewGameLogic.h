@@ -105,7 +105,7 @@ private:
     bool leaveSchedule();
     bool leaveFolder();
     void finish();
-    TGame &game();
+    TGame &game() const;
 
     TWizardServices m_services;
     QList<TLeagueRow> m_leagues;
