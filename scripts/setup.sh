@@ -14,7 +14,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-dejavu-extra fontconfig xvfb xauth poppler-utils
-  dpkg-dev file
+  dpkg-dev file ccache
 )
 
 if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then
@@ -31,5 +31,12 @@ if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then
   fi
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${PARQUETIX_BUILD_TYPE:-RelWithDebInfo}"
+# ccache with paths taken relative to the checkout, so another clone of the
+# same sources (a CI run, a second worktree) reuses this machine's objects.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${PARQUETIX_BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}"
 cmake --build "$build" -j2
