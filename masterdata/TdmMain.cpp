@@ -696,8 +696,10 @@ QList<TGameRow> TdmMain::MyTeamPlays(int myTeam, const QDate &today)
         gameSelect() +
             QStringLiteral(
                 "where (g.HazaiCsapatID = :PTEAM or g.VendegCsapatID = :PTEAM) "
-                "and substr(g.Datum, 7, 4) || substr(g.Datum, 4, 2) || substr(g.Datum, 1, 2) > :PTODAY "
-                "order by g.ID"),
+                "and substr(g.Datum, 7, 4) || substr(g.Datum, 4, 2) || substr(g.Datum, 1, 2) >= :PTODAY "
+                // Tonight's game, the one the operator is there for, comes first.
+                "order by substr(g.Datum, 7, 4) || substr(g.Datum, 4, 2) || substr(g.Datum, 1, 2), g.Ora, "
+                "g.ID"),
         {{QStringLiteral(":PTEAM"), myTeam},
          {QStringLiteral(":PTODAY"), today.toString(QStringLiteral("yyyyMMdd"))}});
 }

@@ -111,7 +111,7 @@ public:
     QList<TPlayerRow> Players(); // tblJatekos, current order
     QList<TGameRow> Games();     // tblMerkozes: by game code, with league and team names
     QList<TGameRow> Schedule();  // tblMerkozesMusor: by ID, with team names
-    // tblMyTeamPlays: games of that team dated after today, by ID.
+    // tblMyTeamPlays: games of that team dated today or later, by date, hour and ID.
     QList<TGameRow> MyTeamPlays(int myTeam, const QDate &today);
     QList<TLeagueTeamRow> LeagueTeams(); // tblLigaCsapat
     QList<TTeamPlayerRow> TeamPlayers(); // tblCsapatJatekos

@@ -13,7 +13,7 @@ class TMyTeamPlays
 public:
     // Column captions, untranslated.
     static QStringList Columns();
-    // One row per game of team myTeam dated after today: home team, away
-    // team, date, time, game code. No team chosen (negative) lists nothing.
+    // One row per game of team myTeam dated today or later, the soonest
+    // first: home team, away team, date, time, game code. No team chosen (negative) lists nothing.
     static QList<QStringList> Rows(TdmMain &dm, int myTeam, const QDate &today);
 };

@@ -201,7 +201,7 @@ TEST_F(MainWindow, MenuCaptionsAreTranslatedAtEveryLevel)
     EXPECT_EQ(menuTree(*window), expected);
 }
 
-TEST_F(MainWindow, MyTeamPlaysListsTheTeamsGamesAfterToday)
+TEST_F(MainWindow, MyTeamPlaysListsTheTeamsGamesFromTodayOn)
 {
     const QDate today = QDate::currentDate();
     const auto day = [&](int offset) { return today.addDays(offset).toString(QStringLiteral("dd.MM.yyyy")); };
@@ -210,13 +210,14 @@ TEST_F(MainWindow, MyTeamPlaysListsTheTeamsGamesAfterToday)
         const char *myTeam; // null: no team chosen
         QStringList codes;
     };
-    // Five plays today (not listed) and tomorrow away; Six plays today,
-    // yesterday, next year and in a game against no team (ID -1), which the
-    // choice of no team must not list.
-    const QList<TCase> cases{{nullptr, {}},
-                             {"Five", {QStringLiteral("TOMORROW")}},
-                             {"Six", {QStringLiteral("NOTEAM"), QStringLiteral("NEXTYEAR")}},
-                             {"Nobody", {}}};
+    // Five plays today (tonight's game is the one wanted) and tomorrow away;
+    // Six plays today, yesterday, next year and in a game against no team
+    // (ID -1), which the choice of no team must not list.
+    const QList<TCase> cases{
+        {nullptr, {}},
+        {"Five", {QStringLiteral("TODAY"), QStringLiteral("TOMORROW")}},
+        {"Six", {QStringLiteral("TODAY"), QStringLiteral("NOTEAM"), QStringLiteral("NEXTYEAR")}},
+        {"Nobody", {}}};
     for (const TCase &c : cases) {
         SCOPED_TRACE(c.myTeam ? c.myTeam : "none");
         TestHome fresh;
@@ -251,8 +252,8 @@ TEST_F(MainWindow, MyTeamPlaysListsTheTeamsGamesAfterToday)
         for (int row = 0; row < list->topLevelItemCount(); ++row)
             codes << list->topLevelItem(row)->text(4);
         EXPECT_EQ(codes, c.codes);
-        if (codes == QStringList{QStringLiteral("TOMORROW")}) {
-            const QTreeWidgetItem *row = list->topLevelItem(0);
+        if (codes.size() == 2 && codes.last() == QStringLiteral("TOMORROW")) {
+            const QTreeWidgetItem *row = list->topLevelItem(1);
             EXPECT_EQ(row->text(0), QStringLiteral("Seven"));
             EXPECT_EQ(row->text(1), QStringLiteral("Five"));
             EXPECT_EQ(row->text(2), day(1));

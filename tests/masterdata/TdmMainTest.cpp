@@ -333,18 +333,19 @@ TEST_F(DataModule, GameViewsCarryTheLookedUpNames)
     EXPECT_FALSE(dm.GameByCode(QStringLiteral("BBB")).has_value());
 }
 
-TEST_F(DataModule, MyTeamPlaysShowsTheTeamsGamesAfterToday)
+TEST_F(DataModule, MyTeamPlaysShowsTheTeamsGamesFromTodayOnSoonestFirst)
 {
     addGame(QStringLiteral("yesterday"), 5, 6, QStringLiteral("14.03.2030"));
-    addGame(QStringLiteral("today"), 5, 6, QStringLiteral("15.03.2030"));
-    addGame(QStringLiteral("tomorrow-away"), 7, 5, QStringLiteral("16.03.2030"));
-    addGame(QStringLiteral("other-team"), 6, 7, QStringLiteral("16.03.2030"));
     addGame(QStringLiteral("next-january"), 5, 7, QStringLiteral("02.01.2031")); // day and month smaller
+    addGame(QStringLiteral("tomorrow-away"), 7, 5, QStringLiteral("16.03.2030"));
+    addGame(QStringLiteral("today"), 5, 6, QStringLiteral("15.03.2030"));
+    addGame(QStringLiteral("other-team"), 6, 7, QStringLiteral("16.03.2030"));
     addGame(QStringLiteral("last-december"), 5, 7, QStringLiteral("31.12.2029"));
     QStringList codes;
     for (const TGameRow &g : dm.MyTeamPlays(5, QDate(2030, 3, 15)))
         codes << g.MerkozesKod;
-    EXPECT_EQ(codes, (QStringList{QStringLiteral("tomorrow-away"), QStringLiteral("next-january")}));
+    EXPECT_EQ(codes, (QStringList{QStringLiteral("today"), QStringLiteral("tomorrow-away"),
+                                  QStringLiteral("next-january")}));
 }
 
 TEST_F(DataModule, RosterHoldsOneTeamOfOneLeagueByPlayerId)
