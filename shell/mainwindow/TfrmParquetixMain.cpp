@@ -71,7 +71,6 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
     buildWindow();
     buildMenu();
     translate(this);
-    m_connection->setText(m_session->Messages().MsgNotConnected);
 
     m_session->ConnectionStateChanged = [this](const QString &text) { m_connection->setText(text); };
     // The version check asks the same presence test the sender uses.
@@ -81,6 +80,10 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
             TDesktopSession::ServerBase(m_session->App().Settings().ServerName()));
         probe = m_ownProbe.get();
     }
+    // The sender looks only when it has something to send: until then the
+    // panel shows what the start-up test finds.
+    m_connection->setText(probe->IsConnected() ? m_session->Messages().MsgConnected
+                                               : m_session->Messages().MsgNotConnected);
     if (options.StartSender)
         m_session->StartSender(nullptr, probe);
     m_openUrl = options.OpenUrl;

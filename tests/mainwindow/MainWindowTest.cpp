@@ -129,13 +129,14 @@ protected:
     }
 
     std::unique_ptr<TfrmParquetixMain> open() { return open(home); }
-    std::unique_ptr<TfrmParquetixMain> open(const TestHome &at)
+    std::unique_ptr<TfrmParquetixMain> open(const TestHome &at) { return open(at, offline); }
+    std::unique_ptr<TfrmParquetixMain> open(const TestHome &at, IConnectionProbe &probe)
     {
         auto window = std::make_unique<TfrmParquetixMain>(TMainWindowOptions{.Home = at.path(),
                                                                              .StartWaitMs = 0,
                                                                              .StartSender = false,
                                                                              .Prompter = &prompter,
-                                                                             .Probe = &offline});
+                                                                             .Probe = &probe});
         EXPECT_TRUE(window->StartProblems().isEmpty()) << window->StartProblems().join(u'\n').toStdString();
         return window;
     }
@@ -376,8 +377,17 @@ TEST_F(MainWindow, EmptyDatabaseAsksFirstAndKeepsTheDataOnNo)
     EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join(u'\n').toStdString();
 }
 
-TEST_F(MainWindow, ConnectionPanelShowsWhatTheSenderFinds)
+TEST_F(MainWindow, ConnectionPanelShowsWhatTheStartAndThenTheSenderFind)
 {
+    // No version check: it would ask the server once connected.
+    home.write(QStringLiteral("parquetix.ini"), "[APPLICATION]\nLANGUAGE=ENG\nCHECK_NEW_VERSION=NO\n");
+    for (const bool atStart : {true, false}) {
+        SCOPED_TRACE(atStart);
+        TFixedProbe start(atStart);
+        auto window = open(home, start);
+        EXPECT_EQ(window->ConnectionPanel()->text(),
+                  atStart ? QStringLiteral("Connected!") : QStringLiteral("Not connected!"));
+    }
     settings("XXX", -1);
     for (const bool connected : {true, false}) {
         SCOPED_TRACE(connected);
