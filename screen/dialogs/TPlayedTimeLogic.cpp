@@ -4,6 +4,8 @@
 #include "model/TGame.h"
 #include "model/TTeam.h"
 
+#include <QRegularExpression>
+
 QString TPercJavitas::TextOf(int quarterMinutes)
 {
     return QStringLiteral("%1:%2")
@@ -21,6 +23,19 @@ int TPercJavitas::ValueOf(const QString &text)
     if (!ok)
         seconds = 0;
     return minutes * 4 + seconds / 15;
+}
+
+bool TPercJavitas::Parse(const QString &text, int *quarterMinutes)
+{
+    static const QRegularExpression time(QStringLiteral("^(\\d{1,2})(?::(\\d{2}))?$"));
+    const QRegularExpressionMatch m = time.match(text.trimmed());
+    if (!m.hasMatch())
+        return false;
+    const int seconds = m.captured(2).toInt();
+    if (seconds % 15 != 0 || seconds >= 60)
+        return false;
+    *quarterMinutes = m.captured(1).toInt() * 4 + seconds / 15;
+    return true;
 }
 
 TPlayedTimeLogic::TPlayedTimeLogic(TGame &game) : m_game(game)
@@ -47,7 +62,23 @@ TPlayedTimeLogic::TPlayedTimeLogic(TGame &game) : m_game(game)
 
 int TPlayedTimeLogic::ReferenceClock() const
 {
-    return m_game.PeriodsEnded == m_game.Period ? m_game.Clock : m_game.Clock - 1;
+    return m_game.Clock;
+}
+
+QString TPlayedTimeLogic::Translate(const QString &text) const
+{
+    return m_game.Translate(text);
+}
+
+QString TPlayedTimeLogic::WrongTotals() const
+{
+    QStringList lines;
+    for (int side : {1, 2})
+        if (!TotalRight(side))
+            lines << Translate(side == 1 ? QStringLiteral("Home team total: %1, it should be %2.")
+                                         : QStringLiteral("Away team total: %1, it should be %2."))
+                         .arg(TotalText(side), TPercJavitas::TextOf(ExpectedTotal()));
+    return lines.join(QLatin1Char('\n'));
 }
 
 int TPlayedTimeLogic::Total(int side) const
@@ -62,7 +93,8 @@ int TPlayedTimeLogic::Total(int side) const
 bool TPlayedTimeLogic::Ok()
 {
     if (!TotalRight(1) || !TotalRight(2)) {
-        m_game.Prompter().ShowError(m_game.Translate(QStringLiteral("A szamitott ossz ido nem helyes!")));
+        m_game.Prompter().ShowError(Translate(QStringLiteral("A szamitott ossz ido nem helyes!")) +
+                                    QLatin1Char('\n') + WrongTotals());
         return false;
     }
     for (TFrame &f : m_frames)

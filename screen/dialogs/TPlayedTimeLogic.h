@@ -16,6 +16,9 @@ public:
     // Minutes from the first two characters, seconds from the fourth and
     // fifth; each 0 when it is not a number.
     static int ValueOf(const QString &text);
+    // A time the operator typed: "MM:SS" or "M:SS" with the seconds 00, 15,
+    // 30 or 45, or whole minutes; false for anything else.
+    static bool Parse(const QString &text, int *quarterMinutes);
 
     void SetValue(int quarterMinutes) { m_text = TextOf(quarterMinutes < 0 ? 0 : quarterMinutes); }
     int Value() const { return ValueOf(m_text); }
@@ -45,12 +48,17 @@ public:
     QList<TFrame> &Frames() { return m_frames; }
     const QList<TFrame> &Frames() const { return m_frames; }
 
-    // The clock the totals are measured against, in quarter-minutes.
+    // The clock the totals are measured against, in quarter-minutes: the
+    // time played, since every step credits the players on court.
     int ReferenceClock() const;
     int Total(int side) const;
     QString TotalText(int side) const { return TPercJavitas::TextOf(Total(side)); }
     // Three players on court the whole time.
-    bool TotalRight(int side) const { return Total(side) == 3 * ReferenceClock(); }
+    int ExpectedTotal() const { return 3 * ReferenceClock(); }
+    bool TotalRight(int side) const { return Total(side) == ExpectedTotal(); }
+    // One line per wrong team total saying what it should be, translated.
+    QString WrongTotals() const;
+    QString Translate(const QString &text) const;
 
     // Stores every frame's value, sends the minutes report and saves the
     // game; when either total is wrong it tells the operator and stores

@@ -2,8 +2,30 @@
 
 #include "TPlayedTimePanel.h"
 
+#include "model/Services.h"
+#include "model/TGame.h"
+#include "screen/text/TFormTranslator.h"
+
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// The captions in the game's language, as its messages are.
+class TGameTranslator : public ITranslator
+{
+public:
+    explicit TGameTranslator(const TGame &game) : m_game(game) {}
+    QString Translate(const QString &text, const QString &section) override
+    {
+        return m_game.Translate(text, section);
+    }
+
+private:
+    const TGame &m_game;
+};
+
+} // namespace
 
 TfrmPlayedTime::TfrmPlayedTime(TGame &game, QWidget *parent) : QDialog(parent), m_logic(game)
 {
@@ -17,8 +39,8 @@ TfrmPlayedTime::TfrmPlayedTime(TGame &game, QWidget *parent) : QDialog(parent), 
     big.setPointSizeF(big.pointSizeF() * 1.4);
     title->setFont(big);
 
-    m_panel = new TPlayedTimePanel(m_logic, {329, 321, 332}, this);
-    m_panel->setGeometry(16, 44, 634, 357);
+    m_panel = new TPlayedTimePanel(m_logic, {329, 300, 308}, this);
+    m_panel->setGeometry(16, 44, 634, 380);
 
     auto *okButton = new QPushButton(QStringLiteral("&OK"), this);
     okButton->setObjectName(QStringLiteral("bbULEBOK"));
@@ -29,11 +51,15 @@ TfrmPlayedTime::TfrmPlayedTime(TGame &game, QWidget *parent) : QDialog(parent), 
     cancel->setGeometry(556, 440, 96, 30);
     connect(okButton, &QPushButton::clicked, this, &TfrmPlayedTime::ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    TGameTranslator translator(game);
+    TFormTranslator(translator).TranslateForm(this);
+    m_panel->UpdateTotals();
 }
 
 void TfrmPlayedTime::ok()
 {
-    m_panel->UpdateTotals();
+    if (!m_panel->CheckInput())
+        return;
     if (m_logic.Ok())
         accept();
 }

@@ -32,7 +32,7 @@ bool TPlayedTimePage::SetTime(int side, int index, int quarterMinutes, QString *
 void TPlayedTimePage::Store(bool minutesReport, bool recompute)
 {
     if (!m_logic.TotalRight(1) || !m_logic.TotalRight(2))
-        m_prompter.ShowError(m_messages.MsgTotalTimeWrong);
+        m_prompter.ShowError(m_messages.MsgTotalTimeWrong + QLatin1Char('\n') + m_logic.WrongTotals());
     for (TPlayedTimeLogic::TFrame &f : m_logic.Frames())
         f.Player->PlayingTime = f.Time.Value();
     if (recompute)

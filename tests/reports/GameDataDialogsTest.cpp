@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -101,17 +102,34 @@ TEST_F(GameDataDialogs, FramesStandInRosterOrderOnCourtFirst)
     EXPECT_EQ(logic.Total(1), 9);
 }
 
-TEST_F(GameDataDialogs, TotalsAreRightAtThreeTimesTheReferenceClock)
+TEST(PercJavitas, TypedTimesAreMinutesAndSecondsInQuarterMinuteSteps)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"07:45", 31},  {"7:45", 31},  {"7", 28},     {" 12:00 ", 48}, {"00:15", 1},
+        {"99:45", 399}, {"7:40", -1},  {"7:60", -1},  {"7:4", -1},     {"100:00", -1},
+        {"", -1},       {"ab:cd", -1}, {"7:45x", -1}, {":30", -1},     {"-1:00", -1},
+    };
+    for (const auto &[text, value] : cases) {
+        int parsed = -1;
+        EXPECT_EQ(TPercJavitas::Parse(QLatin1String(text), &parsed), value >= 0) << text;
+        if (value >= 0) {
+            EXPECT_EQ(parsed, value) << text;
+        }
+    }
+}
+
+TEST_F(GameDataDialogs, TotalsAreRightAtThreeTimesTheTimePlayed)
 {
     struct Case
     {
         int Clock, Period, Ended, Total;
         bool Right;
     };
+    // Every step credits the three players on court, in a running period as
+    // after its end.
     const Case cases[] = {
-        {21, 1, 0, 60, true},  {21, 1, 0, 63, false},  {21, 1, 0, 59, false},
-        {40, 1, 1, 120, true}, {40, 1, 1, 117, false}, // an ended period counts its last step
-        {41, 2, 1, 120, true}, {0, 1, 0, 0, false},
+        {21, 1, 0, 63, true},   {21, 1, 0, 60, false}, {21, 1, 0, 66, false},  {40, 1, 1, 120, true},
+        {40, 1, 1, 117, false}, {41, 2, 1, 123, true}, {41, 2, 1, 120, false}, {0, 0, 0, 0, true},
     };
     for (const Case &c : cases) {
         clockAt(c.Clock, c.Period, c.Ended);
@@ -122,17 +140,34 @@ TEST_F(GameDataDialogs, TotalsAreRightAtThreeTimesTheReferenceClock)
     }
 }
 
-TEST_F(GameDataDialogs, OkRefusesEitherWrongTotalAndStoresNothing)
+TEST_F(GameDataDialogs, AGameStoppedMidPeriodIsRightAsPlayed)
+{
+    // Seven steps into the first period, nobody's time touched.
+    ticks(7);
+    ASSERT_EQ(game.Clock, 7);
+    TPlayedTimeLogic logic(game);
+    EXPECT_EQ(logic.Total(1), 21);
+    EXPECT_TRUE(logic.TotalRight(1));
+    EXPECT_TRUE(logic.TotalRight(2));
+    EXPECT_TRUE(logic.Ok());
+    EXPECT_TRUE(prompter.Messages.isEmpty()) << prompter.Messages.join(u'\n').toStdString();
+}
+
+TEST_F(GameDataDialogs, OkRefusesEitherWrongTotalSayingWhatItShouldBe)
 {
     clockAt(21, 1, 0);
     for (const int wrongSide : {1, 2}) {
         prompter.Messages.clear();
         TPlayedTimeLogic logic(game);
-        setTotal(logic, 1, wrongSide == 1 ? 61 : 60);
-        setTotal(logic, 2, wrongSide == 2 ? 59 : 60);
+        setTotal(logic, 1, wrongSide == 1 ? 61 : 63);
+        setTotal(logic, 2, wrongSide == 2 ? 59 : 63);
         const int queued = game.OutgoingQueue.Count();
         EXPECT_FALSE(logic.Ok()) << wrongSide;
-        EXPECT_EQ(prompter.Messages, QStringList{"A szamitott ossz ido nem helyes!"});
+        const QString expected = wrongSide == 1
+                                     ? QStringLiteral("Home team total: 15:15, it should be 15:45.")
+                                     : QStringLiteral("Away team total: 14:45, it should be 15:45.");
+        EXPECT_EQ(prompter.Messages,
+                  QStringList{QStringLiteral("A szamitott ossz ido nem helyes!\n") + expected});
         EXPECT_EQ(game.HomeTeam().OnCourt.At(0)->PlayingTime, 0);
         EXPECT_EQ(game.OutgoingQueue.Count(), queued);
     }
@@ -140,7 +175,7 @@ TEST_F(GameDataDialogs, OkRefusesEitherWrongTotalAndStoresNothing)
 
 TEST_F(GameDataDialogs, OkStoresEveryFrameAndSendsTheMinutes)
 {
-    clockAt(21, 1, 0);
+    clockAt(20, 1, 0);
     TPlayedTimeLogic logic(game);
     for (TPlayedTimeLogic::TFrame &f : logic.Frames())
         f.Time.SetValue(f.Name.contains(QLatin1String("CSERE")) ? 0 : 20);
@@ -235,6 +270,53 @@ TEST_F(GameDataDialogs, PlayedTimeDialogTotalsFollowTheArrows)
     EXPECT_EQ(dialog.result(), QDialog::Rejected); // the home total is still wrong
     EXPECT_EQ(prompter.Messages.size(), 1);
     EXPECT_EQ(game.AwayTeam().OnCourt.At(0)->PlayingTime, 0);
+}
+
+TEST_F(GameDataDialogs, PlayedTimeDialogTakesTypedTimesAndSaysWhatIsWrong)
+{
+    clockAt(4, 1, 0); // 03:00 per team is right
+    TfrmPlayedTime dialog(game);
+    auto *frame = dialog.findChild<TframePercJavitas *>(QStringLiteral("CSAPAT_2_CSAPAT_0"));
+    auto *total = dialog.findChild<QLineEdit *>(QStringLiteral("edVendegOsszes"));
+    auto *homeShould = dialog.findChild<QLabel *>(QStringLiteral("lblHazaiElvart"));
+    auto *awayShould = dialog.findChild<QLabel *>(QStringLiteral("lblVendegElvart"));
+    auto *hint = dialog.findChild<QLabel *>(QStringLiteral("lblIdoHiba"));
+    ASSERT_TRUE(frame && total && homeShould && awayShould && hint);
+    QLineEdit *edit = frame->findChild<QLineEdit *>(QStringLiteral("meJatszottIdo"));
+    EXPECT_EQ(homeShould->text(), "Should be 03:00");
+    EXPECT_EQ(awayShould->text(), "Should be 03:00");
+    const auto type = [&](const char *text) {
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, QLatin1String(text));
+    };
+    type("3");
+    EXPECT_EQ(total->text(), "03:00");
+    EXPECT_EQ(total->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_TRUE(awayShould->text().isEmpty());
+    EXPECT_EQ(homeShould->text(), "Should be 03:00");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(frame->Text(), "03:00") << "a time typed short is shown in full";
+
+    // Seconds off the 15-second steps: the reason shows and OK stays.
+    type("2:50");
+    EXPECT_FALSE(frame->IsValid());
+    EXPECT_TRUE(hint->text().contains(QLatin1String("\"2:50\" is no playing time")))
+        << hint->text().toStdString();
+    EXPECT_EQ(total->text(), "02:00") << "the total keeps the last time the field held (\"2\")";
+    dialog.findChild<QAbstractButton *>(QStringLiteral("bbULEBOK"))->click();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(prompter.Messages.isEmpty());
+
+    type("02:45");
+    EXPECT_TRUE(hint->text().isEmpty());
+    EXPECT_EQ(total->text(), "02:45");
+    EXPECT_EQ(awayShould->text(), "Should be 03:00");
+    frame->findChild<QToolButton *>(QStringLiteral("UpDown1Up"))->click();
+    EXPECT_EQ(frame->Text(), "03:00");
+    EXPECT_TRUE(awayShould->text().isEmpty());
 }
 
 TEST_F(GameDataDialogs, GameDataDialogStoresItsFirstPageOnly)

@@ -279,19 +279,32 @@ TEST_F(NewGameWizard, AFolderFromTheListIsReusedByItsName)
     EXPECT_EQ(QDir(app->Game().GameFolder), QDir(w.Directories().first()));
 }
 
+TEST_F(NewGameWizard, AGameStoppedMidPeriodNeedsNoCorrection)
+{
+    TNewGameLogic w(services());
+    toPlayedTimes(w); // four steps into the first period
+    ASSERT_EQ(app->Game().Clock, 4);
+    TPlayedTimeLogic &times = w.PlayedTimes()->Logic();
+    EXPECT_TRUE(times.TotalRight(1));
+    EXPECT_TRUE(times.TotalRight(2));
+    prompter.Shown.clear();
+    ASSERT_TRUE(w.Next());
+    EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join(u'\n').toStdString();
+}
+
 TEST_F(NewGameWizard, AWrongTotalWarnsAndBothTeamsTimesAreStored)
 {
     TNewGameLogic w(services());
     toPlayedTimes(w);
     TPlayedTimeLogic &times = w.PlayedTimes()->Logic();
-    EXPECT_EQ(times.ReferenceClock(), 3);
+    EXPECT_EQ(times.ReferenceClock(), 4);
     QString error;
-    // The home team right (3 players x 3), the away substitute too many.
+    // The home team right (3 players x 4), the away substitute too many.
     for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(w.PlayedTimes()->SetTime(1, i, 3, &error));
+        ASSERT_TRUE(w.PlayedTimes()->SetTime(1, i, 4, &error));
     ASSERT_TRUE(w.PlayedTimes()->SetTime(1, 3, 0, &error));
     for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(w.PlayedTimes()->SetTime(2, i, 3, &error));
+        ASSERT_TRUE(w.PlayedTimes()->SetTime(2, i, 4, &error));
     ASSERT_TRUE(w.PlayedTimes()->SetTime(2, 3, 9, &error)) << "the away substitute";
     EXPECT_TRUE(times.TotalRight(1));
     EXPECT_FALSE(w.PlayedTimes()->SetTime(2, 4, 1, &error));
@@ -301,7 +314,9 @@ TEST_F(NewGameWizard, AWrongTotalWarnsAndBothTeamsTimesAreStored)
         expected.append({f.Player, f.Time.Value()});
     prompter.Shown.clear();
     ASSERT_TRUE(w.Next());
-    EXPECT_EQ(prompter.Shown, QStringList{messages.MsgTotalTimeWrong});
+    EXPECT_EQ(prompter.Shown, QStringList{messages.MsgTotalTimeWrong + QLatin1Char('\n') +
+                                          translated("Away team total: %1, it should be %2.")
+                                              .arg(QStringLiteral("05:15"), QStringLiteral("03:00"))});
     EXPECT_EQ(w.Page(), TNewGameLogic::EndGame);
     EXPECT_EQ(expected.size(), 8);
     for (const auto &[player, value] : expected)

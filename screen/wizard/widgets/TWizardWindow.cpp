@@ -144,9 +144,10 @@ void TWizardWindow::openPlayedTimes(TPlayedTimePage *page)
 {
     if (m_times || !page)
         return;
-    m_times = new TPlayedTimePanel(page->Logic(), {318, 300, 310}, m_timesHolder);
-    m_times->setGeometry(0, 0, 623, 340);
+    m_times = new TPlayedTimePanel(page->Logic(), {318, 252, 262}, m_timesHolder);
+    m_times->setGeometry(0, 0, 623, 332);
     TFormTranslator(m_translator).TranslateForm(m_times);
+    m_times->UpdateTotals();
     m_times->show();
 }
 
@@ -201,6 +202,9 @@ void TWizardWindow::showNavigation()
 
 void TWizardWindow::next()
 {
+    // A typed time that is no time keeps the page, with the reason shown.
+    if (m_times && !m_times->CheckInput())
+        return;
     storePage();
     m_next->setEnabled(false);
     m_steps->Next();
