@@ -206,6 +206,9 @@ bool TNewGameLogic::leaveSchedule()
     Fields.Referee3 = row->Biro3;
     Fields.GameDate = row->Datum;
     Fields.GameTime = row->Ora;
+    // A scheduled game is played in its home team's hall; the field stays editable.
+    const std::optional<TTeamRow> home = m_services.Dm.TeamById(row->HazaiCsapatID);
+    Fields.Stadium = home ? home->EgyesuletCsarnok : QString();
     return true;
 }
 

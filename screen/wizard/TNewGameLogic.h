@@ -78,6 +78,8 @@ public:
     TPage Page() const { return m_page; }
     bool NextEnabled() const override;
     bool BackEnabled() const override { return m_page >= GameData && m_page <= Game; }
+    // "Cancel" leaves the wizard while the game is being set up, before it is recorded.
+    bool CancelVisible() const { return m_page <= Game && !m_finished; }
     // "Nyomtatás", shown on page 5; enabled when a roster presentation is given.
     bool RosterPrintVisible() const { return m_page == BeginData; }
     bool RosterPrintEnabled() const { return RosterPrintVisible() && bool(m_services.RosterPresentation); }

@@ -2,12 +2,31 @@
 
 #include <algorithm>
 
+namespace {
+
+// The jersey number an entry starts with ("  7 : ..." or "7 : ..."); -1 for none.
+int leadingNumber(const QString &text)
+{
+    const QString number = text.section(QLatin1Char(':'), 0, 0).trimmed();
+    bool ok = false;
+    const int value = number.toInt(&ok);
+    return ok ? value : -1;
+}
+
+} // namespace
+
+bool TPickList::Before(const QString &a, const QString &b)
+{
+    const int left = leadingNumber(a), right = leadingNumber(b);
+    if (left != right)
+        return left < right;
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
 int TPickList::Add(const QString &text, std::unique_ptr<TPlayer> player)
 {
-    const auto at =
-        std::upper_bound(m_entries.begin(), m_entries.end(), text, [](const QString &t, const TEntry &e) {
-            return QString::compare(t, e.Text, Qt::CaseInsensitive) < 0;
-        });
+    const auto at = std::upper_bound(m_entries.begin(), m_entries.end(), text,
+                                     [](const QString &t, const TEntry &e) { return Before(t, e.Text); });
     const int index = int(at - m_entries.begin());
     m_entries.insert(at, TEntry{text, std::move(player)});
     if (m_selected >= index)

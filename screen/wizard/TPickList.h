@@ -7,9 +7,10 @@
 #include <memory>
 #include <vector>
 
-// One list of the wizard's team pages: entries kept sorted by their text
-// (case-insensitive; an equal text goes after those already there), each
-// owning a player of its own. The widget mirrors the texts and the selection.
+// One list of the wizard's team pages: entries kept in jersey number order,
+// then by their text (case-insensitive; an equal text goes after those
+// already there), each owning a player of its own. The widget mirrors the
+// texts and the selection.
 class TPickList
 {
 public:
@@ -27,6 +28,8 @@ public:
     int Selected() const { return m_selected; }
     void Select(int index) { m_selected = (index >= 0 && index < Count()) ? index : -1; }
 
+    // The order of the entries: by the number a text starts with, then by text.
+    static bool Before(const QString &a, const QString &b);
     // The entry text of the team pages: the number right-aligned in two places.
     static QString EntryText(const TPlayer &player);
     // The text of an entry written back or renumbered: the number in plain decimal.

@@ -218,6 +218,44 @@ TEST_F(WizardWindows, ADoubleClickOnOneOfMyTeamsGamesOpensTheWizardOnThatGame)
     EXPECT_EQ(chosen, code);
 }
 
+TEST_F(WizardWindows, TheFirstPageCancelsAndTheAddButtonSaysWhatItDoes)
+{
+    makeHome("http://127.0.0.1:9");
+    ASSERT_FALSE(HasFatalFailure());
+    QByteArray ini = home.read(QStringLiteral("parquetix.ini"));
+    ini.replace("LANGUAGE=ENG", "LANGUAGE=HUN");
+    home.write(QStringLiteral("parquetix.ini"), ini);
+    TfrmParquetixMain window(TMainWindowOptions{
+        .Home = home.path(), .StartWaitMs = 0, .StartSender = false, .Prompter = &prompter});
+    window.Wizards().WizardShown = [&](QWidget &shown) {
+        auto &wizard = static_cast<TfrmNewGame &>(shown);
+        auto *cancel = child<QPushButton>(wizard, "bbCancel");
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_TRUE(cancel->isVisible());
+        EXPECT_EQ(cancel->text(), QString::fromUtf8("&Mégse"));
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    };
+    EXPECT_EQ(window.Wizards().RunNewGame(), int(QDialog::Rejected));
+
+    window.Wizards().WizardShown = [&](QWidget &shown) {
+        auto &wizard = static_cast<TfrmNewGame &>(shown);
+        child<QTableWidget>(wizard, "dbgSchedule")->selectRow(0);
+        prompter.Answers = {true}; // not online: yes
+        click(wizard, "bbTovabb");
+        click(wizard, "bbTovabb");
+        ASSERT_EQ(wizard.Pages()->currentIndex(), 2);
+        auto *add = child<QPushButton>(wizard, "spHomeTeamAddPlayer");
+        ASSERT_NE(add, nullptr);
+        EXPECT_EQ(add->text(), QString::fromUtf8("Új játékos..."));
+        EXPECT_EQ(add->toolTip(),
+                  QString::fromUtf8("Új játékost vesz fel a törzsadatokba és a csapat keretébe"));
+        EXPECT_GE(add->width(), add->fontMetrics().horizontalAdvance(add->text()));
+        EXPECT_TRUE(child<QPushButton>(wizard, "bbCancel")->isVisible());
+        wizard.close();
+    };
+    window.Wizards().RunNewGame();
+}
+
 TEST_F(WizardWindows, LoadGameContinuesASavedGameToItsEnd)
 {
     makeHome("http://127.0.0.1:9");

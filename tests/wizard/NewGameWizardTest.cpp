@@ -192,9 +192,10 @@ TEST_F(NewGameWizard, BeginDataSummarisesTheLineUpsAndMarksTheStarters)
     ASSERT_EQ(w.Page(), TNewGameLogic::BeginData);
     EXPECT_TRUE(w.RosterPrintVisible());
     EXPECT_FALSE(w.RosterPrintEnabled()) << "no roster presentation given";
+    // In jersey number order, not as texts (11, 21, 4).
     EXPECT_EQ(w.HomeStarters,
-              (QStringList{QString::fromUtf8("11 : LAKATOS Márk"), QString::fromUtf8("21 : PAPP Dániel"),
-                           QString::fromUtf8("4 : KOVÁCS János")}));
+              (QStringList{QString::fromUtf8("4 : KOVÁCS János"), QString::fromUtf8("11 : LAKATOS Márk"),
+                           QString::fromUtf8("21 : PAPP Dániel")}));
     EXPECT_EQ(w.HomeBench, QStringList{QString::fromUtf8("33 : OLÁH Richárd")});
     EXPECT_TRUE(w.AwayBench.isEmpty());
     const TTeam &home = app->Game().HomeTeam();
@@ -290,6 +291,24 @@ TEST_F(NewGameWizard, AGameStoppedMidPeriodNeedsNoCorrection)
     prompter.Shown.clear();
     ASSERT_TRUE(w.Next());
     EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join(u'\n').toStdString();
+}
+
+TEST_F(NewGameWizard, TheArenaIsTheHomeTeamsHallAndStaysEditable)
+{
+    const std::optional<TGameRow> scheduled = translation->DataModule().GameByCode(Game1);
+    ASSERT_TRUE(scheduled);
+    std::optional<TTeamRow> team = translation->DataModule().TeamById(scheduled->HazaiCsapatID);
+    ASSERT_TRUE(team);
+    team->EgyesuletCsarnok = QString::fromUtf8("Millenáris Sportcsarnok");
+    ASSERT_GT(translation->DataModule().UpsertTeam(*team), 0);
+    TNewGameLogic w(services());
+    ASSERT_TRUE(w.SelectGame(Game1));
+    w.SetOnline(true);
+    ASSERT_TRUE(w.Next());
+    EXPECT_EQ(w.Fields.Stadium, QString::fromUtf8("Millenáris Sportcsarnok"));
+    w.Fields.Stadium = QStringLiteral("Elsewhere");
+    ASSERT_TRUE(w.Next());
+    EXPECT_EQ(app->Game().Stadium, QStringLiteral("Elsewhere"));
 }
 
 TEST_F(NewGameWizard, AWrongTotalWarnsAndBothTeamsTimesAreStored)

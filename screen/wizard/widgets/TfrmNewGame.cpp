@@ -53,9 +53,13 @@ TfrmNewGame::TfrmNewGame(const TWizardServices &services, QWidget *parent)
     m_roster->setObjectName(QStringLiteral("bbNyomtatas"));
     buttons->addWidget(m_roster);
     buttons->addStretch(1);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("bbCancel"));
+    buttons->addWidget(m_cancel);
     addNavigation(buttons, QStringLiteral("Vissza"), "bbVissza", QString::fromUtf8("Tovább"), "bbTovabb");
     layout->addLayout(buttons);
     connect(m_roster, &QPushButton::clicked, this, [this] { m_logic->PrintRoster(); });
+    connect(m_cancel, &QPushButton::clicked, this, &TfrmNewGame::reject);
 
     TFormTranslator(m_translator).TranslateForm(this);
     fillSchedule();
@@ -234,10 +238,10 @@ QWidget *TfrmNewGame::teamPage(int side)
     }
     grid->addLayout(upper, 2, 1);
     grid->addLayout(lower, 5, 1);
-    w.Add = new QPushButton(QStringLiteral("I"), page);
+    w.Add = new QPushButton(QStringLiteral("New player..."), page);
     w.Add->setObjectName(side == 1 ? QStringLiteral("spHomeTeamAddPlayer")
                                    : QStringLiteral("spAwayTeamAddPlayer"));
-    w.Add->setFixedWidth(40);
+    w.Add->setToolTip(QStringLiteral("Records a new player in the master data and in this team's roster"));
     grid->addWidget(w.Add, 6, 0, Qt::AlignLeft);
     connect(w.Add, &QPushButton::clicked, this, [this, side] {
         if (m_logic->AddNewPlayer(side))
@@ -346,6 +350,7 @@ void TfrmNewGame::refresh()
         break;
     }
     showNavigation();
+    m_cancel->setVisible(m_logic->CancelVisible());
     m_roster->setVisible(m_logic->RosterPrintVisible());
     m_roster->setEnabled(m_logic->RosterPrintEnabled());
     m_refreshing = false;

@@ -37,6 +37,7 @@ private:
 
     std::unique_ptr<TNewGameLogic> m_logic;
     QPushButton *m_roster = nullptr;
+    QPushButton *m_cancel = nullptr;
     // Page 1.
     QComboBox *m_league = nullptr;
     QTableWidget *m_schedule = nullptr;
