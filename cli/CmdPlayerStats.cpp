@@ -9,6 +9,7 @@
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"
 #include "reports/playerstats/TqrJatekosKimutatas.h"
+#include "shell/TSavedGameList.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -34,11 +35,14 @@ int runPlayerStats(const QStringList &arguments, QTextStream &out, QTextStream &
     session.Translation.SetLanguage(session.App.Settings().Language());
     QList<TGameLine> lines;
     for (const QString &folder : args) {
-        TGameLine line = TJatekosKimutatasLogic::LineOf(folder, {});
+        TGameLine line = TJatekosKimutatasLogic::LineOf(folder, {}, &TSavedGameList::Problem);
         if (line.Code.isEmpty()) {
             err << "playerstats: " << line.Folder << " holds no saved game (no hazai_*.dat file)\n";
             return 1;
         }
+        if (!line.Problem.isEmpty())
+            err << "playerstats: warning: " << line.Folder << " is damaged (" << line.Problem
+                << "); its statistics are summed as its files stand and may be incomplete\n";
         line.Ticked = true;
         lines.append(line);
     }

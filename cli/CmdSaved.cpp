@@ -20,10 +20,11 @@ int runSaved(const QStringList &args, QTextStream &out, QTextStream &err)
     } else {
         root = args.first();
     }
-    out << "Folder\tHome team\tAway team\tCode\tDamage\n";
+    out << "Folder\tHome team\tAway team\tCode\tDate\tScore\tClosed\tDamage\n";
     for (const TSavedGameRow &row : TSavedGameList::List(root))
         out << row.Folder << '\t' << row.HomeTeam << '\t' << row.AwayTeam << '\t' << row.Code << '\t'
-            << row.Problem << '\n';
+            << row.Date << '\t' << row.HomePoints << '-' << row.AwayPoints << '\t'
+            << (row.Closed ? "yes" : "no") << '\t' << row.Problem << '\n';
     return 0;
 }
 

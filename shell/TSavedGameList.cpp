@@ -4,9 +4,55 @@
 #include "TGeneralRecord.h"
 
 #include "common/TGuardedFile.h"
-#include "model/RecordBuffer.h"
+#include "model/EventKinds.h"
+#include "model/TGameEvent.h"
 
 #include <QDir>
+
+namespace {
+
+QString problemOf(const TGameFolder &folder, const QString &code)
+{
+    const QDir dir(folder.Path());
+    for (const QString &file : TGameFolder::GameFiles(code)) {
+        QString problem;
+        if (TGuardedFile::Check(dir.filePath(file), TGameFolder::SizeLimit(file), &problem) ==
+            TGuardedFile::TStatus::Refused)
+            return problem;
+    }
+    // As the loader sees it: the unsent events count only when they are resent.
+    for (const QString &file : TGameFolder::GameFiles(code)) {
+        if (file == TGameFolder::UnsentFile(code))
+            continue;
+        const QString difference = folder.DifferenceFromLastSave(code, file);
+        if (!difference.isEmpty())
+            return difference;
+    }
+    return {};
+}
+
+// The last event of the log is the closing message once the game was finished.
+bool closedGame(const TGameFolder &folder, const QString &code)
+{
+    QByteArray data;
+    bool exists = false;
+    if (!folder.Read(TGameFolder::EventsFile(code), data, exists, nullptr) || data.isEmpty())
+        return false;
+    const int size = data.size() % TGameEvent::RecordSize == 0      ? TGameEvent::RecordSize
+                     : data.size() % TGameEvent::OldRecordSize == 0 ? TGameEvent::OldRecordSize
+                                                                    : 0;
+    if (size == 0)
+        return false;
+    const TGameEvent last = TGameEvent::FromRecord(data.constData() + data.size() - size, size);
+    return last.Kind == Kind::GameClosed;
+}
+
+} // namespace
+
+QString TSavedGameList::Problem(const QString &folder, const QString &code)
+{
+    return problemOf(TGameFolder(folder), code);
+}
 
 QList<TSavedGameRow> TSavedGameList::List(const QString &saveRoot)
 {
@@ -20,25 +66,25 @@ QList<TSavedGameRow> TSavedGameList::List(const QString &saveRoot)
         TSavedGameRow row;
         row.Folder = name;
         row.Code = folder.GameCode();
-        for (const QString &file : TGameFolder::GameFiles(row.Code)) {
-            QString problem;
-            if (TGuardedFile::Check(root.filePath(name + QLatin1Char('/') + file),
-                                    TGameFolder::SizeLimit(file),
-                                    &problem) == TGuardedFile::TStatus::Refused) {
-                row.Problem = problem;
-                break;
-            }
-        }
+        row.Problem = problemOf(folder, row.Code);
         QByteArray data;
         bool exists = false;
+        QString readError;
         if (row.Problem.isEmpty() &&
-            !folder.Read(TGameFolder::GeneralFile(row.Code), data, exists, &row.Problem))
+            !folder.Read(TGameFolder::GeneralFile(row.Code), data, exists, &readError)) {
+            row.Problem = readError;
             data.clear();
-        if (data.size() >= TGeneralRecord::RecordSize) {
-            const TRecordReader r(data.constData(), int(data.size()));
-            row.HomeTeam = r.String(TGeneralRecord::HomeBlockOffset + TGeneralRecord::TeamNameOffset, 60);
-            row.AwayTeam = r.String(TGeneralRecord::AwayBlockOffset + TGeneralRecord::TeamNameOffset, 60);
         }
+        if (data.size() >= TGeneralRecord::RecordSize) {
+            const TGeneralRecord general = TGeneralRecord::FromRecord(data.constData());
+            row.HomeTeam = general.Home.EgyesuletNev;
+            row.AwayTeam = general.Away.EgyesuletNev;
+            row.Date = general.GameDate;
+            row.HomePoints = general.Home.Totals.Points;
+            row.AwayPoints = general.Away.Totals.Points;
+        }
+        if (row.Problem.isEmpty())
+            row.Closed = closedGame(folder, row.Code);
         rows.append(row);
     }
     return rows;

@@ -14,7 +14,8 @@ QString TJatekosKimutatasLogic::FolderCode(const QString &folder)
     return rest.left(rest.indexOf(QLatin1Char('.')));
 }
 
-TGameLine TJatekosKimutatasLogic::LineOf(const QString &folder, const TScheduleLookup &lookup)
+TGameLine TJatekosKimutatasLogic::LineOf(const QString &folder, const TScheduleLookup &lookup,
+                                         const TFolderCheck &check)
 {
     TGameLine line;
     line.Folder = QDir(folder).absolutePath();
@@ -25,10 +26,22 @@ TGameLine TJatekosKimutatasLogic::LineOf(const QString &folder, const TScheduleL
         line.ListedCode = line.Code;
         line.Teams = game.HomeName + QStringLiteral(" - ") + game.AwayName;
     }
+    if (check && !line.Code.isEmpty())
+        line.Problem = check(line.Folder, line.Code);
     return line;
 }
 
-QList<TGameLine> TJatekosKimutatasLogic::ListGames(const QString &saveRoot, const TScheduleLookup &lookup)
+QStringList TJatekosKimutatasLogic::Damaged(const QList<TGameLine> &lines)
+{
+    QStringList damaged;
+    for (const TGameLine &line : lines)
+        if (line.Ticked && !line.Problem.isEmpty())
+            damaged << line.Label() + QStringLiteral(": ") + line.Problem;
+    return damaged;
+}
+
+QList<TGameLine> TJatekosKimutatasLogic::ListGames(const QString &saveRoot, const TScheduleLookup &lookup,
+                                                   const TFolderCheck &check)
 {
     QList<TGameLine> lines;
     const QDir root(saveRoot);
@@ -37,7 +50,7 @@ QList<TGameLine> TJatekosKimutatasLogic::ListGames(const QString &saveRoot, cons
         if (!QDir(folder)
                  .entryList(QStringList{QStringLiteral("hazai*.dat")}, QDir::Files, QDir::Unsorted)
                  .isEmpty())
-            lines.append(LineOf(folder, lookup));
+            lines.append(LineOf(folder, lookup, check));
     }
     return lines;
 }

@@ -15,7 +15,12 @@ struct TGameLine
     QString Code;       // from the "hazai_" file name, whether scheduled or not
     QString Teams;      // lblMerkozes: home - away, empty when not scheduled
     QString ListedCode; // lblMerkozesKod: the code when scheduled, else empty
+    // Why the folder's files cannot be trusted (they differ from what the
+    // last save wrote, say); empty when they look whole.
+    QString Problem;
     bool Ticked = false;
+    // The game as the operator knows it: its teams, else its folder.
+    QString Label() const { return Teams.isEmpty() ? FolderName : Teams; }
 };
 
 // The schedule as the dialog needs it: the team names of a game code.
@@ -26,6 +31,8 @@ struct TScheduledGame
     QString AwayName;
 };
 using TScheduleLookup = std::function<TScheduledGame(const QString &code)>;
+// What is wrong with the saved game of that code in a folder; empty when nothing.
+using TFolderCheck = std::function<QString(const QString &folder, const QString &code)>;
 
 // Sums the player records of saved games per player, without widgets: the
 // listing of the save folder, the collection of the ticked games, and the
@@ -36,10 +43,15 @@ public:
     // "hazai_CODE.dat" of a folder gives CODE; empty without such a file.
     static QString FolderCode(const QString &folder);
     // Every subfolder of saveRoot that holds a "hazai*.dat" file, in the
-    // order the file system gives them; the lookup may be empty.
-    static QList<TGameLine> ListGames(const QString &saveRoot, const TScheduleLookup &lookup);
+    // order the file system gives them; the lookup and the check may be empty.
+    static QList<TGameLine> ListGames(const QString &saveRoot, const TScheduleLookup &lookup,
+                                      const TFolderCheck &check = {});
     // The line of one folder, as listed.
-    static TGameLine LineOf(const QString &folder, const TScheduleLookup &lookup);
+    static TGameLine LineOf(const QString &folder, const TScheduleLookup &lookup,
+                            const TFolderCheck &check = {});
+    // "game: reason" for every ticked line whose folder is damaged: the
+    // operator is to be told before they are summed.
+    static QStringList Damaged(const QList<TGameLine> &lines);
 
     // Name, then LigaID, "-", CsapatID, "-", JatekosID.
     static QString Key(const TPlayer &record);

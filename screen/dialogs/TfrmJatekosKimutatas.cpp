@@ -19,16 +19,17 @@
 TframeFeldolgozas::TframeFeldolgozas(const TGameLine &line, QWidget *parent) : QWidget(parent), Line(line)
 {
     setFixedSize(620, FrameHeight);
-    cbFeldolgozas = new QCheckBox(QStringLiteral("Processing"), this);
+    cbFeldolgozas = new QCheckBox(this);
     cbFeldolgozas->setObjectName(QStringLiteral("cbFeldolgozas"));
-    cbFeldolgozas->setGeometry(4, 2, 110, 21);
+    cbFeldolgozas->setGeometry(4, 2, 300, 21);
     const struct
     {
         QLabel **Label;
         const char *Name;
         QString Text;
         int X, Width;
-    } labels[] = {{&lblMerkozes, "lblMerkozes", line.Teams, 118, 260},
+    } labels[] = {{&lblMerkozes, "lblMerkozes",
+                   line.Problem.isEmpty() ? QString() : QStringLiteral("Damaged"), 308, 70},
                   {&lblKonyvtar, "lblKonyvtar", line.FolderName, 382, 130},
                   {&lblMerkozesKod, "lblMerkozesKod", line.ListedCode, 516, 100}};
     for (const auto &l : labels) {
@@ -36,10 +37,22 @@ TframeFeldolgozas::TframeFeldolgozas(const TGameLine &line, QWidget *parent) : Q
         (*l.Label)->setObjectName(QLatin1String(l.Name));
         (*l.Label)->setGeometry(l.X, 4, l.Width, 17);
     }
+    if (!line.Problem.isEmpty()) {
+        lblMerkozes->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+        lblMerkozes->setToolTip(line.Problem);
+        cbFeldolgozas->setToolTip(line.Problem);
+    }
+}
+
+void TframeFeldolgozas::ShowGame()
+{
+    // The game's own name is set after the dialog is translated: it is no text to translate.
+    cbFeldolgozas->setText(Line.Label());
 }
 
 TfrmJatekosKimutatas::TfrmJatekosKimutatas(const QString &saveRoot, const TScheduleLookup &lookup,
-                                           ITranslator &translator, QWidget *parent)
+                                           ITranslator &translator, QWidget *parent,
+                                           const TFolderCheck &check)
     : QDialog(parent), m_translator(translator)
 {
     setObjectName(QStringLiteral("frmJatekosKimutatas"));
@@ -52,7 +65,7 @@ TfrmJatekosKimutatas::TfrmJatekosKimutatas(const QString &saveRoot, const TSched
     box->setObjectName(QStringLiteral("sbFeldolgozas"));
     box->setGeometry(10, 30, 650, 380);
     auto *inside = new QWidget(box);
-    const QList<TGameLine> lines = TJatekosKimutatasLogic::ListGames(saveRoot, lookup);
+    const QList<TGameLine> lines = TJatekosKimutatasLogic::ListGames(saveRoot, lookup, check);
     for (int i = 0; i < lines.size(); ++i) {
         auto *frame = new TframeFeldolgozas(lines[i], inside);
         frame->setObjectName(QStringLiteral("frameFeldolgozas_%1").arg(i));
@@ -87,7 +100,13 @@ TfrmJatekosKimutatas::TfrmJatekosKimutatas(const QString &saveRoot, const TSched
         preview.exec();
     };
     ShowError = [this](const QString &text) { QMessageBox::warning(this, windowTitle(), text); };
+    Confirm = [this](const QString &text) {
+        return QMessageBox::warning(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::No) == QMessageBox::Yes;
+    };
     TFormTranslator(translator).TranslateForm(this);
+    for (TframeFeldolgozas *frame : m_lines)
+        frame->ShowGame();
 }
 
 TframeFeldolgozas *TfrmJatekosKimutatas::Line(int number) const
@@ -114,6 +133,22 @@ void TfrmJatekosKimutatas::run(bool excel)
         TGameLine line = frame->Line;
         line.Ticked = frame->cbFeldolgozas->isChecked();
         lines.append(line);
+    }
+    // A damaged game is summed only once the operator has been told.
+    const QStringList damaged = TJatekosKimutatasLogic::Damaged(lines);
+    if (!damaged.isEmpty() && Confirm) {
+        const QString tr = QStringLiteral("FORM");
+        const QString question =
+            m_translator.Translate(QStringLiteral("These saved games are damaged:"), tr) + QLatin1Char('\n') +
+            damaged.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+            m_translator.Translate(
+                QStringLiteral("Their files differ from what the last save wrote, so their "
+                               "statistics may be incomplete. Sum them as they stand?"),
+                tr);
+        if (!Confirm(question)) {
+            enable(true);
+            return;
+        }
     }
     QString error;
     const bool collected = m_logic.Collect(lines, &error);

@@ -12,13 +12,16 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-// One saved game of the dialog: its tick, teams, folder and code.
+// One saved game of the dialog: its tick captioned with the game, a mark
+// when its folder is damaged, its folder and code.
 class TframeFeldolgozas : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int FrameHeight = 25;
     TframeFeldolgozas(const TGameLine &line, QWidget *parent);
+    // The tick takes the game's name.
+    void ShowGame();
     QCheckBox *cbFeldolgozas = nullptr;
     QLabel *lblMerkozes = nullptr;
     QLabel *lblKonyvtar = nullptr;
@@ -35,7 +38,7 @@ class TfrmJatekosKimutatas : public QDialog
     Q_OBJECT
 public:
     TfrmJatekosKimutatas(const QString &saveRoot, const TScheduleLookup &lookup, ITranslator &translator,
-                         QWidget *parent = nullptr);
+                         QWidget *parent = nullptr, const TFolderCheck &check = {});
 
     void SetTemplateFolder(const QString &folder) { m_templateFolder = folder; }
     TframeFeldolgozas *Line(int number) const;
@@ -47,6 +50,8 @@ public:
     std::function<QString()> ChooseFile;
     std::function<void(std::vector<TReportDocument>)> Preview;
     std::function<void(const QString &)> ShowError;
+    // Asked before damaged games are summed; false keeps the dialog open.
+    std::function<bool(const QString &)> Confirm;
 
 private:
     void run(bool excel);

@@ -35,6 +35,18 @@ TGame &TLoadPlayLogic::game() const
     return m_services.App.Game();
 }
 
+QString TLoadPlayLogic::StateOf(const TSavedGameRow &row)
+{
+    if (!row.Problem.isEmpty())
+        return QString::fromUtf8("Sérült");
+    return row.Closed ? QStringLiteral("Lezárva") : QStringLiteral("Folyamatban");
+}
+
+QString TLoadPlayLogic::ScoreOf(const TSavedGameRow &row)
+{
+    return QStringLiteral("%1 - %2").arg(row.HomePoints).arg(row.AwayPoints);
+}
+
 void TLoadPlayLogic::Select(int index)
 {
     m_selected = (index >= 0 && index < m_rows.size()) ? index : -1;
@@ -74,6 +86,11 @@ QString TLoadPlayLogic::NextCaption() const
         m_step == EndGame ? QStringLiteral("Befejezés") : QStringLiteral("Tovább"), QStringLiteral("FORM"));
 }
 
+QString TLoadPlayLogic::translate(const char *text) const
+{
+    return m_services.Translator.Translate(QString::fromUtf8(text), QStringLiteral("FORM"));
+}
+
 bool TLoadPlayLogic::leaveSelection()
 {
     if (m_selected < 0)
@@ -90,12 +107,28 @@ bool TLoadPlayLogic::leaveSelection()
     const QString folder = QDir(app.SaveRoot).absoluteFilePath(row.Folder);
     // The whole folder is read and checked here, so a damaged one keeps the
     // wizard on its first step with the file named.
-    const TLoadOptions options{.Online = game().Online, .ResendAll = m_resendAll, .LoadDamaged = LoadDamaged};
+    m_damagedAccepted = false;
+    TLoadOptions options{.Online = game().Online, .ResendAll = m_resendAll, .LoadDamaged = LoadDamaged};
     QString error;
     if (!m_loader.Read(TGameFolder(folder), row.Code, &error, options)) {
         m_error = error;
-        m_services.Prompter.ShowError(error);
-        return false;
+        // Files that differ from the last save can still be read as they
+        // stand: the operator decides, told what that costs.
+        options.LoadDamaged = true;
+        QString unreadable;
+        if (LoadDamaged || !m_loader.Read(TGameFolder(folder), row.Code, &unreadable, options)) {
+            m_services.Prompter.ShowError(error + QStringLiteral("\n\n") +
+                                          translate("This saved game cannot be loaded."));
+            return false;
+        }
+        if (!m_services.Prompter.Confirm(
+                translate("This saved game is damaged: %1").arg(error) + QStringLiteral("\n\n") +
+                translate("Its files differ from what the last save wrote: the last events "
+                          "may be missing and the totals may be wrong. Load the game as its "
+                          "files now stand?")))
+            return false;
+        m_error.clear();
+        m_damagedAccepted = true;
     }
     m_warning = m_loader.Warning();
     app.GameFolder = folder;
@@ -114,7 +147,7 @@ bool TLoadPlayLogic::leaveGameData()
     data.Fields = Fields;
     data.Ok();
     const TLoadOptions options{
-        .Online = current.Online, .ResendAll = m_resendAll, .LoadDamaged = LoadDamaged};
+        .Online = current.Online, .ResendAll = m_resendAll, .LoadDamaged = LoadDamaged || m_damagedAccepted};
     m_loader.ApplyRosters(current);
     m_services.App.LoadReferenceLists();
     if (m_services.Play)

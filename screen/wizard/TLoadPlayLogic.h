@@ -34,6 +34,10 @@ public:
 
     // Step 1: the saved games of the save root.
     const QList<TSavedGameRow> &Rows() const { return m_rows; }
+    // The untranslated state a row shows: damaged, closed or still open.
+    static QString StateOf(const TSavedGameRow &row);
+    // The score a row shows, "home - away".
+    static QString ScoreOf(const TSavedGameRow &row);
     int Selected() const { return m_selected; }
     void Select(int index);
     // The row of a folder, by its name or its path; false when none.
@@ -44,7 +48,8 @@ public:
     bool ResendEnabled() const { return Online(); }
     bool ResendAll() const { return m_resendAll; }
     void SetResendAll(bool all) { m_resendAll = all; }
-    // Load a folder whose files differ from the last completed save.
+    // Load a folder whose files differ from the last completed save without
+    // asking; otherwise the operator is warned and asked.
     bool LoadDamaged = false;
 
     // Step 3.
@@ -75,6 +80,7 @@ public:
     const QString &LastError() const { return m_error; }
 
 private:
+    QString translate(const char *text) const;
     bool leaveSelection();
     bool leaveGameData();
     TGame &game() const;
@@ -83,6 +89,8 @@ private:
     QList<TSavedGameRow> m_rows;
     int m_selected = -1;
     bool m_resendAll = false;
+    // The operator chose to load the damaged folder as it stands.
+    bool m_damagedAccepted = false;
     TGameLoader m_loader;
     std::unique_ptr<TPlayedTimePage> m_playedTimes;
     TStep m_step = Selection;

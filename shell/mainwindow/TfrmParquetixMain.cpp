@@ -20,6 +20,7 @@
 #include "screen/wizard/widgets/TDesktopWizards.h"
 #include "shell/TDesktopSession.h"
 #include "shell/TIniFile.h"
+#include "shell/TSavedGameList.h"
 #include "shell/TSettingsFile.h"
 #include "transmission/TNetworkPresence.h"
 #include "transmission/TUpdateDownloader.h"
@@ -517,7 +518,8 @@ void TfrmParquetixMain::showIndividualStats()
             game.AwayName = team->EgyesuletNev;
         return game;
     };
-    TfrmJatekosKimutatas dialog(app.SaveRoot, lookup, m_session->Translation().Translator(), this);
+    TfrmJatekosKimutatas dialog(app.SaveRoot, lookup, m_session->Translation().Translator(), this,
+                                &TSavedGameList::Problem);
     dialog.SetTemplateFolder(QDir(app.ExeFolder).filePath(QStringLiteral("Template")));
     dialog.exec();
 }

@@ -317,4 +317,35 @@ TEST(PlayerStatsExport, RowsFromFiveWithSharesAsFloatsAndZeroWithoutAttempts)
     EXPECT_FALSE(book.Cells.contains(QStringLiteral("A7")));
 }
 
+TEST_F(PlayerStats, DamagedTickedGamesAreNamedByTheirGameBeforeTheyAreSummed)
+{
+    game(QStringLiteral("planned"), QStringLiteral("P1"), {});
+    game(QStringLiteral("unplanned"), QStringLiteral("U1"), {});
+    game(QStringLiteral("whole"), QStringLiteral("W1"), {});
+    const TScheduleLookup lookup = [](const QString &code) {
+        return code == QLatin1String("P1")
+                   ? TScheduledGame{true, QStringLiteral("Home FC"), QStringLiteral("Away FC")}
+                   : TScheduledGame{};
+    };
+    QStringList checked;
+    const TFolderCheck check = [&](const QString &folder, const QString &code) {
+        checked << code;
+        return folder.endsWith(QLatin1String("whole")) ? QString() : code + QStringLiteral(" differs");
+    };
+    QList<TGameLine> lines =
+        TJatekosKimutatasLogic::ListGames(home.file(QStringLiteral("Save")), lookup, check);
+    ASSERT_EQ(lines.size(), 3);
+    checked.sort();
+    EXPECT_EQ(checked, (QStringList{"P1", "U1", "W1"}));
+    EXPECT_TRUE(TJatekosKimutatasLogic::Damaged(lines).isEmpty()) << "nothing ticked";
+    for (TGameLine &line : lines)
+        line.Ticked = line.FolderName != QLatin1String("unplanned");
+    EXPECT_EQ(TJatekosKimutatasLogic::Damaged(lines), QStringList{"Home FC - Away FC: P1 differs"});
+    for (TGameLine &line : lines)
+        line.Ticked = true;
+    QStringList damaged = TJatekosKimutatasLogic::Damaged(lines);
+    damaged.sort();
+    EXPECT_EQ(damaged, (QStringList{"Home FC - Away FC: P1 differs", "unplanned: U1 differs"}));
+}
+
 } // namespace

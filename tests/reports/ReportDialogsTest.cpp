@@ -180,7 +180,9 @@ TEST_F(PlayerStatsDialog, TickedGamesArePreviewedOrExportedAndAFaultyGameKeepsTh
         TfrmJatekosKimutatas dialog(home.file(QStringLiteral("Save")), lookup, translator);
         ASSERT_EQ(dialog.LineCount(), 3);
         const auto byFolder = lines(dialog);
-        EXPECT_EQ(byFolder["a"]->lblMerkozes->text(), "Home - Away");
+        // Each tick names its game: the teams when scheduled, the folder otherwise.
+        EXPECT_EQ(byFolder["a"]->cbFeldolgozas->text(), "Home - Away");
+        EXPECT_EQ(byFolder["b"]->cbFeldolgozas->text(), "b");
         EXPECT_EQ(byFolder["a"]->lblMerkozesKod->text(), "A1");
         EXPECT_EQ(byFolder["b"]->lblMerkozesKod->text(), "");
         EXPECT_EQ(byFolder["a"]->y() % 25, 0);
@@ -224,6 +226,45 @@ TEST_F(PlayerStatsDialog, TickedGamesArePreviewedOrExportedAndAFaultyGameKeepsTh
         EXPECT_EQ(book.Cell("B5").Text, "Kiss");
         EXPECT_EQ(book.Cell("C5").Number, 10);
     }
+}
+
+TEST_F(PlayerStatsDialog, ADamagedGameIsSummedOnlyAfterTheOperatorIsTold)
+{
+    save(QStringLiteral("a"), QStringLiteral("A1"), 5);
+    save(QStringLiteral("b"), QStringLiteral("B1"), 6);
+    const TFolderCheck check = [](const QString &folder, const QString &code) {
+        return folder.endsWith(QLatin1String("/b")) ? QStringLiteral("hazai_%1.dat differs").arg(code)
+                                                    : QString();
+    };
+    TfrmJatekosKimutatas dialog(home.file(QStringLiteral("Save")), {}, translator, nullptr, check);
+    ASSERT_EQ(dialog.LineCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        TframeFeldolgozas *line = dialog.Line(i);
+        const bool damaged = line->lblKonyvtar->text() == QLatin1String("b");
+        EXPECT_EQ(line->lblMerkozes->text(), damaged ? QStringLiteral("Damaged") : QString());
+        EXPECT_EQ(line->cbFeldolgozas->toolTip(),
+                  damaged ? QStringLiteral("hazai_B1.dat differs") : QString());
+        line->cbFeldolgozas->setChecked(true);
+    }
+    QStringList asked;
+    bool answer = false;
+    dialog.Confirm = [&](const QString &text) {
+        asked << text;
+        return answer;
+    };
+    int previews = 0;
+    dialog.Preview = [&](std::vector<TReportDocument>) { ++previews; };
+    dialog.Button(QStringLiteral("bbOK"))->click();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked.first().contains(QLatin1String("b: hazai_B1.dat differs")))
+        << asked.first().toStdString();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(previews, 0);
+    EXPECT_TRUE(dialog.Button(QStringLiteral("bbOK"))->isEnabled());
+    answer = true;
+    dialog.Button(QStringLiteral("bbOK"))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(previews, 1);
 }
 
 } // namespace

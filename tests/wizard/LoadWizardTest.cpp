@@ -102,7 +102,7 @@ TEST_F(LoadWizard, StepsFromTheListToTheEndOfTheGame)
     EXPECT_TRUE(events.readAll().contains("kod=1102"));
 }
 
-TEST_F(LoadWizard, ADamagedFolderIsNamedAndTheWizardStays)
+TEST_F(LoadWizard, ADamagedFolderIsLoadedOnlyWhenTheOperatorSaysSoAfterTheWarning)
 {
     record(QStringLiteral("g"));
     QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
@@ -111,16 +111,63 @@ TEST_F(LoadWizard, ADamagedFolderIsNamedAndTheWizardStays)
     events.close();
     TLoadPlayLogic w(services());
     ASSERT_TRUE(w.SelectFolder(QStringLiteral("g")));
+    EXPECT_TRUE(w.Rows()[w.Selected()].Problem.contains(QStringLiteral("events_MNL1GME1.dat")));
+    EXPECT_EQ(TLoadPlayLogic::StateOf(w.Rows()[w.Selected()]), QString::fromUtf8("Sérült"));
     w.SetOnline(true);
     prompter.Shown.clear();
+    prompter.Answers = {false};
     EXPECT_FALSE(w.Next());
     EXPECT_EQ(w.Step(), TLoadPlayLogic::Selection);
     ASSERT_EQ(prompter.Shown.size(), 1);
-    EXPECT_TRUE(prompter.Shown.first().contains(QStringLiteral("events_MNL1GME1.dat")))
-        << prompter.Shown.first().toStdString();
-    w.LoadDamaged = true;
-    EXPECT_TRUE(w.Next());
+    const QString question = prompter.Shown.first();
+    EXPECT_TRUE(question.contains(QStringLiteral("events_MNL1GME1.dat"))) << question.toStdString();
+    EXPECT_TRUE(question.contains(translated("This saved game is damaged: %1").section(u'%', 0, 0)))
+        << question.toStdString();
+    prompter.Answers = {true};
+    ASSERT_TRUE(w.Next());
+    EXPECT_EQ(w.Step(), TLoadPlayLogic::GameData);
     EXPECT_FALSE(w.Warning().isEmpty());
+    ASSERT_TRUE(w.Next()) << w.LastError().toStdString();
+    EXPECT_EQ(w.Step(), TLoadPlayLogic::PlayedTimes);
+}
+
+TEST_F(LoadWizard, AFolderThatCannotBeReadIsRefusedWithoutAQuestion)
+{
+    record(QStringLiteral("g"));
+    QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
+    ASSERT_TRUE(events.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(events.resize(events.size() - 3)); // no whole record
+    events.close();
+    TLoadPlayLogic w(services());
+    ASSERT_TRUE(w.SelectFolder(QStringLiteral("g")));
+    w.SetOnline(true);
+    prompter.Shown.clear();
+    prompter.Answers = {true};
+    EXPECT_FALSE(w.Next());
+    ASSERT_EQ(prompter.Shown.size(), 1);
+    EXPECT_TRUE(prompter.Shown.first().contains(translated("This saved game cannot be loaded.")))
+        << prompter.Shown.first().toStdString();
+    EXPECT_EQ(w.Step(), TLoadPlayLogic::Selection);
+}
+
+TEST_F(LoadWizard, TheListShowsDateScoreAndWhetherTheGameWasClosed)
+{
+    record(QStringLiteral("a-open"));
+    record(QStringLiteral("b-closed"));
+    app->Game().SendGameClosed();
+    app->Game().SaveGame();
+    const QString date = app->Game().GameDate;
+    TLoadPlayLogic w(services());
+    ASSERT_EQ(w.Rows().size(), 2);
+    for (const TSavedGameRow &row : w.Rows()) {
+        SCOPED_TRACE(row.Folder.toStdString());
+        EXPECT_FALSE(date.isEmpty());
+        EXPECT_EQ(row.Date, date);
+        EXPECT_EQ(TLoadPlayLogic::ScoreOf(row), QStringLiteral("2 - 0"));
+        EXPECT_TRUE(row.Problem.isEmpty()) << row.Problem.toStdString();
+    }
+    EXPECT_EQ(TLoadPlayLogic::StateOf(w.Rows()[0]), QStringLiteral("Folyamatban"));
+    EXPECT_EQ(TLoadPlayLogic::StateOf(w.Rows()[1]), QStringLiteral("Lezárva"));
 }
 
 TEST_F(LoadWizard, DumpsGoWithTheWizardWhenTheSettingsSaySo)

@@ -256,6 +256,49 @@ TEST_F(WizardWindows, TheFirstPageCancelsAndTheAddButtonSaysWhatItDoes)
     window.Wizards().RunNewGame();
 }
 
+TEST_F(WizardWindows, ADamagedSavedGameIsMarkedAndLoadedOnlyAfterTheWarning)
+{
+    makeHome("http://127.0.0.1:9");
+    ASSERT_FALSE(HasFatalFailure());
+    home.write(QStringLiteral("first.txt"), "tick\nselect home 4\nshot home made mid 88 120\ntick\n");
+    const CliResult created =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("newgame"), QStringLiteral("--game"), QStringLiteral("MNL1GME1"),
+                    QStringLiteral("--online"), QStringLiteral("--home-starters"), QStringLiteral("4,7,11"),
+                    QStringLiteral("--away-starters"), QStringLiteral("3,8,12"), QStringLiteral("--folder"),
+                    QStringLiteral("g"), QStringLiteral("--script"), home.file(QStringLiteral("first.txt"))},
+                   home.path());
+    ASSERT_EQ(created.ExitCode, 0) << created.Err.toStdString();
+    QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
+    ASSERT_TRUE(events.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(events.resize(events.size() - 604));
+    events.close();
+
+    TfrmParquetixMain window(TMainWindowOptions{
+        .Home = home.path(), .StartWaitMs = 0, .StartSender = false, .Prompter = &prompter});
+    window.Wizards().WizardShown = [&](QWidget &shown) {
+        auto &wizard = static_cast<TfrmLoadPlay &>(shown);
+        auto *games = child<QTableWidget>(wizard, "dbgGames");
+        ASSERT_EQ(games->rowCount(), 1);
+        ASSERT_EQ(games->columnCount(), 7);
+        EXPECT_EQ(games->horizontalHeaderItem(6)->text(), QStringLiteral("State"));
+        EXPECT_EQ(games->item(0, 6)->text(), QStringLiteral("Damaged"));
+        EXPECT_TRUE(games->item(0, 0)->toolTip().contains(QStringLiteral("events_MNL1GME1.dat")));
+        prompter.Shown.clear();
+        prompter.Answers = {true, false}; // not online: yes; load it anyway: no
+        QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
+        EXPECT_EQ(wizard.Pages()->currentIndex(), 0);
+        ASSERT_EQ(prompter.Shown.size(), 2);
+        EXPECT_TRUE(prompter.Shown.last().startsWith(QStringLiteral("This saved game is damaged:")))
+            << prompter.Shown.last().toStdString();
+        prompter.Answers = {true, true};
+        QTest::mouseClick(wizard.NextButton(), Qt::LeftButton);
+        EXPECT_EQ(wizard.Pages()->currentIndex(), 1);
+        wizard.close();
+    };
+    window.Wizards().RunLoadPlay();
+}
+
 TEST_F(WizardWindows, LoadGameContinuesASavedGameToItsEnd)
 {
     makeHome("http://127.0.0.1:9");
@@ -287,6 +330,12 @@ TEST_F(WizardWindows, LoadGameContinuesASavedGameToItsEnd)
         ASSERT_EQ(games->rowCount(), 1);
         EXPECT_EQ(games->item(0, 0)->text(), QStringLiteral("g"));
         EXPECT_EQ(games->item(0, 3)->text(), QStringLiteral("MNL1GME1"));
+        const std::optional<TGameRow> scheduled =
+            window.Session().Translation().DataModule().GameByCode(QStringLiteral("MNL1GME1"));
+        ASSERT_TRUE(scheduled);
+        EXPECT_EQ(games->item(0, 4)->text(), scheduled->Datum);
+        EXPECT_EQ(games->item(0, 5)->text(), QStringLiteral("2 - 0"));
+        EXPECT_EQ(games->item(0, 6)->text(), QStringLiteral("Closed")) << "the command line closed the game";
         EXPECT_FALSE(wizard.BackButton()->isEnabled());
         // Not online: the resend choices are off and the question comes.
         EXPECT_FALSE(child<QRadioButton>(wizard, "rbResendAll")->isEnabled());

@@ -4,6 +4,7 @@
 #include "screen/text/TFormTranslator.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -46,26 +47,40 @@ QWidget *TfrmLoadPlay::selectionPage()
 {
     auto *page = new QWidget;
     auto *column = new QVBoxLayout(page);
-    m_games = new QTableWidget(0, 4, page);
+    m_games = new QTableWidget(0, 7, page);
     m_games->setObjectName(QStringLiteral("dbgGames"));
     m_games->setHorizontalHeaderLabels({QString::fromUtf8("Könyvtár"), QStringLiteral("Hazai csapat"),
-                                        QString::fromUtf8("Vendég csapat"), QString::fromUtf8("M kód")});
+                                        QString::fromUtf8("Vendég csapat"), QString::fromUtf8("M kód"),
+                                        QString::fromUtf8("Dátum"), QString::fromUtf8("Eredmény"),
+                                        QString::fromUtf8("Állapot")});
     m_games->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_games->setSelectionMode(QAbstractItemView::SingleSelection);
     m_games->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_games->verticalHeader()->hide();
-    m_games->setColumnWidth(0, 150);
-    m_games->setColumnWidth(1, 170);
-    m_games->setColumnWidth(2, 170);
+    const int widths[] = {100, 125, 125, 80, 80, 55};
+    for (int c = 0; c < 6; ++c)
+        m_games->setColumnWidth(c, widths[c]);
     m_games->horizontalHeader()->setStretchLastSection(true);
     const QList<TSavedGameRow> &rows = m_logic->Rows();
     m_games->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
-        const QString cells[] = {rows[r].Folder, rows[r].HomeTeam, rows[r].AwayTeam, rows[r].Code};
-        for (int c = 0; c < 4; ++c) {
+        const TSavedGameRow &row = rows[r];
+        const QString cells[] = {
+            row.Folder,
+            row.HomeTeam,
+            row.AwayTeam,
+            row.Code,
+            row.Date,
+            TLoadPlayLogic::ScoreOf(row),
+            m_translator.Translate(TLoadPlayLogic::StateOf(row), QStringLiteral("FORM"))};
+        const bool damaged = !row.Problem.isEmpty();
+        for (int c = 0; c < 7; ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
-            if (!rows[r].Problem.isEmpty())
-                item->setToolTip(rows[r].Problem);
+            // A damaged folder stands out, its reason a pointer away.
+            if (damaged) {
+                item->setToolTip(row.Problem);
+                item->setForeground(QColor(176, 0, 0));
+            }
             m_games->setItem(r, c, item);
         }
     }
