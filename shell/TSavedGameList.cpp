@@ -11,14 +11,18 @@
 
 namespace {
 
-QString problemOf(const TGameFolder &folder, const QString &code)
+// refused: a file is not to be read at all (not a regular file, too large).
+QString problemOf(const TGameFolder &folder, const QString &code, bool *refused = nullptr)
 {
     const QDir dir(folder.Path());
     for (const QString &file : TGameFolder::GameFiles(code)) {
         QString problem;
         if (TGuardedFile::Check(dir.filePath(file), TGameFolder::SizeLimit(file), &problem) ==
-            TGuardedFile::TStatus::Refused)
+            TGuardedFile::TStatus::Refused) {
+            if (refused)
+                *refused = true;
             return problem;
+        }
     }
     // As the loader sees it: the unsent events count only when they are resent.
     for (const QString &file : TGameFolder::GameFiles(code)) {
@@ -66,13 +70,15 @@ QList<TSavedGameRow> TSavedGameList::List(const QString &saveRoot)
         TSavedGameRow row;
         row.Folder = name;
         row.Code = folder.GameCode();
-        row.Problem = problemOf(folder, row.Code);
+        bool refused = false;
+        row.Problem = problemOf(folder, row.Code, &refused);
+        // A folder that differs from its last save still names its game.
         QByteArray data;
         bool exists = false;
         QString readError;
-        if (row.Problem.isEmpty() &&
-            !folder.Read(TGameFolder::GeneralFile(row.Code), data, exists, &readError)) {
-            row.Problem = readError;
+        if (!refused && !folder.Read(TGameFolder::GeneralFile(row.Code), data, exists, &readError)) {
+            if (row.Problem.isEmpty())
+                row.Problem = readError;
             data.clear();
         }
         if (data.size() >= TGeneralRecord::RecordSize) {

@@ -57,10 +57,11 @@ QWidget *TfrmLoadPlay::selectionPage()
     m_games->setSelectionMode(QAbstractItemView::SingleSelection);
     m_games->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_games->verticalHeader()->hide();
-    const int widths[] = {100, 125, 125, 80, 80, 55};
-    for (int c = 0; c < 6; ++c)
-        m_games->setColumnWidth(c, widths[c]);
-    m_games->horizontalHeader()->setStretchLastSection(true);
+    // The short columns as wide as their texts, the names share the rest.
+    for (int c = 1; c < 7; ++c)
+        m_games->horizontalHeader()->setSectionResizeMode(c, c < 3 ? QHeaderView::Stretch
+                                                                   : QHeaderView::ResizeToContents);
+    m_games->setColumnWidth(0, 88);
     const QList<TSavedGameRow> &rows = m_logic->Rows();
     m_games->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
