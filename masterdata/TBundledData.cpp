@@ -145,6 +145,31 @@ bool TBundledData::LoadTranslations(TdmMain &dm, const QString &path, int *count
     return true;
 }
 
+bool TBundledData::LoadHalls(TdmMain &dm, const QString &path, QString *error)
+{
+    QStringList lines;
+    if (!readLines(path, &lines, error))
+        return false;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (skipped(lines.at(i)))
+            continue;
+        const QStringList cells = lines.at(i).split(QLatin1Char('\t'));
+        std::optional<TTeamRow> team;
+        if (cells.size() == 2)
+            team = dm.TeamById(dm.TeamIdByWebId(cells.at(0).trimmed()));
+        if (!team) {
+            *error = QStringLiteral("%1:%2: wants a team's web identifier and its hall").arg(path).arg(i + 1);
+            return false;
+        }
+        team->EgyesuletCsarnok = cells.at(1).trimmed();
+        if (dm.UpsertTeam(*team) <= 0) {
+            *error = dm.LastError();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool TBundledData::Write(const QString &datastoreFolder, const TSources &sources, const QDate &today,
                          TCounts *counts, QString *error)
 {
@@ -196,6 +221,8 @@ bool TBundledData::Write(const QString &datastoreFolder, const TSources &sources
             return false;
         }
         n.leagues = result.leagues;
+        if (!sources.halls.isEmpty() && !LoadHalls(dm, sources.halls, error))
+            return false;
         dm.CloseAll();
     }
 

@@ -16,6 +16,7 @@ public:
         QString languages;    // "CODE<TAB>Shown name" per line
         QString translations; // header "StringType<TAB>NonTranslatedString<TAB>LANG...", then rows
         QString sampleLeague; // an update text (UTF-8) with {date+N} and {weekday+N}
+        QString halls;        // "team web ID<TAB>hall" per line; optional
     };
 
     struct TCounts
@@ -34,6 +35,9 @@ public:
     // stops the load with its file and line number.
     static bool LoadLanguages(TdmMain &dm, const QString &path, int *count, QString *error);
     static bool LoadTranslations(TdmMain &dm, const QString &path, int *count, QString *error);
+    // The halls of teams already in the database; a team that is not there
+    // stops the load with the file and line number.
+    static bool LoadHalls(TdmMain &dm, const QString &path, QString *error);
 
     // Writes "parquetix.db" and its empty pristine copy "Original/parquetix.db"
     // into the folder, each replacing the old file only once it is complete.

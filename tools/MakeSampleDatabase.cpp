@@ -28,7 +28,9 @@ int main(int argc, char **argv)
         QStringLiteral("today"),
         QStringLiteral("The first day of the schedule, yyyy-mm-dd (default: today)."),
         QStringLiteral("date"));
-    parser.addOptions({out, languages, translations, sample, today});
+    const QCommandLineOption halls(QStringLiteral("halls"), QStringLiteral("The halls of the sample teams."),
+                                   QStringLiteral("file"));
+    parser.addOptions({out, languages, translations, sample, halls, today});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -49,9 +51,10 @@ int main(int argc, char **argv)
 
     TBundledData::TCounts counts;
     QString error;
-    if (!TBundledData::Write(parser.value(out),
-                             {parser.value(languages), parser.value(translations), parser.value(sample)},
-                             first, &counts, &error)) {
+    if (!TBundledData::Write(
+            parser.value(out),
+            {parser.value(languages), parser.value(translations), parser.value(sample), parser.value(halls)},
+            first, &counts, &error)) {
         err << "parquetix-sampledb: " << error << "\n";
         return 1;
     }

@@ -38,7 +38,8 @@ QString dataFile(const char *name)
 
 TBundledData::TSources shippedSources()
 {
-    return {dataFile("languages.tsv"), dataFile("translations.tsv"), dataFile("sample-league.txt")};
+    return {dataFile("languages.tsv"), dataFile("translations.tsv"), dataFile("sample-league.txt"),
+            dataFile("sample-halls.tsv")};
 }
 
 QDate dayFromDatum(const QString &datum)
@@ -179,6 +180,15 @@ TEST_F(ShippedData, TheScheduleStartsOnTheDayItIsWritten)
     // Every team has games still to come.
     for (const TTeamRow &t : dm.Teams())
         EXPECT_FALSE(dm.MyTeamPlays(t.CsapatID, kToday).isEmpty()) << t.EgyesuletNev.toStdString();
+}
+
+TEST_F(ShippedData, EveryTeamHasAHallOfTheStadiumList)
+{
+    const QStringList stadiums = dm.StaffNames(s("H"));
+    for (const TTeamRow &team : dm.Teams()) {
+        SCOPED_TRACE(team.EgyesuletNev.toStdString());
+        EXPECT_TRUE(stadiums.contains(team.EgyesuletCsarnok)) << team.EgyesuletCsarnok.toStdString();
+    }
 }
 
 TEST_F(ShippedData, HasStaffOfAllThreeTypes)
