@@ -4,7 +4,7 @@
 //   db import-update FILE [--utf8]        merge an update text from a file
 //   db update --server URL [--code CODE] [--proxy HOST:PORT] [--proxy-user U] [--proxy-password P]
 //   db empty --yes                        restore the pristine master data
-//   db add|edit|join|leave ...            edit leagues, clubs, players, games and joins (DbEdit.cpp)
+//   db add|edit|join|leave|delete ...     edit leagues, clubs, players, games and joins (DbEdit.cpp)
 
 #include "CliCommand.h"
 #include "CliHome.h"
@@ -15,6 +15,7 @@
 #include "masterdata/TSchema.h"
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
+#include "masterdata/editing/TRowEdit.h"
 #include "model/Services.h"
 #include "transmission/TUpdateDownloader.h"
 
@@ -32,7 +33,7 @@ const char *const kUsage =
     "       parquetix-cli db update --server URL [--code CODE] [--proxy HOST:PORT] [--proxy-user USER]\n"
     "                               [--proxy-password PASSWORD] [--lang CODE]\n"
     "       parquetix-cli db empty --yes\n"
-    "       parquetix-cli db add|edit|join|leave ... (db add without arguments lists them)\n";
+    "       parquetix-cli db add|edit|join|leave|delete ... (db add without arguments lists them)\n";
 
 // Columns as a table with a heading line, each column as wide as its widest cell.
 void printTable(QTextStream &out, const QStringList &headings, const QList<QStringList> &rows)
@@ -110,9 +111,17 @@ int listTable(TDbSession &session, const QString &what, QTextStream &out, QTextS
                     L("Game", "Biro2"),
                     L("Game", "Biro3")};
         for (const TGameRow &r : dm.Schedule())
-            rows << QStringList{
-                n(r.ID),          r.Datum,           r.Nap,   r.Ora,   r.MerkozesKod, r.LigaNev,
-                r.HazaiCsapatNev, r.VendegCsapatNev, r.Biro1, r.Biro2, r.Biro3};
+            rows << QStringList{n(r.ID),
+                                r.Datum,
+                                TRowEdit::Weekday(r.Datum, r.Nap, dm.NameCollator().locale()),
+                                r.Ora,
+                                r.MerkozesKod,
+                                r.LigaNev,
+                                r.HazaiCsapatNev,
+                                r.VendegCsapatNev,
+                                r.Biro1,
+                                r.Biro2,
+                                r.Biro3};
     } else if (what == QLatin1String("staff")) {
         headings = {L("Staff", "Type"), L("Staff", "Name")};
         for (const TStaffRow &r : dm.Staff())
@@ -171,7 +180,7 @@ int printImport(const TOnlineUpdate::TResult &result, QTextStream &out, QTextStr
 int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (!args.isEmpty() && QStringList{QStringLiteral("add"), QStringLiteral("edit"), QStringLiteral("join"),
-                                       QStringLiteral("leave")}
+                                       QStringLiteral("leave"), QStringLiteral("delete")}
                                .contains(args.first()))
         return runDbEdit(args, out, err);
     const TArgs a(args,
@@ -274,7 +283,7 @@ int runDb(const QStringList &args, QTextStream &out, QTextStream &err)
 const TCliRegistration
     registration({QStringLiteral("db"),
                   QStringLiteral("db init|list TABLE|import-update FILE|update --server URL|"
-                                 "empty --yes|add|edit|join|leave ..."),
+                                 "empty --yes|add|edit|join|leave|delete ..."),
                   runDb});
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "DbSession.h"
 
 #include "masterdata/editing/TMasterStatements.h"
+#include "masterdata/editing/TRowDelete.h"
 #include "masterdata/editing/TRowEdit.h"
 
 namespace {
@@ -21,6 +22,7 @@ const char *const kEditUsage =
     "       parquetix-cli db join team LEAGUE TEAM      parquetix-cli db leave team LEAGUE TEAM\n"
     "       parquetix-cli db join player LEAGUE TEAM PLAYER\n"
     "       parquetix-cli db leave player LEAGUE TEAM PLAYER\n"
+    "       parquetix-cli db delete league|team|player|game ID   (refused while other rows refer to it)\n"
     "       (each also takes --lang CODE for the language of its messages)\n";
 
 // The kind named by the word after the subcommand; false for any other word.
@@ -240,6 +242,27 @@ int runJoin(const QStringList &args, QTextStream &out, QTextStream &err)
     return 0;
 }
 
+// db delete KIND ID: the list dialogs' Delete, without the question.
+int runDelete(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    TMasterKind kind = TMasterKind::League;
+    const bool known = kindOf(args, &kind);
+    const TArgs a(args.mid(2), {QStringLiteral("--lang")}, {});
+    int id = 0;
+    if (!known || !a.error.isEmpty() || a.positional.size() != 1 || !parseId(a.positional.first(), &id))
+        return usage(err, a.error);
+    TDbSession session(a.options.value(QStringLiteral("--lang")));
+    if (!session.open(err))
+        return 1;
+    TRowDelete deletion(session.dm, session.translator());
+    if (!deletion.Delete(kind, id)) {
+        err << "db delete: " << deletion.LastError() << "\n";
+        return 1;
+    }
+    out << TRowEdit::Table(kind) << " " << id << " deleted\n";
+    return 0;
+}
+
 } // namespace
 
 int runDbEdit(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -249,5 +272,7 @@ int runDbEdit(const QStringList &args, QTextStream &out, QTextStream &err)
         return runAdd(args, out, err);
     if (sub == QLatin1String("edit"))
         return runEdit(args, out, err);
+    if (sub == QLatin1String("delete"))
+        return runDelete(args, out, err);
     return runJoin(args, out, err);
 }

@@ -2,11 +2,14 @@
 
 #include "CliHome.h"
 
+#include "masterdata/TBundledData.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
+#include "shell/TIniFile.h"
 
+#include <QDir>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -53,11 +56,20 @@ public:
     {
         if (!language.isEmpty())
             translatorOwned = std::make_unique<TTranslator>(dm, language);
+        // Names are listed in the order of the home's edition.
+        dm.SetNameLocale(TdmMain::EditionLocale(TIniFile::ReadString(
+            QDir(cliHomeFolder()).filePath(QStringLiteral("parquetix.ini")), QStringLiteral("APPLICATION"),
+            QStringLiteral("VERSION"), QStringLiteral("HUN"))));
     }
 
     bool open(QTextStream &err)
     {
-        if (dm.OpenAll()) {
+        QString why;
+        if (dm.OpenAll() && !TBundledData::GiveTextsToBareDatabase(dm, &why)) {
+            err << "db: " << why << "\n";
+            return false;
+        }
+        if (dm.IsOpen()) {
             if (translatorOwned)
                 translatorOwned->TranslateFieldLabels(dm);
             messages.BuildMessageTable(translator());

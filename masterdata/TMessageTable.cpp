@@ -52,6 +52,15 @@ QList<TMessageTable::TEntry> buildEntries()
         {"MsgShotThree", &M::MsgShotThree, {s("3 pointer")}},
         {"MsgPeriodReallyOver", &M::MsgPeriodReallyOver, {s("A negyednek tényleg vége?")}},
         {"MsgDirectoryInvalid", &M::MsgDirectoryInvalid, {s("The specified directory is invalid!")}},
+        {"MsgBirthDateInvalid",
+         &M::MsgBirthDateInvalid,
+         {s("The birth date is not a date! Write it as yyyymmdd, for example 19990412.")}},
+        {"MsgGameDateInvalid",
+         &M::MsgGameDateInvalid,
+         {s("The date of the game is not a date! Write it as dd.mm.yyyy, for example 01.05.2027.")}},
+        {"MsgGameHourInvalid",
+         &M::MsgGameHourInvalid,
+         {s("The hour of the game is not a time! Write it as hh:mm, for example 18:30.")}},
     };
 }
 

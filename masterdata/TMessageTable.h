@@ -40,6 +40,10 @@ public:
     QString MsgShotThree;
     QString MsgPeriodReallyOver;
     QString MsgDirectoryInvalid;
+    // The master data dialogs' checks of dates and times.
+    QString MsgBirthDateInvalid;
+    QString MsgGameDateInvalid;
+    QString MsgGameHourInvalid;
 
     struct TEntry
     {

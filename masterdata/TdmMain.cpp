@@ -1,5 +1,7 @@
 #include "TdmMain.h"
 
+#include <algorithm>
+
 #include "masterdata/TSchema.h"
 
 #include <QAtomicInt>
@@ -641,6 +643,8 @@ QStringList TdmMain::StaffNames(const QString &type)
         {{QStringLiteral(":PTYPE"), TSchema::Cut(QStringLiteral("Staff"), QStringLiteral("Type"), type)}});
     for (const TStaffRow &s : staff)
         names << s.Name;
+    std::stable_sort(names.begin(), names.end(),
+                     [this](const QString &a, const QString &b) { return m_names.compare(a, b) < 0; });
     return names;
 }
 
@@ -649,25 +653,65 @@ QList<TStaffRow> TdmMain::Staff()
     return rows<TStaffRow>(QStringLiteral("select * from \"Staff\" order by Type, Name"), {});
 }
 
+void TdmMain::SetNameLocale(const QLocale &locale)
+{
+    m_names = QCollator(locale);
+}
+
+QLocale TdmMain::EditionLocale(const QString &code)
+{
+    const QString c = code.trimmed().toUpper();
+    if (c == QLatin1String("ENG") || c == QLatin1String("ENGLISH"))
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    if (c == QLatin1String("HEB") || c == QLatin1String("HEBREW"))
+        return QLocale(QLocale::Hebrew, QLocale::Israel);
+    if (c == QLatin1String("ITA") || c == QLatin1String("ITALIAN"))
+        return QLocale(QLocale::Italian, QLocale::Italy);
+    if (c == QLatin1String("FRA") || c == QLatin1String("FRENCH"))
+        return QLocale(QLocale::French, QLocale::France);
+    return QLocale(QLocale::Hungarian, QLocale::Hungary);
+}
+
+namespace {
+
+// The rows in the collator's order of a name; equal names keep the storage's order.
+template <typename TRow, typename TName>
+void sortByName(QList<TRow> &list, const QCollator &names, TName name)
+{
+    std::stable_sort(list.begin(), list.end(),
+                     [&](const TRow &a, const TRow &b) { return names.compare(name(a), name(b)) < 0; });
+}
+
+} // namespace
+
 QList<TLeagueRow> TdmMain::Leagues()
 {
-    return rows<TLeagueRow>(QStringLiteral("select * from \"League\" order by %1, rowid")
-                                .arg(TSchema::Quote(Order(TDataset::tblLiga))),
-                            {});
+    const QString order = Order(TDataset::tblLiga);
+    QList<TLeagueRow> list = rows<TLeagueRow>(
+        QStringLiteral("select * from \"League\" order by %1, rowid").arg(TSchema::Quote(order)), {});
+    if (order == QLatin1String("LigaNev"))
+        sortByName(list, m_names, [](const TLeagueRow &r) { return r.LigaNev; });
+    return list;
 }
 
 QList<TTeamRow> TdmMain::Teams()
 {
-    return rows<TTeamRow>(QStringLiteral("select * from \"Team\" order by %1, rowid")
-                              .arg(TSchema::Quote(Order(TDataset::tblTeam))),
-                          {});
+    const QString order = Order(TDataset::tblTeam);
+    QList<TTeamRow> list = rows<TTeamRow>(
+        QStringLiteral("select * from \"Team\" order by %1, rowid").arg(TSchema::Quote(order)), {});
+    if (order == QLatin1String("EgyesuletNev"))
+        sortByName(list, m_names, [](const TTeamRow &r) { return r.EgyesuletNev; });
+    return list;
 }
 
 QList<TPlayerRow> TdmMain::Players()
 {
-    return rows<TPlayerRow>(QStringLiteral("select * from \"Player\" order by %1, rowid")
-                                .arg(TSchema::Quote(Order(TDataset::tblJatekos))),
-                            {});
+    const QString order = Order(TDataset::tblJatekos);
+    QList<TPlayerRow> list = rows<TPlayerRow>(
+        QStringLiteral("select * from \"Player\" order by %1, rowid").arg(TSchema::Quote(order)), {});
+    if (order == QLatin1String("JatekosNev"))
+        sortByName(list, m_names, [](const TPlayerRow &r) { return r.JatekosNev; });
+    return list;
 }
 
 QString TdmMain::gameSelect() const

@@ -9,6 +9,7 @@
 #include "masterdata/TTeamPlayerRow.h"
 #include "masterdata/TTeamRow.h"
 
+#include <QCollator>
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -69,6 +70,13 @@ public:
     bool BeginTransaction();
     bool Commit();
     bool Rollback();
+
+    // Names are listed in the order of the edition's language (KÁDÁR before
+    // KOVÁCS in Hungarian), not by code point; Hungarian until told.
+    void SetNameLocale(const QLocale &locale);
+    const QCollator &NameCollator() const { return m_names; }
+    // The locale of an edition or language code: hu_HU for HUN, en for ENG, ...
+    static QLocale EditionLocale(const QString &code);
 
     // Dataset orders; the column must belong to the dataset's table.
     bool SetOrder(TDataset dataset, const QString &column);
@@ -161,4 +169,5 @@ private:
     QMap<QString, TChanges> m_changes;
     QHash<TDataset, QString> m_orders;
     QHash<QString, QString> m_labels; // "table.column" -> label
+    QCollator m_names{QLocale(QLocale::Hungarian, QLocale::Hungary)};
 };

@@ -73,6 +73,7 @@ void TDesktopSession::ApplyLanguage()
     // A language met for the first time adds every label and message to the
     // translate table: one commit for all of them, not one each.
     TdmMain &dm = m_translation.DataModule();
+    dm.SetNameLocale(TdmMain::EditionLocale(TSettings::EditionId(m_app.Settings().Edition())));
     const bool batched = dm.IsOpen() && dm.BeginTransaction();
     // The labels are looked up by the text they show: back to the column names first.
     for (const TSchema::TTable &table : TSchema::Tables())

@@ -58,14 +58,22 @@ void TJoinDialog::finish(const Captions &captions)
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_league, &QComboBox::activated, this,
             [this](int index) { refresh(joining().SelectLeague(index)); });
-    connect(m_available, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        joining().ClickAvailable(m_available->row(item));
+    // The entry the arrows move is the list's current one, however it became
+    // current: a click, the arrow keys or typing its first letters.
+    connect(m_available, &QListWidget::currentRowChanged, this, [this](int row) {
+        joining().ClickAvailable(row);
         refresh(true);
     });
-    connect(m_members, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        joining().ClickMember(m_members->row(item));
+    connect(m_members, &QListWidget::currentRowChanged, this, [this](int row) {
+        joining().ClickMember(row);
         refresh(true);
     });
+    // A double click (or Enter) moves the entry as its arrow does; a second
+    // signal for the same click finds no entry chosen and does nothing.
+    for (auto signal : {&QListWidget::itemActivated, &QListWidget::itemDoubleClicked}) {
+        connect(m_available, signal, this, [this] { refresh(joining().Add()); });
+        connect(m_members, signal, this, [this] { refresh(joining().Remove()); });
+    }
     connect(m_add, &QToolButton::clicked, this, [this] { refresh(joining().Add()); });
     connect(m_remove, &QToolButton::clicked, this, [this] { refresh(joining().Remove()); });
 

@@ -35,13 +35,32 @@ QToolButton *AddArrow(QWidget *owner, QBoxLayout *layout, const QString &text, c
     return button;
 }
 
+namespace {
+
+bool shows(const QListWidget *list, const TIDList &entries)
+{
+    if (list->count() != entries.size())
+        return false;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text() != entries.at(i).Text ||
+            list->item(i)->data(Qt::UserRole).toInt() != entries.at(i).Object.ID)
+            return false;
+    return true;
+}
+
+} // namespace
+
 void Fill(QListWidget *list, const TIDList &entries, int selected)
 {
     const QSignalBlocker block(list);
-    list->clear();
-    for (const TIDEntry &e : entries) {
-        auto *item = new QListWidgetItem(e.Text, list);
-        item->setData(Qt::UserRole, e.Object.ID);
+    // Filled again only when the entries changed: a list may be refreshed
+    // from its own current-row signal, whose items must outlive it.
+    if (!shows(list, entries)) {
+        list->clear();
+        for (const TIDEntry &e : entries) {
+            auto *item = new QListWidgetItem(e.Text, list);
+            item->setData(Qt::UserRole, e.Object.ID);
+        }
     }
     list->setCurrentRow(selected);
     if (selected < 0)

@@ -9,7 +9,8 @@ public:
     explicit TfrmGameList(const TDialogContext &context, QWidget *parent = nullptr)
         : TfrmMasterList(context, TMasterKind::Game,
                          {QString::fromUtf8("Musor"), QString::fromUtf8("&New game"),
-                          QString::fromUtf8("&Modify"), QString::fromUtf8("Kilépés")},
+                          QString::fromUtf8("&Modify"), QString::fromUtf8("Kilépés"),
+                          QString::fromUtf8("&Delete")},
                          parent)
     {
         setObjectName(QStringLiteral("frmGameList"));

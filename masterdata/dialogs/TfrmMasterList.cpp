@@ -2,6 +2,7 @@
 
 #include "masterdata/dialogs/TProductPicture.h"
 #include "masterdata/dialogs/TfrmMasterEdit.h"
+#include "masterdata/editing/TRowDelete.h"
 #include "model/Services.h"
 #include "screen/text/TFormTranslator.h"
 
@@ -80,15 +81,19 @@ TfrmMasterList::TfrmMasterList(const TDialogContext &context, TMasterKind kind, 
     add->setObjectName(QStringLiteral("btnNew"));
     auto *modify = new QPushButton(captions.modify, this);
     modify->setObjectName(QStringLiteral("btnModify"));
+    auto *remove = new QPushButton(captions.remove, this);
+    remove->setObjectName(QStringLiteral("btnDelete"));
     auto *close = new QPushButton(captions.close, this);
     close->setObjectName(QStringLiteral("btnClose"));
     buttons->addWidget(add);
     buttons->addWidget(modify);
+    buttons->addWidget(remove);
     buttons->addStretch(1);
     buttons->addWidget(close);
     right->addLayout(buttons);
     connect(add, &QPushButton::clicked, this, &TfrmMasterList::New);
     connect(modify, &QPushButton::clicked, this, &TfrmMasterList::Modify);
+    connect(remove, &QPushButton::clicked, this, &TfrmMasterList::Delete);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int top) {
         m_list.ScrollTo(top);
@@ -172,6 +177,9 @@ void TfrmMasterList::keyPressEvent(QKeyEvent *event)
     case Qt::Key_PageUp:
         SelectRow(std::max(0, current - per));
         return;
+    case Qt::Key_Delete:
+        Delete();
+        return;
     default:
         QDialog::keyPressEvent(event);
     }
@@ -204,4 +212,30 @@ void TfrmMasterList::New()
 void TfrmMasterList::Modify()
 {
     runEdit(false);
+}
+
+void TfrmMasterList::Delete()
+{
+    if (m_list.Current() < 0)
+        return;
+    TRowDelete deletion(m_context.dm, m_context.translator);
+    if (!deletion.CanDelete(m_list.Kind(), m_list.CurrentId())) {
+        // What holds the row is said at once: no question about a delete that cannot happen.
+        m_context.prompter.ShowError(deletion.LastError());
+        return;
+    }
+    if (!m_context.prompter.Confirm(deletion.Question()))
+        return;
+    const int current = m_list.Current();
+    if (!deletion.Delete(m_list.Kind(), m_list.CurrentId())) {
+        m_context.prompter.ShowError(deletion.LastError());
+        return;
+    }
+    // The row after the deleted one becomes current (the last when it was the last).
+    const int next = current + 1 < m_list.Count() ? m_list.Id(current + 1) : 0;
+    if (!m_list.Refresh(next))
+        m_context.prompter.ShowError(m_list.LastError());
+    if (next == 0)
+        m_list.SetCurrent(m_list.Count() - 1);
+    showRows();
 }

@@ -20,7 +20,7 @@ class TfrmMasterList : public QDialog
 public:
     struct TCaptions
     {
-        QString title, add, modify, close;
+        QString title, add, modify, close, remove;
     };
 
     TfrmMasterList(const TDialogContext &context, TMasterKind kind, const TCaptions &captions,
@@ -35,6 +35,8 @@ public:
 public slots:
     void New();
     void Modify();
+    // Deletes the current row after the operator's Yes, when nothing refers to it.
+    void Delete();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

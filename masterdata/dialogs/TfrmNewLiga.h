@@ -9,7 +9,8 @@ public:
     explicit TfrmNewLiga(const TDialogContext &context, QWidget *parent = nullptr)
         : TfrmMasterList(context, TMasterKind::League,
                          {QString::fromUtf8("Liga"), QString::fromUtf8("Új liga"),
-                          QString::fromUtf8("Módosítás"), QString::fromUtf8("Kilépés")},
+                          QString::fromUtf8("Módosítás"), QString::fromUtf8("Kilépés"),
+                          QString::fromUtf8("Törlés")},
                          parent)
     {
         setObjectName(QStringLiteral("frmNewLiga"));

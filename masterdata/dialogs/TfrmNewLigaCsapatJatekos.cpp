@@ -13,8 +13,8 @@ TfrmNewLigaCsapatJatekos::TfrmNewLigaCsapatJatekos(const TDialogContext &context
       m_state(context.dm)
 {
     m_teams = AddList(this, listRow(), QStringLiteral("Team"), "lbCsapatok");
-    connect(m_teams, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { refresh(m_state.ClickTeam(m_teams->row(item))); });
+    connect(m_teams, &QListWidget::currentRowChanged, this,
+            [this](int row) { refresh(m_state.ClickTeam(row)); });
     finish({QStringLiteral("Players not in team"), "lbElerhetoJatekosok",
             QStringLiteral("Players of the team"), "lbCsapatJatekosok", "sbAddJatekos", "sbRemoveJatekos"});
 }

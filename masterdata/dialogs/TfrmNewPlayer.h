@@ -9,7 +9,8 @@ public:
     explicit TfrmNewPlayer(const TDialogContext &context, QWidget *parent = nullptr)
         : TfrmMasterList(context, TMasterKind::Player,
                          {QString::fromUtf8("Játékos"), QString::fromUtf8("Új játékos"),
-                          QString::fromUtf8("Módosítás"), QString::fromUtf8("Kilépés")},
+                          QString::fromUtf8("Módosítás"), QString::fromUtf8("Kilépés"),
+                          QString::fromUtf8("Törlés")},
                          parent)
     {
         setObjectName(QStringLiteral("frmNewPlayer"));

@@ -4,6 +4,7 @@
 // in every language before the main window offers it.
 
 #include "common/TApplicationHome.h"
+#include "masterdata/TBundledData.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
@@ -41,10 +42,12 @@ int main(int argc, char **argv)
 
     const QString home = TApplicationHome::Current();
     TdmMain dm(TdmMain::DatabaseFile(home));
-    if (!dm.OpenAll()) {
-        std::fprintf(stderr, "%s\n", qPrintable(dm.LastError()));
+    QString why;
+    if (!dm.OpenAll() || !TBundledData::GiveTextsToBareDatabase(dm, &why)) {
+        std::fprintf(stderr, "%s\n", qPrintable(why.isEmpty() ? dm.LastError() : why));
         return 1;
     }
+    dm.SetNameLocale(TdmMain::EditionLocale(parser.value(QStringLiteral("lang"))));
     TTranslator translator(dm, parser.value(QStringLiteral("lang")));
     TMessageTable messages;
     messages.BuildMessageTable(translator);

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-void SortByText(TIDList &list)
+void SortByText(TIDList &list, const QCollator &order)
 {
-    std::stable_sort(list.begin(), list.end(), [](const TIDEntry &a, const TIDEntry &b) {
-        return QString::localeAwareCompare(a.Text, b.Text) < 0;
-    });
+    std::stable_sort(list.begin(), list.end(),
+                     [&](const TIDEntry &a, const TIDEntry &b) { return order.compare(a.Text, b.Text) < 0; });
 }
 
 int IndexOfId(const TIDList &list, int id)

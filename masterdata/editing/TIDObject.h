@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QList>
 #include <QString>
 
@@ -20,8 +21,8 @@ struct TIDEntry
 
 using TIDList = QList<TIDEntry>;
 
-// Lists and drop-downs show their entries sorted by text; equal texts keep
-// the order they were read in.
-void SortByText(TIDList &list);
+// Lists and drop-downs show their entries sorted by text in the order of the
+// edition's language; equal texts keep the order they were read in.
+void SortByText(TIDList &list, const QCollator &order);
 // The index of the entry with that identifier, -1 when none.
 int IndexOfId(const TIDList &list, int id);

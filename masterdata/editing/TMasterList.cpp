@@ -1,6 +1,7 @@
 #include "TMasterList.h"
 
 #include "masterdata/TdmMain.h"
+#include "masterdata/editing/TRowEdit.h"
 
 #include <algorithm>
 
@@ -103,8 +104,9 @@ bool TMasterList::read()
         break;
     case TMasterKind::Game:
         for (const TGameRow &r : m_dm.Games())
-            m_rows << TRow{
-                r.ID, {r.Datum, r.Nap, r.Ora, r.MerkozesKod, r.LigaNev, r.HazaiCsapatNev, r.VendegCsapatNev}};
+            m_rows << TRow{r.ID,
+                           {r.Datum, TRowEdit::Weekday(r.Datum, r.Nap, m_dm.NameCollator().locale()), r.Ora,
+                            r.MerkozesKod, r.LigaNev, r.HazaiCsapatNev, r.VendegCsapatNev}};
         break;
     }
     m_error = m_dm.LastError();

@@ -26,7 +26,7 @@ TIDList TMasterStatements::select(const QString &sql, const QVariantMap &paramet
         list << TIDEntry{
             row.value(QLatin1String(textColumn)).toString(),
             {row.value(QLatin1String(idColumn)).toInt(), row.value(QStringLiteral("WebID")).toString()}};
-    SortByText(list);
+    SortByText(list, m_dm.NameCollator());
     return list;
 }
 

@@ -6,6 +6,9 @@
 #include "masterdata/editing/TMasterStatements.h"
 #include "model/GameCode.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 namespace {
 
 TRowEdit::TField text(const char *column, const char *label, const char *option)
@@ -171,9 +174,11 @@ QString TRowEdit::FailedCheck() const
     case TMasterKind::Player:
         if (blank("JatekosNev"))
             return QStringLiteral("MsgPlayerNameRequired");
-        // Blanks are a birth date; only a field left empty is missing.
+        // Only a field left empty is missing; anything else must be a date.
         if (Field(QStringLiteral("Szuletes")).isEmpty())
             return QStringLiteral("MsgBirthDateRequired");
+        if (BirthDate(Field(QStringLiteral("Szuletes"))).isEmpty())
+            return QStringLiteral("MsgBirthDateInvalid");
         break;
     case TMasterKind::Game:
         if (null("LigaID"))
@@ -182,6 +187,11 @@ QString TRowEdit::FailedCheck() const
             return QStringLiteral("MsgHomeTeamRequired");
         if (null("VendegCsapatID"))
             return QStringLiteral("MsgAwayTeamRequired");
+        // A game not dated yet may be saved; a date or hour typed must be one.
+        if (!blank("Datum") && GameDate(Field(QStringLiteral("Datum"))).isEmpty())
+            return QStringLiteral("MsgGameDateInvalid");
+        if (!blank("Ora") && GameHour(Field(QStringLiteral("Ora"))).isEmpty())
+            return QStringLiteral("MsgGameHourInvalid");
         break;
     }
     return {};
@@ -191,6 +201,61 @@ QString TRowEdit::FailedCheckText(const TMessageTable &messages) const
 {
     const QString name = FailedCheck();
     return name.isEmpty() ? QString() : messages.Text(name);
+}
+
+QString TRowEdit::BirthDate(const QString &typed)
+{
+    const QString text = typed.trimmed();
+    const QDate date = QDate::fromString(text, QStringLiteral("yyyyMMdd"));
+    return text.size() == 8 && date.isValid() ? text : QString();
+}
+
+QString TRowEdit::GameDate(const QString &typed)
+{
+    // The schedule compares dates by the places of day, month and year, so
+    // a date typed without leading zeros is stored with them.
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})\\.?$"));
+    const QRegularExpressionMatch m = form.match(typed.trimmed());
+    if (!m.hasMatch())
+        return {};
+    const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
+
+QString TRowEdit::GameHour(const QString &typed)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,2})[:.](\\d{2})$"));
+    const QRegularExpressionMatch m = form.match(typed.trimmed());
+    if (!m.hasMatch())
+        return {};
+    const QTime time(m.captured(1).toInt(), m.captured(2).toInt());
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm")) : QString();
+}
+
+QString TRowEdit::Weekday(const QString &datum, const QString &stored, const QLocale &locale)
+{
+    const QDate date = QDate::fromString(GameDate(datum), QStringLiteral("dd.MM.yyyy"));
+    return date.isValid() ? locale.dayName(date.dayOfWeek()) : stored;
+}
+
+void TRowEdit::normalize()
+{
+    auto tidy = [this](const char *column, QString (*form)(const QString &)) {
+        const QString name = QLatin1String(column);
+        const QString shown = form(Field(name));
+        if (!shown.isEmpty())
+            m_values.insert(name, shown);
+    };
+    if (m_kind == TMasterKind::Player)
+        tidy("Szuletes", &BirthDate);
+    if (m_kind == TMasterKind::Game) {
+        tidy("Datum", &GameDate);
+        tidy("Ora", &GameHour);
+        // The day stored is the date's, whatever was typed beside it.
+        if (!GameDate(Field(QStringLiteral("Datum"))).isEmpty())
+            m_values.insert(QStringLiteral("Nap"),
+                            Weekday(Field(QStringLiteral("Datum")), QString(), m_dm.NameCollator().locale()));
+    }
 }
 
 bool TRowEdit::write(QVariantMap *bound)
@@ -242,8 +307,12 @@ bool TRowEdit::write(QVariantMap *bound)
 bool TRowEdit::Save()
 {
     m_error.clear();
-    if (!m_dm.BeginTransaction())
+    const QMap<QString, QString> typed = m_values;
+    normalize();
+    if (!m_dm.BeginTransaction()) {
+        m_values = typed;
         return fail(m_dm.LastError());
+    }
     QVariantMap bound;
     bool ok = write(&bound);
     const int id = bound.value(QStringLiteral("PID")).toInt();
@@ -261,6 +330,7 @@ bool TRowEdit::Save()
         const QString why = m_error;
         m_dm.Rollback();
         m_error = why;
+        m_values = typed;
         return false;
     }
     m_id = id;

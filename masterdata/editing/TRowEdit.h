@@ -67,12 +67,24 @@ public:
     // What a game names that its dialog could not have offered; empty when fine.
     QString ChoiceProblem();
 
+    // The forms the schedule and the update use, as stored; empty when the
+    // text is no such date or time. A birth date is "yyyymmdd"; a game's
+    // date "dd.mm.yyyy" and hour "hh:mm", leading zeros added when missing.
+    static QString BirthDate(const QString &typed);
+    static QString GameDate(const QString &typed);
+    static QString GameHour(const QString &typed);
+
+    // The weekday of a game in the language of the locale, from its date;
+    // the stored weekday when the date is none.
+    static QString Weekday(const QString &datum, const QString &stored, const QLocale &locale);
+
     // "dhnnss": day of the month and hour without a leading zero, two-digit
     // minutes and seconds.
     static QString WebIdAt(const QDateTime &moment);
 
 private:
     bool write(QVariantMap *bound);
+    void normalize();
     bool fail(const QString &message);
 
     TdmMain &m_dm;

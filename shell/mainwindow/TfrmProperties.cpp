@@ -108,15 +108,15 @@ TfrmProperties::TfrmProperties(TSettings &settings, TdmMain &dm, QWidget *parent
 
     // The languages, by the name shown.
     QList<TLanguageRow> languages = m_dm.IsOpen() ? m_dm.LoadLanguages() : QList<TLanguageRow>{};
-    std::sort(languages.begin(), languages.end(), [](const TLanguageRow &a, const TLanguageRow &b) {
-        return QString::localeAwareCompare(a.Description, b.Description) < 0;
+    std::sort(languages.begin(), languages.end(), [this](const TLanguageRow &a, const TLanguageRow &b) {
+        return m_dm.NameCollator().compare(a.Description, b.Description) < 0;
     });
     for (const TLanguageRow &row : languages)
         m_language->addItem(row.Description, row.Language);
     // Every team, by name.
     QList<TTeamRow> teams = m_dm.IsOpen() ? m_dm.Teams() : QList<TTeamRow>{};
-    std::sort(teams.begin(), teams.end(), [](const TTeamRow &a, const TTeamRow &b) {
-        return QString::localeAwareCompare(a.EgyesuletNev, b.EgyesuletNev) < 0;
+    std::sort(teams.begin(), teams.end(), [this](const TTeamRow &a, const TTeamRow &b) {
+        return m_dm.NameCollator().compare(a.EgyesuletNev, b.EgyesuletNev) < 0;
     });
     for (const TTeamRow &team : teams) {
         auto *item = new QListWidgetItem(team.EgyesuletNev, m_team);

@@ -106,6 +106,16 @@ const TRefusal kRefusals[] = {
     {"join player 1 3 2", 1, "team 3 is not in league 1"},
     {"leave team 1 3", 1, "team 3 is not in league 1"},
     {"leave player 1 2 1", 1, "player 1 is not on team 2"},
+    {"add player Tóth --birth soon", 1, "MsgBirthDateInvalid"},
+    {"edit player 1 birth=1999-04-12", 1, "MsgBirthDateInvalid"},
+    {"add game --league 1 --home 1 --away 2 --date 2027-05-01", 1, "MsgGameDateInvalid"},
+    {"add game --league 1 --home 1 --away 2 --date 32.13.2027 --hour 18:00", 1, "MsgGameDateInvalid"},
+    {"add game --league 1 --home 1 --away 2 --date 01.05.2027 --hour 25:99", 1, "MsgGameHourInvalid"},
+    {"delete league 1", 1, "Games of the schedule: 1"},
+    {"delete team 1", 1, "Leagues the club is joined to: 1"},
+    {"delete player 1", 1, "Rosters the player is on: 1"},
+    {"delete game 9", 1, "no row 9"},
+    {"delete club 1", 2, "usage"},
     {"join team 1", 2, "usage"},
     {"leave player 1 x 1", 2, "'x' is not an identifier"},
 };
@@ -181,4 +191,36 @@ TEST_F(DbEditCli, AddsEditsAndJoinsWhatTheDialogsWould)
     ok("leave player 1 2 1");
     ok("join team 1 1");
     ok("join player 1 1 1");
+}
+
+TEST_F(DbEditCli, DeletesWhatNothingRefersToAndTidiesDatesAndHours)
+{
+    seed();
+    // A date and hour typed without leading zeros are stored as the schedule writes them.
+    ok("add game --league 1 --home 1 --away 2 --date 1.5.2027 --hour 9:30");
+    const QString games = db("list games").out;
+    EXPECT_TRUE(games.contains(QStringLiteral("01.05.2027"))) << games.toStdString();
+    EXPECT_TRUE(games.contains(QStringLiteral("09:30"))) << games.toStdString();
+
+    // Team 3 is in no league, on no roster and in no game; player 2 is on no roster.
+    ok("delete team 3");
+    ok("delete player 2");
+    EXPECT_FALSE(db("list teams").out.contains(QStringLiteral("Gamma")));
+    EXPECT_FALSE(db("list players").out.contains(QStringLiteral("Nagy")));
+    // Once its game and joins are gone, the league goes too.
+    ok("delete game 1");
+    ok("leave team 1 1");
+    ok("leave team 1 2");
+    ok("delete league 1");
+    EXPECT_TRUE(db("list leagues").out.contains(QStringLiteral("0 row(s)")));
+}
+
+TEST_F(DbEditCli, ADatabaseMadeByInitTranslatesAsTheShippedOne)
+{
+    ok("init");
+    const CliResult r = runProgram(QStringLiteral("parquetix-cli"),
+                                   {QStringLiteral("translate"), QStringLiteral("labdaszerzés"),
+                                    QStringLiteral("--lang"), QStringLiteral("ENG")},
+                                   home.path());
+    EXPECT_EQ(QString::fromUtf8(r.Out).trimmed(), QStringLiteral("steal")) << r.Err.toStdString();
 }

@@ -94,9 +94,55 @@ const TCheckCase kCheckCases[] = {
      TMasterKind::Player,
      {{s("JatekosNev"), s("Kiss")}, {s("Szuletes"), s("")}},
      "MsgBirthDateRequired"},
-    {"PlayerBirthDateOfBlanksIsThere",
+    {"PlayerBirthDateOfBlanksIsNoDate",
      TMasterKind::Player,
      {{s("JatekosNev"), s("Kiss")}, {s("Szuletes"), s(" ")}},
+     "MsgBirthDateInvalid"},
+    {"PlayerBirthDateOfWords",
+     TMasterKind::Player,
+     {{s("JatekosNev"), s("Kiss")}, {s("Szuletes"), s("soon")}},
+     "MsgBirthDateInvalid"},
+    {"PlayerBirthDateOfDashes",
+     TMasterKind::Player,
+     {{s("JatekosNev"), s("Kiss")}, {s("Szuletes"), s("1999-04-12")}},
+     "MsgBirthDateInvalid"},
+    {"PlayerBirthDateOfNoDay",
+     TMasterKind::Player,
+     {{s("JatekosNev"), s("Kiss")}, {s("Szuletes"), s("19990231")}},
+     "MsgBirthDateInvalid"},
+    {"PlayerBirthDate",
+     TMasterKind::Player,
+     {{s("JatekosNev"), s("Kiss")}, {s("Szuletes"), s("19990412")}},
+     ""},
+    {"GameDateYearFirst",
+     TMasterKind::Game,
+     {{s("LigaID"), s("1")},
+      {s("HazaiCsapatID"), s("2")},
+      {s("VendegCsapatID"), s("2")},
+      {s("Datum"), s("2027-05-01")}},
+     "MsgGameDateInvalid"},
+    {"GameDateOfNoMonth",
+     TMasterKind::Game,
+     {{s("LigaID"), s("1")},
+      {s("HazaiCsapatID"), s("2")},
+      {s("VendegCsapatID"), s("2")},
+      {s("Datum"), s("32.13.2027")}},
+     "MsgGameDateInvalid"},
+    {"GameHourOfNoTime",
+     TMasterKind::Game,
+     {{s("LigaID"), s("1")},
+      {s("HazaiCsapatID"), s("2")},
+      {s("VendegCsapatID"), s("2")},
+      {s("Datum"), s("01.05.2027")},
+      {s("Ora"), s("25:99")}},
+     "MsgGameHourInvalid"},
+    {"GameDateAndHourWithoutZeros",
+     TMasterKind::Game,
+     {{s("LigaID"), s("1")},
+      {s("HazaiCsapatID"), s("2")},
+      {s("VendegCsapatID"), s("2")},
+      {s("Datum"), s("1.5.2027")},
+      {s("Ora"), s("9:05")}},
      ""},
     {"GameWithoutAnythingReportsTheLeague",
      TMasterKind::Game,
@@ -419,4 +465,53 @@ TEST_F(MasterEditing, ListPagingKeepsTheCurrentRowInView)
     ASSERT_TRUE(list.Refresh(id));
     EXPECT_EQ(list.CurrentId(), id);
     EXPECT_NE(list.PanelOf(list.Current()), -1);
+}
+
+TEST_F(MasterEditing, GameDateAndHourAreStoredAsTheScheduleWritesThemWithTheirWeekday)
+{
+    const int l = league(QStringLiteral("NB I"));
+    const int t = team(QStringLiteral("Alfa"));
+    dm.SetNameLocale(TdmMain::EditionLocale(QStringLiteral("ENG")));
+    add(TMasterKind::Game, {{QStringLiteral("LigaID"), QString::number(l)},
+                            {QStringLiteral("HazaiCsapatID"), QString::number(t)},
+                            {QStringLiteral("VendegCsapatID"), QString::number(t)},
+                            {QStringLiteral("Datum"), QStringLiteral("1.5.2027")},
+                            {QStringLiteral("Nap"), QStringLiteral("szerda")},
+                            {QStringLiteral("Ora"), QStringLiteral("9:05")}});
+    const TGameRow game = dm.Games().first();
+    EXPECT_EQ(game.Datum, QStringLiteral("01.05.2027"));
+    EXPECT_EQ(game.Ora, QStringLiteral("09:05"));
+    EXPECT_EQ(game.Nap, QStringLiteral("Saturday"));
+    // The list shows the weekday in the edition's language, whatever is stored.
+    TMasterList list(dm, TMasterKind::Game);
+    ASSERT_TRUE(list.Open());
+    dm.SetNameLocale(TdmMain::EditionLocale(QStringLiteral("HUN")));
+    ASSERT_TRUE(list.Refresh(0));
+    EXPECT_EQ(list.Cells(0).at(1), QStringLiteral("szombat"));
+}
+
+// Names come in the order of the edition's language, not by code point.
+TEST_F(MasterEditing, NamesAreListedInTheOrderOfTheEditionsLanguage)
+{
+    const int l = league(QStringLiteral("NB I"));
+    for (const char *name :
+         {"KOVÁCS János", "CSÉCSI Ottó", "KÁDÁR Béla", "ZOLTAI Ede", "CZAKÓ Pál", "ÁCS Imre"})
+        player(QString::fromUtf8(name));
+    // Hungarian has "cs" as a letter of its own, after "c".
+    const QStringList hungarian{QStringLiteral("ÁCS Imre"),     QStringLiteral("CZAKÓ Pál"),
+                                QStringLiteral("CSÉCSI Ottó"),  QStringLiteral("KÁDÁR Béla"),
+                                QStringLiteral("KOVÁCS János"), QStringLiteral("ZOLTAI Ede")};
+    QStringList english = hungarian;
+    english.swapItemsAt(1, 2);
+    TMasterList list(dm, TMasterKind::Player);
+    ASSERT_TRUE(list.Open());
+    QStringList shown;
+    for (int r = 0; r < list.Count(); ++r)
+        shown << list.Cells(r).first();
+    EXPECT_EQ(shown, hungarian);
+    EXPECT_EQ(texts(TMasterStatements(dm).PlayersOnNoTeam(l)), hungarian);
+    dm.SetNameLocale(TdmMain::EditionLocale(QStringLiteral("ENG")));
+    EXPECT_EQ(texts(TMasterStatements(dm).PlayersOnNoTeam(l)), english);
+    ASSERT_TRUE(list.Refresh(0));
+    EXPECT_EQ(list.Cells(1).first(), english.at(1));
 }

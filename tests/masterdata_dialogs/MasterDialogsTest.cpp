@@ -315,3 +315,118 @@ TEST_F(MasterDialogs, StorageErrorIsShownAndTheDialogStaysAsItWas)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(child<QLineEdit>(dialog.get(), "edEgyesuletNev")->text(), QStringLiteral("Medvek"));
 }
+
+// The arrows and a double click act on each list's current entry, whether
+// the mouse, the arrow keys or typed letters made it current.
+TEST_F(MasterDialogs, JoiningActsOnTheCurrentEntryHoweverItWasChosen)
+{
+    const int league = dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("NB I"));
+    QList<int> teams;
+    for (const char *name : {"Alfa", "Béta"}) {
+        teams << dm.UpsertTeam({.WebID = QString::fromUtf8(name), .EgyesuletNev = QString::fromUtf8(name)});
+        dm.UpsertLeagueTeam(league, teams.last(), QStringLiteral("L1"), QString::fromUtf8(name));
+    }
+    for (const char *name : {"KISS Péter", "NAGY Ádám", "SMITH John", "TÓTH Ede"})
+        dm.UpsertPlayer({.WebID = QString::fromUtf8(name), .JatekosNev = QString::fromUtf8(name)});
+    auto roster = [&](int team) {
+        QStringList names;
+        for (const TTeamPlayerRow &r : dm.TeamPlayers())
+            if (r.CsapatID == team)
+                names << dm.PlayerById(r.JatekosID)->JatekosNev;
+        names.sort();
+        return names;
+    };
+
+    TfrmNewLigaCsapatJatekos join(context);
+    QListWidget *teamList = child<QListWidget>(&join, "lbCsapatok");
+    QListWidget *available = child<QListWidget>(&join, "lbElerhetoJatekosok");
+    QListWidget *members = child<QListWidget>(&join, "lbCsapatJatekosok");
+    QTest::keyClick(teamList, Qt::Key_Down);
+    ASSERT_EQ(available->count(), 4);
+
+    // Typed letters: "SM" makes SMITH John current after KISS Péter was clicked.
+    clickEntry(available, QStringLiteral("KISS Péter"));
+    QTest::keyClicks(available, QStringLiteral("SM"));
+    EXPECT_EQ(available->currentItem()->text(), QStringLiteral("SMITH John"));
+    click(&join, "sbAddJatekos");
+    EXPECT_EQ(roster(teams.at(0)), QStringList{QStringLiteral("SMITH John")});
+
+    // Arrow keys: Down, Down from the first entry is NAGY Ádám.
+    QTest::keyClick(available, Qt::Key_Down);
+    QTest::keyClick(available, Qt::Key_Down);
+    EXPECT_EQ(available->currentItem()->text(), QStringLiteral("NAGY Ádám"));
+    click(&join, "sbAddJatekos");
+    EXPECT_EQ(roster(teams.at(0)), (QStringList{QStringLiteral("NAGY Ádám"), QStringLiteral("SMITH John")}));
+
+    // "<" takes the member made current by the keys.
+    QTest::keyClick(members, Qt::Key_Down);
+    QTest::keyClick(members, Qt::Key_Down);
+    click(&join, "sbRemoveJatekos");
+    EXPECT_EQ(roster(teams.at(0)), QStringList{QStringLiteral("NAGY Ádám")});
+
+    // A double click moves the entry as ">" does.
+    QListWidgetItem *toth = available->findItems(QStringLiteral("TÓTH Ede"), Qt::MatchExactly).first();
+    available->scrollToItem(toth);
+    // As the window system sends it: a click, then the double click.
+    const QPoint at = available->visualItemRect(toth).center();
+    QTest::mouseClick(available->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(available->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(roster(teams.at(0)), (QStringList{QStringLiteral("NAGY Ádám"), QStringLiteral("TÓTH Ede")}));
+
+    // Down and Up in the team list: the player lists follow the team highlighted.
+    QTest::keyClick(teamList, Qt::Key_Down);
+    EXPECT_EQ(teamList->currentItem()->text(), QStringLiteral("Béta"));
+    EXPECT_EQ(members->count(), 0);
+    QTest::keyClick(teamList, Qt::Key_Up);
+    EXPECT_EQ(teamList->currentItem()->text(), QStringLiteral("Alfa"));
+    EXPECT_EQ(texts(members), (QStringList{QStringLiteral("NAGY Ádám"), QStringLiteral("TÓTH Ede")}));
+
+    // Enter on a member takes it out.
+    QTest::keyClick(members, Qt::Key_Down);
+    QTest::keyClick(members, Qt::Key_Return);
+    EXPECT_EQ(roster(teams.at(0)), QStringList{QStringLiteral("TÓTH Ede")});
+
+    ASSERT_TRUE(dm.Query(QStringLiteral("delete from \"LeagueTeam\""), {}));
+    TfrmNewLigaCsapat fresh(context);
+    QListWidget *out = child<QListWidget>(&fresh, "lbElerhetoLigaCsapatok");
+    clickEntry(out, QStringLiteral("Alfa"));
+    QTest::keyClick(out, Qt::Key_Down);
+    click(&fresh, "sbAddCsapat");
+    EXPECT_EQ(texts(child<QListWidget>(&fresh, "lbLigaCsapatok")), QStringList{QStringLiteral("Béta")});
+}
+
+TEST_F(MasterDialogs, ListsDeleteOnlyRowsNothingRefersToAndEditsRefuseWhatIsNoDate)
+{
+    const int league = dm.UpsertLeague(QStringLiteral("L1"), QStringLiteral("NB I"));
+    const int team = dm.UpsertTeam({.WebID = QStringLiteral("T1"), .EgyesuletNev = QStringLiteral("Alfa")});
+    dm.UpsertLeagueTeam(league, team, QStringLiteral("L1"), QStringLiteral("T1"));
+    for (const char *name : {"KISS Péter", "NAGY Ádám"})
+        dm.UpsertPlayer({.WebID = QString::fromUtf8(name), .JatekosNev = QString::fromUtf8(name)});
+
+    TfrmNewLiga leagues(context);
+    click(&leagues, "btnDelete");
+    ASSERT_EQ(prompter.errors.size(), 1);
+    EXPECT_TRUE(prompter.errors.first().contains(QStringLiteral("Teams joined to the league: 1")))
+        << prompter.errors.first().toStdString();
+    EXPECT_EQ(dm.RowCount(QStringLiteral("League")), 1);
+
+    TfrmNewPlayer players(context);
+    QTest::keyClick(&players, Qt::Key_Down);
+    QTest::keyClick(&players, Qt::Key_Delete);
+    EXPECT_EQ(prompter.errors.size(), 1);
+    ASSERT_EQ(players.Rows().Count(), 1);
+    EXPECT_EQ(players.Rows().Cells(0).first(), QStringLiteral("KISS Péter"));
+    EXPECT_EQ(players.Rows().Current(), 0);
+
+    players.SetDialogRunner([&](QDialog *d) {
+        type(d, "edSzuletes", QStringLiteral("soon"));
+        click(d, "btnOK");
+        EXPECT_EQ(prompter.errors.last(), messages.MsgBirthDateInvalid);
+        EXPECT_TRUE(d->isVisible() || d->result() != QDialog::Accepted);
+        type(d, "edSzuletes", QStringLiteral("19990412"));
+        click(d, "btnOK");
+        return d->result();
+    });
+    click(&players, "btnModify");
+    EXPECT_EQ(players.Rows().Cells(0).at(2), QStringLiteral("19990412"));
+}
