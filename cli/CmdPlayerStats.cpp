@@ -56,9 +56,9 @@ int runPlayerStats(const QStringList &arguments, QTextStream &out, QTextStream &
     for (const TJatekosKimutatasLogic::TRow &r : rows)
         out << r.Key << "\t" << r.Record.JatekosMezSzam << "\t" << r.Record.Points << "\t"
             << PlayerStats::ClockText(r.Record.PlayingTime) << "\n";
-    if (!xlsx.isEmpty() &&
-        !TJatekosKimutatasExport::Run(rows, QDir(session.App.ExeFolder).filePath(QStringLiteral("Template")),
-                                      QDir().absoluteFilePath(xlsx), &error)) {
+    if (!xlsx.isEmpty() && !TJatekosKimutatasExport::Run(
+                               rows, QDir(session.App.ExeFolder).filePath(QStringLiteral("Template")),
+                               QDir().absoluteFilePath(xlsx), &error, &session.Translation.Translator())) {
         err << "playerstats: " << error << "\n";
         return 1;
     }

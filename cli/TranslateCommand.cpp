@@ -4,6 +4,7 @@
 #include "CliCommand.h"
 #include "CliHome.h"
 
+#include "masterdata/TBundledData.h"
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
 
@@ -33,12 +34,12 @@ int runTranslate(const QStringList &args, QTextStream &out, QTextStream &err)
         return 2;
     }
     TdmMain dm(TdmMain::DatabaseFile(cliHomeFolder()));
-    if (!dm.OpenAll()) {
-        err << "translate: " << dm.LastError() << "\n";
+    QString error;
+    if (!dm.OpenAll() || !TBundledData::GiveTextsToBareDatabase(dm, &error)) {
+        err << "translate: " << (error.isEmpty() ? dm.LastError() : error) << "\n";
         return 1;
     }
     TTranslator translator(dm, language);
-    QString error;
     const QString translated = translator.Translate(text, type, language, &error);
     if (!error.isEmpty()) {
         err << "translate: " << error << "\n";

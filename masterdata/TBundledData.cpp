@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -46,6 +47,16 @@ bool replace(const QString &from, const QString &to, QString *error)
 }
 
 } // namespace
+
+QString TBundledData::BuiltInLanguages()
+{
+    return QStringLiteral(":/parquetix/languages.tsv");
+}
+
+QString TBundledData::BuiltInTranslations()
+{
+    return QStringLiteral(":/parquetix/translations.tsv");
+}
 
 QString TBundledData::HungarianWeekday(const QDate &date)
 {
@@ -98,6 +109,57 @@ bool TBundledData::LoadLanguages(TdmMain &dm, const QString &path, int *count, Q
 
 bool TBundledData::LoadTranslations(TdmMain &dm, const QString &path, int *count, QString *error)
 {
+    return loadTranslations(dm, path, false, count, error);
+}
+
+bool TBundledData::AddMissingTexts(TdmMain &dm, QString *error)
+{
+    error->clear();
+    if (!dm.BeginTransaction()) {
+        *error = dm.LastError();
+        return false;
+    }
+    // A language the user has is kept as it is; one missing is added.
+    QStringList lines;
+    bool ok = readLines(BuiltInLanguages(), &lines, error);
+    const QList<TLanguageRow> present = ok ? dm.LoadLanguages() : QList<TLanguageRow>{};
+    for (int i = 0; ok && i < lines.size(); ++i) {
+        const QStringList cells = lines.at(i).split(QLatin1Char('\t'));
+        if (skipped(lines.at(i)) || cells.size() != 2)
+            continue;
+        const bool known = std::any_of(present.begin(), present.end(), [&](const TLanguageRow &r) {
+            return r.Language == cells.at(0).trimmed();
+        });
+        if (!known && !dm.UpsertLanguage(cells.at(0).trimmed(), cells.at(1).trimmed()))
+            ok = false;
+    }
+    ok = ok && loadTranslations(dm, BuiltInTranslations(), true, nullptr, error);
+    if (ok && !dm.Commit())
+        ok = false;
+    if (!ok) {
+        if (error->isEmpty())
+            *error = dm.LastError();
+        dm.Rollback();
+    }
+    return ok;
+}
+
+bool TBundledData::GiveTextsToBareDatabase(TdmMain &dm, QString *error)
+{
+    error->clear();
+    QList<QVariantMap> rows;
+    if (!dm.Query(QStringLiteral("select count(*) as N from \"translate\" where TranslatedString <> ''"), {},
+                  &rows) ||
+        rows.isEmpty()) {
+        *error = dm.LastError();
+        return false;
+    }
+    return rows.first().value(QStringLiteral("N")).toInt() > 0 || AddMissingTexts(dm, error);
+}
+
+bool TBundledData::loadTranslations(TdmMain &dm, const QString &path, bool onlyMissing, int *count,
+                                    QString *error)
+{
     QStringList lines;
     if (!readLines(path, &lines, error))
         return false;
@@ -129,6 +191,19 @@ bool TBundledData::LoadTranslations(TdmMain &dm, const QString &path, int *count
         }
         for (int l = 0; l < languages.size(); ++l) {
             const QString translated = l + 2 < cells.size() ? cells.at(l + 2) : QString();
+            if (onlyMissing) {
+                // Only a translation the database lacks, or has empty, is written.
+                QString present;
+                bool found = false;
+                if (translated.isEmpty())
+                    continue;
+                if (!dm.FindTranslation(cells.at(0), languages.at(l), cells.at(1), &present, &found)) {
+                    *error = QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(dm.LastError());
+                    return false;
+                }
+                if (found && !present.isEmpty())
+                    continue;
+            }
             if (!dm.UpsertTranslation(cells.at(0), languages.at(l), cells.at(1), translated)) {
                 *error = QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(dm.LastError());
                 return false;

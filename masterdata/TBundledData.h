@@ -39,8 +39,25 @@ public:
     // stops the load with the file and line number.
     static bool LoadHalls(TdmMain &dm, const QString &path, QString *error);
 
+    // The language list and translations built into the program: the same
+    // files the build writes into the home's database.
+    static QString BuiltInLanguages();
+    static QString BuiltInTranslations();
+    // Gives a database the built-in languages and translations it lacks, so
+    // a database made anew translates as the bundled one does: a text with
+    // no translation (or an empty one) gets the built-in translation, one
+    // the user entered stays. One transaction; false with the reason.
+    static bool AddMissingTexts(TdmMain &dm, QString *error);
+    // AddMissingTexts for a database without a single translation (one just
+    // made, or made by a program that wrote none); others are left alone.
+    static bool GiveTextsToBareDatabase(TdmMain &dm, QString *error);
+
     // Writes "parquetix.db" and its empty pristine copy "Original/parquetix.db"
     // into the folder, each replacing the old file only once it is complete.
     static bool Write(const QString &datastoreFolder, const TSources &sources, const QDate &today,
                       TCounts *counts, QString *error);
+
+private:
+    static bool loadTranslations(TdmMain &dm, const QString &path, bool onlyMissing, int *count,
+                                 QString *error);
 };

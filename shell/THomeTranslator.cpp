@@ -1,5 +1,6 @@
 #include "THomeTranslator.h"
 
+#include "masterdata/TBundledData.h"
 #include "masterdata/TTranslator.h"
 
 #include <QFileInfo>
@@ -8,10 +9,13 @@ THomeTranslator::THomeTranslator(const QString &home, bool createMissing) : m_dm
 {
     if (!createMissing && !QFileInfo::exists(m_dm.DatabasePath()))
         m_openError = QStringLiteral("%1 does not exist").arg(m_dm.DatabasePath());
-    else if (m_dm.OpenAll())
-        m_translator = std::make_unique<TTranslator>(m_dm, m_language);
-    else
+    else if (!m_dm.OpenAll())
         m_openError = m_dm.LastError();
+    // A database made anew translates as the bundled one does.
+    else if (!TBundledData::GiveTextsToBareDatabase(m_dm, &m_openError))
+        m_dm.CloseAll();
+    else
+        m_translator = std::make_unique<TTranslator>(m_dm, m_language);
 }
 
 THomeTranslator::~THomeTranslator() = default;

@@ -305,12 +305,13 @@ void TqrULEBTeamResults::header(TLayout &layout) const
 
 QString TqrULEBTeamResults::RefereesText(const TGame &game, const QString &caption)
 {
-    QString text = caption;
-    const QString referees[] = {game.Referee1, game.Referee2, game.Referee3};
-    for (int i = 0; i < 3; ++i)
-        if (!referees[i].trimmed().isEmpty())
-            text += (i == 0 ? QString() : QStringLiteral(", ")) + referees[i];
-    return text;
+    QStringList names;
+    for (const QString &referee : {game.Referee1, game.Referee2, game.Referee3})
+        if (!referee.trimmed().isEmpty())
+            names << referee.trimmed();
+    // The caption and the first name are apart however the caption was translated.
+    return names.isEmpty() ? caption
+                           : caption.trimmed() + QLatin1Char(' ') + names.join(QStringLiteral(", "));
 }
 
 QList<TReportCell> TqrULEBTeamResults::GameFactsCells(const TGame &game, double x, double y,
@@ -646,8 +647,12 @@ void TqrULEBTeamResults::totalLine(TLayout &layout, const TTeamSide &side) const
         const double label = 15;
         total.Place.setWidth(label);
         line.Cells.append(total);
-        line.Cells.append(Text(QStringLiteral("lblEdzo"), side.Home ? m_game.HomeCoach : m_game.AwayCoach,
-                               place.x() + label, y, place.width() - label, h, Align::Left, false));
+        // Named as the coach, so the name is not read as the team's total.
+        const QString coach = side.Home ? m_game.HomeCoach : m_game.AwayCoach;
+        line.Cells.append(Text(
+            QStringLiteral("lblEdzo"),
+            coach.trimmed().isEmpty() ? QString() : tr(QStringLiteral("Coach:")) + QLatin1Char(' ') + coach,
+            place.x() + label, y, place.width() - label, h, Align::Left, false));
     } else {
         line.Cells.append(total);
     }

@@ -149,7 +149,8 @@ void AddGameHeader(TChartLayout &layout, const TGame &game, ITranslator &transla
     for (const QString &r : {game.Referee1, game.Referee2, game.Referee3})
         if (!r.trimmed().isEmpty())
             names.append(r);
-    referees += names.join(QStringLiteral(", "));
+    if (!names.isEmpty())
+        referees = referees.trimmed() + QLatin1Char(' ') + names.join(QStringLiteral(", "));
     layout.Line(band, 4).Cells.append(
         Text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
     if (!withFacts) {

@@ -1,5 +1,7 @@
 #include "TSheetTemplate.h"
 
+#include "model/Services.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -223,4 +225,14 @@ bool TSheetTemplate::Parse(const QByteArray &text, const QString &fileName, TSpr
     }
     sheet = std::move(result);
     return true;
+}
+
+void TSheetTemplate::Translate(TSpreadsheet &sheet, ITranslator &translator)
+{
+    const QString type = QStringLiteral("PRINT");
+    if (!sheet.SheetName.isEmpty())
+        sheet.SheetName = translator.Translate(sheet.SheetName, type);
+    for (const auto &[place, cell] : sheet.Cells())
+        if (cell.Kind == TSheetCell::TKind::Text && !cell.Text.trimmed().isEmpty())
+            sheet.SetText(place.first, place.second, translator.Translate(cell.Text, type));
 }

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class ITranslator;
+
 // The text templates of the spreadsheet exports ("Template/parquetix.xlt",
 // "fiba.xlt", "parquetix_player_report.xlt"): one statement per line, UTF-8.
 //
@@ -27,5 +29,8 @@ public:
     // that cannot be understood gives false and "FILE:LINE: what" in error;
     // the sheet is then left as it was.
     static bool Load(const QString &file, TSpreadsheet &sheet, QString *error);
+    // The template's texts and sheet name in the edition's language ("PRINT"
+    // texts): a heading the user wrote in his own language has no entry and stays.
+    static void Translate(TSpreadsheet &sheet, ITranslator &translator);
     static bool Parse(const QByteArray &text, const QString &fileName, TSpreadsheet &sheet, QString *error);
 };

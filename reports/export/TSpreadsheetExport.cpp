@@ -223,6 +223,7 @@ bool TSpreadsheetExport::Run(TKind kind, const TGame &game, ITranslator &transla
     TSpreadsheet sheet;
     if (!TSheetTemplate::Load(QDir(templateFolder).filePath(TemplateName(kind)), sheet, error))
         return false;
+    TSheetTemplate::Translate(sheet, translator);
     const bool built =
         kind == TKind::Excel ? BuildExcel(game, translator, sheet, error) : BuildFiba(game, sheet, error);
     return built && TXlsxWriter::Write(sheet, file, error);

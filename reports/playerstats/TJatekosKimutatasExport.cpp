@@ -39,11 +39,14 @@ void TJatekosKimutatasExport::Build(const QList<TJatekosKimutatasLogic::TRow> &r
 }
 
 bool TJatekosKimutatasExport::Run(const QList<TJatekosKimutatasLogic::TRow> &rows,
-                                  const QString &templateFolder, const QString &file, QString *error)
+                                  const QString &templateFolder, const QString &file, QString *error,
+                                  ITranslator *translator)
 {
     TSpreadsheet sheet;
     if (!TSheetTemplate::Load(QDir(templateFolder).filePath(TemplateName()), sheet, error))
         return false;
+    if (translator)
+        TSheetTemplate::Translate(sheet, *translator);
     Build(rows, sheet);
     return TXlsxWriter::Write(sheet, file, error);
 }

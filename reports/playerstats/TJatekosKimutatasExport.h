@@ -4,6 +4,8 @@
 
 #include "reports/export/TSpreadsheet.h"
 
+class ITranslator;
+
 // The spreadsheet export of the accumulated player records: one row per
 // record from row 5 in the template "parquetix_player_report.xlt".
 class TJatekosKimutatasExport
@@ -12,6 +14,7 @@ public:
     static QString TemplateName() { return QStringLiteral("parquetix_player_report.xlt"); }
     static void Build(const QList<TJatekosKimutatasLogic::TRow> &rows, TSpreadsheet &sheet);
     // Reads the template, builds and writes the workbook, or writes nothing.
+    // With a translator the template's headings are in its language.
     static bool Run(const QList<TJatekosKimutatasLogic::TRow> &rows, const QString &templateFolder,
-                    const QString &file, QString *error);
+                    const QString &file, QString *error, ITranslator *translator = nullptr);
 };

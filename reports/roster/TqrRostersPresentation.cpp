@@ -183,10 +183,11 @@ void TqrRostersPresentation::team(TLayout &layout, bool home) const
     const QString coachNote = entries.last().Record->Note;
     TReportLine &closing = layout.Line(closingBand, lines(coachNote, false) * LineHeight + 3);
     const double y = layout.LineTop + 1;
-    closing.Cells.append(caption(QStringLiteral("lblEdzoCaption"), QStringLiteral("Coach:"), 0, y, 10,
+    // The caption's column is wide enough for "Coach:" in bold, so the name never touches it.
+    closing.Cells.append(caption(QStringLiteral("lblEdzoCaption"), QStringLiteral("Coach:"), 0, y, 15,
                                  LineHeight, Align::Left, true));
     closing.Cells.append(text(home ? QStringLiteral("lblHazaiEdzo") : QStringLiteral("lblVendegEdzo"),
-                              home ? m_game.HomeCoach : m_game.AwayCoach, 10, y, 62, LineHeight, Align::Left,
+                              home ? m_game.HomeCoach : m_game.AwayCoach, 16, y, 56, LineHeight, Align::Left,
                               true));
     noteCells(closing, home ? QStringLiteral("qlNoteEdzo1") : QStringLiteral("qlNoteEdzo2"), coachNote, y,
               false);

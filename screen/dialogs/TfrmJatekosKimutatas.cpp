@@ -163,7 +163,8 @@ void TfrmJatekosKimutatas::run(bool excel)
         if (!file.isEmpty()) {
             if (QFileInfo(file).suffix().isEmpty())
                 file += QStringLiteral(".xlsx");
-            if (!TJatekosKimutatasExport::Run(m_logic.Rows(), m_templateFolder, file, &error)) {
+            if (!TJatekosKimutatasExport::Run(m_logic.Rows(), m_templateFolder, file, &error,
+                                              &m_translator)) {
                 if (ShowError)
                     ShowError(error);
                 enable(true);

@@ -217,8 +217,12 @@ void TfrmParquetixMain::showProperties()
     QString error;
     if (!TSettingsFile(app.IniPath, app.DatastoreFolder).SaveDialogKeys(app.Settings(), &error))
         m_prompter->ShowError(error);
+    // The connection state is shown again in the new language.
+    const bool connected = m_connection->text() == m_session->Messages().MsgConnected;
     m_session->ApplyLanguage();
     retranslate();
+    m_connection->setText(connected ? m_session->Messages().MsgConnected
+                                    : m_session->Messages().MsgNotConnected);
 }
 
 void TfrmParquetixMain::buildMenu()

@@ -283,3 +283,36 @@ TEST(BundledData, AMissingSourceFileIsReportedAndNothingIsReplaced)
                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
                     .isEmpty());
 }
+
+// A database made anew (db init, a home without one) translates as the
+// shipped one: the built-in texts fill what it lacks and keep the user's own.
+TEST(BundledData, ADatabaseMadeAnewGetsTheBuiltInTranslations)
+{
+    TestHome home;
+    TdmMain dm(TdmMain::DatabaseFile(home.path()));
+    ASSERT_TRUE(dm.OpenAll());
+    // A text the program met before it had translations, and one the user translated.
+    ASSERT_TRUE(dm.UpsertTranslation(s("FORM"), s("ENG"), s("labdaszerzés"), QString()));
+    QString error;
+    ASSERT_TRUE(TBundledData::GiveTextsToBareDatabase(dm, &error)) << error.toStdString();
+    QString translated;
+    bool found = false;
+    ASSERT_TRUE(dm.FindTranslation(s("FORM"), s("ENG"), s("labdaszerzés"), &translated, &found));
+    EXPECT_EQ(translated, s("steal"));
+    ASSERT_TRUE(dm.FindTranslation(s("FORM"), s("HUN"), s("Not connected!"), &translated, &found));
+    EXPECT_EQ(translated, s("Nincs kapcsolat!"));
+    EXPECT_EQ(dm.LoadLanguages().size(), 5);
+
+    ASSERT_TRUE(dm.UpsertTranslation(s("FORM"), s("ENG"), s("labdaszerzés"), s("ball stolen")));
+    ASSERT_TRUE(dm.UpsertTranslation(s("FORM"), s("ENG"), s("sikeres távoli"), QString()));
+    // A database with translations of its own is left as it is ...
+    ASSERT_TRUE(TBundledData::GiveTextsToBareDatabase(dm, &error)) << error.toStdString();
+    dm.FindTranslation(s("FORM"), s("ENG"), s("sikeres távoli"), &translated, &found);
+    EXPECT_TRUE(translated.isEmpty());
+    // ... and filling what it lacks never overwrites the user's own.
+    ASSERT_TRUE(TBundledData::AddMissingTexts(dm, &error)) << error.toStdString();
+    dm.FindTranslation(s("FORM"), s("ENG"), s("sikeres távoli"), &translated, &found);
+    EXPECT_EQ(translated, s("3-point shot made"));
+    dm.FindTranslation(s("FORM"), s("ENG"), s("labdaszerzés"), &translated, &found);
+    EXPECT_EQ(translated, s("ball stolen"));
+}
