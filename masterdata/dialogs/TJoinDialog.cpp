@@ -52,6 +52,8 @@ void TJoinDialog::finish(const Captions &captions)
     buttons->addStretch(1);
     auto *close = new QPushButton(QString::fromUtf8("Kilépés"), this);
     close->setObjectName(QStringLiteral("btnClose"));
+    // Enter in a list moves its entry; it must not close the dialog as well.
+    close->setAutoDefault(false);
     buttons->addWidget(close);
     m_right->addLayout(buttons);
 

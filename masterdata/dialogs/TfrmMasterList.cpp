@@ -91,6 +91,9 @@ TfrmMasterList::TfrmMasterList(const TDialogContext &context, TMasterKind kind, 
     buttons->addStretch(1);
     buttons->addWidget(close);
     right->addLayout(buttons);
+    // The keys that move through the rows work whichever button has the focus.
+    for (QPushButton *button : {add, modify, remove, close})
+        button->installEventFilter(this);
     connect(add, &QPushButton::clicked, this, &TfrmMasterList::New);
     connect(modify, &QPushButton::clicked, this, &TfrmMasterList::Modify);
     connect(remove, &QPushButton::clicked, this, &TfrmMasterList::Delete);
@@ -143,6 +146,20 @@ void TfrmMasterList::SelectRow(int row)
 
 bool TfrmMasterList::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton *>(watched)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Delete:
+            keyPressEvent(key);
+            return true;
+        default:
+            break;
+        }
+    }
     for (int p = 0; p < m_panels.size(); ++p) {
         if (watched != m_panels.at(p).frame)
             continue;

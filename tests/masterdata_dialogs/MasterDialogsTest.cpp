@@ -338,6 +338,7 @@ TEST_F(MasterDialogs, JoiningActsOnTheCurrentEntryHoweverItWasChosen)
     };
 
     TfrmNewLigaCsapatJatekos join(context);
+    join.show();
     QListWidget *teamList = child<QListWidget>(&join, "lbCsapatok");
     QListWidget *available = child<QListWidget>(&join, "lbElerhetoJatekosok");
     QListWidget *members = child<QListWidget>(&join, "lbCsapatJatekosok");
@@ -385,6 +386,7 @@ TEST_F(MasterDialogs, JoiningActsOnTheCurrentEntryHoweverItWasChosen)
     QTest::keyClick(members, Qt::Key_Down);
     QTest::keyClick(members, Qt::Key_Return);
     EXPECT_EQ(roster(teams.at(0)), QStringList{QStringLiteral("TÓTH Ede")});
+    EXPECT_TRUE(join.isVisible()); // Enter moved the entry, it did not close the dialog
 
     ASSERT_TRUE(dm.Query(QStringLiteral("delete from \"LeagueTeam\""), {}));
     TfrmNewLigaCsapat fresh(context);
@@ -411,8 +413,10 @@ TEST_F(MasterDialogs, ListsDeleteOnlyRowsNothingRefersToAndEditsRefuseWhatIsNoDa
     EXPECT_EQ(dm.RowCount(QStringLiteral("League")), 1);
 
     TfrmNewPlayer players(context);
-    QTest::keyClick(&players, Qt::Key_Down);
-    QTest::keyClick(&players, Qt::Key_Delete);
+    // The keys reach the rows while a button has the focus, as when the list opens.
+    QPushButton *focused = child<QPushButton>(&players, "btnNew");
+    QTest::keyClick(focused, Qt::Key_Down);
+    QTest::keyClick(focused, Qt::Key_Delete);
     EXPECT_EQ(prompter.errors.size(), 1);
     ASSERT_EQ(players.Rows().Count(), 1);
     EXPECT_EQ(players.Rows().Cells(0).first(), QStringLiteral("KISS Péter"));
