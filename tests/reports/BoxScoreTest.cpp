@@ -329,10 +329,11 @@ TEST_F(BoxScore, HeaderLines)
     {
         const char *R1, *R2, *R3, *Line;
     };
-    const Case cases[] = {{"Kiss", "Nagy", "Szabo", "Referees:Kiss, Nagy, Szabo"},
-                          {"", "Nagy", "", "Referees:, Nagy"},
-                          {"  ", "", "Szabo", "Referees:, Szabo"},
-                          {"Kiss", "", "", "Referees:Kiss"},
+    // The caption and the names keep a space; a referee left out leaves no comma.
+    const Case cases[] = {{"Kiss", "Nagy", "Szabo", "Referees: Kiss, Nagy, Szabo"},
+                          {"", "Nagy", "", "Referees: Nagy"},
+                          {"  ", "", "Szabo", "Referees: Szabo"},
+                          {"Kiss", "", "", "Referees: Kiss"},
                           {"", "", "", "Referees:"}};
     for (const Case &c : cases) {
         game.Referee1 = QLatin1String(c.R1);

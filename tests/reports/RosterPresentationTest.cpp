@@ -148,7 +148,7 @@ TEST_F(RosterPresentation, HeaderFollowsTheBoxScoreWithoutScores)
     const TReportDocument doc =
         TqrRostersPresentation(game, logic.Entries(true), logic.Entries(false), translator).Build();
     EXPECT_EQ(named(doc, QStringLiteral("lblTitle")), "Rosters presentation");
-    EXPECT_EQ(named(doc, QStringLiteral("lblMerkozesBirok")), "Referees:Ref One, Ref Three");
+    EXPECT_EQ(named(doc, QStringLiteral("lblMerkozesBirok")), "Referees: Ref One, Ref Three");
     EXPECT_EQ(named(doc, QStringLiteral("lblSpectators")), "250");
     EXPECT_EQ(named(doc, QStringLiteral("lblPlayed")), "");
     EXPECT_EQ(named(doc, QStringLiteral("lblMegjegyzes")), "");
