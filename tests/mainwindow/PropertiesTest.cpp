@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -274,6 +275,9 @@ TEST_F(Properties, MainWindowFollowsANewLanguageAtOnce)
                                          QStringLiteral("File"), QStringLiteral("File (en)")));
         ASSERT_TRUE(dm.UpsertTranslation(QStringLiteral("MENU"), QStringLiteral("HUN"),
                                          QStringLiteral("File"), QString::fromUtf8("Fájl")));
+        ASSERT_TRUE(dm.UpsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"),
+                                         QStringLiteral("Not connected!"),
+                                         QStringLiteral("Nincs kapcsolat!")));
     }
     // Offline: the version check at start stays out of the test.
     struct : IConnectionProbe
@@ -293,6 +297,10 @@ TEST_F(Properties, MainWindowFollowsANewLanguageAtOnce)
     });
     window.Run(TMainCommand::Properties);
     EXPECT_EQ(window.menuBar()->actions().value(0)->text(), QString::fromUtf8("Fájl"));
+    // The connection state is said in the new language too.
+    const QLabel *connection = window.findChild<QLabel *>(QStringLiteral("pnlConnection"));
+    ASSERT_NE(connection, nullptr);
+    EXPECT_EQ(connection->text(), QStringLiteral("Nincs kapcsolat!"));
     TSettings reread;
     ASSERT_TRUE(TSettingsFile(ini(), keys()).Load(reread));
     EXPECT_EQ(reread.Language(), QStringLiteral("HUN"));
