@@ -37,8 +37,7 @@ QList<TKeyHelp::TLine> alwaysLines()
             wordLine("Space", "Substitutions dialog"),
             wordLine("Delete", "Set the game time"),
             wordLine("Right click", "On the court: missed shot; on a history line: change its event"),
-            wordLine("Right click", "On a history's delete button: delete its last line; on an empty bench "
-                                    "row: add a player")};
+            wordLine("Right click", "Delete button: the last line goes; empty bench row: add a player")};
 }
 
 // An event key is named as the history names its event.
