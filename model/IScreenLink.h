@@ -56,6 +56,8 @@ public:
             *error = QStringLiteral("this screen keeps no history");
         return false;
     }
+    // An event's history line shows its new caption (a type was chosen for it).
+    virtual void SetHistoryCaption(int, int, const QString &) {}
     // The team's filter changed: show the side's history through it.
     virtual void ApplyHistoryFilter(int) {}
 };

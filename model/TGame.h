@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EventKinds.h"
 #include "Services.h"
 #include "TEventList.h"
 #include "TGameStatistics.h"
@@ -86,6 +87,9 @@ public:
     {
         return &team == m_home.get() ? static_cast<TTeam &>(*m_away) : *m_home;
     }
+
+    // Nothing but the first clock step is recorded before the clock has started.
+    bool AcceptsEvent(int kind) const { return Clock != 0 || kind == Kind::ClockStep; }
 
     // Events are owned by the game for its whole life.
     TGameEvent *NewEvent(int id, int kind, int detail, int side);

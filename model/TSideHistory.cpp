@@ -69,6 +69,18 @@ int TSideHistory::DeleteSelected(TGame &game)
     return id;
 }
 
+bool TSideHistory::SetCaption(int id, const QString &caption)
+{
+    for (Entry &e : m_entries) {
+        if (e.Event.Id != id)
+            continue;
+        e.Event.Text = caption;
+        e.Text = LineText(e.Number, caption);
+        return true;
+    }
+    return false;
+}
+
 bool TSideHistory::Change(TGame &game, int id, const TEventChange &change, QString *error)
 {
     for (Entry &e : m_entries) {

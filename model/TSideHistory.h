@@ -40,6 +40,9 @@ public:
     // Deletes the selected entry's event from the game; the deleted ID, or
     // -1 when nothing is selected or the event stays.
     int DeleteSelected(TGame &game);
+    // A new caption for an entry's event, under the same number; false when
+    // no entry holds that event.
+    bool SetCaption(int id, const QString &caption);
     // Changes the event of an entry; its text gets the new caption under the
     // same number. False on a refusal, with the reason in `error`.
     bool Change(TGame &game, int id, const TEventChange &change, QString *error = nullptr);

@@ -1,10 +1,14 @@
 #include "TTeam.h"
 
 #include "EventKinds.h"
+#include "EventNames.h"
 #include "IScreenLink.h"
 #include "RecordBuffer.h"
 #include "TGame.h"
 #include "model/messages/LiveMessages.h"
+
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 bool isScrollKind(int kind)
@@ -77,31 +81,15 @@ static QString kindText(int kind, int shotKind)
     QString t;
     switch (kind) {
     case Kind::DefensiveRebound:
-        t = QStringLiteral("védőlepattanó");
-        break;
     case Kind::Steal:
-        t = QStringLiteral("labdaszerzés");
-        break;
     case Kind::FoulDrawn:
-        t = QStringLiteral("kiharcolt személyi");
-        break;
     case Kind::Assist:
-        t = QStringLiteral("gólpassz");
-        break;
     case Kind::BlockReceived:
-        t = QStringLiteral("hiba");
-        break;
     case Kind::OffensiveRebound:
-        t = QStringLiteral("támadólepattanó");
-        break;
     case Kind::Turnover:
-        t = QStringLiteral("eladott labda");
-        break;
     case Kind::PersonalFoul:
-        t = QStringLiteral("személyi hiba");
-        break;
     case Kind::Block:
-        t = QStringLiteral("blokkolt dobás");
+        t = QString::fromUtf8(EventNames::Find(kind)->History);
         break;
     case Kind::TechnicalFoul:
         t = QStringLiteral("technikai hiba");
@@ -404,7 +392,7 @@ void TTeam::HideAdditionalTypes()
 void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QString &webIdIn,
                         const QString &webIdOut, const QString &teamWebId)
 {
-    if (m_game.Clock == 0 && kind != Kind::ClockStep)
+    if (!m_game.AcceptsEvent(kind))
         return;
 
     IScreenLink &screen = m_game.Screen();
@@ -609,21 +597,41 @@ void TTeam::Substitute()
 
 void TTeam::SetEventType(int typeId)
 {
-    if (LastTypedEvent >= 0) {
-        if (TGameEvent *event = m_game.AllEvents.Find(LastTypedEvent)) {
-            const QString placeholder = QStringLiteral("&tipus=0");
-            const qsizetype at = event->Message.indexOf(placeholder);
-            if (at >= 0) {
-                QString message = event->Message;
-                message.replace(at, placeholder.size(), QStringLiteral("&tipus=") + QString::number(typeId));
-                event->SetMessage(message);
-                m_game.QueueForResend(event);
-                // The choice completes a saved event: kept at once, as an event is.
-                m_game.SaveGame();
-            }
+    TGameEvent *event = LastTypedEvent >= 0 ? m_game.AllEvents.Find(LastTypedEvent) : nullptr;
+    // The first type of the message: the placeholder 0, or the type chosen
+    // before while the list is still open (a second choice corrects the first).
+    static const QRegularExpression typeField(QStringLiteral("&tipus=\\d+"));
+    const QRegularExpressionMatch field = event ? typeField.match(event->Message) : QRegularExpressionMatch();
+    const TRefList &types =
+        event && event->Kind == Kind::PersonalFoul ? m_game.FoulTypes : m_game.TurnoverTypes;
+    const auto chosen =
+        std::find_if(types.begin(), types.end(), [typeId](const TRefItem &t) { return t.Id == typeId; });
+    if (!field.hasMatch()) {
+        LastTypedEvent = -1;
+        return;
+    }
+    QString message = event->Message;
+    message.replace(field.capturedStart(), field.capturedLength(),
+                    QStringLiteral("&tipus=") + QString::number(typeId));
+    event->SetMessage(message);
+    // The history line names the type; a new choice replaces the old name.
+    QString caption = event->Text;
+    for (const TRefItem &t : types) {
+        const QString named = QStringLiteral(" (") + tr(t.Name) + QLatin1Char(')');
+        if (caption.endsWith(named)) {
+            caption.chop(named.size());
+            break;
         }
     }
-    LastTypedEvent = -1;
+    // A type the lists do not hold (a script's number) is sent unnamed.
+    event->Text = chosen == types.end()
+                      ? caption
+                      : caption + QStringLiteral(" (") + tr(chosen->Name) + QLatin1Char(')');
+    m_game.Screen().SetHistoryCaption(SideNumber, event->Id, event->Text);
+    m_panel.MarkAdditionalType(m_game.Screen(), typeId);
+    m_game.QueueForResend(event);
+    // The choice completes a saved event: kept at once, as an event is.
+    m_game.SaveGame();
 }
 
 // ---------------------------------------------------------------- timeouts

@@ -7,6 +7,8 @@
 namespace {
 constexpr TColor Red = 0xffff0000;
 constexpr TColor Black = 0xff000000;
+constexpr TColor White = 0xffffffff;
+constexpr TColor Chosen = 0xffffb000;
 } // namespace
 
 QString TTeamPanel::Prefix() const
@@ -66,7 +68,7 @@ void TTeamPanel::FillDefense(IScreenLink &screen) const
     const QString label = QStringLiteral("lbl%1DefenseMode").arg(SideWord());
     const int index = m_team.DefenseModeIndex;
     if (index >= 0 && index < m_team.DefenseModes.size())
-        screen.SetItemText(label, m_team.DefenseModes[index].Name);
+        screen.SetItemText(label, m_game.Translate(m_team.DefenseModes[index].Name));
     else
         screen.SetItemText(label, QString());
 }
@@ -93,10 +95,23 @@ void TTeamPanel::ShowAdditionalTypes(IScreenLink &screen, const TRefList &types)
 {
     for (int i = 0; i < types.size() && i < 6; ++i) {
         const QString label = QStringLiteral("lbl%1AdditionalType%2").arg(SideWord()).arg(i + 1);
-        screen.SetItemText(label, types[i].Name);
+        // The names come from the reference file, in English.
+        screen.SetItemText(label, m_game.Translate(types[i].Name));
         screen.SetItemTag(label, types[i].Id);
+        screen.SetItemColor(label, White);
+        screen.SetItemBold(label, false);
         screen.SetItemVisible(label, true);
         screen.SetItemVisible(QStringLiteral("img%1AdditionalType%2").arg(SideWord()).arg(i + 1), true);
+    }
+}
+
+void TTeamPanel::MarkAdditionalType(IScreenLink &screen, int typeId) const
+{
+    for (int i = 1; i <= 6; ++i) {
+        const QString label = QStringLiteral("lbl%1AdditionalType%2").arg(SideWord()).arg(i);
+        const bool chosen = screen.ItemVisible(label) && screen.ItemTag(label) == typeId;
+        screen.SetItemColor(label, chosen ? Chosen : White);
+        screen.SetItemBold(label, chosen);
     }
 }
 

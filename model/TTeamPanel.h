@@ -29,6 +29,8 @@ public:
     void ShowSecondChance(IScreenLink &screen) const;
     void ShowAdditionalTypes(IScreenLink &screen, const TRefList &types) const;
     void HideAdditionalTypes(IScreenLink &screen) const;
+    // The chosen type's entry stands out until the list closes.
+    void MarkAdditionalType(IScreenLink &screen, int typeId) const;
 
     // The index in the court (bench) list of the player a panel row shows, -1 for an empty row.
     int CourtIndexAt(int row, IScreenLink &screen) const;

@@ -3,6 +3,7 @@
 #include "reports/charts/TChartPage.h"
 
 #include "model/EventKinds.h"
+#include "model/EventNames.h"
 #include "model/Services.h"
 #include "model/TGame.h"
 
@@ -18,25 +19,9 @@ constexpr double MiddleWidth = 28;
 // The Hungarian key of each printed kind.
 const char *word(int kind)
 {
+    if (const TEventName *name = EventNames::Find(kind))
+        return name->PlayByPlay;
     switch (kind) {
-    case 1001:
-        return "védőlepattanó";
-    case 1002:
-        return "labdaszerzés";
-    case 1003:
-        return "kiharcolt személyi";
-    case 1004:
-        return "assist";
-    case 1005:
-        return "hiba";
-    case 1006:
-        return "támadólepattanó";
-    case 1007:
-        return "eladott labda";
-    case 1008:
-        return "személyi hiba";
-    case 1009:
-        return "blokkolt dobás";
     case 1012:
         return "made";
     case 1013:

@@ -6,6 +6,13 @@
 
 #include "model/TGame.h"
 #include "screen/court/TCourtScreen.h"
+#include "screen/text/TFormTranslator.h"
+
+void TLineupDialogs::translate(QDialog &dialog)
+{
+    if (ITranslator *translator = m_screen.Game().Services().Translator)
+        TFormTranslator(*translator).TranslateForm(&dialog);
+}
 
 bool TLineupDialogs::run(QDialog &dialog)
 {
@@ -17,12 +24,14 @@ bool TLineupDialogs::run(QDialog &dialog)
 bool TLineupDialogs::RunSubstitutions(TSubstitutionsLogic &logic)
 {
     TfrmSubstitutions dialog(logic, m_parent);
+    translate(dialog);
     return run(dialog);
 }
 
 bool TLineupDialogs::RunSetTime(TSetTimeLogic &logic)
 {
     TfrmSetTime dialog(logic, m_parent);
+    translate(dialog);
     return run(dialog);
 }
 

@@ -23,6 +23,7 @@ public:
 
 private:
     bool run(QDialog &dialog);
+    void translate(QDialog &dialog);
 
     TCourtScreen &m_screen;
     QWidget *m_parent;

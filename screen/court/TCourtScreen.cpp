@@ -21,6 +21,12 @@
 
 namespace {
 
+bool isScrollOrDelete(int kind)
+{
+    return kind == Kind::HistoryLineUp || kind == Kind::HistoryLineDown || kind == Kind::HistoryPageUp ||
+           kind == Kind::HistoryPageDown || kind == Kind::DeleteEvent;
+}
+
 const QString EndOfPeriodQuestion = QStringLiteral("A negyednek tényleg vége?");
 const QString UnsentQuestion =
     QStringLiteral("Az mérkozes esemenyeinek elkuldese meg nem fejezodott be. Bezarja a alkalmazast?!");
@@ -50,6 +56,8 @@ TCourtScreen::TCourtScreen(TGame &game, QObject *parent)
     TScreenLayout::Build(m_items);
     m_pointerSilence.setSingleShot(true);
     connect(&m_pointerSilence, &QTimer::timeout, this, &TCourtScreen::PointerSilenceCheck);
+    m_noticeTimer.setSingleShot(true);
+    connect(&m_noticeTimer, &QTimer::timeout, this, &TCourtScreen::HideNotice);
 }
 
 TCourtScreen::~TCourtScreen() = default;
@@ -86,9 +94,9 @@ void TCourtScreen::HomeRelease(QPoint p, Button button)
     m_input->HomeRelease(p, button);
 }
 
-void TCourtScreen::KeyPress(int key)
+void TCourtScreen::KeyPress(int key, bool shift)
 {
-    m_input->KeyPress(key);
+    m_input->KeyPress(key, shift);
 }
 
 void TCourtScreen::KeyRelease(int key, bool shift)
@@ -309,9 +317,12 @@ void TCourtScreen::HistoryCommand(int side, int kind)
     case Kind::HistoryPageDown:
         history.PageDown();
         break;
-    case Kind::DeleteEvent:
-        history.DeleteSelected(m_game);
+    case Kind::DeleteEvent: {
+        const int id = history.SelectedId();
+        if (history.DeleteSelected(m_game))
+            forgetMarkers(id);
         break;
+    }
     default:
         return;
     }
@@ -355,8 +366,18 @@ bool TCourtScreen::ChangeHistoryEvent(int side, int id, const TEventChange &chan
     if (side != 1 && side != 2)
         return false;
     const bool done = History(side).Change(m_game, id, change, error);
+    if (done)
+        forgetMarkers(id);
     Touch();
     return done;
+}
+
+void TCourtScreen::SetHistoryCaption(int side, int id, const QString &caption)
+{
+    if (side != 1 && side != 2)
+        return;
+    History(side).SetCaption(id, caption);
+    Touch();
 }
 
 void TCourtScreen::ApplyHistoryFilter(int side)
@@ -468,7 +489,55 @@ void TCourtScreen::SetEventsLocked(bool lock)
 
 void TCourtScreen::Record(int side, int kind, int detail, int x, int y)
 {
-    team(side).RecordEvent(side, kind, detail, x, y);
+    if (Accepts(side, kind))
+        team(side).RecordEvent(side, kind, detail, x, y);
+}
+
+bool TCourtScreen::Accepts(int side, int kind)
+{
+    if (!m_game.AcceptsEvent(kind)) {
+        ShowNotice(NotStartedText());
+        return false;
+    }
+    const TTeam &t = team(side);
+    const bool needsActor = (kind >= Kind::DefensiveRebound && kind <= Kind::Block) ||
+                            kind == Kind::TechnicalFoul || kind == Kind::IndirectSteal;
+    if (needsActor && !t.TeamEventMode && !t.ActivePlayer()) {
+        ShowNotice(NoActorText());
+        return false;
+    }
+    if ((kind == Kind::ShotMade || kind == Kind::ShotMissed) && !t.ActivePlayer()) {
+        ShowNotice(ShotNeedsPlayerText());
+        return false;
+    }
+    if (kind != Kind::ClockStep && !isScrollOrDelete(kind))
+        HideNotice();
+    return true;
+}
+
+void TCourtScreen::ShowNotice(const QString &text)
+{
+    SetItemText(QStringLiteral("lblNotice"), tr(text));
+    SetItemVisible(QStringLiteral("lblNotice"), true);
+    m_noticeTimer.start(NoticeSeconds * 1000);
+}
+
+void TCourtScreen::HideNotice()
+{
+    m_noticeTimer.stop();
+    if (ItemVisible(QStringLiteral("lblNotice")))
+        SetItemVisible(QStringLiteral("lblNotice"), false);
+}
+
+QString TCourtScreen::Notice() const
+{
+    return ItemVisible(QStringLiteral("lblNotice")) ? ItemText(QStringLiteral("lblNotice")) : QString();
+}
+
+int TCourtScreen::lastRecordedId() const
+{
+    const int count = m_game.RecordedEvents.Count();
+    return count > 0 ? m_game.RecordedEvents.At(count - 1)->Id : -1;
 }
 
 void TCourtScreen::ShowStatus(const QString &text)
@@ -513,7 +582,8 @@ void TCourtScreen::ShowKeyHelp()
     help.Text = tr(TKeyHelp::Title());
     help.Lines.clear();
     for (const TKeyHelp::TLine &line : TKeyHelp::Lines(mode))
-        help.Lines.append(line.Keys + QLatin1Char('\t') + tr(line.Text) + line.Suffix);
+        help.Lines.append((line.KeysAreWords ? tr(line.Keys) : line.Keys) + QLatin1Char('\t') +
+                          tr(line.Text) + line.Suffix);
     SetItemVisible(help.Name, true);
 }
 
@@ -562,11 +632,25 @@ void TCourtScreen::SetCourtOrientation(bool horizontal)
 
 void TCourtScreen::hideMarker(int side, bool made)
 {
+    m_markerEvent[side - 1][made ? 0 : 1] = -1;
     SetItemVisible(markerName(side, made), false);
 }
 
-void TCourtScreen::placeMarker(int side, bool made, QPoint p)
+void TCourtScreen::forgetMarkers(int eventId)
 {
+    if (eventId < 0)
+        return;
+    for (int side = 1; side <= 2; ++side) {
+        for (const bool made : {true, false}) {
+            if (m_markerEvent[side - 1][made ? 0 : 1] == eventId)
+                hideMarker(side, made);
+        }
+    }
+}
+
+void TCourtScreen::placeMarker(int side, bool made, QPoint p, int eventId)
+{
+    m_markerEvent[side - 1][made ? 0 : 1] = eventId;
     const QPoint c = TCourtFrame::ClampMarker(CourtHorizontal, p);
     const QString name = markerName(side, made);
     TScreenItem &marker = m_items.Get(name);
@@ -582,42 +666,47 @@ void TCourtScreen::ShotOnCourt(int side, bool made, QPoint p)
     SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
     if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || Locked())
         return;
-    if (!team(side).ActivePlayer()) {
+    if (!team(side).ActivePlayer())
         hideMarker(side, made);
-        return;
-    }
-    recordShotAt(side, made, p);
+    if (Accepts(side, made ? Kind::ShotMade : Kind::ShotMissed))
+        recordShotAt(side, made, p);
 }
 
-// Steps shared by every shot with a selected player: the marker, a put-back
-// rebound first when Ctrl is held, and the shot of the zone under the point.
+// Steps shared by every shot with a selected player: a put-back rebound
+// first when Ctrl is held, the shot of the zone under the point, and its
+// marker once the shot is recorded.
 void TCourtScreen::recordShotAt(int side, bool made, QPoint p)
 {
-    placeMarker(side, made, p);
     if (PutBackPending)
         Record(side, Kind::OffensiveRebound);
     const QPoint court = TCourtFrame::CourtPoint(CourtHorizontal, p);
     const TZoneMask::Zone zone = m_mask.ZoneAt(CourtHorizontal, p);
-    if (zone != TZoneMask::NoZone)
-        Record(side, made ? Kind::ShotMade : Kind::ShotMissed, TZoneMask::ShotKindOf(zone), court.x(),
-               court.y());
+    if (zone == TZoneMask::NoZone) {
+        ShowNotice(NoZoneText());
+        return;
+    }
+    const int before = lastRecordedId();
+    Record(side, made ? Kind::ShotMade : Kind::ShotMissed, TZoneMask::ShotKindOf(zone), court.x(), court.y());
+    if (lastRecordedId() != before)
+        placeMarker(side, made, p, lastRecordedId());
 }
 
 void TCourtScreen::MiddleShot(int side, QPoint p)
 {
-    if (TCourtFrame::InOwnHalf(CourtHorizontal, side, p) && !Locked() && team(side).ActivePlayer()) {
+    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || Locked())
+        return;
+    if (!team(side).ActivePlayer())
+        hideMarker(side, true);
+    if (Accepts(side, Kind::ShotMade)) {
         recordShotAt(side, true, p);
         Record(side, Kind::Steal);
-    } else if (!team(side).ActivePlayer()) {
-        hideMarker(side, true);
     }
 }
 
 void TCourtScreen::FreeThrow(int side, bool made)
 {
-    if (!team(side).ActivePlayer() || Locked())
-        return;
-    Record(side, made ? Kind::ShotMade : Kind::ShotMissed, ShotKind::FreeThrow, 0, 0);
+    if (!Locked())
+        Record(side, made ? Kind::ShotMade : Kind::ShotMissed, ShotKind::FreeThrow, 0, 0);
 }
 
 void TCourtScreen::AskEndOfPeriod(int side)
@@ -746,11 +835,11 @@ void TCourtScreen::RowClick(const QString &name, Button button)
     if (name.contains(QLatin1String("lblHomeTeamAdditionalType")) ||
         name.contains(QLatin1String("AwayTeamAdditionalType"))) {
         const int side = name.contains(QLatin1String("Home")) ? 1 : 2;
-        const int kind = ItemTag(name);
-        if (kind > 0) {
+        // The list stays open showing the choice until the side's next
+        // event closes it; another entry corrects the choice meanwhile.
+        const int kind = ItemVisible(name) ? ItemTag(name) : 0;
+        if (kind > 0)
             team(side).SetEventType(kind);
-            team(side).HideAdditionalTypes();
-        }
         return;
     }
     if (name.contains(QLatin1String("Csapat1Csapat")) || name.contains(QLatin1String("Csapat2Csapat"))) {

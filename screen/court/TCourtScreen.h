@@ -98,6 +98,7 @@ public:
     bool HasHistoryEntry(int side, int id) const override;
     bool ChangeHistoryEvent(int side, int id, const TEventChange &change, QString *error) override;
     void ApplyHistoryFilter(int side) override;
+    void SetHistoryCaption(int side, int id, const QString &caption) override;
 
     // History corrections from the screen's buttons and keys.
     // The delete button: the selected event, unless locked.
@@ -121,8 +122,10 @@ public:
     void HomePointerReport(QPoint p, int buttons);
     // The home side's handling of a released button at a point.
     void HomeRelease(QPoint p, Button button);
-    // Keys as Windows virtual-key codes; shift: a Shift key is held.
-    void KeyPress(int key);
+    // Keys as Windows virtual-key codes; shift: a Shift key is held. A key
+    // acts at its release, as shifted when Shift was held at any time while
+    // it was down.
+    void KeyPress(int key, bool shift = false);
     void KeyRelease(int key, bool shift);
 
     // Operations the input rules share.
@@ -152,6 +155,34 @@ public:
     // One problem among others in the status area, added once and removed alone.
     void AddStatus(const QString &text);
     void RemoveStatus(const QString &text);
+    // Why an input recorded nothing, over the court until the next recorded
+    // event or a few seconds; the text is translated here.
+    void ShowNotice(const QString &text);
+    void HideNotice();
+    QString Notice() const;
+    QTimer &NoticeTimer() { return m_noticeTimer; }
+    static constexpr int NoticeSeconds = 6;
+    // The notices' texts (translation keys).
+    static QString NotStartedText() { return QStringLiteral("Start the clock first: +15 sec button or F4"); }
+    static QString NoActorText() { return QStringLiteral("Select a player or the team row first"); }
+    static QString ShotNeedsPlayerText()
+    {
+        return QStringLiteral("A shot needs a player: select one in the panel");
+    }
+    static QString NoKeyboardTeamText()
+    {
+        return QStringLiteral("Choose a player (Tab Q W E \\ ] [ P) or a team (F6 F9) first");
+    }
+    static QString NoZoneText()
+    {
+        return QStringLiteral("No shot zone here: click inside the court's lines");
+    }
+    static QString NoTypeListText()
+    {
+        return QStringLiteral("No type to choose: the list follows a turnover or a foul");
+    }
+    // False, with the reason shown, when the game would refuse the event now.
+    bool Accepts(int side, int kind);
     // The overlay listing the keys of the current mode; closed by any key or click.
     void ShowKeyHelp();
     void HideKeyHelp();
@@ -194,7 +225,10 @@ signals:
 private:
     TTeam &team(int side);
     QString tr(const QString &text) const;
-    void placeMarker(int side, bool made, QPoint p);
+    void placeMarker(int side, bool made, QPoint p, int eventId);
+    // Markers of an event that was deleted or changed leave the court.
+    void forgetMarkers(int eventId);
+    int lastRecordedId() const;
     void hideMarker(int side, bool made);
     void recordShotAt(int side, bool made, QPoint p);
     void highlightRow(int side, int row);
@@ -217,6 +251,9 @@ private:
     TActiveAI m_activeAI;
     TAutoSave m_autoSave;
     QTimer m_pointerSilence;
+    QTimer m_noticeTimer;
+    // The event each side's made and missed marker shows; -1 for none.
+    int m_markerEvent[2][2] = {{-1, -1}, {-1, -1}};
     QString m_pointerDevice;
     bool m_pointerHeard = false;
     bool m_opened = false;

@@ -291,7 +291,8 @@ void TCourtScreenInput::updateZoneLabel(int side, QPoint p)
 {
     const QString name = zoneLabelName(side);
     QString text;
-    if (!m_screen.Locked() && TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
+    if (!m_screen.Locked() && m_game.AcceptsEvent(Kind::ShotMade) &&
+        TCourtFrame::OnCourt(m_screen.CourtHorizontal, p)) {
         const QString zone = TZoneMask::ZoneName(m_screen.ZoneMask().ZoneAt(m_screen.CourtHorizontal, p));
         if (!zone.isEmpty())
             text = m_game.Translate(zone);
@@ -339,8 +340,7 @@ void TCourtScreenInput::pressAwayComponent(const TScreenItem &item, TCourtScreen
                name == QLatin1String("imgFelidoVegeCsapat22")) {
         m_screen.AskEndOfPeriod(2);
     } else if (name.startsWith(QLatin1String("lblCsapat2")) ||
-               name.startsWith(QLatin1String("lblHistoryViewCsapat2")) ||
-               name.startsWith(QLatin1String("lblAwayTeamAdditionalType"))) {
+               name.startsWith(QLatin1String("lblHistoryViewCsapat2"))) {
         m_screen.RowClick(name, button);
     }
 }
@@ -385,6 +385,15 @@ void TCourtScreenInput::awayPositionPress(QPoint p, TCourtScreen::Button button)
             m_screen.Record(2, Kind::HistoryLineDown);
         else if (within(p, 966, 980, 601, 614))
             m_screen.Record(2, Kind::HistoryPageDown);
+        // An additional type row: its bullet, the gap and its caption.
+        for (int i = 1; i <= 6; ++i) {
+            const QString name = QStringLiteral("lblAwayTeamAdditionalType%1").arg(i);
+            const QRect caption = m_screen.Items().Get(name).Rect;
+            const QRect bullet =
+                m_screen.Items().Get(QStringLiteral("imgAwayTeamAdditionalType%1").arg(i)).Rect;
+            if (within(p, bullet.left(), caption.right(), caption.top(), caption.bottom()))
+                m_screen.RowClick(name, TCourtScreen::LeftButton);
+        }
         if (within(p, 720, 796, 601, 614))
             m_screen.TogglePlayerFilter(2);
         else if (within(p, 798, 872, 601, 614))
@@ -417,8 +426,9 @@ void TCourtScreenInput::awayPositionPress(QPoint p, TCourtScreen::Button button)
 
 // ---------------------------------------------------------------- keyboard
 
-void TCourtScreenInput::KeyPress(int key)
+void TCourtScreenInput::KeyPress(int key, bool shift)
 {
+    m_shift.Press(key, shift);
     if (m_screen.KeyHelpShown())
         return;
     if (key == TKeyboardMap::Alt)
@@ -427,8 +437,9 @@ void TCourtScreenInput::KeyPress(int key)
         m_screen.PutBackPending = true;
 }
 
-void TCourtScreenInput::KeyRelease(int key, bool shift)
+void TCourtScreenInput::KeyRelease(int key, bool shiftNow)
 {
+    const bool shift = m_shift.Release(key, shiftNow);
     m_screen.PutBackPending = false;
     if (m_screen.KeyHelpShown()) {
         m_screen.HideKeyHelp();
@@ -466,6 +477,10 @@ void TCourtScreenInput::keyboardMap(int key, bool shift)
     }
     if (m_screen.SubstitutionMode)
         return;
+    if (key >= TKeyboardMap::Numpad0 + 1 && key <= TKeyboardMap::Numpad0 + 6) {
+        chooseType(key - TKeyboardMap::Numpad0);
+        return;
+    }
     if (key == TKeyboardMap::F4) {
         if (!m_screen.ItemVisible(QStringLiteral("imgFelidoVegeCsapat21")))
             m_screen.Record(2, Kind::ClockStep);
@@ -505,11 +520,15 @@ void TCourtScreenInput::keyboardMap(int key, bool shift)
         m_screen.DeleteSelectedEvent(2);
         return;
     }
-    if (m_screen.KeyboardTeam == 0)
-        return;
-    const int side = m_screen.KeyboardTeam;
     QPoint point;
     bool randomised = false;
+    if (m_screen.KeyboardTeam == 0) {
+        if (TKeyboardMap::ShotPoint(key, 1, false, &point, &randomised) || key == 'U' ||
+            TKeyboardMap::EventOfKey(key) != 0)
+            m_screen.ShowNotice(TCourtScreen::NoKeyboardTeamText());
+        return;
+    }
+    const int side = m_screen.KeyboardTeam;
     if (TKeyboardMap::ShotPoint(key, side, m_screen.CourtHorizontal, &point, &randomised)) {
         if (randomised) {
             std::uniform_int_distribution<int> draw(0, 19);
@@ -532,6 +551,23 @@ void TCourtScreenInput::keyboardMap(int key, bool shift)
     else
         m_screen.Record(side, kind);
     m_screen.ClearHighlight(side);
+}
+
+// The keypad's digits choose from the type list of the addressed team.
+void TCourtScreenInput::chooseType(int entry)
+{
+    const int side = m_screen.KeyboardTeam;
+    if (side == 0) {
+        m_screen.ShowNotice(TCourtScreen::NoKeyboardTeamText());
+        return;
+    }
+    const QString name = QStringLiteral("lbl%1TeamAdditionalType%2")
+                             .arg(side == 1 ? QStringLiteral("Home") : QStringLiteral("Away"))
+                             .arg(entry);
+    if (m_screen.ItemVisible(name))
+        m_screen.RowClick(name, TCourtScreen::LeftButton);
+    else
+        m_screen.ShowNotice(TCourtScreen::NoTypeListText());
 }
 
 void TCourtScreenInput::selectByHotkey(int side, int slot)

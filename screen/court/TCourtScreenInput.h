@@ -3,6 +3,7 @@
 #include "TCourtScreen.h"
 #include "screen/input/THotRegions.h"
 #include "screen/input/TKeyboardMap.h"
+#include "screen/input/TShiftDecoder.h"
 
 #include <QPoint>
 #include <QString>
@@ -34,7 +35,7 @@ public:
     // A button is acted on when a report comes with no button held.
     void HomePointerReport(QPoint p, int buttons);
     void HomeRelease(QPoint p, TCourtScreen::Button button);
-    void KeyPress(int key);
+    void KeyPress(int key, bool shift);
     void KeyRelease(int key, bool shift);
 
     const THotRegions &HotRegions() const { return m_hotRegions; }
@@ -49,6 +50,7 @@ private:
     static QString zoneLabelName(int side);
     void keyboardMap(int key, bool shift);
     void selectByHotkey(int side, int slot);
+    void chooseType(int entry);
     void exit();
 
     TCourtScreen &m_screen;
@@ -56,6 +58,7 @@ private:
     THotRegions m_hotRegions;
     std::array<TKeyboardMap::Slots, 2> m_hotkeySlots{};
     std::mt19937 m_random;
+    TShiftDecoder m_shift;
     std::array<bool, 3> m_pendingButtons{false, false, false};
     QString m_pressedItem;
     // The press that closed the key help; its release does nothing either.

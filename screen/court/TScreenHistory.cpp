@@ -117,6 +117,15 @@ void TScreenHistory::ApplyFilter(const TFilterArgument &filter)
     Redraw();
 }
 
+void TScreenHistory::SetCaption(int id, const QString &caption)
+{
+    if (!m_log.SetCaption(id, caption))
+        return;
+    const TGameEvent &event = m_log.Find(id)->Event;
+    m_table.Update(id, m_log.Find(id)->Text, event.Kind, event.PlayerId);
+    Redraw();
+}
+
 bool TScreenHistory::Change(TGame &game, int id, const TEventChange &change, QString *error)
 {
     if (!m_log.Change(game, id, change, error))

@@ -45,6 +45,8 @@ public:
     bool GoTo(int number);
     void ApplyFilter(const TFilterArgument &filter);
     bool Change(TGame &game, int id, const TEventChange &change, QString *error = nullptr);
+    // The event's line shows a new caption under its number.
+    void SetCaption(int id, const QString &caption);
 
     int SelectedId() const { return m_log.SelectedId; }
     const QList<Entry> &Entries() const { return m_log.Entries(); }

@@ -35,6 +35,8 @@ struct TScreenItem
     bool Enabled = true;
     QString Text;
     TColor Color = 0xff000000;
+    // Filled behind a label's text; fully transparent (the default) fills nothing.
+    TColor Background = 0;
     bool Bold = false;
     int FontPixels = 11;
     Align Alignment = AlignLeft;

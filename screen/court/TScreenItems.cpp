@@ -40,7 +40,11 @@ void TScreenItems::BringToFront(const QString &name)
     if (!item)
         return;
     m_order.removeOne(item);
-    m_order.append(item);
+    // Overlays stay above everything brought to the front after them.
+    qsizetype at = m_order.size();
+    while (item->Kind != TScreenItem::Overlay && at > 0 && m_order[at - 1]->Kind == TScreenItem::Overlay)
+        --at;
+    m_order.insert(at, item);
 }
 
 const TScreenItem *TScreenItems::ClickableAt(QPoint point) const

@@ -272,7 +272,6 @@ void additionalTypesAndPassiveAI(TScreenItems &items)
                                    QString(), l.x(), l.y(), 100, TScreenItem::AlignLeft, 14);
             t.Color = White;
             t.Visible = false;
-            t.Clickable = side == 2;
             t.Fit = true;
         }
     }
@@ -287,6 +286,7 @@ void additionalTypesAndPassiveAI(TScreenItems &items)
                   lefts[i], tops[i], width, TScreenItem::AlignCentre, 14);
         c.Color = PassiveCaption;
         c.Bold = true;
+        c.Fit = true;
         for (int side = 1; side <= 2; ++side) {
             TScreenItem &f =
                 label(items, QStringLiteral("lblPassiveAI%1%2").arg(i + 1).arg(side == 1 ? "Home" : "Away"),
@@ -310,6 +310,7 @@ void courtLabels(TScreenItems &items)
         for (TScreenItem *l : {&fb, &sc}) {
             l->Bold = true;
             l->FontPixels = 10;
+            l->Fit = true;
             l->Clickable = !home;
         }
     }
@@ -331,6 +332,16 @@ void courtLabels(TScreenItems &items)
         label(items, QStringLiteral("lblStatus"), QString(), 300, 600, 400, TScreenItem::AlignCentre, 16);
     status.Color = 0xffffd166;
     status.Fit = true;
+
+    // Why an input recorded nothing; over the court, where the operator looks.
+    TScreenItem &notice =
+        label(items, QStringLiteral("lblNotice"), QString(), 291, 300, 416, TScreenItem::AlignCentre, 24);
+    notice.Color = White;
+    notice.Background = 0xe0b91c1c;
+    notice.Bold = true;
+    notice.FontPixels = 13;
+    notice.Fit = true;
+    notice.Visible = false;
 
     const char *messages[][2] = {{"lblEsemenyTiltas", "Intermission"},
                                  {"lblHazaiCsapatJatekos", "Not on court"},

@@ -100,6 +100,8 @@ void TScreenPainter::paintLabel(QPainter &painter, const TScreenItem &item, cons
 {
     if (item.Text.isEmpty())
         return;
+    if (qAlpha(item.Background) != 0)
+        painter.fillRect(target, QColor::fromRgba(item.Background));
     QFont font = LabelFont(item, scale);
     if (item.Fit) {
         const double advance = QFontMetricsF(font).horizontalAdvance(item.Text);

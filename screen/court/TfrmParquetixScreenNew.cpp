@@ -173,7 +173,8 @@ void TfrmParquetixScreenNew::keyPressEvent(QKeyEvent *event)
     // Every key belongs to the screen; Escape and Enter do not close it.
     if (!event->isAutoRepeat())
         m_screen->KeyPress(
-            TVirtualKeys::FromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier)));
+            TVirtualKeys::FromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier)),
+            event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 void TfrmParquetixScreenNew::keyReleaseEvent(QKeyEvent *event)

@@ -40,7 +40,8 @@ THotRegions::THotRegions()
     for (int pair = 0; pair < 3; ++pair) {
         for (int column = 0; column < 2; ++column) {
             THotRegion r;
-            r.Left = column == 0 ? 32 : 151;
+            // The bullet and the caption are one target.
+            r.Left = column == 0 ? 14 : 134;
             r.Right = column == 0 ? 132 : 251;
             r.Top = tops[pair];
             r.Bottom = tops[pair] + 13;

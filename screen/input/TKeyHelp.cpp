@@ -1,5 +1,8 @@
 #include "TKeyHelp.h"
 
+#include "model/EventKinds.h"
+#include "model/EventNames.h"
+
 #include <QStringList>
 
 namespace {
@@ -17,40 +20,50 @@ TKeyHelp::TLine line(const char *keys, const char *text, const QString &suffix =
     return {QString::fromUtf8(keys), QString::fromUtf8(text), suffix};
 }
 
+TKeyHelp::TLine wordLine(const char *keys, const char *text)
+{
+    TKeyHelp::TLine l = line(keys, text);
+    l.KeysAreWords = true;
+    return l;
+}
+
 // The keys that need no team or that only move between modes.
 QList<TKeyHelp::TLine> alwaysLines()
 {
     return {line("F1", "This list of keys; any key or click closes it"),
             line("Alt", "Held: records an event between periods"),
-            line("Ctrl", "Held: a mouse shot follows an offensive rebound of the shooter")};
+            line("Ctrl", "Held: a mouse shot follows an offensive rebound of the shooter"),
+            line("F12", "Print the box score"),
+            wordLine("Space", "Substitutions dialog"),
+            wordLine("Delete", "Set the game time"),
+            wordLine("Right click", "On the court: missed shot; on a history line: change its event"),
+            wordLine("Right click", "Delete button: the last line goes; empty bench row: add a player")};
+}
+
+// An event key is named as the history names its event.
+TKeyHelp::TLine eventLine(const char *keys, int kind)
+{
+    return {QString::fromUtf8(keys), QString::fromUtf8(EventNames::Find(kind)->History), {}};
 }
 
 // Keys of the keyboard map that record for the team the player keys or
 // F6 / F9 chose.
 QList<TKeyHelp::TLine> eventLines()
 {
-    return {line("F4", "+15 seconds; when the period's time is over: end of the period"),
-            line("F3", "Complete the minute"),
-            line("F6", "Home team events (team row)"),
-            line("F9", "Away team events (team row)"),
-            line("F7", "Home timeout"),
-            line("F10", "Away timeout"),
-            line("B  N  M", "Three-pointer: wing, top, other wing (Shift: made)"),
-            line("G  H  J", "Two-pointer from mid-range (Shift: made)"),
-            line("T  Y", "Layup (Shift: made)"),
-            line("U", "Free throw (Shift: made)"),
-            line("1", "Steal"),
-            line("2", "Turnover"),
-            line("3", "Assist"),
-            line("4", "Fast break mark on or off"),
-            line("5", "Personal foul"),
-            line("6", "Foul drawn"),
-            line("7", "Technical foul"),
-            line("8", "Block"),
-            line("9", "Block received"),
-            line("0", "Defensive rebound"),
-            line("-", "Offensive rebound"),
-            line("=", "Indirect steal")};
+    return {
+        line("F4", "+15 seconds; when the period's time is over: end of the period"),
+        line("F3", "Complete the minute"), line("F6", "Home team events (team row)"),
+        line("F9", "Away team events (team row)"), line("F7", "Home timeout"), line("F10", "Away timeout"),
+        line("B  N  M", "Three-pointer: wing, top, other wing (Shift: made)"),
+        line("G  H  J", "Two-pointer from mid-range (Shift: made)"), line("T  Y", "Layup (Shift: made)"),
+        line("U", "Free throw (Shift: made)"), eventLine("1", Kind::Steal), eventLine("2", Kind::Turnover),
+        eventLine("3", Kind::Assist), line("4", "Fast break mark on or off"),
+        eventLine("5", Kind::PersonalFoul), eventLine("6", Kind::FoulDrawn),
+        // The history's words for the two events without a button.
+        line("7", "technikai hiba"), eventLine("8", Kind::Block), eventLine("9", Kind::BlockReceived),
+        eventLine("0", Kind::DefensiveRebound), eventLine("-", Kind::OffensiveRebound),
+        line("=", "indirect labdaszerzes"), line("Num 1-6", "Type of the turnover or foul just recorded"),
+        line("F8  F11", "Delete the selected home / away history line")};
 }
 
 } // namespace
@@ -84,8 +97,11 @@ QStringList TKeyHelp::AllTexts()
     TMode substitution = keyboard;
     substitution.SubstitutionMode = true;
     for (const TMode &mode : {TMode{}, keyboard, substitution})
-        for (const TLine &l : Lines(mode))
+        for (const TLine &l : Lines(mode)) {
             if (!texts.contains(l.Text))
                 texts.append(l.Text);
+            if (l.KeysAreWords && !texts.contains(l.Keys))
+                texts.append(l.Keys);
+        }
     return texts;
 }

@@ -17,6 +17,8 @@ public:
         QString Text;
         // Shown after the translated text, untranslated (jersey numbers).
         QString Suffix;
+        // Keys named by words ("Space") are translated as well.
+        bool KeysAreWords = false;
     };
 
     struct TMode

@@ -137,7 +137,9 @@ TEST_F(RecordEvent, TeamStealMessageAndText)
     EXPECT_EQ(game.HomeTeam().TeamLine.Steals, 1);
 }
 
-TEST_F(RecordEvent, TurnoverTypeIsChosenOnce)
+// While the type list is open a second choice corrects the first; the
+// side's next event closes it.
+TEST_F(RecordEvent, ASecondTypeCorrectsTheFirstUntilTheNextEvent)
 {
     ticks(1);
     run(QStringLiteral("select away 5\nevent away 1007"));
@@ -148,8 +150,10 @@ TEST_F(RecordEvent, TurnoverTypeIsChosenOnce)
     EXPECT_EQ(game.OutgoingQueue.Count(), queued + 1);
     EXPECT_EQ(lastQueued(), turnover);
     run(QStringLiteral("type away 4"));
-    EXPECT_TRUE(turnover->Message.contains(QStringLiteral("&tipus=3&")));
-    EXPECT_EQ(game.OutgoingQueue.Count(), queued + 1);
+    EXPECT_TRUE(turnover->Message.contains(QStringLiteral("&tipus=4&")));
+    EXPECT_EQ(game.OutgoingQueue.Count(), queued + 2);
+    run(QStringLiteral("event away 1002\ntype away 5"));
+    EXPECT_TRUE(turnover->Message.contains(QStringLiteral("&tipus=4&")));
 }
 
 TEST_F(RecordEvent, TypeForADeletedEventChangesNothing)

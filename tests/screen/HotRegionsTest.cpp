@@ -36,7 +36,9 @@ TEST(HotRegions, AdditionalTypeLabelsAlternateColumns)
     EXPECT_EQ(regions.At(37).Name, QStringLiteral("lblHomeTeamAdditionalType6"));
     EXPECT_EQ(regions.RecordsAt(151, 663), QList<int>{37});
     EXPECT_EQ(regions.RecordsAt(132, 644), QList<int>{32});
-    EXPECT_TRUE(regions.RecordsAt(140, 640).isEmpty());
+    // A row's bullet belongs to its row.
+    EXPECT_EQ(regions.RecordsAt(140, 640), QList<int>{33});
+    EXPECT_EQ(regions.RecordsAt(16, 650), QList<int>{34});
     EXPECT_EQ(regions.At(35).Type, THotRegion::LabelClick);
 }
 

@@ -216,6 +216,9 @@ TEST_F(PointerInput, AdditionalTypeLabelSetsTheKindOfTheLastTurnover)
     EXPECT_TRUE(turnover->Message.contains(QLatin1String("&tipus=32")));
     EXPECT_FALSE(turnover->Message.contains(QLatin1String("&tipus=0")));
     EXPECT_EQ(game.OutgoingQueue.Count(), queued + 1);
+    // The list shows the choice until the side's next event.
+    EXPECT_TRUE(screen.ItemVisible(QStringLiteral("lblHomeTeamAdditionalType1")));
+    homeClick(region(HotRegionNumber::Steal));
     EXPECT_FALSE(screen.ItemVisible(QStringLiteral("lblHomeTeamAdditionalType1")));
     EXPECT_FALSE(screen.ItemVisible(QStringLiteral("imgHomeTeamAdditionalType2")));
 

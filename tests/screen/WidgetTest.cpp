@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 // The real window, in a window of another size than the frame: every press
@@ -63,6 +64,13 @@ tick
         return form->Screen().Items().Find(QString::fromLatin1(item))->Rect.center();
     }
     const TGameEvent *last() const { return game.AllEvents.At(game.AllEvents.Count() - 1); }
+    // A number of the last event's message ("&tipus=" and its value); -1 when absent.
+    static int field(const TGameEvent *e, const QString &name)
+    {
+        const QString key = QLatin1Char('&') + name + QLatin1Char('=');
+        const qsizetype at = e->Message.indexOf(key);
+        return at < 0 ? -1 : e->Message.mid(at + key.size()).section(QLatin1Char('&'), 0, 0).toInt();
+    }
 
     QTemporaryDir library;
     TSettings settings;
@@ -125,6 +133,59 @@ TEST_F(ScreenWindow, KeysReachTheKeyboardMap)
     // Shift makes a shot key a made shot.
     QTest::keyClick(form.get(), Qt::Key_T, Qt::ShiftModifier);
     EXPECT_EQ(last()->Kind, Kind::ShotMade);
+}
+
+// The operator lets go of Shift and the shot key in either order: both are a
+// made shot, as is Shift pressed after the key; no Shift is a miss.
+TEST_F(ScreenWindow, ShiftHeldWhileTheShotKeyIsDownMakesTheShot)
+{
+    open(QStringLiteral("INPUT_KEYBOARD"));
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    const struct
+    {
+        const char *order;
+        std::function<void()> type;
+        int kind;
+    } orders[] = {
+        {"Shift let go first",
+         [&] {
+             QTest::keyPress(form.get(), Qt::Key_Shift);
+             QTest::keyPress(form.get(), Qt::Key_B, Qt::ShiftModifier);
+             QTest::keyRelease(form.get(), Qt::Key_Shift, Qt::ShiftModifier);
+             QTest::keyRelease(form.get(), Qt::Key_B);
+         },
+         Kind::ShotMade},
+        {"the key let go first",
+         [&] {
+             QTest::keyPress(form.get(), Qt::Key_Shift);
+             QTest::keyPress(form.get(), Qt::Key_B, Qt::ShiftModifier);
+             QTest::keyRelease(form.get(), Qt::Key_B, Qt::ShiftModifier);
+             QTest::keyRelease(form.get(), Qt::Key_Shift, Qt::ShiftModifier);
+         },
+         Kind::ShotMade},
+        {"Shift pressed after the key",
+         [&] {
+             QTest::keyPress(form.get(), Qt::Key_B);
+             QTest::keyPress(form.get(), Qt::Key_Shift);
+             QTest::keyRelease(form.get(), Qt::Key_Shift, Qt::ShiftModifier);
+             QTest::keyRelease(form.get(), Qt::Key_B);
+         },
+         Kind::ShotMade},
+        {"no Shift",
+         [&] {
+             QTest::keyPress(form.get(), Qt::Key_B);
+             QTest::keyRelease(form.get(), Qt::Key_B);
+         },
+         Kind::ShotMissed},
+    };
+    for (const auto &o : orders) {
+        const int count = game.AllEvents.Count();
+        o.type();
+        ASSERT_EQ(game.AllEvents.Count(), count + 1) << o.order;
+        EXPECT_EQ(last()->Kind, o.kind) << o.order;
+        EXPECT_EQ(field(last(), QStringLiteral("tipus")), 3) << o.order;
+        QTest::keyClick(form.get(), Qt::Key_Tab);
+    }
 }
 
 TEST_F(ScreenWindow, KeypadDigitsRecordNothing)

@@ -1,5 +1,7 @@
 #include "Captions.h"
 
+#include "model/EventNames.h"
+
 #include <cstring>
 
 namespace {
@@ -13,15 +15,7 @@ struct Caption
 
 // Captions stay short: an event button is 32 pixels wide.
 const Caption Table[] = {
-    {"GOMB1", "D.REB", "VÉDŐ"},
-    {"GOMB2", "STEAL", "SZERZ"},
-    {"GOMB3", "DRAWN", "KIHARC"},
-    {"GOMB4", "ASSIST", "GÓLP."},
-    {"GOMB5", "BLK.AG", "HIBA"},
-    {"GOMB6", "O.REB", "TÁMADÓ"},
-    {"GOMB7", "T.O.", "ELAD."},
-    {"GOMB8", "FOUL", "FAULT"},
-    {"GOMB9", "BLOCK", "BLOKK"},
+    // The nine event buttons are named by the game model's table.
     {"GOMB10", "MINUTE", "PERC"},
     {"GOMB11", "END", "VÉGE"},
     {"ADDTIME", "+15 s", "+15 mp"},
@@ -49,6 +43,9 @@ const Caption Table[] = {
 
 QString Captions::text(const char *key, const QString &language)
 {
+    const QString event = EventNames::Caption(QLatin1String(key), language);
+    if (!event.isEmpty())
+        return event;
     for (const Caption &c : Table) {
         if (std::strcmp(c.key, key) == 0)
             return QString::fromUtf8(language == QLatin1String("HUN") ? c.hungarian : c.english);
