@@ -21,12 +21,14 @@ namespace {
 const char *Usage =
     "report NAME DIR|--script FILE [--pdf FILE] [--png PREFIX] [--dpi N] [--cells FILE] "
     "[--print] [--set KEY=VALUE] [--team-note home|away=TEXT] [--coach-note home|away=TEXT]   "
-    "(NAME: boxscore, printall, hebrew, press, quintet, quarters [--periods 1,2,3,4,5], shooting, "
+    "(NAME: boxscore, printall, hebrew, press, quintet, quarters --periods 1,2,... (periods, then "
+    "overtimes), shooting, "
     "alternative [--scope both|home|away] [--player JERSEY], shotlist (same options), individual home|away, "
     "gameflow, keymoments, roster)";
 
 // The documents of a report name, in the order they print.
-bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
+bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents,
+                  QString *error)
 {
     auto boxScore = [&] { return ReportVariants::BoxScore(session); };
     if (name == QLatin1String("boxscore")) {
@@ -48,7 +50,7 @@ bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDoc
         AppendIndividualChart(session, false, documents);
         return true;
     }
-    if (ReportVariants::Build(name, session, documents))
+    if (ReportVariants::Build(name, session, documents, error))
         return true;
     return false;
 }
@@ -108,7 +110,12 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     // A script may have chosen the language; the report speaks the game's.
     session.Translation.SetLanguage(session.App.Settings().Language());
     std::vector<TReportDocument> documents;
-    if (!buildReports(name, session, documents)) {
+    QString refusal;
+    if (!buildReports(name, session, documents, &refusal)) {
+        if (!refusal.isEmpty()) {
+            err << "report: " << refusal << "\n";
+            return 2;
+        }
         err << "report: unknown report '" << name
             << "' (boxscore, printall, hebrew, press, quintet, quarters, " << ChartReportNames
             << ", roster)\n";

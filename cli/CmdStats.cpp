@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr int Periods = 5;
-
 QString pad(const QString &s, int width, bool right = true)
 {
     return right ? s.rightJustified(width) : s.leftJustified(width);
@@ -62,20 +60,32 @@ QString sideName(int side)
     return side == 1 ? QStringLiteral("Home") : QStringLiteral("Away");
 }
 
-bool parsePeriods(const QString &text, std::array<bool, Periods> &flags, QString *error)
+// "1,3": stretches of the game in playing order (TPeriodRule), its regular
+// periods first, then each overtime; each must be one the game had.
+bool parsePeriods(const QString &text, int played, QList<int> &periods, QString *error)
 {
-    flags.fill(false);
+    periods.clear();
     for (const QString &part : text.split(QLatin1Char(','))) {
         bool ok = false;
         const int n = part.trimmed().toInt(&ok);
-        if (!ok || n < 1 || n > Periods) {
-            *error =
-                QStringLiteral("--periods takes numbers from 1 to 5 separated by commas, not '%1'").arg(text);
+        if (!ok || n < 1 || n > played) {
+            *error = QStringLiteral("--periods takes numbers from 1 to %1 (the game's periods, then its "
+                                    "overtimes) separated by commas, not '%2'")
+                         .arg(played)
+                         .arg(text);
             return false;
         }
-        flags[size_t(n - 1)] = true;
+        periods.append(n);
     }
     return true;
+}
+
+// "P1", "P2"..., then "OT1", "OT2"...
+QString stretchName(const TGame &game, int n)
+{
+    const TPeriodRule rule = game.Periods();
+    return rule.IsOvertime(n) ? QStringLiteral("OT%1").arg(rule.OvertimeNumber(n))
+                              : QStringLiteral("P%1").arg(n);
 }
 
 // Everything the command reports, computed once from the game.
@@ -83,22 +93,25 @@ struct TReplayResults
 {
     explicit TReplayResults(TGame &game) : Report(game) {}
 
-    TTeamTotals PeriodTotals[2][Periods];
+    // Every stretch the game had.
+    QList<TTeamTotals> PeriodTotals[2];
     TTeamTotals StarterTotals[2];
     TTeamTotals BenchTotals[2];
     TGameReport Report;
     TLineupList Lineups[2];
 };
 
-void compute(TGame &game, TReplayResults &r, const std::array<bool, Periods> &periods)
+void compute(TGame &game, TReplayResults &r, const QList<int> &periods)
 {
     for (int side = 1; side <= 2; ++side) {
-        for (int n = 1; n <= Periods; ++n)
+        r.PeriodTotals[side - 1].resize(game.PeriodsPlayed());
+        for (int n = 1; n <= game.PeriodsPlayed(); ++n)
             TSideTotals::PeriodTotals(game, side, n, true, r.PeriodTotals[side - 1][n - 1]);
         TSideTotals::GroupTotals(game, side, TSideTotals::Starters, r.StarterTotals[side - 1]);
         TSideTotals::GroupTotals(game, side, TSideTotals::Bench, r.BenchTotals[side - 1]);
     }
-    r.Report.PeriodFlags = periods;
+    for (const int n : periods)
+        r.Report.PeriodFlags[size_t(n - 1)] = true;
     r.Report.Build();
     TPlusMinus::UpdatePlusMinus(game);
     TLineupStatistics(game).LineupStatistics(r.Lineups[0], r.Lineups[1]);
@@ -123,8 +136,8 @@ void print(TGame &game, const TReplayResults &r, QTextStream &out)
 
     out << "\nPeriod totals\n" << pad(QString(), 12) << counterHeader() << '\n';
     for (int t = 0; t < 2; ++t)
-        for (int n = 0; n < Periods; ++n)
-            out << pad(sideName(t + 1) + QStringLiteral(" P%1").arg(n + 1), 12, false)
+        for (int n = 0; n < r.PeriodTotals[t].size(); ++n)
+            out << pad(sideName(t + 1) + QLatin1Char(' ') + stretchName(game, n + 1), 12, false)
                 << counterColumns(r.PeriodTotals[t][n]) << '\n';
 
     out << "\nStarters and bench\n" << pad(QString(), 14) << counterHeader() << '\n';
@@ -136,9 +149,9 @@ void print(TGame &game, const TReplayResults &r, QTextStream &out)
     }
 
     QStringList chosen;
-    for (int n = 0; n < Periods; ++n)
-        if (r.Report.PeriodFlags[size_t(n)])
-            chosen.append(QString::number(n + 1));
+    for (size_t n = 0; n < r.Report.PeriodFlags.size(); ++n)
+        if (r.Report.PeriodFlags[n])
+            chosen.append(stretchName(game, int(n) + 1));
     out << "\nPer-period report, periods " << (chosen.isEmpty() ? QStringLiteral("none") : chosen.join(u','))
         << '\n';
     const TTeam *reportTeams[] = {&r.Report.HomeTotals, &r.Report.AwayTotals};
@@ -209,8 +222,8 @@ QJsonObject json(TGame &game, const TReplayResults &r)
     for (int t = 0; t < 2; ++t) {
         const QString side = sideName(t + 1);
         QJsonArray periods;
-        for (int n = 0; n < Periods; ++n)
-            periods.append(GameJson::Totals(r.PeriodTotals[t][n]));
+        for (const TTeamTotals &totals : r.PeriodTotals[t])
+            periods.append(GameJson::Totals(totals));
         periodTotals.insert(side, periods);
         starters.insert(side, GameJson::Totals(r.StarterTotals[t]));
         bench.insert(side, GameJson::Totals(r.BenchTotals[t]));
@@ -241,8 +254,9 @@ QJsonObject json(TGame &game, const TReplayResults &r)
         lineups.insert(side, records);
     }
     QJsonArray flags;
-    for (bool f : r.Report.PeriodFlags)
-        flags.append(f);
+    // One flag for each period the game had.
+    for (int n = 0; n < game.PeriodsPlayed(); ++n)
+        flags.append(bool(r.Report.PeriodFlags[size_t(n)]));
     const TGameStatistics &s = game.Statistics;
     return QJsonObject{
         {"GameCode", game.GameCode},
@@ -297,13 +311,7 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << Usage;
         return 2;
     }
-    std::array<bool, Periods> periods;
-    periods.fill(true);
     QString error;
-    if (hasPeriods && !parsePeriods(periodText, periods, &error)) {
-        err << "stats: " << error << "\n";
-        return 2;
-    }
     TParquetixApplication app;
     TScriptPrompter prompter;
     THeadlessScreen screen;
@@ -345,6 +353,13 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
             err << "stats: the " << sideName(team->SideNumber).toLower() << " team has " << extra
                 << " starter(s) beyond the third; plus-minus and line-ups follow the first three\n";
 
+    QList<int> periods;
+    for (int n = 1; n <= game.PeriodsPlayed(); ++n)
+        periods.append(n);
+    if (hasPeriods && !parsePeriods(periodText, game.PeriodsPlayed(), periods, &error)) {
+        err << "stats: " << error << "\n";
+        return 2;
+    }
     const qsizetype before = prompter.Messages.size();
     TReplayResults results(game);
     compute(game, results, periods);

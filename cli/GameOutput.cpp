@@ -109,9 +109,9 @@ void WriteStatistics(const TGame &game, QTextStream &out)
     out << "Clock " << game.ClockText() << " elapsed, period " << game.Period << " (" << game.PeriodsEnded
         << " ended), shown " << game.ClockDisplay << ", events " << game.EventCounter << "\n";
     out << "By period:";
-    const int periods = std::max(game.Period, game.PeriodCount());
-    for (int n = 1; n <= periods && n <= 8; ++n) {
-        const TGame::Score s = game.PeriodScore(n);
+    const QList<TGame::Score> scores = game.PeriodScores(game.PeriodsPlayed());
+    for (int n = 1; n <= scores.size(); ++n) {
+        const TGame::Score &s = scores[n - 1];
         out << "  " << n << ": " << s.Home << '-' << s.Away;
     }
     out << "\n";

@@ -3,6 +3,7 @@
 #include "CliGame.h"
 #include "GameOutput.h"
 
+#include "reports/variants/TQuarterChoice.h"
 #include "reports/variants/TVariantReports.h"
 
 namespace {
@@ -19,18 +20,18 @@ TVariantReports variants(TCliGame &session)
     return reports;
 }
 
-// "1,3,5" ticks the first and third quarters and the overtime.
-bool parsePeriods(const QString &text, std::array<bool, 5> &periods)
+// "1,3" chooses the first and third stretch of the game (TPeriodRule): its
+// regular periods, then each overtime. A word that is no number gives -1,
+// which the choice refuses.
+QList<int> parsePeriods(const QString &text)
 {
-    periods.fill(false);
+    QList<int> periods;
     for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         bool ok = false;
         const int n = part.trimmed().toInt(&ok);
-        if (!ok || n < 1 || n > 5)
-            return false;
-        periods[size_t(n - 1)] = true;
+        periods.append(ok ? n : -1);
     }
-    return true;
+    return periods;
 }
 
 } // namespace
@@ -47,7 +48,7 @@ TReportDocument BoxScore(TCliGame &session)
     return variants(session).EditionBoxScore();
 }
 
-bool Build(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
+bool Build(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents, QString *error)
 {
     if (name == QLatin1String("hebrew"))
         documents.push_back(variants(session).Hebrew());
@@ -56,9 +57,14 @@ bool Build(const QString &name, TCliGame &session, std::vector<TReportDocument> 
     else if (name == QLatin1String("quintet"))
         documents.push_back(variants(session).Quintet());
     else if (name == QLatin1String("quarters")) {
-        std::array<bool, 5> periods{};
-        if (!parsePeriods(periodsOption, periods))
+        const QList<int> periods = parsePeriods(periodsOption);
+        const QString refusal =
+            TQuarterChoice::Refusal(session.App.Game(), periods, session.Translation.Translator());
+        if (!refusal.isEmpty()) {
+            if (error)
+                *error = refusal;
             return false;
+        }
         documents.push_back(variants(session).Quarters(periods));
     } else
         return false;

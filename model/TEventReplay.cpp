@@ -1,12 +1,5 @@
 #include "TEventReplay.h"
 
-int TEventReplay::PeriodOfClock(int clock, int periodTicks)
-{
-    if (periodTicks <= 0 || clock <= 0 || clock > periodTicks * ReplayedPeriods)
-        return 0;
-    return (clock + periodTicks - 1) / periodTicks;
-}
-
 void TEventReplay::ClearTotals(TTeamTotals &t)
 {
     const qint32 indirect = t.IndirectSteals;

@@ -3,29 +3,28 @@
 #include "EventKinds.h"
 #include "TGameEvent.h"
 #include "TTeamData.h"
+#include "common/TPeriodRule.h"
 
 #include <QString>
 
-// What every replay of the event lists shares: the period an event belongs
+// What every replay of the event lists shares: the stretch an event belongs
 // to, the counting of one event into a record or a totals block, and the two
 // players named by a substitution.
 class TEventReplay
 {
 public:
-    static constexpr int ReplayedPeriods = 5;
-
-    // The period (1..5) whose stretch (PeriodTicks × (n − 1), PeriodTicks × n]
-    // holds the clock; 0 when it lies before the first step or after the fifth period.
-    static int PeriodOfClock(int clock, int periodTicks);
-    // A clock step stores the clock before the step, so the step from c to
-    // c + 1 counts in the period holding c.
-    static int PeriodOf(const TGameEvent &event, int periodTicks)
+    // The stretch of the game (regular period or overtime, TPeriodRule) an
+    // event belongs to: a clock step stores the clock before the step, so
+    // the step from c to c + 1 counts in the stretch that holds c + 1; any
+    // other event in the stretch that holds its clock.
+    static int PeriodOf(const TGameEvent &event, const TPeriodRule &rule)
     {
-        return PeriodOfClock(event.Clock, periodTicks);
+        return event.Kind == Kind::ClockStep ? rule.StretchOfStep(event.Clock)
+                                             : rule.StretchOfClock(event.Clock);
     }
-    static bool InPeriod(const TGameEvent &event, int period, int periodTicks)
+    static bool InPeriod(const TGameEvent &event, int period, const TPeriodRule &rule)
     {
-        return period >= 1 && PeriodOf(event, periodTicks) == period;
+        return period >= 1 && PeriodOf(event, rule) == period;
     }
 
     // A step the clock really took. A refused step (overtime declined, the

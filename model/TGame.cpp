@@ -358,96 +358,26 @@ TGame::Score TGame::ScoreAtMinute(int minute) const
     return s;
 }
 
-bool TGame::periodMinutes(int n, int &start, int &end) const
-{
-    const int L = PeriodLength();
-    start = 0;
-    end = 0;
-    if (L != 5) {
-        if (n >= 1 && n <= 4) {
-            start = (n - 1) * L;
-            end = n * L;
-        } else if (n >= 5 && n <= 8) {
-            start = 4 * L + 5 * (n - 5);
-            end = start + 5;
-        } else {
-            return false;
-        }
-    } else {
-        if (n == 1 || n == 2) {
-            start = (n - 1) * 5;
-            end = n * 5;
-        } else if (n == 3 || n == 4) {
-            start = 10 + 2 * (n - 3);
-            end = start + 2;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
 TGame::Score TGame::PeriodScore(int n) const
 {
-    int start = 0;
-    int end = 0;
-    if (!periodMinutes(n, start, end))
-        return {};
-    const Score e = ScoreAtMinute(end);
-    if (n == 1)
-        return e;
-    const Score s = ScoreAtMinute(start);
-    return Score{e.Home - s.Home, e.Away - s.Away};
+    const QList<Score> scores = PeriodScores(n);
+    return n >= 1 ? scores[n - 1] : Score{};
 }
 
 QList<TGame::Score> TGame::PeriodScores(int count) const
 {
-    // The boundary minutes of every period, then the score at each of them
-    // from one pass over the log.
-    struct TBounds
-    {
-        bool Known = false;
-        qsizetype Start = -1; // -1: from the beginning of the game
-        qsizetype End = -1;
-    };
-    QList<int> minutes;
-    QList<TBounds> bounds;
-    for (int n = 1; n <= count; ++n) {
-        TBounds b;
-        int start = 0;
-        int end = 0;
-        b.Known = periodMinutes(n, start, end);
-        if (b.Known) {
-            if (n != 1) {
-                b.Start = minutes.size();
-                minutes.append(start);
-            }
-            b.End = minutes.size();
-            minutes.append(end);
-        }
-        bounds.append(b);
-    }
-    QList<Score> at(minutes.size());
+    // Each made shot in the stretch that holds its clock, as every replay counts it.
+    const TPeriodRule rule = Periods();
+    QList<Score> scores(std::max(count, 0));
     for (const TEventList::Entry &entry : AllEvents.Entries()) {
         const TGameEvent &ev = *entry.Event;
         if (ev.Kind != Kind::ShotMade || (ev.Side != Side::HomePlayer && ev.Side != Side::AwayPlayer))
             continue;
-        const int points = ShotKind::Points(ev.Detail);
-        for (qsizetype i = 0; i < minutes.size(); ++i)
-            if (ev.Clock <= 4 * minutes[i])
-                (ev.Side == Side::HomePlayer ? at[i].Home : at[i].Away) += points;
-    }
-    QList<Score> scores;
-    for (const TBounds &b : bounds) {
-        Score s;
-        if (b.Known) {
-            s = at[b.End];
-            if (b.Start >= 0) {
-                s.Home -= at[b.Start].Home;
-                s.Away -= at[b.Start].Away;
-            }
-        }
-        scores.append(s);
+        const int n = rule.StretchOfClock(ev.Clock);
+        if (n > count)
+            continue;
+        (ev.Side == Side::HomePlayer ? scores[n - 1].Home : scores[n - 1].Away) +=
+            ShotKind::Points(ev.Detail);
     }
     return scores;
 }

@@ -7,6 +7,7 @@
 #include "TRefList.h"
 #include "TSettings.h"
 #include "TTeam.h"
+#include "common/TPeriodRule.h"
 
 #include <QMutex>
 #include <QString>
@@ -33,7 +34,7 @@ struct TGameServices
 class TGame
 {
 public:
-    static constexpr int MaxClock = 400;
+    static constexpr int MaxClock = TPeriodRule::MaxClock;
 
     explicit TGame(const TGameServices &services = {});
     ~TGame();
@@ -111,10 +112,15 @@ public:
     void CompleteMinute();
     int PeriodLength() const;
     void SetPeriodLength(int minutes);
-    int PeriodCount() const { return PeriodLength() == 5 ? 2 : 4; }
-    int PeriodTicks() const { return 4 * PeriodLength(); }
-    int RegulationTicks() const { return PeriodTicks() * PeriodCount(); }
-    int OvertimeTicks() const { return PeriodLength() == 5 ? 8 : 20; }
+    // The game's stretches: regular periods of its length, then overtimes.
+    TPeriodRule Periods() const { return TPeriodRule(PeriodLength()); }
+    int PeriodCount() const { return Periods().RegularPeriods(); }
+    int PeriodTicks() const { return Periods().PeriodTicks(); }
+    int RegulationTicks() const { return Periods().RegulationTicks(); }
+    int OvertimeTicks() const { return Periods().OvertimeTicks(); }
+    // The stretches the game has had so far: every regular period, then
+    // each overtime begun.
+    int PeriodsPlayed() const { return Periods().StretchesPlayed(Clock); }
     QString ClockText() const;
     // "&time=" and the local time "yyyymmddhhnnss".
     QString TimeStamp() const;
@@ -136,8 +142,10 @@ public:
         bool operator==(const Score &o) const = default;
     };
     Score ScoreAtMinute(int minute) const;
+    // The made shots of stretch n of the game (TPeriodRule): regular
+    // periods, then each overtime; (0, 0) for a stretch not played.
     Score PeriodScore(int period) const;
-    // PeriodScore of periods 1 to count, in one pass over the log.
+    // PeriodScore of stretches 1 to count, in one pass over the log.
     QList<Score> PeriodScores(int count) const;
 
     // Players by web identifier over both teams (the last match wins).
@@ -156,7 +164,6 @@ public:
 
 private:
     TGameEvent *newMessageEvent(int id, int kind);
-    bool periodMinutes(int period, int &start, int &end) const;
     void hideClockDigits();
     void showZeroClock();
     void showDigit(const QString &name) const;

@@ -3,7 +3,9 @@
 #include "TEventReplay.h"
 #include "TGame.h"
 
-TGameReport::TGameReport(TGame &game) : HomeTotals(game), AwayTotals(game), m_game(game)
+TGameReport::TGameReport(TGame &game)
+    : PeriodFlags(size_t(game.Periods().MaxStretches()), false), HomeTotals(game), AwayTotals(game),
+      m_game(game)
 {
     HomeTotals.Data.EgyesuletNev = game.HomeTeam().Data.EgyesuletNev;
     AwayTotals.Data.EgyesuletNev = game.AwayTeam().Data.EgyesuletNev;
@@ -13,9 +15,9 @@ TGameReport::~TGameReport() = default;
 
 void TGameReport::Build()
 {
-    for (int n = 1; n <= TEventReplay::ReplayedPeriods; ++n)
-        if (PeriodFlags[size_t(n - 1)])
-            AccumulatePeriod(n);
+    for (size_t n = 1; n <= PeriodFlags.size(); ++n)
+        if (PeriodFlags[n - 1])
+            AccumulatePeriod(int(n));
     AddMissingPlayers();
 }
 
@@ -81,7 +83,7 @@ void TGameReport::AccumulatePeriod(int period)
                     current[t].append(copy);
             }
 
-    const int ticks = m_game.PeriodTicks();
+    const TPeriodRule rule = m_game.Periods();
     const TEventList &events = m_game.AllEvents;
     for (int i = 0; i < events.Count(); ++i) {
         const TGameEvent &ev = *events.At(i);
@@ -89,7 +91,7 @@ void TGameReport::AccumulatePeriod(int period)
         bool ok = true;
         if (ev.Kind == Kind::Substitution) {
             ok = replaySubstitution(ev, current[t], *lists[t], *gameTeams[t]);
-        } else if (TEventReplay::InPeriod(ev, period, ticks)) {
+        } else if (TEventReplay::InPeriod(ev, period, rule)) {
             if (ev.Kind == Kind::ClockStep) {
                 if (TEventReplay::IsClockStep(ev))
                     for (QList<TPlayer *> &list : current)

@@ -4,12 +4,12 @@
 #include "TTeam.h"
 
 #include <QList>
-#include <array>
+#include <vector>
 
 class TGame;
 
 // The per-period report: both teams and every player of the game counted
-// over the chosen periods only. The caller creates it, sets PeriodFlags,
+// over the chosen periods and overtimes only. The caller creates it, sets PeriodFlags,
 // calls Build() and reads the teams' totals and team lines and the two
 // player lists. It owns its teams and player copies and never changes the game.
 class TGameReport
@@ -20,8 +20,9 @@ public:
     TGameReport(const TGameReport &) = delete;
     TGameReport &operator=(const TGameReport &) = delete;
 
-    // Periods 1 to 5 (the fifth is the first overtime) to include.
-    std::array<bool, 5> PeriodFlags{};
+    // The stretches of the game to include (TPeriodRule: the regular
+    // periods, then each overtime), one flag each, all clear at creation.
+    std::vector<bool> PeriodFlags;
     THomeTeam HomeTotals;
     TAwayTeam AwayTotals;
     // Sorted by the jersey number in decimal.

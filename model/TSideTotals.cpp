@@ -9,10 +9,10 @@ void TSideTotals::PeriodTotals(const TGame &game, int side, int period, bool cle
 {
     if (clear)
         TEventReplay::ClearTotals(target);
-    const int ticks = game.PeriodTicks();
+    const TPeriodRule rule = game.Periods();
     for (const TEventList::Entry &e : game.AllEvents.Entries()) {
         const TGameEvent &ev = *e.Event;
-        if ((ev.Side == side || ev.Side == side + 2) && TEventReplay::InPeriod(ev, period, ticks))
+        if ((ev.Side == side || ev.Side == side + 2) && TEventReplay::InPeriod(ev, period, rule))
             TEventReplay::Count(target, ev.Kind, ev.Detail);
     }
 }

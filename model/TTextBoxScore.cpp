@@ -1,5 +1,6 @@
 #include "TTextBoxScore.h"
 
+#include "TEventReplay.h"
 #include "TGame.h"
 #include "TSideTotals.h"
 
@@ -102,17 +103,33 @@ QString TTextBoxScore::totalsFields(const TGame &game, const TTeamTotals &totals
     return f.Text();
 }
 
-QString TTextBoxScore::PeriodLine(const TGame &game, int side, int period)
+QList<int> TTextBoxScore::LineStretches(const TGame &game, int line)
+{
+    const TPeriodRule rule = game.Periods();
+    QList<int> stretches;
+    if (line >= 1 && line <= 4) {
+        if (line <= rule.RegularPeriods())
+            stretches << line;
+    } else if (line == 5) {
+        for (int n = rule.RegularPeriods() + 1; n <= game.PeriodsPlayed(); ++n)
+            stretches << n;
+    }
+    return stretches;
+}
+
+QString TTextBoxScore::PeriodLine(const TGame &game, int side, int line)
 {
     TTeamTotals totals;
-    TSideTotals::PeriodTotals(game, side, period, true, totals);
+    TEventReplay::ClearTotals(totals);
+    for (const int n : LineStretches(game, line))
+        TSideTotals::PeriodTotals(game, side, n, false, totals);
     const TEdition edition = game.Settings().Edition();
     // The replay counts no valuation, so the Hungarian line computes the
     // stored valuation of the period's totals, as the team keeps its own.
     const TPlayer r = totals.AsPlayer();
     const int valuation = edition == TEdition::Hungarian ? PlayerStats::StoredRating(r, edition)
                                                          : PlayerStats::PerformanceIndex(r, edition);
-    return periodLabel(period) + QLatin1Char('|') + totalsFields(game, totals, valuation);
+    return periodLabel(line) + QLatin1Char('|') + totalsFields(game, totals, valuation);
 }
 
 QString TTextBoxScore::TotalLine(const TGame &game, int side)
@@ -132,9 +149,15 @@ void TTextBoxScore::BuildTextBoxScore(const TGame &game, QStringList &lines)
     const TTeam &away = game.AwayTeam();
     const TEdition edition = game.Settings().Edition();
 
+    // The four quarter entries the server reads, each the score of its line's periods.
+    const QList<TGame::Score> scores = game.PeriodScores(4);
     QStringList periods;
-    for (int n = 1; n <= 4; ++n) {
-        const TGame::Score s = game.PeriodScore(n);
+    for (int line = 1; line <= 4; ++line) {
+        TGame::Score s;
+        for (const int n : LineStretches(game, line)) {
+            s.Home += scores[n - 1].Home;
+            s.Away += scores[n - 1].Away;
+        }
         periods << QString::number(s.Home) + QLatin1Char('-') + QString::number(s.Away);
     }
     lines << QStringLiteral("GENERAL:") + home.Data.EgyesuletNev + QStringLiteral(" - ") +

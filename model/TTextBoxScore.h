@@ -2,6 +2,7 @@
 
 #include "TSettings.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -24,8 +25,14 @@ public:
 
     // One player or team line: 27 fields, 28 in the Italian edition.
     static QString PlayerLine(const TPlayer &player, TEdition edition);
-    // Period n (1 to 5) of side 1 (home) or 2 (away), replayed from the event log.
-    static QString PeriodLine(const TGame &game, int side, int period);
+    // The statistics servers read four quarter lines and an overtime line
+    // whatever the game's periods: the regular periods fill the first lines
+    // in order (a two-period game leaves the third and fourth empty) and the
+    // fifth holds every overtime together. The stretches (TPeriodRule) of
+    // line 1 to 5; empty for a line the game has nothing in.
+    static QList<int> LineStretches(const TGame &game, int line);
+    // Line 1 to 5 of side 1 (home) or 2 (away), replayed from the event log.
+    static QString PeriodLine(const TGame &game, int side, int line);
     // The side's own running totals: the period fields without the label.
     static QString TotalLine(const TGame &game, int side);
 

@@ -2,6 +2,7 @@
 
 #include "TDisplayText.h"
 #include "TLiveMessage.h"
+#include "common/TPeriodRule.h"
 #include "common/Win1250.h"
 
 namespace {
@@ -201,8 +202,13 @@ TGameSummary TGameSummary::build(const QByteArray &game, const QList<TStoredMess
                 s.m_minutesPlayed = int(*ido);
             s.m_betweenPeriods = false;
         } else if (code == 1101) {
-            if (const auto jr = m.number("jr"))
+            if (const auto jr = m.number("jr")) {
                 s.m_periodsEnded = qMax(s.m_periodsEnded, int(*jr));
+                // The first period ends on its length: games of earlier
+                // versions had quarters of 10 or 12 minutes.
+                if (*jr == 1 && (s.m_minutesPlayed == 10 || s.m_minutesPlayed == 12))
+                    s.m_periodLength = s.m_minutesPlayed;
+            }
             s.m_betweenPeriods = true;
         } else if (code == 1102) {
             s.m_closed = true;
@@ -244,7 +250,9 @@ TGameSummary TGameSummary::build(const QByteArray &game, const QList<TStoredMess
             text = QStringLiteral("substitution: %1 in, %2 out")
                        .arg(s.playerText(m.value("jatekosbe")), s.playerText(m.value("jatekoski")));
         } else if (code == 1101) {
-            text = QStringLiteral("end of period %1").arg(Win1250::Decode(m.value("jr")));
+            const auto jr = m.number("jr");
+            text = QStringLiteral("end of %1")
+                       .arg(jr ? s.periodName(int(*jr)).toLower() : QStringLiteral("period"));
         } else if (code == 1102) {
             text = QStringLiteral("game closed");
         } else if (code == 6001) {
@@ -273,10 +281,18 @@ QString TGameSummary::statusText() const
     if (m_closed)
         return QStringLiteral("Final");
     if (m_betweenPeriods)
-        return QStringLiteral("End of period %1").arg(m_periodsEnded);
+        return QStringLiteral("End of %1").arg(periodName(m_periodsEnded).toLower());
     if (m_minutesPlayed < 0 && m_periodsEnded == 0)
         return QStringLiteral("Not started");
-    return QStringLiteral("Period %1 \u00b7 %2 min played")
-        .arg(m_periodsEnded + 1)
+    return QStringLiteral("%1 \u00b7 %2 min played")
+        .arg(periodName(m_periodsEnded + 1))
         .arg(qMax(0, m_minutesPlayed));
+}
+
+QString TGameSummary::periodName(int stretch) const
+{
+    const TPeriodRule rule(m_periodLength);
+    if (rule.IsOvertime(stretch))
+        return QStringLiteral("Overtime %1").arg(rule.OvertimeNumber(stretch));
+    return QStringLiteral("Period %1").arg(stretch);
 }

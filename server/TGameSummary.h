@@ -2,6 +2,8 @@
 
 #include "TStoredMessage.h"
 
+#include "common/TPeriodRule.h"
+
 #include <QList>
 #include <QString>
 
@@ -69,8 +71,14 @@ public:
     // The latest clock message is a period end.
     bool betweenPeriods() const { return m_betweenPeriods; }
     bool closed() const { return m_closed; }
-    // "Final", "End of period 1", "Period 2 · 7 min played", "Not started".
+    // "Final", "End of period 1", "Period 2 · 7 min played", "Overtime 1 ·
+    // 11 min played", "End of overtime 2", "Not started".
     QString statusText() const;
+    // "Period 2" or "Overtime 1": the stretch of the game (TPeriodRule, as
+    // the client counts "jr") by the game's period length.
+    QString periodName(int stretch) const;
+    // The build's five minutes unless the first period ended at 10 or 12.
+    int periodLength() const { return m_periodLength; }
 
     const QList<Player> &roster() const { return m_roster; }
     // Events worth showing, oldest first: no headers, rosters, clock steps,
@@ -93,6 +101,7 @@ private:
     std::optional<int> m_reportedAway;
     int m_minutesPlayed = -1;
     int m_periodsEnded = 0;
+    int m_periodLength = TPeriodRule::BuildPeriodLength;
     bool m_betweenPeriods = false;
     bool m_closed = false;
     QList<Player> m_roster;

@@ -150,11 +150,10 @@ QString TqrULEBTeamResults::FormatZeroAsDot(const QString &text, const QString &
 
 QString TqrULEBTeamResults::PeriodScoresText(const TGame &game)
 {
-    const int regular = game.PeriodCount();
-    const int last = std::max(regular, int(game.Period));
+    const int last = game.PeriodsPlayed();
     const QList<TGame::Score> scores = game.PeriodScores(last);
     QStringList entries;
-    for (int k = 0; k < last && k < scores.size(); ++k)
+    for (int k = 0; k < last; ++k)
         entries.append(QStringLiteral("%1-%2").arg(scores[k].Home).arg(scores[k].Away));
     return QLatin1Char('(') + entries.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
@@ -280,7 +279,7 @@ void TqrULEBTeamResults::header(TLayout &layout) const
     logo.Cells.append(Image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
 
     layout.Line(band, 4).Cells.append(
-        Text(QStringLiteral("lblMegjegyzes"), QString(), x, layout.LineTop, w, 4));
+        Text(QStringLiteral("lblMegjegyzes"), remarkText(), x, layout.LineTop, w, 4, Align::Left, true, 8));
 
     const double titleSize = s.ReportTitleFontSize() > 0 ? s.ReportTitleFontSize() : 14;
     layout.Line(band, 7.5).Cells.append(Text(QStringLiteral("lblMerkozes"), titleText(), x, layout.LineTop, w,

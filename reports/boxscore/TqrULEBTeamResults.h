@@ -113,6 +113,8 @@ protected:
     virtual QString playerName(const TBoxScoreRow &row) const;
     virtual QString titleText() const;
     virtual QString periodLineText() const;
+    // The remark line above the title; empty unless a report says what it covers.
+    virtual QString remarkText() const { return QString(); }
     virtual QString starterMark() const { return QStringLiteral("S"); }
     virtual QString dot(const QString &text) const;
     virtual int valuation(const TPlayer &record) const;

@@ -77,13 +77,17 @@ void TqrULEBDobasterkep::legend(QList<TReportLine> &lines, const TTeam &team, bo
                    w - 6, LegendLine)});
     }
     y += 1;
-    line({Caption(QStringLiteral("lbl%1Top").arg(side), QStringLiteral("Top:"), x, y, 14, LegendLine,
-                  Align::Left, true),
-          Caption(QStringLiteral("lbl%1TopPeriods").arg(side), QStringLiteral("Q1-Q2"), x + 15, y, 21,
-                  LegendLine)});
+    // The teams change ends at half time: after the second quarter, or the first of two periods.
+    const bool halves = m_game.PeriodCount() == 2;
+    line(
+        {Caption(QStringLiteral("lbl%1Top").arg(side), QStringLiteral("Top:"), x, y, 14, LegendLine,
+                 Align::Left, true),
+         Caption(QStringLiteral("lbl%1TopPeriods").arg(side),
+                 halves ? QStringLiteral("1. felido") : QStringLiteral("Q1-Q2"), x + 15, y, 21, LegendLine)});
     line({Caption(QStringLiteral("lbl%1Bottom").arg(side), QStringLiteral("Bottom:"), x, y, 14, LegendLine,
                   Align::Left, true),
-          Caption(QStringLiteral("lbl%1BottomPeriods").arg(side), QStringLiteral("Q3-Q4 (OT)"), x + 15, y, 21,
+          Caption(QStringLiteral("lbl%1BottomPeriods").arg(side),
+                  halves ? QStringLiteral("2. felido (OT)") : QStringLiteral("Q3-Q4 (OT)"), x + 15, y, 21,
                   LegendLine)});
     y += 1;
 

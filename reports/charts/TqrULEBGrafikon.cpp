@@ -30,6 +30,19 @@ TqrULEBGrafikon::TqrULEBGrafikon(const TGame &game, ITranslator &translator)
 {
 }
 
+QString TqrULEBGrafikon::ShortName(const TTeam &team)
+{
+    const QString shortName = team.Data.EgyesuletRovidNev.trimmed();
+    return shortName.isEmpty() ? team.Data.EgyesuletNev : shortName;
+}
+
+bool TqrULEBGrafikon::EndsPeriod(const TGame &game, int minute)
+{
+    const TPeriodRule rule = game.Periods();
+    const int clock = 4 * minute;
+    return minute == 0 || rule.StretchEnd(rule.StretchOfClock(clock)) == clock;
+}
+
 int TqrULEBGrafikon::ScoreAxisMax(int home, int away)
 {
     int ymax = (std::max(home, away) / 10 + 1) * 10;
@@ -51,10 +64,14 @@ QList<TPontokInfo> TqrULEBGrafikon::KeyMoments(const TGame &game, ITranslator &t
         max = std::max(max, home - away);
         min = std::min(min, home - away);
     }
-    const QString homeShort = game.HomeTeam().Data.EgyesuletRovidNev;
-    const QString awayShort = game.AwayTeam().Data.EgyesuletRovidNev;
+    const QString homeShort = ShortName(game.HomeTeam());
+    const QString awayShort = ShortName(game.AwayTeam());
+    // A three-letter short name takes a space, a longer one none; the full
+    // name standing in for a missing short name always does.
     auto takes = [&](const QString &shortName) {
-        return shortName + (shortName.size() <= 3 ? QStringLiteral(" ") : QString()) +
+        const bool spaced = shortName.size() <= 3 || (shortName != game.HomeTeam().Data.EgyesuletRovidNev &&
+                                                      shortName != game.AwayTeam().Data.EgyesuletRovidNev);
+        return shortName + (spaced ? QStringLiteral(" ") : QString()) +
                tr(translator, QStringLiteral("take the lead"));
     };
     auto maximum = [&](const QString &shortName) {
@@ -91,8 +108,8 @@ void TqrULEBGrafikon::DrawMinuteScoreTable(TChartCanvas &c, const TGame &game, I
         c.Line({5, 16.0 * i + 5}, {105, 16.0 * i + 5});
         c.Line({120, 16.0 * i + 5}, {220, 16.0 * i + 5});
     }
-    const QString homeShort = game.HomeTeam().Data.EgyesuletRovidNev;
-    const QString awayShort = game.AwayTeam().Data.EgyesuletRovidNev;
+    const QString homeShort = ShortName(game.HomeTeam());
+    const QString awayShort = ShortName(game.AwayTeam());
     const QString min = tr(translator, QStringLiteral("Min"));
     for (const double shift : {0, 115}) {
         const double y = 16 * 1 - 9;
@@ -109,7 +126,7 @@ void TqrULEBGrafikon::DrawMinuteScoreTable(TChartCanvas &c, const TGame &game, I
                 continue;
             const double shift = right ? 115 : 0;
             const TGame::Score s = game.ScoreAtMinute(minute);
-            const bool bold = minute % 10 == 0;
+            const bool bold = EndsPeriod(game, minute);
             c.Text(25 + shift, y, QString::number(minute), true, bold);
             c.Text(60 + shift, y, QString::number(s.Home), true, bold);
             c.Text(65 + shift, y, QStringLiteral(" - "), false, bold);
@@ -123,9 +140,9 @@ void TqrULEBGrafikon::DrawKeyMoments(TChartCanvas &c, const QList<TPontokInfo> &
 {
     const int n = int(moments.size());
     c.Text(30, 7, tr(translator, QStringLiteral("Min")), true);
-    c.Text(60, 7, game.HomeTeam().Data.EgyesuletRovidNev, true);
+    c.Text(60, 7, ShortName(game.HomeTeam()), true);
     c.Text(65, 7, QStringLiteral(" - "));
-    c.Text(80, 7, game.AwayTeam().Data.EgyesuletRovidNev);
+    c.Text(80, 7, ShortName(game.AwayTeam()));
     c.Text(145, 7, tr(translator, QStringLiteral("Information")));
     c.Text(270, 7, tr(translator, QStringLiteral("Diff")), true);
     for (const double x : {5, 35, 105, 245, 275})
@@ -182,9 +199,9 @@ void TqrULEBGrafikon::DrawScoreGraph(TChartCanvas &c, const TGame &game, ITransl
     }
     const QString pts = tr(translator, QStringLiteral("Pts of "));
     c.Line({50, 25}, {80, 25});
-    c.Text(90, 23, pts + game.HomeTeam().Data.EgyesuletRovidNev);
+    c.Text(90, 23, pts + ShortName(game.HomeTeam()));
     c.Line({50, 45}, {80, 45}, Qt::black, Qt::DotLine);
-    c.Text(90, 43, pts + game.AwayTeam().Data.EgyesuletRovidNev);
+    c.Text(90, 43, pts + ShortName(game.AwayTeam()));
     QPointF home(35, 520), away(35, 520);
     for (int v = 0; v <= m; ++v) {
         const TGame::Score s = game.ScoreAtMinute(v);

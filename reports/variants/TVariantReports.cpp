@@ -60,16 +60,19 @@ TReportDocument TVariantReports::Quintet() const
     return report.Build();
 }
 
-TReportDocument TVariantReports::Quarters(const std::array<bool, 5> &periods) const
+TReportDocument TVariantReports::Quarters(const QList<int> &periods) const
 {
     TGameReport periodReport(m_game);
-    periodReport.PeriodFlags = periods;
+    for (const int n : periods)
+        if (n >= 1 && n <= int(periodReport.PeriodFlags.size()))
+            periodReport.PeriodFlags[size_t(n - 1)] = true;
     periodReport.Build();
     // The replayed team lines count events only; their name is the game's.
     periodReport.HomeTotals.TeamLine.JatekosNev = m_game.HomeTeam().TeamLine.JatekosNev;
     periodReport.AwayTotals.TeamLine.JatekosNev = m_game.AwayTeam().TeamLine.JatekosNev;
     const bool byName = m_game.Settings().SortByName();
-    TqrULEBQuarterReport report(m_game, m_translator, periodReport.HomeTotals, periodReport.AwayTotals);
+    TqrULEBQuarterReport report(m_game, m_translator, periodReport.HomeTotals, periodReport.AwayTotals,
+                                periods);
     report.SetRows(TqrULEBQuarterReport::Rows(periodReport.HomeTotals, periodReport.HomePlayers, byName),
                    TqrULEBQuarterReport::Rows(periodReport.AwayTotals, periodReport.AwayPlayers, byName));
     report.SetImageFolder(m_imageFolder);

@@ -4,8 +4,8 @@
 
 #include "reports/document/TReportDocument.h"
 
+#include <QList>
 #include <QString>
-#include <array>
 
 class ITranslator;
 class TGame;
@@ -30,8 +30,9 @@ public:
     TReportDocument Press() const;
     // The line-up lists are replayed from the game.
     TReportDocument Quintet() const;
-    // Periods 1 to 4 and the overtime, as ticked.
-    TReportDocument Quarters(const std::array<bool, 5> &periods) const;
+    // The box score of the periods (stretches of TPeriodRule) given; check
+    // the choice with TQuarterChoice::Refusal first.
+    TReportDocument Quarters(const QList<int> &periods) const;
 
 private:
     TGame &m_game;

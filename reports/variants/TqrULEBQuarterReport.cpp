@@ -1,18 +1,28 @@
 #include "TqrULEBQuarterReport.h"
 
+#include "reports/boxscore/TPeriodNames.h"
+
+#include "model/Services.h"
 #include "model/TPlayerList.h"
 #include "model/TTeam.h"
 
 #include <algorithm>
 
 TqrULEBQuarterReport::TqrULEBQuarterReport(const TGame &game, ITranslator &translator, const TTeam &home,
-                                           const TTeam &away)
-    : TqrULEBTeamResults(game, translator), m_homeTeam(home), m_awayTeam(away)
+                                           const TTeam &away, QList<int> periods)
+    : TqrULEBTeamResults(game, translator), m_homeTeam(home), m_awayTeam(away), m_periods(std::move(periods))
 {
     m_plainRunningScore = true;
     m_coachInHeading = false;
     m_coachInTotal = true;
     m_plainTotalPercents = true;
+}
+
+QString TqrULEBQuarterReport::remarkText() const
+{
+    const QString section = QStringLiteral("PRINT");
+    return m_translator.Translate(QStringLiteral("Periods:"), section) + QLatin1Char(' ') +
+           TPeriodNames::List(m_game, m_periods, m_translator, section);
 }
 
 bool TqrULEBQuarterReport::HasEvent(const TPlayer &p)

@@ -2,8 +2,6 @@
 
 #include "reports/boxscore/TqrULEBTeamResults.h"
 
-#include <array>
-
 class TGameReport;
 class TPlayerList;
 
@@ -13,8 +11,10 @@ class TPlayerList;
 class TqrULEBQuarterReport : public TqrULEBTeamResults
 {
 public:
-    // The teams of the per-period report; they must outlive the report.
-    TqrULEBQuarterReport(const TGame &game, ITranslator &translator, const TTeam &home, const TTeam &away);
+    // The teams of the per-period report of the stretches given (TPeriodRule);
+    // they must outlive the report.
+    TqrULEBQuarterReport(const TGame &game, ITranslator &translator, const TTeam &home, const TTeam &away,
+                         QList<int> periods);
 
     // The row list of one side of a built per-period report: its team line,
     // the records of the players with an event in the ticked periods, sorted
@@ -27,8 +27,11 @@ protected:
     QString reportClass() const override { return QStringLiteral("TqrULEBQuarterReport"); }
     int copies() const override { return 1; }
     const TTeam &valueTeam(bool home) const override { return home ? m_homeTeam : m_awayTeam; }
+    // "Periods: 1. félidő, Hosszabbítás": what the tables count.
+    QString remarkText() const override;
 
 private:
     const TTeam &m_homeTeam;
     const TTeam &m_awayTeam;
+    QList<int> m_periods;
 };

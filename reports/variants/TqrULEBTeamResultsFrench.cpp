@@ -1,5 +1,6 @@
 #include "TqrULEBTeamResultsFrench.h"
 
+#include "model/TEventReplay.h"
 #include "model/TGame.h"
 #include "model/TSideTotals.h"
 #include "model/TTeam.h"
@@ -208,9 +209,16 @@ void TqrULEBTeamResultsFrench::groupLines(TLayout &layout, const TTeamSide &side
     const QString band = side.Home ? QStringLiteral("sbHomeQuerters") : QStringLiteral("sbAwayQuerters");
     const int sideNumber = side.Home ? 1 : 2;
     const TGameStatistics &stats = m_game.Statistics;
-    const char *labels[] = {"Kezdo jatekosok", "Csere jatekosok", "1-2 negyed", "3-4 negyed", "Hosszabbítás"};
+    // The halves are the first and second half of the regular periods (one
+    // period each in a two-period game); the overtime line holds every overtime.
+    const TPeriodRule rule = m_game.Periods();
+    const int half = rule.RegularPeriods() / 2;
+    const bool quarters = rule.RegularPeriods() == 4;
+    const char *labels[] = {"Kezdo jatekosok", "Csere jatekosok", quarters ? "1-2 negyed" : "1. felido",
+                            quarters ? "3-4 negyed" : "2. felido", "Hosszabbítás"};
     for (int i = 0; i < GroupLines; ++i) {
         TTeamTotals totals;
+        TEventReplay::ClearTotals(totals);
         switch (i) {
         case 0:
             TSideTotals::GroupTotals(m_game, sideNumber, TSideTotals::Starters, totals);
@@ -220,11 +228,12 @@ void TqrULEBTeamResultsFrench::groupLines(TLayout &layout, const TTeamSide &side
             break;
         case 2:
         case 3:
-            TSideTotals::PeriodTotals(m_game, sideNumber, 2 * i - 3, true, totals);
-            TSideTotals::PeriodTotals(m_game, sideNumber, 2 * i - 2, false, totals);
+            for (int n = (i - 2) * half + 1; n <= (i - 1) * half; ++n)
+                TSideTotals::PeriodTotals(m_game, sideNumber, n, false, totals);
             break;
         default:
-            TSideTotals::PeriodTotals(m_game, sideNumber, 5, true, totals);
+            for (int n = rule.RegularPeriods() + 1; n <= m_game.PeriodsPlayed(); ++n)
+                TSideTotals::PeriodTotals(m_game, sideNumber, n, false, totals);
             break;
         }
         TReportLine &line =

@@ -31,16 +31,16 @@ TqrULEBTeamResultsHebrew::TqrULEBTeamResultsHebrew(const TGame &game, ITranslato
 
 QString TqrULEBTeamResultsHebrew::ReversedPeriodScores(const TGame &game)
 {
-    const int last = std::max(4, int(game.Period));
+    const int regular = game.PeriodCount();
+    const int last = game.PeriodsPlayed();
     const QList<TGame::Score> scores = game.PeriodScores(last);
-    auto score = [&](int period) { return period <= scores.size() ? scores[period - 1] : TGame::Score(); };
     QString text = QStringLiteral("(");
-    for (int period = game.Period; period >= 5; --period)
-        text += QStringLiteral("%1-%2, ").arg(score(period).Home).arg(score(period).Away);
-    QStringList quarters;
-    for (int period = 4; period >= 1; --period)
-        quarters.append(QStringLiteral("%1-%2").arg(score(period).Away).arg(score(period).Home));
-    return text + quarters.join(QStringLiteral(", ")) + QLatin1Char(')');
+    for (int period = last; period > regular; --period)
+        text += QStringLiteral("%1-%2, ").arg(scores[period - 1].Home).arg(scores[period - 1].Away);
+    QStringList regulars;
+    for (int period = regular; period >= 1; --period)
+        regulars.append(QStringLiteral("%1-%2").arg(scores[period - 1].Away).arg(scores[period - 1].Home));
+    return text + regulars.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 QString TqrULEBTeamResultsHebrew::teamName(const TTeam &team) const

@@ -20,7 +20,8 @@ class TqrULEBTeamResultsHebrew : public TqrULEBTeamResults
 public:
     TqrULEBTeamResultsHebrew(const TGame &game, ITranslator &translator, TNativeNames names);
 
-    // "(OT..., Q4, Q3, Q2, Q1)": overtimes home first, the four quarters away first.
+    // "(OT2, OT1, P2, P1)": the overtimes played home first, then the regular
+    // periods away first, each read from the right.
     static QString ReversedPeriodScores(const TGame &game);
 
 protected:

@@ -1,5 +1,7 @@
 #include "TqrULEBTeamResultsItaly.h"
 
+#include "reports/boxscore/TPeriodNames.h"
+
 #include "model/TGame.h"
 #include "model/TSideTotals.h"
 #include "model/TTeam.h"
@@ -38,8 +40,6 @@ const TqrULEBTeamResults::TColumnSpec ItalyColumns[] = {
     {"P/M", "P/M", "", 188.5, 6.5, Align::Right},
     {"+/-", "+/-", "", 195, 6, Align::Right},
 };
-
-constexpr int PeriodLines = 5;
 
 } // namespace
 
@@ -170,11 +170,11 @@ void TqrULEBTeamResultsItaly::periodLines(TLayout &layout, const TTeamSide &side
     const QString band = side.Home ? QStringLiteral("sbHomeQuerters") : QStringLiteral("sbAwayQuerters");
     const QString sponsor =
         side.Home ? m_game.Settings().Sponsor1Filename() : m_game.Settings().Sponsor2Filename();
-    for (int i = 0; i < PeriodLines; ++i) {
+    // A line for every period the game had, regular periods and overtimes.
+    for (int i = 0; i < m_game.PeriodsPlayed(); ++i) {
         TTeamTotals totals;
         TSideTotals::PeriodTotals(m_game, side.Home ? 1 : 2, i + 1, true, totals);
-        const QString label = i < 4 ? QStringLiteral("%1. ").arg(i + 1) + tr(QStringLiteral("Negyed"))
-                                    : tr(QString::fromUtf8("Hosszabbítás"));
+        const QString label = TPeriodNames::Name(m_game, i + 1, m_translator, QStringLiteral("PRINT"));
         TReportLine &line =
             teamLine(layout, band, label, false,
                      values(totals.AsPlayer(), totalsValuation(totals), TMode::Period), LineHeight, false);

@@ -3,6 +3,7 @@
 #include "model/TGame.h"
 #include "model/TSideTotals.h"
 #include "model/TTeamData.h"
+#include "model/TTextBoxScore.h"
 
 TGameDataLogic::TGameDataLogic(TGame &game, const TStaffSource &staff) : m_game(game)
 {
@@ -22,10 +23,13 @@ TGameDataLogic::TGameDataLogic(TGame &game, const TStaffSource &staff) : m_game(
               game.AwayCoach,
               game.Stadium};
     for (int side : {1, 2})
-        for (int n = 1; n <= 5; ++n) {
+        for (int line = 1; line <= 5; ++line) {
+            // The five rows as the text report fills them: the regular
+            // periods in order, every overtime together in the last.
             TTeamTotals totals;
-            TSideTotals::PeriodTotals(game, side, n, true, totals);
-            Points[size_t(side - 1)][size_t(n - 1)] = totals.Points;
+            for (const int n : TTextBoxScore::LineStretches(game, line))
+                TSideTotals::PeriodTotals(game, side, n, false, totals);
+            Points[size_t(side - 1)][size_t(line - 1)] = totals.Points;
         }
 }
 

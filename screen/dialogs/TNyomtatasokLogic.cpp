@@ -125,7 +125,7 @@ TReportDocument TNyomtatasokLogic::editionBoxScore() const
     return variants().EditionBoxScore();
 }
 
-TReportDocument TNyomtatasokLogic::QuarterReport(const std::array<bool, 5> &periods) const
+TReportDocument TNyomtatasokLogic::QuarterReport(const QList<int> &periods) const
 {
     return variants().Quarters(periods);
 }

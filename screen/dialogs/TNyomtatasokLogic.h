@@ -76,8 +76,11 @@ public:
     // previews its Hebrew box score instead (preview set true).
     std::vector<TReportDocument> F12(bool &preview) const;
 
-    // The quarter report of the periods ticked in the period dialog (1 to 4, overtime).
-    TReportDocument QuarterReport(const std::array<bool, 5> &periods) const;
+    // The quarter report of the periods ticked in the period dialog: the
+    // game's regular periods, then its overtimes, numbered in playing order.
+    TReportDocument QuarterReport(const QList<int> &periods) const;
+    // The game the reports are of (the period dialog offers its periods).
+    const TGame &Game() const { return m_game; }
 
     // Relative image names of the settings are taken from this folder.
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }

@@ -137,7 +137,7 @@ void TfrmNyomtatasok::ok()
     std::vector<TReportDocument> documents;
     const TNyomtatasokLogic::TAction action = m_logic.Ok(documents);
     if (action == TNyomtatasokLogic::TAction::AskPeriods) {
-        TfrmQuarters periods(m_translator, this);
+        TfrmQuarters periods(m_translator, m_logic.Game(), this);
         if (periods.exec() != QDialog::Accepted)
             return;
         documents.push_back(m_logic.QuarterReport(periods.Periods()));

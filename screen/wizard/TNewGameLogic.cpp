@@ -154,7 +154,7 @@ void TNewGameLogic::showPage()
         (side == 1 ? m_home : m_away) = std::move(pick);
         // Every new game has periods of five minutes, whatever the settings say.
         if (side == 1)
-            game().SetPeriodLength(5);
+            game().SetPeriodLength(TPeriodRule::BuildPeriodLength);
         break;
     }
     case BeginData: {

@@ -106,7 +106,7 @@ void groupTotals(TGame &game)
 void gameReport(TGame &game)
 {
     TGameReport report(game);
-    report.PeriodFlags.fill(true);
+    report.PeriodFlags.assign(report.PeriodFlags.size(), true);
     report.Build();
     benchmark::DoNotOptimize(report.HomeTotals.Data.Totals.Points);
 }

@@ -36,7 +36,7 @@ const TVariant Variants[] = {
     {"line-up report", "ENG", [](TVariantReports &r) { return r.Quintet(); }},
     {"quarter report, all periods", "ENG",
      [](TVariantReports &r) {
-         return r.Quarters({true, true, true, true, true});
+         return r.Quarters({1, 2, 3, 4, 5});
      }},
 };
 

@@ -40,19 +40,22 @@ protected:
     }
 };
 
-TEST_F(GameReport, TheFirstStepCountsNowhereAndTheStepAtTheBoundaryInTheEndingPeriod)
+TEST_F(GameReport, EachStepCountsInThePeriodItLeadsInto)
 {
-    ticks(41); // steps stored at clocks 0 to 40
+    ticks(41); // steps 0 -> 1 to 40 -> 41
     const auto p1 = report({1});
     for (int jersey : {4, 7, 10})
         EXPECT_EQ(copy(p1->HomePlayers, jersey).PlayingTime, 40) << jersey;
     for (int jersey : {5, 8, 12})
         EXPECT_EQ(copy(p1->AwayPlayers, jersey).PlayingTime, 40) << jersey;
     EXPECT_EQ(copy(p1->HomePlayers, 15).PlayingTime, 0);
-    EXPECT_EQ(player(1, 4).PlayingTime, 41); // live playing time counts the first step
+    EXPECT_EQ(player(1, 4).PlayingTime, 41);
 
+    // The step from 40 to 41 opens period 2.
     const auto p2 = report({2});
-    EXPECT_EQ(copy(p2->HomePlayers, 4).PlayingTime, 0);
+    EXPECT_EQ(copy(p2->HomePlayers, 4).PlayingTime, 1);
+    const auto both = report({1, 2});
+    EXPECT_EQ(copy(both->HomePlayers, 4).PlayingTime, player(1, 4).PlayingTime);
 }
 
 TEST_F(GameReport, APlayerSubstitutedInDuringPeriodTwo)
@@ -60,14 +63,14 @@ TEST_F(GameReport, APlayerSubstitutedInDuringPeriodTwo)
     substitutionInPeriodTwo();
     const auto p2 = report({2});
     const TPlayerList &home = p2->HomePlayers;
-    EXPECT_EQ(copy(home, 15).PlayingTime, 6); // steps from 50 to 55
+    EXPECT_EQ(copy(home, 15).PlayingTime, 6); // the steps 50 -> 51 to 55 -> 56
     EXPECT_EQ(copy(home, 15).Points, 2);
     EXPECT_EQ(copy(home, 15).CloseMade, 1);
-    EXPECT_EQ(copy(home, 4).PlayingTime, 9); // steps from 41 to 49
+    EXPECT_EQ(copy(home, 4).PlayingTime, 10); // the steps 40 -> 41 to 49 -> 50
     EXPECT_EQ(copy(home, 4).Points, 0);
-    EXPECT_EQ(copy(home, 7).PlayingTime, 15);
-    EXPECT_EQ(copy(home, 10).PlayingTime, 15);
-    EXPECT_EQ(copy(p2->AwayPlayers, 5).PlayingTime, 15);
+    EXPECT_EQ(copy(home, 7).PlayingTime, 16);
+    EXPECT_EQ(copy(home, 10).PlayingTime, 16);
+    EXPECT_EQ(copy(p2->AwayPlayers, 5).PlayingTime, 16);
     EXPECT_EQ(copy(p2->AwayPlayers, 21).PlayingTime, 0);
     EXPECT_EQ(p2->HomeTotals.Data.Totals.Points, 2);
 
@@ -77,8 +80,9 @@ TEST_F(GameReport, APlayerSubstitutedInDuringPeriodTwo)
     EXPECT_EQ(copy(p1->HomePlayers, 15).PlayingTime, 0);
 
     const auto both = report({1, 2});
-    EXPECT_EQ(copy(both->HomePlayers, 4).PlayingTime, 49);
-    EXPECT_EQ(copy(both->HomePlayers, 7).PlayingTime, 55);
+    EXPECT_EQ(copy(both->HomePlayers, 4).PlayingTime, 50);
+    EXPECT_EQ(copy(both->HomePlayers, 7).PlayingTime, 56);
+    EXPECT_EQ(copy(both->HomePlayers, 7).PlayingTime, player(1, 7).PlayingTime);
     EXPECT_EQ(copy(both->HomePlayers, 15).PlayingTime, 6);
     EXPECT_EQ(both->HomeTotals.Data.Totals.Points, 5);
     EXPECT_EQ(both->HomeTotals.Data.Totals.ThreeMade, 1);
@@ -191,7 +195,7 @@ TEST_F(GameReport, ASubstitutionOfUnknownPlayersChangesNobody)
     ticks(4);
     const auto r = report({1});
     EXPECT_TRUE(prompter.Messages.isEmpty());
-    EXPECT_EQ(copy(r->HomePlayers, 4).PlayingTime, 4);
+    EXPECT_EQ(copy(r->HomePlayers, 4).PlayingTime, 5); // every step, the first included
 }
 
 TEST_F(GameReport, OvertimeIsThePeriodAfterTheFourth)
@@ -208,9 +212,9 @@ TEST_F(GameReport, OvertimeIsThePeriodAfterTheFourth)
     ASSERT_EQ(game.Clock, 180);
 
     const auto ot = report({5});
-    EXPECT_EQ(copy(ot->AwayPlayers, 12).PlayingTime, 19); // steps from 161 to 179
+    EXPECT_EQ(copy(ot->AwayPlayers, 12).PlayingTime, 20); // the steps 160 -> 161 to 179 -> 180
     EXPECT_EQ(copy(ot->AwayPlayers, 12).Points, 3);
-    EXPECT_EQ(copy(ot->HomePlayers, 4).PlayingTime, 19);
+    EXPECT_EQ(copy(ot->HomePlayers, 4).PlayingTime, 20);
     EXPECT_EQ(ot->AwayTotals.Data.Totals.Points, 3);
     // The declined step took no time: period 4 keeps its forty steps.
     const auto p4 = report({4});
@@ -228,7 +232,7 @@ TEST_F(GameReport, AllPeriodsOfTheDemoGameAddUpToTheLiveCounters)
 
     const qsizetype messages = prompter.Messages.size();
     TGameReport r(demoGame);
-    r.PeriodFlags.fill(true);
+    r.PeriodFlags.assign(r.PeriodFlags.size(), true);
     r.Build();
     for (TTeam *team :
          {static_cast<TTeam *>(&demoGame.HomeTeam()), static_cast<TTeam *>(&demoGame.AwayTeam())}) {

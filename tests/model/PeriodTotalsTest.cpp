@@ -24,20 +24,39 @@ protected:
     }
 };
 
-TEST(EventReplay, PeriodBoundariesOfTenMinutePeriods)
+TEST(EventReplay, AClockStepCountsInTheStretchItLeadsInto)
 {
-    EXPECT_EQ(TEventReplay::PeriodOfClock(0, 40), 0);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(1, 40), 1);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(40, 40), 1);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(41, 40), 2);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(160, 40), 4);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(161, 40), 5);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(200, 40), 5);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(201, 40), 0);
-    // Five-minute periods: the first overtime (clock 41 to 48) falls into the third stretch.
-    EXPECT_EQ(TEventReplay::PeriodOfClock(45, 20), 3);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(100, 20), 5);
-    EXPECT_EQ(TEventReplay::PeriodOfClock(101, 20), 0);
+    // Stretches of ten-minute quarters: (0, 40], (40, 80], ..., then overtimes of 20.
+    const TPeriodRule quarters(10);
+    const struct
+    {
+        int Kind, Clock, Period;
+    } cases[] = {
+        {Kind::ShotMade, 1, 1},
+        {Kind::ShotMade, 40, 1},
+        {Kind::ShotMade, 41, 2},
+        {Kind::ShotMade, 160, 4},
+        {Kind::ShotMade, 161, 5},
+        {Kind::ShotMade, 201, 7},
+        // A step stores the clock before it: 0 -> 1 is the first of period 1,
+        // 40 -> 41 the first of period 2.
+        {Kind::ClockStep, 0, 1},
+        {Kind::ClockStep, 39, 1},
+        {Kind::ClockStep, 40, 2},
+        {Kind::ClockStep, 160, 5},
+    };
+    for (const auto &c : cases) {
+        const TGameEvent event(1, c.Kind, 1, c.Kind == Kind::ClockStep ? Side::None : Side::HomePlayer,
+                               c.Clock);
+        EXPECT_EQ(TEventReplay::PeriodOf(event, quarters), c.Period) << c.Kind << " at " << c.Clock;
+        EXPECT_TRUE(TEventReplay::InPeriod(event, c.Period, quarters));
+        EXPECT_FALSE(TEventReplay::InPeriod(event, c.Period + 1, quarters));
+    }
+    // Five-minute periods: the first overtime (clock 41 to 48) is the third stretch, the second the fourth.
+    const TGameEvent shot(1, Kind::ShotMade, 1, Side::HomePlayer, 45);
+    EXPECT_EQ(TEventReplay::PeriodOf(shot, TPeriodRule(5)), 3);
+    const TGameEvent late(1, Kind::ShotMade, 1, Side::HomePlayer, 49);
+    EXPECT_EQ(TEventReplay::PeriodOf(late, TPeriodRule(5)), 4);
 }
 
 TEST(EventReplay, SubstitutionIdentifiersComeFromTheMessage)
@@ -66,9 +85,9 @@ TEST_F(PeriodTotals, ShotsAtThePeriodBoundaries)
         run(QStringLiteral("periodend"));
     }
     ticks(40);                                                      // overtimes confirmed: clock 200
-    run(QStringLiteral("select home 7\nshot home made freethrow")); // clock 200: period 5
+    run(QStringLiteral("select home 7\nshot home made freethrow")); // clock 200: the second overtime
     ticks(1);
-    run(QStringLiteral("select home 10\nshot home made close 120 30")); // clock 201: no period
+    run(QStringLiteral("select home 10\nshot home made close 120 30")); // clock 201: the third
     ASSERT_EQ(game.Clock, 201);
 
     const TTeamTotals p1 = period(1, 1);
@@ -81,11 +100,15 @@ TEST_F(PeriodTotals, ShotsAtThePeriodBoundaries)
     EXPECT_EQ(sum(p2), 4);
     EXPECT_EQ(sum(period(1, 3)), 0);
     EXPECT_EQ(sum(period(1, 4)), 0);
-    const TTeamTotals p5 = period(1, 5);
-    EXPECT_EQ(p5.Points, 1);
-    EXPECT_EQ(p5.FreeThrowsMade, 1);
-    EXPECT_EQ(sum(p5), 2);
-    // The close shot at 201 is in the live score but in no period.
+    // Overtimes of five minutes: 161-180, 181-200, 201-220.
+    EXPECT_EQ(sum(period(1, 5)), 0);
+    const TTeamTotals ot2 = period(1, 6);
+    EXPECT_EQ(ot2.Points, 1);
+    EXPECT_EQ(ot2.FreeThrowsMade, 1);
+    EXPECT_EQ(sum(ot2), 2);
+    const TTeamTotals ot3 = period(1, 7);
+    EXPECT_EQ(ot3.Points, 2);
+    EXPECT_EQ(ot3.CloseMade, 1);
     EXPECT_EQ(game.HomeTeam().Data.Totals.Points, 8);
     EXPECT_EQ(sum(period(2, 1)) + sum(period(2, 2)) + sum(period(2, 5)), 0);
 }

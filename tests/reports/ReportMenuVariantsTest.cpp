@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -53,32 +54,61 @@ TEST_F(ReportMenuVariants, QuarterReportsAskForThePeriodsFirst)
     std::vector<TReportDocument> docs;
     EXPECT_EQ(menu.Ok(docs), TNyomtatasokLogic::TAction::AskPeriods);
     EXPECT_TRUE(docs.empty());
-    const TReportDocument quarters = menu.QuarterReport({true, false, false, false, false});
+    const TReportDocument quarters = menu.QuarterReport({1});
     EXPECT_EQ(quarters.ReportClass, "TqrULEBQuarterReport");
     EXPECT_EQ(quarters.Copies, 1);
 }
 
-TEST_F(ReportMenuVariants, ThePeriodDialogOpensClearAndGivesTheTickedPeriods)
+TEST_F(ReportMenuVariants, ThePeriodDialogOffersTheGamesPeriodsAndRefusesAnEmptyChoice)
 {
     TMarkingTranslator marking;
     marking.Prefix = QStringLiteral("~");
-    TfrmQuarters dialog(marking);
-    EXPECT_EQ(dialog.windowTitle(), "~Quarters");
-    const char *names[] = {"cbQuarter1", "cbQuarter2", "cbQuarter3", "cbQuarter4", "cbQuarterH"};
-    const char *captions[] = {"First Quarter", "Second Quarter", "Third Quarter", "Fourth Quarter",
-                              "Hosszabbítás"};
-    for (int i = 0; i < 5; ++i) {
+    // Ten-minute quarters: four quarters, no overtime played.
+    TfrmQuarters quarters(marking, game);
+    EXPECT_EQ(quarters.windowTitle(), "~Quarters");
+    ASSERT_EQ(quarters.BoxCount(), 4);
+    EXPECT_EQ(quarters.Box(2)->objectName(), "cbQuarter3");
+    EXPECT_EQ(quarters.Box(2)->text(), "3. ~Negyed");
+}
+
+class PeriodDialog : public BoxScoreFixture
+{
+protected:
+    void SetUp() override { roster(5); }
+};
+
+TEST_F(PeriodDialog, TwoPeriodsAndEachOvertimePlayedAreOfferedAndNothingTickedIsRefused)
+{
+    TMarkingTranslator marking;
+    marking.Prefix = QStringLiteral("~");
+    for (int step = 0; step < 56; ++step) {
+        run(QStringLiteral("tick"));
+        if (game.Clock == 20 || game.Clock == 40 || game.Clock == 48)
+            run(QStringLiteral("periodend"));
+    }
+    TfrmQuarters dialog(marking, game);
+    QStringList refusals;
+    dialog.ShowError = [&](const QString &text) { refusals << text; };
+    const char *names[] = {"cbQuarter1", "cbQuarter2", "cbQuarterH", "cbQuarterH2"};
+    const char *captions[] = {"~1. felido", "~2. felido", "1. ~Hosszabbítás", "2. ~Hosszabbítás"};
+    ASSERT_EQ(dialog.BoxCount(), 4);
+    for (int i = 0; i < 4; ++i) {
         QCheckBox *box = dialog.findChild<QCheckBox *>(QLatin1String(names[i]));
         ASSERT_EQ(box, dialog.Box(i)) << names[i];
         EXPECT_FALSE(box->isChecked()) << names[i];
-        EXPECT_EQ(box->text(), QStringLiteral("~") + QString::fromUtf8(captions[i]));
+        EXPECT_EQ(box->text(), QString::fromUtf8(captions[i]));
     }
-    EXPECT_EQ(dialog.Periods(), (std::array<bool, 5>{}));
-    dialog.Box(2)->setChecked(true);
-    dialog.Box(4)->setChecked(true);
-    EXPECT_EQ(dialog.Periods(), (std::array<bool, 5>{false, false, true, false, true}));
-    dialog.findChild<QPushButton *>(QStringLiteral("bbOK"))->click();
+    dialog.show();
+    QPushButton *ok = dialog.findChild<QPushButton *>(QStringLiteral("bbOK"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(refusals, QStringList({"~Tick at least one period for the quarter report."}));
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::mouseClick(dialog.Box(3), Qt::LeftButton);
+    QTest::mouseClick(dialog.Box(0), Qt::LeftButton);
+    EXPECT_EQ(dialog.Periods(), QList<int>({1, 4}));
+    QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(refusals.size(), 1);
 }
 
 } // namespace

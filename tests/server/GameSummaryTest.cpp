@@ -58,6 +58,33 @@ TEST(GameSummaryTest, StatusFollowsClockStepsPeriodEndsAndClosing)
     EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(), QStringLiteral("Final"));
 }
 
+TEST(GameSummaryTest, PeriodsAfterTheSecondOfFiveMinutesAreOvertimes)
+{
+    QList<QByteArray> q = {Header};
+    q << "kod=1100&id=1&szkod=G1&ido=5&time=20240105193000";
+    q << "kod=1101&id=2&szkod=G1&jr=1&time=20240105193000";
+    q << "kod=1100&id=3&szkod=G1&ido=10&time=20240105193000";
+    q << "kod=1101&id=4&szkod=G1&jr=2&time=20240105193000";
+    q << "kod=1100&id=5&szkod=G1&ido=12&time=20240105193000";
+    q << "kod=1101&id=6&szkod=G1&jr=3&time=20240105193000";
+    TGameSummary s = TGameSummary::build("G1", messages(q));
+    EXPECT_EQ(s.statusText(), QStringLiteral("End of overtime 1"));
+    EXPECT_EQ(s.events().last().text, QStringLiteral("end of overtime 1"));
+    q << "kod=1100&id=7&szkod=G1&ido=12&time=20240105193000";
+    EXPECT_EQ(TGameSummary::build("G1", messages(q)).statusText(),
+              QString::fromUtf8("Overtime 2 · 12 min played"));
+
+    // A game of ten-minute quarters, saved by an earlier version: its first
+    // period ends at ten minutes, so its fourth period is still a quarter.
+    QList<QByteArray> old = {Header, "kod=1100&id=1&szkod=G1&ido=10&time=20240105193000",
+                             "kod=1101&id=2&szkod=G1&jr=1&time=20240105193000",
+                             "kod=1100&id=3&szkod=G1&ido=30&time=20240105193000"};
+    s = TGameSummary::build("G1", messages(old));
+    EXPECT_EQ(s.periodLength(), 10);
+    EXPECT_EQ(s.periodName(4), QStringLiteral("Period 4"));
+    EXPECT_EQ(s.periodName(5), QStringLiteral("Overtime 1"));
+}
+
 TEST(GameSummaryTest, EventsNameTheirPlayersAndSkipBookkeeping)
 {
     const TGameSummary s = TGameSummary::build(
