@@ -279,7 +279,7 @@ void TqrULEBTeamResults::header(TLayout &layout) const
     logo.Cells.append(Image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
 
     layout.Line(band, 4).Cells.append(
-        Text(QStringLiteral("lblMegjegyzes"), remarkText(), x, layout.LineTop, w, 4, Align::Left, true, 8));
+        Text(QStringLiteral("lblMegjegyzes"), remarkText(), x, layout.LineTop, w, 4));
 
     const double titleSize = s.ReportTitleFontSize() > 0 ? s.ReportTitleFontSize() : 14;
     layout.Line(band, 7.5).Cells.append(Text(QStringLiteral("lblMerkozes"), titleText(), x, layout.LineTop, w,

@@ -41,6 +41,8 @@ const TqrULEBTeamResults::TColumnSpec ItalyColumns[] = {
     {"+/-", "+/-", "", 195, 6, Align::Right},
 };
 
+constexpr int SponsorStrips = 5;
+
 } // namespace
 
 TqrULEBTeamResultsItaly::TqrULEBTeamResultsItaly(const TGame &game, ITranslator &translator,
@@ -170,8 +172,15 @@ void TqrULEBTeamResultsItaly::periodLines(TLayout &layout, const TTeamSide &side
     const QString band = side.Home ? QStringLiteral("sbHomeQuerters") : QStringLiteral("sbAwayQuerters");
     const QString sponsor =
         side.Home ? m_game.Settings().Sponsor1Filename() : m_game.Settings().Sponsor2Filename();
-    // A line for every period the game had, regular periods and overtimes.
-    for (int i = 0; i < m_game.PeriodsPlayed(); ++i) {
+    // A line for every period the game had, regular periods and overtimes;
+    // the sponsor's picture is five strips high, so fewer periods leave
+    // empty lines that still carry its strips.
+    for (int i = 0; i < std::max(SponsorStrips, m_game.PeriodsPlayed()); ++i) {
+        if (i >= m_game.PeriodsPlayed()) {
+            TReportLine &empty = layout.Line(band, LineHeight);
+            empty.Cells.append(stripCell(sponsor, i, layout.LineTop, LineHeight));
+            continue;
+        }
         TTeamTotals totals;
         TSideTotals::PeriodTotals(m_game, side.Home ? 1 : 2, i + 1, true, totals);
         const QString label = TPeriodNames::Name(m_game, i + 1, m_translator, QStringLiteral("PRINT"));

@@ -103,9 +103,12 @@ TEST_F(BoxScoreVariants, ItalianPeriodLinesCountEachPeriodAlone)
     clockTo(41); // period 2
     score("home", 4, "close", 2);
     const TReportDocument doc = variants().EditionBoxScore();
-    // A game of four quarters without overtime: a line for each quarter.
+    // A game of four quarters without overtime: a line for each quarter,
+    // then an empty line that carries the last strip of the sponsor's picture.
     const QList<const TReportLine *> lines = doc.Lines(HomeGroups);
-    ASSERT_EQ(lines.size(), 4);
+    ASSERT_EQ(lines.size(), 5);
+    ASSERT_EQ(lines[4]->Cells.size(), 1);
+    EXPECT_EQ(lines[4]->Cells[0].Name, QStringLiteral("imgSponsorStrip4"));
     const char *points[] = {"3", "4", "0", "0"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(text(doc, HomeGroups, i, QStringLiteral("Pst")), QLatin1String(points[i])) << i;

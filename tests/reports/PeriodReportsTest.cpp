@@ -32,10 +32,12 @@ protected:
         settings.SetValue(QStringLiteral("VERSION"), QLatin1String(version));
     }
     TVariantReports variants() { return TVariantReports(game, translator); }
-    static QStringList column(const TReportDocument &doc, const QString &band, const char *cell)
+    // The cell of the first `lines` lines of a band (all of them when -1).
+    static QStringList column(const TReportDocument &doc, const QString &band, const char *cell,
+                              int lines = -1)
     {
         QStringList out;
-        for (int i = 0; i < doc.Lines(band).size(); ++i)
+        for (int i = 0; i < (lines < 0 ? doc.Lines(band).size() : lines); ++i)
             out << text(doc, band, i, QLatin1String(cell));
         return out;
     }
@@ -53,11 +55,14 @@ TEST_F(PeriodReports, TheItalianBoxScoreHasALineForEachPeriodAndEachOvertime)
 {
     edition("ITA");
     const TReportDocument doc = variants().EditionBoxScore();
-    EXPECT_EQ(column(doc, HomeLines, "Nev"),
+    // Four periods, then an empty line with the last strip of the sponsor's picture.
+    ASSERT_EQ(doc.Lines(HomeLines).size(), 5);
+    EXPECT_EQ(doc.Lines(HomeLines)[4]->Cells.size(), 1);
+    EXPECT_EQ(column(doc, HomeLines, "Nev", 4),
               QStringList({"1. felido", "2. felido", QString::fromUtf8("1. Hosszabbítás"),
                            QString::fromUtf8("2. Hosszabbítás")}));
-    EXPECT_EQ(column(doc, HomeLines, "Pst"), QStringList({"5", "1", "2", "2"}));
-    EXPECT_EQ(column(doc, AwayLines, "Pst"), QStringList({"2", "4", "2", "3"}));
+    EXPECT_EQ(column(doc, HomeLines, "Pst", 4), QStringList({"5", "1", "2", "2"}));
+    EXPECT_EQ(column(doc, AwayLines, "Pst", 4), QStringList({"2", "4", "2", "3"}));
     // The second overtime's dunk and missed three.
     EXPECT_EQ(text(doc, HomeLines, 3, QStringLiteral("3-pts M")), "0/1");
     EXPECT_EQ(text(doc, HomeLines, 3, QStringLiteral("Sch")), "1");

@@ -103,8 +103,9 @@ TEST_F(PeriodDialog, TwoPeriodsAndEachOvertimePlayedAreOfferedAndNothingTickedIs
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(refusals, QStringList({"~Tick at least one period for the quarter report."}));
     EXPECT_TRUE(dialog.isVisible());
-    QTest::mouseClick(dialog.Box(3), Qt::LeftButton);
-    QTest::mouseClick(dialog.Box(0), Qt::LeftButton);
+    // On the tick box itself, at the left of each line.
+    for (const int box : {3, 0})
+        QTest::mouseClick(dialog.Box(box), Qt::LeftButton, {}, QPoint(8, dialog.Box(box)->height() / 2));
     EXPECT_EQ(dialog.Periods(), QList<int>({1, 4}));
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -148,8 +148,8 @@ TEST_F(ScoreGraph, GraphFitsBothScalesToItsAxes)
     for (const TOp &op : graph.Ops(TOp::Kind::Text))
         if (op.Text.startsWith(QLatin1String("Pts of ")))
             legend.append(op.Text);
-    EXPECT_EQ(legend, QStringList({QStringLiteral("Pts of ") + game.HomeTeam().Data.EgyesuletRovidNev,
-                                   QStringLiteral("Pts of ") + game.AwayTeam().Data.EgyesuletRovidNev}));
+    // The sample teams have no short names: the legend names them in full.
+    EXPECT_EQ(legend, QStringList({QStringLiteral("Pts of Home Team"), QStringLiteral("Pts of Away Team")}));
 }
 
 TEST_F(ScoreGraph, MinuteTableEndsAtFortyAndMarksTheEndOfEveryPeriod)
@@ -172,6 +172,7 @@ TEST_F(ScoreGraph, MinuteTableEndsAtFortyAndMarksTheEndOfEveryPeriod)
     ASSERT_EQ(minutes.size(), 42); // 0 to 20, then 20 to 40
     EXPECT_EQ(minutes.last(), QStringLiteral("40"));
     // Quarters of twelve minutes end at 12, 24 and 36.
+    bold.sort();
     EXPECT_EQ(bold, QStringList({"0", "12", "24", "36"}));
 }
 
