@@ -90,8 +90,9 @@ TEST_F(DumpTest, ThePeriodFileCountsThatPeriodOnly)
     for (int i = 0; i < 20; ++i)
         run(QStringLiteral("tick"));
     run(QStringLiteral("teammode away\nevent away 1001\nperiodend"));
-    // Steps stored at clocks 1 to 39 count in period 1; jersey 7 was on court
-    // for the 19 before the substitution at clock 20 and jersey 15 for the 20 after.
+    // The forty steps of period 1 count in it, the first included: jersey 7
+    // was on court for the 20 before the substitution at clock 20 and jersey
+    // 15 for the 20 after.
     EXPECT_TRUE(MatchesGolden(QStringLiteral("shell/golden/period-dump-q1.dat"),
                               read(QDir(dumps()).filePath(QStringLiteral("Dump_Data_Q1.dat")))));
     EXPECT_TRUE(prompter.Messages.isEmpty()) << "every event could be counted";
