@@ -278,8 +278,8 @@ void TqrULEBTeamResults::header(TLayout &layout) const
     TReportLine &logo = layout.Line(band, 0);
     logo.Cells.append(Image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
 
-    layout.Line(band, 4).Cells.append(
-        Text(QStringLiteral("lblMegjegyzes"), remarkText(), x, layout.LineTop, w, 4));
+    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblMegjegyzes"), remarkText(), x, layout.LineTop,
+                                           w, 4, Align::Left, !remarkText().isEmpty(), 8));
 
     const double titleSize = s.ReportTitleFontSize() > 0 ? s.ReportTitleFontSize() : 14;
     layout.Line(band, 7.5).Cells.append(Text(QStringLiteral("lblMerkozes"), titleText(), x, layout.LineTop, w,

@@ -33,6 +33,18 @@ TqrULEBGrafikon::TqrULEBGrafikon(const TGame &game, ITranslator &translator)
 QString TqrULEBGrafikon::ShortName(const TTeam &team)
 {
     const QString shortName = team.Data.EgyesuletRovidNev.trimmed();
+    if (!shortName.isEmpty())
+        return shortName;
+    // The tables are made for three letters: those of the name stand in.
+    QString letters = team.Data.EgyesuletNev;
+    letters.remove(QLatin1Char(' '));
+    return letters.left(3).toUpper();
+}
+
+QString TqrULEBGrafikon::LegendName(const TTeam &team)
+{
+    // The legend has room for the whole name.
+    const QString shortName = team.Data.EgyesuletRovidNev.trimmed();
     return shortName.isEmpty() ? team.Data.EgyesuletNev : shortName;
 }
 
@@ -66,12 +78,8 @@ QList<TPontokInfo> TqrULEBGrafikon::KeyMoments(const TGame &game, ITranslator &t
     }
     const QString homeShort = ShortName(game.HomeTeam());
     const QString awayShort = ShortName(game.AwayTeam());
-    // A three-letter short name takes a space, a longer one none; the full
-    // name standing in for a missing short name always does.
     auto takes = [&](const QString &shortName) {
-        const bool spaced = shortName.size() <= 3 || (shortName != game.HomeTeam().Data.EgyesuletRovidNev &&
-                                                      shortName != game.AwayTeam().Data.EgyesuletRovidNev);
-        return shortName + (spaced ? QStringLiteral(" ") : QString()) +
+        return shortName + (shortName.size() <= 3 ? QStringLiteral(" ") : QString()) +
                tr(translator, QStringLiteral("take the lead"));
     };
     auto maximum = [&](const QString &shortName) {
@@ -199,9 +207,9 @@ void TqrULEBGrafikon::DrawScoreGraph(TChartCanvas &c, const TGame &game, ITransl
     }
     const QString pts = tr(translator, QStringLiteral("Pts of "));
     c.Line({50, 25}, {80, 25});
-    c.Text(90, 23, pts + ShortName(game.HomeTeam()));
+    c.Text(90, 23, pts + LegendName(game.HomeTeam()));
     c.Line({50, 45}, {80, 45}, Qt::black, Qt::DotLine);
-    c.Text(90, 43, pts + ShortName(game.AwayTeam()));
+    c.Text(90, 43, pts + LegendName(game.AwayTeam()));
     QPointF home(35, 520), away(35, 520);
     for (int v = 0; v <= m; ++v) {
         const TGame::Score s = game.ScoreAtMinute(v);

@@ -36,8 +36,11 @@ public:
     static QList<TPontokInfo> KeyMoments(const TGame &game, ITranslator &translator);
     // Ymax of the graph: the next multiple of 10 above the larger score, 5 more above 100.
     static int ScoreAxisMax(int home, int away);
-    // The team's short name; its full name when the master data has none.
+    // The team's short name; the first three letters of its name when the
+    // master data has none.
     static QString ShortName(const TTeam &team);
+    // The graph's legend: the short name, else the whole name.
+    static QString LegendName(const TTeam &team);
     // The minute table prints the minutes that end a period or overtime (and
     // the start) in bold.
     static bool EndsPeriod(const TGame &game, int minute);
