@@ -1,5 +1,7 @@
 #include "TSpreadsheetExport.h"
 
+#include "model/TPeriodNames.h"
+
 #include "TSheetTemplate.h"
 #include "TXlsxWriter.h"
 
@@ -162,9 +164,14 @@ bool TSpreadsheetExport::BuildExcel(const TGame &game, ITranslator &translator, 
     }
     sheet.SetText(41, H, tr("Home"));
     sheet.SetText(41, I, tr("Away"));
+    // The four rows take the game's periods in order: a game of two periods
+    // has its overtimes in the third and fourth, named as overtimes.
     const QList<TGame::Score> scores = game.PeriodScores(4);
     for (int k = 0; k < 4; ++k) {
-        sheet.SetNumber(42 + k, G, k + 1);
+        if (game.Periods().IsOvertime(k + 1) && k + 1 <= game.PeriodsPlayed())
+            sheet.SetText(42 + k, G, TPeriodNames::Name(game, k + 1, translator, QStringLiteral("PRINT")));
+        else
+            sheet.SetNumber(42 + k, G, k + 1);
         sheet.SetNumber(42 + k, H, k < scores.size() ? scores[k].Home : 0);
         sheet.SetNumber(42 + k, I, k < scores.size() ? scores[k].Away : 0);
     }

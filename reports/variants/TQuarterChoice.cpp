@@ -1,6 +1,6 @@
 #include "TQuarterChoice.h"
 
-#include "reports/boxscore/TPeriodNames.h"
+#include "model/TPeriodNames.h"
 
 #include "model/Services.h"
 #include "model/TGame.h"

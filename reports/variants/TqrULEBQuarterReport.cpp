@@ -1,6 +1,6 @@
 #include "TqrULEBQuarterReport.h"
 
-#include "reports/boxscore/TPeriodNames.h"
+#include "model/TPeriodNames.h"
 
 #include "model/Services.h"
 #include "model/TPlayerList.h"

@@ -1,6 +1,6 @@
 #include "TqrULEBTeamResultsItaly.h"
 
-#include "reports/boxscore/TPeriodNames.h"
+#include "model/TPeriodNames.h"
 
 #include "model/TGame.h"
 #include "model/TSideTotals.h"

@@ -6,8 +6,11 @@
 
 #include "reports/charts/TChartCanvas.h"
 #include "reports/charts/TqrULEBGrafikon.h"
+#include "reports/export/TSpreadsheet.h"
+#include "reports/export/TSpreadsheetExport.h"
 #include "reports/variants/TQuarterChoice.h"
 #include "reports/variants/TVariantReports.h"
+#include "screen/dialogs/TGameDataLogic.h"
 #include "support/TestHome.h"
 
 #include <QFile>
@@ -143,6 +146,34 @@ TEST_F(PeriodReports, KeyMomentsNameTheTeamsThatHaveNoShortNames)
         if (op.RightAligned && op.From.x() == 25 && op.Bold)
             bold << op.Text;
     EXPECT_EQ(bold, QStringList({"0", "5", "10", "12", "14"}));
+}
+
+TEST_F(PeriodReports, TheWorkbooksPeriodRowsNameTheOvertimes)
+{
+    TSpreadsheet sheet;
+    QString error;
+    ASSERT_TRUE(TSpreadsheetExport::BuildExcel(game, translator, sheet, &error)) << error.toStdString();
+    const struct
+    {
+        const char *Label;
+        int Home, Away;
+    } rows[] = {{"1", 5, 2}, {"2", 1, 4}, {"1. Hosszabbítás", 2, 2}, {"2. Hosszabbítás", 2, 3}};
+    for (int k = 0; k < 4; ++k) {
+        const TSheetCell *label = sheet.Cell(QStringLiteral("G%1").arg(43 + k));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->Kind == TSheetCell::TKind::Text ? label->Text : QString::number(label->Number),
+                  QString::fromUtf8(rows[k].Label));
+        EXPECT_EQ(sheet.Cell(QStringLiteral("H%1").arg(43 + k))->Number, rows[k].Home) << k;
+        EXPECT_EQ(sheet.Cell(QStringLiteral("I%1").arg(43 + k))->Number, rows[k].Away) << k;
+    }
+}
+
+TEST_F(PeriodReports, TheGameDataDialogsResultRowsAreTheTextReportsLines)
+{
+    // Both periods in the first rows, nothing in the third and fourth, the overtimes together.
+    const TGameDataLogic logic(game, {});
+    EXPECT_EQ(logic.Points[0], (std::array<int, 5>{5, 1, 0, 0, 4}));
+    EXPECT_EQ(logic.Points[1], (std::array<int, 5>{2, 4, 0, 0, 5}));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "TPeriodNames.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "Services.h"
+#include "TGame.h"
 
 #include <QStringList>
 
