@@ -272,6 +272,7 @@ void TfrmParquetixMain::showProperties()
 {
     TParquetixApplication &app = m_session->App();
     TfrmProperties dialog(app.Settings(), m_session->Translation().DataModule(), this);
+    dialog.SetTranslator(&m_session->Translation().Translator());
     translate(&dialog);
     m_boxes->SetParent(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
