@@ -1,7 +1,9 @@
 // The main window is worked from the keyboard in the shipped languages:
 // every menu and item has an Alt letter of its own within its menu, and the
-// letters open the menus.
+// letters open the menus. The text of a print without a printer names where
+// to save as PDF instead.
 #include "model/Services.h"
+#include "screen/dialogs/TReportLauncher.h"
 #include "shell/TDesktopSession.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 #include "transmission/IConnectionProbe.h"
@@ -142,6 +144,22 @@ TEST_P(MainMenuKeys, AltLettersOpenTheMenusAndReachTheItems)
         QTest::keyClick(menu, Qt::Key_Escape);
         ASSERT_TRUE(waitFor([&] { return !menu->isVisible(); }));
         QTest::keyClick(window.get(), Qt::Key_Escape);
+    }
+}
+
+TEST_P(MainMenuKeys, NoPrinterNamesWhereToSaveAsPdf)
+{
+    ITranslator &translator = window->Session().Translation().Translator();
+    const QString text = TReportLauncher::NoPrinterText(translator);
+    const QString saveAsPdf = translator.Translate(QStringLiteral("Save as PDF"), QStringLiteral("FORM"));
+    EXPECT_TRUE(text.startsWith(
+        translator.Translate(QStringLiteral("No printer to print on."), QStringLiteral("FORM"))));
+    EXPECT_TRUE(text.contains(QLatin1Char('"') + saveAsPdf + QLatin1Char('"')) ||
+                text.contains(QStringLiteral("„") + saveAsPdf + QStringLiteral("”")))
+        << text.toStdString();
+    if (QLatin1String(GetParam()) == QLatin1String("HUN")) {
+        EXPECT_TRUE(text.contains(QStringLiteral("Mentés PDF-be"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("To save"))) << text.toStdString();
     }
 }
 
