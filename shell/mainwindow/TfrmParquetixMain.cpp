@@ -408,6 +408,10 @@ void TfrmParquetixMain::showDialog(QDialog &dialog)
     m_boxes->SetParent(&dialog);
     dialog.exec();
     m_boxes->SetParent(this);
+    // A dialog that closes right after a message box of its own (the online
+    // update's report) leaves a window manager with no window to focus: the
+    // keyboard comes back here.
+    activateWindow();
 }
 
 void TfrmParquetixMain::openMasterData(TMainCommand command)
