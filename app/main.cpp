@@ -87,9 +87,8 @@ int main(int argc, char **argv)
         splash.close();
         for (const QString &problem : window.StartProblems())
             fail(problem);
-        // The updater has started and replaces this program.
-        if (window.EndRequested())
-            return 0;
+        // The version check asks once the window shows; when the updater
+        // starts, the window closes and the program ends.
         window.show();
         return qapp.exec();
     }

@@ -1,5 +1,6 @@
-// parquetix-cli notes: a player's roster note stored in his record and the
-// game saved, as OK of the roster presentation does.
+// parquetix-cli notes: a roster note of a player, the team or its coach
+// stored in the game's records and the game saved, as OK of the roster
+// presentation does.
 #include "CliCommand.h"
 #include "CliGame.h"
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-const char *Usage = "notes DIR home|away JERSEY TEXT [--set KEY=VALUE]";
+const char *Usage = "notes DIR home|away JERSEY|team|coach TEXT [--set KEY=VALUE]";
 
 int runNotes(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
@@ -25,7 +26,9 @@ int runNotes(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return 2;
     bool number = false;
     const int jersey = args.value(2).toInt(&number);
-    if (args.size() != 4 || !number ||
+    const bool teamNote = args.value(2) == QLatin1String("team");
+    const bool coachNote = args.value(2) == QLatin1String("coach");
+    if (args.size() != 4 || !(number || teamNote || coachNote) ||
         (args[1] != QLatin1String("home") && args[1] != QLatin1String("away"))) {
         err << "usage: parquetix-cli " << Usage << "\n";
         return 2;
@@ -44,19 +47,30 @@ int runNotes(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     TGame &game = session.App.Game();
     TTeam &team = args[1] == QLatin1String("home") ? static_cast<TTeam &>(game.HomeTeam()) : game.AwayTeam();
-    TPlayer *player = TRosterPresentationLogic::PlayerByJersey(team, jersey);
-    if (!player) {
-        err << "notes: no " << args[1] << " player wears " << jersey << "\n";
-        return 1;
+    const QString note = args[3].left(TRosterPresentationLogic::MaxNote);
+    TPlayer *player = nullptr;
+    QString name;
+    if (teamNote || coachNote) {
+        // Where the roster presentation keeps them: the team line.
+        (teamNote ? team.TeamLine.Note : team.TeamLine.CoachNote) = note;
+        name = teamNote ? team.Data.EgyesuletNev
+                        : (args[1] == QLatin1String("home") ? game.HomeCoach : game.AwayCoach);
+    } else {
+        player = TRosterPresentationLogic::PlayerByJersey(team, jersey);
+        if (!player) {
+            err << "notes: no " << args[1] << " player wears " << jersey << "\n";
+            return 1;
+        }
+        player->Note = note;
+        name = player->JatekosNev;
     }
-    player->Note = args[3].left(TRosterPresentationLogic::MaxNote);
     try {
         game.SaveGame();
     } catch (const TFileError &e) {
         err << "notes: " << e.Message() << "\n";
         return 1;
     }
-    out << player->JatekosNev << ": " << player->Note << "\n";
+    out << name << ": " << note << "\n";
     return 0;
 }
 

@@ -24,4 +24,8 @@ public:
     // reply body, whatever its status; false with the reason when the server
     // cannot be reached.
     virtual bool Download(const QString &url, const TProxy &proxy, QByteArray &body, QString &error) = 0;
+    // From any thread: a running download ends soon, false, and those
+    // started later end at once, until Resume.
+    virtual void Cancel() {}
+    virtual void Resume() {}
 };

@@ -63,7 +63,12 @@ TOnlineUpdate::TResult TOnlineUpdate::RunOnlineUpdate(IUpdateDownloader &downloa
     QString transportError;
     if (!downloader.Download(UpdateAddress(baseAddress, customerCode), proxy, body, transportError)) {
         result.outcome = TOutcome::NoConnection;
-        result.error = m_messages.MsgNoConnection;
+        // The operator checks the address against the settings' one.
+        result.error = m_messages.MsgNoConnection + QLatin1Char('\n') +
+                       m_translator.Translate(QStringLiteral("Server:"), kForm) + QLatin1Char(' ') +
+                       baseAddress;
+        if (!transportError.isEmpty())
+            result.error += QLatin1Char('\n') + transportError;
         result.detail = transportError;
         return result;
     }
@@ -78,6 +83,28 @@ TOnlineUpdate::TResult TOnlineUpdate::RunOnlineUpdate(IUpdateDownloader &downloa
         return result;
     }
     return ImportUpdateText(TUpdateText::Decode(body));
+}
+
+QString TOnlineUpdate::Summary(const TResult &result, ITranslator &translator)
+{
+    const auto tr = [&](const char *text) { return translator.Translate(QString::fromUtf8(text), kForm); };
+    // The tables as the Databases menu names them.
+    const std::pair<const char *, const char *> tables[] = {{"League", "Leagues"},
+                                                            {"Team", "Clubs"},
+                                                            {"Player", "Players"},
+                                                            {"LeagueTeam", "League - Team"},
+                                                            {"TeamPlayer", "League - Team - Player"},
+                                                            {"Game", "Games"},
+                                                            {"Staff", "Referees, coaches, halls"}};
+    QStringList lines{tr("The update is done.") + QLatin1Char(' ') + tr("League blocks merged:") +
+                      QLatin1Char(' ') + QString::number(result.leagues)};
+    for (const auto &[table, caption] : tables) {
+        const TdmMain::TChanges c = result.changes.value(QString::fromLatin1(table));
+        lines << tr(caption) + QStringLiteral(": ") + tr("added") + QLatin1Char(' ') +
+                     QString::number(c.added) + QStringLiteral(", ") + tr("changed") + QLatin1Char(' ') +
+                     QString::number(c.changed);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 TOnlineUpdate::TResult TOnlineUpdate::UpdateFromFile(const QString &path)

@@ -75,6 +75,9 @@ public:
     TResult ImportUpdateText(const QString &text);
 
     static QString StateText(TState state); // untranslated
+    // What a finished import merged, for the operator: the league blocks and
+    // per table the rows added and changed (translated).
+    static QString Summary(const TResult &result, ITranslator &translator);
 
 private:
     void report(TState state);

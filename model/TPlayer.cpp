@@ -36,6 +36,7 @@ QByteArray TPlayer::ToRecord() const
     w.Int32(312, TechnicalFouls);
     w.String(316, 255, Note);
     w.String(572, 255, Extras);
+    w.String(828, 255, CoachNote);
     return w.Data();
 }
 
@@ -71,6 +72,7 @@ TPlayer TPlayer::FromRecord(const char *data)
     p.TechnicalFouls = r.Int32(312);
     p.Note = r.String(316, 255);
     p.Extras = r.String(572, 255);
+    p.CoachNote = r.String(828, 255);
     return p;
 }
 

@@ -60,6 +60,9 @@ public:
     qint32 TechnicalFouls = 0;
     QString Note;   // string[255]
     QString Extras; // string[255], TValueStore text
+    // string[255] in the area after Extras, empty in player records: a
+    // team line keeps its coach's roster note there (its own note is Note).
+    QString CoachNote;
 
     QByteArray ToRecord() const;
     // data must hold RecordSize bytes.

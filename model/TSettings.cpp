@@ -38,16 +38,16 @@ constexpr const char *Passive = "PASSIVE_AI";
 // Every key in reading order; VERSION comes first because the edition
 // decides how other values are used.
 constexpr TKey KeyTable[] = {
-    {App, "VERSION", nullptr, TKind::Text, false},
-    {App, "SERVER_NAME", nullptr, TKind::Text, false},
+    {App, "VERSION", nullptr, TKind::Text, true},
+    {App, "SERVER_NAME", nullptr, TKind::Text, true},
     {App, "SERVER_NAME_2", nullptr, TKind::Text, false},
-    {App, "UPDATE_SERVER_NAME", nullptr, TKind::Text, false},
+    {App, "UPDATE_SERVER_NAME", nullptr, TKind::Text, true},
     {App, "COMPORT", "COM1", TKind::Text, true},
     {App, "LANGUAGE", "HUN", TKind::Text, true},
     {App, "AUTO_SAVE", "YES", TKind::Bool, true},
     {App, "AUTO_SAVE_PERC", "1", TKind::Integer, true},
     {App, "RENDEZES", "RENDEZES_NEV", TKind::Text, true},
-    {App, "GAMELENGTH", "10", TKind::GameLength, true},
+    {App, "GAMELENGTH", "10", TKind::GameLength, false},
     {App, "NUMBER_OF_RETRIES", "5", TKind::Integer, true},
     {App, "SLEEPTIME_BW_SEND", "350", TKind::Integer, false},
     {App, "NUMBER_OF_COPIES", "5", TKind::Integer, true},

@@ -4,23 +4,25 @@
 #include "model/TTeam.h"
 
 TRosterPresentationLogic::TRosterPresentationLogic(TGame &game)
-    : m_home(build(game.HomeTeam(), game.HomeCoach)), m_away(build(game.AwayTeam(), game.AwayCoach))
+    : m_homeTeam(game.HomeTeam()), m_awayTeam(game.AwayTeam()), m_home(build(m_homeTeam, game.HomeCoach)),
+      m_away(build(m_awayTeam, game.AwayCoach))
 {
 }
 
 QList<TRosterPresentation> TRosterPresentationLogic::build(TTeam &team, const QString &coach)
 {
     QList<TRosterPresentation> entries;
-    auto own = [&](const QString &name) {
+    auto own = [&](const QString &name, const QString &note) {
         auto record = std::make_shared<TPlayer>();
         record->JatekosNev = name.left(MaxName);
+        record->Note = note;
         entries.append({record.get(), record});
     };
-    own(team.Data.EgyesuletNev);
+    own(team.Data.EgyesuletNev, team.TeamLine.Note);
     for (TPlayerList *list : {&team.OnCourt, &team.Bench})
         for (int i = 0; i < list->Count(); ++i)
             entries.append({list->At(i), nullptr});
-    own(coach);
+    own(coach, team.TeamLine.CoachNote);
     return entries;
 }
 
@@ -39,6 +41,9 @@ bool TRosterPresentationLogic::StoreNotes(bool home, const QStringList &notes)
         return false;
     for (int i = 0; i < entries.size(); ++i)
         entries[i].Record->Note = notes[i].left(MaxNote);
+    TPlayer &line = (home ? m_homeTeam : m_awayTeam).TeamLine;
+    line.Note = entries.first().Record->Note;
+    line.CoachNote = entries.last().Record->Note;
     return true;
 }
 

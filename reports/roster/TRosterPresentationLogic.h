@@ -20,7 +20,9 @@ struct TRosterPresentation
 };
 
 // The notes dialog without widgets: per team the team entry, every player
-// of its lists in list order, and the coach entry.
+// of its lists in list order, and the coach entry. The team's and the
+// coach's notes are kept in the team line, so they are saved with the game
+// like the players' and the dialog opens with the notes last stored.
 class TRosterPresentationLogic
 {
 public:
@@ -30,7 +32,7 @@ public:
     explicit TRosterPresentationLogic(TGame &game);
 
     const QList<TRosterPresentation> &Entries(bool home) const { return home ? m_home : m_away; }
-    // The notes as the dialog opens: the players' stored notes, empty team and coach notes.
+    // The notes as the dialog opens: the stored ones of the team, its players and its coach.
     QStringList Notes(bool home) const;
     // OK: every entry's note from the list (cut to 255 characters); a list of
     // another length changes nothing.
@@ -42,6 +44,8 @@ public:
 private:
     static QList<TRosterPresentation> build(TTeam &team, const QString &coach);
 
+    TTeam &m_homeTeam;
+    TTeam &m_awayTeam;
     QList<TRosterPresentation> m_home;
     QList<TRosterPresentation> m_away;
 };

@@ -76,9 +76,19 @@ void TReportLauncher::print(const std::vector<TReportDocument> &documents)
     printer.setFullPage(true);
     printer.setCopyCount(TReportPainter::CopyCount(all));
     if (!printer.isValid() || !TReportPainter::Print(all, printer))
-        QMessageBox::warning(
-            m_parent, QStringLiteral("Parquetix"),
-            m_translator.Translate(QStringLiteral("No printer to print on."), QStringLiteral("FORM")));
+        QMessageBox::warning(m_parent, QStringLiteral("Parquetix"), NoPrinterText(m_translator));
+}
+
+QString TReportLauncher::NoPrinterText(ITranslator &translator)
+{
+    const QString form = QStringLiteral("FORM");
+    return translator.Translate(QStringLiteral("No printer to print on."), form) + QLatin1Char('\n') +
+           translator
+               .Translate(QStringLiteral("To save the reports as a PDF instead, open the report menu "
+                                         "(the printer picture of the court screen), start the report "
+                                         "and use \"%1\" in its preview."),
+                          form)
+               .arg(translator.Translate(QStringLiteral("Save as PDF"), form));
 }
 
 void TReportLauncher::preview(std::vector<TReportDocument> documents)

@@ -40,6 +40,8 @@ public:
     void RunRosterPresentation(QWidget *parent);
     void PrintAll() override;
     void PrintBoxScore() override;
+    // What a print without a printer says: where the reports are saved as a PDF instead.
+    static QString NoPrinterText(ITranslator &translator);
 
 protected:
     // The two ways a report leaves; tests take them over.

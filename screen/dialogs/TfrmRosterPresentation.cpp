@@ -2,6 +2,7 @@
 
 #include "TReportPreview.h"
 
+#include "model/TGame.h"
 #include "reports/roster/TqrRostersPresentation.h"
 #include "screen/text/TFormTranslator.h"
 
@@ -44,9 +45,14 @@ TfrmRosterPresentation::TfrmRosterPresentation(TGame &game, ITranslator &transla
     column(QStringLiteral("sbAwayTeam"), QStringLiteral("Away Team"), 20 + ColumnWidth, false);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setGeometry(width() / 2 - 45, height() - 40, 90, 28);
+    ok->setGeometry(width() / 2 - 100, height() - 40, 90, 28);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TfrmRosterPresentation::ok);
+    // Leaves every note as it was stored before the dialog opened.
+    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    cancel->setGeometry(width() / 2 + 10, height() - 40, 90, 28);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     Preview = [this](std::vector<TReportDocument> documents) {
         TReportPreview preview(std::move(documents), this);
         preview.SetTranslator(&m_translator);
@@ -93,6 +99,8 @@ void TfrmRosterPresentation::ok()
             notes.append(frame->edNote->text());
         m_logic.StoreNotes(home, notes);
     }
+    // The notes are kept in the game's records: saved now, they open with it again.
+    m_game.SaveGame();
     TqrRostersPresentation report(m_game, m_logic.Entries(true), m_logic.Entries(false), m_translator);
     report.SetImageFolder(m_imageFolder);
     std::vector<TReportDocument> documents;

@@ -26,9 +26,8 @@ public:
 };
 
 // "Roster Presentation": a note for each team, player and coach of both
-// teams. OK stores the notes (the players' in their records, so they are
-// saved with the game) and previews the roster sheet; closing it otherwise
-// changes nothing.
+// teams. OK stores the notes in the game's records, saves the game and
+// previews the roster sheet; Cancel (or closing it) changes nothing.
 class TfrmRosterPresentation : public QDialog
 {
     Q_OBJECT

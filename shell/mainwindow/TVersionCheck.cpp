@@ -7,12 +7,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QXmlStreamReader>
 
 const char *const TVersionCheck::Question =
     "New program version available, do you want to update the application?";
 const char *const TVersionCheck::UpdaterMissingText = "The updater program was not found:";
 const char *const TVersionCheck::UpdaterFailedText = "The updater program could not be started:";
+const char *const TVersionCheck::ThisVersionText = "This version:";
+const char *const TVersionCheck::NewVersionText = "New version:";
+const char *const TVersionCheck::NewVersionAvailable = "A new program version is available.";
+const char *const TVersionCheck::InstallPackageText =
+    "Install the package of the new version (a .deb file) with the package manager:";
+const char *const TVersionCheck::DownloadFromText = "The package can be downloaded from:";
 const char *const TVersionCheck::UpdaterKey = "UPDATER";
 const char *const TVersionCheck::DefaultUpdater = "PQUpdate.exe";
 
@@ -46,8 +53,16 @@ TVersionCheck::TVersionCheck(IPrompter &prompter, ITranslator &translator, TFetc
 
 TVersionCheck::TOutcome TVersionCheck::Run(const TVersionCheckSettings &settings, IConnectionProbe &probe)
 {
+    const TFound found = Fetch(settings, probe);
+    if (found.Outcome != TOutcome::Newer)
+        return found.Outcome;
+    return Answer(settings, found.ServerVersion);
+}
+
+TVersionCheck::TFound TVersionCheck::Fetch(const TVersionCheckSettings &settings, IConnectionProbe &probe)
+{
     if (!settings.Enabled)
-        return TOutcome::Disabled;
+        return {TOutcome::Disabled, {}};
     bool connected = false;
     try {
         connected = probe.IsConnected();
@@ -55,18 +70,51 @@ TVersionCheck::TOutcome TVersionCheck::Run(const TVersionCheckSettings &settings
         // The check never reports its own errors.
     }
     if (!connected)
-        return TOutcome::NotConnected;
+        return {TOutcome::NotConnected, {}};
 
     m_requested = settings.UpdateServerName.toUtf8() + "setup.xml";
     const THttpReply reply = m_fetch(m_requested);
     if (!reply.received || reply.body.isEmpty())
-        return TOutcome::NoAnswer;
+        return {TOutcome::NoAnswer, {}};
     const QString serverVersion = ServerVersion(reply.body);
     if (serverVersion.isEmpty())
-        return TOutcome::NoVersion;
+        return {TOutcome::NoVersion, {}};
     if (!IsNewer(serverVersion, settings.RunningVersion))
-        return TOutcome::UpToDate;
-    if (!m_prompter.Confirm(translated(Question)))
+        return {TOutcome::UpToDate, serverVersion};
+    return {TOutcome::Newer, serverVersion};
+}
+
+QString TVersionCheck::PackageFile(const QString &version)
+{
+    // Debian names the architectures its own way.
+    QString arch = QSysInfo::currentCpuArchitecture();
+    if (arch == QLatin1String("x86_64"))
+        arch = QStringLiteral("amd64");
+    return QStringLiteral("parquetix_%1_%2.deb").arg(version, arch);
+}
+
+QString TVersionCheck::AnswerText(const TVersionCheckSettings &settings, const QString &serverVersion) const
+{
+    const QString versions = translated(ThisVersionText) + QLatin1Char(' ') + settings.RunningVersion +
+                             QLatin1Char('\n') + translated(NewVersionText) + QLatin1Char(' ') +
+                             serverVersion;
+    if (settings.UpdaterProgram)
+        return translated(Question) + QStringLiteral("\n\n") + versions;
+    return translated(NewVersionAvailable) + QStringLiteral("\n\n") + versions + QStringLiteral("\n\n") +
+           translated(InstallPackageText) + QStringLiteral("\n    sudo apt install ./") +
+           PackageFile(serverVersion) + QStringLiteral("\n\n") + translated(DownloadFromText) +
+           QLatin1Char(' ') + settings.UpdateServerName;
+}
+
+TVersionCheck::TOutcome TVersionCheck::Answer(const TVersionCheckSettings &settings,
+                                              const QString &serverVersion)
+{
+    if (!settings.UpdaterProgram) {
+        // Nothing here could replace an installed package: the operator is told how.
+        m_prompter.ShowInformation(AnswerText(settings, serverVersion));
+        return TOutcome::PackageNamed;
+    }
+    if (!m_prompter.Confirm(AnswerText(settings, serverVersion)))
         return TOutcome::Declined;
 
     const QFileInfo updater(settings.Updater);

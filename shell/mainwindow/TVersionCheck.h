@@ -11,6 +11,12 @@ class IConnectionProbe;
 class IPrompter;
 class ITranslator;
 
+#ifdef Q_OS_WIN
+inline constexpr bool PlatformHasUpdater = true;
+#else
+inline constexpr bool PlatformHasUpdater = false;
+#endif
+
 // What the version check at start-up needs from the settings and the build.
 struct TVersionCheckSettings
 {
@@ -18,13 +24,17 @@ struct TVersionCheckSettings
     QString UpdateServerName; // UPDATE_SERVER_NAME, "setup.xml" is appended
     QString RunningVersion;   // four dot-separated numbers
     QString Updater;          // the updater program, resolved (see UpdaterPath)
+    // True where an updater program replaces this one (Windows); elsewhere
+    // the program is installed as a package, and the check names it instead.
+    bool UpdaterProgram = PlatformHasUpdater;
 };
 
 // The check for a newer program version at start-up: asks the update server
 // for its version file, and when the server's version is newer asks the
-// operator whether to update and starts the updater. It never stops the
-// start-up: an unreachable server or a file without a version end it quietly,
-// and only a missing updater is reported.
+// operator whether to update and starts the updater, or, where the program
+// comes as a package, names the new version and how to install it. It never
+// stops the start-up: an unreachable server or a file without a version end
+// it quietly, and only a missing updater is reported.
 class TVersionCheck
 {
 public:
@@ -38,7 +48,18 @@ public:
         Declined,       // the operator answered No
         UpdaterStarted, // the program is to end now
         UpdaterMissing, // reported to the operator; the program goes on
-        UpdaterFailed   // it exists but would not start; reported likewise
+        UpdaterFailed,  // it exists but would not start; reported likewise
+        PackageNamed,   // the new version and its package were shown
+        Newer,          // Fetch only: the server's version is newer, Answer is next
+        Running         // the main window's check has not ended yet
+    };
+
+    // What the server answered: an outcome that ends the check, or Newer
+    // with the server's version.
+    struct TFound
+    {
+        TOutcome Outcome = TOutcome::NoAnswer;
+        QString ServerVersion;
     };
 
     // GET of a page; the default one uses THttpClient with FetchTimeoutMs.
@@ -53,6 +74,11 @@ public:
     static const char *const Question;
     static const char *const UpdaterMissingText;
     static const char *const UpdaterFailedText;
+    static const char *const ThisVersionText;
+    static const char *const NewVersionText;
+    static const char *const NewVersionAvailable;
+    static const char *const InstallPackageText;
+    static const char *const DownloadFromText;
     // The settings key (APPLICATION section) naming the updater, and its default.
     static const char *const UpdaterKey;
     static const char *const DefaultUpdater;
@@ -61,6 +87,15 @@ public:
 
     // probe is asked only when the check is enabled.
     TOutcome Run(const TVersionCheckSettings &settings, IConnectionProbe &probe);
+    // The network half of Run, which asks the operator nothing: it may run
+    // on a worker thread while the window stays usable.
+    TFound Fetch(const TVersionCheckSettings &settings, IConnectionProbe &probe);
+    // The operator's half of Run, for a newer server version.
+    TOutcome Answer(const TVersionCheckSettings &settings, const QString &serverVersion);
+    // The question, or the note where no updater runs: both versions named.
+    QString AnswerText(const TVersionCheckSettings &settings, const QString &serverVersion) const;
+    // The Debian package of a version, as the build's package is named.
+    static QString PackageFile(const QString &version);
 
     // The text of the root element's child "Version"; empty when the body is
     // no XML or has no such child.

@@ -92,10 +92,14 @@ TfrmNewOnlineUpdate::TfrmNewOnlineUpdate(TdmMain &dm, ITranslator &translator, c
     m_progress->setVisible(false);
     column->addWidget(m_progress);
 
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("btnCancel"));
+    m_cancel->setVisible(false);
     m_close = new QPushButton(QStringLiteral("&Close"), this);
     m_close->setObjectName(QStringLiteral("btnClose"));
     auto *closeRow = new QHBoxLayout;
     closeRow->addStretch(1);
+    closeRow->addWidget(m_cancel);
     closeRow->addWidget(m_close);
     column->addLayout(closeRow);
 
@@ -104,14 +108,17 @@ TfrmNewOnlineUpdate::TfrmNewOnlineUpdate(TdmMain &dm, ITranslator &translator, c
     connect(m_file, &QPushButton::clicked, this, &TfrmNewOnlineUpdate::chooseFile);
     connect(m_filePicture, &QToolButton::clicked, this, &TfrmNewOnlineUpdate::chooseFile);
     connect(m_close, &QPushButton::clicked, this, &TfrmNewOnlineUpdate::reject);
-    resize(420, 200);
+    connect(m_cancel, &QPushButton::clicked, this, &TfrmNewOnlineUpdate::CancelDownload);
+    resize(460, 200);
 }
 
 TfrmNewOnlineUpdate::~TfrmNewOnlineUpdate()
 {
-    // The worker uses the downloader and this window's data: it ends first.
-    if (m_worker)
-        m_worker->wait();
+    // The workers use the downloader: they are stopped and end first.
+    m_downloader.Cancel();
+    for (const QPointer<QThread> &worker : m_workers)
+        if (worker)
+            worker->wait();
 }
 
 QString TfrmNewOnlineUpdate::StatusText() const
@@ -131,9 +138,26 @@ void TfrmNewOnlineUpdate::showEvent(QShowEvent *event)
 
 void TfrmNewOnlineUpdate::reject()
 {
-    // Leaving in the middle would report nothing of what was merged.
-    if (!m_busy)
+    // Escape while the server is asked cancels the download; leaving in the
+    // middle of the merge would report nothing of what was merged.
+    if (m_downloading)
+        CancelDownload();
+    else if (!m_busy)
         QDialog::reject();
+}
+
+void TfrmNewOnlineUpdate::CancelDownload()
+{
+    if (!m_downloading)
+        return;
+    m_downloading = false;
+    ++m_download; // its answer, should it still come, is dropped
+    m_downloader.Cancel();
+    m_cancel->setVisible(false);
+    setBusy(false);
+    setState(m_translator.Translate(QStringLiteral("The update was cancelled; nothing changed."), kForm));
+    m_close->setFocus();
+    emit UpdateEnded();
 }
 
 void TfrmNewOnlineUpdate::setBusy(bool busy)
@@ -156,27 +180,36 @@ void TfrmNewOnlineUpdate::RunOnlineUpdate()
         return;
     m_started = true;
     setBusy(true);
+    m_downloading = true;
+    m_cancel->setVisible(true);
+    m_cancel->setEnabled(true);
+    m_cancel->setFocus();
     setState(m_translator.Translate(TOnlineUpdate::StateText(TOnlineUpdate::TState::Connecting), kForm));
     const QString url = TOnlineUpdate::UpdateAddress(m_source.BaseAddress, m_source.CustomerCode);
     const IUpdateDownloader::TProxy proxy = m_source.Proxy;
     IUpdateDownloader *downloader = &m_downloader;
+    downloader->Resume();
+    const int download = ++m_download;
     QPointer<TfrmNewOnlineUpdate> self(this);
-    m_worker = QThread::create([downloader, url, proxy, self] {
+    QThread *worker = QThread::create([downloader, url, proxy, self, download] {
         QByteArray body;
         QString error;
         const bool reached = downloader->Download(url, proxy, body, error);
-        // Back on the window's thread; dropped when the window is gone.
-        if (self)
-            QMetaObject::invokeMethod(
-                self,
-                [self, reached, body, error] {
-                    if (self)
-                        self->downloaded(reached, body, error);
-                },
-                Qt::QueuedConnection);
+        // Back on the user interface thread, where the window is known to
+        // live or not; dropped when it is gone.
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, download, reached, body, error] {
+                if (self)
+                    self->downloaded(download, reached, body, error);
+            },
+            Qt::QueuedConnection);
     });
-    connect(m_worker, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_worker->start();
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    // A cancelled one may still be ending; each is waited for when the window goes.
+    m_workers.removeAll(nullptr);
+    m_workers.append(worker);
+    worker->start();
 }
 
 void TfrmNewOnlineUpdate::prepareProgress(const QByteArray &text)
@@ -187,8 +220,12 @@ void TfrmNewOnlineUpdate::prepareProgress(const QByteArray &text)
     m_progress->setVisible(true);
 }
 
-void TfrmNewOnlineUpdate::downloaded(bool reached, const QByteArray &body, const QString &error)
+void TfrmNewOnlineUpdate::downloaded(int download, bool reached, const QByteArray &body, const QString &error)
 {
+    if (download != m_download || !m_downloading)
+        return; // cancelled
+    m_downloading = false;
+    m_cancel->setVisible(false);
     TFetchedReply reply(reached, body, error);
     TOnlineUpdate update(m_dm, m_translator, m_messages);
     update.SetStateCallback([this, &body](TOnlineUpdate::TState state, const QString &text) {
@@ -233,8 +270,10 @@ void TfrmNewOnlineUpdate::finish(const TOnlineUpdate::TResult &result)
     m_progress->setVisible(false);
     setBusy(false);
     if (result.outcome == TOnlineUpdate::TOutcome::Imported) {
+        QString report = TOnlineUpdate::Summary(result, m_translator);
         if (!result.skipped.isEmpty())
-            m_prompter.ShowInformation(result.skipped.join(QLatin1Char('\n')));
+            report += QStringLiteral("\n\n") + result.skipped.join(QLatin1Char('\n'));
+        m_prompter.ShowInformation(report);
         emit UpdateEnded();
         accept();
         return;

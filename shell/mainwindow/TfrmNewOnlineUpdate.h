@@ -26,8 +26,9 @@ struct TUpdateSource
 };
 
 // The online master data update window. The download runs on a worker
-// thread so the window stays usable; the merge runs here, processing input
-// after every item, with a progress bar over the items of the text.
+// thread so the window stays usable and "Cancel" can stop it; the merge runs
+// here, processing input after every item, with a progress bar over the
+// items of the text. A finished import says what it merged.
 class TfrmNewOnlineUpdate : public QDialog
 {
     Q_OBJECT
@@ -55,6 +56,10 @@ public:
     QPushButton *OnlineButton() const { return m_online; }
     QPushButton *FileButton() const { return m_file; }
     QPushButton *CloseButton() const { return m_close; }
+    // Shown while the server is asked: stops the download.
+    QPushButton *CancelButton() const { return m_cancel; }
+    // Stops a running download; the window is usable again at once.
+    void CancelDownload();
     QProgressBar *Progress() const { return m_progress; }
 
 signals:
@@ -66,7 +71,7 @@ protected:
 
 private:
     void chooseFile();
-    void downloaded(bool reached, const QByteArray &body, const QString &error);
+    void downloaded(int download, bool reached, const QByteArray &body, const QString &error);
     void finish(const TOnlineUpdate::TResult &result);
     void setBusy(bool busy);
     void setState(const QString &text);
@@ -81,14 +86,17 @@ private:
     TMode m_mode;
     bool m_started = false;
     bool m_busy = false;
+    bool m_downloading = false;
+    int m_download = 0; // numbers the downloads: a cancelled one's answer is dropped
     TOnlineUpdate::TResult m_result;
 
     QLabel *m_state = nullptr;
     QPushButton *m_online = nullptr;
     QPushButton *m_file = nullptr;
     QPushButton *m_close = nullptr;
+    QPushButton *m_cancel = nullptr;
     QToolButton *m_onlinePicture = nullptr;
     QToolButton *m_filePicture = nullptr;
     QProgressBar *m_progress = nullptr;
-    QPointer<QThread> m_worker;
+    QList<QPointer<QThread>> m_workers;
 };

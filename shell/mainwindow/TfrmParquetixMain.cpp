@@ -25,6 +25,7 @@
 #include "transmission/TNetworkPresence.h"
 #include "transmission/TUpdateDownloader.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -48,6 +49,15 @@ namespace {
 const char *const FixedLine = "Parquetix - live basketball statistics";
 const char *const EmptyDatabaseQuestion =
     "Every league, club, player, roster and game will be deleted from the database. Empty the database?";
+
+// The fetch on the worker thread asks nobody anything.
+class TNoPrompter : public IPrompter
+{
+public:
+    void ShowError(const QString &) override {}
+    void ShowInformation(const QString &) override {}
+    bool Confirm(const QString &) override { return false; }
+};
 
 } // namespace
 
@@ -92,14 +102,18 @@ TfrmParquetixMain::TfrmParquetixMain(const TMainWindowOptions &options, QWidget 
         m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     if (options.Splash)
         options.Splash->hide();
-    checkVersion(*probe, options.Launch);
-    if (EndRequested())
-        return;
+    // The version check waits for the window to show (showEvent).
+    m_probe = probe;
+    m_launch = options.Launch;
+    m_updaterProgram = options.UpdaterProgram;
     RefreshMyTeamPlays();
 }
 
 TfrmParquetixMain::~TfrmParquetixMain()
 {
+    // The check's worker uses the probe and this window's settings.
+    if (m_versionWorker)
+        m_versionWorker->wait();
     // The sender writes on the status bar: it stops before the widgets go.
     m_session->StopSender();
     m_session->ConnectionStateChanged = nullptr;
@@ -119,13 +133,63 @@ TVersionCheckSettings TfrmParquetixMain::VersionCheckSettings()
     // for every other file the program uses.
     const QStringList folders{app.ExeFolder, QCoreApplication::applicationDirPath()};
     return {app.Settings().CheckNewVersion(), app.Settings().UpdateServerName(),
-            TVersionCheck::RunningVersion(Version()), TVersionCheck::UpdaterPath(updater, folders)};
+            TVersionCheck::RunningVersion(Version()), TVersionCheck::UpdaterPath(updater, folders),
+            m_updaterProgram.value_or(PlatformHasUpdater)};
 }
 
-void TfrmParquetixMain::checkVersion(IConnectionProbe &probe, const TVersionCheck::TLaunch &launch)
+void TfrmParquetixMain::showEvent(QShowEvent *event)
 {
-    TVersionCheck check(*m_prompter, m_session->Translation().Translator(), {}, launch);
-    m_versionCheck = check.Run(VersionCheckSettings(), probe);
+    QMainWindow::showEvent(event);
+    if (m_versionChecked)
+        return;
+    m_versionChecked = true;
+    // After the window has been painted, so the question stands over it.
+    QMetaObject::invokeMethod(this, &TfrmParquetixMain::startVersionCheck, Qt::QueuedConnection);
+}
+
+// The server is asked on a worker thread: a slow or dead server delays
+// nothing the operator does in the window meanwhile.
+void TfrmParquetixMain::startVersionCheck()
+{
+    const TVersionCheckSettings settings = VersionCheckSettings();
+    if (!settings.Enabled) {
+        m_versionCheck = TVersionCheck::TOutcome::Disabled;
+        m_versionCheckEnded = true;
+        return;
+    }
+    m_versionCheck = TVersionCheck::TOutcome::Running;
+    IConnectionProbe *probe = m_probe;
+    QPointer<TfrmParquetixMain> self(this);
+    m_versionWorker = QThread::create([probe, settings, self] {
+        TNoPrompter silent;
+        TIdentityTranslator plain;
+        TVersionCheck check(silent, plain);
+        const TVersionCheck::TFound found = check.Fetch(settings, *probe);
+        // Back on the user interface thread, where the window is known to live or not.
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, settings, found] {
+                if (self)
+                    self->versionFound(settings, found);
+            },
+            Qt::QueuedConnection);
+    });
+    connect(m_versionWorker, &QThread::finished, m_versionWorker, &QObject::deleteLater);
+    m_versionWorker->start();
+}
+
+void TfrmParquetixMain::versionFound(const TVersionCheckSettings &settings,
+                                     const TVersionCheck::TFound &found)
+{
+    m_versionCheck = found.Outcome;
+    if (found.Outcome == TVersionCheck::TOutcome::Newer) {
+        TVersionCheck check(*m_prompter, m_session->Translation().Translator(), {}, m_launch);
+        m_versionCheck = check.Answer(settings, found.ServerVersion);
+    }
+    m_versionCheckEnded = true;
+    // The updater replaces this program.
+    if (EndRequested())
+        close();
 }
 
 void TfrmParquetixMain::buildWindow()
@@ -208,6 +272,7 @@ void TfrmParquetixMain::showProperties()
 {
     TParquetixApplication &app = m_session->App();
     TfrmProperties dialog(app.Settings(), m_session->Translation().DataModule(), this);
+    dialog.SetTranslator(&m_session->Translation().Translator());
     translate(&dialog);
     m_boxes->SetParent(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
@@ -343,6 +408,10 @@ void TfrmParquetixMain::showDialog(QDialog &dialog)
     m_boxes->SetParent(&dialog);
     dialog.exec();
     m_boxes->SetParent(this);
+    // A dialog that closes right after a message box of its own (the online
+    // update's report) leaves a window manager with no window to focus: the
+    // keyboard comes back here.
+    activateWindow();
 }
 
 void TfrmParquetixMain::openMasterData(TMainCommand command)

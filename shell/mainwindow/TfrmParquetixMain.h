@@ -5,14 +5,17 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class IConnectionProbe;
 class IPrompter;
 class QLabel;
 class QPushButton;
+class QThread;
 class QTreeWidget;
 class TDesktopSession;
 class TDesktopWizards;
@@ -30,6 +33,9 @@ struct TMainWindowOptions
     IUpdateDownloader *Downloader = {}; // null: the master data download over HTTP
     IConnectionProbe *Probe = {};       // null: the network presence test of the sender
     TVersionCheck::TLaunch Launch;      // empty: the updater starts as a detached process
+    // Whether a newer version is installed by an updater program; empty:
+    // the platform's way (a package outside Windows).
+    std::optional<bool> UpdaterProgram;
     // Opens a page in the desktop's browser; empty: QDesktopServices.
     std::function<bool(const QUrl &)> OpenUrl;
     // The splash window of the program; hidden before the version check,
@@ -67,10 +73,12 @@ public:
 
     // "Parquetix" and the version of this build.
     static QString Version();
-    // The version check at creation and how it ended.
+    // The version check, made once the window shows, and how it ended
+    // (Running while the server is asked; Disabled before the window shows).
     TVersionCheck::TOutcome VersionCheckOutcome() const { return m_versionCheck; }
-    // True when the updater was started: the program ends instead of showing the window.
+    // True when the updater was started: the window closes and the program ends.
     bool EndRequested() const { return m_versionCheck == TVersionCheck::TOutcome::UpdaterStarted; }
+    bool VersionCheckEnded() const { return m_versionCheckEnded; }
     // The version check's view of the settings: CHECK_NEW_VERSION, the address,
     // this build's version and the updater (key UPDATER, beside the program).
     TVersionCheckSettings VersionCheckSettings();
@@ -82,6 +90,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildWindow();
@@ -98,7 +107,8 @@ private:
     void showIndividualStats();
     void showOnlineUpdate(bool atOnce);
     void showScoreboard();
-    void checkVersion(IConnectionProbe &probe, const TVersionCheck::TLaunch &launch);
+    void startVersionCheck();
+    void versionFound(const TVersionCheckSettings &settings, const TVersionCheck::TFound &found);
 
     std::unique_ptr<TDesktopSession> m_session;
     std::unique_ptr<TMessageBoxPrompter> m_boxes;
@@ -115,4 +125,10 @@ private:
     std::unique_ptr<IConnectionProbe> m_ownProbe;
     std::function<bool(const QUrl &)> m_openUrl;
     TVersionCheck::TOutcome m_versionCheck = TVersionCheck::TOutcome::Disabled;
+    bool m_versionChecked = false;
+    bool m_versionCheckEnded = false;
+    IConnectionProbe *m_probe = nullptr;
+    TVersionCheck::TLaunch m_launch;
+    std::optional<bool> m_updaterProgram;
+    QPointer<QThread> m_versionWorker;
 };

@@ -1,6 +1,7 @@
 #include "TfrmProperties.h"
 
 #include "masterdata/TdmMain.h"
+#include "model/Services.h"
 #include "model/TSettings.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -99,10 +101,7 @@ TfrmProperties::TfrmProperties(TSettings &settings, TdmMain &dm, QWidget *parent
     QPushButton *ok = named(buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole), "btnOK");
     ok->setDefault(true);
     named(buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole), "btnCancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        StoreControls();
-        accept();
-    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmProperties::TryAccept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);
 
@@ -157,9 +156,18 @@ QWidget *TfrmProperties::generalPage()
     grid->addWidget(group(page, "gbDataDump", "Data dump", {m_dataDump, folderRow, m_deleteDump}), 2, 0, 1,
                     2);
 
-    m_length10 = radio(nullptr, "rbLength10", "10 min");
-    m_length12 = radio(nullptr, "rbLength12", "12 min");
-    grid->addWidget(group(page, "gbGameLength", "Game lenght", {m_length10, m_length12}), 3, 0);
+    // Every game has two five-minute periods: no game length to choose.
+    const std::pair<const char *, const char *> editions[] = {{"rbEditionHUN", "Hungarian"},
+                                                              {"rbEditionENG", "English"},
+                                                              {"rbEditionHEB", "Hebrew"},
+                                                              {"rbEditionITA", "Italian"},
+                                                              {"rbEditionFRA", "French"}};
+    QList<QWidget *> editionButtons;
+    for (const auto &[name, text] : editions) {
+        m_editions << radio(nullptr, name, text);
+        editionButtons << m_editions.last();
+    }
+    grid->addWidget(group(page, "gbEdition", "Edition", editionButtons), 3, 0);
     m_limitedTimeouts = check(nullptr, "cbLimitedTimeouts", "Limited time outs");
     QGroupBox *timeouts = group(page, "gbTimeOuts", "Time outs", {m_limitedTimeouts});
     timeouts->hide();
@@ -240,6 +248,15 @@ QWidget *TfrmProperties::connectionPage()
     form->addRow(QStringLiteral("Proxy password"), m_proxyPassword);
     m_checkVersion = check(page, "cbCheckNewVersion", "Check new version on Internet");
     form->addRow(m_checkVersion);
+    m_serverName = named(new QLineEdit(page), "edServerName");
+    m_updateServerName = named(new QLineEdit(page), "edUpdateServerName");
+    form->addRow(QStringLiteral("Statistics server (live data, online update)"), m_serverName);
+    form->addRow(QStringLiteral("Program update server"), m_updateServerName);
+    form->addRow(named(new QLabel(QStringLiteral("When set require restart!"), page), "lblServerRestart"));
+    m_serverProblem = named(new QLabel(page), "lblServerProblem");
+    m_serverProblem->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_serverProblem->setWordWrap(true);
+    form->addRow(m_serverProblem);
     return page;
 }
 
@@ -307,8 +324,8 @@ void TfrmProperties::LoadControls()
     m_dataDump->setChecked(flag("DATA_DUMP"));
     m_dumpFolder->setText(raw("DATA_DUMP_DIRECTORY"));
     m_deleteDump->setChecked(flag("DELETE_DATA_DUMP"));
-    m_length12->setChecked(raw("GAMELENGTH").trimmed() == QLatin1String("12"));
-    m_length10->setChecked(!m_length12->isChecked());
+    // An identifier of no edition is the Hebrew edition, as it counts.
+    m_editions[int(m_settings.Edition())]->setChecked(true);
     m_limitedTimeouts->setChecked(flag("LIMITED_TIMEOUTS"));
     m_serialMouse->setChecked(raw("INPUT") != QLatin1String("INPUT_KEYBOARD"));
     m_keyboard->setChecked(!m_serialMouse->isChecked());
@@ -324,6 +341,9 @@ void TfrmProperties::LoadControls()
     m_proxyUser->setText(raw("PROXY_USER"));
     m_proxyPassword->setText(raw("PROXY_PASSWORD"));
     m_checkVersion->setChecked(flag("CHECK_NEW_VERSION"));
+    m_serverName->setText(raw("SERVER_NAME"));
+    m_updateServerName->setText(raw("UPDATE_SERVER_NAME"));
+    m_serverProblem->clear();
     for (int i = 0; i < m_activeAi.size(); ++i)
         m_activeAi[i]->setChecked(m_settings.RawValue(QStringLiteral("USE_ACTIVE_AI_%1").arg(i + 1)) == Yes);
     for (int i = 0; i < m_passiveAi.size(); ++i)
@@ -350,7 +370,11 @@ void TfrmProperties::StoreControls()
         QString::number(m_autoSave->isChecked() ? m_autoSaveMinutes->value() : 1));
     set(QStringLiteral("RENDEZES"),
         m_orderName->isChecked() ? QStringLiteral("RENDEZES_NEV") : QStringLiteral("RENDEZES_MEZSZAM"));
-    set(QStringLiteral("GAMELENGTH"), m_length12->isChecked() ? QStringLiteral("12") : QStringLiteral("10"));
+    for (int e = 0; e < m_editions.size(); ++e)
+        if (m_editions[e]->isChecked())
+            set(QStringLiteral("VERSION"), TSettings::EditionId(TEdition(e)));
+    set(QStringLiteral("SERVER_NAME"), m_serverName->text().trimmed());
+    set(QStringLiteral("UPDATE_SERVER_NAME"), m_updateServerName->text().trimmed());
     set(QStringLiteral("NUMBER_OF_COPIES"), QString::number(m_copies->value()));
     set(QStringLiteral("REPORT_LOGO_FILENAME"), m_logo->text());
     set(QStringLiteral("BANNER_FILENAME"), m_banner->text());
@@ -378,4 +402,37 @@ void TfrmProperties::StoreControls()
                                        ? QStringLiteral("-1")
                                        : QString::number(chosen.first()->data(Qt::UserRole).toInt()));
     set(QStringLiteral("CHECK_NEW_VERSION"), flag(m_checkVersion));
+}
+
+QString TfrmProperties::AddressProblem(const QString &address)
+{
+    const QUrl url(address.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (address.trimmed().isEmpty() || !url.isValid() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
+        return QStringLiteral("Not a web address (http://host/...):");
+    return {};
+}
+
+bool TfrmProperties::TryAccept()
+{
+    for (QLineEdit *field : {m_serverName, m_updateServerName}) {
+        const QString problem = AddressProblem(field->text());
+        if (problem.isEmpty())
+            continue;
+        // Said where the field is; the dialog stays open.
+        m_serverProblem->setText(translated(problem) + QLatin1Char(' ') + field->text());
+        m_pages->setCurrentWidget(field->parentWidget());
+        field->setFocus();
+        field->selectAll();
+        return false;
+    }
+    StoreControls();
+    accept();
+    return true;
+}
+
+QString TfrmProperties::translated(const QString &text) const
+{
+    return m_translator ? m_translator->Translate(text, QStringLiteral("FORM")) : text;
 }

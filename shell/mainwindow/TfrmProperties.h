@@ -4,11 +4,13 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class ITranslator;
 class TSettings;
 class TdmMain;
 
@@ -25,6 +27,15 @@ public:
     // The controls from the settings, and back.
     void LoadControls();
     void StoreControls();
+    // OK: the values go into the settings unless a server address is no
+    // address, which the Connection page then names; false in that case.
+    bool TryAccept();
+
+    // Texts the dialog sets while open pass through it; none: as written.
+    void SetTranslator(ITranslator *translator) { m_translator = translator; }
+
+    // Why a server address of the settings cannot be used; empty when it can.
+    static QString AddressProblem(const QString &address);
 
 private:
     QWidget *generalPage();
@@ -36,6 +47,9 @@ private:
     QWidget *teamPage();
     QLineEdit *fileField(QWidget *page, const char *name, bool folder);
 
+    QString translated(const QString &text) const;
+
+    ITranslator *m_translator = nullptr;
     TSettings &m_settings;
     TdmMain &m_dm;
     QTabWidget *m_pages = nullptr;
@@ -48,8 +62,7 @@ private:
     QCheckBox *m_dataDump = nullptr;
     QLineEdit *m_dumpFolder = nullptr;
     QCheckBox *m_deleteDump = nullptr;
-    QRadioButton *m_length10 = nullptr;
-    QRadioButton *m_length12 = nullptr;
+    QList<QRadioButton *> m_editions; // in the order of TEdition
     QCheckBox *m_limitedTimeouts = nullptr;
     QRadioButton *m_serialMouse = nullptr;
     QRadioButton *m_keyboard = nullptr;
@@ -65,6 +78,9 @@ private:
     QLineEdit *m_proxyUser = nullptr;
     QLineEdit *m_proxyPassword = nullptr;
     QCheckBox *m_checkVersion = nullptr;
+    QLineEdit *m_serverName = nullptr;
+    QLineEdit *m_updateServerName = nullptr;
+    QLabel *m_serverProblem = nullptr;
     QList<QCheckBox *> m_activeAi;
     QList<QCheckBox *> m_passiveAi;
     QListWidget *m_team = nullptr;

@@ -36,13 +36,19 @@ class TAnsweringPrompter : public IPrompter
 {
 public:
     void ShowError(const QString &text) override { Shown << text; }
-    void ShowInformation(const QString &text) override { Shown << text; }
+    void ShowInformation(const QString &text) override
+    {
+        if (OnShow)
+            OnShow();
+        Shown << text;
+    }
     bool Confirm(const QString &text) override
     {
         Asked << text;
         return Answer;
     }
     bool ConfirmInformation(const QString &text) override { return Confirm(text); }
+    std::function<void()> OnShow;
     bool Answer = false;
     QStringList Asked;
     QStringList Shown;
@@ -518,9 +524,10 @@ protected:
                        "\nUPDATE_SERVER_NAME=http://127.0.0.1:" + QByteArray::number(m_server->port()) +
                        "/update/\nUPDATER=" + updater + "\n");
     }
-    std::unique_ptr<TfrmParquetixMain> start()
+    // The window as the program starts it: the check runs once it shows.
+    std::unique_ptr<TfrmParquetixMain> start(std::optional<bool> updaterProgram = true)
     {
-        return std::make_unique<TfrmParquetixMain>(TMainWindowOptions{
+        auto window = std::make_unique<TfrmParquetixMain>(TMainWindowOptions{
             .Home = home.path(),
             .StartWaitMs = 0,
             .StartSender = false,
@@ -531,7 +538,17 @@ protected:
                     launched << program;
                     return true;
                 },
+            .UpdaterProgram = updaterProgram,
         });
+        // Nothing is asked before the window is there to ask over.
+        EXPECT_TRUE(prompter.Asked.isEmpty());
+        EXPECT_TRUE(prompter.Shown.isEmpty());
+        window->show();
+        QDeadlineTimer deadline(20000);
+        while (!window->VersionCheckEnded() && !deadline.hasExpired())
+            QTest::qWait(5);
+        EXPECT_TRUE(window->VersionCheckEnded());
+        return window;
     }
 
     QTemporaryDir m_serverRoot;
@@ -556,8 +573,14 @@ TEST_F(MainWindowVersionCheck, NewerVersionAsksInTheLanguageAndYesEndsTheProgram
         prompter.Asked.clear();
         launched.clear();
         auto window = start();
-        EXPECT_EQ(prompter.Asked, QStringList{question});
+        EXPECT_EQ(prompter.Asked.size(), 1);
+        EXPECT_TRUE(prompter.Asked.value(0).startsWith(question + QStringLiteral("\n\n")));
+        EXPECT_TRUE(
+            prompter.Asked.value(0).contains(TVersionCheck::RunningVersion(TfrmParquetixMain::Version())));
+        EXPECT_TRUE(prompter.Asked.value(0).contains(QStringLiteral("99.0.0.0")));
         EXPECT_EQ(window->EndRequested(), answer);
+        // Yes closes the window for the updater.
+        EXPECT_EQ(window->isVisible(), !answer);
         EXPECT_EQ(launched, answer ? QStringList{home.file(QStringLiteral("pq-update"))} : QStringList{});
         // Declined, the start goes on to the list of games.
         EXPECT_EQ(window->VersionCheckOutcome(),
@@ -589,6 +612,33 @@ TEST_F(MainWindowVersionCheck, EqualVersionOrCheckSwitchedOffAsksNothing)
     }
     EXPECT_TRUE(prompter.Asked.isEmpty());
     EXPECT_TRUE(launched.isEmpty());
+}
+
+TEST_F(MainWindowVersionCheck, OnLinuxTheNewVersionAndItsPackageAreNamedOverTheShownWindow)
+{
+    startServer(QStringLiteral("99.0.0.0"));
+    settings("XXX", "YES", "");
+    bool shownOver = false;
+    prompter.OnShow = [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<TfrmParquetixMain *>(w) && w->isVisible())
+                shownOver = true;
+    };
+    // The platform's way: no updater program outside Windows.
+    auto window = start(std::nullopt);
+#ifndef Q_OS_WIN
+    EXPECT_EQ(window->VersionCheckOutcome(), TVersionCheck::TOutcome::PackageNamed);
+    ASSERT_EQ(prompter.Shown.size(), 1);
+    const QString note = prompter.Shown.first();
+    EXPECT_TRUE(note.contains(TVersionCheck::RunningVersion(TfrmParquetixMain::Version())))
+        << note.toStdString();
+    EXPECT_TRUE(note.contains(TVersionCheck::PackageFile(QStringLiteral("99.0.0.0")))) << note.toStdString();
+    EXPECT_FALSE(note.contains(QStringLiteral("PQUpdate"))) << note.toStdString();
+    EXPECT_TRUE(prompter.Asked.isEmpty());
+    EXPECT_TRUE(launched.isEmpty());
+    EXPECT_TRUE(shownOver);
+    EXPECT_TRUE(window->isVisible());
+#endif
 }
 
 TEST_F(MainWindowVersionCheck, MissingUpdaterIsReportedAndTheWindowStarts)

@@ -10,11 +10,13 @@
 #include "support/TestHome.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <atomic>
 #include <gtest/gtest.h>
@@ -52,9 +54,26 @@ public:
             error = QStringLiteral("the gate never opened");
             return false;
         }
+        if (Cancelled) {
+            error = QStringLiteral("request cancelled");
+            return false;
+        }
         return m_real.Download(url, proxy, body, error);
     }
+    // Opens the gate for the held download, which then ends unanswered.
+    void Cancel() override
+    {
+        Cancelled = true;
+        Gate.release();
+        m_real.Cancel();
+    }
+    void Resume() override
+    {
+        Cancelled = false;
+        m_real.Resume();
+    }
     std::atomic<int> Calls{0};
+    std::atomic<bool> Cancelled{false};
     bool Gated = false;
     QSemaphore Gate;
 
@@ -82,7 +101,7 @@ protected:
         m_messages.BuildMessageTable(m_translator);
     }
 
-    void startServer(TServerKind kind, const QByteArray &text)
+    void startServer(TServerKind kind, const QByteArray &text, int slowMs = 0)
     {
         m_home.write(QStringLiteral("update.txt"), text);
         TServerOptions options;
@@ -91,6 +110,7 @@ protected:
         options.logRequests = false;
         options.updateFile = m_home.file(QStringLiteral("update.txt"));
         options.refuse = kind == TServerKind::Refusing;
+        options.slowMs = slowMs;
         m_server = std::make_unique<TStatsServer>(options);
         QString error;
         ASSERT_TRUE(m_server->start(&error)) << error.toStdString();
@@ -166,11 +186,29 @@ TEST_F(OnlineUpdateWindow, TheServersAnswerDecidesTheEnd)
         EXPECT_TRUE(w->CloseButton()->isEnabled());
         EXPECT_TRUE(w->OnlineButton()->isEnabled());
         if (c.error) {
-            EXPECT_EQ(m_prompter.Errors, QStringList{m_messages.*c.error});
+            ASSERT_EQ(m_prompter.Errors.size(), 1);
+            EXPECT_TRUE(m_prompter.Errors.first().startsWith(m_messages.*c.error));
+            // Which server could not be reached, so it can be checked against the settings.
+            if (c.error == &TMessageTable::MsgNoConnection) {
+                EXPECT_TRUE(m_prompter.Errors.first().contains(
+                    QStringLiteral("[FORM]Server: http://127.0.0.1:%1").arg(m_port)))
+                    << m_prompter.Errors.first().toStdString();
+            }
             EXPECT_NE(w->StatusText(), form(TOnlineUpdate::TState::Finished));
+            EXPECT_TRUE(m_prompter.Notes.isEmpty());
         } else {
             EXPECT_TRUE(m_prompter.Errors.isEmpty()) << m_prompter.Errors.join('|').toStdString();
             EXPECT_EQ(w->StatusText(), form(TOnlineUpdate::TState::Finished));
+            // Success is said, with what was merged.
+            ASSERT_EQ(m_prompter.Notes.size(), 1);
+            const QString note = m_prompter.Notes.first();
+            for (const QString &part :
+                 {QStringLiteral("[FORM]The update is done. [FORM]League blocks merged: 1"),
+                  QStringLiteral("[FORM]Leagues: [FORM]added 1, [FORM]changed 0"),
+                  QStringLiteral("[FORM]Players: [FORM]added 1, [FORM]changed 0"),
+                  QStringLiteral("[FORM]Games: [FORM]added 1, [FORM]changed 0")})
+                EXPECT_TRUE(note.contains(part)) << part.toStdString() << "\n" << note.toStdString();
+            m_prompter.Notes.clear();
         }
         m_server.reset();
     }
@@ -211,14 +249,72 @@ TEST_F(OnlineUpdateWindow, TheWindowAnswersWhileTheDownloadRuns)
     EXPECT_EQ(w->StatusText(), form(TOnlineUpdate::TState::Connecting));
     for (QPushButton *b : {w->OnlineButton(), w->FileButton(), w->CloseButton()})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    // Closing in the middle is refused.
-    w->close();
-    EXPECT_TRUE(w->isVisible());
+    // Only Cancel works while the server is asked.
+    EXPECT_TRUE(w->CancelButton()->isVisible());
+    EXPECT_TRUE(w->CancelButton()->isEnabled());
 
     m_downloader.Gate.release();
     ASSERT_TRUE(waitForEnd(ended));
     EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_EQ(leagues(), 1);
+}
+
+TEST_F(OnlineUpdateWindow, CancelStopsTheDownloadAndTheWindowIsUsableAtOnce)
+{
+    startServer(TServerKind::Serving, kLeague);
+    m_downloader.Gated = true;
+    auto w = window(TfrmNewOnlineUpdate::TMode::Wait);
+    w->show();
+    QSignalSpy ended(w.get(), &TfrmNewOnlineUpdate::UpdateEnded);
+    for (const bool byEscape : {false, true}) {
+        SCOPED_TRACE(byEscape ? "Escape" : "Cancel");
+        ended.clear();
+        w->OnlineButton()->click();
+        ASSERT_TRUE(w->Busy());
+        if (byEscape)
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(w->CancelButton(), Qt::LeftButton);
+        // At once, not when the download has ended.
+        EXPECT_EQ(ended.count(), 1);
+        EXPECT_FALSE(w->Busy());
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_FALSE(w->CancelButton()->isVisible());
+        for (QPushButton *b : {w->OnlineButton(), w->FileButton(), w->CloseButton()})
+            EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+        EXPECT_EQ(w->StatusText(), QStringLiteral("[FORM]The update was cancelled; nothing changed."));
+        EXPECT_TRUE(m_downloader.Cancelled.load());
+        // The download's late end changes nothing.
+        QTest::qWait(200);
+        EXPECT_EQ(leagues(), 0);
+        EXPECT_TRUE(m_prompter.Errors.isEmpty()) << m_prompter.Errors.join('|').toStdString();
+        EXPECT_EQ(w->StatusText(), QStringLiteral("[FORM]The update was cancelled; nothing changed."));
+    }
+    // A new start after a cancel downloads again.
+    m_downloader.Gated = false;
+    ended.clear();
+    w->OnlineButton()->click();
+    ASSERT_TRUE(waitForEnd(ended));
+    EXPECT_EQ(leagues(), 1);
+    EXPECT_EQ(w->result(), QDialog::Accepted);
+}
+
+TEST_F(OnlineUpdateWindow, CancelCutsASlowServerShort)
+{
+    // The server answers after 8 seconds; the cancelled request does not wait for it.
+    startServer(TServerKind::Serving, kLeague, 8000);
+    QElapsedTimer clock;
+    clock.start();
+    {
+        auto w = window(TfrmNewOnlineUpdate::TMode::Wait);
+        w->show();
+        w->OnlineButton()->click();
+        QTest::qWait(300);
+        QTest::mouseClick(w->CancelButton(), Qt::LeftButton);
+        EXPECT_FALSE(w->Busy());
+    } // the window waits for its worker as it goes
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_EQ(leagues(), 0);
 }
 
 TEST_F(OnlineUpdateWindow, UpdateFromFileImportsOrSaysWhyNot)

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -34,7 +35,9 @@ const QList<std::pair<QString, QString>> DialogKeys{
     {QStringLiteral("AUTO_SAVE"), QStringLiteral("YES")},
     {QStringLiteral("AUTO_SAVE_PERC"), QStringLiteral("4")},
     {QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM")},
-    {QStringLiteral("GAMELENGTH"), QStringLiteral("12")},
+    {QStringLiteral("VERSION"), QStringLiteral("ITA")},
+    {QStringLiteral("SERVER_NAME"), QStringLiteral("http://stats.example/income/index.phtml?")},
+    {QStringLiteral("UPDATE_SERVER_NAME"), QStringLiteral("http://upd.example/update/")},
     {QStringLiteral("NUMBER_OF_RETRIES"), QStringLiteral("3")},
     {QStringLiteral("NUMBER_OF_COPIES"), QStringLiteral("8")},
     {QStringLiteral("REPORT_LOGO_FILENAME"), QStringLiteral("/pics/logo.bmp")},
@@ -64,7 +67,7 @@ const QList<std::pair<QString, QString>> DialogKeys{
 };
 
 // Lines the dialog must leave as they are.
-const QByteArray HandKeys = "SERVER_NAME=http://stats.example/income/index.phtml?\n"
+const QByteArray HandKeys = "GAMELENGTH=12\n"
                             "SLEEPTIME_BW_SEND=77\n"
                             "FIBA_EXPORT=YES\n";
 
@@ -164,9 +167,17 @@ TEST_F(Properties, ControlsWriteTheirKeysConverted)
         {"order by name",
          [](QDialog &d) { child<QRadioButton>(d, "rbOrderName")->setChecked(true); },
          {{QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_NEV")}}},
-        {"ten minutes",
-         [](QDialog &d) { child<QRadioButton>(d, "rbLength10")->setChecked(true); },
-         {{QStringLiteral("GAMELENGTH"), QStringLiteral("10")}}},
+        {"edition",
+         [](QDialog &d) { child<QRadioButton>(d, "rbEditionFRA")->setChecked(true); },
+         {{QStringLiteral("VERSION"), QStringLiteral("FRA")}}},
+        {"servers",
+         [](QDialog &d) {
+             child<QLineEdit>(d, "edServerName")
+                 ->setText(QStringLiteral(" https://own.example:8080/income/index.phtml? "));
+             child<QLineEdit>(d, "edUpdateServerName")->setText(QStringLiteral("http://own.example/up/"));
+         },
+         {{QStringLiteral("SERVER_NAME"), QStringLiteral("https://own.example:8080/income/index.phtml?")},
+          {QStringLiteral("UPDATE_SERVER_NAME"), QStringLiteral("http://own.example/up/")}}},
         {"serial mouse",
          [](QDialog &d) { child<QRadioButton>(d, "rbSerialMouse")->setChecked(true); },
          {{QStringLiteral("INPUT"), QStringLiteral("INPUT_SERIALMOUSE")}}},
@@ -231,6 +242,51 @@ TEST_F(Properties, ControlsWriteTheirKeysConverted)
         }
         const QByteArray text = home.read(QStringLiteral("parquetix.ini"));
         EXPECT_TRUE(text.contains(HandKeys));
+    }
+}
+
+TEST_F(Properties, OnlySettingsThatActAreShown)
+{
+    TSettings settings;
+    ASSERT_TRUE(TSettingsFile(ini(), keys()).Load(settings));
+    TdmMain dm(TdmMain::DatabaseFile(home.path()));
+    ASSERT_TRUE(dm.OpenAll());
+    TfrmProperties dialog(settings, dm);
+    // Every game has two five-minute periods: no period length to choose.
+    for (QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+        EXPECT_FALSE(button->text().contains(QStringLiteral(" min"))) << button->text().toStdString();
+    for (QWidget *w : dialog.findChildren<QWidget *>())
+        EXPECT_FALSE(w->objectName().contains(QStringLiteral("Length"))) << w->objectName().toStdString();
+    // The edition and both servers are chosen here.
+    EXPECT_TRUE(child<QRadioButton>(dialog, "rbEditionITA")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(dialog, "edServerName")->text(),
+              QStringLiteral("http://stats.example/income/index.phtml?"));
+    EXPECT_EQ(child<QLineEdit>(dialog, "edUpdateServerName")->text(),
+              QStringLiteral("http://upd.example/update/"));
+    EXPECT_FALSE(settings.DialogValues().isEmpty());
+    for (const TSettings::TStoredValue &v : settings.DialogValues())
+        EXPECT_NE(v.Key, QStringLiteral("GAMELENGTH"));
+}
+
+TEST_F(Properties, AServerThatIsNoAddressKeepsTheDialogOpenAndSaysSo)
+{
+    TSettings settings;
+    ASSERT_TRUE(TSettingsFile(ini(), keys()).Load(settings));
+    TdmMain dm(TdmMain::DatabaseFile(home.path()));
+    ASSERT_TRUE(dm.OpenAll());
+    for (const QString &bad : {QString(), QStringLiteral("stats.example"), QStringLiteral("ftp://x/"),
+                               QStringLiteral("http:///income")}) {
+        SCOPED_TRACE(bad.toStdString());
+        TfrmProperties dialog(settings, dm);
+        child<QLineEdit>(dialog, "edServerName")->setText(bad);
+        child<QPushButton>(dialog, "btnOK")->click();
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(child<QLabel>(dialog, "lblServerProblem")
+                        ->text()
+                        .startsWith(QStringLiteral("Not a web address")));
+        EXPECT_EQ(child<QTabWidget>(dialog, "pcProperties")->currentWidget()->objectName(),
+                  QStringLiteral("tsConnection"));
+        EXPECT_EQ(settings.ServerName(), QStringLiteral("http://stats.example/income/index.phtml?"));
     }
 }
 

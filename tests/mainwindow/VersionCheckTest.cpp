@@ -186,9 +186,10 @@ protected:
         return n;
     }
 
-    TVersionCheckSettings settings(bool enabled = true) const
+    // An updater program's way (Windows) unless told otherwise.
+    TVersionCheckSettings settings(bool enabled = true, bool updaterProgram = true) const
     {
-        return {enabled, updateServer(), QStringLiteral("3.8.0.0"), m_updater};
+        return {enabled, updateServer(), QStringLiteral("3.8.0.0"), m_updater, updaterProgram};
     }
     TOutcome run(const TVersionCheckSettings &s, bool connected = true)
     {
@@ -236,7 +237,10 @@ TEST_F(VersionCheck, NewerVersionAsksAndStartsTheUpdaterOnYes)
         LaunchWorks = c.launchWorks;
         Launched.clear();
         EXPECT_EQ(run(settings()), c.outcome);
-        EXPECT_EQ(prompter.Asked, QStringList{QString::fromUtf8(TVersionCheck::Question)});
+        // The question names both versions.
+        EXPECT_EQ(prompter.Asked,
+                  QStringList{QString::fromUtf8(TVersionCheck::Question) +
+                              QStringLiteral("\n\nThis version: 3.8.0.0\nNew version: 3.8.0.1")});
         EXPECT_EQ(Launched.size(), c.launches);
         if (c.launches > 0) {
             EXPECT_EQ(Launched.first(), m_updater);
@@ -245,6 +249,31 @@ TEST_F(VersionCheck, NewerVersionAsksAndStartsTheUpdaterOnYes)
         ++requests;
         EXPECT_EQ(versionRequests(requests), requests);
     }
+}
+
+TEST_F(VersionCheck, WithoutAnUpdaterProgramTheNewVersionAndItsPackageAreNamed)
+{
+    startServer(QStringLiteral("3.9.0.0"));
+    {
+        // Even an updater lying there is not run where packages install the program.
+        QFile updater(m_updater);
+        ASSERT_TRUE(updater.open(QIODevice::WriteOnly));
+    }
+    prompter.Answer = true;
+    EXPECT_EQ(run(settings(true, false)), TOutcome::PackageNamed);
+    EXPECT_TRUE(Launched.isEmpty());
+    EXPECT_TRUE(prompter.Asked.isEmpty());
+    ASSERT_EQ(prompter.Errors.size(), 1);
+    const QString note = prompter.Errors.first();
+    for (const QString &part :
+         {QStringLiteral("This version: 3.8.0.0"), QStringLiteral("New version: 3.9.0.0"),
+          QStringLiteral("sudo apt install ./") + TVersionCheck::PackageFile(QStringLiteral("3.9.0.0")),
+          updateServer()})
+        EXPECT_TRUE(note.contains(part)) << part.toStdString() << "\n" << note.toStdString();
+    EXPECT_FALSE(note.contains(QStringLiteral("PQUpdate"))) << note.toStdString();
+    EXPECT_TRUE(TVersionCheck::PackageFile(QStringLiteral("3.9.0.0"))
+                    .startsWith(QStringLiteral("parquetix_3.9.0.0_")));
+    EXPECT_TRUE(TVersionCheck::PackageFile(QStringLiteral("3.9.0.0")).endsWith(QStringLiteral(".deb")));
 }
 
 TEST_F(VersionCheck, EqualOrOlderVersionAsksNothing)

@@ -276,7 +276,8 @@ TEST_F(OnlineUpdate, AnUnreachableServerIsNoConnection)
     const TOnlineUpdate::TResult result = update.RunOnlineUpdate(server, s("http://h"), s("C"), {});
     EXPECT_EQ(result.outcome, TOnlineUpdate::TOutcome::NoConnection);
     EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.error, messages.MsgNoConnection);
+    // The message, the server asked and the transport's reason.
+    EXPECT_EQ(result.error, messages.MsgNoConnection + s("\n[FORM]Server: http://h\nConnection refused"));
     EXPECT_EQ(result.detail, s("Connection refused"));
     EXPECT_EQ(states, QList<TOnlineUpdate::TState>{TOnlineUpdate::TState::Connecting});
 }

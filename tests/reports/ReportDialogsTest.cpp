@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -97,6 +98,17 @@ TEST_F(ReportDialogs, RosterPresentationChoiceOpensTheNotesDialog)
 
 TEST_F(ReportDialogs, NotesDialogHasAFramePerEntryAndStoresOnlyOnOk)
 {
+    // Counts the saves the dialog asks for.
+    struct TCountingStore : IGameStore
+    {
+        void SaveGame(TGame &) override { ++Saves; }
+        void WriteDumps(TGame &) override {}
+        void WritePeriodDump(TGame &, int) override {}
+        void DeleteEarlierDumps(TGame &) override {}
+        void DeleteDumps(TGame &) override {}
+        int Saves = 0;
+    } store;
+    game.SetStore(&store);
     game.HomeTeam().OnCourt.At(0)->Note = QStringLiteral("earlier");
     {
         TfrmRosterPresentation dialog(game, translator);
@@ -112,9 +124,18 @@ TEST_F(ReportDialogs, NotesDialogHasAFramePerEntryAndStoresOnlyOnOk)
         EXPECT_EQ(frames[1]->edNote->text(), "earlier");
         EXPECT_EQ(dialog.Frames(false).first()->objectName(), "frameAway_00");
         frames[1]->edNote->setText(QStringLiteral("changed"));
-        dialog.reject();
+        frames[0]->edNote->setText(QStringLiteral("changed team"));
+        QPushButton *cancel = dialog.findChild<QPushButton *>(QStringLiteral("btnCancel"));
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_FALSE(cancel->text().isEmpty());
+        dialog.show();
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_FALSE(dialog.isVisible());
     }
     EXPECT_EQ(game.HomeTeam().OnCourt.At(0)->Note, "earlier") << "a cancelled dialog keeps the notes";
+    EXPECT_EQ(game.HomeTeam().TeamLine.Note, "");
+    EXPECT_EQ(store.Saves, 0);
 
     TfrmRosterPresentation dialog(game, translator);
     std::vector<TReportDocument> shown;
@@ -136,6 +157,12 @@ TEST_F(ReportDialogs, NotesDialogHasAFramePerEntryAndStoresOnlyOnOk)
                 teamNote = &c;
     ASSERT_NE(teamNote, nullptr);
     EXPECT_EQ(teamNote->Text, "Away team note");
+    // Saved with the game, and there when the dialog opens again.
+    EXPECT_EQ(store.Saves, 1);
+    TfrmRosterPresentation again(game, translator);
+    EXPECT_EQ(again.Frames(false).first()->edNote->text(), "Away team note");
+    EXPECT_EQ(again.Frames(true)[1]->edNote->text(), QString(255, QLatin1Char('n')));
+    game.SetStore(nullptr);
 }
 
 // Saved games with a player who scores in each.

@@ -59,7 +59,7 @@ TEST_F(RosterPresentation, TwelvePlayersGiveFourteenEntriesAndTwelveRows)
     EXPECT_EQ(named(doc, QStringLiteral("lblVendegEdzo")), "Away Coach");
 }
 
-TEST_F(RosterPresentation, NotesGoToTheirPlacesAndOnlyPlayerNotesStayInTheModel)
+TEST_F(RosterPresentation, NotesGoToTheirPlacesAndStayWithTheGame)
 {
     TRosterPresentationLogic logic(game);
     QStringList notes = logic.Notes(true);
@@ -82,12 +82,21 @@ TEST_F(RosterPresentation, NotesGoToTheirPlacesAndOnlyPlayerNotesStayInTheModel)
               "Player note");
     EXPECT_EQ(named(doc, QStringLiteral("qlNoteEdzo1")), "Coach note");
 
-    // Opening again: the player's note is still there, team and coach start empty.
+    // Opening again: every note last stored is there, the away team's untouched.
     TRosterPresentationLogic again(game);
     const QStringList reopened = again.Notes(true);
-    EXPECT_EQ(reopened.first(), "");
+    EXPECT_EQ(reopened.first(), "Team note");
     EXPECT_EQ(reopened[1], "Player note");
-    EXPECT_EQ(reopened.last(), "");
+    EXPECT_EQ(reopened.last(), "Coach note");
+    EXPECT_EQ(again.Notes(false), QStringList(3, QString()));
+
+    // The team line carries the team's and the coach's notes in its saved record;
+    // a player record's area after Extras stays empty as before.
+    const TPlayer line = TPlayer::FromRecord(game.HomeTeam().TeamLine.ToRecord().constData());
+    EXPECT_EQ(line.Note, "Team note");
+    EXPECT_EQ(line.CoachNote, "Coach note");
+    const QByteArray player = game.HomeTeam().OnCourt.At(0)->ToRecord();
+    EXPECT_EQ(player.mid(828), QByteArray(TPlayer::RecordSize - 828, '\0'));
 }
 
 TEST_F(RosterPresentation, NotesAndNamesKeepTheirLimits)

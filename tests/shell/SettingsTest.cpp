@@ -18,12 +18,14 @@ namespace {
 const QString Base = QStringLiteral("http://127.0.0.1:8080");
 
 // The keys the settings dialog writes, from the key table.
-const QStringList DialogKeys = {"COMPORT",
+const QStringList DialogKeys = {"VERSION",
+                                "SERVER_NAME",
+                                "UPDATE_SERVER_NAME",
+                                "COMPORT",
                                 "LANGUAGE",
                                 "AUTO_SAVE",
                                 "AUTO_SAVE_PERC",
                                 "RENDEZES",
-                                "GAMELENGTH",
                                 "NUMBER_OF_RETRIES",
                                 "NUMBER_OF_COPIES",
                                 "REPORT_LOGO_FILENAME",
@@ -336,7 +338,7 @@ TEST(SettingsSave, WritesExactlyTheDialogKeys)
     TSettings s;
     // Keys the dialog does not write stay out of the file even when changed.
     ASSERT_TRUE(s.SetValue("SLEEPTIME_BW_SEND", "100"));
-    ASSERT_TRUE(s.SetValue("VERSION", "ENG"));
+    ASSERT_TRUE(s.SetValue("GAMELENGTH", "12"));
     QString error;
     ASSERT_TRUE(TSettingsFile(home.file("parquetix.ini")).SaveDialogKeys(s, &error)) << error.toStdString();
     QStringList written = keysInFile(home.read("parquetix.ini"));
@@ -384,7 +386,7 @@ TEST(SettingsSave, RoundTrip)
         {"AUTO_SAVE", "NO"},
         {"AUTO_SAVE_PERC", "4"},
         {"RENDEZES", "RENDEZES_MEZSZAM"},
-        {"GAMELENGTH", "12"},
+        {"VERSION", "FRA"},
         {"NUMBER_OF_RETRIES", "3"},
         {"NUMBER_OF_COPIES", "2"},
         {"REPORT_LOGO_FILENAME", " /logo with blanks.bmp "},
