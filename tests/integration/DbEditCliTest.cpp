@@ -3,6 +3,8 @@
 #include "support/CliRunner.h"
 #include "support/TestHome.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -223,4 +225,28 @@ TEST_F(DbEditCli, ADatabaseMadeByInitTranslatesAsTheShippedOne)
                                     QStringLiteral("--lang"), QStringLiteral("ENG")},
                                    home.path());
     EXPECT_EQ(QString::fromUtf8(r.Out).trimmed(), QStringLiteral("steal")) << r.Err.toStdString();
+}
+
+// Without --lang the refusals follow the home's LANGUAGE, as every other
+// command does.
+TEST_F(DbEditCli, RefusalsFollowTheHomesLanguage)
+{
+    QDir().mkpath(home.file(QStringLiteral("Datastore")));
+    ASSERT_TRUE(QFile::copy(binaryFolder() + QStringLiteral("/Datastore/parquetix.db"),
+                            home.file(QStringLiteral("Datastore/parquetix.db"))));
+    const auto refusal = [&](const char *language, const char *line) {
+        home.write(QStringLiteral("parquetix.ini"),
+                   QByteArray("[APPLICATION]\nLANGUAGE=") + language + "\nVERSION=" + language + "\n");
+        const TRun r = db(line);
+        EXPECT_EQ(r.code, 1) << line;
+        return r.err;
+    };
+    for (const char *line : {"add league ___", "add team _", "add game"}) {
+        SCOPED_TRACE(line);
+        const QString english = refusal("HUN", (std::string(line) + " --lang ENG").c_str());
+        const QString hungarian = refusal("ENG", (std::string(line) + " --lang HUN").c_str());
+        ASSERT_NE(english, hungarian);
+        EXPECT_EQ(refusal("ENG", line), english);
+        EXPECT_EQ(refusal("HUN", line), hungarian);
+    }
 }
