@@ -233,8 +233,23 @@ void TfrmNewOnlineUpdate::finish(const TOnlineUpdate::TResult &result)
     m_progress->setVisible(false);
     setBusy(false);
     if (result.outcome == TOnlineUpdate::TOutcome::Imported) {
-        if (!result.skipped.isEmpty())
-            m_prompter.ShowInformation(result.skipped.join(QLatin1Char('\n')));
+        // What the command line prints as warnings: the parts left out and
+        // the items merged with a change.
+        QStringList notes = result.skipped + result.warnings;
+        // A message box taller than the screen cannot be closed.
+        constexpr qsizetype shown = 20;
+        if (notes.size() > shown + 1) {
+            const qsizetype more = notes.size() - shown;
+            notes = notes.mid(0, shown);
+            notes << m_translator
+                         .Translate(
+                             QStringLiteral(
+                                 "... and %1 more notes (parquetix-cli db import-update prints them all)"),
+                             kForm)
+                         .arg(more);
+        }
+        if (!notes.isEmpty())
+            m_prompter.ShowInformation(notes.join(QLatin1Char('\n')));
         emit UpdateEnded();
         accept();
         return;
