@@ -1,4 +1,6 @@
 #include "masterdata/TMessageTable.h"
+#include "masterdata/TTranslator.h"
+#include "masterdata/TdmMain.h"
 #include "model/Services.h"
 #include "support/CliRunner.h"
 #include "support/TestHome.h"
@@ -65,11 +67,21 @@ protected:
             ok(line);
     }
 
-    static QString message(const char *name)
+    // The commands speak the home's language: English here.
+    void SetUp() override
     {
+        home.write(QStringLiteral("parquetix.ini"), "[APPLICATION]\nVERSION=ENG\nLANGUAGE=ENG\n");
+    }
+
+    // A message as the command prints it, in the home's language.
+    QString message(const char *name) const
+    {
+        TdmMain dm(TdmMain::DatabaseFile(home.path()));
+        if (!dm.OpenAll())
+            return {};
+        TTranslator translator(dm, QStringLiteral("ENG"));
         TMessageTable messages;
-        TIdentityTranslator identity;
-        messages.BuildMessageTable(identity);
+        messages.BuildMessageTable(translator);
         return messages.Text(QLatin1String(name));
     }
 
