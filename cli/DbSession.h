@@ -52,14 +52,14 @@ struct TArgs
 class TDbSession
 {
 public:
+    // Without a language given, the home's LANGUAGE, as every other command.
     explicit TDbSession(const QString &language) : dm(TdmMain::DatabaseFile(cliHomeFolder()))
     {
-        if (!language.isEmpty())
-            translatorOwned = std::make_unique<TTranslator>(dm, language);
+        const QString chosen = language.isEmpty() ? homeSetting(QStringLiteral("LANGUAGE")) : language;
+        if (!chosen.isEmpty())
+            translatorOwned = std::make_unique<TTranslator>(dm, chosen);
         // Names are listed in the order of the home's edition.
-        dm.SetNameLocale(TdmMain::EditionLocale(TIniFile::ReadString(
-            QDir(cliHomeFolder()).filePath(QStringLiteral("parquetix.ini")), QStringLiteral("APPLICATION"),
-            QStringLiteral("VERSION"), QStringLiteral("HUN"))));
+        dm.SetNameLocale(TdmMain::EditionLocale(homeSetting(QStringLiteral("VERSION"))));
     }
 
     bool open(QTextStream &err)
@@ -77,6 +77,13 @@ public:
         }
         err << "db: " << dm.LastError() << "\n";
         return false;
+    }
+
+    // A key of the APPLICATION section of the home's settings, "HUN" when absent.
+    static QString homeSetting(const QString &key)
+    {
+        return TIniFile::ReadString(QDir(cliHomeFolder()).filePath(QStringLiteral("parquetix.ini")),
+                                    QStringLiteral("APPLICATION"), key, QStringLiteral("HUN"));
     }
 
     ITranslator &translator()

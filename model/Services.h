@@ -85,4 +85,6 @@ public:
     virtual void DeleteEarlierDumps(TGame &game) = 0;
     // All dump files, removed when the game is closed (DELETE_DATA_DUMP).
     virtual void DeleteDumps(TGame &game) = 0;
+    // "GameDumpData.dat": teams, coaches, referees, date, venue and takings.
+    virtual void WriteGameDataDump(const TGame &game) { (void)game; }
 };

@@ -130,6 +130,10 @@ bool TEventCorrection::Change(TGameEvent &recorded, const TEventChange &change, 
                                            player->JatekosMezSzam, changed.Clock);
     }
     team.ApplyEvent(changed.Side, changed.PlayerId, false, false, changed.Detail, changed.Kind);
+    // As recorded: a player event's message ends with the score after it.
+    if (!toTeam && !changed.Message.isEmpty())
+        changed.SetMessage(changed.Message + LiveMessages::ScorePair(m_game.HomeTeam().Data.Totals.Points,
+                                                                     m_game.AwayTeam().Data.Totals.Points));
 
     // A new object takes the old one's entries: the sender may still hold the old one.
     TGameEvent *live = m_game.Adopt(std::make_unique<TGameEvent>(changed));

@@ -156,6 +156,12 @@ void TGame::WriteDumps()
         m_services.Store->WriteDumps(*this);
 }
 
+void TGame::GameDataChanged()
+{
+    if (m_services.Store)
+        m_services.Store->WriteGameDataDump(*this);
+}
+
 // ---------------------------------------------------------------- clock and periods
 
 int TGame::PeriodLength() const

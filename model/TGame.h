@@ -161,6 +161,9 @@ public:
     void UpdatePassiveLabels();
     void SaveGame();
     void WriteDumps();
+    // The game data (referees, coaches, date, venue, ...) were changed: the
+    // game data dump follows.
+    void GameDataChanged();
 
 private:
     TGameEvent *newMessageEvent(int id, int kind);

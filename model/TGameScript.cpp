@@ -356,10 +356,23 @@ bool runTeamMode(TScriptCall &c)
     return true;
 }
 
+// The screen takes a shot only for a selected player; a shot booked to the
+// team would be counted by some replays and not by others.
+bool shotHasPlayer(TScriptCall &c)
+{
+    const TTeam &team = c.Team();
+    if (team.TeamEventMode || !team.ActivePlayer())
+        return c.Fail(QStringLiteral("a shot belongs to a player: select a player of the %1 team first")
+                          .arg(c.Words[1]));
+    return true;
+}
+
 bool runEvent(TScriptCall &c)
 {
     int kind = 0;
     if (!c.Number(c.Words[2], kind, QStringLiteral("kind")))
+        return false;
+    if ((kind == Kind::ShotMade || kind == Kind::ShotMissed) && !shotHasPlayer(c))
         return false;
     const int detail = kind == Kind::Timeout ? c.Game().Period : 0;
     c.Team().RecordEvent(c.Side, kind, detail);
@@ -390,6 +403,8 @@ bool runShot(TScriptCall &c)
     } else if (shotKind != ShotKind::FreeThrow) {
         return c.Fail(QStringLiteral("a field goal needs its court point X Y"));
     }
+    if (!shotHasPlayer(c))
+        return false;
     c.Team().RecordEvent(c.Side, w[2] == QLatin1String("made") ? Kind::ShotMade : Kind::ShotMissed, shotKind,
                          x, y);
     return true;

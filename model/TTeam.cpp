@@ -462,15 +462,11 @@ void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QStr
 
 void TTeam::recordTeamEvent(TGameEvent *event, int kind)
 {
-    const QString server = m_game.Settings().ServerName();
     event->Side = TeamSide();
 
     applyTeamCounters(kind, +1);
-    const int code = LiveMessages::TeamCode(kind);
-    if (code != 0)
-        event->SetMessage(LiveMessages::TeamEvent(server, code, event->Id, m_game.GameCode,
-                                                  kind == Kind::Turnover, Data.WebID, SideNumber,
-                                                  m_game.Stamp()));
+    if (LiveMessages::TeamCode(kind) != 0)
+        event->SetMessage(BuildTeamEventMessage(kind, event->Id));
     // A team has no drawn fouls or misses to hint at.
     if (kind != Kind::FoulDrawn && kind != Kind::ShotMissed)
         lightHint(kind);
@@ -490,7 +486,6 @@ void TTeam::recordTeamEvent(TGameEvent *event, int kind)
 void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, int y)
 {
     TPlayer &p = *OnCourt.At(ActiveIndex);
-    const QString server = m_game.Settings().ServerName();
     const bool shot = kind == Kind::ShotMade || kind == Kind::ShotMissed;
 
     event->PlayerId = p.JatekosID;
@@ -512,14 +507,8 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
     applyPlayerCounters(p, kind, detail, +1);
     applyTotalsForPlayerEvent(kind, detail, +1);
 
-    if (shot) {
-        event->SetMessage(LiveMessages::Shot(server, kind == Kind::ShotMade, event->Id, m_game.GameCode,
-                                             ShotKind::MessageType(detail), p.WebID, x, y, m_game.Stamp()));
-    } else if (const int code = LiveMessages::PlayerCode(kind)) {
-        const bool withType = kind == Kind::Steal || kind == Kind::Turnover || kind == Kind::PersonalFoul;
-        event->SetMessage(LiveMessages::PlayerEvent(server, code, event->Id, m_game.GameCode, withType,
-                                                    p.WebID, m_game.Stamp()));
-    }
+    if (shot || LiveMessages::PlayerCode(kind) != 0)
+        event->SetMessage(BuildEventMessage(kind, event->Id, p.WebID, y, x, detail));
 
     lightHint(kind);
     switch (kind) {
@@ -716,7 +705,8 @@ QString TTeam::BuildEventMessage(int kind, int id, const QString &webId, int y, 
     const int code = LiveMessages::PlayerCode(kind);
     if (code == 0)
         return {};
-    return LiveMessages::PlayerEvent(server, code, id, m_game.GameCode, false, webId, m_game.Stamp());
+    const bool withType = kind == Kind::Steal || kind == Kind::Turnover || kind == Kind::PersonalFoul;
+    return LiveMessages::PlayerEvent(server, code, id, m_game.GameCode, withType, webId, m_game.Stamp());
 }
 
 QString TTeam::BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const
@@ -731,8 +721,8 @@ QString TTeam::BuildTeamEventMessage(int kind, int id) const
     const int code = LiveMessages::TeamCode(kind);
     if (code == 0 || kind == Kind::ShotMade || kind == Kind::ShotMissed)
         return {};
-    return LiveMessages::TeamEvent(m_game.Settings().ServerName(), code, id, m_game.GameCode, false,
-                                   Data.WebID, SideNumber, m_game.Stamp());
+    return LiveMessages::TeamEvent(m_game.Settings().ServerName(), code, id, m_game.GameCode,
+                                   kind == Kind::Turnover, Data.WebID, SideNumber, m_game.Stamp());
 }
 
 QString TTeam::BuildTeamEventText(int kind, int clock) const

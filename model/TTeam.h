@@ -70,12 +70,13 @@ public:
     bool TimeoutAllowed() const;
     void DeleteTimeout(int period);
     void CreditPlayingTime();
-    // Corrections: the message of a player event without "&tipus=0" and the
-    // score, and the history texts without marks (clock in quarter-minutes).
+    // The message of a player event as recording builds it, before the score
+    // pair is added; and the history texts without marks (clock in
+    // quarter-minutes), for corrections.
     QString BuildEventMessage(int kind, int id, const QString &webId, int y, int x, int shotKind) const;
     QString BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const;
-    // The message and text of the same event booked to the team; empty for a
-    // kind the team cannot have (shots).
+    // The message and text of the same event booked to the team, as
+    // recording builds them; empty for a kind the team cannot have (shots).
     QString BuildTeamEventMessage(int kind, int id) const;
     QString BuildTeamEventText(int kind, int clock) const;
 

@@ -26,6 +26,10 @@ struct TTeamTotals
 struct TTeamData
 {
     static constexpr int BlockSize = 1056;
+    // Where the game's general record ("general_" + code + ".dat") holds the
+    // home and the away block.
+    static constexpr int GeneralHomeOffset = 1572;
+    static constexpr int GeneralAwayOffset = 2628;
 
     qint32 LigaID = 0;
     qint32 CsapatID = 0;

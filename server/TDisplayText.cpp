@@ -1,14 +1,5 @@
 #include "TDisplayText.h"
 
-#include "common/Win1250.h"
-
-QString TDisplayText::displayName(const QByteArray &bytes)
-{
-    QString name = Win1250::Decode(bytes);
-    name.replace(QLatin1Char('_'), QLatin1Char(' '));
-    return name.trimmed();
-}
-
 QByteArray TDisplayText::escapeBytes(const QByteArray &bytes)
 {
     static const char hex[] = "0123456789ABCDEF";

@@ -8,8 +8,6 @@
 class TDisplayText
 {
 public:
-    // A name as sent ("Nagy_Jr._Laszlo") as people read it.
-    static QString displayName(const QByteArray &bytes);
     // Bytes outside printable ASCII, and "%", as %XX: exact and readable.
     static QByteArray escapeBytes(const QByteArray &bytes);
 };

@@ -164,12 +164,12 @@ TGameSummary TGameSummary::build(const QByteArray &game, const QList<TStoredMess
     for (const LiveEntry &entry : live) {
         const TLiveMessage &m = entry.message;
         if (m.code() == 1) {
-            s.m_homeName = TDisplayText::displayName(m.value("h"));
-            s.m_awayName = TDisplayText::displayName(m.value("v"));
+            s.m_homeName = m.name("h");
+            s.m_awayName = m.name("v");
         } else if (m.code() == 2) {
             Player p;
             p.webId = m.value("p");
-            p.name = TDisplayText::displayName(m.value("j"));
+            p.name = m.name("j");
             p.jersey = Win1250::Decode(m.value("mz"));
             p.side = m.value("h") == "1" ? Home : Away;
             bool known = false;

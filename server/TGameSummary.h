@@ -15,7 +15,7 @@
 //
 // The score is summed from the made shots (1000, by "tipus": free throw 1,
 // three 3, every other kind 2), each credited to the side its shooter was
-// announced for in the roster (0002, "h"). Corrected messages carry no
+// announced for in the roster (0002, "h"). A deletion carries no
 // "hpont"/"vpont", so this stays right after corrections and deletions. When a
 // made shot's shooter is not in the roster (the server missed the game's
 // start), the score falls back to the "hpont"/"vpont" of the latest live

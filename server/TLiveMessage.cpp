@@ -1,5 +1,7 @@
 #include "TLiveMessage.h"
 
+#include "common/Win1250.h"
+
 #include <limits>
 
 namespace {
@@ -14,6 +16,17 @@ bool fail(QString *error, const QString &text)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+int hexValue(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
 }
 
 } // namespace
@@ -83,12 +96,43 @@ bool TLiveMessage::has(const QByteArray &name) const
     return false;
 }
 
-QByteArray TLiveMessage::value(const QByteArray &name) const
+QByteArray TLiveMessage::rawValue(const QByteArray &name) const
 {
     for (const Field &f : m_fields)
         if (f.first == name)
             return f.second;
     return {};
+}
+
+QByteArray TLiveMessage::value(const QByteArray &name) const
+{
+    return decode(rawValue(name));
+}
+
+QString TLiveMessage::name(const QByteArray &field) const
+{
+    QByteArray raw = rawValue(field);
+    raw.replace('_', ' ');
+    return Win1250::Decode(decode(raw)).trimmed();
+}
+
+QByteArray TLiveMessage::decode(const QByteArray &value)
+{
+    if (!value.contains('%'))
+        return value;
+    QByteArray out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const int high = value[i] == '%' && i + 2 < value.size() ? hexValue(value[i + 1]) : -1;
+        const int low = high >= 0 ? hexValue(value[i + 2]) : -1;
+        if (low >= 0) {
+            out += char(high * 16 + low);
+            i += 2;
+        } else {
+            out += value[i];
+        }
+    }
+    return out;
 }
 
 std::optional<qint64> TLiveMessage::number(const QByteArray &name) const

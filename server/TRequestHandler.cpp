@@ -45,6 +45,15 @@ QJsonObject summaryJson(const TGameSummary &s)
     o[QStringLiteral("betweenPeriods")] = s.betweenPeriods();
     o[QStringLiteral("closed")] = s.closed();
     o[QStringLiteral("status")] = s.statusText();
+    QJsonArray roster;
+    for (const TGameSummary::Player &p : s.roster())
+        roster.append(
+            QJsonObject{{QStringLiteral("webId"), Win1250::Decode(p.webId)},
+                        {QStringLiteral("name"), p.name},
+                        {QStringLiteral("jersey"), p.jersey},
+                        {QStringLiteral("side"),
+                         p.side == TGameSummary::Home ? QStringLiteral("home") : QStringLiteral("away")}});
+    o[QStringLiteral("roster")] = roster;
     return o;
 }
 
@@ -53,7 +62,7 @@ QJsonObject messageJson(const TStoredMessage &m)
     const TLiveMessage parsed = TLiveMessage::parse(m.query);
     QJsonArray fields;
     for (const auto &[name, value] : parsed.fields())
-        fields.append(QJsonArray{Win1250::Decode(name), Win1250::Decode(value)});
+        fields.append(QJsonArray{Win1250::Decode(name), Win1250::Decode(TLiveMessage::decode(value))});
     QJsonObject o;
     o[QStringLiteral("seq")] = m.seq;
     o[QStringLiteral("received")] = m.received.toString(Qt::ISODateWithMs);
@@ -196,7 +205,8 @@ TServerReply TRequestHandler::upload(const FormFields &fields)
         return TServerReply::error(400, "an upload needs the fields name, box and zip");
     if (!TUploadStore::isUsableGameCode(name))
         return TServerReply::error(400, "the game code " + TDisplayText::escapeBytes(name.left(100)) +
-                                            " cannot name a folder (letters, digits, - _ . only)");
+                                            " is empty or longer than " +
+                                            QByteArray::number(TUploadStore::MaxCodeLength) + " bytes");
     if (box.contains('\r') || box.contains('\n'))
         return TServerReply::error(400, "the box text still holds line breaks");
     if (!hasClientLayout(zipText))

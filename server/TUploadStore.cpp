@@ -26,20 +26,32 @@ TUploadStore::TUploadStore(const QString &dataDir)
 
 bool TUploadStore::isUsableGameCode(const QByteArray &code)
 {
-    if (code.isEmpty() || code.size() > MaxCodeLength || code.startsWith('.'))
-        return false;
-    for (const char c : code) {
-        const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                             c == '-' || c == '_' || c == '.';
-        if (!allowed)
-            return false;
+    return !code.isEmpty() && code.size() <= MaxCodeLength;
+}
+
+QString TUploadStore::folderName(const QByteArray &code)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QString name;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const char c = code[i];
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                          c == '-' || c == '_' || (c == '.' && i > 0);
+        if (kept) {
+            name += QLatin1Char(c);
+        } else {
+            const auto u = static_cast<unsigned char>(c);
+            name += QLatin1Char('%');
+            name += QLatin1Char(hex[u >> 4]);
+            name += QLatin1Char(hex[u & 15]);
+        }
     }
-    return true;
+    return name;
 }
 
 QString TUploadStore::folderFor(const QByteArray &code) const
 {
-    return m_root + QLatin1Char('/') + QString::fromLatin1(code);
+    return m_root + QLatin1Char('/') + folderName(code);
 }
 
 bool TUploadStore::store(const QByteArray &code, const QByteArray &box, const QByteArray &zip,
@@ -47,7 +59,7 @@ bool TUploadStore::store(const QByteArray &code, const QByteArray &box, const QB
 {
     if (!isUsableGameCode(code)) {
         if (error)
-            *error = QStringLiteral("the game code cannot name a folder");
+            *error = QStringLiteral("the game code is empty or longer than %1 bytes").arg(MaxCodeLength);
         return false;
     }
     const QString folder = folderFor(code);
@@ -59,8 +71,7 @@ bool TUploadStore::store(const QByteArray &code, const QByteArray &box, const QB
     // A link planted inside the data folder must not lead the files out of it.
     const QString canonicalRoot = QFileInfo(m_root).canonicalFilePath();
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    if (canonicalRoot.isEmpty() ||
-        canonicalFolder != canonicalRoot + QLatin1Char('/') + QString::fromLatin1(code)) {
+    if (canonicalRoot.isEmpty() || canonicalFolder != canonicalRoot + QLatin1Char('/') + folderName(code)) {
         if (error)
             *error = QStringLiteral("the upload folder of this game lies outside the data folder");
         return false;

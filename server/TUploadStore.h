@@ -3,10 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-// The game uploads on disk: <data>/uploads/<game code>/box.txt and game.zip,
-// each upload replacing the files of the one before. Nothing is ever written
-// outside the data folder: a game code is used as a folder name only when it
-// is made of letters, digits, "-", "_" and "." and does not start with ".".
+// The game uploads on disk: <data>/uploads/<folder>/box.txt and game.zip,
+// each upload replacing the files of the one before. Any game code of 1 to
+// 64 bytes is accepted; its folder name keeps ASCII letters, digits, "-",
+// "_" and "." (not as the first character) and writes every other byte as
+// %XX, so the name never leaves the uploads folder and two codes never share
+// a folder.
 class TUploadStore
 {
 public:
@@ -15,6 +17,8 @@ public:
     explicit TUploadStore(const QString &dataDir);
 
     static bool isUsableGameCode(const QByteArray &code);
+    // The folder name of a usable code, relative to the uploads folder.
+    static QString folderName(const QByteArray &code);
 
     QString folderFor(const QByteArray &code) const;
     // Writes both files atomically; false with error when the code is not

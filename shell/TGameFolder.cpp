@@ -151,8 +151,8 @@ QString TGameFolder::GameCode() const
     const QStringList home = Files(QStringLiteral("hazai_*.dat"));
     if (home.isEmpty())
         return {};
-    const QString rest = home.first().mid(6);
-    return rest.left(rest.indexOf(QLatin1Char('.')));
+    // The whole name between "hazai_" and ".dat": a game code may hold dots.
+    return home.first().mid(6).chopped(4);
 }
 
 QString TGameFolder::GeneralFile(const QString &code)

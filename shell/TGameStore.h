@@ -47,8 +47,9 @@ public:
     void DeleteEarlierDumps(TGame &game) override;
     void DeleteDumps(TGame &game) override;
 
-    // "GameDumpData.dat", when the court screen opens and at the end of the game.
-    void WriteGameDataDump(const TGame &game);
+    // "GameDumpData.dat", when the court screen opens, at the end of the game
+    // and whenever the game data change.
+    void WriteGameDataDump(const TGame &game) override;
     // The temporary event copies, deleted whenever a saved game is loaded.
     void DeleteTemporaryEventDumps();
     // Packs the game folder into save root + code + ".zip"; any failure gives false.

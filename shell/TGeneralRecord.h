@@ -12,8 +12,8 @@ class TGame;
 struct TGeneralRecord
 {
     static constexpr int RecordSize = 3700;
-    static constexpr int HomeBlockOffset = 1572;
-    static constexpr int AwayBlockOffset = 2628;
+    static constexpr int HomeBlockOffset = TTeamData::GeneralHomeOffset;
+    static constexpr int AwayBlockOffset = TTeamData::GeneralAwayOffset;
     static constexpr int TeamNameOffset = 21;
 
     qint32 Attendance = 0;

@@ -42,3 +42,8 @@ void TGuardedGameStore::DeleteDumps(TGame &game)
 {
     guarded([&] { m_store.DeleteDumps(game); }, false);
 }
+
+void TGuardedGameStore::WriteGameDataDump(const TGame &game)
+{
+    guarded([&] { m_store.WriteGameDataDump(game); }, false);
+}

@@ -19,6 +19,7 @@ public:
     void WritePeriodDump(TGame &game, int period) override;
     void DeleteEarlierDumps(TGame &game) override;
     void DeleteDumps(TGame &game) override;
+    void WriteGameDataDump(const TGame &game) override;
 
     // Called with the error text when an operation fails, and with an empty
     // text when a save succeeds after failures.

@@ -21,20 +21,85 @@ QString time(const QString &stamp)
 
 QString head(const QString &server, int kod, int id, const QString &gameCode)
 {
-    return server + code(kod) + QStringLiteral("&id=") + num(id) + QStringLiteral("&szkod=") + gameCode;
+    return server + code(kod) + QStringLiteral("&id=") + num(id) + QStringLiteral("&szkod=") +
+           TextValue(gameCode);
+}
+
+bool breaksValue(QChar c)
+{
+    // "#" ends a message of a batch, "&" and "=" split pairs, "?" starts a
+    // query, "%" and "+" are decoded by servers, blanks and controls break
+    // the request line.
+    static const QString special = QStringLiteral("&=#?%+ ");
+    return c.unicode() < 0x20 || c.unicode() == 0x7f || special.contains(c);
+}
+
+QString escaped(QChar c)
+{
+    return QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+}
+
+int hexDigit(QChar c)
+{
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return c.unicode() - '0';
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
+        return c.unicode() - 'A' + 10;
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+        return c.unicode() - 'a' + 10;
+    return -1;
 }
 
 } // namespace
 
 QString Cut(const QString &message)
 {
-    return message.left(MaxLength);
+    QString cut = message.left(MaxLength);
+    // A cut %XX would decode into something else.
+    const qsizetype percent = cut.lastIndexOf(QLatin1Char('%'));
+    if (percent >= 0 && percent > cut.size() - 3 && message.size() > MaxLength)
+        cut.truncate(percent);
+    return cut;
+}
+
+QString TextValue(const QString &text)
+{
+    QString v;
+    v.reserve(text.size());
+    for (const QChar c : text)
+        v += breaksValue(c) ? escaped(c) : QString(c);
+    return v;
 }
 
 QString NameValue(const QString &name)
 {
-    QString v = name;
-    v.replace(QLatin1Char(' '), QLatin1Char('_'));
+    QString v;
+    v.reserve(name.size());
+    for (const QChar c : name) {
+        if (c == QLatin1Char(' '))
+            v += QLatin1Char('_');
+        else if (c == QLatin1Char('_') || breaksValue(c))
+            v += escaped(c);
+        else
+            v += c;
+    }
+    return v;
+}
+
+QString DecodedValue(const QString &value)
+{
+    QString v;
+    v.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const int high = i + 2 < value.size() && value[i] == QLatin1Char('%') ? hexDigit(value[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigit(value[i + 2]) : -1;
+        if (low >= 0) {
+            v += QChar(high * 16 + low);
+            i += 2;
+        } else {
+            v += value[i];
+        }
+    }
     return v;
 }
 
@@ -46,8 +111,8 @@ QString ScorePair(int home, int away)
 QString GameHeader(const QString &server, const QString &gameCode, const QString &stamp,
                    const QString &homeName, const QString &awayName)
 {
-    return Cut(server + code(1) + QStringLiteral("&szkod=") + gameCode + time(stamp) + QStringLiteral("&h=") +
-               NameValue(homeName) + QStringLiteral("&v=") + NameValue(awayName));
+    return Cut(server + code(1) + QStringLiteral("&szkod=") + TextValue(gameCode) + time(stamp) +
+               QStringLiteral("&h=") + NameValue(homeName) + QStringLiteral("&v=") + NameValue(awayName));
 }
 
 static QString placeText(RosterPlace place)
@@ -68,24 +133,25 @@ static QString placeText(RosterPlace place)
 QString RosterEntry(const QString &server, const QString &gameCode, const QString &stamp,
                     const QString &webId, RosterPlace place, const QString &name, int jersey)
 {
-    return Cut(server + code(2) + QStringLiteral("&szkod=") + gameCode + time(stamp) + QStringLiteral("&p=") +
-               webId + placeText(place) + QStringLiteral("&j=") + NameValue(name) + QStringLiteral("&mz=") +
-               num(jersey));
+    return Cut(server + code(2) + QStringLiteral("&szkod=") + TextValue(gameCode) + time(stamp) +
+               QStringLiteral("&p=") + TextValue(webId) + placeText(place) + QStringLiteral("&j=") +
+               NameValue(name) + QStringLiteral("&mz=") + num(jersey));
 }
 
 QString AddedPlayer(const QString &server, const QString &gameCode, const QString &webId, bool home,
                     const QString &name, int jersey)
 {
-    return Cut(server + code(2) + QStringLiteral("&szkod=") + gameCode + QStringLiteral("&p=") + webId +
-               QStringLiteral("&k=0&h=") + (home ? QStringLiteral("1") : QStringLiteral("0")) +
-               QStringLiteral("&jat=0&j=") + NameValue(name) + QStringLiteral("&mz=") + num(jersey));
+    return Cut(server + code(2) + QStringLiteral("&szkod=") + TextValue(gameCode) + QStringLiteral("&p=") +
+               TextValue(webId) + QStringLiteral("&k=0&h=") +
+               (home ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("&jat=0&j=") +
+               NameValue(name) + QStringLiteral("&mz=") + num(jersey));
 }
 
 QString Shot(const QString &server, bool made, int id, const QString &gameCode, int type,
              const QString &webId, int x, int y, const QString &stamp)
 {
     QString m = head(server, made ? 1000 : 1001, id, gameCode) + QStringLiteral("&tipus=") + num(type) +
-                QStringLiteral("&jatekos=") + webId;
+                QStringLiteral("&jatekos=") + TextValue(webId);
     if (type != 4)
         m += QStringLiteral("&x=") + num(x) + QStringLiteral("&y=") + num(y);
     return Cut(m + time(stamp));
@@ -95,15 +161,15 @@ QString PlayerEvent(const QString &server, int kod, int id, const QString &gameC
                     const QString &webId, const QString &stamp)
 {
     return Cut(head(server, kod, id, gameCode) + (withType ? QStringLiteral("&tipus=0") : QString()) +
-               QStringLiteral("&jatekos=") + webId + time(stamp));
+               QStringLiteral("&jatekos=") + TextValue(webId) + time(stamp));
 }
 
 QString Substitution(const QString &server, int id, const QString &gameCode, const QString &webIdIn,
                      const QString &webIdOut, const QString &teamWebId, const QString &stamp)
 {
-    return Cut(head(server, 1011, id, gameCode) + QStringLiteral("&jatekosbe=") + webIdIn +
-               QStringLiteral("&jatekoski=") + webIdOut + QStringLiteral("&csapat=") + teamWebId +
-               time(stamp));
+    return Cut(head(server, 1011, id, gameCode) + QStringLiteral("&jatekosbe=") + TextValue(webIdIn) +
+               QStringLiteral("&jatekoski=") + TextValue(webIdOut) + QStringLiteral("&csapat=") +
+               TextValue(teamWebId) + time(stamp));
 }
 
 QString ClockStep(const QString &server, int id, const QString &gameCode, int minutes, const QString &stamp)
@@ -126,8 +192,8 @@ QString MinutesReport(const QString &server, int id, const QString &gameCode, co
 {
     QString m = head(server, 2000, id, gameCode) + time(stamp);
     for (const MinutesEntry &e : players)
-        m += QStringLiteral("&p[%1]=").arg(e.Position) + e.WebId + QStringLiteral("&i[%1]=").arg(e.Position) +
-             num(e.PlayingTime);
+        m += QStringLiteral("&p[%1]=").arg(e.Position) + TextValue(e.WebId) +
+             QStringLiteral("&i[%1]=").arg(e.Position) + num(e.PlayingTime);
     return Cut(m);
 }
 
@@ -135,7 +201,7 @@ QString TeamEvent(const QString &server, int kod, int id, const QString &gameCod
                   const QString &teamWebId, int side, const QString &stamp)
 {
     return Cut(head(server, kod, id, gameCode) + (withType ? QStringLiteral("&tipus=0") : QString()) +
-               QStringLiteral("&jatekos=") + teamWebId + QStringLiteral("&csapat=") + num(side) +
+               QStringLiteral("&jatekos=") + TextValue(teamWebId) + QStringLiteral("&csapat=") + num(side) +
                time(stamp));
 }
 
@@ -160,15 +226,15 @@ QString GameTimeSet(const QString &server, int id, const QString &gameCode, cons
 
 QString Notice(const QString &server, int kod, const QString &gameCode, const QString &stamp)
 {
-    return Cut(server + code(kod) + QStringLiteral("&szkod=") + gameCode + time(stamp));
+    return Cut(server + code(kod) + QStringLiteral("&szkod=") + TextValue(gameCode) + time(stamp));
 }
 
 QString DefenseMode(const QString &server, int modeIndex, int id, const QString &gameCode,
                     const QString &teamWebId, int side, const QString &stamp)
 {
     return Cut(server + code(9999) + QStringLiteral("&tipus=") + num(modeIndex) + QStringLiteral("&id=") +
-               num(id) + QStringLiteral("&szkod=") + gameCode + QStringLiteral("&jatekos=") + teamWebId +
-               QStringLiteral("&csapat=") + num(side) + time(stamp));
+               num(id) + QStringLiteral("&szkod=") + TextValue(gameCode) + QStringLiteral("&jatekos=") +
+               TextValue(teamWebId) + QStringLiteral("&csapat=") + num(side) + time(stamp));
 }
 
 int PlayerCode(int kind)

@@ -6,15 +6,24 @@
 
 // Builders of the live messages the statistics server receives. Each returns
 // the complete request address: the server prefix followed by the query,
-// cut to the 255 characters a stored message holds. Values go in as they
-// are (never percent-encoded); only names have blanks turned into "_".
+// cut to the 255 characters a stored message holds. Text values (game code,
+// web identifiers, names) go in as stored, except the characters that would
+// end, split or change them on the way ("&", "=", "#", "?", "%", "+", blanks
+// and control characters), which are sent as %XX of their byte; names have
+// their blanks turned into "_" (and a real "_" into %5F).
 // `stamp` is the fourteen-digit local time "yyyymmddhhnnss".
 namespace LiveMessages {
 
 constexpr int MaxLength = 255;
 
+// Cut to MaxLength, never inside a %XX.
 QString Cut(const QString &message);
+// A text value as the message carries it.
+QString TextValue(const QString &text);
+// A team or player name as the message carries it.
 QString NameValue(const QString &name);
+// The stored text of a value read back from a message (%XX decoded).
+QString DecodedValue(const QString &value);
 // "&hpont=H&vpont=V", appended to player event messages after counting.
 QString ScorePair(int home, int away);
 

@@ -1,5 +1,7 @@
 #include "ShotPositions.h"
 
+#include "model/messages/LiveMessages.h"
+
 #include <cmath>
 
 namespace ShotPositions {
@@ -68,7 +70,7 @@ TCourtPoint ReadPoint(const QString &message, TRule rule)
 
 QString ShooterWebId(const QString &message)
 {
-    return between(message, QStringLiteral("&jatekos="), QStringLiteral("&x="));
+    return LiveMessages::DecodedValue(between(message, QStringLiteral("&jatekos="), QStringLiteral("&x=")));
 }
 
 int Round(double value)

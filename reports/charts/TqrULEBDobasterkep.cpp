@@ -30,8 +30,25 @@ TqrULEBDobasterkep::TqrULEBDobasterkep(const TGame &game, ITranslator &translato
 {
 }
 
-int TqrULEBDobasterkep::jersey(const QString &webId) const
+int TqrULEBDobasterkep::jersey(const TGameEvent &shot) const
 {
+    // The game's own number first: the master data may not know the player
+    // at all, or still hold the number he had before "Set jersey".
+    const QString webId = ShotPositions::ShooterWebId(shot.Message);
+    const TPlayer *byWebId = nullptr;
+    for (const TTeam *team :
+         {static_cast<const TTeam *>(&m_game.HomeTeam()), static_cast<const TTeam *>(&m_game.AwayTeam())})
+        for (const TPlayerList *list : {&team->OnCourt, &team->Bench})
+            for (int i = 0; i < list->Count(); ++i) {
+                const TPlayer *p = list->At(i);
+                const bool shootersTeam = (team->SideNumber == 1) == (shot.Side == 1);
+                if (shootersTeam && shot.PlayerId >= 0 && p->JatekosID == shot.PlayerId)
+                    return p->JatekosMezSzam;
+                if (!byWebId && !webId.isEmpty() && p->WebID == webId)
+                    byWebId = p;
+            }
+    if (byWebId)
+        return byWebId->JatekosMezSzam;
     if (m_lookup) {
         QString error;
         const int number = m_lookup(webId, &error);
@@ -39,12 +56,6 @@ int TqrULEBDobasterkep::jersey(const QString &webId) const
             m_messages.append(error);
         return number;
     }
-    for (const TTeam *team :
-         {static_cast<const TTeam *>(&m_game.HomeTeam()), static_cast<const TTeam *>(&m_game.AwayTeam())})
-        for (const TPlayerList *list : {&team->OnCourt, &team->Bench})
-            for (int i = 0; i < list->Count(); ++i)
-                if (list->At(i)->WebID == webId)
-                    return list->At(i)->JatekosMezSzam;
     return 0;
 }
 
@@ -148,7 +159,7 @@ TReportDocument TqrULEBDobasterkep::Build() const
         const TCourtPoint point = ReadPoint(e.Message, TRule::TeamChart);
         if (!point.Drawn())
             continue;
-        const int number = jersey(ShooterWebId(e.Message));
+        const int number = jersey(e);
         const bool made = e.Kind == Kind::ShotMade;
         const QRect rect = TeamMarkerRect(TeamChartPoint(point, e.Side, e.Clock), made);
         (e.Side == 1 ? m_homeCourt : m_awayCourt)->Marker(rect, number, made);

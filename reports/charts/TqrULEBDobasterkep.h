@@ -11,6 +11,7 @@
 
 class ITranslator;
 class TGame;
+class TGameEvent;
 class TTeam;
 
 // The team shooting chart ("Shooting map", A4 landscape): the box score's
@@ -25,7 +26,7 @@ public:
 
     TqrULEBDobasterkep(const TGame &game, ITranslator &translator);
 
-    // Without a lookup the jerseys come from the players of the game.
+    // Asked only for a shooter the game itself does not hold.
     void SetJerseyLookup(TJerseyLookup lookup) { m_lookup = std::move(lookup); }
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
 
@@ -39,7 +40,7 @@ public:
 
 private:
     void legend(QList<TReportLine> &lines, const TTeam &team, bool home, double x, double top) const;
-    int jersey(const QString &webId) const;
+    int jersey(const TGameEvent &shot) const;
 
     const TGame &m_game;
     ITranslator &m_translator;

@@ -78,7 +78,22 @@ void TJatekosKimutatasLogic::Accumulate(TPlayer &into, const TPlayer &r)
         into.*counter += r.*counter;
 }
 
-bool TJatekosKimutatasLogic::readTeamFile(const QString &file, TMap &into, QString *error)
+std::optional<TTeamData> TJatekosKimutatasLogic::TeamOf(const QString &folder, const QString &code, bool home)
+{
+    QFile f(QDir(folder).filePath(QStringLiteral("general_") + code + QStringLiteral(".dat")));
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 at = home ? TTeamData::GeneralHomeOffset : TTeamData::GeneralAwayOffset;
+    if (!f.seek(at))
+        return std::nullopt;
+    const QByteArray block = f.read(TTeamData::BlockSize);
+    if (block.size() != TTeamData::BlockSize)
+        return std::nullopt;
+    return TTeamData::FromBlock(block.constData());
+}
+
+bool TJatekosKimutatasLogic::readTeamFile(const QString &file, const std::optional<TTeamData> &team,
+                                          TMap &into, QString *error)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -93,7 +108,16 @@ bool TJatekosKimutatasLogic::readTeamFile(const QString &file, TMap &into, QStri
         return false;
     }
     for (qsizetype at = 0; at < bytes.size(); at += TPlayer::RecordSize) {
-        const TPlayer record = TPlayer::FromRecord(bytes.constData() + at);
+        TPlayer record = TPlayer::FromRecord(bytes.constData() + at);
+        // The team's own row comes first; it is named by its team, as the
+        // record itself only says "Csapat" (or nothing) for either side.
+        if (at == 0 && team && !team->EgyesuletNev.trimmed().isEmpty()) {
+            record.JatekosNev = team->EgyesuletNev;
+            if (record.CsapatID == 0)
+                record.CsapatID = team->CsapatID;
+            if (record.LigaID == 0)
+                record.LigaID = team->LigaID;
+        }
         const auto [it, added] = into.try_emplace(Key(record), record);
         if (!added)
             Accumulate(it->second, record);
@@ -112,9 +136,10 @@ bool TJatekosKimutatasLogic::Collect(const QList<TGameLine> &lines, QString *err
             continue;
         any = true;
         const QDir folder(line.Folder);
-        for (const char *prefix : {"hazai_", "vendeg_"})
-            if (!readTeamFile(folder.filePath(QLatin1String(prefix) + line.Code + QStringLiteral(".dat")),
-                              records, error))
+        for (const bool home : {true, false})
+            if (!readTeamFile(folder.filePath(QLatin1String(home ? "hazai_" : "vendeg_") + line.Code +
+                                              QStringLiteral(".dat")),
+                              TeamOf(line.Folder, line.Code, home), records, error))
                 return false;
     }
     m_records = std::move(records);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "model/TPlayer.h"
+#include "model/TTeamData.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
 #include <map>
+#include <optional>
 
 // One saved game of the "Invidual stats" dialog (a TframeFeldolgozas).
 struct TGameLine
@@ -55,6 +57,9 @@ public:
 
     // Name, then LigaID, "-", CsapatID, "-", JatekosID.
     static QString Key(const TPlayer &record);
+    // The home or away block of a saved game's general record; none when
+    // the file cannot be read.
+    static std::optional<TTeamData> TeamOf(const QString &folder, const QString &code, bool home);
     // Adds the summed counters of `record` to `into`.
     static void Accumulate(TPlayer &into, const TPlayer &record);
 
@@ -82,7 +87,8 @@ private:
         }
     };
     using TMap = std::map<QString, TPlayer, TLess>;
-    static bool readTeamFile(const QString &file, TMap &into, QString *error);
+    static bool readTeamFile(const QString &file, const std::optional<TTeamData> &team, TMap &into,
+                             QString *error);
 
     TMap m_records;
 };

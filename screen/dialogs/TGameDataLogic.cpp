@@ -60,4 +60,5 @@ void TGameDataLogic::Ok() const
     m_game.HomeCoach = Fields.HomeCoach;
     m_game.AwayCoach = Fields.AwayCoach;
     m_game.Stadium = Fields.Stadium;
+    m_game.GameDataChanged();
 }

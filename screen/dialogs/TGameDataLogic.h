@@ -33,7 +33,8 @@ public:
     // Whole numbers only; anything else is 0.
     static qint32 WholeNumber(const QString &text);
 
-    // Writes the fields back into the game; the points are not stored.
+    // Writes the fields back into the game and its game data dump; the
+    // points are not stored.
     void Ok() const;
 
 private:

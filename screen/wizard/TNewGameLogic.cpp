@@ -35,7 +35,9 @@ TNewGameLogic::TNewGameLogic(const TWizardServices &services) : m_services(servi
 
 TNewGameLogic::~TNewGameLogic()
 {
-    m_services.Store.DeleteDumps(game());
+    // With DELETE_DATA_DUMP off the graphics software keeps the final figures.
+    if (game().Settings().DeleteDataDump())
+        m_services.Store.DeleteDumps(game());
 }
 
 TGame &TNewGameLogic::game() const

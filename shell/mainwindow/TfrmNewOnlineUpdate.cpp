@@ -271,8 +271,23 @@ void TfrmNewOnlineUpdate::finish(const TOnlineUpdate::TResult &result)
     setBusy(false);
     if (result.outcome == TOnlineUpdate::TOutcome::Imported) {
         QString report = TOnlineUpdate::Summary(result, m_translator);
-        if (!result.skipped.isEmpty())
-            report += QStringLiteral("\n\n") + result.skipped.join(QLatin1Char('\n'));
+        // What the command line prints as warnings: the parts left out and
+        // the items merged with a change.
+        QStringList notes = result.skipped + result.warnings;
+        // A message box taller than the screen cannot be closed.
+        constexpr qsizetype shown = 20;
+        if (notes.size() > shown + 1) {
+            const qsizetype more = notes.size() - shown;
+            notes = notes.mid(0, shown);
+            notes << m_translator
+                         .Translate(
+                             QStringLiteral(
+                                 "... and %1 more notes (parquetix-cli db import-update prints them all)"),
+                             kForm)
+                         .arg(more);
+        }
+        if (!notes.isEmpty())
+            report += QStringLiteral("\n\n") + notes.join(QLatin1Char('\n'));
         m_prompter.ShowInformation(report);
         emit UpdateEnded();
         accept();

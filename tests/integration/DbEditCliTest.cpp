@@ -1,8 +1,12 @@
 #include "masterdata/TMessageTable.h"
+#include "masterdata/TTranslator.h"
+#include "masterdata/TdmMain.h"
 #include "model/Services.h"
 #include "support/CliRunner.h"
 #include "support/TestHome.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -63,11 +67,21 @@ protected:
             ok(line);
     }
 
-    static QString message(const char *name)
+    // The commands speak the home's language: English here.
+    void SetUp() override
     {
+        home.write(QStringLiteral("parquetix.ini"), "[APPLICATION]\nVERSION=ENG\nLANGUAGE=ENG\n");
+    }
+
+    // A message as the command prints it, in the home's language.
+    QString message(const char *name) const
+    {
+        TdmMain dm(TdmMain::DatabaseFile(home.path()));
+        if (!dm.OpenAll())
+            return {};
+        TTranslator translator(dm, QStringLiteral("ENG"));
         TMessageTable messages;
-        TIdentityTranslator identity;
-        messages.BuildMessageTable(identity);
+        messages.BuildMessageTable(translator);
         return messages.Text(QLatin1String(name));
     }
 
@@ -223,4 +237,28 @@ TEST_F(DbEditCli, ADatabaseMadeByInitTranslatesAsTheShippedOne)
                                     QStringLiteral("--lang"), QStringLiteral("ENG")},
                                    home.path());
     EXPECT_EQ(QString::fromUtf8(r.Out).trimmed(), QStringLiteral("steal")) << r.Err.toStdString();
+}
+
+// Without --lang the refusals follow the home's LANGUAGE, as every other
+// command does.
+TEST_F(DbEditCli, RefusalsFollowTheHomesLanguage)
+{
+    QDir().mkpath(home.file(QStringLiteral("Datastore")));
+    ASSERT_TRUE(QFile::copy(binaryFolder() + QStringLiteral("/Datastore/parquetix.db"),
+                            home.file(QStringLiteral("Datastore/parquetix.db"))));
+    const auto refusal = [&](const char *language, const char *line) {
+        home.write(QStringLiteral("parquetix.ini"),
+                   QByteArray("[APPLICATION]\nLANGUAGE=") + language + "\nVERSION=" + language + "\n");
+        const TRun r = db(line);
+        EXPECT_EQ(r.code, 1) << line;
+        return r.err;
+    };
+    for (const char *line : {"add league ___", "add team _", "add game"}) {
+        SCOPED_TRACE(line);
+        const QString english = refusal("HUN", (std::string(line) + " --lang ENG").c_str());
+        const QString hungarian = refusal("ENG", (std::string(line) + " --lang HUN").c_str());
+        ASSERT_NE(english, hungarian);
+        EXPECT_EQ(refusal("ENG", line), english);
+        EXPECT_EQ(refusal("HUN", line), hungarian);
+    }
 }

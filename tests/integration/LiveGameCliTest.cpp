@@ -18,6 +18,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -212,6 +213,124 @@ TEST(LiveGameCli, SendingThatFailsLeavesTheUnsentMessagesInTheSavedGame)
     const QByteArray all = home.read(QStringLiteral("Save/failed/events_CLI1LIVE2.dat"));
     EXPECT_GT(unsent.size(), all.size());
     EXPECT_EQ(unsent.size() % 604, 0);
+}
+
+// Every character of a game code, a name, a venue or a referee arrives as
+// typed: in single messages, in batches and in the upload.
+TEST(LiveGameCli, CodesAndNamesWithSpecialCharactersArriveAsTyped)
+{
+    const QString code = QString::fromUtf8("Kód#1&2=3%4+5?6.é");
+    const QString homeName = QString::fromUtf8("Győr #1 & Co = 100% + ?");
+    const QString awayName = QString::fromUtf8("Pécs+Sasok%20 _ok");
+    const QString stadium = QString::fromUtf8("Csarnok #2 & Co");
+    const QString referee = QString::fromUtf8("Bíró = 50% + ?");
+    const QStringList players = {QString::fromUtf8("Kovács & János"), QString::fromUtf8("Nagy = Ödön"),
+                                 QString::fromUtf8("Farkas #10"),     QString::fromUtf8("Balogh 100%"),
+                                 QString::fromUtf8("Molnár + Dávid"), QString::fromUtf8("Varga? Levente"),
+                                 QString::fromUtf8("Papp_Dániel"),    QString::fromUtf8("Lakatos %41")};
+    QStringList lines = LiveServerFixture::Roster();
+    lines[0] += QStringLiteral(" SLEEPTIME_BW_SEND=1");
+    lines[1] = QStringLiteral("game code=\"%1\" date=2026-12-09 time=18:30 stadium=\"%2\" referee1=\"%3\"")
+                   .arg(code, stadium, referee);
+    lines[2] = QStringLiteral("team home id=1 webid=\"T#1\" name=\"%1\" league=1").arg(homeName);
+    lines[3] = QStringLiteral("team away id=2 webid=T&2 name=\"%1\" league=1").arg(awayName);
+    for (int i = 0; i < players.size(); ++i)
+        lines[4 + i].replace(QRegularExpression(QStringLiteral("name=\"[^\"]*\"")),
+                             QStringLiteral("name=\"%1\"").arg(players[i]));
+    lines[4].replace(QStringLiteral("webid=H11"), QStringLiteral("webid=H=11"));
+    for (int block = 1; block <= 4; ++block)
+        lines += LiveServerFixture::Events(block);
+    lines << QStringLiteral("addplayer away id=25 webid=W+25 jersey=33 name=\"%1\"")
+                 .arg(QString::fromUtf8("Új & Elek #5"))
+          << QStringLiteral("periodend") << QStringLiteral("close");
+    TestHome home;
+    for (const char *name : {"parquetix.ini", "ParquetixData.xml"})
+        ASSERT_TRUE(QFile::copy(binaryFolder() + QLatin1Char('/') + QLatin1String(name),
+                                home.file(QLatin1String(name))));
+    home.write(QStringLiteral("game.txt"), (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    QTemporaryDir serverData;
+    ServerProcess server(serverData.path());
+    ASSERT_GT(server.Port(), 0);
+    const QString prefix = QString::fromLatin1(server.Base()) + QStringLiteral("/income/index.phtml?");
+    const QString folder = home.file(QStringLiteral("Save/special"));
+
+    const CliResult played = runProgram(QStringLiteral("parquetix-cli"),
+                                        {QStringLiteral("play"), home.file(QStringLiteral("game.txt")),
+                                         QStringLiteral("--send"), QString::fromLatin1(server.Base()),
+                                         QStringLiteral("--now"), Now, QStringLiteral("--save"), folder},
+                                        home.path());
+    ASSERT_EQ(played.ExitCode, 0) << played.Err.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("All/To send : \\d+ / 0\n"))
+                    .match(QString::fromUtf8(played.Out))
+                    .hasMatch())
+        << played.Out.toStdString();
+    const CliResult reference = runProgram(
+        QStringLiteral("parquetix-cli"),
+        {QStringLiteral("play"), home.file(QStringLiteral("game.txt")), QStringLiteral("--now"), Now,
+         QStringLiteral("--set"), QStringLiteral("SERVER_NAME=") + prefix, QStringLiteral("--messages")},
+        home.path());
+    ASSERT_EQ(reference.ExitCode, 0) << reference.Err.toStdString();
+    const QList<TQueued> queue = outgoing(reference.Out, prefix);
+    ASSERT_GT(queue.size(), 60);
+
+    // The game is found under its code, typed as UTF-8 in the address.
+    const THttpClient client(2000, 10000);
+    const THttpReply reply =
+        client.get(server.Base() + "/api/games/" + code.toUtf8().toPercentEncoding() + "/messages", {});
+    ASSERT_TRUE(reply.received) << reply.error.toStdString();
+    const QJsonObject game = QJsonDocument::fromJson(reply.body).object();
+    EXPECT_EQ(game.value(QStringLiteral("game")).toString(), code);
+    const QJsonArray messages = game.value(QStringLiteral("messages")).toArray();
+    ASSERT_EQ(messages.size(), queue.size());
+    QSet<QString> via;
+    for (qsizetype i = 0; i < queue.size(); ++i) {
+        const QJsonObject m = messages[i].toObject();
+        const QByteArray raw =
+            QByteArray::fromPercentEncoding(m.value(QStringLiteral("rawQuery")).toString().toLatin1());
+        EXPECT_TRUE(sameEntry(raw, queue[i].Query)) << i << ": " << raw.toStdString();
+        via.insert(m.value(QStringLiteral("via")).toString());
+    }
+    EXPECT_EQ(via, (QSet<QString>{QStringLiteral("single"), QStringLiteral("batch")}));
+
+    const QJsonObject summary = game.value(QStringLiteral("summary")).toObject();
+    EXPECT_EQ(summary[QStringLiteral("home")].toObject()[QStringLiteral("name")].toString(), homeName);
+    EXPECT_EQ(summary[QStringLiteral("away")].toObject()[QStringLiteral("name")].toString(), awayName);
+    EXPECT_EQ(summary[QStringLiteral("scoreSource")].toString(), QStringLiteral("made shots"));
+    QStringList shown;
+    for (const QJsonValue &p : summary[QStringLiteral("roster")].toArray())
+        shown << p.toObject()[QStringLiteral("name")].toString();
+    QStringList expected = players;
+    expected << QString::fromUtf8("Új & Elek #5");
+    shown.sort();
+    expected.sort();
+    EXPECT_EQ(shown, expected);
+
+    // The upload, under a folder the server names itself.
+    const CliResult textbox =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("textbox"), folder, QStringLiteral("--field")}, home.path());
+    ASSERT_EQ(textbox.ExitCode, 0) << textbox.Err.toStdString();
+    const CliResult uploaded = runProgram(
+        QStringLiteral("parquetix-cli"),
+        {QStringLiteral("upload"), folder, QStringLiteral("--server"), QString::fromLatin1(server.Base())},
+        home.path());
+    ASSERT_EQ(uploaded.ExitCode, 0) << uploaded.Err.toStdString();
+    EXPECT_EQ(uploaded.Out, QByteArray("Data successfully sent to server.\n")) << uploaded.Err.toStdString();
+    const QJsonObject afterUpload =
+        QJsonDocument::fromJson(
+            client.get(server.Base() + "/api/games/" + code.toUtf8().toPercentEncoding() + "/messages", {})
+                .body)
+            .object();
+    EXPECT_EQ(afterUpload.value(QStringLiteral("uploads")).toInt(), 1);
+    const QStringList uploads = QDir(QDir(serverData.path()).filePath(QStringLiteral("uploads")))
+                                    .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(uploads.size(), 1);
+    QFile box(QDir(serverData.path()).filePath(QStringLiteral("uploads/%1/box.txt").arg(uploads.first())));
+    ASSERT_TRUE(box.open(QIODevice::ReadOnly));
+    const QByteArray boxText = box.readAll();
+    EXPECT_EQ(boxText, Win1250::Encode(QString::fromUtf8(textbox.Out).trimmed()));
+    for (const QString &typed : {homeName, awayName, stadium, referee, players.first()})
+        EXPECT_TRUE(boxText.contains(Win1250::Encode(typed))) << typed.toStdString();
 }
 
 } // namespace

@@ -344,3 +344,41 @@ TEST_F(OnlineUpdateWindow, UpdateFromFileImportsOrSaysWhyNot)
 }
 
 } // namespace
+
+namespace {
+
+// The window tells what the command line prints as warnings: the parts
+// refused and the items merged with a change (a player of an unknown team).
+TEST_F(OnlineUpdateWindow, TheImportsWarningsAreShown)
+{
+    const QByteArray text = "x*L1|First league#T1|Bears|BEA|#*P1|KOVACS Janos|19990412|192|88|G|HUN|T9|7|#*"
+                            "T1|T1|01.02.2030|kedd|18:00|ABC1DEF2|Ref A||#*Coach One|E####";
+    m_home.write(QStringLiteral("warned.txt"), text);
+    auto w = window(TfrmNewOnlineUpdate::TMode::Wait);
+    w->UpdateFromPath(m_home.file(QStringLiteral("warned.txt")));
+    EXPECT_EQ(w->result(), QDialog::Accepted);
+    ASSERT_EQ(m_prompter.Notes.size(), 1);
+    EXPECT_TRUE(
+        m_prompter.Notes.first().contains(QStringLiteral("[FORM]names an unknown team; kept with team 0:")))
+        << m_prompter.Notes.first().toStdString();
+    EXPECT_TRUE(m_prompter.Notes.first().contains(QStringLiteral("\"T9\"")));
+
+    // A list taller than the screen is cut, and says how many more there are.
+    QByteArray many = "x*L2|Second league#T1|Bears|BEA|#*";
+    QByteArrayList players;
+    for (int i = 0; i < 30; ++i)
+        players << "Q" + QByteArray::number(i) + "|NAGY Bela|19990412|192|88|G|HUN|T9|7|";
+    many += players.join('*') + "#*T1|T1|01.02.2030|kedd|18:00|ABC1DEF3|Ref A||#*Coach One|E####";
+    m_home.write(QStringLiteral("many.txt"), many);
+    m_prompter.Notes.clear();
+    auto again = window(TfrmNewOnlineUpdate::TMode::Wait);
+    again->UpdateFromPath(m_home.file(QStringLiteral("many.txt")));
+    ASSERT_EQ(m_prompter.Notes.size(), 1);
+    // The notes follow the summary of what was merged, after a blank line.
+    const QStringList lines =
+        m_prompter.Notes.first().section(QStringLiteral("\n\n"), -1).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size(), 21);
+    EXPECT_TRUE(lines.last().contains(QStringLiteral("10 more notes"))) << lines.last().toStdString();
+}
+
+} // namespace

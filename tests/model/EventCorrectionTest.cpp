@@ -172,16 +172,57 @@ TEST_F(EventCorrection, MadeTwoBecomesAMissedThree)
     const TGameEvent *resent = lastQueued();
     ASSERT_NE(resent, nullptr);
     EXPECT_EQ(resent->Id, id);
-    EXPECT_EQ(
-        query(resent),
-        QStringLiteral("kod=1001&id=%1&szkod=ABC1DEF2&tipus=3&jatekos=H11&x=30&y=40&time=20261209183005")
-            .arg(id));
+    EXPECT_EQ(query(resent),
+              QStringLiteral("kod=1001&id=%1&szkod=ABC1DEF2&tipus=3&jatekos=H11&x=30&y=40&time=20261209183005"
+                             "&hpont=%2&vpont=0")
+                  .arg(id)
+                  .arg(points - 2));
     // The changed event takes the old one's places; nothing is added to the log.
     EXPECT_EQ(game.AllEvents.Count(), all);
     EXPECT_EQ(game.AllEvents.Find(id), resent);
     EXPECT_EQ(game.RecordedEvents.Find(id), resent);
     EXPECT_EQ(screen.log(1).Entries().last().Text, QStringLiteral("2: 1.m 4 Kovacs: sikertelen távoli"));
     EXPECT_EQ(screen.history(1).last().Text, QStringLiteral("1.m 4 Kovacs: sikertelen távoli"));
+}
+
+// The corrected message is the one recording the new event would send, so
+// the server's score and types follow the correction.
+TEST_F(EventCorrection, AChangedEventIsSentAsARecordedOne)
+{
+    const struct
+    {
+        const char *recorded;
+        const char *change;
+        const char *fresh; // the same event recorded anew
+    } cases[] = {
+        {"select home 4\nshot home made mid 100 150", "kind=1002", "select home 4\nevent home 1002"},
+        {"select home 7\nevent home 1001", "kind=1007", "select home 7\nevent home 1007"},
+        {"select away 5\nevent away 1004", "kind=1008", "select away 5\nevent away 1008"},
+        {"teammode home\nevent home 1002", "kind=1007", "teammode home\nevent home 1007"},
+        {"select home 4\nevent home 1001", "kind=1012 detail=1102 x=60 y=70",
+         "select home 4\nshot home made mid 60 70"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.recorded);
+        run(QString::fromUtf8(c.recorded));
+        const int side = QString::fromUtf8(c.recorded).contains(QStringLiteral("away")) ? 2 : 1;
+        const QString name = side == 1 ? QStringLiteral("home") : QStringLiteral("away");
+        const int id = screen.log(side).Entries().last().Event.Id;
+        run(QStringLiteral("change %1 %2 %3").arg(name).arg(lastLine(side)).arg(QString::fromUtf8(c.change)));
+        const QString changed = query(lastQueued());
+        ASSERT_TRUE(changed.contains(QStringLiteral("&id=%1&").arg(id))) << changed.toStdString();
+        // Deleted again, so the fresh event counts from the same score.
+        run(QStringLiteral("deletelast %1").arg(name));
+        run(QString::fromUtf8(c.fresh));
+        QString fresh = query(lastQueued());
+        fresh.replace(QStringLiteral("&id=%1&").arg(lastQueued()->Id), QStringLiteral("&id=%1&").arg(id));
+        const QString withPoints = QStringLiteral("&hpont=%1&vpont=%2")
+                                       .arg(game.HomeTeam().Data.Totals.Points)
+                                       .arg(game.AwayTeam().Data.Totals.Points);
+        EXPECT_EQ(changed, fresh);
+        EXPECT_EQ(changed.contains(QStringLiteral("&hpont=")), fresh.contains(withPoints));
+        run(QStringLiteral("deletelast %1").arg(name));
+    }
 }
 
 TEST_F(EventCorrection, AShotKeepsItsPointUnlessMoved)

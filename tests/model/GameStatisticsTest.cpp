@@ -56,13 +56,6 @@ shot away made dunk 120 20
     values(0, -5, 0, 1, 2, 5);
 }
 
-TEST_F(GameStatistics, ATeamShotBelongsToItsOwnSide)
-{
-    run(QStringLiteral("teammode home\nshot home made close 120 30"));
-    game.Statistics.Compute();
-    values(2, 0, 0, 1, 2, 0);
-}
-
 TEST_F(GameStatistics, RecomputingStartsFromZero)
 {
     game.Statistics.MaxLead = 9;

@@ -91,3 +91,50 @@ TEST(LiveMessages, KindCodes)
     EXPECT_EQ(TeamCode(1005), 2010);
     EXPECT_EQ(TeamCode(1012), 0);
 }
+
+// Every character of a name, a game code or a web identifier arrives as
+// typed: nothing in a value can end the message, split a pair or be decoded
+// into something else.
+TEST(LiveMessages, ValuesThatWouldBreakTheMessageAreEscaped)
+{
+    const struct
+    {
+        const char *typed;
+        const char *name; // after "&j="
+        const char *text; // game code, web identifier
+    } cases[] = {
+        {"Kovács János", "Kovács_János", "Kovács%20János"},    {"A#B", "A%23B", "A%23B"},
+        {"Tom & Jerry", "Tom_%26_Jerry", "Tom%20%26%20Jerry"}, {"x=y", "x%3Dy", "x%3Dy"},
+        {"100% + 1", "100%25_%2B_1", "100%25%20%2B%201"},      {"Who?", "Who%3F", "Who%3F"},
+        {"snake_case", "snake%5Fcase", "snake_case"},          {"tab\there", "tab%09here", "tab%09here"},
+    };
+    for (const auto &c : cases) {
+        const QString typed = QString::fromUtf8(c.typed);
+        EXPECT_EQ(NameValue(typed), QString::fromUtf8(c.name)) << c.typed;
+        EXPECT_EQ(TextValue(typed), QString::fromUtf8(c.text)) << c.typed;
+        EXPECT_EQ(DecodedValue(TextValue(typed)), typed) << c.typed;
+    }
+
+    const QString code = QStringLiteral("É#1&2=3?");
+    const QString header = GameHeader(S, code, T, QStringLiteral("H#1"), QStringLiteral("V&2"));
+    EXPECT_EQ(header, S + QStringLiteral("kod=0001&szkod=É%231%262%3D3%3F&time=") + T +
+                          QStringLiteral("&h=H%231&v=V%262"));
+    const QString shot = Shot(S, true, 5, code, 2, QStringLiteral("W+1"), 10, 20, T);
+    EXPECT_FALSE(shot.mid(S.size()).contains(QLatin1Char('#')));
+    EXPECT_EQ(shot.mid(S.size()).count(QLatin1Char('=')), 8);
+    EXPECT_EQ(shot.mid(S.size()).count(QLatin1Char('&')), 7);
+}
+
+TEST(LiveMessages, TheCutNeverSplitsAnEscape)
+{
+    QList<MinutesEntry> players;
+    for (int i = 1; i <= 11; ++i)
+        players.append({i, QStringLiteral("##########"), 8});
+    for (int extra = 0; extra < 3; ++extra) {
+        const QString m =
+            MinutesReport(S + QString(extra, QLatin1Char('x')), 5, QStringLiteral("G"), T, players);
+        EXPECT_LE(m.size(), MaxLength);
+        const qsizetype percent = m.lastIndexOf(QLatin1Char('%'));
+        EXPECT_LE(percent + 3, m.size()) << extra;
+    }
+}

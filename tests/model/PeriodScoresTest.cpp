@@ -20,8 +20,6 @@ TEST_F(PeriodScoresTest, OnePassGivesEachPeriodsScore)
     ticks(1); // clock 41, after the overtime question
     ASSERT_EQ(game.Clock, 41);
     run(QStringLiteral("select home 4\nshot home made freethrow"));
-    // A team-mode shot carries no points.
-    run(QStringLiteral("teammode away\nshot away made close 1 1"));
 
     const QList<TGame::Score> scores = game.PeriodScores(5);
     const QList<TGame::Score> expected = {{4, 0}, {0, 3}, {1, 0}, {0, 0}, {0, 0}};

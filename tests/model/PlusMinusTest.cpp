@@ -43,20 +43,20 @@ shot away made freethrow
     EXPECT_EQ(pm(1, 7), 4);
 }
 
-TEST_F(PlusMinus, AWholeRunOfChangesAndTeamShots)
+TEST_F(PlusMinus, AWholeRunOfChanges)
 {
     ticks(1);
     run(QStringLiteral(R"(
 sub away 5 21
 sub away 21 5
 sub away 8 21
-teammode away
+select away 12
 shot away made mid 100 100
-teammode home
+select home 4
 shot home made freethrow
 )"));
     TPlusMinus::UpdatePlusMinus(game);
-    // Away on court after the run: 5, 21, 12. A team's own shot counts for its players.
+    // Away on court after the run: 5, 21, 12.
     EXPECT_EQ(pm(2, 5), 1);
     EXPECT_EQ(pm(2, 21), 1);
     EXPECT_EQ(pm(2, 12), 1);

@@ -359,3 +359,30 @@ TEST_F(RecordEvent, PanelRowsFollowTheRoster)
         game.HomeTeam().CycleVariableColumn();
     EXPECT_EQ(game.HomeTeam().VariableColumn, 0);
 }
+
+// The court screen records a shot only for a selected player; a script is
+// refused the same way, with nothing recorded.
+TEST_F(RecordEvent, AScriptShotWithoutAPlayerIsRefused)
+{
+    ticks(1);
+    const char *lines[] = {"shot home made mid 100 150", "shot away missed freethrow", "event home 1012",
+                           "event away 1013"};
+    for (const char *prefix : {"", "teammode home\nteammode away\n"}) {
+        if (*prefix)
+            run(QString::fromLatin1(prefix));
+        for (const char *line : lines) {
+            SCOPED_TRACE(line);
+            const int counter = game.EventCounter;
+            const int recorded = game.RecordedEvents.Count();
+            const int points = game.HomeTeam().Data.Totals.Points + game.AwayTeam().Data.Totals.Points;
+            EXPECT_FALSE(script.RunLine(QString::fromLatin1(line), 1));
+            EXPECT_TRUE(script.Error().contains(QStringLiteral("a shot belongs to a player")))
+                << script.Error().toStdString();
+            EXPECT_EQ(game.EventCounter, counter);
+            EXPECT_EQ(game.RecordedEvents.Count(), recorded);
+            EXPECT_EQ(game.HomeTeam().Data.Totals.Points + game.AwayTeam().Data.Totals.Points, points);
+        }
+    }
+    run(QStringLiteral("select home 4\nshot home made mid 100 150"));
+    EXPECT_EQ(game.HomeTeam().Data.Totals.Points, 2);
+}

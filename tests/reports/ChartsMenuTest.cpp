@@ -78,6 +78,13 @@ TEST_F(ChartsMenu, ScopeAndPlayerChooseTheAlternativeChartsShots)
 
 TEST_F(ChartsMenu, FailedJerseyLookupsAreHandedToTheOperator)
 {
+    // Only shooters the game no longer holds are looked up in the master data.
+    for (int side : {1, 2})
+        for (TPlayerList *list : {&game.Team(side).OnCourt, &game.Team(side).Bench})
+            for (int i = 0; i < list->Count(); ++i) {
+                list->At(i)->JatekosID += 1000;
+                list->At(i)->WebID += QStringLiteral("-gone");
+            }
     TNyomtatasokLogic menu(game, translator);
     menu.SetJerseyLookup([](const QString &, QString *error) {
         *error = QStringLiteral("GetJatekosDateFromWebID");

@@ -207,6 +207,33 @@ TEST_F(GameDataDialogs, NumbersThatAreNotWholeAreStoredAsZero)
     }
 }
 
+// The graphics software reads the game data from "GameDumpData.dat": a
+// correction made in the report menu reaches it.
+TEST_F(GameDataDialogs, OkRewritesTheGameDataDump)
+{
+    class TRecordingStore : public IGameStore
+    {
+    public:
+        void SaveGame(TGame &) override {}
+        void WriteDumps(TGame &) override {}
+        void WritePeriodDump(TGame &, int) override {}
+        void DeleteEarlierDumps(TGame &) override {}
+        void DeleteDumps(TGame &) override {}
+        void WriteGameDataDump(const TGame &g) override
+        {
+            Written << g.Referee1 + QLatin1Char('|') + g.Stadium;
+        }
+        QStringList Written;
+    } store;
+    game.SetStore(&store);
+    TGameDataLogic logic(game, {});
+    logic.Fields.Referee1 = QStringLiteral("Kovács & Társa");
+    logic.Fields.Stadium = QStringLiteral("Új Csarnok");
+    logic.Ok();
+    game.SetStore(nullptr);
+    EXPECT_EQ(store.Written, QStringList{QStringLiteral("Kovács & Társa|Új Csarnok")});
+}
+
 TEST_F(GameDataDialogs, FieldsComeFromTheGameAndChoicesByStaffType)
 {
     game.GameDate = QStringLiteral("2026.12.09");

@@ -5,10 +5,12 @@
 #include "reports/playerstats/TqrJatekosKimutatas.h"
 
 #include "model/Services.h"
+#include "model/TTeamData.h"
 #include "support/TestHome.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -109,6 +111,48 @@ TEST_F(PlayerStats, KeysSeparateTeamsAndLeaguesAndIgnoreCase)
     const std::unique_ptr<const TPlayer> kiss(row(logic, QStringLiteral("Kiss1-1-5")));
     EXPECT_EQ(kiss->CloseMade, 5);
     EXPECT_EQ(kiss->JatekosNev, "Kiss");
+}
+
+// A team's own row is named by its team: the record itself reads "Csapat"
+// (or nothing) for either side, and a wizard's game leaves its team 0.
+TEST_F(PlayerStats, ATeamsRowIsNamedByItsTeam)
+{
+    const auto teamGame = [&](const QString &folder, const QString &code, int homePoints) {
+        TPlayer homeLine = record(QStringLiteral("Csapat"), 0, 0);
+        homeLine.Points = homePoints;
+        TPlayer awayLine = record(QStringLiteral("Csapat"), 0, 0);
+        awayLine.Points = 3;
+        QDir().mkpath(home.file(QStringLiteral("Save/") + folder));
+        home.write(QStringLiteral("Save/%1/hazai_%2.dat").arg(folder, code),
+                   homeLine.ToRecord() + scorer(QStringLiteral("Kiss"), 1, 5, 1).ToRecord());
+        home.write(QStringLiteral("Save/%1/vendeg_%2.dat").arg(folder, code), awayLine.ToRecord());
+        QByteArray general(3700, '\0');
+        for (const auto &[offset, name, id] : {std::tuple{TTeamData::GeneralHomeOffset, "Medvék", 1},
+                                               std::tuple{TTeamData::GeneralAwayOffset, "Sasok", 2}}) {
+            TTeamData team;
+            team.LigaID = 1;
+            team.CsapatID = id;
+            team.EgyesuletNev = QString::fromUtf8(name);
+            general.replace(offset, TTeamData::BlockSize, team.ToBlock());
+        }
+        home.write(QStringLiteral("Save/%1/general_%2.dat").arg(folder, code), general);
+        return home.file(QStringLiteral("Save/") + folder);
+    };
+    const QString a = teamGame(QStringLiteral("g1"), QStringLiteral("C1"), 10);
+    const QString b = teamGame(QStringLiteral("g2"), QStringLiteral("C2"), 20);
+    TJatekosKimutatasLogic logic;
+    QString error;
+    ASSERT_TRUE(logic.Collect({ticked(a), ticked(b)}, &error)) << error.toStdString();
+    QStringList names;
+    for (const TJatekosKimutatasLogic::TRow &r : logic.Rows())
+        names.append(r.Record.JatekosNev);
+    EXPECT_EQ(names, (QStringList{"Kiss", QString::fromUtf8("Medvék"), "Sasok"}));
+    const std::unique_ptr<const TPlayer> bears(row(logic, QString::fromUtf8("Medvék1-1-0")));
+    ASSERT_TRUE(bears);
+    EXPECT_EQ(bears->Points, 30);
+    const std::unique_ptr<const TPlayer> eagles(row(logic, QStringLiteral("Sasok1-2-0")));
+    ASSERT_TRUE(eagles);
+    EXPECT_EQ(eagles->Points, 6);
 }
 
 TEST_F(PlayerStats, EveryCounterIsSummedAndTheRestKept)

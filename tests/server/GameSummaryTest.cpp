@@ -38,6 +38,22 @@ TEST(GameSummaryTest, NamesShowBlanksForUnderscores)
     EXPECT_EQ(s.roster()[0].side, TGameSummary::Home);
 }
 
+// What the client escapes comes back as typed: "_" is a blank, %XX its byte.
+TEST(GameSummaryTest, EscapedNamesShowAsTyped)
+{
+    const TGameSummary s = TGameSummary::build(
+        "G1", messages({"kod=0001&szkod=G1&time=20240105193000&h=A%23B_%26_C%5FD&v=x%3Dy%25_%2B_%3F%E9",
+                        "kod=0002&szkod=G1&time=20240105193000&p=H%231&k=1&h=1&jat=1&j=%5F%25zz&mz=7",
+                        "kod=1000&id=3&szkod=G1&tipus=2&jatekos=H%231&x=1&y=2&time=20240105193000"}));
+    EXPECT_EQ(s.homeName(), QStringLiteral("A#B & C_D"));
+    EXPECT_EQ(s.awayName(), QString::fromUtf8("x=y% + ?é"));
+    ASSERT_EQ(s.roster().size(), 1);
+    EXPECT_EQ(s.roster()[0].name, QStringLiteral("_%zz"));
+    EXPECT_EQ(s.roster()[0].webId, QByteArray("H#1"));
+    // The shooter is found by his decoded web identifier.
+    EXPECT_EQ(s.homeScore(), 2);
+}
+
 TEST(GameSummaryTest, StatusFollowsClockStepsPeriodEndsAndClosing)
 {
     QList<QByteArray> q = {Header};

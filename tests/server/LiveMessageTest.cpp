@@ -36,10 +36,11 @@ TEST_F(LiveMessageTest, EightBitBytesAreStoredExactlyAsSent)
               QString::fromUtf8("Szolnoki Olajbányász őr"));
 }
 
-TEST_F(LiveMessageTest, PercentSignsHashesAndBlanksAreNotInterpreted)
+TEST_F(LiveMessageTest, TheQueryIsStoredAsSentAndItsValuesReadDecoded)
 {
-    // Nothing is ever percent-decoded, a "#" is not a fragment and an
-    // operator's blank in the set-time text does not break the request.
+    // The query is stored as it came, a "#" is not a fragment and an
+    // operator's blank in the set-time text does not break the request;
+    // values are read with their %XX decoded, "+" is no blank.
     const QByteArray withPercent = "kod=0002&szkod=G1&p=P%41&k=0&h=1&jat=0&j=A+B%20C#7&mz=7";
     const QByteArray withBlank = "kod=6001&id=12&szkod=G1&time=10 30&time=20240105193000";
     ASSERT_EQ(sendLive(withPercent).body, "ok");
@@ -50,6 +51,10 @@ TEST_F(LiveMessageTest, PercentSignsHashesAndBlanksAreNotInterpreted)
     EXPECT_EQ(messages[0].query, withPercent);
     EXPECT_EQ(messages[1].query, withBlank);
     EXPECT_EQ(messages[1].eventId, 12);
+
+    const QJsonArray percent = gameJson("G1")["messages"].toArray().at(0).toObject()["fields"].toArray();
+    EXPECT_EQ(percent.at(2).toArray().at(1).toString(), QStringLiteral("PA"));
+    EXPECT_EQ(percent.at(6).toArray().at(1).toString(), QStringLiteral("A+B C#7"));
 
     // Both "time" pairs of the set-time message stay, in order.
     const QJsonArray fields = gameJson("G1")["messages"].toArray().at(1).toObject()["fields"].toArray();

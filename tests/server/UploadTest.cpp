@@ -3,9 +3,11 @@
 #include "ServerFixture.h"
 
 #include "common/TBase64.h"
+#include "server/TUploadStore.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QSet>
 
 namespace {
 
@@ -61,21 +63,58 @@ TEST_F(UploadTest, BoxTextAndDecodedArchiveAreStoredUnderTheGameCode)
     EXPECT_EQ(m_server->store().uploadCount("ABC1DEF2"), 2);
 }
 
-TEST_F(UploadTest, GameCodesThatCouldLeaveTheDataFolderAreRefused)
+// Any game code the schedule can hold is accepted; the server names the
+// folder itself, one folder per code, each directly under "uploads".
+TEST_F(UploadTest, EveryGameCodeGetsItsOwnFolderInsideTheDataFolder)
+{
+    const QByteArray codes[] = {"../evil",
+                                "..",
+                                ".",
+                                "a/b",
+                                "/tmp/x",
+                                ".hidden",
+                                "a\\b",
+                                "x y",
+                                "%2e%2e",
+                                "\xc1rv",
+                                "A#1&2",
+                                "A%231%262",
+                                QByteArray("G1\0../x", 7),
+                                QByteArray(64, 'A')};
+    QSet<QString> folders;
+    for (const QByteArray &code : codes) {
+        const THttpReply reply = postForm(
+            "/income/game.phtml", {{"name", code}, {"box", code}, {"zip", TBase64::encode(zipBytes(80))}});
+        ASSERT_TRUE(reply.received) << reply.error.toStdString();
+        EXPECT_EQ(reply.body, "ok") << code.constData();
+        EXPECT_EQ(m_server->store().uploadCount(code), 1) << code.constData();
+        const QString folder = TUploadStore::folderName(code);
+        folders.insert(folder);
+        EXPECT_EQ(readFile(dataDir() + "/uploads/" + folder + "/box.txt"), code) << code.constData();
+    }
+    EXPECT_EQ(folders.size(), qsizetype(std::size(codes)));
+    for (const QString &file : filesBelow(rootDir())) {
+        const QStringList parts = file.split(QLatin1Char('/'));
+        if (parts.first() != QLatin1String("data") || parts.size() < 3 ||
+            parts[1] != QLatin1String("uploads"))
+            continue;
+        EXPECT_EQ(parts.size(), 4) << file.toStdString();
+        EXPECT_TRUE(folders.contains(parts[2])) << file.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(rootDir() + "/evil"));
+    EXPECT_EQ(TUploadStore::folderName("ABC-1_2.x"), QStringLiteral("ABC-1_2.x"));
+}
+
+TEST_F(UploadTest, AnEmptyOrOverlongGameCodeIsRefused)
 {
     const QStringList before = filesBelow(rootDir());
-    const QByteArray codes[] = {"../evil",           "..",     ".",     "a/b", "/tmp/x",
-                                ".hidden",           "a\\b",   "",      "x y", QByteArray("G1\0../x", 7),
-                                QByteArray(65, 'A'), "%2e%2e", "\xc1rv"};
-    for (const QByteArray &code : codes) {
+    for (const QByteArray &code : {QByteArray(), QByteArray(65, 'A')}) {
         const THttpReply reply = postForm(
             "/income/game.phtml", {{"name", code}, {"box", "box"}, {"zip", TBase64::encode(zipBytes(80))}});
         ASSERT_TRUE(reply.received) << reply.error.toStdString();
-        EXPECT_TRUE(reply.body.startsWith("error: ")) << code.constData();
+        EXPECT_TRUE(reply.body.startsWith("error: ")) << code.size();
     }
     EXPECT_EQ(filesBelow(rootDir()), before);
-    EXPECT_FALSE(QFile::exists(rootDir() + "/evil"));
-    EXPECT_FALSE(QDir(dataDir() + "/uploads").exists() && !QDir(dataDir() + "/uploads").isEmpty());
 }
 
 TEST_F(UploadTest, ArchiveMustBeBase64InTheClientsLineLayout)

@@ -45,13 +45,16 @@ TEST_F(DumpTest, AfterEventFortyOnlyTheTwoNewestLiveFilesRemain)
 
 TEST_F(DumpTest, EventCopiesHoldEveryMessageWithoutTheServerPart)
 {
-    run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120\nteammode home\n"
-                                  "shot home made mid 1 1"));
-    // A team-mode shot has no message and no line.
-    ASSERT_TRUE(game->AllEvents.At(11)->Message.isEmpty());
+    run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120"));
+    // An event without a message (a refused clock step's) has no line.
+    game->AllEvents.At(10)->SetMessage(QString());
+    run(QStringLiteral("event home 1001"));
+    ASSERT_EQ(game->AllEvents.Count(), 12);
     QString expected;
-    for (int i = 0; i < 11; ++i)
-        expected += game->AllEvents.At(i)->Message.mid(20) + QStringLiteral("&subevent=0\r\n");
+    for (int i = 0; i < 12; ++i)
+        if (!game->AllEvents.At(i)->Message.isEmpty())
+            expected += game->AllEvents.At(i)->Message.mid(20) + QStringLiteral("&subevent=0\r\n");
+    EXPECT_EQ(expected.count(QStringLiteral("\r\n")), 11);
     EXPECT_EQ(text(QDir(temp()).filePath(QStringLiteral("Game_Data_000011.dat"))), expected);
     EXPECT_TRUE(
         expected.startsWith(QStringLiteral("kod=0001&szkod=ABC1DEF2&time=20261209183005&h=Home_Team")));

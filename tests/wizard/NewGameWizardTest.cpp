@@ -482,3 +482,36 @@ TEST_F(NewGameWizard, AddingANewPlayerPutsHimInTheRosterAndTheList)
 }
 
 } // namespace
+
+namespace {
+
+// With DELETE_DATA_DUMP off the graphics software keeps the final figures
+// after the wizard has finished, as after the load wizard.
+TEST_F(NewGameWizard, FinishingLeavesTheDumpsUnlessTheSettingsSayDelete)
+{
+    for (const char *setting : {"YES", "NO"}) {
+        SCOPED_TRACE(setting);
+        app.reset();
+        translation.reset();
+        store.reset();
+        start(QByteArray("RENDEZES=RENDEZES_MEZSZAM\nDATA_DUMP=YES\nDELETE_DATA_DUMP=") + setting + "\n");
+        const QString folder = store->DumpFolder(app->Settings());
+        const QString dump = folder + QStringLiteral("/GameDumpData.dat");
+        QDir().mkpath(folder);
+        QFile file(dump);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+        {
+            TNewGameLogic w(services());
+            toPlayedTimes(w, QStringLiteral("g-") + QLatin1String(setting));
+            ASSERT_TRUE(w.Next());
+            ASSERT_TRUE(w.Next());
+            ASSERT_TRUE(w.Finished());
+        }
+        EXPECT_EQ(QFile::exists(dump), QByteArray(setting) == "NO");
+        EXPECT_EQ(QDir(folder).entryList({QStringLiteral("Dump_Data_*")}, QDir::Files).isEmpty(),
+                  QByteArray(setting) == "YES");
+    }
+}
+
+} // namespace
