@@ -189,15 +189,15 @@ QString TGame::TimeStamp() const
     return QStringLiteral("&time=") + Stamp();
 }
 
-void TGame::AdvanceClock(TGameEvent *event, TTeam &caller)
+bool TGame::AdvanceClock(TGameEvent *event, TTeam &caller)
 {
     if (Clock >= MaxClock)
-        return;
+        return false;
     const int reg = RegulationTicks();
     if (Clock == reg || (Clock > reg && (Clock - reg) % OvertimeTicks() == 0)) {
         if (!m_prompter->Confirm(Translate(QStringLiteral("Overtime! Are you sure?")))) {
             caller.KepernyoMezokFeltoltese(*m_screen);
-            return;
+            return false;
         }
     }
     event->Side = Side::None;
@@ -232,6 +232,7 @@ void TGame::AdvanceClock(TGameEvent *event, TTeam &caller)
     // Both teams' players were credited the quarter-minute.
     m_home->KepernyoMezokFeltoltese(*m_screen);
     m_away->KepernyoMezokFeltoltese(*m_screen);
+    return true;
 }
 
 void TGame::EndPeriod(TGameEvent *event)
@@ -258,8 +259,12 @@ void TGame::ShowBreakBetweenPeriods()
 void TGame::CompleteMinute()
 {
     const int steps = 4 - (Clock % 4);
-    for (int i = 0; i < steps; ++i)
+    for (int i = 0; i < steps; ++i) {
+        const int before = Clock;
         m_away->RecordEvent(2, Kind::ClockStep, 2);
+        if (Clock == before)
+            return;
+    }
 }
 
 // ---------------------------------------------------------------- message-only events

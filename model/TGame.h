@@ -104,11 +104,13 @@ public:
     void RemoveEvent(int id);
 
     // Clock and periods (kinds 1014 and 1015, run inside RecordEvent)
-    void AdvanceClock(TGameEvent *event, TTeam &caller);
+    // False when the step is refused (the overtime not confirmed, the clock full).
+    bool AdvanceClock(TGameEvent *event, TTeam &caller);
     void EndPeriod(TGameEvent *event);
     // The screen between two periods: events locked, the +15 s buttons and the
     // start clock of the next period (also used when a saved game is loaded).
     void ShowBreakBetweenPeriods();
+    // Steps to the next whole minute; a refused step ends it.
     void CompleteMinute();
     int PeriodLength() const;
     void SetPeriodLength(int minutes);

@@ -412,7 +412,13 @@ void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QStr
         screen.HistoryCommand(SideNumber, kind);
         break;
     case Kind::ClockStep:
-        m_game.AdvanceClock(event, *this);
+        if (!m_game.AdvanceClock(event, *this)) {
+            // A refused step is no event: nothing goes to the server, and its
+            // identifier is given to the next one.
+            if (m_game.EventCounter == event->Id)
+                m_game.EventCounter -= 1;
+            return;
+        }
         break;
     case Kind::PeriodEnd:
         m_game.EndPeriod(event);

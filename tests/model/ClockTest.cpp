@@ -65,19 +65,38 @@ TEST_F(GameClock, OvertimeIsConfirmedAtTheEndOfRegulation)
     }
     EXPECT_EQ(game.Clock, 160);
     prompter.Messages.clear();
+    const int counter = game.EventCounter;
+    const int queued = game.OutgoingQueue.Count();
     run(QStringLiteral("set ANSWER=no\ntick"));
     EXPECT_EQ(prompter.Messages, QStringList{QStringLiteral("Overtime! Are you sure?")});
     EXPECT_EQ(game.Clock, 160);
-    // A refused step is still queued, with an empty message, and the minutes report follows.
-    const TGameEvent *refused = game.AllEvents.Find(game.EventCounter - 4);
-    ASSERT_NE(refused, nullptr);
-    EXPECT_EQ(refused->Kind, Kind::ClockStep);
-    EXPECT_TRUE(refused->Message.isEmpty());
+    // A refused step sends nothing, no minutes report either, and uses no identifier.
+    EXPECT_EQ(game.OutgoingQueue.Count(), queued);
+    EXPECT_EQ(game.EventCounter, counter);
     run(QStringLiteral("set ANSWER=yes\ntick"));
     EXPECT_EQ(game.Clock, 161);
     EXPECT_EQ(game.Period, 5);
     EXPECT_TRUE(shown("imgQuarterOverTime"));
     EXPECT_EQ(game.ClockDisplay, QStringLiteral("0445"));
+}
+
+TEST_F(GameClock, ARefusedOvertimeEndsTheMinutesCompletion)
+{
+    SetUpRoster(5);
+    for (int p = 0; p < 2; ++p) {
+        ticks(20);
+        run(QStringLiteral("periodend"));
+    }
+    prompter.Messages.clear();
+    const int queued = game.OutgoingQueue.Count();
+    run(QStringLiteral("set ANSWER=no\nminute"));
+    EXPECT_EQ(prompter.Messages, QStringList{QStringLiteral("Overtime! Are you sure?")});
+    EXPECT_EQ(game.Clock, 40);
+    EXPECT_EQ(game.OutgoingQueue.Count(), queued);
+    prompter.Messages.clear();
+    run(QStringLiteral("set ANSWER=yes\nminute"));
+    EXPECT_EQ(prompter.Messages.size(), 1);
+    EXPECT_EQ(game.Clock, 44);
 }
 
 TEST_F(GameClock, FiveMinutePeriodsAndTheirOvertime)
