@@ -724,7 +724,13 @@ bool runAddPlayer(TScriptCall &c)
         if (!logic.MoveEnabled())
             return c.Fail(QStringLiteral("the bench takes no more than %1 substitutes")
                               .arg(TAddPlayerLogic::MaxSubstitutes));
-        // A refused candidate stays where it was; the operator was told why.
+        // A refused candidate refuses the command: nobody is added.
+        const QString refusal = logic.MoveRefusal();
+        if (!refusal.isEmpty())
+            return c.Fail(QStringLiteral("%1 (jersey %2): %3")
+                              .arg(candidate.JatekosNev)
+                              .arg(candidate.JatekosMezSzam)
+                              .arg(refusal));
         logic.Move();
     }
     logic.Apply();

@@ -117,19 +117,38 @@ bool TAddPlayerLogic::RemoveEnabled() const
     return m_selectedSubstitute >= 0 && added(m_substitutes[m_selectedSubstitute].Player);
 }
 
-// The message that refuses the player, by the order the team's lists are kept in.
+// Why the player cannot join the team, translated; empty when he can. No
+// two players of a team wear one jersey, whatever the order of the lists:
+// the replays of the periods tell players apart by their jerseys. With the
+// lists in name order, no two share a name either.
 QString TAddPlayerLogic::duplicateOf(const TPlayer &p) const
 {
-    if (m_game.Settings().SortByName()) {
-        bool taken = m_team.OnCourt.IndexOf(p.JatekosNev) >= 0 || m_team.Bench.IndexOf(p.JatekosNev) >= 0;
-        for (const TEntry &e : m_substitutes)
-            taken = taken || e.Player.JatekosNev.compare(p.JatekosNev, Qt::CaseInsensitive) == 0;
-        return taken ? SameNameMessage : QString();
-    }
-    const QString key = QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0'));
-    const bool taken = m_team.OnCourt.IndexOf(key) >= 0 || m_team.Bench.IndexOf(key) >= 0 ||
-                       m_jerseys.contains(QString::number(p.JatekosMezSzam));
-    return taken ? SameJerseyMessage : QString();
+    QString wearer;
+    for (const TPlayerList *list : {&m_team.OnCourt, &m_team.Bench})
+        for (int i = 0; i < list->Count(); ++i)
+            if (list->At(i)->JatekosMezSzam == p.JatekosMezSzam)
+                wearer = list->At(i)->JatekosNev;
+    for (const TEntry &e : m_substitutes)
+        if (wearer.isEmpty() && e.Player.JatekosMezSzam == p.JatekosMezSzam)
+            wearer = e.Player.JatekosNev;
+    if (!wearer.isEmpty())
+        return m_game.Translate(SameJerseyMessage) + QLatin1Char('\n') +
+               m_game.Translate(QStringLiteral("Jersey %1 is already worn by %2."))
+                   .arg(p.JatekosMezSzam)
+                   .arg(wearer);
+    if (!m_game.Settings().SortByName())
+        return {};
+    bool taken = m_team.OnCourt.IndexOf(p.JatekosNev) >= 0 || m_team.Bench.IndexOf(p.JatekosNev) >= 0;
+    for (const TEntry &e : m_substitutes)
+        taken = taken || e.Player.JatekosNev.compare(p.JatekosNev, Qt::CaseInsensitive) == 0;
+    return taken ? m_game.Translate(SameNameMessage) : QString();
+}
+
+QString TAddPlayerLogic::MoveRefusal() const
+{
+    if (m_selectedPlayer < 0 || m_selectedPlayer >= m_players.size())
+        return {};
+    return duplicateOf(m_players[m_selectedPlayer].Player);
 }
 
 bool TAddPlayerLogic::Move()
@@ -141,7 +160,7 @@ bool TAddPlayerLogic::Move()
     record.Starter = 0;
     const QString refusal = duplicateOf(record);
     if (!refusal.isEmpty()) {
-        m_game.Prompter().ShowError(m_game.Translate(refusal));
+        m_game.Prompter().ShowError(refusal);
         return false;
     }
     const QString text = m_players.takeAt(m_selectedPlayer).Text;

@@ -59,8 +59,11 @@ public:
     // "<": the selected substitute was added in this dialog.
     bool RemoveEnabled() const;
 
-    // ">": the selected candidate goes to the substitutes unless the roster
-    // order finds it twice (the operator is told why); true when it moved.
+    // Why the selected candidate cannot join the team (translated): a jersey
+    // the team wears, or a name it has when the lists are in name order.
+    QString MoveRefusal() const;
+    // ">": the selected candidate goes to the substitutes unless it is
+    // refused (the operator is told why); true when it moved.
     bool Move();
     void DoubleClickPlayer(int row);
     // "<": an added player goes back to the candidates.

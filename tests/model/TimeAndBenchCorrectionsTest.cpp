@@ -182,7 +182,8 @@ TEST_F(Corrections, DuplicatesAreFoundByTheRosterOrder)
     const Case cases[] = {
         {"RENDEZES_MEZSZAM", {master(31, 4, "UJ Elek")}, {false}, "jersey"},  // on court
         {"RENDEZES_MEZSZAM", {master(31, 15, "UJ Elek")}, {false}, "jersey"}, // on the bench
-        {"RENDEZES_NEV", {master(31, 4, "UJ Elek")}, {true}, ""},             // a jersey is no name
+        {"RENDEZES_NEV", {master(31, 4, "UJ Elek")}, {false}, "jersey"},      // a jersey whatever the order
+        {"RENDEZES_NEV", {master(31, 9, "UJ Elek"), master(32, 9, "VEN Ede")}, {true, false}, "jersey"},
         {"RENDEZES_NEV", {master(31, 9, "nagy bence")}, {false}, "name"},     // on court, any case
         {"RENDEZES_MEZSZAM", {master(31, 9, "NAGY Bence")}, {true}, ""},      // a name is no jersey
         {"RENDEZES_NEV", {master(31, 9, "UJ Elek"), master(32, 8, "UJ Elek")}, {true, false}, "name"},
@@ -204,7 +205,10 @@ TEST_F(Corrections, DuplicatesAreFoundByTheRosterOrder)
         const QString expected = QString::fromUtf8(c.Message) == QLatin1String("jersey") ? jersey
                                  : QString::fromUtf8(c.Message) == QLatin1String("name") ? name
                                                                                          : QString();
-        EXPECT_EQ(prompter.Messages, expected.isEmpty() ? QStringList() : QStringList{expected}) << c.Order;
+        ASSERT_EQ(prompter.Messages.size(), expected.isEmpty() ? 0 : 1) << c.Order;
+        if (!expected.isEmpty()) {
+            EXPECT_TRUE(prompter.Messages.first().startsWith(expected)) << c.Order;
+        }
         // A refused candidate stays among the candidates.
         EXPECT_EQ(logic.Players().size(), c.Accepted.count(false)) << c.Order;
     }
@@ -308,10 +312,15 @@ TEST_F(Corrections, AddPlayerCommandRefusesWhatTheDialogCannotDo)
         EXPECT_TRUE(script.Error().contains(QString::fromUtf8(error))) << script.Error().toStdString();
     }
     EXPECT_EQ(game.HomeTeam().Bench.Count(), 1);
-    // A refused candidate is told to the operator and the others still come.
-    run(QStringLiteral("addplayer home id=31 webid=W31 jersey=4 name=A ; id=32 webid=W32 jersey=44 name=B"));
-    EXPECT_EQ(prompter.Messages, QStringList({TAddPlayerLogic::SameJerseyMessage}));
-    EXPECT_EQ(game.HomeTeam().Bench.Count(), 2);
+    // A jersey the team wears refuses the command, in either order of the
+    // lists, and nobody of it is added.
+    for (const char *order : {"RENDEZES_MEZSZAM", "RENDEZES_NEV"}) {
+        settings.SetValue(QStringLiteral("RENDEZES"), QString::fromUtf8(order));
+        EXPECT_FALSE(script.Run(
+            QStringLiteral("addplayer home id=32 webid=W32 jersey=44 name=B ; id=31 webid=W31 jersey=4 name=A")));
+        EXPECT_TRUE(script.Error().contains(QStringLiteral("already worn by"))) << script.Error().toStdString();
+        EXPECT_EQ(game.HomeTeam().Bench.Count(), 1);
+    }
 }
 
 } // namespace
