@@ -60,4 +60,9 @@ public:
     virtual void SetHistoryCaption(int, int, const QString &) {}
     // The team's filter changed: show the side's history through it.
     virtual void ApplyHistoryFilter(int) {}
+    // A loaded game's line of an event deleted later: it holds its number,
+    // and parts the ticks around it, until the deletion's record drops it,
+    // as while the game was recorded.
+    virtual void HoldHistoryLine(int, int) {}
+    virtual void DropHistoryLine(int, int) {}
 };

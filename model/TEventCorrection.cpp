@@ -39,6 +39,24 @@ bool TEventCorrection::Changeable(int kind)
            kind == Kind::TechnicalFoul || kind == Kind::IndirectSteal;
 }
 
+QString TEventCorrection::RefusalReason(int kind)
+{
+    switch (kind) {
+    case Kind::ClockStep:
+        return QStringLiteral("Clock steps carry the game clock; the official time is sent with Set time "
+                              "(Delete key).");
+    case Kind::Substitution:
+        return QStringLiteral("Substitutions carry the line-ups; correct a line-up with the substitutions "
+                              "dialog (Space key).");
+    case Kind::Timeout:
+        return QStringLiteral("A timeout is no event of the dialog; delete it and record it again for the "
+                              "right team.");
+    default:
+        return QStringLiteral("The change dialog offers no event of this kind; delete it and record it "
+                              "again.");
+    }
+}
+
 bool TEventCorrection::PointOf(const QString &message, int *x, int *y)
 {
     int px = 0;
@@ -84,7 +102,7 @@ bool TEventCorrection::Change(TGameEvent &recorded, const TEventChange &change, 
         return false;
     };
     if (!Changeable(recorded.Kind))
-        return refuse(RefusalText());
+        return refuse(RefusalText() + QStringLiteral(": ") + RefusalReason(recorded.Kind));
     if (!Changeable(change.Kind))
         return refuse(QStringLiteral("Unknown event code %1").arg(change.Kind));
     if (isShot(change.Kind) && ShotKind::Points(change.Detail) == 0)

@@ -34,6 +34,8 @@ public:
     static bool Changeable(int kind);
     // The explanation shown when an entry cannot be changed.
     static QString RefusalText() { return QStringLiteral("This event cannot be changed"); }
+    // Why, and what to do instead, by the kind of the entry.
+    static QString RefusalReason(int kind);
     // The team an event belongs to by its recorded side (1 and 3 home, 2 and 4 away).
     static int TeamOfSide(int side) { return (side == 2 || side == 4) ? 2 : 1; }
     // The shot's court point as its message carries it; false without one.

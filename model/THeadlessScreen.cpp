@@ -56,6 +56,18 @@ bool THeadlessScreen::ChangeHistoryEvent(int side, int id, const TEventChange &c
     return true;
 }
 
+void THeadlessScreen::HoldHistoryLine(int side, int id)
+{
+    if (side == 1 || side == 2)
+        sideLog(side).Add(QString(), TGameEvent(id, 0, 0, side, 0), QString());
+}
+
+void THeadlessScreen::DropHistoryLine(int side, int id)
+{
+    if (side == 1 || side == 2)
+        sideLog(side).Remove(id);
+}
+
 void THeadlessScreen::refreshLine(int side, int id)
 {
     QList<HistoryLine> &lines = side == 1 ? m_home : m_away;

@@ -46,6 +46,8 @@ public:
     int SelectedHistoryId(int side) const override { return log(side).SelectedId; }
     bool HasHistoryEntry(int side, int id) const override { return log(side).Find(id) != nullptr; }
     bool ChangeHistoryEvent(int side, int id, const TEventChange &change, QString *error) override;
+    void HoldHistoryLine(int side, int id) override;
+    void DropHistoryLine(int side, int id) override;
     // The numbered entries as the court screen numbers them.
     const TSideHistory &log(int side) const { return side == 1 ? m_logs[0] : m_logs[1]; }
 

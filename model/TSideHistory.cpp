@@ -12,17 +12,19 @@ QString TSideHistory::LineText(int number, const QString &caption)
 
 bool TSideHistory::Add(const QString &caption, const TGameEvent &event, const QString &seconds)
 {
-    const int last = m_entries.isEmpty() ? 0 : m_entries.last().Number;
     if (event.Kind == Kind::ClockStep && !m_entries.isEmpty() &&
         m_entries.last().Event.Kind == Kind::ClockStep) {
         // The entry's copy counts the quarter-minutes of the merged ticks.
         Entry &entry = m_entries.last();
         entry.Event.Detail += 1;
-        entry.Text =
-            LineText(last, QStringLiteral("+%1 %2").arg(PlayerStats::ClockText(entry.Event.Detail), seconds));
+        entry.Text = LineText(
+            entry.Number, QStringLiteral("+%1 %2").arg(PlayerStats::ClockText(entry.Event.Detail), seconds));
         return false;
     }
-    m_entries.append(Entry{last + 1, LineText(last + 1, caption), event});
+    // A deleted last line keeps its number too: a number noted once never
+    // names another event.
+    m_lastNumber += 1;
+    m_entries.append(Entry{m_lastNumber, LineText(m_lastNumber, caption), event});
     return true;
 }
 
@@ -52,6 +54,30 @@ bool TSideHistory::SelectNumber(int number)
         }
     }
     return found;
+}
+
+bool TSideHistory::Remove(int id)
+{
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].Event.Id == id) {
+            m_entries.removeAt(i);
+            if (SelectedId == id)
+                SelectedId = -1;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString TSideHistory::DeleteRefusal() const
+{
+    const Entry *entry = SelectedId == -1 ? nullptr : Find(SelectedId);
+    if (!entry)
+        return QStringLiteral("No event is selected: click the line to delete in the history first.");
+    if (!TEventCorrection::Deletable(entry->Event.Kind))
+        return QStringLiteral("Clock steps and substitutions cannot be deleted: they carry the clock and the "
+                              "line-ups.");
+    return {};
 }
 
 int TSideHistory::DeleteSelected(TGame &game)

@@ -30,6 +30,8 @@ public:
     bool Add(const QString &caption, const TGameEvent &event, const QString &seconds);
 
     const QList<Entry> &Entries() const { return m_entries; }
+    // The highest line number given, deleted or not; 0 before the first line.
+    int LastNumber() const { return m_lastNumber; }
     const Entry *Find(int id) const;
     // The last entry passing the filter, -1 when none.
     int LastId(const TFilterArgument &filter) const;
@@ -37,6 +39,12 @@ public:
     bool SelectNumber(int number);
     int SelectedId = -1;
 
+    // Removes an entry without touching the game (a loaded game's deleted
+    // event); false when there is none with that ID.
+    bool Remove(int id);
+    // Why the selected entry cannot be deleted, a text to translate; empty
+    // when it can.
+    QString DeleteRefusal() const;
     // Deletes the selected entry's event from the game; the deleted ID, or
     // -1 when nothing is selected or the event stays.
     int DeleteSelected(TGame &game);
@@ -49,4 +57,5 @@ public:
 
 private:
     QList<Entry> m_entries;
+    int m_lastNumber = 0;
 };

@@ -11,6 +11,7 @@
 #include "shell/TParquetixApplication.h"
 
 #include <QDir>
+#include <map>
 
 namespace {
 
@@ -44,6 +45,39 @@ bool openingMessage(const QString &message)
 TGameEvent *copyOf(TGame &game, const TGameEvent &record)
 {
     return game.Adopt(std::make_unique<TGameEvent>(record));
+}
+
+// The identifier a deletion record names; -1 when it names none.
+int deletedId(const TGameEvent &record)
+{
+    const QString key = QStringLiteral("&iddel=");
+    const qsizetype at = record.Message.indexOf(key);
+    if (at < 0)
+        return -1;
+    const qsizetype from = at + key.size();
+    const qsizetype to = record.Message.indexOf(QLatin1Char('&'), from);
+    bool ok = false;
+    const int id = record.Message.mid(from, to < 0 ? -1 : to - from).toInt(&ok);
+    return ok ? id : -1;
+}
+
+// The history lines a record had while the game was recorded: the steps on
+// both sides (consecutive ones share a line), a substitution and every
+// event of a player or a team on its own side.
+void addHistoryLines(TGame &game, IScreenLink &screen, const TGameEvent &record)
+{
+    if (record.Kind == Kind::ClockStep) {
+        screen.AddHistoryLine(1, copyOf(game, record));
+        screen.AddHistoryLine(2, copyOf(game, record));
+    } else if (record.Kind == Kind::Substitution && (record.Side == 1 || record.Side == 2)) {
+        screen.AddHistoryLine(record.Side, copyOf(game, record));
+    } else if (logOnly(record.Kind)) {
+        return;
+    } else if (record.Side == Side::HomePlayer || record.Side == Side::HomeTeam) {
+        screen.AddHistoryLine(1, copyOf(game, record));
+    } else if (record.Side == Side::AwayPlayer || record.Side == Side::AwayTeam) {
+        screen.AddHistoryLine(2, copyOf(game, record));
+    }
 }
 
 } // namespace
@@ -117,19 +151,28 @@ bool TGameLoader::ApplyEvents(TGame &game, const TLoadOptions &options, QString 
         return false;
     }
     IScreenLink &screen = game.Screen();
+    // The lines of events deleted later keep their numbers: each holds its
+    // place, between the records around its identifier, until its deletion.
+    std::map<int, int> deleted; // identifier -> side
+    for (const TGameEvent &record : m_saved.Events)
+        if (record.Kind == Kind::DeleteEvent && (record.Side == 1 || record.Side == 2) &&
+            deletedId(record) >= 0)
+            deleted[deletedId(record)] = record.Side;
+    auto nextDeleted = deleted.begin();
     for (const TGameEvent &record : m_saved.Events) {
+        for (; nextDeleted != deleted.end() && nextDeleted->first < record.Id; ++nextDeleted)
+            screen.HoldHistoryLine(nextDeleted->second, nextDeleted->first);
         if (options.Online && options.ResendAll)
             game.OutgoingQueue.Append(copyOf(game, record));
         game.AllEvents.Append(copyOf(game, record));
         game.EventCounter = record.Id;
+        addHistoryLines(game, screen, record);
+        if (record.Kind == Kind::DeleteEvent)
+            screen.DropHistoryLine(record.Side, deletedId(record));
         if (logOnly(record.Kind))
             continue;
         if (!openingMessage(record.Message))
             game.RecordedEvents.Append(copyOf(game, record));
-        if (record.Side == Side::HomePlayer || record.Side == Side::HomeTeam)
-            screen.AddHistoryLine(1, copyOf(game, record));
-        else if (record.Side == Side::AwayPlayer || record.Side == Side::AwayTeam)
-            screen.AddHistoryLine(2, copyOf(game, record));
     }
     // Messages only queued (the official time) were never logged: their
     // identifiers, still waiting in the unsent file, are not given again.

@@ -29,6 +29,20 @@ QString TSetTimeLogic::Normalised(const QString &text, int periodLength)
     return Shown(digits);
 }
 
+QString TSetTimeLogic::Preview() const
+{
+    const int length = periodLength();
+    const QString ok = Normalised(m_text, length);
+    QString text = m_game.Translate(QStringLiteral("OK sends %1, Enter sends %2 as typed.")).arg(ok, m_text);
+    const QString uncapped = Normalised(m_text, 0);
+    if (uncapped != ok)
+        text +=
+            QLatin1Char('\n') + m_game.Translate(QStringLiteral("%1 is longer than the period (%2 minutes)."))
+                                    .arg(uncapped)
+                                    .arg(length);
+    return text;
+}
+
 void TSetTimeLogic::TypeOver(const QString &typed)
 {
     QString text;

@@ -32,6 +32,10 @@ public:
     // The field lost the focus within the dialog (Tab, a click on OK).
     void LeaveField() { m_text = Normalised(m_text, periodLength()); }
 
+    // What OK (the field left first) and Enter (as typed) would send, shown
+    // before either is pressed, and a time beyond the period named.
+    QString Preview() const;
+
     // OK: the 6001 message with the text's digits, queued for sending only;
     // the game is saved as after any correction.
     TGameEvent *Send();

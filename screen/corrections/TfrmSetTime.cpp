@@ -48,7 +48,7 @@ TfrmSetTime::TfrmSetTime(TSetTimeLogic &logic, QWidget *parent) : QDialog(parent
 {
     setObjectName(QStringLiteral("frmSetTime"));
     setWindowTitle(QStringLiteral("Set time"));
-    setFixedSize(248, 104);
+    setFixedSize(300, 150);
     auto *label = new QLabel(QStringLiteral("Play time"), this);
     label->setGeometry(16, 20, 90, 22);
     m_field = new TTimeEdit(this);
@@ -56,21 +56,29 @@ TfrmSetTime::TfrmSetTime(TSetTimeLogic &logic, QWidget *parent) : QDialog(parent
     m_field->setGeometry(112, 18, 80, 26);
     m_field->setText(m_logic.Text());
     m_field->selectAll();
+    m_preview = new QLabel(m_logic.Preview(), this);
+    m_preview->setObjectName(QStringLiteral("lblPreview"));
+    m_preview->setGeometry(16, 52, 272, 46);
+    m_preview->setWordWrap(true);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("bbOK"));
-    ok->setGeometry(56, 62, 88, 30);
+    ok->setGeometry(108, 108, 88, 30);
     ok->setAutoDefault(false);
     auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("bbCancel"));
-    cancel->setGeometry(152, 62, 88, 30);
+    cancel->setGeometry(204, 108, 88, 30);
     cancel->setAutoDefault(false);
-    connect(m_field, &QLineEdit::textEdited, this, [this](const QString &text) { m_logic.SetText(text); });
+    connect(m_field, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_logic.SetText(text);
+        m_preview->setText(m_logic.Preview());
+    });
     connect(m_field, &TTimeEdit::Left, this, [this] {
         // Closing takes the focus too; the text is final by then.
         if (m_done)
             return;
         m_logic.LeaveField();
         m_field->setText(m_logic.Text());
+        m_preview->setText(m_logic.Preview());
     });
     connect(m_field, &TTimeEdit::Confirmed, this, &QDialog::accept);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QLineEdit>
 
+class QLabel;
 class TSetTimeLogic;
 
 // The time field: only digits and ":" can be typed (no Backspace, no paste),
@@ -26,7 +27,8 @@ protected:
 };
 
 // "Set time": the time shown on the official clock, sent to the server on
-// OK. A thin view of TSetTimeLogic. Not translated.
+// OK. A thin view of TSetTimeLogic; what OK and Enter would send shows
+// under the field as it is typed.
 class TfrmSetTime : public QDialog
 {
     Q_OBJECT
@@ -35,10 +37,12 @@ public:
     explicit TfrmSetTime(TSetTimeLogic &logic, QWidget *parent = nullptr);
 
     TTimeEdit *Field() const { return m_field; }
+    QLabel *PreviewLabel() const { return m_preview; }
     void done(int result) override;
 
 private:
     TSetTimeLogic &m_logic;
     TTimeEdit *m_field = nullptr;
+    QLabel *m_preview = nullptr;
     bool m_done = false;
 };

@@ -10,6 +10,7 @@
 #include "model/EventKinds.h"
 #include "model/TEventCorrection.h"
 #include "model/TGame.h"
+#include "model/TPlayer.h"
 #include "model/corrections/IRosterSource.h"
 #include "model/corrections/TAddPlayerLogic.h"
 #include "model/corrections/TSetTimeLogic.h"
@@ -384,23 +385,67 @@ void TCourtScreen::ApplyHistoryFilter(int side)
 {
     if (side != 1 && side != 2)
         return;
-    History(side).ApplyFilter(team(side).Filter);
+    const TFilterArgument &filter = team(side).Filter;
+    History(side).ApplyFilter(filter);
+    // A filtered box is marked on its buttons with what it shows.
+    QString player;
+    if (filter.PlayerFilter) {
+        const TPlayer *p = team(side).FindPlayerById(filter.PlayerId).Player();
+        player = p ? QStringLiteral("%1 %2").arg(p->JatekosMezSzam).arg(PlayerStats::ShortName(p->JatekosNev))
+                   : QString::number(filter.PlayerId);
+    }
+    QString event;
+    if (filter.EventFilter) {
+        event = QString::number(filter.Kind);
+        for (const THistoryChoice &e : HistoryChoices::Events())
+            if (e.Value == filter.Kind)
+                event = tr(e.Text);
+    }
+    for (const bool isPlayer : {true, false}) {
+        const QString &text = isPlayer ? player : event;
+        SetItemText(TScreenLayout::HistoryFilterLabel(side, isPlayer), text);
+        SetItemVisible(TScreenLayout::HistoryFilterLabel(side, isPlayer), !text.isEmpty());
+        SetItemVisible(TScreenLayout::HistoryFilterFrame(side, isPlayer), !text.isEmpty());
+    }
     Touch();
+}
+
+void TCourtScreen::HoldHistoryLine(int side, int id)
+{
+    if (side == 1 || side == 2)
+        History(side).Hold(id);
+}
+
+void TCourtScreen::DropHistoryLine(int side, int id)
+{
+    if (side == 1 || side == 2)
+        History(side).Drop(id);
+}
+
+// Corrections are no game events: they work in the intermission too, and a
+// refusal says why.
+bool TCourtScreen::deleteRefused(int side)
+{
+    const QString why = History(side).Log().DeleteRefusal();
+    if (why.isEmpty())
+        return false;
+    m_game.Prompter().ShowInformation(tr(why));
+    return true;
 }
 
 void TCourtScreen::DeleteSelectedEvent(int side)
 {
-    if (!Locked())
+    if (!deleteRefused(side))
         Record(side, Kind::DeleteEvent);
 }
 
 void TCourtScreen::DeleteLastEvent(int side)
 {
-    if (Locked())
-        return;
     History(side).SelectLast();
-    Record(side, Kind::DeleteEvent);
-    History(side).LineUp();
+    if (!deleteRefused(side)) {
+        Record(side, Kind::DeleteEvent);
+        History(side).LineUp();
+    }
     Touch();
 }
 
@@ -442,8 +487,17 @@ void TCourtScreen::ToggleEventFilter(int side)
 void TCourtScreen::GoToHistoryLine(int side)
 {
     int number = 0;
-    if (m_historyDialogs && m_historyDialogs->SelectEventId(&number))
-        SelectHistoryNumber(side, number);
+    if (!m_historyDialogs || !m_historyDialogs->SelectEventId(&number) || SelectHistoryNumber(side, number))
+        return;
+    const int last = History(side).Log().LastNumber();
+    if (number < 1 || number > last)
+        m_game.Prompter().ShowInformation(
+            tr(QStringLiteral("There is no line %1: the lines of this history are numbered 1 to %2."))
+                .arg(number)
+                .arg(last));
+    else
+        m_game.Prompter().ShowInformation(
+            tr(QStringLiteral("Line %1 was deleted; its number is not given again.")).arg(number));
 }
 
 void TCourtScreen::ChangeSelectedEvent(int side)
@@ -452,7 +506,8 @@ void TCourtScreen::ChangeSelectedEvent(int side)
     if (!entry || !m_historyDialogs)
         return;
     if (!TEventCorrection::Changeable(entry->Event.Kind)) {
-        m_game.Prompter().ShowInformation(tr(TEventCorrection::RefusalText()));
+        m_game.Prompter().ShowInformation(tr(TEventCorrection::RefusalText()) + QLatin1Char('\n') +
+                                          tr(TEventCorrection::RefusalReason(entry->Event.Kind)));
         return;
     }
     const QImage mask = m_mask.Mask(false);

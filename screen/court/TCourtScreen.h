@@ -99,11 +99,13 @@ public:
     bool ChangeHistoryEvent(int side, int id, const TEventChange &change, QString *error) override;
     void ApplyHistoryFilter(int side) override;
     void SetHistoryCaption(int side, int id, const QString &caption) override;
+    void HoldHistoryLine(int side, int id) override;
+    void DropHistoryLine(int side, int id) override;
 
     // History corrections from the screen's buttons and keys.
-    // The delete button: the selected event, unless locked.
+    // The delete button: the selected event, also in the intermission.
     void DeleteSelectedEvent(int side);
-    // The delete button's right click: the last event the history shows, unless locked.
+    // The delete button's right click: the last event the history shows.
     void DeleteLastEvent(int side);
     // The filter buttons: switch the filter off, or choose and switch it on.
     void TogglePlayerFilter(int side);
@@ -229,6 +231,7 @@ private:
     // Markers of an event that was deleted or changed leave the court.
     void forgetMarkers(int eventId);
     int lastRecordedId() const;
+    bool deleteRefused(int side);
     void hideMarker(int side, bool made);
     void recordShotAt(int side, bool made, QPoint p);
     void highlightRow(int side, int row);

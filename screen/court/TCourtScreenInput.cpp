@@ -493,6 +493,14 @@ void TCourtScreenInput::keyboardMap(int key, bool shift)
             m_game.CompleteMinute();
         return;
     }
+    // Corrections, not game events: they work in the intermission too.
+    if (key == TKeyboardMap::F8 || key == TKeyboardMap::F11) {
+        const int side = key == TKeyboardMap::F8 ? 1 : 2;
+        m_screen.DeleteSelectedEvent(side);
+        if (side == 1)
+            m_screen.History(1).LineUp();
+        return;
+    }
     if (m_screen.Locked())
         return;
     switch (key) {
@@ -511,13 +519,6 @@ void TCourtScreenInput::keyboardMap(int key, bool shift)
         return;
     case TKeyboardMap::F10:
         m_screen.Record(2, Kind::Timeout, m_game.Period);
-        return;
-    case TKeyboardMap::F8:
-        m_screen.DeleteSelectedEvent(1);
-        m_screen.History(1).LineUp();
-        return;
-    case TKeyboardMap::F11:
-        m_screen.DeleteSelectedEvent(2);
         return;
     }
     QPoint point;

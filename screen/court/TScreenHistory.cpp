@@ -28,6 +28,19 @@ void TScreenHistory::AddLine(const QString &caption, const TGameEvent &event)
     LineDown();
 }
 
+void TScreenHistory::Hold(int id)
+{
+    AddLine(QString(), TGameEvent(id, 0, 0, m_side, 0));
+}
+
+void TScreenHistory::Drop(int id)
+{
+    if (!m_log.Remove(id))
+        return;
+    m_table.Remove(id);
+    Redraw();
+}
+
 void TScreenHistory::LineUp()
 {
     m_table.LineUp();

@@ -28,6 +28,9 @@ public:
 
     // A recorded event's line; consecutive 15-second ticks share one line.
     void AddLine(const QString &caption, const TGameEvent &event);
+    // A loaded game's line of an event deleted later, and its removal.
+    void Hold(int id);
+    void Drop(int id);
     void LineUp();
     void LineDown();
     void PageUp();

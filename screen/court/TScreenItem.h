@@ -37,6 +37,8 @@ struct TScreenItem
     TColor Color = 0xff000000;
     // Filled behind a label's text; fully transparent (the default) fills nothing.
     TColor Background = 0;
+    // A frame's inside; 0 leaves it open.
+    TColor Fill = 0;
     bool Bold = false;
     int FontPixels = 11;
     Align Alignment = AlignLeft;

@@ -371,6 +371,30 @@ void histories(TScreenItems &items)
             line->Clip = true;
         }
     }
+    // Over the filter buttons: player 18 to 94 and event 96 to 170 across
+    // the home box's foot, the same 702 to the right and 450 lower away.
+    for (int side = 1; side <= 2; ++side) {
+        for (const bool player : {true, false}) {
+            const QRect r = QRect(player ? 18 : 96, 151, player ? 77 : 75, 14)
+                                .translated(side == 1 ? QPoint(0, 0) : QPoint(702, 450));
+            TScreenItem frame;
+            frame.Name = TScreenLayout::HistoryFilterFrame(side, player);
+            frame.Kind = TScreenItem::Frame;
+            frame.Rect = r;
+            frame.Color = 0xff7a3b00;
+            frame.Fill = 0xffe89200;
+            frame.Visible = false;
+            items.Add(frame);
+            TScreenItem &value =
+                label(items, TScreenLayout::HistoryFilterLabel(side, player), QString(), r.left() + 3,
+                      r.top(), r.width() - 6, TScreenItem::AlignCentre, r.height());
+            value.Bold = true;
+            value.FontPixels = 10;
+            value.Fit = true;
+            value.Condensed = true;
+            value.Visible = false;
+        }
+    }
 }
 
 void activeAIFrames(TScreenItems &items)
@@ -395,6 +419,16 @@ void activeAIFrames(TScreenItems &items)
 }
 
 } // namespace
+
+QString TScreenLayout::HistoryFilterFrame(int side, bool player)
+{
+    return QStringLiteral("frmHistory%1FilterCsapat%2").arg(player ? "Player" : "Event").arg(side);
+}
+
+QString TScreenLayout::HistoryFilterLabel(int side, bool player)
+{
+    return QStringLiteral("lblHistory%1FilterCsapat%2").arg(player ? "Player" : "Event").arg(side);
+}
 
 QString TScreenLayout::RowLabel(int side, const QString &column, int row)
 {

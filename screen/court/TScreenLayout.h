@@ -24,6 +24,10 @@ public:
     static int TeamRowTop(int side);
     // The Active AI frame names of one side, in the order of their buttons.
     static const QStringList &ActiveAIFrames();
+    // The mark over a history's filter button while its filter is on: a
+    // filled frame and the filter's value on it.
+    static QString HistoryFilterFrame(int side, bool player);
+    static QString HistoryFilterLabel(int side, bool player);
 
     static constexpr int RowHeight = 15;
 };

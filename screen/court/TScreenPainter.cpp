@@ -208,7 +208,10 @@ void TScreenPainter::paintFrame(QPainter &painter, const TScreenItem &item, cons
     const double width = std::max(1.5, 2.5 * scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor::fromRgba(item.Color), width));
-    painter.setBrush(Qt::NoBrush);
+    if (item.Fill != 0)
+        painter.setBrush(QColor::fromRgba(item.Fill));
+    else
+        painter.setBrush(Qt::NoBrush);
     const double inset = width / 2;
     painter.drawRoundedRect(target.adjusted(inset, inset, -inset, -inset), 3 * scale, 3 * scale);
 }

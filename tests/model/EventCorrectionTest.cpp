@@ -271,6 +271,20 @@ TEST_F(EventCorrection, TeamReboundGivenToABenchPlayer)
     EXPECT_EQ(game.AwayTeam().Data.Totals.DefRebounds, 0);
 }
 
+// The player who made a play may have left the court since: the change
+// still gives it to him.
+TEST_F(EventCorrection, AnEventGoesToAPlayerWhoHasGoneToTheBench)
+{
+    run(QStringLiteral("select home 7\nevent home 1002\nsub home 7 15\nselect home 4\nevent home 1001"));
+    for (int i = 0; i < game.HomeTeam().OnCourt.Count(); ++i)
+        ASSERT_NE(game.HomeTeam().OnCourt.At(i)->JatekosMezSzam, 7);
+    run(QStringLiteral("change home 4 actor=7"));
+    EXPECT_EQ(player(1, 7).DefRebounds, 1);
+    EXPECT_EQ(player(1, 4).DefRebounds, 0);
+    run(QStringLiteral("deletelast home"));
+    EXPECT_EQ(player(1, 7).DefRebounds, 0);
+}
+
 TEST_F(EventCorrection, RefusedChangesChangeNothing)
 {
     run(QStringLiteral("select home 4\nshot home made close 100 100\ntimeout home"));

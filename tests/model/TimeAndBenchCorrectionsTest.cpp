@@ -66,6 +66,20 @@ TEST_F(Corrections, FieldOpensWithTheScreensClockAndTypingIsFiltered)
 }
 
 // The typed time first, then the local time; queued for sending only.
+TEST_F(Corrections, WhatOkAndEnterSendShowsBeforeEither)
+{
+    TSetTimeLogic logic(game);
+    const std::pair<const char *, const char *> cases[] = {
+        {"1:2", "OK sends 00:12, Enter sends 1:2 as typed."},
+        {"930", "OK sends 09:30, Enter sends 930 as typed."},
+        {"1230", "OK sends 10:00, Enter sends 1230 as typed.\n12:30 is longer than the period (10 minutes)."},
+    };
+    for (const auto &[typed, preview] : cases) {
+        logic.TypeOver(QString::fromUtf8(typed));
+        EXPECT_EQ(logic.Preview(), QString::fromUtf8(preview)) << typed;
+    }
+}
+
 TEST_F(Corrections, SetTimeMessageIsQueuedForSendingOnly)
 {
     struct Case
@@ -184,8 +198,8 @@ TEST_F(Corrections, DuplicatesAreFoundByTheRosterOrder)
         {"RENDEZES_MEZSZAM", {master(31, 15, "UJ Elek")}, {false}, "jersey"}, // on the bench
         {"RENDEZES_NEV", {master(31, 4, "UJ Elek")}, {false}, "jersey"},      // a jersey whatever the order
         {"RENDEZES_NEV", {master(31, 9, "UJ Elek"), master(32, 9, "VEN Ede")}, {true, false}, "jersey"},
-        {"RENDEZES_NEV", {master(31, 9, "nagy bence")}, {false}, "name"},     // on court, any case
-        {"RENDEZES_MEZSZAM", {master(31, 9, "NAGY Bence")}, {true}, ""},      // a name is no jersey
+        {"RENDEZES_NEV", {master(31, 9, "nagy bence")}, {false}, "name"}, // on court, any case
+        {"RENDEZES_MEZSZAM", {master(31, 9, "NAGY Bence")}, {true}, ""},  // a name is no jersey
         {"RENDEZES_NEV", {master(31, 9, "UJ Elek"), master(32, 8, "UJ Elek")}, {true, false}, "name"},
         {"RENDEZES_MEZSZAM", {master(31, 9, "UJ Elek"), master(32, 9, "VEN Ede")}, {true, false}, "jersey"},
     };
@@ -316,9 +330,10 @@ TEST_F(Corrections, AddPlayerCommandRefusesWhatTheDialogCannotDo)
     // lists, and nobody of it is added.
     for (const char *order : {"RENDEZES_MEZSZAM", "RENDEZES_NEV"}) {
         settings.SetValue(QStringLiteral("RENDEZES"), QString::fromUtf8(order));
-        EXPECT_FALSE(script.Run(
-            QStringLiteral("addplayer home id=32 webid=W32 jersey=44 name=B ; id=31 webid=W31 jersey=4 name=A")));
-        EXPECT_TRUE(script.Error().contains(QStringLiteral("already worn by"))) << script.Error().toStdString();
+        EXPECT_FALSE(script.Run(QStringLiteral(
+            "addplayer home id=32 webid=W32 jersey=44 name=B ; id=31 webid=W31 jersey=4 name=A")));
+        EXPECT_TRUE(script.Error().contains(QStringLiteral("already worn by")))
+            << script.Error().toStdString();
         EXPECT_EQ(game.HomeTeam().Bench.Count(), 1);
     }
 }

@@ -120,14 +120,35 @@ TEST_F(HistoryCorrection, RightClickOnTheDeleteButtonsRemovesTheLastEvent)
     EXPECT_EQ(visible(2), QStringList{QStringLiteral("1: +15 sec")});
 }
 
-TEST_F(HistoryCorrection, IntermissionLocksTheDeleteButtons)
+TEST_F(HistoryCorrection, DeletionsWorkInTheIntermission)
 {
-    run(QStringLiteral("select home 4\nevent home 1002"));
-    homeClick(lineCentre(1, 2));
+    run(QStringLiteral("select home 4\nevent home 1002\nselect home 7\nevent home 1002"));
+    run(QStringLiteral("select away 5\nevent away 1002"));
     screen.SetEventsLocked(true);
+    homeClick(lineCentre(1, 2));
     homeClick(QPoint(230, 157));
+    EXPECT_EQ(player(1, 4).Steals, 0);
     homeClick(QPoint(230, 157), TCourtScreen::RightButton);
-    EXPECT_EQ(player(1, 4).Steals, 1);
+    EXPECT_EQ(player(1, 7).Steals, 0);
+    awayClick(QPoint(940, 607), TCourtScreen::RightButton);
+    EXPECT_EQ(player(2, 5).Steals, 0);
+    EXPECT_EQ(deletions(), 3);
+    EXPECT_TRUE(prompter.Messages.isEmpty()) << prompter.Messages.join(u'|').toStdString();
+}
+
+// A delete that deletes nothing says why.
+TEST_F(HistoryCorrection, ARefusedDeletionSaysWhy)
+{
+    homeClick(QPoint(230, 157)); // nothing selected
+    ASSERT_EQ(prompter.Messages.size(), 1);
+    EXPECT_TRUE(prompter.Messages.last().contains(QStringLiteral("click the line")))
+        << prompter.Messages.last().toStdString();
+    homeClick(lineCentre(1, 1)); // the tick's line
+    homeClick(QPoint(230, 157));
+    ASSERT_EQ(prompter.Messages.size(), 2);
+    EXPECT_TRUE(prompter.Messages.last().contains(QStringLiteral("cannot be deleted")));
+    awayClick(QPoint(940, 607), TCourtScreen::RightButton); // the last line is the tick
+    EXPECT_EQ(prompter.Messages.size(), 3);
     EXPECT_EQ(deletions(), 0);
 }
 
@@ -155,7 +176,10 @@ TEST_F(HistoryKeys, F8AndF11DeleteTheSelectedEvents)
     EXPECT_EQ(screen.History(1).Table().Current(), current - 1);
     key(TKeyboardMap::F11); // nothing selected away
     EXPECT_EQ(player(2, 5).Steals, 1);
+    EXPECT_EQ(prompter.Messages.size(), 1);
     awayClick(lineCentre(2, 2));
+    // The intermission does not stop a correction.
+    screen.SetEventsLocked(true);
     key(TKeyboardMap::F11);
     EXPECT_EQ(player(2, 5).Steals, 0);
     EXPECT_EQ(deletions(), 2);
@@ -179,13 +203,24 @@ TEST_F(HistoryCorrection, FiltersThroughTheirButtons)
     EXPECT_EQ(dialogs.ShownTeam, QStringLiteral("Home Team"));
     EXPECT_EQ(dialogs.Shown.first(), (THistoryChoice{QStringLiteral("4 KOVACS Janos"), 11}));
     EXPECT_EQ(visible(1), QStringList{QStringLiteral("2: 0.m 4 Kovacs: sikeres közeli")});
+    // Both buttons show the filter that is on.
+    auto mark = [this](bool player) {
+        const bool shown = screen.ItemVisible(TScreenLayout::HistoryFilterFrame(1, player));
+        EXPECT_EQ(screen.ItemVisible(TScreenLayout::HistoryFilterLabel(1, player)), shown);
+        return shown ? screen.ItemText(TScreenLayout::HistoryFilterLabel(1, player)) : QString();
+    };
+    EXPECT_EQ(mark(true), QStringLiteral("4 Kovacs"));
+    EXPECT_EQ(mark(false), QStringLiteral("sikeres dobás"));
     // A second press switches a filter off without asking.
     const int opened = dialogs.Opened;
     homeClick(QPoint(130, 157));
+    EXPECT_EQ(mark(false), QString());
+    EXPECT_EQ(mark(true), QStringLiteral("4 Kovacs"));
     EXPECT_EQ(dialogs.Opened, opened);
     EXPECT_EQ(visible(1).size(), 3);
     homeClick(QPoint(50, 157));
     EXPECT_EQ(visible(1).size(), 5);
+    EXPECT_EQ(mark(true), QString());
     // Cancel leaves the filter off.
     dialogs.Ok = false;
     awayClick(QPoint(830, 607));
@@ -203,10 +238,23 @@ TEST_F(HistoryCorrection, GoToALineNumber)
     EXPECT_EQ(screen.History(2).SelectedId(), id);
     EXPECT_TRUE(visible(2).first().startsWith(QStringLiteral("4: ")));
     EXPECT_TRUE(screen.Items().Find(TScreenHistory::LineLabel(2, 1))->Bold);
-    // A number that names no line keeps the selection.
+    // A number that names no line keeps the selection and says why: beyond
+    // the last line, or a deleted one.
     dialogs.Answer = 99;
     awayClick(QPoint(890, 607));
     EXPECT_EQ(screen.History(2).SelectedId(), id);
+    ASSERT_EQ(prompter.Messages.size(), 1);
+    EXPECT_EQ(prompter.Messages.last(),
+              QStringLiteral("There is no line 99: the lines of this history are numbered 1 to 13."));
+    awayClick(QPoint(940, 607)); // deletes line 4
+    dialogs.Answer = 4;
+    awayClick(QPoint(890, 607));
+    ASSERT_EQ(prompter.Messages.size(), 2);
+    EXPECT_EQ(prompter.Messages.last(), QStringLiteral("Line 4 was deleted; its number is not given again."));
+    // Nor is a deleted last line's number given again.
+    awayClick(QPoint(940, 607), TCourtScreen::RightButton);
+    run(QStringLiteral("select away 5\nevent away 1001"));
+    EXPECT_EQ(screen.History(2).Entries().last().Number, 14);
 }
 
 TEST_F(HistoryCorrection, RightClickOnALineOpensTheChangeDialog)
@@ -237,7 +285,11 @@ TEST_F(HistoryCorrection, KindsTheDialogCannotExpressAreRefused)
         prompter.Messages.clear();
         awayClick(lineCentre(2, line), TCourtScreen::RightButton);
         EXPECT_EQ(dialogs.Opened, 0);
-        EXPECT_EQ(prompter.Messages, QStringList{TEventCorrection::RefusalText()});
+        // The refusal says why and what to do instead: the tick's line, then the timeout's.
+        ASSERT_EQ(prompter.Messages.size(), 1);
+        EXPECT_EQ(prompter.Messages.first(),
+                  TEventCorrection::RefusalText() + QLatin1Char('\n') +
+                      TEventCorrection::RefusalReason(line == 1 ? Kind::ClockStep : Kind::Timeout));
     }
 }
 

@@ -187,12 +187,67 @@ periodend
         homeLines.append(line.EventId);
     for (const auto &line : loadedScreen.history(2))
         awayLines.append(line.EventId);
-    EXPECT_EQ(homeLines, QList<int>{11});
-    EXPECT_EQ(awayLines, (QList<int>{12, 14}));
-    EXPECT_EQ(loadedScreen.history(1).at(0).Text, game->AllEvents.Find(11)->Text);
+    // The lines the game showed: the steps on both sides, the substitution on its own.
+    EXPECT_EQ(homeLines, (QList<int>{1, 11, 13, 16}));
+    EXPECT_EQ(awayLines, (QList<int>{1, 12, 14, 16}));
+    EXPECT_EQ(loadedScreen.history(1).at(1).Text, game->AllEvents.Find(11)->Text);
     // Each list holds its own copy.
     EXPECT_NE(loaded->AllEvents.Find(11), loaded->RecordedEvents.At(0));
     EXPECT_EQ(*loaded->AllEvents.Find(11), *loaded->RecordedEvents.At(0));
+}
+
+// Line numbers noted during the game still find their lines after a reload:
+// steps merged into one line, substitutions, and the gaps deleted events left.
+TEST_F(GameLoaderTest, AReloadedGameShowsTheSameNumberedHistory)
+{
+    run(roster() + QStringLiteral(R"(
+tick
+select home 4
+event home 1002
+tick
+select home 7
+event home 1001
+tick
+tick
+sub home 4 15
+select away 5
+event away 1002
+timeout home
+delete home 4
+tick
+select home 10
+event home 1008
+delete home 9
+tick
+event home 1008
+tick
+delete home 10
+change home 2 kind=1001
+tick
+periodend
+)"));
+    auto numbered = [](const THeadlessScreen &s, int side) {
+        QStringList lines;
+        for (const TSideHistory::Entry &e : s.log(side).Entries())
+            lines.append(e.Text);
+        return lines;
+    };
+    const QStringList home = numbered(screen, 1);
+    const QStringList away = numbered(screen, 2);
+    // 1 step, 2 steal, 3 step, 5 steps, 6 substitution, 7 timeout, 8 steps
+    // (the foul between them deleted at once), 11 steps (10 deleted later).
+    QList<int> numbers;
+    for (const TSideHistory::Entry &e : screen.log(1).Entries())
+        numbers.append(e.Number);
+    ASSERT_EQ(numbers, (QList<int>{1, 2, 3, 5, 6, 7, 8, 11})) << home.join(u'|').toStdString();
+    THeadlessScreen loadedScreen;
+    auto loaded = load(folder(), {}, &loadedScreen);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(numbered(loadedScreen, 1), home);
+    EXPECT_EQ(numbered(loadedScreen, 2), away);
+    // A line number noted before the reload selects the same event after it.
+    ASSERT_TRUE(loadedScreen.SelectHistoryNumber(1, 7));
+    EXPECT_EQ(loadedScreen.log(1).SelectedId, screen.log(1).Entries().at(5).Event.Id);
 }
 
 TEST_F(GameLoaderTest, TheResendChoicesFillTheQueue)
@@ -353,7 +408,8 @@ TEST_F(GameLoaderTest, TheApplicationLoadsIntoANewGameAndClearsTheEventCopies)
     EXPECT_EQ(app.Game().HomeTeam().OnCourt.Count(), 3);
     EXPECT_FALSE(app.Game().HomeTeam().DefenseModes.isEmpty()) << "reference lists loaded";
     EXPECT_EQ(QDir(appHome.file(QStringLiteral("Temp"))).entryList(QDir::Files), QStringList{"other.txt"});
-    EXPECT_EQ(appScreen.history(1).size(), 2);
+    // Two steps, the shot and the foul, as the game showed them.
+    EXPECT_EQ(appScreen.history(1).size(), 4);
 }
 
 } // namespace

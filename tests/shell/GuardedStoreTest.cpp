@@ -101,8 +101,9 @@ event away 1002
                                   }))
         << error.toStdString();
     EXPECT_TRUE(created);
-    ASSERT_EQ(screen.history(1).size(), 1);
-    EXPECT_EQ(screen.history(1).first().Text, QStringLiteral("0.m 4 Kiss: sikeres távoli"));
-    ASSERT_EQ(screen.history(2).size(), 1);
-    EXPECT_EQ(screen.history(2).first().Text, QStringLiteral("0.m 5 Nagy: labdaszerzés"));
+    // The step's line first on both sides, as the game showed it.
+    ASSERT_EQ(screen.history(1).size(), 2);
+    EXPECT_EQ(screen.history(1).last().Text, QStringLiteral("0.m 4 Kiss: sikeres távoli"));
+    ASSERT_EQ(screen.history(2).size(), 2);
+    EXPECT_EQ(screen.history(2).last().Text, QStringLiteral("0.m 5 Nagy: labdaszerzés"));
 }
