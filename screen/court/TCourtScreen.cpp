@@ -29,6 +29,12 @@ bool isScrollOrDelete(int kind)
 }
 
 const QString EndOfPeriodQuestion = QStringLiteral("A negyednek tényleg vége?");
+const QString CloseQuestion =
+    QStringLiteral("Close the court screen? The recording of this game ends here and it goes on to the "
+                   "playing times and its end.");
+const QString ExitQuestion =
+    QStringLiteral("Exit Parquetix now? The game is saved but not finished: it stays open on the server and "
+                   "is continued with Load game.");
 const QString UnsentQuestion =
     QStringLiteral("Az mérkozes esemenyeinek elkuldese meg nem fejezodott be. Bezarja a alkalmazast?!");
 
@@ -221,16 +227,24 @@ void TCourtScreen::Activate()
 
 bool TCourtScreen::ConfirmClose()
 {
-    if (!m_game.Online)
-        return true;
     bool unsent = false;
-    {
+    if (m_game.Online) {
         QMutexLocker lock(&m_game.QueueLock);
         unsent = !m_game.OutgoingQueue.IsEmpty();
     }
-    if (!unsent)
-        return true;
-    return m_game.Prompter().ConfirmInformation(tr(UnsentQuestion));
+    // One click must not end the recording: a close is always asked.
+    if (unsent)
+        return m_game.Prompter().ConfirmInformation(tr(UnsentQuestion));
+    return m_game.Prompter().Confirm(tr(CloseQuestion));
+}
+
+void TCourtScreen::Exit()
+{
+    if (!m_game.Prompter().Confirm(tr(ExitQuestion)))
+        return;
+    m_game.SaveGame();
+    if (m_host)
+        m_host->EndApplication();
 }
 
 void TCourtScreen::Shutdown()

@@ -74,8 +74,11 @@ public:
     void Open();
     // The first time the window becomes active.
     void Activate();
-    // Whether the screen may close now; asks when messages are still unsent.
+    // Whether the screen may close now: asks, and names messages still unsent.
     bool ConfirmClose();
+    // The exit buttons: after the operator's yes the game is saved and the
+    // whole program ends, the game not finished.
+    void Exit();
     // Saves the game and removes the dump files when the settings say so.
     void Shutdown();
 

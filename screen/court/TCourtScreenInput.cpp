@@ -57,9 +57,7 @@ void TCourtScreenInput::Open()
 
 void TCourtScreenInput::exit()
 {
-    m_game.SaveGame();
-    if (m_screen.Host())
-        m_screen.Host()->EndApplication();
+    m_screen.Exit();
 }
 
 void TCourtScreenInput::BuildPanelHotRegions()

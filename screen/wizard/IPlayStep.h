@@ -17,4 +17,7 @@ public:
     // Records on the game until the operator closes the screen; false with
     // the reason when the recording could not run.
     virtual bool Play(TGame &game, QString *error) = 0;
+    // The operator left with Exit: the program ends, the game saved but not
+    // finished, to be continued with the load wizard.
+    virtual bool ApplicationEnded() const { return false; }
 };

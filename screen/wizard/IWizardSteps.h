@@ -21,4 +21,6 @@ public:
     // A request to close the window; false when it stays open.
     virtual bool RequestClose() = 0;
     virtual bool Finished() const = 0;
+    // The court screen's Exit ended the program: the window closes at once.
+    virtual bool ApplicationEnded() const { return false; }
 };

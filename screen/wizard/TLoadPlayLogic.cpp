@@ -162,10 +162,15 @@ bool TLoadPlayLogic::leaveGameData()
     m_services.Store.DeleteTemporaryEventDumps();
     if (m_services.SetSendingEnabled)
         m_services.SetSendingEnabled(true);
-    if (m_services.Play && !m_services.Play->Play(current, &m_error))
+    if (m_services.Play && (!m_services.Play->Play(current, &m_error) || ApplicationEnded()))
         return false;
     End.Fill(current);
     return true;
+}
+
+bool TLoadPlayLogic::ApplicationEnded() const
+{
+    return m_services.Play && m_services.Play->ApplicationEnded();
 }
 
 bool TLoadPlayLogic::Next()

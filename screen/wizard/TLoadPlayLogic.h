@@ -75,6 +75,7 @@ public:
     void SendData() override;
     bool RequestClose() override;
     bool Finished() const override { return m_finished; }
+    bool ApplicationEnded() const override;
     // The loader's warning of a damaged folder loaded as it stands.
     const QString &Warning() const { return m_warning; }
     const QString &LastError() const { return m_error; }

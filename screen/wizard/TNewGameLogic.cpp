@@ -242,11 +242,16 @@ bool TNewGameLogic::leaveFolder()
     app.LoadReferenceLists();
     if (m_services.Play) {
         m_services.Play->Prepare(game());
-        if (!m_services.Play->Play(game(), &m_error))
+        if (!m_services.Play->Play(game(), &m_error) || ApplicationEnded())
             return false;
     }
     End.Fill(game());
     return true;
+}
+
+bool TNewGameLogic::ApplicationEnded() const
+{
+    return m_services.Play && m_services.Play->ApplicationEnded();
 }
 
 void TNewGameLogic::finish()

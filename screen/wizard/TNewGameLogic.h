@@ -99,6 +99,7 @@ public:
     bool RequestClose() override;
     // The last page completed: the wizard closes with OK.
     bool Finished() const override { return m_finished; }
+    bool ApplicationEnded() const override;
     // Why the recording step could not run; empty otherwise.
     const QString &LastError() const { return m_error; }
 

@@ -57,10 +57,19 @@ TEST_F(Lifecycle, SaveButtonsAreIgnoredDuringTheAutomaticSave)
     EXPECT_EQ(store.Saves, saves);
 }
 
-TEST_F(Lifecycle, ExitSavesAndEndsTheApplication)
+TEST_F(Lifecycle, ExitAsksThenSavesAndEndsTheApplication)
 {
     OpenGame();
     const int saves = store.Saves;
+    // One click is not enough: a No leaves the screen as it was.
+    prompter.Answer = false;
+    homeClick(region(30));
+    awayClick(centreOf(QStringLiteral("imgAwayTeamExit")));
+    EXPECT_EQ(host.Ends, 0);
+    EXPECT_EQ(store.Saves, saves);
+    ASSERT_EQ(prompter.Messages.size(), 2);
+    EXPECT_TRUE(prompter.Messages.first().startsWith(QStringLiteral("Exit Parquetix now?")));
+    prompter.Answer = true;
     homeClick(region(30));
     EXPECT_EQ(store.Saves, saves + 1);
     EXPECT_EQ(host.Ends, 1);
@@ -112,11 +121,16 @@ TEST_F(Lifecycle, ActivationDuringTheIntermissionShowsTheClockButtons)
     EXPECT_TRUE(screen.ItemVisible(QStringLiteral("imgQuarter1")));
 }
 
-TEST_F(Lifecycle, ClosingAsksOnlyWithUnsentMessagesOnline)
+TEST_F(Lifecycle, ClosingAlwaysAsksAndNamesUnsentMessages)
 {
     OpenGame();
+    prompter.Answer = false;
+    EXPECT_FALSE(screen.ConfirmClose());
+    ASSERT_EQ(prompter.Messages.size(), 1);
+    EXPECT_TRUE(prompter.Messages.first().startsWith(QStringLiteral("Close the court screen?")));
+    prompter.Answer = true;
     EXPECT_TRUE(screen.ConfirmClose());
-    EXPECT_TRUE(prompter.Messages.isEmpty());
+    prompter.Messages.clear();
     game.Online = true;
     ASSERT_FALSE(game.OutgoingQueue.IsEmpty());
     prompter.Answer = false;
@@ -127,7 +141,8 @@ TEST_F(Lifecycle, ClosingAsksOnlyWithUnsentMessagesOnline)
     EXPECT_TRUE(screen.ConfirmClose());
     game.OutgoingQueue.Clear();
     EXPECT_TRUE(screen.ConfirmClose());
-    EXPECT_EQ(prompter.Messages.size(), 2);
+    ASSERT_EQ(prompter.Messages.size(), 3);
+    EXPECT_TRUE(prompter.Messages.last().startsWith(QStringLiteral("Close the court screen?")));
 }
 
 TEST_F(Lifecycle, ShutdownSavesAndRemovesTheDumps)

@@ -102,6 +102,28 @@ TEST_F(LoadWizard, StepsFromTheListToTheEndOfTheGame)
     EXPECT_TRUE(events.readAll().contains("kod=1102"));
 }
 
+// Exit on the court screen ends the program: the wizard goes no further and
+// the game stays open, to be loaded again.
+TEST_F(LoadWizard, ExitOnTheScreenLeavesTheGameOpen)
+{
+    record(QStringLiteral("g"));
+    TLoadPlayLogic w(services());
+    ASSERT_TRUE(w.SelectFolder(QStringLiteral("g")));
+    w.SetOnline(false);
+    prompter.Answers = {true};
+    ASSERT_TRUE(w.Next());
+    ASSERT_EQ(w.Step(), TLoadPlayLogic::GameData);
+    play.Script = QStringLiteral("tick\n");
+    play.Exited = true;
+    EXPECT_FALSE(w.Next());
+    EXPECT_TRUE(w.ApplicationEnded());
+    EXPECT_EQ(w.Step(), TLoadPlayLogic::GameData);
+    EXPECT_FALSE(w.Finished());
+    QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
+    ASSERT_TRUE(events.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(events.readAll().contains("kod=1102"));
+}
+
 TEST_F(LoadWizard, ADamagedFolderIsLoadedOnlyWhenTheOperatorSaysSoAfterTheWarning)
 {
     record(QStringLiteral("g"));

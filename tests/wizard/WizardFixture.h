@@ -49,8 +49,11 @@ public:
         *error = runner.Error();
         return false;
     }
+    bool ApplicationEnded() const override { return Exited; }
     QString Script;
     int Runs = 0;
+    // The operator left the screen with Exit.
+    bool Exited = false;
 
 private:
     THeadlessScreen &m_screen;

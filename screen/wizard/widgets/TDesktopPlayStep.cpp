@@ -113,6 +113,7 @@ bool TDesktopPlayStep::Play(TGame &game, QString *)
         QTimer::singleShot(0, screen, [this, screen] { Shown(*screen); });
     }
     m_screen->exec();
+    m_applicationEnded = m_screen->ApplicationEnded();
     release();
     m_boxes.SetParent(m_parent);
     return true;

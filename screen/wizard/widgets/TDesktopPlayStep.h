@@ -32,6 +32,7 @@ public:
     // maximized and modally until the operator closes it; then the game no
     // longer reports to it.
     bool Play(TGame &game, QString *error) override;
+    bool ApplicationEnded() const override { return m_applicationEnded; }
 
     // The report commands of a game as the desktop offers them: the master
     // data's staff, native names and jerseys, the home's pictures.
@@ -58,4 +59,5 @@ private:
     std::unique_ptr<TfrmParquetixScreenNew> m_screen;
     // The window the message boxes belonged to before the screen.
     QPointer<QWidget> m_parent;
+    bool m_applicationEnded = false;
 };

@@ -79,6 +79,9 @@ template <typename TWindow> int TDesktopWizards::run(const std::function<void(TW
         QTimer::singleShot(0, &wizard, [this, &wizard] { WizardShown(wizard); });
     const int result = wizard.exec();
     m_boxes.SetParent(parent);
+    // Exit on the court screen ends the program; the game stays open.
+    if (play.ApplicationEnded() && m_parent)
+        m_parent->close();
     return result;
 }
 

@@ -208,6 +208,10 @@ void TWizardWindow::next()
     storePage();
     m_next->setEnabled(false);
     m_steps->Next();
+    if (m_steps->ApplicationEnded()) {
+        QDialog::done(QDialog::Rejected);
+        return;
+    }
     if (m_steps->Finished()) {
         accept();
         return;
