@@ -19,6 +19,11 @@ void TTimeEdit::keyPressEvent(QKeyEvent *event)
         emit Confirmed();
         return;
     }
+    // Esc is the dialog's Cancel.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
     const QString text = event->text();
     // Keys without a character (arrows, Home, Delete) edit as usual; of the
     // characters only digits and ":" pass, so Backspace and paste do nothing.
@@ -47,9 +52,9 @@ void TTimeEdit::contextMenuEvent(QContextMenuEvent *)
 TfrmSetTime::TfrmSetTime(TSetTimeLogic &logic, QWidget *parent) : QDialog(parent), m_logic(logic)
 {
     setObjectName(QStringLiteral("frmSetTime"));
-    setWindowTitle(QStringLiteral("Set time"));
+    setWindowTitle(m_logic.Translate(QStringLiteral("Set time")));
     setFixedSize(300, 150);
-    auto *label = new QLabel(QStringLiteral("Play time"), this);
+    auto *label = new QLabel(m_logic.Translate(QStringLiteral("Play time")), this);
     label->setGeometry(16, 20, 90, 22);
     m_field = new TTimeEdit(this);
     m_field->setObjectName(QStringLiteral("txtPlayedTime"));
@@ -64,7 +69,7 @@ TfrmSetTime::TfrmSetTime(TSetTimeLogic &logic, QWidget *parent) : QDialog(parent
     ok->setObjectName(QStringLiteral("bbOK"));
     ok->setGeometry(108, 108, 88, 30);
     ok->setAutoDefault(false);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto *cancel = new QPushButton(m_logic.Translate(QStringLiteral("&Cancel")), this);
     cancel->setObjectName(QStringLiteral("bbCancel"));
     cancel->setGeometry(204, 108, 88, 30);
     cancel->setAutoDefault(false);

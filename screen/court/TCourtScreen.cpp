@@ -29,9 +29,7 @@ bool isScrollOrDelete(int kind)
 }
 
 const QString EndOfPeriodQuestion = QStringLiteral("A negyednek tényleg vége?");
-const QString CloseQuestion =
-    QStringLiteral("Close the court screen? The recording of this game ends here and it goes on to the "
-                   "playing times and its end.");
+const QString CloseQuestion = QStringLiteral("Close the court screen? The recording of this game ends here.");
 const QString ExitQuestion =
     QStringLiteral("Exit Parquetix now? The game is saved but not finished: it stays open on the server and "
                    "is continued with Load game.");

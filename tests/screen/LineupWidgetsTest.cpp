@@ -13,6 +13,7 @@
 
 #include "support/QtPrinters.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -185,6 +186,8 @@ TEST_F(LineupWindows, DeleteOpensSetTimeAndTabNormalises)
         QTest::keyClicks(field, QStringLiteral("9x3-0"));
         QTest::keyClick(field, Qt::Key_Backspace);
         EXPECT_EQ(field->text(), QStringLiteral("930"));
+        // What either button would send shows before it is sent.
+        EXPECT_EQ(d.PreviewLabel()->text(), QStringLiteral("OK sends 09:30, Enter sends 930 as typed."));
         QTest::keyClick(field, Qt::Key_Tab);
         EXPECT_EQ(field->text(), QStringLiteral("09:30"));
         click(d, "bbOK");
@@ -207,6 +210,15 @@ TEST_F(LineupWindows, EnterConfirmsTheTimeAsTyped)
     QTest::keyClick(form.get(), Qt::Key_Delete);
     ASSERT_EQ(game.OutgoingQueue.Count(), queued + 1);
     EXPECT_TRUE(game.OutgoingQueue.At(queued)->Message.contains(QStringLiteral("&time=1500&time=2026")));
+}
+
+TEST_F(LineupWindows, EscapeCancelsTheSetTimeDialog)
+{
+    whenOpen<TfrmSetTime>([](TfrmSetTime &d) { QTest::keyClick(d.Field(), Qt::Key_Escape); });
+    const int queued = game.OutgoingQueue.Count();
+    QTest::keyClick(form.get(), Qt::Key_Delete);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(game.OutgoingQueue.Count(), queued);
 }
 
 TEST_F(LineupWindows, RightClickOnAnEmptyBenchRowOpensAddPlayer)

@@ -408,8 +408,8 @@ TEST_F(GameLoaderTest, TheApplicationLoadsIntoANewGameAndClearsTheEventCopies)
     EXPECT_EQ(app.Game().HomeTeam().OnCourt.Count(), 3);
     EXPECT_FALSE(app.Game().HomeTeam().DefenseModes.isEmpty()) << "reference lists loaded";
     EXPECT_EQ(QDir(appHome.file(QStringLiteral("Temp"))).entryList(QDir::Files), QStringList{"other.txt"});
-    // Two steps, the shot and the foul, as the game showed them.
-    EXPECT_EQ(appScreen.history(1).size(), 4);
+    // Eight steps, the shot, the foul and the substitution, as the game showed them.
+    EXPECT_EQ(appScreen.history(1).size(), 11);
 }
 
 } // namespace
