@@ -29,11 +29,6 @@ QString TSetTimeLogic::Normalised(const QString &text, int periodLength)
     return Shown(digits);
 }
 
-QString TSetTimeLogic::Translate(const QString &text) const
-{
-    return m_game.Translate(text);
-}
-
 QString TSetTimeLogic::Preview() const
 {
     const int length = periodLength();

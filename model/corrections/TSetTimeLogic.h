@@ -35,8 +35,6 @@ public:
     // What OK (the field left first) and Enter (as typed) would send, shown
     // before either is pressed, and a time beyond the period named.
     QString Preview() const;
-    // The dialog's captions in the edition's language.
-    QString Translate(const QString &text) const;
 
     // OK: the 6001 message with the text's digits, queued for sending only;
     // the game is saved as after any correction.

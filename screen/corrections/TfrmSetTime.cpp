@@ -52,16 +52,18 @@ void TTimeEdit::contextMenuEvent(QContextMenuEvent *)
 TfrmSetTime::TfrmSetTime(TSetTimeLogic &logic, QWidget *parent) : QDialog(parent), m_logic(logic)
 {
     setObjectName(QStringLiteral("frmSetTime"));
-    setWindowTitle(m_logic.Translate(QStringLiteral("Set time")));
+    setWindowTitle(QStringLiteral("Set time"));
     setFixedSize(300, 150);
-    auto *label = new QLabel(m_logic.Translate(QStringLiteral("Play time")), this);
+    auto *label = new QLabel(QStringLiteral("Play time"), this);
     label->setGeometry(16, 20, 90, 22);
     m_field = new TTimeEdit(this);
     m_field->setObjectName(QStringLiteral("txtPlayedTime"));
     m_field->setGeometry(112, 18, 80, 26);
     m_field->setText(m_logic.Text());
     m_field->selectAll();
-    m_preview = new QLabel(m_logic.Preview(), this);
+    // Filled when shown: the form's captions are translated after creation,
+    // and the preview is translated already.
+    m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("lblPreview"));
     m_preview->setGeometry(16, 52, 272, 46);
     m_preview->setWordWrap(true);
@@ -69,7 +71,7 @@ TfrmSetTime::TfrmSetTime(TSetTimeLogic &logic, QWidget *parent) : QDialog(parent
     ok->setObjectName(QStringLiteral("bbOK"));
     ok->setGeometry(108, 108, 88, 30);
     ok->setAutoDefault(false);
-    auto *cancel = new QPushButton(m_logic.Translate(QStringLiteral("&Cancel")), this);
+    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("bbCancel"));
     cancel->setGeometry(204, 108, 88, 30);
     cancel->setAutoDefault(false);
@@ -89,6 +91,12 @@ TfrmSetTime::TfrmSetTime(TSetTimeLogic &logic, QWidget *parent) : QDialog(parent
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_field->setFocus();
+}
+
+void TfrmSetTime::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_preview->setText(m_logic.Preview());
 }
 
 void TfrmSetTime::done(int result)

@@ -27,8 +27,8 @@ protected:
 };
 
 // "Set time": the time shown on the official clock, sent to the server on
-// OK. A thin view of TSetTimeLogic, in the edition's language; what OK and
-// Enter would send shows under the field as it is typed.
+// OK. A thin view of TSetTimeLogic; what OK and Enter would send shows
+// under the field as it is typed.
 class TfrmSetTime : public QDialog
 {
     Q_OBJECT
@@ -39,6 +39,9 @@ public:
     TTimeEdit *Field() const { return m_field; }
     QLabel *PreviewLabel() const { return m_preview; }
     void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     TSetTimeLogic &m_logic;
