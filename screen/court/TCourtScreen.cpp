@@ -573,6 +573,11 @@ bool TCourtScreen::Accepts(int side, int kind)
         ShowNotice(NoActorText());
         return false;
     }
+    // The model records a player's indirect steal in the Hebrew edition only.
+    if (kind == Kind::IndirectSteal && !t.TeamEventMode && m_game.Settings().Edition() != TEdition::Hebrew) {
+        ShowNotice(PlayerIndirectStealText());
+        return false;
+    }
     if ((kind == Kind::ShotMade || kind == Kind::ShotMissed) && !t.ActivePlayer()) {
         ShowNotice(ShotNeedsPlayerText());
         return false;

@@ -182,6 +182,11 @@ public:
     {
         return QStringLiteral("No shot zone here: click inside the court's lines");
     }
+    static QString PlayerIndirectStealText()
+    {
+        return QStringLiteral(
+            "Only the Hebrew edition counts a player's indirect steal: select the team row");
+    }
     static QString NoTypeListText()
     {
         return QStringLiteral("No type to choose: the list follows a turnover or a foul");

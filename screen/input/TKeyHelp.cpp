@@ -51,9 +51,8 @@ TKeyHelp::TLine eventLine(const char *keys, int kind)
 QList<TKeyHelp::TLine> eventLines()
 {
     return {
-        line("F4", "+15 seconds; when the period's time is over: end of the period"),
-        line("F3", "Complete the minute"), line("F6", "Home team events (team row)"),
-        line("F9", "Away team events (team row)"), line("F7", "Home timeout"), line("F10", "Away timeout"),
+        line("F6", "Home team events (team row)"), line("F9", "Away team events (team row)"),
+        line("F7", "Home timeout"), line("F10", "Away timeout"),
         line("B  N  M", "Three-pointer: wing, top, other wing (Shift: made)"),
         line("G  H  J", "Two-pointer from mid-range (Shift: made)"), line("T  Y", "Layup (Shift: made)"),
         line("U", "Free throw (Shift: made)"), eventLine("1", Kind::Steal), eventLine("2", Kind::Turnover),
@@ -62,8 +61,15 @@ QList<TKeyHelp::TLine> eventLines()
         // The history's words for the two events without a button.
         line("7", "technikai hiba"), eventLine("8", Kind::Block), eventLine("9", Kind::BlockReceived),
         eventLine("0", Kind::DefensiveRebound), eventLine("-", Kind::OffensiveRebound),
-        line("=", "indirect labdaszerzes"), line("Num 1-6", "Type of the turnover or foul just recorded"),
-        line("F8  F11", "Delete the selected home / away history line")};
+        line("=", "indirect labdaszerzes"), line("Num 1-6", "Type of the turnover or foul just recorded")};
+}
+
+// The clock and the corrections, which work between periods as well.
+QList<TKeyHelp::TLine> clockLines()
+{
+    return {line("F4", "+15 seconds; when the period's time is over: end of the period"),
+            line("F3", "Complete the minute"),
+            line("F8  F11", "Delete the selected home / away history line")};
 }
 
 } // namespace
@@ -82,6 +88,7 @@ QList<TKeyHelp::TLine> TKeyHelp::Lines(const TMode &mode)
         lines.append(line("", "Substitution mode: a bench player's key brings that player on"));
         return lines;
     }
+    lines.append(clockLines());
     if (mode.EventsLocked)
         lines.append(line("", "Between periods the event keys record only with Alt held"));
     lines.append(eventLines());

@@ -67,6 +67,31 @@ TEST_F(KeyHelp, ListsTheKeysOfTheCurrentMode)
     }
 }
 
+// Between periods the clock keys and the deletions still act: the help lists
+// them above the note that locks the event keys, and the event keys below it.
+TEST_F(KeyHelp, BetweenPeriodsTheKeysThatStillActStandAboveTheLock)
+{
+    TKeyHelp::TMode mode;
+    mode.KeyboardInput = true;
+    mode.EventsLocked = true;
+    const QList<TKeyHelp::TLine> lines = TKeyHelp::Lines(mode);
+    auto at = [&](const QString &keys, bool note = false) {
+        for (int i = 0; i < lines.size(); ++i)
+            if (note ? lines[i].Keys.isEmpty() && lines[i].Text.contains(QStringLiteral("Alt"))
+                     : lines[i].Keys == keys)
+                return i;
+        return -1;
+    };
+    const int lock = at({}, true);
+    ASSERT_GE(lock, 0);
+    for (const char *key : {"F4", "F3", "F8  F11"}) {
+        const int i = at(QString::fromLatin1(key));
+        EXPECT_TRUE(i >= 0 && i < lock) << key;
+    }
+    for (const char *key : {"1", "B  N  M", "F6"})
+        EXPECT_GT(at(QString::fromLatin1(key)), lock) << key;
+}
+
 // Each event key is named in the help as the history names the event it records.
 TEST_F(KeyHelp, EventKeysAreNamedAsTheHistoryNamesTheirEvents)
 {

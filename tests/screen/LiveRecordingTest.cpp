@@ -126,6 +126,8 @@ TEST_F(LiveRecording, AnInputWithoutItsActorSaysWhatIsMissing)
          TCourtScreen::NoZoneText()},
         {"type key without a list", [&] { key(TKeyboardMap::Tab), key(TKeyboardMap::Numpad0 + 1); },
          TCourtScreen::NoTypeListText()},
+        {"a player's indirect steal outside the Hebrew edition", [&] { key(TKeyboardMap::Tab), key('='); },
+         TCourtScreen::PlayerIndirectStealText()},
     };
     for (const auto &in : inputs) {
         SCOPED_TRACE(in.input);
