@@ -4,6 +4,7 @@
 #include "CliHome.h"
 
 #include "masterdata/TdmMain.h"
+#include "model/TNameOrder.h"
 #include "reports/charts/TShotChoice.h"
 #include "reports/charts/TqrDobasLista.h"
 #include "reports/charts/TqrDobasok.h"
@@ -88,9 +89,11 @@ void AppendIndividualChart(TCliGame &session, bool home, std::vector<TReportDocu
 {
     TGame &game = session.App.Game();
     const TTeam &team = home ? static_cast<const TTeam &>(game.HomeTeam()) : game.AwayTeam();
-    TqrInvidualShotingChart report(game,
-                                   TqrInvidualShotingChart::TeamPlayers(team, game.Settings().SortByName()),
-                                   session.Translation.Translator());
+    TqrInvidualShotingChart report(
+        game,
+        TqrInvidualShotingChart::TeamPlayers(team, game.Settings().SortByName(),
+                                             TNameOrder(game.Settings().Edition())),
+        session.Translation.Translator());
     report.SetImageFolder(session.App.ExeFolder);
     documents.push_back(report.Build());
 }

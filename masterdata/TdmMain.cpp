@@ -1,5 +1,7 @@
 #include "TdmMain.h"
 
+#include "model/TNameOrder.h"
+
 #include <algorithm>
 
 #include "masterdata/TSchema.h"
@@ -660,16 +662,7 @@ void TdmMain::SetNameLocale(const QLocale &locale)
 
 QLocale TdmMain::EditionLocale(const QString &code)
 {
-    const QString c = code.trimmed().toUpper();
-    if (c == QLatin1String("ENG") || c == QLatin1String("ENGLISH"))
-        return QLocale(QLocale::English, QLocale::UnitedKingdom);
-    if (c == QLatin1String("HEB") || c == QLatin1String("HEBREW"))
-        return QLocale(QLocale::Hebrew, QLocale::Israel);
-    if (c == QLatin1String("ITA") || c == QLatin1String("ITALIAN"))
-        return QLocale(QLocale::Italian, QLocale::Italy);
-    if (c == QLatin1String("FRA") || c == QLatin1String("FRENCH"))
-        return QLocale(QLocale::French, QLocale::France);
-    return QLocale(QLocale::Hungarian, QLocale::Hungary);
+    return TNameOrder::Locale(code);
 }
 
 namespace {

@@ -1,10 +1,11 @@
 #include "TBoxScoreRows.h"
 
+#include "model/TNameOrder.h"
 #include "model/TTeam.h"
 
 #include <algorithm>
 
-QList<TBoxScoreRow> TBoxScoreRows::Build(const TTeam &team, bool sortByName)
+QList<TBoxScoreRow> TBoxScoreRows::Build(const TTeam &team, bool sortByName, const TNameOrder &names)
 {
     QList<TBoxScoreRow> rows;
     rows.append({QLatin1Char(' ') + team.TeamLine.JatekosNev, team.TeamLine});
@@ -15,9 +16,8 @@ QList<TBoxScoreRow> TBoxScoreRows::Build(const TTeam &team, bool sortByName)
                                     : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0')),
                          p});
         }
-    std::stable_sort(rows.begin(), rows.end(), [](const TBoxScoreRow &a, const TBoxScoreRow &b) {
-        return QString::compare(a.Key, b.Key, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const TBoxScoreRow &a, const TBoxScoreRow &b) { return names(a.Key, b.Key); });
     while (rows.size() < MinimumRows)
         rows.append({QStringLiteral("ZZZZZ"), std::nullopt});
     return rows;

@@ -8,6 +8,7 @@
 #include <optional>
 
 class TGame;
+class TNameOrder;
 class TTeam;
 
 // One row of a box score table: its sort key and a copy of the statistics
@@ -37,6 +38,6 @@ class TBoxScoreRows
 {
 public:
     static constexpr int MinimumRows = 13;
-    static QList<TBoxScoreRow> Build(const TTeam &team, bool sortByName);
+    static QList<TBoxScoreRow> Build(const TTeam &team, bool sortByName, const TNameOrder &names);
     static TBoxScoreMaxima Maxima(const TTeam &team, TEdition edition);
 };

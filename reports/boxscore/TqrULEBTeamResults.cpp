@@ -2,6 +2,7 @@
 
 #include "model/Services.h"
 #include "model/TGame.h"
+#include "model/TNameOrder.h"
 #include "model/TTeam.h"
 
 #include <algorithm>
@@ -121,8 +122,9 @@ TqrULEBTeamResults::TqrULEBTeamResults(const TGame &game, ITranslator &translato
       m_columns(BoxScoreColumns())
 {
     const bool byName = game.Settings().SortByName();
-    m_home = TBoxScoreRows::Build(game.HomeTeam(), byName);
-    m_away = TBoxScoreRows::Build(game.AwayTeam(), byName);
+    const TNameOrder names(game.Settings().Edition());
+    m_home = TBoxScoreRows::Build(game.HomeTeam(), byName, names);
+    m_away = TBoxScoreRows::Build(game.AwayTeam(), byName, names);
 }
 
 void TqrULEBTeamResults::SetRows(QList<TBoxScoreRow> home, QList<TBoxScoreRow> away)

@@ -6,6 +6,7 @@
 #include "model/EventKinds.h"
 #include "model/Services.h"
 #include "model/TGame.h"
+#include "model/TNameOrder.h"
 
 #include <algorithm>
 
@@ -32,7 +33,8 @@ TqrInvidualShotingChart::TqrInvidualShotingChart(const TGame &game, QList<TPlaye
 {
 }
 
-QList<TPlayer> TqrInvidualShotingChart::TeamPlayers(const TTeam &team, bool sortByName)
+QList<TPlayer> TqrInvidualShotingChart::TeamPlayers(const TTeam &team, bool sortByName,
+                                                    const TNameOrder &names)
 {
     QList<std::pair<QString, TPlayer>> keyed;
     for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
@@ -42,9 +44,8 @@ QList<TPlayer> TqrInvidualShotingChart::TeamPlayers(const TTeam &team, bool sort
                                      : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0')),
                           p});
         }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
-        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [&](const auto &a, const auto &b) { return names(a.first, b.first); });
     QList<TPlayer> players;
     for (const auto &entry : keyed)
         players.append(entry.second);

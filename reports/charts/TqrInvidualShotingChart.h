@@ -12,6 +12,7 @@
 
 class ITranslator;
 class TGame;
+class TNameOrder;
 class TTeam;
 
 // The individual shooting charts of one team (A4 portrait, "Individual
@@ -24,7 +25,7 @@ public:
 
     // Copies of every player of the team's lists, by name when RENDEZES is
     // "RENDEZES_NEV", else by jersey.
-    static QList<TPlayer> TeamPlayers(const TTeam &team, bool sortByName);
+    static QList<TPlayer> TeamPlayers(const TTeam &team, bool sortByName, const TNameOrder &names);
 
     void SetImageFolder(const QString &folder) { m_imageFolder = folder; }
     TReportDocument Build() const;

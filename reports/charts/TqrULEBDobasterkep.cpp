@@ -6,6 +6,7 @@
 #include "model/EventKinds.h"
 #include "model/Services.h"
 #include "model/TGame.h"
+#include "model/TNameOrder.h"
 
 #include <algorithm>
 
@@ -77,9 +78,9 @@ void TqrULEBDobasterkep::legend(QList<TReportLine> &lines, const TTeam &team, bo
     for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
         for (int i = 0; i < list->Count(); ++i)
             players.append(list->At(i));
-    std::stable_sort(players.begin(), players.end(), [](const TPlayer *a, const TPlayer *b) {
-        return QString::compare(a->JatekosNev, b->JatekosNev, Qt::CaseInsensitive) < 0;
-    });
+    const TNameOrder names(m_game.Settings().Edition());
+    std::stable_sort(players.begin(), players.end(),
+                     [&](const TPlayer *a, const TPlayer *b) { return names(a->JatekosNev, b->JatekosNev); });
     for (int n = 1; n <= LegendLines; ++n) {
         const TPlayer *p = n <= players.size() ? players[n - 1] : nullptr;
         line({Text(QStringLiteral("lbl%1Mez%2").arg(side).arg(n),

@@ -1,5 +1,6 @@
 #include "TSpreadsheetExport.h"
 
+#include "model/TNameOrder.h"
 #include "model/TPeriodNames.h"
 
 #include "TSheetTemplate.h"
@@ -114,6 +115,7 @@ bool TSpreadsheetExport::BuildExcel(const TGame &game, ITranslator &translator, 
                                     QString *error)
 {
     const TEdition edition = game.Settings().Edition();
+    const TNameOrder names(edition);
     const TTeam &home = game.HomeTeam();
     const TTeam &away = game.AwayTeam();
     QList<const TPlayer *> homePlayers = players(home);
@@ -142,10 +144,9 @@ bool TSpreadsheetExport::BuildExcel(const TGame &game, ITranslator &translator, 
         const TPlayer &line = block.Team->TeamLine;
         countsFromE(sheet, block.TeamRow, line);
         sheet.SetNumber(block.TeamRow, AD, valuation(line, edition));
-        std::stable_sort(block.Players->begin(), block.Players->end(),
-                         [](const TPlayer *a, const TPlayer *b) {
-                             return QString::compare(a->JatekosNev, b->JatekosNev, Qt::CaseInsensitive) < 0;
-                         });
+        std::stable_sort(
+            block.Players->begin(), block.Players->end(),
+            [&](const TPlayer *a, const TPlayer *b) { return names(a->JatekosNev, b->JatekosNev); });
         int row = block.TeamRow + 1;
         for (const TPlayer *p : *block.Players) {
             sheet.SetNumber(row, A, p->JatekosMezSzam);

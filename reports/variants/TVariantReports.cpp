@@ -9,6 +9,7 @@
 #include "model/TGame.h"
 #include "model/TGameReport.h"
 #include "model/TLineupStatistics.h"
+#include "model/TNameOrder.h"
 #include "model/TPlusMinus.h"
 
 TReportDocument TVariantReports::EditionBoxScore() const
@@ -73,8 +74,10 @@ TReportDocument TVariantReports::Quarters(const QList<int> &periods) const
     const bool byName = m_game.Settings().SortByName();
     TqrULEBQuarterReport report(m_game, m_translator, periodReport.HomeTotals, periodReport.AwayTotals,
                                 periods);
-    report.SetRows(TqrULEBQuarterReport::Rows(periodReport.HomeTotals, periodReport.HomePlayers, byName),
-                   TqrULEBQuarterReport::Rows(periodReport.AwayTotals, periodReport.AwayPlayers, byName));
+    const TNameOrder names(m_game.Settings().Edition());
+    report.SetRows(
+        TqrULEBQuarterReport::Rows(periodReport.HomeTotals, periodReport.HomePlayers, byName, names),
+        TqrULEBQuarterReport::Rows(periodReport.AwayTotals, periodReport.AwayPlayers, byName, names));
     report.SetImageFolder(m_imageFolder);
     return report.Build();
 }

@@ -1,5 +1,6 @@
 #include "TqrULEBQuarterReport.h"
 
+#include "model/TNameOrder.h"
 #include "model/TPeriodNames.h"
 
 #include "model/Services.h"
@@ -36,7 +37,7 @@ bool TqrULEBQuarterReport::HasEvent(const TPlayer &p)
 }
 
 QList<TBoxScoreRow> TqrULEBQuarterReport::Rows(const TTeam &reportTeam, const TPlayerList &players,
-                                               bool sortByName)
+                                               bool sortByName, const TNameOrder &names)
 {
     QList<TBoxScoreRow> rows;
     rows.append({QLatin1Char(' ') + reportTeam.TeamLine.JatekosNev, reportTeam.TeamLine});
@@ -48,9 +49,8 @@ QList<TBoxScoreRow> TqrULEBQuarterReport::Rows(const TTeam &reportTeam, const TP
             {sortByName ? p.JatekosNev : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0')),
              p});
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const TBoxScoreRow &a, const TBoxScoreRow &b) {
-        return QString::compare(a.Key, b.Key, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const TBoxScoreRow &a, const TBoxScoreRow &b) { return names(a.Key, b.Key); });
     while (rows.size() < TBoxScoreRows::MinimumRows)
         rows.append({QStringLiteral("ZZZZZ"), std::nullopt});
     return rows;

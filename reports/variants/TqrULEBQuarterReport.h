@@ -3,6 +3,7 @@
 #include "reports/boxscore/TqrULEBTeamResults.h"
 
 class TGameReport;
+class TNameOrder;
 class TPlayerList;
 
 // The box score of the periods the operator ticked: tables, totals and
@@ -19,7 +20,8 @@ public:
     // The row list of one side of a built per-period report: its team line,
     // the records of the players with an event in the ticked periods, sorted
     // as RENDEZES says, and filler rows up to 13.
-    static QList<TBoxScoreRow> Rows(const TTeam &reportTeam, const TPlayerList &players, bool sortByName);
+    static QList<TBoxScoreRow> Rows(const TTeam &reportTeam, const TPlayerList &players, bool sortByName,
+                                    const TNameOrder &names);
     // True when the record counted any event.
     static bool HasEvent(const TPlayer &record);
 

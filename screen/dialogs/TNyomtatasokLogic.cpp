@@ -10,6 +10,7 @@
 
 #include "model/Services.h"
 #include "model/TGame.h"
+#include "model/TNameOrder.h"
 
 namespace {
 
@@ -152,7 +153,10 @@ TReportDocument TNyomtatasokLogic::individualCharts(bool home) const
 {
     const TTeam &team = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
     TqrInvidualShotingChart report(
-        m_game, TqrInvidualShotingChart::TeamPlayers(team, m_game.Settings().SortByName()), m_translator);
+        m_game,
+        TqrInvidualShotingChart::TeamPlayers(team, m_game.Settings().SortByName(),
+                                             TNameOrder(m_game.Settings().Edition())),
+        m_translator);
     report.SetImageFolder(m_imageFolder);
     return report.Build();
 }

@@ -3,6 +3,7 @@
 // PDF, as the command line and "Save as PDF" do. Target: each under 150 ms.
 #include "main/BenchGames.h"
 #include "main/BenchReports.h"
+#include "model/TNameOrder.h"
 #include "reports/charts/TShotChoice.h"
 #include "reports/charts/TqrDobasLista.h"
 #include "reports/charts/TqrDobasok.h"
@@ -112,7 +113,9 @@ void BM_IndividualChartsToPdf(benchmark::State &state)
 {
     toPdf(state, [](TBenchGame &g) {
         return std::vector<TReportDocument>{
-            TqrInvidualShotingChart(*g.game, TqrInvidualShotingChart::TeamPlayers(g.game->HomeTeam(), true),
+            TqrInvidualShotingChart(*g.game,
+                                    TqrInvidualShotingChart::TeamPlayers(
+                                        g.game->HomeTeam(), true, TNameOrder(g.game->Settings().Edition())),
                                     g.translator)
                 .Build()};
     });

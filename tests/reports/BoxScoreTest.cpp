@@ -1,5 +1,6 @@
 #include "BoxScoreFixture.h"
 
+#include "model/TNameOrder.h"
 #include "model/TTeam.h"
 
 namespace {
@@ -117,7 +118,8 @@ TEST_F(BoxScore, RowsPutTheTeamLineFirstAndSortKeysCaseInsensitively)
     // By jersey "03" < "04" < "07" < "10" < "15"; by name "abel" sorts among the capitals.
     const Case cases[] = {{false, {3, 4, 7, 10, 15}}, {true, {3, 15, 10, 4, 7}}};
     for (const Case &c : cases) {
-        const QList<TBoxScoreRow> rows = TBoxScoreRows::Build(game.HomeTeam(), c.ByName);
+        const QList<TBoxScoreRow> rows =
+            TBoxScoreRows::Build(game.HomeTeam(), c.ByName, TNameOrder(TEdition::Hungarian));
         ASSERT_EQ(rows.size(), 13);
         ASSERT_TRUE(rows[0].Record.has_value());
         EXPECT_EQ(rows[0].Key, QLatin1Char(' ') + game.HomeTeam().TeamLine.JatekosNev);
@@ -127,6 +129,29 @@ TEST_F(BoxScore, RowsPutTheTeamLineFirstAndSortKeysCaseInsensitively)
         EXPECT_EQ(jerseys, c.Jerseys) << (c.ByName ? "by name" : "by jersey");
         EXPECT_EQ(rows.last().Key, "ZZZZZ");
         EXPECT_FALSE(rows.last().Record.has_value());
+    }
+}
+
+// Accents and the Hungarian double letters: KÁDÁR before KOVÁCS everywhere,
+// CZ before CS only in the Hungarian alphabet.
+TEST_F(BoxScore, NamesSortInTheAlphabetOfTheEditionsLanguage)
+{
+    roster(10);
+    run(QStringLiteral("player home id=21 webid=H21 jersey=21 name=\"KOVÁCS Ödön\" bench\n"
+                       "player home id=22 webid=H22 jersey=22 name=\"KÁDÁR Béla\" bench\n"
+                       "player home id=23 webid=H23 jersey=23 name=\"CSONKA Pál\" bench\n"
+                       "player home id=24 webid=H24 jersey=24 name=\"CZAKÓ Ede\" bench"));
+    const struct
+    {
+        TEdition Edition;
+        QList<int> Jerseys;
+    } cases[] = {{TEdition::Hungarian, {24, 23, 22, 21}}, {TEdition::English, {23, 24, 22, 21}}};
+    for (const auto &c : cases) {
+        QList<int> jerseys;
+        for (const TBoxScoreRow &row : TBoxScoreRows::Build(game.HomeTeam(), true, TNameOrder(c.Edition)))
+            if (row.Record && row.Record->JatekosMezSzam > 20)
+                jerseys.append(row.Record->JatekosMezSzam);
+        EXPECT_EQ(jerseys, c.Jerseys) << TSettings::EditionId(c.Edition).toStdString();
     }
 }
 
@@ -301,8 +326,9 @@ TEST_F(BoxScore, SidePanelRatiosAndStarterBenchValues)
 TEST_F(BoxScore, TimesPrintMinutesAndSecondsWithThreeDigitsPastNinetyNine)
 {
     roster(10);
-    QList<TBoxScoreRow> home = TBoxScoreRows::Build(game.HomeTeam(), false);
-    const QList<TBoxScoreRow> away = TBoxScoreRows::Build(game.AwayTeam(), false);
+    const TNameOrder names(TEdition::Hungarian);
+    QList<TBoxScoreRow> home = TBoxScoreRows::Build(game.HomeTeam(), false, names);
+    const QList<TBoxScoreRow> away = TBoxScoreRows::Build(game.AwayTeam(), false, names);
     home[1].Record->PlayingTime = 37;
     for (int r : {2, 3, 4})
         home[r].Record->PlayingTime = 254; // with 37 and the team line's 1: 800

@@ -1,5 +1,6 @@
 #include "BoxScoreFixture.h"
 
+#include "model/TNameOrder.h"
 #include "reports/charts/ShotPositions.h"
 #include "reports/charts/TShotChoice.h"
 #include "reports/charts/TqrDobasLista.h"
@@ -289,12 +290,14 @@ TEST_F(ShotChart, IndividualChartsFillThreeCellsARowWithFiguresAndDots)
     run(QStringLiteral("select home 4\nshot home made close 120 240\nshot home missed mid 60 250\n"
                        "shot home made three 20 200\nshot home made freethrow\nevent home 1001\n"
                        "select away 5\nshot away made close 120 60"));
-    const QList<TPlayer> byJersey = TqrInvidualShotingChart::TeamPlayers(game.HomeTeam(), false);
+    const QList<TPlayer> byJersey =
+        TqrInvidualShotingChart::TeamPlayers(game.HomeTeam(), false, TNameOrder(TEdition::Hungarian));
     QList<int> jerseys;
     for (const TPlayer &p : byJersey)
         jerseys.append(p.JatekosMezSzam);
     EXPECT_EQ(jerseys, QList<int>({4, 7, 10, 15}));
-    const QList<TPlayer> byName = TqrInvidualShotingChart::TeamPlayers(game.HomeTeam(), true);
+    const QList<TPlayer> byName =
+        TqrInvidualShotingChart::TeamPlayers(game.HomeTeam(), true, TNameOrder(TEdition::Hungarian));
     EXPECT_EQ(byName.first().JatekosNev, QStringLiteral("BALOGH Adam"));
 
     TqrInvidualShotingChart report(game, byJersey, translator);
@@ -325,7 +328,8 @@ TEST_F(ShotChart, IndividualChartsFillThreeCellsARowWithFiguresAndDots)
     EXPECT_EQ(kovacs.Ops(TOp::Kind::MissedDot)[0].Rect, QRect(148, 90, 5, 5));
     EXPECT_TRUE(report.Courts()[1]->Ops(TOp::Kind::MadeDot).isEmpty());
 
-    const QList<TPlayer> away = TqrInvidualShotingChart::TeamPlayers(game.AwayTeam(), false);
+    const QList<TPlayer> away =
+        TqrInvidualShotingChart::TeamPlayers(game.AwayTeam(), false, TNameOrder(TEdition::Hungarian));
     TqrInvidualShotingChart awayReport(game, away, translator);
     awayReport.Build();
     ASSERT_EQ(awayReport.Courts().first()->Ops(TOp::Kind::MadeDot).size(), 1);

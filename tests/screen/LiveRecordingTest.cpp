@@ -126,7 +126,11 @@ TEST_F(LiveRecording, AnInputWithoutItsActorSaysWhatIsMissing)
          TCourtScreen::NoZoneText()},
         {"type key without a list", [&] { key(TKeyboardMap::Tab), key(TKeyboardMap::Numpad0 + 1); },
          TCourtScreen::NoTypeListText()},
-        {"a player's indirect steal outside the Hebrew edition", [&] { key(TKeyboardMap::Tab), key('='); },
+        {"a player's indirect steal outside the Hebrew edition",
+         [&] {
+             run(QStringLiteral("set VERSION=HUN"));
+             key(TKeyboardMap::Tab), key(TKeyboardMap::Equals);
+         },
          TCourtScreen::PlayerIndirectStealText()},
     };
     for (const auto &in : inputs) {
