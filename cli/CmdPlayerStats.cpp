@@ -5,6 +5,7 @@
 #include "CliGame.h"
 #include "GameOutput.h"
 
+#include "model/TNameOrder.h"
 #include "reports/painter/TReportPainter.h"
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"
@@ -52,7 +53,7 @@ int runPlayerStats(const QStringList &arguments, QTextStream &out, QTextStream &
         err << "playerstats: " << error << "\n";
         return 1;
     }
-    const QList<TJatekosKimutatasLogic::TRow> rows = logic.Rows();
+    const QList<TJatekosKimutatasLogic::TRow> rows = logic.Rows(TNameOrder(session.App.Settings().Edition()));
     for (const TJatekosKimutatasLogic::TRow &r : rows)
         out << r.Key << "\t" << r.Record.JatekosMezSzam << "\t" << r.Record.Points << "\t"
             << PlayerStats::ClockText(r.Record.PlayingTime) << "\n";

@@ -1,5 +1,9 @@
 #include "TJatekosKimutatasLogic.h"
 
+#include "model/TNameOrder.h"
+
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,5 +156,13 @@ QList<TJatekosKimutatasLogic::TRow> TJatekosKimutatasLogic::Rows() const
     rows.reserve(qsizetype(m_records.size()));
     for (const auto &[key, record] : m_records)
         rows.append({key, record});
+    return rows;
+}
+
+QList<TJatekosKimutatasLogic::TRow> TJatekosKimutatasLogic::Rows(const TNameOrder &names) const
+{
+    QList<TRow> rows = Rows();
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const TRow &a, const TRow &b) { return names(a.Key, b.Key); });
     return rows;
 }

@@ -39,6 +39,7 @@ using TFolderCheck = std::function<QString(const QString &folder, const QString 
 // Sums the player records of saved games per player, without widgets: the
 // listing of the save folder, the collection of the ticked games, and the
 // accumulated records in key order. Reads saved files only.
+class TNameOrder;
 class TJatekosKimutatasLogic
 {
 public:
@@ -76,6 +77,8 @@ public:
     };
     // The accumulated records in key order (case-insensitive).
     QList<TRow> Rows() const;
+    // The same in the alphabet of the edition's language, as they are printed.
+    QList<TRow> Rows(const TNameOrder &names) const;
     int Count() const { return int(m_records.size()); }
 
 private:

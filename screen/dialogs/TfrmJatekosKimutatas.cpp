@@ -8,6 +8,7 @@
 #include "screen/text/TFormTranslator.h"
 
 #include "model/Services.h"
+#include "model/TNameOrder.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -163,8 +164,8 @@ void TfrmJatekosKimutatas::run(bool excel)
         if (!file.isEmpty()) {
             if (QFileInfo(file).suffix().isEmpty())
                 file += QStringLiteral(".xlsx");
-            if (!TJatekosKimutatasExport::Run(m_logic.Rows(), m_templateFolder, file, &error,
-                                              &m_translator)) {
+            if (!TJatekosKimutatasExport::Run(m_logic.Rows(TNameOrder(m_edition)), m_templateFolder, file,
+                                              &error, &m_translator)) {
                 if (ShowError)
                     ShowError(error);
                 enable(true);
@@ -173,7 +174,7 @@ void TfrmJatekosKimutatas::run(bool excel)
         }
     } else if (collected) {
         std::vector<TReportDocument> documents;
-        documents.push_back(TqrJatekosKimutatas(m_logic.Rows(), m_translator).Build());
+        documents.push_back(TqrJatekosKimutatas(m_logic.Rows(TNameOrder(m_edition)), m_translator).Build());
         if (Preview)
             Preview(std::move(documents));
     }

@@ -3,6 +3,8 @@
 #include "reports/document/TReportDocument.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"
 
+#include "model/TSettings.h"
+
 #include <QDialog>
 #include <functional>
 #include <vector>
@@ -41,6 +43,8 @@ public:
                          QWidget *parent = nullptr, const TFolderCheck &check = {});
 
     void SetTemplateFolder(const QString &folder) { m_templateFolder = folder; }
+    // The language whose alphabet orders the printed names.
+    void SetEdition(TEdition edition) { m_edition = edition; }
     TframeFeldolgozas *Line(int number) const;
     int LineCount() const { return int(m_lines.size()); }
     QPushButton *Button(const QString &name) const;
@@ -59,5 +63,6 @@ private:
     ITranslator &m_translator;
     QList<TframeFeldolgozas *> m_lines;
     QString m_templateFolder;
+    TEdition m_edition = TEdition::Hungarian;
     TJatekosKimutatasLogic m_logic;
 };

@@ -594,5 +594,6 @@ void TfrmParquetixMain::showIndividualStats()
     TfrmJatekosKimutatas dialog(app.SaveRoot, lookup, m_session->Translation().Translator(), this,
                                 &TSavedGameList::Problem);
     dialog.SetTemplateFolder(QDir(app.ExeFolder).filePath(QStringLiteral("Template")));
+    dialog.SetEdition(app.Settings().Edition());
     dialog.exec();
 }

@@ -5,6 +5,7 @@
 #include "reports/playerstats/TqrJatekosKimutatas.h"
 
 #include "model/Services.h"
+#include "model/TNameOrder.h"
 #include "model/TTeamData.h"
 #include "support/TestHome.h"
 
@@ -115,6 +116,31 @@ TEST_F(PlayerStats, KeysSeparateTeamsAndLeaguesAndIgnoreCase)
 
 // A team's own row is named by its team: the record itself reads "Csapat"
 // (or nothing) for either side, and a wizard's game leaves its team 0.
+// The printed order follows the edition's alphabet: KÁDÁR before KOVÁCS,
+// and in Hungarian CZ before CS.
+TEST_F(PlayerStats, RowsArePrintedInTheAlphabetOfTheEditionsLanguage)
+{
+    const QString a =
+        game(QStringLiteral("g1"), QStringLiteral("C1"),
+             {scorer(QStringLiteral("KOVÁCS Ödön"), 1, 5, 1), scorer(QStringLiteral("KÁDÁR Béla"), 1, 6, 1),
+              scorer(QStringLiteral("CSONKA Pál"), 1, 7, 1), scorer(QStringLiteral("CZAKÓ Ede"), 1, 8, 1)});
+    TJatekosKimutatasLogic logic;
+    QString error;
+    ASSERT_TRUE(logic.Collect({ticked(a)}, &error));
+    const struct
+    {
+        TEdition Edition;
+        QList<int> Ids;
+    } cases[] = {{TEdition::Hungarian, {8, 7, 6, 5}}, {TEdition::English, {7, 8, 6, 5}}};
+    for (const auto &c : cases) {
+        QList<int> ids;
+        for (const TJatekosKimutatasLogic::TRow &r : logic.Rows(TNameOrder(c.Edition)))
+            if (r.Record.JatekosID > 0)
+                ids.append(r.Record.JatekosID);
+        EXPECT_EQ(ids, c.Ids) << TSettings::EditionId(c.Edition).toStdString();
+    }
+}
+
 TEST_F(PlayerStats, ATeamsRowIsNamedByItsTeam)
 {
     const auto teamGame = [&](const QString &folder, const QString &code, int homePoints) {
