@@ -222,4 +222,14 @@ TEST(DbCli, ImportUpdateRefusesGarbageAndWarnsOfRefusedItems)
     EXPECT_TRUE(run.err.contains(QStringLiteral("warning: Player \"P1 (A B)\" names an unknown team")))
         << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("1 league block(s) merged"))) << run.out.toStdString();
+
+    // A Hungarian home reads why, and in which field, in Hungarian.
+    TestHome hungarian;
+    hungarian.write(QStringLiteral("update.txt"), QByteArray("*L1|Liga#T1|Bears*T1234567890123|Long#*"
+                                                             "P1|A B||||||T9|1|#*#*####"));
+    const TRun hu = cli(hungarian, {QStringLiteral("db"), QStringLiteral("import-update"),
+                                    hungarian.file(QStringLiteral("update.txt"))});
+    EXPECT_TRUE(hu.err.contains(QString::fromUtf8("Csapat \"T1234567890123 (Long)\" el lett utasítva: ez a "
+                                                  "webazonosító 12 karakternél hosszabb: webazonosító")))
+        << hu.err.toStdString();
 }
