@@ -587,6 +587,14 @@ bool TCourtScreen::Accepts(int side, int kind)
     return true;
 }
 
+bool TCourtScreen::RefusedBetweenPeriods()
+{
+    if (!Locked())
+        return false;
+    ShowNotice(BetweenPeriodsText());
+    return true;
+}
+
 void TCourtScreen::ShowNotice(const QString &text)
 {
     SetItemText(QStringLiteral("lblNotice"), tr(text));
@@ -736,7 +744,7 @@ void TCourtScreen::placeMarker(int side, bool made, QPoint p, int eventId)
 void TCourtScreen::ShotOnCourt(int side, bool made, QPoint p)
 {
     SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
-    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || Locked())
+    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || RefusedBetweenPeriods())
         return;
     if (!team(side).ActivePlayer())
         hideMarker(side, made);
@@ -765,7 +773,7 @@ void TCourtScreen::recordShotAt(int side, bool made, QPoint p)
 
 void TCourtScreen::MiddleShot(int side, QPoint p)
 {
-    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || Locked())
+    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || RefusedBetweenPeriods())
         return;
     if (!team(side).ActivePlayer())
         hideMarker(side, true);
@@ -777,7 +785,7 @@ void TCourtScreen::MiddleShot(int side, QPoint p)
 
 void TCourtScreen::FreeThrow(int side, bool made)
 {
-    if (!Locked())
+    if (!RefusedBetweenPeriods())
         Record(side, made ? Kind::ShotMade : Kind::ShotMissed, ShotKind::FreeThrow, 0, 0);
 }
 

@@ -187,6 +187,12 @@ public:
         return QStringLiteral(
             "Only the Hebrew edition counts a player's indirect steal: select the team row");
     }
+    static QString BetweenPeriodsText()
+    {
+        return QStringLiteral("Between periods: F4 starts the next period; hold Alt to record an event");
+    }
+    // True, with the reason shown, while the intermission locks the events.
+    bool RefusedBetweenPeriods();
     static QString NoTypeListText()
     {
         return QStringLiteral("No type to choose: the list follows a turnover or a foul");

@@ -146,7 +146,7 @@ void TCourtScreenInput::runHomeAction(int number, int code)
         m_screen.Record(1, Kind::Timeout, m_game.Period);
         return;
     case HotRegionNumber::DefenseMode:
-        if (!m_screen.Locked())
+        if (!m_screen.RefusedBetweenPeriods())
             m_screen.Record(1, Kind::DefenseMode, home.DefenseModeIndex);
         return;
     }
@@ -177,7 +177,7 @@ void TCourtScreenInput::runHomeAction(int number, int code)
         m_screen.GoToHistoryLine(1);
         return;
     }
-    if (!m_screen.Locked())
+    if (!m_screen.RefusedBetweenPeriods())
         m_screen.Record(1, code);
 }
 
@@ -206,7 +206,7 @@ void TCourtScreenInput::HomeRelease(QPoint p, TCourtScreen::Button button)
     } else if (button == TCourtScreen::RightButton) {
         for (int n : records) {
             const THotRegion &r = m_hotRegions.At(n);
-            if (r.Type != THotRegion::Action || m_screen.Locked())
+            if (r.Type != THotRegion::Action || m_screen.RefusedBetweenPeriods())
                 continue;
             if (r.Code == Kind::FoulDrawn) {
                 m_screen.Record(1, Kind::FoulDrawn);
@@ -319,7 +319,7 @@ void TCourtScreenInput::pressAwayComponent(const TScreenItem &item, TCourtScreen
     for (const AwayButton &b : AwayButtons) {
         if (name != QLatin1String(b.name))
             continue;
-        if (m_screen.Locked())
+        if (m_screen.RefusedBetweenPeriods())
             return;
         const QList<int> &kinds = button == TCourtScreen::LeftButton    ? b.left
                                   : button == TCourtScreen::RightButton ? b.right
@@ -499,8 +499,15 @@ void TCourtScreenInput::keyboardMap(int key, bool shift)
             m_screen.History(1).LineUp();
         return;
     }
-    if (m_screen.Locked())
+    if (m_screen.Locked()) {
+        QPoint ignored;
+        bool randomised = false;
+        if (key == TKeyboardMap::F6 || key == TKeyboardMap::F9 || key == TKeyboardMap::F7 ||
+            key == TKeyboardMap::F10 || key == 'U' || TKeyboardMap::EventOfKey(key) != 0 ||
+            TKeyboardMap::ShotPoint(key, 1, false, &ignored, &randomised))
+            m_screen.RefusedBetweenPeriods();
         return;
+    }
     switch (key) {
     case TKeyboardMap::F6:
     case TKeyboardMap::F9: {

@@ -84,6 +84,13 @@ TEST_F(BetweenPeriods, ReopenedIntermissionLocksEventsUnlessAltIsHeld)
     reopened->SystemMousePress(steal, TCourtScreen::LeftButton);
     EXPECT_TRUE(kindsSince(before).isEmpty());
     EXPECT_EQ(game.AwayTeam().Data.Totals.Points, points);
+    // Each refusal says why and what to do.
+    EXPECT_EQ(reopened->Notice(), TCourtScreen::BetweenPeriodsText());
+    reopened->HideNotice();
+    run(QStringLiteral("set INPUT=INPUT_KEYBOARD"));
+    reopened->KeyPress('1');
+    reopened->KeyRelease('1', false);
+    EXPECT_EQ(reopened->Notice(), TCourtScreen::BetweenPeriodsText());
     // Alt lets an event through, as during a live intermission.
     reopened->KeyPress(TKeyboardMap::Alt);
     reopened->SystemMousePress(steal, TCourtScreen::LeftButton);
