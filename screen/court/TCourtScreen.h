@@ -189,7 +189,7 @@ public:
     }
     static QString BetweenPeriodsText()
     {
-        return QStringLiteral("Between periods: F4 starts the next period; hold Alt to record an event");
+        return QStringLiteral("Between periods: F4 starts the period, Alt held records");
     }
     // True, with the reason shown, while the intermission locks the events.
     bool RefusedBetweenPeriods();
