@@ -16,9 +16,26 @@ foreach(file bin/parquetix bin/parquetix-cli bin/parquetix-server
              share/parquetix/parquetix.ini share/parquetix/ParquetixData.xml
              share/parquetix/Datastore/parquetix.db share/parquetix/Datastore/Original/parquetix.db
              share/parquetix/Library/ENG share/applications/parquetix.desktop
-             share/icons/hicolor/scalable/apps/parquetix.svg)
+             share/icons/hicolor/scalable/apps/parquetix.svg
+             share/man/man1/parquetix.1.gz share/man/man1/parquetix-cli.1.gz share/man/man1/parquetix-server.1.gz
+             share/doc/parquetix/copyright share/doc/parquetix/changelog.gz
+             share/doc/parquetix-server/copyright share/doc/parquetix-server/changelog.gz
+             lib/systemd/system/parquetix-server.service etc/default/parquetix-server)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+file(GLOB metainfo ${prefix}/share/metainfo/*.metainfo.xml)
+if(NOT metainfo)
+  message(FATAL_ERROR "not installed: the AppStream metadata in share/metainfo")
+endif()
+# Outside /usr the service's unit and settings stay inside the prefix and
+# name the program there.
+file(READ ${prefix}/lib/systemd/system/parquetix-server.service unit)
+foreach(line "ExecStart=${prefix}/bin/parquetix-server " "EnvironmentFile=-${prefix}/etc/default/parquetix-server")
+  string(FIND "${unit}" "${line}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the installed unit lacks \"${line}\":\n${unit}")
   endif()
 endforeach()
 

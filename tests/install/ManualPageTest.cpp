@@ -51,7 +51,10 @@ QString lineText(const QString &line)
     return {};
 }
 
-QString simplified(const QString &text) { return text.simplified(); }
+QString simplified(const QString &text)
+{
+    return text.simplified();
+}
 
 struct TPageEntry
 {
@@ -83,7 +86,9 @@ QMap<QString, QList<TPageEntry>> pageEntries(const QString &path)
         } else if (tagNext && entry) {
             entry->Tags << simplified(lineText(line));
             tagNext = false;
-        } else if (QRegularExpression(QStringLiteral(R"(^\.(SS|PP|P|LP|IP|RS|RE|nf|fi)\b)")).match(line).hasMatch()) {
+        } else if (QRegularExpression(QStringLiteral(R"(^\.(SS|PP|P|LP|IP|RS|RE|nf|fi)\b)"))
+                       .match(line)
+                       .hasMatch()) {
             entry = nullptr;
         } else if (entry) {
             entry->Body = simplified(entry->Body + QLatin1Char(' ') + lineText(line));
@@ -126,7 +131,8 @@ bool saysTheSame(const QString &page, QString help)
     if (help.endsWith(QLatin1Char('.')))
         help.chop(1);
     return page.startsWith(help, Qt::CaseSensitive) ||
-           (page.left(1).compare(help.left(1), Qt::CaseInsensitive) == 0 && page.mid(1).startsWith(help.mid(1)));
+           (page.left(1).compare(help.left(1), Qt::CaseInsensitive) == 0 &&
+            page.mid(1).startsWith(help.mid(1)));
 }
 
 // A trailing note in parentheses, nested ones included.
@@ -152,7 +158,8 @@ QString withoutNotes(QString text)
 QSet<QString> usageLines(const QString &help)
 {
     QSet<QString> out;
-    const QStringList pieces = QString(help).remove(QStringLiteral("usage:")).split(QStringLiteral("parquetix-cli "));
+    const QStringList pieces =
+        QString(help).remove(QStringLiteral("usage:")).split(QStringLiteral("parquetix-cli "));
     for (qsizetype i = 1; i < pieces.size(); ++i) {
         const QString usage = withoutNotes(simplified(pieces.at(i)));
         if (!usage.startsWith(QLatin1String("COMMAND")))
@@ -183,15 +190,20 @@ struct TOptionPage
     const char *HelpOption;
 };
 
-void PrintTo(const TOptionPage &page, std::ostream *os) { *os << page.Program; }
+void PrintTo(const TOptionPage &page, std::ostream *os)
+{
+    *os << page.Program;
+}
 
 class OptionPage : public ::testing::TestWithParam<TOptionPage>
-{};
+{
+};
 
 TEST_P(OptionPage, ListsEveryOptionOfHelpInItsWords)
 {
     const QString program = QLatin1String(GetParam().Program);
-    const QMap<QString, QString> help = helpOptions(helpText(program, {QLatin1String(GetParam().HelpOption)}));
+    const QMap<QString, QString> help =
+        helpOptions(helpText(program, {QLatin1String(GetParam().HelpOption)}));
     ASSERT_FALSE(help.isEmpty()) << "no options in the help of " << program.toStdString();
 
     QMap<QString, QString> page;
@@ -210,12 +222,12 @@ TEST_P(OptionPage, ListsEveryOptionOfHelpInItsWords)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, OptionPage,
-                         ::testing::Values(TOptionPage{"parquetix", "--help"},
-                                           TOptionPage{"parquetix-server", "--help"}),
-                         [](const auto &info) {
-                             return QString::fromLatin1(info.param.Program).remove(QLatin1Char('-')).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Programs, OptionPage,
+    ::testing::Values(TOptionPage{"parquetix", "--help"}, TOptionPage{"parquetix-server", "--help"}),
+    [](const auto &info) {
+        return QString::fromLatin1(info.param.Program).remove(QLatin1Char('-')).toStdString();
+    });
 
 // The command line's help comes in three parts: the commands, the db
 // commands and db's editing commands.
@@ -231,7 +243,8 @@ TEST(CommandLinePage, ListsEveryCommandAsItsUsageLine)
     const QSet<QString> help = usageLines(commandLineHelp());
     ASSERT_GT(help.size(), 20);
     QSet<QString> page;
-    for (const TPageEntry &e : pageEntries(manualPage(QStringLiteral("parquetix-cli"))).value(QStringLiteral("COMMANDS")))
+    for (const TPageEntry &e :
+         pageEntries(manualPage(QStringLiteral("parquetix-cli"))).value(QStringLiteral("COMMANDS")))
         for (const QString &tag : e.Tags)
             page.insert(tag);
     EXPECT_EQ(sorted(help - page).join(QLatin1Char('\n')).toStdString(), "") << "missing from the page";
@@ -272,9 +285,10 @@ TEST(ManualPageText, ReadsFontsNotesAndCapitals)
     EXPECT_FALSE(saysTheSame(QStringLiteral("Folder of the data."), QStringLiteral("folder for the data")));
     EXPECT_EQ(withoutNotes(QStringLiteral("report NAME DIR (NAME: a, quarters (periods), b)")).toStdString(),
               "report NAME DIR");
-    EXPECT_EQ(sorted(usageLines(QStringLiteral("usage: parquetix-cli COMMAND ...\n"
-                                               "  parquetix-cli db join team L T   parquetix-cli db leave team L T\n"
-                                               "  parquetix-cli db delete ID   (refused)\n   (each takes --lang)")))
+    EXPECT_EQ(sorted(usageLines(
+                         QStringLiteral("usage: parquetix-cli COMMAND ...\n"
+                                        "  parquetix-cli db join team L T   parquetix-cli db leave team L T\n"
+                                        "  parquetix-cli db delete ID   (refused)\n   (each takes --lang)")))
                   .join(QLatin1Char('|'))
                   .toStdString(),
               "db delete ID|db join team L T|db leave team L T");
