@@ -15,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-dejavu-extra fontconfig xvfb xauth poppler-utils
   dpkg-dev file ccache
+  lintian appstream desktop-file-utils systemd
 )
 
 if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then
