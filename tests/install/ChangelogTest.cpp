@@ -24,7 +24,10 @@ struct THistory
     const char *Entries;
 };
 
-void PrintTo(const THistory &history, std::ostream *os) { *os << history.Name; }
+void PrintTo(const THistory &history, std::ostream *os)
+{
+    *os << history.Name;
+}
 
 QByteArray run(const QString &folder, const QString &program, const QStringList &args)
 {
@@ -32,15 +35,17 @@ QByteArray run(const QString &folder, const QString &program, const QStringList 
     process.setWorkingDirectory(folder);
     process.start(program, args);
     EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << " " << args.join(QLatin1Char(' ')).toStdString()
-                                     << ": " << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << " "
+                                     << args.join(QLatin1Char(' ')).toStdString() << ": "
+                                     << process.readAllStandardError().toStdString();
     return process.readAllStandardOutput();
 }
 
 // The changelog's entries in the table's shorthand.
 QString shorthand(const QString &changelog)
 {
-    static const QRegularExpression heading(QStringLiteral(R"(^parquetix \(([^)]*)\) unstable; urgency=medium$)"));
+    static const QRegularExpression heading(
+        QStringLiteral(R"(^parquetix \(([^)]*)\) unstable; urgency=medium$)"));
     QStringList entries;
     QString current;
     QStringList subjects;
@@ -61,7 +66,8 @@ QString shorthand(const QString &changelog)
 }
 
 class Changelog : public ::testing::TestWithParam<THistory>
-{};
+{
+};
 
 TEST_P(Changelog, HasAnEntryPerVersionInTheCommitsWords)
 {
@@ -83,7 +89,8 @@ TEST_P(Changelog, HasAnEntryPerVersionInTheCommitsWords)
     run(folder, QStringLiteral("sh"),
         {sourceFolder() + QStringLiteral("/packaging/changelog.sh"), folder, QStringLiteral("parquetix"),
          QStringLiteral("0.3.1"), QStringLiteral("M <m@example.org>"), output});
-    const QString changelog = QString::fromUtf8(run(folder, QStringLiteral("gzip"), {QStringLiteral("-dc"), output}));
+    const QString changelog =
+        QString::fromUtf8(run(folder, QStringLiteral("gzip"), {QStringLiteral("-dc"), output}));
 
     EXPECT_EQ(shorthand(changelog).toStdString(), GetParam().Entries) << changelog.toStdString();
     for (const QString &line : changelog.split(QLatin1Char('\n')))
@@ -93,21 +100,27 @@ TEST_P(Changelog, HasAnEntryPerVersionInTheCommitsWords)
 INSTANTIATE_TEST_SUITE_P(
     Histories, Changelog,
     ::testing::Values(
-        THistory{"one_version", {{"0.1.0", "First; with a semicolon"}, {nullptr, "Second"}},
+        THistory{"one_version",
+                 {{"0.1.0", "First; with a semicolon"}, {nullptr, "Second"}},
                  "0.3.1: Second, First; with a semicolon"},
         THistory{"three_versions",
-                 {{"0.1.0", "One"}, {nullptr, "Two"}, {"0.2.0", "Bump"}, {nullptr, "Three"}, {"0.3.0", "Bump again"},
+                 {{"0.1.0", "One"},
+                  {nullptr, "Two"},
+                  {"0.2.0", "Bump"},
+                  {nullptr, "Three"},
+                  {"0.3.0", "Bump again"},
                   {nullptr, "Four"}},
                  "0.3.1: Four, Bump again | 0.2.0: Three, Bump | 0.1.0: Two, One"},
         // A commit that rewrites the line with the same version starts nothing.
         THistory{"same_version_again",
                  {{"0.1.0", "One"}, {"0.2.0", "Bump"}, {"0.2.0", "Rewritten"}, {nullptr, "Two"}},
                  "0.3.1: Two, Rewritten, Bump | 0.1.0: One"},
-        THistory{"long_subject",
-                 {{"0.1.0", "A subject long enough to be wrapped at the changelog's width of eighty characters, "
-                            "and then some more words"}},
-                 "0.3.1: A subject long enough to be wrapped at the changelog's width of eighty characters, "
-                 "and then some more words"}),
+        THistory{
+            "long_subject",
+            {{"0.1.0", "A subject long enough to be wrapped at the changelog's width of eighty characters, "
+                       "and then some more words"}},
+            "0.3.1: A subject long enough to be wrapped at the changelog's width of eighty characters, "
+            "and then some more words"}),
     [](const auto &info) { return std::string(info.param.Name); });
 
 } // namespace
