@@ -6,8 +6,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
-#include <numbers>
 
 using namespace CourtGeometry;
 
@@ -26,37 +24,8 @@ QString num(double v)
     return QString::number(v, 'g', 6);
 }
 
-void addArc(QPainterPath &path, QPointF centre, double radius, double from, double to)
-{
-    const int steps = 64;
-    for (int i = 0; i <= steps; ++i) {
-        const double a = from + (to - from) * i / steps;
-        path.lineTo(centre.x() + radius * std::cos(a), centre.y() + radius * std::sin(a));
-    }
-}
-
-// The restricted area's trapezoid, its edges half a pixel outside its pixels.
-QPolygonF restrictedArea()
-{
-    auto left = [](double y) { return KeyBaseLeft + (KeyTopLeft - KeyBaseLeft) * y / KeyTopY - 0.5; };
-    auto right = [](double y) { return KeyBaseRight - (KeyBaseRight - KeyTopRight) * y / KeyTopY + 0.5; };
-    const double bottom = KeyTopY + 0.5;
-    return QPolygonF({QPointF(left(-0.5), -0.5), QPointF(right(-0.5), -0.5), QPointF(right(bottom), bottom),
-                      QPointF(left(bottom), bottom)});
-}
-
-// The three-point line: the straight parts along the two columns, then the arc.
-QPainterPath threePointLine()
-{
-    const double lineY = ThreeStraightEnd + 0.5;
-    const double a = std::asin((lineY - arcCentreY()) / arcRadius());
-    QPainterPath path(QPointF(ThreeLeft - 0.5, -0.5));
-    path.lineTo(ThreeLeft - 0.5, lineY);
-    addArc(path, {arcCentreX(), arcCentreY()}, arcRadius(), std::numbers::pi - a, a);
-    path.lineTo(ThreeRight + 0.5, lineY);
-    path.lineTo(ThreeRight + 0.5, -0.5);
-    return path;
-}
+// The arcs' straight steps: enough for a chart's court a few centimetres wide.
+constexpr int ArcSteps = 64;
 
 // The printed court, in court points: white floor, grey lines, the keys lightly painted.
 void paintCourt(QPainter &p, const QTransform &placement)
@@ -64,13 +33,8 @@ void paintCourt(QPainter &p, const QTransform &placement)
     p.save();
     p.setTransform(placement, true);
     p.fillRect(CourtRect, Qt::white);
-    const double edge = FreeThrowRadius + 0.25;
-    QPainterPath key;
-    key.addPolygon(restrictedArea());
-    key.closeSubpath();
-    QPainterPath disc;
-    disc.addEllipse(QPointF(FreeThrowX, FreeThrowY), edge, edge);
-    key = key.subtracted(disc);
+    const double edge = FreeThrowEdge;
+    const QPainterPath key = paintedKey();
     p.fillPath(key.united(Mirror.map(key)), KeyPaint);
 
     const double width = 1.3;
@@ -84,21 +48,15 @@ void paintCourt(QPainter &p, const QTransform &placement)
         p.save();
         p.setTransform(half, true);
         p.setPen(solid);
-        p.drawPath(threePointLine());
+        p.drawPath(threePointLine(ArcSteps));
         const QPolygonF area = restrictedArea();
         p.drawPolyline(QPolygonF({area[0], area[3], area[2], area[1]}));
         // The free throw circle, dashed inside the restricted area.
-        const double a = std::asin((KeyTopY + 0.5 - FreeThrowY) / edge);
-        QPainterPath outer(QPointF(FreeThrowX + edge * std::cos(a), FreeThrowY + edge * std::sin(a)));
-        addArc(outer, {double(FreeThrowX), double(FreeThrowY)}, edge, a, std::numbers::pi - a);
-        p.drawPath(outer);
+        p.drawPath(freeThrowArc(false, ArcSteps));
         QPen dashed = solid;
         dashed.setDashPattern({2.0, 2.0});
         p.setPen(dashed);
-        const double b = std::numbers::pi - a;
-        QPainterPath inner(QPointF(FreeThrowX + edge * std::cos(b), FreeThrowY + edge * std::sin(b)));
-        addArc(inner, {double(FreeThrowX), double(FreeThrowY)}, edge, b, 2 * std::numbers::pi + a);
-        p.drawPath(inner);
+        p.drawPath(freeThrowArc(true, ArcSteps));
         // Backboard and rim.
         p.setPen(QPen(CourtLine, 1.6, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(BasketX - 12, 14.5), QPointF(BasketX + 12, 14.5));

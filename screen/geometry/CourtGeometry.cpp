@@ -1,7 +1,10 @@
 #include "CourtGeometry.h"
 
+#include <QPainterPath>
+#include <QPolygonF>
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 
 namespace CourtGeometry {
 
@@ -143,6 +146,59 @@ ShotZone zoneAtScreen(CourtOrientation orientation, int x, int y)
     if (orientation == CourtOrientation::Vertical)
         return zoneAt(x - origin.x, y - origin.y);
     return horizontalZoneAt(x - origin.x, y - origin.y);
+}
+
+void addArc(QPainterPath &path, const QPointF &centre, double radius, double fromRadians, double toRadians,
+            int steps)
+{
+    for (int i = 0; i <= steps; ++i) {
+        const double a = fromRadians + (toRadians - fromRadians) * i / steps;
+        path.lineTo(centre.x() + radius * std::cos(a), centre.y() + radius * std::sin(a));
+    }
+}
+
+// Pixel x is in the trapezoid from x * 81 >= 74 * 81 + 17 * y on.
+QPolygonF restrictedArea()
+{
+    auto left = [](double y) { return KeyBaseLeft + (KeyTopLeft - KeyBaseLeft) * y / KeyTopY - 0.5; };
+    auto right = [](double y) { return KeyBaseRight - (KeyBaseRight - KeyTopRight) * y / KeyTopY + 0.5; };
+    const double bottom = KeyTopY + 0.5;
+    return QPolygonF({QPointF(left(-0.5), -0.5), QPointF(right(-0.5), -0.5), QPointF(right(bottom), bottom),
+                      QPointF(left(bottom), bottom)});
+}
+
+QPainterPath threePointLine(int arcSteps)
+{
+    const double lineY = ThreeStraightEnd + 0.5;
+    const double a = std::asin((lineY - arcCentreY()) / arcRadius());
+    QPainterPath path(QPointF(ThreeLeft - 0.5, -0.5));
+    path.lineTo(ThreeLeft - 0.5, lineY);
+    addArc(path, {arcCentreX(), arcCentreY()}, arcRadius(), std::numbers::pi - a, a, arcSteps);
+    path.lineTo(ThreeRight + 0.5, lineY);
+    path.lineTo(ThreeRight + 0.5, -0.5);
+    return path;
+}
+
+QPainterPath paintedKey()
+{
+    QPainterPath key;
+    key.addPolygon(restrictedArea());
+    key.closeSubpath();
+    QPainterPath disc;
+    disc.addEllipse(QPointF(FreeThrowX, FreeThrowY), FreeThrowEdge, FreeThrowEdge);
+    return key.subtracted(disc);
+}
+
+QPainterPath freeThrowArc(bool insideKey, int arcSteps)
+{
+    // The circle meets the free throw line's edge at a and at pi - a.
+    const double a = std::asin((KeyTopY + 0.5 - FreeThrowY) / FreeThrowEdge);
+    const double from = insideKey ? std::numbers::pi - a : a;
+    const double to = insideKey ? 2 * std::numbers::pi + a : std::numbers::pi - a;
+    QPainterPath path(
+        QPointF(FreeThrowX + FreeThrowEdge * std::cos(from), FreeThrowY + FreeThrowEdge * std::sin(from)));
+    addArc(path, {double(FreeThrowX), double(FreeThrowY)}, FreeThrowEdge, from, to, arcSteps);
+    return path;
 }
 
 } // namespace CourtGeometry

@@ -2,6 +2,10 @@
 
 #include <cstdint>
 
+class QPainterPath;
+class QPointF;
+class QPolygonF;
+
 // Shot zone of a court pixel, as the zone masks colour it.
 enum class ShotZone
 {
@@ -73,6 +77,20 @@ inline constexpr int ArcRadius2Squared =
 double arcCentreX();
 double arcCentreY();
 double arcRadius();
+
+// The printed lines of the top half, in mask pixels, for the picture library
+// and the report charts alike: edges lie half a pixel outside the pixels they
+// enclose. Arcs are drawn in straight steps, finer for larger pictures.
+inline constexpr double FreeThrowEdge = FreeThrowRadius + 0.25;
+void addArc(QPainterPath &path, const QPointF &centre, double radius, double fromRadians, double toRadians,
+            int steps);
+QPolygonF restrictedArea();
+// The straight parts along the two columns, then the arc.
+QPainterPath threePointLine(int arcSteps);
+// The restricted area outside the free throw circle.
+QPainterPath paintedKey();
+// The free throw circle's part outside the restricted area (drawn solid) or inside it (dashed).
+QPainterPath freeThrowArc(bool insideKey, int arcSteps);
 
 // Zone of a pixel of the vertical mask; None outside the mask.
 ShotZone zoneAt(int maskX, int maskY);

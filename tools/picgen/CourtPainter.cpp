@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <cmath>
-#include <numbers>
 
 using namespace CourtGeometry;
 
@@ -43,14 +41,8 @@ QTransform placement(CourtOrientation orientation, double left, double top, doub
     return QTransform(0, -scale, scale, 0, (left + 0.5) * scale, (top + 0.5 + MaskWidth - 1) * scale);
 }
 
-void addArc(QPainterPath &path, QPointF centre, double radius, double fromRadians, double toRadians)
-{
-    const int steps = 96;
-    for (int i = 0; i <= steps; ++i) {
-        const double a = fromRadians + (toRadians - fromRadians) * i / steps;
-        path.lineTo(centre.x() + radius * std::cos(a), centre.y() + radius * std::sin(a));
-    }
-}
+// The arcs' straight steps: smooth at the screen's largest court.
+constexpr int ArcSteps = 96;
 
 QPainterPath insideThreePointLine()
 {
@@ -61,41 +53,6 @@ QPainterPath insideThreePointLine()
     QPainterPath half;
     half.addRect(TopHalf);
     return strip.united(disc).intersected(half);
-}
-
-QPainterPath threePointLine()
-{
-    const double lineY = ThreeStraightEnd + 0.5;
-    const double a = std::asin((lineY - arcCentreY()) / arcRadius());
-    QPainterPath path(QPointF(ThreeLeft - 0.5, -0.5));
-    path.lineTo(ThreeLeft - 0.5, lineY);
-    addArc(path, {arcCentreX(), arcCentreY()}, arcRadius(), std::numbers::pi - a, a);
-    path.lineTo(ThreeRight + 0.5, lineY);
-    path.lineTo(ThreeRight + 0.5, -0.5);
-    return path;
-}
-
-// Pixel x is in the trapezoid from x * 81 >= 74 * 81 + 17 * y on; the edges
-// below lie half a pixel outside the first and last pixel of each row.
-QPolygonF restrictedArea()
-{
-    auto left = [](double y) { return KeyBaseLeft + (KeyTopLeft - KeyBaseLeft) * y / KeyTopY - 0.5; };
-    auto right = [](double y) { return KeyBaseRight - (KeyBaseRight - KeyTopRight) * y / KeyTopY + 0.5; };
-    const double bottom = KeyTopY + 0.5;
-    return QPolygonF({QPointF(left(-0.5), -0.5), QPointF(right(-0.5), -0.5), QPointF(right(bottom), bottom),
-                      QPointF(left(bottom), bottom)});
-}
-
-const double FreeThrowEdge = FreeThrowRadius + 0.25;
-
-QPainterPath paintedKey()
-{
-    QPainterPath key;
-    key.addPolygon(restrictedArea());
-    key.closeSubpath();
-    QPainterPath disc;
-    disc.addEllipse(QPointF(FreeThrowX, FreeThrowY), FreeThrowEdge, FreeThrowEdge);
-    return key.subtracted(disc);
 }
 
 struct Wood
@@ -205,23 +162,15 @@ void CourtPainter::paintMarkings(QPainter &p, Finish finish)
         p.save();
         p.setTransform(half, true);
         p.setPen(solid);
-        p.drawPath(threePointLine());
+        p.drawPath(threePointLine(ArcSteps));
         const QPolygonF key = restrictedArea();
         p.drawPolyline(QPolygonF({key[0], key[3], key[2], key[1]}));
         // Free throw circle: solid outside the restricted area, dashed inside.
-        const double a = std::asin((KeyTopY + 0.5 - FreeThrowY) / FreeThrowEdge);
-        QPainterPath outer(
-            QPointF(FreeThrowX + FreeThrowEdge * std::cos(a), FreeThrowY + FreeThrowEdge * std::sin(a)));
-        addArc(outer, {double(FreeThrowX), double(FreeThrowY)}, FreeThrowEdge, a, std::numbers::pi - a);
-        p.drawPath(outer);
+        p.drawPath(freeThrowArc(false, ArcSteps));
         QPen dashed = solid;
         dashed.setDashPattern({2.0, 2.0});
         p.setPen(dashed);
-        const double b = std::numbers::pi - a;
-        QPainterPath inner(
-            QPointF(FreeThrowX + FreeThrowEdge * std::cos(b), FreeThrowY + FreeThrowEdge * std::sin(b)));
-        addArc(inner, {double(FreeThrowX), double(FreeThrowY)}, FreeThrowEdge, b, 2 * std::numbers::pi + a);
-        p.drawPath(inner);
+        p.drawPath(freeThrowArc(true, ArcSteps));
         // Lane marks along the sides of the restricted area.
         p.setPen(QPen(line, width * 0.8, Qt::SolidLine, Qt::FlatCap));
         for (double y : {28.0, 44.0, 60.0}) {
