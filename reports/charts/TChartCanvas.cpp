@@ -155,7 +155,7 @@ QList<TChartCanvas::TOp> TChartCanvas::Ops(TOp::Kind kind) const
     return found;
 }
 
-void TChartCanvas::Paint(QPainter &p) const
+void TChartCanvas::Draw(QPainter &p) const
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

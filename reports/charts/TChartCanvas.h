@@ -57,7 +57,6 @@ public:
     QList<TOp> Ops(TOp::Kind kind) const;
 
     QSizeF Size() const override { return m_size; }
-    void Paint(QPainter &painter) const override;
     QStringList Describe() const override;
 
     // The font of the chart's texts, in picture pixels.
@@ -66,6 +65,9 @@ public:
     // The court centred in a picture of this size, scaled by factor and, when
     // turned, rotated a quarter turn so that the court runs across.
     static QTransform CentredCourt(QSizeF picture, double factor, bool lengthwise);
+
+protected:
+    void Draw(QPainter &painter) const override;
 
 private:
     QSizeF m_size;

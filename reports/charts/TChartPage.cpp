@@ -5,18 +5,6 @@
 #include "model/Services.h"
 #include "model/TGame.h"
 
-namespace ChartCells {
-
-TReportCell Drawing(const QString &name, std::shared_ptr<const TReportDrawing> drawing, double x, double y,
-                    double w, double h)
-{
-    TReportCell c = Text(name, QString(), x, y, w, h);
-    c.Drawing = std::move(drawing);
-    return c;
-}
-
-} // namespace ChartCells
-
 using namespace ChartCells;
 
 TReportLine &TChartLayout::Line(const QString &band, double height)

@@ -16,9 +16,8 @@ using Align = TReportCell::Align;
 
 using ReportCells::Caption;
 using ReportCells::Image;
+using ReportCells::Picture;
 using ReportCells::Text;
-TReportCell Drawing(const QString &name, std::shared_ptr<const TReportDrawing> drawing, double x, double y,
-                    double w, double h);
 
 } // namespace ChartCells
 

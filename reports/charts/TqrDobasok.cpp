@@ -46,7 +46,7 @@ TReportDocument TqrDobasok::Build() const
     const double height = layout.Bottom() - top;
     const double w = std::min(width, height * frame.width() / frame.height());
     layout.Line(QStringLiteral("DetailBand1"), height)
-        .Cells.append(Drawing(QStringLiteral("imgPalya"), m_court, (width - w) / 2, top, w,
+        .Cells.append(Picture(QStringLiteral("imgPalya"), m_court, (width - w) / 2, top, w,
                               w * frame.height() / frame.width()));
     return doc;
 }

@@ -70,7 +70,7 @@ void TqrInvidualShotingChart::cell(TReportLine &line, const TPlayer &p, double x
             court->Dot(IndividualMarkRect(IndividualPoint(point, e.Side)), e.Kind == Kind::ShotMade);
     }
     m_courts.append(court);
-    line.Cells.append(Drawing(QStringLiteral("imgMiniPalya"), court, x, y + 6, CourtWidth,
+    line.Cells.append(Picture(QStringLiteral("imgMiniPalya"), court, x, y + 6, CourtWidth,
                               CourtWidth * frame.height() / frame.width()));
 
     const int twoMade = p.CloseMade + p.MidMade;

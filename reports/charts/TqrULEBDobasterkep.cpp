@@ -170,8 +170,8 @@ TReportDocument TqrULEBDobasterkep::Build() const
     const double width = layout.Width();
     TReportLine &pictures = layout.Line(QStringLiteral("DetailBand1"), 0);
     pictures.Cells.append(
-        Drawing(QStringLiteral("imgHazaiPalya"), m_homeCourt, LegendWidth, top, PictureWidth, PictureHeight));
-    pictures.Cells.append(Drawing(QStringLiteral("imgVendegPalya"), m_awayCourt,
+        Picture(QStringLiteral("imgHazaiPalya"), m_homeCourt, LegendWidth, top, PictureWidth, PictureHeight));
+    pictures.Cells.append(Picture(QStringLiteral("imgVendegPalya"), m_awayCourt,
                                   width - LegendWidth - PictureWidth, top, PictureWidth, PictureHeight));
     // The legends stand outside the courts, line by line side by side.
     QList<TReportLine> home, away;

@@ -250,10 +250,10 @@ TReportDocument TqrULEBGrafikon::Build() const
     const double top = layout.Y + 2;
     TReportLine &line = layout.Line(QStringLiteral("dbGrafikon"), 550 * MmPerPixel + 2);
     line.Cells = {
-        Drawing(QStringLiteral("imgGrafikon1"), table, 0, top, 225 * MmPerPixel, 409 * MmPerPixel),
-        Drawing(QStringLiteral("imgGrafikon2"), momentPictures.first(), (225 * MmPerPixel) + gap, top,
+        Picture(QStringLiteral("imgGrafikon1"), table, 0, top, 225 * MmPerPixel, 409 * MmPerPixel),
+        Picture(QStringLiteral("imgGrafikon2"), momentPictures.first(), (225 * MmPerPixel) + gap, top,
                 281 * MmPerPixel, 545 * MmPerPixel),
-        Drawing(QStringLiteral("imgGrafikon3"), graph, (506 * MmPerPixel) + 2 * gap, top, 550 * MmPerPixel,
+        Picture(QStringLiteral("imgGrafikon3"), graph, (506 * MmPerPixel) + 2 * gap, top, 550 * MmPerPixel,
                 550 * MmPerPixel),
     };
     // Further key-moment pictures, three to a page.
@@ -262,7 +262,7 @@ TReportDocument TqrULEBGrafikon::Build() const
         if (slot == 0)
             layout.NewPage();
         TReportLine &more = layout.Line(QStringLiteral("dbGrafikonFolytatas"), 0);
-        more.Cells.append(Drawing(QStringLiteral("imgGrafikon2_%1").arg(i + 1), momentPictures[i],
+        more.Cells.append(Picture(QStringLiteral("imgGrafikon2_%1").arg(i + 1), momentPictures[i],
                                   slot * (281 * MmPerPixel + 10), 0, 281 * MmPerPixel, 545 * MmPerPixel));
     }
     TranslateReport(doc, m_translator);

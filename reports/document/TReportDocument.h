@@ -11,16 +11,52 @@
 class ITranslator;
 class QPainter;
 
-// A picture a report draws itself (court charts, score graphs): painted in
-// its own pixel frame, which the painter scales into the cell's place, so it
-// stays sharp on paper. Describe lists what it shows, for golden files.
-class TReportDrawing
+// The picture of an image cell: an image file, an image the report composed
+// (a sponsor strip) or a picture the report draws itself (court charts,
+// score graphs). The painter draws each kept in proportion and centred in
+// the cell's place, and the JSON lists what each shows.
+class TReportPicture
 {
 public:
-    virtual ~TReportDrawing() = default;
+    virtual ~TReportPicture() = default;
+    // Its own frame in pixels; empty when there is nothing to draw (no file,
+    // an unreadable one), which leaves it off the paper and out of the JSON.
     virtual QSizeF Size() const = 0;
-    virtual void Paint(QPainter &painter) const = 0;
+    // Draws it into target, in the painter's device pixels.
+    virtual void Paint(QPainter &painter, const QRectF &target) const = 0;
+    // What it shows, for golden files.
     virtual QStringList Describe() const = 0;
+};
+
+// A picture a report draws itself, painted in its own pixel frame, which the
+// painter scales into the cell's place, so it stays sharp on paper.
+class TReportDrawing : public TReportPicture
+{
+public:
+    void Paint(QPainter &painter, const QRectF &target) const final;
+
+protected:
+    virtual void Draw(QPainter &painter) const = 0;
+};
+
+// An image file, read once per run when first needed, or an image the report composed.
+class TReportImage : public TReportPicture
+{
+public:
+    static std::shared_ptr<const TReportImage> File(const QString &file);
+    static std::shared_ptr<const TReportImage> Composed(const QImage &image);
+
+    // Null when there is none.
+    QImage Image() const;
+    QSizeF Size() const override;
+    void Paint(QPainter &painter, const QRectF &target) const override;
+    // "image NAME WxH" for a file (its name only, so the JSON is the same in
+    // every folder), "image WxH" for a composed one.
+    QStringList Describe() const override;
+
+private:
+    QString m_file;
+    QImage m_image;
 };
 
 // One named cell of a report line: a text or an image with its place on the
@@ -44,13 +80,9 @@ struct TReportCell
     QRectF Place;
     // A fixed caption: its text is a translation key until TranslateReport runs.
     bool Caption = false;
-    // An image cell draws this file; a missing or unreadable file draws nothing.
-    QString ImageFile;
-    // A picture the report composed itself (a sponsor strip); drawn instead of the file.
-    QImage Picture;
-    bool IsImage() const { return !ImageFile.isNull() || !Picture.isNull(); }
-    // A drawn picture instead of a text; shared, as documents are copied.
-    std::shared_ptr<const TReportDrawing> Drawing;
+    // An image cell: its picture, shared, as documents are copied.
+    std::shared_ptr<const TReportPicture> Picture;
+    bool IsImage() const { return Picture != nullptr; }
 };
 
 // A line of a band: its cells from left to right, empty cells included.
@@ -84,7 +116,10 @@ TReportCell Text(const QString &name, const QString &value, double x, double y, 
 // A fixed caption: its text is a translation key until the report is translated.
 TReportCell Caption(const QString &name, const QString &key, double x, double y, double w, double h,
                     Align align = Align::Left, bool bold = false, double size = 7);
+// An image cell of a file; an empty name or a missing file draws nothing.
 TReportCell Image(const QString &name, const QString &file, double x, double y, double w, double h);
+TReportCell Picture(const QString &name, std::shared_ptr<const TReportPicture> picture, double x, double y,
+                    double w, double h);
 
 } // namespace ReportCells
 

@@ -4,7 +4,6 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QImageReader>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -32,50 +31,6 @@ Qt::Alignment alignment(TReportCell::Align a)
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// Images are read once per run: print all and copies draw the same logo often.
-QImage cachedImage(const QString &file)
-{
-    static QHash<QString, QImage> cache;
-    auto it = cache.find(file);
-    if (it == cache.end()) {
-        QImageReader reader(file);
-        reader.setAutoTransform(true);
-        it = cache.insert(file, reader.read());
-    }
-    return it.value();
-}
-
-void paintImage(const TReportCell &cell, const QRectF &target, QPainter &painter)
-{
-    if (cell.ImageFile.isEmpty() && cell.Picture.isNull())
-        return;
-    const QImage image = cell.Picture.isNull() ? cachedImage(cell.ImageFile) : cell.Picture;
-    if (image.isNull())
-        return;
-    // Kept in proportion and centred in its place.
-    QSizeF size = image.size().toSizeF();
-    size.scale(target.size(), Qt::KeepAspectRatio);
-    const QRectF place(target.center().x() - size.width() / 2, target.center().y() - size.height() / 2,
-                       size.width(), size.height());
-    painter.drawImage(place, image);
-}
-
-// A drawn picture keeps its proportions and is centred in its place.
-void paintDrawing(const TReportDrawing &drawing, const QRectF &target, QPainter &painter)
-{
-    const QSizeF frame = drawing.Size();
-    if (frame.isEmpty())
-        return;
-    const double scale = std::min(target.width() / frame.width(), target.height() / frame.height());
-    painter.save();
-    painter.translate(target.center().x() - frame.width() * scale / 2,
-                      target.center().y() - frame.height() * scale / 2);
-    painter.scale(scale, scale);
-    painter.setClipRect(QRectF(QPointF(0, 0), frame));
-    drawing.Paint(painter);
-    painter.restore();
 }
 
 void paintText(const TReportCell &cell, const QRectF &target, QPainter &painter)
@@ -146,10 +101,8 @@ void TReportPainter::PaintPage(const TReportDocument &document, int page, QPaint
                 const QRectF mm = cell.Place;
                 const QRectF target((mm.x() + margin) * dotsPerMm, (mm.y() + margin) * dotsPerMm,
                                     mm.width() * dotsPerMm, mm.height() * dotsPerMm);
-                if (cell.Drawing)
-                    paintDrawing(*cell.Drawing, target, painter);
-                else if (cell.IsImage())
-                    paintImage(cell, target, painter);
+                if (cell.Picture)
+                    cell.Picture->Paint(painter, target);
                 else
                     paintText(cell, target, painter);
             }

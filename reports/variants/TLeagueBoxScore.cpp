@@ -75,9 +75,9 @@ TReportCell TLeagueBoxScore::stripCell(const QString &sponsorSetting, int strip,
     const QString background = m_imageFolder.isEmpty()
                                    ? QStringLiteral("whitebg.bmp")
                                    : QDir(m_imageFolder).filePath(QStringLiteral("whitebg.bmp"));
-    cell.Picture = TSponsorStrip::Compose(background, imagePath(sponsorSetting), strip);
-    // Without a picture the cell stays an empty image cell.
-    cell.ImageFile = QLatin1String("");
+    // Without a background the cell stays an empty image cell.
+    cell.Picture =
+        TReportImage::Composed(TSponsorStrip::Compose(background, imagePath(sponsorSetting), strip));
     return cell;
 }
 

@@ -106,13 +106,13 @@ TEST(ReportPainter, DrawsTextInsideItsPlaceBelowTheMarginAndLeavesMissingImagesO
     doc.Landscape = false;
     TReportCell logo;
     logo.Name = QStringLiteral("imgLogo");
-    logo.ImageFile = home.file(QStringLiteral("red.png"));
+    logo.Picture = TReportImage::File(home.file(QStringLiteral("red.png")));
     logo.Place = QRectF(100, 100, 40, 20);
     TReportCell missing = logo;
-    missing.ImageFile = home.file(QStringLiteral("absent.png"));
+    missing.Picture = TReportImage::File(home.file(QStringLiteral("absent.png")));
     missing.Place = QRectF(100, 150, 40, 20);
     TReportCell broken = logo;
-    broken.ImageFile = home.file(QStringLiteral("broken.png"));
+    broken.Picture = TReportImage::File(home.file(QStringLiteral("broken.png")));
     broken.Place = QRectF(100, 200, 40, 20);
     doc.Pages = {TReportPage{{TReportBand{
         QStringLiteral("b"),
@@ -207,3 +207,57 @@ TEST(ReportPainter, PdfHoldsEveryPageOfEveryDocumentOnceAndPrintersMakeTheCopies
 }
 
 } // namespace
+
+namespace {
+
+// A drawn picture of two items in a 40 x 20 frame.
+struct TTwoItems : TReportDrawing
+{
+    QSizeF Size() const override { return {40, 20}; }
+    QStringList Describe() const override { return {QStringLiteral("first"), QStringLiteral("second")}; }
+    void Draw(QPainter &painter) const override { painter.fillRect(QRectF(0, 0, 40, 20), Qt::black); }
+};
+
+} // namespace
+
+// Every kind of picture is an image cell and shows in the JSON; one with
+// nothing to draw stays out of it, as it stays off the paper.
+TEST(ReportDocument, EveryPictureIsAnImageCellAndTheJsonDescribesWhatItDraws)
+{
+    TestHome home;
+    QImage red(20, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(home.file(QStringLiteral("red.png"))));
+    const struct
+    {
+        const char *Name;
+        TReportCell Cell;
+        const char *Json; // what the JSON adds after "underline"
+    } cases[] = {
+        {"file", ReportCells::Image(QStringLiteral("i"), home.file(QStringLiteral("red.png")), 0, 0, 9, 9),
+         R"(, "drawing": [
+        "image red.png 20x10"
+      ])"},
+        {"no file", ReportCells::Image(QStringLiteral("i"), QString(), 0, 0, 9, 9), ""},
+        {"missing file",
+         ReportCells::Image(QStringLiteral("i"), home.file(QStringLiteral("absent.png")), 0, 0, 9, 9), ""},
+        {"drawn", ReportCells::Picture(QStringLiteral("i"), std::make_shared<TTwoItems>(), 0, 0, 9, 9),
+         R"(, "drawing": [
+        "first",
+        "second"
+      ])"},
+    };
+    for (const auto &c : cases) {
+        TReportDocument doc;
+        doc.ReportClass = QStringLiteral("TqrTest");
+        doc.Pages = {TReportPage{{TReportBand{QStringLiteral("b"), {TReportLine{{c.Cell}}}}}}};
+        EXPECT_TRUE(doc.Find(QStringLiteral("i"))->IsImage()) << c.Name;
+        const QByteArray expected =
+            QByteArrayLiteral("{\n  \"report\": \"TqrTest\",\n  \"pages\": 1,\n  \"bands\": [\n"
+                              "    {\"band\": \"b\", \"line\": 0, \"cells\": [\n"
+                              "      {\"name\": \"i\", \"text\": \"\", \"bold\": false, "
+                              "\"underline\": false") +
+            c.Json + "}\n    ]}\n  ]\n}\n";
+        EXPECT_EQ(doc.ToJson(), expected) << c.Name;
+    }
+}

@@ -104,7 +104,7 @@ TEST_F(ScoreGraph, KeyMomentTableKeepsEveryRowInsideItsPictures)
             for (const TReportLine &line : band.Lines)
                 for (const TReportCell &c : line.Cells)
                     if (c.Name.startsWith(QLatin1String("imgGrafikon2"))) {
-                        const auto *canvas = dynamic_cast<const TChartCanvas *>(c.Drawing.get());
+                        const auto *canvas = dynamic_cast<const TChartCanvas *>(c.Picture.get());
                         ASSERT_NE(canvas, nullptr);
                         for (const TOp &op : canvas->Ops(TOp::Kind::Line))
                             EXPECT_LE(std::max(op.From.y(), op.To.y()), 545) << c.Name.toStdString();
