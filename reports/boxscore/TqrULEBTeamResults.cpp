@@ -1,5 +1,7 @@
 #include "TqrULEBTeamResults.h"
 
+#include "reports/frame/TGameHeader.h"
+
 #include "model/Services.h"
 #include "model/TGame.h"
 #include "model/TNameOrder.h"
@@ -150,16 +152,6 @@ QString TqrULEBTeamResults::FormatZeroAsDot(const QString &text, const QString &
     return out;
 }
 
-QString TqrULEBTeamResults::PeriodScoresText(const TGame &game)
-{
-    const int last = game.PeriodsPlayed();
-    const QList<TGame::Score> scores = game.PeriodScores(last);
-    QStringList entries;
-    for (int k = 0; k < last; ++k)
-        entries.append(QStringLiteral("%1-%2").arg(scores[k].Home).arg(scores[k].Away));
-    return QLatin1Char('(') + entries.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
-
 QString TqrULEBTeamResults::tr(const QString &text) const
 {
     return m_translator.Translate(text, QStringLiteral("PRINT"));
@@ -202,16 +194,12 @@ QString TqrULEBTeamResults::playerName(const TBoxScoreRow &row) const
 
 QString TqrULEBTeamResults::titleText() const
 {
-    const TTeamTotals &ht = m_game.HomeTeam().Data.Totals;
-    const TTeamTotals &at = m_game.AwayTeam().Data.Totals;
-    const QString names =
-        (teamName(m_game.HomeTeam()) + QStringLiteral(" - ") + teamName(m_game.AwayTeam())).left(124);
-    return names + QStringLiteral(" %1-%2").arg(ht.Points).arg(at.Points);
+    return TGameHeader::TitleText(m_game, teamName(m_game.HomeTeam()), teamName(m_game.AwayTeam()));
 }
 
 QString TqrULEBTeamResults::periodLineText() const
 {
-    return PeriodScoresText(m_game);
+    return TGameHeader::PeriodScoresText(m_game);
 }
 
 int TqrULEBTeamResults::valuation(const TPlayer &record) const
@@ -270,125 +258,23 @@ void TqrULEBTeamResults::bands(TLayout &layout) const
 
 void TqrULEBTeamResults::header(TLayout &layout) const
 {
-    const QString band = QStringLiteral("PageHeaderBand1");
     const TSettings &s = m_game.Settings();
-    // Beside the logo, and clear of the running score on the right.
-    const double x = 32;
-    const double w = 150;
-    const double top = layout.Y;
-
-    TReportLine &logo = layout.Line(band, 0);
-    logo.Cells.append(Image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
-
-    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblMegjegyzes"), remarkText(), x, layout.LineTop,
-                                           w, 4, Align::Left, !remarkText().isEmpty(), 8));
-
+    TGameHeader header;
+    header.Remark = remarkText();
     const double titleSize = s.ReportTitleFontSize() > 0 ? s.ReportTitleFontSize() : 14;
-    layout.Line(band, 7.5).Cells.append(Text(QStringLiteral("lblMerkozes"), titleText(), x, layout.LineTop, w,
-                                             7.5, Align::Left, true, titleSize));
+    header.TitleLines.append(
+        TGameHeader::TitleLine(QStringLiteral("lblMerkozes"), titleText(), 7.5, titleSize));
     if (m_periodLine)
-        layout.Line(band, 4.5).Cells.append(Text(QStringLiteral("lblMerkozesNegyedek"), periodLineText(), x,
-                                                 layout.LineTop, w, 4.5, Align::Left, true, 8));
-    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
-                                           layout.LineTop, w, 4, Align::Left, false, 7));
-
-    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblMerkozesBirok"),
-                                           RefereesText(m_game, tr(QStringLiteral("Referees:"))), x,
-                                           layout.LineTop, w, 4, Align::Left, false, 7));
-
-    TReportLine &facts = layout.Line(band, 4);
-    facts.Cells = GameFactsCells(m_game, x, layout.LineTop,
-                                 m_playedValue ? PlayerStats::ClockText(m_game.Clock) : QString(),
-                                 m_spectatorsCaptionAlways);
-    runningScore(layout, top + 8);
-    layout.Y = std::max(layout.Y, top + 29) + 1.5;
-}
-
-QString TqrULEBTeamResults::RefereesText(const TGame &game, const QString &caption)
-{
-    QStringList names;
-    for (const QString &referee : {game.Referee1, game.Referee2, game.Referee3})
-        if (!referee.trimmed().isEmpty())
-            names << referee.trimmed();
-    // The caption and the first name are apart however the caption was translated.
-    return names.isEmpty() ? caption
-                           : caption.trimmed() + QLatin1Char(' ') + names.join(QStringLiteral(", "));
-}
-
-QList<TReportCell> TqrULEBTeamResults::GameFactsCells(const TGame &game, double x, double y,
-                                                      const QString &played, bool spectatorsCaptionAlways)
-{
-    const bool spectators = game.Attendance != 0;
-    return {
-        Caption(QStringLiteral("lblDateCaption"), QStringLiteral("Date:"), x, y, 12, 4, Align::Left, true, 7),
-        Text(QStringLiteral("lblDate"), game.GameDate, x + 12, y, 22, 4, Align::Left, false, 7),
-        Caption(QStringLiteral("lblTimeCaption"), QStringLiteral("Start:"), x + 35, y, 12, 4, Align::Left,
-                true, 7),
-        Text(QStringLiteral("lblTime"), game.GameTime, x + 47, y, 12, 4, Align::Left, false, 7),
-        Caption(QStringLiteral("lblPlayedCaption"), QStringLiteral("Played:"), x + 60, y, 14, 4, Align::Left,
-                true, 7),
-        Text(QStringLiteral("lblPlayed"), played, x + 74, y, 14, 4, Align::Left, false, 7),
-        Caption(QStringLiteral("lblSpectatorsCaption"),
-                spectators || spectatorsCaptionAlways ? QStringLiteral("Spectators:") : QString(), x + 89, y,
-                20, 4, Align::Left, true, 7),
-        Text(QStringLiteral("lblSpectators"), spectators ? QString::number(game.Attendance) : QString(),
-             x + 109, y, 20, 4, Align::Left, false, 7),
-    };
-}
-
-void TqrULEBTeamResults::RunningScoreCaptions(QList<TReportCell> &cells, int periodLength, double y)
-{
-    const double x = 186, nameWidth = 30, cw = 7, otWidth = 11, h = 4.5;
-    cells.append(Caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, y, nameWidth, h));
-    for (int i = 1; i <= 8; ++i)
-        cells.append(Text(QStringLiteral("lblPerc%1").arg(5 * i),
-                          QStringLiteral("%1'").arg(i * (periodLength == 12 ? 6 : 5)),
-                          x + nameWidth + (i - 1) * cw, y, cw, h, Align::Center, true));
-    cells.append(Caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"), x + nameWidth + 8 * cw,
-                         y, otWidth, h, Align::Center));
-}
-
-void TqrULEBTeamResults::runningScore(TLayout &layout, double top) const
-{
-    const QString band = QStringLiteral("PageHeaderBand1");
-    const int length = m_game.PeriodLength();
-    const int step = length == 12 ? 6 : 5;
-    const double x = 186, nameWidth = 30, cw = 7, otWidth = 11, h = 4.5;
-    const double keepY = layout.Y;
-    layout.Y = top;
-
-    RunningScoreCaptions(layout.Line(band, h).Cells, length, top);
-
-    QList<TGame::Score> scores;
-    for (int i = 1; i <= 8; ++i)
-        scores.append(m_game.ScoreAtMinute(i * step));
-    const bool overtime = m_game.Clock > m_game.RegulationTicks() && !m_blankRunningScore;
-    const TGame::Score final = m_game.ScoreAtMinute(100);
-
-    for (const bool home : {true, false}) {
-        const QString side = home ? QStringLiteral("Hazai") : QStringLiteral("Vendeg");
-        TReportLine &row = layout.Line(band, h);
-        const double y = layout.LineTop;
-        const TTeam &team = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
-        row.Cells.append(Text(QStringLiteral("lbl%1Nev").arg(side), teamName(team), x, y, nameWidth, h,
-                              Align::Left, true));
-        for (int i = 1; i <= 8; ++i) {
-            const int minute = i * step;
-            const int mine = home ? scores[i - 1].Home : scores[i - 1].Away;
-            const int theirs = home ? scores[i - 1].Away : scores[i - 1].Home;
-            const bool shown = (length != 5 || i <= 2 || m_plainRunningScore) && m_game.Clock >= 4 * minute &&
-                               !m_blankRunningScore;
-            row.Cells.append(Text(QStringLiteral("lbl%1%2perc").arg(side).arg(5 * i),
-                                  shown ? QString::number(mine) : QString(), x + nameWidth + (i - 1) * cw, y,
-                                  cw, h, Align::Center, mine >= theirs));
-        }
-        const int mine = home ? final.Home : final.Away;
-        const int theirs = home ? final.Away : final.Home;
-        row.Cells.append(Text(QStringLiteral("lbl%1Hosszabbitas").arg(side),
-                              overtime ? QString::number(mine) : QString(), x + nameWidth + 8 * cw, y,
-                              otWidth, h, Align::Center, overtime && mine >= theirs));
-    }
-    layout.Y = std::max(keepY, layout.Y);
+        header.TitleLines.append(
+            TGameHeader::TitleLine(QStringLiteral("lblMerkozesNegyedek"), periodLineText(), 4.5, 8));
+    header.Played = m_playedValue ? PlayerStats::ClockText(m_game.Clock) : QString();
+    header.SpectatorsCaptionAlways = m_spectatorsCaptionAlways;
+    header.Scores = m_blankRunningScore   ? TGameHeader::TScores::Blank
+                    : m_plainRunningScore ? TGameHeader::TScores::Reached
+                                          : TGameHeader::TScores::Regulation;
+    header.HomeName = teamName(m_game.HomeTeam());
+    header.AwayName = teamName(m_game.AwayTeam());
+    header.Add(layout, m_game, m_translator, m_imageFolder);
 }
 
 void TqrULEBTeamResults::columnCaptions(TLayout &layout, const QString &band, const QString &nameText,
@@ -697,24 +583,15 @@ void TqrULEBTeamResults::comparison(TLayout &layout, const TTeamSide &home, cons
 
 void TqrULEBTeamResults::footer(TLayout &layout) const
 {
-    const QString band = QStringLiteral("PageFooterBand1");
-    const double height = 14;
-    layout.KeepTogether(height + 1);
-    // The footer sits at the foot of the last page.
-    layout.Y = layout.Bottom() - height;
     const TSettings &s = m_game.Settings();
-    TReportLine &first = layout.Line(band, 4);
-    const double y = layout.LineTop;
-    first.Cells.append(
-        Image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
-    first.Cells.append(Caption(QStringLiteral("lblNotice"),
-                               QStringLiteral("Statistics recorded live with Parquetix"), 42, y, 199, 4,
-                               Align::Center, false, 6.5));
-    first.Cells.append(
-        Image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243, y, 40, height));
-    layout.Line(band, 4).Cells.append(Text(QStringLiteral("lblWeb"),
-                                           QStringLiteral("https://parquetix.example"), 42, layout.LineTop,
-                                           199, 4, Align::Center, false, 6.5));
-    layout.Line(band, 4).Cells.append(
-        Text(QStringLiteral("lblEredmenyek"), QString(), 42, layout.LineTop, 199, 4, Align::Center));
+    TPageFooter footer;
+    footer.X = 42;
+    footer.Width = 199;
+    footer.Sponsors = true;
+    footer.Sponsor1File = imagePath(s.Sponsor1Filename());
+    footer.Sponsor2File = imagePath(s.Sponsor2Filename());
+    footer.AddAtFoot(layout);
+    layout.Line(QStringLiteral("PageFooterBand1"), 4)
+        .Cells.append(
+            Text(QStringLiteral("lblEredmenyek"), QString(), 42, layout.LineTop, 199, 4, Align::Center));
 }

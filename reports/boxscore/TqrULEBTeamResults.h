@@ -2,6 +2,7 @@
 
 #include "TBoxScoreRows.h"
 #include "reports/document/TReportDocument.h"
+#include "reports/frame/TPageFrame.h"
 
 #include "model/TSettings.h"
 
@@ -35,17 +36,6 @@ public:
     // Formatting rules of the report's counts.
     static bool IsAllZero(const QString &text);
     static QString FormatZeroAsDot(const QString &text, const QString &dot);
-    // "(h-a, h-a, ...)": every regular period, then the overtimes played.
-    static QString PeriodScoresText(const TGame &game);
-    // The caption, then the referees named, after the first each behind ", ".
-    static QString RefereesText(const TGame &game, const QString &caption);
-    // The header's line from x on: date, start, played time and spectators.
-    static QList<TReportCell> GameFactsCells(const TGame &game, double x, double y, const QString &played,
-                                             bool spectatorsCaptionAlways);
-    // The running score's captions: teams and minutes, the minutes of the
-    // game's period length, and the overtime.
-    static void RunningScoreCaptions(QList<TReportCell> &cells, int periodLength, double y);
-
     // A column of a player table: cell name (the heading key), caption,
     // group caption over it, place in millimetres.
     struct TColumn
@@ -81,7 +71,7 @@ protected:
         bool Home = true;
     };
 
-    using TLayout = TPageLayout;
+    using TLayout = TPageFrame;
 
     static TReportCell Text(const QString &name, const QString &value, double x, double y, double w, double h,
                             TReportCell::Align align = TReportCell::Align::Left, bool bold = false,
@@ -126,7 +116,6 @@ protected:
     QString imagePath(const QString &setting) const;
 
     void header(TLayout &layout) const;
-    void runningScore(TLayout &layout, double top) const;
     void teamHeading(TLayout &layout, const TTeamSide &side) const;
     void columnCaptions(TLayout &layout, const QString &band, const QString &nameText, bool withPanel) const;
     void groupCaptions(QList<TReportCell> &cells, double y) const;

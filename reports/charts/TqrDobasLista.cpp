@@ -1,10 +1,11 @@
 #include "TqrDobasLista.h"
 
-#include "TChartPage.h"
+#include "reports/frame/TGameHeader.h"
+#include "reports/frame/TPageFrame.h"
 
 #include "model/Services.h"
 
-using namespace ChartCells;
+using namespace ReportCells;
 
 namespace {
 
@@ -26,7 +27,7 @@ TReportDocument TqrDobasLista::Build() const
     doc.ReportClass = QStringLiteral("TqrDobasLista");
     doc.Landscape = false;
     doc.Copies = m_copies;
-    TChartLayout layout(doc);
+    TPageFrame layout(doc);
     const double width = layout.Width();
     const double column = width / 2;
     const int perColumn = int((doc.ContentHeight() - HeaderHeight - FooterHeight) / LineHeight);
@@ -41,8 +42,7 @@ TReportDocument TqrDobasLista::Build() const
     auto footer = [&] {
         layout.Y = doc.ContentHeight() - FooterHeight + 2;
         layout.Line(QStringLiteral("PageFooterBand1"), 4)
-            .Cells.append(Caption(QStringLiteral("lblKeszitette"),
-                                  QStringLiteral("Statistics recorded live with Parquetix"), 0,
+            .Cells.append(Caption(QStringLiteral("lblKeszitette"), TPageFooter::NoticeKey(), 0,
                                   layout.LineTop, width, 4, Align::Center, false, 6.5));
     };
     header();

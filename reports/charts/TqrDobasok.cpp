@@ -1,11 +1,12 @@
 #include "TqrDobasok.h"
 
 #include "ShotPositions.h"
-#include "TChartPage.h"
+#include "reports/frame/TGameHeader.h"
+#include "reports/frame/TPageFrame.h"
 
 #include "model/EventKinds.h"
 
-using namespace ChartCells;
+using namespace ReportCells;
 
 TqrDobasok::TqrDobasok(QString title, QString subtitle, bool onePlayer, QList<TGameEvent> events, int copies)
     : m_title(std::move(title)), m_subtitle(std::move(subtitle)), m_onePlayer(onePlayer),
@@ -20,7 +21,7 @@ TReportDocument TqrDobasok::Build() const
     doc.ReportClass = QStringLiteral("TqrDobasok");
     doc.Landscape = true;
     doc.Copies = m_copies;
-    TChartLayout layout(doc);
+    TPageFrame layout(doc);
     const double width = layout.Width();
     layout.Line(QStringLiteral("PageHeaderBand1"), 8)
         .Cells.append(Text(QStringLiteral("lblMerkozes"), m_title, 0, layout.LineTop, width, 8, Align::Center,

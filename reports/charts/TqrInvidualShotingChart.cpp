@@ -1,7 +1,8 @@
 #include "TqrInvidualShotingChart.h"
 
 #include "ShotPositions.h"
-#include "TChartPage.h"
+#include "reports/frame/TGameHeader.h"
+#include "reports/frame/TPageFrame.h"
 
 #include "model/EventKinds.h"
 #include "model/Services.h"
@@ -10,7 +11,7 @@
 
 #include <algorithm>
 
-using namespace ChartCells;
+using namespace ReportCells;
 
 namespace {
 
@@ -108,11 +109,11 @@ TReportDocument TqrInvidualShotingChart::Build() const
     doc.ReportClass = QStringLiteral("TqrInvidualShotingChart");
     doc.Landscape = false;
     doc.Copies = std::max(1, m_game.Settings().NumberOfCopies());
-    TChartLayout layout(doc);
+    TPageFrame layout(doc);
     const double width = layout.Width();
     const TSettings &s = m_game.Settings();
     layout.FooterHeight = FooterHeight;
-    layout.PageHeader = [&](TChartLayout &l) {
+    layout.PageHeader = [&](TPageFrame &l) {
         const QString band = QStringLiteral("PageHeaderBand1");
         l.Line(band, 0).Cells.append(Image(
             QStringLiteral("imgLogo"), ReportImagePath(s.ReportLogoFilename(), m_imageFolder), 0, 0, 30, 20));
@@ -132,7 +133,7 @@ TReportDocument TqrInvidualShotingChart::Build() const
             Text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, 32, l.LineTop, width - 32, 5));
         l.Y = HeaderHeight;
     };
-    layout.PageFooter = [&](TChartLayout &l) { AddNoticeLines(l, width); };
+    layout.PageFooter = [&](TPageFrame &l) { TPageFooter::Across(width).Add(l); };
     layout.PageHeader(layout);
     for (int i = 0; i < m_players.size(); i += 3) {
         TReportLine &line = layout.Line(QStringLiteral("DetailBand1"), CellHeight);

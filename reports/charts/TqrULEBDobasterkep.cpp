@@ -1,7 +1,8 @@
 #include "TqrULEBDobasterkep.h"
 
 #include "ShotPositions.h"
-#include "TChartPage.h"
+#include "reports/frame/TGameHeader.h"
+#include "reports/frame/TPageFrame.h"
 
 #include "model/EventKinds.h"
 #include "model/Services.h"
@@ -10,7 +11,7 @@
 
 #include <algorithm>
 
-using namespace ChartCells;
+using namespace ReportCells;
 
 namespace {
 
@@ -141,8 +142,8 @@ TReportDocument TqrULEBDobasterkep::Build() const
     doc.ReportClass = QStringLiteral("TqrULEBDobasterkep");
     doc.Landscape = true;
     doc.Copies = std::max(1, m_game.Settings().NumberOfCopies());
-    TChartLayout layout(doc);
-    AddGameHeader(layout, m_game, m_translator, m_imageFolder, true);
+    TPageFrame layout(doc);
+    TGameHeader::Chart(m_game, true).Add(layout, m_game, m_translator, m_imageFolder);
     // The report's title above the running score.
     layout.Line(QStringLiteral("PageHeaderBand1"), 0)
         .Cells.append(Caption(QStringLiteral("lblTitle"), QStringLiteral("Shooting map"), 186, 0, 97, 6,

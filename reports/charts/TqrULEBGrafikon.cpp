@@ -1,7 +1,8 @@
 #include "TqrULEBGrafikon.h"
 
 #include "ShotPositions.h"
-#include "TChartPage.h"
+#include "reports/frame/TGameHeader.h"
+#include "reports/frame/TPageFrame.h"
 
 #include "model/EventKinds.h"
 #include "model/Services.h"
@@ -9,7 +10,7 @@
 
 #include <cmath>
 
-using namespace ChartCells;
+using namespace ReportCells;
 
 namespace {
 
@@ -227,8 +228,8 @@ TReportDocument TqrULEBGrafikon::Build() const
     doc.ReportClass = QStringLiteral("TqrULEBGrafikon");
     doc.Landscape = true;
     doc.Copies = std::max(1, m_game.Settings().NumberOfCopies());
-    TChartLayout layout(doc);
-    AddGameHeader(layout, m_game, m_translator, m_imageFolder, true);
+    TPageFrame layout(doc);
+    TGameHeader::Chart(m_game, true).Add(layout, m_game, m_translator, m_imageFolder);
     layout.Line(QStringLiteral("PageHeaderBand1"), 0)
         .Cells.append(Caption(QStringLiteral("lblTitle"), QStringLiteral("Key moments"), 186, 0, 97, 6,
                               Align::Left, true, 11));

@@ -101,32 +101,6 @@ TReportLine &TReportPage::AppendLine(const QString &band)
     return Bands.last().Lines.last();
 }
 
-TPageLayout::TPageLayout(TReportDocument &doc) : m_doc(doc)
-{
-    m_doc.Pages.append(TReportPage());
-}
-
-TReportLine &TPageLayout::Line(const QString &band, double height)
-{
-    KeepTogether(height);
-    LineTop = Y;
-    Y += height;
-    return m_doc.Pages.last().AppendLine(band);
-}
-
-void TPageLayout::KeepTogether(double height)
-{
-    if (Y + height > m_doc.ContentHeight() && Y > 0) {
-        m_doc.Pages.append(TReportPage());
-        Y = 0;
-    }
-}
-
-double TPageLayout::Bottom() const
-{
-    return m_doc.ContentHeight();
-}
-
 QString ReportImagePath(const QString &setting, const QString &folder)
 {
     if (setting.trimmed().isEmpty())

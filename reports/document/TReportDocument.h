@@ -149,24 +149,6 @@ public:
     QByteArray ToJson() const;
 };
 
-// Lines go down the pages of a document; a line that does not fit starts
-// the next page, where its band goes on.
-class TPageLayout
-{
-public:
-    explicit TPageLayout(TReportDocument &doc);
-    double Y = 0;
-    double LineTop = 0;
-    // A new line of the band at the current place; moves down by height.
-    TReportLine &Line(const QString &band, double height);
-    // Keeps a block of this height together on one page.
-    void KeepTogether(double height);
-    double Bottom() const;
-
-private:
-    TReportDocument &m_doc;
-};
-
 // An image file of the settings, relative names taken from the folder;
 // none for an empty setting.
 QString ReportImagePath(const QString &setting, const QString &folder);

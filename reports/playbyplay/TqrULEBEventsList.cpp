@@ -1,13 +1,14 @@
 #include "TqrULEBEventsList.h"
 
-#include "reports/charts/TChartPage.h"
+#include "reports/frame/TGameHeader.h"
+#include "reports/frame/TPageFrame.h"
 
 #include "model/EventKinds.h"
 #include "model/EventNames.h"
 #include "model/Services.h"
 #include "model/TGame.h"
 
-using namespace ChartCells;
+using namespace ReportCells;
 
 namespace {
 
@@ -129,11 +130,11 @@ TReportDocument TqrULEBEventsList::Build() const
     doc.ReportClass = QStringLiteral("TqrULEBEventsList");
     doc.Landscape = false;
     doc.Copies = std::max(1, m_game.Settings().NumberOfCopies());
-    TChartLayout layout(doc);
+    TPageFrame layout(doc);
     const double width = layout.Width();
     layout.FooterHeight = FooterHeight;
-    layout.PageHeader = [&](TChartLayout &l) {
-        AddGameHeader(l, m_game, m_translator, m_imageFolder, false);
+    layout.PageHeader = [&](TPageFrame &l) {
+        TGameHeader::Chart(m_game, false).Add(l, m_game, m_translator, m_imageFolder);
         TReportLine &headings = l.Line(QStringLiteral("PageHeaderBand1"), 5.5);
         const double y = l.LineTop;
         headings.Cells = {
@@ -146,11 +147,11 @@ TReportDocument TqrULEBEventsList::Build() const
         };
         l.Y += 1;
     };
-    layout.PageFooter = [&](TChartLayout &l) {
+    layout.PageFooter = [&](TPageFrame &l) {
         const QString band = QStringLiteral("PageFooterBand1");
         l.Line(band, 4).Cells.append(
             Text(QStringLiteral("lblEredmenyek"), QString(), 0, l.LineTop, width, 4));
-        AddNoticeLines(l, width);
+        TPageFooter::Across(width).Add(l);
     };
     // The running state starts at 0-0 once the first page header is out.
     layout.PageHeader(layout);

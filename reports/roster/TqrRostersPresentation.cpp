@@ -1,6 +1,6 @@
 #include "TqrRostersPresentation.h"
 
-#include "reports/boxscore/TqrULEBTeamResults.h"
+#include "reports/frame/TGameHeader.h"
 #include "reports/painter/TReportPainter.h"
 
 #include "model/Services.h"
@@ -93,42 +93,19 @@ TReportDocument TqrRostersPresentation::Build() const
 
 void TqrRostersPresentation::header(TLayout &layout) const
 {
-    const QString band = QStringLiteral("PageHeaderBand1");
-    const TSettings &s = m_game.Settings();
-    const double x = 32, w = 150, top = layout.Y;
-    layout.Line(band, 0).Cells.append(
-        ReportCells::Image(QStringLiteral("imgLogo"), imagePath(s.ReportLogoFilename()), 0, top, 30, 28));
-    layout.Line(band, 4).Cells.append(
-        text(QStringLiteral("lblMegjegyzes"), QString(), x, layout.LineTop, w, 4));
-    layout.Line(band, 7.5).Cells.append(caption(QStringLiteral("lblTitle"),
-                                                QStringLiteral("Rosters presentation"), x, layout.LineTop, w,
-                                                7.5, Align::Left, true, 14));
-    const QString names =
-        m_game.HomeTeam().Data.EgyesuletNev + QStringLiteral(" - ") + m_game.AwayTeam().Data.EgyesuletNev;
-    layout.Line(band, 4.5).Cells.append(
-        text(QStringLiteral("lblMerkozes"), names, x, layout.LineTop, w, 4.5, Align::Left, true, 9));
-    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblMerkozesHelye"), m_game.Stadium, x,
-                                           layout.LineTop, w, 4, Align::Left, false, 7));
-    const QString referees = TqrULEBTeamResults::RefereesText(
-        m_game, m_translator.Translate(QStringLiteral("Referees:"), QStringLiteral("PRINT")));
-    layout.Line(band, 4).Cells.append(
-        text(QStringLiteral("lblMerkozesBirok"), referees, x, layout.LineTop, w, 4, Align::Left, false, 7));
-    TReportLine &facts = layout.Line(band, 4);
-    facts.Cells = TqrULEBTeamResults::GameFactsCells(m_game, x, layout.LineTop, QString(), false);
-
+    TGameHeader header;
+    TReportCell title =
+        TGameHeader::TitleLine(QStringLiteral("lblTitle"), QStringLiteral("Rosters presentation"), 7.5, 14);
+    title.Caption = true;
+    header.HomeName = m_game.HomeTeam().Data.EgyesuletNev;
+    header.AwayName = m_game.AwayTeam().Data.EgyesuletNev;
+    header.TitleLines = {
+        title, TGameHeader::TitleLine(QStringLiteral("lblMerkozes"),
+                                      header.HomeName + QStringLiteral(" - ") + header.AwayName, 4.5, 9)};
     // The running-score table's captions, without scores.
-    const double sx = 186, nameWidth = 30, h = 4.5;
-    const double keep = layout.Y;
-    layout.Y = top + 8;
-    TReportLine &captions = layout.Line(band, h);
-    TqrULEBTeamResults::RunningScoreCaptions(captions.Cells, m_game.PeriodLength(), layout.LineTop);
-    for (const bool home : {true, false}) {
-        const TTeam &t = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
-        layout.Line(band, h).Cells.append(
-            text(home ? QStringLiteral("lblHazaiNev") : QStringLiteral("lblVendegNev"), t.Data.EgyesuletNev,
-                 sx, layout.LineTop, nameWidth, h, Align::Left, true, 6.5));
-    }
-    layout.Y = std::max(keep, top + 29) + 2;
+    header.Scores = TGameHeader::TScores::None;
+    header.Gap = 2;
+    header.Add(layout, m_game, m_translator, m_imageFolder);
 }
 
 void TqrRostersPresentation::team(TLayout &layout, bool home) const
@@ -195,21 +172,14 @@ void TqrRostersPresentation::team(TLayout &layout, bool home) const
 
 void TqrRostersPresentation::footer(TLayout &layout) const
 {
-    const QString band = QStringLiteral("PageFooterBand1");
-    const double height = 14;
-    layout.KeepTogether(height + 1);
-    layout.Y = layout.Bottom() - height;
     const TSettings &s = m_game.Settings();
-    TReportLine &first = layout.Line(band, 5);
-    const double y = layout.LineTop;
-    first.Cells.append(
-        ReportCells::Image(QStringLiteral("imgSponsor1"), imagePath(s.Sponsor1Filename()), 0, y, 40, height));
-    first.Cells.append(caption(QStringLiteral("lblNotice"),
-                               QStringLiteral("Statistics recorded live with Parquetix"), 42, y + 2, 199, 4,
-                               Align::Center, false, 6.5));
-    first.Cells.append(ReportCells::Image(QStringLiteral("imgSponsor2"), imagePath(s.Sponsor2Filename()), 243,
-                                          y, 40, height));
-    layout.Line(band, 4).Cells.append(text(QStringLiteral("lblWeb"),
-                                           QStringLiteral("https://parquetix.example"), 42,
-                                           layout.LineTop + 2, 199, 4, Align::Center, false, 6.5));
+    TPageFooter footer;
+    footer.X = 42;
+    footer.Width = 199;
+    footer.NoticeTop = 2;
+    footer.NoticeHeight = 5;
+    footer.Sponsors = true;
+    footer.Sponsor1File = imagePath(s.Sponsor1Filename());
+    footer.Sponsor2File = imagePath(s.Sponsor2Filename());
+    footer.AddAtFoot(layout);
 }

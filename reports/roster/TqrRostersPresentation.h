@@ -3,6 +3,7 @@
 #include "TRosterPresentationLogic.h"
 
 #include "reports/document/TReportDocument.h"
+#include "reports/frame/TPageFrame.h"
 
 class ITranslator;
 class TGame;
@@ -25,7 +26,7 @@ public:
     static QStringList WrapText(const TReportCell &style, const QString &text, double width);
 
 private:
-    using TLayout = TPageLayout;
+    using TLayout = TPageFrame;
     QString imagePath(const QString &setting) const;
     void header(TLayout &layout) const;
     void team(TLayout &layout, bool home) const;

@@ -195,7 +195,6 @@ void TqrULEBTeamResultsItaly::closing(TLayout &layout) const
 {
     layout.Y += 2;
     layout.Line(QStringLiteral("SummaryBand1"), 4)
-        .Cells.append(Caption(QStringLiteral("lblNotice"),
-                              QStringLiteral("Statistics recorded live with Parquetix"), 0, layout.LineTop,
-                              283, 4, Align::Center, false, 6.5));
+        .Cells.append(Caption(QStringLiteral("lblNotice"), TPageFooter::NoticeKey(), 0, layout.LineTop, 283,
+                              4, Align::Center, false, 6.5));
 }
