@@ -26,8 +26,9 @@ TGameHeader TGameHeader::Chart(const TGame &game, bool withFacts)
     const QString away = game.AwayTeam().Data.EgyesuletNev;
     const double titleSize =
         game.Settings().ReportTitleFontSize() > 0 ? game.Settings().ReportTitleFontSize() : 14;
-    header.TitleLines = {TitleLine(QStringLiteral("lblMerkozes"), TitleText(game, home, away), 7.5, titleSize),
-                         TitleLine(QStringLiteral("lblMerkozesNegyedek"), PeriodScoresText(game), 4.5, 8)};
+    header.TitleLines = {
+        TitleLine(QStringLiteral("lblMerkozes"), TitleText(game, home, away), 7.5, titleSize),
+        TitleLine(QStringLiteral("lblMerkozesNegyedek"), PeriodScoresText(game), 4.5, 8)};
     header.Facts = withFacts;
     header.Width = withFacts ? 150 : 0;
     header.Gap = withFacts ? 1.5 : 1;
@@ -82,8 +83,8 @@ void TGameHeader::Add(TPageFrame &frame, const TGame &game, ITranslator &transla
     const double w = Width > 0 ? Width : frame.Width() - x;
     const double top = frame.Y;
     frame.Line(Band, 0).Cells.append(ReportCells::Image(
-        QStringLiteral("imgLogo"), ReportImagePath(game.Settings().ReportLogoFilename(), imageFolder), 0, top, 30,
-        LogoHeight));
+        QStringLiteral("imgLogo"), ReportImagePath(game.Settings().ReportLogoFilename(), imageFolder), 0, top,
+        30, LogoHeight));
     frame.Line(Band, 4).Cells.append(Text(QStringLiteral("lblMegjegyzes"), Remark, x, frame.LineTop, w, 4,
                                           Align::Left, !Remark.isEmpty(), 8));
     for (TReportCell cell : TitleLines) {
@@ -92,8 +93,8 @@ void TGameHeader::Add(TPageFrame &frame, const TGame &game, ITranslator &transla
         cell.Place = QRectF(x, frame.LineTop, w, h);
         line.Cells.append(cell);
     }
-    frame.Line(Band, 4).Cells.append(
-        Text(QStringLiteral("lblMerkozesHelye"), game.Stadium, x, frame.LineTop, w, 4, Align::Left, false, 7));
+    frame.Line(Band, 4).Cells.append(Text(QStringLiteral("lblMerkozesHelye"), game.Stadium, x, frame.LineTop,
+                                          w, 4, Align::Left, false, 7));
     const QString referees =
         RefereesText(game, translator.Translate(QStringLiteral("Referees:"), QStringLiteral("PRINT")));
     frame.Line(Band, 4).Cells.append(
@@ -136,11 +137,12 @@ void TGameHeader::runningScore(TPageFrame &frame, const TGame &game, double top)
     const double x = 186, nameWidth = 30, cw = 7, otWidth = 11, h = 4.5;
     frame.Y = top;
     TReportLine &captions = frame.Line(Band, h);
-    captions.Cells.append(Caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, top, nameWidth,
-                                  h, Align::Left, true, ScoreSize));
+    captions.Cells.append(Caption(QStringLiteral("lblTeamsMins"), QStringLiteral("Teams/Mins"), x, top,
+                                  nameWidth, h, Align::Left, true, ScoreSize));
     for (int i = 1; i <= 8; ++i)
-        captions.Cells.append(Text(QStringLiteral("lblPerc%1").arg(5 * i), QStringLiteral("%1'").arg(i * step),
-                                   x + nameWidth + (i - 1) * cw, top, cw, h, Align::Center, true, ScoreSize));
+        captions.Cells.append(Text(QStringLiteral("lblPerc%1").arg(5 * i),
+                                   QStringLiteral("%1'").arg(i * step), x + nameWidth + (i - 1) * cw, top, cw,
+                                   h, Align::Center, true, ScoreSize));
     captions.Cells.append(Caption(QStringLiteral("lblPercHosszabbitas"), QStringLiteral("OT"),
                                   x + nameWidth + 8 * cw, top, otWidth, h, Align::Center, true, ScoreSize));
     const bool blank = Scores == TScores::Blank;
@@ -150,8 +152,8 @@ void TGameHeader::runningScore(TPageFrame &frame, const TGame &game, double top)
         const QString side = home ? QStringLiteral("Hazai") : QStringLiteral("Vendeg");
         TReportLine &row = frame.Line(Band, h);
         const double y = frame.LineTop;
-        row.Cells.append(Text(QStringLiteral("lbl%1Nev").arg(side), home ? HomeName : AwayName, x, y, nameWidth, h,
-                              Align::Left, true, ScoreSize));
+        row.Cells.append(Text(QStringLiteral("lbl%1Nev").arg(side), home ? HomeName : AwayName, x, y,
+                              nameWidth, h, Align::Left, true, ScoreSize));
         if (Scores == TScores::None)
             continue;
         for (int i = 1; i <= 8; ++i) {
@@ -162,13 +164,14 @@ void TGameHeader::runningScore(TPageFrame &frame, const TGame &game, double top)
             const bool inGame = Scores == TScores::Reached || length != 5 || i <= 2;
             const bool shown = inGame && game.Clock >= 4 * minute && !blank;
             row.Cells.append(Text(QStringLiteral("lbl%1%2perc").arg(side).arg(5 * i),
-                                  shown ? QString::number(mine) : QString(), x + nameWidth + (i - 1) * cw, y, cw, h,
-                                  Align::Center, (shown || !BoldShownOnly) && mine >= theirs, ScoreSize));
+                                  shown ? QString::number(mine) : QString(), x + nameWidth + (i - 1) * cw, y,
+                                  cw, h, Align::Center, (shown || !BoldShownOnly) && mine >= theirs,
+                                  ScoreSize));
         }
         const int mine = home ? final.Home : final.Away;
         const int theirs = home ? final.Away : final.Home;
         row.Cells.append(Text(QStringLiteral("lbl%1Hosszabbitas").arg(side),
-                              overtime ? QString::number(mine) : QString(), x + nameWidth + 8 * cw, y, otWidth, h,
-                              Align::Center, overtime && mine >= theirs, ScoreSize));
+                              overtime ? QString::number(mine) : QString(), x + nameWidth + 8 * cw, y,
+                              otWidth, h, Align::Center, overtime && mine >= theirs, ScoreSize));
     }
 }

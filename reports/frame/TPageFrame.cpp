@@ -69,8 +69,8 @@ void TPageFooter::Add(TPageFrame &frame) const
     const double y = frame.LineTop;
     if (Sponsors)
         first.Cells.append(ReportCells::Image(QStringLiteral("imgSponsor1"), Sponsor1File, 0, y, 40, Height));
-    first.Cells.append(ReportCells::Caption(QStringLiteral("lblNotice"), NoticeKey(), X, y + NoticeTop, Width, 4,
-                                            Align::Center, false, 6.5));
+    first.Cells.append(ReportCells::Caption(QStringLiteral("lblNotice"), NoticeKey(), X, y + NoticeTop, Width,
+                                            4, Align::Center, false, 6.5));
     if (Sponsors)
         first.Cells.append(
             ReportCells::Image(QStringLiteral("imgSponsor2"), Sponsor2File, X + Width + 2, y, 40, Height));
