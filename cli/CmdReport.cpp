@@ -7,7 +7,8 @@
 #include "ReportRoster.h"
 #include "ReportVariants.h"
 
-#include "reports/boxscore/TqrULEBTeamResults.h"
+#include "masterdata/TdmMain.h"
+#include "reports/catalogue/TReportCatalogue.h"
 #include "reports/painter/TReportPainter.h"
 #include "shell/TGameFolder.h"
 #include "shell/TGameLoader.h"
@@ -26,33 +27,41 @@ const char *Usage =
     "alternative [--scope both|home|away] [--player JERSEY], shotlist (same options), individual home|away, "
     "gameflow, keymoments, roster)";
 
-// The documents of a report name, in the order they print.
+// The documents of a report name, in the order they print; false with the
+// reason on err when the name or the choices do not fit.
 bool buildReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents,
-                  QString *error)
+                  QTextStream &err)
 {
-    auto boxScore = [&] { return ReportVariants::BoxScore(session); };
-    if (name == QLatin1String("boxscore")) {
-        documents.push_back(boxScore());
-        return true;
-    }
-    if (IsChartReport(name))
-        return BuildChartReports(name, session, documents);
-    if (name == QLatin1String("roster")) {
-        documents.push_back(RosterReport(session));
-        return true;
+    TReportRequest request(session.App.Game(), session.Translation.Translator());
+    request.ImageFolder = session.App.ExeFolder;
+    ReportVariants::SetChoices(session, request);
+    SetRosterChoices(request);
+    QString refusal;
+    if (!SetChartChoices(session, request, refusal)) {
+        err << "report: " << refusal << "\n";
+        return false;
     }
     if (name == QLatin1String("printall")) {
-        // Print all: the edition's box score, the play-by-play list, the line-ups, the individual charts.
-        documents.push_back(boxScore());
-        BuildChartReports(QStringLiteral("gameflow"), session, documents);
-        ReportVariants::Build(QStringLiteral("quintet"), session, documents);
-        AppendIndividualChart(session, true, documents);
-        AppendIndividualChart(session, false, documents);
+        documents = TReportCatalogue::PrintAll(request);
         return true;
     }
-    if (ReportVariants::Build(name, session, documents, error))
-        return true;
-    return false;
+    const TReportCatalogue::TEntry *entry = TReportCatalogue::ByCliName(name, request.Home);
+    if (!entry) {
+        err << "report: unknown report '" << name
+            << "' (boxscore, printall, hebrew, press, quintet, quarters, " << ChartReportNames
+            << ", roster)\n";
+        return false;
+    }
+    const std::unique_ptr<TdmMain> jerseys = entry->Jerseys ? OpenJerseyLookup(request) : nullptr;
+    TReportResult result;
+    if (!TReportCatalogue::Build(*entry, request, result)) {
+        err << "report: " << result.Refusal << "\n";
+        return false;
+    }
+    for (const QString &message : result.Messages)
+        err << "report: " << message << "\n";
+    documents = std::move(result.Documents);
+    return true;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes, QTextStream &err)
@@ -110,17 +119,8 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     // A script may have chosen the language; the report speaks the game's.
     session.Translation.SetLanguage(session.App.Settings().Language());
     std::vector<TReportDocument> documents;
-    QString refusal;
-    if (!buildReports(name, session, documents, &refusal)) {
-        if (!refusal.isEmpty()) {
-            err << "report: " << refusal << "\n";
-            return 2;
-        }
-        err << "report: unknown report '" << name
-            << "' (boxscore, printall, hebrew, press, quintet, quarters, " << ChartReportNames
-            << ", roster)\n";
+    if (!buildReports(name, session, documents, err))
         return 2;
-    }
     QList<const TReportDocument *> all;
     for (const TReportDocument &d : documents)
         all.append(&d);

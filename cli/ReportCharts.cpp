@@ -4,16 +4,9 @@
 #include "CliHome.h"
 
 #include "masterdata/TdmMain.h"
-#include "model/TNameOrder.h"
+#include "model/TGame.h"
+#include "reports/catalogue/TReportCatalogue.h"
 #include "reports/charts/TShotChoice.h"
-#include "reports/charts/TqrDobasLista.h"
-#include "reports/charts/TqrDobasok.h"
-#include "reports/charts/TqrInvidualShotingChart.h"
-#include "reports/charts/TqrULEBDobasterkep.h"
-#include "reports/charts/TqrULEBGrafikon.h"
-#include "reports/playbyplay/TqrULEBEventsList.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -28,11 +21,6 @@ TOptions &options()
 {
     static TOptions o;
     return o;
-}
-
-void complain(const QString &text)
-{
-    QTextStream(stderr) << "report: " << text << "\n";
 }
 
 } // namespace
@@ -77,83 +65,34 @@ bool TakeChartReportOptions(QStringList &args, QTextStream &err)
     return true;
 }
 
-bool IsChartReport(const QString &name)
+bool SetChartChoices(TCliGame &session, TReportRequest &request, QString &refusal)
 {
-    static const QStringList names = {QStringLiteral("shooting"), QStringLiteral("alternative"),
-                                      QStringLiteral("shotlist"), QStringLiteral("individual"),
-                                      QStringLiteral("gameflow"), QStringLiteral("keymoments")};
-    return names.contains(name);
-}
-
-void AppendIndividualChart(TCliGame &session, bool home, std::vector<TReportDocument> &documents)
-{
-    TGame &game = session.App.Game();
-    const TTeam &team = home ? static_cast<const TTeam &>(game.HomeTeam()) : game.AwayTeam();
-    TqrInvidualShotingChart report(
-        game,
-        TqrInvidualShotingChart::TeamPlayers(team, game.Settings().SortByName(),
-                                             TNameOrder(game.Settings().Edition())),
-        session.Translation.Translator());
-    report.SetImageFolder(session.App.ExeFolder);
-    documents.push_back(report.Build());
-}
-
-bool BuildChartReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents)
-{
-    TGame &game = session.App.Game();
-    ITranslator &translator = session.Translation.Translator();
-    const QString images = session.App.ExeFolder;
     const TOptions &o = options();
-    if (name == QLatin1String("shooting")) {
-        TqrULEBDobasterkep report(game, translator);
-        report.SetImageFolder(images);
-        // Jerseys from the master data, as the program prints them.
-        TdmMain dm(TdmMain::DatabaseFile(cliHomeFolder()));
-        if (dm.OpenAll())
-            report.SetJerseyLookup([&dm](const QString &webId, QString *error) {
-                return dm.PlayerRecordByWebId(webId, error).JatekosMezSzam;
-            });
-        documents.push_back(report.Build());
-        for (const QString &message : report.Messages())
-            complain(message);
+    request.Scope = o.Scope;
+    request.Home = o.Home;
+    request.Player = 0;
+    if (o.Jersey < 0)
         return true;
-    }
-    if (name == QLatin1String("alternative") || name == QLatin1String("shotlist")) {
-        int player = 0;
-        if (o.Jersey >= 0) {
-            const QList<TPlayer> players = TShotChoice::Players(game, o.Scope);
-            for (int i = 0; i < players.size() && player == 0; ++i)
-                if (players[i].JatekosMezSzam == o.Jersey)
-                    player = i + 1;
-            if (player == 0) {
-                complain(o.Scope == TShotChoice::TScope::Both
-                             ? QStringLiteral("--player needs --scope home or away")
-                             : QStringLiteral("no player with jersey %1 in that team").arg(o.Jersey));
-                return false;
-            }
+    const QList<TPlayer> players = TShotChoice::Players(session.App.Game(), o.Scope);
+    for (int i = 0; i < players.size(); ++i)
+        if (players[i].JatekosMezSzam == o.Jersey) {
+            request.Player = i + 1;
+            return true;
         }
-        const TShotChoice::TSelection s = TShotChoice::Select(game, o.Scope, player, translator);
-        const int copies = game.Settings().NumberOfCopies();
-        if (name == QLatin1String("alternative"))
-            documents.push_back(TqrDobasok(s.Title, s.Subtitle, s.OnePlayer, s.Events, copies).Build());
-        documents.push_back(TqrDobasLista(s.Title, s.Events, translator, copies).Build());
-        return true;
-    }
-    if (name == QLatin1String("individual")) {
-        AppendIndividualChart(session, o.Home, documents);
-        return true;
-    }
-    if (name == QLatin1String("gameflow")) {
-        TqrULEBEventsList report(game, TqrULEBEventsList::Rows(game), translator);
-        report.SetImageFolder(images);
-        documents.push_back(report.Build());
-        return true;
-    }
-    if (name == QLatin1String("keymoments")) {
-        TqrULEBGrafikon report(game, translator);
-        report.SetImageFolder(images);
-        documents.push_back(report.Build());
-        return true;
-    }
+    refusal = o.Scope == TShotChoice::TScope::Both
+                  ? QStringLiteral("--player needs --scope home or away")
+                  : QStringLiteral("no player with jersey %1 in that team").arg(o.Jersey);
     return false;
+}
+
+std::unique_ptr<TdmMain> OpenJerseyLookup(TReportRequest &request)
+{
+    auto dm = std::make_unique<TdmMain>(TdmMain::DatabaseFile(cliHomeFolder()));
+    if (dm->OpenAll()) {
+        TdmMain *data = dm.get();
+        request.JerseyLookup = [data](const QString &webId, QString *error) {
+            return data->PlayerRecordByWebId(webId, error).JatekosMezSzam;
+        };
+    }
+    return dm;
 }

@@ -1,27 +1,28 @@
 #pragma once
 
-#include "reports/document/TReportDocument.h"
-
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-#include <vector>
+#include <memory>
 
 class TCliGame;
+class TdmMain;
+struct TReportRequest;
 
-// The shot charts, the shot list, the play-by-play list and the score graph
-// of `parquetix-cli report`.
+// The choices of the shot charts and the shot list of `parquetix-cli report`.
 
 // Takes "--scope both|home|away", "--player JERSEY" and the team word after
 // "individual" out of args; false with a message on err.
 bool TakeChartReportOptions(QStringList &args, QTextStream &err);
-// Whether name is one of these reports.
-bool IsChartReport(const QString &name);
-// The documents of name in print order; false with a message on stderr when
-// the options do not fit the game.
-bool BuildChartReports(const QString &name, TCliGame &session, std::vector<TReportDocument> &documents);
-// The individual charts of one team, as print all prints them.
-void AppendIndividualChart(TCliGame &session, bool home, std::vector<TReportDocument> &documents);
+// The chart choices into the request: the team of "individual", the scope,
+// and the player of --player (a jersey of the scope's team); false with the
+// reason in refusal when the jersey does not fit the game.
+bool SetChartChoices(TCliGame &session, TReportRequest &request, QString &refusal);
+
+// The players' jerseys from the home's master data for the reports that
+// print them; the lookup lasts as long as what this returns.
+std::unique_ptr<TdmMain> OpenJerseyLookup(TReportRequest &request);
+
 // Names for the usage text.
 inline constexpr const char *ChartReportNames =
     "shooting, alternative [--scope both|home|away] [--player JERSEY], "

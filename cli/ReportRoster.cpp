@@ -3,8 +3,7 @@
 #include "CliGame.h"
 #include "GameOutput.h"
 
-#include "reports/roster/TRosterPresentationLogic.h"
-#include "reports/roster/TqrRostersPresentation.h"
+#include "reports/catalogue/TReportCatalogue.h"
 
 namespace {
 
@@ -44,17 +43,10 @@ bool TakeRosterOptions(QStringList &args, QTextStream &err)
     return true;
 }
 
-TReportDocument RosterReport(TCliGame &session)
+void SetRosterChoices(TReportRequest &request)
 {
-    TRosterPresentationLogic logic(session.App.Game());
-    for (const bool home : {true, false}) {
-        QStringList list = logic.Notes(home);
-        list.first() = notes().Team[home ? 0 : 1];
-        list.last() = notes().Coach[home ? 0 : 1];
-        logic.StoreNotes(home, list);
+    for (int side = 0; side < 2; ++side) {
+        request.TeamNotes[side] = notes().Team[side];
+        request.CoachNotes[side] = notes().Coach[side];
     }
-    TqrRostersPresentation report(session.App.Game(), logic.Entries(true), logic.Entries(false),
-                                  session.Translation.Translator());
-    report.SetImageFolder(session.App.ExeFolder);
-    return report.Build();
 }

@@ -5,9 +5,10 @@
 #include <QStringList>
 #include <QTextStream>
 
-class TCliGame;
+struct TReportRequest;
 
 // "report roster": the roster sheet with the players' stored notes and the
 // team and coach notes of --team-note home|away=TEXT and --coach-note.
 bool TakeRosterOptions(QStringList &args, QTextStream &err);
-TReportDocument RosterReport(TCliGame &session);
+// The notes given into the request; a note not given is empty.
+void SetRosterChoices(TReportRequest &request);

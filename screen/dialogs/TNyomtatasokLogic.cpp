@@ -1,16 +1,9 @@
 #include "TNyomtatasokLogic.h"
 
-#include "reports/boxscore/TqrULEBTeamResults.h"
-#include "reports/charts/TqrDobasLista.h"
-#include "reports/charts/TqrDobasok.h"
-#include "reports/charts/TqrInvidualShotingChart.h"
-#include "reports/charts/TqrULEBGrafikon.h"
 #include "reports/export/TSpreadsheetExport.h"
-#include "reports/playbyplay/TqrULEBEventsList.h"
 
 #include "model/Services.h"
 #include "model/TGame.h"
-#include "model/TNameOrder.h"
 
 namespace {
 
@@ -113,22 +106,20 @@ bool TNyomtatasokLogic::Select(const QString &radioName)
     return true;
 }
 
-TVariantReports TNyomtatasokLogic::variants() const
+TReportRequest TNyomtatasokLogic::request() const
 {
-    TVariantReports reports(m_game, m_translator);
-    reports.SetImageFolder(m_imageFolder);
-    reports.SetNativeNames(m_names);
-    return reports;
-}
-
-TReportDocument TNyomtatasokLogic::editionBoxScore() const
-{
-    return variants().EditionBoxScore();
+    TReportRequest request(m_game, m_translator);
+    request.ImageFolder = m_imageFolder;
+    request.NativeNames = m_names;
+    request.JerseyLookup = m_lookup;
+    request.Scope = TShotChoice::TScope(m_scopeIndex);
+    request.Player = m_player;
+    return request;
 }
 
 TReportDocument TNyomtatasokLogic::QuarterReport(const QList<int> &periods) const
 {
-    return variants().Quarters(periods);
+    return TReportCatalogue::Variants(request()).Quarters(periods);
 }
 
 void TNyomtatasokLogic::SetScope(int index)
@@ -142,98 +133,36 @@ QStringList TNyomtatasokLogic::PlayerItems() const
     return TShotChoice::PlayerItems(m_game, TShotChoice::TScope(m_scopeIndex), m_translator);
 }
 
-TReportDocument TNyomtatasokLogic::playByPlay() const
-{
-    TqrULEBEventsList report(m_game, TqrULEBEventsList::Rows(m_game), m_translator);
-    report.SetImageFolder(m_imageFolder);
-    return report.Build();
-}
-
-TReportDocument TNyomtatasokLogic::individualCharts(bool home) const
-{
-    const TTeam &team = home ? static_cast<const TTeam &>(m_game.HomeTeam()) : m_game.AwayTeam();
-    TqrInvidualShotingChart report(
-        m_game,
-        TqrInvidualShotingChart::TeamPlayers(team, m_game.Settings().SortByName(),
-                                             TNameOrder(m_game.Settings().Edition())),
-        m_translator);
-    report.SetImageFolder(m_imageFolder);
-    return report.Build();
-}
-
 TNyomtatasokLogic::TAction TNyomtatasokLogic::Ok(std::vector<TReportDocument> &documents) const
 {
     documents.clear();
     m_messages.clear();
-    if (m_selected == QLatin1String("rbULEBTeamResult")) {
-        documents.push_back(editionBoxScore());
-        return TAction::Preview;
-    }
-    if (m_selected == QLatin1String("rbULEBEventsList")) {
-        documents.push_back(playByPlay());
-        return TAction::Preview;
-    }
-    if (m_selected == QLatin1String("rbULEBDobasterkep")) {
-        TqrULEBDobasterkep report(m_game, m_translator);
-        report.SetImageFolder(m_imageFolder);
-        if (m_lookup)
-            report.SetJerseyLookup(m_lookup);
-        documents.push_back(report.Build());
-        m_messages = report.Messages();
-        return TAction::Preview;
-    }
-    if (m_selected == QLatin1String("rbULEBGraphicon")) {
-        TqrULEBGrafikon report(m_game, m_translator);
-        report.SetImageFolder(m_imageFolder);
-        documents.push_back(report.Build());
-        return TAction::Preview;
-    }
-    if (m_selected == QLatin1String("cbInvidualShotsHomeTeam") ||
-        m_selected == QLatin1String("cbInvidualShotsAwayTeam")) {
-        documents.push_back(individualCharts(m_selected == QLatin1String("cbInvidualShotsHomeTeam")));
-        return TAction::Preview;
-    }
-    if (m_selected == QLatin1String("rbDobasTerkep")) {
-        // The chart, then its shot list.
-        const TShotChoice::TSelection s =
-            TShotChoice::Select(m_game, TShotChoice::TScope(m_scopeIndex), m_player, m_translator);
-        const int copies = m_game.Settings().NumberOfCopies();
-        documents.push_back(TqrDobasok(s.Title, s.Subtitle, s.OnePlayer, s.Events, copies).Build());
-        documents.push_back(TqrDobasLista(s.Title, s.Events, m_translator, copies).Build());
-        return TAction::Preview;
-    }
-    if (m_selected == QLatin1String("rbULEBTeamResultHeber"))
-        documents.push_back(variants().Hebrew());
-    else if (m_selected == QLatin1String("rbULEBTeamResultPress"))
-        documents.push_back(variants().Press());
-    else if (m_selected == QLatin1String("rbULEBBenchTeamResults"))
-        documents.push_back(variants().Quintet());
-    else if (m_selected == QLatin1String("rbQuarterReports"))
-        return TAction::AskPeriods;
-    else if (m_selected == QLatin1String("rbRosterPresentation"))
-        return TAction::RosterPresentation;
-    else
+    const TReportCatalogue::TEntry *entry = TReportCatalogue::ByMenuEntry(m_selected);
+    if (!entry)
         return TAction::NotAvailable;
+    if (entry->Input == TReportCatalogue::TInput::Periods)
+        return TAction::AskPeriods;
+    if (entry->Input == TReportCatalogue::TInput::RosterNotes)
+        return TAction::RosterPresentation;
+    TReportResult result;
+    TReportCatalogue::Build(*entry, request(), result);
+    documents = std::move(result.Documents);
+    m_messages = result.Messages;
     return TAction::Preview;
 }
 
 std::vector<TReportDocument> TNyomtatasokLogic::PrintAll() const
 {
-    std::vector<TReportDocument> documents;
-    documents.push_back(editionBoxScore());
-    documents.push_back(playByPlay());
-    documents.push_back(variants().Quintet());
-    documents.push_back(individualCharts(true));
-    documents.push_back(individualCharts(false));
-    return documents;
+    return TReportCatalogue::PrintAll(request());
 }
 
 std::vector<TReportDocument> TNyomtatasokLogic::F12(bool &preview) const
 {
     // The Hebrew edition previews its own box score; the others print theirs.
     preview = m_edition == TEdition::Hebrew;
+    const TVariantReports variants = TReportCatalogue::Variants(request());
     std::vector<TReportDocument> documents;
-    documents.push_back(preview ? variants().Hebrew() : editionBoxScore());
+    documents.push_back(preview ? variants.Hebrew() : variants.EditionBoxScore());
     return documents;
 }
 

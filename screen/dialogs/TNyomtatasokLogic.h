@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/catalogue/TReportCatalogue.h"
 #include "reports/charts/TShotChoice.h"
 #include "reports/charts/TqrULEBDobasterkep.h"
 #include "reports/document/TReportDocument.h"
@@ -92,10 +93,8 @@ public:
     bool Export(bool fiba, const QString &file, QString *error) const;
 
 private:
-    TReportDocument editionBoxScore() const;
-    TVariantReports variants() const;
-    TReportDocument playByPlay() const;
-    TReportDocument individualCharts(bool home) const;
+    // The report chosen, with the choices made in the dialog.
+    TReportRequest request() const;
     void layout();
 
     // Not const: before a box score the menu brings the plus-minus and the
