@@ -79,10 +79,11 @@ void individual(const TReportRequest &r, TReportResult &out)
 {
     const TGame &game = r.Game;
     const TTeam &team = r.Home ? static_cast<const TTeam &>(game.HomeTeam()) : game.AwayTeam();
-    TqrInvidualShotingChart report(game,
-                                   TqrInvidualShotingChart::TeamPlayers(team, game.Settings().SortByName(),
-                                                                        TNameOrder(game.Settings().Edition())),
-                                   r.Translator);
+    TqrInvidualShotingChart report(
+        game,
+        TqrInvidualShotingChart::TeamPlayers(team, game.Settings().SortByName(),
+                                             TNameOrder(game.Settings().Edition())),
+        r.Translator);
     report.SetImageFolder(r.ImageFolder);
     out.Documents.push_back(report.Build());
 }

@@ -46,12 +46,12 @@ TEST_F(ReportCatalogue, EveryReportOfTheMenuHasItsNameOnTheCommandLine)
 QStringList cliPrintAll(const char *version)
 {
     TestHome out;
-    const CliResult r = runProgram(
-        QStringLiteral("parquetix-cli"),
-        {QStringLiteral("report"), QStringLiteral("printall"), QStringLiteral("--script"),
-         sourceFolder() + QStringLiteral("/demo/demo-game.txt"), QStringLiteral("--set"),
-         QStringLiteral("VERSION=%1").arg(QLatin1String(version)), QStringLiteral("--cells"),
-         out.file(QStringLiteral("all.json"))});
+    const CliResult r =
+        runProgram(QStringLiteral("parquetix-cli"),
+                   {QStringLiteral("report"), QStringLiteral("printall"), QStringLiteral("--script"),
+                    sourceFolder() + QStringLiteral("/demo/demo-game.txt"), QStringLiteral("--set"),
+                    QStringLiteral("VERSION=%1").arg(QLatin1String(version)), QStringLiteral("--cells"),
+                    out.file(QStringLiteral("all.json"))});
     EXPECT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     QStringList classes;
     for (const QJsonValue &document : QJsonDocument::fromJson(out.read(QStringLiteral("all.json"))).array())
@@ -70,7 +70,8 @@ TEST_F(ReportCatalogue, PrintAllIsTheSameFromTheMenuAndTheCommandLine)
         for (const TReportDocument &document : menu.PrintAll())
             classes.append(document.ReportClass);
         ASSERT_EQ(classes.size(), 5) << version;
-        EXPECT_EQ(classes.first(), TVariantReports(game, translator).EditionBoxScore().ReportClass) << version;
+        EXPECT_EQ(classes.first(), TVariantReports(game, translator).EditionBoxScore().ReportClass)
+            << version;
         EXPECT_EQ(classes, cliPrintAll(version)) << version;
     }
 }
