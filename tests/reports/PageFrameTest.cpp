@@ -10,7 +10,8 @@ QStringList pageBands(const TReportPage &page)
     QStringList out;
     for (const TReportBand &band : page.Bands)
         for (const TReportLine &line : band.Lines)
-            out.append(band.Name + QLatin1Char(':') + (line.Cells.isEmpty() ? QString() : line.Cells.first().Name));
+            out.append(band.Name + QLatin1Char(':') +
+                       (line.Cells.isEmpty() ? QString() : line.Cells.first().Name));
     return out;
 }
 
@@ -35,7 +36,8 @@ TEST(PageFrame, ALineThatDoesNotFitStartsTheNextPageBetweenFooterAndHeader)
         TPageFrame frame(doc);
         frame.FooterHeight = c.FooterHeight;
         frame.PageHeader = [](TPageFrame &f) {
-            f.Line(QStringLiteral("head"), 5).Cells.append(ReportCells::Text(QStringLiteral("h"), {}, 0, 0, 1, 1));
+            f.Line(QStringLiteral("head"), 5)
+                .Cells.append(ReportCells::Text(QStringLiteral("h"), {}, 0, 0, 1, 1));
         };
         frame.PageFooter = [&](TPageFrame &f) {
             EXPECT_DOUBLE_EQ(f.Y, doc.ContentHeight() - c.FooterHeight) << c.Name;
@@ -43,14 +45,15 @@ TEST(PageFrame, ALineThatDoesNotFitStartsTheNextPageBetweenFooterAndHeader)
         };
         frame.PageHeader(frame);
         for (int i = 0; i < c.Lines; ++i)
-            frame.Line(QStringLiteral("body"), 10).Cells.append(ReportCells::Text(QStringLiteral("b"), {}, 0, 0, 1, 1));
+            frame.Line(QStringLiteral("body"), 10)
+                .Cells.append(ReportCells::Text(QStringLiteral("b"), {}, 0, 0, 1, 1));
         frame.Finish();
         ASSERT_EQ(doc.Pages.size(), c.Pages) << c.Name;
         for (const TReportPage &page : doc.Pages) {
             const QStringList bands = pageBands(page);
             EXPECT_EQ(bands.first(), "head:h") << c.Name;
-            EXPECT_EQ(bands.mid(bands.size() - 2),
-                      QStringList({QStringLiteral("PageFooterBand1:lblNotice"), QStringLiteral("PageFooterBand1:lblWeb")}))
+            EXPECT_EQ(bands.mid(bands.size() - 2), QStringList({QStringLiteral("PageFooterBand1:lblNotice"),
+                                                                QStringLiteral("PageFooterBand1:lblWeb")}))
                 << c.Name;
         }
     }
