@@ -121,9 +121,17 @@ void TfrmMasterList::showRows()
         const int row = m_list.Top() + p;
         const bool shown = row < m_list.Count();
         const QStringList cells = shown ? m_list.Cells(row) : QStringList();
-        for (int c = 0; c < panel.values.size(); ++c)
-            if (panel.values.at(c))
-                panel.values.at(c)->setText(shown ? cells.value(c) : QString());
+        for (int c = 0; c < panel.values.size(); ++c) {
+            QLabel *value = panel.values.at(c);
+            if (!value)
+                continue;
+            value->setText(shown ? cells.value(c) : QString());
+            // A longer name than any before widens the column (and the
+            // dialog) rather than being cut.
+            const int needed = value->fontMetrics().horizontalAdvance(value->text());
+            if (needed > value->minimumWidth())
+                value->setMinimumWidth(needed);
+        }
         if (panel.online)
             panel.online->setChecked(shown && cells.value(1) == QLatin1String("I"));
         // A panel without a row keeps its place on the page but shows nothing.

@@ -9,6 +9,7 @@
 #include "masterdata/dialogs/TfrmNewTeam.h"
 #include "model/Services.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -433,4 +434,35 @@ TEST_F(MasterDialogs, ListsDeleteOnlyRowsNothingRefersToAndEditsRefuseWhatIsNoDa
     });
     click(&players, "btnModify");
     EXPECT_EQ(players.Rows().Cells(0).at(2), QStringLiteral("19990412"));
+}
+
+// A value of a list row is shown whole, on the first page as on the one the
+// keys scroll to: the dialog widens for the longest.
+TEST_F(MasterDialogs, ListValuesAreShownWholeOnEveryPage)
+{
+    const QStringList halls{QStringLiteral("Csarnok"), QString::fromUtf8("Debreceni Városi Sportcsarnok"),
+                            QStringLiteral("Hall"), QStringLiteral("Arena"),
+                            QString::fromUtf8("Zalaegerszegi Városi Sportcsarnok és Rendezvényközpont")};
+    for (int i = 0; i < halls.size(); ++i)
+        dm.UpsertTeam({.WebID = QStringLiteral("T%1").arg(i),
+                       .EgyesuletNev = QStringLiteral("Team %1").arg(i),
+                       .EgyesuletCsarnok = halls.at(i)});
+    TfrmNewTeam clubs(context);
+    clubs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&clubs));
+    auto clipped = [&] {
+        QStringList cut;
+        for (QLabel *value : clubs.findChildren<QLabel *>())
+            if (value->objectName().startsWith(QLatin1String("lblValue")) && value->isVisible() &&
+                value->width() < value->fontMetrics().horizontalAdvance(value->text()))
+                cut << value->text();
+        return cut;
+    };
+    EXPECT_TRUE(clipped().isEmpty()) << clipped().join(u'|').toStdString();
+    QPushButton *focused = child<QPushButton>(&clubs, "btnNew");
+    for (int i = 0; i < halls.size(); ++i)
+        QTest::keyClick(focused, Qt::Key_Down);
+    QApplication::processEvents();
+    EXPECT_EQ(clubs.Rows().Current(), halls.size() - 1);
+    EXPECT_TRUE(clipped().isEmpty()) << clipped().join(u'|').toStdString();
 }
