@@ -81,6 +81,15 @@ TfrmNyomtatasok::TfrmNyomtatasok(TGame &game, ITranslator &translator, QWidget *
             [this] { exportWorkbook(false); });
     connect(m_buttons.value(QStringLiteral("bbFibaExport")), &QAbstractButton::clicked, this,
             [this] { exportWorkbook(true); });
+    // Return starts the chosen report, whatever button was made first; the
+    // arrows move the choice from the start.
+    if (auto *okButton = qobject_cast<QPushButton *>(m_buttons.value(QStringLiteral("bbULEBOK"))))
+        okButton->setDefault(true);
+    for (const char *name : {"bbExcelExport", "bbFibaExport", "bbGameData", "bbSetPlayerTime"})
+        if (auto *side = qobject_cast<QPushButton *>(m_buttons.value(QLatin1String(name))))
+            side->setAutoDefault(false);
+    if (QAbstractButton *chosen = m_buttons.value(m_logic.Selected()))
+        chosen->setFocus();
     ChooseFile = [this] { return AskWorkbookFile(this, m_translator); };
     ShowError = [this](const QString &text) { QMessageBox::warning(this, windowTitle(), text); };
     refreshEnabled();

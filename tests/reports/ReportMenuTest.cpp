@@ -6,8 +6,10 @@
 #include "support/TestHome.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QRegularExpression>
+#include <QTest>
 
 namespace {
 
@@ -154,6 +156,30 @@ TEST_F(ReportMenu, ThePreviewSavesItsDocumentsAsOnePdf)
     // Two box scores of one page each; the printer makes the copies.
     const QString text = QString::fromLatin1(pdf);
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 2);
+}
+
+
+// Return in the menu starts the chosen report, as OK does, wherever the
+// arrows moved the choice; it never asks for a workbook.
+TEST_F(ReportMenu, ReturnStartsTheChosenReportAndNotAnExport)
+{
+    edition("ENG");
+    TfrmNyomtatasok dialog(game, translator);
+    int asked = 0, rosters = 0;
+    dialog.ChooseFile = [&] {
+        ++asked;
+        return QString();
+    };
+    dialog.SetRosterPresentation([&] { ++rosters; });
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Button(QStringLiteral("rbULEBTeamResult")));
+    for (int i = 0; i < 12 && dialog.Logic().Selected() != QLatin1String("rbRosterPresentation"); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(dialog.Logic().Selected(), "rbRosterPresentation");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(rosters, 1);
 }
 
 } // namespace
