@@ -965,8 +965,17 @@ void TCourtScreen::RowClick(const QString &name, Button button)
     const QString input = m_game.Settings().Input();
     const bool substitutionAllowed = input == QLatin1String("INPUT_SERIALMOUSE") ||
                                      (input == QLatin1String("INPUT_KEYBOARD") && SubstitutionMode);
-    if (button != LeftButton || ItemText(name).isEmpty() || !t.ActivePlayer() || !substitutionAllowed)
+    if (button != LeftButton || ItemText(name).isEmpty())
         return;
+    // A bench player comes on only in substitution mode, for the selected player.
+    if (!substitutionAllowed) {
+        ShowNotice(OnTheBenchText());
+        return;
+    }
+    if (!t.ActivePlayer()) {
+        ShowNotice(WhoGoesOffText());
+        return;
+    }
     t.SetSubstitutionPlayer(row, *this);
     t.Substitute();
     t.KepernyoMezokFeltoltese(*this);

@@ -600,6 +600,8 @@ void TCourtScreenInput::selectByHotkey(int side, int slot)
         m_screen.SubstitutionMode = false;
         m_screen.SetItemVisible(QStringLiteral("lblSubst"), false);
         m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), true);
+        // "Not on court" says it; nobody goes off.
+        return;
     }
     m_screen.RowClick(TScreenLayout::RowLabel(side, QStringLiteral("JatekosNev"), found),
                       TCourtScreen::LeftButton);

@@ -132,6 +132,14 @@ TEST_F(LiveRecording, AnInputWithoutItsActorSaysWhatIsMissing)
              key(TKeyboardMap::Tab), key(TKeyboardMap::Equals);
          },
          TCourtScreen::PlayerIndirectStealText()},
+        {"a bench player's key outside substitution mode", [&] { key(TKeyboardMap::Tab), key('E'); },
+         TCourtScreen::OnTheBenchText()},
+        {"a bench row clicked in substitution mode, nobody on court selected",
+         [&] {
+             key(TKeyboardMap::F2);
+             homeClick(centreOf(TScreenLayout::RowLabel(1, QStringLiteral("JatekosNev"), 6)));
+         },
+         TCourtScreen::WhoGoesOffText()},
     };
     for (const auto &in : inputs) {
         SCOPED_TRACE(in.input);
@@ -144,6 +152,7 @@ TEST_F(LiveRecording, AnInputWithoutItsActorSaysWhatIsMissing)
         game.HomeTeam().ClearSelection();
         game.HomeTeam().TeamEventMode = false;
         screen.KeyboardTeam = 0;
+        screen.SubstitutionMode = false;
     }
     // The notice goes with time, and with the next event that records.
     key('5');
