@@ -161,6 +161,11 @@ void TCourtScreen::Open()
 
     for (int side = 1; side <= 2; ++side)
         SetItemText(QStringLiteral("lblCsapatNev%1").arg(side), team(side).Data.EgyesuletNev);
+    // Two periods are halves; games saved with quarters keep them.
+    const bool halves = m_game.PeriodCount() == 2;
+    for (int q = 1; q <= 2; ++q)
+        m_items.Get(QStringLiteral("imgQuarter%1").arg(q)).PictureName =
+            (halves ? QStringLiteral("FELIDO%1") : QStringLiteral("NEGYED%1")).arg(q);
 
     m_items.Get(QStringLiteral("imgMouseCursor1")).Visible =
         settings.Input() == QLatin1String("INPUT_SERIALMOUSE");

@@ -43,6 +43,8 @@ inline constexpr Picture All[] = {
     {"NEGYED3", 39, 11, true},
     {"NEGYED4", 39, 11, true},
     {"NEGYEDH", 39, 11, true},
+    {"FELIDO1", 39, 11, true},
+    {"FELIDO2", 39, 11, true},
     {"DIGIT0", 14, 25, false},
     {"DIGIT1", 14, 25, false},
     {"DIGIT2", 14, 25, false},

@@ -60,7 +60,7 @@ protected:
 
     // Builds the rosters, opens the screen and starts the clock. Settings
     // that the screen reads when it opens are set before.
-    void OpenGame(const QString &extraSettings = {}, bool startClock = true)
+    void OpenGame(const QString &extraSettings = {}, bool startClock = true, int periodMinutes = 5)
     {
         if (!extraSettings.isEmpty())
             run(QStringLiteral("set ") + extraSettings);
@@ -76,8 +76,8 @@ player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
 player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
 player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
 player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
-length 5
 )"));
+        run(QStringLiteral("length %1").arg(periodMinutes));
         screen.Open();
         if (startClock)
             run(QStringLiteral("tick"));

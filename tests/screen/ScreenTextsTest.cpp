@@ -79,3 +79,30 @@ TEST_F(ScreenTexts, ShotKindLabelsAreTranslated)
     }
     EXPECT_FALSE(translator.Sections.contains(QStringLiteral("MESSAGES")));
 }
+
+// The scoreboard names the periods the game has: the halves of a game of
+// five-minute periods, the quarters of one saved with ten-minute quarters.
+struct PeriodPictures
+{
+    int Minutes;
+    const char *First, *Second;
+};
+
+class ScoreboardPeriods : public ScreenFixture, public testing::WithParamInterface<PeriodPictures>
+{
+};
+
+TEST_P(ScoreboardPeriods, AreNamedAsTheGameHasThem)
+{
+    OpenGame({}, true, GetParam().Minutes);
+    const TScreenItem *first = screen.Items().Find(QStringLiteral("imgQuarter1"));
+    const TScreenItem *second = screen.Items().Find(QStringLiteral("imgQuarter2"));
+    ASSERT_TRUE(first && second);
+    EXPECT_TRUE(first->Visible);
+    EXPECT_EQ(first->PictureName, QLatin1String(GetParam().First));
+    EXPECT_EQ(second->PictureName, QLatin1String(GetParam().Second));
+}
+
+INSTANTIATE_TEST_SUITE_P(HalvesAndQuarters, ScoreboardPeriods,
+                         testing::Values(PeriodPictures{5, "FELIDO1", "FELIDO2"},
+                                         PeriodPictures{10, "NEGYED1", "NEGYED2"}));

@@ -29,6 +29,8 @@ const Caption Table[] = {
     {"NEGYED3", "3RD", "3.NEGYED"},
     {"NEGYED4", "4TH", "4.NEGYED"},
     {"NEGYEDH", "OT", "HOSSZ."},
+    {"FELIDO1", "1ST", "1.FÉLIDŐ"},
+    {"FELIDO2", "2ND", "2.FÉLIDŐ"},
     {"PRINT", "PRINT", "NYOMT."},
     {"PRINTALL", "ALL", "MIND"},
     {"DEFENSE", "DEFENSE", "VÉDEKEZÉS"},

@@ -44,7 +44,7 @@ QImage PictureLibrary::draw(const QString &name, const QString &language)
         return ButtonPainter::printButton(name, language);
     if (is("EXIT"))
         return ButtonPainter::exitButton();
-    if (name.startsWith(QLatin1String("NEGYED")))
+    if (name.startsWith(QLatin1String("NEGYED")) || name.startsWith(QLatin1String("FELIDO")))
         return ScoreboardPainter::period(name, language);
     if (name.startsWith(QLatin1String("DIGIT")))
         return ScoreboardPainter::digit(name.mid(5).toInt());

@@ -99,7 +99,7 @@ QImage ScoreboardPainter::period(const QString &name, const QString &language)
     image.fill(Style::LedBack);
     QPainter p(&image);
     QStringList all;
-    for (const char *period : {"NEGYED1", "NEGYED2", "NEGYED3", "NEGYED4", "NEGYEDH"})
+    for (const char *period : {"NEGYED1", "NEGYED2", "NEGYED3", "NEGYED4", "NEGYEDH", "FELIDO1", "FELIDO2"})
         all << Captions::text(period, language);
     p.setFont(Style::commonFont(all, 38, 10));
     p.setPen(Style::LedLit);

@@ -14,7 +14,7 @@ public:
     // A seven-segment digit, 14 x 25; digit -1 draws only the unlit segments.
     static void paintDigit(QPainter &p, QPointF topLeft, int digit);
     static QImage digit(int digit);
-    // 39 x 11: NEGYED1 to NEGYED4 and NEGYEDH.
+    // 39 x 11: NEGYED1 to NEGYED4, NEGYEDH, FELIDO1 and FELIDO2.
     static QImage period(const QString &name, const QString &language);
     // An 18 x 18 lamp; the screen shows unlit ones where the pictures hide.
     static void paintLamp(QPainter &p, QPointF topLeft, bool lit);
