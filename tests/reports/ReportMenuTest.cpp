@@ -3,6 +3,8 @@
 #include "screen/dialogs/TNyomtatasokLogic.h"
 #include "screen/dialogs/TReportPreview.h"
 #include "screen/dialogs/TfrmNyomtatasok.h"
+#include "screen/dialogs/TfrmQuarters.h"
+#include "support/ShippedTranslations.h"
 #include "support/TestHome.h"
 
 #include <QAbstractButton>
@@ -180,6 +182,32 @@ TEST_F(ReportMenu, ReturnStartsTheChosenReportAndNotAnExport)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(rosters, 1);
+}
+
+
+// The period report and its dialog say periods in both editions: a game of
+// this build has halves, and one saved with quarters is served as well.
+TEST_F(ReportMenu, ThePeriodReportNamesNoQuartersInEitherEdition)
+{
+    const struct
+    {
+        const char *Language;
+        QRegularExpression Quarter;
+    } editions[] = {{"ENG", QRegularExpression(QStringLiteral("quarter"), QRegularExpression::CaseInsensitiveOption)},
+                    {"HUN", QRegularExpression(QStringLiteral("negyed"), QRegularExpression::CaseInsensitiveOption)}};
+    for (const auto &e : editions) {
+        SCOPED_TRACE(e.Language);
+        TShippedTranslations shipped{QLatin1String(e.Language)};
+        ASSERT_TRUE(shipped.Loaded());
+        edition(e.Language);
+        TfrmNyomtatasok menu(game, shipped);
+        const QString entry = menu.Button(QStringLiteral("rbQuarterReports"))->text();
+        TfrmQuarters periods(shipped, game);
+        for (const QString &shown : {entry, periods.windowTitle()}) {
+            EXPECT_FALSE(shown.contains(e.Quarter)) << shown.toStdString();
+            EXPECT_FALSE(shown.isEmpty());
+        }
+    }
 }
 
 } // namespace
