@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QToolBar>
 
 namespace {
@@ -32,6 +34,9 @@ TReportPreview::TReportPreview(std::vector<TReportDocument> documents, QWidget *
     // The preview paints on its own printer; printing from it uses the printer the operator chose.
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { TReportPainter::Print(pointers(m_documents), *printer); });
+    // A page is readable only over most of the screen.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size() * 9 / 10);
     if (QToolBar *bar = findChild<QToolBar *>()) {
         m_pdf = bar->addAction(text("Save as PDF"));
         m_pdf->setObjectName(QStringLiteral("actSaveAsPdf"));

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -208,6 +209,21 @@ TEST_F(ReportMenu, ThePeriodReportNamesNoQuartersInEitherEdition)
             EXPECT_FALSE(shown.isEmpty());
         }
     }
+}
+
+
+// The preview opens over most of the screen, so the page can be read
+// without first enlarging the window.
+TEST_F(ReportMenu, ThePreviewOpensLargeEnoughToReadThePage)
+{
+    std::vector<TReportDocument> docs;
+    docs.push_back(build());
+    TReportPreview preview(std::move(docs));
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    const QRect screen = preview.screen()->availableGeometry();
+    EXPECT_GE(preview.width(), screen.width() * 8 / 10);
+    EXPECT_GE(preview.height(), screen.height() * 8 / 10);
 }
 
 } // namespace
