@@ -191,8 +191,14 @@ public:
     {
         return QStringLiteral("Between periods: F4 starts the period, Alt held records");
     }
-    static QString OnTheBenchText() { return QStringLiteral("On the bench: Space substitutes him, or F2 and his key"); }
-    static QString WhoGoesOffText() { return QStringLiteral("Select the player on court who goes off first"); }
+    static QString OnTheBenchText()
+    {
+        return QStringLiteral("On the bench: Space substitutes him, or F2 and his key");
+    }
+    static QString WhoGoesOffText()
+    {
+        return QStringLiteral("Select the player on court who goes off first");
+    }
     // True, with the reason shown, while the intermission locks the events.
     bool RefusedBetweenPeriods();
     static QString NoTypeListText()

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <algorithm>
+
 TframeFeldolgozas::TframeFeldolgozas(const TGameLine &line, QWidget *parent) : QWidget(parent), Line(line)
 {
     setFixedSize(620, FrameHeight);
@@ -134,6 +136,12 @@ void TfrmJatekosKimutatas::run(bool excel)
         TGameLine line = frame->Line;
         line.Ticked = frame->cbFeldolgozas->isChecked();
         lines.append(line);
+    }
+    if (std::none_of(lines.begin(), lines.end(), [](const TGameLine &l) { return l.Ticked; })) {
+        if (ShowError)
+            ShowError(m_translator.Translate(NothingTickedText(), QStringLiteral("FORM")));
+        enable(true);
+        return;
     }
     // A damaged game is summed only once the operator has been told.
     const QStringList damaged = TJatekosKimutatasLogic::Damaged(lines);

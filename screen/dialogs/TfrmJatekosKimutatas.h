@@ -48,6 +48,8 @@ public:
     TframeFeldolgozas *Line(int number) const;
     int LineCount() const { return int(m_lines.size()); }
     QPushButton *Button(const QString &name) const;
+    // The refusal of OK and the export with no game ticked (a translation key).
+    static QString NothingTickedText() { return QStringLiteral("Tick the saved games to sum first"); }
 
     // How the dialog asks, shows and reports; by default a save dialog, the
     // print preview and a message box. An empty file name cancels.

@@ -13,12 +13,12 @@
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
 #include "reports/export/TSheetTemplate.h"
-#include "screen/dialogs/TNyomtatasokLogic.h"
-#include "shell/TDesktopSession.h"
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
+#include "screen/dialogs/TNyomtatasokLogic.h"
 #include "screen/wizard/widgets/TDesktopWizards.h"
 #include "screen/wizard/widgets/TWizardWindow.h"
+#include "shell/TDesktopSession.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 #include "transmission/IConnectionProbe.h"
 
@@ -33,19 +33,19 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QStackedWidget>
-#include <QTest>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QTreeWidget>
@@ -397,7 +397,8 @@ public:
                 return;
             }
             QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || modal == &m_wizard || modal->objectName() == QLatin1String("TfrmParquetixScreenNew"))
+            if (!modal || modal == &m_wizard ||
+                modal->objectName() == QLatin1String("TfrmParquetixScreenNew"))
                 return;
             note(modal->objectName(), shownTexts(modal));
             modal->close();
@@ -428,8 +429,8 @@ public:
     // A player of the roster moved to the starters or the substitute.
     void Move(int side, const char *arrow)
     {
-        auto *players = m_wizard.findChild<QListWidget *>(
-            QStringLiteral("lbNevezettJatekosokCsapat") + QString::number(side));
+        auto *players = m_wizard.findChild<QListWidget *>(QStringLiteral("lbNevezettJatekosokCsapat") +
+                                                          QString::number(side));
         if (players && players->count() > 0)
             players->setCurrentRow(0);
         Click(QByteArray(arrow + QByteArray::number(side)).constData());
@@ -531,7 +532,8 @@ TEST(WindowTranslation, EveryPageOfBothWizardsHasHungarianAndEnglishTexts)
             EXPECT_EQ(seen.size(), load ? 4 : 8) << seen.join(u' ').toStdString();
             EXPECT_TRUE(foreign.isEmpty()) << joined(foreign).toStdString();
         }
-        EXPECT_TRUE(texts.Foreign(prompter.Shown).isEmpty()) << joined(texts.Foreign(prompter.Shown)).toStdString();
+        EXPECT_TRUE(texts.Foreign(prompter.Shown).isEmpty())
+            << joined(texts.Foreign(prompter.Shown)).toStdString();
     }
 }
 

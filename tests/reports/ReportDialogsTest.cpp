@@ -255,6 +255,30 @@ TEST_F(PlayerStatsDialog, TickedGamesArePreviewedOrExportedAndAFaultyGameKeepsTh
     }
 }
 
+// OK or the export with no game ticked says so and keeps the dialog open.
+TEST_F(PlayerStatsDialog, NothingTickedIsRefusedWithItsReason)
+{
+    save(QStringLiteral("a"), QStringLiteral("A1"), 5);
+    for (const char *button : {"bbOK", "bbExcelExport"}) {
+        SCOPED_TRACE(button);
+        TfrmJatekosKimutatas dialog(home.file(QStringLiteral("Save")), {}, translator);
+        ASSERT_EQ(dialog.LineCount(), 1);
+        QStringList errors;
+        int previews = 0, asked = 0;
+        dialog.ShowError = [&](const QString &text) { errors << text; };
+        dialog.Preview = [&](std::vector<TReportDocument>) { ++previews; };
+        dialog.ChooseFile = [&] {
+            ++asked;
+            return QString();
+        };
+        dialog.Button(QLatin1String(button))->click();
+        EXPECT_EQ(errors, QStringList{TfrmJatekosKimutatas::NothingTickedText()});
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(previews + asked, 0);
+        EXPECT_TRUE(dialog.Button(QLatin1String(button))->isEnabled());
+    }
+}
+
 TEST_F(PlayerStatsDialog, ADamagedGameIsSummedOnlyAfterTheOperatorIsTold)
 {
     save(QStringLiteral("a"), QStringLiteral("A1"), 5);

@@ -161,7 +161,6 @@ TEST_F(ReportMenu, ThePreviewSavesItsDocumentsAsOnePdf)
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 2);
 }
 
-
 // Return in the menu starts the chosen report, as OK does, wherever the
 // arrows moved the choice; it never asks for a workbook.
 TEST_F(ReportMenu, ReturnStartsTheChosenReportAndNotAnExport)
@@ -185,7 +184,6 @@ TEST_F(ReportMenu, ReturnStartsTheChosenReportAndNotAnExport)
     EXPECT_EQ(rosters, 1);
 }
 
-
 // The period report and its dialog say periods in both editions: a game of
 // this build has halves, and one saved with quarters is served as well.
 TEST_F(ReportMenu, ThePeriodReportNamesNoQuartersInEitherEdition)
@@ -194,8 +192,9 @@ TEST_F(ReportMenu, ThePeriodReportNamesNoQuartersInEitherEdition)
     {
         const char *Language;
         QRegularExpression Quarter;
-    } editions[] = {{"ENG", QRegularExpression(QStringLiteral("quarter"), QRegularExpression::CaseInsensitiveOption)},
-                    {"HUN", QRegularExpression(QStringLiteral("negyed"), QRegularExpression::CaseInsensitiveOption)}};
+    } editions[] = {
+        {"ENG", QRegularExpression(QStringLiteral("quarter"), QRegularExpression::CaseInsensitiveOption)},
+        {"HUN", QRegularExpression(QStringLiteral("negyed"), QRegularExpression::CaseInsensitiveOption)}};
     for (const auto &e : editions) {
         SCOPED_TRACE(e.Language);
         TShippedTranslations shipped{QLatin1String(e.Language)};
@@ -210,7 +209,6 @@ TEST_F(ReportMenu, ThePeriodReportNamesNoQuartersInEitherEdition)
         }
     }
 }
-
 
 // The preview opens over most of the screen, so the page can be read
 // without first enlarging the window.
