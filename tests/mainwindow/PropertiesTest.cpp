@@ -9,6 +9,10 @@
 #include "shell/mainwindow/TfrmProperties.h"
 #include "transmission/IConnectionProbe.h"
 
+#include "screen/court/TScreenItems.h"
+#include "screen/court/TScreenLayout.h"
+#include "screen/text/TFormTranslator.h"
+#include "support/ShippedTranslations.h"
 #include "support/TestHome.h"
 
 #include <QApplication>
@@ -266,6 +270,34 @@ TEST_F(Properties, OnlySettingsThatActAreShown)
     EXPECT_FALSE(settings.DialogValues().isEmpty());
     for (const TSettings::TStoredValue &v : settings.DialogValues())
         EXPECT_NE(v.Key, QStringLiteral("GAMELENGTH"));
+}
+
+// Each passive assistance box names its line as the court screen shows it,
+// in either edition.
+TEST_F(Properties, PassiveAssistanceNamesTheCourtsLines)
+{
+    TSettings settings;
+    ASSERT_TRUE(TSettingsFile(ini(), keys()).Load(settings));
+    TdmMain dm(TdmMain::DatabaseFile(home.path()));
+    ASSERT_TRUE(dm.OpenAll());
+    TScreenItems court;
+    TScreenLayout::Build(court);
+    for (const char *language : {"HUN", "ENG"}) {
+        SCOPED_TRACE(language);
+        TShippedTranslations shipped{QLatin1String(language)};
+        ASSERT_TRUE(shipped.Loaded());
+        TfrmProperties dialog(settings, dm);
+        TFormTranslator(shipped).TranslateForm(&dialog);
+        for (int line = 1; line <= 3; ++line) {
+            const TScreenItem *label = court.Find(QStringLiteral("lblPassiveAI%1").arg(line));
+            ASSERT_NE(label, nullptr);
+            const QString shown = shipped.Translate(label->Text, QStringLiteral("FORM"));
+            const QString box =
+                child<QCheckBox>(dialog, QStringLiteral("cbPassiveAI%1").arg(line).toLatin1())->text();
+            EXPECT_TRUE(box.startsWith(shown + QLatin1Char(' ')))
+                << box.toStdString() << " / " << shown.toStdString();
+        }
+    }
 }
 
 TEST_F(Properties, AServerThatIsNoAddressKeepsTheDialogOpenAndSaysSo)
