@@ -2,12 +2,12 @@
 // window; --game and --script open the court screen on one game directly.
 
 #include "model/TGameScript.h"
+#include "savegame/TGameFolder.h"
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "screen/wizard/widgets/TDesktopPlayStep.h"
 #include "shell/TDesktopSession.h"
-#include "shell/TGameFolder.h"
 #include "shell/TGameLoader.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 

@@ -3,7 +3,7 @@
 #include "CliHome.h"
 #include "GameOutput.h"
 
-#include "shell/TFileError.h"
+#include "savegame/TFileError.h"
 
 #include <QFile>
 

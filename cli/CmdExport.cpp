@@ -4,7 +4,7 @@
 #include "CliGame.h"
 
 #include "reports/export/TSpreadsheetExport.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameLoader.h"
 
 #include <QDir>

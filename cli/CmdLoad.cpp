@@ -2,8 +2,8 @@
 #include "CliGame.h"
 #include "GameOutput.h"
 
-#include "shell/TFileError.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TFileError.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameLoader.h"
 
 #include <QDir>

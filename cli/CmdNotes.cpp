@@ -5,8 +5,8 @@
 #include "CliGame.h"
 
 #include "reports/roster/TRosterPresentationLogic.h"
-#include "shell/TFileError.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TFileError.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameLoader.h"
 
 #include "model/TGame.h"

@@ -3,7 +3,7 @@
 #include "CliSender.h"
 #include "GameOutput.h"
 
-#include "shell/TFileError.h"
+#include "savegame/TFileError.h"
 
 #include <QDir>
 

@@ -10,7 +10,7 @@
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"
 #include "reports/playerstats/TqrJatekosKimutatas.h"
-#include "shell/TSavedGameList.h"
+#include "savegame/TSavedGameList.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -10,7 +10,7 @@
 #include "masterdata/TdmMain.h"
 #include "reports/catalogue/TReportCatalogue.h"
 #include "reports/painter/TReportPainter.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameLoader.h"
 
 #include <QDir>

@@ -12,7 +12,7 @@
 #include "model/TPlusMinus.h"
 #include "model/TSideTotals.h"
 #include "model/TTrackedSlots.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameLoader.h"
 #include "shell/TParquetixApplication.h"
 

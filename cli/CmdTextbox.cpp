@@ -3,7 +3,7 @@
 #include "GameOutput.h"
 
 #include "model/TTextBoxScore.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameLoader.h"
 
 #include <QDir>

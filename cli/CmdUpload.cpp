@@ -3,7 +3,7 @@
 #include "CliSender.h"
 #include "GameOutput.h"
 
-#include "shell/TGameFolder.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameLoader.h"
 #include "shell/TGameUpload.h"
 

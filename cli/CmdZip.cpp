@@ -1,8 +1,8 @@
 #include "CliCommand.h"
 #include "GameOutput.h"
 
+#include "savegame/TGameFolder.h"
 #include "shell/TGameArchive.h"
-#include "shell/TGameFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

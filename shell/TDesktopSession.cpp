@@ -1,6 +1,6 @@
 #include "TDesktopSession.h"
 
-#include "TFileError.h"
+#include "savegame/TFileError.h"
 
 #include "masterdata/TSchema.h"
 #include "masterdata/TTranslator.h"

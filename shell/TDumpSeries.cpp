@@ -1,8 +1,8 @@
 #include "TDumpSeries.h"
 
-#include "TAtomicFile.h"
-#include "TFileError.h"
-#include "TFileIo.h"
+#include "savegame/TAtomicFile.h"
+#include "savegame/TFileError.h"
+#include "savegame/TFileIo.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "TDumpWriter.h"
 
-#include "TAtomicFile.h"
 #include "TDumpText.h"
-#include "TFileError.h"
+#include "savegame/TAtomicFile.h"
+#include "savegame/TFileError.h"
 
 #include "model/TGame.h"
 

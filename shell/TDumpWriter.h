@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TDumpSeries.h"
-#include "TRecordCache.h"
+#include "savegame/TRecordCache.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "TGameArchive.h"
 
-#include "TAtomicFile.h"
-#include "TGameFolder.h"
-#include "TSavedGame.h"
+#include "savegame/TAtomicFile.h"
+#include "savegame/TGameFolder.h"
+#include "savegame/TSavedGame.h"
 
 #include "common/TGuardedFile.h"
 

@@ -1,7 +1,7 @@
 #include "TGameLoader.h"
 
-#include "TGameFolder.h"
 #include "TGameStore.h"
+#include "savegame/TGameFolder.h"
 
 #include "model/EventKinds.h"
 #include "model/IScreenLink.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSavedGame.h"
+#include "savegame/TSavedGame.h"
 
 #include <QString>
 #include <functional>

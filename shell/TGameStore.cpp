@@ -1,8 +1,8 @@
 #include "TGameStore.h"
 
-#include "TFileError.h"
-#include "TFileIo.h"
 #include "TGameArchive.h"
+#include "savegame/TFileError.h"
+#include "savegame/TFileIo.h"
 
 #include "model/TGame.h"
 #include "shell/TParquetixApplication.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TDumpWriter.h"
-#include "TJournalledSave.h"
-#include "TRecordCache.h"
+#include "savegame/TJournalledSave.h"
+#include "savegame/TRecordCache.h"
 
 #include "model/Services.h"
 

@@ -1,6 +1,6 @@
 #include "TGuardedGameStore.h"
 
-#include "TFileError.h"
+#include "savegame/TFileError.h"
 
 template <typename F> void TGuardedGameStore::guarded(F &&operation, bool isSave)
 {

@@ -6,7 +6,7 @@
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
 #include "model/TGame.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TGameFolder.h"
 #include "shell/TGameStore.h"
 #include "shell/TParquetixApplication.h"
 

@@ -4,9 +4,9 @@
 #include "TPlayedTimePage.h"
 #include "TWizardServices.h"
 
+#include "savegame/TSavedGameList.h"
 #include "screen/dialogs/TGameDataLogic.h"
 #include "shell/TGameLoader.h"
-#include "shell/TSavedGameList.h"
 
 #include <QList>
 #include <QString>

@@ -17,11 +17,11 @@
 #include "model/TGame.h"
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "shell/TAtomicFile.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TAtomicFile.h"
+#include "savegame/TGameFolder.h"
+#include "savegame/TGeneralRecord.h"
 #include "shell/TGameLoader.h"
 #include "shell/TGameStore.h"
-#include "shell/TGeneralRecord.h"
 
 #include <QDir>
 #include <QTemporaryDir>

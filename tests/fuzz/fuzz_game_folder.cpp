@@ -10,9 +10,9 @@
 // length (cut to what is left) and its bytes.
 #include "model/TGame.h"
 #include "model/THeadlessScreen.h"
-#include "shell/TGameFolder.h"
+#include "savegame/TGameFolder.h"
+#include "savegame/TSaveJournal.h"
 #include "shell/TGameLoader.h"
-#include "shell/TSaveJournal.h"
 
 #include <QHash>
 

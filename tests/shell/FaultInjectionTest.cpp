@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "shell/TFileIo.h"
+#include "savegame/TFileIo.h"
 
 #include <QCryptographicHash>
 #include <QTemporaryDir>

@@ -3,12 +3,12 @@
 // the sample database, with the reference server receiving the game.
 #include "WizardFixture.h"
 
+#include "savegame/TSavedGameList.h"
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
 #include "screen/wizard/widgets/TDesktopWizards.h"
 #include "screen/wizard/widgets/TfrmLoadPlay.h"
 #include "screen/wizard/widgets/TfrmNewGame.h"
-#include "shell/TSavedGameList.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 
 #include "common/Win1250.h"
