@@ -7,9 +7,9 @@
 #include "screen/court/TfrmParquetixScreenNew.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "screen/wizard/widgets/TDesktopPlayStep.h"
-#include "shell/TDesktopSession.h"
-#include "shell/TGameLoader.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
+#include "shell/session/TDesktopSession.h"
+#include "shell/store/TGameLoader.h"
 
 #include "TSplashPicture.h"
 

@@ -2,9 +2,9 @@
 
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "shell/TGameStore.h"
-#include "shell/THomeTranslator.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/THomeTranslator.h"
+#include "shell/session/TParquetixApplication.h"
+#include "shell/store/TGameStore.h"
 
 #include <QTextStream>
 #include <functional>

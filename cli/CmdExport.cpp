@@ -5,7 +5,7 @@
 
 #include "reports/export/TSpreadsheetExport.h"
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 

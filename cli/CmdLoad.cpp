@@ -4,7 +4,7 @@
 
 #include "savegame/TFileError.h"
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 

@@ -7,7 +7,7 @@
 #include "reports/roster/TRosterPresentationLogic.h"
 #include "savegame/TFileError.h"
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
+#include "shell/store/TGameLoader.h"
 
 #include "model/TGame.h"
 #include "model/TTeam.h"

@@ -11,7 +11,7 @@
 #include "reports/catalogue/TReportCatalogue.h"
 #include "reports/painter/TReportPainter.h"
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 #include <QPrinter>

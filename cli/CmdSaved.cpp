@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 
 #include "savegame/TSavedGameList.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
 
 namespace {
 

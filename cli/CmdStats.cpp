@@ -13,8 +13,8 @@
 #include "model/TSideTotals.h"
 #include "model/TTrackedSlots.h"
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 
 #include "model/TTextBoxScore.h"
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 

@@ -4,8 +4,8 @@
 #include "GameOutput.h"
 
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
-#include "shell/TGameUpload.h"
+#include "shell/archive/TGameUpload.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 #include "GameOutput.h"
 
 #include "savegame/TGameFolder.h"
-#include "shell/TGameArchive.h"
+#include "shell/archive/TGameArchive.h"
 
 #include <QDir>
 #include <QFileInfo>

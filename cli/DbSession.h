@@ -7,7 +7,7 @@
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
-#include "shell/TIniFile.h"
+#include "shell/settings/TIniFile.h"
 
 #include <QDir>
 #include <QHash>

@@ -6,7 +6,7 @@
 
 #include "savegame/TSavedGameList.h"
 #include "screen/dialogs/TGameDataLogic.h"
-#include "shell/TGameLoader.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QList>
 #include <QString>

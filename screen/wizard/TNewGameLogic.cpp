@@ -8,8 +8,8 @@
 #include "model/Services.h"
 #include "model/TGame.h"
 #include "model/TTeam.h"
-#include "shell/TGameStore.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
+#include "shell/store/TGameStore.h"
 
 #include <QDir>
 #include <QFileInfo>

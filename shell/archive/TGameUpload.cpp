@@ -1,6 +1,6 @@
 #include "TGameUpload.h"
 
-#include "TGameStore.h"
+#include "shell/store/TGameStore.h"
 
 #include "model/TGame.h"
 #include "model/TTextBoxScore.h"

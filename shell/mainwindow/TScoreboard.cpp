@@ -1,6 +1,6 @@
 #include "TScoreboard.h"
 
-#include "shell/TDesktopSession.h"
+#include "shell/session/TDesktopSession.h"
 
 #include <QLabel>
 #include <QPushButton>

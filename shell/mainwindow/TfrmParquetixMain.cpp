@@ -19,9 +19,9 @@
 #include "screen/text/TFormTranslator.h"
 #include "screen/text/TMessageBoxPrompter.h"
 #include "screen/wizard/widgets/TDesktopWizards.h"
-#include "shell/TDesktopSession.h"
-#include "shell/TIniFile.h"
-#include "shell/TSettingsFile.h"
+#include "shell/session/TDesktopSession.h"
+#include "shell/settings/TIniFile.h"
+#include "shell/settings/TSettingsFile.h"
 #include "transmission/TNetworkPresence.h"
 #include "transmission/TUpdateDownloader.h"
 

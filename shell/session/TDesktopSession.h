@@ -1,11 +1,11 @@
 #pragma once
 
-#include "TGameStore.h"
-#include "TGuardedGameStore.h"
 #include "THomeTranslator.h"
+#include "shell/store/TGameStore.h"
+#include "shell/store/TGuardedGameStore.h"
 
+#include "TParquetixApplication.h"
 #include "masterdata/TMessageTable.h"
-#include "shell/TParquetixApplication.h"
 
 #include <QStringList>
 #include <QTranslator>

@@ -1,9 +1,9 @@
 #include "TParquetixApplication.h"
 
-#include "TReferenceListsFile.h"
-#include "TSettingsFile.h"
 #include "common/TApplicationHome.h"
 #include "model/TReferenceLists.h"
+#include "shell/settings/TReferenceListsFile.h"
+#include "shell/settings/TSettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>

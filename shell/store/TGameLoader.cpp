@@ -8,7 +8,7 @@
 #include "model/TEventReplay.h"
 #include "model/TGame.h"
 #include "model/TTeamStateReplay.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
 
 #include <QDir>
 #include <map>

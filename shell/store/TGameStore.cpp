@@ -1,11 +1,11 @@
 #include "TGameStore.h"
 
-#include "TGameArchive.h"
 #include "savegame/TFileError.h"
 #include "savegame/TFileIo.h"
+#include "shell/archive/TGameArchive.h"
 
 #include "model/TGame.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TDumpWriter.h"
 #include "savegame/TJournalledSave.h"
 #include "savegame/TRecordCache.h"
+#include "shell/dumps/TDumpWriter.h"
 
 #include "model/Services.h"
 

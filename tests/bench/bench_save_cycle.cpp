@@ -20,8 +20,8 @@
 #include "savegame/TAtomicFile.h"
 #include "savegame/TGameFolder.h"
 #include "savegame/TGeneralRecord.h"
-#include "shell/TGameLoader.h"
-#include "shell/TGameStore.h"
+#include "shell/store/TGameLoader.h"
+#include "shell/store/TGameStore.h"
 
 #include <QDir>
 #include <QTemporaryDir>

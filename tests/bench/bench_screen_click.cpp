@@ -12,7 +12,7 @@
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TPictureLibrary.h"
 #include "screen/court/TScreenPainter.h"
-#include "shell/TGameStore.h"
+#include "shell/store/TGameStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

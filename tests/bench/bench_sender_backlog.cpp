@@ -4,7 +4,7 @@
 #include "model/EventKinds.h"
 #include "model/TUiThreadDispatcher.h"
 #include "server/TStatsServer.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
 #include "transmission/TApplicationSenderHost.h"
 #include "transmission/THttpClient.h"
 #include "transmission/TNetworkPresence.h"

@@ -4,8 +4,8 @@
 #include "model/GameCode.h"
 #include "model/TReferenceLists.h"
 #include "model/TSettings.h"
-#include "shell/TIniFile.h"
-#include "shell/TSettingsFile.h"
+#include "shell/settings/TIniFile.h"
+#include "shell/settings/TSettingsFile.h"
 
 #include <QFile>
 #include <QRandomGenerator>

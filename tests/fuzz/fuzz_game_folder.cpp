@@ -12,7 +12,7 @@
 #include "model/THeadlessScreen.h"
 #include "savegame/TGameFolder.h"
 #include "savegame/TSaveJournal.h"
-#include "shell/TGameLoader.h"
+#include "shell/store/TGameLoader.h"
 
 #include <QHash>
 

@@ -3,9 +3,9 @@
 // written back byte for byte, and a value just set reads back as it was set.
 #include "FuzzScratch.h"
 #include "model/TSettings.h"
-#include "shell/TIniFile.h"
-#include "shell/TPasswordCipher.h"
-#include "shell/TSettingsFile.h"
+#include "shell/settings/TIniFile.h"
+#include "shell/settings/TPasswordCipher.h"
+#include "shell/settings/TSettingsFile.h"
 
 #include <QFile>
 

@@ -6,8 +6,8 @@
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
 #include "server/TStatsServer.h"
-#include "shell/TDesktopSession.h"
-#include "shell/TGameLoader.h"
+#include "shell/session/TDesktopSession.h"
+#include "shell/store/TGameLoader.h"
 #include "transmission/TParquetixSender.h"
 
 #include "support/CliRunner.h"

@@ -4,8 +4,8 @@
 // to save as PDF instead.
 #include "model/Services.h"
 #include "screen/dialogs/TReportLauncher.h"
-#include "shell/TDesktopSession.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
+#include "shell/session/TDesktopSession.h"
 #include "transmission/IConnectionProbe.h"
 
 #include "support/TestHome.h"

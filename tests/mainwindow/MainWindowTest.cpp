@@ -7,9 +7,9 @@
 #include "model/TSettings.h"
 #include "screen/wizard/widgets/TDesktopWizards.h"
 #include "server/TStatsServer.h"
-#include "shell/TDesktopSession.h"
 #include "shell/mainwindow/TScoreboard.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
+#include "shell/session/TDesktopSession.h"
 #include "transmission/IConnectionProbe.h"
 #include "transmission/IHttpTransport.h"
 

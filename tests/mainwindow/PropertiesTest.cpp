@@ -4,9 +4,9 @@
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
 #include "model/TSettings.h"
-#include "shell/TSettingsFile.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
 #include "shell/mainwindow/TfrmProperties.h"
+#include "shell/settings/TSettingsFile.h"
 #include "transmission/IConnectionProbe.h"
 
 #include "screen/court/TScreenItems.h"

@@ -18,8 +18,8 @@
 #include "screen/dialogs/TNyomtatasokLogic.h"
 #include "screen/wizard/widgets/TDesktopWizards.h"
 #include "screen/wizard/widgets/TWizardWindow.h"
-#include "shell/TDesktopSession.h"
 #include "shell/mainwindow/TfrmParquetixMain.h"
+#include "shell/session/TDesktopSession.h"
 #include "transmission/IConnectionProbe.h"
 
 #include "support/TestHome.h"

@@ -1,4 +1,4 @@
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
 #include "support/TestHome.h"
 
 #include <gtest/gtest.h>

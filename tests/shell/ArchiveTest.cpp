@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "shell/TGameArchive.h"
+#include "shell/archive/TGameArchive.h"
 
 #include <unzip.h>
 

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
 
 #include <QtEndian>
 

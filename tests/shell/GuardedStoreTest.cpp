@@ -1,9 +1,9 @@
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
-#include "shell/TGameLoader.h"
-#include "shell/TGameStore.h"
-#include "shell/TGuardedGameStore.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/session/TParquetixApplication.h"
+#include "shell/store/TGameLoader.h"
+#include "shell/store/TGameStore.h"
+#include "shell/store/TGuardedGameStore.h"
 #include "support/SampleGame.h"
 #include "support/TestHome.h"
 

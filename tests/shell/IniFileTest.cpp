@@ -1,4 +1,4 @@
-#include "shell/TIniFile.h"
+#include "shell/settings/TIniFile.h"
 #include "support/TestHome.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "model/TSettings.h"
-#include "shell/TPasswordCipher.h"
+#include "shell/settings/TPasswordCipher.h"
 #include "support/TestHome.h"
 
 #include <QFile>

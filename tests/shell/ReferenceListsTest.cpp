@@ -1,5 +1,5 @@
 #include "model/TReferenceLists.h"
-#include "shell/TReferenceListsFile.h"
+#include "shell/settings/TReferenceListsFile.h"
 #include "support/TestHome.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "model/TReferenceLists.h"
-#include "shell/TIniFile.h"
-#include "shell/TReferenceListsFile.h"
+#include "shell/settings/TIniFile.h"
+#include "shell/settings/TReferenceListsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "model/TSettings.h"
-#include "shell/TIniFile.h"
-#include "shell/TPasswordCipher.h"
-#include "shell/TSettingsFile.h"
+#include "shell/settings/TIniFile.h"
+#include "shell/settings/TPasswordCipher.h"
+#include "shell/settings/TSettingsFile.h"
 #include "support/TestHome.h"
 
 #include <QDir>

@@ -7,8 +7,8 @@
 #include "model/THeadlessScreen.h"
 #include "savegame/TFileError.h"
 #include "savegame/TGameFolder.h"
-#include "shell/TGameLoader.h"
-#include "shell/TGameStore.h"
+#include "shell/store/TGameLoader.h"
+#include "shell/store/TGameStore.h"
 #include "support/SampleGame.h"
 
 #include "support/TestHome.h"

@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 
 #include "savegame/TSavedGameList.h"
-#include "shell/TGameArchive.h"
-#include "shell/TParquetixApplication.h"
+#include "shell/archive/TGameArchive.h"
+#include "shell/session/TParquetixApplication.h"
 
 #include "support/CliRunner.h"
 

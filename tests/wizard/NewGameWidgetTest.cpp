@@ -15,7 +15,7 @@
 #include "support/CliRunner.h"
 #include "support/ServerProcess.h"
 
-#include "shell/TDesktopSession.h"
+#include "shell/session/TDesktopSession.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "screen/court/TfrmParquetixScreenNew.h"
 #include "screen/dialogs/TReportLauncher.h"
 #include "screen/text/TMessageBoxPrompter.h"
-#include "shell/TDesktopSession.h"
+#include "shell/session/TDesktopSession.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -9,8 +9,8 @@
 #include "model/TGame.h"
 #include "screen/dialogs/TReportLauncher.h"
 #include "screen/text/TMessageBoxPrompter.h"
-#include "shell/TDesktopSession.h"
-#include "shell/TGameUpload.h"
+#include "shell/archive/TGameUpload.h"
+#include "shell/session/TDesktopSession.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
