@@ -279,3 +279,34 @@ bool TSavedGame::Read(const TGameFolder &folder, const QString &code, TSavedGame
     out = std::move(s);
     return true;
 }
+
+bool TSavedGame::ReadChecked(const TGameFolder &folder, const QString &code, bool loadDamaged,
+                             TSavedGame &out, QString *warning, QString *error)
+{
+    if (warning)
+        warning->clear();
+    TSavedGame s;
+    if (!Read(folder, code, s, error))
+        return false;
+    QStringList differences;
+    for (const QString &file : TGameFolder::GameFiles(code)) {
+        const QString difference = folder.DifferenceFromLastSave(code, file);
+        if (difference.isEmpty())
+            continue;
+        if (file == TGameFolder::UnsentFile(code) && !loadDamaged) {
+            if (s.UnsentError.isEmpty())
+                s.UnsentError = difference;
+            continue;
+        }
+        if (!loadDamaged) {
+            if (error)
+                *error = difference;
+            return false;
+        }
+        differences.append(difference);
+    }
+    if (warning)
+        *warning = differences.join(QStringLiteral("; "));
+    out = std::move(s);
+    return true;
+}

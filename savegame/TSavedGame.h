@@ -40,6 +40,13 @@ struct TSavedGame
 
     // Reads the seven files of the game with that code.
     static bool Read(const TGameFolder &folder, const QString &code, TSavedGame &out, QString *error);
+    // Reads them as a load does: a folder whose files differ from what the
+    // last completed save wrote is refused, naming the file, unless
+    // loadDamaged; then the differences are kept in *warning. A change of the
+    // unsent events matters only when they are resent, so without
+    // loadDamaged it becomes UnsentError instead.
+    static bool ReadChecked(const TGameFolder &folder, const QString &code, bool loadDamaged, TSavedGame &out,
+                            QString *warning, QString *error);
 
     // The record size of an events file of that many bytes: 600 when the size
     // is a multiple of 600 but not of 604, otherwise 604.

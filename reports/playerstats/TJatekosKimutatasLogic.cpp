@@ -1,21 +1,17 @@
 #include "TJatekosKimutatasLogic.h"
 
 #include "model/TNameOrder.h"
+#include "savegame/TGameFolder.h"
+#include "savegame/TSavedGame.h"
 
 #include <algorithm>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 QString TJatekosKimutatasLogic::FolderCode(const QString &folder)
 {
-    const QStringList files =
-        QDir(folder).entryList(QStringList{QStringLiteral("hazai*.dat")}, QDir::Files, QDir::Unsorted);
-    if (files.isEmpty())
-        return {};
-    const QString rest = files.first().mid(6);
-    return rest.left(rest.indexOf(QLatin1Char('.')));
+    return TGameFolder(folder).GameCode();
 }
 
 TGameLine TJatekosKimutatasLogic::LineOf(const QString &folder, const TScheduleLookup &lookup,
@@ -51,9 +47,7 @@ QList<TGameLine> TJatekosKimutatasLogic::ListGames(const QString &saveRoot, cons
     const QDir root(saveRoot);
     for (const QString &name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted)) {
         const QString folder = root.filePath(name);
-        if (!QDir(folder)
-                 .entryList(QStringList{QStringLiteral("hazai*.dat")}, QDir::Files, QDir::Unsorted)
-                 .isEmpty())
+        if (!FolderCode(folder).isEmpty())
             lines.append(LineOf(folder, lookup, check));
     }
     return lines;
@@ -82,51 +76,36 @@ void TJatekosKimutatasLogic::Accumulate(TPlayer &into, const TPlayer &r)
         into.*counter += r.*counter;
 }
 
-std::optional<TTeamData> TJatekosKimutatasLogic::TeamOf(const QString &folder, const QString &code, bool home)
+std::optional<TTeamData> TJatekosKimutatasLogic::TeamOf(const TSavedGame &saved, bool home)
 {
-    QFile f(QDir(folder).filePath(QStringLiteral("general_") + code + QStringLiteral(".dat")));
-    if (!f.open(QIODevice::ReadOnly))
+    if (!saved.HasGeneral)
         return std::nullopt;
-    const qint64 at = home ? TTeamData::GeneralHomeOffset : TTeamData::GeneralAwayOffset;
-    if (!f.seek(at))
-        return std::nullopt;
-    const QByteArray block = f.read(TTeamData::BlockSize);
-    if (block.size() != TTeamData::BlockSize)
-        return std::nullopt;
-    return TTeamData::FromBlock(block.constData());
+    return home ? saved.General.Home : saved.General.Away;
 }
 
-bool TJatekosKimutatasLogic::readTeamFile(const QString &file, const std::optional<TTeamData> &team,
-                                          TMap &into, QString *error)
+void TJatekosKimutatasLogic::add(const TPlayer &record, TMap &into)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: cannot be read (%2)").arg(file, f.errorString());
-        return false;
+    const auto [it, added] = into.try_emplace(Key(record), record);
+    if (!added)
+        Accumulate(it->second, record);
+}
+
+void TJatekosKimutatasLogic::addTeam(const TPlayer &line, const QList<TPlayer> &players,
+                                     const std::optional<TTeamData> &team, TMap &into)
+{
+    // The team's own row is named by its team, as the record itself only
+    // says "Csapat" (or nothing) for either side.
+    TPlayer teamRow = line;
+    if (team && !team->EgyesuletNev.trimmed().isEmpty()) {
+        teamRow.JatekosNev = team->EgyesuletNev;
+        if (teamRow.CsapatID == 0)
+            teamRow.CsapatID = team->CsapatID;
+        if (teamRow.LigaID == 0)
+            teamRow.LigaID = team->LigaID;
     }
-    const QByteArray bytes = f.readAll();
-    if (bytes.size() % TPlayer::RecordSize != 0) {
-        if (error)
-            *error = QStringLiteral("%1: cannot be read (a record is cut short)").arg(file);
-        return false;
-    }
-    for (qsizetype at = 0; at < bytes.size(); at += TPlayer::RecordSize) {
-        TPlayer record = TPlayer::FromRecord(bytes.constData() + at);
-        // The team's own row comes first; it is named by its team, as the
-        // record itself only says "Csapat" (or nothing) for either side.
-        if (at == 0 && team && !team->EgyesuletNev.trimmed().isEmpty()) {
-            record.JatekosNev = team->EgyesuletNev;
-            if (record.CsapatID == 0)
-                record.CsapatID = team->CsapatID;
-            if (record.LigaID == 0)
-                record.LigaID = team->LigaID;
-        }
-        const auto [it, added] = into.try_emplace(Key(record), record);
-        if (!added)
-            Accumulate(it->second, record);
-    }
-    return true;
+    add(teamRow, into);
+    for (const TPlayer &player : players)
+        add(player, into);
 }
 
 bool TJatekosKimutatasLogic::Collect(const QList<TGameLine> &lines, QString *error)
@@ -139,12 +118,15 @@ bool TJatekosKimutatasLogic::Collect(const QList<TGameLine> &lines, QString *err
         if (!line.Ticked)
             continue;
         any = true;
-        const QDir folder(line.Folder);
-        for (const bool home : {true, false})
-            if (!readTeamFile(folder.filePath(QLatin1String(home ? "hazai_" : "vendeg_") + line.Code +
-                                              QStringLiteral(".dat")),
-                              TeamOf(line.Folder, line.Code, home), records, error))
-                return false;
+        TSavedGame saved;
+        QString why;
+        if (!TSavedGame::ReadChecked(TGameFolder(line.Folder), line.Code, true, saved, nullptr, &why)) {
+            if (error)
+                *error = line.Label() + QStringLiteral(": ") + why;
+            return false;
+        }
+        addTeam(saved.HomeLine, saved.HomePlayers, TeamOf(saved, true), records);
+        addTeam(saved.AwayLine, saved.AwayPlayers, TeamOf(saved, false), records);
     }
     m_records = std::move(records);
     return any;

@@ -14,7 +14,7 @@ struct TGameLine
 {
     QString FolderName; // lblKonyvtar
     QString Folder;     // its full path
-    QString Code;       // from the "hazai_" file name, whether scheduled or not
+    QString Code;       // the folder's game code, whether scheduled or not
     QString Teams;      // lblMerkozes: home - away, empty when not scheduled
     QString ListedCode; // lblMerkozesKod: the code when scheduled, else empty
     // Why the folder's files cannot be trusted (they differ from what the
@@ -38,14 +38,16 @@ using TFolderCheck = std::function<QString(const QString &folder, const QString 
 
 // Sums the player records of saved games per player, without widgets: the
 // listing of the save folder, the collection of the ticked games, and the
-// accumulated records in key order. Reads saved files only.
+// accumulated records in key order. Reads saved games as a load reads them
+// (an unfinished save in the journal applied, every record checked).
 class TNameOrder;
+struct TSavedGame;
 class TJatekosKimutatasLogic
 {
 public:
-    // "hazai_CODE.dat" of a folder gives CODE; empty without such a file.
+    // The code of the saved game in a folder; empty without one.
     static QString FolderCode(const QString &folder);
-    // Every subfolder of saveRoot that holds a "hazai*.dat" file, in the
+    // Every subfolder of saveRoot that holds a saved game, in the
     // order the file system gives them; the lookup and the check may be empty.
     static QList<TGameLine> ListGames(const QString &saveRoot, const TScheduleLookup &lookup,
                                       const TFolderCheck &check = {});
@@ -59,15 +61,16 @@ public:
     // Name, then LigaID, "-", CsapatID, "-", JatekosID.
     static QString Key(const TPlayer &record);
     // The home or away block of a saved game's general record; none when
-    // the file cannot be read.
-    static std::optional<TTeamData> TeamOf(const QString &folder, const QString &code, bool home);
+    // the game has none.
+    static std::optional<TTeamData> TeamOf(const TSavedGame &saved, bool home);
     // Adds the summed counters of `record` to `into`.
     static void Accumulate(TPlayer &into, const TPlayer &record);
 
-    // Reads the team files of every ticked line in order and adds their
-    // records. A file that cannot be read stops it with its name in error
-    // and the records collected before stay as they were. False with an
-    // empty error when nothing was ticked.
+    // Reads every ticked game in order and adds the records of its teams; a
+    // damaged folder is read as its files stand (Damaged() names those
+    // first). A game that cannot be read stops it with the game and the
+    // file in error, and the records collected before stay as they were.
+    // False with an empty error when nothing was ticked.
     bool Collect(const QList<TGameLine> &lines, QString *error);
 
     struct TRow
@@ -90,8 +93,9 @@ private:
         }
     };
     using TMap = std::map<QString, TPlayer, TLess>;
-    static bool readTeamFile(const QString &file, const std::optional<TTeamData> &team, TMap &into,
-                             QString *error);
+    static void addTeam(const TPlayer &line, const QList<TPlayer> &players,
+                        const std::optional<TTeamData> &team, TMap &into);
+    static void add(const TPlayer &record, TMap &into);
 
     TMap m_records;
 };

@@ -86,28 +86,7 @@ bool TGameLoader::Read(const TGameFolder &folder, const QString &code, QString *
                        const TLoadOptions &options)
 {
     m_warning.clear();
-    if (!TSavedGame::Read(folder, code, m_saved, error))
-        return false;
-    QStringList differences;
-    for (const QString &file : TGameFolder::GameFiles(code)) {
-        const QString difference = folder.DifferenceFromLastSave(code, file);
-        if (difference.isEmpty())
-            continue;
-        // Like its damage, a change of the unsent events matters only when they are resent.
-        if (file == TGameFolder::UnsentFile(code) && !options.LoadDamaged) {
-            if (m_saved.UnsentError.isEmpty())
-                m_saved.UnsentError = difference;
-            continue;
-        }
-        if (!options.LoadDamaged) {
-            if (error)
-                *error = difference;
-            return false;
-        }
-        differences.append(difference);
-    }
-    m_warning = differences.join(QStringLiteral("; "));
-    return true;
+    return TSavedGame::ReadChecked(folder, code, options.LoadDamaged, m_saved, &m_warning, error);
 }
 
 void TGameLoader::ApplyGameData(TGame &game) const

@@ -50,7 +50,7 @@ void BM_FibaExport(benchmark::State &state)
 }
 BENCHMARK(BM_FibaExport)->Unit(benchmark::kMillisecond);
 
-// 200 saved games: the team files of the bench game under 200 folders.
+// 200 saved games: the team files of the bench game under 200 folders, no events.
 struct SavedGames
 {
     QTemporaryDir dir;
@@ -71,6 +71,12 @@ struct SavedGames
                 QFile file(QDir(folder).filePath(QLatin1String(prefix) + QStringLiteral("G%1.dat").arg(i)));
                 if (file.open(QIODevice::WriteOnly))
                     file.write(bytes);
+            }
+            // A saved game has its timeouts and events files too, empty or not.
+            for (const char *prefix : {"home_timeouts_", "away_timeouts_", "events_"}) {
+                QFile file(QDir(folder).filePath(QLatin1String(prefix) + QStringLiteral("G%1.dat").arg(i)));
+                if (!file.open(QIODevice::WriteOnly))
+                    continue;
             }
         }
         lines = TJatekosKimutatasLogic::ListGames(dir.path(), {});

@@ -7,6 +7,8 @@
 #include "model/Services.h"
 #include "model/TNameOrder.h"
 #include "model/TTeamData.h"
+#include "savegame/TGameFolder.h"
+#include "savegame/TSaveJournal.h"
 #include "support/TestHome.h"
 
 #include <QDir>
@@ -39,7 +41,8 @@ TPlayer scorer(const QString &name, int team, int id, int closeMade, int jersey 
 class PlayerStats : public ::testing::Test
 {
 protected:
-    // A saved game folder: its two team files, each led by its team record.
+    // A saved game folder: its two team files, each led by its team record,
+    // and no timeouts or events yet.
     QString game(const QString &folder, const QString &code, const QList<TPlayer> &homePlayers,
                  const QList<TPlayer> &awayPlayers = {})
     {
@@ -53,7 +56,14 @@ protected:
                 bytes += p.ToRecord();
             home.write(QStringLiteral("Save/%1/%2%3.dat").arg(folder, QLatin1String(prefix), code), bytes);
         }
+        withoutEvents(folder, code);
         return home.file(QStringLiteral("Save/") + folder);
+    }
+    void withoutEvents(const QString &folder, const QString &code)
+    {
+        for (const QString &file : {TGameFolder::HomeTimeoutsFile(code), TGameFolder::AwayTimeoutsFile(code),
+                                    TGameFolder::EventsFile(code)})
+            home.write(QStringLiteral("Save/%1/%2").arg(folder, file), QByteArray());
     }
     TGameLine ticked(const QString &folder)
     {
@@ -162,6 +172,7 @@ TEST_F(PlayerStats, ATeamsRowIsNamedByItsTeam)
             general.replace(offset, TTeamData::BlockSize, team.ToBlock());
         }
         home.write(QStringLiteral("Save/%1/general_%2.dat").arg(folder, code), general);
+        withoutEvents(folder, code);
         return home.file(QStringLiteral("Save/") + folder);
     };
     const QString a = teamGame(QStringLiteral("g1"), QStringLiteral("C1"), 10);
@@ -214,6 +225,9 @@ TEST_F(PlayerStats, ListingTakesFoldersWithAHomeFileAndNamesScheduledGames)
     QFile::remove(home.file(QStringLiteral("Save/nohome/hazai_N1.dat")));
     game(QStringLiteral("awayless"), QStringLiteral("A1"), {});
     home.write(QStringLiteral("Save/loose.dat"), "x");
+    game(QStringLiteral("stray"), QStringLiteral("S1"), {});
+    QFile::rename(home.file(QStringLiteral("Save/stray/hazai_S1.dat")),
+                  home.file(QStringLiteral("Save/stray/hazaiS1.dat")));
     const TScheduleLookup lookup = [](const QString &code) {
         if (code == QLatin1String("P1"))
             return TScheduledGame{true, QStringLiteral("Home FC"), QStringLiteral("Away FC")};
@@ -279,6 +293,61 @@ TEST_F(PlayerStats, NothingTickedCollectsNothing)
     QString error = QStringLiteral("stale");
     EXPECT_FALSE(logic.Collect({TJatekosKimutatasLogic::LineOf(a, {})}, &error));
     EXPECT_TRUE(error.isEmpty());
+    EXPECT_EQ(logic.Count(), 0);
+}
+
+// A save cut short leaves its record pending in the journal; a load applies
+// it, and so do the statistics.
+TEST_F(PlayerStats, AnUnfinishedSaveInTheJournalIsCountedAsTheLoaderCountsIt)
+{
+    const TPlayer before = scorer(QStringLiteral("Kiss"), 1, 5, 5);
+    const TPlayer after = scorer(QStringLiteral("Kiss"), 1, 5, 7);
+    const TPlayer joined = scorer(QStringLiteral("Nagy"), 1, 6, 2);
+    const quint32 size = 2 * TPlayer::RecordSize;
+    const struct
+    {
+        const char *Name;
+        TJournalPatch Patch;
+        int KissPoints, NagyPoints;
+    } cases[] = {
+        {"a record rewritten",
+         {QStringLiteral("hazai_C1.dat"), size, size, quint32(TPlayer::RecordSize), after.ToRecord()},
+         14,
+         -1},
+        {"a player added",
+         {QStringLiteral("hazai_C1.dat"), size, size + TPlayer::RecordSize, size, joined.ToRecord()},
+         10,
+         4},
+    };
+    for (const auto &c : cases) {
+        const QString folder = game(QString::fromLatin1(c.Name), QStringLiteral("C1"), {before});
+        home.write(
+            QStringLiteral("Save/%1/%2").arg(QLatin1String(c.Name), QLatin1String(TSaveJournal::FileName)),
+            TSaveJournal::Encode(1, {c.Patch}));
+        TJatekosKimutatasLogic logic;
+        QString error;
+        ASSERT_TRUE(logic.Collect({ticked(folder)}, &error)) << c.Name << ": " << error.toStdString();
+        QMap<QString, int> points;
+        for (const TJatekosKimutatasLogic::TRow &r : logic.Rows())
+            points.insert(r.Key, r.Record.Points);
+        EXPECT_EQ(points.value(QStringLiteral("Kiss1-1-5"), -1), c.KissPoints) << c.Name;
+        EXPECT_EQ(points.value(QStringLiteral("Nagy1-1-6"), -1), c.NagyPoints) << c.Name;
+    }
+}
+
+// A journal record that cannot belong to the files stops the load, and the sum.
+TEST_F(PlayerStats, AnUnfinishedSaveThatDoesNotFitTheFilesStopsTheCollection)
+{
+    const QString folder =
+        game(QStringLiteral("g1"), QStringLiteral("C1"), {scorer(QStringLiteral("Kiss"), 1, 5, 5)});
+    const quint32 tooLong = 5 * TPlayer::RecordSize;
+    home.write(QStringLiteral("Save/g1/") + QLatin1String(TSaveJournal::FileName),
+               TSaveJournal::Encode(
+                   1, {{QStringLiteral("hazai_C1.dat"), tooLong, tooLong, tooLong - 4, QByteArray(4, 'x')}}));
+    TJatekosKimutatasLogic logic;
+    QString error;
+    EXPECT_FALSE(logic.Collect({ticked(folder)}, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("hazai_C1.dat"))) << error.toStdString();
     EXPECT_EQ(logic.Count(), 0);
 }
 

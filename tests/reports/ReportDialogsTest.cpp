@@ -1,6 +1,7 @@
 #include "BoxScoreFixture.h"
 #include "XlsxReader.h"
 
+#include "savegame/TGameFolder.h"
 #include "screen/dialogs/TfrmJatekosKimutatas.h"
 #include "screen/dialogs/TfrmNyomtatasok.h"
 #include "screen/dialogs/TfrmRosterPresentation.h"
@@ -182,6 +183,9 @@ protected:
         home.write(QStringLiteral("Save/%1/hazai_%2.dat").arg(folder, code), team.ToRecord() + p.ToRecord());
         if (vendeg)
             home.write(QStringLiteral("Save/%1/vendeg_%2.dat").arg(folder, code), team.ToRecord());
+        for (const QString &file : {TGameFolder::HomeTimeoutsFile(code), TGameFolder::AwayTimeoutsFile(code),
+                                    TGameFolder::EventsFile(code)})
+            home.write(QStringLiteral("Save/%1/%2").arg(folder, file), QByteArray());
     }
     TestHome home;
     TIdentityTranslator translator;
