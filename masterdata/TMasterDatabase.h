@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QHash>
+#include <QMap>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+#include <memory>
+
+class QSqlQuery;
+
+// The connection to the local database and its schema: opening (creating or
+// upgrading the schema, making the pristine copy), transactions, prepared
+// statements, the keyed upsert every table shares and the reset to the
+// pristine master data. Every text written is cut to its column's width.
+class TMasterDatabase
+{
+public:
+    struct TChanges
+    {
+        int added = 0;
+        int changed = 0;
+    };
+
+    explicit TMasterDatabase(QString databaseFile);
+    ~TMasterDatabase();
+    TMasterDatabase(const TMasterDatabase &) = delete;
+    TMasterDatabase &operator=(const TMasterDatabase &) = delete;
+
+    static QString DatabaseFileName(); // "parquetix.db"
+    static QString DatabaseFile(const QString &home);
+    static QString OriginalFile(const QString &databaseFile);
+    const QString &Path() const { return m_path; }
+
+    bool Open();
+    void Close();
+    bool IsOpen() const;
+    QString LastError() const { return m_lastError; }
+    // Clears the last error; false (with the error set) when the database is closed.
+    bool EnsureOpen();
+    // Keeps the message as the last error; always false.
+    bool Fail(const QString &message);
+
+    bool BeginTransaction();
+    bool Commit();
+    bool Rollback();
+
+    // A statement prepared once and kept; null (with the error set) when it
+    // does not prepare.
+    QSqlQuery *Prepare(const QString &sql);
+    bool Exec(QSqlQuery *q);
+
+    // The row whose key columns hold the key values gets the set values;
+    // without one a row is inserted. Returns the idColumn (rowid when empty)
+    // of the row, or -1 on a storage error.
+    qint64 Upsert(const QString &table, const QStringList &keyColumns, const QVariantList &keyValues,
+                  const QStringList &setColumns, const QVariantList &setValues, const QString &idColumn);
+    // Rows added and changed since the last reset, per table.
+    QMap<QString, TChanges> Changes() const { return m_changes; }
+    void ResetChanges() { m_changes.clear(); }
+    void CountAdded(const QString &table) { ++m_changes[table].added; }
+
+    int RowCount(const QString &table);
+    bool Query(const QString &sql, const QVariantMap &parameters, QList<QVariantMap> *rows);
+    bool EmptyDatabase();
+
+private:
+    QVariant bindable(const QString &table, const QString &column, const QVariant &value) const;
+    bool createOriginal();
+
+    QString m_path;
+    QString m_connection;
+    QSqlDatabase m_db;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_prepared;
+    QString m_lastError;
+    QMap<QString, TChanges> m_changes;
+};
