@@ -1,8 +1,9 @@
 #include "TfrmGameData.h"
 
+#include "TGameDataForm.h"
+
 #include "screen/text/TFormTranslator.h"
 
-#include <QComboBox>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,16 +18,6 @@ QLabel *label(const QString &text, QWidget *page, int x, int y, int width = 150)
     auto *l = new QLabel(text, page);
     l->setGeometry(x, y, width, 24);
     return l;
-}
-
-QLineEdit *edit(const QString &name, const QString &text, int maxLength, QWidget *page, int x, int y)
-{
-    auto *e = new QLineEdit(text, page);
-    e->setObjectName(name);
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    e->setGeometry(x, y, 200, 24);
-    return e;
 }
 
 } // namespace
@@ -45,44 +36,9 @@ TfrmGameData::TfrmGameData(TGame &game, const TGameDataLogic::TStaffSource &staf
     auto *data = new QWidget;
     data->setObjectName(QStringLiteral("tsGameData"));
     tabs->addTab(data, QStringLiteral("Game data"));
-    const TGameDataLogic::TFields &f = m_logic.Fields;
-    const int lx = 24, ex = 190;
-    label(QStringLiteral("Date of game"), data, lx, 20);
-    m_date = edit(QStringLiteral("edMerkozesDatum"), f.GameDate, 15, data, ex, 20);
-    label(QStringLiteral("Time of game"), data, lx, 52);
-    m_time = edit(QStringLiteral("edMerkozesIdoPont"), f.GameTime, 15, data, ex, 52);
-    label(QStringLiteral("Croud"), data, lx, 84);
-    m_attendance = edit(QStringLiteral("edNezokSzama"), f.Attendance, 0, data, ex, 84);
-    label(QStringLiteral("Income"), data, lx, 116);
-    m_income = edit(QStringLiteral("edBevetel"), f.Income, 15, data, ex, 116);
-
-    struct TStaffBox
-    {
-        const char *Name;
-        const char *Label;
-        const QStringList *Choices;
-        QString Value;
-    };
-    const TStaffBox boxes[6] = {
-        {"cbStaffReferee1", "Referee", &m_logic.Referees, f.Referee1},
-        {"cbStaffReferee2", "Referee", &m_logic.Referees, f.Referee2},
-        {"cbStaffReferee3", "Referee", &m_logic.Referees, f.Referee3},
-        {"cbStaffCoach1", "Home coach", &m_logic.Coaches, f.HomeCoach},
-        {"cbStaffCoach2", "Away coach", &m_logic.Coaches, f.AwayCoach},
-        {"cbStaffStadium", "Stadium", &m_logic.Stadiums, f.Stadium},
-    };
-    for (int i = 0; i < 6; ++i) {
-        const int y = 160 + i * 32;
-        label(QLatin1String(boxes[i].Label), data, lx, y);
-        auto *box = new QComboBox(data);
-        box->setObjectName(QLatin1String(boxes[i].Name));
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->addItems(*boxes[i].Choices);
-        box->setEditText(boxes[i].Value);
-        box->setGeometry(ex, y, 300, 24);
-        m_staff[i] = box;
-    }
+    m_form = new TGameDataForm(m_logic.Referees, m_logic.Coaches, m_logic.Stadiums, {}, data);
+    m_form->setGeometry(12, 12, 520, 340);
+    m_form->Show(m_logic.Fields);
 
     auto *result = new QWidget;
     result->setObjectName(QStringLiteral("tsResult"));
@@ -142,14 +98,7 @@ void TfrmGameData::totals()
 
 void TfrmGameData::ok()
 {
-    TGameDataLogic::TFields &f = m_logic.Fields;
-    f.GameDate = m_date->text();
-    f.GameTime = m_time->text();
-    f.Attendance = m_attendance->text();
-    f.Income = m_income->text();
-    QString *staff[6] = {&f.Referee1, &f.Referee2, &f.Referee3, &f.HomeCoach, &f.AwayCoach, &f.Stadium};
-    for (int i = 0; i < 6; ++i)
-        *staff[i] = m_staff[i]->currentText();
+    m_form->Read(m_logic.Fields);
     m_logic.Ok();
     accept();
 }

@@ -5,10 +5,10 @@
 #include <QDialog>
 
 class ITranslator;
-class QComboBox;
 class QLineEdit;
 class QSpinBox;
 class TGame;
+class TGameDataForm;
 
 // "Game data": the game's date, time, attendance, income, referees, coaches
 // and venue, and the points per period; OK stores the first page only.
@@ -27,8 +27,7 @@ private:
     void ok();
 
     TGameDataLogic m_logic;
-    QLineEdit *m_date, *m_time, *m_attendance, *m_income;
-    QComboBox *m_staff[6] = {};
+    TGameDataForm *m_form;
     QSpinBox *m_points[2][5] = {};
     QLineEdit *m_totals[2] = {};
 };

@@ -1,5 +1,6 @@
 #include "BoxScoreFixture.h"
 
+#include "screen/dialogs/TGameDataForm.h"
 #include "screen/dialogs/TGameDataLogic.h"
 #include "screen/dialogs/TPlayedTimeLogic.h"
 #include "screen/dialogs/TframePercJavitas.h"
@@ -371,6 +372,53 @@ TEST_F(GameDataDialogs, GameDataDialogStoresItsFirstPageOnly)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(game.Attendance, 0);
     EXPECT_EQ(game.Referee3, "Typed Referee");
+}
+
+// The game data dialog and the wizards' page are one form, each taking the
+// fields its own way: the wizards take digits only and start the new game's
+// staff empty.
+TEST_F(GameDataDialogs, TheDialogAndTheWizardPagesShareOneFormEachWithItsOwnWays)
+{
+    const QStringList referees{QStringLiteral("Kiss Béla"), QStringLiteral("Nagy Ede")};
+    const struct
+    {
+        const char *Window;
+        TGameDataForm::TOptions Options;
+        const char *Typed, *Attendance, *Referee;
+    } cases[] = {
+        {"game data dialog", {}, "7x7", "7x7", "Kiss Béla"},
+        {"new game wizard", {true, true, true}, "7x7", "77", ""},
+        {"load wizard", {true, false, true}, "1234567890", "123456789", "Kiss Béla"},
+    };
+    for (const auto &c : cases) {
+        TGameDataForm form(referees, {}, {}, c.Options);
+        QTest::keyClicks(form.findChild<QLineEdit *>(QStringLiteral("edNezokSzama")), QLatin1String(c.Typed));
+        TGameDataLogic::TFields read;
+        form.Read(read);
+        EXPECT_EQ(read.Attendance, QLatin1String(c.Attendance)) << c.Window;
+        EXPECT_EQ(read.Referee1, QString::fromUtf8(c.Referee)) << c.Window;
+
+        TGameDataLogic::TFields shown{QStringLiteral("01.02.2024"), QStringLiteral("18:00"),
+                                      QStringLiteral("350"),        QStringLiteral("1200"),
+                                      QStringLiteral("R1"),         QStringLiteral("R2"),
+                                      QStringLiteral("R3"),         QStringLiteral("HC"),
+                                      QStringLiteral("AC"),         QStringLiteral("Arena")};
+        form.Show(shown);
+        form.Read(read);
+        QString TGameDataLogic::TFields::*const fields[] = {
+            &TGameDataLogic::TFields::GameDate,   &TGameDataLogic::TFields::GameTime,
+            &TGameDataLogic::TFields::Attendance, &TGameDataLogic::TFields::Income,
+            &TGameDataLogic::TFields::Referee1,   &TGameDataLogic::TFields::Referee2,
+            &TGameDataLogic::TFields::Referee3,   &TGameDataLogic::TFields::HomeCoach,
+            &TGameDataLogic::TFields::AwayCoach,  &TGameDataLogic::TFields::Stadium};
+        for (QString TGameDataLogic::TFields::*field : fields)
+            EXPECT_EQ(read.*field, shown.*field) << c.Window;
+    }
+    TfrmGameData dialog(
+        game, [&](const QString &) { return referees; }, translator);
+    const auto forms = dialog.findChildren<TGameDataForm *>();
+    ASSERT_EQ(forms.size(), 1);
+    EXPECT_TRUE(forms.first()->isAncestorOf(dialog.findChild<QLineEdit *>(QStringLiteral("edNezokSzama"))));
 }
 
 TEST_F(GameDataDialogs, TheReportMenuButtonsOpenTheDialogs)

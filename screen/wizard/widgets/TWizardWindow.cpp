@@ -1,5 +1,6 @@
 #include "TWizardWindow.h"
 
+#include "screen/dialogs/TGameDataForm.h"
 #include "screen/dialogs/TPlayedTimePanel.h"
 #include "screen/text/TFormTranslator.h"
 #include "screen/wizard/IWizardSteps.h"
@@ -71,67 +72,22 @@ QWidget *TWizardWindow::titled(const QString &title, QWidget *content)
 QWidget *TWizardWindow::gameDataPage(const QStringList &referees, const QStringList &coaches,
                                      const QStringList &stadiums, bool staffStartsEmpty)
 {
-    auto *page = new QWidget;
-    auto *grid = new QGridLayout(page);
-    auto edit = [&](const char *name, int maxLength, bool digits) {
-        auto *e = new QLineEdit(page);
-        e->setObjectName(QLatin1String(name));
-        e->setMaxLength(maxLength);
-        // Attendance and income take digits only.
-        if (digits)
-            e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), e));
-        return e;
-    };
-    m_date = edit("edMerkozesDatum", 15, false);
-    m_time = edit("edMerkozesIdoPont", 15, false);
-    m_attendance = edit("edNezokSzama", 9, true);
-    m_income = edit("edBevetel", 15, true);
-    const std::pair<const char *, QLineEdit *> edits[] = {
-        {"Date of game", m_date}, {"Time of game", m_time}, {"Croud", m_attendance}, {"Income", m_income}};
-    int row = 0;
-    for (const auto &[label, e] : edits) {
-        grid->addWidget(new QLabel(QLatin1String(label), page), row, 0);
-        grid->addWidget(e, row++, 1);
-    }
-    const char *names[] = {"cbStaffReferee1", "cbStaffReferee2", "cbStaffReferee3",
-                           "cbStaffCoach1",   "cbStaffCoach2",   "cbStaffStadium"};
-    const char *labels[] = {"Referee", "Referee", "Referee", "Home coach", "Away coach", "Stadium"};
-    const QStringList *choices[] = {&referees, &referees, &referees, &coaches, &coaches, &stadiums};
-    for (int i = 0; i < 6; ++i) {
-        auto *box = new QComboBox(page);
-        box->setObjectName(QLatin1String(names[i]));
-        box->setEditable(true);
-        box->addItems(*choices[i]);
-        if (staffStartsEmpty)
-            box->setCurrentIndex(-1);
-        m_staff[i] = box;
-        grid->addWidget(new QLabel(QLatin1String(labels[i]), page), row, 0);
-        grid->addWidget(box, row++, 1);
-    }
-    grid->setRowStretch(row, 1);
-    return page;
+    TGameDataForm::TOptions options;
+    options.DigitsOnly = true;
+    options.StaffStartsEmpty = staffStartsEmpty;
+    options.TypedStaffJoinsList = true;
+    m_gameData = new TGameDataForm(referees, coaches, stadiums, options);
+    return m_gameData;
 }
 
 void TWizardWindow::showFields(const TGameDataLogic::TFields &f)
 {
-    m_date->setText(f.GameDate);
-    m_time->setText(f.GameTime);
-    m_attendance->setText(f.Attendance);
-    m_income->setText(f.Income);
-    const QString staff[] = {f.Referee1, f.Referee2, f.Referee3, f.HomeCoach, f.AwayCoach, f.Stadium};
-    for (int i = 0; i < 6; ++i)
-        m_staff[i]->setCurrentText(staff[i]);
+    m_gameData->Show(f);
 }
 
 void TWizardWindow::readFields(TGameDataLogic::TFields &f) const
 {
-    f.GameDate = m_date->text();
-    f.GameTime = m_time->text();
-    f.Attendance = m_attendance->text();
-    f.Income = m_income->text();
-    QString *staff[] = {&f.Referee1, &f.Referee2, &f.Referee3, &f.HomeCoach, &f.AwayCoach, &f.Stadium};
-    for (int i = 0; i < 6; ++i)
-        *staff[i] = m_staff[i]->currentText();
+    m_gameData->Read(f);
 }
 
 QWidget *TWizardWindow::playedTimesPage()

@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QVBoxLayout;
+class TGameDataForm;
 class TPlayedTimePage;
 class TPlayedTimePanel;
 struct TEndPage;
@@ -83,8 +84,7 @@ private:
     bool mayClose();
 
     IWizardSteps *m_steps = nullptr;
-    QLineEdit *m_date = nullptr, *m_time = nullptr, *m_attendance = nullptr, *m_income = nullptr;
-    QComboBox *m_staff[6] = {};
+    TGameDataForm *m_gameData = nullptr;
     QWidget *m_timesHolder = nullptr;
     TPlayedTimePanel *m_times = nullptr;
     QLabel *m_endNames[2] = {}, *m_endPoints[2] = {};
