@@ -161,48 +161,49 @@ int TMasterDataRows::UpsertLeague(const QString &webId, const QString &name)
 {
     m_orders.insert(TDataset::tblLiga, QStringLiteral("WebID"));
     return int(m_db.Upsert(QStringLiteral("League"), {QStringLiteral("WebID")}, {webId},
-                      {QStringLiteral("LigaNev")}, {name}, QStringLiteral("LigaID")));
+                           {QStringLiteral("LigaNev")}, {name}, QStringLiteral("LigaID")));
 }
 
 int TMasterDataRows::UpsertTeam(const TTeamRow &t)
 {
     m_orders.insert(TDataset::tblTeam, QStringLiteral("WebID"));
-    return int(m_db.Upsert(QStringLiteral("Team"), {QStringLiteral("WebID")}, {t.WebID},
-                      {QStringLiteral("EgyesuletNev"), QStringLiteral("EgyesuletRovidNev"),
-                       QStringLiteral("EgyesuletSzin"), QStringLiteral("EgyesuletCim"),
-                       QStringLiteral("EgyesuletTel"), QStringLiteral("EgyesuletCsarnok"),
-                       QStringLiteral("EgyesuletCsarnokTelefon"), QStringLiteral("EgyesuletCsarnokFerohely"),
-                       QStringLiteral("EgyesuletElnokNev"), QStringLiteral("EgyesuletTechNev"),
-                       QStringLiteral("EgyesuletEredetiNev")},
-                      {t.EgyesuletNev, t.EgyesuletRovidNev, t.EgyesuletSzin, t.EgyesuletCim, t.EgyesuletTel,
-                       t.EgyesuletCsarnok, t.EgyesuletCsarnokTelefon, t.EgyesuletCsarnokFerohely,
-                       t.EgyesuletElnokNev, t.EgyesuletTechNev, t.EgyesuletEredetiNev},
-                      QStringLiteral("CsapatID")));
+    return int(m_db.Upsert(
+        QStringLiteral("Team"), {QStringLiteral("WebID")}, {t.WebID},
+        {QStringLiteral("EgyesuletNev"), QStringLiteral("EgyesuletRovidNev"), QStringLiteral("EgyesuletSzin"),
+         QStringLiteral("EgyesuletCim"), QStringLiteral("EgyesuletTel"), QStringLiteral("EgyesuletCsarnok"),
+         QStringLiteral("EgyesuletCsarnokTelefon"), QStringLiteral("EgyesuletCsarnokFerohely"),
+         QStringLiteral("EgyesuletElnokNev"), QStringLiteral("EgyesuletTechNev"),
+         QStringLiteral("EgyesuletEredetiNev")},
+        {t.EgyesuletNev, t.EgyesuletRovidNev, t.EgyesuletSzin, t.EgyesuletCim, t.EgyesuletTel,
+         t.EgyesuletCsarnok, t.EgyesuletCsarnokTelefon, t.EgyesuletCsarnokFerohely, t.EgyesuletElnokNev,
+         t.EgyesuletTechNev, t.EgyesuletEredetiNev},
+        QStringLiteral("CsapatID")));
 }
 
 int TMasterDataRows::UpsertPlayer(const TPlayerRow &p)
 {
     m_orders.insert(TDataset::tblJatekos, QStringLiteral("WebID"));
-    return int(
-        m_db.Upsert(QStringLiteral("Player"), {QStringLiteral("WebID")}, {p.WebID},
-               {QStringLiteral("JatekosNev"), QStringLiteral("JatekosRovidNev"), QStringLiteral("Szuletes"),
-                QStringLiteral("JatekosTestMagassag"), QStringLiteral("JatekosSuly"),
-                QStringLiteral("JatekosPoszt"), QStringLiteral("JatekosMezSzam"),
-                QStringLiteral("JatekosOrszagID"), QStringLiteral("JatekosEredetiNev")},
-               {p.JatekosNev, p.JatekosRovidNev, p.Szuletes, p.JatekosTestMagassag, p.JatekosSuly,
-                p.JatekosPoszt, p.JatekosMezSzam, p.JatekosOrszagID, p.JatekosEredetiNev},
-               QStringLiteral("JatekosID")));
+    return int(m_db.Upsert(QStringLiteral("Player"), {QStringLiteral("WebID")}, {p.WebID},
+                           {QStringLiteral("JatekosNev"), QStringLiteral("JatekosRovidNev"),
+                            QStringLiteral("Szuletes"), QStringLiteral("JatekosTestMagassag"),
+                            QStringLiteral("JatekosSuly"), QStringLiteral("JatekosPoszt"),
+                            QStringLiteral("JatekosMezSzam"), QStringLiteral("JatekosOrszagID"),
+                            QStringLiteral("JatekosEredetiNev")},
+                           {p.JatekosNev, p.JatekosRovidNev, p.Szuletes, p.JatekosTestMagassag, p.JatekosSuly,
+                            p.JatekosPoszt, p.JatekosMezSzam, p.JatekosOrszagID, p.JatekosEredetiNev},
+                           QStringLiteral("JatekosID")));
 }
 
-bool TMasterDataRows::UpsertLeagueTeam(int ligaId, int csapatId, const QString &leagueWebId, const QString &teamWebId)
+bool TMasterDataRows::UpsertLeagueTeam(int ligaId, int csapatId, const QString &leagueWebId,
+                                       const QString &teamWebId)
 {
-    return m_db.Upsert(QStringLiteral("LeagueTeam"), {QStringLiteral("LigaWebID"), QStringLiteral("CsapatWebID")},
-                  {leagueWebId, teamWebId}, {QStringLiteral("LigaID"), QStringLiteral("CsapatID")},
-                  {ligaId, csapatId}, {}) >= 0;
+    return m_db.Upsert(QStringLiteral("LeagueTeam"),
+                       {QStringLiteral("LigaWebID"), QStringLiteral("CsapatWebID")}, {leagueWebId, teamWebId},
+                       {QStringLiteral("LigaID"), QStringLiteral("CsapatID")}, {ligaId, csapatId}, {}) >= 0;
 }
 
 bool TMasterDataRows::UpsertTeamPlayer(int ligaId, int csapatId, int jatekosId, const QString &leagueWebId,
-                               const QString &teamWebId, const QString &playerWebId)
+                                       const QString &teamWebId, const QString &playerWebId)
 {
     return m_db.Upsert(
                QStringLiteral("TeamPlayer"),
@@ -219,20 +220,20 @@ bool TMasterDataRows::UpsertGame(const TGameRow &g)
         if (!referee.trimmed().isEmpty() && !UpsertStaff(referee, QStringLiteral("B")))
             return false;
     return m_db.Upsert(QStringLiteral("Game"), {QStringLiteral("MerkozesKod")}, {g.MerkozesKod},
-                  {QStringLiteral("LigaID"), QStringLiteral("HazaiCsapatID"),
-                   QStringLiteral("VendegCsapatID"), QStringLiteral("LigaWebID"),
-                   QStringLiteral("HazaiCsapatWebID"), QStringLiteral("VendegCsapatWebID"),
-                   QStringLiteral("Datum"), QStringLiteral("Nap"), QStringLiteral("Ora"),
-                   QStringLiteral("Biro1"), QStringLiteral("Biro2"), QStringLiteral("Biro3")},
-                  {g.LigaID, g.HazaiCsapatID, g.VendegCsapatID, g.LigaWebID, g.HazaiCsapatWebID,
-                   g.VendegCsapatWebID, g.Datum, g.Nap, g.Ora, g.Biro1, g.Biro2, g.Biro3},
-                  QStringLiteral("ID")) >= 0;
+                       {QStringLiteral("LigaID"), QStringLiteral("HazaiCsapatID"),
+                        QStringLiteral("VendegCsapatID"), QStringLiteral("LigaWebID"),
+                        QStringLiteral("HazaiCsapatWebID"), QStringLiteral("VendegCsapatWebID"),
+                        QStringLiteral("Datum"), QStringLiteral("Nap"), QStringLiteral("Ora"),
+                        QStringLiteral("Biro1"), QStringLiteral("Biro2"), QStringLiteral("Biro3")},
+                       {g.LigaID, g.HazaiCsapatID, g.VendegCsapatID, g.LigaWebID, g.HazaiCsapatWebID,
+                        g.VendegCsapatWebID, g.Datum, g.Nap, g.Ora, g.Biro1, g.Biro2, g.Biro3},
+                       QStringLiteral("ID")) >= 0;
 }
 
 bool TMasterDataRows::UpsertStaff(const QString &name, const QString &type)
 {
-    return m_db.Upsert(QStringLiteral("Staff"), {QStringLiteral("Name"), QStringLiteral("Type")}, {name, type}, {},
-                  {}, {}) >= 0;
+    return m_db.Upsert(QStringLiteral("Staff"), {QStringLiteral("Name"), QStringLiteral("Type")},
+                       {name, type}, {}, {}, {}) >= 0;
 }
 
 int TMasterDataRows::TeamIdByWebId(const QString &webId)
@@ -258,8 +259,9 @@ TPlayerRow TMasterDataRows::PlayerRecordByWebId(const QString &webId, QString *e
     record.JatekosNev = QStringLiteral("N/A");
     record.JatekosRovidNev = QStringLiteral("N/A");
     record.JatekosMezSzam = 0;
-    QSqlQuery *q =
-        m_db.EnsureOpen() ? m_db.Prepare(QStringLiteral("select * from \"Player\" where WebID  = :PWEBID")) : nullptr;
+    QSqlQuery *q = m_db.EnsureOpen()
+                       ? m_db.Prepare(QStringLiteral("select * from \"Player\" where WebID  = :PWEBID"))
+                       : nullptr;
     if (q) {
         q->bindValue(QStringLiteral(":PWEBID"),
                      TSchema::Cut(QStringLiteral("Player"), QStringLiteral("WebID"), webId));
@@ -272,8 +274,8 @@ TPlayerRow TMasterDataRows::PlayerRecordByWebId(const QString &webId, QString *e
             q->finish();
     }
     if (error)
-        *error =
-            m_db.LastError().isEmpty() ? QString() : QStringLiteral("GetJatekosDateFromWebID: ") + m_db.LastError();
+        *error = m_db.LastError().isEmpty() ? QString()
+                                            : QStringLiteral("GetJatekosDateFromWebID: ") + m_db.LastError();
     return record;
 }
 
@@ -282,7 +284,7 @@ QString TMasterDataRows::nativeName(const QString &table, const QString &column,
     if (!m_db.EnsureOpen())
         return {};
     QSqlQuery *q = m_db.Prepare(QStringLiteral("select %1 from %2 where WebID = :PWEBID")
-                               .arg(TSchema::Quote(column), TSchema::Quote(table)));
+                                    .arg(TSchema::Quote(column), TSchema::Quote(table)));
     if (!q)
         return {};
     q->bindValue(QStringLiteral(":PWEBID"), TSchema::Cut(table, QStringLiteral("WebID"), webId));

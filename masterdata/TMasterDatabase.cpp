@@ -201,8 +201,9 @@ QVariant TMasterDatabase::bindable(const QString &table, const QString &column, 
     return value;
 }
 
-qint64 TMasterDatabase::Upsert(const QString &table, const QStringList &keyColumns, const QVariantList &keyValues,
-                       const QStringList &setColumns, const QVariantList &setValues, const QString &idColumn)
+qint64 TMasterDatabase::Upsert(const QString &table, const QStringList &keyColumns,
+                               const QVariantList &keyValues, const QStringList &setColumns,
+                               const QVariantList &setValues, const QString &idColumn)
 {
     if (!EnsureOpen())
         return -1;

@@ -9,27 +9,28 @@
 bool TTranslationTable::UpsertLanguage(const QString &code, const QString &description)
 {
     return m_db.Upsert(QStringLiteral("Language"), {QStringLiteral("Language")}, {code},
-                  {QStringLiteral("Description")}, {description}, {}) >= 0;
+                       {QStringLiteral("Description")}, {description}, {}) >= 0;
 }
 
-bool TTranslationTable::UpsertTranslation(const QString &stringType, const QString &language, const QString &text,
-                                const QString &translated)
+bool TTranslationTable::UpsertTranslation(const QString &stringType, const QString &language,
+                                          const QString &text, const QString &translated)
 {
     return m_db.Upsert(QStringLiteral("translate"),
-                  {QStringLiteral("StringType"), QStringLiteral("Language"),
-                   QStringLiteral("NonTranslatedString")},
-                  {stringType, language, text}, {QStringLiteral("TranslatedString")}, {translated}, {}) >= 0;
+                       {QStringLiteral("StringType"), QStringLiteral("Language"),
+                        QStringLiteral("NonTranslatedString")},
+                       {stringType, language, text}, {QStringLiteral("TranslatedString")}, {translated},
+                       {}) >= 0;
 }
 
-bool TTranslationTable::FindTranslation(const QString &stringType, const QString &language, const QString &text,
-                              QString *translated, bool *found)
+bool TTranslationTable::FindTranslation(const QString &stringType, const QString &language,
+                                        const QString &text, QString *translated, bool *found)
 {
     *found = false;
     if (!m_db.EnsureOpen())
         return false;
     QSqlQuery *q =
         m_db.Prepare(QStringLiteral("select TranslatedString from \"translate\" where StringType = :PTYPE "
-                               "and Language = :PLANG and NonTranslatedString = :PTEXT"));
+                                    "and Language = :PLANG and NonTranslatedString = :PTEXT"));
     if (!q)
         return false;
     const QString table = QStringLiteral("translate");
@@ -46,13 +47,14 @@ bool TTranslationTable::FindTranslation(const QString &stringType, const QString
     return true;
 }
 
-bool TTranslationTable::InsertTranslation(const QString &stringType, const QString &language, const QString &text)
+bool TTranslationTable::InsertTranslation(const QString &stringType, const QString &language,
+                                          const QString &text)
 {
     if (!m_db.EnsureOpen())
         return false;
     QSqlQuery *q =
         m_db.Prepare(QStringLiteral("insert into \"translate\" (StringType, Language, NonTranslatedString, "
-                               "TranslatedString) values (:PTYPE, :PLANG, :PTEXT, '')"));
+                                    "TranslatedString) values (:PTYPE, :PLANG, :PTEXT, '')"));
     if (!q)
         return false;
     const QString table = QStringLiteral("translate");

@@ -19,9 +19,10 @@ TEST(MasterDatabase, RowsAndTranslationsShareOneConnectionItsTransactionsAndItsT
 
     ASSERT_TRUE(db.BeginTransaction());
     EXPECT_GT(rows.UpsertLeague(QStringLiteral("L1"), QStringLiteral("Liga")), 0);
-    EXPECT_TRUE(texts.UpsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("Croud"),
-                                        QStringLiteral("Nézők")));
-    EXPECT_TRUE(texts.InsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("Income")));
+    EXPECT_TRUE(texts.UpsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"),
+                                        QStringLiteral("Croud"), QStringLiteral("Nézők")));
+    EXPECT_TRUE(
+        texts.InsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("Income")));
     ASSERT_TRUE(db.Rollback());
     EXPECT_TRUE(rows.Leagues().isEmpty());
     QString translated;
@@ -32,7 +33,8 @@ TEST(MasterDatabase, RowsAndTranslationsShareOneConnectionItsTransactionsAndItsT
 
     db.ResetChanges();
     EXPECT_TRUE(rows.UpsertStaff(QStringLiteral("Kiss Béla"), QStringLiteral("B")));
-    EXPECT_TRUE(texts.InsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("Income")));
+    EXPECT_TRUE(
+        texts.InsertTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("Income")));
     EXPECT_TRUE(texts.UpsertLanguage(QStringLiteral("TST"), QStringLiteral("Test")));
     const struct
     {
@@ -45,8 +47,8 @@ TEST(MasterDatabase, RowsAndTranslationsShareOneConnectionItsTransactionsAndItsT
     db.Close();
     EXPECT_TRUE(rows.Staff().isEmpty());
     EXPECT_EQ(db.LastError(), QStringLiteral("The database is not open"));
-    EXPECT_FALSE(texts.FindTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"), QStringLiteral("Income"),
-                                       &translated, &found));
+    EXPECT_FALSE(texts.FindTranslation(QStringLiteral("FORM"), QStringLiteral("HUN"),
+                                       QStringLiteral("Income"), &translated, &found));
 }
 
 } // namespace
