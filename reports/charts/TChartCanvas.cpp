@@ -1,6 +1,6 @@
 #include "TChartCanvas.h"
 
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>

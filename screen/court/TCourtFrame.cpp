@@ -1,6 +1,6 @@
 #include "TCourtFrame.h"
 
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 #include <algorithm>
 

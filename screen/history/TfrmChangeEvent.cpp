@@ -4,7 +4,7 @@
 #include "THalfCourtView.h"
 #include "screen/court/TCourtFrame.h"
 #include "screen/court/TPictureLibrary.h"
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "TestMasks.h"
 #include "screen/court/TCourtFrame.h"
 #include "screen/court/TZoneMask.h"
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 #include <gtest/gtest.h>
 

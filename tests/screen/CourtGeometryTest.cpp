@@ -1,4 +1,4 @@
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "screen/geometry/CourtGeometry.h"
-#include "screen/geometry/ScreenPictures.h"
+#include "geometry/CourtGeometry.h"
+#include "geometry/ScreenPictures.h"
 #include "support/TestHome.h"
 
 #include <QDir>

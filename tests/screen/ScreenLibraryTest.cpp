@@ -3,7 +3,7 @@
 #include "screen/court/TScreenItems.h"
 #include "screen/court/TScreenLayout.h"
 #include "screen/court/TZoneMask.h"
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 #include "support/TestHome.h"
 

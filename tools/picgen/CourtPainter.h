@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 #include <QImage>
 

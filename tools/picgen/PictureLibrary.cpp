@@ -5,7 +5,7 @@
 #include "ScoreboardPainter.h"
 #include "ScreenPainter.h"
 #include "ZoneMasks.h"
-#include "screen/geometry/ScreenPictures.h"
+#include "geometry/ScreenPictures.h"
 
 #include <QBuffer>
 #include <QDir>

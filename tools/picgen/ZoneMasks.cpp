@@ -1,6 +1,6 @@
 #include "ZoneMasks.h"
 
-#include "screen/geometry/CourtGeometry.h"
+#include "geometry/CourtGeometry.h"
 
 namespace {
 
