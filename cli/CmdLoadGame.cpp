@@ -3,7 +3,7 @@
 #include "WizardCommand.h"
 
 #include "model/TGame.h"
-#include "screen/wizard/TLoadPlayLogic.h"
+#include "workflow/wizard/TLoadPlayLogic.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 #include "WizardCommand.h"
 
 #include "model/TGame.h"
-#include "screen/wizard/TNewGameLogic.h"
+#include "workflow/wizard/TNewGameLogic.h"
 
 namespace {
 

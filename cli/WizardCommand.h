@@ -4,9 +4,9 @@
 #include "CliSender.h"
 
 #include "masterdata/TMessageTable.h"
-#include "screen/wizard/IPlayStep.h"
-#include "screen/wizard/TPlayedTimePage.h"
-#include "screen/wizard/TWizardServices.h"
+#include "workflow/wizard/IPlayStep.h"
+#include "workflow/wizard/TPlayedTimePage.h"
+#include "workflow/wizard/TWizardServices.h"
 
 #include <QList>
 #include <QStringList>

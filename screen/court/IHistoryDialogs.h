@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/history/THistoryChoices.h"
+#include "workflow/history/THistoryChoices.h"
 
 #include <QList>
 #include <QString>

@@ -15,7 +15,7 @@
 #include "model/corrections/TAddPlayerLogic.h"
 #include "model/corrections/TSetTimeLogic.h"
 #include "model/corrections/TSubstitutionsLogic.h"
-#include "screen/history/TChangeEventLogic.h"
+#include "workflow/history/TChangeEventLogic.h"
 #include "screen/input/TKeyHelp.h"
 
 #include <QMutexLocker>

@@ -1,6 +1,6 @@
 #include "TPlayedTimePanel.h"
 
-#include "TPlayedTimeLogic.h"
+#include "workflow/gamedata/TPlayedTimeLogic.h"
 #include "TframePercJavitas.h"
 
 #include "model/TPlayer.h"

@@ -1,6 +1,6 @@
 #include "TReportLauncher.h"
 
-#include "TNyomtatasokLogic.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "TReportPreview.h"
 #include "TfrmGameData.h"
 #include "TfrmNyomtatasok.h"

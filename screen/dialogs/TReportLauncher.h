@@ -2,7 +2,7 @@
 
 #include "screen/court/IReportLauncher.h"
 
-#include "TGameDataLogic.h"
+#include "workflow/gamedata/TGameDataLogic.h"
 
 #include "reports/charts/TqrULEBDobasterkep.h"
 #include "reports/document/TReportDocument.h"

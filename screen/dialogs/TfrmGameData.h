@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGameDataLogic.h"
+#include "workflow/gamedata/TGameDataLogic.h"
 
 #include <QDialog>
 

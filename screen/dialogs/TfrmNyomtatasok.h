@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TNyomtatasokLogic.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TPlayedTimeLogic.h"
+#include "workflow/gamedata/TPlayedTimeLogic.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "THalfCourtView.h"
 
-#include "TChangeEventLogic.h"
+#include "workflow/history/TChangeEventLogic.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "THistoryDialogs.h"
 
-#include "TChangeEventLogic.h"
+#include "workflow/history/TChangeEventLogic.h"
 #include "TfrmChangeEvent.h"
 #include "TfrmSelectEvent.h"
 #include "TfrmSelectEventId.h"

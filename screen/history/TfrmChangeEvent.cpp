@@ -1,6 +1,6 @@
 #include "TfrmChangeEvent.h"
 
-#include "TChangeEventLogic.h"
+#include "workflow/history/TChangeEventLogic.h"
 #include "THalfCourtView.h"
 #include "screen/court/TCourtFrame.h"
 #include "screen/court/TPictureLibrary.h"

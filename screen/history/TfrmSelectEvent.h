@@ -1,6 +1,6 @@
 #pragma once
 
-#include "THistoryChoices.h"
+#include "workflow/history/THistoryChoices.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "TfrmSelectEventId.h"
 
-#include "THistoryChoices.h"
+#include "workflow/history/THistoryChoices.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "BoxScoreFixture.h"
 
 #include "screen/dialogs/TGameDataForm.h"
-#include "screen/dialogs/TGameDataLogic.h"
-#include "screen/dialogs/TPlayedTimeLogic.h"
 #include "screen/dialogs/TframePercJavitas.h"
 #include "screen/dialogs/TfrmGameData.h"
 #include "screen/dialogs/TfrmNyomtatasok.h"
 #include "screen/dialogs/TfrmPlayedTime.h"
+#include "workflow/gamedata/TGameDataLogic.h"
+#include "workflow/gamedata/TPlayedTimeLogic.h"
 
 #include "model/TPlayer.h"
 #include "model/TTeam.h"

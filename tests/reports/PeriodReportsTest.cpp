@@ -10,7 +10,7 @@
 #include "reports/export/TSpreadsheetExport.h"
 #include "reports/variants/TQuarterChoice.h"
 #include "reports/variants/TVariantReports.h"
-#include "screen/dialogs/TGameDataLogic.h"
+#include "workflow/gamedata/TGameDataLogic.h"
 #include "support/TestHome.h"
 
 #include <QFile>

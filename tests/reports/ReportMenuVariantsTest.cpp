@@ -1,6 +1,6 @@
 #include "BoxScoreFixture.h"
 
-#include "screen/dialogs/TNyomtatasokLogic.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "screen/dialogs/TfrmQuarters.h"
 
 #include <QCheckBox>

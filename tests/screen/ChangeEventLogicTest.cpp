@@ -1,6 +1,6 @@
 #include "ScreenFixture.h"
-#include "screen/history/TChangeEventLogic.h"
-#include "screen/history/THistoryChoices.h"
+#include "workflow/history/TChangeEventLogic.h"
+#include "workflow/history/THistoryChoices.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ScreenFixture.h"
 #include "screen/court/IHistoryDialogs.h"
-#include "screen/history/TChangeEventLogic.h"
+#include "workflow/history/TChangeEventLogic.h"
 #include "screen/input/TKeyboardMap.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The duplicate checks of the team pages under both roster orders.
 #include "WizardFixture.h"
 
-#include "screen/wizard/TNewGameLogic.h"
+#include "workflow/wizard/TNewGameLogic.h"
 
 #include "masterdata/TPlayerRow.h"
 

@@ -1,8 +1,8 @@
 // The load wizard's steps on games the new game wizard saved.
 #include "WizardFixture.h"
 
-#include "screen/wizard/TLoadPlayLogic.h"
-#include "screen/wizard/TNewGameLogic.h"
+#include "workflow/wizard/TLoadPlayLogic.h"
+#include "workflow/wizard/TNewGameLogic.h"
 
 #include "model/TTeam.h"
 

@@ -1,7 +1,7 @@
 // The new game wizard's pages on the sample database, without widgets.
 #include "WizardFixture.h"
 
-#include "screen/wizard/TNewGameLogic.h"
+#include "workflow/wizard/TNewGameLogic.h"
 
 #include "masterdata/editing/TRowEdit.h"
 #include "model/TTeam.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "screen/wizard/IPlayStep.h"
-#include "screen/wizard/TWizardServices.h"
+#include "workflow/wizard/IPlayStep.h"
+#include "workflow/wizard/TWizardServices.h"
 
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"

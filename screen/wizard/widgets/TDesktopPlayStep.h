@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/wizard/IPlayStep.h"
+#include "workflow/wizard/IPlayStep.h"
 
 #include <QPointer>
 #include <QWidget>

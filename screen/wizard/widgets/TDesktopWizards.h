@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/wizard/TWizardServices.h"
+#include "workflow/wizard/TWizardServices.h"
 
 #include <QString>
 #include <functional>

@@ -3,8 +3,8 @@
 #include "screen/dialogs/TGameDataForm.h"
 #include "screen/dialogs/TPlayedTimePanel.h"
 #include "screen/text/TFormTranslator.h"
-#include "screen/wizard/IWizardSteps.h"
-#include "screen/wizard/TPlayedTimePage.h"
+#include "workflow/wizard/IWizardSteps.h"
+#include "workflow/wizard/TPlayedTimePage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/dialogs/TGameDataLogic.h"
+#include "workflow/gamedata/TGameDataLogic.h"
 
 #include <QDialog>
 

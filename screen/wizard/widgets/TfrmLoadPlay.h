@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/wizard/TLoadPlayLogic.h"
+#include "workflow/wizard/TLoadPlayLogic.h"
 
 #include "TWizardWindow.h"
 

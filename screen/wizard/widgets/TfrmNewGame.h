@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/wizard/TNewGameLogic.h"
+#include "workflow/wizard/TNewGameLogic.h"
 
 #include "TWizardWindow.h"
 

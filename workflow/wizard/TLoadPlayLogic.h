@@ -5,8 +5,8 @@
 #include "TWizardServices.h"
 
 #include "savegame/TSavedGameList.h"
-#include "screen/dialogs/TGameDataLogic.h"
 #include "shell/store/TGameLoader.h"
+#include "workflow/gamedata/TGameDataLogic.h"
 
 #include <QList>
 #include <QString>

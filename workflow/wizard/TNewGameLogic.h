@@ -7,7 +7,7 @@
 
 #include "masterdata/TGameRow.h"
 #include "masterdata/TLeagueRow.h"
-#include "screen/dialogs/TGameDataLogic.h"
+#include "workflow/gamedata/TGameDataLogic.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen/dialogs/TPlayedTimeLogic.h"
+#include "workflow/gamedata/TPlayedTimeLogic.h"
 
 #include <QString>
 
