@@ -15,8 +15,8 @@
 #include "model/corrections/TAddPlayerLogic.h"
 #include "model/corrections/TSetTimeLogic.h"
 #include "model/corrections/TSubstitutionsLogic.h"
-#include "workflow/history/TChangeEventLogic.h"
 #include "screen/input/TKeyHelp.h"
+#include "workflow/history/TChangeEventLogic.h"
 
 #include <QMutexLocker>
 

@@ -1,8 +1,8 @@
 #include "TZoneMask.h"
 
 #include "TCourtFrame.h"
-#include "model/EventKinds.h"
 #include "geometry/CourtGeometry.h"
+#include "model/EventKinds.h"
 
 // The mask colours are the geometry's; its zones carry the same numbers.
 static_assert(int(ShotZone::None) == TZoneMask::NoZone && int(ShotZone::Layup) == TZoneMask::Layup &&

@@ -1,7 +1,7 @@
 #include "TPlayedTimePanel.h"
 
-#include "workflow/gamedata/TPlayedTimeLogic.h"
 #include "TframePercJavitas.h"
+#include "workflow/gamedata/TPlayedTimeLogic.h"
 
 #include "model/TPlayer.h"
 

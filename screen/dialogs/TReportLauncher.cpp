@@ -1,11 +1,11 @@
 #include "TReportLauncher.h"
 
-#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "TReportPreview.h"
 #include "TfrmGameData.h"
 #include "TfrmNyomtatasok.h"
 #include "TfrmPlayedTime.h"
 #include "TfrmRosterPresentation.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include "model/Services.h"
 #include "reports/painter/TReportPainter.h"

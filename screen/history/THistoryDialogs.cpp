@@ -1,11 +1,11 @@
 #include "THistoryDialogs.h"
 
-#include "workflow/history/TChangeEventLogic.h"
 #include "TfrmChangeEvent.h"
 #include "TfrmSelectEvent.h"
 #include "TfrmSelectEventId.h"
 #include "TfrmSelectPlayer.h"
 #include "screen/text/TFormTranslator.h"
+#include "workflow/history/TChangeEventLogic.h"
 
 THistoryDialogs::THistoryDialogs(const TPictureLibrary &pictures, ITranslator *translator, QWidget *parent)
     : m_pictures(pictures), m_translator(translator), m_parent(parent)

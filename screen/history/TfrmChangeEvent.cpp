@@ -1,10 +1,10 @@
 #include "TfrmChangeEvent.h"
 
-#include "workflow/history/TChangeEventLogic.h"
 #include "THalfCourtView.h"
+#include "geometry/CourtGeometry.h"
 #include "screen/court/TCourtFrame.h"
 #include "screen/court/TPictureLibrary.h"
-#include "geometry/CourtGeometry.h"
+#include "workflow/history/TChangeEventLogic.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -13,7 +13,6 @@
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
 #include "reports/export/TSheetTemplate.h"
-#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "screen/court/TCourtScreen.h"
 #include "screen/court/TfrmParquetixScreenNew.h"
 #include "screen/wizard/widgets/TDesktopWizards.h"
@@ -21,6 +20,7 @@
 #include "shell/mainwindow/TfrmParquetixMain.h"
 #include "shell/session/TDesktopSession.h"
 #include "transmission/IConnectionProbe.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include "support/TestHome.h"
 

@@ -1,7 +1,7 @@
 #include "BoxScoreFixture.h"
 
-#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "screen/dialogs/TfrmNyomtatasok.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include <QComboBox>
 

@@ -10,8 +10,8 @@
 #include "reports/export/TSpreadsheetExport.h"
 #include "reports/variants/TQuarterChoice.h"
 #include "reports/variants/TVariantReports.h"
-#include "workflow/gamedata/TGameDataLogic.h"
 #include "support/TestHome.h"
+#include "workflow/gamedata/TGameDataLogic.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "BoxScoreFixture.h"
 
-#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "screen/dialogs/TReportLauncher.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 namespace {
 

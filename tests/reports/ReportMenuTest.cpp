@@ -1,11 +1,11 @@
 #include "BoxScoreFixture.h"
 
-#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "screen/dialogs/TReportPreview.h"
 #include "screen/dialogs/TfrmNyomtatasok.h"
 #include "screen/dialogs/TfrmQuarters.h"
 #include "support/ShippedTranslations.h"
 #include "support/TestHome.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "BoxScoreFixture.h"
 
-#include "workflow/reportmenu/TNyomtatasokLogic.h"
 #include "screen/dialogs/TfrmQuarters.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include <QCheckBox>
 #include <QPushButton>

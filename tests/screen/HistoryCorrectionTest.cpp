@@ -1,7 +1,7 @@
 #include "ScreenFixture.h"
 #include "screen/court/IHistoryDialogs.h"
-#include "workflow/history/TChangeEventLogic.h"
 #include "screen/input/TKeyboardMap.h"
+#include "workflow/history/TChangeEventLogic.h"
 
 namespace {
 
