@@ -1,6 +1,6 @@
 #include "TSplashPicture.h"
 
-#include "masterdata/dialogs/TProductPicture.h"
+#include "desktop/masterdata/TProductPicture.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,13 +1,13 @@
 // parquetix: the desktop program. Without arguments it starts into its main
 // window; --game and --script open the court screen on one game directly.
 
+#include "desktop/court/TCourtScreen.h"
+#include "desktop/court/TfrmParquetixScreenNew.h"
+#include "desktop/mainwindow/TfrmParquetixMain.h"
+#include "desktop/text/TMessageBoxPrompter.h"
+#include "desktop/wizard/TDesktopPlayStep.h"
 #include "model/TGameScript.h"
 #include "savegame/TGameFolder.h"
-#include "screen/court/TCourtScreen.h"
-#include "screen/court/TfrmParquetixScreenNew.h"
-#include "screen/text/TMessageBoxPrompter.h"
-#include "screen/wizard/widgets/TDesktopPlayStep.h"
-#include "shell/mainwindow/TfrmParquetixMain.h"
 #include "shell/session/TDesktopSession.h"
 #include "shell/store/TGameLoader.h"
 

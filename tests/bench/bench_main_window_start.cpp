@@ -1,7 +1,7 @@
 // Figures for the program's start: from nothing to the main window shown on
 // the bundled sample database (the pause for the splash left out), with the
 // sender started as in the program. Closing is not counted.
-#include "shell/mainwindow/TfrmParquetixMain.h"
+#include "desktop/mainwindow/TfrmParquetixMain.h"
 
 #include "support/TestHome.h"
 

@@ -2,11 +2,11 @@
 // model, the same written as a PDF (as "Save as PDF" and the command line do),
 // one page painted on a picture, the preview window opened on it, and print
 // all written to one PDF.
+#include "desktop/reportmenu/TReportPreview.h"
 #include "main/BenchGames.h"
 #include "main/BenchReports.h"
 #include "reports/boxscore/TqrULEBTeamResults.h"
 #include "reports/painter/TReportPainter.h"
-#include "screen/dialogs/TReportPreview.h"
 
 #include <QCoreApplication>
 #include <QPrintPreviewWidget>

@@ -5,13 +5,13 @@
 //
 // The save is the real one: the game folder's seven files through the saved-game
 // writer, with the dump files for scoreboard software switched on.
+#include "desktop/court/TCourtScreen.h"
+#include "desktop/court/TPictureLibrary.h"
+#include "desktop/court/TScreenPainter.h"
 #include "main/BenchGames.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
-#include "screen/court/TCourtScreen.h"
-#include "screen/court/TPictureLibrary.h"
-#include "screen/court/TScreenPainter.h"
 #include "shell/store/TGameStore.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // every menu and item has an Alt letter of its own within its menu, and the
 // letters open the menus. The text of a print without a printer names where
 // to save as PDF instead.
+#include "desktop/mainwindow/TfrmParquetixMain.h"
+#include "desktop/reportmenu/TReportLauncher.h"
 #include "model/Services.h"
-#include "screen/dialogs/TReportLauncher.h"
-#include "shell/mainwindow/TfrmParquetixMain.h"
 #include "shell/session/TDesktopSession.h"
 #include "transmission/IConnectionProbe.h"
 

@@ -1,14 +1,14 @@
 // The main window: its menu, the upcoming games of the operator's team, the
 // master data dialogs its menu opens and the connection panel.
+#include "desktop/mainwindow/TScoreboard.h"
+#include "desktop/mainwindow/TfrmParquetixMain.h"
+#include "desktop/wizard/TDesktopWizards.h"
 #include "masterdata/TdmMain.h"
 #include "model/EventKinds.h"
 #include "model/Services.h"
 #include "model/TGame.h"
 #include "model/TSettings.h"
-#include "screen/wizard/widgets/TDesktopWizards.h"
 #include "server/TStatsServer.h"
-#include "shell/mainwindow/TScoreboard.h"
-#include "shell/mainwindow/TfrmParquetixMain.h"
 #include "shell/session/TDesktopSession.h"
 #include "transmission/IConnectionProbe.h"
 #include "transmission/IHttpTransport.h"

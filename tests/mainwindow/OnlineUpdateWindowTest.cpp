@@ -1,10 +1,10 @@
 // The online update window against the reference server in this process:
 // its states, the messages of its failures, its buttons while it works.
+#include "desktop/mainwindow/TfrmNewOnlineUpdate.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
 #include "server/TStatsServer.h"
-#include "shell/mainwindow/TfrmNewOnlineUpdate.h"
 #include "transmission/TUpdateDownloader.h"
 
 #include "support/TestHome.h"

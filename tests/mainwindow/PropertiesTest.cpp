@@ -1,17 +1,17 @@
 // The settings dialog: every control shows its key and writes it back, the
 // conversions on the way out, the file keeping what the dialog does not own,
 // and the main window following a new language at once.
+#include "desktop/mainwindow/TfrmParquetixMain.h"
+#include "desktop/mainwindow/TfrmProperties.h"
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
 #include "model/TSettings.h"
-#include "shell/mainwindow/TfrmParquetixMain.h"
-#include "shell/mainwindow/TfrmProperties.h"
 #include "shell/settings/TSettingsFile.h"
 #include "transmission/IConnectionProbe.h"
 
-#include "screen/court/TScreenItems.h"
-#include "screen/court/TScreenLayout.h"
-#include "screen/text/TFormTranslator.h"
+#include "desktop/court/TScreenItems.h"
+#include "desktop/court/TScreenLayout.h"
+#include "desktop/text/TFormTranslator.h"
 #include "support/ShippedTranslations.h"
 #include "support/TestHome.h"
 

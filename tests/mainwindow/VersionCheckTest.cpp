@@ -1,10 +1,10 @@
 // The version check at start-up against the reference server: when it asks,
 // what it asks for, and that nothing it meets stops the start-up.
+#include "desktop/mainwindow/TVersionCheck.h"
+#include "desktop/mainwindow/TfrmParquetixMain.h"
 #include "masterdata/TdmMain.h"
 #include "model/Services.h"
 #include "server/TStatsServer.h"
-#include "shell/mainwindow/TVersionCheck.h"
-#include "shell/mainwindow/TfrmParquetixMain.h"
 #include "transmission/IConnectionProbe.h"
 
 #include "support/TestHome.h"

@@ -1,6 +1,6 @@
+#include "desktop/masterdata/TAddPlayerRoster.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
-#include "masterdata/dialogs/TAddPlayerRoster.h"
 #include "model/TGame.h"
 #include "model/corrections/TAddPlayerLogic.h"
 

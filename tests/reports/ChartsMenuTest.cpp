@@ -1,6 +1,6 @@
 #include "BoxScoreFixture.h"
 
-#include "screen/dialogs/TfrmNyomtatasok.h"
+#include "desktop/reportmenu/TfrmNyomtatasok.h"
 #include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include <QComboBox>

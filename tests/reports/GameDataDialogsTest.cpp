@@ -1,10 +1,10 @@
 #include "BoxScoreFixture.h"
 
-#include "screen/dialogs/TGameDataForm.h"
-#include "screen/dialogs/TframePercJavitas.h"
-#include "screen/dialogs/TfrmGameData.h"
-#include "screen/dialogs/TfrmNyomtatasok.h"
-#include "screen/dialogs/TfrmPlayedTime.h"
+#include "desktop/reportmenu/TGameDataForm.h"
+#include "desktop/reportmenu/TframePercJavitas.h"
+#include "desktop/reportmenu/TfrmGameData.h"
+#include "desktop/reportmenu/TfrmNyomtatasok.h"
+#include "desktop/reportmenu/TfrmPlayedTime.h"
 #include "workflow/gamedata/TGameDataLogic.h"
 #include "workflow/gamedata/TPlayedTimeLogic.h"
 

@@ -1,9 +1,9 @@
 #include "BoxScoreFixture.h"
 
 #include "reports/catalogue/TReportCatalogue.h"
-#include "screen/dialogs/TNyomtatasokLogic.h"
 #include "support/CliRunner.h"
 #include "support/TestHome.h"
+#include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

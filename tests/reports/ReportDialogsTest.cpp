@@ -1,10 +1,10 @@
 #include "BoxScoreFixture.h"
 #include "XlsxReader.h"
 
+#include "desktop/reportmenu/TfrmJatekosKimutatas.h"
+#include "desktop/reportmenu/TfrmNyomtatasok.h"
+#include "desktop/reportmenu/TfrmRosterPresentation.h"
 #include "savegame/TGameFolder.h"
-#include "screen/dialogs/TfrmJatekosKimutatas.h"
-#include "screen/dialogs/TfrmNyomtatasok.h"
-#include "screen/dialogs/TfrmRosterPresentation.h"
 #include "support/TestHome.h"
 
 #include "model/TTeam.h"

@@ -1,6 +1,6 @@
 #include "BoxScoreFixture.h"
 
-#include "screen/dialogs/TReportLauncher.h"
+#include "desktop/reportmenu/TReportLauncher.h"
 #include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 namespace {

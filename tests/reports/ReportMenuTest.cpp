@@ -1,8 +1,8 @@
 #include "BoxScoreFixture.h"
 
-#include "screen/dialogs/TReportPreview.h"
-#include "screen/dialogs/TfrmNyomtatasok.h"
-#include "screen/dialogs/TfrmQuarters.h"
+#include "desktop/reportmenu/TReportPreview.h"
+#include "desktop/reportmenu/TfrmNyomtatasok.h"
+#include "desktop/reportmenu/TfrmQuarters.h"
 #include "support/ShippedTranslations.h"
 #include "support/TestHome.h"
 #include "workflow/reportmenu/TNyomtatasokLogic.h"

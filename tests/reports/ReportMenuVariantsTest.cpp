@@ -1,6 +1,6 @@
 #include "BoxScoreFixture.h"
 
-#include "screen/dialogs/TfrmQuarters.h"
+#include "desktop/reportmenu/TfrmQuarters.h"
 #include "workflow/reportmenu/TNyomtatasokLogic.h"
 
 #include <QCheckBox>

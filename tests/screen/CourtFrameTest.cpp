@@ -1,7 +1,7 @@
 #include "TestMasks.h"
+#include "desktop/court/TCourtFrame.h"
+#include "desktop/court/TZoneMask.h"
 #include "geometry/CourtGeometry.h"
-#include "screen/court/TCourtFrame.h"
-#include "screen/court/TZoneMask.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,13 @@
 // translation, or the game's own data, and no word of it belongs to the other
 // edition only.
 #include "TestMasks.h"
+#include "desktop/court/TCourtScreen.h"
+#include "desktop/court/TfrmParquetixScreenNew.h"
+#include "desktop/court/input/TKeyboardMap.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
 #include "model/THeadlessScreen.h"
 #include "model/TReferenceLists.h"
-#include "screen/court/TCourtScreen.h"
-#include "screen/court/TfrmParquetixScreenNew.h"
-#include "screen/input/TKeyboardMap.h"
 
 #include "support/QtPrinters.h"
 #include "support/ShippedTranslations.h"

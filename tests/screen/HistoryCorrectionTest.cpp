@@ -1,6 +1,6 @@
 #include "ScreenFixture.h"
-#include "screen/court/IHistoryDialogs.h"
-#include "screen/input/TKeyboardMap.h"
+#include "desktop/court/IHistoryDialogs.h"
+#include "desktop/court/input/TKeyboardMap.h"
 #include "workflow/history/TChangeEventLogic.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "screen/input/THotRegions.h"
+#include "desktop/court/input/THotRegions.h"
 
 #include <gtest/gtest.h>
 

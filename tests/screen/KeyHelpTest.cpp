@@ -1,5 +1,5 @@
 #include "ScreenFixture.h"
-#include "screen/input/TKeyHelp.h"
+#include "desktop/court/input/TKeyHelp.h"
 
 #include "support/TestHome.h"
 

@@ -1,5 +1,5 @@
-#include "screen/input/TKeyboardMap.h"
-#include "screen/input/TVirtualKeys.h"
+#include "desktop/court/input/TKeyboardMap.h"
+#include "desktop/court/input/TVirtualKeys.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

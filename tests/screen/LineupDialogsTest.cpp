@@ -1,12 +1,12 @@
 #include "ScreenFixture.h"
 
+#include "desktop/court/ILineupDialogs.h"
+#include "desktop/court/input/TKeyboardMap.h"
 #include "model/TTeam.h"
 #include "model/corrections/IRosterSource.h"
 #include "model/corrections/TAddPlayerLogic.h"
 #include "model/corrections/TSetTimeLogic.h"
 #include "model/corrections/TSubstitutionsLogic.h"
-#include "screen/court/ILineupDialogs.h"
-#include "screen/input/TKeyboardMap.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #include "ScreenFixture.h"
+#include "desktop/court/input/ScreenCodes.h"
+#include "desktop/court/input/TShiftDecoder.h"
 #include "model/TEventCorrection.h"
-#include "screen/input/ScreenCodes.h"
-#include "screen/input/TShiftDecoder.h"
 
 #include <QMetaObject>
 

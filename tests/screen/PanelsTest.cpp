@@ -1,5 +1,5 @@
 #include "ScreenFixture.h"
-#include "screen/court/TScreenPainter.h"
+#include "desktop/court/TScreenPainter.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "screen/input/TEvdevReportBuilder.h"
-#include "screen/input/TMicrosoftMouseDecoder.h"
-#include "screen/input/TPointerTracker.h"
-#include "screen/input/TSerialMouseSource.h"
+#include "desktop/court/input/TEvdevReportBuilder.h"
+#include "desktop/court/input/TMicrosoftMouseDecoder.h"
+#include "desktop/court/input/TPointerTracker.h"
+#include "desktop/court/input/TSerialMouseSource.h"
 
 #include <gtest/gtest.h>
 #include <linux/input-event-codes.h>

@@ -1,6 +1,6 @@
 #include "ScreenFixture.h"
 
-#include "screen/court/IReportLauncher.h"
+#include "desktop/court/IReportLauncher.h"
 
 #include <functional>
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "TestMasks.h"
+#include "desktop/court/IScreenHost.h"
+#include "desktop/court/TCourtScreen.h"
+#include "desktop/court/TScreenLayout.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
-#include "screen/court/IScreenHost.h"
-#include "screen/court/TCourtScreen.h"
-#include "screen/court/TScreenLayout.h"
 
 #include "support/GameLookup.h"
 #include "support/QtPrinters.h"

@@ -1,9 +1,9 @@
+#include "desktop/court/TCourtFrame.h"
+#include "desktop/court/TPictureLibrary.h"
+#include "desktop/court/TScreenItems.h"
+#include "desktop/court/TScreenLayout.h"
+#include "desktop/court/TZoneMask.h"
 #include "geometry/CourtGeometry.h"
-#include "screen/court/TCourtFrame.h"
-#include "screen/court/TPictureLibrary.h"
-#include "screen/court/TScreenItems.h"
-#include "screen/court/TScreenLayout.h"
-#include "screen/court/TZoneMask.h"
 
 #include "support/TestHome.h"
 

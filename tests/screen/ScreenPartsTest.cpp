@@ -1,9 +1,9 @@
+#include "desktop/court/TActiveAI.h"
+#include "desktop/court/TAutoSave.h"
+#include "desktop/court/TScreenItems.h"
+#include "desktop/court/TScreenLayout.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
-#include "screen/court/TActiveAI.h"
-#include "screen/court/TAutoSave.h"
-#include "screen/court/TScreenItems.h"
-#include "screen/court/TScreenLayout.h"
 #include "support/QtPrinters.h"
 
 #include <QStringList>

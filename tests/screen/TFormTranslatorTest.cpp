@@ -1,4 +1,4 @@
-#include "screen/text/TFormTranslator.h"
+#include "desktop/text/TFormTranslator.h"
 #include "model/Services.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 #include "TestMasks.h"
+#include "desktop/court/TCourtScreen.h"
+#include "desktop/court/TfrmParquetixScreenNew.h"
+#include "desktop/court/input/TPointerEvent.h"
+#include "desktop/court/input/TPointerSource.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 #include "model/TGameScript.h"
-#include "screen/court/TCourtScreen.h"
-#include "screen/court/TfrmParquetixScreenNew.h"
-#include "screen/input/TPointerEvent.h"
-#include "screen/input/TPointerSource.h"
 
 #include "support/QtPrinters.h"
 

@@ -3,13 +3,13 @@
 // the sample database, with the reference server receiving the game.
 #include "WizardFixture.h"
 
+#include "desktop/court/TCourtScreen.h"
+#include "desktop/court/TfrmParquetixScreenNew.h"
+#include "desktop/mainwindow/TfrmParquetixMain.h"
+#include "desktop/wizard/TDesktopWizards.h"
+#include "desktop/wizard/TfrmLoadPlay.h"
+#include "desktop/wizard/TfrmNewGame.h"
 #include "savegame/TSavedGameList.h"
-#include "screen/court/TCourtScreen.h"
-#include "screen/court/TfrmParquetixScreenNew.h"
-#include "screen/wizard/widgets/TDesktopWizards.h"
-#include "screen/wizard/widgets/TfrmLoadPlay.h"
-#include "screen/wizard/widgets/TfrmNewGame.h"
-#include "shell/mainwindow/TfrmParquetixMain.h"
 
 #include "common/Win1250.h"
 #include "support/CliRunner.h"

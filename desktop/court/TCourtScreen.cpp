@@ -1,0 +1,1039 @@
+#include "TCourtScreen.h"
+
+#include "IHistoryDialogs.h"
+#include "ILineupDialogs.h"
+#include "IReportLauncher.h"
+#include "IScreenHost.h"
+#include "TCourtFrame.h"
+#include "TCourtScreenInput.h"
+#include "TScreenLayout.h"
+#include "desktop/court/input/TKeyHelp.h"
+#include "model/EventKinds.h"
+#include "model/TEventCorrection.h"
+#include "model/TGame.h"
+#include "model/TPlayer.h"
+#include "model/corrections/IRosterSource.h"
+#include "model/corrections/TAddPlayerLogic.h"
+#include "model/corrections/TSetTimeLogic.h"
+#include "model/corrections/TSubstitutionsLogic.h"
+#include "workflow/history/TChangeEventLogic.h"
+
+#include <QMutexLocker>
+
+namespace {
+
+bool isScrollOrDelete(int kind)
+{
+    return kind == Kind::HistoryLineUp || kind == Kind::HistoryLineDown || kind == Kind::HistoryPageUp ||
+           kind == Kind::HistoryPageDown || kind == Kind::DeleteEvent;
+}
+
+const QString EndOfPeriodQuestion = QStringLiteral("A negyednek tényleg vége?");
+const QString CloseQuestion = QStringLiteral("Close the court screen? The recording of this game ends here.");
+const QString ExitQuestion =
+    QStringLiteral("Exit Parquetix now? The game is saved but not finished: it stays open on the server and "
+                   "is continued with Load game.");
+const QString UnsentQuestion =
+    QStringLiteral("Az mérkozes esemenyeinek elkuldese meg nem fejezodott be. Bezarja a alkalmazast?!");
+
+QString markerName(int side, bool made)
+{
+    return (made ? QStringLiteral("imgSikeresDobasCsapat%1") : QStringLiteral("imgSikertelenDobasCsapat%1"))
+        .arg(side);
+}
+
+// The number after the "_" of a panel label name; 0 when there is none.
+int rowOfName(const QString &name)
+{
+    const qsizetype at = name.lastIndexOf(QLatin1Char('_'));
+    return at < 0 ? 0 : name.mid(at + 1).toInt();
+}
+
+} // namespace
+
+TCourtScreen::TCourtScreen(TGame &game, QObject *parent)
+    : QObject(parent), m_game(game),
+      m_homeHistory(1, m_items, [&game](const QString &t) { return game.Translate(t); }),
+      m_awayHistory(2, m_items, [&game](const QString &t) { return game.Translate(t); }),
+      m_input(std::make_unique<TCourtScreenInput>(*this, game)), m_activeAI(m_items, [this] { Touch(); }),
+      m_autoSave(game, m_items, [this] { Touch(); })
+{
+    TScreenLayout::Build(m_items);
+    m_pointerSilence.setSingleShot(true);
+    connect(&m_pointerSilence, &QTimer::timeout, this, &TCourtScreen::PointerSilenceCheck);
+    m_noticeTimer.setSingleShot(true);
+    connect(&m_noticeTimer, &QTimer::timeout, this, &TCourtScreen::HideNotice);
+}
+
+TCourtScreen::~TCourtScreen() = default;
+
+// ---------------------------------------------------------------- input, forwarded to its rules
+
+void TCourtScreen::SystemMousePress(QPoint p, Button button)
+{
+    m_input->SystemMousePress(p, button);
+}
+
+void TCourtScreen::SystemMouseRelease(QPoint p, Button button)
+{
+    m_input->SystemMouseRelease(p, button);
+}
+
+void TCourtScreen::SystemMouseMove(QPoint p)
+{
+    m_input->SystemMouseMove(p);
+}
+
+void TCourtScreen::HomePointerReport(QPoint p, int buttons)
+{
+    if (!m_pointerHeard) {
+        m_pointerHeard = true;
+        if (!m_pointerDevice.isEmpty())
+            RemoveStatus(silenceText());
+    }
+    m_input->HomePointerReport(p, buttons);
+}
+
+void TCourtScreen::HomeRelease(QPoint p, Button button)
+{
+    m_input->HomeRelease(p, button);
+}
+
+void TCourtScreen::KeyPress(int key, bool shift)
+{
+    m_input->KeyPress(key, shift);
+}
+
+void TCourtScreen::KeyRelease(int key, bool shift)
+{
+    m_input->KeyRelease(key, shift);
+}
+
+void TCourtScreen::SeedRandom(unsigned seed)
+{
+    m_input->SeedRandom(seed);
+}
+
+const THotRegions &TCourtScreen::HotRegions() const
+{
+    return m_input->HotRegions();
+}
+
+const TKeyboardMap::Slots &TCourtScreen::HotkeySlots(int side) const
+{
+    return m_input->HotkeySlots(side);
+}
+
+TTeam &TCourtScreen::team(int side)
+{
+    return m_game.Team(side);
+}
+
+QString TCourtScreen::tr(const QString &text) const
+{
+    return m_game.Translate(text, QStringLiteral("FORM"));
+}
+
+bool TCourtScreen::HomePointerShown() const
+{
+    const TScreenItem *pointer = m_items.Find(QStringLiteral("imgMouseCursor1"));
+    return pointer && pointer->Visible;
+}
+
+// ---------------------------------------------------------------- creation and closing
+
+void TCourtScreen::Open()
+{
+    if (m_opened)
+        return;
+    m_opened = true;
+    const TSettings &settings = m_game.Settings();
+
+    ClearActiveAI();
+    LockOverride = false;
+    m_autoSave.Saving = false;
+    m_activated = false;
+    // A game reopened between periods arrives with "Intermission" showing and
+    // stays locked as the live intermission was.
+    EventsLocked = ItemVisible(QStringLiteral("lblEsemenyTiltas"));
+    KeyboardTeam = 0;
+    translateCaptions();
+
+    for (int side = 1; side <= 2; ++side)
+        SetItemText(QStringLiteral("lblCsapatNev%1").arg(side), team(side).Data.EgyesuletNev);
+    // Two periods are halves; games saved with quarters keep them.
+    const bool halves = m_game.PeriodCount() == 2;
+    for (int q = 1; q <= 2; ++q)
+        m_items.Get(QStringLiteral("imgQuarter%1").arg(q)).PictureName =
+            (halves ? QStringLiteral("FELIDO%1") : QStringLiteral("NEGYED%1")).arg(q);
+
+    m_items.Get(QStringLiteral("imgMouseCursor1")).Visible =
+        settings.Input() == QLatin1String("INPUT_SERIALMOUSE");
+    m_items.Get(QStringLiteral("imgMouseCursor1")).Rect.moveTopLeft(QPoint(500, 300));
+
+    m_activeAI.SetTimeout(settings.LightSignalTimeout());
+    if (settings.AutoSave())
+        m_autoSave.Start(settings.AutoSavePerc());
+
+    // A game that is already under way has announced itself.
+    if (m_game.Clock <= 1)
+        m_game.HeaderSent = false;
+    m_input->Open();
+    SubstitutionMode = false;
+    SetItemText(QStringLiteral("lblPontErtekHomeTeam"), QString());
+    SetItemText(QStringLiteral("lblPontErtekAwayTeam"), QString());
+
+    for (int i = 1; i <= 3; ++i) {
+        SetItemColor(QStringLiteral("lblPassiveAI%1").arg(i), 0xfffffbf1);
+        SetItemVisible(QStringLiteral("lblPassiveAI%1").arg(i), settings.PassiveAIVisible(i));
+    }
+
+    m_game.UpdatePassiveLabels();
+    SetCourtOrientation(false);
+    m_game.WriteDumps();
+    m_input->BuildPanelHotRegions();
+    for (int side = 1; side <= 2; ++side) {
+        team(side).KepernyoMezokFeltoltese(*this);
+        team(side).HideAdditionalTypes();
+        History(side).Redraw();
+    }
+    Touch();
+}
+
+void TCourtScreen::translateCaptions()
+{
+    for (TScreenItem *item : m_items.PaintOrder()) {
+        // Only the fixed captions carry text before the game fills the screen.
+        if (item->Kind != TScreenItem::Label || item->Text.isEmpty())
+            continue;
+        item->Text = tr(item->Text);
+    }
+}
+
+void TCourtScreen::Activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    if (m_game.Online)
+        m_game.QueueForResend(m_game.ScreenOpenedNotice());
+    // Between periods the clock shows the start of the next period and the
+    // clock buttons, as when the period ended.
+    if (ItemVisible(QStringLiteral("lblEsemenyTiltas")))
+        m_game.ShowBreakBetweenPeriods();
+    else
+        m_game.UpdateClockDisplay();
+    if (m_game.Period > 0)
+        m_game.ShowPeriodPicture();
+    Touch();
+}
+
+bool TCourtScreen::ConfirmClose()
+{
+    bool unsent = false;
+    if (m_game.Online) {
+        QMutexLocker lock(&m_game.QueueLock);
+        unsent = !m_game.OutgoingQueue.IsEmpty();
+    }
+    // One click must not end the recording: a close is always asked.
+    if (unsent)
+        return m_game.Prompter().ConfirmInformation(tr(UnsentQuestion));
+    return m_game.Prompter().Confirm(tr(CloseQuestion));
+}
+
+void TCourtScreen::Exit()
+{
+    if (!m_game.Prompter().Confirm(tr(ExitQuestion)))
+        return;
+    m_game.SaveGame();
+    if (m_host)
+        m_host->EndApplication();
+}
+
+void TCourtScreen::Shutdown()
+{
+    m_pointerSilence.stop();
+    m_activeAI.Timer().stop();
+    m_autoSave.Stop();
+    m_game.SaveGame();
+    if (m_game.Settings().DeleteDataDump() && m_game.Store())
+        m_game.Store()->DeleteDumps(m_game);
+}
+
+// ---------------------------------------------------------------- IScreenLink
+
+void TCourtScreen::SetItemText(const QString &name, const QString &text)
+{
+    m_items.Get(name).Text = text;
+    Touch();
+}
+
+QString TCourtScreen::ItemText(const QString &name) const
+{
+    const TScreenItem *item = m_items.Find(name);
+    return item ? item->Text : QString();
+}
+
+void TCourtScreen::SetItemVisible(const QString &name, bool visible)
+{
+    m_items.Get(name).Visible = visible;
+    Touch();
+}
+
+bool TCourtScreen::ItemVisible(const QString &name) const
+{
+    const TScreenItem *item = m_items.Find(name);
+    return item && item->Visible;
+}
+
+void TCourtScreen::SetItemColor(const QString &name, TColor color)
+{
+    m_items.Get(name).Color = color;
+    Touch();
+}
+
+void TCourtScreen::SetItemBold(const QString &name, bool bold)
+{
+    m_items.Get(name).Bold = bold;
+    Touch();
+}
+
+void TCourtScreen::SetItemTag(const QString &name, int tag)
+{
+    m_items.Get(name).Tag = tag;
+}
+
+int TCourtScreen::ItemTag(const QString &name) const
+{
+    const TScreenItem *item = m_items.Find(name);
+    return item ? item->Tag : 0;
+}
+
+void TCourtScreen::AddHistoryLine(int side, TGameEvent *event)
+{
+    if (!event || (side != 1 && side != 2))
+        return;
+    History(side).AddLine(event->Text, *event);
+    Touch();
+}
+
+void TCourtScreen::HistoryCommand(int side, int kind)
+{
+    if (side != 1 && side != 2)
+        return;
+    TScreenHistory &history = History(side);
+    switch (kind) {
+    case Kind::HistoryLineUp:
+        history.LineUp();
+        break;
+    case Kind::HistoryLineDown:
+        history.LineDown();
+        break;
+    case Kind::HistoryPageUp:
+        history.PageUp();
+        break;
+    case Kind::HistoryPageDown:
+        history.PageDown();
+        break;
+    case Kind::DeleteEvent: {
+        const int id = history.SelectedId();
+        if (history.DeleteSelected(m_game))
+            forgetMarkers(id);
+        break;
+    }
+    default:
+        return;
+    }
+    Touch();
+}
+
+// ---------------------------------------------------------------- history corrections
+
+bool TCourtScreen::SelectHistoryNumber(int side, int number)
+{
+    if (side != 1 && side != 2)
+        return false;
+    const bool found = History(side).Log().SelectNumber(number);
+    History(side).GoTo(number);
+    Touch();
+    return found;
+}
+
+bool TCourtScreen::SelectLastHistoryEntry(int side)
+{
+    if (side != 1 && side != 2)
+        return false;
+    History(side).SelectLast();
+    Touch();
+    return History(side).SelectedId() != -1;
+}
+
+int TCourtScreen::SelectedHistoryId(int side) const
+{
+    return side == 1 ? m_homeHistory.SelectedId() : side == 2 ? m_awayHistory.SelectedId() : -1;
+}
+
+bool TCourtScreen::HasHistoryEntry(int side, int id) const
+{
+    const TScreenHistory *history = side == 1 ? &m_homeHistory : side == 2 ? &m_awayHistory : nullptr;
+    return history && history->Log().Find(id) != nullptr;
+}
+
+bool TCourtScreen::ChangeHistoryEvent(int side, int id, const TEventChange &change, QString *error)
+{
+    if (side != 1 && side != 2)
+        return false;
+    const bool done = History(side).Change(m_game, id, change, error);
+    if (done)
+        forgetMarkers(id);
+    Touch();
+    return done;
+}
+
+void TCourtScreen::SetHistoryCaption(int side, int id, const QString &caption)
+{
+    if (side != 1 && side != 2)
+        return;
+    History(side).SetCaption(id, caption);
+    Touch();
+}
+
+void TCourtScreen::ApplyHistoryFilter(int side)
+{
+    if (side != 1 && side != 2)
+        return;
+    const TFilterArgument &filter = team(side).Filter;
+    History(side).ApplyFilter(filter);
+    // A filtered box is marked on its buttons with what it shows.
+    QString player;
+    if (filter.PlayerFilter) {
+        const TPlayer *p = team(side).FindPlayerById(filter.PlayerId).Player();
+        player = p ? QStringLiteral("%1 %2").arg(p->JatekosMezSzam).arg(PlayerStats::ShortName(p->JatekosNev))
+                   : QString::number(filter.PlayerId);
+    }
+    QString event;
+    if (filter.EventFilter) {
+        event = QString::number(filter.Kind);
+        for (const THistoryChoice &e : HistoryChoices::Events())
+            if (e.Value == filter.Kind)
+                event = tr(e.Text);
+    }
+    for (const bool isPlayer : {true, false}) {
+        const QString &text = isPlayer ? player : event;
+        SetItemText(TScreenLayout::HistoryFilterLabel(side, isPlayer), text);
+        SetItemVisible(TScreenLayout::HistoryFilterLabel(side, isPlayer), !text.isEmpty());
+        SetItemVisible(TScreenLayout::HistoryFilterFrame(side, isPlayer), !text.isEmpty());
+    }
+    Touch();
+}
+
+void TCourtScreen::HoldHistoryLine(int side, int id)
+{
+    if (side == 1 || side == 2)
+        History(side).Hold(id);
+}
+
+void TCourtScreen::DropHistoryLine(int side, int id)
+{
+    if (side == 1 || side == 2)
+        History(side).Drop(id);
+}
+
+// Corrections are no game events: they work in the intermission too, and a
+// refusal says why.
+bool TCourtScreen::deleteRefused(int side)
+{
+    const QString why = History(side).Log().DeleteRefusal();
+    if (why.isEmpty())
+        return false;
+    m_game.Prompter().ShowInformation(tr(why));
+    return true;
+}
+
+void TCourtScreen::DeleteSelectedEvent(int side)
+{
+    if (!deleteRefused(side))
+        Record(side, Kind::DeleteEvent);
+}
+
+void TCourtScreen::DeleteLastEvent(int side)
+{
+    History(side).SelectLast();
+    if (!deleteRefused(side)) {
+        Record(side, Kind::DeleteEvent);
+        History(side).LineUp();
+    }
+    Touch();
+}
+
+void TCourtScreen::TogglePlayerFilter(int side)
+{
+    TFilterArgument &filter = team(side).Filter;
+    if (filter.PlayerFilter) {
+        filter.PlayerFilter = false;
+    } else if (m_historyDialogs) {
+        int id = -1;
+        if (m_historyDialogs->SelectPlayer(
+                team(side).Data.EgyesuletNev,
+                HistoryChoices::Players(team(side), m_game.Settings().SortByName()), &id)) {
+            filter.PlayerFilter = true;
+            filter.PlayerId = id;
+        }
+    }
+    ApplyHistoryFilter(side);
+}
+
+void TCourtScreen::ToggleEventFilter(int side)
+{
+    TFilterArgument &filter = team(side).Filter;
+    if (filter.EventFilter) {
+        filter.EventFilter = false;
+    } else if (m_historyDialogs) {
+        QList<THistoryChoice> events = HistoryChoices::Events();
+        for (THistoryChoice &e : events)
+            e.Text = tr(e.Text);
+        int code = 0;
+        if (m_historyDialogs->SelectEvent(events, &code)) {
+            filter.EventFilter = true;
+            filter.Kind = code;
+        }
+    }
+    ApplyHistoryFilter(side);
+}
+
+void TCourtScreen::GoToHistoryLine(int side)
+{
+    int number = 0;
+    if (!m_historyDialogs || !m_historyDialogs->SelectEventId(&number) || SelectHistoryNumber(side, number))
+        return;
+    const int last = History(side).Log().LastNumber();
+    if (number < 1 || number > last)
+        m_game.Prompter().ShowInformation(
+            tr(QStringLiteral("There is no line %1: the lines of this history are numbered 1 to %2."))
+                .arg(number)
+                .arg(last));
+    else
+        m_game.Prompter().ShowInformation(
+            tr(QStringLiteral("Line %1 was deleted; its number is not given again.")).arg(number));
+}
+
+void TCourtScreen::ChangeSelectedEvent(int side)
+{
+    const TSideHistory::Entry *entry = History(side).Log().Find(History(side).SelectedId());
+    if (!entry || !m_historyDialogs)
+        return;
+    if (!TEventCorrection::Changeable(entry->Event.Kind)) {
+        m_game.Prompter().ShowInformation(tr(TEventCorrection::RefusalText()) + QLatin1Char('\n') +
+                                          tr(TEventCorrection::RefusalReason(entry->Event.Kind)));
+        return;
+    }
+    const QImage mask = m_mask.Mask(false);
+    TChangeEventLogic logic(entry->Event, team(side), m_game.Settings().SortByName(),
+                            tr(QStringLiteral("Csapat")), [mask](QPoint p) {
+                                if (mask.isNull() || !mask.rect().contains(p))
+                                    return 0;
+                                return TZoneMask::ShotKindOf(TZoneMask::ZoneOfRgb(mask.pixel(p) & 0xffffffu));
+                            });
+    if (!m_historyDialogs->ChangeEvent(logic))
+        return;
+    QString error;
+    if (!ChangeHistoryEvent(side, entry->Event.Id, logic.Change(), &error))
+        m_game.Prompter().ShowError(tr(error));
+}
+
+void TCourtScreen::LightActiveAI(int code, int side)
+{
+    m_activeAI.Light(code, side);
+}
+
+void TCourtScreen::ClearActiveAI()
+{
+    m_activeAI.Clear();
+}
+
+void TCourtScreen::SetEventsLocked(bool lock)
+{
+    EventsLocked = lock;
+    SetItemVisible(QStringLiteral("lblEsemenyTiltas"), lock);
+}
+
+// ---------------------------------------------------------------- shared operations
+
+void TCourtScreen::Record(int side, int kind, int detail, int x, int y)
+{
+    if (Accepts(side, kind))
+        team(side).RecordEvent(side, kind, detail, x, y);
+}
+
+bool TCourtScreen::Accepts(int side, int kind)
+{
+    if (!m_game.AcceptsEvent(kind)) {
+        ShowNotice(NotStartedText());
+        return false;
+    }
+    const TTeam &t = team(side);
+    const bool needsActor = (kind >= Kind::DefensiveRebound && kind <= Kind::Block) ||
+                            kind == Kind::TechnicalFoul || kind == Kind::IndirectSteal;
+    if (needsActor && !t.TeamEventMode && !t.ActivePlayer()) {
+        ShowNotice(NoActorText());
+        return false;
+    }
+    // The model records a player's indirect steal in the Hebrew edition only.
+    if (kind == Kind::IndirectSteal && !t.TeamEventMode && m_game.Settings().Edition() != TEdition::Hebrew) {
+        ShowNotice(PlayerIndirectStealText());
+        return false;
+    }
+    if ((kind == Kind::ShotMade || kind == Kind::ShotMissed) && !t.ActivePlayer()) {
+        ShowNotice(ShotNeedsPlayerText());
+        return false;
+    }
+    if (kind != Kind::ClockStep && !isScrollOrDelete(kind))
+        HideNotice();
+    return true;
+}
+
+bool TCourtScreen::RefusedBetweenPeriods()
+{
+    if (!Locked())
+        return false;
+    ShowNotice(BetweenPeriodsText());
+    return true;
+}
+
+void TCourtScreen::ShowNotice(const QString &text)
+{
+    SetItemText(QStringLiteral("lblNotice"), tr(text));
+    SetItemVisible(QStringLiteral("lblNotice"), true);
+    m_noticeTimer.start(NoticeSeconds * 1000);
+}
+
+void TCourtScreen::HideNotice()
+{
+    m_noticeTimer.stop();
+    if (ItemVisible(QStringLiteral("lblNotice")))
+        SetItemVisible(QStringLiteral("lblNotice"), false);
+}
+
+QString TCourtScreen::Notice() const
+{
+    return ItemVisible(QStringLiteral("lblNotice")) ? ItemText(QStringLiteral("lblNotice")) : QString();
+}
+
+int TCourtScreen::lastRecordedId() const
+{
+    const int count = m_game.RecordedEvents.Count();
+    return count > 0 ? m_game.RecordedEvents.At(count - 1)->Id : -1;
+}
+
+void TCourtScreen::ShowStatus(const QString &text)
+{
+    SetItemText(QStringLiteral("lblStatus"), text);
+}
+
+namespace {
+const QString StatusSeparator = QStringLiteral(" · ");
+}
+
+void TCourtScreen::AddStatus(const QString &text)
+{
+    QStringList parts = ItemText(QStringLiteral("lblStatus")).split(StatusSeparator, Qt::SkipEmptyParts);
+    if (!parts.contains(text))
+        parts.append(text);
+    ShowStatus(parts.join(StatusSeparator));
+}
+
+void TCourtScreen::RemoveStatus(const QString &text)
+{
+    QStringList parts = ItemText(QStringLiteral("lblStatus")).split(StatusSeparator, Qt::SkipEmptyParts);
+    if (parts.removeAll(text) > 0)
+        ShowStatus(parts.join(StatusSeparator));
+}
+
+QString TCourtScreen::silenceText() const
+{
+    return tr(QStringLiteral("The home pointer (%1) has sent nothing since the screen opened"))
+        .arg(m_pointerDevice);
+}
+
+void TCourtScreen::ShowKeyHelp()
+{
+    TKeyHelp::TMode mode;
+    mode.KeyboardInput = m_game.Settings().KeyboardInput();
+    mode.SubstitutionMode = SubstitutionMode;
+    mode.EventsLocked = EventsLocked;
+    mode.HomeSlots = HotkeySlots(1);
+    mode.AwaySlots = HotkeySlots(2);
+    TScreenItem &help = m_items.Get(QStringLiteral("pnlKeyHelp"));
+    help.Text = tr(TKeyHelp::Title());
+    help.Lines.clear();
+    for (const TKeyHelp::TLine &line : TKeyHelp::Lines(mode))
+        help.Lines.append((line.KeysAreWords ? tr(line.Keys) : line.Keys) + QLatin1Char('\t') +
+                          tr(line.Text) + line.Suffix);
+    SetItemVisible(help.Name, true);
+}
+
+void TCourtScreen::HideKeyHelp()
+{
+    SetItemVisible(QStringLiteral("pnlKeyHelp"), false);
+}
+
+void TCourtScreen::WatchHomePointer(const QString &device)
+{
+    m_pointerDevice = device;
+    m_pointerHeard = false;
+    m_pointerSilence.start(PointerSilenceSeconds * 1000);
+}
+
+void TCourtScreen::PointerSilenceCheck()
+{
+    if (!m_pointerHeard && !m_pointerDevice.isEmpty())
+        AddStatus(silenceText());
+}
+
+void TCourtScreen::SetCourtOrientation(bool horizontal)
+{
+    for (int side = 1; side <= 2; ++side) {
+        hideMarker(side, true);
+        hideMarker(side, false);
+    }
+    CourtHorizontal = horizontal;
+    SetItemVisible(QStringLiteral("imgCourtHorizontal"), horizontal);
+    SetItemVisible(QStringLiteral("imgCourtVertical"), !horizontal);
+    TScreenItem &home = m_items.Get(QStringLiteral("lblPontErtekHomeTeam"));
+    TScreenItem &away = m_items.Get(QStringLiteral("lblPontErtekAwayTeam"));
+    if (horizontal) {
+        home.Rect.moveTopLeft(QPoint(440, 390));
+        home.Alignment = TScreenItem::AlignRight;
+        away.Rect.moveTopLeft(QPoint(505, 172));
+        away.Alignment = TScreenItem::AlignLeft;
+    } else {
+        home.Rect.moveTopLeft(QPoint(384, 290));
+        home.Alignment = TScreenItem::AlignLeft;
+        away.Rect.moveTopLeft(QPoint(559, 270));
+        away.Alignment = TScreenItem::AlignRight;
+    }
+    Touch();
+}
+
+void TCourtScreen::hideMarker(int side, bool made)
+{
+    m_markerEvent[side - 1][made ? 0 : 1] = -1;
+    SetItemVisible(markerName(side, made), false);
+}
+
+void TCourtScreen::forgetMarkers(int eventId)
+{
+    if (eventId < 0)
+        return;
+    for (int side = 1; side <= 2; ++side) {
+        for (const bool made : {true, false}) {
+            if (m_markerEvent[side - 1][made ? 0 : 1] == eventId)
+                hideMarker(side, made);
+        }
+    }
+}
+
+void TCourtScreen::placeMarker(int side, bool made, QPoint p, int eventId)
+{
+    m_markerEvent[side - 1][made ? 0 : 1] = eventId;
+    const QPoint c = TCourtFrame::ClampMarker(CourtHorizontal, p);
+    const QString name = markerName(side, made);
+    TScreenItem &marker = m_items.Get(name);
+    const int half = made ? 4 : 5;
+    marker.Rect = QRect(c.x() - half, c.y() - half, made ? 8 : 10, made ? 8 : 10);
+    marker.Visible = true;
+    m_items.BringToFront(name);
+    Touch();
+}
+
+void TCourtScreen::ShotOnCourt(int side, bool made, QPoint p)
+{
+    SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
+    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || RefusedBetweenPeriods())
+        return;
+    if (!team(side).ActivePlayer())
+        hideMarker(side, made);
+    if (Accepts(side, made ? Kind::ShotMade : Kind::ShotMissed))
+        recordShotAt(side, made, p);
+}
+
+// Steps shared by every shot with a selected player: a put-back rebound
+// first when Ctrl is held, the shot of the zone under the point, and its
+// marker once the shot is recorded.
+void TCourtScreen::recordShotAt(int side, bool made, QPoint p)
+{
+    if (PutBackPending)
+        Record(side, Kind::OffensiveRebound);
+    const QPoint court = TCourtFrame::CourtPoint(CourtHorizontal, p);
+    const TZoneMask::Zone zone = m_mask.ZoneAt(CourtHorizontal, p);
+    if (zone == TZoneMask::NoZone) {
+        ShowNotice(NoZoneText());
+        return;
+    }
+    const int before = lastRecordedId();
+    Record(side, made ? Kind::ShotMade : Kind::ShotMissed, TZoneMask::ShotKindOf(zone), court.x(), court.y());
+    if (lastRecordedId() != before)
+        placeMarker(side, made, p, lastRecordedId());
+}
+
+void TCourtScreen::MiddleShot(int side, QPoint p)
+{
+    if (!TCourtFrame::InOwnHalf(CourtHorizontal, side, p) || RefusedBetweenPeriods())
+        return;
+    if (!team(side).ActivePlayer())
+        hideMarker(side, true);
+    if (Accepts(side, Kind::ShotMade)) {
+        recordShotAt(side, true, p);
+        Record(side, Kind::Steal);
+    }
+}
+
+void TCourtScreen::FreeThrow(int side, bool made)
+{
+    if (!RefusedBetweenPeriods())
+        Record(side, made ? Kind::ShotMade : Kind::ShotMissed, ShotKind::FreeThrow, 0, 0);
+}
+
+void TCourtScreen::AskEndOfPeriod(int side)
+{
+    if (m_game.Prompter().Confirm(tr(EndOfPeriodQuestion)))
+        Record(side, Kind::PeriodEnd, side == 2 ? 2 : 0);
+}
+
+void TCourtScreen::Save()
+{
+    m_autoSave.SaveByButton();
+}
+
+namespace {
+
+// Live sending pauses while a report runs and goes on afterwards, unless it
+// was already stopped by a failure: only the operator restarts it then.
+class TSendingPause
+{
+public:
+    TSendingPause(ISendingSwitch *sending, bool online)
+        : m_sending(online && sending && sending->SendingEnabled() ? sending : nullptr)
+    {
+        if (m_sending)
+            m_sending->SetSendingEnabled(false);
+    }
+    ~TSendingPause()
+    {
+        if (m_sending)
+            m_sending->SetSendingEnabled(true);
+    }
+    TSendingPause(const TSendingPause &) = delete;
+    TSendingPause &operator=(const TSendingPause &) = delete;
+
+private:
+    ISendingSwitch *m_sending;
+};
+
+} // namespace
+
+void TCourtScreen::OpenReportMenu()
+{
+    if (!m_reports)
+        return;
+    const bool online = m_game.Online;
+    if (online)
+        m_game.QueueForResend(m_game.ReportsOpenedNotice());
+    {
+        TSendingPause pause(m_sending, online);
+        if (m_reports->RunReportMenu())
+            m_game.WriteDumps();
+    }
+    if (online)
+        m_game.QueueForResend(m_game.ReportsClosedNotice());
+    Touch();
+}
+
+void TCourtScreen::PrintAllReports()
+{
+    if (!m_reports)
+        return;
+    TSendingPause pause(m_sending, m_game.Online);
+    m_reports->PrintAll();
+}
+
+void TCourtScreen::PrintBoxScore()
+{
+    if (!m_reports)
+        return;
+    TSendingPause pause(m_sending, m_game.Online);
+    m_reports->PrintBoxScore();
+}
+
+void TCourtScreen::RestartSending()
+{
+    if (m_sending)
+        m_sending->RestartSending();
+}
+
+void TCourtScreen::AutoSave()
+{
+    m_autoSave.Run();
+}
+
+// ---------------------------------------------------------------- panels
+
+void TCourtScreen::ClearHighlight(int side)
+{
+    for (int row = 1; row <= 3; ++row) {
+        for (const QString &column : TScreenLayout::RowColumns()) {
+            TScreenItem &l = m_items.Get(TScreenLayout::RowLabel(side, column, row));
+            l.Color = Black;
+            l.Bold = false;
+        }
+    }
+    for (const QString &column : TScreenLayout::TeamRowColumns())
+        m_items.Get(TScreenLayout::TeamRowLabel(side, column)).Color = Black;
+    Touch();
+}
+
+void TCourtScreen::highlightRow(int side, int row)
+{
+    for (const QString &column : TScreenLayout::RowColumns()) {
+        TScreenItem &l = m_items.Get(TScreenLayout::RowLabel(side, column, row));
+        l.Color = Orange;
+        l.Bold = column == QLatin1String("MezSzam") || column == QLatin1String("JatekosNev");
+    }
+    Touch();
+}
+
+void TCourtScreen::highlightTeamRow(int side)
+{
+    for (const QString &column : TScreenLayout::TeamRowColumns())
+        m_items.Get(TScreenLayout::TeamRowLabel(side, column)).Color = Orange;
+    Touch();
+}
+
+void TCourtScreen::DropSelection(int side)
+{
+    team(side).ClearSelection();
+    team(side).TeamEventMode = false;
+}
+
+void TCourtScreen::RowClick(const QString &name, Button button)
+{
+    if (name.contains(QLatin1String("lblHomeTeamAdditionalType")) ||
+        name.contains(QLatin1String("AwayTeamAdditionalType"))) {
+        const int side = name.contains(QLatin1String("Home")) ? 1 : 2;
+        // The list stays open showing the choice until the side's next
+        // event closes it; another entry corrects the choice meanwhile.
+        const int kind = ItemVisible(name) ? ItemTag(name) : 0;
+        if (kind > 0)
+            team(side).SetEventType(kind);
+        return;
+    }
+    if (name.contains(QLatin1String("Csapat1Csapat")) || name.contains(QLatin1String("Csapat2Csapat"))) {
+        const int side = name.contains(QLatin1String("Csapat1Csapat")) ? 1 : 2;
+        ClearHighlight(side);
+        team(side).ActiveIndex = -1;
+        team(side).TeamEventMode = true;
+        highlightTeamRow(side);
+        return;
+    }
+    if (name.startsWith(QLatin1String("lblHistoryView"))) {
+        const int side = name.contains(QLatin1String("Csapat1")) ? 1 : 2;
+        if (History(side).SelectLine(rowOfName(name)) && button == RightButton)
+            ChangeSelectedEvent(side);
+        Touch();
+        return;
+    }
+    const int side = name.startsWith(QLatin1String("lblCsapat1"))   ? 1
+                     : name.startsWith(QLatin1String("lblCsapat2")) ? 2
+                                                                    : 0;
+    const int row = rowOfName(name);
+    if (side == 0 || row == 0)
+        return;
+    TTeam &t = team(side);
+    const QString rowKeyLabel = TScreenLayout::RowLabel(side, QStringLiteral("JatekosNev"), row);
+    if (row >= 1 && row <= 3) {
+        if (ItemText(rowKeyLabel).isEmpty())
+            return;
+        t.SetActivePlayer(row, *this);
+        ClearHighlight(side);
+        if (t.ActivePlayer())
+            highlightRow(side, row);
+        return;
+    }
+    if (row < 6 || row > 15)
+        return;
+    if (button == RightButton) {
+        // A row without a player: every label of it is empty.
+        if (ItemText(rowKeyLabel).isEmpty())
+            OpenAddPlayer(side);
+        return;
+    }
+    const QString input = m_game.Settings().Input();
+    const bool substitutionAllowed = input == QLatin1String("INPUT_SERIALMOUSE") ||
+                                     (input == QLatin1String("INPUT_KEYBOARD") && SubstitutionMode);
+    if (button != LeftButton || ItemText(name).isEmpty())
+        return;
+    // A bench player comes on only in substitution mode, for the selected player.
+    if (!substitutionAllowed) {
+        ShowNotice(OnTheBenchText());
+        return;
+    }
+    if (!t.ActivePlayer()) {
+        ShowNotice(WhoGoesOffText());
+        return;
+    }
+    t.SetSubstitutionPlayer(row, *this);
+    t.Substitute();
+    t.KepernyoMezokFeltoltese(*this);
+    ClearHighlight(side);
+    SubstitutionMode = false;
+    SetItemVisible(QStringLiteral("lblSubst"), false);
+}
+
+// ---------------------------------------------------------------- line-up, time and bench corrections
+
+void TCourtScreen::OpenSubstitutions()
+{
+    if (!m_lineupDialogs)
+        return;
+    TSubstitutionsLogic logic(m_game);
+    for (int side = 1; side <= 2; ++side)
+        logic.SetHotkeySlots(side, HotkeySlots(side));
+    logic.Fill();
+    if (m_lineupDialogs->RunSubstitutions(logic))
+        logic.Apply();
+    for (int side = 1; side <= 2; ++side) {
+        team(side).ClearSelection();
+        ClearHighlight(side);
+    }
+    Touch();
+}
+
+void TCourtScreen::OpenSetTime()
+{
+    if (!m_lineupDialogs)
+        return;
+    TSetTimeLogic logic(m_game);
+    if (m_lineupDialogs->RunSetTime(logic))
+        logic.Send();
+    Touch();
+}
+
+void TCourtScreen::OpenAddPlayer(int side)
+{
+    if (!m_lineupDialogs)
+        return;
+    TTeam &t = team(side);
+    TAddPlayerLogic logic(m_game, t);
+    logic.Fill(m_roster ? m_roster->Candidates(t) : QList<TPlayer>());
+    if (m_lineupDialogs->RunAddPlayer(logic)) {
+        logic.Apply();
+        t.KepernyoMezokFeltoltese(*this);
+    }
+    Touch();
+}
+
+// ---------------------------------------------------------------- home pointer
+
+// ---------------------------------------------------------------- system mouse
+
+// ---------------------------------------------------------------- keyboard
