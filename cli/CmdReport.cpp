@@ -14,8 +14,10 @@
 #include "shell/store/TGameLoader.h"
 
 #include <QDir>
-#include <QPrinter>
+#include <QProcess>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -69,6 +71,34 @@ bool writeFile(const QString &path, const QByteArray &bytes, QTextStream &err)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         err << "report: cannot write " << path << ": " << file.errorString() << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The command line hands the pages to the system's print spooler (CUPS' lp) as
+// one PDF, so the program needs no widget library to print.
+bool printOnSpooler(const QList<const TReportDocument *> &documents, QTextStream &err)
+{
+    const QString lp = QStandardPaths::findExecutable(QStringLiteral("lp"));
+    if (lp.isEmpty()) {
+        err << "report: no printer to print on (the print spooler's lp command is missing; "
+               "write the report with --pdf instead)\n";
+        return false;
+    }
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    if (!folder.isValid() || !TReportPainter::WritePdf(documents, pdf)) {
+        err << "report: cannot write the pages to print\n";
+        return false;
+    }
+    QProcess spooler;
+    spooler.start(lp, {QStringLiteral("-n"), QString::number(TReportPainter::CopyCount(documents)), pdf});
+    if (!spooler.waitForFinished(60000) || spooler.exitStatus() != QProcess::NormalExit ||
+        spooler.exitCode() != 0) {
+        const QString why = QString::fromLocal8Bit(spooler.readAllStandardError()).trimmed();
+        err << "report: no printer to print on"
+            << (why.isEmpty() ? QString() : QStringLiteral(" (") + why + u')') << "\n";
         return false;
     }
     return true;
@@ -152,15 +182,8 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
                 out << file << "\n";
             }
     }
-    if (print) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setFullPage(true);
-        printer.setCopyCount(TReportPainter::CopyCount(all));
-        if (!printer.isValid() || !TReportPainter::Print(all, printer)) {
-            err << "report: no printer to print on\n";
-            return 1;
-        }
-    }
+    if (print && !printOnSpooler(all, err))
+        return 1;
     return 0;
 }
 

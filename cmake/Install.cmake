@@ -125,6 +125,8 @@ set(CPACK_DEBIAN_PARQUETIX_PACKAGE_SECTION utils)
 # Qt's SQLite driver and platform plugins are loaded at run time, invisible
 # to dpkg-shlibdeps.
 set(CPACK_DEBIAN_PARQUETIX_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+# parquetix-cli report --print hands its pages to the spooler's lp.
+set(CPACK_DEBIAN_PARQUETIX_PACKAGE_RECOMMENDS "cups-client")
 set(CPACK_DEBIAN_PARQUETIX_DESCRIPTION
     "live basketball statistics for three-a-side games
 Parquetix is the program a statistician runs at a basketball game of three

@@ -54,6 +54,11 @@ needed=$(objdump -p "$rootfs/usr/bin/parquetix-server" | awk '/NEEDED/ {print $2
 if grep -Eiq 'Qt6(Gui|Widgets|PrintSupport|OpenGL|Network|Sql)|libX|libGL|libxlsxwriter|libevdev' <<<"$needed"; then
   fail "parquetix-server links a library of the desktop program: $(tr '\n' ' ' <<<"$needed")"
 fi
+# The command line opens no window: no widget, serial port or input device library.
+needed=$(objdump -p "$rootfs/usr/bin/parquetix-cli" | awk '/NEEDED/ {print $2}')
+if grep -Eiq 'Qt6(Widgets|PrintSupport|SerialPort)|libevdev' <<<"$needed"; then
+  fail "parquetix-cli links a library of the windows: $(tr '\n' ' ' <<<"$needed")"
+fi
 
 for file in usr/bin/parquetix usr/bin/parquetix-cli usr/bin/parquetix-server \
   usr/share/man/man1/parquetix.1.gz usr/share/man/man1/parquetix-cli.1.gz usr/share/man/man1/parquetix-server.1.gz \

@@ -91,4 +91,47 @@ TEST(BoxScoreOutput, PrintAllWritesOnePdfAndRefusesUnknownReports)
     EXPECT_TRUE(unknown.Err.contains("unknown report")) << unknown.Err.toStdString();
 }
 
+// --print hands one PDF to the spooler's lp with the copy count; a missing or
+// failing spooler is an error that says why, never a silent success.
+TEST(BoxScoreOutput, PrintGoesToTheSpoolerOrSaysWhyNot)
+{
+    struct Case
+    {
+        const char *Name;
+        const char *Lp; // the fake lp's script; empty: no lp at all
+        int ExitCode;
+        const char *Said;
+    };
+    const Case cases[] = {
+        {"spooled",
+         // PATH holds only this folder: no dirname or cp to call.
+         "#!/bin/sh\nprintf '%s\\n' \"$*\" > \"${0%/*}/args\"\n"
+         "eval last=\\${$#}\n/bin/cp \"$last\" \"${0%/*}/printed.pdf\"\n",
+         0, ""},
+        {"refused", "#!/bin/sh\necho 'lp: Error - No default destination.' >&2\nexit 1\n", 1,
+         "no printer to print on (lp: Error - No default destination.)"},
+        {"no spooler", "", 1, "write the report with --pdf instead"},
+    };
+    const QByteArray path = qgetenv("PATH");
+    for (const Case &c : cases) {
+        TestHome bin;
+        if (*c.Lp) {
+            bin.write(QStringLiteral("lp"), c.Lp);
+            QFile::setPermissions(bin.file(QStringLiteral("lp")), QFile::ReadOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", bin.path().toLocal8Bit());
+        const CliResult r =
+            report(QStringLiteral("demo/demo-game.txt"), {QStringLiteral("--print"), QStringLiteral("--set"),
+                                                          QStringLiteral("NUMBER_OF_COPIES=3")});
+        qputenv("PATH", path);
+        EXPECT_EQ(r.ExitCode, c.ExitCode) << c.Name << ": " << r.Err.toStdString();
+        EXPECT_TRUE(r.Err.contains(c.Said)) << c.Name << ": " << r.Err.toStdString();
+        if (c.ExitCode == 0) {
+            EXPECT_TRUE(bin.read(QStringLiteral("args")).startsWith("-n 3 "))
+                << bin.read(QStringLiteral("args")).toStdString();
+            EXPECT_TRUE(bin.read(QStringLiteral("printed.pdf")).startsWith("%PDF")) << c.Name;
+        }
+    }
+}
+
 } // namespace
