@@ -23,8 +23,10 @@ TGameDataForm::TGameDataForm(const QStringList &referees, const QStringList &coa
     };
     m_date = edit("edMerkozesDatum", 15, false);
     m_time = edit("edMerkozesIdoPont", 15, false);
-    m_attendance = edit("edNezokSzama", options.DigitsOnly ? 9 : 0, options.DigitsOnly);
-    m_income = edit("edBevetel", 15, options.DigitsOnly);
+    // Attendance and income are whole numbers the saved record holds in 32 bits:
+    // a letter or a tenth digit would be stored as 0 without a word.
+    m_attendance = edit("edNezokSzama", 9, true);
+    m_income = edit("edBevetel", 9, true);
     const std::pair<const char *, QLineEdit *> edits[] = {
         {"Date of game", m_date}, {"Time of game", m_time}, {"Croud", m_attendance}, {"Income", m_income}};
     int row = 0;

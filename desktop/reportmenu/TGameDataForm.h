@@ -17,8 +17,6 @@ class TGameDataForm : public QWidget
 public:
     struct TOptions
     {
-        // Attendance (at most nine digits) and income take digits only.
-        bool DigitsOnly = false;
         // No staff name is chosen until the operator picks or types one.
         bool StaffStartsEmpty = false;
         // A name typed and confirmed with Enter joins its box's list.

@@ -73,7 +73,6 @@ QWidget *TWizardWindow::gameDataPage(const QStringList &referees, const QStringL
                                      const QStringList &stadiums, bool staffStartsEmpty)
 {
     TGameDataForm::TOptions options;
-    options.DigitsOnly = true;
     options.StaffStartsEmpty = staffStartsEmpty;
     options.TypedStaffJoinsList = true;
     m_gameData = new TGameDataForm(referees, coaches, stadiums, options);

@@ -375,8 +375,8 @@ TEST_F(GameDataDialogs, GameDataDialogStoresItsFirstPageOnly)
 }
 
 // The game data dialog and the wizards' page are one form, each taking the
-// fields its own way: the wizards take digits only and start the new game's
-// staff empty.
+// fields its own way (the new game starts its staff empty); all take whole
+// numbers of at most nine digits, which the saved record holds.
 TEST_F(GameDataDialogs, TheDialogAndTheWizardPagesShareOneFormEachWithItsOwnWays)
 {
     const QStringList referees{QStringLiteral("Kiss Béla"), QStringLiteral("Nagy Ede")};
@@ -386,16 +386,18 @@ TEST_F(GameDataDialogs, TheDialogAndTheWizardPagesShareOneFormEachWithItsOwnWays
         TGameDataForm::TOptions Options;
         const char *Typed, *Attendance, *Referee;
     } cases[] = {
-        {"game data dialog", {}, "7x7", "7x7", "Kiss Béla"},
-        {"new game wizard", {true, true, true}, "7x7", "77", ""},
-        {"load wizard", {true, false, true}, "1234567890", "123456789", "Kiss Béla"},
+        {"game data dialog", {}, "7x7", "77", "Kiss Béla"},
+        {"new game wizard", {true, true}, "7x7", "77", ""},
+        {"load wizard", {false, true}, "1234567890", "123456789", "Kiss Béla"},
     };
     for (const auto &c : cases) {
         TGameDataForm form(referees, {}, {}, c.Options);
         QTest::keyClicks(form.findChild<QLineEdit *>(QStringLiteral("edNezokSzama")), QLatin1String(c.Typed));
+        QTest::keyClicks(form.findChild<QLineEdit *>(QStringLiteral("edBevetel")), QLatin1String(c.Typed));
         TGameDataLogic::TFields read;
         form.Read(read);
         EXPECT_EQ(read.Attendance, QLatin1String(c.Attendance)) << c.Window;
+        EXPECT_EQ(read.Income, QLatin1String(c.Attendance)) << c.Window;
         EXPECT_EQ(read.Referee1, QString::fromUtf8(c.Referee)) << c.Window;
 
         TGameDataLogic::TFields shown{QStringLiteral("01.02.2024"), QStringLiteral("18:00"),
