@@ -1,20 +1,18 @@
 #include "EventNames.h"
 
-#include "EventKinds.h"
+#include <algorithm>
 
 const QList<TEventName> &EventNames::Buttons()
 {
-    static const QList<TEventName> names{
-        {Kind::DefensiveRebound, "GOMB1", "védőlepattanó", "védőlepattanó", "VÉDŐ", "D.REB"},
-        {Kind::Steal, "GOMB2", "labdaszerzés", "labdaszerzés", "LABDASZ", "STEAL"},
-        {Kind::FoulDrawn, "GOMB3", "kiharcolt személyi", "kiharcolt személyi", "KIHARC", "DRAWN"},
-        {Kind::Assist, "GOMB4", "gólpassz", "assist", "GÓLP.", "ASSIST"},
-        {Kind::BlockReceived, "GOMB5", "hiba", "hiba", "K.BLOKK", "BLK.REC"},
-        {Kind::OffensiveRebound, "GOMB6", "támadólepattanó", "támadólepattanó", "TÁMADÓ", "O.REB"},
-        {Kind::Turnover, "GOMB7", "eladott labda", "eladott labda", "ELAD.", "T.O."},
-        {Kind::PersonalFoul, "GOMB8", "személyi hiba", "személyi hiba", "SZEM.H.", "FOUL"},
-        {Kind::Block, "GOMB9", "blokkolt dobás", "blokkolt dobás", "BLOKK", "BLOCK"},
-    };
+    static const QList<TEventName> names = [] {
+        QList<TEventName> buttons;
+        for (const TEventKind &k : EventKindTable::All())
+            if (k.Picture)
+                buttons.append(k);
+        std::sort(buttons.begin(), buttons.end(),
+                  [](const TEventName &a, const TEventName &b) { return a.Kind < b.Kind; });
+        return buttons;
+    }();
     return names;
 }
 

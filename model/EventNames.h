@@ -1,25 +1,16 @@
 #pragma once
 
+#include "EventKindTable.h"
+
 #include <QList>
 #include <QString>
 
-// How the nine events of the event buttons are named, in one place: the
-// history word (a translation key of section FORM, also the key of the team
-// line ".p Csapat " + word and of the key help), the play-by-play word (a key
-// of section PRINT) and the short captions painted on the buttons. Each
-// edition's translations of the two words must agree, and each caption must
-// abbreviate them.
-struct TEventName
-{
-    int Kind = 0;
-    // The picture of the event's button.
-    const char *Picture = nullptr;
-    const char *History = nullptr;
-    const char *PlayByPlay = nullptr;
-    // Button captions, upper case, at most seven characters.
-    const char *CaptionHun = nullptr;
-    const char *CaptionEng = nullptr;
-};
+// The nine events of the event buttons, rows of the table of event kinds: the
+// history word (also the key of the team line ".p Csapat " + word and of the
+// key help), the play-by-play word and the captions painted on the buttons.
+// Each edition's translations of the two words must agree, and each caption
+// must abbreviate them.
+using TEventName = TEventKind;
 
 class EventNames
 {

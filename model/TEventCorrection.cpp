@@ -1,5 +1,6 @@
 #include "TEventCorrection.h"
 
+#include "EventKindTable.h"
 #include "EventKinds.h"
 #include "TGame.h"
 #include "model/messages/LiveMessages.h"
@@ -7,11 +8,6 @@
 #include <memory>
 
 namespace {
-
-bool isShot(int kind)
-{
-    return kind == Kind::ShotMade || kind == Kind::ShotMissed;
-}
 
 // The number between `from` and the next "&" (or the end).
 bool numberAfter(const QString &message, const QString &from, int *value)
@@ -30,31 +26,21 @@ bool numberAfter(const QString &message, const QString &from, int *value)
 
 bool TEventCorrection::Deletable(int kind)
 {
-    return kind != Kind::ClockStep && kind != Kind::Substitution;
+    const TEventKind *k = EventKindTable::Find(kind);
+    return !k || k->Deletable;
 }
 
 bool TEventCorrection::Changeable(int kind)
 {
-    return (kind >= Kind::DefensiveRebound && kind <= Kind::Block) || isShot(kind) ||
-           kind == Kind::TechnicalFoul || kind == Kind::IndirectSteal;
+    return EventKindTable::Credited(kind);
 }
 
 QString TEventCorrection::RefusalReason(int kind)
 {
-    switch (kind) {
-    case Kind::ClockStep:
-        return QStringLiteral("Clock steps carry the game clock; the official time is sent with Set time "
-                              "(Delete key).");
-    case Kind::Substitution:
-        return QStringLiteral("Substitutions carry the line-ups; correct a line-up with the substitutions "
-                              "dialog (Space key).");
-    case Kind::Timeout:
-        return QStringLiteral("A timeout is no event of the dialog; delete it and record it again for the "
-                              "right team.");
-    default:
-        return QStringLiteral("The change dialog offers no event of this kind; delete it and record it "
-                              "again.");
-    }
+    const TEventKind *k = EventKindTable::Find(kind);
+    if (k && k->Refusal)
+        return QString::fromUtf8(k->Refusal);
+    return QStringLiteral("The change dialog offers no event of this kind; delete it and record it again.");
 }
 
 bool TEventCorrection::PointOf(const QString &message, int *x, int *y)
@@ -105,7 +91,7 @@ bool TEventCorrection::Change(TGameEvent &recorded, const TEventChange &change, 
         return refuse(RefusalText() + QStringLiteral(": ") + RefusalReason(recorded.Kind));
     if (!Changeable(change.Kind))
         return refuse(QStringLiteral("Unknown event code %1").arg(change.Kind));
-    if (isShot(change.Kind) && ShotKind::Points(change.Detail) == 0)
+    if (EventKindTable::IsShot(change.Kind) && ShotKind::Points(change.Detail) == 0)
         return refuse(QStringLiteral("Unknown shot kind %1").arg(change.Detail));
 
     TTeam &team = m_game.Team(TeamOfSide(recorded.Side));
@@ -114,7 +100,7 @@ bool TEventCorrection::Change(TGameEvent &recorded, const TEventChange &change, 
     const TPlayer *player = toTeam ? nullptr : team.FindPlayerById(playerId).Player();
     if (!toTeam && !player)
         return refuse(QStringLiteral("No player %1 in the team").arg(playerId));
-    if (toTeam && isShot(change.Kind))
+    if (toTeam && EventKindTable::IsShot(change.Kind))
         return refuse(QStringLiteral("A shot belongs to a player"));
 
     team.UndoEvent(recorded.Side, recorded.PlayerId, recorded.FastBreak != 0, recorded.SecondChance != 0,
@@ -130,7 +116,7 @@ bool TEventCorrection::Change(TGameEvent &recorded, const TEventChange &change, 
     }
     TGameEvent changed = recorded;
     changed.Kind = change.Kind;
-    changed.Detail = isShot(change.Kind) ? change.Detail : 0;
+    changed.Detail = EventKindTable::IsShot(change.Kind) ? change.Detail : 0;
     // The recorded side follows the actor, so a later deletion reverses the
     // counters where they now are.
     changed.Side = toTeam ? team.TeamSide() : team.SideNumber;

@@ -1,7 +1,7 @@
 #include "TTeam.h"
 
+#include "EventKindTable.h"
 #include "EventKinds.h"
-#include "EventNames.h"
 #include "IScreenLink.h"
 #include "RecordBuffer.h"
 #include "TGame.h"
@@ -9,20 +9,6 @@
 
 #include <QRegularExpression>
 #include <algorithm>
-
-namespace {
-bool isScrollKind(int kind)
-{
-    return kind == Kind::HistoryLineUp || kind == Kind::HistoryLineDown || kind == Kind::HistoryPageUp ||
-           kind == Kind::HistoryPageDown;
-}
-// Kinds that can be credited to a player.
-bool isPlayerKind(int kind)
-{
-    return (kind >= Kind::DefensiveRebound && kind <= Kind::Block) || kind == Kind::ShotMade ||
-           kind == Kind::ShotMissed || kind == Kind::TechnicalFoul || kind == Kind::IndirectSteal;
-}
-} // namespace
 
 QByteArray ToIdokeres::ToRecord() const
 {
@@ -49,9 +35,7 @@ QString TTeam::tr(const QString &text) const
 
 QString TTeam::RosterKey(const TPlayer &player) const
 {
-    if (m_game.Settings().SortByName())
-        return player.JatekosNev;
-    return QStringLiteral("%1").arg(player.JatekosMezSzam, 2, 10, QLatin1Char('0'));
+    return PlayerStats::RosterKey(player, m_game.Settings().SortByName());
 }
 
 int TTeam::AddToCourt(std::unique_ptr<TPlayer> player)
@@ -74,82 +58,6 @@ TPlayer *TTeam::ActivePlayer() const
 }
 
 // ---------------------------------------------------------------- texts
-
-// The untranslated history text of a player event.
-static QString kindText(int kind, int shotKind)
-{
-    QString t;
-    switch (kind) {
-    case Kind::DefensiveRebound:
-    case Kind::Steal:
-    case Kind::FoulDrawn:
-    case Kind::Assist:
-    case Kind::BlockReceived:
-    case Kind::OffensiveRebound:
-    case Kind::Turnover:
-    case Kind::PersonalFoul:
-    case Kind::Block:
-        t = QString::fromUtf8(EventNames::Find(kind)->History);
-        break;
-    case Kind::TechnicalFoul:
-        t = QStringLiteral("technikai hiba");
-        break;
-    case Kind::IndirectSteal:
-        t = QStringLiteral("indirect labdaszerzes");
-        break;
-    case Kind::ShotMade:
-        switch (shotKind) {
-        case ShotKind::Close:
-            t = QStringLiteral("sikeres közeli");
-            break;
-        case ShotKind::MidRange:
-            t = QStringLiteral("sikeres középtávoli");
-            break;
-        case ShotKind::Three:
-            t = QStringLiteral("sikeres távoli");
-            break;
-        case ShotKind::FreeThrow:
-            t = QStringLiteral("sikeres büntető");
-            break;
-        case ShotKind::Dunk:
-            t = QStringLiteral("sikeres zsákolás");
-            break;
-        }
-        break;
-    case Kind::ShotMissed:
-        switch (shotKind) {
-        case ShotKind::Close:
-            t = QStringLiteral("sikertelen közeli");
-            break;
-        case ShotKind::MidRange:
-            t = QStringLiteral("sikertelen középtávoli");
-            break;
-        case ShotKind::Three:
-            t = QStringLiteral("sikertelen távoli");
-            break;
-        case ShotKind::FreeThrow:
-            t = QStringLiteral("sikertelen büntető");
-            break;
-        case ShotKind::Dunk:
-            t = QStringLiteral("sikertelen zsakolas");
-            break;
-        }
-        break;
-    }
-    return t;
-}
-
-// The team's history text: the player text behind the team prefix. Shots are
-// never team lines, and the team's indirect steal keeps its accented spelling.
-static QString teamKindText(int kind)
-{
-    if (kind == Kind::IndirectSteal)
-        return QStringLiteral(".p Csapat indirect labdaszerzés");
-    if (kind == Kind::ShotMade || kind == Kind::ShotMissed)
-        return {};
-    const QString text = kindText(kind, 0);
-    return text.isEmpty() ? text : QStringLiteral(".p Csapat ") + text;
-}
 
 // ---------------------------------------------------------------- counters
 
@@ -315,24 +223,12 @@ void TTeam::SetSecondChance(bool on)
 
 void TTeam::secondChanceRule(int kind, int detail)
 {
-    if (!SecondChance)
+    const TEventKind *k = EventKindTable::Find(kind);
+    if (!SecondChance || !k)
         return;
-    switch (kind) {
-    case Kind::DefensiveRebound:
-    case Kind::Steal:
-    case Kind::BlockReceived:
-    case Kind::Turnover:
-    case Kind::PersonalFoul:
-    case Kind::Block:
-    case Kind::TechnicalFoul:
-    case Kind::IndirectSteal:
+    if (k->SecondChance == TSecondChance::Ends ||
+        (k->SecondChance == TSecondChance::EndsUnlessFreeThrow && detail != ShotKind::FreeThrow))
         SwitchSecondChance();
-        break;
-    case Kind::ShotMissed:
-        if (detail != ShotKind::FreeThrow)
-            SwitchSecondChance();
-        break;
-    }
 }
 
 void TTeam::hint(int code, int settingNumber)
@@ -341,33 +237,17 @@ void TTeam::hint(int code, int settingNumber)
         m_game.Screen().LightActiveAI(code, SideNumber);
 }
 
-// The Active AI hint an event lights, with the setting that enables it.
-void TTeam::lightHint(int kind)
+// The Active AI hint an event lights, when its setting enables it.
+void TTeam::lightHint(int kind, bool team)
 {
-    switch (kind) {
-    case Kind::Steal:
-        hint(21, 2);
-        break;
-    case Kind::FoulDrawn:
-        hint(31, 3);
-        break;
-    case Kind::BlockReceived:
-        hint(42, 4);
-        break;
-    case Kind::Turnover:
-        hint(22, 2);
-        break;
-    case Kind::PersonalFoul:
-    case Kind::TechnicalFoul:
-        hint(32, 3);
-        break;
-    case Kind::Block:
-        hint(41, 4);
-        break;
-    case Kind::ShotMissed:
-        hint(1, 1);
-        break;
-    }
+    const TEventKind *k = EventKindTable::Find(kind);
+    if (k && k->Hint != 0 && (!team || k->TeamHint))
+        hint(k->Hint, k->HintSetting);
+}
+
+const TRefList &TTeam::typeList(TTypeList list) const
+{
+    return list == TTypeList::Foul ? m_game.FoulTypes : m_game.TurnoverTypes;
 }
 
 // The event just recorded is the one a type chosen next belongs to.
@@ -434,7 +314,7 @@ void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QStr
     case Kind::Timeout:
         if (!RequestTimeout())
             return;
-        event->Text = QString::number(m_game.Clock / 4) + tr(QStringLiteral(".p idokéres"));
+        event->Text = QString::number(m_game.Clock / 4) + tr(EventKindTable::TeamLine(kind));
         event->SetMessage(
             LiveMessages::Timeout(server, event->Id, m_game.GameCode, SideNumber, m_game.Stamp()));
         event->Side = TeamSide();
@@ -449,16 +329,17 @@ void TTeam::RecordEvent(int side, int kind, int detail, int x, int y, const QStr
             m_game.SendMinutesReport();
     }
 
-    if (isScrollKind(kind) || (kind >= Kind::ClockStep && kind <= Kind::Substitution) ||
-        kind == Kind::Timeout) {
-        // handled above
-    } else if (kind == Kind::DefenseMode) {
+    const TEventKind *row = EventKindTable::Find(kind);
+    if (kind == Kind::DefenseMode) {
         event->SetMessage(LiveMessages::DefenseMode(server, detail, event->Id, m_game.GameCode, Data.WebID,
                                                     SideNumber, m_game.Stamp()));
         m_game.QueueEvent(event);
+    } else if (row && (row->Group == TKindGroup::History || row->Group == TKindGroup::Course ||
+                       row->Group == TKindGroup::Team)) {
+        // handled above
     } else if (TeamEventMode) {
         recordTeamEvent(event, kind);
-    } else if (ActiveIndex >= 0 && ActiveIndex < OnCourt.Count() && isPlayerKind(kind)) {
+    } else if (ActiveIndex >= 0 && ActiveIndex < OnCourt.Count() && EventKindTable::Credited(kind)) {
         if (kind != Kind::IndirectSteal || m_game.Settings().Edition() == TEdition::Hebrew)
             recordPlayerEvent(event, kind, detail, x, y);
     }
@@ -473,18 +354,16 @@ void TTeam::recordTeamEvent(TGameEvent *event, int kind)
     applyTeamCounters(kind, +1);
     if (LiveMessages::TeamCode(kind) != 0)
         event->SetMessage(BuildTeamEventMessage(kind, event->Id));
-    // A team has no drawn fouls or misses to hint at.
-    if (kind != Kind::FoulDrawn && kind != Kind::ShotMissed)
-        lightHint(kind);
-    if (kind == Kind::Turnover)
-        askForType(m_game.TurnoverTypes, *event);
-    else if (kind == Kind::OffensiveRebound && !SecondChance)
+    lightHint(kind, true);
+    const TEventKind *row = EventKindTable::Find(kind);
+    if (row && row->TeamTyped)
+        askForType(typeList(row->Types), *event);
+    else if (row && row->SecondChance == TSecondChance::Starts && !SecondChance)
         SwitchSecondChance();
     secondChanceRule(kind, event->Detail);
     RecomputeRatings();
 
-    const QString text = teamKindText(kind);
-    event->Text = text.isEmpty() ? QString() : QString::number(m_game.Clock / 4) + tr(text);
+    event->Text = BuildTeamEventText(kind, m_game.Clock);
     logEvent(event);
     sendAndShow(event);
 }
@@ -492,12 +371,13 @@ void TTeam::recordTeamEvent(TGameEvent *event, int kind)
 void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, int y)
 {
     TPlayer &p = *OnCourt.At(ActiveIndex);
-    const bool shot = kind == Kind::ShotMade || kind == Kind::ShotMissed;
+    const TEventKind *row = EventKindTable::Find(kind);
+    const bool shot = EventKindTable::IsShot(kind);
 
     event->PlayerId = p.JatekosID;
     event->Clock = m_game.Clock;
     event->PlayerName = p.JatekosNev;
-    const QString what = kindText(kind, detail);
+    const QString what = EventKindTable::HistoryWord(kind, detail);
     QString marks;
     if (shot && SecondChance)
         marks += QStringLiteral("(SC)");
@@ -508,7 +388,7 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
                   PlayerStats::ShortName(p.JatekosNev) + QStringLiteral(": ") + marks +
                   (what.isEmpty() ? what : tr(what));
 
-    if (kind == Kind::OffensiveRebound && !SecondChance)
+    if (row && row->SecondChance == TSecondChance::Starts && !SecondChance)
         SwitchSecondChance();
     applyPlayerCounters(p, kind, detail, +1);
     applyTotalsForPlayerEvent(kind, detail, +1);
@@ -516,16 +396,12 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
     if (shot || LiveMessages::PlayerCode(kind) != 0)
         event->SetMessage(BuildEventMessage(kind, event->Id, p.WebID, y, x, detail));
 
-    lightHint(kind);
-    switch (kind) {
-    case Kind::Turnover:
-        askForType(m_game.TurnoverTypes, *event);
-        break;
-    case Kind::PersonalFoul:
+    lightHint(kind, false);
+    if (kind == Kind::PersonalFoul)
         TeamFouls += 1;
-        askForType(m_game.FoulTypes, *event);
-        break;
-    case Kind::ShotMade:
+    if (row && row->Types != TTypeList::None)
+        askForType(typeList(row->Types), *event);
+    if (kind == Kind::ShotMade) {
         if (FastBreak)
             event->FastBreak = 1;
         if (SecondChance)
@@ -535,7 +411,6 @@ void TTeam::recordPlayerEvent(TGameEvent *event, int kind, int detail, int x, in
             SetFastBreak(false);
             SetSecondChance(false);
         }
-        break;
     }
     secondChanceRule(kind, detail);
 
@@ -597,8 +472,9 @@ void TTeam::SetEventType(int typeId)
     // before while the list is still open (a second choice corrects the first).
     static const QRegularExpression typeField(QStringLiteral("&tipus=\\d+"));
     const QRegularExpressionMatch field = event ? typeField.match(event->Message) : QRegularExpressionMatch();
+    const TEventKind *row = event ? EventKindTable::Find(event->Kind) : nullptr;
     const TRefList &types =
-        event && event->Kind == Kind::PersonalFoul ? m_game.FoulTypes : m_game.TurnoverTypes;
+        typeList(row && row->Types == TTypeList::Foul ? TTypeList::Foul : TTypeList::Turnover);
     const auto chosen =
         std::find_if(types.begin(), types.end(), [typeId](const TRefItem &t) { return t.Id == typeId; });
     if (!field.hasMatch()) {
@@ -708,32 +584,32 @@ QString TTeam::BuildEventMessage(int kind, int id, const QString &webId, int y, 
     if (kind == Kind::ShotMade || kind == Kind::ShotMissed)
         return LiveMessages::Shot(server, kind == Kind::ShotMade, id, m_game.GameCode,
                                   ShotKind::MessageType(shotKind), webId, x, y, m_game.Stamp());
-    const int code = LiveMessages::PlayerCode(kind);
-    if (code == 0)
+    const TEventKind *row = EventKindTable::Find(kind);
+    if (!row || row->PlayerCode == 0)
         return {};
-    const bool withType = kind == Kind::Steal || kind == Kind::Turnover || kind == Kind::PersonalFoul;
-    return LiveMessages::PlayerEvent(server, code, id, m_game.GameCode, withType, webId, m_game.Stamp());
+    return LiveMessages::PlayerEvent(server, row->PlayerCode, id, m_game.GameCode, row->PlayerTyped, webId,
+                                     m_game.Stamp());
 }
 
 QString TTeam::BuildEventText(int kind, int shotKind, const QString &name, int jersey, int clock) const
 {
-    const QString what = kindText(kind, shotKind);
+    const QString what = EventKindTable::HistoryWord(kind, shotKind);
     return QString::number(clock / 4) + QStringLiteral(".m ") + QString::number(jersey) + QLatin1Char(' ') +
            PlayerStats::ShortName(name) + QStringLiteral(": ") + (what.isEmpty() ? what : tr(what));
 }
 
 QString TTeam::BuildTeamEventMessage(int kind, int id) const
 {
-    const int code = LiveMessages::TeamCode(kind);
-    if (code == 0 || kind == Kind::ShotMade || kind == Kind::ShotMissed)
+    const TEventKind *row = EventKindTable::Find(kind);
+    if (!row || row->TeamCode == 0)
         return {};
-    return LiveMessages::TeamEvent(m_game.Settings().ServerName(), code, id, m_game.GameCode,
-                                   kind == Kind::Turnover, Data.WebID, SideNumber, m_game.Stamp());
+    return LiveMessages::TeamEvent(m_game.Settings().ServerName(), row->TeamCode, id, m_game.GameCode,
+                                   row->TeamTyped, Data.WebID, SideNumber, m_game.Stamp());
 }
 
 QString TTeam::BuildTeamEventText(int kind, int clock) const
 {
-    const QString text = teamKindText(kind);
+    const QString text = EventKindTable::TeamLine(kind);
     return text.isEmpty() ? QString() : QString::number(clock / 4) + tr(text);
 }
 

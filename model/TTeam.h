@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EventKindTable.h"
 #include "TPlayerList.h"
 #include "TRefList.h"
 #include "TTeamData.h"
@@ -150,7 +151,8 @@ private:
     void applyMarkPoints(int detail, bool fastBreak, bool secondChance, int sign);
     void secondChanceRule(int kind, int detail);
     void hint(int code, int settingNumber);
-    void lightHint(int kind);
+    void lightHint(int kind, bool team);
+    const TRefList &typeList(TTypeList list) const;
     void askForType(const TRefList &types, const TGameEvent &event);
     void ratePlayerAndTotals(TPlayer &p);
     void rateTotals();

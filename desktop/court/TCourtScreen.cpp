@@ -5,18 +5,11 @@
 #include "TCourtScreenInput.h"
 #include "TScreenLayout.h"
 #include "desktop/court/input/TKeyHelp.h"
+#include "model/EventKindTable.h"
 #include "model/EventKinds.h"
 #include "model/TGame.h"
 
-#include <QMutexLocker>
-
 namespace {
-
-bool isScrollOrDelete(int kind)
-{
-    return kind == Kind::HistoryLineUp || kind == Kind::HistoryLineDown || kind == Kind::HistoryPageUp ||
-           kind == Kind::HistoryPageDown || kind == Kind::DeleteEvent;
-}
 
 const QString EndOfPeriodQuestion = QStringLiteral("A negyednek tényleg vége?");
 const QString CloseQuestion = QStringLiteral("Close the court screen? The recording of this game ends here.");
@@ -207,11 +200,7 @@ void TCourtScreen::Activate()
 
 bool TCourtScreen::ConfirmClose()
 {
-    bool unsent = false;
-    if (m_game.Online) {
-        QMutexLocker lock(&m_game.QueueLock);
-        unsent = !m_game.OutgoingQueue.IsEmpty();
-    }
+    const bool unsent = m_game.Online && !m_game.OutgoingQueue.IsEmpty();
     // One click must not end the recording: a close is always asked.
     if (unsent)
         return m_game.Prompter().ConfirmInformation(tr(UnsentQuestion));
@@ -339,8 +328,7 @@ bool TCourtScreen::Accepts(int side, int kind)
         return false;
     }
     const TTeam &t = team(side);
-    const bool needsActor = (kind >= Kind::DefensiveRebound && kind <= Kind::Block) ||
-                            kind == Kind::TechnicalFoul || kind == Kind::IndirectSteal;
+    const bool needsActor = EventKindTable::InGroup(kind, TKindGroup::Player);
     if (needsActor && !t.TeamEventMode && !t.ActivePlayer()) {
         ShowNotice(NoActorText());
         return false;
@@ -350,11 +338,11 @@ bool TCourtScreen::Accepts(int side, int kind)
         ShowNotice(PlayerIndirectStealText());
         return false;
     }
-    if ((kind == Kind::ShotMade || kind == Kind::ShotMissed) && !t.ActivePlayer()) {
+    if (EventKindTable::IsShot(kind) && !t.ActivePlayer()) {
         ShowNotice(ShotNeedsPlayerText());
         return false;
     }
-    if (kind != Kind::ClockStep && !isScrollOrDelete(kind))
+    if (kind != Kind::ClockStep && !EventKindTable::InGroup(kind, TKindGroup::History))
         HideNotice();
     return true;
 }

@@ -1,5 +1,7 @@
 #include "LiveMessages.h"
 
+#include "model/EventKindTable.h"
+
 namespace LiveMessages {
 
 namespace {
@@ -239,64 +241,14 @@ QString DefenseMode(const QString &server, int modeIndex, int id, const QString 
 
 int PlayerCode(int kind)
 {
-    switch (kind) {
-    case 1001:
-        return 1002;
-    case 1002:
-        return 1004;
-    case 1003:
-        return 1006;
-    case 1004:
-        return 1008;
-    case 1005:
-        return 1010;
-    case 1006:
-        return 1003;
-    case 1007:
-        return 1005;
-    case 1008:
-        return 1007;
-    case 1009:
-        return 1009;
-    case 1012:
-        return 1000;
-    case 1013:
-        return 1001;
-    case 1019:
-        return 1020;
-    default:
-        return 0;
-    }
+    const TEventKind *k = EventKindTable::Find(kind);
+    return k ? k->PlayerCode : 0;
 }
 
 int TeamCode(int kind)
 {
-    switch (kind) {
-    case 1001:
-        return 2002;
-    case 1002:
-        return 2004;
-    case 1003:
-        return 2006;
-    case 1004:
-        return 2008;
-    case 1005:
-        return 2010;
-    case 1006:
-        return 2003;
-    case 1007:
-        return 2005;
-    case 1008:
-        return 2007;
-    case 1009:
-        return 2009;
-    case 1019:
-        return 2020;
-    case 1020:
-        return 2010;
-    default:
-        return 0;
-    }
+    const TEventKind *k = EventKindTable::Find(kind);
+    return k ? k->TeamCode : 0;
 }
 
 } // namespace LiveMessages

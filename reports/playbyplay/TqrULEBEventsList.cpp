@@ -3,8 +3,8 @@
 #include "reports/frame/TGameHeader.h"
 #include "reports/frame/TPageFrame.h"
 
+#include "model/EventKindTable.h"
 #include "model/EventKinds.h"
-#include "model/EventNames.h"
 #include "model/Services.h"
 #include "model/TGame.h"
 
@@ -20,22 +20,8 @@ constexpr double MiddleWidth = 28;
 // The Hungarian key of each printed kind.
 const char *word(int kind)
 {
-    if (const TEventName *name = EventNames::Find(kind))
-        return name->PlayByPlay;
-    switch (kind) {
-    case 1012:
-        return "made";
-    case 1013:
-        return "missed";
-    case 1019:
-        return "technikai hiba";
-    case 1020:
-        return "indirect labdaszerzés";
-    case 1021:
-        return "idokéres";
-    default:
-        return nullptr;
-    }
+    const TEventKind *k = EventKindTable::Find(kind);
+    return k ? k->PlayByPlay : nullptr;
 }
 
 // The text after key up to the next "&"; found false when key is missing.
@@ -73,13 +59,8 @@ QList<TqrULEBEventsList::TRow> TqrULEBEventsList::Rows(const TGame &game)
 
 QString TqrULEBEventsList::playerName(const QString &webId) const
 {
-    for (const TTeam *team :
-         {static_cast<const TTeam *>(&m_game.HomeTeam()), static_cast<const TTeam *>(&m_game.AwayTeam())})
-        for (const TPlayerList *list : {&team->OnCourt, &team->Bench})
-            for (int i = 0; i < list->Count(); ++i)
-                if (list->At(i)->WebID == webId)
-                    return list->At(i)->JatekosNev;
-    return {};
+    const TPlayer *player = m_game.FindPlayerByWebId(webId);
+    return player ? player->JatekosNev : QString();
 }
 
 QString TqrULEBEventsList::substitution(const QString &message) const

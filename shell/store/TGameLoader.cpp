@@ -3,6 +3,7 @@
 #include "TGameStore.h"
 #include "savegame/TGameFolder.h"
 
+#include "model/EventKindTable.h"
 #include "model/EventKinds.h"
 #include "model/IScreenLink.h"
 #include "model/TEventReplay.h"
@@ -18,20 +19,8 @@ namespace {
 // Kinds that only ever go to the event log.
 bool logOnly(int kind)
 {
-    switch (kind) {
-    case Kind::HistoryLineUp:
-    case Kind::HistoryLineDown:
-    case Kind::ClockStep:
-    case Kind::PeriodEnd:
-    case Kind::DeleteEvent:
-    case Kind::Substitution:
-    case Kind::HistoryPageUp:
-    case Kind::HistoryPageDown:
-    case Kind::DefenseMode:
-        return true;
-    default:
-        return false;
-    }
+    return EventKindTable::InGroup(kind, TKindGroup::History) ||
+           EventKindTable::InGroup(kind, TKindGroup::Course);
 }
 
 bool openingMessage(const QString &message)

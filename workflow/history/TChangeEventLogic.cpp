@@ -1,18 +1,10 @@
 #include "TChangeEventLogic.h"
 
+#include "model/EventKindTable.h"
 #include "model/EventKinds.h"
 #include "model/TTeam.h"
 
 #include <algorithm>
-
-namespace {
-
-bool isShot(int kind)
-{
-    return kind == Kind::ShotMade || kind == Kind::ShotMissed;
-}
-
-} // namespace
 
 TChangeEventLogic::TChangeEventLogic(const TGameEvent &event, const TTeam &team, bool sortByName,
                                      const QString &teamWord, std::function<int(QPoint)> shotKindAt)
@@ -36,9 +28,7 @@ TChangeEventLogic::TChangeEventLogic(const TGameEvent &event, const TTeam &team,
                 m_actorText = QStringLiteral("%1 %2").arg(p->JatekosMezSzam).arg(p->JatekosNev);
                 continue;
             }
-            others.append(Row{p, sortByName
-                                     ? p->JatekosNev
-                                     : QStringLiteral("%1").arg(p->JatekosMezSzam, 2, 10, QLatin1Char('0'))});
+            others.append(Row{p, PlayerStats::RosterKey(*p, sortByName)});
         }
     }
     // On court first, then the bench, each in the team's own order.
@@ -46,7 +36,7 @@ TChangeEventLogic::TChangeEventLogic(const TGameEvent &event, const TTeam &team,
         m_actors.append(Actor{sortByName ? r.Player->JatekosNev
                                          : QStringLiteral("%1 %2").arg(r.Key, r.Player->JatekosNev),
                               r.Player->JatekosID});
-    m_hasOwnPoint = isShot(event.Kind) && event.Detail != ShotKind::FreeThrow &&
+    m_hasOwnPoint = EventKindTable::IsShot(event.Kind) && event.Detail != ShotKind::FreeThrow &&
                     TEventCorrection::PointOf(event.Message, &m_ownPoint.rx(), &m_ownPoint.ry());
     initial();
 }
@@ -69,7 +59,7 @@ void TChangeEventLogic::initial()
     m_frame = Navy;
     if (std::find(ButtonKinds.begin(), ButtonKinds.end(), m_kind) != ButtonKinds.end())
         m_framed = m_kind;
-    else if (isShot(m_kind) && m_detail == ShotKind::FreeThrow)
+    else if (EventKindTable::IsShot(m_kind) && m_detail == ShotKind::FreeThrow)
         m_framed = FreeThrowButton;
     else
         m_framed = 0;
@@ -130,7 +120,7 @@ void TChangeEventLogic::changed()
     const bool toTeam = m_chosenActor >= 0
                             ? m_actors[m_chosenActor].Id == -1
                             : (m_event.Side == Side::HomeTeam || m_event.Side == Side::AwayTeam);
-    const bool shot = isShot(m_kind);
+    const bool shot = EventKindTable::IsShot(m_kind);
     // A shot is always a player's, and has a kind the points follow from.
     m_okEnabled = !(shot && (toTeam || ShotKind::Points(m_detail) == 0));
     m_frame = Green;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/EventKinds.h"
 #include "model/TEventCorrection.h"
 #include "model/TGameEvent.h"
 
@@ -33,7 +34,9 @@ public:
     };
     static constexpr int FreeThrowButton = -1;
     // The buttons in their places: top row, then bottom row.
-    static constexpr std::array<int, 9> ButtonKinds{1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009};
+    static constexpr std::array<int, 9> ButtonKinds{
+        Kind::DefensiveRebound, Kind::Steal,    Kind::FoulDrawn,    Kind::Assist, Kind::BlockReceived,
+        Kind::OffensiveRebound, Kind::Turnover, Kind::PersonalFoul, Kind::Block};
     static constexpr QPoint CourtOffset{30, 19};
     static constexpr int CourtWidth = 240;
     static constexpr int CourtHeight = 180;
@@ -63,7 +66,7 @@ public:
     int FramedButton() const { return m_framed; }
     Frame FrameColour() const { return m_frame; }
     bool MarkerVisible() const { return m_markerVisible; }
-    bool MarkerMade() const { return m_kind == 1012; }
+    bool MarkerMade() const { return m_kind == Kind::ShotMade; }
     // The marker's place in the picture: made 8 x 8, missed 10 x 10.
     QRect MarkerRect() const;
     // The court point of the shot (the frame the messages use).

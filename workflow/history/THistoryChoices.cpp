@@ -1,6 +1,6 @@
 #include "THistoryChoices.h"
 
-#include "model/EventKinds.h"
+#include "model/EventKindTable.h"
 #include "model/TTeam.h"
 
 #include <algorithm>
@@ -30,20 +30,11 @@ QList<THistoryChoice> Players(const TTeam &team, bool sortByName)
 
 QList<THistoryChoice> Events()
 {
-    return {
-        {QStringLiteral("technikai hiba"), Kind::TechnicalFoul},
-        {QStringLiteral("védőlepattanó"), Kind::DefensiveRebound},
-        {QStringLiteral("támadólepattanó"), Kind::OffensiveRebound},
-        {QStringLiteral("labdaszerzés"), Kind::Steal},
-        {QStringLiteral("kiharcolt személyi"), Kind::FoulDrawn},
-        {QStringLiteral("személyi hiba"), Kind::PersonalFoul},
-        {QStringLiteral("gólpassz"), Kind::Assist},
-        {QStringLiteral("hiba"), Kind::BlockReceived},
-        {QStringLiteral("eladott labda"), Kind::Turnover},
-        {QStringLiteral("blokkolt dobás"), Kind::Block},
-        {QStringLiteral("sikeres dobás"), Kind::ShotMade},
-        {QStringLiteral("sikertelen dobás"), Kind::ShotMissed},
-    };
+    QList<THistoryChoice> choices;
+    for (const TEventKind &k : EventKindTable::All())
+        if (k.FilterCaption)
+            choices.append({QString::fromUtf8(k.FilterCaption), k.Kind});
+    return choices;
 }
 
 int LineNumber(const QString &text)

@@ -1,7 +1,7 @@
 #include "TKeyHelp.h"
 
+#include "model/EventKindTable.h"
 #include "model/EventKinds.h"
-#include "model/EventNames.h"
 
 #include <QStringList>
 
@@ -43,25 +43,34 @@ QList<TKeyHelp::TLine> alwaysLines()
 // An event key is named as the history names its event.
 TKeyHelp::TLine eventLine(const char *keys, int kind)
 {
-    return {QString::fromUtf8(keys), QString::fromUtf8(EventNames::Find(kind)->History), {}};
+    return {QString::fromUtf8(keys), EventKindTable::HistoryWord(kind, 0), {}};
 }
 
 // Keys of the keyboard map that record for the team the player keys or
 // F6 / F9 chose.
 QList<TKeyHelp::TLine> eventLines()
 {
-    return {
-        line("F6", "Home team events (team row)"), line("F9", "Away team events (team row)"),
-        line("F7", "Home timeout"), line("F10", "Away timeout"),
-        line("B  N  M", "Three-pointer: wing, top, other wing (Shift: made)"),
-        line("G  H  J", "Two-pointer from mid-range (Shift: made)"), line("T  Y", "Layup (Shift: made)"),
-        line("U", "Free throw (Shift: made)"), eventLine("1", Kind::Steal), eventLine("2", Kind::Turnover),
-        eventLine("3", Kind::Assist), line("4", "Fast break mark on or off"),
-        eventLine("5", Kind::PersonalFoul), eventLine("6", Kind::FoulDrawn),
-        // The history's words for the two events without a button.
-        line("7", "technikai hiba"), eventLine("8", Kind::Block), eventLine("9", Kind::BlockReceived),
-        eventLine("0", Kind::DefensiveRebound), eventLine("-", Kind::OffensiveRebound),
-        line("=", "indirect labdaszerzes"), line("Num 1-6", "Type of the turnover or foul just recorded")};
+    return {line("F6", "Home team events (team row)"),
+            line("F9", "Away team events (team row)"),
+            line("F7", "Home timeout"),
+            line("F10", "Away timeout"),
+            line("B  N  M", "Three-pointer: wing, top, other wing (Shift: made)"),
+            line("G  H  J", "Two-pointer from mid-range (Shift: made)"),
+            line("T  Y", "Layup (Shift: made)"),
+            line("U", "Free throw (Shift: made)"),
+            eventLine("1", Kind::Steal),
+            eventLine("2", Kind::Turnover),
+            eventLine("3", Kind::Assist),
+            line("4", "Fast break mark on or off"),
+            eventLine("5", Kind::PersonalFoul),
+            eventLine("6", Kind::FoulDrawn),
+            eventLine("7", Kind::TechnicalFoul),
+            eventLine("8", Kind::Block),
+            eventLine("9", Kind::BlockReceived),
+            eventLine("0", Kind::DefensiveRebound),
+            eventLine("-", Kind::OffensiveRebound),
+            eventLine("=", Kind::IndirectSteal),
+            line("Num 1-6", "Type of the turnover or foul just recorded")};
 }
 
 // The clock and the corrections, which work between periods as well.
