@@ -61,7 +61,7 @@ static void playerLine(QTextStream &out, const TPlayer &p, const QString &jersey
         << pad(QString::number(p.Turnovers), 4) << pad(QString::number(p.Blocks), 4)
         << pad(QString::number(p.BlocksReceived), 4) << pad(QString::number(p.PersonalFouls), 4)
         << pad(QString::number(p.FoulsDrawn), 4)
-        << pad(QString::number(PlayerStats::PerformanceIndex(p, edition)), 5)
+        << pad(QString::number(PlayerStats::Valuation(p, edition)), 5)
         << pad(QString::number(PlayerStats::PlusMinus(p)), 5) << '\n';
 }
 

@@ -176,6 +176,26 @@ int StoredRating(const TPlayer &p, TEdition edition)
     return PerformanceIndex(p, edition) + p.PersonalFouls;
 }
 
+int Valuation(const TPlayer &p, TEdition edition)
+{
+    return edition == TEdition::Hungarian ? p.Rating : PerformanceIndex(p, edition);
+}
+
+QString RosterKey(const TPlayer &p, bool sortByName)
+{
+    return sortByName ? p.JatekosNev : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0'));
+}
+
+QString RosterEntry(int jersey, const QString &name)
+{
+    return (QStringLiteral("  ") + QString::number(jersey)).right(2) + QStringLiteral(" : ") + name;
+}
+
+QString PlainRosterEntry(int jersey, const QString &name)
+{
+    return QString::number(jersey) + QStringLiteral(" : ") + name;
+}
+
 QString GetExtra(const TPlayer &p, const QString &name)
 {
     TValueStore store;

@@ -91,6 +91,9 @@ QString PointsPerMinute(const TPlayer &p);
 double PointsPerShot(const TPlayer &p);
 int PerformanceIndex(const TPlayer &p, TEdition edition);
 int StoredRating(const TPlayer &p, TEdition edition);
+// The valuation printed and shown: the Hungarian edition's is the rating the
+// record keeps, the others' the edition's performance index.
+int Valuation(const TPlayer &p, TEdition edition);
 
 // Extra values kept in Extras.
 QString GetExtra(const TPlayer &p, const QString &name);
@@ -110,6 +113,14 @@ void SetGameLength(TPlayer &p, int minutes);
 // The variable column of the team panels, index 0..9.
 QString VariableColumnTitle(int index, ITranslator *translator);
 QString VariableColumnValue(const TPlayer &p, int index);
+
+// The key a player is filed under in a team's lists and ordered by in the
+// reports: the name, or the jersey number in two digits ("07").
+QString RosterKey(const TPlayer &p, bool sortByName);
+// A player as the roster lists show him, "jersey : name": the jersey
+// right-aligned in two places, or plain.
+QString RosterEntry(int jersey, const QString &name);
+QString PlainRosterEntry(int jersey, const QString &name);
 
 // The short name of history texts: the first word of the name, lower-cased
 // with its first letter upper-cased; empty when the name has no blank.

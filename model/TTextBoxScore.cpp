@@ -77,7 +77,7 @@ QString TTextBoxScore::PlayerLine(const TPlayer &r, TEdition edition)
       << r.Points;
     shootingFields(f, r);
     reboundToBlockFields(f, r);
-    f << (edition == TEdition::Hungarian ? r.Rating : PlayerStats::PerformanceIndex(r, edition));
+    f << PlayerStats::Valuation(r, edition);
     f << PlayerStats::PlayingTimeText(r);
     // Points per minute of a whole game: players hold no GAMELENGTH and so
     // divide by 40; the home team line holds the game's period length.
@@ -124,22 +124,19 @@ QString TTextBoxScore::PeriodLine(const TGame &game, int side, int line)
     for (const int n : LineStretches(game, line))
         TSideTotals::PeriodTotals(game, side, n, false, totals);
     const TEdition edition = game.Settings().Edition();
-    // The replay counts no valuation, so the Hungarian line computes the
-    // stored valuation of the period's totals, as the team keeps its own.
-    const TPlayer r = totals.AsPlayer();
-    const int valuation = edition == TEdition::Hungarian ? PlayerStats::StoredRating(r, edition)
-                                                         : PlayerStats::PerformanceIndex(r, edition);
-    return periodLabel(line) + QLatin1Char('|') + totalsFields(game, totals, valuation);
+    // The replay counts no rating: the period's totals are rated as the team
+    // rates its own.
+    TPlayer r = totals.AsPlayer();
+    r.Rating = PlayerStats::StoredRating(r, edition);
+    return periodLabel(line) + QLatin1Char('|') +
+           totalsFields(game, totals, PlayerStats::Valuation(r, edition));
 }
 
 QString TTextBoxScore::TotalLine(const TGame &game, int side)
 {
     const TTeamTotals &totals = teamOf(game, side).Data.Totals;
     const TEdition edition = game.Settings().Edition();
-    const int valuation = edition == TEdition::Hungarian
-                              ? totals.Rating
-                              : PlayerStats::PerformanceIndex(totals.AsPlayer(), edition);
-    return totalsFields(game, totals, valuation);
+    return totalsFields(game, totals, PlayerStats::Valuation(totals.AsPlayer(), edition));
 }
 
 void TTextBoxScore::BuildTextBoxScore(const TGame &game, QStringList &lines)

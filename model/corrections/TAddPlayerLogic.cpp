@@ -24,7 +24,7 @@ TAddPlayerLogic::TAddPlayerLogic(TGame &game, TTeam &team) : m_game(game), m_tea
 
 QString TAddPlayerLogic::EntryText(int jersey, const QString &name)
 {
-    return (QStringLiteral("  ") + QString::number(jersey)).right(2) + QStringLiteral(" : ") + name;
+    return PlayerStats::RosterEntry(jersey, name);
 }
 
 TPlayer TAddPlayerLogic::CandidateRecord(const TPlayer &master, const TTeam &team)
@@ -59,7 +59,7 @@ void TAddPlayerLogic::Fill(const QList<TPlayer> &candidates)
 {
     for (int i = 0; i < m_team.OnCourt.Count(); ++i) {
         const TPlayer &p = *m_team.OnCourt.At(i);
-        const QString text = QString::number(p.JatekosMezSzam) + QStringLiteral(" : ") + p.JatekosNev;
+        const QString text = PlayerStats::PlainRosterEntry(p.JatekosMezSzam, p.JatekosNev);
         m_starting.insert(std::upper_bound(m_starting.begin(), m_starting.end(), text, textBefore), text);
     }
     for (int i = 0; i < m_team.Bench.Count(); ++i) {

@@ -8,7 +8,7 @@ TSubstitutionsLogic::TSubstitutionsLogic(TGame &game) : m_game(game) {}
 
 QString TSubstitutionsLogic::EntryText(int jersey, const QString &name)
 {
-    return (QStringLiteral("  ") + QString::number(jersey)).right(2) + QStringLiteral(" : ") + name;
+    return PlayerStats::RosterEntry(jersey, name);
 }
 
 void TSubstitutionsLogic::Fill()

@@ -12,9 +12,7 @@ QList<TBoxScoreRow> TBoxScoreRows::Build(const TTeam &team, bool sortByName, con
     for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
         for (int i = 0; i < list->Count(); ++i) {
             const TPlayer &p = *list->At(i);
-            rows.append({sortByName ? p.JatekosNev
-                                    : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0')),
-                         p});
+            rows.append({PlayerStats::RosterKey(p, sortByName), p});
         }
     std::stable_sort(rows.begin(), rows.end(),
                      [&](const TBoxScoreRow &a, const TBoxScoreRow &b) { return names(a.Key, b.Key); });

@@ -188,14 +188,12 @@ QString TqrULEBTeamResults::periodLineText() const
 
 int TqrULEBTeamResults::valuation(const TPlayer &record) const
 {
-    return m_edition == TEdition::Hungarian ? record.Rating
-                                            : PlayerStats::PerformanceIndex(record, m_edition);
+    return PlayerStats::Valuation(record, m_edition);
 }
 
 int TqrULEBTeamResults::teamValuation(const TTeam &team) const
 {
-    return m_edition == TEdition::Hungarian ? team.Data.Totals.Rating
-                                            : PlayerStats::PerformanceIndex(team.TotalsAsPlayer(), m_edition);
+    return PlayerStats::Valuation(team.TotalsAsPlayer(), m_edition);
 }
 
 int TqrULEBTeamResults::indirectSteals(const TPlayer &record) const

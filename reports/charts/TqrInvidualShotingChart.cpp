@@ -41,9 +41,7 @@ QList<TPlayer> TqrInvidualShotingChart::TeamPlayers(const TTeam &team, bool sort
     for (const TPlayerList *list : {&team.OnCourt, &team.Bench})
         for (int i = 0; i < list->Count(); ++i) {
             const TPlayer &p = *list->At(i);
-            keyed.append({sortByName ? p.JatekosNev
-                                     : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0')),
-                          p});
+            keyed.append({PlayerStats::RosterKey(p, sortByName), p});
         }
     std::stable_sort(keyed.begin(), keyed.end(),
                      [&](const auto &a, const auto &b) { return names(a.first, b.first); });

@@ -61,11 +61,6 @@ QList<const TPlayer *> players(const TTeam &team)
     return list;
 }
 
-int valuation(const TPlayer &p, TEdition edition)
-{
-    return edition == TEdition::Hungarian ? p.Rating : PlayerStats::PerformanceIndex(p, edition);
-}
-
 // The team-line layout from E to AC; the percentage and field-goal cells
 // (G, J, M to P, S) are the template's.
 void countsFromE(TSpreadsheet &sheet, int row, const TPlayer &p)
@@ -143,7 +138,7 @@ bool TSpreadsheetExport::BuildExcel(const TGame &game, ITranslator &translator, 
         sheet.SetText(block.NameRow, A, block.Team->Data.EgyesuletNev);
         const TPlayer &line = block.Team->TeamLine;
         countsFromE(sheet, block.TeamRow, line);
-        sheet.SetNumber(block.TeamRow, AD, valuation(line, edition));
+        sheet.SetNumber(block.TeamRow, AD, PlayerStats::Valuation(line, edition));
         std::stable_sort(
             block.Players->begin(), block.Players->end(),
             [&](const TPlayer *a, const TPlayer *b) { return names(a->JatekosNev, b->JatekosNev); });
@@ -157,7 +152,7 @@ bool TSpreadsheetExport::BuildExcel(const TGame &game, ITranslator &translator, 
             countsFromE(sheet, row, *p);
             sheet.SetNumber(row, AD, p->TechnicalFouls);
             sheet.SetNumber(row, AE, p->DunksMade);
-            sheet.SetNumber(row, AF, valuation(*p, edition));
+            sheet.SetNumber(row, AF, PlayerStats::Valuation(*p, edition));
             if (p->Starter)
                 sheet.SetText(row, AG, QStringLiteral("*"));
             ++row;

@@ -27,8 +27,7 @@ int TLeagueBoxScore::PlayerCount(const TTeam &team)
 
 int TLeagueBoxScore::totalsValuation(const TTeamTotals &totals) const
 {
-    return m_edition == TEdition::Hungarian ? totals.Rating
-                                            : PlayerStats::PerformanceIndex(totals.AsPlayer(), m_edition);
+    return PlayerStats::Valuation(totals.AsPlayer(), m_edition);
 }
 
 void TLeagueBoxScore::valueCells(QList<TReportCell> &cells, const QList<TValue> &values, double y, double h,

@@ -45,9 +45,7 @@ QList<TBoxScoreRow> TqrULEBQuarterReport::Rows(const TTeam &reportTeam, const TP
         const TPlayer &p = *players.At(i);
         if (!HasEvent(p))
             continue;
-        rows.append(
-            {sortByName ? p.JatekosNev : QStringLiteral("%1").arg(p.JatekosMezSzam, 2, 10, QLatin1Char('0')),
-             p});
+        rows.append({PlayerStats::RosterKey(p, sortByName), p});
     }
     std::stable_sort(rows.begin(), rows.end(),
                      [&](const TBoxScoreRow &a, const TBoxScoreRow &b) { return names(a.Key, b.Key); });

@@ -257,6 +257,34 @@ TEST_F(ScriptedGame, MessagesAndHistoryTexts)
     EXPECT_TRUE(out.contains("\t0.m 7 Nagy: sikertelen zsakolas\n"));
 }
 
+// The printed valuation column is the box score's: in the Hungarian edition
+// the rating each record keeps, which counts a foul unlike the index.
+TEST_F(ScriptedGame, TheValuationColumnIsTheEditionsValuation)
+{
+    QByteArray out;
+    const QJsonObject game = play(fullGame(), &out);
+    QString side;
+    int checked = 0;
+    for (const QByteArray &raw : out.split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        if (line.contains(QLatin1String("history:")))
+            break;
+        if (line.startsWith(QLatin1String("Home: ")))
+            side = QStringLiteral("HomeTeam");
+        else if (line.startsWith(QLatin1String("Away: ")))
+            side = QStringLiteral("AwayTeam");
+        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        bool numbered = false;
+        const int jersey = words.value(0).toInt(&numbered);
+        if (side.isEmpty() || !numbered || words.size() < 3)
+            continue;
+        const QJsonObject player = SavedPlayer(game.value(side).toObject(), jersey);
+        EXPECT_EQ(words[words.size() - 2].toInt(), player.value("Rating").toInt()) << line.toStdString();
+        checked += player.value("PersonalFouls").toInt() > 0 ? 1 : 0;
+    }
+    EXPECT_GT(checked, 0);
+}
+
 TEST_F(ScriptedGame, ScriptErrorsNameTheLine)
 {
     home.write(QStringLiteral("bad.txt"), "# a comment\ntick\nshot home made close\n");

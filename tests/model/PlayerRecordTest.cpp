@@ -100,6 +100,53 @@ TEST(PlayerDerived, ValuationByEdition)
     EXPECT_EQ(StoredRating(f, TEdition::French), 10);
 }
 
+// The valuation shown: the kept rating in the Hungarian edition, which may
+// differ from the index it was once computed from; the index elsewhere.
+TEST(PlayerDerived, ShownValuationByEdition)
+{
+    TPlayer p;
+    p.CloseMade = 5;
+    p.Points = 10;
+    p.PersonalFouls = 3;
+    p.Rating = 12;
+    const struct
+    {
+        TEdition edition;
+        int shown;
+    } cases[] = {
+        {TEdition::Hungarian, 12},
+        {TEdition::English, 7},
+        {TEdition::Italian, 7},
+        {TEdition::French, 10},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Valuation(p, c.edition), c.shown) << int(c.edition);
+}
+
+// Players are filed by name or by a two-digit jersey, so that "07" comes
+// before "12"; the lists show the jersey right-aligned.
+TEST(PlayerNames, RosterKeyAndEntry)
+{
+    TPlayer p;
+    p.JatekosNev = QStringLiteral("KISS Jozsef");
+    const struct
+    {
+        int jersey;
+        const char *key, *entry, *plain;
+    } cases[] = {
+        {7, "07", " 7 : KISS Jozsef", "7 : KISS Jozsef"},
+        {12, "12", "12 : KISS Jozsef", "12 : KISS Jozsef"},
+        {0, "00", " 0 : KISS Jozsef", "0 : KISS Jozsef"},
+    };
+    for (const auto &c : cases) {
+        p.JatekosMezSzam = c.jersey;
+        EXPECT_EQ(RosterKey(p, false), QLatin1String(c.key));
+        EXPECT_EQ(RosterKey(p, true), p.JatekosNev);
+        EXPECT_EQ(RosterEntry(c.jersey, p.JatekosNev), QLatin1String(c.entry));
+        EXPECT_EQ(PlainRosterEntry(c.jersey, p.JatekosNev), QLatin1String(c.plain));
+    }
+}
+
 TEST(PlayerExtras, DefaultsAndUpdates)
 {
     TPlayer p;

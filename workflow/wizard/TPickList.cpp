@@ -71,11 +71,10 @@ QStringList TPickList::Texts() const
 
 QString TPickList::EntryText(const TPlayer &player)
 {
-    return (QStringLiteral("  ") + QString::number(player.JatekosMezSzam)).right(2) + QStringLiteral(" : ") +
-           player.JatekosNev;
+    return PlayerStats::RosterEntry(player.JatekosMezSzam, player.JatekosNev);
 }
 
 QString TPickList::PlainText(const TPlayer &player)
 {
-    return QString::number(player.JatekosMezSzam) + QStringLiteral(" : ") + player.JatekosNev;
+    return PlayerStats::PlainRosterEntry(player.JatekosMezSzam, player.JatekosNev);
 }
