@@ -4,8 +4,6 @@
 #include "THeadlessScreen.h"
 #include "model/messages/LiveMessages.h"
 
-#include <QMutexLocker>
-
 namespace {
 
 // Answers every question with yes and shows nothing.
@@ -15,25 +13,6 @@ public:
     void ShowError(const QString &) override {}
     void ShowInformation(const QString &) override {}
     bool Confirm(const QString &) override { return true; }
-};
-
-// Locks the queue only while the game is online.
-class TQueueGuard
-{
-public:
-    TQueueGuard(QMutex &mutex, bool online) : m_mutex(online ? &mutex : nullptr)
-    {
-        if (m_mutex)
-            m_mutex->lock();
-    }
-    ~TQueueGuard()
-    {
-        if (m_mutex)
-            m_mutex->unlock();
-    }
-
-private:
-    QMutex *m_mutex;
 };
 
 const char *const DigitPictures[] = {
@@ -85,7 +64,7 @@ QString TGame::PlayerNameByWebId(const QString &webId) const
 {
     if (m_services.Directory)
         return m_services.Directory->PlayerNameByWebId(webId);
-    TPlayer *player = const_cast<TGame *>(this)->FindPlayerByWebId(webId);
+    const TPlayer *player = FindPlayerByWebId(webId);
     return player ? player->JatekosNev : QString();
 }
 
@@ -104,43 +83,30 @@ TGameEvent *TGame::Adopt(std::unique_ptr<TGameEvent> event)
 
 void TGame::QueueEvent(TGameEvent *event)
 {
-    {
-        TQueueGuard guard(QueueLock, Online);
-        OutgoingQueue.Append(event);
-        AllEvents.Append(event);
-    }
+    OutgoingQueue.Append(event);
+    AllEvents.Append(event);
     WriteDumps();
 }
 
 void TGame::QueueForResend(TGameEvent *event)
 {
-    TQueueGuard guard(QueueLock, Online);
     OutgoingQueue.Append(event);
 }
 
 void TGame::ReplaceEvent(TGameEvent *event)
 {
-    {
-        TQueueGuard guard(QueueLock, Online);
-        const QString key = event->Key();
-        const int q = OutgoingQueue.IndexOf(key);
-        if (q >= 0)
-            OutgoingQueue.SetAt(q, event);
-        const int a = AllEvents.IndexOf(key);
-        if (a >= 0)
-            AllEvents.SetAt(a, event);
-    }
+    OutgoingQueue.Replace(event);
+    const int a = AllEvents.IndexOf(event->Key());
+    if (a >= 0)
+        AllEvents.SetAt(a, event);
     QueueForResend(event);
 }
 
 void TGame::RemoveEvent(int id)
 {
-    {
-        TQueueGuard guard(QueueLock, Online);
-        const int i = AllEvents.IndexOf(id);
-        if (i >= 0)
-            AllEvents.RemoveAt(i);
-    }
+    const int i = AllEvents.IndexOf(id);
+    if (i >= 0)
+        AllEvents.RemoveAt(i);
     WriteDumps();
 }
 

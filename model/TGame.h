@@ -4,12 +4,12 @@
 #include "Services.h"
 #include "TEventList.h"
 #include "TGameStatistics.h"
+#include "TOutgoingQueue.h"
 #include "TRefList.h"
 #include "TSettings.h"
 #include "TTeam.h"
 #include "common/TPeriodRule.h"
 
-#include <QMutex>
 #include <QString>
 #include <deque>
 #include <memory>
@@ -68,11 +68,10 @@ public:
     qint32 PeriodsEnded = 0;
     bool HeaderSent = false;
     qint32 EventCounter = 0;
-    TEventList OutgoingQueue;
+    TOutgoingQueue OutgoingQueue;
     TEventList AllEvents;
     TEventList RecordedEvents;
     bool Online = false;
-    QMutex QueueLock;
     QString GameCode;
     // Leads, ties and runs; recomputed on demand by Statistics.Compute().
     TGameStatistics Statistics{*this};
@@ -152,6 +151,10 @@ public:
 
     // Players by web identifier over both teams (the last match wins).
     TPlayer *FindPlayerByWebId(const QString &webId);
+    const TPlayer *FindPlayerByWebId(const QString &webId) const
+    {
+        return const_cast<TGame *>(this)->FindPlayerByWebId(webId);
+    }
     TPlayer GamePlayerRecordByWebId(const QString &webId);
 
     // Screen presentation

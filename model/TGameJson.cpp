@@ -187,7 +187,7 @@ QJsonObject Game(const TGame &game)
         {"HomeTeam", Team(game.HomeTeam())},
         {"AwayTeam", Team(game.AwayTeam())},
         {"AllEvents", events(game.AllEvents)},
-        {"OutgoingQueue", events(game.OutgoingQueue)},
+        {"OutgoingQueue", events(game.OutgoingQueue.Snapshot())},
         {"RecordedEvents", events(game.RecordedEvents)},
     };
 }

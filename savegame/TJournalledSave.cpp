@@ -128,7 +128,7 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
         TRecordCache::TimeoutFile(game.HomeTeam()), records.TeamFile(game.AwayTeam()),
         TRecordCache::TimeoutFile(game.AwayTeam())};
     const std::vector<TRecordCache::TSlot> *eventSlots[2] = {&records.Log(game.AllEvents),
-                                                             &records.Queue(game.OutgoingQueue)};
+                                                             &records.Queue(game.OutgoingQueue.Snapshot())};
     constexpr int R = TGameEvent::RecordSize;
 
     const bool full = !m_disk.Known;

@@ -145,8 +145,8 @@ void TParquetixSender::ReadMessage()
     QString message;
     handOff([&] {
         const TGame *game = m_host.CurrentGame();
-        if (game && index >= 0 && index < game->OutgoingQueue.Count())
-            message = game->OutgoingQueue.At(index)->Message;
+        if (game)
+            message = game->OutgoingQueue.MessageAt(index);
     });
     m_currentMessage = message;
 }
@@ -155,8 +155,8 @@ void TParquetixSender::DropFirst()
 {
     handOff([&] {
         TGame *game = m_host.CurrentGame();
-        if (game && !game->OutgoingQueue.IsEmpty())
-            game->OutgoingQueue.RemoveAt(0);
+        if (game)
+            game->OutgoingQueue.Acknowledge();
     });
 }
 

@@ -94,8 +94,8 @@ protected:
         run(g, QString::fromLatin1(scripts[step]));
         if (step == 3) {
             g.RemoveEvent(g.AllEvents.At(4)->Id);
-            g.OutgoingQueue.RemoveAt(0);
-            g.OutgoingQueue.RemoveAt(0);
+            g.OutgoingQueue.Acknowledge();
+            g.OutgoingQueue.Acknowledge();
         }
     }
 

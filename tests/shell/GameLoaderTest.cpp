@@ -255,7 +255,7 @@ TEST_F(GameLoaderTest, TheResendChoicesFillTheQueue)
     run(roster() + QStringLiteral("tick\nselect home 4\nshot home made close 100 30"));
     // The sender delivered all but the shot.
     while (game->OutgoingQueue.Count() > 1)
-        game->OutgoingQueue.RemoveAt(0);
+        game->OutgoingQueue.Acknowledge();
     game->SaveGame();
 
     auto missing = load(folder(), TLoadOptions{.Online = true});

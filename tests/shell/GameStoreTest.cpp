@@ -125,8 +125,8 @@ TEST_F(GameStoreTest, IncrementalSavesEqualAFullRewrite)
     }
     // A deleted event leaves the log, and the sender takes events off the front of the queue.
     game->RemoveEvent(game->AllEvents.At(30)->Id);
-    game->OutgoingQueue.RemoveAt(0);
-    game->OutgoingQueue.RemoveAt(0);
+    game->OutgoingQueue.Acknowledge();
+    game->OutgoingQueue.Acknowledge();
     run(QStringLiteral("shot home made dunk 120 20"));
 
     TGameStore fresh(home.path(), home.file(QStringLiteral("Temp")), home.file(QStringLiteral("Save")));

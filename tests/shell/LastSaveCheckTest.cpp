@@ -149,7 +149,7 @@ TEST_F(LastSaveCheckTest, TheRecordFollowsEveryIncrementalSave)
         for (int i = 0; i < 30; ++i)
             run(*g, QStringLiteral("shot home made close 100 30\nshot away missed three 20 200\ntick"));
         g->RemoveEvent(g->AllEvents.At(20)->Id);
-        g->OutgoingQueue.RemoveAt(0);
+        g->OutgoingQueue.Acknowledge();
         run(*g, QStringLiteral("sub home 4 15\ntimeout away"));
     }
     TSaveManifest manifest;
