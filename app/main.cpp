@@ -6,7 +6,7 @@
 #include "desktop/mainwindow/TfrmParquetixMain.h"
 #include "desktop/text/TMessageBoxPrompter.h"
 #include "desktop/wizard/TDesktopPlayStep.h"
-#include "model/TGameScript.h"
+#include "model/script/TGameScript.h"
 #include "savegame/TGameFolder.h"
 #include "shell/session/TDesktopSession.h"
 #include "shell/store/TGameLoader.h"

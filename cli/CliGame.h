@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 #include "shell/session/THomeTranslator.h"
 #include "shell/session/TParquetixApplication.h"
 #include "shell/store/TGameStore.h"

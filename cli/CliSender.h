@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TUiThreadDispatcher.h"
+#include "model/services/TUiThreadDispatcher.h"
 #include "transmission/TApplicationSenderHost.h"
 #include "transmission/THttpClient.h"
 #include "transmission/TNetworkPresence.h"

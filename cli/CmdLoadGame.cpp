@@ -2,7 +2,7 @@
 #include "GameOutput.h"
 #include "WizardCommand.h"
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 #include "workflow/wizard/TLoadPlayLogic.h"
 
 #include <QDir>

@@ -9,8 +9,8 @@
 #include "savegame/TGameFolder.h"
 #include "shell/store/TGameLoader.h"
 
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
 
 #include <QDir>
 

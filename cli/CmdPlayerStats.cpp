@@ -5,7 +5,7 @@
 #include "CliGame.h"
 #include "GameOutput.h"
 
-#include "model/TNameOrder.h"
+#include "model/output/TNameOrder.h"
 #include "reports/painter/TReportPainter.h"
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"

@@ -2,7 +2,7 @@
 #include "CliGame.h"
 #include "GameOutput.h"
 
-#include "model/TTextBoxScore.h"
+#include "model/output/TTextBoxScore.h"
 #include "savegame/TGameFolder.h"
 #include "shell/store/TGameLoader.h"
 

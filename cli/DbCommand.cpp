@@ -16,7 +16,7 @@
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
 #include "masterdata/editing/TRowEdit.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "transmission/TUpdateDownloader.h"
 
 #include "common/TGuardedFile.h"

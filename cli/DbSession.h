@@ -6,7 +6,7 @@
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "shell/settings/TIniFile.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "GameOutput.h"
 
-#include "model/TGame.h"
-#include "model/TGameJson.h"
-#include "model/THeadlessScreen.h"
+#include "model/game/TGame.h"
+#include "model/output/TGameJson.h"
+#include "model/services/THeadlessScreen.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -4,7 +4,7 @@
 #include "CliHome.h"
 
 #include "masterdata/TdmMain.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 #include "reports/catalogue/TReportCatalogue.h"
 #include "reports/charts/TShotChoice.h"
 

@@ -2,7 +2,7 @@
 
 #include "GameOutput.h"
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 #include <QRegularExpression>
 

@@ -9,7 +9,7 @@ endfunction()
 # libraries it links, so an include without a link edge fails to compile.
 # build/include/<target>/<folder> mirrors the source folder through symbolic
 # links; a subfolder with its own CMakeLists.txt is a library of its own and
-# is left out. Includes keep their form, "model/TGame.h".
+# is left out. Includes keep their form, "model/game/TGame.h".
 
 # Links `dst` to the source folder `src`, leaving out nested library folders.
 function(_parquetix_mirror src dst)

@@ -3,7 +3,7 @@
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TOnlineUpdate.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "TMasterDatabase.h"
 
 #include "masterdata/TSchema.h"
-#include "model/TNameOrder.h"
+#include "model/output/TNameOrder.h"
 
 #include <algorithm>
 

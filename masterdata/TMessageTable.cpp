@@ -1,6 +1,6 @@
 #include "TMessageTable.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "TOnlineUpdate.h"
 
 #include "masterdata/TMessageTable.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include "common/TGuardedFile.h"
 

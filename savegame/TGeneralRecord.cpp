@@ -1,7 +1,7 @@
 #include "TGeneralRecord.h"
 
-#include "model/RecordBuffer.h"
-#include "model/TGame.h"
+#include "model/game/RecordBuffer.h"
+#include "model/game/TGame.h"
 
 TGeneralRecord TGeneralRecord::FromGame(const TGame &game)
 {

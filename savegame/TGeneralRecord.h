@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TTeamData.h"
+#include "model/game/TTeamData.h"
 
 #include <QByteArray>
 #include <QString>

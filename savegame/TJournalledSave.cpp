@@ -7,7 +7,7 @@
 #include "TGeneralRecord.h"
 #include "TSaveJournal.h"
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "TRecordCache.h"
 
-#include "model/TEventList.h"
-#include "model/TTeam.h"
+#include "model/events/TEventList.h"
+#include "model/game/TTeam.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "TGameFolder.h"
 
-#include "model/RecordBuffer.h"
-#include "model/TGame.h"
+#include "model/game/RecordBuffer.h"
+#include "model/game/TGame.h"
 
 namespace {
 

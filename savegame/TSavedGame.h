@@ -2,9 +2,9 @@
 
 #include "TGeneralRecord.h"
 
-#include "model/TGameEvent.h"
-#include "model/TPlayer.h"
-#include "model/TTeam.h"
+#include "model/events/TGameEvent.h"
+#include "model/game/TPlayer.h"
+#include "model/game/TTeam.h"
 
 #include <QList>
 #include <QString>

@@ -4,8 +4,8 @@
 #include "TGeneralRecord.h"
 
 #include "common/TGuardedFile.h"
-#include "model/EventKinds.h"
-#include "model/TGameEvent.h"
+#include "model/events/EventKinds.h"
+#include "model/events/TGameEvent.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "TApplicationSenderHost.h"
 
-#include "model/TCurrentGame.h"
+#include "model/game/TCurrentGame.h"
 
 TApplicationSenderHost::TApplicationSenderHost(TCurrentGame &app, IScreenLink *courtScreen)
     : m_app(app), m_screen(courtScreen)

@@ -7,10 +7,10 @@
 #include "common/TBase64.h"
 
 #include "common/Win1250.h"
-#include "model/IScreenLink.h"
-#include "model/IUiDispatcher.h"
-#include "model/TGame.h"
-#include "model/TSettings.h"
+#include "model/game/TGame.h"
+#include "model/services/IScreenLink.h"
+#include "model/services/IUiDispatcher.h"
+#include "model/settings/TSettings.h"
 
 #include <QDeadlineTimer>
 #include <QMutexLocker>

@@ -1,7 +1,7 @@
 #include "TAutoSave.h"
 
 #include "TScreenItems.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 TAutoSave::TAutoSave(TGame &game, TScreenItems &items, std::function<void()> changed)
     : m_game(game), m_items(items), m_changed(std::move(changed))

@@ -5,9 +5,9 @@
 #include "TCourtScreenInput.h"
 #include "TScreenLayout.h"
 #include "desktop/court/input/TKeyHelp.h"
-#include "model/EventKindTable.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "TZoneMask.h"
 #include "desktop/court/input/THotRegions.h"
 #include "desktop/court/input/TKeyboardMap.h"
-#include "model/IScreenLink.h"
+#include "model/services/IScreenLink.h"
 
 #include <QObject>
 #include <QTimer>

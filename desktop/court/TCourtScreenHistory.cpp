@@ -2,9 +2,9 @@
 
 #include "IHistoryDialogs.h"
 #include "TScreenLayout.h"
-#include "model/EventKinds.h"
-#include "model/TEventCorrection.h"
-#include "model/TGame.h"
+#include "model/corrections/TEventCorrection.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 #include "workflow/history/TChangeEventLogic.h"
 
 // ---------------------------------------------------------------- history corrections

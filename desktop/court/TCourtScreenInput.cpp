@@ -4,8 +4,8 @@
 #include "TCourtFrame.h"
 #include "TScreenLayout.h"
 #include "desktop/court/input/ScreenCodes.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 
 #include <algorithm>
 #include <random>

@@ -1,8 +1,8 @@
 #include "TCourtScreenInput.h"
 
 #include "TScreenLayout.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 
 // ---------------------------------------------------------------- keyboard
 

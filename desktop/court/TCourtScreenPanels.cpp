@@ -2,12 +2,12 @@
 
 #include "ILineupDialogs.h"
 #include "TScreenLayout.h"
-#include "model/TGame.h"
-#include "model/TPlayer.h"
 #include "model/corrections/IRosterSource.h"
 #include "model/corrections/TAddPlayerLogic.h"
 #include "model/corrections/TSetTimeLogic.h"
 #include "model/corrections/TSubstitutionsLogic.h"
+#include "model/game/TGame.h"
+#include "model/game/TPlayer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "TCourtScreen.h"
 
 #include "TCourtFrame.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 
 namespace {
 

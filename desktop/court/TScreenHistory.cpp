@@ -1,9 +1,9 @@
 #include "TScreenHistory.h"
 
 #include "TScreenItems.h"
-#include "model/EventKinds.h"
-#include "model/TEventCorrection.h"
-#include "model/TGame.h"
+#include "model/corrections/TEventCorrection.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 
 TScreenHistory::TScreenHistory(int side, TScreenItems &items,
                                std::function<QString(const QString &)> translate)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TParquetixHistory.h"
-#include "model/TSideHistory.h"
+#include "model/statistics/TSideHistory.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/IScreenLink.h"
+#include "model/services/IScreenLink.h"
 
 #include <QRect>
 #include <QString>

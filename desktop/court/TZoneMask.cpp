@@ -2,7 +2,7 @@
 
 #include "TCourtFrame.h"
 #include "geometry/CourtGeometry.h"
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 
 // The mask colours are the geometry's; its zones carry the same numbers.
 static_assert(int(ShotZone::None) == TZoneMask::NoZone && int(ShotZone::Layup) == TZoneMask::Layup &&

@@ -6,7 +6,7 @@
 #include "desktop/court/input/TPointerEvent.h"
 #include "desktop/court/input/TPointerSource.h"
 #include "desktop/court/input/TVirtualKeys.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "TVersionCheck.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "transmission/IConnectionProbe.h"
 #include "transmission/THttpClient.h"
 

@@ -2,7 +2,7 @@
 
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -17,7 +17,7 @@
 #include "desktop/text/TFormTranslator.h"
 #include "desktop/text/TMessageBoxPrompter.h"
 #include "desktop/wizard/TDesktopWizards.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "savegame/TSavedGameList.h"
 #include "shell/session/TDesktopSession.h"
 #include "shell/settings/TIniFile.h"

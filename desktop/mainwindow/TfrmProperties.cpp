@@ -1,8 +1,8 @@
 #include "TfrmProperties.h"
 
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
-#include "model/TSettings.h"
+#include "model/services/Services.h"
+#include "model/settings/TSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 #include "TfrmMasterEdit.h"
 #include "masterdata/TdmMain.h"
 #include "masterdata/editing/TRowEdit.h"
-#include "model/Services.h"
-#include "model/TTeam.h"
 #include "model/corrections/TAddPlayerLogic.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 
 #include <QApplication>
 

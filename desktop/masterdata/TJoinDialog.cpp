@@ -3,7 +3,7 @@
 #include "TJoinWidgets.h"
 #include "TProductPicture.h"
 #include "desktop/text/TFormTranslator.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -8,7 +8,7 @@
 #include "desktop/text/TFormTranslator.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TSchema.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QComboBox>
 #include <QGridLayout>

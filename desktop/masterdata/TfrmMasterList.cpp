@@ -4,7 +4,7 @@
 #include "TfrmMasterEdit.h"
 #include "desktop/text/TFormTranslator.h"
 #include "masterdata/editing/TRowDelete.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QCheckBox>
 #include <QFrame>

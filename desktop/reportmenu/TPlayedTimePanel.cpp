@@ -3,7 +3,7 @@
 #include "TframePercJavitas.h"
 #include "workflow/gamedata/TPlayedTimeLogic.h"
 
-#include "model/TPlayer.h"
+#include "model/game/TPlayer.h"
 
 #include <QLabel>
 #include <QLineEdit>

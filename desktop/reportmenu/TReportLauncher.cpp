@@ -7,7 +7,7 @@
 #include "TfrmRosterPresentation.h"
 #include "workflow/reportmenu/TNyomtatasokLogic.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "reports/painter/TReportPainter.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "TReportPreview.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "reports/painter/TReportPainter.h"
 
 #include <QAction>

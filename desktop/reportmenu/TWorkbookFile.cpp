@@ -1,6 +1,6 @@
 #include "TWorkbookFile.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QFileDialog>
 

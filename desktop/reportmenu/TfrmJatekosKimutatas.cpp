@@ -7,8 +7,8 @@
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TqrJatekosKimutatas.h"
 
-#include "model/Services.h"
-#include "model/TNameOrder.h"
+#include "model/output/TNameOrder.h"
+#include "model/services/Services.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "reports/document/TReportDocument.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"
 
-#include "model/TSettings.h"
+#include "model/settings/TSettings.h"
 
 #include <QDialog>
 #include <functional>

@@ -5,7 +5,7 @@
 #include "TfrmQuarters.h"
 
 #include "desktop/text/TFormTranslator.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "TPlayedTimePanel.h"
 
 #include "desktop/text/TFormTranslator.h"
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #include "TReportPreview.h"
 
 #include "desktop/text/TFormTranslator.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 #include "reports/roster/TqrRostersPresentation.h"
 
 #include <QLabel>

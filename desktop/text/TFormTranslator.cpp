@@ -1,6 +1,6 @@
 #include "TFormTranslator.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QPointer>
 #include <QWidget>

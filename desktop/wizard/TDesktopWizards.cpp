@@ -8,7 +8,7 @@
 #include "desktop/masterdata/TfrmJatekos.h"
 #include "desktop/reportmenu/TReportLauncher.h"
 #include "desktop/text/TMessageBoxPrompter.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 #include "shell/archive/TGameUpload.h"
 #include "shell/session/TDesktopSession.h"
 

@@ -1,7 +1,7 @@
 #include "TfrmLoadPlay.h"
 
 #include "desktop/text/TFormTranslator.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QCheckBox>
 #include <QColor>

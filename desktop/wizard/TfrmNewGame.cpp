@@ -3,7 +3,7 @@
 #include "TfrmUjMezszam.h"
 
 #include "desktop/text/TFormTranslator.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QCheckBox>
 #include <QComboBox>

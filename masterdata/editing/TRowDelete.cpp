@@ -3,7 +3,7 @@
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
 #include "masterdata/editing/TRowEdit.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
 #include "masterdata/editing/TMasterStatements.h"
-#include "model/GameCode.h"
+#include "model/game/GameCode.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "TAddPlayerLogic.h"
 
-#include "model/EventKinds.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 #include "model/messages/LiveMessages.h"
 
 #include <algorithm>

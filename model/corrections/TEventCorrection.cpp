@@ -1,8 +1,8 @@
 #include "TEventCorrection.h"
 
-#include "EventKindTable.h"
-#include "EventKinds.h"
-#include "TGame.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 #include "model/messages/LiveMessages.h"
 
 #include <memory>

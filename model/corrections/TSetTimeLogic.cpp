@@ -1,7 +1,7 @@
 #include "TSetTimeLogic.h"
 
-#include "model/EventKinds.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 #include "model/messages/LiveMessages.h"
 
 TSetTimeLogic::TSetTimeLogic(TGame &game) : m_game(game), m_text(Shown(game.ClockDisplay)) {}

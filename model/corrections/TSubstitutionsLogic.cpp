@@ -1,6 +1,6 @@
 #include "TSubstitutionsLogic.h"
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 #include <algorithm>
 

@@ -201,13 +201,15 @@ const QList<TEventKind> &All()
         {.Kind = Kind::ClockStep,
          .Group = G::Course,
          .Deletable = false,
-         .Refusal = "Clock steps carry the game clock; the official time is sent with Set time (Delete key)."},
+         .Refusal =
+             "Clock steps carry the game clock; the official time is sent with Set time (Delete key)."},
         {.Kind = Kind::PeriodEnd, .Group = G::Course},
         {.Kind = Kind::Substitution,
          .Group = G::Course,
          .Deletable = false,
-         .Refusal = "Substitutions carry the line-ups; correct a line-up with the substitutions dialog (Space "
-                    "key)."},
+         .Refusal =
+             "Substitutions carry the line-ups; correct a line-up with the substitutions dialog (Space "
+             "key)."},
         {.Kind = Kind::DefenseMode, .Group = G::Course},
         {.Kind = Kind::MinutesReport},
         {.Kind = Kind::GameTimeSet},

@@ -1,6 +1,6 @@
 #include "TGameEvent.h"
 
-#include "RecordBuffer.h"
+#include "model/game/RecordBuffer.h"
 
 QByteArray TGameEvent::ToRecord() const
 {

@@ -1,8 +1,8 @@
 #include "TCurrentGame.h"
 
 #include "GameCode.h"
-#include "IScreenLink.h"
-#include "TReferenceLists.h"
+#include "model/services/IScreenLink.h"
+#include "model/settings/TReferenceLists.h"
 
 TCurrentGame::TCurrentGame()
 {

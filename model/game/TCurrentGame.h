@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Services.h"
 #include "TGame.h"
-#include "TSettings.h"
+#include "model/services/Services.h"
+#include "model/settings/TSettings.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "TGame.h"
 
-#include "EventKinds.h"
-#include "THeadlessScreen.h"
+#include "model/events/EventKinds.h"
 #include "model/messages/LiveMessages.h"
+#include "model/services/THeadlessScreen.h"
 
 namespace {
 

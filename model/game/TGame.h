@@ -1,14 +1,14 @@
 #pragma once
 
-#include "EventKinds.h"
-#include "Services.h"
-#include "TEventList.h"
-#include "TGameStatistics.h"
-#include "TOutgoingQueue.h"
-#include "TRefList.h"
-#include "TSettings.h"
 #include "TTeam.h"
 #include "common/TPeriodRule.h"
+#include "model/events/EventKinds.h"
+#include "model/events/TEventList.h"
+#include "model/events/TOutgoingQueue.h"
+#include "model/services/Services.h"
+#include "model/settings/TRefList.h"
+#include "model/settings/TSettings.h"
+#include "model/statistics/TGameStatistics.h"
 
 #include <QString>
 #include <deque>

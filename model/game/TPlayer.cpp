@@ -1,8 +1,8 @@
 #include "TPlayer.h"
 
 #include "RecordBuffer.h"
-#include "Services.h"
-#include "TValueStore.h"
+#include "model/services/Services.h"
+#include "model/settings/TValueStore.h"
 
 #include <QLocale>
 

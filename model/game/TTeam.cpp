@@ -1,11 +1,11 @@
 #include "TTeam.h"
 
-#include "EventKindTable.h"
-#include "EventKinds.h"
-#include "IScreenLink.h"
 #include "RecordBuffer.h"
 #include "TGame.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
 #include "model/messages/LiveMessages.h"
+#include "model/services/IScreenLink.h"
 
 #include <QRegularExpression>
 #include <algorithm>

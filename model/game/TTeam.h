@@ -1,10 +1,10 @@
 #pragma once
 
-#include "EventKindTable.h"
 #include "TPlayerList.h"
-#include "TRefList.h"
 #include "TTeamData.h"
 #include "TTeamPanel.h"
+#include "model/events/EventKindTable.h"
+#include "model/settings/TRefList.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "TTeamPanel.h"
 
-#include "IScreenLink.h"
 #include "TGame.h"
 #include "TTeam.h"
+#include "model/services/IScreenLink.h"
 
 namespace {
 constexpr TColor Red = 0xffff0000;

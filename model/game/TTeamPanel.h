@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TRefList.h"
+#include "model/settings/TRefList.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "LiveMessages.h"
 
-#include "model/EventKindTable.h"
+#include "model/events/EventKindTable.h"
 
 namespace LiveMessages {
 

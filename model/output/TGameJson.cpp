@@ -1,6 +1,6 @@
 #include "TGameJson.h"
 
-#include "TGame.h"
+#include "model/game/TGame.h"
 
 #include <QJsonArray>
 

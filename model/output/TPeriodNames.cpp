@@ -1,7 +1,7 @@
 #include "TPeriodNames.h"
 
-#include "Services.h"
-#include "TGame.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #include "TTextBoxScore.h"
 
-#include "TEventReplay.h"
-#include "TGame.h"
-#include "TSideTotals.h"
+#include "model/game/TGame.h"
+#include "model/statistics/TEventReplay.h"
+#include "model/statistics/TSideTotals.h"
 
 #include <QLocale>
 

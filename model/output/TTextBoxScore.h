@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSettings.h"
+#include "model/settings/TSettings.h"
 
 #include <QList>
 #include <QString>

@@ -1,12 +1,12 @@
 #include "TGameScript.h"
 
-#include "EventKinds.h"
-#include "IScreenLink.h"
-#include "TEventCorrection.h"
-#include "TGame.h"
-#include "corrections/TAddPlayerLogic.h"
-#include "corrections/TSetTimeLogic.h"
-#include "corrections/TSubstitutionsLogic.h"
+#include "model/corrections/TAddPlayerLogic.h"
+#include "model/corrections/TEventCorrection.h"
+#include "model/corrections/TSetTimeLogic.h"
+#include "model/corrections/TSubstitutionsLogic.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/services/IScreenLink.h"
 
 TGameScript::TGameScript(TGame &game, IScreenLink &screen) : m_game(game), m_screen(screen) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "model/services/Services.h"
 
 #include <QString>
 #include <QStringList>

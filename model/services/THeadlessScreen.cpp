@@ -1,8 +1,8 @@
 #include "THeadlessScreen.h"
 
-#include "EventKinds.h"
-#include "TGame.h"
-#include "TGameEvent.h"
+#include "model/events/EventKinds.h"
+#include "model/events/TGameEvent.h"
+#include "model/game/TGame.h"
 
 bool THeadlessScreen::ItemVisible(const QString &name) const
 {

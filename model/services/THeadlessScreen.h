@@ -1,7 +1,7 @@
 #pragma once
 
 #include "IScreenLink.h"
-#include "TSideHistory.h"
+#include "model/statistics/TSideHistory.h"
 
 #include <QHash>
 #include <QList>

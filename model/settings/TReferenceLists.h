@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TRefList.h"
+#include "TRefList.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "EventKinds.h"
-#include "TGameEvent.h"
-#include "TTeamData.h"
 #include "common/TPeriodRule.h"
+#include "model/events/EventKinds.h"
+#include "model/events/TGameEvent.h"
+#include "model/game/TTeamData.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "TGameReport.h"
 
 #include "TEventReplay.h"
-#include "TGame.h"
+#include "model/game/TGame.h"
 
 TGameReport::TGameReport(TGame &game)
     : PeriodFlags(size_t(game.Periods().MaxStretches()), false), HomeTotals(game), AwayTotals(game),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TPlayerList.h"
-#include "TTeam.h"
+#include "model/game/TPlayerList.h"
+#include "model/game/TTeam.h"
 
 #include <QList>
 #include <vector>

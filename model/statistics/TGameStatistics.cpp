@@ -1,7 +1,7 @@
 #include "TGameStatistics.h"
 
 #include "TEventReplay.h"
-#include "TGame.h"
+#include "model/game/TGame.h"
 
 #include <algorithm>
 

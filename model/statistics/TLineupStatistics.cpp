@@ -1,8 +1,8 @@
 #include "TLineupStatistics.h"
 
 #include "TEventReplay.h"
-#include "TGame.h"
 #include "TTrackedSlots.h"
+#include "model/game/TGame.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "TPlusMinus.h"
 
 #include "TEventReplay.h"
-#include "TGame.h"
 #include "TTrackedSlots.h"
+#include "model/game/TGame.h"
 
 #include <QHash>
 #include <array>

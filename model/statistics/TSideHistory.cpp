@@ -1,9 +1,9 @@
 #include "TSideHistory.h"
 
-#include "EventKinds.h"
-#include "TEventCorrection.h"
-#include "TGame.h"
-#include "TPlayer.h"
+#include "model/corrections/TEventCorrection.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/game/TPlayer.h"
 
 QString TSideHistory::LineText(int number, const QString &caption)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGameEvent.h"
+#include "model/events/TGameEvent.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "TSideTotals.h"
 
 #include "TEventReplay.h"
-#include "TGame.h"
+#include "model/game/TGame.h"
 
 #include <QSet>
 

@@ -1,9 +1,9 @@
 #include "TTeamStateReplay.h"
 
-#include "EventKinds.h"
 #include "TEventReplay.h"
-#include "TGame.h"
-#include "TGameEvent.h"
+#include "model/events/EventKinds.h"
+#include "model/events/TGameEvent.h"
+#include "model/game/TGame.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "TTrackedSlots.h"
 
 #include "TEventReplay.h"
-#include "TGame.h"
+#include "model/game/TGame.h"
 
 static int starterCount(const TTeam &team)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TPlayer.h"
 #include "TQuintetPlayer.h"
+#include "model/game/TPlayer.h"
 
 #include <QList>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/TPlayer.h"
-#include "model/TSettings.h"
+#include "model/game/TPlayer.h"
+#include "model/settings/TSettings.h"
 
 #include <QList>
 #include <QString>

@@ -2,10 +2,10 @@
 
 #include "reports/frame/TGameHeader.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TNameOrder.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/output/TNameOrder.h"
+#include "model/services/Services.h"
 
 #include <algorithm>
 

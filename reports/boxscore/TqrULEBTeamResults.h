@@ -4,7 +4,7 @@
 #include "reports/document/TReportDocument.h"
 #include "reports/frame/TPageFrame.h"
 
-#include "model/TSettings.h"
+#include "model/settings/TSettings.h"
 
 #include <QList>
 #include <QString>

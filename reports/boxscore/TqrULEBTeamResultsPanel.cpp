@@ -1,6 +1,6 @@
 #include "TqrULEBTeamResults.h"
 
-#include "model/TTeam.h"
+#include "model/game/TTeam.h"
 
 #include <cmath>
 

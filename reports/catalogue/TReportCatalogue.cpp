@@ -9,8 +9,8 @@
 #include "reports/roster/TqrRostersPresentation.h"
 #include "reports/variants/TQuarterChoice.h"
 
-#include "model/TGame.h"
-#include "model/TNameOrder.h"
+#include "model/game/TGame.h"
+#include "model/output/TNameOrder.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "ShotPositions.h"
 
-#include "model/EventKinds.h"
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 
 namespace {
 

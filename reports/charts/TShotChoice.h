@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/TGameEvent.h"
-#include "model/TPlayer.h"
+#include "model/events/TGameEvent.h"
+#include "model/game/TPlayer.h"
 
 #include <QList>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "reports/frame/TGameHeader.h"
 #include "reports/frame/TPageFrame.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 using namespace ReportCells;
 

@@ -4,7 +4,7 @@
 #include "reports/frame/TGameHeader.h"
 #include "reports/frame/TPageFrame.h"
 
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 
 using namespace ReportCells;
 

@@ -4,7 +4,7 @@
 
 #include "reports/document/TReportDocument.h"
 
-#include "model/TPlayer.h"
+#include "model/game/TPlayer.h"
 
 #include <QList>
 #include <QString>

@@ -4,10 +4,10 @@
 #include "reports/frame/TGameHeader.h"
 #include "reports/frame/TPageFrame.h"
 
-#include "model/EventKinds.h"
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TNameOrder.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/output/TNameOrder.h"
+#include "model/services/Services.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 #include "reports/frame/TGameHeader.h"
 #include "reports/frame/TPageFrame.h"
 
-#include "model/EventKinds.h"
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 
 #include <cmath>
 

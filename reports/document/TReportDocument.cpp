@@ -1,6 +1,6 @@
 #include "TReportDocument.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QDir>
 #include <QFileInfo>

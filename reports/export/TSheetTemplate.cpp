@@ -1,6 +1,6 @@
 #include "TSheetTemplate.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,14 +1,14 @@
 #include "TSpreadsheetExport.h"
 
-#include "model/TNameOrder.h"
-#include "model/TPeriodNames.h"
+#include "model/output/TNameOrder.h"
+#include "model/output/TPeriodNames.h"
 
 #include "TSheetTemplate.h"
 #include "TXlsxWriter.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 
 #include <QDir>
 #include <algorithm>

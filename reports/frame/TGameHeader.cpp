@@ -2,9 +2,9 @@
 
 #include "TPageFrame.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 
 #include <algorithm>
 

@@ -3,10 +3,10 @@
 #include "reports/frame/TGameHeader.h"
 #include "reports/frame/TPageFrame.h"
 
-#include "model/EventKindTable.h"
-#include "model/EventKinds.h"
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 
 using namespace ReportCells;
 

@@ -2,7 +2,7 @@
 
 #include "reports/document/TReportDocument.h"
 
-#include "model/TGameEvent.h"
+#include "model/events/TGameEvent.h"
 
 #include <QList>
 #include <QString>

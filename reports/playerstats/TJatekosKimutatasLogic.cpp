@@ -1,6 +1,6 @@
 #include "TJatekosKimutatasLogic.h"
 
-#include "model/TNameOrder.h"
+#include "model/output/TNameOrder.h"
 #include "savegame/TGameFolder.h"
 #include "savegame/TSavedGame.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/TPlayer.h"
-#include "model/TTeamData.h"
+#include "model/game/TPlayer.h"
+#include "model/game/TTeamData.h"
 
 #include <QList>
 #include <QString>

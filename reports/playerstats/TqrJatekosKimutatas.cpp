@@ -1,6 +1,6 @@
 #include "TqrJatekosKimutatas.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "TRosterPresentationLogic.h"
 
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
 
 TRosterPresentationLogic::TRosterPresentationLogic(TGame &game)
     : m_homeTeam(game.HomeTeam()), m_awayTeam(game.AwayTeam()), m_home(build(m_homeTeam, game.HomeCoach)),

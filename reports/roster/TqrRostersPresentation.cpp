@@ -3,9 +3,9 @@
 #include "reports/frame/TGameHeader.h"
 #include "reports/painter/TReportPainter.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 
 namespace {
 

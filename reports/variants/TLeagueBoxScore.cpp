@@ -2,8 +2,8 @@
 
 #include "TSponsorStrip.h"
 
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
 #include "TQuarterChoice.h"
 
-#include "model/TPeriodNames.h"
+#include "model/output/TPeriodNames.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 
 QList<TQuarterChoice::TOption> TQuarterChoice::Offered(const TGame &game, ITranslator &translator,
                                                        const QString &section)

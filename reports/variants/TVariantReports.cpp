@@ -6,11 +6,11 @@
 #include "TqrULEBTeamResultsItaly.h"
 #include "TqrULEBTeamResultsPress.h"
 
-#include "model/TGame.h"
-#include "model/TGameReport.h"
-#include "model/TLineupStatistics.h"
-#include "model/TNameOrder.h"
-#include "model/TPlusMinus.h"
+#include "model/game/TGame.h"
+#include "model/output/TNameOrder.h"
+#include "model/statistics/TGameReport.h"
+#include "model/statistics/TLineupStatistics.h"
+#include "model/statistics/TPlusMinus.h"
 
 TReportDocument TVariantReports::EditionBoxScore() const
 {

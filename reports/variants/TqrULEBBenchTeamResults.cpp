@@ -1,7 +1,7 @@
 #include "TqrULEBBenchTeamResults.h"
 
-#include "model/TGame.h"
-#include "model/TLineupList.h"
+#include "model/game/TGame.h"
+#include "model/statistics/TLineupList.h"
 
 namespace {
 constexpr double NameColumn = 23;

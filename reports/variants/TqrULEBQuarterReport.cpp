@@ -1,11 +1,11 @@
 #include "TqrULEBQuarterReport.h"
 
-#include "model/TNameOrder.h"
-#include "model/TPeriodNames.h"
+#include "model/output/TNameOrder.h"
+#include "model/output/TPeriodNames.h"
 
-#include "model/Services.h"
-#include "model/TPlayerList.h"
-#include "model/TTeam.h"
+#include "model/game/TPlayerList.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 
 #include <algorithm>
 

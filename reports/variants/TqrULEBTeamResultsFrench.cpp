@@ -1,9 +1,9 @@
 #include "TqrULEBTeamResultsFrench.h"
 
-#include "model/TEventReplay.h"
-#include "model/TGame.h"
-#include "model/TSideTotals.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/statistics/TEventReplay.h"
+#include "model/statistics/TSideTotals.h"
 
 namespace {
 

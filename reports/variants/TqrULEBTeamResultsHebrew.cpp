@@ -1,7 +1,7 @@
 #include "TqrULEBTeamResultsHebrew.h"
 
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
 
 namespace {
 constexpr double NarrowerName = 6; // room for the "I" column

@@ -1,10 +1,10 @@
 #include "TqrULEBTeamResultsItaly.h"
 
-#include "model/TPeriodNames.h"
+#include "model/output/TPeriodNames.h"
 
-#include "model/TGame.h"
-#include "model/TSideTotals.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/statistics/TSideTotals.h"
 
 namespace {
 

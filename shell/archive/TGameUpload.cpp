@@ -2,8 +2,8 @@
 
 #include "shell/store/TGameStore.h"
 
-#include "model/TGame.h"
-#include "model/TTextBoxScore.h"
+#include "model/game/TGame.h"
+#include "model/output/TTextBoxScore.h"
 #include "transmission/TParquetixSender.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "TDumpText.h"
 
 #include "common/Win1250.h"
-#include "model/TGame.h"
-#include "model/TGameReport.h"
+#include "model/game/TGame.h"
+#include "model/statistics/TGameReport.h"
 
 namespace {
 

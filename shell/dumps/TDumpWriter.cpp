@@ -4,7 +4,7 @@
 #include "savegame/TAtomicFile.h"
 #include "savegame/TFileError.h"
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 #include <QDir>
 

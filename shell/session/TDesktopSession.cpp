@@ -4,7 +4,7 @@
 
 #include "masterdata/TSchema.h"
 #include "masterdata/TTranslator.h"
-#include "model/TUiThreadDispatcher.h"
+#include "model/services/TUiThreadDispatcher.h"
 #include "transmission/TApplicationSenderHost.h"
 #include "transmission/THttpClient.h"
 #include "transmission/TNetworkPresence.h"

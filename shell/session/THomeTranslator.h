@@ -1,7 +1,7 @@
 #pragma once
 
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QString>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "TParquetixApplication.h"
 
 #include "common/TApplicationHome.h"
-#include "model/TReferenceLists.h"
+#include "model/settings/TReferenceLists.h"
 #include "shell/settings/TReferenceListsFile.h"
 #include "shell/settings/TSettingsFile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TCurrentGame.h"
+#include "model/game/TCurrentGame.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "TPasswordCipher.h"
 
-#include "model/TSettings.h"
+#include "model/settings/TSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "TReferenceListsFile.h"
 
 #include "common/TGuardedFile.h"
-#include "model/TReferenceLists.h"
+#include "model/settings/TReferenceLists.h"
 
 const char *TReferenceListsFile::FileName = "ParquetixData.xml";
 

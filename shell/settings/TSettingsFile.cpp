@@ -2,7 +2,7 @@
 
 #include "TIniFile.h"
 #include "TPasswordCipher.h"
-#include "model/TSettings.h"
+#include "model/settings/TSettings.h"
 
 TSettingsFile::TSettingsFile(QString iniPath, QString keyFolder)
     : m_iniPath(std::move(iniPath)), m_keyFolder(std::move(keyFolder))

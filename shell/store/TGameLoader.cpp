@@ -3,12 +3,12 @@
 #include "TGameStore.h"
 #include "savegame/TGameFolder.h"
 
-#include "model/EventKindTable.h"
-#include "model/EventKinds.h"
-#include "model/IScreenLink.h"
-#include "model/TEventReplay.h"
-#include "model/TGame.h"
-#include "model/TTeamStateReplay.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/services/IScreenLink.h"
+#include "model/statistics/TEventReplay.h"
+#include "model/statistics/TTeamStateReplay.h"
 #include "shell/session/TParquetixApplication.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "savegame/TFileIo.h"
 #include "shell/archive/TGameArchive.h"
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 #include "shell/session/TParquetixApplication.h"
 
 #include <QDir>

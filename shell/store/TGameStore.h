@@ -4,7 +4,7 @@
 #include "savegame/TRecordCache.h"
 #include "shell/dumps/TDumpWriter.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QString>
 

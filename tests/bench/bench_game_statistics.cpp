@@ -3,10 +3,10 @@
 // and bench totals, the per-period report of all five periods, plus-minus,
 // line-ups and the leads and runs. Each is timed alone and the whole set together.
 #include "main/BenchGames.h"
-#include "model/TGameReport.h"
-#include "model/TLineupStatistics.h"
-#include "model/TPlusMinus.h"
-#include "model/TSideTotals.h"
+#include "model/statistics/TGameReport.h"
+#include "model/statistics/TLineupStatistics.h"
+#include "model/statistics/TPlusMinus.h"
+#include "model/statistics/TSideTotals.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // The cost of recording one event into games that already hold 100, 1,000 and
 // 3,000 events. Recording must not get slower as the game grows.
 #include "main/BenchGames.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

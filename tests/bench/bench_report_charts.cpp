@@ -3,7 +3,7 @@
 // PDF, as the command line and "Save as PDF" do. Target: each under 150 ms.
 #include "main/BenchGames.h"
 #include "main/BenchReports.h"
-#include "model/TNameOrder.h"
+#include "model/output/TNameOrder.h"
 #include "reports/charts/TShotChoice.h"
 #include "reports/charts/TqrDobasLista.h"
 #include "reports/charts/TqrDobasok.h"

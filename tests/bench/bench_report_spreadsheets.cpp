@@ -4,7 +4,7 @@
 // sheet written as PDF.
 #include "main/BenchGames.h"
 #include "main/BenchReports.h"
-#include "model/TTeam.h"
+#include "model/game/TTeam.h"
 #include "reports/export/TSpreadsheetExport.h"
 #include "reports/playerstats/TJatekosKimutatasExport.h"
 #include "reports/playerstats/TJatekosKimutatasLogic.h"

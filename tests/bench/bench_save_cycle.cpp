@@ -13,10 +13,10 @@
 // BM_RewriteCycle writes all seven files anew through a temporary file and a
 // rename, for comparison.
 #include "main/BenchGames.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 #include "savegame/TAtomicFile.h"
 #include "savegame/TGameFolder.h"
 #include "savegame/TGeneralRecord.h"

@@ -9,9 +9,9 @@
 #include "desktop/court/TPictureLibrary.h"
 #include "desktop/court/TScreenPainter.h"
 #include "main/BenchGames.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
 #include "shell/store/TGameStore.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // How long a backlog of queued live messages takes to reach the reference
 // server through the sender thread, and how many requests it makes, by
 // SLEEPTIME_BW_SEND. Prints figures; asserts nothing.
-#include "model/EventKinds.h"
-#include "model/TUiThreadDispatcher.h"
+#include "model/events/EventKinds.h"
+#include "model/services/TUiThreadDispatcher.h"
 #include "server/TStatsServer.h"
 #include "shell/session/TParquetixApplication.h"
 #include "transmission/TApplicationSenderHost.h"

@@ -1,9 +1,9 @@
 // Figures for the settings store: start-up reading of "parquetix.ini", the
 // dialog's in-place write, the accessors the sender thread calls on every
 // cycle, the reference lists read before each game and the game code.
-#include "model/GameCode.h"
-#include "model/TReferenceLists.h"
-#include "model/TSettings.h"
+#include "model/game/GameCode.h"
+#include "model/settings/TReferenceLists.h"
+#include "model/settings/TSettings.h"
 #include "shell/settings/TIniFile.h"
 #include "shell/settings/TSettingsFile.h"
 

@@ -5,7 +5,7 @@
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TOnlineUpdate.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

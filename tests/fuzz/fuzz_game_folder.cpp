@@ -8,8 +8,8 @@
 // home_timeouts_, vendeg_, away_timeouts_, events_, events_notsend_ and the
 // journal are present, then for each present file a 32-bit little-endian
 // length (cut to what is left) and its bytes.
-#include "model/TGame.h"
-#include "model/THeadlessScreen.h"
+#include "model/game/TGame.h"
+#include "model/services/THeadlessScreen.h"
 #include "savegame/TGameFolder.h"
 #include "savegame/TSaveJournal.h"
 #include "shell/store/TGameLoader.h"

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes as "ParquetixData.xml" to the reference list reader:
 // it either succeeds or fails with an error naming the file and the line, and
 // a failure leaves every list empty.
-#include "model/TReferenceLists.h"
+#include "model/settings/TReferenceLists.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // the promises of the in-place writer on the same bytes: an unchanged file is
 // written back byte for byte, and a value just set reads back as it was set.
 #include "FuzzScratch.h"
-#include "model/TSettings.h"
+#include "model/settings/TSettings.h"
 #include "shell/settings/TIniFile.h"
 #include "shell/settings/TPasswordCipher.h"
 #include "shell/settings/TSettingsFile.h"

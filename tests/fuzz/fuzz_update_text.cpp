@@ -11,7 +11,7 @@
 #include "masterdata/TOnlineUpdate.h"
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QCoreApplication>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TTranslator.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "support/CliRunner.h"
 #include "support/TestHome.h"
 

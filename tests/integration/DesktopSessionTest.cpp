@@ -3,8 +3,8 @@
 // dumps due when the court screen opens.
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 #include "server/TStatsServer.h"
 #include "shell/session/TDesktopSession.h"
 #include "shell/store/TGameLoader.h"

@@ -1,7 +1,7 @@
 #include "LiveServerFixture.h"
 
 #include "common/Win1250.h"
-#include "model/TGameEvent.h"
+#include "model/events/TGameEvent.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

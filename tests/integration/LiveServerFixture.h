@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
-#include "model/TUiThreadDispatcher.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
+#include "model/services/TUiThreadDispatcher.h"
 #include "server/TStatsServer.h"
 #include "shell/session/TParquetixApplication.h"
 #include "shell/store/TGameStore.h"

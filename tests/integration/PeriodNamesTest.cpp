@@ -1,7 +1,7 @@
 // The statistics server names the periods of a game's live messages by the
 // rule the game model counts them with: a period end of the model's third
 // stretch is the end of the first overtime on the scoreboard too.
-#include "model/TGameEvent.h"
+#include "model/events/TGameEvent.h"
 #include "server/TGameSummary.h"
 #include "support/ScriptedGameFixture.h"
 #include "support/TestHome.h"

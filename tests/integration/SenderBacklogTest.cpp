@@ -3,7 +3,7 @@
 #include "LiveServerFixture.h"
 
 #include "common/Win1250.h"
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 #include "transmission/TMsMultiPartFormDataStream.h"
 
 #include <QElapsedTimer>

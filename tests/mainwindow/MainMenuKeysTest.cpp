@@ -4,7 +4,7 @@
 // to save as PDF instead.
 #include "desktop/mainwindow/TfrmParquetixMain.h"
 #include "desktop/reportmenu/TReportLauncher.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "shell/session/TDesktopSession.h"
 #include "transmission/IConnectionProbe.h"
 

@@ -2,7 +2,7 @@
 
 #include "desktop/mainwindow/TfrmParquetixMain.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "transmission/IConnectionProbe.h"
 
 #include "support/TestHome.h"

@@ -3,7 +3,7 @@
 #include "desktop/mainwindow/TfrmNewOnlineUpdate.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "server/TStatsServer.h"
 #include "transmission/TUpdateDownloader.h"
 

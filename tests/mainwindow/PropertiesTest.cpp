@@ -4,8 +4,8 @@
 #include "desktop/mainwindow/TfrmParquetixMain.h"
 #include "desktop/mainwindow/TfrmProperties.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
-#include "model/TSettings.h"
+#include "model/services/Services.h"
+#include "model/settings/TSettings.h"
 #include "shell/settings/TSettingsFile.h"
 #include "transmission/IConnectionProbe.h"
 

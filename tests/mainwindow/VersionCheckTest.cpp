@@ -3,7 +3,7 @@
 #include "desktop/mainwindow/TVersionCheck.h"
 #include "desktop/mainwindow/TfrmParquetixMain.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "server/TStatsServer.h"
 #include "transmission/IConnectionProbe.h"
 

@@ -5,7 +5,7 @@
 #include "masterdata/editing/TMasterList.h"
 #include "masterdata/editing/TMasterStatements.h"
 #include "masterdata/editing/TRowEdit.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

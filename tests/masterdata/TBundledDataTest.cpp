@@ -3,8 +3,8 @@
 #include "masterdata/TOnlineUpdate.h"
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
-#include "model/TPlayer.h"
+#include "model/game/TPlayer.h"
+#include "model/services/Services.h"
 #include "support/TestHome.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TSchema.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 #include "support/TestHome.h"
 
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "desktop/masterdata/TAddPlayerRoster.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
-#include "model/TGame.h"
 #include "model/corrections/TAddPlayerLogic.h"
+#include "model/game/TGame.h"
 
 #include <QDialog>
 #include <QLineEdit>

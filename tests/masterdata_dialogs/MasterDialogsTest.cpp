@@ -7,7 +7,7 @@
 #include "desktop/masterdata/TfrmNewTeam.h"
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // Hand-offs to the user interface thread.
-#include "model/TUiThreadDispatcher.h"
+#include "model/services/TUiThreadDispatcher.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,5 +1,5 @@
 #include "GameFixture.h"
-#include "model/TEventCorrection.h"
+#include "model/corrections/TEventCorrection.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "model/EventKindTable.h"
-#include "model/EventKinds.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
 
 #include "support/ShippedTranslations.h"
 

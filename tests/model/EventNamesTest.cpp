@@ -1,4 +1,4 @@
-#include "model/EventNames.h"
+#include "model/events/EventNames.h"
 
 #include "support/ShippedTranslations.h"
 

@@ -1,4 +1,4 @@
-#include "model/GameCode.h"
+#include "model/game/GameCode.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>

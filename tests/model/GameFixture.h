@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/EventKinds.h"
-#include "model/TGame.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
 #include "support/ScriptedGameFixture.h"
 
 #include "support/GameLookup.h"

@@ -1,6 +1,6 @@
 #include "GameFixture.h"
 
-#include "model/TGameReport.h"
+#include "model/statistics/TGameReport.h"
 #include "support/TestHome.h"
 
 #include <QFile>

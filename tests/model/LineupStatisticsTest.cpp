@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
-#include "model/TLineupStatistics.h"
-#include "model/TTrackedSlots.h"
+#include "model/statistics/TLineupStatistics.h"
+#include "model/statistics/TTrackedSlots.h"
 
 class LineupStatistics : public GameFixture
 {

@@ -1,5 +1,5 @@
-#include "model/EventKinds.h"
-#include "model/TOutgoingQueue.h"
+#include "model/events/EventKinds.h"
+#include "model/events/TOutgoingQueue.h"
 
 #include <QThread>
 #include <deque>
@@ -37,7 +37,10 @@ TEST(OutgoingQueue, AcknowledgedEntriesGoFromTheFront)
         int acknowledged;
         QStringList left;
     } cases[] = {
-        {0, {"a", "b", "c"}}, {1, {"b", "c"}}, {3, {}}, {5, {}},
+        {0, {"a", "b", "c"}},
+        {1, {"b", "c"}},
+        {3, {}},
+        {5, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.acknowledged);

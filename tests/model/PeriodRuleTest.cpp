@@ -4,10 +4,10 @@
 #include "GameFixture.h"
 
 #include "common/TPeriodRule.h"
-#include "model/TEventReplay.h"
-#include "model/TGameReport.h"
-#include "model/TSideTotals.h"
-#include "model/TTextBoxScore.h"
+#include "model/output/TTextBoxScore.h"
+#include "model/statistics/TEventReplay.h"
+#include "model/statistics/TGameReport.h"
+#include "model/statistics/TSideTotals.h"
 #include "support/TestHome.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "GameFixture.h"
 
-#include "model/TEventReplay.h"
-#include "model/TSideTotals.h"
+#include "model/statistics/TEventReplay.h"
+#include "model/statistics/TSideTotals.h"
 
 class PeriodTotals : public GameFixture
 {

@@ -1,7 +1,7 @@
-#include "model/RecordBuffer.h"
-#include "model/TGameEvent.h"
-#include "model/TPlayer.h"
-#include "model/TTeamData.h"
+#include "model/events/TGameEvent.h"
+#include "model/game/RecordBuffer.h"
+#include "model/game/TPlayer.h"
+#include "model/game/TTeamData.h"
 
 #include "support/QtPrinters.h"
 #include <QLocale>

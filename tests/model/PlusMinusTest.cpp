@@ -1,6 +1,6 @@
 #include "GameFixture.h"
 
-#include "model/TPlusMinus.h"
+#include "model/statistics/TPlusMinus.h"
 
 class PlusMinus : public GameFixture
 {

@@ -2,7 +2,7 @@
 // counting rules for every edition.
 #include "GameFixture.h"
 
-#include "model/TTextBoxScore.h"
+#include "model/output/TTextBoxScore.h"
 #include "support/Golden.h"
 
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "model/TValueStore.h"
+#include "model/settings/TValueStore.h"
 
 #include <gtest/gtest.h>
 

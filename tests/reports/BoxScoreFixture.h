@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 #include "reports/boxscore/TqrULEBTeamResults.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedGameFixture.h"

@@ -1,7 +1,7 @@
 #include "BoxScoreFixture.h"
 
-#include "model/TNameOrder.h"
-#include "model/TTeam.h"
+#include "model/game/TTeam.h"
+#include "model/output/TNameOrder.h"
 
 namespace {
 

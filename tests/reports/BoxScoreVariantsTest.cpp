@@ -1,6 +1,6 @@
 #include "BoxScoreFixture.h"
 
-#include "model/TTeam.h"
+#include "model/game/TTeam.h"
 #include "reports/variants/TLeagueBoxScore.h"
 #include "reports/variants/TSponsorStrip.h"
 #include "reports/variants/TVariantReports.h"

@@ -8,8 +8,8 @@
 #include "workflow/gamedata/TGameDataLogic.h"
 #include "workflow/gamedata/TPlayedTimeLogic.h"
 
-#include "model/TPlayer.h"
-#include "model/TTeam.h"
+#include "model/game/TPlayer.h"
+#include "model/game/TTeam.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

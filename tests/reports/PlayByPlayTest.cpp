@@ -2,7 +2,7 @@
 
 #include "reports/playbyplay/TqrULEBEventsList.h"
 
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 
 namespace {
 

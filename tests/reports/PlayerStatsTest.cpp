@@ -4,9 +4,9 @@
 #include "reports/playerstats/TJatekosKimutatasLogic.h"
 #include "reports/playerstats/TqrJatekosKimutatas.h"
 
-#include "model/Services.h"
-#include "model/TNameOrder.h"
-#include "model/TTeamData.h"
+#include "model/game/TTeamData.h"
+#include "model/output/TNameOrder.h"
+#include "model/services/Services.h"
 #include "savegame/TGameFolder.h"
 #include "savegame/TSaveJournal.h"
 #include "support/TestHome.h"

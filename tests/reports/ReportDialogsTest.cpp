@@ -7,7 +7,7 @@
 #include "savegame/TGameFolder.h"
 #include "support/TestHome.h"
 
-#include "model/TTeam.h"
+#include "model/game/TTeam.h"
 
 #include <QCheckBox>
 #include <QDir>

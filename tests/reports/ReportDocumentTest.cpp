@@ -2,7 +2,7 @@
 #include "reports/painter/TReportPainter.h"
 #include "support/TestHome.h"
 
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "reports/charts/TqrULEBGrafikon.h"
 
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "BoxScoreFixture.h"
 
-#include "model/TNameOrder.h"
+#include "model/output/TNameOrder.h"
 #include "reports/charts/ShotPositions.h"
 #include "reports/charts/TShotChoice.h"
 #include "reports/charts/TqrDobasLista.h"

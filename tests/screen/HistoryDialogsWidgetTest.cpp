@@ -7,9 +7,9 @@
 #include "desktop/court/history/TfrmSelectEvent.h"
 #include "desktop/court/history/TfrmSelectEventId.h"
 #include "desktop/court/history/TfrmSelectPlayer.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
 
 #include "support/GameLookup.h"
 #include "support/QtPrinters.h"

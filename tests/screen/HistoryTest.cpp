@@ -1,7 +1,7 @@
 #include "desktop/court/TScreenHistory.h"
 #include "desktop/court/TScreenItems.h"
 #include "desktop/court/TScreenLayout.h"
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 
 #include "support/QtPrinters.h"
 

@@ -2,11 +2,11 @@
 
 #include "desktop/court/ILineupDialogs.h"
 #include "desktop/court/input/TKeyboardMap.h"
-#include "model/TTeam.h"
 #include "model/corrections/IRosterSource.h"
 #include "model/corrections/TAddPlayerLogic.h"
 #include "model/corrections/TSetTimeLogic.h"
 #include "model/corrections/TSubstitutionsLogic.h"
+#include "model/game/TTeam.h"
 
 #include <functional>
 

@@ -5,11 +5,11 @@
 #include "desktop/court/corrections/TfrmAddPlayer.h"
 #include "desktop/court/corrections/TfrmSetTime.h"
 #include "desktop/court/corrections/TfrmSubstitutions.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
 #include "model/corrections/IRosterSource.h"
 #include "model/corrections/TAddPlayerLogic.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,7 +1,7 @@
 #include "ScreenFixture.h"
 #include "desktop/court/input/ScreenCodes.h"
 #include "desktop/court/input/TShiftDecoder.h"
-#include "model/TEventCorrection.h"
+#include "model/corrections/TEventCorrection.h"
 
 #include <QMetaObject>
 

@@ -4,9 +4,9 @@
 #include "desktop/court/IScreenHost.h"
 #include "desktop/court/TCourtScreen.h"
 #include "desktop/court/TScreenLayout.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
 
 #include "support/GameLookup.h"
 #include "support/QtPrinters.h"

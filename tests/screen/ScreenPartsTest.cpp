@@ -2,8 +2,8 @@
 #include "desktop/court/TAutoSave.h"
 #include "desktop/court/TScreenItems.h"
 #include "desktop/court/TScreenLayout.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
 #include "support/QtPrinters.h"
 
 #include <QStringList>

@@ -1,5 +1,5 @@
 #include "desktop/text/TFormTranslator.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QAction>
 #include <QCheckBox>

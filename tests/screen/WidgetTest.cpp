@@ -3,9 +3,9 @@
 #include "desktop/court/TfrmParquetixScreenNew.h"
 #include "desktop/court/input/TPointerEvent.h"
 #include "desktop/court/input/TPointerSource.h"
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
 
 #include "support/QtPrinters.h"
 

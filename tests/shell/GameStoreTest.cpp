@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "model/RecordBuffer.h"
+#include "model/game/RecordBuffer.h"
 
 #include <QtEndian>
 

@@ -1,5 +1,5 @@
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 #include "shell/session/TParquetixApplication.h"
 #include "shell/store/TGameLoader.h"
 #include "shell/store/TGameStore.h"

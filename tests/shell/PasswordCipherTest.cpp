@@ -1,4 +1,4 @@
-#include "model/TSettings.h"
+#include "model/settings/TSettings.h"
 #include "shell/settings/TPasswordCipher.h"
 #include "support/TestHome.h"
 

@@ -1,4 +1,4 @@
-#include "model/TReferenceLists.h"
+#include "model/settings/TReferenceLists.h"
 #include "shell/settings/TReferenceListsFile.h"
 #include "support/TestHome.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameJson.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/output/TGameJson.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 #include "savegame/TFileError.h"
 #include "savegame/TGameFolder.h"
 #include "shell/store/TGameLoader.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 #include "support/SampleGame.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestHome.h"
-#include "model/Services.h"
+#include "model/services/Services.h"
 
 #include <QFile>
 #include <QHash>

@@ -2,7 +2,7 @@
 // the game is not online and then go in the order they were added.
 #include "SenderFixture.h"
 
-#include "model/TGameScript.h"
+#include "model/script/TGameScript.h"
 
 namespace {
 

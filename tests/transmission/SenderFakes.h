@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
+#include "model/services/Services.h"
+#include "model/services/THeadlessScreen.h"
 #include "transmission/IConnectionProbe.h"
 #include "transmission/IHttpTransport.h"
 #include "transmission/ISenderHost.h"

@@ -2,8 +2,8 @@
 
 #include "SenderFakes.h"
 
-#include "model/EventKinds.h"
-#include "model/TInlineDispatcher.h"
+#include "model/events/EventKinds.h"
+#include "model/services/TInlineDispatcher.h"
 #include "transmission/TParquetixSender.h"
 
 #include "support/QtPrinters.h"

@@ -2,7 +2,7 @@
 // failure handling and the restart, one step at a time on one thread.
 #include "SenderFixture.h"
 
-#include "model/RecordBuffer.h"
+#include "model/game/RecordBuffer.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // waits for a request to time out.
 #include "SenderFakes.h"
 
-#include "model/EventKinds.h"
-#include "model/TUiThreadDispatcher.h"
+#include "model/events/EventKinds.h"
+#include "model/services/TUiThreadDispatcher.h"
 #include "transmission/THttpClient.h"
 #include "transmission/TParquetixSender.h"
 

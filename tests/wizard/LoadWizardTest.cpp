@@ -4,7 +4,7 @@
 #include "workflow/wizard/TLoadPlayLogic.h"
 #include "workflow/wizard/TNewGameLogic.h"
 
-#include "model/TTeam.h"
+#include "model/game/TTeam.h"
 
 namespace {
 

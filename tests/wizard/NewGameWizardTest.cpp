@@ -4,7 +4,7 @@
 #include "workflow/wizard/TNewGameLogic.h"
 
 #include "masterdata/editing/TRowEdit.h"
-#include "model/TTeam.h"
+#include "model/game/TTeam.h"
 
 #include <QDirIterator>
 

@@ -1,6 +1,6 @@
 #include "Captions.h"
 
-#include "model/EventNames.h"
+#include "model/events/EventNames.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 #include "TGameDataLogic.h"
 
-#include "model/TGame.h"
-#include "model/TSideTotals.h"
-#include "model/TTeamData.h"
-#include "model/TTextBoxScore.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeamData.h"
+#include "model/output/TTextBoxScore.h"
+#include "model/statistics/TSideTotals.h"
 
 TGameDataLogic::TGameDataLogic(TGame &game, const TStaffSource &staff) : m_game(game)
 {

@@ -1,8 +1,8 @@
 #include "TPlayedTimeLogic.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 #include "TChangeEventLogic.h"
 
-#include "model/EventKindTable.h"
-#include "model/EventKinds.h"
-#include "model/TTeam.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TTeam.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/EventKinds.h"
-#include "model/TEventCorrection.h"
-#include "model/TGameEvent.h"
+#include "model/corrections/TEventCorrection.h"
+#include "model/events/EventKinds.h"
+#include "model/events/TGameEvent.h"
 
 #include <QList>
 #include <QPoint>

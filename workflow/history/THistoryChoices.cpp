@@ -1,7 +1,7 @@
 #include "THistoryChoices.h"
 
-#include "model/EventKindTable.h"
-#include "model/TTeam.h"
+#include "model/events/EventKindTable.h"
+#include "model/game/TTeam.h"
 
 #include <algorithm>
 

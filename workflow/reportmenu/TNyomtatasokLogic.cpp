@@ -2,8 +2,8 @@
 
 #include "reports/export/TSpreadsheetExport.h"
 
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 
 namespace {
 

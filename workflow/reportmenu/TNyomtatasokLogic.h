@@ -6,7 +6,7 @@
 #include "reports/document/TReportDocument.h"
 #include "reports/variants/TVariantReports.h"
 
-#include "model/TSettings.h"
+#include "model/settings/TSettings.h"
 
 #include <QList>
 #include <QRect>

@@ -4,8 +4,8 @@
 
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
-#include "model/Services.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
+#include "model/services/Services.h"
 #include "savegame/TGameFolder.h"
 #include "shell/session/TParquetixApplication.h"
 #include "shell/store/TGameStore.h"

@@ -5,9 +5,9 @@
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
 #include "masterdata/editing/TRowEdit.h"
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 #include "shell/session/TParquetixApplication.h"
 #include "shell/store/TGameStore.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TPlayer.h"
+#include "model/game/TPlayer.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "TPlayedTimePage.h"
 
 #include "masterdata/TMessageTable.h"
-#include "model/Services.h"
-#include "model/TGame.h"
-#include "model/TTeam.h"
+#include "model/game/TGame.h"
+#include "model/game/TTeam.h"
+#include "model/services/Services.h"
 
 TPlayedTimePage::TPlayedTimePage(TGame &game, IPrompter &prompter, const TMessageTable &messages)
     : m_game(game), m_prompter(prompter), m_messages(messages), m_logic(game)

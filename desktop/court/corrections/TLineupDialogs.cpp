@@ -6,7 +6,7 @@
 
 #include "desktop/court/TCourtScreen.h"
 #include "desktop/text/TFormTranslator.h"
-#include "model/TGame.h"
+#include "model/game/TGame.h"
 
 void TLineupDialogs::translate(QDialog &dialog)
 {

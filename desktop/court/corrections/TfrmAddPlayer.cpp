@@ -1,9 +1,9 @@
 #include "TfrmAddPlayer.h"
 
 #include "desktop/text/TFormTranslator.h"
-#include "model/TTeam.h"
 #include "model/corrections/IRosterSource.h"
 #include "model/corrections/TAddPlayerLogic.h"
+#include "model/game/TTeam.h"
 
 #include <QFontDatabase>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "THotRegions.h"
 
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 
 THotRegions::THotRegions()
 {

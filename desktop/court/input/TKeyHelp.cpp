@@ -1,7 +1,7 @@
 #include "TKeyHelp.h"
 
-#include "model/EventKindTable.h"
-#include "model/EventKinds.h"
+#include "model/events/EventKindTable.h"
+#include "model/events/EventKinds.h"
 
 #include <QStringList>
 

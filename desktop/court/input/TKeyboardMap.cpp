@@ -1,6 +1,6 @@
 #include "TKeyboardMap.h"
 
-#include "model/EventKinds.h"
+#include "model/events/EventKinds.h"
 
 #include <QStringList>
 

@@ -2,10 +2,10 @@
 
 // The rosters and the event mix the benchmarks share, so that their games
 // stay the same from one benchmark to the next.
-#include "model/EventKinds.h"
-#include "model/TGame.h"
-#include "model/TGameScript.h"
-#include "model/THeadlessScreen.h"
+#include "model/events/EventKinds.h"
+#include "model/game/TGame.h"
+#include "model/script/TGameScript.h"
+#include "model/services/THeadlessScreen.h"
 
 #include <QString>
 #include <QTemporaryDir>
