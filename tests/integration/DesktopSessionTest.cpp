@@ -11,6 +11,7 @@
 #include "transmission/TParquetixSender.h"
 
 #include "support/CliRunner.h"
+#include "support/SampleGame.h"
 #include "support/TestHome.h"
 
 #include <QCoreApplication>
@@ -30,16 +31,9 @@ const QString TimeoutEng = QStringLiteral(". timeout");
 
 QString script(const QString &more = {})
 {
-    return QStringLiteral(R"(game code=DESK1TOP2
-team home id=1 webid=T1 name="Home Team" league=1
-team away id=2 webid=T2 name="Away Team" league=1
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="FARKAS Mate" court
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-length 10
+    return QStringLiteral("game code=DESK1TOP2\n") +
+           SampleRoster({.HomeBench = false, .AwayBench = false, .FullNames = true}) +
+           QStringLiteral(R"(length 10
 tick
 select home 4
 shot home made mid 88 120

@@ -12,6 +12,7 @@
 #include "model/settings/TReferenceLists.h"
 
 #include "support/QtPrinters.h"
+#include "support/SampleGame.h"
 #include "support/ShippedTranslations.h"
 
 #include <QAbstractButton>
@@ -67,17 +68,12 @@ TEST(CourtScreenTranslation, TheScreenItsListsAndDialogsSpeakTheEditionsLanguage
         THeadlessScreen setup;
         game.SetScreen(&setup);
         TGameScript script(game, setup);
-        ASSERT_TRUE(script.Run(QStringLiteral(R"(
-team home id=1 webid=T1 name="Zalaegerszeg"
-team away id=2 webid=T2 name="Paks"
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="FARKAS Mate" court
-player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-)"))) << script.Error().toStdString();
+        ASSERT_TRUE(script.Run(QStringLiteral("\n") + SampleRoster({.Home = "Zalaegerszeg",
+                                                                    .Away = "Paks",
+                                                                    .League = false,
+                                                                    .AwayBench = false,
+                                                                    .FullNames = true})))
+            << script.Error().toStdString();
         for (int side = 1; side <= 2; ++side) {
             game.Team(side).DefenseModes = lists.DefenseModes;
             game.Team(side).DefenseModeIndex = 0;

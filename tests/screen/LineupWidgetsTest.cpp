@@ -12,6 +12,7 @@
 #include "model/script/TGameScript.h"
 
 #include "support/QtPrinters.h"
+#include "support/SampleGame.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -66,21 +67,9 @@ protected:
         TestMasks::horizontal().save(library.filePath(QStringLiteral("MASK_HORIZONTAL.png")));
         form = std::make_unique<TfrmParquetixScreenNew>(game, library.path());
         TGameScript script(game, form->Screen());
-        const bool built = script.Run(QStringLiteral(R"(
-game code=ABC1DEF2
-team home id=1 webid=T1 name="Home Team" league=1
-team away id=2 webid=T2 name="Away Team" league=1
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="FARKAS Mate" court
-player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
-length 10
-tick
-)"));
+        const bool built =
+            script.Run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster({.FullNames = true}) +
+                       QStringLiteral("length 10\ntick\n"));
         EXPECT_TRUE(built) << script.Error().toStdString();
         form->Screen().SetRosterSource(&roster);
         form->Open();

@@ -10,6 +10,7 @@
 
 #include "support/GameLookup.h"
 #include "support/QtPrinters.h"
+#include "support/SampleGame.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -64,19 +65,7 @@ protected:
     {
         if (!extraSettings.isEmpty())
             run(QStringLiteral("set ") + extraSettings);
-        run(QStringLiteral(R"(
-game code=ABC1DEF2
-team home id=1 webid=T1 name="Home Team" league=1
-team away id=2 webid=T2 name="Away Team" league=1
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="FARKAS Mate" court
-player home id=14 webid=H14 jersey=15 name="BALOGH Adam" bench
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-player away id=24 webid=A24 jersey=21 name="LAKATOS Zsolt" bench
-)"));
+        run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster({.FullNames = true}));
         run(QStringLiteral("length %1").arg(periodMinutes));
         screen.Open();
         if (startClock)

@@ -8,6 +8,7 @@
 #include "model/script/TGameScript.h"
 
 #include "support/QtPrinters.h"
+#include "support/SampleGame.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -41,17 +42,11 @@ protected:
         if (!built) {
             built = true;
             TGameScript script(game, form->Screen());
-            ASSERT_TRUE(script.Run(QStringLiteral(R"(
-team home id=1 webid=T1 name="Home Team"
-team away id=2 webid=T2 name="Away Team"
-player home id=11 webid=H11 jersey=4 name="KOVACS Janos" court
-player home id=12 webid=H12 jersey=7 name="NAGY Bence" court
-player home id=13 webid=H13 jersey=10 name="FARKAS Mate" court
-player away id=21 webid=A21 jersey=5 name="MOLNAR David" court
-player away id=22 webid=A22 jersey=8 name="VARGA Levente" court
-player away id=23 webid=A23 jersey=12 name="PAPP Daniel" court
-tick
-)"))) << script.Error().toStdString();
+            ASSERT_TRUE(script.Run(
+                QStringLiteral("\n") +
+                SampleRoster({.League = false, .HomeBench = false, .AwayBench = false, .FullNames = true}) +
+                QStringLiteral("tick\n")))
+                << script.Error().toStdString();
         }
         form->Open();
         form->resize(1500, 900);
