@@ -126,7 +126,7 @@ public:
                                     team(game.AwayTeam()),
                                     timeouts(game.AwayTeam()),
                                     events(game.AllEvents),
-                                    events(game.OutgoingQueue)};
+                                    events(game.OutgoingQueue.Snapshot())};
         const QStringList names = TGameFolder::GameFiles(code);
         QDir().mkpath(game.GameFolder);
         for (int i = 0; i < 7; ++i) {
