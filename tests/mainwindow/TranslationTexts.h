@@ -51,9 +51,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-
 namespace {
-
 
 class TNoPrompts : public IPrompter
 {
@@ -264,6 +262,5 @@ inline QString joined(const QStringList &texts)
 {
     return texts.join(QStringLiteral(" | "));
 }
-
 
 } // namespace
