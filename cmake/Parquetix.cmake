@@ -8,6 +8,14 @@ option(PARQUETIX_WERROR "Treat warnings in the project's own code as errors" OFF
 set(PARQUETIX_SANITIZE "" CACHE STRING "Sanitizers to build every target with (address,undefined or thread)")
 option(PARQUETIX_PCH "Precompile the Qt, standard and GoogleTest headers each target uses" ON)
 option(PARQUETIX_LLD "Link with lld when the compiler can" ON)
+# Half of a cold build went into the test programs' own sources, mostly into
+# their full debug information; line tables keep failures' backtraces exact.
+# OFF gives the tests the build type's flags, to step through a test's locals.
+option(PARQUETIX_LEAN_TESTS "Compile the tests' own sources at -O1 with line tables only" ON)
+set(_parquetix_test_flags)
+if(PARQUETIX_LEAN_TESTS)
+  set(_parquetix_test_flags "$<$<CONFIG:RelWithDebInfo>:-O1;-g1>")
+endif()
 
 if(PARQUETIX_SANITIZE)
   # A finding fails the test that caused it instead of scrolling past.
@@ -117,6 +125,13 @@ function(parquetix_library name)
   endif()
 endfunction()
 
+# parquetix_test_code(target): `target` is test code (a test program or its
+# support library): the test flags and the test precompiled headers.
+function(parquetix_test_code target)
+  target_compile_options(${target} PRIVATE ${_parquetix_test_flags})
+  set_property(TARGET ${target} PROPERTY PARQUETIX_TEST_CODE ON)
+endfunction()
+
 # parquetix_test(NAME folder LINKS libs...): one GoogleTest program per folder
 # of tests/, every case registered with CTest, run without a display.
 function(parquetix_test name)
@@ -129,6 +144,7 @@ function(parquetix_test name)
   target_include_directories(test_${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(test_${name} PRIVATE ${ARG_LINKS} parquetix_testsupport GTest::gtest GTest::gmock)
   parquetix_warnings(test_${name})
+  parquetix_test_code(test_${name})
   if(ARG_GUI)
     target_compile_definitions(test_${name} PRIVATE PARQUETIX_WIDGET_TESTS)
     target_link_libraries(test_${name} PRIVATE Qt6::Widgets)
@@ -212,8 +228,9 @@ function(_parquetix_link_closure target out)
   set(${out} ${seen} PARENT_SCOPE)
 endfunction()
 
-# The target that compiles the headers of one kind, made on first use.
-function(_parquetix_pch_donor kind libs headers)
+# The target that compiles the headers of one kind, made on first use with
+# the flags of the targets that use it.
+function(_parquetix_pch_donor kind libs headers test)
   set(donor parquetix_pch_${kind})
   if(NOT TARGET ${donor})
     set(src ${CMAKE_BINARY_DIR}/pch/${kind}.cpp)
@@ -221,6 +238,9 @@ function(_parquetix_pch_donor kind libs headers)
     add_library(${donor} OBJECT ${src})
     target_link_libraries(${donor} PRIVATE ${libs})
     target_compile_options(${donor} PRIVATE ${PARQUETIX_WARNING_FLAGS})
+    if(test)
+      target_compile_options(${donor} PRIVATE ${_parquetix_test_flags})
+    endif()
     target_precompile_headers(${donor} PRIVATE ${headers})
     set_target_properties(${donor} PROPERTIES AUTOMOC OFF)
   endif()
@@ -254,13 +274,14 @@ function(_parquetix_precompile_all)
     else()
       continue()
     endif()
-    if(GTest::gtest IN_LIST closure)
+    get_target_property(test ${target} PARQUETIX_TEST_CODE)
+    if(test)
       find_package(GTest REQUIRED)
       string(APPEND kind _test)
       list(APPEND libs GTest::gtest)
       list(APPEND headers ${_parquetix_pch_test})
     endif()
-    _parquetix_pch_donor(${kind} "${libs}" "${headers}")
+    _parquetix_pch_donor(${kind} "${libs}" "${headers}" "${test}")
     target_precompile_headers(${target} REUSE_FROM parquetix_pch_${kind})
   endforeach()
 endfunction()
