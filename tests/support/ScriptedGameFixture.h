@@ -20,6 +20,9 @@ protected:
         game.SetScreen(&screen);
         settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
     }
+    // A store a test gives the game is a member of the test, gone before the
+    // game, which reaches its store when it ends.
+    ~ScriptedGameFixture() override { game.SetStore(nullptr); }
 
     void SetUpRoster(int periodLength = 10)
     {
