@@ -36,7 +36,9 @@ fi
 # same sources (a CI run, a second worktree) reuses this machine's objects.
 launcher=()
 if command -v ccache >/dev/null; then
-  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+  # pch_defines,time_macros: without them ccache compiles every source that
+  # uses a precompiled header without caching it.
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS=pch_defines,time_macros
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 # Warnings stop the build under CI only, so a newer compiler's new warning
