@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QThread>
+#include <atomic>
 #include <exception>
 #include <stdexcept>
 
@@ -23,6 +24,9 @@ void TUiThreadDispatcher::RunOnUiThread(const std::function<void()> &task)
         return;
     }
     std::exception_ptr failure;
+    // Qt's semaphore orders the task before the return below, but inside Qt
+    // Core, where ThreadSanitizer cannot see it; the flag says so in our code.
+    std::atomic<bool> done{false};
     const bool delivered = QMetaObject::invokeMethod(
         m_context.get(),
         [&] {
@@ -33,9 +37,10 @@ void TUiThreadDispatcher::RunOnUiThread(const std::function<void()> &task)
             } catch (...) {
                 failure = std::current_exception();
             }
+            done.store(true, std::memory_order_release);
         },
         Qt::BlockingQueuedConnection);
-    if (!delivered)
+    if (!delivered || !done.load(std::memory_order_acquire))
         throw std::runtime_error("the user interface thread did not take the hand-off");
     if (failure)
         std::rethrow_exception(failure);
