@@ -24,12 +24,16 @@ void TUiThreadDispatcher::RunOnUiThread(const std::function<void()> &task)
         return;
     }
     std::exception_ptr failure;
-    // Qt's semaphore orders the task before the return below, but inside Qt
-    // Core, where ThreadSanitizer cannot see it; the flag says so in our code.
-    std::atomic<bool> done{false};
+    // Qt orders the posting before the task and the task before the return
+    // below, but inside Qt Core, where ThreadSanitizer cannot see it; the
+    // stage says the same in our code: 1 handed over, 2 done.
+    std::atomic<int> stage{0};
+    stage.store(1, std::memory_order_release);
     const bool delivered = QMetaObject::invokeMethod(
         m_context.get(),
         [&] {
+            if (stage.load(std::memory_order_acquire) != 1)
+                return;
             // An exception must not unwind through the event loop; it belongs
             // to the thread that asked.
             try {
@@ -37,10 +41,10 @@ void TUiThreadDispatcher::RunOnUiThread(const std::function<void()> &task)
             } catch (...) {
                 failure = std::current_exception();
             }
-            done.store(true, std::memory_order_release);
+            stage.store(2, std::memory_order_release);
         },
         Qt::BlockingQueuedConnection);
-    if (!delivered || !done.load(std::memory_order_acquire))
+    if (!delivered || stage.load(std::memory_order_acquire) != 2)
         throw std::runtime_error("the user interface thread did not take the hand-off");
     if (failure)
         std::rethrow_exception(failure);
