@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,22 +24,37 @@ QString TDumpSeries::FileName(int number) const
     return m_prefix + QStringLiteral("%1.dat").arg(number, 6, 10, QLatin1Char('0'));
 }
 
-void TDumpSeries::Write(int number, const std::vector<QByteArrayView> &parts, bool sync)
+void TDumpSeries::Write(int number, const std::vector<QByteArrayView> &parts, bool sync, qint64 unchanged)
 {
     const QString path = QDir(m_folder).filePath(FileName(number));
     const int fd = m_io.Open(m_spare, O_WRONLY | O_CREAT);
     if (fd < 0)
         throw TFileError(QStringLiteral("Cannot write %1: %2").arg(path, TAtomicFile::SystemError(errno)));
-    m_hasSpare = false;
     qint64 size = 0;
     for (const QByteArrayView &part : parts)
         size += part.size();
     int error = 0;
     struct stat st;
-    if (!m_io.WriteAll(fd, parts, 0))
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    // The spare keeps what it shares with the new text, unless its size says
+    // it is not the file the series left there.
+    qint64 from = 0;
+    if (error == 0 && m_hasSpare && m_spareSize >= 0 && qint64(st.st_size) == m_spareSize)
+        from = std::min({m_spareCommon, unchanged, size});
+    m_hasSpare = false;
+    std::vector<QByteArrayView> rest;
+    rest.reserve(parts.size());
+    qint64 at = 0;
+    for (const QByteArrayView &part : parts) {
+        if (at + part.size() > from)
+            rest.push_back(at >= from ? part : part.sliced(from - at));
+        at += part.size();
+    }
+    if (error == 0 && !m_io.WriteAll(fd, rest, from))
         error = errno;
     // What the spare held beyond the new text goes.
-    if (error == 0 && (::fstat(fd, &st) != 0 || (st.st_size > size && m_io.Truncate(fd, size) != 0)))
+    if (error == 0 && qint64(st.st_size) > size && m_io.Truncate(fd, size) != 0)
         error = errno;
     if (error == 0 && sync && m_io.Sync(fd) != 0)
         error = errno;
@@ -48,8 +64,16 @@ void TDumpSeries::Write(int number, const std::vector<QByteArrayView> &parts, bo
         error = errno;
     if (error != 0) {
         m_io.Unlink(m_spare);
+        // What the files hold is no longer sure: the next text is written whole.
+        m_known.clear();
         throw TFileError(QStringLiteral("Cannot write %1: %2").arg(path, TAtomicFile::SystemError(error)));
     }
+    m_lastWritten = size - from;
+    unchanged = std::min(unchanged, size);
+    std::erase_if(m_known, [number](const TKnownFile &f) { return f.Number == number; });
+    for (TKnownFile &f : m_known)
+        f.Common = std::min(f.Common, unchanged);
+    m_known.push_back({number, size, size});
 }
 
 void TDumpSeries::Remove(int number)
@@ -57,10 +81,17 @@ void TDumpSeries::Remove(int number)
     if (number < 0)
         return;
     const QByteArray path = QFile::encodeName(QDir(m_folder).filePath(FileName(number)));
+    const auto known = std::find_if(m_known.begin(), m_known.end(),
+                                    [number](const TKnownFile &f) { return f.Number == number; });
     // Renaming onto an existing spare would make the file system flush it; a
     // second old file is simply deleted.
-    if (!m_hasSpare && m_io.Rename(path, m_spare) == 0)
+    if (!m_hasSpare && m_io.Rename(path, m_spare) == 0) {
         m_hasSpare = true;
-    else if (m_hasSpare)
+        m_spareSize = known != m_known.end() ? known->Size : -1;
+        m_spareCommon = known != m_known.end() ? known->Common : 0;
+    } else if (m_hasSpare) {
         m_io.Unlink(path);
+    }
+    if (known != m_known.end())
+        m_known.erase(known);
 }

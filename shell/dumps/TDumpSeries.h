@@ -11,25 +11,46 @@ class TFileIo;
 // kept as the hidden spare from which the next one is written, then renamed
 // to its number: creating and deleting a file for every event costs the file
 // system far more than the bytes (it hunts for a free inode among the ones
-// just freed).
+// just freed). The series knows how much of each of its files begins as the
+// newest one does, so the spare is rewritten only from where it differs: the
+// event copies grow by a line per event, and rewriting the whole game every
+// time would cost as many bytes as the game holds.
 class TDumpSeries
 {
 public:
     // name: the file name of a number, such as "Dump_Data_%1.dat" with six digits.
     TDumpSeries(const QString &folder, const QString &prefix, TFileIo &io);
 
-    // Writes the file of that number atomically; throws TFileError.
-    void Write(int number, const std::vector<QByteArrayView> &parts, bool sync);
+    // Writes the file of that number atomically; throws TFileError. unchanged:
+    // how many leading bytes the text shares with the last text written
+    // (0 when unknown).
+    void Write(int number, const std::vector<QByteArrayView> &parts, bool sync, qint64 unchanged = 0);
     // The file of that number leaves the series, when it is there.
     void Remove(int number);
 
     QString FileName(int number) const;
     const QString &Folder() const { return m_folder; }
+    // Bytes handed to the file system by the last Write.
+    qint64 LastWritten() const { return m_lastWritten; }
 
 private:
+    // A file this series wrote: its size and how many of its leading bytes
+    // are those of the newest file.
+    struct TKnownFile
+    {
+        int Number = 0;
+        qint64 Size = 0;
+        qint64 Common = 0;
+    };
+
     TFileIo &m_io;
     QString m_folder;
     QString m_prefix;
     QByteArray m_spare;
     bool m_hasSpare = false;
+    // The spare's size and shared bytes when it was a known file; -1 otherwise.
+    qint64 m_spareSize = -1;
+    qint64 m_spareCommon = 0;
+    std::vector<TKnownFile> m_known;
+    qint64 m_lastWritten = 0;
 };

@@ -44,6 +44,7 @@ void TDumpWriter::SetFileIo(TFileIo &io)
 {
     m_io = &io;
     m_liveSeries.reset();
+    m_lastLiveText.clear();
     m_eventSeries.reset();
 }
 
@@ -64,6 +65,7 @@ void TDumpWriter::writeFile(const QString &path, const QByteArray &bytes)
 {
     TAtomicFile::Write(path, bytes, m_sync, *m_io);
     m_bytesWritten += bytes.size();
+    m_bytesHeld += bytes.size();
 }
 
 void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
@@ -79,8 +81,15 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
             m_liveSeries = std::make_unique<TDumpSeries>(folder, QStringLiteral("Dump_Data_"), *m_io);
         const int n = game.EventCounter;
         const QByteArray text = TDumpText::LiveBoxScore(game);
-        m_liveSeries->Write(n, {QByteArrayView(text)}, m_sync);
-        m_bytesWritten += text.size();
+        const qsizetype common = std::min(text.size(), m_lastLiveText.size());
+        const qint64 unchanged =
+            std::mismatch(text.constBegin(), text.constBegin() + common, m_lastLiveText.constBegin()).first -
+            text.constBegin();
+        m_lastLiveText.clear();
+        m_liveSeries->Write(n, {QByteArrayView(text)}, m_sync, unchanged);
+        m_lastLiveText = text;
+        m_bytesWritten += m_liveSeries->LastWritten();
+        m_bytesHeld += text.size();
         m_liveSeries->Remove(n - 3);
         m_liveSeries->Remove(n - 2);
     }
@@ -95,8 +104,13 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
         std::vector<QByteArrayView> lines;
         lines.reserve(logSlots.size());
         qint64 size = 0;
+        // The lines before the first new or changed one are those of the last
+        // copy written (a slot's line is reset whenever its event changes).
+        qint64 unchanged = -1;
         for (TRecordCache::TSlot &slot : logSlots) {
             if (slot.LinePrefix != prefix) {
+                if (unchanged < 0)
+                    unchanged = size;
                 TRecordCache::TCachedEvent &entry = *slot.Entry;
                 if (entry.DumpPrefix != prefix) {
                     // An event without a message has no line.
@@ -115,8 +129,9 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
         if (!m_eventSeries || m_eventSeries->Folder() != m_tempFolder)
             m_eventSeries = std::make_unique<TDumpSeries>(m_tempFolder, QStringLiteral("Game_Data_"), *m_io);
         const int n = std::max(0, game.AllEvents.Count() - 1);
-        m_eventSeries->Write(n, lines, m_sync);
-        m_bytesWritten += size;
+        m_eventSeries->Write(n, lines, m_sync, unchanged < 0 ? size : unchanged);
+        m_bytesWritten += m_eventSeries->LastWritten();
+        m_bytesHeld += size;
         for (int old : {n - 3, n - 2})
             if (old >= 0) {
                 m_eventSeries->Remove(old);
@@ -167,6 +182,7 @@ void TDumpWriter::DeleteEarlierDumps(TGame &game)
     removeMatching(DumpFolder(game.Settings()),
                    {QStringLiteral("Dump_Data_*.*"), QStringLiteral(".Dump_Data_*.tmp")});
     m_liveSeries.reset();
+    m_lastLiveText.clear();
     DeleteTemporaryEventDumps();
 }
 
@@ -176,5 +192,6 @@ void TDumpWriter::DeleteDumps(TGame &game)
                    {QStringLiteral("Dump_Data_*.*"), QStringLiteral("GameDumpData.*"),
                     QStringLiteral(".Dump_Data_*.tmp"), QStringLiteral(".GameDumpData.dat.tmp")});
     m_liveSeries.reset();
+    m_lastLiveText.clear();
     DeleteTemporaryEventDumps();
 }

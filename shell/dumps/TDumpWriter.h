@@ -37,6 +37,9 @@ public:
     QString DumpFolder(const TSettings &settings) const;
     const QString &TempFolder() const { return m_tempFolder; }
     qint64 BytesWritten() const { return m_bytesWritten; }
+    // The sizes of the dump files written so far: what the dumps must hold,
+    // of which only the changed part is written.
+    qint64 BytesHeld() const { return m_bytesHeld; }
 
 private:
     void writeFile(const QString &path, const QByteArray &bytes);
@@ -47,8 +50,10 @@ private:
     QString m_tempFolder;
     bool m_sync = false;
     qint64 m_bytesWritten = 0;
+    qint64 m_bytesHeld = 0;
     QString m_madeDumpFolder;
     QString m_madeTempFolder;
     std::unique_ptr<TDumpSeries> m_liveSeries;
+    QByteArray m_lastLiveText;
     std::unique_ptr<TDumpSeries> m_eventSeries;
 };

@@ -61,6 +61,8 @@ public:
 
     // Bytes handed to the file system so far by saves and dumps.
     qint64 BytesWritten() const { return m_save.BytesWritten() + m_dumps.BytesWritten(); }
+    // The same with every dump counted whole: the bytes the files must hold.
+    qint64 BytesHeld() const { return m_save.BytesWritten() + m_dumps.BytesHeld(); }
 
 private:
     QString m_saveRoot;

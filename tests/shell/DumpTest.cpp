@@ -1,6 +1,12 @@
 #include "ShellFixture.h"
 
+#include "savegame/TFileIo.h"
+#include "shell/dumps/TDumpText.h"
 #include "support/Golden.h"
+
+#include <cerrno>
+#include <functional>
+#include <sys/uio.h>
 
 namespace {
 
@@ -183,6 +189,107 @@ TEST_F(DumpTest, AnUnwritableDumpIsRaisedAfterTheGameIsSaved)
     EXPECT_THROW(run(QStringLiteral("shot home made close 100 30")), TFileError);
     ASSERT_EQ(game->AllEvents.Count(), 11);
     EXPECT_EQ(file(QStringLiteral("events_")).size(), 11 * 604) << "the shot is saved all the same";
+}
+
+// Fails the next write when armed, after putting half of it on disk.
+class TFailNextWrite : public TFileIo
+{
+public:
+    bool Armed = false;
+    ssize_t WriteAt(int fd, const iovec *parts, int count, off_t offset) override
+    {
+        if (!Armed)
+            return TFileIo::WriteAt(fd, parts, count, offset);
+        Armed = false;
+        if (count > 0 && parts[0].iov_len > 1)
+            TFileIo::WriteAt(fd, parts, 1, offset);
+        errno = ENOSPC;
+        return -1;
+    }
+};
+
+// The copies are rewritten only from their first changed byte: whatever the
+// operator does, the newest files must read as if written whole.
+TEST_F(DumpTest, EveryDumpReadsAsWrittenWholeAfterRecordsChangesAndDeletions)
+{
+    TFailNextWrite io;
+    store.SetFileIo(io);
+    run(roster() + QStringLiteral("tick\nselect home 4"));
+    // A file outside the series, scribbled on by a scoreboard program: its
+    // size is what shows.
+    auto scribbleOnOldest = [this] {
+        const QStringList copies = files(temp(), QStringLiteral("Game_Data_*"));
+        QFile f(QDir(temp()).filePath(copies.first()));
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("scribbled\r\n");
+    };
+    const struct
+    {
+        const char *Name;
+        std::function<void()> Step;
+    } steps[] = {
+        {"a shot", [&] { run(QStringLiteral("shot home made mid 88 120")); }},
+        {"a foul", [&] { run(QStringLiteral("event home 1008")); }},
+        {"a clock step", [&] { run(QStringLiteral("tick")); }},
+        {"an event changed in the middle", [&] { run(QStringLiteral("change home 2 kind=1001")); }},
+        {"an event deleted in the middle", [&] { run(QStringLiteral("delete home 3")); }},
+        {"the last event deleted", [&] { run(QStringLiteral("shot home made close 5 5\ndeletelast home")); }},
+        {"an early message emptied",
+         [&] {
+             game->AllEvents.At(2)->SetMessage(QString());
+             run(QStringLiteral("select away 5\nevent away 1002"));
+         }},
+        {"a scribbled old copy",
+         [&] {
+             scribbleOnOldest();
+             run(QStringLiteral("event home 1001"));
+         }},
+        {"a write that failed",
+         [&] {
+             io.Armed = true;
+             EXPECT_THROW(run(*game, QStringLiteral("shot home missed three 20 200")), TFileError);
+             run(QStringLiteral("event home 1001"));
+         }},
+        {"the server part changed",
+         [&] {
+             settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/"));
+             run(QStringLiteral("event away 1001"));
+         }},
+        {"a substitution",
+         [&] { run(QStringLiteral("sub home 4 15\nselect home 7\nshot home made mid 60 90")); }},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.Name);
+        step.Step();
+        QByteArray expected;
+        const int prefix = int(settings.ServerName().size());
+        for (int i = 0; i < game->AllEvents.Count(); ++i)
+            if (!game->AllEvents.At(i)->Message.isEmpty())
+                expected += TDumpText::EventLine(*game->AllEvents.At(i), prefix);
+        const QString copy =
+            QStringLiteral("Game_Data_%1.dat").arg(game->AllEvents.Count() - 1, 6, 10, QLatin1Char('0'));
+        EXPECT_EQ(read(QDir(temp()).filePath(copy)), expected);
+        const QString live =
+            QStringLiteral("Dump_Data_%1.dat").arg(game->EventCounter, 6, 10, QLatin1Char('0'));
+        EXPECT_EQ(read(QDir(dumps()).filePath(live)), TDumpText::LiveBoxScore(*game));
+    }
+    store.SetFileIo(TFileIo::System());
+}
+
+// A new event costs the copies its own line, not the whole game again.
+TEST_F(DumpTest, AnEventWritesOnlyWhatChangedOfTheEventCopy)
+{
+    settings.SetValue(QStringLiteral("DATA_DUMP"), QStringLiteral("NO"));
+    run(roster() + QStringLiteral("tick\nselect home 4"));
+    for (int i = 0; i < 40; ++i)
+        run(QStringLiteral("event home 1008"));
+    const qint64 heldBefore = store.BytesHeld();
+    const qint64 writtenBefore = store.BytesWritten();
+    run(QStringLiteral("event home 1008"));
+    const qint64 copy = read(QDir(temp()).filePath(QStringLiteral("Game_Data_000050.dat"))).size();
+    ASSERT_GT(copy, 0);
+    EXPECT_GE(store.BytesHeld() - heldBefore, copy);
+    EXPECT_LT(store.BytesWritten() - writtenBefore, store.BytesHeld() - heldBefore - copy / 2);
 }
 
 } // namespace
