@@ -2,6 +2,8 @@
 // on files and the wire, with "?" for what the code page cannot hold.
 #include "common/Win1250.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,4 +60,33 @@ TEST(Win1250Test, DecodesEveryByteToOneCharacter)
     for (int b = 0x20; b < 0x100; ++b)
         all.append(char(b));
     EXPECT_EQ(Win1250::Decode(all).size(), all.size());
+}
+
+// The program's own table against the system's converter: every byte decodes
+// to the same character, and every character of the basic plane encodes to the
+// same byte, or to "?" where the converter has none (or gives its substitute
+// for a letter).
+TEST(Win1250Test, AgreesWithTheSystemConverterOnEveryByteAndCharacter)
+{
+    for (int b = 0; b < 0x100; ++b) {
+        QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
+        const QByteArray byte(1, char(b));
+        const QString expected = decoder.decode(byte);
+        if (decoder.hasError() || expected.size() != 1 || expected.at(0) == QChar::ReplacementCharacter)
+            continue; // no character of the code page: nothing to agree on
+        EXPECT_EQ(Win1250::Decode(byte), expected) << "byte " << b;
+    }
+    QStringEncoder encoder("windows-1250", QStringConverter::Flag::Stateless);
+    for (int c = 0; c < 0x10000; ++c) {
+        const QChar ch{char16_t(c)};
+        if (ch.isSurrogate())
+            continue;
+        const QString text(ch);
+        QByteArray expected = encoder.encode(text);
+        if (encoder.hasError() || expected.size() != 1 || (c >= 0x80 && expected.at(0) == '\x1a')) {
+            encoder = QStringEncoder("windows-1250", QStringConverter::Flag::Stateless);
+            expected = "?";
+        }
+        ASSERT_EQ(Win1250::Encode(text), expected) << "character " << c;
+    }
 }
