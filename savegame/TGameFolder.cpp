@@ -40,23 +40,24 @@ void TGameFolder::readManifest()
 
 QString TGameFolder::DifferenceFromLastSave(const QString &code, const QString &file) const
 {
-    // A whole journal record is the save the files stand for; a manifest of
-    // another save says nothing about them.
-    if (!m_hasManifest || m_manifest.Code != code ||
-        (m_journalWhole && m_manifest.Generation != m_journalGeneration))
+    if (!comparesWithLastSave(code, file))
         return {};
-    const QStringList names = GameFiles(code);
-    const qsizetype index = names.indexOf(file);
-    if (m_manifest.Files.size() != names.size() || index < 0)
-        return {};
-    const TSaveManifest::TFile &saved = m_manifest.Files[index];
     QByteArray data;
     bool exists = false;
     QString problem;
-    QString found;
     if (!Read(file, data, exists, &problem))
-        found = problem;
-    else if (!exists)
+        return QStringLiteral("%1 differs from the last completed save: %2").arg(file, problem);
+    return DifferenceFromLastSave(code, file, data, exists);
+}
+
+QString TGameFolder::DifferenceFromLastSave(const QString &code, const QString &file, const QByteArray &data,
+                                            bool exists) const
+{
+    if (!comparesWithLastSave(code, file))
+        return {};
+    const TSaveManifest::TFile &saved = m_manifest.Files[GameFiles(code).indexOf(file)];
+    QString found;
+    if (!exists)
         found = QStringLiteral("the file is missing");
     else if (data.size() != saved.Size)
         found = QStringLiteral("%1 bytes instead of the %2 bytes of the last save")
@@ -67,6 +68,17 @@ QString TGameFolder::DifferenceFromLastSave(const QString &code, const QString &
     if (found.isEmpty())
         return {};
     return QStringLiteral("%1 differs from the last completed save: %2").arg(file, found);
+}
+
+bool TGameFolder::comparesWithLastSave(const QString &code, const QString &file) const
+{
+    // A whole journal record is the save the files stand for; a manifest of
+    // another save says nothing about them.
+    if (!m_hasManifest || m_manifest.Code != code ||
+        (m_journalWhole && m_manifest.Generation != m_journalGeneration))
+        return false;
+    const QStringList names = GameFiles(code);
+    return m_manifest.Files.size() == names.size() && names.contains(file);
 }
 
 bool TGameFolder::readRaw(const QString &name, QByteArray &data, bool &exists, QString *error) const

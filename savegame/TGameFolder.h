@@ -33,6 +33,9 @@ public:
     // folder keeps no such record for this state (older folders, a save cut
     // short before its manifest).
     QString DifferenceFromLastSave(const QString &code, const QString &file) const;
+    // The same for the file's bytes as Read gave them, so a load reads each file once.
+    QString DifferenceFromLastSave(const QString &code, const QString &file, const QByteArray &data,
+                                   bool exists) const;
 
     // The seven files of a game.
     static QString GeneralFile(const QString &code);
@@ -53,6 +56,7 @@ public:
 private:
     void readJournal();
     void readManifest();
+    bool comparesWithLastSave(const QString &code, const QString &file) const;
     bool readRaw(const QString &name, QByteArray &data, bool &exists, QString *error) const;
 
     QString m_path;

@@ -5,6 +5,8 @@
 #include "model/game/RecordBuffer.h"
 #include "model/game/TGame.h"
 
+#include <algorithm>
+
 namespace {
 
 struct TStringField
@@ -43,21 +45,39 @@ const TStringField TimeoutStrings[] = {{4, 50, "ClockText"}};
 
 const TStringField EventStrings[] = {{4, 255, "Message"}, {280, 255, "Text"}, {536, 60, "PlayerName"}};
 
-// "file, record n" for messages; records counted from 1.
-QString where(const QString &file, qsizetype index)
+// A record of a file, named "file, record n" in messages (counted from 1);
+// the name is only made for a message.
+struct TPlace
 {
-    return QStringLiteral("%1, record %2").arg(file).arg(index + 1);
+    const QString &File;
+    qsizetype Index;
+    QString Text() const { return QStringLiteral("%1, record %2").arg(File).arg(Index + 1); }
+};
+
+TPlace where(const QString &file, qsizetype index)
+{
+    return {file, index};
 }
 
+// The bytes of each file as the load read them, checked against the last save
+// without reading the files again.
+struct TReadFile
+{
+    QString Name;
+    QByteArray Data;
+    bool Exists = false;
+};
+using TReadFiles = QList<TReadFile>;
+
 template <size_t N>
-bool checkStrings(const char *record, int base, const TStringField (&fields)[N], const QString &place,
+bool checkStrings(const char *record, int base, const TStringField (&fields)[N], const TPlace &place,
                   QString *error, const char *prefix = "")
 {
     for (const TStringField &f : fields) {
         const int length = quint8(record[base + f.Offset]);
         if (length > f.Capacity) {
             *error = QStringLiteral("%1: the length of %2%3 at byte %4 is %5, above its capacity of %6")
-                         .arg(place, QString::fromLatin1(prefix), QString::fromLatin1(f.Name))
+                         .arg(place.Text(), QString::fromLatin1(prefix), QString::fromLatin1(f.Name))
                          .arg(base + f.Offset)
                          .arg(length)
                          .arg(f.Capacity);
@@ -67,12 +87,12 @@ bool checkStrings(const char *record, int base, const TStringField (&fields)[N],
     return true;
 }
 
-bool checkRange(qint64 value, qint64 low, qint64 high, const QString &place, const char *what, QString *error)
+bool checkRange(qint64 value, qint64 low, qint64 high, const TPlace &place, const char *what, QString *error)
 {
     if (value >= low && value <= high)
         return true;
     *error = QStringLiteral("%1: %2 is %3, outside %4 to %5")
-                 .arg(place, QString::fromLatin1(what))
+                 .arg(place.Text(), QString::fromLatin1(what))
                  .arg(value)
                  .arg(low)
                  .arg(high);
@@ -96,10 +116,12 @@ bool checkWhole(const QString &file, qsizetype size, int recordSize, QString *er
 }
 
 bool readFile(const TGameFolder &folder, const QString &file, bool required, QByteArray &data, bool &exists,
-              QString *error)
+              QString *error, TReadFiles *read)
 {
     if (!folder.Read(file, data, exists, error))
         return false;
+    if (read)
+        read->append({file, data, exists});
     if (!exists && required) {
         *error = QStringLiteral("%1 is missing from %2").arg(file, folder.Path());
         return false;
@@ -108,11 +130,11 @@ bool readFile(const TGameFolder &folder, const QString &file, bool required, QBy
 }
 
 bool readTeam(const TGameFolder &folder, const QString &file, TPlayer &line, QList<TPlayer> &players,
-              QString *error)
+              QString *error, TReadFiles *read)
 {
     QByteArray data;
     bool exists = false;
-    if (!readFile(folder, file, true, data, exists, error))
+    if (!readFile(folder, file, true, data, exists, error, read))
         return false;
     if (data.isEmpty()) {
         *error = QStringLiteral("%1 is empty: it must begin with the team line record").arg(file);
@@ -141,11 +163,12 @@ bool readTeam(const TGameFolder &folder, const QString &file, TPlayer &line, QLi
     return true;
 }
 
-bool readTimeouts(const TGameFolder &folder, const QString &file, QList<ToIdokeres> &timeouts, QString *error)
+bool readTimeouts(const TGameFolder &folder, const QString &file, QList<ToIdokeres> &timeouts, QString *error,
+                  TReadFiles *read)
 {
     QByteArray data;
     bool exists = false;
-    if (!readFile(folder, file, true, data, exists, error))
+    if (!readFile(folder, file, true, data, exists, error, read))
         return false;
     if (!checkWhole(file, data.size(), ToIdokeres::RecordSize, error))
         return false;
@@ -188,7 +211,7 @@ bool readEvents(const QString &file, const QByteArray &data, QList<TGameEvent> &
     events.reserve(count);
     for (qsizetype i = 0; i < count; ++i) {
         const char *record = data.constData() + i * recordSize;
-        const QString place = where(file, i);
+        const TPlace place = where(file, i);
         if (!checkStrings(record, 0, EventStrings, place, error))
             return false;
         TGameEvent e = TGameEvent::FromRecord(record, recordSize);
@@ -201,6 +224,9 @@ bool readEvents(const QString &file, const QByteArray &data, QList<TGameEvent> &
     return true;
 }
 
+bool readGame(const TGameFolder &folder, const QString &code, TSavedGame &out, QString *error,
+              TReadFiles *read);
+
 } // namespace
 
 int TSavedGame::EventRecordSizeFor(qint64 bytes)
@@ -212,6 +238,14 @@ int TSavedGame::EventRecordSizeFor(qint64 bytes)
 
 bool TSavedGame::Read(const TGameFolder &folder, const QString &code, TSavedGame &out, QString *error)
 {
+    return readGame(folder, code, out, error, nullptr);
+}
+
+namespace {
+
+bool readGame(const TGameFolder &folder, const QString &code, TSavedGame &out, QString *error,
+              TReadFiles *read)
+{
     QString ignored;
     if (!error)
         error = &ignored;
@@ -220,7 +254,7 @@ bool TSavedGame::Read(const TGameFolder &folder, const QString &code, TSavedGame
     const QString generalFile = TGameFolder::GeneralFile(code);
     QByteArray data;
     bool exists = false;
-    if (!readFile(folder, generalFile, false, data, exists, error))
+    if (!readFile(folder, generalFile, false, data, exists, error, read))
         return false;
     if (exists) {
         if (data.size() != TGeneralRecord::RecordSize) {
@@ -230,7 +264,7 @@ bool TSavedGame::Read(const TGameFolder &folder, const QString &code, TSavedGame
                          .arg(TGeneralRecord::RecordSize);
             return false;
         }
-        const QString place = where(generalFile, 0);
+        const TPlace place = where(generalFile, 0);
         if (!checkStrings(data.constData(), 0, GeneralStrings, place, error) ||
             !checkStrings(data.constData(), TGeneralRecord::HomeBlockOffset, TeamBlockStrings, place, error,
                           "home team ") ||
@@ -239,17 +273,17 @@ bool TSavedGame::Read(const TGameFolder &folder, const QString &code, TSavedGame
             return false;
         s.General = TGeneralRecord::FromRecord(data.constData());
         if (!checkRange(s.General.Clock, 0, TGame::MaxClock, place, "the clock", error) ||
-            !checkRange(s.General.Period, 0, MaxPeriods, place, "the period", error) ||
-            !checkRange(s.General.PeriodsEnded, 0, MaxPeriods, place, "the number of periods ended", error))
+            !checkRange(s.General.Period, 0, TSavedGame::MaxPeriods, place, "the period", error) ||
+            !checkRange(s.General.PeriodsEnded, 0, TSavedGame::MaxPeriods, place, "the number of periods ended", error))
             return false;
         s.HasGeneral = true;
     }
 
     const QString homeFile = TGameFolder::HomeFile(code);
-    if (!readTeam(folder, homeFile, s.HomeLine, s.HomePlayers, error) ||
-        !readTimeouts(folder, TGameFolder::HomeTimeoutsFile(code), s.HomeTimeouts, error) ||
-        !readTeam(folder, TGameFolder::AwayFile(code), s.AwayLine, s.AwayPlayers, error) ||
-        !readTimeouts(folder, TGameFolder::AwayTimeoutsFile(code), s.AwayTimeouts, error))
+    if (!readTeam(folder, homeFile, s.HomeLine, s.HomePlayers, error, read) ||
+        !readTimeouts(folder, TGameFolder::HomeTimeoutsFile(code), s.HomeTimeouts, error, read) ||
+        !readTeam(folder, TGameFolder::AwayFile(code), s.AwayLine, s.AwayPlayers, error, read) ||
+        !readTimeouts(folder, TGameFolder::AwayTimeoutsFile(code), s.AwayTimeouts, error, read))
         return false;
     // The period length lives in the home team line; the clock divides by it.
     const QString length = PlayerStats::GetExtra(s.HomeLine, QStringLiteral("GAMELENGTH"));
@@ -258,20 +292,20 @@ bool TSavedGame::Read(const TGameFolder &folder, const QString &code, TSavedGame
         const int minutes = length.toInt(&ok);
         if (ok && (minutes < 1 || minutes > 19)) {
             *error = QStringLiteral("%1: the period length GAMELENGTH=%2 is outside 1 to 19 minutes")
-                         .arg(where(homeFile, 0), length);
+                         .arg(where(homeFile, 0).Text(), length);
             return false;
         }
     }
 
     const QString eventsFile = TGameFolder::EventsFile(code);
-    if (!readFile(folder, eventsFile, true, data, exists, error) ||
+    if (!readFile(folder, eventsFile, true, data, exists, error, read) ||
         !readEvents(eventsFile, data, s.Events, s.EventRecordSize, error))
         return false;
 
     const QString unsentFile = TGameFolder::UnsentFile(code);
     QString unsentError;
     int unsentRecordSize = 0;
-    if (!readFile(folder, unsentFile, false, data, s.HasUnsent, &unsentError) ||
+    if (!readFile(folder, unsentFile, false, data, s.HasUnsent, &unsentError, read) ||
         (s.HasUnsent && !readEvents(unsentFile, data, s.Unsent, unsentRecordSize, &unsentError))) {
         s.Unsent.clear();
         s.UnsentError = unsentError;
@@ -280,17 +314,24 @@ bool TSavedGame::Read(const TGameFolder &folder, const QString &code, TSavedGame
     return true;
 }
 
+} // namespace
+
 bool TSavedGame::ReadChecked(const TGameFolder &folder, const QString &code, bool loadDamaged,
                              TSavedGame &out, QString *warning, QString *error)
 {
     if (warning)
         warning->clear();
     TSavedGame s;
-    if (!Read(folder, code, s, error))
+    TReadFiles read;
+    if (!readGame(folder, code, s, error, &read))
         return false;
     QStringList differences;
     for (const QString &file : TGameFolder::GameFiles(code)) {
-        const QString difference = folder.DifferenceFromLastSave(code, file);
+        const auto it =
+            std::find_if(read.cbegin(), read.cend(), [&](const TReadFile &r) { return r.Name == file; });
+        const QString difference = it != read.cend()
+                                       ? folder.DifferenceFromLastSave(code, file, it->Data, it->Exists)
+                                       : folder.DifferenceFromLastSave(code, file);
         if (difference.isEmpty())
             continue;
         if (file == TGameFolder::UnsentFile(code) && !loadDamaged) {

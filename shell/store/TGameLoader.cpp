@@ -25,9 +25,14 @@ bool logOnly(int kind)
 
 bool openingMessage(const QString &message)
 {
-    for (const char *code : {"kod=0001", "kod=0002", "kod=0005", "kod=0010"})
-        if (message.contains(QLatin1String(code)))
-            return true;
+    // One pass for the four codes, at every "kod=" of the message.
+    const QLatin1String key("kod=00");
+    for (qsizetype at = message.indexOf(key); at >= 0; at = message.indexOf(key, at + 1)) {
+        const QStringView code = QStringView(message).mid(at + key.size(), 2);
+        for (const char *opening : {"01", "02", "05", "10"})
+            if (code == QLatin1String(opening))
+                return true;
+    }
     return false;
 }
 
