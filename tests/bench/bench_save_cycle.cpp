@@ -1,17 +1,28 @@
 // One full record cycle (RecordEvent, its dumps and SaveGame) in games of 100,
-// 1,000 and 3,000 events, the bytes it hands to the file system, and the time
-// a plain buffered write of as many bytes into one new file takes on the same
-// disk in the same run; then the load of a saved 3,000-event folder.
+// 1,000, 3,000 and 10,000 events, the bytes it hands to the file system and
+// the bytes its files must hold, and the time a plain buffered write of as
+// many bytes into one new file takes on the same disk in the same run; then
+// the load of a saved 3,000- and 10,000-event folder, in this process and in a
+// fresh one, beside reading and checksumming the folder's files.
 //
 //   build/bin/bench_save_cycle [--benchmark_filter=...]
 //
-// After every cycle the plain write of that cycle's bytes is timed, so both
+// After every cycle the plain writes of that cycle's bytes are timed, so both
 // see the same load of the machine. "ratio" is the cycle's wall time over the
-// plain write's, "ratio_cpu" the same in CPU time of the thread (user and
-// system), which a busy machine disturbs far less. "save_us" and "dumps_us"
-// split the cycle's wall time. BM_SaveCycleSync flushes every save to disk;
+// plain write of the bytes it handed to the file system, "ratio_cpu" the same
+// in CPU time of the thread (user and system), which a busy machine disturbs
+// far less. "held" counts every dump file whole (a dump rewrites only what
+// changed): "ratio_held" and "ratio_held_cpu" compare the cycle with a plain
+// write of what its files must hold. "save_us" and "dumps_us" split the
+// cycle's wall time. BM_SaveCycleSync flushes every save to disk;
 // BM_RewriteCycle writes all seven files anew through a temporary file and a
 // rename, for comparison.
+//
+// BM_LoadFreshProcess starts this program again for each load, as the
+// desktop program opens one game: "load_ms" is the load inside that process
+// (median of the runs), "read_ms" reading and checksumming the same files in
+// another fresh process, "ratio" the one over the other.
+#include "main/BenchChild.h"
 #include "main/BenchGames.h"
 #include "model/events/EventKinds.h"
 #include "model/game/TGame.h"
@@ -20,17 +31,22 @@
 #include "savegame/TAtomicFile.h"
 #include "savegame/TGameFolder.h"
 #include "savegame/TGeneralRecord.h"
+#include "savegame/TSaveManifest.h"
 #include "shell/store/TGameLoader.h"
 #include "shell/store/TGameStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -190,6 +206,13 @@ void plainWrite(qint64 bytes, const QByteArray &path)
     std::fclose(f);
 }
 
+// The measured part of a cycle, apart so that a profiler can count it alone
+// (valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*recordCycle*').
+[[gnu::noinline]] void recordCycle(BenchGame &g)
+{
+    g.recordOne();
+}
+
 enum class TMode
 {
     Journal,
@@ -212,19 +235,29 @@ void cycle(benchmark::State &state, TMode mode)
     const QByteArray plainPath = QFile::encodeName(QDir(g.home.path()).filePath(QStringLiteral("plain.dat")));
     TStopwatch cycleTime;
     TStopwatch plainTime;
+    TStopwatch plainHeldTime;
     qint64 bytes = 0;
+    qint64 held = 0;
     for (auto _ : state) {
         const qint64 before = g.store.BytesWritten() + rewrite.Bytes;
-        cycleTime.time([&] { g.recordOne(); });
+        const qint64 heldBefore = g.store.BytesHeld() + rewrite.Bytes;
+        cycleTime.time([&] { recordCycle(g); });
         const qint64 written = g.store.BytesWritten() + rewrite.Bytes - before;
+        const qint64 mustHold = g.store.BytesHeld() + rewrite.Bytes - heldBefore;
         bytes += written;
+        held += mustHold;
         state.PauseTiming();
         plainTime.time([&] { plainWrite(written, plainPath); });
+        plainHeldTime.time([&] { plainWrite(mustHold, plainPath); });
         state.ResumeTiming();
     }
     const double n = iterations;
     state.counters["events"] = double(g.game->AllEvents.Count());
     state.counters["bytes_per_cycle"] = double(bytes) / n;
+    state.counters["held_bytes_per_cycle"] = double(held) / n;
+    state.counters["plain_held_us"] = plainHeldTime.Wall / n;
+    state.counters["ratio_held"] = cycleTime.Wall / plainHeldTime.Wall;
+    state.counters["ratio_held_cpu"] = cycleTime.Cpu / plainHeldTime.Cpu;
     state.counters["cycle_us"] = cycleTime.Wall / n;
     state.counters["cycle_cpu_us"] = cycleTime.Cpu / n;
     state.counters["save_us"] = timed.Save.Wall / n;
@@ -248,34 +281,153 @@ void BM_RewriteCycle(benchmark::State &state)
     cycle(state, TMode::Rewrite);
 }
 
-BENCHMARK(BM_SaveCycle)->Arg(100)->Arg(1000)->Arg(3000)->Iterations(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveCycle)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Arg(10000)
+    ->Iterations(100)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveCycleSync)->Arg(100)->Arg(3000)->Iterations(10)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RewriteCycle)->Arg(100)->Arg(1000)->Arg(3000)->Iterations(60)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RewriteCycle)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Arg(10000)
+    ->Iterations(60)
+    ->Unit(benchmark::kMicrosecond);
+
+// The load wizard's steps on a saved folder, as the program takes them.
+bool loadGame(const QString &folder, TSettings &settings, TFixedClock &clock, QString *error, int *events)
+{
+    TGameLoader loader;
+    const TGameFolder gameFolder(folder);
+    if (!loader.Read(gameFolder, QStringLiteral("BENCH001"), error))
+        return false;
+    THeadlessScreen screen;
+    TGame loaded(TGameServices{.Settings = &settings, .Clock = &clock});
+    loaded.SetScreen(&screen);
+    loader.ApplyGameData(loaded);
+    loader.ApplyRosters(loaded);
+    loader.ApplyEvents(loaded, TLoadOptions{.Online = true}, error);
+    loader.ApplyScreenState(loaded);
+    *events = loaded.AllEvents.Count();
+    return true;
+}
 
 void BM_Load(benchmark::State &state)
 {
     BenchGame g(int(state.range(0)));
     g.attach(&g.store);
+    // A folder as recording leaves it: its journal holds the last event's save,
+    // not the whole folder of the session's first save.
+    for (int i = 0; i < 3; ++i)
+        g.recordOne();
     const QString folder = g.game->GameFolder;
     for (auto _ : state) {
-        TGameLoader loader;
         QString error;
-        const TGameFolder gameFolder(folder);
-        if (!loader.Read(gameFolder, QStringLiteral("BENCH001"), &error)) {
+        int events = 0;
+        if (!loadGame(folder, g.settings, g.clock, &error, &events)) {
             state.SkipWithError(error.toStdString().c_str());
             break;
         }
-        THeadlessScreen screen;
-        TGame loaded(TGameServices{.Settings = &g.settings, .Clock = &g.clock});
-        loaded.SetScreen(&screen);
-        loader.ApplyGameData(loaded);
-        loader.ApplyRosters(loaded);
-        loader.ApplyEvents(loaded, TLoadOptions{.Online = true}, &error);
-        loader.ApplyScreenState(loaded);
-        benchmark::DoNotOptimize(loaded.AllEvents.Count());
+        benchmark::DoNotOptimize(events);
     }
     state.counters["events"] = double(g.game->AllEvents.Count());
 }
-BENCHMARK(BM_Load)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Prints the wall and CPU milliseconds of f, as a child reports them.
+template <typename F> int reportTimes(F &&f)
+{
+    TStopwatch t;
+    bool ok = true;
+    t.time([&] { ok = f(); });
+    if (!ok)
+        return 1;
+    std::printf("%.3f %.3f\n", t.Wall / 1000, t.Cpu / 1000);
+    return 0;
+}
+
+// Child: the load of the folder given, in a process that has done nothing else.
+int loadChild(const QStringList &args)
+{
+    TSettings settings;
+    settings.SetValue(QStringLiteral("SERVER_NAME"), QStringLiteral("/income/index.phtml?"));
+    TFixedClock clock{QDateTime(QDate(2026, 12, 9), QTime(18, 30))};
+    return reportTimes([&] {
+        QString error;
+        int events = 0;
+        if (!loadGame(args.value(0), settings, clock, &error, &events)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return false;
+        }
+        return events > 0;
+    });
+}
+
+// Child: every file of the folder read and checksummed, the floor of a load.
+int readChild(const QStringList &args)
+{
+    return reportTimes([&] {
+        const QDir dir(args.value(0));
+        std::vector<char> buffer;
+        quint32 crc = 0;
+        for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
+            const int fd = ::open(QFile::encodeName(dir.filePath(name)).constData(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                return false;
+            const off_t size = ::lseek(fd, 0, SEEK_END);
+            buffer.resize(size_t(size));
+            const bool read = size == 0 || ::pread(fd, buffer.data(), size_t(size), 0) == ssize_t(size);
+            ::close(fd);
+            if (!read)
+                return false;
+            crc ^= TSaveManifest::Crc(QByteArrayView(buffer.data(), qsizetype(buffer.size())));
+        }
+        benchmark::DoNotOptimize(crc);
+        return true;
+    });
+}
+
+const BenchChild::TRegister loadChildEntry("load", loadChild);
+const BenchChild::TRegister readChildEntry("read", readChild);
+
+void BM_LoadFreshProcess(benchmark::State &state)
+{
+    BenchGame g(int(state.range(0)));
+    g.attach(&g.store);
+    // A folder as recording leaves it: its journal holds the last event's save,
+    // not the whole folder of the session's first save.
+    for (int i = 0; i < 3; ++i)
+        g.recordOne();
+    const QString folder = g.game->GameFolder;
+    std::vector<double> load, loadCpu, read, readCpu;
+    for (auto _ : state) {
+        for (const char *name : {"load", "read"}) {
+            const QByteArray out = BenchChild::Start(QString::fromLatin1(name), {folder});
+            const QList<QByteArray> figures = out.trimmed().split(' ');
+            if (figures.size() != 2) {
+                state.SkipWithError("the child process failed");
+                return;
+            }
+            (*name == 'l' ? load : read).push_back(figures[0].toDouble());
+            (*name == 'l' ? loadCpu : readCpu).push_back(figures[1].toDouble());
+        }
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2];
+    };
+    state.counters["events"] = double(g.game->AllEvents.Count());
+    state.counters["load_ms"] = median(load);
+    state.counters["load_cpu_ms"] = median(loadCpu);
+    state.counters["read_ms"] = median(read);
+    state.counters["read_cpu_ms"] = median(readCpu);
+    state.counters["ratio"] = median(load) / median(read);
+    state.counters["ratio_cpu"] = median(loadCpu) / median(readCpu);
+    state.counters["load_us_per_event"] = median(load) * 1000 / double(g.game->AllEvents.Count());
+}
+BENCHMARK(BM_LoadFreshProcess)->Arg(3000)->Arg(10000)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
