@@ -66,7 +66,7 @@ QByteArray Encode(const QString &text)
     return out;
 }
 
-QString Decode(const QByteArray &bytes)
+QString Decode(QByteArrayView bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *to = out.data();

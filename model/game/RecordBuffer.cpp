@@ -2,6 +2,8 @@
 
 #include "common/Win1250.h"
 
+#include <cstring>
+
 void TRecordWriter::Int32(int offset, qint32 value)
 {
     const quint32 v = quint32(value);
@@ -20,8 +22,7 @@ void TRecordWriter::String(int offset, int capacity, const QString &text)
     if (bytes.size() > capacity)
         bytes.truncate(capacity);
     m_data[offset] = char(bytes.size());
-    for (int i = 0; i < bytes.size(); ++i)
-        m_data[offset + 1 + i] = bytes.at(i);
+    std::memcpy(m_data.data() + offset + 1, bytes.constData(), size_t(bytes.size()));
 }
 
 qint32 TRecordReader::Int32(int offset) const
@@ -46,5 +47,5 @@ QString TRecordReader::String(int offset, int capacity) const
         len = capacity;
     if (offset + 1 + len > m_size)
         len = qMax(0, m_size - offset - 1);
-    return Win1250::Decode(QByteArray(m_data + offset + 1, len));
+    return Win1250::Decode(QByteArrayView(m_data + offset + 1, len));
 }

@@ -25,13 +25,17 @@ bool logOnly(int kind)
 
 bool openingMessage(const QString &message)
 {
-    // One pass for the four codes, at every "kod=" of the message.
-    const QLatin1String key("kod=00");
-    for (qsizetype at = message.indexOf(key); at >= 0; at = message.indexOf(key, at + 1)) {
-        const QStringView code = QStringView(message).mid(at + key.size(), 2);
-        for (const char *opening : {"01", "02", "05", "10"})
-            if (code == QLatin1String(opening))
-                return true;
+    // One pass for the four codes: every "kod=00" of the message, then its
+    // last two digits.
+    const QChar *text = message.constData();
+    const qsizetype end = message.size() - 8;
+    for (qsizetype i = 0; i <= end; ++i) {
+        if (text[i] != u'k' || text[i + 1] != u'o' || text[i + 2] != u'd' || text[i + 3] != u'=' ||
+            text[i + 4] != u'0' || text[i + 5] != u'0')
+            continue;
+        const char16_t a = text[i + 6].unicode(), b = text[i + 7].unicode();
+        if ((a == u'0' && (b == u'1' || b == u'2' || b == u'5')) || (a == u'1' && b == u'0'))
+            return true;
     }
     return false;
 }

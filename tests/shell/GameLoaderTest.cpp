@@ -151,6 +151,43 @@ TEST_F(GameLoaderTest, RosterKeysFollowTheCurrentSorting)
     EXPECT_EQ(court.KeyAt(2), QStringLiteral("KOVACS Janos"));
 }
 
+// An event whose message holds an opening code anywhere is not a recorded one.
+TEST_F(GameLoaderTest, OpeningCodesAnywhereInAMessageKeepAnEventOutOfTheRecordedOnes)
+{
+    const struct
+    {
+        const char *Message;
+        bool Recorded;
+    } cases[] = {
+        {"/income/index.phtml?kod=0001&szkod=X", false},
+        {"/income/index.phtml?kod=0002&p=H11", false},
+        {"kod=0005", false},
+        {"a=1&kod=0010&b=2", false},
+        {"kod=1000&x=kod=0005", false},
+        {"kod=0003&p=H11", true},
+        {"kod=0011", true},
+        {"kod=001", true},
+        {"kod=0100&k=0001", true},
+        {"", true},
+    };
+    run(roster() + QStringLiteral("tick\nselect home 4\n"));
+    const int first = game->AllEvents.Count();
+    for (size_t i = 0; i < std::size(cases); ++i)
+        run(QStringLiteral("event home 1008"));
+    for (size_t i = 0; i < std::size(cases); ++i)
+        game->AllEvents.At(first + int(i))->SetMessage(QString::fromLatin1(cases[i].Message));
+    game->SaveGame();
+    auto loaded = load(folder());
+    ASSERT_TRUE(loaded);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const int id = game->AllEvents.At(first + int(i))->Id;
+        bool recorded = false;
+        for (int r = 0; r < loaded->RecordedEvents.Count(); ++r)
+            recorded = recorded || loaded->RecordedEvents.At(r)->Id == id;
+        EXPECT_EQ(recorded, cases[i].Recorded) << cases[i].Message;
+    }
+}
+
 TEST_F(GameLoaderTest, RecordedEventsAndHistoriesAreRebuiltByKind)
 {
     run(roster() + QStringLiteral(R"(
