@@ -3,6 +3,8 @@
 #include "model/events/TEventList.h"
 #include "model/game/TTeam.h"
 
+#include <cstring>
+
 namespace {
 
 // Texts that share their data are equal without comparing them: a change of
@@ -21,25 +23,6 @@ bool sameEvent(const TGameEvent &a, const TGameEvent &b)
 }
 
 } // namespace
-
-TRecordCache::TEventPrint TRecordCache::TEventPrint::Of(const TGameEvent &e)
-{
-    return {e.Id,
-            e.PlayerId,
-            e.Kind,
-            e.Detail,
-            e.Side,
-            e.Clock,
-            e.SubEvent,
-            e.FastBreak,
-            e.SecondChance,
-            e.Message.constData(),
-            e.Text.constData(),
-            e.PlayerName.constData(),
-            e.Message.size(),
-            e.Text.size(),
-            e.PlayerName.size()};
-}
 
 std::vector<TRecordCache::TSlot> &TRecordCache::Log(const TEventList &list)
 {
@@ -95,11 +78,12 @@ void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries)
         }
         const TGameEvent *event = item[i].Event;
         TSlot &slot = entries[i];
-        if (i < before && slot.Event == event && slot.Print == TEventPrint::Of(*event))
+        if (i < before && slot.Event == event && std::memcmp(slot.Bytes, event, sizeof(TGameEvent)) == 0)
             continue;
         slot.Event = event;
         slot.Entry = cached(event);
-        slot.Print = TEventPrint::Of(slot.Entry->Copy);
+        // The event's bytes once its texts are shared with the copy.
+        std::memcpy(static_cast<void *>(slot.Bytes), static_cast<const void *>(event), sizeof(TGameEvent));
         slot.Serial = slot.Entry->Serial;
         slot.Line.clear();
         slot.LinePrefix = -1;

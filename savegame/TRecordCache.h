@@ -27,26 +27,17 @@ public:
         QByteArray DumpLine;
         int DumpPrefix = -1;
     };
-    // What an event held when it was last checked: its numbers and where its
-    // texts lie. The cached copy shares those texts, so as long as the event
-    // still points at them they cannot have changed (a change detaches them);
-    // a check reads only the event itself.
-    struct TEventPrint
-    {
-        qint32 Id = 0, PlayerId = 0, Kind = 0, Detail = 0, Side = 0, Clock = 0, SubEvent = 0;
-        quint8 FastBreak = 0, SecondChance = 0;
-        const void *Message = nullptr, *Text = nullptr, *Name = nullptr;
-        qsizetype MessageSize = 0, TextSize = 0, NameSize = 0;
-        static TEventPrint Of(const TGameEvent &e);
-        bool operator==(const TEventPrint &o) const = default;
-    };
-    // One position of an event list as last checked. The serial and the dump
-    // line are kept here too, so that walking a list touches only the events.
+    // One position of an event list as last checked, with the event's own
+    // bytes as they were then. The cached copy shares the event's texts, so as
+    // long as the event still points at them they cannot have changed (a
+    // change detaches them): equal bytes mean an unchanged event, and a check
+    // reads only the event itself. The serial and the dump line are kept here
+    // too, so that walking a list touches only the events.
     struct TSlot
     {
         const TGameEvent *Event = nullptr;
         TCachedEvent *Entry = nullptr;
-        TEventPrint Print;
+        alignas(TGameEvent) unsigned char Bytes[sizeof(TGameEvent)] = {};
         quint64 Serial = 0;
         QByteArray Line;
         int LinePrefix = -1;

@@ -1,5 +1,7 @@
 #include "ShellFixture.h"
 
+#include <functional>
+
 #include "model/game/RecordBuffer.h"
 
 #include <QtEndian>
@@ -138,6 +140,49 @@ TEST_F(GameStoreTest, IncrementalSavesEqualAFullRewrite)
     ASSERT_EQ(incremental.size(), 7);
     for (const QString &name : incremental.keys())
         EXPECT_TRUE(incremental[name] == rewritten[name]) << name.toStdString();
+}
+
+// The store keeps the records of unchanged events; an event changed in place,
+// in any field and in any way, must still reach both events files.
+TEST_F(GameStoreTest, AnEventChangedInPlaceIsSavedAgain)
+{
+    run(roster() + QStringLiteral("tick\nselect home 4\n"));
+    for (int i = 0; i < 12; ++i)
+        run(QStringLiteral("shot home made close 100 30"));
+    const struct
+    {
+        const char *Name;
+        std::function<void(TGameEvent &)> Change;
+    } changes[] = {
+        {"kind", [](TGameEvent &e) { e.Kind = Kind::ShotMissed; }},
+        {"detail", [](TGameEvent &e) { e.Detail += 1; }},
+        {"side", [](TGameEvent &e) { e.Side = Side::HomeTeam; }},
+        {"clock", [](TGameEvent &e) { e.Clock += 1; }},
+        {"player", [](TGameEvent &e) { e.PlayerId = 12; }},
+        {"fast break", [](TGameEvent &e) { e.FastBreak = 1; }},
+        {"second chance", [](TGameEvent &e) { e.SecondChance = 1; }},
+        {"sub-event", [](TGameEvent &e) { e.SubEvent = 1; }},
+        {"message", [](TGameEvent &e) { e.SetMessage(e.Message + QStringLiteral("&x=1")); }},
+        {"text appended in place", [](TGameEvent &e) { e.Text.append(QLatin1Char('!')); }},
+        {"text letter replaced in place", [](TGameEvent &e) { e.Text[0] = QLatin1Char('#'); }},
+        {"name of the same length", [](TGameEvent &e) { e.PlayerName = QString(e.PlayerName.size(), u'Z'); }},
+        {"name emptied", [](TGameEvent &e) { e.PlayerName.clear(); }},
+        {"text with a letter of the code page", [](TGameEvent &e) { e.Text = QStringLiteral("Dobás"); }},
+    };
+    auto records = [](const TEventList &list) {
+        QByteArray out;
+        for (int i = 0; i < list.Count(); ++i)
+            out += list.At(i)->ToRecord();
+        return out;
+    };
+    int at = 10;
+    for (const auto &change : changes) {
+        SCOPED_TRACE(change.Name);
+        change.Change(*game->AllEvents.At(at++ % game->AllEvents.Count()));
+        game->SaveGame();
+        EXPECT_TRUE(file(QStringLiteral("events_")) == records(game->AllEvents));
+        EXPECT_TRUE(file(QStringLiteral("events_notsend_")) == records(game->OutgoingQueue.Snapshot()));
+    }
 }
 
 TEST_F(GameStoreTest, ASaveWritesOnlyWhatChanged)
