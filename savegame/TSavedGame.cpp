@@ -274,7 +274,8 @@ bool readGame(const TGameFolder &folder, const QString &code, TSavedGame &out, Q
         s.General = TGeneralRecord::FromRecord(data.constData());
         if (!checkRange(s.General.Clock, 0, TGame::MaxClock, place, "the clock", error) ||
             !checkRange(s.General.Period, 0, TSavedGame::MaxPeriods, place, "the period", error) ||
-            !checkRange(s.General.PeriodsEnded, 0, TSavedGame::MaxPeriods, place, "the number of periods ended", error))
+            !checkRange(s.General.PeriodsEnded, 0, TSavedGame::MaxPeriods, place,
+                        "the number of periods ended", error))
             return false;
         s.HasGeneral = true;
     }

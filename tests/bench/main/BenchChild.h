@@ -45,7 +45,8 @@ inline QByteArray Start(const QString &name, const QStringList &args)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--bench-child"), name} + args);
+    child.start(QCoreApplication::applicationFilePath(),
+                QStringList{QStringLiteral("--bench-child"), name} + args);
     if (!child.waitForFinished(120000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
         return {};
     return child.readAllStandardOutput();
