@@ -68,6 +68,12 @@ QByteArray Encode(const QString &text)
 
 QString Decode(QByteArrayView bytes)
 {
+    // Most stored texts are plain ASCII, which Qt widens many bytes at a time.
+    unsigned char any = 0;
+    for (const char b : bytes)
+        any |= static_cast<unsigned char>(b);
+    if (any < 0x80)
+        return QString::fromLatin1(bytes);
     QString out(bytes.size(), Qt::Uninitialized);
     QChar *to = out.data();
     for (const char b : bytes) {
