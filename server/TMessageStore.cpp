@@ -154,6 +154,22 @@ bool TMessageStore::addMessages(const QList<TLiveMessage> &messages, const QByte
             *error = QStringLiteral("the message store is not open");
         return false;
     }
+    if (!storeLocked(messages, via, error))
+        return false;
+    lock.unlock();
+    if (m_listener) {
+        QList<QByteArray> changed;
+        for (const TLiveMessage &m : messages)
+            if (!changed.contains(m.gameCode()))
+                changed.append(m.gameCode());
+        for (const QByteArray &game : changed)
+            m_listener(game);
+    }
+    return true;
+}
+
+bool TMessageStore::storeLocked(const QList<TLiveMessage> &messages, const QByteArray &via, QString *error)
+{
     if (!exec("BEGIN IMMEDIATE", error))
         return false;
 

@@ -7,6 +7,8 @@
 #include <QMutex>
 #include <QString>
 
+#include <functional>
+
 struct sqlite3;
 
 // Every received live message and upload, in an SQLite database. A message
@@ -35,10 +37,19 @@ public:
     QList<TGameInfo> games() const;
     qint64 uploadCount(const QByteArray &game) const;
 
+    // Called with a game's code after messages of that game were stored
+    // (which may replace or delete earlier ones), once per game and batch, on
+    // the storing thread and outside the store's lock, so the listener may
+    // read the store. Set it before the store is shared between threads.
+    using TChangeListener = std::function<void(const QByteArray &game)>;
+    void setChangeListener(TChangeListener listener) { m_listener = std::move(listener); }
+
 private:
+    bool storeLocked(const QList<TLiveMessage> &messages, const QByteArray &via, QString *error);
     bool exec(const char *sql, QString *error) const;
     QString lastError() const;
 
     mutable QMutex m_mutex;
     sqlite3 *m_db = nullptr;
+    TChangeListener m_listener;
 };
