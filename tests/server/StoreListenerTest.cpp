@@ -36,7 +36,8 @@ TEST(StoreListenerTest, IsNotCalledWhenNothingWasStored)
     int calls = 0;
     store.setChangeListener([&](const QByteArray &) { ++calls; });
     // Not open yet.
-    EXPECT_FALSE(store.addMessages({message("kod=1004&id=1&szkod=A1&tipus=0&jatekos=11")}, "single", nullptr));
+    EXPECT_FALSE(
+        store.addMessages({message("kod=1004&id=1&szkod=A1&tipus=0&jatekos=11")}, "single", nullptr));
     ASSERT_TRUE(store.open(QStringLiteral(":memory:"), nullptr));
     EXPECT_FALSE(store.addMessages({TLiveMessage()}, "single", nullptr));
     EXPECT_EQ(calls, 0);
