@@ -350,7 +350,9 @@ TLiveGame TLiveGame::build(const QByteArray &game, const QList<TStoredMessage> &
     }
 
     if (g.m_status != Status::Closed)
-        g.m_status = !started ? Status::NotStarted : betweenPeriods ? Status::BetweenPeriods : Status::Running;
+        g.m_status = !started         ? Status::NotStarted
+                     : betweenPeriods ? Status::BetweenPeriods
+                                      : Status::Running;
     g.m_stretch = betweenPeriods ? qMax(1, periodsEnded) : rule.StretchOfClock(g.m_clock);
 
     // The play-by-play in the order the events were recorded, with the
@@ -369,6 +371,7 @@ TLiveGame TLiveGame::build(const QByteArray &game, const QList<TStoredMessage> &
             g.m_graph.append(ScorePoint{p.clock, home, away});
     }
     g.m_plays = plays;
-    std::stable_sort(g.m_shots.begin(), g.m_shots.end(), [](const Shot &a, const Shot &b) { return a.id < b.id; });
+    std::stable_sort(g.m_shots.begin(), g.m_shots.end(),
+                     [](const Shot &a, const Shot &b) { return a.id < b.id; });
     return g;
 }

@@ -1,5 +1,7 @@
 #include "TServerOptions.h"
 
+#include "TLiveGame.h"
+
 namespace {
 
 bool number(const QString &text, int min, int max, int *out)
@@ -27,6 +29,8 @@ QString TServerOptions::usage()
         "  --log FILE          append the request log to FILE instead of standard error\n"
         "  --quiet             no request log\n"
         "  --control           enable POST /control to switch faults at run time\n"
+        "  --edition ID        edition whose valuation the live pages show: HUN (default), ENG, HEB, ITA, "
+        "FRA\n"
         "  --refuse            close every connection without an answer\n"
         "  --no-ok             answer every request without \"ok\" and store nothing\n"
         "  --slow MS           wait MS milliseconds before answering\n"
@@ -80,6 +84,10 @@ bool TServerOptions::parse(const QStringList &arguments, TServerOptions *options
             o.setupXml = v;
         } else if (a == QLatin1String("--setup-version")) {
             o.setupVersion = v;
+        } else if (a == QLatin1String("--edition")) {
+            if (!TLiveGame::editionOf(v))
+                return fail(QStringLiteral("--edition needs HUN, ENG, HEB, ITA or FRA, not %1").arg(v));
+            o.edition = v.toUpper();
         } else if (a == QLatin1String("--log")) {
             o.logFile = v;
         } else if (a == QLatin1String("--slow")) {

@@ -15,6 +15,8 @@ struct TServerOptions
     QString logFile;      // empty: standard error
     bool logRequests = true;
     bool control = false; // the /control endpoint for tests
+    // The edition whose valuation the live pages show: "HUN", "ENG", "HEB", "ITA" or "FRA".
+    QString edition = QStringLiteral("HUN");
 
     // Faults for testing the client's failure handling.
     bool refuse = false;

@@ -142,8 +142,13 @@ TServerReply readForm(const httplib::Request &req, const httplib::ContentReader 
 } // namespace
 
 TStatsServer::TStatsServer(const TServerOptions &options)
-    : m_options(options), m_uploads(options.dataDir), m_handler(m_store, m_uploads, options)
+    : m_options(options), m_uploads(options.dataDir), m_handler(m_store, m_uploads, options),
+      m_live(m_store, TLiveGame::editionOf(options.edition).value_or(TLiveGame::Edition::Hungarian))
 {
+    m_store.setChangeListener([this](const QByteArray &game) {
+        if (TLiveHub *hub = m_liveHub.load())
+            hub->changed(game);
+    });
     m_faults.setRefuse(options.refuse);
     m_faults.setNoOk(options.noOk);
     m_faults.setSlowMs(options.slowMs);
@@ -190,6 +195,13 @@ bool TStatsServer::start(QString *error)
     ::listen(svr_sock_, SOMAXCONN);
     m_stopping = false;
     m_listenEnded = false;
+    m_hub = std::make_unique<TLiveHub>(
+        [this](const QByteArray &game, const QByteArray &language) { return m_live.render(game, language); });
+    if (!m_hub->start(error)) {
+        m_hub.reset();
+        return false;
+    }
+    m_liveHub = m_hub.get();
     m_workers = std::make_unique<httplib::ThreadPool>(WorkerCount);
     TConnectionParker::TTimeouts timeouts;
     timeouts.idleMs = int(keep_alive_timeout_sec_ * 1000);
@@ -202,6 +214,8 @@ bool TStatsServer::start(QString *error)
             m_workers->enqueue([this, shared] { serveConnection(std::move(*shared)); });
         });
     if (!m_parker->start(error)) {
+        m_liveHub = nullptr;
+        m_hub.reset();
         m_workers->shutdown();
         m_workers.reset();
         m_parker.reset();
@@ -221,6 +235,8 @@ bool TStatsServer::start(QString *error)
         m_workers->shutdown();
         m_parker.reset();
         m_workers.reset();
+        m_liveHub = nullptr;
+        m_hub.reset();
         if (error)
             *error = QStringLiteral("the server stopped as soon as it started");
         return false;
@@ -243,6 +259,10 @@ void TStatsServer::stop()
         m_workers->shutdown();
     m_workers.reset();
     m_parker.reset();
+    m_liveHub = nullptr;
+    if (m_hub)
+        m_hub->stop();
+    m_hub.reset();
 }
 
 void TStatsServer::sleepUnlessStopping(int ms) const
@@ -306,6 +326,8 @@ void TStatsServer::serveConnection(TConnectionParker::TConnection connection)
         closeAfterAnswer(sock);
         return;
     }
+    if (followLive(connection))
+        return;
     const int readMs = int(read_timeout_sec_ * 1000 + read_timeout_usec_ / 1000);
     const int writeMs = int(write_timeout_sec_ * 1000 + write_timeout_usec_ / 1000);
     bool keep = false;
@@ -347,6 +369,33 @@ void TStatsServer::serveConnection(TConnectionParker::TConnection connection)
     connection.buffered = std::move(rest);
     --connection.requestsLeft;
     m_parker->park(std::move(connection));
+}
+
+bool TStatsServer::followLive(TConnectionParker::TConnection &connection)
+{
+    const qsizetype lineEnd = connection.buffered.indexOf("\r\n");
+    if (!m_hub || lineEnd < 0)
+        return false;
+    const QByteArray rawLine = connection.buffered.left(lineEnd);
+    const TRequestLine line = TRequestLine::parse(rawLine);
+    QByteArray code;
+    if (!line.isValid() || line.method() != "GET" || !TLiveEndpoints::isStream(line.target(), &code))
+        return false;
+    const QByteArray &head = connection.buffered;
+    const TLiveTexts::Language language =
+        TLiveTexts::choose(TLiveEndpoints::queryValue(line.target(), "lang"),
+                           TLiveEndpoints::headerValue(head, "Accept-Language"));
+    // The browser names the last event it saw when it reconnects; the page
+    // the version it was served with.
+    const qint64 seen = qMax(TLiveEndpoints::headerValue(head, "Last-Event-ID").toLongLong(),
+                             TLiveEndpoints::queryValue(line.target(), "since").toLongLong());
+    if (m_log.isEnabled()) {
+        TSocketStream stream(connection.socket, 0, 0);
+        logRequest(stream, rawLine, "200", "live stream", 0);
+    }
+    m_hub->add(connection.socket, m_live.resolve(code), TLiveTexts::code(language), seen);
+    connection.socket = -1;
+    return true;
 }
 
 void TStatsServer::serveStream(httplib::Stream &stream, const QByteArray &rawLine)
@@ -429,6 +478,35 @@ void TStatsServer::installRoutes()
         [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.gamesJson()); });
     Get(R"(/api/games/(.+)/messages)", [this](const httplib::Request &req, httplib::Response &res) {
         reply(res, m_handler.gameJson(QByteArray::fromStdString(req.matches[1].str())));
+    });
+    Get(R"(/api/games/(.+)/boxscore)", [this](const httplib::Request &req, httplib::Response &res) {
+        reply(res, m_live.boxscoreJson(QByteArray::fromStdString(req.matches[1].str())));
+    });
+    Get(R"(/api/games/(.+)/plays)", [this](const httplib::Request &req, httplib::Response &res) {
+        reply(res, m_live.playsJson(QByteArray::fromStdString(req.matches[1].str())));
+    });
+    Get(R"(/api/games/(.+)/shots)", [this](const httplib::Request &req, httplib::Response &res) {
+        reply(res, m_live.shotsJson(QByteArray::fromStdString(req.matches[1].str())));
+    });
+    Get(R"(/live/([^/]+)/fragment)", [this](const httplib::Request &req, httplib::Response &res) {
+        const TLiveTexts::Language language =
+            TLiveTexts::choose(QByteArray::fromStdString(req.get_param_value("lang")),
+                               QByteArray::fromStdString(req.get_header_value("Accept-Language")));
+        qint64 version = 0;
+        const TServerReply r =
+            m_live.fragment(QByteArray::fromStdString(req.matches[1].str()), language,
+                            QByteArray::fromStdString(req.get_param_value("since")).toLongLong(), &version);
+        res.set_header("X-Live-Version", std::to_string(version));
+        res.set_header("Cache-Control", "no-store");
+        reply(res, r);
+    });
+    Get(R"(/live/([^/]+)/?)", [this](const httplib::Request &req, httplib::Response &res) {
+        const TLiveTexts::Language language =
+            TLiveTexts::choose(QByteArray::fromStdString(req.get_param_value("lang")),
+                               QByteArray::fromStdString(req.get_header_value("Accept-Language")));
+        res.set_header("Cache-Control", "no-store");
+        res.set_header("Content-Language", TLiveTexts::code(language).toStdString());
+        reply(res, m_live.page(QByteArray::fromStdString(req.matches[1].str()), language));
     });
     Get(R"(/|/scoreboard|/scoreboard\.phtml)",
         [this](const httplib::Request &, httplib::Response &res) { reply(res, m_handler.scoreboard()); });

@@ -2,6 +2,8 @@
 
 #include "TConnectionParker.h"
 #include "TFaultSettings.h"
+#include "TLiveEndpoints.h"
+#include "TLiveHub.h"
 #include "TMessageStore.h"
 #include "TRequestHandler.h"
 #include "TRequestLog.h"
@@ -42,6 +44,8 @@ public:
     int port() const { return m_port; }
     // Connections waiting for their next request.
     int parkedConnections() const { return m_parker ? m_parker->parkedCount() : 0; }
+    // Viewers following a live page.
+    int liveViewers() const { return m_hub ? m_hub->viewerCount() : 0; }
 
     static constexpr int WorkerCount = 8;
 
@@ -66,11 +70,17 @@ private:
     void logRequest(TSocketStream &stream, const QByteArray &rawLine, const QByteArray &status,
                     const QByteArray &outcome, qint64 ms);
     void sleepUnlessStopping(int ms) const;
+    // Hands a request for a live page's event stream to the hub; false when
+    // the request is something else.
+    bool followLive(TConnectionParker::TConnection &connection);
 
     TServerOptions m_options;
     TMessageStore m_store;
     TUploadStore m_uploads;
     TRequestHandler m_handler;
+    TLiveEndpoints m_live;
+    std::unique_ptr<TLiveHub> m_hub;
+    std::atomic<TLiveHub *> m_liveHub{nullptr}; // for the store's listener
     TFaultSettings m_faults;
     TRequestLog m_log;
     std::unique_ptr<TConnectionParker> m_parker;
