@@ -149,13 +149,15 @@ TServerReply TLiveEndpoints::fragment(const QByteArray &code, TLiveTexts::Langua
     *version = g.version();
     if (g.version() <= since)
         return {204, {}, "text/html; charset=utf-8"};
-    return {200, TLivePage::fragment(g, TLiveTexts(language), m_edition).toUtf8(), "text/html; charset=utf-8"};
+    return {200, TLivePage::fragment(g, TLiveTexts(language), m_edition).toUtf8(),
+            "text/html; charset=utf-8"};
 }
 
 TLiveHub::TRendered TLiveEndpoints::render(const QByteArray &code, const QByteArray &language) const
 {
     const TLiveGame g = game(code);
-    return {TLivePage::fragment(g, TLiveTexts(TLiveTexts::choose(language, {})), m_edition).toUtf8(), g.version()};
+    return {TLivePage::fragment(g, TLiveTexts(TLiveTexts::choose(language, {})), m_edition).toUtf8(),
+            g.version()};
 }
 
 TServerReply TLiveEndpoints::boxscoreJson(const QByteArray &code) const
@@ -164,7 +166,8 @@ TServerReply TLiveEndpoints::boxscoreJson(const QByteArray &code) const
     if (g.version() == 0)
         return notFound(code);
     QJsonObject root = header(g);
-    root[QStringLiteral("edition")] = QStringLiteral("HUN ENG HEB ITA FRA").split(QLatin1Char(' '))[int(m_edition)];
+    root[QStringLiteral("edition")] =
+        QStringLiteral("HUN ENG HEB ITA FRA").split(QLatin1Char(' '))[int(m_edition)];
     for (const TLiveGame::Side side : {TLiveGame::Home, TLiveGame::Away}) {
         const TLiveGame::Team &t = g.team(side);
         QJsonArray players;
@@ -207,8 +210,9 @@ TServerReply TLiveEndpoints::playsJson(const QByteArray &code) const
                       {QStringLiteral("points"), p.points},
                       {QStringLiteral("home"), p.home},
                       {QStringLiteral("away"), p.away},
-                      {QStringLiteral("text"), QJsonObject{{QStringLiteral("hu"), TLivePage::playText(g, p, hungarian)},
-                                                           {QStringLiteral("en"), TLivePage::playText(g, p, english)}}}};
+                      {QStringLiteral("text"),
+                       QJsonObject{{QStringLiteral("hu"), TLivePage::playText(g, p, hungarian)},
+                                   {QStringLiteral("en"), TLivePage::playText(g, p, english)}}}};
         if (p.code == 1000 || p.code == 1001)
             o[QStringLiteral("shotKind")] = p.tipus;
         if (p.code == 1011) {

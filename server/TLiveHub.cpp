@@ -46,7 +46,8 @@ bool TLiveHub::start(QString *error)
     event.data.fd = m_wake;
     if (m_epoll < 0 || m_wake < 0 || ::epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_wake, &event) != 0) {
         if (error)
-            *error = QStringLiteral("cannot wait for live viewers: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+            *error = QStringLiteral("cannot wait for live viewers: %1")
+                         .arg(QString::fromLocal8Bit(strerror(errno)));
         if (m_epoll >= 0)
             ::close(m_epoll);
         if (m_wake >= 0)
@@ -232,7 +233,8 @@ void TLiveHub::run()
     auto nextBeat = Clock::now() + std::chrono::milliseconds(HeartbeatMs);
     std::vector<epoll_event> events(256);
     while (m_running) {
-        const int wait = int(std::chrono::duration_cast<std::chrono::milliseconds>(nextBeat - Clock::now()).count());
+        const int wait =
+            int(std::chrono::duration_cast<std::chrono::milliseconds>(nextBeat - Clock::now()).count());
         const int n = ::epoll_wait(m_epoll, events.data(), int(events.size()), qMax(0, wait));
         if (n < 0 && errno != EINTR)
             break;

@@ -26,7 +26,8 @@ QString sideClass(Side side)
 QString teamName(const TLiveGame &g, Side side, const TLiveTexts &t)
 {
     const QString name = g.team(side).name;
-    return name.isEmpty() ? t.tr(side == TLiveGame::Home ? QStringLiteral("Home") : QStringLiteral("Away")) : name;
+    return name.isEmpty() ? t.tr(side == TLiveGame::Home ? QStringLiteral("Home") : QStringLiteral("Away"))
+                          : name;
 }
 
 QString playerLabel(const TLiveGame::Player &p)
@@ -84,16 +85,21 @@ struct Column
 };
 
 const Column Columns[] = {
-    {"Min", "min", [](const TLiveGame::Line &l, TLiveGame::Edition) { return TLivePage::clockText(l.playingTime); }},
+    {"Min", "min",
+     [](const TLiveGame::Line &l, TLiveGame::Edition) { return TLivePage::clockText(l.playingTime); }},
     {"Pts", "pts", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.points); }},
     {"FG", "fg",
-     [](const TLiveGame::Line &l, TLiveGame::Edition) { return ratio(l.fieldGoalsMade(), l.fieldGoalAttempts()); }},
+     [](const TLiveGame::Line &l, TLiveGame::Edition) {
+         return ratio(l.fieldGoalsMade(), l.fieldGoalAttempts());
+     }},
     {"2-pts", "two",
      [](const TLiveGame::Line &l, TLiveGame::Edition) { return ratio(l.twoMade(), l.twoAttempts()); }},
     {"3-pts", "three",
      [](const TLiveGame::Line &l, TLiveGame::Edition) { return ratio(l.threeMade, l.threeAttempts()); }},
     {"FTS", "ft",
-     [](const TLiveGame::Line &l, TLiveGame::Edition) { return ratio(l.freeThrowsMade, l.freeThrowAttempts()); }},
+     [](const TLiveGame::Line &l, TLiveGame::Edition) {
+         return ratio(l.freeThrowsMade, l.freeThrowAttempts());
+     }},
     {"TL", "or", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.offRebounds); }},
     {"VL", "dr", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.defRebounds); }},
     {"OL", "reb", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.rebounds()); }},
@@ -101,7 +107,8 @@ const Column Columns[] = {
     {"ST", "stl", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.steals); }},
     {"TO", "to", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.turnovers); }},
     {"Blk", "blk", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.blocks); }},
-    {"PF", "pf", [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.personalFouls); }},
+    {"PF", "pf",
+     [](const TLiveGame::Line &l, TLiveGame::Edition) { return QString::number(l.personalFouls); }},
     {"VAL", "val",
      [](const TLiveGame::Line &l, TLiveGame::Edition e) { return QString::number(l.valuation(e)); }},
 };
@@ -109,9 +116,10 @@ const Column Columns[] = {
 QString row(const QString &cls, const QString &id, const QString &jersey, const QString &name,
             const TLiveGame::Line &line, TLiveGame::Edition edition, bool withMinutes)
 {
-    QString html = QStringLiteral("<tr class=\"%1\"%2><td class=\"no\">%3</td><th scope=\"row\" class=\"name\">%4</th>")
-                       .arg(cls, id.isEmpty() ? QString() : QStringLiteral(" id=\"%1\"").arg(id), jersey,
-                            TLivePage::escape(name));
+    QString html =
+        QStringLiteral("<tr class=\"%1\"%2><td class=\"no\">%3</td><th scope=\"row\" class=\"name\">%4</th>")
+            .arg(cls, id.isEmpty() ? QString() : QStringLiteral(" id=\"%1\"").arg(id), jersey,
+                 TLivePage::escape(name));
     for (const Column &c : Columns) {
         const bool blank = !withMinutes && QLatin1String(c.id) == QLatin1String("min");
         html += QStringLiteral("<td data-col=\"%1\">%2</td>")
@@ -123,9 +131,11 @@ QString row(const QString &cls, const QString &id, const QString &jersey, const 
 QString boxScore(const TLiveGame &g, Side side, const TLiveTexts &t, TLiveGame::Edition edition)
 {
     const TLiveGame::Team &team = g.team(side);
-    QString html = QStringLiteral("<section class=\"box %1\" id=\"box-%1\">\n<h2><span class=\"dot\"></span>%2</h2>\n")
-                       .arg(sideClass(side), TLivePage::escape(teamName(g, side, t)));
-    html += QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th class=\"no\">#</th><th class=\"name\">%1</th>")
+    QString html =
+        QStringLiteral("<section class=\"box %1\" id=\"box-%1\">\n<h2><span class=\"dot\"></span>%2</h2>\n")
+            .arg(sideClass(side), TLivePage::escape(teamName(g, side, t)));
+    html += QStringLiteral(
+                "<div class=\"scroll\"><table>\n<thead><tr><th class=\"no\">#</th><th class=\"name\">%1</th>")
                 .arg(TLivePage::escape(t.tr(QStringLiteral("Player"))));
     for (const Column &c : Columns)
         html += QStringLiteral("<th>%1</th>").arg(TLivePage::escape(t.tr(QLatin1String(c.key))));
@@ -136,10 +146,12 @@ QString boxScore(const TLiveGame &g, Side side, const TLiveTexts &t, TLiveGame::
                     QStringLiteral("p%1").arg(i), QString::number(p.jersey), p.name, p.line, edition, true);
     }
     html += QStringLiteral("</tbody>\n<tfoot>\n");
-    html += row(QStringLiteral("teamline"), {}, {}, t.tr(QStringLiteral("Team")), team.teamLine, edition, false);
+    html +=
+        row(QStringLiteral("teamline"), {}, {}, t.tr(QStringLiteral("Team")), team.teamLine, edition, false);
     html += row(QStringLiteral("totals"), {}, {}, t.tr(QStringLiteral("Total")), team.totals, edition, true);
     html += QStringLiteral("</tfoot>\n</table></div>\n");
-    html += QStringLiteral("<p class=\"fouls\">%1: <b data-col=\"teamfouls\">%2</b> · %3: <b>%4</b></p>\n</section>\n")
+    html += QStringLiteral(
+                "<p class=\"fouls\">%1: <b data-col=\"teamfouls\">%2</b> · %3: <b>%4</b></p>\n</section>\n")
                 .arg(TLivePage::escape(t.tr(QStringLiteral("Team fouls"))))
                 .arg(team.teamFouls)
                 .arg(TLivePage::escape(t.tr(QStringLiteral("Timeouts"))))
@@ -154,7 +166,8 @@ QString statusText(const TLiveGame &g, const TLiveTexts &t)
     case TLiveGame::Status::NotStarted:
         return t.tr(QStringLiteral("Not started"));
     case TLiveGame::Status::Running:
-        return QStringLiteral("%1 · %2 %3").arg(period, TLivePage::clockText(g.clock()), t.tr(QStringLiteral("min played")));
+        return QStringLiteral("%1 · %2 %3")
+            .arg(period, TLivePage::clockText(g.clock()), t.tr(QStringLiteral("min played")));
     case TLiveGame::Status::BetweenPeriods:
         return QStringLiteral("%1 · %2").arg(t.tr(QStringLiteral("Between periods")), period);
     case TLiveGame::Status::Closed:
@@ -176,16 +189,20 @@ QString leaders(const TLiveGame &g, const TLiveTexts &t, TLiveGame::Edition edit
         {"Assists", [](const TLiveGame::Line &l, TLiveGame::Edition) { return l.assists; }},
         {"VAL", [](const TLiveGame::Line &l, TLiveGame::Edition e) { return l.valuation(e); }},
     };
-    QString html = QStringLiteral("<section class=\"leaders\">\n<h2>%1</h2>\n<table>\n<thead><tr><th></th><th class=\"home\">%2</th><th class=\"away\">%3</th></tr></thead>\n<tbody>\n")
-                       .arg(TLivePage::escape(t.tr(QStringLiteral("Leaders"))),
-                            TLivePage::escape(teamName(g, TLiveGame::Home, t)),
-                            TLivePage::escape(teamName(g, TLiveGame::Away, t)));
+    QString html =
+        QStringLiteral("<section class=\"leaders\">\n<h2>%1</h2>\n<table>\n<thead><tr><th></th><th "
+                       "class=\"home\">%2</th><th class=\"away\">%3</th></tr></thead>\n<tbody>\n")
+            .arg(TLivePage::escape(t.tr(QStringLiteral("Leaders"))),
+                 TLivePage::escape(teamName(g, TLiveGame::Home, t)),
+                 TLivePage::escape(teamName(g, TLiveGame::Away, t)));
     for (const Category &c : categories) {
-        html += QStringLiteral("<tr><th scope=\"row\">%1</th>").arg(TLivePage::escape(t.tr(QLatin1String(c.key))));
+        html += QStringLiteral("<tr><th scope=\"row\">%1</th>")
+                    .arg(TLivePage::escape(t.tr(QLatin1String(c.key))));
         for (Side side : {TLiveGame::Home, TLiveGame::Away}) {
             int best = -1;
             for (int i : g.team(side).players)
-                if (best < 0 || c.value(g.players()[i].line, edition) > c.value(g.players()[best].line, edition))
+                if (best < 0 ||
+                    c.value(g.players()[i].line, edition) > c.value(g.players()[best].line, edition))
                     best = i;
             if (best < 0)
                 html += QStringLiteral("<td></td>");
@@ -201,12 +218,14 @@ QString leaders(const TLiveGame &g, const TLiveTexts &t, TLiveGame::Edition edit
 
 QString shotChart(const TLiveGame &g, const TLiveTexts &t)
 {
-    QString html = QStringLiteral("<section class=\"chart\">\n<h2>%1</h2>\n<label class=\"filter\"><select id=\"shot-filter\">\n<option value=\"all\">%2</option>\n")
+    QString html = QStringLiteral("<section class=\"chart\">\n<h2>%1</h2>\n<label class=\"filter\"><select "
+                                  "id=\"shot-filter\">\n<option value=\"all\">%2</option>\n")
                        .arg(TLivePage::escape(t.tr(QStringLiteral("Shooting map"))),
                             TLivePage::escape(t.tr(QStringLiteral("All shots"))));
     for (Side side : {TLiveGame::Home, TLiveGame::Away}) {
         const QString name = TLivePage::escape(teamName(g, side, t));
-        html += QStringLiteral("<optgroup label=\"%1\"><option value=\"%2\">%1</option>\n").arg(name, sideClass(side));
+        html += QStringLiteral("<optgroup label=\"%1\"><option value=\"%2\">%1</option>\n")
+                    .arg(name, sideClass(side));
         for (int i : g.team(side).players)
             html += QStringLiteral("<option value=\"p%1\">%2</option>\n")
                         .arg(i)
@@ -214,16 +233,18 @@ QString shotChart(const TLiveGame &g, const TLiveTexts &t)
         html += QStringLiteral("</optgroup>\n");
     }
     html += QStringLiteral("</select></label>\n");
-    html += QStringLiteral("<svg id=\"shot-chart\" viewBox=\"-6 -6 252 371\" role=\"img\">\n") + TLivePage::courtLines();
+    html += QStringLiteral("<svg id=\"shot-chart\" viewBox=\"-6 -6 252 371\" role=\"img\">\n") +
+            TLivePage::courtLines();
     html += QStringLiteral("<g class=\"shots\">\n");
     for (const TLiveGame::Shot &s : g.shots()) {
         const QString who = s.player >= 0 ? playerLabel(g.players()[s.player]) : QString();
         const int kind = qBound(1, s.tipus, 5) - 1;
         const QString what = t.tr(QString::fromUtf8(s.made ? MadeWords[kind] : MissedWords[kind]));
-        html += QStringLiteral("<g class=\"shot %1 %2\" data-side=\"%2\" data-player=\"p%3\"><title>%4</title>")
-                    .arg(s.made ? QStringLiteral("made") : QStringLiteral("missed"), sideClass(s.side))
-                    .arg(s.player)
-                    .arg(TLivePage::escape(who + QStringLiteral(": ") + what));
+        html +=
+            QStringLiteral("<g class=\"shot %1 %2\" data-side=\"%2\" data-player=\"p%3\"><title>%4</title>")
+                .arg(s.made ? QStringLiteral("made") : QStringLiteral("missed"), sideClass(s.side))
+                .arg(s.player)
+                .arg(TLivePage::escape(who + QStringLiteral(": ") + what));
         if (s.made)
             html += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"4.5\"/>").arg(s.x).arg(s.y);
         else
@@ -244,12 +265,16 @@ QString scoreGraph(const TLiveGame &g, const TLiveTexts &t)
     const double h = 200;
     auto x = [&](int clock) { return QString::number(w * clock / maxClock, 'f', 1); };
     auto y = [&](int score) { return QString::number(h - h * score / maxScore, 'f', 1); };
-    QString html = QStringLiteral("<section class=\"graph\">\n<h2>%1</h2>\n<svg id=\"score-graph\" viewBox=\"-30 -10 640 230\" role=\"img\">\n")
+    QString html = QStringLiteral("<section class=\"graph\">\n<h2>%1</h2>\n<svg id=\"score-graph\" "
+                                  "viewBox=\"-30 -10 640 230\" role=\"img\">\n")
                        .arg(TLivePage::escape(t.tr(QStringLiteral("Score graph"))));
     html += QStringLiteral("<rect class=\"frame\" x=\"0\" y=\"0\" width=\"600\" height=\"200\"/>\n");
     for (int n = 2; rule.StretchStart(n) < maxClock; ++n)
-        html += QStringLiteral("<line class=\"period\" x1=\"%1\" x2=\"%1\" y1=\"0\" y2=\"200\"/>\n").arg(x(rule.StretchStart(n)));
-    html += QStringLiteral("<text class=\"axis\" x=\"-6\" y=\"6\">%1</text><text class=\"axis\" x=\"-6\" y=\"200\">0</text>\n").arg(maxScore);
+        html += QStringLiteral("<line class=\"period\" x1=\"%1\" x2=\"%1\" y1=\"0\" y2=\"200\"/>\n")
+                    .arg(x(rule.StretchStart(n)));
+    html += QStringLiteral("<text class=\"axis\" x=\"-6\" y=\"6\">%1</text><text class=\"axis\" x=\"-6\" "
+                           "y=\"200\">0</text>\n")
+                .arg(maxScore);
     for (Side side : {TLiveGame::Home, TLiveGame::Away}) {
         // Steps: a score holds until the next basket.
         QString points;
@@ -365,7 +390,8 @@ QString TLivePage::periodName(int stretch, int periodLength, const TLiveTexts &t
     if (rule.RegularPeriods() == 2)
         return t.tr(stretch == 1 ? QStringLiteral("1. felido") : QStringLiteral("2. felido"));
     const QString word = t.tr(QStringLiteral("Negyed"));
-    return hungarian ? QStringLiteral("%1. %2").arg(stretch).arg(word) : QStringLiteral("%1 %2").arg(word).arg(stretch);
+    return hungarian ? QStringLiteral("%1. %2").arg(stretch).arg(word)
+                     : QStringLiteral("%1 %2").arg(word).arg(stretch);
 }
 
 QString TLivePage::playText(const TLiveGame &g, const TLiveGame::Play &p, const TLiveTexts &t)
@@ -378,7 +404,8 @@ QString TLivePage::playText(const TLiveGame &g, const TLiveGame::Play &p, const 
     if (p.code == 1011) {
         const QString in = p.playerIn >= 0 ? playerLabel(g.players()[p.playerIn]) : QStringLiteral("?");
         const QString out = p.playerOut >= 0 ? playerLabel(g.players()[p.playerOut]) : QStringLiteral("?");
-        return QStringLiteral("%1: %2 %3 %4").arg(t.tr(QStringLiteral("Substitution")), in, t.tr(QStringLiteral("<->")).trimmed(), out);
+        return QStringLiteral("%1: %2 %3 %4")
+            .arg(t.tr(QStringLiteral("Substitution")), in, t.tr(QStringLiteral("<->")).trimmed(), out);
     }
     return t.tr(eventKey(p.code));
 }
@@ -390,11 +417,18 @@ QString TLivePage::courtLines()
     const double cy = ArcCentreY2 / 2.0;
     const double r = std::sqrt(double(ArcRadius2Squared)) / 2.0;
     const double bottomOf = MaskHeight - 1; // the bottom half mirrors the top about the centre row
-    QString svg = QStringLiteral("<g class=\"court\">\n<rect class=\"floor\" x=\"-0.5\" y=\"-0.5\" width=\"%1\" height=\"%2\"/>\n")
-                      .arg(MaskWidth)
-                      .arg(MaskHeight);
-    svg += QStringLiteral("<line class=\"line\" x1=\"-0.5\" x2=\"%1\" y1=\"%2\" y2=\"%2\"/>\n").arg(MaskWidth - 0.5).arg(CentreRow);
-    svg += QStringLiteral("<circle class=\"line\" cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n").arg(FreeThrowX).arg(CentreRow).arg(FreeThrowEdge);
+    QString svg =
+        QStringLiteral(
+            "<g class=\"court\">\n<rect class=\"floor\" x=\"-0.5\" y=\"-0.5\" width=\"%1\" height=\"%2\"/>\n")
+            .arg(MaskWidth)
+            .arg(MaskHeight);
+    svg += QStringLiteral("<line class=\"line\" x1=\"-0.5\" x2=\"%1\" y1=\"%2\" y2=\"%2\"/>\n")
+               .arg(MaskWidth - 0.5)
+               .arg(CentreRow);
+    svg += QStringLiteral("<circle class=\"line\" cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n")
+               .arg(FreeThrowX)
+               .arg(CentreRow)
+               .arg(FreeThrowEdge);
     for (const bool top : {true, false}) {
         auto yy = [&](double y) { return top ? y : bottomOf - y; };
         svg += QStringLiteral("<polygon class=\"key\" points=\"%1,%2 %3,%2 %4,%5 %6,%5\"/>\n")
@@ -409,7 +443,10 @@ QString TLivePage::courtLines()
                    .arg(yy(FreeThrowY))
                    .arg(FreeThrowEdge);
         svg += threePointLine(cx, top ? cy : bottomOf - cy, r, top);
-        svg += QStringLiteral("<circle class=\"basket\" cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n").arg(BasketX).arg(yy(BasketY)).arg(DunkRadius);
+        svg += QStringLiteral("<circle class=\"basket\" cx=\"%1\" cy=\"%2\" r=\"%3\"/>\n")
+                   .arg(BasketX)
+                   .arg(yy(BasketY))
+                   .arg(DunkRadius);
     }
     return svg + QStringLiteral("</g>\n");
 }
@@ -420,14 +457,18 @@ QString TLivePage::fragment(const TLiveGame &g, const TLiveTexts &t, TLiveGame::
         return QStringLiteral("<p class=\"empty\">%1</p>\n")
             .arg(escape(t.tr(QStringLiteral("No game with this code has sent anything yet."))));
     const bool final = g.status() == TLiveGame::Status::Closed;
-    QString html = QStringLiteral("<section class=\"scoreline%1\">\n").arg(final ? QStringLiteral(" final") : QString());
-    html += QStringLiteral("<div class=\"team home\"><span class=\"dot\"></span><span id=\"home-name\">%1</span></div>\n"
-                           "<div class=\"score\"><span id=\"score-home\">%2</span><span class=\"colon\">:</span><span id=\"score-away\">%3</span></div>\n"
-                           "<div class=\"team away\"><span id=\"away-name\">%4</span><span class=\"dot\"></span></div>\n")
-                .arg(escape(teamName(g, TLiveGame::Home, t)))
-                .arg(g.homeScore())
-                .arg(g.awayScore())
-                .arg(escape(teamName(g, TLiveGame::Away, t)));
+    QString html =
+        QStringLiteral("<section class=\"scoreline%1\">\n").arg(final ? QStringLiteral(" final") : QString());
+    html +=
+        QStringLiteral(
+            "<div class=\"team home\"><span class=\"dot\"></span><span id=\"home-name\">%1</span></div>\n"
+            "<div class=\"score\"><span id=\"score-home\">%2</span><span class=\"colon\">:</span><span "
+            "id=\"score-away\">%3</span></div>\n"
+            "<div class=\"team away\"><span id=\"away-name\">%4</span><span class=\"dot\"></span></div>\n")
+            .arg(escape(teamName(g, TLiveGame::Home, t)))
+            .arg(g.homeScore())
+            .arg(g.awayScore())
+            .arg(escape(teamName(g, TLiveGame::Away, t)));
     html += QStringLiteral("<p class=\"status\" id=\"status\" data-status=\"%1\">%2</p>\n</section>\n")
                 .arg(int(g.status()))
                 .arg(escape(statusText(g, t)));
@@ -440,23 +481,26 @@ QString TLivePage::fragment(const TLiveGame &g, const TLiveTexts &t, TLiveGame::
     return html;
 }
 
-QByteArray TLivePage::page(const QByteArray &game, const QString &fragment, qint64 version, const TLiveTexts &t)
+QByteArray TLivePage::page(const QByteArray &game, const QString &fragment, qint64 version,
+                           const TLiveTexts &t)
 {
     const QString code = escape(Win1250::Decode(game));
     const QByteArray lang = TLiveTexts::code(t.language());
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
-                                  "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                                  "<title>%2 %3 · Parquetix</title>\n<style>\n%4</style>\n</head>\n<body>\n")
-                       .arg(QString::fromLatin1(lang), escape(t.tr(QStringLiteral("Game"))), code, resource("live.css"));
-    html += QStringLiteral("<header class=\"bar\"><a class=\"back\" href=\"/\">%1</a>"
-                           "<span class=\"code\">%2 %3</span>"
-                           "<span class=\"live\" id=\"live-state\" data-live=\"%4\" data-lost=\"%5\">%4</span>"
-                           "<nav class=\"lang\"><a href=\"?lang=hu\" hreflang=\"hu\"%6>Magyar</a>"
-                           "<a href=\"?lang=en\" hreflang=\"en\"%7>English</a></nav></header>\n")
-                .arg(escape(t.tr(QStringLiteral("All games"))), escape(t.tr(QStringLiteral("Game"))), code,
-                     escape(t.tr(QStringLiteral("Live"))), escape(t.tr(QStringLiteral("Reconnecting…"))),
-                     lang == "hu" ? QStringLiteral(" class=\"chosen\"") : QString(),
-                     lang == "en" ? QStringLiteral(" class=\"chosen\"") : QString());
+    QString html =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                       "<title>%2 %3 · Parquetix</title>\n<style>\n%4</style>\n</head>\n<body>\n")
+            .arg(QString::fromLatin1(lang), escape(t.tr(QStringLiteral("Game"))), code, resource("live.css"));
+    html +=
+        QStringLiteral("<header class=\"bar\"><a class=\"back\" href=\"/\">%1</a>"
+                       "<span class=\"code\">%2 %3</span>"
+                       "<span class=\"live\" id=\"live-state\" data-live=\"%4\" data-lost=\"%5\">%4</span>"
+                       "<nav class=\"lang\"><a href=\"?lang=hu\" hreflang=\"hu\"%6>Magyar</a>"
+                       "<a href=\"?lang=en\" hreflang=\"en\"%7>English</a></nav></header>\n")
+            .arg(escape(t.tr(QStringLiteral("All games"))), escape(t.tr(QStringLiteral("Game"))), code,
+                 escape(t.tr(QStringLiteral("Live"))), escape(t.tr(QStringLiteral("Reconnecting…"))),
+                 lang == "hu" ? QStringLiteral(" class=\"chosen\"") : QString(),
+                 lang == "en" ? QStringLiteral(" class=\"chosen\"") : QString());
     html += QStringLiteral("<main id=\"game\" data-lang=\"%1\" data-version=\"%2\">\n%3</main>\n")
                 .arg(QString::fromLatin1(lang))
                 .arg(version)

@@ -11,6 +11,7 @@ header { display: flex; justify-content: space-between; align-items: baseline;
          padding: 18px 32px; background: #ffffff; border-bottom: 1px solid #dde1e6; }
 h1 { margin: 0; font-size: 20px; font-weight: 600; }
 .updated { color: #6b7785; font-size: 13px; }
+.follow { color: #1d4e89; font-weight: 600; text-decoration: none; }
 main { display: grid; grid-template-columns: repeat(auto-fit, minmax(440px, 1fr));
        gap: 20px; padding: 24px 32px; }
 main.single { grid-template-columns: minmax(0, 1400px); justify-content: center; }
@@ -56,9 +57,11 @@ QString card(const TGameSummary &g)
     const QString code = Win1250::Decode(g.game());
     QString html;
     html += QStringLiteral("<section class=\"game\">\n<div class=\"head\">\n");
-    html += QStringLiteral("<div class=\"meta\"><span>GAME %1</span><span>%2 messages</span></div>\n")
+    html += QStringLiteral("<div class=\"meta\"><span>GAME %1</span><span>%2 messages</span>"
+                           "<a class=\"follow\" href=\"/live/%3\">Live page</a></div>\n")
                 .arg(code.toHtmlEscaped())
-                .arg(g.messageCount());
+                .arg(g.messageCount())
+                .arg(QString::fromLatin1(g.game().toPercentEncoding()));
     html += QStringLiteral("<div class=\"teams\"><div class=\"team home\">%1</div>"
                            "<div class=\"score\">%2 : %3</div><div class=\"team away\">%4</div></div>\n")
                 .arg(home.toHtmlEscaped())

@@ -101,8 +101,8 @@ protected:
     TLiveGame figures() const { return TLiveGame::build("ABC1DEF2", stored()); }
 
     // The counters both keep, side by side, named for the failure message.
-    template <typename Record> static QList<std::tuple<const char *, int, int>> pairs(const TLiveGame::Line &l,
-                                                                                        const Record &r)
+    template <typename Record>
+    static QList<std::tuple<const char *, int, int>> pairs(const TLiveGame::Line &l, const Record &r)
     {
         return {{"points", l.points, r.Points},
                 {"close made", l.closeMade, r.CloseMade},
@@ -145,9 +145,9 @@ protected:
                 for (int i = 0; i < list->Count(); ++i) {
                     const TPlayer &p = *list->At(i);
                     SCOPED_TRACE(p.JatekosNev.toStdString());
-                    const auto found =
-                        std::find_if(t.players.cbegin(), t.players.cend(),
-                                     [&](int k) { return g.players()[k].webId == p.WebID.toLatin1(); });
+                    const auto found = std::find_if(t.players.cbegin(), t.players.cend(), [&](int k) {
+                        return g.players()[k].webId == p.WebID.toLatin1();
+                    });
                     ASSERT_NE(found, t.players.cend());
                     ++seen;
                     const TLiveGame::Player &mine = g.players()[*found];
