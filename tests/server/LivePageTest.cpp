@@ -23,9 +23,12 @@ protected:
     // The text of the cell of data-col in the player's box score row.
     static QString cell(const QString &html, int player, const QString &column)
     {
-        const QRegularExpression row(QStringLiteral("<tr class=\"[^\"]*\" id=\"p%1\">(.*?)</tr>").arg(player));
+        const QRegularExpression row(
+            QStringLiteral("<tr class=\"[^\"]*\" id=\"p%1\">(.*?)</tr>").arg(player));
         const QString cells = row.match(html).captured(1);
-        return QRegularExpression(QStringLiteral("data-col=\"%1\">([^<]*)<").arg(column)).match(cells).captured(1);
+        return QRegularExpression(QStringLiteral("data-col=\"%1\">([^<]*)<").arg(column))
+            .match(cells)
+            .captured(1);
     }
 };
 
@@ -34,12 +37,14 @@ TEST_F(LivePageTest, TextsFromMessagesAreEscapedEverywhereTheyAppear)
     for (const char *name : HostileNames) {
         SCOPED_TRACE(name);
         const QString text = QString::fromUtf8(name);
-        EXPECT_EQ(TLivePage::escape(text).contains(QRegularExpression(QStringLiteral("[<>\"'\\r\\n]"))), false);
+        EXPECT_EQ(TLivePage::escape(text).contains(QRegularExpression(QStringLiteral("[<>\"'\\r\\n]"))),
+                  false);
     }
     TRosterVariant variant;
     variant.Home = "<script>alert(1)</script>";
     variant.Away = "Black & White's #2";
-    run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster(variant) + QStringLiteral("\nlength 5\ntick"));
+    run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster(variant) +
+        QStringLiteral("\nlength 5\ntick"));
     run(QStringLiteral("addplayer home id=99 webid=H99 jersey=33 name=\"<img src=x onerror=alert(2)>\""));
     run(QStringLiteral("sub home 4 33\nselect home 33\nshot home made three 30 40"));
 
@@ -61,8 +66,9 @@ TEST_F(LivePageTest, TextsFromMessagesAreEscapedEverywhereTheyAppear)
 TEST_F(LivePageTest, BoxScoreCellsChartMarkersAndPlaysFollowTheFigures)
 {
     SetUpRoster(5);
-    run(QStringLiteral("tick\nselect home 4\nshot home made three 30 40\nshot home missed mid 100 120\n"
-                       "shot home made freethrow\nselect away 5\nevent away 1001\nshot away made close 120 330"));
+    run(QStringLiteral(
+        "tick\nselect home 4\nshot home made three 30 40\nshot home missed mid 100 120\n"
+        "shot home made freethrow\nselect away 5\nevent away 1001\nshot away made close 120 330"));
     const TLiveGame g = figures();
     const QString html = render();
     int kovacs = -1;
@@ -70,22 +76,24 @@ TEST_F(LivePageTest, BoxScoreCellsChartMarkersAndPlaysFollowTheFigures)
         if (g.players()[i].jersey == 4 && g.players()[i].side == TLiveGame::Home)
             kovacs = int(i);
     ASSERT_GE(kovacs, 0);
-    const QList<std::pair<const char *, const char *>> cells{
-        {"pts", "4"}, {"fg", "1/2"}, {"three", "1/1"}, {"two", "0/1"}, {"ft", "1/1"}, {"min", "00:15"}};
+    const QList<std::pair<const char *, const char *>> cells{{"pts", "4"},   {"fg", "1/2"}, {"three", "1/1"},
+                                                             {"two", "0/1"}, {"ft", "1/1"}, {"min", "00:15"}};
     for (const auto &[column, value] : cells)
         EXPECT_EQ(cell(html, kovacs, QLatin1String(column)), QLatin1String(value)) << column;
     // Three shots from the floor, each a marker; the free throw has no point.
     EXPECT_EQ(html.count(QStringLiteral("<g class=\"shot ")), 3);
     EXPECT_EQ(html.count(QStringLiteral("<g class=\"shot made")), 2);
     // Newest first, with the running score.
-    const QRegularExpression play(QStringLiteral("<li class=\"play ([a-z]+)[^\"]*\".*?class=\"running\">(\\d+:\\d+)<"));
+    const QRegularExpression play(
+        QStringLiteral("<li class=\"play ([a-z]+)[^\"]*\".*?class=\"running\">(\\d+:\\d+)<"));
     QStringList order;
     for (auto it = play.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         order << m.captured(1) + QLatin1Char(' ') + m.captured(2);
     }
-    EXPECT_EQ(order, (QStringList{QStringLiteral("away 4:2"), QStringLiteral("away 4:0"), QStringLiteral("home 4:0"),
-                                  QStringLiteral("home 3:0"), QStringLiteral("home 3:0")}));
+    EXPECT_EQ(order,
+              (QStringList{QStringLiteral("away 4:2"), QStringLiteral("away 4:0"), QStringLiteral("home 4:0"),
+                           QStringLiteral("home 3:0"), QStringLiteral("home 3:0")}));
     EXPECT_TRUE(html.contains(QStringLiteral("<span id=\"score-home\">4</span>")));
 }
 
