@@ -16,6 +16,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra fontconfig xvfb xauth poppler-utils
   dpkg-dev file ccache
   lintian appstream desktop-file-utils systemd
+  chromium
 )
 
 if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then

@@ -28,8 +28,9 @@ protected:
     }
     void shot(const QByteArray &code, int id, const QByteArray &player, int tipus)
     {
-        ASSERT_EQ(sendLive("kod=1000&id=" + QByteArray::number(id) + "&szkod=" + code + "&tipus=" +
-                           QByteArray::number(tipus) + "&jatekos=" + player + "&x=50&y=60&time=20261209183010")
+        ASSERT_EQ(sendLive("kod=1000&id=" + QByteArray::number(id) + "&szkod=" + code +
+                           "&tipus=" + QByteArray::number(tipus) + "&jatekos=" + player +
+                           "&x=50&y=60&time=20261209183010")
                       .body,
                   "ok");
     }
@@ -93,7 +94,8 @@ TEST_F(LiveEndpointTest, AReconnectingViewerGetsOnlyWhatItHasNotSeen)
     }
     {
         // Up to date: nothing until the next message.
-        SseClient viewer(m_server->port(), "/live/G1/events", "Last-Event-ID: " + QByteArray::number(version) + "\r\n");
+        SseClient viewer(m_server->port(), "/live/G1/events",
+                         "Last-Event-ID: " + QByteArray::number(version) + "\r\n");
         viewer.header();
         SseClient::Event e;
         EXPECT_FALSE(viewer.next(&e, 300));
@@ -183,8 +185,10 @@ TEST_F(LiveEndpointTest, ThePageAndItsDataOnlyRead)
     EXPECT_EQ(page.status, 200);
     EXPECT_TRUE(page.body.contains("<html lang=\"hu\">"));
     const qint64 version = this->stored("G1").last().seq;
-    EXPECT_EQ(m_client.get(base() + "/live/G1/fragment?since=" + QByteArray::number(version), {}).status, 204);
-    EXPECT_EQ(m_client.get(base() + "/live/G1/fragment?since=" + QByteArray::number(version - 1), {}).status, 200);
+    EXPECT_EQ(m_client.get(base() + "/live/G1/fragment?since=" + QByteArray::number(version), {}).status,
+              204);
+    EXPECT_EQ(m_client.get(base() + "/live/G1/fragment?since=" + QByteArray::number(version - 1), {}).status,
+              200);
     // A game not heard of yet has its page, which waits for the first message.
     EXPECT_EQ(m_client.get(base() + "/live/LATER", {}).status, 404);
 }

@@ -29,9 +29,11 @@ public:
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         if (::connect(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0)
             return;
-        const QByteArray request = "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept: text/event-stream\r\n" +
-                                   headers + "\r\n";
-        m_connected = ::send(m_socket, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size();
+        const QByteArray request = "GET " + target +
+                                   " HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept: text/event-stream\r\n" + headers +
+                                   "\r\n";
+        m_connected =
+            ::send(m_socket, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size();
     }
     ~SseClient()
     {
