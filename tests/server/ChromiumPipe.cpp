@@ -82,7 +82,8 @@ bool ChromiumPipe::open(const QByteArray &url, QString *error)
                           profile.constData(),
                           "about:blank",
                           nullptr};
-    const int spawned = posix_spawn(&m_pid, exe.constData(), &actions, nullptr, const_cast<char **>(argv), environ);
+    const int spawned =
+        posix_spawn(&m_pid, exe.constData(), &actions, nullptr, const_cast<char **>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(commands[0]);
     ::close(replies[1]);
@@ -96,13 +97,15 @@ bool ChromiumPipe::open(const QByteArray &url, QString *error)
     const QJsonObject target =
         call(QStringLiteral("Target.createTarget"), {{QStringLiteral("url"), QString::fromUtf8(url)}}, true);
     const QString targetId = target.value(QStringLiteral("targetId")).toString();
-    const QJsonObject attached = call(QStringLiteral("Target.attachToTarget"),
-                                      {{QStringLiteral("targetId"), targetId}, {QStringLiteral("flatten"), true}}, true);
+    const QJsonObject attached =
+        call(QStringLiteral("Target.attachToTarget"),
+             {{QStringLiteral("targetId"), targetId}, {QStringLiteral("flatten"), true}}, true);
     m_session = attached.value(QStringLiteral("sessionId")).toString();
     if (m_session.isEmpty()) {
         QFile file(QString::fromLocal8Bit(log));
         file.open(QIODevice::ReadOnly);
-        *error = QStringLiteral("the browser opened no page: %1").arg(QString::fromLocal8Bit(file.readAll().right(2000)));
+        *error = QStringLiteral("the browser opened no page: %1")
+                     .arg(QString::fromLocal8Bit(file.readAll().right(2000)));
         return false;
     }
     return true;
@@ -111,7 +114,8 @@ bool ChromiumPipe::open(const QByteArray &url, QString *error)
 QJsonObject ChromiumPipe::call(const QString &method, const QJsonObject &params, bool toBrowser, int waitMs)
 {
     const int id = m_nextId++;
-    QJsonObject message{{QStringLiteral("id"), id}, {QStringLiteral("method"), method}, {QStringLiteral("params"), params}};
+    QJsonObject message{
+        {QStringLiteral("id"), id}, {QStringLiteral("method"), method}, {QStringLiteral("params"), params}};
     if (!toBrowser)
         message[QStringLiteral("sessionId")] = m_session;
     const QByteArray bytes = QJsonDocument(message).toJson(QJsonDocument::Compact) + '\0';
@@ -179,18 +183,17 @@ QJsonValue ChromiumPipe::waitFor(const QString &expression, const QJsonValue &ex
 
 bool ChromiumPipe::resize(int width, int height, bool mobile)
 {
-    call(QStringLiteral("Emulation.setDeviceMetricsOverride"),
-         {{QStringLiteral("width"), width},
-          {QStringLiteral("height"), height},
-          {QStringLiteral("deviceScaleFactor"), 1},
-          {QStringLiteral("mobile"), mobile}});
+    call(QStringLiteral("Emulation.setDeviceMetricsOverride"), {{QStringLiteral("width"), width},
+                                                                {QStringLiteral("height"), height},
+                                                                {QStringLiteral("deviceScaleFactor"), 1},
+                                                                {QStringLiteral("mobile"), mobile}});
     return true;
 }
 
 QByteArray ChromiumPipe::screenshot()
 {
-    const QJsonObject result = call(QStringLiteral("Page.captureScreenshot"),
-                                    {{QStringLiteral("format"), QStringLiteral("png")},
-                                     {QStringLiteral("captureBeyondViewport"), true}});
+    const QJsonObject result =
+        call(QStringLiteral("Page.captureScreenshot"), {{QStringLiteral("format"), QStringLiteral("png")},
+                                                        {QStringLiteral("captureBeyondViewport"), true}});
     return QByteArray::fromBase64(result.value(QStringLiteral("data")).toString().toLatin1());
 }

@@ -36,7 +36,8 @@ public:
 
 private:
     // Sends a command (to the page's session unless toBrowser) and waits for its result.
-    QJsonObject call(const QString &method, const QJsonObject &params, bool toBrowser = false, int waitMs = 20000);
+    QJsonObject call(const QString &method, const QJsonObject &params, bool toBrowser = false,
+                     int waitMs = 20000);
 
     QTemporaryDir m_profile;
     pid_t m_pid = -1;

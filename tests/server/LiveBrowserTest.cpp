@@ -33,7 +33,8 @@ protected:
         QString error;
         ASSERT_TRUE(m_server->start(&error)) << error.toStdString();
         deliver = [this](const QByteArray &query) {
-            ASSERT_EQ(m_client.getLive(base() + "/income/index.phtml?" + query).body, "ok") << query.toStdString();
+            ASSERT_EQ(m_client.getLive(base() + "/income/index.phtml?" + query).body, "ok")
+                << query.toStdString();
         };
     }
     void TearDown() override
@@ -55,9 +56,11 @@ protected:
                 browser.resize(width, 900, width < 600);
                 browser.navigate(base() + "/live/ABC1DEF2?lang=" + language);
                 browser.waitFor(QStringLiteral("document.readyState"), QStringLiteral("complete"));
-                const int height = browser.evaluate(QStringLiteral("document.documentElement.scrollHeight")).toInt();
+                const int height =
+                    browser.evaluate(QStringLiteral("document.documentElement.scrollHeight")).toInt();
                 browser.resize(width, qMax(height, 600), width < 600);
-                QFile file(QStringLiteral("%1/live-%2-%3.png").arg(folder, QLatin1String(language)).arg(width));
+                QFile file(
+                    QStringLiteral("%1/live-%2-%3.png").arg(folder, QLatin1String(language)).arg(width));
                 if (file.open(QIODevice::WriteOnly))
                     file.write(browser.screenshot());
             }
@@ -69,9 +72,10 @@ protected:
     THttpClient m_client{2000, 5000};
 };
 
-const QString Score = QStringLiteral(
-    "(document.getElementById('score-home')||{}).textContent + ':' + (document.getElementById('score-away')||{}).textContent");
-const QString KovacsPoints = QStringLiteral("document.querySelector('#box-home tbody tr td[data-col=\"pts\"]').textContent");
+const QString Score = QStringLiteral("(document.getElementById('score-home')||{}).textContent + ':' + "
+                                     "(document.getElementById('score-away')||{}).textContent");
+const QString KovacsPoints =
+    QStringLiteral("document.querySelector('#box-home tbody tr td[data-col=\"pts\"]').textContent");
 const QString NewestPlay = QStringLiteral("document.querySelector('#plays li .what').textContent");
 const QString Markers = QStringLiteral("document.querySelectorAll('#shot-chart .shot').length");
 
@@ -101,11 +105,15 @@ TEST_F(LiveBrowserTest, ThePageFollowsTheGameAsItIsSent)
     // The shot chart's choice of a team stays through the next update.
     browser.evaluate(QStringLiteral("var s=document.getElementById('shot-filter'); s.value='away';"
                                     "s.dispatchEvent(new Event('change', {bubbles: true})); 0"));
-    EXPECT_EQ(browser.evaluate(QStringLiteral("document.querySelectorAll('#shot-chart .shot:not(.hidden)').length")), 1);
+    EXPECT_EQ(browser.evaluate(
+                  QStringLiteral("document.querySelectorAll('#shot-chart .shot:not(.hidden)').length")),
+              1);
 
     run(QStringLiteral("select home 7\nevent home 1002"));
     EXPECT_EQ(browser.waitFor(NewestPlay, QStringLiteral("steal")), QStringLiteral("steal"));
-    EXPECT_EQ(browser.evaluate(QStringLiteral("document.querySelectorAll('#shot-chart .shot:not(.hidden)').length")), 1);
+    EXPECT_EQ(browser.evaluate(
+                  QStringLiteral("document.querySelectorAll('#shot-chart .shot:not(.hidden)').length")),
+              1);
 
     run(QStringLiteral("delete home %1").arg(three));
     EXPECT_EQ(browser.waitFor(Score, QStringLiteral("0:2")), QStringLiteral("0:2"));
@@ -114,7 +122,8 @@ TEST_F(LiveBrowserTest, ThePageFollowsTheGameAsItIsSent)
     EXPECT_EQ(browser.evaluate(NewestPlay), QStringLiteral("steal"));
 
     // The script a name holds never runs: the page would show its mark.
-    run(QStringLiteral("addplayer away id=99 webid=A99 jersey=33 name=\"<img src=x onerror=document.title='hit'>\""));
+    run(QStringLiteral(
+        "addplayer away id=99 webid=A99 jersey=33 name=\"<img src=x onerror=document.title='hit'>\""));
     run(QStringLiteral("sub away 5 33\nselect away 33\nshot away made close 110 320"));
     EXPECT_EQ(browser.waitFor(Score, QStringLiteral("0:4")), QStringLiteral("0:4"));
     EXPECT_NE(browser.evaluate(QStringLiteral("document.title")), QStringLiteral("hit"));

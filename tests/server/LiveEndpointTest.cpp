@@ -189,6 +189,8 @@ TEST_F(LiveEndpointTest, ThePageAndItsDataOnlyRead)
               204);
     EXPECT_EQ(m_client.get(base() + "/live/G1/fragment?since=" + QByteArray::number(version - 1), {}).status,
               200);
+    // The scoreboard links each game's page.
+    EXPECT_TRUE(m_client.get(base() + "/", {}).body.contains("href=\"/live/G1\""));
     // A game not heard of yet has its page, which waits for the first message.
     EXPECT_EQ(m_client.get(base() + "/live/LATER", {}).status, 404);
 }
