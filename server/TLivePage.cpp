@@ -360,6 +360,10 @@ QString TLivePage::escape(const QString &text)
         case '\'':
             out += QLatin1String("&#39;");
             break;
+        case '%':
+            // Never a placeholder of the QString::arg chains that build the markup.
+            out += QLatin1String("&#37;");
+            break;
         default:
             // Line breaks and other controls would break the push's lines.
             if (c.unicode() < 0x20 || c.unicode() == 0x7f)
@@ -472,6 +476,10 @@ QString TLivePage::fragment(const TLiveGame &g, const TLiveTexts &t, TLiveGame::
     html += QStringLiteral("<p class=\"status\" id=\"status\" data-status=\"%1\">%2</p>\n</section>\n")
                 .arg(int(g.status()))
                 .arg(escape(statusText(g, t)));
+    if (g.unattributed() > 0)
+        html += QStringLiteral("<p class=\"note\">%1</p>\n")
+                    .arg(escape(t.tr(QStringLiteral("The roster of this game was not received: "
+                                                    "events of unknown players are left out."))));
     html += QStringLiteral("<div class=\"boxes\">\n") + boxScore(g, TLiveGame::Home, t, edition) +
             boxScore(g, TLiveGame::Away, t, edition) + QStringLiteral("</div>\n");
     html += QStringLiteral("<div class=\"panels\">\n") + shotChart(g, t) +

@@ -40,6 +40,9 @@ const OwnText OwnTexts[] = {
     {"Team", "Csapat", "Team"},
     {"Substitution", "Csere", "Substitution"},
     {"defence mode", "védekezési forma", "defence mode"},
+    {"The roster of this game was not received: events of unknown players are left out.",
+     "A mérkőzés kerete nem érkezett meg: az ismeretlen játékosok eseményei kimaradnak.",
+     "The roster of this game was not received: events of unknown players are left out."},
 };
 
 } // namespace

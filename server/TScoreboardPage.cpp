@@ -59,15 +59,12 @@ QString card(const TGameSummary &g)
     html += QStringLiteral("<section class=\"game\">\n<div class=\"head\">\n");
     html += QStringLiteral("<div class=\"meta\"><span>GAME %1</span><span>%2 messages</span>"
                            "<a class=\"follow\" href=\"/live/%3\">Live page</a></div>\n")
-                .arg(code.toHtmlEscaped())
-                .arg(g.messageCount())
-                .arg(QString::fromLatin1(g.game().toPercentEncoding()));
+                .arg(code.toHtmlEscaped(), QString::number(g.messageCount()),
+                     QString::fromLatin1(g.game().toPercentEncoding()));
     html += QStringLiteral("<div class=\"teams\"><div class=\"team home\">%1</div>"
                            "<div class=\"score\">%2 : %3</div><div class=\"team away\">%4</div></div>\n")
-                .arg(home.toHtmlEscaped())
-                .arg(g.homeScore())
-                .arg(g.awayScore())
-                .arg(away.toHtmlEscaped());
+                .arg(home.toHtmlEscaped(), QString::number(g.homeScore()), QString::number(g.awayScore()),
+                     away.toHtmlEscaped());
     html += QStringLiteral("<div class=\"status%1\">%2</div>\n")
                 .arg(g.closed() ? QStringLiteral(" final") : QString(), g.statusText().toHtmlEscaped());
     if (g.scoreSource() != QLatin1String("made shots"))

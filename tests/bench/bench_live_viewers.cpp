@@ -131,13 +131,14 @@ void BM_LiveViewers(benchmark::State &state)
         std::vector<int> nextId(Games, 1);
         for (int g = 0; g < Games; ++g) {
             const QByteArray code = gameCode(g);
-            http.getLive(base + "/income/index.phtml?kod=0001&szkod=" + code + "&time=20261209183005&h=Home_" +
-                         QByteArray::number(g) + "&v=Away_" + QByteArray::number(g));
+            http.getLive(base + "/income/index.phtml?kod=0001&szkod=" + code +
+                         "&time=20261209183005&h=Home_" + QByteArray::number(g) + "&v=Away_" +
+                         QByteArray::number(g));
             for (int p = 0; p < 2 * PlayersPerSide; ++p)
-                http.getLive(base + "/income/index.phtml?kod=0002&szkod=" + code + "&p=P" + QByteArray::number(g) +
-                             "_" + QByteArray::number(p) + "&k=" + (p % PlayersPerSide < 3 ? "1" : "0") +
-                             "&h=" + (p < PlayersPerSide ? "1" : "0") + "&jat=1&j=Player_" +
-                             QByteArray::number(p) + "&mz=" + QByteArray::number(p + 4));
+                http.getLive(base + "/income/index.phtml?kod=0002&szkod=" + code + "&p=P" +
+                             QByteArray::number(g) + "_" + QByteArray::number(p) + "&k=" +
+                             (p % PlayersPerSide < 3 ? "1" : "0") + "&h=" + (p < PlayersPerSide ? "1" : "0") +
+                             "&jat=1&j=Player_" + QByteArray::number(p) + "&mz=" + QByteArray::number(p + 4));
         }
 
         // The viewers, on one thread of their own.
@@ -155,9 +156,11 @@ void BM_LiveViewers(benchmark::State &state)
                 state.SkipWithError("a viewer cannot connect");
                 return;
             }
-            const QByteArray request = "GET /live/" + gameCode(v.game) +
-                                       "/events?lang=en HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept: text/event-stream\r\n\r\n";
-            [[maybe_unused]] const ssize_t sent = ::send(v.socket, request.constData(), size_t(request.size()), 0);
+            const QByteArray request =
+                "GET /live/" + gameCode(v.game) +
+                "/events?lang=en HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept: text/event-stream\r\n\r\n";
+            [[maybe_unused]] const ssize_t sent =
+                ::send(v.socket, request.constData(), size_t(request.size()), 0);
             ::fcntl(v.socket, F_SETFL, O_NONBLOCK);
             epoll_event e{};
             e.events = EPOLLIN;
@@ -272,7 +275,8 @@ void BM_LiveViewers(benchmark::State &state)
                                 "&y=" + QByteArray::number(random.bounded(359));
                         break;
                     default:
-                        query = "kod=1002&id=" + QByteArray::number(id) + "&szkod=" + code + "&jatekos=" + who;
+                        query =
+                            "kod=1002&id=" + QByteArray::number(id) + "&szkod=" + code + "&jatekos=" + who;
                         break;
                     }
                     client.getLive(base + "/income/index.phtml?" + query + "&time=20261209183010");
@@ -315,19 +319,22 @@ void BM_LiveViewers(benchmark::State &state)
         const std::lock_guard<std::mutex> lock(latencyMutex);
         const double over1s =
             double(std::count_if(latencies.begin(), latencies.end(), [](double ms) { return ms > 1000; }));
-        std::printf("live viewers: %d games, %d viewers connected of %d, %d s of sending\n", Games, int(connected),
-                    int(viewers.size()), seconds);
-        std::printf("messages sent: %d (%.1f/s); events delivered to viewers: %zu; not delivered within 5 s: %d\n",
-                    int(sent), sent / wall, latencies.size(), int(missed));
-        std::printf("message-to-viewer latency ms: p50 %.1f  p90 %.1f  p99 %.1f  max %.1f; over 1 s: %.2f%%\n",
-                    percentile(latencies, 0.5), percentile(latencies, 0.9), percentile(latencies, 0.99),
-                    percentile(latencies, 1.0), latencies.empty() ? 0.0 : 100.0 * over1s / double(latencies.size()));
+        std::printf("live viewers: %d games, %d viewers connected of %d, %d s of sending\n", Games,
+                    int(connected), int(viewers.size()), seconds);
+        std::printf(
+            "messages sent: %d (%.1f/s); events delivered to viewers: %zu; not delivered within 5 s: %d\n",
+            int(sent), sent / wall, latencies.size(), int(missed));
+        std::printf(
+            "message-to-viewer latency ms: p50 %.1f  p90 %.1f  p99 %.1f  max %.1f; over 1 s: %.2f%%\n",
+            percentile(latencies, 0.5), percentile(latencies, 0.9), percentile(latencies, 0.99),
+            percentile(latencies, 1.0), latencies.empty() ? 0.0 : 100.0 * over1s / double(latencies.size()));
         std::printf("ordinary requests meanwhile: %zu, ms p50 %.1f  p99 %.1f  max %.1f\n", requests.size(),
                     percentile(requests, 0.5), percentile(requests, 0.99), percentile(requests, 1.0));
         std::printf("server CPU: %.2f s in %.1f s = %.0f%% of one core; memory: RSS %lld kB, peak %lld kB; "
                     "pushed %.1f MB\n",
-                    after.cpuSeconds - before.cpuSeconds, wall, 100 * (after.cpuSeconds - before.cpuSeconds) / wall,
-                    after.rssKb, after.peakKb, double(bytesRead) / 1e6);
+                    after.cpuSeconds - before.cpuSeconds, wall,
+                    100 * (after.cpuSeconds - before.cpuSeconds) / wall, after.rssKb, after.peakKb,
+                    double(bytesRead) / 1e6);
         state.counters["p99_ms"] = percentile(latencies, 0.99);
         state.counters["server_cpu_pct"] = 100 * (after.cpuSeconds - before.cpuSeconds) / wall;
         state.counters["server_rss_kB"] = double(after.rssKb);

@@ -9,8 +9,9 @@
 namespace {
 
 // Names that would run, break an attribute or end a line of the push.
-const char *const HostileNames[] = {"<script>alert(1)</script>", "Tom \"Q\" O'Neil", "Black & White",
-                                    "#7 <b>bold</b>", "Line\rBreak\nHere"};
+const char *const HostileNames[] = {
+    "<script>alert(1)</script>", "Tom \"Q\" O'Neil", "Black & White", "#7 <b>bold</b>",
+    "Line\rBreak\nHere",         "100%1 %2"};
 
 class LivePageTest : public LiveGameFixture
 {
@@ -37,11 +38,11 @@ TEST_F(LivePageTest, TextsFromMessagesAreEscapedEverywhereTheyAppear)
     for (const char *name : HostileNames) {
         SCOPED_TRACE(name);
         const QString text = QString::fromUtf8(name);
-        EXPECT_EQ(TLivePage::escape(text).contains(QRegularExpression(QStringLiteral("[<>\"'\\r\\n]"))),
+        EXPECT_EQ(TLivePage::escape(text).contains(QRegularExpression(QStringLiteral("[<>\"'%\\r\\n]"))),
                   false);
     }
     TRosterVariant variant;
-    variant.Home = "<script>alert(1)</script>";
+    variant.Home = "<script>alert(1)</script> %2";
     variant.Away = "Black & White's #2";
     run(QStringLiteral("\ngame code=ABC1DEF2\n") + SampleRoster(variant) +
         QStringLiteral("\nlength 5\ntick"));
@@ -55,6 +56,8 @@ TEST_F(LivePageTest, TextsFromMessagesAreEscapedEverywhereTheyAppear)
     // Box score, leaders, chart choice, chart marker and play-by-play all name him.
     EXPECT_GE(html.count(QStringLiteral("&lt;img src=x onerror=alert(2)&gt;")), 5);
     EXPECT_TRUE(html.contains(QStringLiteral("Black &amp; White&#39;s #2")));
+    // A "%" in a name is no placeholder of the markup's templates.
+    EXPECT_TRUE(html.contains(QStringLiteral("&lt;/script&gt; &#37;2</span>")));
     // No line of the markup ends inside a text, so the push can split it into data lines.
     EXPECT_FALSE(html.contains(QLatin1Char('\r')));
 
