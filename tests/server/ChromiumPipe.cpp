@@ -156,6 +156,16 @@ bool ChromiumPipe::navigate(const QByteArray &url)
                 .isEmpty();
 }
 
+bool ChromiumPipe::beforeEachDocument(const QString &script)
+{
+    call(QStringLiteral("Page.enable"), {});
+    return !call(QStringLiteral("Page.addScriptToEvaluateOnNewDocument"),
+                 {{QStringLiteral("source"), script}})
+                .value(QStringLiteral("identifier"))
+                .toString()
+                .isEmpty();
+}
+
 QJsonValue ChromiumPipe::evaluate(const QString &expression)
 {
     const QJsonObject result =

@@ -24,6 +24,8 @@ public:
     // Starts the browser and opens a page at url; false with error when it fails.
     bool open(const QByteArray &url, QString *error);
     bool navigate(const QByteArray &url);
+    // Runs script in every document the page loads from now on, before its own scripts.
+    bool beforeEachDocument(const QString &script);
     // The value of a JavaScript expression in the page (returned by value);
     // an undefined or failing expression gives a null value.
     QJsonValue evaluate(const QString &expression);

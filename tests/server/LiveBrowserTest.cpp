@@ -132,4 +132,21 @@ TEST_F(LiveBrowserTest, ThePageFollowsTheGameAsItIsSent)
     screenshots(browser);
 }
 
+TEST_F(LiveBrowserTest, WithoutEventStreamsThePagePolls)
+{
+    ChromiumPipe browser;
+    QString error;
+    ASSERT_TRUE(browser.open("about:blank", &error)) << error.toStdString();
+    ASSERT_TRUE(browser.beforeEachDocument(QStringLiteral("window.EventSource = undefined;")));
+    SetUpRoster(5);
+    run(QStringLiteral("tick\nselect home 4\nshot home made three 30 40"));
+    ASSERT_TRUE(browser.navigate(base() + "/live/ABC1DEF2?lang=hu"));
+    EXPECT_EQ(browser.waitFor(Score, QStringLiteral("3:0")), QStringLiteral("3:0"));
+    EXPECT_EQ(browser.evaluate(QStringLiteral("typeof window.EventSource")).toString().toStdString(),
+              "undefined");
+    run(QStringLiteral("select away 5\nshot away made mid 100 300"));
+    EXPECT_EQ(browser.waitFor(Score, QStringLiteral("3:2")), QStringLiteral("3:2"));
+    EXPECT_EQ(browser.evaluate(NewestPlay), QStringLiteral("sikeres középtávoli"));
+}
+
 } // namespace
