@@ -17,6 +17,7 @@ packages=(
   dpkg-dev file ccache
   lintian appstream desktop-file-utils systemd
   chromium
+  wrk
 )
 
 if [ "${PARQUETIX_SKIP_APT:-0}" != 1 ]; then

@@ -9,6 +9,8 @@ struct TServerOptions
     QString host = QStringLiteral("127.0.0.1");
     int port = 8080;      // 0 picks a free port
     QString dataDir;      // database and uploads; required
+    QString database;     // "postgresql://..." for a shared database; empty: SQLite in dataDir
+    bool durable = true;  // "ok" only once the message is on disk
     QString updateFile;   // master-data update text, served as is
     QString setupXml;     // version file
     QString setupVersion; // when set, the version file is made from it instead

@@ -166,7 +166,7 @@ TStatsServer::~TStatsServer()
 
 bool TStatsServer::openStore(const QString &path, QString *error)
 {
-    return m_store.open(path, error);
+    return m_store.open(path, error, m_options.durable);
 }
 
 bool TStatsServer::start(QString *error)
@@ -176,7 +176,10 @@ bool TStatsServer::start(QString *error)
             *error = QStringLiteral("cannot create the data folder %1").arg(m_options.dataDir);
         return false;
     }
-    if (!m_store.open(QDir(m_options.dataDir).filePath(QStringLiteral("parquetix-server.sqlite")), error))
+    const QString database = m_options.database.isEmpty()
+                                 ? QDir(m_options.dataDir).filePath(QStringLiteral("parquetix-server.sqlite"))
+                                 : m_options.database;
+    if (!m_store.open(database, error, m_options.durable))
         return false;
     if (!m_log.open(m_options.logFile, error))
         return false;
@@ -242,6 +245,11 @@ bool TStatsServer::start(QString *error)
         return false;
     }
     return true;
+}
+
+QStringList TStatsServer::startNotes() const
+{
+    return {QStringLiteral("messages in %1").arg(m_store.describe())};
 }
 
 void TStatsServer::stop()

@@ -40,6 +40,8 @@ public:
     bool start(QString *error);
     // Stops listening and waits for the requests being served.
     void stop();
+    // What the server says at start: where it stores, who may write.
+    QStringList startNotes() const;
     // The port bound by start(), also when the options asked for port 0.
     int port() const { return m_port; }
     // Connections waiting for their next request.
@@ -47,7 +49,9 @@ public:
     // Viewers following a live page.
     int liveViewers() const { return m_hub ? m_hub->viewerCount() : 0; }
 
-    static constexpr int WorkerCount = 8;
+    // Workers mostly wait for a shared commit, so there are enough of them
+    // for every busy client to join the same one.
+    static constexpr int WorkerCount = 64;
 
     TFaultSettings &faults() { return m_faults; }
     TMessageStore &store() { return m_store; }

@@ -38,6 +38,8 @@ int main(int argc, char **argv)
     }
     printf("listening on %d\n", server.port());
     fflush(stdout);
+    for (const QString &note : server.startNotes())
+        fprintf(stderr, "parquetix-server: %s\n", qPrintable(note));
 
     int received = 0;
     sigwait(&stopSignals, &received);
