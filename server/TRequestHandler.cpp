@@ -6,6 +6,7 @@
 #include "TMessageStore.h"
 #include "TScoreboardPage.h"
 #include "TUploadStore.h"
+#include "TWriteKeys.h"
 #include "common/TBase64.h"
 #include "common/TGuardedFile.h"
 #include "common/Win1250.h"
@@ -149,7 +150,9 @@ QByteArray TRequestHandler::field(const FormFields &fields, const QByteArray &na
 
 TServerReply TRequestHandler::liveMessage(const QByteArray &target)
 {
-    const QByteArray query = queryOf(target);
+    // The workstation's key comes first when it has one; it is not part of the message.
+    QByteArray key;
+    const QByteArray query = TWriteKeys::takeKey(queryOf(target), &key);
     if (query.isEmpty())
         return TServerReply::error(400, "no message after the \"?\"");
     QString why;

@@ -22,6 +22,7 @@ QString TServerOptions::usage()
         "usage: parquetix-server --data DIR [options]\n"
         "  --data DIR          folder for the message database and the uploads (required)\n"
         "  --database URL      keep messages in PostgreSQL (postgresql://...) instead of SQLite in DIR\n"
+        "  --keys FILE         write keys, one a line; writes without a valid key are refused\n"
         "  --sync MODE         full: answer ok once the message is on disk (default); normal: sooner\n"
         "  --host ADDRESS      address to listen on (default 127.0.0.1)\n"
         "  --port N            port to listen on, 0 for a free one (default 8080)\n"
@@ -79,6 +80,8 @@ bool TServerOptions::parse(const QStringList &arguments, TServerOptions *options
             if (!v.startsWith(QLatin1String("postgresql://")) && !v.startsWith(QLatin1String("postgres://")))
                 return fail(QStringLiteral("--database needs a postgresql:// address, not %1").arg(v));
             o.database = v;
+        } else if (a == QLatin1String("--keys")) {
+            o.keysFile = v;
         } else if (a == QLatin1String("--sync")) {
             if (v != QLatin1String("full") && v != QLatin1String("normal"))
                 return fail(QStringLiteral("--sync needs full or normal, not %1").arg(v));

@@ -11,6 +11,7 @@ struct TServerOptions
     QString dataDir;      // database and uploads; required
     QString database;     // "postgresql://..." for a shared database; empty: SQLite in dataDir
     bool durable = true;  // "ok" only once the message is on disk
+    QString keysFile;     // write keys; empty: every client may write
     QString updateFile;   // master-data update text, served as is
     QString setupXml;     // version file
     QString setupVersion; // when set, the version file is made from it instead

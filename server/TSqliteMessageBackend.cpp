@@ -13,10 +13,7 @@ const int EventDeletedCode = 5000;
 class Statement
 {
 public:
-    Statement(sqlite3 *db, const char *sql) : m_db(db)
-    {
-        sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr);
-    }
+    Statement(sqlite3 *db, const char *sql) : m_db(db) { sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr); }
     ~Statement() { sqlite3_finalize(m_stmt); }
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
@@ -87,11 +84,13 @@ sqlite3 *openConnection(const QString &path, QString *error)
 {
     sqlite3 *db = nullptr;
     const QByteArray name = path.toUtf8();
-    if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+    if (sqlite3_open_v2(name.constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
                         nullptr) != SQLITE_OK) {
         if (error)
-            *error = QStringLiteral("cannot open %1: %2")
-                         .arg(path, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"));
+            *error =
+                QStringLiteral("cannot open %1: %2")
+                    .arg(path, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"));
         sqlite3_close(db);
         return nullptr;
     }
@@ -211,8 +210,8 @@ void TSqliteMessageBackend::rollbackToSavepoint()
     exec(m_db, "ROLLBACK TO SAVEPOINT request; RELEASE SAVEPOINT request", nullptr);
 }
 
-bool TSqliteMessageBackend::recentOfEvent(const QByteArray &game, qint64 id, int count, QList<QByteArray> *queries,
-                                          QString *error)
+bool TSqliteMessageBackend::recentOfEvent(const QByteArray &game, qint64 id, int count,
+                                          QList<QByteArray> *queries, QString *error)
 {
     Statement s(m_db, "SELECT query FROM message WHERE game = ?1 AND event_id = ?2 AND code <> ?3 "
                       "ORDER BY seq DESC LIMIT ?4");
@@ -232,8 +231,8 @@ bool TSqliteMessageBackend::recentOfEvent(const QByteArray &game, qint64 id, int
     return true;
 }
 
-bool TSqliteMessageBackend::hasIdentical(const QByteArray &game, int code, bool withId, const QByteArray &query,
-                                         bool *found, QString *error)
+bool TSqliteMessageBackend::hasIdentical(const QByteArray &game, int code, bool withId,
+                                         const QByteArray &query, bool *found, QString *error)
 {
     Statement s(m_db, withId ? "SELECT 1 FROM message WHERE game = ?1 AND code = ?2 AND query = ?3 LIMIT 1"
                              : "SELECT 1 FROM message WHERE game = ?1 AND event_id IS NULL AND code = ?2 "

@@ -21,6 +21,7 @@ struct RequestContext
     QElapsedTimer timer;
     int status = 0;
     QByteArray outcome;
+    QString writer; // the workstation whose key the request carried
     bool closeAfter = false;
 };
 
@@ -143,7 +144,8 @@ TServerReply readForm(const httplib::Request &req, const httplib::ContentReader 
 
 TStatsServer::TStatsServer(const TServerOptions &options)
     : m_options(options), m_uploads(options.dataDir), m_handler(m_store, m_uploads, options),
-      m_live(m_store, TLiveGame::editionOf(options.edition).value_or(TLiveGame::Edition::Hungarian))
+      m_live(m_store, TLiveGame::editionOf(options.edition).value_or(TLiveGame::Edition::Hungarian)),
+      m_keys(options.keysFile)
 {
     m_store.setChangeListener([this](const QByteArray &game) {
         if (TLiveHub *hub = m_liveHub.load())
@@ -247,9 +249,41 @@ bool TStatsServer::start(QString *error)
     return true;
 }
 
-QStringList TStatsServer::startNotes() const
+QStringList TStatsServer::startNotes()
 {
-    return {QStringLiteral("messages in %1").arg(m_store.describe())};
+    QStringList notes{QStringLiteral("messages in %1").arg(m_store.describe())};
+    if (!m_keys.enforced()) {
+        notes << QStringLiteral("no keys file: every client may write (--keys FILE lets only the "
+                                "workstations holding a key write)");
+    } else {
+        notes << QStringLiteral("writes need a key of %1 (%2 now), read again when it changes")
+                     .arg(m_keys.path())
+                     .arg(m_keys.keyCount());
+        if (const QString problem = m_keys.problem(); !problem.isEmpty())
+            notes << problem;
+    }
+    return notes;
+}
+
+std::optional<TServerReply> TStatsServer::refuseWrite(const QByteArray &target)
+{
+    QByteArray key;
+    TWriteKeys::takeKey(TRequestHandler::queryOf(target), &key);
+    QString name;
+    switch (m_keys.check(key, &name)) {
+    case TWriteKeys::TVerdict::Open:
+        return std::nullopt;
+    case TWriteKeys::TVerdict::Valid:
+        if (t_request)
+            t_request->writer = name.isEmpty() ? QStringLiteral("a nameless key") : name;
+        return std::nullopt;
+    case TWriteKeys::TVerdict::Missing:
+        break;
+    case TWriteKeys::TVerdict::Unknown:
+        return TServerReply::error(403, "refused: the write key in the address is unknown or revoked");
+    }
+    return TServerReply::error(403, "refused: this server takes writes only with a workstation's key "
+                                    "in the address (?key=KEY&)");
 }
 
 void TStatsServer::stop()
@@ -298,9 +332,14 @@ void TStatsServer::logRequest(TSocketStream &stream, const QByteArray &rawLine, 
     std::string ip;
     int port = 0;
     stream.get_remote_ip_and_port(ip, port);
+    const QByteArray writer = t_request && !t_request->writer.isEmpty()
+                                  ? " [" + TRequestLog::printable(t_request->writer.toUtf8(), 60) + ']'
+                                  : QByteArray();
+    // Keys never reach the log: whoever reads it could write with them.
     m_log.write(QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + ' ' +
-                QByteArray::fromStdString(ip) + ' ' + TRequestLog::printable(rawLine) + " -> " + status +
-                ' ' + TRequestLog::printable(outcome, 120) + ' ' + QByteArray::number(ms) + "ms");
+                QByteArray::fromStdString(ip) + ' ' + TRequestLog::printable(TWriteKeys::hideKeys(rawLine)) +
+                " -> " + status + ' ' + TRequestLog::printable(outcome, 120) + writer + ' ' +
+                QByteArray::number(ms) + "ms");
 }
 
 void TStatsServer::reject(const TConnectionParker::TConnection &connection)
@@ -357,12 +396,12 @@ void TStatsServer::serveConnection(TConnectionParker::TConnection connection)
                     if (context.line.isValid())
                         req.target = context.line.target().toStdString();
                 });
-            t_request = nullptr;
             if (context.outcome.isEmpty() && !written)
                 context.outcome = "connection lost";
             logRequest(stream, context.rawLine,
                        stream.aborted() ? QByteArray("closed") : QByteArray::number(context.status),
                        context.outcome, context.timer.elapsed());
+            t_request = nullptr;
             // After a 400 the rest of the stream is not trusted to hold requests.
             keep = written && !closeConnection && !connectionClosed && !stream.aborted() &&
                    !context.closeAfter && context.status != 400;
@@ -463,16 +502,32 @@ void TStatsServer::installRoutes()
     });
 
     Get("/income/index.phtml", [this](const httplib::Request &req, httplib::Response &res) {
-        reply(res, m_handler.liveMessage(rawTarget(req)));
+        if (const auto refusal = refuseWrite(rawTarget(req)))
+            reply(res, *refusal);
+        else
+            reply(res, m_handler.liveMessage(rawTarget(req)));
     });
     Post("/income/index.phtml",
          [this](const httplib::Request &req, httplib::Response &res, const httplib::ContentReader &reader) {
+             if (const auto refusal = refuseWrite(rawTarget(req))) {
+                 // The body stays unread, so the connection cannot carry another request.
+                 if (t_request)
+                     t_request->closeAfter = true;
+                 reply(res, *refusal);
+                 return;
+             }
              TRequestHandler::FormFields fields;
              const TServerReply read = readForm(req, reader, m_options.maxBatchBytes, &fields);
              reply(res, read.status == 200 ? m_handler.batch(fields) : read);
          });
     Post("/income/game.phtml",
          [this](const httplib::Request &req, httplib::Response &res, const httplib::ContentReader &reader) {
+             if (const auto refusal = refuseWrite(rawTarget(req))) {
+                 if (t_request)
+                     t_request->closeAfter = true;
+                 reply(res, *refusal);
+                 return;
+             }
              TRequestHandler::FormFields fields;
              const TServerReply read = readForm(req, reader, m_options.maxUploadBytes, &fields);
              reply(res, read.status == 200 ? m_handler.upload(fields) : read);

@@ -9,6 +9,7 @@
 #include "TRequestLog.h"
 #include "TServerOptions.h"
 #include "TUploadStore.h"
+#include "TWriteKeys.h"
 
 #include <httplib.h>
 
@@ -16,6 +17,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class TSocketStream;
@@ -41,7 +43,7 @@ public:
     // Stops listening and waits for the requests being served.
     void stop();
     // What the server says at start: where it stores, who may write.
-    QStringList startNotes() const;
+    QStringList startNotes();
     // The port bound by start(), also when the options asked for port 0.
     int port() const { return m_port; }
     // Connections waiting for their next request.
@@ -77,6 +79,9 @@ private:
     // Hands a request for a live page's event stream to the hub; false when
     // the request is something else.
     bool followLive(TConnectionParker::TConnection &connection);
+    // The refusal of a write whose address holds no valid key; nothing when
+    // the write may go on.
+    std::optional<TServerReply> refuseWrite(const QByteArray &target);
 
     TServerOptions m_options;
     TMessageStore m_store;
@@ -87,6 +92,7 @@ private:
     std::atomic<TLiveHub *> m_liveHub{nullptr}; // for the store's listener
     TFaultSettings m_faults;
     TRequestLog m_log;
+    TWriteKeys m_keys;
     std::unique_ptr<TConnectionParker> m_parker;
     std::unique_ptr<httplib::ThreadPool> m_workers;
     std::thread m_thread;

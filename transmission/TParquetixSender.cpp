@@ -57,6 +57,16 @@ TParquetixSender::TCounters TParquetixSender::Counters() const
     return c;
 }
 
+QByteArray TParquetixSender::WriteAddress(const QByteArray &path) const
+{
+    // SERVER_NAME's query part (a workstation's write key, say) goes with
+    // every write, as it does with each single message.
+    const QString server = m_settings.ServerName();
+    const qsizetype q = server.indexOf(QLatin1Char('?'));
+    const QByteArray query = q < 0 ? QByteArray() : Win1250::Encode(server.mid(q + 1));
+    return query.isEmpty() ? path : path + '?' + query;
+}
+
 int TParquetixSender::PauseMs() const
 {
     return qMax(0, m_settings.SleeptimeBwSend());
@@ -326,7 +336,7 @@ void TParquetixSender::BatchStep()
     form.CloseBody();
     ++m_attempts;
     ++m_posts;
-    const THttpReply reply = m_http.postForm(m_base + "/income/index.phtml", form);
+    const THttpReply reply = m_http.postForm(WriteAddress(m_base + "/income/index.phtml"), form);
     if (!reply.received) {
         ++m_transportErrors;
         return;
@@ -427,7 +437,7 @@ TSendGameResult TParquetixSender::SendGame(const QString &archivePath, const QSt
     form.AddField("box", Win1250::Encode(box));
     form.AddField("zip", zip);
     form.CloseBody();
-    const THttpReply reply = m_http.postForm(m_base + "/income/game.phtml", form);
+    const THttpReply reply = m_http.postForm(WriteAddress(m_base + "/income/game.phtml"), form);
     if (!reply.received) {
         // What the general error report would show for the failed request.
         result.Outcome = TUploadOutcome::TransportError;

@@ -54,6 +54,10 @@ public:
     // batch and the upload go whatever SERVER_NAME says. Set before start().
     void SetBaseAddress(const QByteArray &base) { m_base = base; }
     const QByteArray &BaseAddress() const { return m_base; }
+    // path ("base/income/...") with the query part SERVER_NAME carries after
+    // its "?", when there is one: the batch and the upload carry it as every
+    // single message does.
+    QByteArray WriteAddress(const QByteArray &path) const;
 
     // User interface thread: asks the thread to stop, cuts its pause and its
     // request short and waits for its cycle to end, running the hand-offs it

@@ -34,9 +34,9 @@ TEST(StoreRepeatTest, RepeatedPrefixIsTheLongestSuffixOfStoredThatStartsIncoming
     const QList<TPrefixCase> cases = {
         {{}, {"a"}, 0},
         {{"a"}, {"a"}, 1},
-        {{"a", "b"}, {"a"}, 0},            // a changed back after b: new
-        {{"a", "b"}, {"b"}, 1},            // b sent again
-        {{"a", "b"}, {"a", "b"}, 2},       // a batch holding both sent again
+        {{"a", "b"}, {"a"}, 0},                // a changed back after b: new
+        {{"a", "b"}, {"b"}, 1},                // b sent again
+        {{"a", "b"}, {"a", "b"}, 2},           // a batch holding both sent again
         {{"x", "a", "b"}, {"a", "b", "c"}, 2}, // sent again, grown by c
         {{"a", "b"}, {"b", "a"}, 1},
         {{"b"}, {"a", "b"}, 0},
@@ -89,8 +89,8 @@ TEST_F(StoreTest, ABatchSentAgainGrownByNewMessagesStoresOnlyTheNewOnes)
     // The event was corrected before the first batch left: both versions in it.
     add({shot(1, "11"), shot(2, "12"), shot(1, "13")});
     add({shot(1, "11"), shot(2, "12"), shot(1, "13"), shot(3, "14"), shot(2, "15")});
-    EXPECT_EQ(stored(), (QList<QByteArray>{shot(1, "11"), shot(2, "12"), shot(1, "13"), shot(3, "14"),
-                                           shot(2, "15")}));
+    EXPECT_EQ(stored(),
+              (QList<QByteArray>{shot(1, "11"), shot(2, "12"), shot(1, "13"), shot(3, "14"), shot(2, "15")}));
     const QList<TStoredMessage> m = m_store.messages("S1");
     ASSERT_EQ(m.size(), 5);
     EXPECT_EQ(m[0].replacedBy, m[2].seq);
@@ -133,8 +133,8 @@ TEST(StoreCommitTest, ConcurrentRequestsShareCommitsAndAllAreStored)
     for (int t = 0; t < threads; ++t) {
         clients.emplace_back([&, t] {
             for (int i = 1; i <= perThread; ++i) {
-                const QByteArray q = "kod=1100&id=" + QByteArray::number(i) + "&szkod=T" + QByteArray::number(t) +
-                                     "&ido=1";
+                const QByteArray q =
+                    "kod=1100&id=" + QByteArray::number(i) + "&szkod=T" + QByteArray::number(t) + "&ido=1";
                 QString why;
                 if (!store.addMessages({TLiveMessage::parse(q)}, "single", &why))
                     ++failures;

@@ -136,4 +136,22 @@ TEST_F(SendGame, FrenchFlushEndsWhenSendingStopsAndTheUploadIsGivenUp)
                                               QStringLiteral("Unable to send data to server!")}));
 }
 
+TEST_F(SendGame, AWriteKeyInServerNameTravelsWithEverySingleMessageBatchAndUpload)
+{
+    const QString keyed = Prefix + QStringLiteral("key=ws1-7Fq2&");
+    set("SERVER_NAME", keyed);
+    for (int n = 1; n <= 7; ++n)
+        queueMessage(keyed + query(n));
+    sender.Cycle(); // a batch of five
+    sender.Cycle(); // then one by one
+    http.Replies << TFakeHttp::Reply("ok");
+    sender.SendGame(archive, QStringLiteral("GENERAL:"));
+    ASSERT_EQ(http.Requests.size(), 3);
+    EXPECT_EQ(http.Requests[0].Url, Base + "/income/index.phtml?key=ws1-7Fq2&");
+    // The key is cut off the batch's messages with the rest of the prefix.
+    EXPECT_EQ(http.Requests[0].Field("gamedata"), batchOf(1, 5));
+    EXPECT_EQ(http.Requests[1].Url, keyed.toLatin1() + query(6).toLatin1());
+    EXPECT_EQ(http.Requests[2].Url, Base + "/income/game.phtml?key=ws1-7Fq2&");
+}
+
 } // namespace
