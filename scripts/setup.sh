@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-serialport-dev
   qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev
   libevdev-dev libcpp-httplib-dev libssl-dev zlib1g-dev libminizip-dev libxlsxwriter-dev
-  libsqlite3-dev sqlite3
+  libsqlite3-dev sqlite3 libpq-dev postgresql
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format lld
   fonts-dejavu-core fonts-dejavu-extra fontconfig xvfb xauth poppler-utils

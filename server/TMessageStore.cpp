@@ -1,5 +1,6 @@
 #include "TMessageStore.h"
 
+#include "TPostgresMessageBackend.h"
 #include "TSqliteMessageBackend.h"
 
 #include <QDateTime>
@@ -49,12 +50,10 @@ bool TMessageStore::isPostgresAddress(const QString &location)
 bool TMessageStore::open(const QString &location, QString *error, bool durable)
 {
     std::unique_ptr<IMessageBackend> backend;
-    if (isPostgresAddress(location)) {
-        if (error)
-            *error = QStringLiteral("this server was built without PostgreSQL");
-        return false;
-    }
-    backend = std::make_unique<TSqliteMessageBackend>();
+    if (isPostgresAddress(location))
+        backend = std::make_unique<TPostgresMessageBackend>();
+    else
+        backend = std::make_unique<TSqliteMessageBackend>();
     if (!backend->open(location, durable, error))
         return false;
     backend->watchOthers([this](const QByteArray &game) { changed(game); });

@@ -14,8 +14,8 @@ bool isKeyText(const QByteArray &key)
     if (key.size() < 8 || key.size() > 64)
         return false;
     for (const char c : key) {
-        const bool fine = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-                          c == '_' || c == '.';
+        const bool fine = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                          c == '-' || c == '_' || c == '.';
         if (!fine)
             return false;
     }
@@ -61,8 +61,8 @@ void TWriteKeys::refresh()
         m_problem = QStringLiteral("the keys file %1 cannot be read: nobody may write").arg(m_path);
         return;
     }
-    const QDateTime modified = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
-                                                              st.st_mtim.tv_nsec / 1000000);
+    const QDateTime modified =
+        QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000);
     // Size and inode too: an editor's quick rewrite can keep the time.
     if (m_read && modified == m_modified && qint64(st.st_size) == m_size && quint64(st.st_ino) == m_inode)
         return;
@@ -92,10 +92,11 @@ void TWriteKeys::refresh()
     m_size = qint64(st.st_size);
     m_inode = quint64(st.st_ino);
     m_read = true;
-    m_problem = bad == 0 ? QString()
-                         : QStringLiteral("%1 line(s) of %2 hold no usable key (8 to 64 letters, digits, - _ .)")
-                               .arg(bad)
-                               .arg(m_path);
+    m_problem = bad == 0
+                    ? QString()
+                    : QStringLiteral("%1 line(s) of %2 hold no usable key (8 to 64 letters, digits, - _ .)")
+                          .arg(bad)
+                          .arg(m_path);
 }
 
 TWriteKeys::TVerdict TWriteKeys::check(const QByteArray &key, QString *name)

@@ -13,7 +13,13 @@
 class TWriteKeys
 {
 public:
-    enum class TVerdict { Open, Valid, Missing, Unknown };
+    enum class TVerdict
+    {
+        Open,
+        Valid,
+        Missing,
+        Unknown
+    };
 
     // An empty path: no keys file, every client may write.
     explicit TWriteKeys(const QString &path = QString());

@@ -47,13 +47,10 @@ struct TKeyCase
 TEST_F(WriteKeyTest, OnlyAListedKeyInFrontOfTheMessageWrites)
 {
     const QList<TKeyCase> cases = {
-        {"key=ws1-7Fq2Lx&", true},
-        {"key=ws2-9Pz3Mk&", true},
-        {"", false},
-        {"key=&", false},
-        {"key=ws1-7Fq2L&", false},   // one character short
-        {"key=WS1-7FQ2LX&", false},  // keys are case-sensitive
-        {"key=court-1&", false},     // the name is not a key
+        {"key=ws1-7Fq2Lx&", true},  {"key=ws2-9Pz3Mk&", true}, {"", false},
+        {"key=&", false},           {"key=ws1-7Fq2L&", false}, // one character short
+        {"key=WS1-7FQ2LX&", false},                            // keys are case-sensitive
+        {"key=court-1&", false},                               // the name is not a key
     };
     int id = 0;
     for (const TKeyCase &c : cases) {
@@ -133,9 +130,10 @@ TEST(WriteKeyProgramTest, SaysAtStartWhoMayWriteAndKeepsKeysOutOfTheLog)
     };
     for (const TStart &start : starts) {
         QProcess server;
-        server.start(binaryFolder() + "/parquetix-server",
-                     QStringList{"--data", home.file("data"), "--port", "0", "--log", home.file("requests.log")} +
-                         start.extra);
+        server.start(
+            binaryFolder() + "/parquetix-server",
+            QStringList{"--data", home.file("data"), "--port", "0", "--log", home.file("requests.log")} +
+                start.extra);
         ASSERT_TRUE(server.waitForStarted(5000));
         ASSERT_TRUE(server.waitForReadyRead(5000));
         const QByteArray line = server.readLine().trimmed();
