@@ -71,7 +71,9 @@ TEST_F(PostgresStoreTest, RepeatsCorrectionsAndDeletionsResolveAlikeOnEitherServ
     EXPECT_EQ(m[1].query, "kod=1000&id=1" + g + "&jatekos=12");
     EXPECT_EQ(m_first.messages(game()).size(), 4);
     // Bytes outside ASCII survive the round trip.
-    const QByteArray accented = "kod=0002" + g + "&j=Kov\xe1" "cs";
+    const QByteArray accented = "kod=0002" + g +
+                                "&j=Kov\xe1"
+                                "cs";
     ASSERT_TRUE(add(m_first, accented));
     EXPECT_EQ(m_second.messages(game()).last().query, accented);
 }
@@ -84,8 +86,8 @@ TEST_F(PostgresStoreTest, ConcurrentCorrectionsOfOneEventOnTwoServersLeaveOneLiv
     for (TMessageStore *store : {&m_first, &m_second}) {
         writers.emplace_back([&, store] {
             for (int i = 0; i < rounds; ++i) {
-                const QByteArray q = "kod=1000&id=7&szkod=" + game() + "&jatekos=" +
-                                     QByteArray::number(store == &m_first ? i : 100 + i);
+                const QByteArray q = "kod=1000&id=7&szkod=" + game() +
+                                     "&jatekos=" + QByteArray::number(store == &m_first ? i : 100 + i);
                 QString error;
                 if (!store->addMessages({TLiveMessage::parse(q)}, "single", &error))
                     ++failures;

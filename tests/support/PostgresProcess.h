@@ -41,17 +41,19 @@ public:
                 return;
             }
         }
-        if (!tool(QStringLiteral("initdb"), {QStringLiteral("-D"), dataDir(), QStringLiteral("-U"),
-                                             QStringLiteral("parquetix"), QStringLiteral("--auth=trust"),
-                                             QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--no-sync")}))
+        if (!tool(QStringLiteral("initdb"),
+                  {QStringLiteral("-D"), dataDir(), QStringLiteral("-U"), QStringLiteral("parquetix"),
+                   QStringLiteral("--auth=trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
+                   QStringLiteral("--no-sync")}))
             return;
         start();
     }
     ~PostgresProcess()
     {
         if (m_running)
-            tool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), dataDir(), QStringLiteral("-m"),
-                                            QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")});
+            tool(QStringLiteral("pg_ctl"),
+                 {QStringLiteral("-D"), dataDir(), QStringLiteral("-m"), QStringLiteral("immediate"),
+                  QStringLiteral("-w"), QStringLiteral("stop")});
     }
 
     bool IsRunning() const { return m_running; }
@@ -67,11 +69,12 @@ private:
 
     static QString binFolder()
     {
-        if (const QString initdb = QStandardPaths::findExecutable(QStringLiteral("initdb")); !initdb.isEmpty())
+        if (const QString initdb = QStandardPaths::findExecutable(QStringLiteral("initdb"));
+            !initdb.isEmpty())
             return QFileInfo(initdb).absolutePath();
         // Debian keeps the server's programs out of PATH.
-        const QStringList versions =
-            QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        const QStringList versions = QDir(QStringLiteral("/usr/lib/postgresql"))
+                                         .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         for (auto it = versions.crbegin(); it != versions.crend(); ++it) {
             const QString bin = QStringLiteral("/usr/lib/postgresql/%1/bin").arg(*it);
             if (QFileInfo::exists(bin + QStringLiteral("/initdb")))
@@ -82,11 +85,12 @@ private:
 
     bool start()
     {
-        const QString options = QStringLiteral("-k %1 -c listen_addresses='' -p 5432 -c fsync=off").arg(m_dir.path());
-        m_running = tool(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), dataDir(), QStringLiteral("-o"), options,
-                                                    QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")),
-                                                    QStringLiteral("-w"), QStringLiteral("-t"), QStringLiteral("60"),
-                                                    QStringLiteral("start")});
+        const QString options =
+            QStringLiteral("-k %1 -c listen_addresses='' -p 5432 -c fsync=off").arg(m_dir.path());
+        m_running = tool(QStringLiteral("pg_ctl"),
+                         {QStringLiteral("-D"), dataDir(), QStringLiteral("-o"), options,
+                          QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")), QStringLiteral("-w"),
+                          QStringLiteral("-t"), QStringLiteral("60"), QStringLiteral("start")});
         return m_running;
     }
 
@@ -103,7 +107,8 @@ private:
                                 QStringLiteral("--clear-groups"), program} +
                         args);
         if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-            m_error = QStringLiteral("%1 failed: %2").arg(name, QString::fromLocal8Bit(p.readAll()).trimmed());
+            m_error =
+                QStringLiteral("%1 failed: %2").arg(name, QString::fromLocal8Bit(p.readAll()).trimmed());
             return false;
         }
         return true;
