@@ -43,12 +43,16 @@ public:
     }
     int rows() const { return PQntuples(m_r); }
     bool isNull(int row, int col) const { return PQgetisnull(m_r, row, col); }
-    QByteArray text(int row, int col) const { return QByteArray(PQgetvalue(m_r, row, col), PQgetlength(m_r, row, col)); }
+    QByteArray text(int row, int col) const
+    {
+        return QByteArray(PQgetvalue(m_r, row, col), PQgetlength(m_r, row, col));
+    }
     qint64 integer(int row, int col) const { return text(row, col).toLongLong(); }
     QByteArray bytes(int row, int col) const
     {
         size_t n = 0;
-        unsigned char *raw = PQunescapeBytea(reinterpret_cast<const unsigned char *>(PQgetvalue(m_r, row, col)), &n);
+        unsigned char *raw =
+            PQunescapeBytea(reinterpret_cast<const unsigned char *>(PQgetvalue(m_r, row, col)), &n);
         const QByteArray out(reinterpret_cast<const char *>(raw), qsizetype(n));
         PQfreemem(raw);
         return out;
@@ -100,7 +104,8 @@ PGconn *connect(const QByteArray &conninfo, QString *error)
         return nullptr;
     }
     // Notices of schema statements that change nothing are of no interest.
-    PQsetNoticeProcessor(db, [](void *, const char *) {}, nullptr);
+    PQsetNoticeProcessor(
+        db, [](void *, const char *) {}, nullptr);
     return db;
 }
 
@@ -167,9 +172,10 @@ bool TPostgresMessageBackend::open(const QString &location, bool durable, QStrin
         return false;
     // Servers starting together take turns at the schema.
     QString why;
-    bool ok = command(m_writer, "BEGIN", &why) &&
-              command(m_writer, "SELECT pg_advisory_xact_lock(7231000)", &why) &&
-              command(m_writer, "CREATE TABLE IF NOT EXISTS parquetix_schema (version integer NOT NULL)", &why);
+    bool ok =
+        command(m_writer, "BEGIN", &why) &&
+        command(m_writer, "SELECT pg_advisory_xact_lock(7231000)", &why) &&
+        command(m_writer, "CREATE TABLE IF NOT EXISTS parquetix_schema (version integer NOT NULL)", &why);
     int version = 0;
     if (ok) {
         Result r(run(m_writer, "SELECT version FROM parquetix_schema"));
@@ -205,7 +211,8 @@ bool TPostgresMessageBackend::open(const QString &location, bool durable, QStrin
 QString TPostgresMessageBackend::describe() const
 {
     return QStringLiteral("PostgreSQL %1 (%2)")
-        .arg(m_shown, m_durable ? QStringLiteral("synchronous commit") : QStringLiteral("synchronous_commit off"));
+        .arg(m_shown,
+             m_durable ? QStringLiteral("synchronous commit") : QStringLiteral("synchronous_commit off"));
 }
 
 bool TPostgresMessageBackend::begin(QString *error)
@@ -253,10 +260,11 @@ bool TPostgresMessageBackend::lockGame(const QByteArray &game, QString *error)
 bool TPostgresMessageBackend::recentOfEvent(const QByteArray &game, qint64 id, int count,
                                             QList<QByteArray> *queries, QString *error)
 {
-    Result r(run(m_writer,
-                 "SELECT query FROM message WHERE game = $1 AND event_id = $2 AND code <> $3 "
-                 "ORDER BY seq DESC LIMIT $4",
-                 {Param::bytes(game), Param::number(id), Param::number(GameClosedCode), Param::number(count)}));
+    Result r(
+        run(m_writer,
+            "SELECT query FROM message WHERE game = $1 AND event_id = $2 AND code <> $3 "
+            "ORDER BY seq DESC LIMIT $4",
+            {Param::bytes(game), Param::number(id), Param::number(GameClosedCode), Param::number(count)}));
     if (!r.ok()) {
         if (error)
             *error = errorOf(m_writer);
@@ -268,8 +276,8 @@ bool TPostgresMessageBackend::recentOfEvent(const QByteArray &game, qint64 id, i
     return true;
 }
 
-bool TPostgresMessageBackend::hasIdentical(const QByteArray &game, int code, bool withId, const QByteArray &query,
-                                           bool *found, QString *error)
+bool TPostgresMessageBackend::hasIdentical(const QByteArray &game, int code, bool withId,
+                                           const QByteArray &query, bool *found, QString *error)
 {
     Result r(run(m_writer,
                  withId ? "SELECT 1 FROM message WHERE game = $1 AND code = $2 AND query = $3 LIMIT 1"
@@ -310,27 +318,30 @@ bool TPostgresMessageBackend::insert(const TLiveMessage &m, const QByteArray &vi
 
 bool TPostgresMessageBackend::markReplaced(const QByteArray &game, qint64 id, qint64 seq, QString *error)
 {
-    return command(m_writer,
-                   "UPDATE message SET replaced_by = $1 WHERE game = $2 AND event_id = $3 "
-                   "AND seq < $1 AND replaced_by IS NULL AND code <> $4",
-                   error, {Param::number(seq), Param::bytes(game), Param::number(id), Param::number(GameClosedCode)});
+    return command(
+        m_writer,
+        "UPDATE message SET replaced_by = $1 WHERE game = $2 AND event_id = $3 "
+        "AND seq < $1 AND replaced_by IS NULL AND code <> $4",
+        error, {Param::number(seq), Param::bytes(game), Param::number(id), Param::number(GameClosedCode)});
 }
 
 bool TPostgresMessageBackend::markDeleted(const QByteArray &game, qint64 target, qint64 seq, QString *error)
 {
-    return command(m_writer,
-                   "UPDATE message SET deleted_by = $1 WHERE game = $2 AND event_id = $3 "
-                   "AND seq < $1 AND replaced_by IS NULL AND deleted_by IS NULL AND code <> $4 AND code <> $5",
-                   error,
-                   {Param::number(seq), Param::bytes(game), Param::number(target), Param::number(GameClosedCode),
-                    Param::number(EventDeletedCode)});
+    return command(
+        m_writer,
+        "UPDATE message SET deleted_by = $1 WHERE game = $2 AND event_id = $3 "
+        "AND seq < $1 AND replaced_by IS NULL AND deleted_by IS NULL AND code <> $4 AND code <> $5",
+        error,
+        {Param::number(seq), Param::bytes(game), Param::number(target), Param::number(GameClosedCode),
+         Param::number(EventDeletedCode)});
 }
 
 bool TPostgresMessageBackend::announce(const QByteArray &game, QString *error)
 {
     // Delivered with the commit, to every server listening (this one too).
-    return command(m_writer, "SELECT pg_notify($1, $2)", error,
-                   {Param::text(QString::fromLatin1(Channel)), Param::text(QString::fromLatin1(game.toHex()))});
+    return command(
+        m_writer, "SELECT pg_notify($1, $2)", error,
+        {Param::text(QString::fromLatin1(Channel)), Param::text(QString::fromLatin1(game.toHex()))});
 }
 
 bool TPostgresMessageBackend::addUpload(const QByteArray &game, const QString &received, qint64 boxBytes,
@@ -343,8 +354,9 @@ bool TPostgresMessageBackend::addUpload(const QByteArray &game, const QString &r
             *error = QStringLiteral("no connection to PostgreSQL");
         return false;
     }
-    return command(db, "INSERT INTO upload (game, received, box_bytes, zip_bytes) VALUES ($1, $2, $3, $4)", error,
-                   {Param::bytes(game), Param::text(received), Param::number(boxBytes), Param::number(zipBytes)});
+    return command(
+        db, "INSERT INTO upload (game, received, box_bytes, zip_bytes) VALUES ($1, $2, $3, $4)", error,
+        {Param::bytes(game), Param::text(received), Param::number(boxBytes), Param::number(zipBytes)});
 }
 
 PGconn *TPostgresMessageBackend::reader() const

@@ -10,8 +10,8 @@
 #include "support/TestHome.h"
 
 #include <QElapsedTimer>
-#include <QSet>
 #include <QProcess>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -182,7 +182,8 @@ void runWithKill(std::vector<Instance *> instances, size_t victim, const QString
         printf("server %zu: %d requests answered ok, %.0f a second\n", i + 1, instances[i]->answered.load(),
                instances[i]->answered / load.seconds());
     printf("%zu server(s) together: %d requests in %.2f s, %.0f a second; killed after %d, %d tries again\n",
-           instances.size(), load.done(), load.seconds(), load.done() / load.seconds(), atKill, load.retries());
+           instances.size(), load.done(), load.seconds(), load.done() / load.seconds(), atKill,
+           load.retries());
 
     TMessageStore check;
     ASSERT_TRUE(check.open(store, &error)) << error.toStdString();
