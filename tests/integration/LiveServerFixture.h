@@ -97,3 +97,15 @@ private:
 // Whether a message the server got is the queue entry expected: equal, or
 // the entry's event was given its type only after the message went out.
 bool SameEntry(const QByteArray &sent, const QByteArray &expected);
+
+// Walks the messages a server stored along the queue they came from. The
+// server keeps one copy of a message that repeats, byte for byte, the newest
+// one of its event (or, without an event, any earlier one of the game): it
+// cannot tell it from a resend after a lost "ok". So such a queue entry may
+// have no stored message of its own. Returns how many queue entries the
+// stored messages cover, or -1 with mismatch set to the first stored message
+// that fits no entry; positions gets each stored message's queue entry.
+qsizetype MatchStored(const QByteArrayList &stored, const QByteArrayList &queued,
+                      qsizetype *mismatch = nullptr, QList<qsizetype> *positions = nullptr);
+// Whether queue entry j is such a repeat.
+bool IsRepeatEntry(const QByteArrayList &queued, qsizetype j);
