@@ -5,6 +5,7 @@
 #include "model/events/EventKinds.h"
 #include "model/events/TEventList.h"
 #include "model/events/TOutgoingQueue.h"
+#include "model/review/TGameReview.h"
 #include "model/services/Services.h"
 #include "model/settings/TRefList.h"
 #include "model/settings/TSettings.h"
@@ -75,6 +76,9 @@ public:
     QString GameCode;
     // Leads, ties and runs; recomputed on demand by Statistics.Compute().
     TGameStatistics Statistics{*this};
+    // The operator's decisions about the flags: marks, dismissals, period
+    // scores confirmed.
+    TGameReview Review;
     // The folder of the game's files, chosen in the wizards.
     QString GameFolder;
 
