@@ -1,12 +1,12 @@
 #pragma once
 
 #include "TFlagReason.h"
+#include "TGameReview.h"
 
 #include <QHash>
 #include <QList>
 
 class TGame;
-class TGameReview;
 class TSideHistory;
 
 // One flagged history line: the side (1 home, 2 away), the line number the
@@ -35,6 +35,18 @@ public:
     // be null). A line whose reasons are all dismissed is not listed.
     static QList<TFlag> Open(const TGame &game, const TGameReview &review, const TSideHistory *home,
                              const TSideHistory *away);
+
+    // The operator's decisions, kept in game.Review, as the screen and the
+    // scripts take them: false with the reason in `error`, a text of section
+    // FORM to translate. Any line of a team's history but a clock step can be
+    // marked.
+    static bool Mark(TGame &game, int eventId, QString *error = nullptr);
+    // Dismisses an open reason of the event; `user` takes the mark off.
+    static bool Dismiss(TGame &game, int eventId, TFlagReason reason, QString *error = nullptr);
+    // Confirms the game's score at the end of a period (or overtime) that has ended.
+    static bool ConfirmPeriod(TGame &game, int period, QString *error = nullptr);
+    // The game's score at the end of stretch `period` (TPeriodRule).
+    static TScoreConfirmation ScoreAfter(const TGame &game, int period);
 };
 
 // The open flags of the current game for a screen: recording only marks the

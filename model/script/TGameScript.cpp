@@ -129,6 +129,10 @@ const TScriptCommand kCommands[] = {
     {QLatin1String("lineup"), 2, runLineup},
     {QLatin1String("settime"), 0, runSetTime},
     {QLatin1String("addplayer"), 2, runAddPlayer},
+    // the operator's decisions about the flags
+    {QLatin1String("flag"), 2, runFlag},
+    {QLatin1String("dismiss"), 3, runDismiss},
+    {QLatin1String("confirm"), 0, runConfirm},
 };
 
 } // namespace

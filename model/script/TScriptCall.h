@@ -69,4 +69,8 @@ bool runLineup(TScriptCall &c);
 bool runSetTime(TScriptCall &c);
 bool runAddPlayer(TScriptCall &c);
 
+bool runFlag(TScriptCall &c);
+bool runDismiss(TScriptCall &c);
+bool runConfirm(TScriptCall &c);
+
 } // namespace ScriptCommands

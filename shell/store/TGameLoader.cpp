@@ -2,6 +2,7 @@
 
 #include "TGameStore.h"
 #include "savegame/TGameFolder.h"
+#include "savegame/TReviewFile.h"
 
 #include "model/events/EventKindTable.h"
 #include "model/events/EventKinds.h"
@@ -84,7 +85,25 @@ bool TGameLoader::Read(const TGameFolder &folder, const QString &code, QString *
                        const TLoadOptions &options)
 {
     m_warning.clear();
-    return TSavedGame::ReadChecked(folder, code, options.LoadDamaged, m_saved, &m_warning, error);
+    if (!TSavedGame::ReadChecked(folder, code, options.LoadDamaged, m_saved, &m_warning, error))
+        return false;
+    QString problem;
+    if (!TReviewFile::Read(folder, m_review, &problem)) {
+        if (!options.LoadDamaged) {
+            if (error)
+                *error = problem;
+            return false;
+        }
+        // The game goes on without the decisions; the flags are all open again.
+        m_review.Clear();
+        m_warning += (m_warning.isEmpty() ? QString() : QStringLiteral("\n")) + problem;
+    }
+    return true;
+}
+
+void TGameLoader::ApplyReview(TGame &game) const
+{
+    game.Review = m_review;
 }
 
 void TGameLoader::ApplyGameData(TGame &game) const
@@ -215,6 +234,7 @@ bool TGameLoader::Load(TParquetixApplication &app, const QString &folder, const 
     if (!loader.ApplyEvents(game, options, error))
         return false;
     loader.ApplyScreenState(game);
+    loader.ApplyReview(game);
     if (store)
         store->DeleteTemporaryEventDumps();
     game.Online = options.Online;

@@ -2,6 +2,8 @@
 
 #include "savegame/TSavedGame.h"
 
+#include "model/review/TGameReview.h"
+
 #include <QString>
 #include <functional>
 
@@ -48,6 +50,8 @@ public:
     // It also rebuilds from the event log what the files keep no field for
     // (RestoreTeamState).
     void ApplyScreenState(TGame &game) const;
+    // The operator's decisions about the flags, kept beside the files.
+    void ApplyReview(TGame &game) const;
 
     // The whole load on the application's game: a new game, then every step.
     // On an error nothing is changed, neither the game nor the folder.
@@ -59,5 +63,6 @@ public:
 
 private:
     TSavedGame m_saved;
+    TGameReview m_review;
     QString m_warning;
 };

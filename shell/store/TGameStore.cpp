@@ -9,7 +9,9 @@
 
 #include <QDir>
 
-TGameStore::TGameStore() : m_save(TFileIo::System()), m_dumps(TFileIo::System()) {}
+TGameStore::TGameStore() : m_save(TFileIo::System()), m_review(TFileIo::System()), m_dumps(TFileIo::System())
+{
+}
 
 TGameStore::TGameStore(const QString &home, const QString &tempFolder, const QString &saveRoot) : TGameStore()
 {
@@ -34,12 +36,14 @@ void TGameStore::SetFolders(const TParquetixApplication &app)
 void TGameStore::SetSyncToDisk(bool on)
 {
     m_save.SetSyncToDisk(on);
+    m_review.SetSyncToDisk(on);
     m_dumps.SetSyncToDisk(on);
 }
 
 void TGameStore::SetFileIo(TFileIo &io)
 {
     m_save.SetFileIo(io);
+    m_review.SetFileIo(io);
     m_dumps.SetFileIo(io);
 }
 
@@ -53,6 +57,7 @@ void TGameStore::SaveGame(TGame &game)
         m_savedCode = game.GameCode;
     }
     m_save.Save(game, m_records);
+    m_review.Save(game);
 }
 
 void TGameStore::WriteDumps(TGame &game)

@@ -2,6 +2,7 @@
 
 #include "savegame/TJournalledSave.h"
 #include "savegame/TRecordCache.h"
+#include "savegame/TReviewFile.h"
 #include "shell/dumps/TDumpWriter.h"
 
 #include "model/services/Services.h"
@@ -37,7 +38,8 @@ public:
     // outlive the store.
     void SetFileIo(TFileIo &io);
 
-    // The seven files of the game folder.
+    // The seven files of the game folder, and the operator's decisions about
+    // its flags when they changed (TReviewFile).
     void SaveGame(TGame &game) override;
     // "Dump_Data_" (DATA_DUMP) and "Game_Data_" (CREATE_TEMP_DATA_FILES). When
     // a dump cannot be written the game is saved before the error is raised.
@@ -70,5 +72,6 @@ private:
     QString m_savedCode;
     TRecordCache m_records;
     TJournalledSave m_save;
+    TReviewFile m_review;
     TDumpWriter m_dumps;
 };
