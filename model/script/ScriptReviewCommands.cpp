@@ -39,7 +39,8 @@ bool runDismiss(TScriptCall &c)
         QStringList keys;
         for (TFlagReason r : FlagReasons::All())
             keys.append(FlagReasons::Key(r));
-        return c.Fail(QStringLiteral("unknown reason '%1' (one of %2)").arg(c.Words[3], keys.join(QLatin1Char(' '))));
+        return c.Fail(
+            QStringLiteral("unknown reason '%1' (one of %2)").arg(c.Words[3], keys.join(QLatin1Char(' '))));
     }
     int id = -1;
     QString error;
