@@ -128,7 +128,7 @@ int runFlags(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-const TCliRegistration registration({QStringLiteral("flags"), QStringLiteral("flags DIR|--script SCRIPT [--json FILE]"),
-                                     &runFlags});
+const TCliRegistration registration({QStringLiteral("flags"),
+                                     QStringLiteral("flags DIR|--script SCRIPT [--json FILE]"), &runFlags});
 
 } // namespace

@@ -324,6 +324,7 @@ bool TFlagRule::Mark(TGame &game, int eventId, QString *error)
             *error = QStringLiteral("This line is marked already");
         return false;
     }
+    game.SaveGame();
     return true;
 }
 
@@ -339,9 +340,13 @@ bool TFlagRule::Dismiss(TGame &game, int eventId, TFlagReason reason, QString *e
         if (open)
             game.Review.Dismiss(eventId, reason);
     }
-    if (!open && error)
-        *error = QStringLiteral("The line has no such open flag");
-    return open;
+    if (!open) {
+        if (error)
+            *error = QStringLiteral("The line has no such open flag");
+        return false;
+    }
+    game.SaveGame();
+    return true;
 }
 
 TScoreConfirmation TFlagRule::ScoreAfter(const TGame &game, int period)
@@ -363,5 +368,6 @@ bool TFlagRule::ConfirmPeriod(TGame &game, int period, QString *error)
     }
     const TScoreConfirmation score = ScoreAfter(game, period);
     game.Review.Confirm(period, score.Home, score.Away);
+    game.SaveGame();
     return true;
 }

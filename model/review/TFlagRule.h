@@ -38,8 +38,8 @@ public:
 
     // The operator's decisions, kept in game.Review, as the screen and the
     // scripts take them: false with the reason in `error`, a text of section
-    // FORM to translate. Any line of a team's history but a clock step can be
-    // marked.
+    // FORM to translate; the game is saved after each. Any line of a team's
+    // history but a clock step can be marked.
     static bool Mark(TGame &game, int eventId, QString *error = nullptr);
     // Dismisses an open reason of the event; `user` takes the mark off.
     static bool Dismiss(TGame &game, int eventId, TFlagReason reason, QString *error = nullptr);

@@ -71,135 +71,144 @@ public:
 
 TEST(FlagRule, Possession)
 {
-    FlagGame::check(TFlagReason::Possession,
-            {{"a shot after the team's own basket", "select home 4\nshot home made mid 88 120\n"
-                                                    "select home 7\nshot home missed close 118 40 #!"},
-             {"an offensive rebound after the team's own turnover", "select home 4\nevent home 1007\n"
-                                                                    "event home 1006 #!"},
-             {"a turnover after the team's own turnover", "select home 4\nevent home 1007\nevent home 1007 #!"},
-             {"a defensive rebound of the team's own miss", "select home 4\nshot home missed mid 88 120\n"
-                                                            "select home 7\nevent home 1001 #!"},
-             {"a team rebound of the team's own miss", "select away 5\nshot away missed mid 88 120\n"
-                                                       "teammode away\nevent away 1001 #!"},
-             {"the other team plays in between", "select home 4\nshot home made mid 88 120\n"
-                                                 "select away 5\nshot away missed three 30 200\n"
-                                                 "select home 7\nevent home 1001\n"
-                                                 "shot home made close 120 30"},
-             {"a steal of the other team gives the ball back", "select home 4\nevent home 1007\n"
-                                                               "select away 8\nevent away 1002\n"
-                                                               "shot away made dunk 120 20"},
-             {"the assist of the basket and a foul of its team", "select home 4\nshot home made mid 88 120\n"
-                                                                 "select home 7\nevent home 1004\n"
-                                                                 "event home 1008"},
-             {"an and-one free throw", "select home 4\nshot home made close 120 30\nselect away 5\n"
-                                       "event away 1008\nselect home 4\nevent home 1003\n"
-                                       "shot home made freethrow"},
-             {"an offensive rebound of the team's own miss", "select home 4\nshot home missed mid 88 120\n"
-                                                             "select home 7\nevent home 1006\n"
-                                                             "shot home made close 120 30"},
-             {"a new period starts afresh", "select home 4\nshot home made mid 88 120\nminute\nminute\n"
-                                            "minute\nminute\nminute\nperiodend\ntick\n"
-                                            "select home 7\nshot home missed close 118 40"}});
+    FlagGame::check(
+        TFlagReason::Possession,
+        {{"a shot after the team's own basket", "select home 4\nshot home made mid 88 120\n"
+                                                "select home 7\nshot home missed close 118 40 #!"},
+         {"an offensive rebound after the team's own turnover", "select home 4\nevent home 1007\n"
+                                                                "event home 1006 #!"},
+         {"a turnover after the team's own turnover", "select home 4\nevent home 1007\nevent home 1007 #!"},
+         {"a defensive rebound of the team's own miss", "select home 4\nshot home missed mid 88 120\n"
+                                                        "select home 7\nevent home 1001 #!"},
+         {"a team rebound of the team's own miss", "select away 5\nshot away missed mid 88 120\n"
+                                                   "teammode away\nevent away 1001 #!"},
+         {"the other team plays in between", "select home 4\nshot home made mid 88 120\n"
+                                             "select away 5\nshot away missed three 30 200\n"
+                                             "select home 7\nevent home 1001\n"
+                                             "shot home made close 120 30"},
+         {"a steal of the other team gives the ball back", "select home 4\nevent home 1007\n"
+                                                           "select away 8\nevent away 1002\n"
+                                                           "shot away made dunk 120 20"},
+         {"the assist of the basket and a foul of its team", "select home 4\nshot home made mid 88 120\n"
+                                                             "select home 7\nevent home 1004\n"
+                                                             "event home 1008"},
+         {"an and-one free throw", "select home 4\nshot home made close 120 30\nselect away 5\n"
+                                   "event away 1008\nselect home 4\nevent home 1003\n"
+                                   "shot home made freethrow"},
+         {"an offensive rebound of the team's own miss", "select home 4\nshot home missed mid 88 120\n"
+                                                         "select home 7\nevent home 1006\n"
+                                                         "shot home made close 120 30"},
+         {"a new period starts afresh", "select home 4\nshot home made mid 88 120\nminute\nminute\n"
+                                        "minute\nminute\nminute\nperiodend\ntick\n"
+                                        "select home 7\nshot home missed close 118 40"}});
 }
 
 TEST(FlagRule, NotOnCourt)
 {
-    FlagGame::check(TFlagReason::NotOnCourt,
-            {{"an event given to a bench player", "select home 4\nevent home 1001\nchange home {home} actor=15 #!"},
-             {"an event given to a player substituted out", "sub home 4 15\nselect home 7\nevent home 1001\n"
-                                                            "change home {home} actor=4 #!"},
-             {"the player who came in", "sub away 5 21\nselect away 21\nevent away 1001"},
-             {"an event of a player before he went out", "select home 4\nevent home 1001\nsub home 4 15"},
-             {"a team event", "teammode home\nevent home 1001"},
-             {"a player back on court", "sub home 4 15\nsub home 15 4\nselect home 4\nevent home 1001"}});
+    FlagGame::check(
+        TFlagReason::NotOnCourt,
+        {{"an event given to a bench player",
+          "select home 4\nevent home 1001\nchange home {home} actor=15 #!"},
+         {"an event given to a player substituted out", "sub home 4 15\nselect home 7\nevent home 1001\n"
+                                                        "change home {home} actor=4 #!"},
+         {"the player who came in", "sub away 5 21\nselect away 21\nevent away 1001"},
+         {"an event of a player before he went out", "select home 4\nevent home 1001\nsub home 4 15"},
+         {"a team event", "teammode home\nevent home 1001"},
+         {"a player back on court", "sub home 4 15\nsub home 15 4\nselect home 4\nevent home 1001"}});
 }
 
 TEST(FlagRule, FreeThrowWithoutFoul)
 {
-    FlagGame::check(TFlagReason::FreeThrowWithoutFoul,
-            {{"free throws with no foul at all", "select home 4\nshot home made freethrow #!\n"
-                                                 "shot home missed freethrow #!"},
-             {"a foul of the shooter's own team", "select home 7\nevent home 1008\nselect home 4\n"
-                                                  "shot home made freethrow #!"},
-             {"the foul before a rebound", "select away 5\nevent away 1008\nselect home 4\n"
-                                           "shot home missed freethrow\nselect away 8\nevent away 1001\n"
-                                           "select home 4\nshot home made freethrow #!"},
-             {"a personal foul of the other team", "select away 5\nevent away 1008\nselect home 4\n"
-                                                   "shot home made freethrow\nshot home made freethrow"},
-             {"a technical foul of the other team", "select away 5\nevent away 1019\nselect home 4\n"
-                                                    "shot home made freethrow"},
-             {"foul drawn entered after the foul", "select away 5\nevent away 1008\nselect home 4\n"
-                                                   "event home 1003\nshot home made freethrow"},
-             {"an and-one with its assist", "select home 4\nshot home made close 120 30\nselect home 7\n"
-                                            "event home 1004\nselect away 5\nevent away 1008\nselect home 4\n"
-                                            "shot home made freethrow"}});
+    FlagGame::check(
+        TFlagReason::FreeThrowWithoutFoul,
+        {{"free throws with no foul at all", "select home 4\nshot home made freethrow #!\n"
+                                             "shot home missed freethrow #!"},
+         {"a foul of the shooter's own team", "select home 7\nevent home 1008\nselect home 4\n"
+                                              "shot home made freethrow #!"},
+         {"the foul before a rebound", "select away 5\nevent away 1008\nselect home 4\n"
+                                       "shot home missed freethrow\nselect away 8\nevent away 1001\n"
+                                       "select home 4\nshot home made freethrow #!"},
+         {"a personal foul of the other team", "select away 5\nevent away 1008\nselect home 4\n"
+                                               "shot home made freethrow\nshot home made freethrow"},
+         {"a technical foul of the other team", "select away 5\nevent away 1019\nselect home 4\n"
+                                                "shot home made freethrow"},
+         {"foul drawn entered after the foul", "select away 5\nevent away 1008\nselect home 4\n"
+                                               "event home 1003\nshot home made freethrow"},
+         {"an and-one with its assist", "select home 4\nshot home made close 120 30\nselect home 7\n"
+                                        "event home 1004\nselect away 5\nevent away 1008\nselect home 4\n"
+                                        "shot home made freethrow"}});
 }
 
 TEST(FlagRule, AssistWithoutBasket)
 {
-    FlagGame::check(TFlagReason::AssistWithoutBasket,
-            {{"an assist alone", "select home 4\nevent home 1004 #!"},
-             {"an assist of the scorer himself", "select home 4\nshot home made mid 88 120\nevent home 1004 #!"},
-             {"an assist for a free throw", "select away 5\nevent away 1008\nselect home 4\n"
-                                            "shot home made freethrow\nselect home 7\nevent home 1004 #!"},
-             {"an assist for the other team's basket", "select away 5\nshot away made mid 88 120\nselect home 7\n"
-                                                       "event home 1004 #!"},
-             {"two assists for one basket", "select home 4\nshot home made mid 88 120\nselect home 7\n"
-                                            "event home 1004\nselect home 10\nevent home 1004 #!"},
-             {"an assist far from the basket", "select home 4\nshot home made mid 88 120\nselect away 5\n"
-                                               "shot away missed mid 88 120\nselect home 10\nevent home 1001\n"
-                                               "shot home missed close 118 40\nevent home 1006\n"
-                                               "select home 7\nevent home 1004 #!"},
-             {"an assist after the basket", "select home 4\nshot home made mid 88 120\nselect home 7\n"
-                                            "event home 1004"},
-             {"an assist before the basket, over a clock step", "select home 7\nevent home 1004\ntick\n"
-                                                                "select home 4\nshot home made three 15 180"},
-             {"a team assist", "select home 4\nshot home made mid 88 120\nteammode home\nevent home 1004"}});
+    FlagGame::check(
+        TFlagReason::AssistWithoutBasket,
+        {{"an assist alone", "select home 4\nevent home 1004 #!"},
+         {"an assist of the scorer himself", "select home 4\nshot home made mid 88 120\nevent home 1004 #!"},
+         {"an assist for a free throw", "select away 5\nevent away 1008\nselect home 4\n"
+                                        "shot home made freethrow\nselect home 7\nevent home 1004 #!"},
+         {"an assist for the other team's basket", "select away 5\nshot away made mid 88 120\nselect home 7\n"
+                                                   "event home 1004 #!"},
+         {"two assists for one basket", "select home 4\nshot home made mid 88 120\nselect home 7\n"
+                                        "event home 1004\nselect home 10\nevent home 1004 #!"},
+         {"an assist far from the basket", "select home 4\nshot home made mid 88 120\nselect away 5\n"
+                                           "shot away missed mid 88 120\nselect home 10\nevent home 1001\n"
+                                           "shot home missed close 118 40\nevent home 1006\n"
+                                           "select home 7\nevent home 1004 #!"},
+         {"an assist after the basket", "select home 4\nshot home made mid 88 120\nselect home 7\n"
+                                        "event home 1004"},
+         {"an assist before the basket, over a clock step", "select home 7\nevent home 1004\ntick\n"
+                                                            "select home 4\nshot home made three 15 180"},
+         {"a team assist", "select home 4\nshot home made mid 88 120\nteammode home\nevent home 1004"}});
 }
 
 TEST(FlagRule, ReboundWithoutMiss)
 {
-    FlagGame::check(TFlagReason::ReboundWithoutMiss,
-            {{"a rebound alone", "select home 4\nevent home 1001 #!"},
-             {"a rebound after a basket", "select away 5\nshot away made mid 88 120\nselect home 4\n"
-                                          "event home 1001 #!"},
-             {"two rebounds of one miss", "select away 5\nshot away missed mid 88 120\nselect home 4\n"
-                                          "event home 1001\nselect home 7\nevent home 1001 #!"},
-             {"a defensive rebound", "select away 5\nshot away missed mid 88 120\nselect home 4\nevent home 1001"},
-             {"a missed free throw", "select home 7\nevent home 1008\nselect away 5\nshot away missed freethrow\n"
-                                     "select home 4\nevent home 1001"},
-             {"after a block", "select away 5\nshot away missed close 118 40\nselect home 4\nevent home 1009\n"
-                               "select away 5\nevent away 1005\nselect home 7\nevent home 1001"},
-             {"the rebound entered first", "select home 4\nevent home 1001\nselect away 5\n"
-                                           "shot away missed mid 88 120"}});
+    FlagGame::check(
+        TFlagReason::ReboundWithoutMiss,
+        {{"a rebound alone", "select home 4\nevent home 1001 #!"},
+         {"a rebound after a basket", "select away 5\nshot away made mid 88 120\nselect home 4\n"
+                                      "event home 1001 #!"},
+         {"two rebounds of one miss", "select away 5\nshot away missed mid 88 120\nselect home 4\n"
+                                      "event home 1001\nselect home 7\nevent home 1001 #!"},
+         {"a defensive rebound",
+          "select away 5\nshot away missed mid 88 120\nselect home 4\nevent home 1001"},
+         {"a missed free throw", "select home 7\nevent home 1008\nselect away 5\nshot away missed freethrow\n"
+                                 "select home 4\nevent home 1001"},
+         {"after a block", "select away 5\nshot away missed close 118 40\nselect home 4\nevent home 1009\n"
+                           "select away 5\nevent away 1005\nselect home 7\nevent home 1001"},
+         {"the rebound entered first", "select home 4\nevent home 1001\nselect away 5\n"
+                                       "shot away missed mid 88 120"}});
 }
 
 TEST(FlagRule, BlockWithoutShot)
 {
-    FlagGame::check(TFlagReason::BlockWithoutShot,
-            {{"a block alone", "select home 4\nevent home 1009 #!"},
-             {"a block of the team's own miss", "select home 7\nshot home missed close 118 40\nselect home 4\n"
-                                                "event home 1009 #!"},
-             {"a block of a basket", "select away 5\nshot away made close 118 40\nselect home 4\n"
-                                     "event home 1009 #!"},
-             {"a block of a missed shot", "select away 5\nshot away missed close 118 40\nselect home 4\n"
-                                          "event home 1009"},
-             {"a block and the blocked shot", "select home 4\nevent home 1009\nselect away 5\nevent away 1005"},
-             {"the block entered first", "select home 4\nevent home 1009\nselect away 5\n"
-                                         "shot away missed close 118 40"}});
+    FlagGame::check(
+        TFlagReason::BlockWithoutShot,
+        {{"a block alone", "select home 4\nevent home 1009 #!"},
+         {"a block of the team's own miss", "select home 7\nshot home missed close 118 40\nselect home 4\n"
+                                            "event home 1009 #!"},
+         {"a block of a basket", "select away 5\nshot away made close 118 40\nselect home 4\n"
+                                 "event home 1009 #!"},
+         {"a block of a missed shot", "select away 5\nshot away missed close 118 40\nselect home 4\n"
+                                      "event home 1009"},
+         {"a block and the blocked shot", "select home 4\nevent home 1009\nselect away 5\nevent away 1005"},
+         {"the block entered first", "select home 4\nevent home 1009\nselect away 5\n"
+                                     "shot away missed close 118 40"}});
 }
 
 TEST(FlagRule, StealWithoutTurnover)
 {
-    FlagGame::check(TFlagReason::StealWithoutTurnover,
-            {{"a steal alone", "select home 4\nevent home 1002 #!"},
-             {"a steal of the team's own turnover", "select home 7\nevent home 1007\nselect home 4\n"
-                                                    "event home 1002 #!"},
-             {"two steals of one turnover", "select away 5\nevent away 1007\nselect home 4\nevent home 1002\n"
-                                            "select home 7\nevent home 1002 #!"},
-             {"a steal after the turnover", "select away 5\nevent away 1007\nselect home 4\nevent home 1002"},
-             {"a steal before the turnover", "select home 4\nevent home 1002\nselect away 5\nevent away 1007"},
-             {"a team turnover", "teammode away\nevent away 1007\nselect home 4\nevent home 1002"}});
+    FlagGame::check(
+        TFlagReason::StealWithoutTurnover,
+        {{"a steal alone", "select home 4\nevent home 1002 #!"},
+         {"a steal of the team's own turnover", "select home 7\nevent home 1007\nselect home 4\n"
+                                                "event home 1002 #!"},
+         {"two steals of one turnover", "select away 5\nevent away 1007\nselect home 4\nevent home 1002\n"
+                                        "select home 7\nevent home 1002 #!"},
+         {"a steal after the turnover", "select away 5\nevent away 1007\nselect home 4\nevent home 1002"},
+         {"a steal before the turnover", "select home 4\nevent home 1002\nselect away 5\nevent away 1007"},
+         {"a team turnover", "teammode away\nevent away 1007\nselect home 4\nevent home 1002"}});
 }
 
 // Each reason's flag goes by the same rule when the line is put right: the
@@ -216,17 +225,18 @@ TEST(FlagRule, CorrectionsClearTheFlag)
     const TCorrection cases[] = {
         {"assist: the basket recorded", TFlagReason::AssistWithoutBasket, "select home 7\nevent home 1004 #!",
          "select home 4\nshot home made mid 88 120"},
-        {"assist: deleted", TFlagReason::AssistWithoutBasket, "select home 7\nevent home 1004 #!", "delete home {home}"},
+        {"assist: deleted", TFlagReason::AssistWithoutBasket, "select home 7\nevent home 1004 #!",
+         "delete home {home}"},
         {"assist: changed to a rebound of a miss", TFlagReason::AssistWithoutBasket,
          "select away 5\nshot away missed mid 88 120\nselect home 7\nevent home 1004 #!",
          "change home {home} kind=1001"},
         {"rebound: the miss changed from a basket", TFlagReason::ReboundWithoutMiss,
          "select away 5\nshot away made mid 88 120\nselect home 4\nevent home 1001 #!",
          "change away {away} kind=1013"},
-        {"steal: the turnover recorded", TFlagReason::StealWithoutTurnover, "select home 4\nevent home 1002 #!",
-         "select away 5\nevent away 1007"},
-        {"block: the blocked shot recorded", TFlagReason::BlockWithoutShot, "select home 4\nevent home 1009 #!",
-         "select away 8\nevent away 1005"},
+        {"steal: the turnover recorded", TFlagReason::StealWithoutTurnover,
+         "select home 4\nevent home 1002 #!", "select away 5\nevent away 1007"},
+        {"block: the blocked shot recorded", TFlagReason::BlockWithoutShot,
+         "select home 4\nevent home 1009 #!", "select away 8\nevent away 1005"},
         {"free throw: given to the other team", TFlagReason::FreeThrowWithoutFoul,
          "select home 7\nevent home 1008\nselect home 4\nshot home made freethrow #!",
          "change home {home} actor=team kind=1003"},
@@ -261,12 +271,13 @@ TEST(FlagRule, DemoGameRaisesOnlyItsRealSlips)
     ASSERT_TRUE(demoScript.Run(QString::fromUtf8(demo.readAll()))) << demoScript.Error().toStdString();
 
     QStringList flagged;
-    for (const TFlag &f : TFlagRule::Open(demoGame, demoGame.Review, &demoScreen.log(1), &demoScreen.log(2))) {
+    for (const TFlag &f :
+         TFlagRule::Open(demoGame, demoGame.Review, &demoScreen.log(1), &demoScreen.log(2))) {
         QStringList reasons;
         for (TFlagReason r : f.Reasons)
             reasons.append(FlagReasons::Key(r));
-        flagged.append(demoScreen.log(f.Side).Find(f.EventId)->Text.section(QLatin1Char(' '), 1) + QLatin1Char('/') +
-                       reasons.join(QLatin1Char(',')));
+        flagged.append(demoScreen.log(f.Side).Find(f.EventId)->Text.section(QLatin1Char(' '), 1) +
+                       QLatin1Char('/') + reasons.join(QLatin1Char(',')));
     }
     EXPECT_EQ(flagged, QStringList({
                            // The home team shoots again after its own three and the assist of it.
@@ -306,7 +317,7 @@ TEST_F(FlagDecisions, MarksAndDismissalsChangeTheOpenFlags)
     ASSERT_EQ(open().size(), 1);
     EXPECT_EQ(open()[0].Side, 2);
 
-    // The clock line is no action, but it can still be looked at later.
+    // A mark adds its reason to a flagged line and makes a flag of a line whose reasons are dismissed.
     run(QStringLiteral("flag away 2\nflag home 2"));
     ASSERT_EQ(open().size(), 2);
     EXPECT_EQ(open()[0].Reasons, QList<TFlagReason>({TFlagReason::User}));
@@ -400,8 +411,8 @@ TEST(GameReview, TextKeepsEveryDecision)
 
 TEST(GameReview, UnreadableTextLeavesTheDecisions)
 {
-    const char *bad[] = {"mark", "mark x", "mark 1 2", "dismiss 3", "dismiss 3 nowhere", "confirm 0 1 2",
-                         "confirm 1 2", "retract 4", "mark -2"};
+    const char *bad[] = {"mark",          "mark x",      "mark 1 2",  "dismiss 3", "dismiss 3 nowhere",
+                         "confirm 0 1 2", "confirm 1 2", "retract 4", "mark -2"};
     for (const char *line : bad) {
         SCOPED_TRACE(line);
         TGameReview review;

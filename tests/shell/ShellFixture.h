@@ -112,6 +112,7 @@ protected:
             return nullptr;
         }
         loader.ApplyScreenState(*g);
+        loader.ApplyReview(*g);
         g->Online = options.Online;
         return g;
     }
