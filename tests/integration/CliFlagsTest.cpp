@@ -18,7 +18,8 @@ protected:
     {
         // Home line 2 an assist with no basket, away line 2 a steal with no
         // turnover, home line 3 a rebound with no miss.
-        home.write(QStringLiteral("slips.txt"), (QStringLiteral("game code=FLG00001\n") + SampleRoster() + QStringLiteral(R"(
+        home.write(QStringLiteral("slips.txt"),
+                   (QStringLiteral("game code=FLG00001\n") + SampleRoster() + QStringLiteral(R"(
 length 5
 tick
 select home 4
@@ -36,7 +37,8 @@ minute
 minute
 periodend
 confirm 1
-)")).toUtf8());
+)"))
+                       .toUtf8());
     }
     CliResult cli(const QStringList &args)
     {
@@ -47,8 +49,9 @@ confirm 1
         const QStringList from = source.endsWith(QLatin1String(".txt"))
                                      ? QStringList{QStringLiteral("--script"), home.file(source)}
                                      : QStringList{home.file(source)};
-        const CliResult r = cli(QStringList{QStringLiteral("flags")} + from +
-                                QStringList{QStringLiteral("--json"), home.file(QStringLiteral("flags.json"))});
+        const CliResult r =
+            cli(QStringList{QStringLiteral("flags")} + from +
+                QStringList{QStringLiteral("--json"), home.file(QStringLiteral("flags.json"))});
         EXPECT_EQ(r.ExitCode, 0) << r.Err.toStdString();
         last = r;
         return QJsonDocument::fromJson(home.read(QStringLiteral("flags.json"))).array();
@@ -73,8 +76,8 @@ TEST_F(CliFlags, PrintsAndWritesEachOpenFlag)
     EXPECT_LT(first.value("id").toInt(), second.value("id").toInt());
 
     const QString out = QString::fromUtf8(last.Out);
-    EXPECT_TRUE(out.contains(QStringLiteral("home line 2 id %1: assist-without-basket  (2: ")
-                                 .arg(first.value("id").toInt())))
+    EXPECT_TRUE(out.contains(
+        QStringLiteral("home line 2 id %1: assist-without-basket  (2: ").arg(first.value("id").toInt())))
         << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("open flags: home 1, away 1\n"))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("score confirmed after period 1: 0-0\n"))) << out.toStdString();
@@ -83,8 +86,8 @@ TEST_F(CliFlags, PrintsAndWritesEachOpenFlag)
 TEST_F(CliFlags, ASavedGameGivesTheSameFlags)
 {
     const QJsonArray fromScript = flagsJson(QStringLiteral("slips.txt"));
-    const CliResult play = cli({QStringLiteral("play"), home.file(QStringLiteral("slips.txt")), QStringLiteral("--save"),
-                                home.file(QStringLiteral("Save/slips"))});
+    const CliResult play = cli({QStringLiteral("play"), home.file(QStringLiteral("slips.txt")),
+                                QStringLiteral("--save"), home.file(QStringLiteral("Save/slips"))});
     ASSERT_EQ(play.ExitCode, 0) << play.Err.toStdString();
     EXPECT_EQ(flagsJson(QStringLiteral("Save/slips")), fromScript);
     EXPECT_TRUE(QString::fromUtf8(last.Out).contains(QStringLiteral("score confirmed after period 1")));

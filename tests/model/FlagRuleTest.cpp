@@ -1,4 +1,5 @@
 #include "support/ScriptedGameFixture.h"
+#include "support/ShippedTranslations.h"
 #include "support/TestHome.h"
 
 #include "model/review/TFlagRule.h"
@@ -421,5 +422,33 @@ TEST(GameReview, UnreadableTextLeavesTheDecisions)
         EXPECT_FALSE(review.FromText(QStringLiteral("mark 9\n") + QString::fromUtf8(line), &error));
         EXPECT_TRUE(error.startsWith(QStringLiteral("line 2:"))) << error.toStdString();
         EXPECT_EQ(review.Marks(), QList<int>({5}));
+    }
+}
+
+// What the operator reads of a flag or a refused decision is translated in both editions.
+TEST(FlagRule, TextsAreTranslatedInBothEditions)
+{
+    DecisionGame g;
+    QStringList texts;
+    for (TFlagReason r : FlagReasons::All())
+        texts.append(FlagReasons::Text(r));
+    QString error;
+    const int tick = g.screen.log(1).Entries().first().Event.Id;
+    const int steal = g.screen.log(1).Entries().last().Event.Id;
+    EXPECT_FALSE(TFlagRule::Mark(g.game, tick, &error));
+    texts.append(error);
+    ASSERT_TRUE(TFlagRule::Mark(g.game, steal, &error));
+    EXPECT_FALSE(TFlagRule::Mark(g.game, steal, &error));
+    texts.append(error);
+    EXPECT_FALSE(TFlagRule::Dismiss(g.game, steal, TFlagReason::Possession, &error));
+    texts.append(error);
+    EXPECT_FALSE(TFlagRule::ConfirmPeriod(g.game, 1, &error));
+    texts.append(error);
+    for (const char *language : {"HUN", "ENG"}) {
+        SCOPED_TRACE(language);
+        TShippedTranslations translations(QString::fromLatin1(language));
+        for (const QString &text : texts)
+            translations.Translate(text, QStringLiteral("FORM"));
+        EXPECT_EQ(translations.Misses, QStringList());
     }
 }
