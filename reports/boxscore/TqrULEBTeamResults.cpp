@@ -5,6 +5,7 @@
 #include "model/game/TGame.h"
 #include "model/game/TTeam.h"
 #include "model/output/TNameOrder.h"
+#include "model/output/TPeriodNames.h"
 #include "model/services/Services.h"
 
 #include <algorithm>
@@ -485,6 +486,19 @@ void TqrULEBTeamResults::footer(TLayout &layout) const
     footer.Sponsor2File = imagePath(s.Sponsor2Filename());
     footer.AddAtFoot(layout);
     layout.Line(QStringLiteral("PageFooterBand1"), 4)
-        .Cells.append(
-            Text(QStringLiteral("lblEredmenyek"), QString(), 42, layout.LineTop, 199, 4, Align::Center));
+        .Cells.append(Text(QStringLiteral("lblEredmenyek"), confirmedScores(), 42, layout.LineTop, 199, 4,
+                           Align::Center));
+}
+
+QString TqrULEBTeamResults::confirmedScores() const
+{
+    QStringList scores;
+    for (const TScoreConfirmation &c : m_game.Review.Confirmations())
+        scores.append(QStringLiteral("%1 %2-%3")
+                          .arg(TPeriodNames::Name(m_game, c.Period, m_translator, QStringLiteral("PRINT")))
+                          .arg(c.Home)
+                          .arg(c.Away));
+    return scores.isEmpty() ? QString()
+                            : tr(QStringLiteral("Score confirmed")) + QStringLiteral(": ") +
+                                  scores.join(QStringLiteral(", "));
 }

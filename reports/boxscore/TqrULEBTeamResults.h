@@ -124,6 +124,8 @@ protected:
     void totalLine(TLayout &layout, const TTeamSide &side) const;
     void comparison(TLayout &layout, const TTeamSide &home, const TTeamSide &away) const;
     void footer(TLayout &layout) const;
+    // The period scores the operator confirmed, for the footer; empty when none.
+    QString confirmedScores() const;
     // Points, the four groups, rebounds to VAL of a record, from the "Pont" column on.
     void statCells(QList<TReportCell> &cells, const TPlayer &p, int val, int indirect, bool plainPoints,
                    bool plainPercent, double y, double h, bool bold) const;

@@ -453,3 +453,16 @@ TEST_F(BoxScore, MaximaAreKeptPerStatisticOverTheTeamsPlayers)
 }
 
 } // namespace
+
+TEST_F(BoxScore, FooterPrintsThePeriodScoresTheOperatorConfirmed)
+{
+    roster(5);
+    run(QStringLiteral("tick\nselect home 4\nshot home made three 15 180"));
+    EXPECT_EQ(named(build(), QStringLiteral("lblEredmenyek")), QString());
+    clockTo(20);
+    run(QStringLiteral("confirm 1\nselect away 5\nshot away made close 118 36"));
+    clockTo(40);
+    run(QStringLiteral("confirm 2"));
+    EXPECT_EQ(named(build(), QStringLiteral("lblEredmenyek")),
+              QStringLiteral("Score confirmed: 1. felido 3-0, 2. felido 3-2"));
+}
