@@ -371,3 +371,22 @@ bool TFlagRule::ConfirmPeriod(TGame &game, int period, QString *error)
     game.SaveGame();
     return true;
 }
+
+QString TFlagRule::OpenFlagsText(const TGame &game)
+{
+    const QList<TFlag> flags = Open(game, game.Review, nullptr, nullptr);
+    if (flags.isEmpty())
+        return {};
+    QStringList lines{game.Translate(QStringLiteral("Open flags:"))};
+    for (const TFlag &flag : flags) {
+        const TGameEvent *event = game.AllEvents.Find(flag.EventId);
+        QStringList reasons;
+        for (TFlagReason r : flag.Reasons)
+            reasons.append(game.Translate(FlagReasons::Text(r)));
+        const TTeam &team = flag.Side == 1 ? static_cast<const TTeam &>(game.HomeTeam()) : game.AwayTeam();
+        lines.append(QStringLiteral("%1: %2 (%3)")
+                         .arg(team.Data.EgyesuletNev, event ? event->Text : QString(),
+                              reasons.join(QStringLiteral(", "))));
+    }
+    return lines.join(QLatin1Char('\n'));
+}

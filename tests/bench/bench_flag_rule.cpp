@@ -21,7 +21,8 @@ void FlagRule_Open(benchmark::State &state)
     BenchGames::TBenchGame &g = BoxScoreGame();
     int flags = 0;
     for (auto _ : state) {
-        const QList<TFlag> open = TFlagRule::Open(*g.game, g.game->Review, &g.screen.log(1), &g.screen.log(2));
+        const QList<TFlag> open =
+            TFlagRule::Open(*g.game, g.game->Review, &g.screen.log(1), &g.screen.log(2));
         flags = int(open.size());
         benchmark::DoNotOptimize(open.data());
     }

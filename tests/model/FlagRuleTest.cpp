@@ -444,6 +444,7 @@ TEST(FlagRule, TextsAreTranslatedInBothEditions)
     texts.append(error);
     EXPECT_FALSE(TFlagRule::ConfirmPeriod(g.game, 1, &error));
     texts.append(error);
+    texts.append(QStringLiteral("Open flags:"));
     for (const char *language : {"HUN", "ENG"}) {
         SCOPED_TRACE(language);
         TShippedTranslations translations(QString::fromLatin1(language));
@@ -451,4 +452,17 @@ TEST(FlagRule, TextsAreTranslatedInBothEditions)
             translations.Translate(text, QStringLiteral("FORM"));
         EXPECT_EQ(translations.Misses, QStringList());
     }
+}
+
+TEST_F(FlagDecisions, EndOfGameListsTheOpenFlags)
+{
+    const QStringList lines = TFlagRule::OpenFlagsText(g.game).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Open flags:"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Home Team: "))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" (Steal without a turnover)"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Away Team: "))) << lines[2].toStdString();
+
+    run(QStringLiteral("dismiss home 2 steal-without-turnover\ndismiss away 2 rebound-without-miss"));
+    EXPECT_EQ(TFlagRule::OpenFlagsText(g.game), QString());
 }
