@@ -384,6 +384,34 @@ TEST_F(NewGameWizard, FinishingSendsTheClosingMessageSavesAndReplacesTheGame)
     EXPECT_TRUE(QDir(store->TempFolder()).entryList({QStringLiteral("Game_Data_*")}, QDir::Files).isEmpty());
 }
 
+TEST_F(NewGameWizard, FinishingListsTheOpenFlagsBeforeTheClosingMessage)
+{
+    for (const bool slip : {false, true}) {
+        SCOPED_TRACE(slip ? "a steal without a turnover" : "a clean game");
+        TWizardServices s = services();
+        int closingMessages = -1;
+        s.Finishing = [&](TGame &) { closingMessages = int(prompter.Shown.size()); };
+        TNewGameLogic w(s);
+        toFolderPage(w);
+        play.Script = QStringLiteral("tick\nselect home 4\nshot home made mid 88 120\ntick\n") +
+                      (slip ? QStringLiteral("select home 4\nevent home 1002\n") : QString());
+        w.FolderName = slip ? QStringLiteral("g2") : QStringLiteral("g1");
+        ASSERT_TRUE(w.Next()) << w.LastError().toStdString();
+        ASSERT_EQ(w.Page(), TNewGameLogic::PlayersMin);
+        ASSERT_TRUE(w.Next());
+        prompter.Shown.clear();
+        ASSERT_TRUE(w.Next());
+        ASSERT_TRUE(w.Finished());
+        const QStringList lists = prompter.Shown.filter(translated("Open flags:"));
+        EXPECT_EQ(lists.size(), slip ? 1 : 0) << prompter.Shown.join(u'|').toStdString();
+        if (slip) {
+            EXPECT_TRUE(lists.first().contains(translated("Steal without a turnover")))
+                << lists.first().toStdString();
+            EXPECT_EQ(closingMessages, 1) << "listed before the game is closed";
+        }
+    }
+}
+
 TEST_F(NewGameWizard, TheQueueIsHandedOnBeforeTheGameIsReplaced)
 {
     TWizardServices s = services();

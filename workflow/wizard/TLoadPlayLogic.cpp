@@ -5,6 +5,7 @@
 #include "masterdata/TMessageTable.h"
 #include "masterdata/TdmMain.h"
 #include "model/game/TGame.h"
+#include "model/review/TFlagRule.h"
 #include "model/services/Services.h"
 #include "savegame/TGameFolder.h"
 #include "shell/session/TParquetixApplication.h"
@@ -195,13 +196,18 @@ bool TLoadPlayLogic::Next()
         m_playedTimes.reset();
         m_step = EndGame;
         return true;
-    case EndGame:
+    case EndGame: {
+        // The operator sees what is still open before the game is closed on the server.
+        const QString open = TFlagRule::OpenFlagsText(game());
+        if (!open.isEmpty())
+            m_services.Prompter.ShowInformation(open);
         game().SendGameClosed();
         game().SaveGame();
         if (m_services.Finishing)
             m_services.Finishing(game());
         m_finished = true;
         return true;
+    }
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include "masterdata/editing/TRowEdit.h"
 #include "model/game/TGame.h"
 #include "model/game/TTeam.h"
+#include "model/review/TFlagRule.h"
 #include "model/services/Services.h"
 #include "shell/session/TParquetixApplication.h"
 #include "shell/store/TGameStore.h"
@@ -257,6 +258,10 @@ bool TNewGameLogic::ApplicationEnded() const
 void TNewGameLogic::finish()
 {
     TGame &current = game();
+    // The operator sees what is still open before the game is closed on the server.
+    const QString open = TFlagRule::OpenFlagsText(current);
+    if (!open.isEmpty())
+        m_services.Prompter.ShowInformation(open);
     current.SendGameClosed();
     current.SaveGame();
     m_services.Store.DeleteTemporaryEventDumps();
