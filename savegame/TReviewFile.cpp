@@ -17,7 +17,9 @@ void TReviewFile::Save(const TGame &game)
     if (game.GameFolder.isEmpty())
         return;
     const QString path = QDir(game.GameFolder).absoluteFilePath(QString::fromLatin1(TGameReview::FileName));
-    if (path != m_path) {
+    // Another game, even in the same folder: what the file holds is read again.
+    if (path != m_path || game.GameCode != m_code) {
+        m_code = game.GameCode;
         bool exists = false;
         m_onDisk.clear();
         if (!TAtomicFile::Read(path, m_onDisk, &exists) || !exists)

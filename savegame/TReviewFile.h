@@ -32,6 +32,7 @@ private:
     TFileIo *m_io;
     bool m_sync = false;
     QString m_path;
+    QString m_code;
     // What the file holds, as last read or written.
     QByteArray m_onDisk;
 };

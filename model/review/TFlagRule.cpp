@@ -384,8 +384,19 @@ QString TFlagRule::OpenFlagsText(const TGame &game)
         for (TFlagReason r : flag.Reasons)
             reasons.append(game.Translate(FlagReasons::Text(r)));
         const TTeam &team = flag.Side == 1 ? static_cast<const TTeam &>(game.HomeTeam()) : game.AwayTeam();
-        lines.append(QStringLiteral("%1: %2 (%3)")
-                         .arg(team.Data.EgyesuletNev, event ? event->Text : QString(),
+        if (!event)
+            continue;
+        // The team, the game clock, the player (or the team) and the event:
+        // each a name or a translated word.
+        const QString clock = QStringLiteral("%1:%2")
+                                  .arg(event->Clock / 4, 2, 10, QLatin1Char('0'))
+                                  .arg(event->Clock % 4 * 15, 2, 10, QLatin1Char('0'));
+        const QString actor =
+            event->PlayerId >= 0 ? event->PlayerName : game.Translate(QStringLiteral("Csapat"));
+        const QString what = EventKindTable::HistoryWord(event->Kind, event->Detail);
+        lines.append(QStringLiteral("%1, %2, %3: %4 (%5)")
+                         .arg(team.Data.EgyesuletNev, clock, actor,
+                              what.isEmpty() ? what : game.Translate(what),
                               reasons.join(QStringLiteral(", "))));
     }
     return lines.join(QLatin1Char('\n'));

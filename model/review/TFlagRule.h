@@ -46,8 +46,9 @@ public:
     // Confirms the game's score at the end of a period (or overtime) that has ended.
     static bool ConfirmPeriod(TGame &game, int period, QString *error = nullptr);
     // The open flags for the operator at the end of the game, before the
-    // closing message: one line a flag, the side, the line's text and the
-    // reasons, translated; empty when no flag is open.
+    // closing message: one line a flag with the team, the game clock, the
+    // player (or the team), the event and the reasons, translated; empty when
+    // no flag is open.
     static QString OpenFlagsText(const TGame &game);
     // The game's score at the end of stretch `period` (TPeriodRule).
     static TScoreConfirmation ScoreAfter(const TGame &game, int period);

@@ -459,9 +459,10 @@ TEST_F(FlagDecisions, EndOfGameListsTheOpenFlags)
     const QStringList lines = TFlagRule::OpenFlagsText(g.game).split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], QStringLiteral("Open flags:"));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Home Team: "))) << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" (Steal without a turnover)"))) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Away Team: "))) << lines[2].toStdString();
+    EXPECT_EQ(lines[1],
+              QStringLiteral("Home Team, 00:15, KOVACS Janos: labdaszerzés (Steal without a turnover)"));
+    EXPECT_EQ(lines[2],
+              QStringLiteral("Away Team, 00:15, MOLNAR David: védőlepattanó (Rebound without a miss)"));
 
     run(QStringLiteral("dismiss home 2 steal-without-turnover\ndismiss away 2 rebound-without-miss"));
     EXPECT_EQ(TFlagRule::OpenFlagsText(g.game), QString());

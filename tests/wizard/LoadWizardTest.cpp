@@ -5,6 +5,7 @@
 #include "workflow/wizard/TNewGameLogic.h"
 
 #include "model/game/TTeam.h"
+#include "model/review/TFlagRule.h"
 
 namespace {
 
@@ -100,6 +101,27 @@ TEST_F(LoadWizard, StepsFromTheListToTheEndOfTheGame)
     QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
     ASSERT_TRUE(events.open(QIODevice::ReadOnly));
     EXPECT_TRUE(events.readAll().contains("kod=1102"));
+}
+
+// The marks, dismissals and confirmations of a saved game come back with it,
+// so the screen shows the same open flags and the next save keeps them.
+TEST_F(LoadWizard, TheOperatorsDecisionsComeBackWithTheGame)
+{
+    record(QStringLiteral("g"));
+    const int shot = app->Game().AllEvents.At(app->Game().AllEvents.Count() - 2)->Id;
+    ASSERT_TRUE(TFlagRule::Mark(app->Game(), shot));
+    const TGameReview saved = app->Game().Review;
+    TLoadPlayLogic w(services());
+    ASSERT_TRUE(w.SelectFolder(QStringLiteral("g")));
+    w.SetOnline(false);
+    prompter.Answers = {true};
+    ASSERT_TRUE(w.Next());
+    play.Script = QStringLiteral("tick\n");
+    ASSERT_TRUE(w.Next()) << w.LastError().toStdString();
+    EXPECT_EQ(app->Game().Review, saved);
+    QFile file(home.file(QStringLiteral("Save/g/Review.txt")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("mark ") + QByteArray::number(shot) + "\n");
 }
 
 // Exit on the court screen ends the program: the wizard goes no further and

@@ -160,6 +160,7 @@ bool TLoadPlayLogic::leaveGameData()
         return false;
     }
     m_loader.ApplyScreenState(current);
+    m_loader.ApplyReview(current);
     m_services.Store.DeleteTemporaryEventDumps();
     if (m_services.SetSendingEnabled)
         m_services.SetSendingEnabled(true);
