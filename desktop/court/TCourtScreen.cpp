@@ -25,6 +25,9 @@ TCourtScreen::TCourtScreen(TGame &game, QObject *parent)
     : QObject(parent), m_game(game),
       m_homeHistory(1, m_items, [&game](const QString &t) { return game.Translate(t); }),
       m_awayHistory(2, m_items, [&game](const QString &t) { return game.Translate(t); }),
+      m_flags(
+          game, m_items, m_homeHistory, m_awayHistory, [this](const QString &t) { return tr(t); },
+          [this] { Touch(); }),
       m_input(std::make_unique<TCourtScreenInput>(*this, game)), m_activeAI(m_items, [this] { Touch(); }),
       m_autoSave(game, m_items, [this] { Touch(); })
 {
@@ -167,6 +170,7 @@ void TCourtScreen::Open()
         team(side).HideAdditionalTypes();
         History(side).Redraw();
     }
+    m_flags.Refresh();
     Touch();
 }
 
@@ -201,10 +205,20 @@ void TCourtScreen::Activate()
 bool TCourtScreen::ConfirmClose()
 {
     const bool unsent = m_game.Online && !m_game.OutgoingQueue.IsEmpty();
+    // What is still flagged is listed before the game's closing message goes.
+    const QList<TFlag> open = m_flags.Open();
+    QString flags;
+    if (!open.isEmpty())
+        flags = QStringLiteral("\n\n") + tr(QStringLiteral("Open flags: %1")).arg(open.size()) +
+                QLatin1Char('\n') + m_flags.DescribeAll(open).join(QLatin1Char('\n')) +
+                QStringLiteral("\n\n") +
+                tr(QStringLiteral("Staying on the screen goes to the first of them."));
     // One click must not end the recording: a close is always asked.
-    if (unsent)
-        return m_game.Prompter().ConfirmInformation(tr(UnsentQuestion));
-    return m_game.Prompter().Confirm(tr(CloseQuestion));
+    const bool close = unsent ? m_game.Prompter().ConfirmInformation(tr(UnsentQuestion) + flags)
+                              : m_game.Prompter().Confirm(tr(CloseQuestion) + flags);
+    if (!close && !open.isEmpty())
+        m_flags.GoTo(open.first());
+    return close;
 }
 
 void TCourtScreen::Exit()
@@ -280,6 +294,8 @@ void TCourtScreen::AddHistoryLine(int side, TGameEvent *event)
     if (!event || (side != 1 && side != 2))
         return;
     History(side).AddLine(event->Text, *event);
+    m_flags.HideReason();
+    m_flags.Invalidate();
     Touch();
 }
 
@@ -303,8 +319,11 @@ void TCourtScreen::HistoryCommand(int side, int kind)
         break;
     case Kind::DeleteEvent: {
         const int id = history.SelectedId();
-        if (history.DeleteSelected(m_game))
+        if (history.DeleteSelected(m_game)) {
             forgetMarkers(id);
+            m_flags.HideReason();
+            m_flags.Invalidate();
+        }
         break;
     }
     default:
@@ -472,8 +491,13 @@ void TCourtScreen::SetCourtOrientation(bool horizontal)
 
 void TCourtScreen::AskEndOfPeriod(int side)
 {
-    if (m_game.Prompter().Confirm(tr(EndOfPeriodQuestion)))
-        Record(side, Kind::PeriodEnd, side == 2 ? 2 : 0);
+    if (!m_game.Prompter().Confirm(tr(EndOfPeriodQuestion)))
+        return;
+    const int ended = m_game.PeriodsEnded;
+    Record(side, Kind::PeriodEnd, side == 2 ? 2 : 0);
+    // The one question of the break; the clock and the events wait for nothing else.
+    if (m_game.PeriodsEnded > ended)
+        AskPeriodScore(m_game.PeriodsEnded);
 }
 
 void TCourtScreen::Save()

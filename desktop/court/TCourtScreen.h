@@ -2,6 +2,7 @@
 
 #include "TActiveAI.h"
 #include "TAutoSave.h"
+#include "TScreenFlags.h"
 #include "TScreenHistory.h"
 #include "TScreenItems.h"
 #include "TZoneMask.h"
@@ -207,6 +208,23 @@ public:
     }
     // False, with the reason shown, when the game would refuse the event now.
     bool Accepts(int side, int kind);
+    // The flags of the game (F5 and its Shift and Ctrl forms, a click on a
+    // team's count). Goes to the next open flag, of both teams or one, and
+    // shows its reasons; with none left, asks for the score of a period that
+    // ended unconfirmed. False when there was nothing to go to.
+    bool NextFlag(int side = 0);
+    // Dismisses the open reasons of the line last gone to or selected (a mark
+    // is taken off); kept with the game.
+    void DismissFlag();
+    // Marks that line to check later, or takes the mark off.
+    void ToggleMark();
+    // The score of an ended period, its open flags, and "Confirm" or "Edit":
+    // Edit goes to the period's first open flag. True when confirmed.
+    bool AskPeriodScore(int period);
+    // The question's text, translated.
+    QString PeriodScoreText(int period);
+    TScreenFlags &Flags() { return m_flags; }
+
     // The overlay listing the keys of the current mode; closed by any key or click.
     void ShowKeyHelp();
     void HideKeyHelp();
@@ -259,6 +277,8 @@ private:
     void highlightRow(int side, int row);
     void highlightTeamRow(int side);
     void translateCaptions();
+    // The operator's decision is kept: saved with the game, shown at once.
+    void flagDecided(const QString &done, const QString &error);
     QString silenceText() const;
 
     TGame &m_game;
@@ -271,6 +291,7 @@ private:
     TScreenItems m_items;
     TScreenHistory m_homeHistory;
     TScreenHistory m_awayHistory;
+    TScreenFlags m_flags;
     TZoneMask m_mask;
     std::unique_ptr<TCourtScreenInput> m_input;
     TActiveAI m_activeAI;

@@ -44,8 +44,10 @@ bool TCourtScreen::ChangeHistoryEvent(int side, int id, const TEventChange &chan
     if (side != 1 && side != 2)
         return false;
     const bool done = History(side).Change(m_game, id, change, error);
-    if (done)
+    if (done) {
         forgetMarkers(id);
+        m_flags.Invalidate();
+    }
     Touch();
     return done;
 }
@@ -55,6 +57,7 @@ void TCourtScreen::SetHistoryCaption(int side, int id, const QString &caption)
     if (side != 1 && side != 2)
         return;
     History(side).SetCaption(id, caption);
+    m_flags.Invalidate();
     Touch();
 }
 
@@ -89,14 +92,18 @@ void TCourtScreen::ApplyHistoryFilter(int side)
 
 void TCourtScreen::HoldHistoryLine(int side, int id)
 {
-    if (side == 1 || side == 2)
+    if (side == 1 || side == 2) {
         History(side).Hold(id);
+        m_flags.Invalidate();
+    }
 }
 
 void TCourtScreen::DropHistoryLine(int side, int id)
 {
-    if (side == 1 || side == 2)
+    if (side == 1 || side == 2) {
         History(side).Drop(id);
+        m_flags.Invalidate();
+    }
 }
 
 // Corrections are no game events: they work in the intermission too, and a

@@ -349,6 +349,8 @@ void TCourtScreenInput::clickComponent(const QString &name)
         m_screen.Save();
     } else if (name == QLatin1String("imgAwayTeamExit")) {
         exit();
+    } else if (name.startsWith(QLatin1String("lblFlagCountCsapat"))) {
+        m_screen.NextFlag(name.endsWith(QLatin1Char('1')) ? 1 : 2);
     } else if (name == QLatin1String("lblFastBreak2")) {
         m_game.Team(2).SwitchFastBreak();
     } else if (name == QLatin1String("lbl2ndChance2")) {

@@ -49,6 +49,7 @@ private:
     void updateZoneLabel(int side, QPoint p);
     static QString zoneLabelName(int side);
     void keyboardMap(int key, bool shift);
+    void flagKey(bool shift, bool control);
     void selectByHotkey(int side, int slot);
     void chooseType(int entry);
     void exit();

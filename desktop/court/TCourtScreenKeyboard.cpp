@@ -20,6 +20,7 @@ void TCourtScreenInput::KeyPress(int key, bool shift)
 void TCourtScreenInput::KeyRelease(int key, bool shiftNow)
 {
     const bool shift = m_shift.Release(key, shiftNow);
+    const bool control = m_screen.PutBackPending;
     m_screen.PutBackPending = false;
     if (m_screen.KeyHelpShown()) {
         m_screen.HideKeyHelp();
@@ -36,10 +37,23 @@ void TCourtScreenInput::KeyRelease(int key, bool shiftNow)
     m_screen.SetItemVisible(QStringLiteral("lblHazaiCsapatJatekos"), false);
     if (key == TKeyboardMap::F1)
         m_screen.ShowKeyHelp();
+    else if (key == TKeyboardMap::F5)
+        flagKey(shift, control);
     else if (m_game.Settings().KeyboardInput())
         keyboardMap(key, shift);
     m_screen.LockOverride = false;
     m_screen.Touch();
+}
+
+// The flags' keys work with every input setting, also between periods.
+void TCourtScreenInput::flagKey(bool shift, bool control)
+{
+    if (control)
+        m_screen.ToggleMark();
+    else if (shift)
+        m_screen.DismissFlag();
+    else
+        m_screen.NextFlag();
 }
 
 void TCourtScreenInput::keyboardMap(int key, bool shift)

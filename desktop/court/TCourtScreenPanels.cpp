@@ -81,7 +81,12 @@ void TCourtScreen::RowClick(const QString &name, Button button)
     }
     if (name.startsWith(QLatin1String("lblHistoryView"))) {
         const int side = name.contains(QLatin1String("Csapat1")) ? 1 : 2;
-        if (History(side).SelectLine(rowOfName(name)) && button == RightButton)
+        if (!History(side).SelectLine(rowOfName(name))) {
+            Touch();
+            return;
+        }
+        m_flags.LineSelected(side, History(side).SelectedId());
+        if (button == RightButton)
             ChangeSelectedEvent(side);
         Touch();
         return;

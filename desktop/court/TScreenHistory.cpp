@@ -5,6 +5,8 @@
 #include "model/events/EventKinds.h"
 #include "model/game/TGame.h"
 
+#include <algorithm>
+
 TScreenHistory::TScreenHistory(int side, TScreenItems &items,
                                std::function<QString(const QString &)> translate)
     : m_side(side), m_items(items), m_translate(std::move(translate))
@@ -83,9 +85,8 @@ void TScreenHistory::Redraw()
         m_table.Slots[size_t(k - 1)] = -1;
     }
     const int first = m_table.Current();
-    if (first == 0)
-        return;
-    const int last = std::min(first + TParquetixHistory::VisibleLines - 1, m_table.Count());
+    // An empty table has no current record (0) and shows nine empty lines.
+    const int last = first == 0 ? -1 : std::min(first + TParquetixHistory::VisibleLines - 1, m_table.Count());
     for (int position = first; position <= last; ++position) {
         const TParquetixHistory::Record &record = m_table.At(position);
         const int k = position - first + 1;
@@ -94,6 +95,8 @@ void TScreenHistory::Redraw()
         label.Bold = record.ID == m_log.SelectedId;
         m_table.Slots[size_t(k - 1)] = record.ID;
     }
+    if (m_redrawn)
+        m_redrawn();
 }
 
 bool TScreenHistory::DeleteSelected(TGame &game)
@@ -118,6 +121,23 @@ bool TScreenHistory::GoTo(int number)
         m_table.PositionOn(m_log.SelectedId);
     Redraw();
     return m_log.Find(m_log.SelectedId) != nullptr;
+}
+
+bool TScreenHistory::SelectId(int id)
+{
+    if (!m_log.Find(id))
+        return false;
+    m_log.SelectedId = id;
+    // The line in the middle of the box, with what was recorded around it.
+    if (m_table.PositionOn(id)) {
+        for (int i = 0; i < TParquetixHistory::VisibleLines / 2; ++i)
+            m_table.LineUp();
+        while (m_table.Current() > std::max(1, m_table.Count() - TParquetixHistory::VisibleLines + 1) &&
+               m_table.LineUp()) {
+        }
+    }
+    Redraw();
+    return true;
 }
 
 void TScreenHistory::ApplyFilter(const TFilterArgument &filter)

@@ -46,6 +46,8 @@ public:
     void SelectLast();
     // Selects the entries of that line number and shows the selected one first.
     bool GoTo(int number);
+    // Selects an entry's event and shows its line first; false when no entry holds it.
+    bool SelectId(int id);
     void ApplyFilter(const TFilterArgument &filter);
     bool Change(TGame &game, int id, const TEventChange &change, QString *error = nullptr);
     // The event's line shows a new caption under its number.
@@ -56,6 +58,8 @@ public:
     const TSideHistory &Log() const { return m_log; }
     TSideHistory &Log() { return m_log; }
     const TParquetixHistory &Table() const { return m_table; }
+    // Called after each redraw, for what the screen draws beside the lines.
+    void SetRedrawn(std::function<void()> redrawn) { m_redrawn = std::move(redrawn); }
 
 private:
     int m_side;
@@ -63,4 +67,5 @@ private:
     std::function<QString(const QString &)> m_translate;
     TParquetixHistory m_table;
     TSideHistory m_log;
+    std::function<void()> m_redrawn;
 };

@@ -397,6 +397,37 @@ void histories(TScreenItems &items)
     }
 }
 
+// The flags of the recorded game: a stripe before each flagged history line,
+// a count per team beside its name on the scoreboard (a click goes to the
+// team's next flag) and the reasons of the line gone to, over the court.
+void flagItems(TScreenItems &items)
+{
+    for (int side = 1; side <= 2; ++side) {
+        for (int k = 1; k <= 9; ++k) {
+            TScreenItem mark;
+            mark.Name = QStringLiteral("shFlagCsapat%1_%2").arg(side).arg(k);
+            mark.Kind = TScreenItem::Frame;
+            mark.Rect = QRect(side == 1 ? 16 : 717, (side == 1 ? 16 * k - 10 : 16 * k + 443) + 2, 4, 10);
+            mark.Visible = false;
+            items.Add(mark);
+        }
+        TScreenItem &count = label(items, QStringLiteral("lblFlagCountCsapat%1").arg(side), QString(), 290,
+                                   side == 1 ? 8 : 32, 44, TScreenItem::AlignCentre, 18);
+        count.Bold = true;
+        count.FontPixels = 12;
+        count.Fit = true;
+        count.Clickable = true;
+    }
+    TScreenItem &reason =
+        label(items, QStringLiteral("lblFlagReason"), QString(), 291, 336, 416, TScreenItem::AlignCentre, 22);
+    reason.Color = 0xff1f1300;
+    reason.Background = 0xf0ffd166;
+    reason.Bold = true;
+    reason.FontPixels = 12;
+    reason.Fit = true;
+    reason.Visible = false;
+}
+
 void activeAIFrames(TScreenItems &items)
 {
     const QPoint home[] = {{17, 174}, {55, 174}, {93, 174}, {169, 174},
@@ -494,6 +525,7 @@ void TScreenLayout::Build(TScreenItems &items)
     scoreClockAndFouls(items);
     additionalTypesAndPassiveAI(items);
     courtLabels(items);
+    flagItems(items);
     activeAIFrames(items);
     picture(items, QStringLiteral("imgSikeresDobasCsapat1"), QStringLiteral("MARKER_MADE"), 0, 0, 8, 8,
             false);

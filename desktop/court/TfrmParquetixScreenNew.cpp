@@ -10,8 +10,10 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <cmath>
 
 namespace {
@@ -127,6 +129,21 @@ void TfrmParquetixScreenNew::paintEvent(QPaintEvent *)
 void TfrmParquetixScreenNew::PaintNow()
 {
     repaint();
+}
+
+int TfrmParquetixScreenNew::ConfirmScore(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Parquetix"), text, QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("dlgPeriodScore"));
+    QPushButton *confirm =
+        box.addButton(m_game.Translate(QStringLiteral("Confirm")), QMessageBox::AcceptRole);
+    confirm->setObjectName(QStringLiteral("btnConfirm"));
+    QPushButton *edit = box.addButton(m_game.Translate(QStringLiteral("Edit")), QMessageBox::RejectRole);
+    edit->setObjectName(QStringLiteral("btnEdit"));
+    box.setDefaultButton(confirm);
+    box.setEscapeButton(edit);
+    box.exec();
+    return box.clickedButton() == confirm ? 1 : 0;
 }
 
 void TfrmParquetixScreenNew::EndApplication()

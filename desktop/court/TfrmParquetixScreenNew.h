@@ -45,6 +45,7 @@ public:
     // IScreenHost
     void PaintNow() override;
     void EndApplication() override;
+    int ConfirmScore(const QString &text) override;
 
     void done(int result) override;
     void reject() override;
