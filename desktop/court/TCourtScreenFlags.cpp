@@ -21,39 +21,8 @@ private:
     const TGame &m_game;
 };
 
-TScoreConfirmation scoreAfter(const TGame &game, int period)
-{
-    TScoreConfirmation total{period, 0, 0};
-    for (const TGame::Score &s : game.PeriodScores(period)) {
-        total.Home += s.Home;
-        total.Away += s.Away;
-    }
-    return total;
-}
-
-bool mark(TGame &game, int eventId, QString *)
-{
-    game.Review.Mark(eventId);
-    return true;
-}
-
-bool dismiss(TGame &game, int eventId, TFlagReason reason, QString *)
-{
-    if (reason == TFlagReason::User)
-        game.Review.Unmark(eventId);
-    else
-        game.Review.Dismiss(eventId, reason);
-    return true;
-}
-
-bool confirmPeriod(TGame &game, int period, QString *)
-{
-    const TScoreConfirmation total = scoreAfter(game, period);
-    game.Review.Confirm(period, total.Home, total.Away);
-    return true;
-}
-
-const QString NothingSelected = QStringLiteral("Select a history line first: F5 goes to the next flagged one");
+const QString NothingSelected =
+    QStringLiteral("Select a history line first: F5 goes to the next flagged one");
 
 } // namespace
 
@@ -102,7 +71,7 @@ void TCourtScreen::DismissFlag()
     const TFlag flag = *open;
     QString error;
     for (TFlagReason reason : flag.Reasons)
-        if (!dismiss(m_game, id, reason, &error))
+        if (!TFlagRule::Dismiss(m_game, id, reason, &error))
             break;
     flagDecided(tr(QStringLiteral("Dismissed: %1")).arg(m_flags.Describe(flag)), error);
 }
@@ -120,15 +89,19 @@ void TCourtScreen::ToggleMark()
     const int line = History(side).Log().Find(id) ? History(side).Log().Find(id)->Number : 0;
     QString error;
     if (m_game.Review.IsMarked(id)) {
-        dismiss(m_game, id, TFlagReason::User, &error);
-        flagDecided(tr(QStringLiteral("%1, line %2: mark taken off")).arg(team(side).Data.EgyesuletNev).arg(line),
-                    error);
+        TFlagRule::Dismiss(m_game, id, TFlagReason::User, &error);
+        flagDecided(
+            tr(QStringLiteral("%1, line %2: mark taken off")).arg(team(side).Data.EgyesuletNev).arg(line),
+            error);
         return;
     }
-    mark(m_game, id, &error);
+    if (!TFlagRule::Mark(m_game, id, &error)) {
+        ShowNotice(error);
+        return;
+    }
+    flagDecided(QString(), error);
     m_flags.LineSelected(side, id);
-    const TFlag *flag = error.isEmpty() ? m_flags.Find(side, id) : nullptr;
-    flagDecided(flag ? m_flags.Describe(*flag) : QString(), error);
+    Touch();
 }
 
 QString TCourtScreen::PeriodScoreText(int period)
@@ -136,7 +109,7 @@ QString TCourtScreen::PeriodScoreText(int period)
     TGameTranslation translation(m_game);
     const QString name = TPeriodNames::Name(m_game, period, translation, QStringLiteral("FORM"));
     const TGame::Score score = m_game.PeriodScore(period);
-    const TScoreConfirmation total = scoreAfter(m_game, period);
+    const TScoreConfirmation total = TFlagRule::ScoreAfter(m_game, period);
     const QString home = team(1).Data.EgyesuletNev;
     const QString away = team(2).Data.EgyesuletNev;
     QStringList lines;
@@ -162,8 +135,8 @@ bool TCourtScreen::AskPeriodScore(int period)
     const bool confirmed = answer < 0 ? m_game.Prompter().Confirm(text) : answer == 1;
     if (confirmed) {
         QString error;
-        confirmPeriod(m_game, period, &error);
-        const TScoreConfirmation total = scoreAfter(m_game, period);
+        TFlagRule::ConfirmPeriod(m_game, period, &error);
+        const TScoreConfirmation total = TFlagRule::ScoreAfter(m_game, period);
         flagDecided(tr(QStringLiteral("Score confirmed: %1 : %2")).arg(total.Home).arg(total.Away), error);
         return error.isEmpty();
     }
