@@ -77,9 +77,9 @@ void TCourtScreen::KeyPress(int key, bool shift)
     m_input->KeyPress(key, shift);
 }
 
-void TCourtScreen::KeyRelease(int key, bool shift)
+void TCourtScreen::KeyRelease(int key, bool shift, bool control)
 {
-    m_input->KeyRelease(key, shift);
+    m_input->KeyRelease(key, shift, control);
 }
 
 void TCourtScreen::SeedRandom(unsigned seed)

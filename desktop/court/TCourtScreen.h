@@ -132,7 +132,9 @@ public:
     // acts at its release, as shifted when Shift was held at any time while
     // it was down.
     void KeyPress(int key, bool shift = false);
-    void KeyRelease(int key, bool shift);
+    // control: a Ctrl key is held (the window knows it even when the Ctrl
+    // press went elsewhere).
+    void KeyRelease(int key, bool shift, bool control = false);
 
     // Operations the input rules share.
     void ShotOnCourt(int side, bool made, QPoint p);

@@ -36,7 +36,7 @@ public:
     void HomePointerReport(QPoint p, int buttons);
     void HomeRelease(QPoint p, TCourtScreen::Button button);
     void KeyPress(int key, bool shift);
-    void KeyRelease(int key, bool shift);
+    void KeyRelease(int key, bool shift, bool control = false);
 
     const THotRegions &HotRegions() const { return m_hotRegions; }
     const TKeyboardMap::Slots &HotkeySlots(int side) const { return m_hotkeySlots[size_t(side - 1)]; }

@@ -17,10 +17,10 @@ void TCourtScreenInput::KeyPress(int key, bool shift)
         m_screen.PutBackPending = true;
 }
 
-void TCourtScreenInput::KeyRelease(int key, bool shiftNow)
+void TCourtScreenInput::KeyRelease(int key, bool shiftNow, bool controlNow)
 {
     const bool shift = m_shift.Release(key, shiftNow);
-    const bool control = m_screen.PutBackPending;
+    const bool control = controlNow || m_screen.PutBackPending;
     m_screen.PutBackPending = false;
     if (m_screen.KeyHelpShown()) {
         m_screen.HideKeyHelp();

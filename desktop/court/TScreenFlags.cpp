@@ -191,6 +191,7 @@ void TScreenFlags::ShowReason(const QString &text)
     TScreenItem &label = m_items.Get(ReasonLabel());
     label.Text = text;
     label.Visible = true;
+    m_items.Get(QStringLiteral("shFlagReason")).Visible = true;
     m_reasonTimer.start(ReasonSeconds * 1000);
 }
 
@@ -198,6 +199,7 @@ void TScreenFlags::HideReason()
 {
     m_reasonTimer.stop();
     m_items.Get(ReasonLabel()).Visible = false;
+    m_items.Get(QStringLiteral("shFlagReason")).Visible = false;
 }
 
 QString TScreenFlags::ReasonShown() const

@@ -418,10 +418,18 @@ void flagItems(TScreenItems &items)
         count.Fit = true;
         count.Clickable = true;
     }
+    // The panel is wider than the text, which a long reason shrinks to fit.
+    TScreenItem panel;
+    panel.Name = QStringLiteral("shFlagReason");
+    panel.Kind = TScreenItem::Frame;
+    panel.Rect = QRect(289, 333, 420, 28);
+    panel.Color = 0xffb07d00;
+    panel.Fill = 0xf0ffd166;
+    panel.Visible = false;
+    items.Add(panel);
     TScreenItem &reason =
-        label(items, QStringLiteral("lblFlagReason"), QString(), 291, 336, 416, TScreenItem::AlignCentre, 22);
+        label(items, QStringLiteral("lblFlagReason"), QString(), 298, 336, 402, TScreenItem::AlignCentre, 22);
     reason.Color = 0xff1f1300;
-    reason.Background = 0xf0ffd166;
     reason.Bold = true;
     reason.FontPixels = 12;
     reason.Fit = true;

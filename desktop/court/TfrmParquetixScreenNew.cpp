@@ -199,7 +199,8 @@ void TfrmParquetixScreenNew::keyReleaseEvent(QKeyEvent *event)
     if (event->isAutoRepeat())
         return;
     const int key = TVirtualKeys::FromQt(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
-    m_screen->KeyRelease(key, event->modifiers().testFlag(Qt::ShiftModifier));
+    m_screen->KeyRelease(key, event->modifiers().testFlag(Qt::ShiftModifier),
+                         event->modifiers().testFlag(Qt::ControlModifier));
 }
 
 // ---------------------------------------------------------------- closing
