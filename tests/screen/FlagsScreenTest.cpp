@@ -1,3 +1,4 @@
+#include "ScreenFixture.h"
 #include "TestMasks.h"
 #include "desktop/court/TCourtScreen.h"
 #include "desktop/court/TfrmParquetixScreenNew.h"
@@ -25,7 +26,7 @@ class FlagsOnScreen : public ::testing::Test
 protected:
     explicit FlagsOnScreen(ITranslator *translator = nullptr)
         : clock(QDateTime(QDate(2026, 12, 9), QTime(18, 30, 5))),
-          game(TGameServices{.Settings = &settings, .Translator = translator, .Prompter = &prompter, .Clock = &clock})
+          game(TGameServices{.Settings = &settings, .Translator = translator, .Prompter = &prompter, .Clock = &clock, .Store = &store})
     {
         settings.SetValue(QStringLiteral("RENDEZES"), QStringLiteral("RENDEZES_MEZSZAM"));
         settings.SetValue(QStringLiteral("INPUT"), QStringLiteral("INPUT_KEYBOARD"));
@@ -86,6 +87,7 @@ protected:
     TSettings settings;
     TScriptPrompter prompter;
     TFixedClock clock;
+    CountingStore store;
     TGame game;
     std::unique_ptr<TfrmParquetixScreenNew> form;
     std::unique_ptr<TGameScript> script;
@@ -175,8 +177,10 @@ TEST_F(FlagsOnScreen, ShiftF5DismissesAndCtrlF5MarksTheLineKeptWithTheGame)
     play(QStringLiteral("select home 7\nevent home 1004"));
     const int assist = lastId();
     key(Qt::Key_F5);
+    const int saves = store.Saves;
     key(Qt::Key_F5, Qt::ShiftModifier);
     EXPECT_TRUE(game.Review.IsDismissed(assist, TFlagReason::AssistWithoutBasket));
+    EXPECT_GT(store.Saves, saves);
     EXPECT_EQ(text(TScreenFlags::CountLabel(1)), QStringLiteral("\u2691 0"));
     EXPECT_TRUE(screen().Flags().ReasonShown().startsWith(QStringLiteral("Dismissed:")));
     EXPECT_FALSE(stripeOf(1, assist)->Visible);
@@ -190,8 +194,10 @@ TEST_F(FlagsOnScreen, ShiftF5DismissesAndCtrlF5MarksTheLineKeptWithTheGame)
         form->WindowPoint(screen().Items().Find(TScreenHistory::LineLabel(2, k))->Rect.center()).toPoint();
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, line);
     ASSERT_EQ(screen().History(2).SelectedId(), shot);
+    const int before = store.Saves;
     key(Qt::Key_F5, Qt::ControlModifier);
     EXPECT_TRUE(game.Review.IsMarked(shot));
+    EXPECT_GT(store.Saves, before);
     EXPECT_EQ(text(TScreenFlags::CountLabel(2)), QStringLiteral("\u2691 1"));
     ASSERT_NE(screen().Flags().Find(2, shot), nullptr);
     EXPECT_EQ(screen().Flags().Find(2, shot)->Reasons, QList<TFlagReason>{TFlagReason::User});
