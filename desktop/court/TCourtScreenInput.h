@@ -50,6 +50,7 @@ private:
     static QString zoneLabelName(int side);
     void keyboardMap(int key, bool shift);
     void flagKey(bool shift, bool control);
+    bool m_controlWithF5 = false;
     void selectByHotkey(int side, int slot);
     void chooseType(int entry);
     void exit();

@@ -11,6 +11,9 @@ void TCourtScreenInput::KeyPress(int key, bool shift)
     m_shift.Press(key, shift);
     if (m_screen.KeyHelpShown())
         return;
+    // Ctrl+F5 as Shift keys count: held at any moment while F5 was down.
+    if (key == TKeyboardMap::F5)
+        m_controlWithF5 = m_screen.PutBackPending;
     if (key == TKeyboardMap::Alt)
         m_screen.LockOverride = true;
     else if (key == TKeyboardMap::Control)
@@ -20,7 +23,10 @@ void TCourtScreenInput::KeyPress(int key, bool shift)
 void TCourtScreenInput::KeyRelease(int key, bool shiftNow, bool controlNow)
 {
     const bool shift = m_shift.Release(key, shiftNow);
-    const bool control = controlNow || m_screen.PutBackPending;
+    const bool control =
+        controlNow || m_screen.PutBackPending || (key == TKeyboardMap::F5 && m_controlWithF5);
+    if (key == TKeyboardMap::F5)
+        m_controlWithF5 = false;
     m_screen.PutBackPending = false;
     if (m_screen.KeyHelpShown()) {
         m_screen.HideKeyHelp();
