@@ -51,7 +51,7 @@ void TScreenFlags::Invalidate()
 {
     m_board.Invalidate();
     if (!m_refresh.isActive())
-        m_refresh.start(0);
+        m_refresh.start(RefreshDelayMs);
 }
 
 void TScreenFlags::Flush()

@@ -17,7 +17,7 @@ class TScreenItems;
 // team, a mark on each flagged history line and the reasons of the line the
 // operator went to. Recording only marks them stale; they are worked out again
 // once the input that changed the game is done, so a click costs no more than
-// before and a run of events (a loaded game, a completed minute) costs one pass.
+// before, and a run of events (a loaded game, a completed minute) costs one pass.
 class TScreenFlags
 {
 public:
@@ -28,6 +28,8 @@ public:
     static QString LineMark(int side, int line);
     static QString ReasonLabel() { return QStringLiteral("lblFlagReason"); }
     static constexpr int ReasonSeconds = 10;
+    // After the repaint of the input, and once for a run of events.
+    static constexpr int RefreshDelayMs = 20;
     static constexpr TColor RuleColour = 0xffc62828;
     static constexpr TColor UserColour = 0xff1565c0;
 

@@ -46,11 +46,16 @@ protected:
     }
 
     // Script lines recorded as the screen's inputs would, then the event loop
-    // turns once, as it does after every input.
+    // runs until the flags have followed.
     void play(const QString &lines)
     {
         ASSERT_TRUE(script->Run(lines)) << script->Error().toStdString();
+        settle();
+    }
+    void settle()
+    {
         QCoreApplication::processEvents();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !screen().Flags().RefreshPending(); }, 2000));
     }
     TCourtScreen &screen() { return form->Screen(); }
     int lastId() const { return game.AllEvents.At(game.AllEvents.Count() - 1)->Id; }
@@ -70,7 +75,7 @@ protected:
         // The key's events carry the modifiers held; the modifier keys' own
         // presses may have gone to another window.
         QTest::keyClick(form.get(), k, modifiers);
-        QCoreApplication::processEvents();
+        settle();
     }
     // Plays the period's clock out and ends it with F4; the score question
     // that follows is answered with the named button, its text kept.
@@ -140,8 +145,11 @@ TEST_F(FlagsOnScreen, TheJumpKeyGoesToEachFlagInTheOrderRecordedAndShowsItsReaso
 
 TEST_F(FlagsOnScreen, TheCountAndTheStripesFollowEveryInputOnceItIsDone)
 {
-    // A refresh per event would cost every click; one after the input is enough.
-    play(QStringLiteral("select away 8\nevent away 1004"));
+    // A refresh per event would cost every click; one after the input's repaint is enough.
+    ASSERT_TRUE(script->Run(QStringLiteral("select away 8\nevent away 1004")));
+    EXPECT_TRUE(screen().Flags().RefreshPending());
+    EXPECT_EQ(text(TScreenFlags::CountLabel(2)), QStringLiteral("\u2691 0"));
+    settle();
     ASSERT_EQ(text(TScreenFlags::CountLabel(2)), QStringLiteral("\u2691 1"));
     const QPoint homeCount =
         form->WindowPoint(screen().Items().Find(TScreenFlags::CountLabel(1))->Rect.center()).toPoint();
@@ -213,7 +221,7 @@ TEST_F(FlagsOnScreen, ShiftF5DismissesAndCtrlF5MarksTheLineKeptWithTheGame)
     QTest::keyPress(form.get(), Qt::Key_F5, Qt::ControlModifier);
     QTest::keyRelease(form.get(), Qt::Key_Control);
     QTest::keyRelease(form.get(), Qt::Key_F5);
-    QCoreApplication::processEvents();
+    settle();
     EXPECT_FALSE(game.Review.IsMarked(shot));
     EXPECT_EQ(text(TScreenFlags::CountLabel(2)), QStringLiteral("\u2691 0"));
 }
