@@ -145,6 +145,17 @@ public:
             if (text.contains(QLatin1Char('%')))
                 for (const QString &part : text.split(joints(), Qt::SkipEmptyParts))
                     m_known.insert(part.trimmed());
+        // ... and a part with a number in a word's place ("%2. sor" shown as "4. sor").
+        static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        for (const QString &text : std::as_const(m_known)) {
+            if (!text.contains(placeholder))
+                continue;
+            QStringList pieces = text.split(placeholder);
+            for (QString &piece : pieces)
+                piece = QRegularExpression::escape(piece);
+            m_numbered.append(QRegularExpression(QLatin1Char('^') + pieces.join(QStringLiteral("\\d+")) +
+                                                 QLatin1Char('$')));
+        }
         for (int d = 1; d <= 7; ++d)
             m_known.insert(m_locale.dayName(d));
         m_known.insert(QStringLiteral("Parquetix"));
@@ -166,7 +177,9 @@ public:
         const QString text = plain(shown);
         if (m_known.contains(text) || m_known.contains(text + QLatin1Char(':')) ||
             text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://")) ||
-            std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+            std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) ||
+            std::any_of(m_numbered.begin(), m_numbered.end(),
+                        [&text](const QRegularExpression &re) { return re.match(text).hasMatch(); }))
             return true;
         // Texts put together of translated lines, parts and data.
         static const QRegularExpression breaks(QStringLiteral("[\\r\\n]+"));
@@ -205,6 +218,7 @@ public:
 private:
     QLocale m_locale;
     QSet<QString> m_known;
+    QList<QRegularExpression> m_numbered;
 };
 
 inline void menuTexts(QMenu *menu, QStringList &texts)
