@@ -49,7 +49,8 @@ QHash<QString, QByteArray> folderOf(const uint8_t *data, size_t size)
     size_t at = 1;
     while (at < size && data[at] != 0) {
         const size_t nameLength = std::min<size_t>(data[at], size - at - 1);
-        const QString name = QString::fromLatin1(reinterpret_cast<const char *>(data + at + 1), qsizetype(nameLength));
+        const QString name =
+            QString::fromLatin1(reinterpret_cast<const char *>(data + at + 1), qsizetype(nameLength));
         at += 1 + nameLength;
         uint32_t length = 0;
         if (size - at >= 4) {
