@@ -8,7 +8,8 @@
 #     --no-seeds   from an empty corpus, to see what the seeds are worth
 #     --no-build   the target is built already (scripts/sanitize.sh address)
 # What the run finds beyond its seeds stays in a scratch folder, or in
-# $PARQUETIX_FUZZ_CORPUS when set (so a long run can be resumed).
+# $PARQUETIX_FUZZ_CORPUS when set (so a long run can be resumed); libFuzzer's
+# own output goes to $PARQUETIX_FUZZ_LOG when set.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seeds=yes
@@ -52,7 +53,7 @@ export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:check_initialization_
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$supp/ubsan.supp"
 export QT_QPA_PLATFORM=offscreen
-log=$scratch/log
+log=${PARQUETIX_FUZZ_LOG:-$scratch/log}
 status=0
 "$build/bin/$target" "${options[@]}" "$@" "${dirs[@]}" >"$log" 2>&1 || status=$?
 
