@@ -66,7 +66,6 @@ private:
     PGconn *m_writer = nullptr;
     mutable PGconn *m_reader = nullptr;
     mutable QMutex m_readMutex;
-    int m_writerPid = 0;
 
     std::function<void(const QByteArray &)> m_changed;
     std::thread m_listener;
