@@ -22,10 +22,33 @@ void TGameFolder::readJournal()
 {
     QByteArray bytes;
     bool exists = false;
+    // The redo log stands for everything its whole records reached, whatever
+    // a power cut left of the files. Of the two logs the one that reached
+    // further counts: the other is the one it replaced.
+    for (const char *const name : TSaveJournal::RedoFileNames) {
+        if (!readRaw(QString::fromLatin1(name), bytes, exists, &m_journalError))
+            return;
+        quint32 generation = 0;
+        QList<TJournalPatch> patches;
+        if (exists && TSaveJournal::DecodeLog(bytes, generation, patches) &&
+            (m_redo.isEmpty() || generation > m_redoGeneration)) {
+            m_redo = std::move(patches);
+            m_redoGeneration = generation;
+        }
+    }
     if (!readRaw(QString::fromLatin1(TSaveJournal::FileName), bytes, exists, &m_journalError) || !exists)
         return;
     bool pending = false;
     m_journalWhole = TSaveJournal::Decode(bytes, m_journalGeneration, m_patches, pending);
+    if (!m_redo.isEmpty()) {
+        // After the log only the save being written when the machine stopped
+        // counts, applied or not: its writes may have reached the files.
+        if (!m_journalWhole || m_journalGeneration != m_redoGeneration + 1) {
+            m_journalWhole = false;
+            m_patches.clear();
+        }
+        return;
+    }
     if (!pending)
         m_patches.clear();
 }
@@ -75,7 +98,8 @@ bool TGameFolder::comparesWithLastSave(const QString &code, const QString &file)
     // A whole journal record is the save the files stand for; a manifest of
     // another save says nothing about them.
     if (!m_hasManifest || m_manifest.Code != code ||
-        (m_journalWhole && m_manifest.Generation != m_journalGeneration))
+        (m_journalWhole && m_manifest.Generation != m_journalGeneration) ||
+        (!m_redo.isEmpty() && !m_journalWhole && m_manifest.Generation != m_redoGeneration))
         return false;
     const QStringList names = GameFiles(code);
     return m_manifest.Files.size() == names.size() && names.contains(file);
@@ -114,6 +138,17 @@ bool TGameFolder::Read(const QString &name, QByteArray &data, bool &exists, QStr
     }
     if (!readRaw(name, data, exists, error))
         return false;
+    for (const TJournalPatch &patch : m_redo) {
+        if (patch.File != name)
+            continue;
+        if (qint64(patch.NewSize) > SizeLimit(name)) {
+            if (error)
+                *error = QStringLiteral("%1: the redo log makes it too long").arg(name);
+            return false;
+        }
+        TSaveJournal::Replay(patch, data);
+        exists = true;
+    }
     for (const TJournalPatch &patch : m_patches) {
         if (patch.File != name)
             continue;
@@ -130,6 +165,9 @@ bool TGameFolder::Read(const QString &name, QByteArray &data, bool &exists, QStr
 
 bool TGameFolder::Contains(const QString &name) const
 {
+    for (const TJournalPatch &patch : m_redo)
+        if (patch.File == name)
+            return true;
     for (const TJournalPatch &patch : m_patches)
         if (patch.File == name)
             return true;
@@ -151,9 +189,10 @@ QStringList TGameFolder::Files(const QString &pattern) const
                                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern));
-    for (const TJournalPatch &patch : m_patches)
-        if (!names.contains(patch.File) && re.match(patch.File).hasMatch())
-            names.append(patch.File);
+    for (const QList<TJournalPatch> *list : {&m_redo, &m_patches})
+        for (const TJournalPatch &patch : *list)
+            if (!names.contains(patch.File) && re.match(patch.File).hasMatch())
+                names.append(patch.File);
     names.sort();
     return names;
 }
@@ -218,6 +257,7 @@ qint64 TGameFolder::SizeLimit(const QString &name)
             total += SizeLimit(QLatin1String(prefix));
         return total;
     }
+    // The redo log of a whole session, bounded by the store (see TJournalledSave).
     return TAtomicFile::MaxReadBytes;
 }
 

@@ -27,7 +27,7 @@ public:
     // also a folder or a FIFO under a file's name, so damage is not hidden.
     QStringList Files(const QString &pattern) const;
     // True when a journal record had to be applied (the last save was cut short).
-    bool Recovered() const { return !m_patches.isEmpty(); }
+    bool Recovered() const { return !m_patches.isEmpty() || !m_redo.isEmpty(); }
     // How one of the seven files of the game differs from what the last
     // completed save wrote, naming it; empty when it does not, or when the
     // folder keeps no such record for this state (older folders, a save cut
@@ -63,6 +63,10 @@ private:
     bool m_inMemory = false;
     QHash<QString, QByteArray> m_files;
     QList<TJournalPatch> m_patches;
+    // The redo log's patches, replayed before m_patches; empty when the game
+    // was closed or the folder keeps no log.
+    QList<TJournalPatch> m_redo;
+    quint32 m_redoGeneration = 0;
     // A journal that is there but cannot be read: nothing of the folder can
     // be trusted then.
     QString m_journalError;

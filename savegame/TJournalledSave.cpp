@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <algorithm>
@@ -83,6 +84,22 @@ TJournalledSave::~TJournalledSave()
     Close();
 }
 
+void TJournalledSave::SetDurability(TSaveDurability durability)
+{
+    m_durability = durability;
+    m_sync = durability == TSaveDurability::EverySave;
+}
+
+bool TJournalledSave::WaitForDisk()
+{
+    if (m_background.Wait() == 0)
+        return true;
+    // What the failed flush covered may not be on disk: the next save starts anew.
+    closeFiles();
+    m_disk = TDisk{};
+    return false;
+}
+
 void TJournalledSave::SetFileIo(TFileIo &io)
 {
     closeFiles();
@@ -94,6 +111,8 @@ void TJournalledSave::Save(TGame &game, TRecordCache &records)
 {
     bool retry = false;
     try {
+        if (const int error = m_background.TakeError())
+            fail(QStringLiteral("flush to disk the redo log of"), game.GameFolder, error);
         saveOnce(game, records, retry);
         // A file changed behind the store's back: write the whole folder.
         if (retry)
@@ -210,6 +229,7 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
             }
         }
     } else {
+        settleRedoLogs(folder);
         settlePendingRecord(folder);
     }
 
@@ -233,6 +253,35 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
     if (::fstat(m_disk.Journal, &st) == 0 && st.st_size > record.size() + 65536)
         m_io->Truncate(m_disk.Journal, record.size());
     qint64 written = record.size();
+    if (m_durability == TSaveDurability::Background) {
+        // A log begins with the whole folder; when it has grown to a few
+        // times that, the other log begins anew.
+        qint64 folderBytes = 0;
+        for (const qint64 size : m_disk.Size)
+            folderBytes += size;
+        constexpr qint64 MinLog = qint64(8) << 20, MaxLog = qint64(96) << 20;
+        const qint64 limit =
+            m_redoLimit > 0 ? m_redoLimit : std::min(MaxLog, std::max(MinLog, 3 * folderBytes));
+        const bool restart = full || m_disk.Redo < 0 || m_disk.RedoEnd > limit;
+        if (restart && !full) {
+            QList<TJournalPatch> whole;
+            for (int i = 0; i < SmallFiles; ++i)
+                whole.append({names[i], 0, quint32(small[i].size()), 0, small[i]});
+            for (int f = 0; f < 2; ++f) {
+                TJournalPatch patch{names[SmallFiles + f], 0, quint32(eventSlots[f]->size() * R), 0, {}};
+                patch.Bytes.reserve(qsizetype(patch.NewSize));
+                for (const TRecordCache::TSlot &entry : *eventSlots[f])
+                    patch.Bytes += entry.Entry->Record;
+                whole.append(std::move(patch));
+            }
+            const QByteArray wholeRecord = TSaveJournal::Encode(m_disk.Generation, whole);
+            writeRedo(folder, wholeRecord, true);
+            written += wholeRecord.size();
+        } else {
+            writeRedo(folder, record, restart);
+            written += record.size();
+        }
+    }
 
     for (size_t i = 0; i < fileOf.size(); ++i) {
         const TJournalPatch &patch = patches[qsizetype(i)];
@@ -283,6 +332,8 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
     written += 4;
     m_bytesWritten += written;
     guard.Done = true;
+    if (m_durability == TSaveDurability::Background)
+        m_background.Request(*m_io, m_disk.Redo);
 
     for (int i = 0; i < SmallFiles; ++i)
         m_disk.Small[i] = small[i];
@@ -314,6 +365,82 @@ void TJournalledSave::writeManifest(const QString &folder)
     if (m_sync && m_io->Sync(m_disk.Manifest) != 0)
         fail(QStringLiteral("write"), path, errno);
     m_disk.ManifestSize = bytes.size();
+}
+
+void TJournalledSave::writeRedo(const QString &folder, const QByteArray &record, bool restart)
+{
+    const QDir dir(folder);
+    if (restart) {
+        // The log being replaced must be on disk before the new one is begun.
+        if (m_disk.Redo >= 0) {
+            if (const int error = m_background.Wait())
+                fail(QStringLiteral("flush to disk the redo log of"), folder, error);
+            m_io->Close(m_disk.Redo);
+            m_disk.Redo = -1;
+            m_disk.RedoIndex = 1 - m_disk.RedoIndex;
+        }
+        const QString path = dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[m_disk.RedoIndex]));
+        m_disk.Redo = m_io->Open(QFile::encodeName(path), O_RDWR | O_CREAT | O_TRUNC);
+        if (m_disk.Redo < 0)
+            fail(QStringLiteral("write"), path, errno);
+        m_disk.RedoEnd = 0;
+    }
+    const QString path = dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[m_disk.RedoIndex]));
+    writeAt(*m_io, m_disk.Redo, record, m_disk.RedoEnd, path);
+    m_disk.RedoEnd += record.size();
+}
+
+void TJournalledSave::settleRedoLogs(const QString &folder)
+{
+    // Redo logs left by a session that did not close (or by this one, before
+    // a failure) stand for the game: the folder as they give it is written
+    // into the files and flushed before anything else changes.
+    const QDir dir(folder);
+    bool any = false;
+    for (const char *const name : TSaveJournal::RedoFileNames)
+        any = any || QFileInfo::exists(dir.filePath(QString::fromLatin1(name)));
+    if (!any)
+        return;
+    const TGameFolder saved(folder);
+    for (const QString &name : TGameFolder::GameFiles(m_disk.Code)) {
+        QByteArray bytes;
+        bool exists = false;
+        QString error;
+        if (!saved.Read(name, bytes, exists, &error))
+            throw TFileError(error);
+        if (!exists)
+            continue;
+        const QString path = dir.filePath(name);
+        const int fd = m_io->Open(QFile::encodeName(path), O_RDWR | O_CREAT);
+        if (fd < 0)
+            fail(QStringLiteral("write"), path, errno);
+        const bool ok = m_io->WriteAll(fd, bytes, 0) && m_io->Truncate(fd, off_t(bytes.size())) == 0 &&
+                        m_io->Sync(fd) == 0;
+        const int code = errno;
+        m_io->Close(fd);
+        if (!ok)
+            fail(QStringLiteral("write"), path, code);
+    }
+    m_io->SyncFolder(QFile::encodeName(folder));
+    // The files are the game now: what described them before goes.
+    const QString manifestPath = dir.filePath(QString::fromLatin1(TSaveManifest::FileName));
+    const QString journalPath = dir.filePath(QString::fromLatin1(TSaveJournal::FileName));
+    QByteArray bytes;
+    TSaveManifest manifest;
+    if (readHidden(manifestPath, bytes) && TSaveManifest::Decode(bytes, manifest))
+        m_disk.Generation = std::max(m_disk.Generation, manifest.Generation);
+    quint32 generation = 0;
+    QList<TJournalPatch> patches;
+    for (const char *const name : TSaveJournal::RedoFileNames)
+        if (readHidden(dir.filePath(QString::fromLatin1(name)), bytes) &&
+            TSaveJournal::DecodeLog(bytes, generation, patches))
+            m_disk.Generation = std::max(m_disk.Generation, generation);
+    for (const QString &path :
+         {manifestPath, journalPath, dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[0])),
+          dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[1]))})
+        if (m_io->Unlink(QFile::encodeName(path)) != 0 && errno != ENOENT)
+            fail(QStringLiteral("remove"), path, errno);
+    m_io->SyncFolder(QFile::encodeName(folder));
 }
 
 void TJournalledSave::settlePendingRecord(const QString &folder)
@@ -384,8 +511,10 @@ void TJournalledSave::settlePendingRecord(const QString &folder)
 
 void TJournalledSave::closeFiles()
 {
+    // The flush thread may still use the redo log's descriptor.
+    m_background.Wait();
     for (int *fd : {&m_disk.Fd[0], &m_disk.Fd[1], &m_disk.Fd[2], &m_disk.Fd[3], &m_disk.Fd[4], &m_disk.Fd[5],
-                    &m_disk.Fd[6], &m_disk.Journal, &m_disk.Manifest})
+                    &m_disk.Fd[6], &m_disk.Journal, &m_disk.Manifest, &m_disk.Redo})
         if (*fd >= 0) {
             m_io->Close(*fd);
             *fd = -1;
@@ -394,8 +523,19 @@ void TJournalledSave::closeFiles()
 
 void TJournalledSave::Close()
 {
+    // The redo logs may only go once the files they stand for are on disk.
+    bool onDisk = m_background.Wait() == 0;
+    if (m_durability == TSaveDurability::Background && m_disk.Known) {
+        for (const int fd : m_disk.Fd)
+            onDisk = onDisk && (fd < 0 || m_io->Sync(fd) == 0);
+        onDisk = onDisk && (m_disk.Manifest < 0 || m_io->Sync(m_disk.Manifest) == 0);
+    }
     closeFiles();
     // Only a journal whose record has been applied may go; the manifest stays.
-    if (m_disk.Known && !m_disk.Folder.isEmpty())
-        TAtomicFile::Remove(QDir(m_disk.Folder).filePath(QString::fromLatin1(TSaveJournal::FileName)));
+    if (m_disk.Known && onDisk && !m_disk.Folder.isEmpty()) {
+        const QDir dir(m_disk.Folder);
+        TAtomicFile::Remove(dir.filePath(QString::fromLatin1(TSaveJournal::FileName)));
+        for (const char *const name : TSaveJournal::RedoFileNames)
+            TAtomicFile::Remove(dir.filePath(QString::fromLatin1(name)));
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TBackgroundSync.h"
 #include "TRecordCache.h"
 #include "TSaveManifest.h"
 
@@ -19,12 +20,21 @@ class TGame;
 // last finished save, or after the one being written. The files are byte for
 // byte what writing them anew would give.
 //
-// Nothing is flushed to disk by default: a flush costs about 10 ms per file
-// on this kind of machine, many times the whole save, and a crashed or killed
-// program loses nothing without it, because the data are in the file system
-// as soon as the write returns. SetSyncToDisk(true) flushes the journal before
-// the files change and the files before the save returns, which also
-// survives a power cut.
+// A crashed or killed program loses nothing without a flush to disk, because
+// the data are in the file system as soon as the write returns; a power cut
+// loses what was not flushed. A flush costs milliseconds per file, many times
+// the whole save, so by default (Background) every record also goes to a redo
+// log that a thread of its own flushes after the save has returned: a power
+// cut costs at most the save whose flush had not finished. EverySave flushes
+// the journal before the files change and the files before the save returns;
+// None flushes nothing (tests and measurements).
+enum class TSaveDurability
+{
+    None,
+    Background,
+    EverySave
+};
+
 class TJournalledSave
 {
 public:
@@ -34,10 +44,21 @@ public:
     TJournalledSave &operator=(const TJournalledSave &) = delete;
 
     void SetFileIo(TFileIo &io);
-    void SetSyncToDisk(bool on) { m_sync = on; }
+    void SetDurability(TSaveDurability durability);
+    void SetSyncToDisk(bool on)
+    {
+        SetDurability(on ? TSaveDurability::EverySave : TSaveDurability::Background);
+    }
+    TSaveDurability Durability() const { return m_durability; }
+    // A redo log longer than this is begun anew; 0: a few times the folder's size.
+    void SetRedoLogLimit(qint64 bytes) { m_redoLimit = bytes; }
     // Raises TFileError; after a failure the next save writes the whole folder.
+    // A background flush that failed fails the next save.
     void Save(TGame &game, TRecordCache &records);
-    // Closes the files; the journal goes when the last save finished.
+    // Blocks until the last save is on disk (Background); false when a flush failed.
+    bool WaitForDisk();
+    // Waits for the last flush, flushes the files and closes them; the journal
+    // and the redo logs go when the last save finished and reached the disk.
     void Close();
     qint64 BytesWritten() const { return m_bytesWritten; }
 
@@ -47,11 +68,15 @@ private:
 
     void saveOnce(TGame &game, TRecordCache &records, bool &retry);
     void settlePendingRecord(const QString &folder);
+    void settleRedoLogs(const QString &folder);
+    void writeRedo(const QString &folder, const QByteArray &record, bool restart);
     void writeManifest(const QString &folder);
     void closeFiles();
 
     TFileIo *m_io;
+    TSaveDurability m_durability = TSaveDurability::Background;
     bool m_sync = false;
+    qint64 m_redoLimit = 0;
     qint64 m_bytesWritten = 0;
 
     // The files of the folder as this store last wrote them.
@@ -68,6 +93,11 @@ private:
         int Fd[GameFiles] = {-1, -1, -1, -1, -1, -1, -1};
         int Journal = -1;
         int Manifest = -1;
+        int Redo = -1;
+        int RedoIndex = 0; // which of the two logs
+        qint64 RedoEnd = 0;
         qsizetype ManifestSize = 0;
     } m_disk;
+    // Destroyed first: its thread stops before anything it uses.
+    TBackgroundSync m_background;
 };

@@ -1,9 +1,12 @@
 #include "TSaveJournal.h"
 
 #include <QtEndian>
+
+#include <algorithm>
 #include <zlib.h>
 
 const char *const TSaveJournal::FileName = ".parquetix-journal";
+const char *const TSaveJournal::RedoFileNames[2] = {".parquetix-redo-a", ".parquetix-redo-b"};
 
 namespace {
 
@@ -155,6 +158,40 @@ bool TSaveJournal::Decode(const QByteArray &bytes, quint32 &generation, QList<TJ
         return false;
     patches = std::move(out);
     return true;
+}
+
+bool TSaveJournal::DecodeLog(const QByteArray &bytes, quint32 &lastGeneration, QList<TJournalPatch> &patches)
+{
+    patches.clear();
+    qsizetype at = 0;
+    bool any = false;
+    while (bytes.size() - at >= HeaderSize) {
+        const quint32 length = qFromLittleEndian<quint32>(bytes.constData() + at + 8);
+        if (length < quint32(HeaderSize) || qint64(length) > bytes.size() - at)
+            break;
+        quint32 generation = 0;
+        QList<TJournalPatch> record;
+        bool pending = false;
+        if (!Decode(QByteArray::fromRawData(bytes.constData() + at, qsizetype(length)), generation, record,
+                    pending) ||
+            (any && generation != lastGeneration + 1))
+            break;
+        lastGeneration = generation;
+        any = true;
+        patches.append(std::move(record));
+        at += qsizetype(length);
+    }
+    return any;
+}
+
+void TSaveJournal::Replay(const TJournalPatch &patch, QByteArray &content)
+{
+    content.resize(qsizetype(patch.BaseSize), '\0');
+    const qsizetype end = qsizetype(patch.Offset) + patch.Bytes.size();
+    if (content.size() < end)
+        content.resize(end, '\0');
+    std::copy(patch.Bytes.cbegin(), patch.Bytes.cend(), content.begin() + qsizetype(patch.Offset));
+    content.resize(qsizetype(patch.NewSize), '\0');
 }
 
 bool TSaveJournal::Apply(const TJournalPatch &patch, QByteArray &content)

@@ -32,10 +32,18 @@ struct TJournalPatch
 // CRC-32 of the bytes after the checksum, generation, number of patches, then
 // per patch: name length (16 bits), name (UTF-8), base size, new size, offset,
 // byte count, bytes.
+//
+// While a game is recorded, the same records are also appended to a redo log
+// (RedoFileNames), which a background thread flushes to disk after every
+// save. A log begins with a record of the whole folder, so its whole records
+// replayed in order give the last flushed save whatever a power cut left of
+// the files. When a log grows long the store begins the other one with a
+// record of the whole folder; the log that reached further counts.
 class TSaveJournal
 {
 public:
     static const char *const FileName;
+    static const char *const RedoFileNames[2];
     static constexpr int StateOffset = 4;
     static constexpr quint32 Pending = 0;
     static constexpr quint32 Applied = 1;
@@ -51,7 +59,16 @@ public:
     static bool Decode(const QByteArray &bytes, quint32 &generation, QList<TJournalPatch> &patches,
                        bool &pending);
 
+    // The records of a redo log from its start, each whole and the next
+    // generation of the one before, up to the first that is not; their patches
+    // in order. False when there is none.
+    static bool DecodeLog(const QByteArray &bytes, quint32 &lastGeneration, QList<TJournalPatch> &patches);
+
     // The file after the patch, from its content on disk (empty when absent).
     // False when the content cannot be the file the patch was made for.
     static bool Apply(const TJournalPatch &patch, QByteArray &content);
+    // The same for a file a power cut may have left shorter or longer: the
+    // content is first brought to the size the patch was made for. Right for
+    // a log replayed from its start, whose patches cover every byte changed.
+    static void Replay(const TJournalPatch &patch, QByteArray &content);
 };

@@ -100,6 +100,10 @@ void TGameStore::DeleteDumps(TGame &game)
 
 bool TGameStore::ZipGameFolder(const TGame &game, QString *error)
 {
+    // The game is finished: its folder reaches the disk before it is sent.
+    const QString folder = game.GameFolder.isEmpty() ? QString() : QDir(game.GameFolder).absolutePath();
+    if (folder == m_savedFolder && game.GameCode == m_savedCode)
+        m_save.Close();
     return TGameArchive::Zip(game.GameFolder,
                              QDir(m_saveRoot).filePath(game.GameCode + QStringLiteral(".zip")), error,
                              game.GameCode);

@@ -33,7 +33,16 @@ public:
     TGameStore(const TGameStore &) = delete;
     TGameStore &operator=(const TGameStore &) = delete;
 
+    // On: every save and dump flushed to disk before it returns. Off (the
+    // default): saves reach the disk through the redo log's background flush.
     void SetSyncToDisk(bool on);
+    void SetDurability(TSaveDurability durability) { m_save.SetDurability(durability); }
+    void SetRedoLogLimit(qint64 bytes) { m_save.SetRedoLogLimit(bytes); }
+    // Blocks until the last save is on disk; false when the flush failed.
+    bool WaitForDisk() { return m_save.WaitForDisk(); }
+    // Waits for the last flush and closes the game folder; the store does it
+    // itself when it is destroyed, when another game is saved and before a zip.
+    void CloseGameFolder() { m_save.Close(); }
     // Every file change goes through io (tests fail chosen calls); it must
     // outlive the store.
     void SetFileIo(TFileIo &io);

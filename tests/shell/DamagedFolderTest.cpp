@@ -17,6 +17,8 @@ protected:
         run(roster() +
             QStringLiteral("tick\nselect home 4\nshot home made close 100 30\ntimeout away\ntick"));
         game.reset();
+        // Damage comes to a game that was closed: an open one is its redo log.
+        store.CloseGameFolder();
     }
 
     QString path(const QString &kind) const

@@ -310,6 +310,7 @@ TEST_F(GameLoaderTest, TheResendChoicesFillTheQueue)
     EXPECT_EQ(offline->OutgoingQueue.Count(), 0);
     EXPECT_FALSE(offline->Online);
 
+    store.CloseGameFolder(); // the redo log of an open game would still hold the file
     QFile::remove(QDir(folder()).filePath(QStringLiteral("events_notsend_ABC1DEF2.dat")));
     auto none = load(folder(), TLoadOptions{.Online = true});
     ASSERT_TRUE(none);
@@ -387,6 +388,7 @@ TEST_F(GameLoaderTest, TheScreenStartsBetweenPeriodsWhenThePeriodWasEnded)
 TEST_F(GameLoaderTest, AFolderWithoutGeneralRecordLoadsWithEmptyGameData)
 {
     run(firstPart());
+    store.CloseGameFolder(); // the redo log of an open game would still hold the file
     QFile::remove(QDir(folder()).filePath(QStringLiteral("general_ABC1DEF2.dat")));
     QFile::remove(QDir(folder()).filePath(QString::fromLatin1(TSaveManifest::FileName)));
     auto loaded = load(folder());

@@ -144,6 +144,8 @@ protected:
         QMap<QString, QByteArray> files = snapshot(path);
         files.remove(QString::fromLatin1(TSaveJournal::FileName));
         files.remove(QString::fromLatin1(TSaveManifest::FileName));
+        for (const char *const name : TSaveJournal::RedoFileNames)
+            files.remove(QString::fromLatin1(name));
         return files;
     }
 
