@@ -25,9 +25,11 @@ void TGameFolder::readJournal()
     // The redo log stands for everything its whole records reached, whatever
     // a power cut left of the files. Of the two logs the one that reached
     // further counts: the other is the one it replaced.
+    // A log that cannot be read (one too large for any game) is passed over:
+    // the files and the journal then stand for the game, as after a crash.
     for (const char *const name : TSaveJournal::RedoFileNames) {
-        if (!readRaw(QString::fromLatin1(name), bytes, exists, &m_journalError))
-            return;
+        if (!readRaw(QString::fromLatin1(name), bytes, exists, nullptr))
+            continue;
         quint32 generation = 0;
         QList<TJournalPatch> patches;
         if (exists && TSaveJournal::DecodeLog(bytes, generation, patches) &&

@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -92,12 +93,11 @@ void TJournalledSave::SetDurability(TSaveDurability durability)
 
 bool TJournalledSave::WaitForDisk()
 {
-    if (m_background.Wait() == 0)
-        return true;
-    // What the failed flush covered may not be on disk: the next save starts anew.
-    closeFiles();
-    m_disk = TDisk{};
-    return false;
+    // A failed flush stays to fail the next save, which makes the one after
+    // it write the whole folder.
+    if (const int error = m_background.Wait())
+        m_flushError = error;
+    return m_flushError == 0;
 }
 
 void TJournalledSave::SetFileIo(TFileIo &io)
@@ -111,7 +111,9 @@ void TJournalledSave::Save(TGame &game, TRecordCache &records)
 {
     bool retry = false;
     try {
-        if (const int error = m_background.TakeError())
+        const int error = m_flushError != 0 ? m_flushError : m_background.TakeError();
+        m_flushError = 0;
+        if (error != 0)
             fail(QStringLiteral("flush to disk the redo log of"), game.GameFolder, error);
         saveOnce(game, records, retry);
         // A file changed behind the store's back: write the whole folder.
@@ -373,8 +375,8 @@ void TJournalledSave::writeRedo(const QString &folder, const QByteArray &record,
     if (restart) {
         // The log being replaced must be on disk before the new one is begun.
         if (m_disk.Redo >= 0) {
-            if (const int error = m_background.Wait())
-                fail(QStringLiteral("flush to disk the redo log of"), folder, error);
+            if (!WaitForDisk())
+                fail(QStringLiteral("flush to disk the redo log of"), folder, std::exchange(m_flushError, 0));
             m_io->Close(m_disk.Redo);
             m_disk.Redo = -1;
             m_disk.RedoIndex = 1 - m_disk.RedoIndex;
@@ -512,7 +514,8 @@ void TJournalledSave::settlePendingRecord(const QString &folder)
 void TJournalledSave::closeFiles()
 {
     // The flush thread may still use the redo log's descriptor.
-    m_background.Wait();
+    if (const int error = m_background.Wait())
+        m_flushError = error;
     for (int *fd : {&m_disk.Fd[0], &m_disk.Fd[1], &m_disk.Fd[2], &m_disk.Fd[3], &m_disk.Fd[4], &m_disk.Fd[5],
                     &m_disk.Fd[6], &m_disk.Journal, &m_disk.Manifest, &m_disk.Redo})
         if (*fd >= 0) {
@@ -524,7 +527,7 @@ void TJournalledSave::closeFiles()
 void TJournalledSave::Close()
 {
     // The redo logs may only go once the files they stand for are on disk.
-    bool onDisk = m_background.Wait() == 0;
+    bool onDisk = WaitForDisk();
     if (m_durability == TSaveDurability::Background && m_disk.Known) {
         for (const int fd : m_disk.Fd)
             onDisk = onDisk && (fd < 0 || m_io->Sync(fd) == 0);

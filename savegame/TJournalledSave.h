@@ -77,6 +77,7 @@ private:
     TSaveDurability m_durability = TSaveDurability::Background;
     bool m_sync = false;
     qint64 m_redoLimit = 0;
+    int m_flushError = 0; // of a background flush, not yet reported by a save
     qint64 m_bytesWritten = 0;
 
     // The files of the folder as this store last wrote them.

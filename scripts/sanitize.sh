@@ -4,7 +4,8 @@
 #   scripts/sanitize.sh address   AddressSanitizer + UndefinedBehaviorSanitizer:
 #                                 the model, saved games, transmission and server,
 #                                 then every fuzz target on its seeds for a while
-#   scripts/sanitize.sh thread    ThreadSanitizer: the sender (transmission) and the screen
+#   scripts/sanitize.sh thread    ThreadSanitizer: the sender (transmission), the screen and
+#                                 the saves' background flush (shell)
 #   scripts/sanitize.sh KIND --configure   only configures the folder (scripts/fuzz.sh)
 # The folder is build-address/ or build-thread/ ($PARQUETIX_SANITIZE_DIR). The
 # address build is clang's and also holds the fuzz targets, so the libraries
@@ -22,7 +23,7 @@ case "$kind" in
     ;;
   thread)
     sanitize=thread
-    programs=(test_transmission test_screen)
+    programs=(test_transmission test_screen test_shell)
     compiler=()
     ;;
   *)

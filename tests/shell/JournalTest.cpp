@@ -58,6 +58,63 @@ TEST(SaveJournal, APatchAppliesToTheFileAtAnyStageOfItsWriting)
     EXPECT_FALSE(TSaveJournal::Apply(middle, content));
 }
 
+TEST(SaveJournal, ARedoLogIsReadUpToItsFirstBrokenLink)
+{
+    const TJournalPatch whole{QStringLiteral("f"), 0, 6, 0, QByteArray("abcdef")};
+    const TJournalPatch second{QStringLiteral("f"), 6, 8, 4, QByteArray("XYZW")};
+    const TJournalPatch third{QStringLiteral("f"), 8, 3, 3, QByteArray()};
+    const QByteArray r1 = TSaveJournal::Encode(5, {whole});
+    const QByteArray r2 = TSaveJournal::Encode(6, {second});
+    const QByteArray r3 = TSaveJournal::Encode(7, {third});
+    QByteArray torn = r3;
+    torn[torn.size() - 1] = char(torn[torn.size() - 1] ^ 1);
+    struct TCase
+    {
+        const char *Name;
+        QByteArray Log;
+        bool Any;
+        quint32 Last;
+        QList<TJournalPatch> Patches;
+    };
+    const TCase cases[] = {
+        {"three links", r1 + r2 + r3, true, 7, {whole, second, third}},
+        {"the last one torn", r1 + r2 + torn, true, 6, {whole, second}},
+        {"the last one cut short", r1 + r2 + r3.left(r3.size() - 1), true, 6, {whole, second}},
+        {"a generation left out", r1 + r3, true, 5, {whole}},
+        {"an older record after the newest", r1 + r2 + r1, true, 6, {whole, second}},
+        {"zeros where the next would be", r1 + QByteArray(200, 0), true, 5, {whole}},
+        {"nothing whole", r1.left(20), false, 0, {}},
+        {"empty", QByteArray(), false, 0, {}},
+    };
+    for (const TCase &c : cases) {
+        quint32 last = 0;
+        QList<TJournalPatch> patches;
+        EXPECT_EQ(TSaveJournal::DecodeLog(c.Log, last, patches), c.Any) << c.Name;
+        if (c.Any) {
+            EXPECT_EQ(last, c.Last) << c.Name;
+        }
+        EXPECT_EQ(patches, c.Patches) << c.Name;
+    }
+}
+
+TEST(SaveJournal, AReplayedLogGivesItsFileWhateverAPowerCutLeftOfIt)
+{
+    // The three patches above, replayed over what a power cut may leave:
+    // nothing, a torn older file, a longer one.
+    const QList<TJournalPatch> log = {{QStringLiteral("f"), 0, 6, 0, QByteArray("abcdef")},
+                                      {QStringLiteral("f"), 6, 8, 4, QByteArray("XYZW")},
+                                      {QStringLiteral("f"), 8, 3, 3, QByteArray()}};
+    const QByteArray expected[] = {"abcdef", "abcdXYZW", "abc"};
+    for (const QByteArray &left :
+         {QByteArray(), QByteArray("ab"), QByteArray("abcdXY\0\0"), QByteArray(20, 'q')}) {
+        QByteArray content = left;
+        for (qsizetype i = 0; i < log.size(); ++i) {
+            TSaveJournal::Replay(log[i], content);
+            EXPECT_EQ(content, expected[i]) << "from \"" << left.constData() << "\", patch " << i;
+        }
+    }
+}
+
 class CrashPointTest : public ShellFixture
 {
 protected:

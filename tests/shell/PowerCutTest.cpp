@@ -1,9 +1,13 @@
 #include "ShellFixture.h"
 
+#include "savegame/TBackgroundSync.h"
 #include "savegame/TFileIo.h"
 
 #include <QHash>
 #include <QTemporaryDir>
+#include <atomic>
+#include <cerrno>
+#include <condition_variable>
 #include <fcntl.h>
 #include <iostream>
 #include <mutex>
@@ -123,8 +127,9 @@ private:
     QString inFolder(const QByteArray &path) const
     {
         const QString p = QFile::decodeName(path);
-        return p.startsWith(m_folder) && !p.mid(m_folder.size()).contains(QLatin1Char('/')) ? p.mid(m_folder.size())
-                                                                                             : QString();
+        return p.startsWith(m_folder) && !p.mid(m_folder.size()).contains(QLatin1Char('/'))
+                   ? p.mid(m_folder.size())
+                   : QString();
     }
 
     std::mutex m_mutex;
@@ -145,7 +150,8 @@ enum class TLoss
 };
 
 // The folder as the first `cut` calls leave it after a power cut.
-QHash<QString, QByteArray> folderAfterPowerCut(const QList<TPowerCutIo::TCall> &calls, qsizetype cut, TLoss loss)
+QHash<QString, QByteArray> folderAfterPowerCut(const QList<TPowerCutIo::TCall> &calls, qsizetype cut,
+                                               TLoss loss)
 {
     using TKind = TPowerCutIo::TKind;
     struct TFile
@@ -233,14 +239,15 @@ protected:
     // and the middle of the events files.
     void play(TGame &g, int step)
     {
-        static const char *const scripts[Steps] = {"tick\nselect home 4\nshot home made close 100 30",
-                                                   "timeout away\nselect away 5\nshot away missed three 20 200",
-                                                   "sub home 4 15\nselect home 15\nshot home made three 10 180",
-                                                   "tick\nshot away made close 90 40",
-                                                   "select home 15\nshot home missed close 100 40\ntick",
-                                                   "timeout home",
-                                                   "shot away made three 30 190\ntick",
-                                                   "select home 15\nshot home made close 95 35"};
+        static const char *const scripts[Steps] = {
+            "tick\nselect home 4\nshot home made close 100 30",
+            "timeout away\nselect away 5\nshot away missed three 20 200",
+            "sub home 4 15\nselect home 15\nshot home made three 10 180",
+            "tick\nshot away made close 90 40",
+            "select home 15\nshot home missed close 100 40\ntick",
+            "timeout home",
+            "shot away made three 30 190\ntick",
+            "select home 15\nshot home made close 95 35"};
         g.SetStore(nullptr);
         if (step == 0)
             run(g, roster());
@@ -336,7 +343,8 @@ protected:
 TEST_F(PowerCutTest, APowerCutAtAnyCallCostsNoSaveThatReachedTheDisk)
 {
     const QList<QByteArray> states = referenceStates();
-    ASSERT_EQ(QSet<QByteArray>(states.cbegin(), states.cend()).size(), Steps) << "every step changes the game";
+    ASSERT_EQ(QSet<QByteArray>(states.cbegin(), states.cend()).size(), Steps)
+        << "every step changes the game";
     struct TCase
     {
         const char *Name;
@@ -348,18 +356,21 @@ TEST_F(PowerCutTest, APowerCutAtAnyCallCostsNoSaveThatReachedTheDisk)
                            {"background-new-log-now-and-then", TSaveDurability::Background, 30000},
                            {"every-save", TSaveDurability::EverySave, 0}};
     for (const TCase &c : cases) {
-        const QList<TPowerCutIo::TCall> calls = record(QString::fromLatin1(c.Name), c.Durability, c.RedoLimit);
+        const QList<TPowerCutIo::TCall> calls =
+            record(QString::fromLatin1(c.Name), c.Durability, c.RedoLimit);
         if (c.RedoLimit > 0) {
-            const auto begun = std::count_if(calls.cbegin(), calls.cend(), [](const TPowerCutIo::TCall &call) {
-                return call.Kind == TPowerCutIo::TKind::Truncate &&
-                       call.File == QLatin1String(TSaveJournal::RedoFileNames[1]);
-            });
+            const auto begun =
+                std::count_if(calls.cbegin(), calls.cend(), [](const TPowerCutIo::TCall &call) {
+                    return call.Kind == TPowerCutIo::TKind::Truncate &&
+                           call.File == QLatin1String(TSaveJournal::RedoFileNames[1]);
+                });
             EXPECT_GT(begun, 0) << c.Name << ": the second redo log was never begun";
         }
         int cuts = 0;
         const int lost = lostSaves(calls, states, cuts);
-        std::cout << "[ power    ] " << c.Name << ": " << cuts << " power cuts (after each of " << calls.size()
-                  << " file calls of " << Steps << " saves, six ways of losing unflushed writes): " << lost
+        std::cout << "[ power    ] " << c.Name << ": " << cuts << " power cuts (after each of "
+                  << calls.size() << " file calls of " << Steps
+                  << " saves, six ways of losing unflushed writes): " << lost
                   << " lost a save that was on disk\n";
         EXPECT_EQ(lost, 0) << c.Name;
     }
@@ -380,6 +391,115 @@ TEST_F(PowerCutTest, AStoreThatFlushesNothingLosesSaves)
     }
     int cuts = 0;
     EXPECT_GT(lostSaves(claimed, states, cuts), 0);
+}
+
+// Flushes that wait until the test lets them finish, and may fail.
+class TGatedSyncIo : public TFileIo
+{
+public:
+    int Sync(int) override
+    {
+        std::unique_lock lock(m_mutex);
+        ++m_started;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return m_open; });
+        ++m_made;
+        if (m_fail) {
+            errno = EIO;
+            return -1;
+        }
+        return 0;
+    }
+    void WaitStarted(int n)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_started >= n; });
+    }
+    void Open(bool fail)
+    {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_fail = fail;
+        m_changed.notify_all();
+    }
+    int Made()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_made;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_started = 0;
+    int m_made = 0;
+    bool m_open = false;
+    bool m_fail = false;
+};
+
+TEST(BackgroundSync, FlushesAskedForWhileOneRunsAreMadeAsOne)
+{
+    TGatedSyncIo io;
+    TBackgroundSync sync;
+    sync.Request(io, 7);
+    io.WaitStarted(1);
+    for (int i = 0; i < 5; ++i)
+        sync.Request(io, 7);
+    io.Open(false);
+    EXPECT_EQ(sync.Wait(), 0);
+    EXPECT_EQ(io.Made(), 2) << "the one running, then one for the five asked for meanwhile";
+}
+
+TEST(BackgroundSync, AFailedFlushIsReportedOnce)
+{
+    TGatedSyncIo io;
+    TBackgroundSync sync;
+    io.Open(true);
+    sync.Request(io, 7);
+    EXPECT_EQ(sync.Wait(), EIO);
+    EXPECT_EQ(sync.Wait(), 0) << "reported already";
+    EXPECT_EQ(sync.TakeError(), 0);
+}
+
+// A disk whose next flush fails.
+class TFailingFlushIo : public TFileIo
+{
+public:
+    std::atomic<bool> FailNext = false;
+    int Sync(int) override
+    {
+        if (FailNext.exchange(false)) {
+            errno = EIO;
+            return -1;
+        }
+        return 0;
+    }
+};
+
+TEST_F(PowerCutTest, AFlushThatFailedInTheBackgroundFailsTheNextSaveAndTheOneAfterWritesAll)
+{
+    TFailingFlushIo io;
+    store.SetFileIo(io);
+    run(roster() + QStringLiteral("tick\nselect home 4"));
+    io.FailNext = true;
+    run(QStringLiteral("shot home made close 100 30"));
+    EXPECT_FALSE(store.WaitForDisk());
+    game->SetStore(nullptr);
+    run(QStringLiteral("shot home missed close 100 30"));
+    try {
+        store.SaveGame(*game);
+        ADD_FAILURE() << "the failed flush was not reported";
+    } catch (const TFileError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("flush"))) << e.Message().toStdString();
+    }
+    store.SaveGame(*game);
+    ASSERT_TRUE(store.WaitForDisk());
+    // The folder holds the whole game, as a store writing it anew gives it.
+    TGameStore fresh(home.path(), home.file(QStringLiteral("Temp")), home.file(QStringLiteral("Save")));
+    game->GameFolder = folder(QStringLiteral("fresh"));
+    fresh.SaveGame(*game);
+    EXPECT_EQ(stateOf(TGameFolder(folder())), stateOf(TGameFolder(folder(QStringLiteral("fresh")))));
+    EXPECT_EQ(gameFiles(folder()), gameFiles(folder(QStringLiteral("fresh"))));
 }
 
 } // namespace
