@@ -240,7 +240,7 @@ int TMasterDataRows::TeamIdByWebId(const QString &webId)
 {
     if (!m_db.EnsureOpen())
         return -1;
-    QSqlQuery *q = m_db.Prepare(QStringLiteral("select CsapatID from \"Team\" where WebID  = :PWEBID"));
+    QSqlQuery *q = m_db.Prepare(QStringLiteral("select CsapatID from \"Team\" where WebID  = :PWEBID"), true);
     if (!q)
         return -1;
     q->bindValue(QStringLiteral(":PWEBID"),

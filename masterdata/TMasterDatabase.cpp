@@ -136,9 +136,15 @@ bool TMasterDatabase::createOriginal()
     return true;
 }
 
+void TMasterDatabase::clearPrepared()
+{
+    m_plans.clear();
+    m_prepared.clear();
+}
+
 void TMasterDatabase::Close()
 {
-    m_prepared.clear();
+    clearPrepared();
     if (m_db.isValid()) {
         m_db.close();
         m_db = QSqlDatabase();
@@ -167,7 +173,7 @@ bool TMasterDatabase::Rollback()
     return m_db.rollback() || Fail(m_db.lastError().text());
 }
 
-QSqlQuery *TMasterDatabase::Prepare(const QString &sql)
+QSqlQuery *TMasterDatabase::Prepare(const QString &sql, bool forwardOnly)
 {
     auto it = m_prepared.find(sql);
     if (it != m_prepared.end()) {
@@ -175,6 +181,7 @@ QSqlQuery *TMasterDatabase::Prepare(const QString &sql)
         return it.value().get();
     }
     auto q = std::make_shared<QSqlQuery>(m_db);
+    q->setForwardOnly(forwardOnly);
     if (!q->prepare(sql)) {
         Fail(q->lastError().text());
         return nullptr;
@@ -192,13 +199,75 @@ bool TMasterDatabase::Exec(QSqlQuery *q)
     return true;
 }
 
-QVariant TMasterDatabase::bindable(const QString &table, const QString &column, const QVariant &value) const
+TMasterDatabase::TUpsertPlan *TMasterDatabase::upsertPlan(const QString &table, const QStringList &keyColumns,
+                                                          const QStringList &setColumns,
+                                                          const QString &idColumn)
 {
+    const QChar unit(0x1f), group(0x1e);
+    const QString signature =
+        table + group + keyColumns.join(unit) + group + setColumns.join(unit) + group + idColumn;
+    auto it = m_plans.find(signature);
+    if (it != m_plans.end()) {
+        for (QSqlQuery *q : {it->Find, it->Load, it->Update, it->Insert})
+            if (q)
+                q->finish();
+        return &it.value();
+    }
     const TSchema::TTable *t = TSchema::Table(table);
-    const TSchema::TColumn *c = t ? t->column(column) : nullptr;
-    if (c && c->type == TSchema::TType::Text)
-        return TSchema::CutTo(value.toString(), c->width);
-    return value;
+    Q_ASSERT(t);
+    auto width = [t](const QString &column) {
+        const TSchema::TColumn *c = t->column(column);
+        return c && c->type == TSchema::TType::Text ? c->width : -1;
+    };
+    TUpsertPlan plan;
+    plan.Table = table;
+    QStringList where;
+    for (const QString &c : keyColumns) {
+        where << TSchema::Quote(c) + QStringLiteral(" = ?");
+        plan.KeyWidth << width(c);
+    }
+    const QString id = idColumn.isEmpty() ? QStringLiteral("rowid") : TSchema::Quote(idColumn);
+    QStringList selected{QStringLiteral("rowid"), id};
+    QStringList assignments;
+    QStringList inserted = keyColumns;
+    for (int i = 0; i < setColumns.size(); ++i) {
+        selected << TSchema::Quote(setColumns.at(i));
+        assignments << TSchema::Quote(setColumns.at(i)) + QStringLiteral(" = ?");
+        plan.SetWidth << width(setColumns.at(i));
+        if (!keyColumns.contains(setColumns.at(i))) {
+            inserted << setColumns.at(i);
+            plan.InsertedSets << i;
+        }
+    }
+    const QString quotedTable = TSchema::Quote(table);
+    plan.Find =
+        Prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid LIMIT 1")
+                    .arg(selected.join(QLatin1String(", ")), quotedTable, where.join(QLatin1String(" AND "))),
+                true);
+    // Only text keys are cached: SQL compares them as the cache does.
+    if (!plan.KeyWidth.contains(-1)) {
+        QStringList loaded = selected;
+        for (const QString &c : keyColumns)
+            loaded << TSchema::Quote(c);
+        plan.Load = Prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                                .arg(loaded.join(QLatin1String(", ")), quotedTable),
+                            true);
+        if (!plan.Load)
+            return nullptr;
+    }
+    if (!setColumns.isEmpty())
+        plan.Update = Prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                  .arg(quotedTable, assignments.join(QLatin1String(", "))));
+    QStringList quoted;
+    for (const QString &c : inserted)
+        quoted << TSchema::Quote(c);
+    plan.Insert =
+        Prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(quotedTable, quoted.join(QLatin1String(", ")),
+                         QStringList(inserted.size(), QStringLiteral("?")).join(QLatin1String(", "))));
+    if (!plan.Find || (!setColumns.isEmpty() && !plan.Update) || !plan.Insert)
+        return nullptr;
+    return &m_plans.insert(signature, plan).value();
 }
 
 qint64 TMasterDatabase::Upsert(const QString &table, const QStringList &keyColumns,
@@ -207,83 +276,143 @@ qint64 TMasterDatabase::Upsert(const QString &table, const QStringList &keyColum
 {
     if (!EnsureOpen())
         return -1;
-    const TSchema::TTable *t = TSchema::Table(table);
-    Q_ASSERT(t);
-    const QString id = idColumn.isEmpty() ? QStringLiteral("rowid") : TSchema::Quote(idColumn);
-
-    QStringList where;
-    for (int i = 0; i < keyColumns.size(); ++i)
-        where << QStringLiteral("%1 = :k%2").arg(TSchema::Quote(keyColumns.at(i))).arg(i);
-    QStringList selected{QStringLiteral("rowid AS \"_rowid\""), id + QStringLiteral(" AS \"_id\"")};
-    for (const QString &c : setColumns)
-        selected << TSchema::Quote(c);
-    QSqlQuery *find = Prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid LIMIT 1")
-                                  .arg(selected.join(QLatin1String(", ")), TSchema::Quote(table),
-                                       where.join(QLatin1String(" AND "))));
-    if (!find)
+    TUpsertPlan *plan = upsertPlan(table, keyColumns, setColumns, idColumn);
+    if (!plan)
         return -1;
+    // Texts are cut to their columns' widths before they are compared or written.
+    auto cut = [](const QVariant &value, int width) {
+        return width < 0 ? value : QVariant(TSchema::CutTo(value.toString(), width));
+    };
+    QVariantList keys;
     for (int i = 0; i < keyColumns.size(); ++i)
-        find->bindValue(QStringLiteral(":k%1").arg(i), bindable(table, keyColumns.at(i), keyValues.at(i)));
-    if (!Exec(find))
-        return -1;
-
+        keys << cut(keyValues.at(i), plan->KeyWidth.at(i));
     QVariantList values;
     for (int i = 0; i < setColumns.size(); ++i)
-        values << bindable(table, setColumns.at(i), setValues.at(i));
+        values << cut(setValues.at(i), plan->SetWidth.at(i));
 
-    if (find->next()) {
-        const qint64 rowId = find->value(0).toLongLong();
-        const qint64 localId = find->value(1).toLongLong();
-        bool same = true;
-        for (int i = 0; i < setColumns.size() && same; ++i) {
-            const bool numeric = t->column(setColumns.at(i))->type != TSchema::TType::Text;
-            same = sameValue(find->value(2 + i), values.at(i), numeric);
+    TCachedRow found;
+    bool exists = false;
+    TCachedRow *cached = nullptr;
+    QString key;
+    if (m_rowCache && plan->Load) {
+        if (!plan->Loaded && !loadRows(*plan))
+            return -1;
+        key = cacheKey(keys);
+        auto it = plan->Rows.find(key);
+        if (it != plan->Rows.end()) {
+            cached = &it.value();
+            found = *cached;
+            exists = true;
+        }
+    } else {
+        QSqlQuery *find = plan->Find;
+        for (int i = 0; i < keys.size(); ++i)
+            find->bindValue(i, keys.at(i));
+        if (!Exec(find))
+            return -1;
+        if (find->next()) {
+            exists = true;
+            found.RowId = find->value(0).toLongLong();
+            found.Id = find->value(1).toLongLong();
+            for (int i = 0; i < setColumns.size(); ++i)
+                found.Values << find->value(2 + i);
         }
         find->finish();
+    }
+
+    if (exists) {
+        bool same = true;
+        for (int i = 0; i < setColumns.size() && same; ++i)
+            same = sameValue(found.Values.at(i), values.at(i), plan->SetWidth.at(i) < 0);
         if (same)
-            return localId;
-        QStringList assignments;
-        for (int i = 0; i < setColumns.size(); ++i)
-            assignments << QStringLiteral("%1 = :v%2").arg(TSchema::Quote(setColumns.at(i))).arg(i);
-        QSqlQuery *update = Prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = :rowid")
-                                        .arg(TSchema::Quote(table), assignments.join(QLatin1String(", "))));
-        if (!update)
-            return -1;
+            return found.Id;
+        QSqlQuery *update = plan->Update;
         for (int i = 0; i < values.size(); ++i)
-            update->bindValue(QStringLiteral(":v%1").arg(i), values.at(i));
-        update->bindValue(QStringLiteral(":rowid"), rowId);
+            update->bindValue(i, values.at(i));
+        update->bindValue(int(values.size()), found.RowId);
         if (!Exec(update))
             return -1;
+        forgetOtherCaches(*plan);
+        if (cached)
+            cached->Values = values;
         ++m_changes[table].changed;
-        return localId;
+        return found.Id;
     }
-    find->finish();
 
-    QStringList columns = keyColumns;
-    QVariantList inserted = keyValues;
-    for (int i = 0; i < setColumns.size(); ++i) {
-        if (!columns.contains(setColumns.at(i))) {
-            columns << setColumns.at(i);
-            inserted << setValues.at(i);
-        }
-    }
-    QStringList quoted, placeholders;
-    for (int i = 0; i < columns.size(); ++i) {
-        quoted << TSchema::Quote(columns.at(i));
-        placeholders << QStringLiteral(":c%1").arg(i);
-    }
-    QSqlQuery *insert = Prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(TSchema::Quote(table), quoted.join(QLatin1String(", ")),
-                                         placeholders.join(QLatin1String(", "))));
-    if (!insert)
-        return -1;
-    for (int i = 0; i < columns.size(); ++i)
-        insert->bindValue(placeholders.at(i), bindable(table, columns.at(i), inserted.at(i)));
+    QSqlQuery *insert = plan->Insert;
+    int at = 0;
+    for (const QVariant &k : std::as_const(keys))
+        insert->bindValue(at++, k);
+    for (const int i : plan->InsertedSets)
+        insert->bindValue(at++, values.at(i));
     if (!Exec(insert))
         return -1;
     const qint64 newId = insert->lastInsertId().toLongLong();
+    forgetOtherCaches(*plan);
+    if (m_rowCache && plan->Loaded)
+        plan->Rows.insert(key, TCachedRow{newId, newId, values});
     ++m_changes[table].added;
     return newId;
+}
+
+void TMasterDatabase::SetRowCache(bool on)
+{
+    m_rowCache = on;
+    for (TUpsertPlan &plan : m_plans) {
+        plan.Loaded = false;
+        plan.Rows.clear();
+    }
+}
+
+QString TMasterDatabase::cacheKey(const QVariantList &keys)
+{
+    QString key;
+    for (const QVariant &k : keys) {
+        key += k.toString();
+        key += QChar(0x1f);
+    }
+    return key;
+}
+
+bool TMasterDatabase::loadRows(TUpsertPlan &plan)
+{
+    QSqlQuery *load = plan.Load;
+    if (!Exec(load))
+        return false;
+    const int sets = int(plan.SetWidth.size());
+    const int keys = int(plan.KeyWidth.size());
+    plan.Rows.clear();
+    while (load->next()) {
+        QVariantList keyValues;
+        bool nullKey = false;
+        for (int i = 0; i < keys; ++i) {
+            const QVariant v = load->value(2 + sets + i);
+            nullKey = nullKey || v.isNull(); // "= ?" never finds a NULL
+            keyValues << v;
+        }
+        if (nullKey)
+            continue;
+        const QString key = cacheKey(keyValues);
+        if (plan.Rows.contains(key))
+            continue; // the first row by rowid is the one found
+        TCachedRow row{load->value(0).toLongLong(), load->value(1).toLongLong(), {}};
+        for (int i = 0; i < sets; ++i)
+            row.Values << load->value(2 + i);
+        plan.Rows.insert(key, std::move(row));
+    }
+    load->finish();
+    plan.Loaded = true;
+    return true;
+}
+
+void TMasterDatabase::forgetOtherCaches(const TUpsertPlan &plan)
+{
+    // Another kind of upsert on the same table keeps other columns.
+    for (TUpsertPlan &other : m_plans)
+        if (&other != &plan && other.Table == plan.Table && other.Loaded) {
+            other.Loaded = false;
+            other.Rows.clear();
+        }
 }
 
 int TMasterDatabase::RowCount(const QString &table)
@@ -353,7 +482,7 @@ bool TMasterDatabase::EmptyDatabase()
             return Fail(QStringLiteral("%1: %2").arg(original, why));
     }
 
-    m_prepared.clear();
+    clearPrepared();
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("ATTACH DATABASE :PFILE AS pristine"));
     q.bindValue(QStringLiteral(":PFILE"), original);

@@ -200,6 +200,9 @@ TOnlineUpdate::TResult TOnlineUpdate::ImportUpdateText(const QString &text)
         result.error = result.detail = m_dm.LastError();
         return result;
     }
+    // Nothing but this merge writes the tables until the commit.
+    m_dm.SetRowCache(true);
+    m_teamIds.clear();
     int merged = 0;
     QString failure;
     for (const TUpdateText::TLeagueBlock &block : parsed.blocks) {
@@ -211,6 +214,8 @@ TOnlineUpdate::TResult TOnlineUpdate::ImportUpdateText(const QString &text)
         }
         ++merged;
     }
+    m_dm.SetRowCache(false);
+    m_teamIds.clear();
     // What was merged before a failure stays, when the storage can still commit it.
     if (m_dm.Commit()) {
         result.kept = true;
@@ -231,6 +236,17 @@ TOnlineUpdate::TResult TOnlineUpdate::ImportUpdateText(const QString &text)
     }
     report(TState::Finished);
     return result;
+}
+
+int TOnlineUpdate::teamIdByWebId(const QString &webId)
+{
+    const auto it = m_teamIds.constFind(webId);
+    if (it != m_teamIds.constEnd())
+        return *it;
+    const int id = m_dm.TeamIdByWebId(webId);
+    if (id >= 0)
+        m_teamIds.insert(webId, id);
+    return id;
 }
 
 bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block, QStringList *warnings)
@@ -254,6 +270,7 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block, QStringLi
                                               .EgyesuletEredetiNev = team.nativeName});
         if (csapatId < 0 || !m_dm.UpsertLeagueTeam(ligaId, csapatId, block.webId, team.webId))
             return false;
+        m_teamIds.remove(team.webId); // an added team can change what the web identifier names
         afterItem();
     }
 
@@ -270,7 +287,7 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block, QStringLi
                                                  .JatekosEredetiNev = player.nativeName});
         if (jatekosId < 0)
             return false;
-        const int csapatId = m_dm.TeamIdByWebId(player.teamWebId);
+        const int csapatId = teamIdByWebId(player.teamWebId);
         if (csapatId == 0)
             unknownTeam(QStringLiteral("Player"),
                         player.webId + QStringLiteral(" (") + player.name + QLatin1Char(')'),
@@ -282,8 +299,8 @@ bool TOnlineUpdate::mergeBlock(const TUpdateText::TLeagueBlock &block, QStringLi
     }
 
     for (const TUpdateText::TGameItem &game : block.games) {
-        const int homeId = m_dm.TeamIdByWebId(game.homeWebId);
-        const int awayId = m_dm.TeamIdByWebId(game.awayWebId);
+        const int homeId = teamIdByWebId(game.homeWebId);
+        const int awayId = teamIdByWebId(game.awayWebId);
         if (homeId < 0 || awayId < 0)
             return false;
         if (homeId == 0)

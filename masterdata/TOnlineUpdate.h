@@ -4,6 +4,7 @@
 #include "masterdata/TUpdateText.h"
 #include "masterdata/TdmMain.h"
 
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -82,6 +83,8 @@ public:
 private:
     void report(TState state);
     bool mergeBlock(const TUpdateText::TLeagueBlock &block, QStringList *warnings);
+    // TeamIdByWebId, asked once per web identifier during a merge.
+    int teamIdByWebId(const QString &webId);
     QString refusalNote(const TUpdateText::TRefusal &refusal);
     void afterItem();
 
@@ -90,4 +93,5 @@ private:
     const TMessageTable &m_messages;
     TStateCallback m_onState;
     std::function<void()> m_afterItem;
+    QHash<QString, int> m_teamIds;
 };

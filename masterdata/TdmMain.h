@@ -51,6 +51,8 @@ public:
     QString LastError() const { return m_db.LastError(); }
 
     bool BeginTransaction() { return m_db.BeginTransaction(); }
+    // See TMasterDatabase::SetRowCache: for a merge of many rows in one transaction.
+    void SetRowCache(bool on) { m_db.SetRowCache(on); }
     bool Commit() { return m_db.Commit(); }
     bool Rollback() { return m_db.Rollback(); }
 
