@@ -431,15 +431,23 @@ void TJournalledSave::settleRedoLogs(const QString &folder)
     TSaveManifest manifest;
     if (readHidden(manifestPath, bytes) && TSaveManifest::Decode(bytes, manifest))
         m_disk.Generation = std::max(m_disk.Generation, manifest.Generation);
-    quint32 generation = 0;
-    QList<TJournalPatch> patches;
-    for (const char *const name : TSaveJournal::RedoFileNames)
-        if (readHidden(dir.filePath(QString::fromLatin1(name)), bytes) &&
-            TSaveJournal::DecodeLog(bytes, generation, patches))
+    qint64 reached[2] = {-1, -1};
+    for (int i = 0; i < 2; ++i) {
+        quint32 generation = 0;
+        QList<TJournalPatch> patches;
+        if (readHidden(dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[i])), bytes) &&
+            TSaveJournal::DecodeLog(bytes, generation, patches)) {
             m_disk.Generation = std::max(m_disk.Generation, generation);
+            reached[i] = generation;
+        }
+    }
+    // Until the last log goes it stands for the game: the journal and the
+    // manifest go first (an older record must not be applied over the files),
+    // then the log that reached less.
+    const int last = reached[1] > reached[0] ? 1 : 0;
     for (const QString &path :
-         {manifestPath, journalPath, dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[0])),
-          dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[1]))})
+         {manifestPath, journalPath, dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[1 - last])),
+          dir.filePath(QString::fromLatin1(TSaveJournal::RedoFileNames[last]))})
         if (m_io->Unlink(QFile::encodeName(path)) != 0 && errno != ENOENT)
             fail(QStringLiteral("remove"), path, errno);
     m_io->SyncFolder(QFile::encodeName(folder));
@@ -536,9 +544,11 @@ void TJournalledSave::Close()
     closeFiles();
     // Only a journal whose record has been applied may go; the manifest stays.
     if (m_disk.Known && onDisk && !m_disk.Folder.isEmpty()) {
+        // The log that reached further goes last: a log left alone stands for the game.
         const QDir dir(m_disk.Folder);
-        TAtomicFile::Remove(dir.filePath(QString::fromLatin1(TSaveJournal::FileName)));
-        for (const char *const name : TSaveJournal::RedoFileNames)
-            TAtomicFile::Remove(dir.filePath(QString::fromLatin1(name)));
+        for (const char *const name :
+             {TSaveJournal::FileName, TSaveJournal::RedoFileNames[1 - m_disk.RedoIndex],
+              TSaveJournal::RedoFileNames[m_disk.RedoIndex]})
+            m_io->Unlink(QFile::encodeName(dir.filePath(QString::fromLatin1(name))));
     }
 }
