@@ -149,6 +149,7 @@ TEST_F(LoadWizard, ExitOnTheScreenLeavesTheGameOpen)
 TEST_F(LoadWizard, ADamagedFolderIsLoadedOnlyWhenTheOperatorSaysSoAfterTheWarning)
 {
     record(QStringLiteral("g"));
+    store->CloseGameFolder(); // damage comes to a closed game: an open one is its redo log
     QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
     ASSERT_TRUE(events.open(QIODevice::ReadWrite));
     ASSERT_TRUE(events.resize(events.size() - 604));
@@ -178,6 +179,7 @@ TEST_F(LoadWizard, ADamagedFolderIsLoadedOnlyWhenTheOperatorSaysSoAfterTheWarnin
 TEST_F(LoadWizard, AFolderThatCannotBeReadIsRefusedWithoutAQuestion)
 {
     record(QStringLiteral("g"));
+    store->CloseGameFolder(); // damage comes to a closed game: an open one is its redo log
     QFile events(home.file(QStringLiteral("Save/g/events_MNL1GME1.dat")));
     ASSERT_TRUE(events.open(QIODevice::ReadWrite));
     ASSERT_TRUE(events.resize(events.size() - 3)); // no whole record
