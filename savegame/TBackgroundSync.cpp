@@ -10,9 +10,20 @@ TBackgroundSync::~TBackgroundSync()
         std::lock_guard lock(m_mutex);
         m_stop = true;
     }
-    m_changed.notify_all();
+    wakeAll();
     if (m_thread.joinable())
         m_thread.join();
+    pthread_cond_destroy(&m_changed);
+}
+
+void TBackgroundSync::wait(std::unique_lock<std::mutex> &lock)
+{
+    pthread_cond_wait(&m_changed, lock.mutex()->native_handle());
+}
+
+void TBackgroundSync::wakeAll()
+{
+    pthread_cond_broadcast(&m_changed);
 }
 
 void TBackgroundSync::Request(TFileIo &io, int fd)
@@ -25,13 +36,14 @@ void TBackgroundSync::Request(TFileIo &io, int fd)
         if (!m_thread.joinable())
             m_thread = std::thread([this] { run(); });
     }
-    m_changed.notify_all();
+    wakeAll();
 }
 
 int TBackgroundSync::Wait()
 {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_done == m_requested; });
+    while (m_done != m_requested)
+        wait(lock);
     const int error = m_error;
     m_error = 0;
     return error;
@@ -49,7 +61,8 @@ void TBackgroundSync::run()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stop || m_done != m_requested; });
+        while (!m_stop && m_done == m_requested)
+            wait(lock);
         if (m_done == m_requested)
             return; // stopping with nothing left to flush
         const unsigned long long target = m_requested;
@@ -62,6 +75,6 @@ void TBackgroundSync::run()
         if (error != 0)
             m_error = error;
         m_done = target;
-        m_changed.notify_all();
+        wakeAll();
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <condition_variable>
 #include <mutex>
+#include <pthread.h>
 #include <thread>
 
 class TFileIo;
@@ -28,8 +28,14 @@ public:
 private:
     void run();
 
+    // pthread's own condition, waited on from this file: the one of the
+    // standard library waits inside a library the thread sanitizer does not
+    // watch, so it would take the lock taken again there for a race.
+    void wait(std::unique_lock<std::mutex> &lock);
+    void wakeAll();
+
     std::mutex m_mutex;
-    std::condition_variable m_changed;
+    pthread_cond_t m_changed = PTHREAD_COND_INITIALIZER;
     std::thread m_thread;
     TFileIo *m_io = nullptr;
     int m_fd = -1;
