@@ -1,15 +1,11 @@
 #include "TFlagRule.h"
 
+#include "TFlagTrack.h"
 #include "model/game/TGame.h"
 
-namespace {
+TFlagBoard::TFlagBoard() : m_track(std::make_unique<TFlagTrack>()) {}
 
-qint64 key(int side, int eventId)
-{
-    return (qint64(side) << 32) | quint32(eventId);
-}
-
-} // namespace
+TFlagBoard::~TFlagBoard() = default;
 
 void TFlagBoard::Attach(const TGame *game, const TSideHistory *home, const TSideHistory *away)
 {
@@ -17,6 +13,7 @@ void TFlagBoard::Attach(const TGame *game, const TSideHistory *home, const TSide
     m_home = home;
     m_away = away;
     m_stale = true;
+    m_track = std::make_unique<TFlagTrack>();
 }
 
 void TFlagBoard::refresh() const
@@ -25,23 +22,21 @@ void TFlagBoard::refresh() const
         return;
     m_stale = false;
     ++m_revision;
-    m_flags = m_game ? TFlagRule::Open(*m_game, m_game->Review, m_home, m_away) : QList<TFlag>();
-    m_index.clear();
-    for (int i = 0; i < m_flags.size(); ++i)
-        m_index.insert(key(m_flags[i].Side, m_flags[i].EventId), i);
+    if (m_game)
+        m_track->Update(*m_game, m_game->Review, m_home, m_away);
 }
 
 const QList<TFlag> &TFlagBoard::Flags() const
 {
+    static const QList<TFlag> none;
     refresh();
-    return m_flags;
+    return m_game ? m_track->Open() : none;
 }
 
 const TFlag *TFlagBoard::Find(int side, int eventId) const
 {
     refresh();
-    const auto at = m_index.constFind(key(side, eventId));
-    return at == m_index.constEnd() ? nullptr : &m_flags[*at];
+    return m_game ? m_track->Find(side, eventId) : nullptr;
 }
 
 int TFlagBoard::OpenCount(int side) const

@@ -6,6 +6,9 @@
 #include <QHash>
 #include <QList>
 
+#include <memory>
+
+class TFlagTrack;
 class TGame;
 class TSideHistory;
 
@@ -55,11 +58,14 @@ public:
 };
 
 // The open flags of the current game for a screen: recording only marks the
-// board stale (Invalidate), and the flags are worked out again the first time
-// they are asked for after that.
+// board stale (Invalidate), and the flags are brought up to date the first
+// time they are asked for after that.
 class TFlagBoard
 {
 public:
+    TFlagBoard();
+    ~TFlagBoard();
+
     // The game and the histories the line numbers come from (null: none).
     void Attach(const TGame *game, const TSideHistory *home, const TSideHistory *away);
     // An event was recorded, changed or deleted, or a decision taken.
@@ -86,6 +92,7 @@ private:
     const TSideHistory *m_away = nullptr;
     mutable bool m_stale = true;
     mutable int m_revision = 0;
-    mutable QList<TFlag> m_flags;
-    mutable QHash<qint64, int> m_index; // (side, event id) -> position in m_flags
+    // Keeps what the last recomputation worked out, so the next one works
+    // again only from where the game changed.
+    std::unique_ptr<TFlagTrack> m_track;
 };

@@ -467,3 +467,120 @@ TEST_F(FlagDecisions, EndOfGameListsTheOpenFlags)
     run(QStringLiteral("dismiss home 2 steal-without-turnover\ndismiss away 2 rebound-without-miss"));
     EXPECT_EQ(TFlagRule::OpenFlagsText(g.game), QString());
 }
+
+// The board keeps what it worked out and, told that the game changed, works
+// again only from where it did; after every step it must hold what a whole
+// recomputation gives.
+class FlagBoardFollows : public ::testing::Test
+{
+protected:
+    FlagGame g;
+    TFlagBoard board;
+    const TSideHistory *home = &g.screen.log(1);
+    void SetUp() override { board.Attach(&g.game, home, &g.screen.log(2)); }
+
+    void expectWhole(const QString &step)
+    {
+        SCOPED_TRACE(step.toStdString());
+        board.Invalidate();
+        const QList<TFlag> whole = TFlagRule::Open(g.game, g.game.Review, home, &g.screen.log(2));
+        ASSERT_EQ(board.Flags(), whole);
+        for (const TFlag &f : whole) {
+            ASSERT_NE(board.Find(f.Side, f.EventId), nullptr);
+            EXPECT_EQ(*board.Find(f.Side, f.EventId), f);
+            EXPECT_EQ(board.Find(3 - f.Side, f.EventId), nullptr);
+        }
+    }
+};
+
+TEST_F(FlagBoardFollows, EveryCorrectionOfAScriptedGame)
+{
+    // Each step after the first few goes back into what the board has seen.
+    const char *steps[] = {
+        "select home 4\nshot home made mid 88 120\nselect home 7\nevent home 1004",
+        "select away 5\nshot away missed close 118 40\nselect home 10\nevent home 1001\n"
+        "select away 8\nevent away 1002\nselect home 4\nevent home 1007",
+        "select home 10\nevent home 1001\nselect away 12\nevent away 1009",
+        // An assist's basket becomes a miss: the assist, the rebound after it change.
+        "change home 2 kind=1013",
+        "change home 2 kind=1012",
+        // A substitution earlier in the game than the events it changes.
+        "sub home 4 15\nselect home 15\nevent home 1006\nchange home {home} actor=4\nselect away 8\n"
+        "event away 1007",
+        "delete home 4",
+        "flag home 3\nflag away 2",
+        "dismiss away 4 block-without-shot",
+        "select home 7\nevent home 1008\nselect away 5\nshot away made freethrow\nshot away made freethrow",
+        "minute\nminute\nminute\nminute\nminute\nperiodend\ntick",
+        "select home 7\nevent home 1004\nselect home 10\nshot home made mid 88 120\nselect away 5\nevent "
+        "away 1002",
+        // Back into the first period after the second has begun.
+        "change home 3 kind=1002",
+        "delete away 2",
+        "dismiss home 3 user",
+        "sub away 5 21\nselect away 21\nevent away 1001\nchange away {away} actor=5",
+    };
+    expectWhole(QStringLiteral("start"));
+    for (const char *step : steps) {
+        g.play(step);
+        expectWhole(QString::fromUtf8(step));
+    }
+}
+
+TEST_F(FlagBoardFollows, ARandomGameWithCorrectionsEverywhere)
+{
+    const QStringList home = {"4", "7", "10", "15"};
+    const QStringList away = {"5", "8", "12", "21"};
+    const QStringList events = {
+        "event %1 1001",         "event %1 1002",           "event %1 1004",
+        "event %1 1006",         "event %1 1007",           "event %1 1008",
+        "event %1 1009",         "shot %1 made mid 88 120", "shot %1 missed close 118 40",
+        "shot %1 made freethrow"};
+    const QStringList kinds = {"1001", "1002", "1004", "1007", "1012", "1013"};
+    quint32 seed = 20261210;
+    auto next = [&seed](int n) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % quint32(n));
+    };
+    for (int i = 0; i < 300; ++i) {
+        const int side = 1 + next(2);
+        const QString team = side == 1 ? QStringLiteral("home") : QStringLiteral("away");
+        const QStringList &players = side == 1 ? home : away;
+        const int lines = g.screen.log(side).LastNumber();
+        const int what = next(20);
+        QString line;
+        if (what == 0 && i % 60 > 40)
+            line = QStringLiteral("minute");
+        else if (what == 1)
+            line = QStringLiteral("sub %1 %2 %3").arg(team, players[next(4)], players[next(4)]);
+        else if (what == 2 && lines > 1)
+            line = QStringLiteral("delete %1 %2").arg(team).arg(1 + next(lines));
+        else if (what <= 4 && lines > 1)
+            line = QStringLiteral("change %1 %2 kind=%3").arg(team).arg(1 + next(lines)).arg(kinds[next(6)]);
+        else if (what == 5 && lines > 1)
+            line = QStringLiteral("flag %1 %2").arg(team).arg(1 + next(lines));
+        else
+            line = QStringLiteral("select %1 %2\n").arg(team, players[next(4)]) +
+                   events[next(events.size())].arg(team);
+        // A refused correction (a line deleted already, a clock step) leaves the game as it was.
+        g.script.Run(line);
+        expectWhole(QStringLiteral("%1: %2").arg(i).arg(line));
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST_F(FlagBoardFollows, ALineTakenOffTheHistory)
+{
+    g.play("select home 4\nevent home 1002\nselect home 7\nevent home 1004\nselect away 5\nevent away 1001");
+    // A loaded game's deleted event leaves the history and its flag loses the line.
+    TSideHistory lines = g.screen.log(1);
+    home = &lines;
+    board.Attach(&g.game, home, &g.screen.log(2));
+    expectWhole(QStringLiteral("attached"));
+    ASSERT_FALSE(board.Flags().isEmpty());
+    ASSERT_EQ(board.Flags()[0].Side, 1);
+    ASSERT_TRUE(lines.Remove(board.Flags()[0].EventId));
+    expectWhole(QStringLiteral("removed"));
+    EXPECT_EQ(board.Flags()[0].Line, 0);
+}
