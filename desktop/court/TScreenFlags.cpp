@@ -6,11 +6,6 @@
 
 namespace {
 
-qint64 keyOf(int side, int eventId)
-{
-    return (qint64(side) << 32) | quint32(eventId);
-}
-
 bool userOnly(const TFlag &flag)
 {
     return flag.Reasons.size() == 1 && flag.Reasons.first() == TFlagReason::User;
@@ -63,9 +58,7 @@ void TScreenFlags::Flush()
 void TScreenFlags::Refresh()
 {
     m_refresh.stop();
-    m_shown.clear();
-    for (const TFlag &flag : m_board.Flags())
-        m_shown.insert(keyOf(flag.Side, flag.EventId), userOnly(flag));
+    m_board.Flags();
     updateCounts();
     MarkVisibleLines(1);
     MarkVisibleLines(2);
@@ -113,9 +106,10 @@ void TScreenFlags::MarkVisibleLines(int side)
     const TScreenHistory &history = side == 1 ? m_home : m_away;
     for (int k = 1; k <= TParquetixHistory::VisibleLines; ++k) {
         const int id = history.Table().Slots[size_t(k - 1)];
-        const auto at = id < 0 ? m_shown.constEnd() : m_shown.constFind(keyOf(side, id));
-        const bool flagged = at != m_shown.constEnd();
-        const TColor colour = flagged && *at ? UserColour : RuleColour;
+        // As of the last refresh: a redraw while recording does not catch up.
+        const TFlag *flag = id < 0 ? nullptr : m_board.Shown(side, id);
+        const bool flagged = flag != nullptr;
+        const TColor colour = flagged && userOnly(*flag) ? UserColour : RuleColour;
         TScreenItem &mark = m_items.Get(LineMark(side, k));
         mark.Visible = flagged;
         mark.Fill = colour;

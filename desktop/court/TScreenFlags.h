@@ -3,7 +3,6 @@
 #include "model/review/TFlagRule.h"
 #include "model/services/IScreenLink.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -86,8 +85,6 @@ private:
     TFlagBoard m_board;
     QTimer m_refresh;
     QTimer m_reasonTimer;
-    // What the marks show, as of the last refresh: side << 32 | event id -> user mark only.
-    QHash<qint64, bool> m_shown;
     int m_side = 0;
     int m_eventId = -1;
 };

@@ -39,6 +39,11 @@ const TFlag *TFlagBoard::Find(int side, int eventId) const
     return m_game ? m_track->Find(side, eventId) : nullptr;
 }
 
+const TFlag *TFlagBoard::Shown(int side, int eventId) const
+{
+    return m_game ? m_track->Find(side, eventId) : nullptr;
+}
+
 int TFlagBoard::OpenCount(int side) const
 {
     int n = 0;

@@ -74,6 +74,8 @@ public:
     const QList<TFlag> &Flags() const;
     // The flag of a side's event; nullptr when the event is not flagged.
     const TFlag *Find(int side, int eventId) const;
+    // Find() as of the last recomputation, without catching up with the game.
+    const TFlag *Shown(int side, int eventId) const;
     int OpenCount(int side) const;
     // The open flags of a side in one stretch of the game (period or overtime).
     int OpenCount(int side, int period) const;

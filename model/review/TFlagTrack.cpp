@@ -71,13 +71,15 @@ int sideOf(int eventSide)
 bool isAction(int kindId, int side)
 {
     const TEventKind *kind = EventKindTable::Find(kindId);
-    return kind && (kind->Group == TKindGroup::Player || kind->Group == TKindGroup::Shot) && sideOf(side) != 0;
+    return kind && (kind->Group == TKindGroup::Player || kind->Group == TKindGroup::Shot) &&
+           sideOf(side) != 0;
 }
 
 bool same(const TEntry &a, const TGameEvent &e)
 {
     return a.Id == e.Id && a.Kind == e.Kind && a.Detail == e.Detail && a.Side == e.Side &&
-           a.Clock == e.Clock && a.PlayerId == e.PlayerId && (a.Kind != Kind::Substitution || a.Message == e.Message);
+           a.Clock == e.Clock && a.PlayerId == e.PlayerId &&
+           (a.Kind != Kind::Substitution || a.Message == e.Message);
 }
 
 TEntry entryOf(const TGameEvent &e)
@@ -146,7 +148,8 @@ void step(TRun &run, TAction &a)
     }
 
     bool broken = false;
-    if (run.LostBy == a.Side && (fieldGoal(a) || a.Kind == Kind::OffensiveRebound || a.Kind == Kind::Turnover))
+    if (run.LostBy == a.Side &&
+        (fieldGoal(a) || a.Kind == Kind::OffensiveRebound || a.Kind == Kind::Turnover))
         broken = true;
     if (a.Kind == Kind::DefensiveRebound && run.MissedBy == a.Side)
         broken = true;
@@ -186,11 +189,13 @@ const TPairing Pairings[4] = {
     {TFlagReason::ReboundWithoutMiss, PairReach, 1, [](const TAction &a) { return rebound(a); },
      [](const TAction &, const TAction &b) { return miss(b); }},
     // The shot a block stopped: a missed field goal or a blocked shot of the other team.
-    {TFlagReason::BlockWithoutShot, PairReach, PairReach, [](const TAction &a) { return a.Kind == Kind::Block; },
+    {TFlagReason::BlockWithoutShot, PairReach, PairReach,
+     [](const TAction &a) { return a.Kind == Kind::Block; },
      [](const TAction &a, const TAction &b) {
          return b.Side != a.Side && (missedFieldGoal(b) || b.Kind == Kind::BlockReceived);
      }},
-    {TFlagReason::StealWithoutTurnover, PairReach, PairReach, [](const TAction &a) { return a.Kind == Kind::Steal; },
+    {TFlagReason::StealWithoutTurnover, PairReach, PairReach,
+     [](const TAction &a) { return a.Kind == Kind::Steal; },
      [](const TAction &a, const TAction &b) { return b.Side != a.Side && b.Kind == Kind::Turnover; }},
 };
 
@@ -332,7 +337,8 @@ int TFlagTrack::follow(const TGame &game, int *changedAt)
         start.On[sideOf(e.Side) - 1].remove(in);
         start.On[sideOf(e.Side) - 1].insert(out);
     }
-    if (game.PeriodLength() != m_periodLength || !(start == m_start) || ids[0] != m_ids[0] || ids[1] != m_ids[1]) {
+    if (game.PeriodLength() != m_periodLength || !(start == m_start) || ids[0] != m_ids[0] ||
+        ids[1] != m_ids[1]) {
         m_periodLength = game.PeriodLength();
         m_start = start;
         m_ids[0] = ids[0];
@@ -375,8 +381,8 @@ int TFlagTrack::raise(const TGame &game, int changed)
         }
         if (!isAction(e.Kind, e.Side))
             continue;
-        TAction a{p, e.Id, sideOf(e.Side), TEventReplay::PeriodOf(*log[p].Event, rule),
-                  e.Kind, e.Detail, e.PlayerId, 0};
+        TAction a{p,      e.Id,     sideOf(e.Side), TEventReplay::PeriodOf(*log[p].Event, rule),
+                  e.Kind, e.Detail, e.PlayerId,     0};
         if ((e.Side == Side::HomePlayer || e.Side == Side::AwayPlayer) && e.PlayerId >= 0 &&
             court.Known[a.Side - 1] && !court.On[a.Side - 1].contains(e.PlayerId))
             a.Reasons |= bit(TFlagReason::NotOnCourt);
@@ -454,7 +460,8 @@ void TFlagTrack::compose(const TGame &game, const TGameReview &review, int from)
         const auto line = std::lower_bound(lines.begin(), lines.end(), e.Id,
                                            [](const std::pair<int, int> &l, int id) { return l.first < id; });
         const int period = isAct ? (action - 1)->Period : TEventReplay::PeriodOf(*log[p].Event, rule);
-        m_open.append({side, line != lines.end() && line->first == e.Id ? line->second : 0, e.Id, period, reasons});
+        m_open.append(
+            {side, line != lines.end() && line->first == e.Id ? line->second : 0, e.Id, period, reasons});
         m_openPos.push_back(p);
     }
 }

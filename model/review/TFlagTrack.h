@@ -98,7 +98,7 @@ private:
     std::vector<std::pair<int, TCourt>> m_courtAfter; // after each substitution
     std::vector<TAction> m_actions;
     std::vector<TRun> m_runAfter;
-    std::vector<int> m_usedBy[4]; // per pairing: the action that took each one as its partner
+    std::vector<int> m_usedBy[4];                // per pairing: the action that took each one as its partner
     std::vector<std::pair<int, int>> m_lines[2]; // (event id, line number) of each history
     bool m_linesOrdered[2] = {true, true};
     QList<int> m_marks;
