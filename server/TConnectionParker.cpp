@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <sys/epoll.h>
-#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -35,22 +34,8 @@ TConnectionParker::~TConnectionParker()
 
 bool TConnectionParker::start(QString *error)
 {
-    m_epoll = ::epoll_create1(EPOLL_CLOEXEC);
-    m_wake = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    epoll_event event{};
-    event.events = EPOLLIN;
-    event.data.fd = m_wake;
-    if (m_epoll < 0 || m_wake < 0 || ::epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_wake, &event) != 0) {
-        if (error)
-            *error = QStringLiteral("cannot wait for connections: %1")
-                         .arg(QString::fromLocal8Bit(strerror(errno)));
-        if (m_epoll >= 0)
-            ::close(m_epoll);
-        if (m_wake >= 0)
-            ::close(m_wake);
-        m_epoll = m_wake = -1;
+    if (!m_waker.open(QStringLiteral("connections"), error))
         return false;
-    }
     m_running = true;
     m_thread = std::thread([this] { run(); });
     return true;
@@ -62,18 +47,11 @@ void TConnectionParker::stop()
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_running = false;
     }
-    if (m_wake >= 0) {
-        const uint64_t one = 1;
-        [[maybe_unused]] const ssize_t n = ::write(m_wake, &one, sizeof one);
-    }
+    m_waker.wake();
     if (m_thread.joinable())
         m_thread.join();
     closeAll();
-    if (m_epoll >= 0)
-        ::close(m_epoll);
-    if (m_wake >= 0)
-        ::close(m_wake);
-    m_epoll = m_wake = -1;
+    m_waker.close();
 }
 
 void TConnectionParker::park(TConnection connection)
@@ -101,8 +79,7 @@ void TConnectionParker::park(TConnection connection)
         closeSocket(connection.socket);
         return;
     }
-    const uint64_t one = 1;
-    [[maybe_unused]] const ssize_t n = ::write(m_wake, &one, sizeof one);
+    m_waker.wake();
 }
 
 void TConnectionParker::adopt(TConnection connection)
@@ -111,7 +88,7 @@ void TConnectionParker::adopt(TConnection connection)
     epoll_event event{};
     event.events = EPOLLIN;
     event.data.fd = socket;
-    if (::epoll_ctl(m_epoll, EPOLL_CTL_ADD, socket, &event) != 0) {
+    if (::epoll_ctl(m_waker.epoll(), EPOLL_CTL_ADD, socket, &event) != 0) {
         --m_parkedCount;
         closeSocket(socket);
         return;
@@ -126,7 +103,7 @@ void TConnectionParker::adopt(TConnection connection)
 
 void TConnectionParker::release(int socket)
 {
-    ::epoll_ctl(m_epoll, EPOLL_CTL_DEL, socket, nullptr);
+    ::epoll_ctl(m_waker.epoll(), EPOLL_CTL_DEL, socket, nullptr);
     m_parked.erase(socket);
     --m_parkedCount;
 }
@@ -183,12 +160,10 @@ void TConnectionParker::run()
     std::vector<epoll_event> events(256);
     Clock::time_point lastScan = Clock::now();
     while (m_running) {
-        const int n = ::epoll_wait(m_epoll, events.data(), int(events.size()), ScanMs);
+        const int n = ::epoll_wait(m_waker.epoll(), events.data(), int(events.size()), ScanMs);
         for (int i = 0; i < n; ++i) {
             const int fd = events[size_t(i)].data.fd;
-            if (fd == m_wake) {
-                uint64_t count = 0;
-                [[maybe_unused]] const ssize_t r = ::read(m_wake, &count, sizeof count);
+            if (m_waker.drained(fd)) {
                 std::vector<TConnection> incoming;
                 {
                     const std::lock_guard<std::mutex> lock(m_mutex);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TEpollWaker.h"
+
 #include "TRequestHead.h"
 
 #include <QByteArray>
@@ -77,8 +79,7 @@ private:
     TTimeouts m_timeouts;
     TRequestHead::TLimits m_limits;
     THandOff m_handOff;
-    int m_epoll = -1;
-    int m_wake = -1;
+    TEpollWaker m_waker;
     std::thread m_thread;
     std::atomic<bool> m_running{false};
     std::mutex m_mutex; // guards m_incoming and the decision to take more

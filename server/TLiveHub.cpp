@@ -8,7 +8,6 @@
 #include <fcntl.h>
 #include <map>
 #include <sys/epoll.h>
-#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -39,22 +38,8 @@ TLiveHub::~TLiveHub()
 
 bool TLiveHub::start(QString *error)
 {
-    m_epoll = ::epoll_create1(EPOLL_CLOEXEC);
-    m_wake = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    epoll_event event{};
-    event.events = EPOLLIN;
-    event.data.fd = m_wake;
-    if (m_epoll < 0 || m_wake < 0 || ::epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_wake, &event) != 0) {
-        if (error)
-            *error = QStringLiteral("cannot wait for live viewers: %1")
-                         .arg(QString::fromLocal8Bit(strerror(errno)));
-        if (m_epoll >= 0)
-            ::close(m_epoll);
-        if (m_wake >= 0)
-            ::close(m_wake);
-        m_epoll = m_wake = -1;
+    if (!m_waker.open(QStringLiteral("live viewers"), error))
         return false;
-    }
     m_running = true;
     m_thread = std::thread([this] { run(); });
     return true;
@@ -66,10 +51,7 @@ void TLiveHub::stop()
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_running = false;
     }
-    if (m_wake >= 0) {
-        const uint64_t one = 1;
-        [[maybe_unused]] const ssize_t n = ::write(m_wake, &one, sizeof one);
-    }
+    m_waker.wake();
     if (m_thread.joinable())
         m_thread.join();
     for (auto &[socket, viewer] : m_viewers)
@@ -82,11 +64,7 @@ void TLiveHub::stop()
         m_incoming.clear();
     }
     m_viewerCount = 0;
-    if (m_epoll >= 0)
-        ::close(m_epoll);
-    if (m_wake >= 0)
-        ::close(m_wake);
-    m_epoll = m_wake = -1;
+    m_waker.close();
 }
 
 void TLiveHub::add(int socket, const QByteArray &game, const QByteArray &language, qint64 seen)
@@ -103,8 +81,7 @@ void TLiveHub::add(int socket, const QByteArray &game, const QByteArray &languag
         closeSocket(socket);
         return;
     }
-    const uint64_t one = 1;
-    [[maybe_unused]] const ssize_t n = ::write(m_wake, &one, sizeof one);
+    m_waker.wake();
 }
 
 void TLiveHub::changed(const QByteArray &game)
@@ -115,8 +92,7 @@ void TLiveHub::changed(const QByteArray &game)
             return;
         m_changed.insert(game);
     }
-    const uint64_t one = 1;
-    [[maybe_unused]] const ssize_t n = ::write(m_wake, &one, sizeof one);
+    m_waker.wake();
 }
 
 QByteArray TLiveHub::event(const TRendered &rendered)
@@ -163,7 +139,7 @@ bool TLiveHub::flush(TViewer &viewer)
                 epoll_event e{};
                 e.events = EPOLLIN | EPOLLOUT | EPOLLRDHUP;
                 e.data.fd = viewer.socket;
-                ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, viewer.socket, &e);
+                ::epoll_ctl(m_waker.epoll(), EPOLL_CTL_MOD, viewer.socket, &e);
                 viewer.waitingToWrite = true;
             }
             return true;
@@ -176,7 +152,7 @@ bool TLiveHub::flush(TViewer &viewer)
         epoll_event e{};
         e.events = EPOLLIN | EPOLLRDHUP;
         e.data.fd = viewer.socket;
-        ::epoll_ctl(m_epoll, EPOLL_CTL_MOD, viewer.socket, &e);
+        ::epoll_ctl(m_waker.epoll(), EPOLL_CTL_MOD, viewer.socket, &e);
         viewer.waitingToWrite = false;
     }
     return true;
@@ -186,7 +162,7 @@ void TLiveHub::drop(int socket)
 {
     if (m_viewers.erase(socket) == 0)
         return;
-    ::epoll_ctl(m_epoll, EPOLL_CTL_DEL, socket, nullptr);
+    ::epoll_ctl(m_waker.epoll(), EPOLL_CTL_DEL, socket, nullptr);
     closeSocket(socket);
     --m_viewerCount;
 }
@@ -235,14 +211,12 @@ void TLiveHub::run()
     while (m_running) {
         const int wait =
             int(std::chrono::duration_cast<std::chrono::milliseconds>(nextBeat - Clock::now()).count());
-        const int n = ::epoll_wait(m_epoll, events.data(), int(events.size()), qMax(0, wait));
+        const int n = ::epoll_wait(m_waker.epoll(), events.data(), int(events.size()), qMax(0, wait));
         if (n < 0 && errno != EINTR)
             break;
         for (int i = 0; i < n; ++i) {
             const int fd = events[size_t(i)].data.fd;
-            if (fd == m_wake) {
-                uint64_t count = 0;
-                [[maybe_unused]] const ssize_t r = ::read(m_wake, &count, sizeof count);
+            if (m_waker.drained(fd)) {
                 continue;
             }
             const auto it = m_viewers.find(fd);
@@ -277,7 +251,7 @@ void TLiveHub::run()
             epoll_event e{};
             e.events = EPOLLIN | EPOLLRDHUP;
             e.data.fd = n.socket;
-            if (::epoll_ctl(m_epoll, EPOLL_CTL_ADD, n.socket, &e) != 0) {
+            if (::epoll_ctl(m_waker.epoll(), EPOLL_CTL_ADD, n.socket, &e) != 0) {
                 closeSocket(n.socket);
                 --m_viewerCount;
                 continue;

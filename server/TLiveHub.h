@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TEpollWaker.h"
+
 #include <QByteArray>
 
 #include <atomic>
@@ -82,8 +84,7 @@ private:
     void heartbeat();
 
     TRenderer m_renderer;
-    int m_epoll = -1;
-    int m_wake = -1;
+    TEpollWaker m_waker;
     std::thread m_thread;
     std::atomic<bool> m_running{false};
     std::mutex m_mutex; // guards m_incoming and m_changed
