@@ -265,7 +265,10 @@ void TFlagTrack::Update(const TGame &game, const TGameReview &review, const TSid
 
     // Line numbers: a changed line from the first changed history entry on.
     int changedId = INT_MAX;
-    const bool ordered = lines(1, home, &changedId) & lines(2, away, &changedId);
+    // Both sides are followed, whatever the first one answers.
+    const bool homeOrdered = lines(1, home, &changedId);
+    const bool awayOrdered = lines(2, away, &changedId);
+    const bool ordered = homeOrdered && awayOrdered;
     const bool decided = review.Marks() == m_marks && review.Dismissals() == m_dismissals;
     if (m_disorder >= 0 || !ordered) {
         m_composed = false;
