@@ -415,7 +415,7 @@ public:
         std::unique_lock lock(m_mutex);
         m_changed.wait(lock, [&] { return m_started >= n; });
     }
-    void Open(bool fail)
+    void Release(bool fail)
     {
         std::lock_guard lock(m_mutex);
         m_open = true;
@@ -445,7 +445,7 @@ TEST(BackgroundSync, FlushesAskedForWhileOneRunsAreMadeAsOne)
     io.WaitStarted(1);
     for (int i = 0; i < 5; ++i)
         sync.Request(io, 7);
-    io.Open(false);
+    io.Release(false);
     EXPECT_EQ(sync.Wait(), 0);
     EXPECT_EQ(io.Made(), 2) << "the one running, then one for the five asked for meanwhile";
 }
@@ -454,7 +454,7 @@ TEST(BackgroundSync, AFailedFlushIsReportedOnce)
 {
     TGatedSyncIo io;
     TBackgroundSync sync;
-    io.Open(true);
+    io.Release(true);
     sync.Request(io, 7);
     EXPECT_EQ(sync.Wait(), EIO);
     EXPECT_EQ(sync.Wait(), 0) << "reported already";
