@@ -478,7 +478,9 @@ public:
 
 TEST_F(PowerCutTest, AFlushThatFailedInTheBackgroundFailsTheNextSaveAndTheOneAfterWritesAll)
 {
-    TFailingFlushIo io;
+    // The fixture's store closes its folder through this disk after the test
+    // body has returned.
+    static TFailingFlushIo io;
     store.SetFileIo(io);
     run(roster() + QStringLiteral("tick\nselect home 4"));
     io.FailNext = true;
