@@ -483,6 +483,8 @@ TEST_F(PowerCutTest, AFlushThatFailedInTheBackgroundFailsTheNextSaveAndTheOneAft
     static TFailingFlushIo io;
     store.SetFileIo(io);
     run(roster() + QStringLiteral("tick\nselect home 4"));
+    // The earlier saves' flushes are done, so only the next one meets the failing disk.
+    ASSERT_TRUE(store.WaitForDisk());
     io.FailNext = true;
     run(QStringLiteral("shot home made close 100 30"));
     EXPECT_FALSE(store.WaitForDisk());
