@@ -3,9 +3,23 @@
 #include "model/events/TEventList.h"
 #include "model/game/TTeam.h"
 
+#include <QtGlobal>
+#include <algorithm>
 #include <cstring>
 
 namespace {
+
+// The newest events are always compared: recording fills an event in around
+// the time it is queued.
+constexpr size_t NewestChecked = 8;
+// Every so many looks at a list compare all of it.
+constexpr unsigned WholeListEvery = 64;
+
+bool &checkEveryLook()
+{
+    static bool on = qEnvironmentVariableIsSet("PARQUETIX_CHECK_EVERY_LOOK");
+    return on;
+}
 
 // Texts that share their data are equal without comparing them: a change of
 // either copy detaches it first.
@@ -26,13 +40,13 @@ bool sameEvent(const TGameEvent &a, const TGameEvent &b)
 
 std::vector<TRecordCache::TSlot> &TRecordCache::Log(const TEventList &list)
 {
-    resolve(list, m_log);
+    resolve(list, m_log, m_logWatch);
     return m_log;
 }
 
 std::vector<TRecordCache::TSlot> &TRecordCache::Queue(const TEventList &list)
 {
-    resolve(list, m_queue);
+    resolve(list, m_queue, m_queueWatch);
     return m_queue;
 }
 
@@ -42,6 +56,13 @@ void TRecordCache::Clear()
     m_players.clear();
     m_log.clear();
     m_queue.clear();
+    m_logWatch = {};
+    m_queueWatch = {};
+}
+
+void TRecordCache::CheckEveryLook(bool on)
+{
+    checkEveryLook() = on;
 }
 
 TRecordCache::TCachedEvent *TRecordCache::cached(const TGameEvent *event)
@@ -62,14 +83,24 @@ TRecordCache::TCachedEvent *TRecordCache::cached(const TGameEvent *event)
     return entry.get();
 }
 
-void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries)
+void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch)
 {
     const QList<TEventList::Entry> &items = list.Entries();
     const size_t count = size_t(items.size());
     const size_t before = entries.size();
+    // The slots before this one hold what the list holds, unless an event was
+    // changed in place without telling the list.
+    size_t reported = 0;
+    if (watch.Identity == list.Identity())
+        reported = std::min(size_t(list.ChangedFrom(watch.Version)), before);
+    const bool everyEvent = checkEveryLook() || ++watch.Looks % WholeListEvery == 0;
+    const size_t from =
+        everyEvent ? 0 : std::min(reported, count > NewestChecked ? count - NewestChecked : 0);
+    watch.Identity = list.Identity();
+    watch.Version = list.Version();
     entries.resize(count);
     const TEventList::Entry *item = items.constData();
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = from; i < count; ++i) {
         // Events lie apart in memory: fetch a few ahead while checking this one.
         if (i + 16 < count) {
             const char *ahead = reinterpret_cast<const char *>(item[i + 16].Event);
@@ -80,6 +111,9 @@ void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries)
         TSlot &slot = entries[i];
         if (i < before && slot.Event == event && std::memcmp(slot.Bytes, event, sizeof(TGameEvent)) == 0)
             continue;
+        if (i < reported && checkEveryLook())
+            qFatal("Event %d (position %d of a list) was changed in place without TGame::EditEvent",
+                   event->Id, int(i));
         slot.Event = event;
         slot.Entry = cached(event);
         // The event's bytes once its texts are shared with the copy.

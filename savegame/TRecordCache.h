@@ -55,19 +55,34 @@ public:
     // Forgets every record (another game).
     void Clear();
 
+    // Whether every look at a list compares every event and stops the program
+    // at a change the list did not report (the tests run so). Otherwise only
+    // what the list reports, the newest events and, now and then, every event
+    // are compared, and an unreported change is saved when found.
+    static void CheckEveryLook(bool on);
+
 private:
     struct TCachedPlayer
     {
         TPlayer Copy;
         QByteArray Record;
     };
+    // What a list was when last looked at.
+    struct TWatch
+    {
+        quint64 Identity = 0;
+        quint64 Version = 0;
+        unsigned Looks = 0;
+    };
     TCachedEvent *cached(const TGameEvent *event);
     const QByteArray &playerRecord(const TPlayer &player);
-    void resolve(const TEventList &list, std::vector<TSlot> &entries);
+    void resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch);
 
     quint64 m_serial = 0;
     std::unordered_map<const TGameEvent *, std::unique_ptr<TCachedEvent>> m_events;
     std::unordered_map<const TPlayer *, std::unique_ptr<TCachedPlayer>> m_players;
     std::vector<TSlot> m_log;
     std::vector<TSlot> m_queue;
+    TWatch m_logWatch;
+    TWatch m_queueWatch;
 };

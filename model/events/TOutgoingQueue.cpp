@@ -18,6 +18,12 @@ bool TOutgoingQueue::Replace(TGameEvent *event)
     return true;
 }
 
+void TOutgoingQueue::Touched(const TGameEvent *event)
+{
+    QMutexLocker lock(&m_lock);
+    m_list.Touched(event);
+}
+
 QString TOutgoingQueue::MessageAt(int index) const
 {
     QMutexLocker lock(&m_lock);
@@ -43,7 +49,7 @@ int TOutgoingQueue::Count() const
     return m_list.Count();
 }
 
-TGameEvent *TOutgoingQueue::At(int index) const
+const TGameEvent *TOutgoingQueue::At(int index) const
 {
     QMutexLocker lock(&m_lock);
     return m_list.At(index);
@@ -58,5 +64,5 @@ QList<TEventList::Entry> TOutgoingQueue::Entries() const
 TEventList TOutgoingQueue::Snapshot() const
 {
     QMutexLocker lock(&m_lock);
-    return m_list;
+    return m_list.View();
 }

@@ -19,6 +19,8 @@ public:
     // Puts the event in place of the first entry of its identifier; false
     // when none waits.
     bool Replace(TGameEvent *event);
+    // The event, where queued, changed in place.
+    void Touched(const TGameEvent *event);
     // The message of the entry at index; empty beyond the end.
     QString MessageAt(int index) const;
     // The server took the first count entries.
@@ -27,7 +29,7 @@ public:
 
     int Count() const;
     bool IsEmpty() const { return Count() == 0; }
-    TGameEvent *At(int index) const;
+    const TGameEvent *At(int index) const;
     QList<TEventList::Entry> Entries() const;
     // The list as it stands, for saving and printing.
     TEventList Snapshot() const;

@@ -81,6 +81,14 @@ TGameEvent *TGame::Adopt(std::unique_ptr<TGameEvent> event)
     return m_events.back().get();
 }
 
+TGameEvent *TGame::EditEvent(const TGameEvent *event)
+{
+    AllEvents.Touched(event);
+    OutgoingQueue.Touched(event);
+    // Every event is the game's own: the lists only hand them out read-only.
+    return const_cast<TGameEvent *>(event);
+}
+
 void TGame::QueueEvent(TGameEvent *event)
 {
     OutgoingQueue.Append(event);

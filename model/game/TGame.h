@@ -98,6 +98,9 @@ public:
     // Events are owned by the game for its whole life.
     TGameEvent *NewEvent(int id, int kind, int detail, int side);
     TGameEvent *Adopt(std::unique_ptr<TGameEvent> event);
+    // An event of the lists, to be changed in place: the lists learn that it
+    // changed, so that the next save and dumps look at it.
+    TGameEvent *EditEvent(const TGameEvent *event);
     int IssuedEventCount() const { return int(m_events.size()); }
 
     // Queueing

@@ -272,7 +272,8 @@ void TTeam::Substitute()
 
 void TTeam::SetEventType(int typeId)
 {
-    TGameEvent *event = LastTypedEvent >= 0 ? m_game.AllEvents.Find(LastTypedEvent) : nullptr;
+    const TGameEvent *recorded = LastTypedEvent >= 0 ? m_game.AllEvents.Find(LastTypedEvent) : nullptr;
+    TGameEvent *event = recorded ? m_game.EditEvent(recorded) : nullptr;
     // The first type of the message: the placeholder 0, or the type chosen
     // before while the list is still open (a second choice corrects the first).
     static const QRegularExpression typeField(QStringLiteral("&tipus=\\d+"));

@@ -65,7 +65,7 @@ void FlagBoard_AfterAnInput(benchmark::State &state)
     int last = g.game->AllEvents.Count() - 1;
     while (last > 0 && g.game->AllEvents.At(last)->Side != Side::HomePlayer)
         --last;
-    TGameEvent *event = g.game->AllEvents.At(last);
+    TGameEvent *event = g.game->EditEvent(g.game->AllEvents.At(last));
     const int kind = event->Kind;
     for (auto _ : state) {
         event->Kind = event->Kind == kind ? int(Kind::Steal) : kind;

@@ -33,7 +33,7 @@ protected:
 
     TPlayer &player(int side, int jersey) { return PlayerByJersey(game, side, jersey); }
 
-    TGameEvent *lastQueued() const
+    const TGameEvent *lastQueued() const
     {
         return game.OutgoingQueue.IsEmpty() ? nullptr : game.OutgoingQueue.At(game.OutgoingQueue.Count() - 1);
     }

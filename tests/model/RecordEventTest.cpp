@@ -160,7 +160,7 @@ TEST_F(RecordEvent, TypeForADeletedEventChangesNothing)
 {
     ticks(1);
     run(QStringLiteral("select home 4\nevent home 1008"));
-    TGameEvent *foul = lastQueued();
+    const TGameEvent *foul = lastQueued();
     game.RemoveEvent(foul->Id);
     const int queued = game.OutgoingQueue.Count();
     run(QStringLiteral("type home 2"));

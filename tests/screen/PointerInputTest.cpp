@@ -206,7 +206,7 @@ TEST_F(PointerInput, AdditionalTypeLabelSetsTheKindOfTheLastTurnover)
     OpenGame();
     select(1, 4);
     homeClick(region(4));
-    TGameEvent *turnover = game.AllEvents.At(game.AllEvents.Count() - 1);
+    const TGameEvent *turnover = game.AllEvents.At(game.AllEvents.Count() - 1);
     ASSERT_EQ(turnover->Kind, Kind::Turnover);
     EXPECT_TRUE(screen.ItemVisible(QStringLiteral("lblHomeTeamAdditionalType2")));
     EXPECT_EQ(screen.ItemText(QStringLiteral("lblHomeTeamAdditionalType2")), QStringLiteral("Travelling"));
@@ -225,7 +225,7 @@ TEST_F(PointerInput, AdditionalTypeLabelSetsTheKindOfTheLastTurnover)
     // The away labels answer the system mouse.
     select(2, 12);
     awayClick(centreOf(QStringLiteral("imgFoultCsapat2")));
-    TGameEvent *foul = game.AllEvents.At(game.AllEvents.Count() - 1);
+    const TGameEvent *foul = game.AllEvents.At(game.AllEvents.Count() - 1);
     awayClick(centreOf(QStringLiteral("lblAwayTeamAdditionalType1")));
     EXPECT_TRUE(foul->Message.contains(QLatin1String("&tipus=41")));
 }

@@ -53,7 +53,7 @@ TEST_F(DumpTest, EventCopiesHoldEveryMessageWithoutTheServerPart)
 {
     run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120"));
     // An event without a message (a refused clock step's) has no line.
-    game->AllEvents.At(10)->SetMessage(QString());
+    game->EditEvent(game->AllEvents.At(10))->SetMessage(QString());
     run(QStringLiteral("event home 1001"));
     ASSERT_EQ(game->AllEvents.Count(), 12);
     QString expected;
@@ -236,7 +236,7 @@ TEST_F(DumpTest, EveryDumpReadsAsWrittenWholeAfterRecordsChangesAndDeletions)
         {"the last event deleted", [&] { run(QStringLiteral("shot home made close 5 5\ndeletelast home")); }},
         {"an early message emptied",
          [&] {
-             game->AllEvents.At(2)->SetMessage(QString());
+             game->EditEvent(game->AllEvents.At(2))->SetMessage(QString());
              run(QStringLiteral("select away 5\nevent away 1002"));
          }},
         {"a scribbled old copy",

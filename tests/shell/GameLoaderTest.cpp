@@ -175,7 +175,8 @@ TEST_F(GameLoaderTest, OpeningCodesAnywhereInAMessageKeepAnEventOutOfTheRecorded
     for (size_t i = 0; i < std::size(cases); ++i)
         run(QStringLiteral("event home 1008"));
     for (size_t i = 0; i < std::size(cases); ++i)
-        game->AllEvents.At(first + int(i))->SetMessage(QString::fromLatin1(cases[i].Message));
+        game->EditEvent(game->AllEvents.At(first + int(i)))
+            ->SetMessage(QString::fromLatin1(cases[i].Message));
     game->SaveGame();
     auto loaded = load(folder());
     ASSERT_TRUE(loaded);

@@ -178,7 +178,7 @@ TEST_F(GameStoreTest, AnEventChangedInPlaceIsSavedAgain)
     int at = 10;
     for (const auto &change : changes) {
         SCOPED_TRACE(change.Name);
-        change.Change(*game->AllEvents.At(at++ % game->AllEvents.Count()));
+        change.Change(*game->EditEvent(game->AllEvents.At(at++ % game->AllEvents.Count())));
         game->SaveGame();
         EXPECT_TRUE(file(QStringLiteral("events_")) == records(game->AllEvents));
         EXPECT_TRUE(file(QStringLiteral("events_notsend_")) == records(game->OutgoingQueue.Snapshot()));

@@ -11,6 +11,9 @@ using TestApplication = QCoreApplication;
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    // Every save compares every event, so that a change the event lists were
+    // not told of stops the test (and the programs the test starts).
+    qputenv("PARQUETIX_CHECK_EVERY_LOOK", "1");
 #ifdef PARQUETIX_WIDGET_TESTS
     // Test discovery runs the program outside CTest's environment: never
     // reach for a display.
