@@ -150,6 +150,10 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
         TRecordCache::TimeoutFile(game.AwayTeam())};
     const std::vector<TRecordCache::TSlot> *eventSlots[2] = {&records.Log(game.AllEvents),
                                                              &records.Queue(game.OutgoingQueue.Snapshot())};
+    // The files held every position before these at the last save, unless it
+    // failed, which makes this one write the whole folder.
+    const size_t changedFrom[2] = {records.TakeChangedFrom(TRecordCache::SavedLog),
+                                   records.TakeChangedFrom(TRecordCache::SavedQueue)};
     constexpr int R = TGameEvent::RecordSize;
 
     const bool full = !m_disk.Known;
@@ -177,6 +181,7 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
         size_t end = count;
         if (!full) {
             const size_t common = std::min(before.size(), count);
+            first = std::min(changedFrom[f], common);
             while (first < common && before[first] == entries[first].Serial)
                 ++first;
             if (first == common && before.size() == count)
@@ -341,8 +346,9 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
         m_disk.Small[i] = small[i];
     for (int f = 0; f < 2; ++f) {
         std::vector<quint64> &serials = m_disk.Events[f];
+        const size_t from = full ? 0 : std::min(changedFrom[f], serials.size());
         serials.resize(eventSlots[f]->size());
-        for (size_t i = 0; i < serials.size(); ++i)
+        for (size_t i = from; i < serials.size(); ++i)
             serials[i] = (*eventSlots[f])[i].Serial;
     }
     m_disk.Known = true;

@@ -5,21 +5,15 @@
 
 #include <QtGlobal>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
 // The newest events are always compared: recording fills an event in around
 // the time it is queued.
 constexpr size_t NewestChecked = 8;
-// Every so many looks at a list compare all of it.
-constexpr unsigned WholeListEvery = 64;
-
-bool &checkEveryLook()
-{
-    static bool on = qEnvironmentVariableIsSet("PARQUETIX_CHECK_EVERY_LOOK");
-    return on;
-}
 
 // Texts that share their data are equal without comparing them: a change of
 // either copy detaches it first.
@@ -40,14 +34,23 @@ bool sameEvent(const TGameEvent &a, const TGameEvent &b)
 
 std::vector<TRecordCache::TSlot> &TRecordCache::Log(const TEventList &list)
 {
-    resolve(list, m_log, m_logWatch);
+    const size_t from = resolve(list, m_log, m_logWatch);
+    m_changedFrom[SavedLog] = std::min(m_changedFrom[SavedLog], from);
+    m_changedFrom[DumpedLog] = std::min(m_changedFrom[DumpedLog], from);
     return m_log;
 }
 
 std::vector<TRecordCache::TSlot> &TRecordCache::Queue(const TEventList &list)
 {
-    resolve(list, m_queue, m_queueWatch);
+    m_changedFrom[SavedQueue] = std::min(m_changedFrom[SavedQueue], resolve(list, m_queue, m_queueWatch));
     return m_queue;
+}
+
+size_t TRecordCache::TakeChangedFrom(TReader reader)
+{
+    const size_t from = m_changedFrom[reader];
+    m_changedFrom[reader] = SIZE_MAX;
+    return from;
 }
 
 void TRecordCache::Clear()
@@ -58,11 +61,7 @@ void TRecordCache::Clear()
     m_queue.clear();
     m_logWatch = {};
     m_queueWatch = {};
-}
-
-void TRecordCache::CheckEveryLook(bool on)
-{
-    checkEveryLook() = on;
+    std::fill(std::begin(m_changedFrom), std::end(m_changedFrom), 0);
 }
 
 TRecordCache::TCachedEvent *TRecordCache::cached(const TGameEvent *event)
@@ -83,7 +82,7 @@ TRecordCache::TCachedEvent *TRecordCache::cached(const TGameEvent *event)
     return entry.get();
 }
 
-void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch)
+size_t TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch)
 {
     const QList<TEventList::Entry> &items = list.Entries();
     const size_t count = size_t(items.size());
@@ -93,12 +92,14 @@ void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, 
     size_t reported = 0;
     if (watch.Identity == list.Identity())
         reported = std::min(size_t(list.ChangedFrom(watch.Version)), before);
-    const bool everyEvent = checkEveryLook() || ++watch.Looks % WholeListEvery == 0;
+    const bool everyEvent = TEventList::CheckEveryLook() || ++watch.Looks % TEventList::WholeLookEvery == 0;
     const size_t from =
         everyEvent ? 0 : std::min(reported, count > NewestChecked ? count - NewestChecked : 0);
     watch.Identity = list.Identity();
     watch.Version = list.Version();
     entries.resize(count);
+    // Positions past the old end are new; a shorter list changed at its end.
+    size_t changed = std::min(before, count);
     const TEventList::Entry *item = items.constData();
     for (size_t i = from; i < count; ++i) {
         // Events lie apart in memory: fetch a few ahead while checking this one.
@@ -111,9 +112,10 @@ void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, 
         TSlot &slot = entries[i];
         if (i < before && slot.Event == event && std::memcmp(slot.Bytes, event, sizeof(TGameEvent)) == 0)
             continue;
-        if (i < reported && checkEveryLook())
+        if (i < reported && TEventList::CheckEveryLook())
             qFatal("Event %d (position %d of a list) was changed in place without TGame::EditEvent",
                    event->Id, int(i));
+        changed = std::min(changed, i);
         slot.Event = event;
         slot.Entry = cached(event);
         // The event's bytes once its texts are shared with the copy.
@@ -122,6 +124,7 @@ void TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, 
         slot.Line.clear();
         slot.LinePrefix = -1;
     }
+    return changed;
 }
 
 const QByteArray &TRecordCache::playerRecord(const TPlayer &player)

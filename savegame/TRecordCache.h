@@ -47,6 +47,19 @@ public:
     std::vector<TSlot> &Log(const TEventList &list);
     std::vector<TSlot> &Queue(const TEventList &list);
 
+    // Who reads the positions: each learns from where they changed since it
+    // last asked.
+    enum TReader
+    {
+        SavedLog,
+        DumpedLog,
+        SavedQueue,
+        Readers
+    };
+    // The first position that changed since the reader last asked (or the
+    // cache was cleared); beyond the end when none did.
+    size_t TakeChangedFrom(TReader reader);
+
     // A team file: the team line, then the on-court and the bench players,
     // each marked with the list it came from.
     QByteArray TeamFile(const TTeam &team);
@@ -54,12 +67,6 @@ public:
 
     // Forgets every record (another game).
     void Clear();
-
-    // Whether every look at a list compares every event and stops the program
-    // at a change the list did not report (the tests run so). Otherwise only
-    // what the list reports, the newest events and, now and then, every event
-    // are compared, and an unreported change is saved when found.
-    static void CheckEveryLook(bool on);
 
 private:
     struct TCachedPlayer
@@ -76,7 +83,8 @@ private:
     };
     TCachedEvent *cached(const TGameEvent *event);
     const QByteArray &playerRecord(const TPlayer &player);
-    void resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch);
+    // Returns the first position it changed, or the list's size.
+    size_t resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch);
 
     quint64 m_serial = 0;
     std::unordered_map<const TGameEvent *, std::unique_ptr<TCachedEvent>> m_events;
@@ -85,4 +93,5 @@ private:
     std::vector<TSlot> m_queue;
     TWatch m_logWatch;
     TWatch m_queueWatch;
+    size_t m_changedFrom[Readers] = {};
 };

@@ -4,7 +4,25 @@
 #include <atomic>
 
 namespace {
+
 std::atomic<quint64> lastIdentity{0};
+
+std::atomic<bool> &checkEveryLook()
+{
+    static std::atomic<bool> on{qEnvironmentVariableIsSet("PARQUETIX_CHECK_EVERY_LOOK")};
+    return on;
+}
+
+} // namespace
+
+bool TEventList::CheckEveryLook()
+{
+    return checkEveryLook();
+}
+
+void TEventList::SetCheckEveryLook(bool on)
+{
+    checkEveryLook() = on;
 }
 
 TEventList::TEventList() : m_identity(++lastIdentity) {}

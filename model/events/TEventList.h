@@ -68,6 +68,14 @@ public:
     // version: Count() when nothing changed, 0 when the list no longer knows.
     int ChangedFrom(quint64 version) const;
 
+    // Whether readers that follow the changes also look at every event each
+    // time and stop the program at a change no list was told of (the tests
+    // run so, by PARQUETIX_CHECK_EVERY_LOOK). Otherwise they look at every
+    // event now and then and take in what they find.
+    static bool CheckEveryLook();
+    static void SetCheckEveryLook(bool on);
+    static constexpr unsigned WholeLookEvery = 64;
+
 private:
     struct SameList
     {

@@ -353,17 +353,59 @@ QList<TGame::Score> TGame::PeriodScores(int count) const
 {
     // Each made shot in the stretch that holds its clock, as every replay counts it.
     const TPeriodRule rule = Periods();
-    QList<Score> scores(std::max(count, 0));
-    for (const TEventList::Entry &entry : AllEvents.Entries()) {
-        const TGameEvent &ev = *entry.Event;
+    auto pointsOf = [&rule](const TGameEvent &ev) {
+        TScoreTally::TPoints p;
         if (ev.Kind != Kind::ShotMade || (ev.Side != Side::HomePlayer && ev.Side != Side::AwayPlayer))
-            continue;
-        const int n = rule.StretchOfClock(ev.Clock);
-        if (n > count)
-            continue;
-        (ev.Side == Side::HomePlayer ? scores[n - 1].Home : scores[n - 1].Away) +=
-            ShotKind::Points(ev.Detail);
+            return p;
+        p.Stretch = rule.StretchOfClock(ev.Clock);
+        (ev.Side == Side::HomePlayer ? p.Points.Home : p.Points.Away) = ShotKind::Points(ev.Detail);
+        return p;
+    };
+    auto add = [](std::vector<Score> &sums, const TScoreTally::TPoints &p, int sign) {
+        if (p.Stretch < 1)
+            return;
+        if (size_t(p.Stretch) > sums.size())
+            sums.resize(size_t(p.Stretch));
+        sums[size_t(p.Stretch - 1)].Home += sign * p.Points.Home;
+        sums[size_t(p.Stretch - 1)].Away += sign * p.Points.Away;
+    };
+
+    TScoreTally &t = m_tally;
+    const QList<TEventList::Entry> &log = AllEvents.Entries();
+    size_t from = 0;
+    if (t.List == AllEvents.Identity() && t.PeriodLength == PeriodLength() &&
+        ++t.Looks % TEventList::WholeLookEvery != 0)
+        from = std::min(size_t(AllEvents.ChangedFrom(t.Version)), t.ByPosition.size());
+    if (from == 0)
+        t.ByStretch.clear();
+    else
+        for (size_t i = from; i < t.ByPosition.size(); ++i)
+            add(t.ByStretch, t.ByPosition[i], -1);
+    t.ByPosition.resize(size_t(log.size()));
+    for (size_t i = from; i < t.ByPosition.size(); ++i) {
+        t.ByPosition[i] = pointsOf(*log[qsizetype(i)].Event);
+        add(t.ByStretch, t.ByPosition[i], +1);
     }
+    t.List = AllEvents.Identity();
+    t.Version = AllEvents.Version();
+    t.PeriodLength = PeriodLength();
+    if (TEventList::CheckEveryLook()) {
+        std::vector<Score> sums;
+        for (qsizetype i = 0; i < log.size(); ++i) {
+            const TScoreTally::TPoints p = pointsOf(*log[i].Event);
+            if (p.Stretch != t.ByPosition[size_t(i)].Stretch || !(p.Points == t.ByPosition[size_t(i)].Points))
+                qFatal("Event %d (position %d of the log) was changed in place without TGame::EditEvent",
+                       log[i].Event->Id, int(i));
+            add(sums, p, +1);
+        }
+        sums.resize(std::max(sums.size(), t.ByStretch.size()));
+        if (!std::equal(t.ByStretch.begin(), t.ByStretch.end(), sums.begin()))
+            qFatal("The period scores kept differ from the log's");
+    }
+
+    QList<Score> scores(std::max(count, 0));
+    for (int n = 0; n < count && size_t(n) < t.ByStretch.size(); ++n)
+        scores[n] = t.ByStretch[size_t(n)];
     return scores;
 }
 

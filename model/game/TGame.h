@@ -153,7 +153,7 @@ public:
     // The made shots of stretch n of the game (TPeriodRule): regular
     // periods, then each overtime; (0, 0) for a stretch not played.
     Score PeriodScore(int period) const;
-    // PeriodScore of stretches 1 to count, in one pass over the log.
+    // PeriodScore of stretches 1 to count, kept up with the log's changes.
     QList<Score> PeriodScores(int count) const;
 
     // Players by web identifier over both teams (the last match wins).
@@ -197,4 +197,22 @@ private:
     std::unique_ptr<THomeTeam> m_home;
     std::unique_ptr<TAwayTeam> m_away;
     std::deque<std::unique_ptr<TGameEvent>> m_events;
+
+    // The points of each position of the log by stretch, and their sums, as
+    // the log was at a version.
+    struct TScoreTally
+    {
+        struct TPoints
+        {
+            int Stretch = 0;
+            Score Points;
+        };
+        quint64 List = 0;
+        quint64 Version = 0;
+        int PeriodLength = -1;
+        unsigned Looks = 0;
+        std::vector<TPoints> ByPosition;
+        std::vector<Score> ByStretch;
+    };
+    mutable TScoreTally m_tally;
 };

@@ -24,15 +24,19 @@ QString TDumpSeries::FileName(int number) const
     return m_prefix + QStringLiteral("%1.dat").arg(number, 6, 10, QLatin1Char('0'));
 }
 
-void TDumpSeries::Write(int number, const std::vector<QByteArrayView> &parts, bool sync, qint64 unchanged)
+void TDumpSeries::Write(int number, QByteArrayView text, bool sync, qint64 unchanged)
+{
+    Write(
+        number, text.size(), [text](qint64 from) { return std::vector<QByteArrayView>{text.sliced(from)}; },
+        sync, unchanged);
+}
+
+void TDumpSeries::Write(int number, qint64 size, const TTextFrom &textFrom, bool sync, qint64 unchanged)
 {
     const QString path = QDir(m_folder).filePath(FileName(number));
     const int fd = m_io.Open(m_spare, O_WRONLY | O_CREAT);
     if (fd < 0)
         throw TFileError(QStringLiteral("Cannot write %1: %2").arg(path, TAtomicFile::SystemError(errno)));
-    qint64 size = 0;
-    for (const QByteArrayView &part : parts)
-        size += part.size();
     int error = 0;
     struct stat st;
     if (::fstat(fd, &st) != 0)
@@ -43,15 +47,7 @@ void TDumpSeries::Write(int number, const std::vector<QByteArrayView> &parts, bo
     if (error == 0 && m_hasSpare && m_spareSize >= 0 && qint64(st.st_size) == m_spareSize)
         from = std::min({m_spareCommon, unchanged, size});
     m_hasSpare = false;
-    std::vector<QByteArrayView> rest;
-    rest.reserve(parts.size());
-    qint64 at = 0;
-    for (const QByteArrayView &part : parts) {
-        if (at + part.size() > from)
-            rest.push_back(at >= from ? part : part.sliced(from - at));
-        at += part.size();
-    }
-    if (error == 0 && !m_io.WriteAll(fd, rest, from))
+    if (error == 0 && !m_io.WriteAll(fd, textFrom(from), from))
         error = errno;
     // What the spare held beyond the new text goes.
     if (error == 0 && qint64(st.st_size) > size && m_io.Truncate(fd, size) != 0)

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class TFileIo;
@@ -21,10 +22,15 @@ public:
     // name: the file name of a number, such as "Dump_Data_%1.dat" with six digits.
     TDumpSeries(const QString &folder, const QString &prefix, TFileIo &io);
 
+    // The text from a byte on, in parts.
+    using TTextFrom = std::function<std::vector<QByteArrayView>(qint64 from)>;
+
     // Writes the file of that number atomically; throws TFileError. unchanged:
     // how many leading bytes the text shares with the last text written
-    // (0 when unknown).
-    void Write(int number, const std::vector<QByteArrayView> &parts, bool sync, qint64 unchanged = 0);
+    // (0 when unknown). Only the part of the text the spare does not hold is
+    // asked for.
+    void Write(int number, qint64 size, const TTextFrom &textFrom, bool sync, qint64 unchanged);
+    void Write(int number, QByteArrayView text, bool sync, qint64 unchanged = 0);
     // The file of that number leaves the series, when it is there.
     void Remove(int number);
 

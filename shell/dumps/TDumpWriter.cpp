@@ -86,7 +86,7 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
             std::mismatch(text.constBegin(), text.constBegin() + common, m_lastLiveText.constBegin()).first -
             text.constBegin();
         m_lastLiveText.clear();
-        m_liveSeries->Write(n, {QByteArrayView(text)}, m_sync, unchanged);
+        m_liveSeries->Write(n, QByteArrayView(text), m_sync, unchanged);
         m_lastLiveText = text;
         m_bytesWritten += m_liveSeries->LastWritten();
         m_bytesHeld += text.size();
@@ -101,16 +101,19 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
         }
         std::vector<TRecordCache::TSlot> &logSlots = records.Log(game.AllEvents);
         const int prefix = int(settings.ServerName().size());
-        std::vector<QByteArrayView> lines;
-        lines.reserve(logSlots.size());
-        qint64 size = 0;
-        // The lines before the first new or changed one are those of the last
-        // copy written (a slot's line is reset whenever its event changes).
-        qint64 unchanged = -1;
-        for (TRecordCache::TSlot &slot : logSlots) {
+        const size_t count = logSlots.size();
+        // The lines before the first changed position are those of the last
+        // copy written, and so are the ends kept of them.
+        size_t from = std::min(records.TakeChangedFrom(TRecordCache::DumpedLog), count);
+        if (prefix != m_linePrefix || m_lineEnds.size() < from)
+            from = 0;
+        m_linePrefix = prefix;
+        m_lineEnds.resize(count);
+        const qint64 unchanged = from > 0 ? m_lineEnds[from - 1] : 0;
+        qint64 size = unchanged;
+        for (size_t i = from; i < count; ++i) {
+            TRecordCache::TSlot &slot = logSlots[i];
             if (slot.LinePrefix != prefix) {
-                if (unchanged < 0)
-                    unchanged = size;
                 TRecordCache::TCachedEvent &entry = *slot.Entry;
                 if (entry.DumpPrefix != prefix) {
                     // An event without a message has no line.
@@ -121,15 +124,25 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
                 slot.Line = entry.DumpLine;
                 slot.LinePrefix = prefix;
             }
-            if (!slot.Line.isEmpty()) {
-                lines.emplace_back(slot.Line);
-                size += slot.Line.size();
-            }
+            size += slot.Line.size();
+            m_lineEnds[i] = size;
         }
+        auto textFrom = [&](qint64 byte) {
+            std::vector<QByteArrayView> parts;
+            size_t i =
+                size_t(std::upper_bound(m_lineEnds.begin(), m_lineEnds.end(), byte) - m_lineEnds.begin());
+            for (; i < count; ++i) {
+                const QByteArrayView line(logSlots[i].Line);
+                const qint64 start = m_lineEnds[i] - line.size();
+                if (!line.isEmpty())
+                    parts.push_back(start < byte ? line.sliced(byte - start) : line);
+            }
+            return parts;
+        };
         if (!m_eventSeries || m_eventSeries->Folder() != m_tempFolder)
             m_eventSeries = std::make_unique<TDumpSeries>(m_tempFolder, QStringLiteral("Game_Data_"), *m_io);
         const int n = std::max(0, game.AllEvents.Count() - 1);
-        m_eventSeries->Write(n, lines, m_sync, unchanged < 0 ? size : unchanged);
+        m_eventSeries->Write(n, size, textFrom, m_sync, unchanged);
         m_bytesWritten += m_eventSeries->LastWritten();
         m_bytesHeld += size;
         for (int old : {n - 3, n - 2})

@@ -56,4 +56,7 @@ private:
     std::unique_ptr<TDumpSeries> m_liveSeries;
     QByteArray m_lastLiveText;
     std::unique_ptr<TDumpSeries> m_eventSeries;
+    // Where each line of the last event copy ends, by log position.
+    std::vector<qint64> m_lineEnds;
+    int m_linePrefix = -1;
 };

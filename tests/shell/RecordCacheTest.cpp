@@ -16,11 +16,11 @@ class RecordCacheTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        TRecordCache::CheckEveryLook(false);
+        TEventList::SetCheckEveryLook(false);
         for (int i = 0; i < 40; ++i)
             append();
     }
-    void TearDown() override { TRecordCache::CheckEveryLook(true); }
+    void TearDown() override { TEventList::SetCheckEveryLook(true); }
 
     TGameEvent *append()
     {
@@ -54,32 +54,38 @@ TEST_F(RecordCacheTest, EveryReportedChangeIsSeenAtTheNextLook)
         std::function<void()> Change;
     } changes[] = {
         {"appended", [&] { append(); }},
-        {"changed in place, reported", [&] {
+        {"changed in place, reported",
+         [&] {
              events[3].Clock += 1;
              list.Touched(&events[3]);
          }},
-        {"text changed in place, reported", [&] {
+        {"text changed in place, reported",
+         [&] {
              events[5].Text.append(QLatin1Char('!'));
              list.Touched(&events[5]);
          }},
-        {"replaced", [&] {
+        {"replaced",
+         [&] {
              TGameEvent &copy = events.emplace_back(events[7]);
              copy.Detail = 9;
              list.SetAt(7, &copy);
          }},
         {"removed in the middle", [&] { list.RemoveAt(10); }},
         {"removed first", [&] { list.RemoveAt(0); }},
-        {"more changes than the list remembers", [&] {
+        {"more changes than the list remembers",
+         [&] {
              for (int i = 0; i < 70; ++i)
                  append();
              events[1].Kind = 1001;
              list.Touched(&events[1]);
          }},
-        {"emptied and filled again", [&] {
+        {"emptied and filled again",
+         [&] {
              list.Clear();
              append();
          }},
-        {"the list replaced by another", [&] {
+        {"the list replaced by another",
+         [&] {
              TEventList other;
              other.Append(&events[20]);
              other.Append(&events[2]);
@@ -128,7 +134,7 @@ TEST_F(RecordCacheTest, AnUnreportedChangeIsFoundWithinAWholeLookOrAtOnceAmongTh
 TEST_F(RecordCacheTest, CheckingEveryLookStopsAtAnUnreportedChange)
 {
     cache.Log(list);
-    TRecordCache::CheckEveryLook(true);
+    TEventList::SetCheckEveryLook(true);
     events[2].Detail = 3;
     EXPECT_DEATH(cache.Log(list), "changed in place");
 }
