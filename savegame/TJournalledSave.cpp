@@ -6,6 +6,7 @@
 #include "TGameFolder.h"
 #include "TGeneralRecord.h"
 #include "TSaveJournal.h"
+#include "common/SharedBytes.h"
 
 #include "model/game/TGame.h"
 
@@ -40,15 +41,12 @@ void writeAt(TFileIo &io, int fd, QByteArrayView bytes, qint64 offset, const QSt
 // The changed bytes of a small file; false when nothing changed.
 bool diff(const QByteArray &before, const QByteArray &now, TJournalPatch &patch)
 {
-    const qsizetype common = std::min(before.size(), now.size());
-    const auto mismatch = std::mismatch(before.constBegin(), before.constBegin() + common, now.constBegin());
-    const qsizetype first = mismatch.first - before.constBegin();
-    if (first == common && before.size() == now.size())
+    const qsizetype first = SharedBytes::Prefix(before, now);
+    if (first == now.size() && before.size() == now.size())
         return false;
     qsizetype end = now.size();
     if (before.size() == now.size())
-        while (end > first && before.at(end - 1) == now.at(end - 1))
-            --end;
+        end -= SharedBytes::Suffix(before, now, end - first);
     patch.BaseSize = quint32(before.size());
     patch.NewSize = quint32(now.size());
     patch.Offset = quint32(first);
@@ -245,9 +243,12 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
     const QByteArray record = TSaveJournal::Encode(++m_disk.Generation, patches);
     const QString journalPath = QDir(folder).filePath(QString::fromLatin1(TSaveJournal::FileName));
     struct stat st;
+    qint64 journalSize = -1;
     if (m_disk.Journal >= 0 && (::fstat(m_disk.Journal, &st) != 0 || st.st_nlink == 0)) {
         m_io->Close(m_disk.Journal);
         m_disk.Journal = -1;
+    } else if (m_disk.Journal >= 0) {
+        journalSize = st.st_size;
     }
     if (m_disk.Journal < 0)
         m_disk.Journal = m_io->Open(QFile::encodeName(journalPath), O_RDWR | O_CREAT);
@@ -257,7 +258,9 @@ void TJournalledSave::saveOnce(TGame &game, TRecordCache &records, bool &retry)
     if (m_sync && m_io->Sync(m_disk.Journal) != 0)
         fail(QStringLiteral("write"), journalPath, errno);
     // A large record (the first save of a session) is not kept around.
-    if (::fstat(m_disk.Journal, &st) == 0 && st.st_size > record.size() + 65536)
+    if (journalSize < 0 && ::fstat(m_disk.Journal, &st) == 0)
+        journalSize = st.st_size;
+    if (std::max(journalSize, qint64(record.size())) > record.size() + 65536)
         m_io->Truncate(m_disk.Journal, record.size());
     qint64 written = record.size();
     if (m_durability == TSaveDurability::Background) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -21,7 +22,14 @@ TDumpSeries::TDumpSeries(const QString &folder, const QString &prefix, TFileIo &
 
 QString TDumpSeries::FileName(int number) const
 {
-    return m_prefix + QStringLiteral("%1.dat").arg(number, 6, 10, QLatin1Char('0'));
+    char digits[32];
+    const int n = std::snprintf(digits, sizeof digits, "%06d.dat", number);
+    return m_prefix + QLatin1StringView(digits, n);
+}
+
+QByteArray TDumpSeries::pathOf(int number) const
+{
+    return QFile::encodeName(m_folder + QLatin1Char('/') + FileName(number));
 }
 
 void TDumpSeries::Write(int number, QByteArrayView text, bool sync, qint64 unchanged)
@@ -33,10 +41,11 @@ void TDumpSeries::Write(int number, QByteArrayView text, bool sync, qint64 uncha
 
 void TDumpSeries::Write(int number, qint64 size, const TTextFrom &textFrom, bool sync, qint64 unchanged)
 {
-    const QString path = QDir(m_folder).filePath(FileName(number));
+    const QByteArray path = pathOf(number);
     const int fd = m_io.Open(m_spare, O_WRONLY | O_CREAT);
     if (fd < 0)
-        throw TFileError(QStringLiteral("Cannot write %1: %2").arg(path, TAtomicFile::SystemError(errno)));
+        throw TFileError(QStringLiteral("Cannot write %1: %2")
+                             .arg(QFile::decodeName(path), TAtomicFile::SystemError(errno)));
     int error = 0;
     struct stat st;
     if (::fstat(fd, &st) != 0)
@@ -56,17 +65,19 @@ void TDumpSeries::Write(int number, qint64 size, const TTextFrom &textFrom, bool
         error = errno;
     if (m_io.Close(fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && m_io.Rename(m_spare, QFile::encodeName(path)) != 0)
+    if (error == 0 && m_io.Rename(m_spare, path) != 0)
         error = errno;
     if (error != 0) {
         m_io.Unlink(m_spare);
         // What the files hold is no longer sure: the next text is written whole.
         m_known.clear();
-        throw TFileError(QStringLiteral("Cannot write %1: %2").arg(path, TAtomicFile::SystemError(error)));
+        throw TFileError(QStringLiteral("Cannot write %1: %2")
+                             .arg(QFile::decodeName(path), TAtomicFile::SystemError(error)));
     }
     m_lastWritten = size - from;
     unchanged = std::min(unchanged, size);
     std::erase_if(m_known, [number](const TKnownFile &f) { return f.Number == number; });
+    std::erase(m_gone, number);
     for (TKnownFile &f : m_known)
         f.Common = std::min(f.Common, unchanged);
     m_known.push_back({number, size, size});
@@ -74,11 +85,13 @@ void TDumpSeries::Write(int number, qint64 size, const TTextFrom &textFrom, bool
 
 void TDumpSeries::Remove(int number)
 {
-    if (number < 0)
-        return;
-    const QByteArray path = QFile::encodeName(QDir(m_folder).filePath(FileName(number)));
     const auto known = std::find_if(m_known.begin(), m_known.end(),
                                     [number](const TKnownFile &f) { return f.Number == number; });
+    // Each file leaves twice in a row (as the newest but two, then but one).
+    if (number < 0 ||
+        (known == m_known.end() && std::find(m_gone.begin(), m_gone.end(), number) != m_gone.end()))
+        return;
+    const QByteArray path = pathOf(number);
     // Renaming onto an existing spare would make the file system flush it; a
     // second old file is simply deleted.
     if (!m_hasSpare && m_io.Rename(path, m_spare) == 0) {
@@ -90,4 +103,7 @@ void TDumpSeries::Remove(int number)
     }
     if (known != m_known.end())
         m_known.erase(known);
+    m_gone.push_back(number);
+    if (m_gone.size() > 4)
+        m_gone.erase(m_gone.begin());
 }

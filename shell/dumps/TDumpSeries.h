@@ -40,6 +40,8 @@ public:
     qint64 LastWritten() const { return m_lastWritten; }
 
 private:
+    QByteArray pathOf(int number) const;
+
     // A file this series wrote: its size and how many of its leading bytes
     // are those of the newest file.
     struct TKnownFile
@@ -58,5 +60,7 @@ private:
     qint64 m_spareSize = -1;
     qint64 m_spareCommon = 0;
     std::vector<TKnownFile> m_known;
+    // Numbers that left the series last, and were not written since.
+    std::vector<int> m_gone;
     qint64 m_lastWritten = 0;
 };

@@ -4,30 +4,44 @@
 #include "model/game/TGame.h"
 #include "model/statistics/TGameReport.h"
 
+#include <iterator>
+
 namespace {
 
+// The text is rewritten after every event: numbers go in without a text of
+// their own each.
 class TLines
 {
 public:
+    TLines() { m_text.reserve(4096); }
     TLines &field(const QString &text)
     {
-        m_line += text;
-        m_line += QLatin1Char('|');
+        m_text += text;
+        m_text += QLatin1Char('|');
         return *this;
     }
-    TLines &field(qint64 n) { return field(QString::number(n)); }
-    void raw(const QString &text) { m_line += text; }
-    void end()
+    TLines &field(qint64 n)
     {
-        m_text += m_line;
-        m_text += QStringLiteral("\r\n");
-        m_line.clear();
+        char digits[24];
+        char *at = std::end(digits);
+        const bool negative = n < 0;
+        quint64 v = negative ? 0 - quint64(n) : quint64(n);
+        do {
+            *--at = char('0' + v % 10);
+            v /= 10;
+        } while (v != 0);
+        if (negative)
+            *--at = '-';
+        m_text += QLatin1StringView(at, std::end(digits) - at);
+        m_text += QLatin1Char('|');
+        return *this;
     }
+    void raw(const QString &text) { m_text += text; }
+    void end() { m_text += QLatin1StringView("\r\n"); }
     QByteArray bytes() const { return Win1250::Encode(m_text); }
 
 private:
     QString m_text;
-    QString m_line;
 };
 
 // The seventeen counters of a dump line; the two foul counters stand before the steals.

@@ -1,6 +1,7 @@
 #include "TDumpWriter.h"
 
 #include "TDumpText.h"
+#include "common/SharedBytes.h"
 #include "savegame/TAtomicFile.h"
 #include "savegame/TFileError.h"
 
@@ -46,6 +47,7 @@ void TDumpWriter::SetFileIo(TFileIo &io)
     m_liveSeries.reset();
     m_lastLiveText.clear();
     m_eventSeries.reset();
+    m_subdataTried.clear();
 }
 
 QString TDumpWriter::DumpFolder(const TSettings &settings) const
@@ -81,10 +83,7 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
             m_liveSeries = std::make_unique<TDumpSeries>(folder, QStringLiteral("Dump_Data_"), *m_io);
         const int n = game.EventCounter;
         const QByteArray text = TDumpText::LiveBoxScore(game);
-        const qsizetype common = std::min(text.size(), m_lastLiveText.size());
-        const qint64 unchanged =
-            std::mismatch(text.constBegin(), text.constBegin() + common, m_lastLiveText.constBegin()).first -
-            text.constBegin();
+        const qint64 unchanged = SharedBytes::Prefix(text, m_lastLiveText);
         m_lastLiveText.clear();
         m_liveSeries->Write(n, QByteArrayView(text), m_sync, unchanged);
         m_lastLiveText = text;
@@ -139,8 +138,10 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
             }
             return parts;
         };
-        if (!m_eventSeries || m_eventSeries->Folder() != m_tempFolder)
+        if (!m_eventSeries || m_eventSeries->Folder() != m_tempFolder) {
             m_eventSeries = std::make_unique<TDumpSeries>(m_tempFolder, QStringLiteral("Game_Data_"), *m_io);
+            m_subdataTried.clear();
+        }
         const int n = std::max(0, game.AllEvents.Count() - 1);
         m_eventSeries->Write(n, size, textFrom, m_sync, unchanged);
         m_bytesWritten += m_eventSeries->LastWritten();
@@ -148,7 +149,13 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
         for (int old : {n - 3, n - 2})
             if (old >= 0) {
                 m_eventSeries->Remove(old);
-                TAtomicFile::Remove(numbered(m_tempFolder, TDumpText::EventSubFileName(old)));
+                // Another program's files: each number is looked for once.
+                if (std::find(m_subdataTried.begin(), m_subdataTried.end(), old) == m_subdataTried.end()) {
+                    TAtomicFile::Remove(numbered(m_tempFolder, TDumpText::EventSubFileName(old)));
+                    m_subdataTried.push_back(old);
+                    if (m_subdataTried.size() > 4)
+                        m_subdataTried.erase(m_subdataTried.begin());
+                }
             }
     }
 }
@@ -188,6 +195,7 @@ void TDumpWriter::DeleteTemporaryEventDumps()
     removeMatching(m_tempFolder, {QStringLiteral("Game_Data_*.*"), QStringLiteral("Game_Subdata_Data_*.*"),
                                   QStringLiteral(".Game_Data_*.tmp")});
     m_eventSeries.reset();
+    m_subdataTried.clear();
 }
 
 void TDumpWriter::DeleteEarlierDumps(TGame &game)

@@ -13,7 +13,9 @@
 // in CPU time of the thread (user and system), which a busy machine disturbs
 // far less. "held" counts every dump file whole (a dump rewrites only what
 // changed): "ratio_held" and "ratio_held_cpu" compare the cycle with a plain
-// write of what its files must hold. "save_us" and "dumps_us" split the
+// write of what its files must hold; "ratio_held_median" compares the median
+// cycle with the median plain write, which a disk that stalls now and then
+// moves far less than the sums. "save_us" and "dumps_us" split the
 // cycle's wall time. BM_SaveCycle flushes nothing;
 // BM_SaveCycleDurable is the programs' default, the redo log flushed on a
 // thread of its own, given an operator's pause after each cycle (outside the
@@ -67,18 +69,28 @@ double cpuMicros()
     return double(ts.tv_sec) * 1e6 + double(ts.tv_nsec) / 1e3;
 }
 
-// Wall and CPU time of a stretch of code, added up.
+// Wall and CPU time of a stretch of code, added up, and the wall time of each.
 struct TStopwatch
 {
     double Wall = 0;
     double Cpu = 0;
+    std::vector<double> Each;
     template <typename F> void time(F &&f)
     {
         const auto wall = Clock::now();
         const double cpu = cpuMicros();
         f();
         Cpu += cpuMicros() - cpu;
-        Wall += micros(Clock::now() - wall);
+        const double took = micros(Clock::now() - wall);
+        Wall += took;
+        Each.push_back(took);
+    }
+    // The middle of the times: a disk that stalls now and then moves sums, not this.
+    double Median() const
+    {
+        std::vector<double> v = Each;
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2];
     }
 };
 
@@ -266,6 +278,9 @@ void cycle(benchmark::State &state, TMode mode)
     state.counters["plain_held_us"] = plainHeldTime.Wall / n;
     state.counters["ratio_held"] = cycleTime.Wall / plainHeldTime.Wall;
     state.counters["ratio_held_cpu"] = cycleTime.Cpu / plainHeldTime.Cpu;
+    state.counters["ratio_held_median"] = cycleTime.Median() / plainHeldTime.Median();
+    state.counters["cycle_median_us"] = cycleTime.Median();
+    state.counters["plain_held_median_us"] = plainHeldTime.Median();
     state.counters["cycle_us"] = cycleTime.Wall / n;
     state.counters["cycle_cpu_us"] = cycleTime.Cpu / n;
     state.counters["save_us"] = timed.Save.Wall / n;
