@@ -19,7 +19,7 @@ class TFields
 public:
     TFields &operator<<(const QString &field)
     {
-        m_text += field;
+        m_text += TTextBoxScore::FieldText(field);
         m_text += QLatin1Char('|');
         return *this;
     }
@@ -62,6 +62,18 @@ QString periodLabel(int period)
 }
 
 } // namespace
+
+QString TTextBoxScore::FieldText(const QString &text)
+{
+    if (!text.contains(QLatin1Char('|')) && !text.contains(QLatin1Char('\r')) &&
+        !text.contains(QLatin1Char('\n')))
+        return text;
+    QString field = text;
+    field.replace(QLatin1Char('|'), QLatin1Char('/'));
+    field.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    field.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return field;
+}
 
 QString TTextBoxScore::TwoDecimals(double value)
 {
@@ -157,21 +169,22 @@ void TTextBoxScore::BuildTextBoxScore(const TGame &game, QStringList &lines)
         }
         periods << QString::number(s.Home) + QLatin1Char('-') + QString::number(s.Away);
     }
-    lines << QStringLiteral("GENERAL:") + home.Data.EgyesuletNev + QStringLiteral(" - ") +
-                 away.Data.EgyesuletNev + QLatin1Char(' ') + QString::number(home.Data.Totals.Points) +
-                 QLatin1Char('-') + QString::number(away.Data.Totals.Points) + QStringLiteral("|(") +
+    lines << QStringLiteral("GENERAL:") + FieldText(home.Data.EgyesuletNev) + QStringLiteral(" - ") +
+                 FieldText(away.Data.EgyesuletNev) + QLatin1Char(' ') +
+                 QString::number(home.Data.Totals.Points) + QLatin1Char('-') +
+                 QString::number(away.Data.Totals.Points) + QStringLiteral("|(") +
                  periods.join(QStringLiteral(", ")) + QLatin1Char(')');
-    lines << QStringLiteral("STADIUM:") + game.Stadium;
+    lines << QStringLiteral("STADIUM:") + FieldText(game.Stadium);
 
     QString referees = QStringLiteral("REFEREES:");
     if (!game.Referee1.trimmed().isEmpty())
-        referees += game.Referee1;
+        referees += FieldText(game.Referee1);
     for (const QString *other : {&game.Referee2, &game.Referee3})
         if (!other->trimmed().isEmpty())
-            referees += QStringLiteral(", ") + *other;
+            referees += QStringLiteral(", ") + FieldText(*other);
     lines << referees;
-    lines << QStringLiteral("DATE:") + game.GameDate;
-    lines << QStringLiteral("TIME:") + game.GameTime;
+    lines << QStringLiteral("DATE:") + FieldText(game.GameDate);
+    lines << QStringLiteral("TIME:") + FieldText(game.GameTime);
     lines << QStringLiteral("INCOME:") + QString::number(game.Income);
     lines << QStringLiteral("CROUD:") + QString::number(game.Attendance);
     lines << QStringLiteral("PLAYED TIME:") + game.ClockText();

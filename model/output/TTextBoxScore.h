@@ -38,6 +38,9 @@ public:
 
     // A two-decimal value with the system's decimal separator, never grouped.
     static QString TwoDecimals(double value);
+    // A name or other text as one field: "|" would close the field and a line
+    // break end the record early, so each stands as "/" or a space.
+    static QString FieldText(const QString &text);
 
 private:
     static QString totalsFields(const TGame &game, const TTeamTotals &totals, int valuation);

@@ -2,6 +2,7 @@
 
 #include "common/Win1250.h"
 #include "model/game/TGame.h"
+#include "model/output/TTextBoxScore.h"
 #include "model/statistics/TGameReport.h"
 
 #include <iterator>
@@ -16,7 +17,7 @@ public:
     TLines() { m_text.reserve(4096); }
     TLines &field(const QString &text)
     {
-        m_text += text;
+        m_text += TTextBoxScore::FieldText(text);
         m_text += QLatin1Char('|');
         return *this;
     }

@@ -84,6 +84,26 @@ TEST_F(TextBoxScore, HungarianReportLineByLine)
                               lines.join(QLatin1Char('\n')) + QLatin1Char('\n')));
 }
 
+// The server counts fields: a "|" or a line break in a name must not make more.
+TEST_F(TextBoxScore, NamesWithTheFieldMarkOrLineBreaksKeepEveryLineItsFields)
+{
+    PlayGame();
+    const QStringList plain = Build("HUN");
+    for (const char *name : {"Kiss|Bela", "Kiss\r\nBela", "|", "a|b|c\n"}) {
+        SCOPED_TRACE(name);
+        player(1, 7).JatekosNev = QString::fromLatin1(name);
+        game.HomeTeam().Data.EgyesuletNev = QString::fromLatin1(name);
+        game.Stadium = QString::fromLatin1(name);
+        const QStringList lines = Build("HUN");
+        ASSERT_EQ(lines.size(), plain.size());
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].count(QLatin1Char('|')), plain[i].count(QLatin1Char('|')))
+                << lines[i].toStdString();
+            EXPECT_FALSE(lines[i].contains(QLatin1Char('\n')) || lines[i].contains(QLatin1Char('\r')));
+        }
+    }
+}
+
 TEST_F(TextBoxScore, EnglishAndHebrewPrintThePerformanceIndexWherePersonalFoulsCount)
 {
     PlayGame();

@@ -37,6 +37,25 @@ TEST_F(DumpTest, TheLiveBoxScoreAfterTheFirstShot)
                               read(QDir(dumps()).filePath(QStringLiteral("Dump_Data_000011.dat")))));
 }
 
+// Scoreboards split lines at CR LF and fields at "|": a name holds neither.
+TEST_F(DumpTest, NamesWithTheFieldMarkOrLineBreaksKeepTheLiveBoxScoreItsFields)
+{
+    run(roster() + QStringLiteral("tick\nselect home 4\nshot home made mid 88 120"));
+    auto fieldsByLine = [&] {
+        QList<qsizetype> counts;
+        for (const QByteArray &line : TDumpText::LiveBoxScore(*game).split('\n'))
+            counts << line.count('|');
+        return counts;
+    };
+    const QList<qsizetype> plain = fieldsByLine();
+    for (const char *name : {"Kiss|Bela", "Kiss\r\nBela", "a|b\r"}) {
+        SCOPED_TRACE(name);
+        game->HomeTeam().OnCourt.At(0)->JatekosNev = QString::fromLatin1(name);
+        game->AwayTeam().Data.EgyesuletNev = QString::fromLatin1(name);
+        EXPECT_EQ(fieldsByLine(), plain);
+    }
+}
+
 TEST_F(DumpTest, AfterEventFortyOnlyTheTwoNewestLiveFilesRemain)
 {
     run(roster() + QStringLiteral("tick\nselect home 4"));
