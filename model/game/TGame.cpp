@@ -165,8 +165,11 @@ QString TGame::TimeStamp() const
 
 bool TGame::AdvanceClock(TGameEvent *event, TTeam &caller)
 {
-    if (Clock >= MaxClock)
+    if (Clock >= MaxClock) {
+        m_prompter->ShowInformation(Translate(
+            QStringLiteral("The game clock has reached 100:00, its end: no further step can be recorded.")));
         return false;
+    }
     const int reg = RegulationTicks();
     if (Clock == reg || (Clock > reg && (Clock - reg) % OvertimeTicks() == 0)) {
         if (!m_prompter->Confirm(Translate(QStringLiteral("Overtime! Are you sure?")))) {

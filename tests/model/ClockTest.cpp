@@ -157,8 +157,12 @@ TEST_F(GameClock, TheFourHundredthStepIsTheLast)
     game.HeaderSent = true;
     ticks(1);
     EXPECT_EQ(game.Clock, 400);
+    EXPECT_TRUE(prompter.Messages.isEmpty());
     ticks(1);
     EXPECT_EQ(game.Clock, 400);
+    // The refusal is said, not silent.
+    ASSERT_EQ(prompter.Messages.size(), 1);
+    EXPECT_TRUE(prompter.Messages[0].contains(QStringLiteral("100:00")));
 }
 
 TEST_F(GameClock, TeamFoulsResetOnlyInRegularPeriods)
