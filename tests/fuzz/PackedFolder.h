@@ -5,8 +5,8 @@
 // one after another, each a one-byte name length, the name, a 32-bit
 // little-endian length (cut to what is left) and its bytes; a zero name
 // length ends the folder. Flag bit 0 makes the checksums of the journal
-// record and of the manifest right, so that mutations inside them get past
-// the checksum to the fields behind it.
+// record, of each record of the redo logs and of the manifest right, so that
+// mutations inside them get past the checksum to the fields behind it.
 #include "savegame/TSaveJournal.h"
 #include "savegame/TSaveManifest.h"
 
@@ -64,6 +64,22 @@ inline QHash<QString, QByteArray> Unpack(const uint8_t *data, size_t size)
             RepairChecksum(files[journal], 8, 12, 16);
         if (files.contains(manifest))
             RepairChecksum(files[manifest], 4, 8, 12);
+        for (const char *const name : TSaveJournal::RedoFileNames) {
+            const auto log = files.find(QString::fromLatin1(name));
+            if (log == files.end())
+                continue;
+            // Record after record, each as long as its length says.
+            QByteArray &bytes = *log;
+            for (qsizetype at = 0; at + 16 <= bytes.size();) {
+                const quint32 length = qFromLittleEndian<quint32>(bytes.constData() + at + 8);
+                if (length < 16 || length > quint32(bytes.size() - at))
+                    break;
+                const quint32 crc =
+                    TSaveManifest::Crc(QByteArrayView(bytes).sliced(at + 16, qsizetype(length) - 16));
+                qToLittleEndian(crc, bytes.data() + at + 12);
+                at += qsizetype(length);
+            }
+        }
     }
     return files;
 }

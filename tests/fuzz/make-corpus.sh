@@ -46,33 +46,51 @@ pack_folder() { # DIR FLAG OUT [SKIP]
 
 # A folder as a save cut short leaves it: the files of BEFORE (a save of the
 # same game) with a journal record that takes them to AFTER, pending; or,
-# with "applied", AFTER's files with the record marked as applied.
-journal_folder() { # BEFORE AFTER OUT pending|applied
+# with "applied", AFTER's files with the record marked as applied; or, with
+# "redo", as a power cut during recording leaves it: BEFORE's files with the
+# end of the event log lost, no journal, and a redo log of a record of the
+# whole of BEFORE and the record that takes it to AFTER.
+journal_folder() { # BEFORE AFTER OUT pending|applied|redo
   mkdir -p "$3"
   local base=$1
   [ "$4" = applied ] && base=$2
   cp "$base"/* "$base"/.parquetix-saved "$3/"
   perl -MCompress::Zlib -e '
-    my ($before, $after, $state) = @ARGV;
+    my ($before, $after, $state, $out) = @ARGV;
     sub slurp { open(my $f, "<:raw", $_[0]) or return ""; local $/; my $b = <$f>; $b // "" }
-    my $manifest = slurp(($state eq "applied" ? $after : $before) . "/.parquetix-saved");
-    my $generation = unpack("V", substr($manifest, 12, 4)) + ($state eq "applied" ? 0 : 1);
-    opendir(my $d, $after) or die;
-    my $patches = "";
-    my $count = 0;
-    for my $name (sort grep { !/^\./ && -f "$after/$_" } readdir $d) {
-      my ($old, $new) = (slurp("$before/$name"), slurp("$after/$name"));
-      next if $old eq $new;
-      my $at = 0;
-      $at++ while $at < length($old) && $at < length($new) && substr($old, $at, 1) eq substr($new, $at, 1);
-      my $bytes = substr($new, $at);
-      $patches .= pack("v/a* V V V V/a*", $name, length($old), length($new), $at, $bytes);
-      $count++;
+    sub record {
+      my ($generation, $from, $to, $mark) = @_;
+      opendir(my $d, $to) or die;
+      my $patches = "";
+      my $count = 0;
+      for my $name (sort grep { !/^\./ && -f "$to/$_" } readdir $d) {
+        my ($old, $new) = ($from eq "" ? "" : slurp("$from/$name"), slurp("$to/$name"));
+        next if $old eq $new;
+        my $at = 0;
+        $at++ while $at < length($old) && $at < length($new) && substr($old, $at, 1) eq substr($new, $at, 1);
+        my $bytes = substr($new, $at);
+        $patches .= pack("v/a* V V V V/a*", $name, length($old), length($new), $at, $bytes);
+        $count++;
+      }
+      my $record = pack("a4 V V V V V", "PQXJ", 0, 24 + length($patches), 0, $generation, $count) . $patches;
+      substr($record, 12, 4) = pack("V", crc32(substr($record, 16)));
+      substr($record, 4, 4) = pack("V", $mark);
+      return $record;
     }
-    my $record = pack("a4 V V V V V", "PQXJ", 0, 24 + length($patches), 0, $generation, $count) . $patches;
-    substr($record, 12, 4) = pack("V", crc32(substr($record, 16)));
-    substr($record, 4, 4) = pack("V", $state eq "applied" ? 1 : 0);
-    print $record;' "$1" "$2" "$4" >"$3/.parquetix-journal"
+    my $manifest = slurp(($state eq "applied" ? $after : $before) . "/.parquetix-saved");
+    my $generation = unpack("V", substr($manifest, 12, 4));
+    if ($state eq "redo") {
+      open(my $log, ">:raw", "$out/.parquetix-redo-a") or die;
+      print $log record($generation, "", $before, 0), record($generation + 1, $before, $after, 0);
+      for my $events (glob("$out/events_*")) {
+        next if $events =~ /notsend/;
+        truncate($events, int((-s $events) / 2)) or die;
+      }
+    } else {
+      open(my $journal, ">:raw", "$out/.parquetix-journal") or die;
+      print $journal record($generation + ($state eq "applied" ? 0 : 1), $before, $after,
+                            $state eq "applied" ? 1 : 0);
+    }' "$1" "$2" "$4" "$3"
 }
 
 rm -rf "$out"
@@ -101,6 +119,7 @@ cp -r "$g/before" "$g/after"
 "$cli" load "$g/after" --continue "$g/more.txt" --now "$now" --set DATA_DUMP=NO >/dev/null
 journal_folder "$g/before" "$g/after" "$g/pending" pending
 journal_folder "$g/before" "$g/after" "$g/applied" applied
+journal_folder "$g/before" "$g/after" "$g/powercut" redo
 f=$out/fuzz_game_folder
 pack_folder "$g/start" 1 "$f/demo-start"
 pack_folder "$g/timeout" 1 "$f/demo-timeout" '^events_notsend_'
@@ -110,6 +129,7 @@ pack_folder "$g/online" 1 "$f/online-early"
 pack_folder "$g/overtime" 1 "$f/double-overtime" '^events_notsend_'
 pack_folder "$g/pending" 1 "$f/save-cut-short" '^events_notsend_'
 pack_folder "$g/applied" 1 "$f/save-marked-applied" '^events_notsend_'
+pack_folder "$g/powercut" 1 "$f/power-cut-with-redo-log" '^events_notsend_'
 
 # --- The master data update text, as the server sends it (Windows-1250):
 # the bundled sample league, its first block alone, and the first league
