@@ -136,9 +136,9 @@ int TfrmParquetixScreenNew::ConfirmScore(const QString &text)
     QMessageBox box(QMessageBox::Question, QStringLiteral("Parquetix"), text, QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("dlgPeriodScore"));
     QPushButton *confirm =
-        box.addButton(m_game.Translate(QStringLiteral("Confirm")), QMessageBox::AcceptRole);
+        box.addButton(m_game.Translate(QStringLiteral("&Confirm")), QMessageBox::AcceptRole);
     confirm->setObjectName(QStringLiteral("btnConfirm"));
-    QPushButton *edit = box.addButton(m_game.Translate(QStringLiteral("Edit")), QMessageBox::RejectRole);
+    QPushButton *edit = box.addButton(m_game.Translate(QStringLiteral("&Edit")), QMessageBox::RejectRole);
     edit->setObjectName(QStringLiteral("btnEdit"));
     box.setDefaultButton(confirm);
     box.setEscapeButton(edit);

@@ -247,7 +247,12 @@ TEST_F(FlagsOnScreen, ThePeriodsEndAsksToConfirmItsScoreOrGoesToItsFirstFlag)
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         question = box->text();
-        QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("btnConfirm")), Qt::LeftButton);
+        // The operator's hands may stay on the keyboard: Alt and the button's letter.
+        auto *confirm = box->findChild<QPushButton *>(QStringLiteral("btnConfirm"));
+        EXPECT_EQ(confirm->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+        EXPECT_EQ(box->findChild<QPushButton *>(QStringLiteral("btnEdit"))->shortcut(),
+                  QKeySequence(Qt::ALT | Qt::Key_E));
+        QTest::mouseClick(confirm, Qt::LeftButton);
     });
     key(Qt::Key_F5);
     EXPECT_TRUE(question.contains(QStringLiteral("No open flags in the period.")));
