@@ -4,7 +4,10 @@
 #include "GameOutput.h"
 
 #include "savegame/TFileError.h"
+#include "savegame/TGameFolder.h"
+#include "shell/store/TGameLoader.h"
 
+#include <QDir>
 #include <QFile>
 
 bool TCliGame::TakeOptions(QStringList &args, const QString &command, QTextStream &err)
@@ -37,6 +40,9 @@ TCliGame::TCliGame() : Translation(cliHomeFolder(), false) {}
 
 void TCliGame::Start(QTextStream &err)
 {
+    if (m_started)
+        return;
+    m_started = true;
     App.SetTranslator(&Translation.Translator());
     App.SetPrompter(&Prompter);
     if (m_hasNow)
@@ -56,6 +62,24 @@ void TCliGame::Start(QTextStream &err)
     Translation.SetLanguage(App.Settings().Language());
     if (!App.LoadReferenceLists(&error))
         err << "reference lists: " << error << "\n";
+}
+
+bool TCliGame::LoadFolder(const QString &dir, const QString &command, QTextStream &err, QString code)
+{
+    const QString folder = QDir(dir).absolutePath();
+    if (code.isEmpty())
+        code = TGameFolder(folder).GameCode();
+    if (code.isEmpty()) {
+        err << command << ": " << folder << " holds no saved game (no hazai_*.dat file)\n";
+        return false;
+    }
+    Start(err);
+    QString error;
+    if (!TGameLoader::Load(App, folder, code, TLoadOptions{}, &Store, &error)) {
+        err << command << ": " << error << "\n";
+        return false;
+    }
+    return true;
 }
 
 bool TCliGame::RunScript(const QString &path, QTextStream &err, QTextStream *progress)

@@ -21,9 +21,13 @@ public:
     // Takes "--now YYYYMMDDHHNNSS", "--sync" and any "--set KEY=VALUE" out of
     // args; false with a message on err.
     bool TakeOptions(QStringList &args, const QString &command, QTextStream &err);
-    // Initializes the application; problems with the settings or the reference
-    // lists are reported on err and the defaults are used.
+    // Initializes the application, once; problems with the settings or the
+    // reference lists are reported on err and the defaults are used.
     void Start(QTextStream &err);
+    // Loads the saved game of the folder as the load wizard does, not online,
+    // starting the application first; the code is the folder's own when not
+    // given. False with a message that begins with the command on err.
+    bool LoadFolder(const QString &dir, const QString &command, QTextStream &err, QString code = {});
     // Plays a script file on the current game; false with the error on err.
     // After every command that recorded something, progress gets the count of commands run.
     bool RunScript(const QString &path, QTextStream &err, QTextStream *progress = nullptr);
@@ -40,5 +44,6 @@ public:
 private:
     TFixedClock m_fixed{QDateTime::currentDateTime()};
     bool m_hasNow = false;
+    bool m_started = false;
     QStringList m_settings;
 };

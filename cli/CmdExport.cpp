@@ -4,8 +4,6 @@
 #include "CliGame.h"
 
 #include "reports/export/TSpreadsheetExport.h"
-#include "savegame/TGameFolder.h"
-#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 
@@ -25,20 +23,11 @@ int runExport(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     const auto kind = args[0] == QLatin1String("excel") ? TSpreadsheetExport::TKind::Excel
                                                         : TSpreadsheetExport::TKind::Fiba;
-    const QString folder = QDir(args[1]).absolutePath();
-    const QString code = TGameFolder(folder).GameCode();
-    if (code.isEmpty()) {
-        err << "export: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+    if (!session.LoadFolder(args[1], QStringLiteral("export"), err))
         return 1;
-    }
-    session.Start(err);
-    QString error;
-    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions(), &session.Store, &error)) {
-        err << "export: " << error << "\n";
-        return 1;
-    }
     session.Translation.SetLanguage(session.App.Settings().Language());
     const QString file = QDir().absoluteFilePath(args[2]);
+    QString error;
     if (!TSpreadsheetExport::Run(kind, session.App.Game(), session.Translation.Translator(),
                                  QDir(session.App.ExeFolder).filePath(QStringLiteral("Template")), file,
                                  &error)) {

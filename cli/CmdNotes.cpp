@@ -6,8 +6,6 @@
 
 #include "reports/roster/TRosterPresentationLogic.h"
 #include "savegame/TFileError.h"
-#include "savegame/TGameFolder.h"
-#include "shell/store/TGameLoader.h"
 
 #include "model/game/TGame.h"
 #include "model/game/TTeam.h"
@@ -33,18 +31,8 @@ int runNotes(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "usage: parquetix-cli " << Usage << "\n";
         return 2;
     }
-    const QString folder = QDir(args[0]).absolutePath();
-    const QString code = TGameFolder(folder).GameCode();
-    if (code.isEmpty()) {
-        err << "notes: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+    if (!session.LoadFolder(args[0], QStringLiteral("notes"), err))
         return 1;
-    }
-    session.Start(err);
-    QString error;
-    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions(), &session.Store, &error)) {
-        err << "notes: " << error << "\n";
-        return 1;
-    }
     TGame &game = session.App.Game();
     TTeam &team = args[1] == QLatin1String("home") ? static_cast<TTeam &>(game.HomeTeam()) : game.AwayTeam();
     const QString note = args[3].left(TRosterPresentationLogic::MaxNote);

@@ -10,8 +10,6 @@
 #include "masterdata/TdmMain.h"
 #include "reports/catalogue/TReportCatalogue.h"
 #include "reports/painter/TReportPainter.h"
-#include "savegame/TGameFolder.h"
-#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 #include <QProcess>
@@ -134,17 +132,8 @@ int runReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
         if (!session.RunScript(script, err))
             return 1;
     } else {
-        const QString folder = QDir(args.at(1)).absolutePath();
-        const QString code = TGameFolder(folder).GameCode();
-        if (code.isEmpty()) {
-            err << "report: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+        if (!session.LoadFolder(args.at(1), QStringLiteral("report"), err))
             return 1;
-        }
-        QString error;
-        if (!TGameLoader::Load(session.App, folder, code, TLoadOptions(), &session.Store, &error)) {
-            err << "report: " << error << "\n";
-            return 1;
-        }
     }
     // A script may have chosen the language; the report speaks the game's.
     session.Translation.SetLanguage(session.App.Settings().Language());

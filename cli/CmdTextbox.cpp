@@ -3,8 +3,6 @@
 #include "GameOutput.h"
 
 #include "model/output/TTextBoxScore.h"
-#include "savegame/TGameFolder.h"
-#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 
@@ -25,19 +23,8 @@ int runTextbox(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "usage: parquetix-cli textbox DIR [--code CODE] [--field] [--set KEY=VALUE]\n";
         return 2;
     }
-    const QString folder = QDir(args.first()).absolutePath();
-    if (!hasCode)
-        code = TGameFolder(folder).GameCode();
-    if (code.isEmpty()) {
-        err << "textbox: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+    if (!session.LoadFolder(args.first(), QStringLiteral("textbox"), err, code))
         return 1;
-    }
-    session.Start(err);
-    QString error;
-    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions{}, &session.Store, &error)) {
-        err << "textbox: " << error << "\n";
-        return 1;
-    }
     QStringList lines;
     TTextBoxScore::BuildTextBoxScore(session.App.Game(), lines);
     if (field) {

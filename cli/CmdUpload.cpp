@@ -3,9 +3,7 @@
 #include "CliSender.h"
 #include "GameOutput.h"
 
-#include "savegame/TGameFolder.h"
 #include "shell/archive/TGameUpload.h"
-#include "shell/store/TGameLoader.h"
 
 #include <QDir>
 
@@ -29,19 +27,8 @@ int runUpload(const QStringList &arguments, QTextStream &out, QTextStream &err)
                "KEY=VALUE]\n";
         return 2;
     }
-    const QString folder = QDir(args.first()).absolutePath();
-    if (!hasCode)
-        code = TGameFolder(folder).GameCode();
-    if (code.isEmpty()) {
-        err << "upload: " << folder << " holds no saved game (no hazai_*.dat file)\n";
+    if (!session.LoadFolder(args.first(), QStringLiteral("upload"), err, code))
         return 1;
-    }
-    session.Start(err);
-    QString error;
-    if (!TGameLoader::Load(session.App, folder, code, TLoadOptions{}, &session.Store, &error)) {
-        err << "upload: " << error << "\n";
-        return 1;
-    }
     sending.Attach(session);
     const TSendGameResult result =
         TGameUpload::UploadGame(session.App.Game(), session.Store, sending.Sender());
