@@ -2,17 +2,12 @@
 // the operator's marks and dismissals taken into account, printed and
 // optionally written as JSON.
 #include "CliCommand.h"
+#include "CliGame.h"
 #include "GameOutput.h"
 
 #include "model/review/TFlagRule.h"
-#include "model/script/TGameScript.h"
 #include "model/services/THeadlessScreen.h"
-#include "savegame/TGameFolder.h"
-#include "shell/session/TParquetixApplication.h"
-#include "shell/store/TGameLoader.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -86,41 +81,18 @@ int runFlags(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << Usage;
         return 2;
     }
-    QString error;
-    TParquetixApplication app;
-    TScriptPrompter prompter;
-    THeadlessScreen screen;
-    app.SetPrompter(&prompter);
-    app.SetScreen(&screen);
-    if (!app.Initialize(&error))
-        err << "settings: " << error << "\n";
+    TCliGame session;
+    session.Start(err);
+    THeadlessScreen &screen = session.Screen;
     if (hasScript) {
-        QFile file(scriptPath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << "flags: cannot read " << scriptPath << ": " << file.errorString() << "\n";
+        // A scripted game is only read here: nothing is saved or dumped.
+        session.App.Game().SetStore(nullptr);
+        if (!session.RunScript(scriptPath, err))
             return 1;
-        }
-        if (!app.LoadReferenceLists(&error))
-            err << "reference lists: " << error << "\n";
-        TGameScript runner(app.Game(), screen);
-        if (!runner.Run(QString::fromUtf8(file.readAll()), scriptPath)) {
-            err << runner.Error() << "\n";
-            return 1;
-        }
-    } else {
-        // A saved game, loaded as the load wizard does, not online.
-        const QString folder = QDir(args.first()).absolutePath();
-        const QString code = TGameFolder(folder).GameCode();
-        if (code.isEmpty()) {
-            err << "flags: " << folder << " holds no saved game (no hazai_*.dat file)\n";
-            return 1;
-        }
-        if (!TGameLoader::Load(app, folder, code, TLoadOptions{}, nullptr, &error)) {
-            err << "flags: " << error << "\n";
-            return 1;
-        }
+    } else if (!session.LoadFolder(args.first(), QStringLiteral("flags"), err)) {
+        return 1;
     }
-    const TGame &game = app.Game();
+    const TGame &game = session.App.Game();
     const QList<TFlag> flags = TFlagRule::Open(game, game.Review, &screen.log(1), &screen.log(2));
     print(game, screen, flags, out);
     if (hasJson && !writeJson(jsonPath, json(flags), err))

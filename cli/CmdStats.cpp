@@ -2,22 +2,17 @@
 // (period totals, starters and bench, the per-period report, plus-minus,
 // line-ups, leads and runs), printed and optionally written as JSON.
 #include "CliCommand.h"
+#include "CliGame.h"
 #include "GameOutput.h"
 
 #include "model/output/TGameJson.h"
-#include "model/script/TGameScript.h"
 #include "model/services/THeadlessScreen.h"
 #include "model/statistics/TGameReport.h"
 #include "model/statistics/TLineupStatistics.h"
 #include "model/statistics/TPlusMinus.h"
 #include "model/statistics/TSideTotals.h"
 #include "model/statistics/TTrackedSlots.h"
-#include "savegame/TGameFolder.h"
-#include "shell/session/TParquetixApplication.h"
-#include "shell/store/TGameLoader.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -311,41 +306,17 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << Usage;
         return 2;
     }
-    QString error;
-    TParquetixApplication app;
-    TScriptPrompter prompter;
-    THeadlessScreen screen;
-    app.SetPrompter(&prompter);
-    app.SetScreen(&screen);
-    if (!app.Initialize(&error))
-        err << "settings: " << error << "\n";
+    TCliGame session;
+    session.Start(err);
     if (hasScript) {
-        QFile file(scriptPath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << "stats: cannot read " << scriptPath << ": " << file.errorString() << "\n";
+        // A scripted game is only read here: nothing is saved or dumped.
+        session.App.Game().SetStore(nullptr);
+        if (!session.RunScript(scriptPath, err))
             return 1;
-        }
-        if (!app.LoadReferenceLists(&error))
-            err << "reference lists: " << error << "\n";
-        TGameScript runner(app.Game(), screen);
-        if (!runner.Run(QString::fromUtf8(file.readAll()), scriptPath)) {
-            err << runner.Error() << "\n";
-            return 1;
-        }
-    } else {
-        // A saved game, loaded as the load wizard does, not online.
-        const QString folder = QDir(args.first()).absolutePath();
-        const QString code = TGameFolder(folder).GameCode();
-        if (code.isEmpty()) {
-            err << "stats: " << folder << " holds no saved game (no hazai_*.dat file)\n";
-            return 1;
-        }
-        if (!TGameLoader::Load(app, folder, code, TLoadOptions{}, nullptr, &error)) {
-            err << "stats: " << error << "\n";
-            return 1;
-        }
+    } else if (!session.LoadFolder(args.first(), QStringLiteral("stats"), err)) {
+        return 1;
     }
-    TGame &game = app.Game();
+    TGame &game = session.App.Game();
 
     for (const TTeam *team :
          {static_cast<const TTeam *>(&game.HomeTeam()), static_cast<const TTeam *>(&game.AwayTeam())})
@@ -356,10 +327,12 @@ int runStats(const QStringList &arguments, QTextStream &out, QTextStream &err)
     QList<int> periods;
     for (int n = 1; n <= game.PeriodsPlayed(); ++n)
         periods.append(n);
+    QString error;
     if (hasPeriods && !parsePeriods(periodText, game.PeriodsPlayed(), periods, &error)) {
         err << "stats: " << error << "\n";
         return 2;
     }
+    const TScriptPrompter &prompter = session.Prompter;
     const qsizetype before = prompter.Messages.size();
     TReplayResults results(game);
     compute(game, results, periods);
