@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
+#include <sys/types.h>
 #include <vector>
 
 class TFileIo;
@@ -21,6 +22,9 @@ class TDumpSeries
 public:
     // name: the file name of a number, such as "Dump_Data_%1.dat" with six digits.
     TDumpSeries(const QString &folder, const QString &prefix, TFileIo &io);
+    ~TDumpSeries();
+    TDumpSeries(const TDumpSeries &) = delete;
+    TDumpSeries &operator=(const TDumpSeries &) = delete;
 
     // The text from a byte on, in parts.
     using TTextFrom = std::function<std::vector<QByteArrayView>(qint64 from)>;
@@ -42,14 +46,19 @@ public:
 private:
     QByteArray pathOf(int number) const;
 
-    // A file this series wrote: its size and how many of its leading bytes
-    // are those of the newest file.
+    // A file this series wrote: its size, how many of its leading bytes are
+    // those of the newest file, and its descriptor, kept open so that the
+    // file, once it is the spare, is written without being opened again.
     struct TKnownFile
     {
         int Number = 0;
         qint64 Size = 0;
         qint64 Common = 0;
+        int Fd = -1;
+        dev_t Dev = 0;
+        ino_t Ino = 0;
     };
+    void forgetFiles();
 
     TFileIo &m_io;
     QString m_folder;
@@ -59,6 +68,9 @@ private:
     // The spare's size and shared bytes when it was a known file; -1 otherwise.
     qint64 m_spareSize = -1;
     qint64 m_spareCommon = 0;
+    // The spare's descriptor and the file it was opened on; -1 when not kept.
+    int m_spareFd = -1;
+    TKnownFile m_spareFile;
     std::vector<TKnownFile> m_known;
     // Numbers that left the series last, and were not written since.
     std::vector<int> m_gone;

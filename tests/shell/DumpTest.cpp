@@ -263,6 +263,15 @@ TEST_F(DumpTest, EveryDumpReadsAsWrittenWholeAfterRecordsChangesAndDeletions)
              scribbleOnOldest();
              run(QStringLiteral("event home 1001"));
          }},
+        {"the spare replaced by another file of its size",
+         [&] {
+             const QString spare = QDir(temp()).filePath(QStringLiteral(".Game_Data_spare.tmp"));
+             const qint64 size = QFileInfo(spare).size();
+             ASSERT_GT(size, 0);
+             ASSERT_TRUE(QFile::remove(spare));
+             write(spare, QByteArray(size, 'x'));
+             run(QStringLiteral("event home 1006"));
+         }},
         {"a write that failed",
          [&] {
              io.Armed = true;
