@@ -82,21 +82,16 @@ TRecordCache::TCachedEvent *TRecordCache::cached(const TGameEvent *event)
     return entry.get();
 }
 
-size_t TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch)
+size_t TRecordCache::resolve(const TEventList &list, std::vector<TSlot> &entries, TEventList::TWatch &watch)
 {
     const QList<TEventList::Entry> &items = list.Entries();
     const size_t count = size_t(items.size());
     const size_t before = entries.size();
-    // The slots before this one hold what the list holds, unless an event was
-    // changed in place without telling the list.
-    size_t reported = 0;
-    if (watch.Identity == list.Identity())
-        reported = std::min(size_t(list.ChangedFrom(watch.Version)), before);
-    const bool everyEvent = TEventList::CheckEveryLook() || ++watch.Looks % TEventList::WholeLookEvery == 0;
-    const size_t from =
-        everyEvent ? 0 : std::min(reported, count > NewestChecked ? count - NewestChecked : 0);
-    watch.Identity = list.Identity();
-    watch.Version = list.Version();
+    const TEventList::TWatch::TLook look = watch.Look(list, before);
+    const size_t reported = look.Reported;
+    const size_t from = look.Whole || TEventList::CheckEveryLook()
+                            ? 0
+                            : std::min(reported, count > NewestChecked ? count - NewestChecked : 0);
     entries.resize(count);
     // Positions past the old end are new; a shorter list changed at its end.
     size_t changed = std::min(before, count);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/events/TEventList.h"
 #include "model/events/TGameEvent.h"
 #include "model/game/TPlayer.h"
 
@@ -8,7 +9,6 @@
 #include <unordered_map>
 #include <vector>
 
-class TEventList;
 class TTeam;
 
 // The stored records of the game's events and players, built once and reused
@@ -74,24 +74,17 @@ private:
         TPlayer Copy;
         QByteArray Record;
     };
-    // What a list was when last looked at.
-    struct TWatch
-    {
-        quint64 Identity = 0;
-        quint64 Version = 0;
-        unsigned Looks = 0;
-    };
     TCachedEvent *cached(const TGameEvent *event);
     const QByteArray &playerRecord(const TPlayer &player);
     // Returns the first position it changed, or the list's size.
-    size_t resolve(const TEventList &list, std::vector<TSlot> &entries, TWatch &watch);
+    size_t resolve(const TEventList &list, std::vector<TSlot> &entries, TEventList::TWatch &watch);
 
     quint64 m_serial = 0;
     std::unordered_map<const TGameEvent *, std::unique_ptr<TCachedEvent>> m_events;
     std::unordered_map<const TPlayer *, std::unique_ptr<TCachedPlayer>> m_players;
     std::vector<TSlot> m_log;
     std::vector<TSlot> m_queue;
-    TWatch m_logWatch;
-    TWatch m_queueWatch;
+    TEventList::TWatch m_logWatch;
+    TEventList::TWatch m_queueWatch;
     size_t m_changedFrom[Readers] = {};
 };

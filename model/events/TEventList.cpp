@@ -65,6 +65,17 @@ void TEventList::changed(int index)
     ++m_version;
 }
 
+TEventList::TWatch::TLook TEventList::TWatch::Look(const TEventList &list, size_t kept)
+{
+    TLook look;
+    if (Identity == list.Identity())
+        look.Reported = std::min(size_t(list.ChangedFrom(Version)), kept);
+    look.Whole = ++Looks % 64 == 0;
+    Identity = list.Identity();
+    Version = list.Version();
+    return look;
+}
+
 int TEventList::ChangedFrom(quint64 version) const
 {
     if (version > m_version || m_version - version > Remembered)

@@ -74,7 +74,26 @@ public:
     // event now and then and take in what they find.
     static bool CheckEveryLook();
     static void SetCheckEveryLook(bool on);
-    static constexpr unsigned WholeLookEvery = 64;
+
+    // What a reader that keeps something per position last saw of a list.
+    struct TWatch
+    {
+        quint64 Identity = 0;
+        quint64 Version = 0;
+        unsigned Looks = 0;
+
+        struct TLook
+        {
+            // Positions before this one are as the reader kept them, unless an
+            // event was changed in place without the list being told.
+            size_t Reported = 0;
+            // This look should take every position (one look in 64), so that
+            // such a change is still found.
+            bool Whole = false;
+        };
+        // The reader kept `kept` positions; the watch then takes the list as it is now.
+        TLook Look(const TEventList &list, size_t kept);
+    };
 
 private:
     struct SameList

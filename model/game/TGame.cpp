@@ -375,10 +375,8 @@ QList<TGame::Score> TGame::PeriodScores(int count) const
 
     TScoreTally &t = m_tally;
     const QList<TEventList::Entry> &log = AllEvents.Entries();
-    size_t from = 0;
-    if (t.List == AllEvents.Identity() && t.PeriodLength == PeriodLength() &&
-        ++t.Looks % TEventList::WholeLookEvery != 0)
-        from = std::min(size_t(AllEvents.ChangedFrom(t.Version)), t.ByPosition.size());
+    const TEventList::TWatch::TLook look = t.Watch.Look(AllEvents, t.ByPosition.size());
+    const size_t from = look.Whole || t.PeriodLength != PeriodLength() ? 0 : look.Reported;
     if (from == 0)
         t.ByStretch.clear();
     else
@@ -389,8 +387,6 @@ QList<TGame::Score> TGame::PeriodScores(int count) const
         t.ByPosition[i] = pointsOf(*log[qsizetype(i)].Event);
         add(t.ByStretch, t.ByPosition[i], +1);
     }
-    t.List = AllEvents.Identity();
-    t.Version = AllEvents.Version();
     t.PeriodLength = PeriodLength();
     if (TEventList::CheckEveryLook()) {
         std::vector<Score> sums;

@@ -207,10 +207,8 @@ private:
             int Stretch = 0;
             Score Points;
         };
-        quint64 List = 0;
-        quint64 Version = 0;
+        TEventList::TWatch Watch;
         int PeriodLength = -1;
-        unsigned Looks = 0;
         std::vector<TPoints> ByPosition;
         std::vector<Score> ByStretch;
     };

@@ -92,7 +92,7 @@ void TDumpSeries::Write(int number, qint64 size, const TTextFrom &textFrom, bool
             m_io.Close(f.Fd);
         return f.Number == number;
     });
-    std::erase(m_gone, number);
+    m_gone.Remove(number);
     for (TKnownFile &f : m_known)
         f.Common = std::min(f.Common, unchanged);
     m_known.push_back({number, size, size, fd, st.st_dev, st.st_ino});
@@ -103,8 +103,7 @@ void TDumpSeries::Remove(int number)
     const auto known = std::find_if(m_known.begin(), m_known.end(),
                                     [number](const TKnownFile &f) { return f.Number == number; });
     // Each file leaves twice in a row (as the newest but two, then but one).
-    if (number < 0 ||
-        (known == m_known.end() && std::find(m_gone.begin(), m_gone.end(), number) != m_gone.end()))
+    if (number < 0 || (known == m_known.end() && m_gone.Contains(number)))
         return;
     const QByteArray path = pathOf(number);
     // Renaming onto an existing spare would make the file system flush it; a
@@ -127,9 +126,7 @@ void TDumpSeries::Remove(int number)
         m_io.Close(fd);
     if (known != m_known.end())
         m_known.erase(known);
-    m_gone.push_back(number);
-    if (m_gone.size() > 4)
-        m_gone.erase(m_gone.begin());
+    m_gone.Add(number);
 }
 
 TDumpSeries::~TDumpSeries()

@@ -2,11 +2,34 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <sys/types.h>
 #include <vector>
 
 class TFileIo;
+
+// The last few numbers of a series looked after: each number comes up twice
+// in a row as files leave a series, and the second time needs no call.
+class TRecentNumbers
+{
+public:
+    bool Contains(int number) const
+    {
+        return std::find(m_numbers.begin(), m_numbers.end(), number) != m_numbers.end();
+    }
+    void Add(int number)
+    {
+        m_numbers.push_back(number);
+        if (m_numbers.size() > 4)
+            m_numbers.erase(m_numbers.begin());
+    }
+    void Remove(int number) { std::erase(m_numbers, number); }
+    void Clear() { m_numbers.clear(); }
+
+private:
+    std::vector<int> m_numbers;
+};
 
 // A series of numbered dump files in one folder ("Dump_Data_000041.dat", ...),
 // where each new file replaces older ones. A file that leaves the series is
@@ -73,6 +96,6 @@ private:
     TKnownFile m_spareFile;
     std::vector<TKnownFile> m_known;
     // Numbers that left the series last, and were not written since.
-    std::vector<int> m_gone;
+    TRecentNumbers m_gone;
     qint64 m_lastWritten = 0;
 };

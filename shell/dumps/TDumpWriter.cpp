@@ -47,7 +47,7 @@ void TDumpWriter::SetFileIo(TFileIo &io)
     m_liveSeries.reset();
     m_lastLiveText.clear();
     m_eventSeries.reset();
-    m_subdataTried.clear();
+    m_subdataTried.Clear();
 }
 
 QString TDumpWriter::DumpFolder(const TSettings &settings) const
@@ -140,7 +140,7 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
         };
         if (!m_eventSeries || m_eventSeries->Folder() != m_tempFolder) {
             m_eventSeries = std::make_unique<TDumpSeries>(m_tempFolder, QStringLiteral("Game_Data_"), *m_io);
-            m_subdataTried.clear();
+            m_subdataTried.Clear();
         }
         const int n = std::max(0, game.AllEvents.Count() - 1);
         m_eventSeries->Write(n, size, textFrom, m_sync, unchanged);
@@ -150,11 +150,9 @@ void TDumpWriter::WriteDumps(TGame &game, TRecordCache &records)
             if (old >= 0) {
                 m_eventSeries->Remove(old);
                 // Another program's files: each number is looked for once.
-                if (std::find(m_subdataTried.begin(), m_subdataTried.end(), old) == m_subdataTried.end()) {
+                if (!m_subdataTried.Contains(old)) {
                     TAtomicFile::Remove(numbered(m_tempFolder, TDumpText::EventSubFileName(old)));
-                    m_subdataTried.push_back(old);
-                    if (m_subdataTried.size() > 4)
-                        m_subdataTried.erase(m_subdataTried.begin());
+                    m_subdataTried.Add(old);
                 }
             }
     }
@@ -195,7 +193,7 @@ void TDumpWriter::DeleteTemporaryEventDumps()
     removeMatching(m_tempFolder, {QStringLiteral("Game_Data_*.*"), QStringLiteral("Game_Subdata_Data_*.*"),
                                   QStringLiteral(".Game_Data_*.tmp")});
     m_eventSeries.reset();
-    m_subdataTried.clear();
+    m_subdataTried.Clear();
 }
 
 void TDumpWriter::DeleteEarlierDumps(TGame &game)

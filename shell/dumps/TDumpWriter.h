@@ -59,5 +59,5 @@ private:
     // Where each line of the last event copy ends, by log position.
     std::vector<qint64> m_lineEnds;
     int m_linePrefix = -1;
-    std::vector<int> m_subdataTried;
+    TRecentNumbers m_subdataTried;
 };
